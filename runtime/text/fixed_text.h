@@ -69,4 +69,9 @@ class FixedString {
     std::array<char, N> bytes_{};
 };
 
+template <std::size_t N, std::size_t M>
+bool operator==(const FixedString<N>& a, const FixedString<M>& b) {
+    return compareText(a.view(), b.view()) == 0;
+}
+
 }  // namespace rt

@@ -93,4 +93,12 @@ TEST(FixedText, ComparisonPadsTheShorterWithBlanks) {
     EXPECT_LT(rt::compareText("Zeta", "alpha"), 0);  // case sensitive
 }
 
+TEST(FixedText, FixedStringsOfDifferentWidthsCompareBlankPadded) {
+    const rt::FixedString<5> a("ab");
+    const rt::FixedString<10> b("ab");
+    const rt::FixedString<10> c("abc");
+    EXPECT_TRUE(a == b);
+    EXPECT_FALSE(a == c);
+}
+
 }  // namespace
