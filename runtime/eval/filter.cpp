@@ -98,7 +98,11 @@ const std::string& Filter::text() const {
 Value Filter::evaluate() const {
     if (!program_) return boolValue(true);
     const filter_detail::Program& program = *program_;
-    std::vector<Value> stack;
+    // Borrow this thread's spare stack so that evaluating record after record allocates
+    // nothing; a nested evaluation (from a getter) finds the spare taken and makes its own.
+    thread_local std::vector<Value> spare;
+    std::vector<Value> stack = std::move(spare);
+    stack.clear();
     stack.reserve(program.maxStack);
     const std::size_t size = program.code.size();
     for (std::size_t pc = 0; pc < size; ++pc) {
@@ -149,7 +153,10 @@ Value Filter::evaluate() const {
             }
         }
     }
-    return std::move(stack.back());
+    Value result = std::move(stack.back());
+    stack.clear();
+    if (stack.capacity() <= 256) spare = std::move(stack);
+    return result;
 }
 
 bool Filter::matches() const {

@@ -123,6 +123,8 @@ std::string describeToken(const Token& token) {
             return "','";
         case TokenKind::End:
             return "the end of the filter";
+        case TokenKind::Error:
+            return token.text;
     }
     return "?";
 }
@@ -141,29 +143,42 @@ struct Pending {
 
 class Compiler {
   public:
-    explicit Compiler(std::vector<Token> tokens) : tokens_(std::move(tokens)) {}
+    explicit Compiler(std::string_view text) : lexer_(text) {}
 
     std::optional<CompileError> run(Program& program) {
         program_ = &program;
         bool expectOperand = true;
-        for (std::size_t i = 0; i < tokens_.size(); ++i) {
-            const Token& token = tokens_[i];
+        for (;;) {
+            Token token = take();
+            if (token.kind == TokenKind::Error) return CompileError{token.position, token.text};
             if (expectOperand) {
-                if (auto error = operand(i, expectOperand)) return error;
+                if (auto error = operand(token, expectOperand)) return error;
             } else {
                 if (auto error = afterOperand(token, expectOperand)) return error;
-                if (token.kind == TokenKind::End) break;
+                if (token.kind == TokenKind::End) return std::nullopt;
             }
         }
-        return std::nullopt;
     }
 
   private:
-    std::optional<CompileError> operand(std::size_t& i, bool& expectOperand) {
-        const Token& token = tokens_[i];
+    Token take() {
+        if (!hasPeeked_) return lexer_.next();
+        hasPeeked_ = false;
+        return std::move(peeked_);
+    }
+
+    const Token& peek() {
+        if (!hasPeeked_) {
+            peeked_ = lexer_.next();
+            hasPeeked_ = true;
+        }
+        return peeked_;
+    }
+
+    std::optional<CompileError> operand(const Token& token, bool& expectOperand) {
         switch (token.kind) {
             case TokenKind::Name: {
-                if (tokens_[i + 1].kind == TokenKind::OpenParen) return call(i, expectOperand);
+                if (peek().kind == TokenKind::OpenParen) return call(token, expectOperand);
                 auto getter = findBinding(token.text);
                 if (!getter) return CompileError{token.position, token.text + " is not bound"};
                 program_->getters.push_back(std::move(getter));
@@ -196,15 +211,14 @@ class Compiler {
         }
     }
 
-    std::optional<CompileError> call(std::size_t& i, bool& expectOperand) {
-        const Token& name = tokens_[i];
+    std::optional<CompileError> call(const Token& name, bool& expectOperand) {
         const FunctionInfo* function = findFunction(name.text);
         if (!function) return CompileError{name.position, "unknown function " + name.text};
-        ++i;  // the '('
+        take();  // the '('
         if (auto error = openParen(name.position, function)) return error;
-        if (tokens_[i + 1].kind == TokenKind::CloseParen) {
-            ++i;
-            if (auto error = closeParen(tokens_[i])) return error;
+        if (peek().kind == TokenKind::CloseParen) {
+            Token close = take();
+            if (auto error = closeParen(close, /*emptyArguments=*/true)) return error;
             expectOperand = false;
         }
         return std::nullopt;
@@ -236,7 +250,7 @@ class Compiler {
         }
         switch (token.kind) {
             case TokenKind::CloseParen:
-                return closeParen(token);
+                return closeParen(token, /*emptyArguments=*/false);
             case TokenKind::Comma: {
                 popOperators(0);
                 if (pending_.empty() || !pending_.back().function) {
@@ -258,16 +272,15 @@ class Compiler {
         }
     }
 
-    std::optional<CompileError> closeParen(const Token& token) {
+    std::optional<CompileError> closeParen(const Token& token, bool emptyArguments) {
         popOperators(0);
         if (pending_.empty()) return CompileError{token.position, "')' without its '('"};
         Pending paren = pending_.back();
         pending_.pop_back();
         --nesting_;
         if (paren.function) {
-            // An argument list that was not empty holds one more argument than its commas.
-            const bool empty = tokens_[&token - tokens_.data() - 1].kind == TokenKind::OpenParen;
-            const int arguments = empty ? 0 : paren.arguments + 1;
+            // An argument list that is not empty holds one more argument than its commas.
+            const int arguments = emptyArguments ? 0 : paren.arguments + 1;
             if (arguments != paren.function->arity) {
                 return CompileError{paren.position,
                                     std::string(paren.function->name) + " takes " +
@@ -321,7 +334,9 @@ class Compiler {
         program_->maxStack = std::max(program_->maxStack, depth_);
     }
 
-    std::vector<Token> tokens_;
+    Lexer lexer_;
+    Token peeked_;
+    bool hasPeeked_ = false;
     std::vector<Pending> pending_;
     Program* program_ = nullptr;
     std::size_t depth_ = 0;
@@ -331,11 +346,9 @@ class Compiler {
 }  // namespace
 
 std::variant<Program, CompileError> compileProgram(std::string_view text) {
-    LexResult lexed = tokenize(text);
-    if (!lexed.error.empty()) return CompileError{lexed.errorPosition, std::move(lexed.error)};
     Program program;
     program.text = std::string(text);
-    Compiler compiler(std::move(lexed.tokens));
+    Compiler compiler(text);
     if (auto error = compiler.run(program)) return std::move(*error);
     return program;
 }

@@ -37,123 +37,110 @@ std::string describeChar(char c) {
     return std::string("character ") + hex;
 }
 
-TokenKind nameKind(std::string_view name) {
-    if (equalsWord(name, "AND")) return TokenKind::And;
-    if (equalsWord(name, "OR")) return TokenKind::Or;
-    if (equalsWord(name, "NOT")) return TokenKind::Not;
-    return TokenKind::Name;
+Token token(TokenKind kind, std::size_t start, std::string text = {}) {
+    return Token{kind, start + 1, std::move(text)};
 }
 
 }  // namespace
 
-LexResult tokenize(std::string_view filter) {
-    LexResult result;
-    std::size_t i = 0;
-    auto fail = [&](std::size_t at, std::string message) {
-        result.tokens.clear();
-        result.errorPosition = at + 1;
-        result.error = std::move(message);
-        return result;
-    };
-    auto add = [&](TokenKind kind, std::size_t start, std::string text = {}) {
-        result.tokens.push_back(Token{kind, start + 1, std::move(text)});
-    };
+Token Lexer::next() {
+    while (at_ < filter_.size() && isSpace(filter_[at_]))
+        ++at_;
+    if (at_ >= filter_.size()) return token(TokenKind::End, filter_.size());
+    const std::size_t start = at_;
+    const char c = filter_[at_];
+    if (isLetter(c)) return name(start);
+    if (isDigit(c)) return number(start);
+    if (c == '\'') return textLiteral(start);
+    return symbol(start);
+}
 
-    while (i < filter.size()) {
-        const char c = filter[i];
-        const std::size_t start = i;
-        if (isSpace(c)) {
-            ++i;
-        } else if (isLetter(c)) {
-            while (i < filter.size() && isNameChar(filter[i]))
-                ++i;
-            std::string_view name = filter.substr(start, i - start);
-            add(nameKind(name), start, std::string(name));
-        } else if (isDigit(c)) {
-            while (i < filter.size() && isDigit(filter[i]))
-                ++i;
-            if (i < filter.size() && filter[i] == '.') {
-                ++i;
-                while (i < filter.size() && isDigit(filter[i]))
-                    ++i;
-            }
-            add(TokenKind::Number, start, std::string(filter.substr(start, i - start)));
-        } else if (c == '\'') {
-            std::string value;
-            ++i;
-            bool closed = false;
-            while (i < filter.size()) {
-                if (filter[i] == '\'') {
-                    if (i + 1 < filter.size() && filter[i + 1] == '\'') {
-                        value += '\'';
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    closed = true;
-                    break;
-                }
-                value += filter[i++];
-            }
-            if (!closed) return fail(start, "text literal without its closing quote");
-            add(TokenKind::Text, start, std::move(value));
+Token Lexer::name(std::size_t start) {
+    while (at_ < filter_.size() && isNameChar(filter_[at_]))
+        ++at_;
+    std::string_view text = filter_.substr(start, at_ - start);
+    TokenKind kind = TokenKind::Name;
+    if (equalsWord(text, "AND")) kind = TokenKind::And;
+    if (equalsWord(text, "OR")) kind = TokenKind::Or;
+    if (equalsWord(text, "NOT")) kind = TokenKind::Not;
+    return token(kind, start, std::string(text));
+}
+
+Token Lexer::number(std::size_t start) {
+    while (at_ < filter_.size() && isDigit(filter_[at_]))
+        ++at_;
+    if (at_ < filter_.size() && filter_[at_] == '.') {
+        ++at_;
+        while (at_ < filter_.size() && isDigit(filter_[at_]))
+            ++at_;
+    }
+    return token(TokenKind::Number, start, std::string(filter_.substr(start, at_ - start)));
+}
+
+Token Lexer::textLiteral(std::size_t start) {
+    std::string value;
+    ++at_;
+    while (at_ < filter_.size()) {
+        if (filter_[at_] != '\'') {
+            value += filter_[at_++];
+        } else if (at_ + 1 < filter_.size() && filter_[at_ + 1] == '\'') {
+            value += '\'';
+            at_ += 2;
         } else {
-            const char next = i + 1 < filter.size() ? filter[i + 1] : '\0';
-            TokenKind kind;
-            std::size_t length = 1;
-            switch (c) {
-                case '=':
-                    kind = TokenKind::Equal;
-                    break;
-                case '<':
-                    if (next == '>') {
-                        kind = TokenKind::NotEqual;
-                        length = 2;
-                    } else if (next == '=') {
-                        kind = TokenKind::LessEqual;
-                        length = 2;
-                    } else {
-                        kind = TokenKind::Less;
-                    }
-                    break;
-                case '>':
-                    if (next == '=') {
-                        kind = TokenKind::GreaterEqual;
-                        length = 2;
-                    } else {
-                        kind = TokenKind::Greater;
-                    }
-                    break;
-                case '+':
-                    kind = TokenKind::Plus;
-                    break;
-                case '-':
-                    kind = TokenKind::Minus;
-                    break;
-                case '*':
-                    kind = TokenKind::Times;
-                    break;
-                case '/':
-                    kind = TokenKind::Divide;
-                    break;
-                case '(':
-                    kind = TokenKind::OpenParen;
-                    break;
-                case ')':
-                    kind = TokenKind::CloseParen;
-                    break;
-                case ',':
-                    kind = TokenKind::Comma;
-                    break;
-                default:
-                    return fail(start, "unexpected " + describeChar(c));
-            }
-            add(kind, start);
-            i += length;
+            ++at_;
+            return token(TokenKind::Text, start, std::move(value));
         }
     }
-    add(TokenKind::End, filter.size());
-    return result;
+    at_ = filter_.size();
+    return token(TokenKind::Error, start, "text literal without its closing quote");
+}
+
+Token Lexer::symbol(std::size_t start) {
+    const char c = filter_[at_];
+    const char next = at_ + 1 < filter_.size() ? filter_[at_ + 1] : '\0';
+    TokenKind kind;
+    std::size_t length = 1;
+    switch (c) {
+        case '=':
+            kind = TokenKind::Equal;
+            break;
+        case '<':
+            kind = next == '>'   ? TokenKind::NotEqual
+                   : next == '=' ? TokenKind::LessEqual
+                                 : TokenKind::Less;
+            if (kind != TokenKind::Less) length = 2;
+            break;
+        case '>':
+            kind = next == '=' ? TokenKind::GreaterEqual : TokenKind::Greater;
+            if (kind != TokenKind::Greater) length = 2;
+            break;
+        case '+':
+            kind = TokenKind::Plus;
+            break;
+        case '-':
+            kind = TokenKind::Minus;
+            break;
+        case '*':
+            kind = TokenKind::Times;
+            break;
+        case '/':
+            kind = TokenKind::Divide;
+            break;
+        case '(':
+            kind = TokenKind::OpenParen;
+            break;
+        case ')':
+            kind = TokenKind::CloseParen;
+            break;
+        case ',':
+            kind = TokenKind::Comma;
+            break;
+        default:
+            at_ = filter_.size();
+            return token(TokenKind::Error, start, "unexpected " + describeChar(c));
+    }
+    at_ += length;
+    return token(kind, start);
 }
 
 }  // namespace rt::filter_detail

@@ -1,11 +1,11 @@
 #pragma once
 // Splits a filter text into tokens: names (which may hold ':' and '::'), keywords, text
-// literals in single quotes, numbers, operators and parentheses.
+// literals in single quotes, numbers, operators and parentheses. Tokens are produced one at
+// a time, so a bad text stops at its first fault without reading the rest.
 
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace rt::filter_detail {
 
@@ -30,20 +30,30 @@ enum class TokenKind {
     CloseParen,
     Comma,
     End,
+    Error,  // `text` holds the message; `position` points at the fault
 };
 
 struct Token {
-    TokenKind kind;
-    std::size_t position;  // 1-based character position in the filter text
+    TokenKind kind = TokenKind::End;
+    std::size_t position = 0;  // 1-based character position in the filter text
     std::string text;
 };
 
-struct LexResult {
-    std::vector<Token> tokens;  // ends with an End token when `error` is empty
-    std::size_t errorPosition = 0;
-    std::string error;
-};
+class Lexer {
+  public:
+    explicit Lexer(std::string_view filter) : filter_(filter) {}
 
-LexResult tokenize(std::string_view filter);
+    // The next token; End (again and again) once the text is used up.
+    Token next();
+
+  private:
+    Token name(std::size_t start);
+    Token number(std::size_t start);
+    Token textLiteral(std::size_t start);
+    Token symbol(std::size_t start);
+
+    std::string_view filter_;
+    std::size_t at_ = 0;
+};
 
 }  // namespace rt::filter_detail

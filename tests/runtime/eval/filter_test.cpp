@@ -282,4 +282,14 @@ TEST_F(FilterTest, FilterKeepsTheGettersItWasCompiledWith) {
     EXPECT_FALSE(rt::Filter::compile("Che:Done = 'Y'").ok());
 }
 
+TEST_F(FilterTest, GetterMayEvaluateAnotherFilter) {
+    rt::Filter inner = compiled("Che:x2 * 2");
+    ASSERT_TRUE(rt::bind("LOC:Doubled", [&inner] { return inner.evaluate(); }));
+    rt::Filter outer = compiled("1 + LOC:Doubled + 10 * (LOC:Doubled - 1)");
+    b.cheX2 = "3   ";
+    EXPECT_EQ(outer.evaluate().number(), rt::Decimal(57));
+    b.cheX2 = "    ";
+    EXPECT_EQ(outer.evaluate().number(), rt::Decimal(-9));
+}
+
 }  // namespace
