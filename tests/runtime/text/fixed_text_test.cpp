@@ -14,6 +14,8 @@ TEST(FixedText, AssignmentCutsOrPads) {
     EXPECT_EQ(s.view(), "ab   ");
     EXPECT_EQ(s.clipped(), "ab");
     EXPECT_TRUE(s == "ab");  // trailing blanks do not count
+    rt::FixedString<4> copied = "wxyz!";
+    EXPECT_EQ(copied.view(), "wxyz");
     rt::FixedString<3> empty;
     EXPECT_EQ(empty.view(), "   ");
 
