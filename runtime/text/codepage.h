@@ -1,0 +1,26 @@
+#pragma once
+// Text is kept in memory as single-byte Windows-1252, so a STRING(n) holds exactly n
+// characters. These convert at the edges: UTF-8 for Qt, printing and file names, and the
+// OEM code page 437 for files that keep their text in it.
+
+#include <string>
+#include <string_view>
+
+namespace rt {
+
+// Windows-1252 to UTF-8. The five bytes that 1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90,
+// 0x9D) map to the C1 control characters of the same value, so every byte round-trips.
+std::string cp1252ToUtf8(std::string_view text);
+
+// UTF-8 to Windows-1252. A character 1252 cannot hold, and a malformed UTF-8 sequence,
+// becomes '?'.
+std::string utf8ToCp1252(std::string_view text);
+
+// Windows-1252 to code page 437; a character 437 cannot hold becomes '?'.
+std::string cp1252ToOem(std::string_view text);
+
+// Code page 437 to Windows-1252; a character 1252 cannot hold (box drawing, Greek...)
+// becomes '?'.
+std::string oemToCp1252(std::string_view text);
+
+}  // namespace rt
