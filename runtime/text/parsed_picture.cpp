@@ -1,4 +1,4 @@
-#include "runtime/text/picture_spec.h"
+#include "runtime/text/parsed_picture.h"
 
 #include <cctype>
 
