@@ -433,7 +433,8 @@ std::string Driver::text(const ControlName& name) {
 
 void Driver::expectText(const ControlName& name, std::string_view text) {
     std::string actual = this->text(name);
-    if (clipped(actual) != clipped(text))
+    // Numbers stand right-aligned in their pictures: blanks on either side do not count.
+    if (trimmed(actual) != trimmed(text))
         throw DriverError(name.describe() + " shows \"" + clipped(actual) + "\", not \"" +
                           clipped(text) + "\"");
 }

@@ -178,7 +178,7 @@ class Window {
     bool checkControl(ControlState& c, int& detail);
     void stepPass();
     void defaultAction(const Pending& p);
-    void moveFocus(int direction, int key);
+    void moveFocus(int direction, int key, bool announce);
     bool focusable(const ControlState& c) const;
     int defaultButton() const;
     void setImageFile(ControlState& c, std::string_view file);

@@ -284,6 +284,8 @@ void Window::typeInto(ControlState& c, const std::string& typed) {
         }
     }
     if (!ok) {
+        // The focus leaves as the user tabs away; the Rejected event brings it back.
+        moveFocus(1, 0, false);
         changed(number);
         queue({EVENT::Rejected, number, 0, 0, detail});
         return;
@@ -301,6 +303,7 @@ void Window::typeInto(ControlState& c, const std::string& typed) {
     }
     changed(number);
     queue({EVENT::Accepted, number, 0, 0, 0});
+    moveFocus(1, 0, true);
 }
 
 void Window::choose(ControlState& c, int row) {
@@ -357,7 +360,7 @@ int Window::defaultButton() const {
     return 0;
 }
 
-void Window::moveFocus(int direction, int key) {
+void Window::moveFocus(int direction, int key, bool announce) {
     if (controls_.empty()) return;
     int n = static_cast<int>(controls_.size());
     int start = 0;
@@ -367,7 +370,7 @@ void Window::moveFocus(int direction, int key) {
         const ControlState& c = controls_[((start + direction * step) % n + n) % n];
         if (focusable(c) && isVisible(c.spec.number) && isEnabled(c.spec.number)) {
             focus_ = c.spec.number;
-            queue({EVENT::Selected, focus_, key, 0, 0});
+            if (announce) queue({EVENT::Selected, focus_, key, 0, 0});
             return;
         }
     }
@@ -408,13 +411,13 @@ void Window::applyKey(int key, char character) {
                 press(*find(b), key);
                 return;
             }
-            moveFocus(1, key);
+            moveFocus(1, key, true);
             return;
         case KEY::Tab:
-            moveFocus(1, key);
+            moveFocus(1, key, true);
             return;
         case KEY::ShiftTab:
-            moveFocus(-1, key);
+            moveFocus(-1, key, true);
             return;
         case KEY::Esc:
         case KEY::AltF4:
