@@ -45,10 +45,10 @@ struct File {
     std::string_view diskName;
     unsigned attributes;
     std::string_view displayName;
-    std::vector<Field> fields;
-    std::vector<Key> keys;
-    std::vector<Memo> memos;
-    std::vector<Blob> blobs;
+    std::vector<Field> fields = {};
+    std::vector<Key> keys = {};
+    std::vector<Memo> memos = {};
+    std::vector<Blob> blobs = {};
 };
 
 // The seventeen files, in the order of the file list.
