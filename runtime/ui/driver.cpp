@@ -490,7 +490,7 @@ std::string Driver::dump() {
         } else if (!c->spec.use.empty()) {
             out << " " << c->spec.use;
         }
-        out << " \"" << clipped(controlValue(*w, *c)) << "\"";
+        out << " \"" << trimmed(controlValue(*w, *c)) << "\"";
         if (!w->isVisible(n)) out << " hidden";
         if (!w->isEnabled(n)) out << " disabled";
         if (c->spec.required) out << " required";

@@ -221,16 +221,19 @@ void Window::select(int control) {
     ControlState* c = find(control);
     if (!c) return;
     passActive_ = false;
-    if (c->spec.kind == ControlKind::Tab) {
-        // Bring the tab to the front of its sheet.
-        if (ControlState* sheet = find(c->spec.parent)) {
+    // Bring the tab the control is on (or the tab itself) to the front of its sheet.
+    for (ControlState* p = c; p; p = find(p->spec.parent)) {
+        if (p->spec.kind != ControlKind::Tab) continue;
+        if (ControlState* sheet = find(p->spec.parent)) {
             int index = 0;
             for (const auto& t : controls_)
                 if (t.spec.kind == ControlKind::Tab && t.spec.parent == sheet->spec.number) {
                     ++index;
-                    if (t.spec.number == control) sheet->choice = index;
+                    if (t.spec.number == p->spec.number && sheet->choice != index) {
+                        sheet->choice = index;
+                        changed(sheet->spec.number);
+                    }
                 }
-            changed(sheet->spec.number);
         }
     }
     focus_ = control;
@@ -266,7 +269,8 @@ void Window::stepPass() {
                 continue;
         }
         int number = c.spec.number;
-        if (!isVisible(number) || !isEnabled(number) || c.spec.readOnly) continue;
+        // Controls on a tab behind another are checked too; hidden ones are not.
+        if (isHidden(number) || !isEnabled(number) || c.spec.readOnly) continue;
         int detail = 0;
         if (!checkControl(c, detail)) {
             passActive_ = false;
@@ -347,17 +351,32 @@ bool Window::isVisible(int control) const {
         if (c->spec.hidden) return false;
         const ControlState* parent = find(c->spec.parent);
         if (!parent) return true;
-        if (c->spec.kind == ControlKind::Tab && parent->spec.kind == ControlKind::Sheet) {
-            int index = 0;
-            for (const auto& t : controls_)
-                if (t.spec.kind == ControlKind::Tab && t.spec.parent == parent->spec.number) {
-                    ++index;
-                    if (&t == c && index != parent->choice) return false;
-                }
-        }
+        // The contents of a tab show only while the tab is in front; the tab itself shows.
+        if (parent->spec.kind == ControlKind::Tab && !tabInFront(*parent)) return false;
         c = parent;
     }
     return c != nullptr;
+}
+
+bool Window::tabInFront(const ControlState& tab) const {
+    const ControlState* sheet = find(tab.spec.parent);
+    if (!sheet) return true;
+    int index = 0;
+    for (const auto& t : controls_)
+        if (t.spec.kind == ControlKind::Tab && t.spec.parent == sheet->spec.number) {
+            ++index;
+            if (&t == &tab) return index == sheet->choice;
+        }
+    return false;
+}
+
+bool Window::isHidden(int control) const {
+    const ControlState* c = find(control);
+    for (int guard = 0; c && guard < 64; ++guard) {
+        if (c->spec.hidden) return true;
+        c = find(c->spec.parent);
+    }
+    return false;
 }
 
 bool Window::isEnabled(int control) const {

@@ -140,6 +140,8 @@ class Window {
     // a hidden parent.
     bool isVisible(int control) const;
     bool isEnabled(int control) const;
+    // Hidden by its own flag or a parent's (a tab behind another does not count).
+    bool isHidden(int control) const;
 
     // Alert keys of the window (control 0) or of a control.
     void addAlertKey(int control, int key);
@@ -180,6 +182,7 @@ class Window {
     void defaultAction(const Pending& p);
     void moveFocus(int direction, int key, bool announce);
     bool focusable(const ControlState& c) const;
+    bool tabInFront(const ControlState& tab) const;
     int defaultButton() const;
     void setImageFile(ControlState& c, std::string_view file);
     void setImageBytes(ControlState& c, std::string_view bytes);
