@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <iostream>
 #include <stdexcept>
 
 #include "runtime/ui/window.h"
@@ -127,8 +128,11 @@ void Scheduler::threadBody(AppThread* self, std::function<void()> procedure) {
     }
     try {
         procedure();
-    } catch (...) {
+    } catch (const std::exception& e) {
         // A procedure that throws ends its thread; the program goes on.
+        std::cerr << "thread " << self->number << " ended by an error: " << e.what() << "\n";
+    } catch (...) {
+        std::cerr << "thread " << self->number << " ended by an unknown error\n";
     }
     std::unique_lock lock(mutex_);
     if (self->number == 1) {

@@ -405,3 +405,76 @@ TEST(Keys, AlertKeysSubstitutionAndTheKeyCodeOfTheThread) {
     ASSERT_TRUE(d.finish());
     EXPECT_EQ(alertCodes, (std::vector<int>{0x52D, KEY::LeftClick}));
 }
+
+TEST(EventLoop, SpinRangeRefusesInputAndTellsTheDirection) {
+    long copies = 5;
+    std::vector<int> details;
+    rt::Driver d;
+    d.start([&] {
+        rt::Window w(uitest::window("Spin", {control(1, ControlKind::Spin, "", [&](auto& c) {
+                                        c.rangeLow = 1;
+                                        c.rangeHigh = 9;
+                                    })}));
+        w.bind(1, rt::bindLong("LOC:Copies", copies));
+        w.open();
+        while (w.accept())
+            if (w.event() == EVENT::Rejected) details.push_back(w.eventDetail());
+    });
+    d.waitWindow("Spin");
+    d.type(1, "12");
+    d.type(1, "0");
+    d.type(1, "9");
+    d.close();
+    ASSERT_TRUE(d.finish());
+    EXPECT_EQ(details, (std::vector<int>{1, -1}));
+    EXPECT_EQ(copies, 9);
+}
+
+TEST(EventLoop, ResizingRaisesSizedAndKeepsTheMinimumSize) {
+    std::vector<Seen> seen;
+    rt::Driver d;
+    d.start([&] {
+        rt::Window w(uitest::window("Sizes", {}));
+        w.open();
+        w.setProp(0, PROP::MinWidth, 200);
+        w.setProp(0, PROP::MinHeight, 150);
+        while (w.accept())
+            seen.emplace_back(w.event(), w.field());
+    });
+    d.waitWindow("Sizes");
+    rt::Input resize;
+    resize.kind = rt::Input::Kind::Resize;
+    resize.number = 120;
+    resize.number2 = 400;
+    d.active()->postInput(resize);
+    d.settle();
+    EXPECT_EQ(d.active()->position(0).width, 200);
+    EXPECT_EQ(d.active()->position(0).height, 400);
+    d.close();
+    ASSERT_TRUE(d.finish());
+    EXPECT_NE(std::find(seen.begin(), seen.end(), Seen(EVENT::Sized, 0)), seen.end());
+}
+
+TEST(Threads, YieldingInALongLoopLetsTheOtherThreadRun) {
+    bool panelRan = false;
+    int rounds = 0;
+    rt::Driver d;
+    d.start([&] {
+        rt::Window w(uitest::window("Main", {control(1, ControlKind::Button, "Work")}));
+        w.open();
+        while (w.accept()) {
+            if (w.event() != EVENT::Accepted) continue;
+            rt::start([&] { panelRan = true; });
+            while (!panelRan && rounds < 1000) {
+                ++rounds;
+                rt::yieldEvents();
+            }
+        }
+    });
+    d.waitWindow("Main");
+    d.press("Work");
+    d.close();
+    ASSERT_TRUE(d.finish());
+    EXPECT_TRUE(panelRan);
+    EXPECT_EQ(rounds, 1);
+}
