@@ -1,7 +1,6 @@
 // The demonstration program driven through the driver and through a scenario file.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -41,9 +40,7 @@ rt::ScenarioResult runDemo(std::istream& script, demo::Record* out = nullptr) {
 }  // namespace
 
 TEST(Scenario, TheDemonstrationScenarioFilePasses) {
-    const char* source = std::getenv("TOVIK_SOURCE_DIR");
-    ASSERT_NE(source, nullptr);
-    std::ifstream script(std::string(source) + "/tests/runtime/ui/demo.scenario");
+    std::ifstream script(std::string(UI_TEST_DIR) + "/demo.scenario");
     ASSERT_TRUE(script.good());
     demo::Record record;
     rt::ScenarioResult result = runDemo(script, &record);
