@@ -143,7 +143,11 @@ std::string ControlName::describe() const {
 Driver::Driver() = default;
 
 Driver::~Driver() {
-    if (started_ && !ended()) finish();
+    try {
+        if (started_ && !ended()) finish();
+    } catch (const DriverError&) {
+        // A program that hangs cannot be ended from here; its threads stay blocked.
+    }
 }
 
 void Driver::start(std::function<void()> programMain) {

@@ -118,6 +118,14 @@ void Window::close() {
     }
 }
 
+void Window::setFocus(int control) {
+    if (focus_ == control) return;
+    focus_ = control;
+    if (!open_) return;
+    std::lock_guard lock(Scheduler::instance().mutex());
+    Scheduler::instance().backend().focusChanged(*this, focus_);
+}
+
 void Window::queue(Pending p) {
     Scheduler& s = Scheduler::instance();
     std::lock_guard lock(s.mutex());
@@ -206,11 +214,7 @@ void Window::defaultAction(const Pending& p) {
                 post(EVENT::CloseWindow);
             break;
         case EVENT::Rejected:
-            if (find(p.control)) {
-                focus_ = p.control;
-                std::lock_guard lock(Scheduler::instance().mutex());
-                Scheduler::instance().backend().focusChanged(*this, focus_);
-            }
+            if (find(p.control)) setFocus(p.control);
             break;
         default:
             break;
@@ -236,11 +240,7 @@ void Window::select(int control) {
                 }
         }
     }
-    focus_ = control;
-    if (open_) {
-        std::lock_guard lock(Scheduler::instance().mutex());
-        Scheduler::instance().backend().focusChanged(*this, focus_);
-    }
+    setFocus(control);
     post(EVENT::Selected, control);
 }
 

@@ -171,6 +171,7 @@ class Window {
     const ControlState* find(int control) const;
     void queue(Pending p);  // takes the lock
     void changed(int control);
+    void setFocus(int control);
     void showValue(ControlState& c);
     void applyInput(const Input& in);
     void applyKey(int key, char character);
