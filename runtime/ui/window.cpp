@@ -165,6 +165,10 @@ bool Window::accept() {
         hasCurrent_ = false;
         if (!consumed_) defaultAction(current_);
     }
+    // The procedure may have refilled a list's rows behind the model's back: the backend
+    // reads them again before the user sees the window.
+    for (const auto& c : controls_)
+        if (c.spec.kind == ControlKind::List) changed(c.spec.number);
     Scheduler& s = Scheduler::instance();
     std::unique_lock lock(s.mutex());
     for (;;) {
@@ -222,6 +226,10 @@ void Window::defaultAction(const Pending& p) {
 }
 
 void Window::select(int control) {
+    if (control == 0) {
+        acceptAll();
+        return;
+    }
     ControlState* c = find(control);
     if (!c) return;
     passActive_ = false;

@@ -109,7 +109,8 @@ class Window {
     // open above this one: only the innermost window of a thread takes input.
     void postInput(Input input);
 
-    // SELECT: focus a control (its Selected event follows); a tab is brought to the front.
+    // SELECT: focus a control (its Selected event follows) and bring the tab it is on to
+    // the front; select(0) starts the accept-all pass.
     void select(int control);
     // Starts the accept-all pass: every input control in turn is checked and raises
     // Accepted; the first failure raises Rejected and ends the pass; Completed when all pass.

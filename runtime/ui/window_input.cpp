@@ -242,10 +242,9 @@ bool Window::checkControl(ControlState& c, int& detail) {
     if (c.spec.kind == ControlKind::DropList && !c.items.empty() && c.choice == 0 &&
         c.spec.required)
         return false;
-    if (c.spec.required) {
-        if (clip(text).empty()) return false;
-        if (value.isNumber() && value.number().isZero()) return false;
-    }
+    // A required control fails when it shows no text at all (a zero shown as "0.00" is
+    // text; a picture that blanks zero shows none).
+    if (c.spec.required && clip(text).empty()) return false;
     return true;
 }
 

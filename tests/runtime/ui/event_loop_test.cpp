@@ -478,3 +478,38 @@ TEST(Threads, YieldingInALongLoopLetsTheOtherThreadRun) {
     EXPECT_TRUE(panelRan);
     EXPECT_EQ(rounds, 1);
 }
+
+TEST(EventLoop, ARequiredEntryFailsOnlyWhenItShowsNoText) {
+    struct Case {
+        const char* picture;
+        const char* typed;
+        bool completes;
+    };
+    for (Case c : {Case{"@n6.2", "0", true}, Case{"@n6.2b", "0", false}, Case{"@s10", "   ", false},
+                   Case{"@s10", "x", true}}) {
+        bool completed = false, rejected = false;
+        rt::Driver d;
+        d.start([&] {
+            rt::Window w(uitest::window("Req", {control(1, ControlKind::Entry, "",
+                                                        [&](auto& s) {
+                                                            s.picture = c.picture;
+                                                            s.required = true;
+                                                        }),
+                                                control(2, ControlKind::Button, "OK")}));
+            w.open();
+            while (w.accept()) {
+                if (w.event() == EVENT::Accepted && w.field() == 2) w.select(0);
+                if (w.event() == EVENT::Completed) completed = true;
+                if (w.event() == EVENT::Rejected && w.field() == 1 && w.acceptAllActive() == false)
+                    rejected = true;
+            }
+        });
+        d.waitWindow("Req");
+        d.type(1, c.typed);
+        d.press("OK");
+        d.close();
+        ASSERT_TRUE(d.finish());
+        EXPECT_EQ(completed, c.completes) << c.picture << " " << c.typed;
+        EXPECT_EQ(rejected, !c.completes) << c.picture << " " << c.typed;
+    }
+}

@@ -58,7 +58,11 @@ TEST(Properties, ControlFlagsTextsAndPositions) {
                    EXPECT_EQ(w.prop(2, PROP::Xpos), 4);
                    w.setProp(2, PROP::Width, 80);
                    EXPECT_EQ(w.position(2).width, 80);
-                   EXPECT_EQ(w.propText(2, PROP::ControlType), "ENTRY");
+                   // Control types by their codes, as the window resizer reads them.
+                   EXPECT_EQ(w.prop(2, PROP::ControlType), 8);
+                   EXPECT_EQ(w.prop(1, PROP::ControlType), 9);
+                   EXPECT_EQ(w.prop(3, PROP::ControlType), 1);
+                   EXPECT_EQ(w.prop(42, PROP::ControlType), 0);
                    w.setProp(0, PROP::Text, "New Title");
                    EXPECT_EQ(w.title(), "New Title");
                    w.setProp(0, PROP::MinWidth, 200);
