@@ -174,6 +174,13 @@ bool Window::accept() {
     for (;;) {
         if (!open_) return false;
         if (s.programEnding()) {
+            // The program is ending: the procedure sees CloseDown once, then the window
+            // closes whatever it answers.
+            if (!closeDownSeen_) {
+                closeDownSeen_ = true;
+                current_ = {EVENT::CloseDown, 0, 0, 0, 0};
+                break;
+            }
             lock.unlock();
             close();
             return false;

@@ -200,6 +200,7 @@ class Window {
     bool consumed_ = false;
     bool open_ = false;
     bool everOpened_ = false;
+    bool closeDownSeen_ = false;
     int thread_ = 0;
     int focus_ = 0;
     bool passActive_ = false;

@@ -164,7 +164,12 @@ void Window::press(ControlState& c, int key) {
     int number = c.spec.number;
     switch (c.spec.kind) {
         case ControlKind::Button:
+            queue({EVENT::Accepted, number, key, 0, 0});
+            break;
         case ControlKind::Region:
+            // A click on a region: the mouse goes down and up, then the region is accepted.
+            queue({EVENT::MouseDown, number, key, 0, 0});
+            queue({EVENT::MouseUp, number, key, 0, 0});
             queue({EVENT::Accepted, number, key, 0, 0});
             break;
         case ControlKind::Item:

@@ -130,6 +130,8 @@ TEST(Driver, TheDumpMarksHiddenDisabledAndRequiredControls) {
     EXPECT_THROW(d.press("Cancel"), rt::DriverError);
     d.key("F2");  // a disabled button's key does nothing
     EXPECT_TRUE(d.active() != nullptr);
+    d.press(35);  // the region
+    EXPECT_EQ(d.active()->status(1), "Region clicked");
     d.press("E&xit");
     d.answer("No");
     ASSERT_TRUE(d.finish());

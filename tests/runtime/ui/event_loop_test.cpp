@@ -308,6 +308,7 @@ TEST(Threads, ASecondThreadKeepsItsOwnDataAndRunsOnlyWhenTheFirstWaits) {
 
 TEST(Threads, TheProgramEndsWhenTheMainProcedureReturnsClosingOtherThreadsWindows) {
     bool panelLoopEnded = false;
+    bool panelSawCloseDown = false;
     rt::Driver d;
     d.start([&] {
         rt::Window w(uitest::window("Main", {control(1, ControlKind::Button, "Panel")}));
@@ -318,6 +319,11 @@ TEST(Threads, TheProgramEndsWhenTheMainProcedureReturnsClosingOtherThreadsWindow
                     rt::Window p(uitest::window("Panel", {}));
                     p.open();
                     while (p.accept()) {
+                        // Refusing is not possible once the program ends.
+                        if (p.event() == EVENT::CloseDown) {
+                            panelSawCloseDown = true;
+                            p.consume();
+                        }
                     }
                     panelLoopEnded = true;
                 });
@@ -329,6 +335,7 @@ TEST(Threads, TheProgramEndsWhenTheMainProcedureReturnsClosingOtherThreadsWindow
     d.press("Panel");
     ASSERT_TRUE(d.finish());
     EXPECT_TRUE(d.ended());
+    EXPECT_TRUE(panelSawCloseDown);
     EXPECT_TRUE(panelLoopEnded);
 }
 
