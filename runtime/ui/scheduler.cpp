@@ -5,6 +5,7 @@
 #include <iostream>
 #include <stdexcept>
 
+#include "runtime/ui/backend.h"
 #include "runtime/ui/window.h"
 
 namespace rt {
@@ -143,6 +144,7 @@ void Scheduler::threadBody(AppThread* self, std::function<void()> procedure) {
         waitUntil(lock, [this] { return threads_.size() == 1; });
         ended_ = true;
         running_ = false;
+        backend_->programEnded();
     }
     std::erase_if(threads_, [self](const auto& t) { return t.get() == self; });
     tSelf = nullptr;

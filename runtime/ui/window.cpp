@@ -404,7 +404,9 @@ bool Window::isEnabled(int control) const {
 }
 
 void Window::addAlertKey(int control, int key) {
-    std::vector<int>& keys = control == 0 ? spec_.alertKeys : find(control)->spec.alertKeys;
+    ControlState* c = control == 0 ? nullptr : find(control);
+    if (control != 0 && !c) return;
+    std::vector<int>& keys = c ? c->spec.alertKeys : spec_.alertKeys;
     if (std::find(keys.begin(), keys.end(), key) == keys.end()) keys.push_back(key);
 }
 
