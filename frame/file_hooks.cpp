@@ -5,6 +5,8 @@
 #include <string_view>
 #include <utility>
 
+#include "records/all_files.h"
+
 namespace {
 
 std::mutex hooksLock;
@@ -22,25 +24,10 @@ std::function<void()> hook(const rt::RecordFile& file, std::function<void()> Fil
 }  // namespace
 
 std::string DisplayName(const rt::RecordFile& file) {
-    static const std::pair<std::string_view, std::string_view> names[] = {
-        {"MAIL", "MAIL"},
-        {"CHECKS", "Checks"},
-        {"BLANK", "Blank"},
-        {"ORDERS", "ORDERS"},
-        {"PAYEE", "Payee"},
-        {"INVENTOR", "INVENTOR"},
-        {"COMPANY", "COMPANY"},
-        {"WEB", "Web"},
-        {"ZIP", "Zip"},
-        {"AREACODE", "AreaCode"},
-        {"CARDS", "Cards"},
-        {"PLF", "PLF"},
-        {"INFORMAT", "Information"},
-        {"HELP", "Help"}};
-    const std::string& label = file.decl().label();
-    for (const auto& [fileLabel, display] : names)
-        if (rt::sameName(fileLabel, label)) return std::string(display);
-    return label;
+    for (const records::RecordFileEntry& entry : records::allRecordFiles())
+        if (entry.file == &file && !entry.displayName.empty())
+            return std::string(entry.displayName);
+    return file.decl().label();
 }
 
 void SetFileHooks(const rt::RecordFile& file, FileHooks hooks) {
