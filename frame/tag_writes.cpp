@@ -40,8 +40,11 @@ TagFileLock::TagFileLock() {
             lockDepth = 1;
             return;
         }
-        if (code != rt::FileError::FileLocked || std::chrono::steady_clock::now() >= deadline)
+        if (code != rt::FileError::FileLocked || std::chrono::steady_clock::now() >= deadline) {
+            refusedCode_ = code;
+            refusedText_ = rt::errorText();
             return;
+        }
         rt::yieldEvents();
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
@@ -49,6 +52,10 @@ TagFileLock::TagFileLock() {
 
 TagFileLock::~TagFileLock() {
     release();
+}
+
+TagWriteFailure TagFileLock::refusal(std::string_view label) const {
+    return {refusedCode_, refusedText_, std::string(label)};
 }
 
 int TagFileLock::release() {
