@@ -43,6 +43,7 @@ struct ControlState {
     int selectedRow = 0;
     int thumb = 0;
     bool scrollBar = false;
+    std::map<int, std::string> listIcons;  // icon number -> picture, for icon columns
     // Images
     std::string imageBytes;  // the picture's file contents when it came from a BLOB
     int imageWidth = 0, imageHeight = 0, hScroll = 0, vScroll = 0;
@@ -154,6 +155,10 @@ class Window {
     std::string title() const { return spec_.title; }
     std::string status(int zone = 1) const;
     void setStatus(int zone, std::string_view text);
+
+    // The pictures of a list's icon columns by icon number (PROP:ListIcon, an array).
+    void setListIcon(int control, int index, std::string_view picture);
+    std::string listIcon(int control, int index) const;
 
     // A list row as text, columns formatted by their pictures (row from 1).
     std::vector<std::string> rowTexts(int control, int row) const;

@@ -482,6 +482,20 @@ void Window::setProp(int control, int prop, std::string_view value) {
     changed(control);
 }
 
+void Window::setListIcon(int control, int index, std::string_view picture) {
+    ControlState* c = find(control);
+    if (!c || c->spec.kind != ControlKind::List) return;
+    c->listIcons[index] = std::string(picture);
+    changed(control);
+}
+
+std::string Window::listIcon(int control, int index) const {
+    const ControlState* c = find(control);
+    if (!c) return "";
+    auto it = c->listIcons.find(index);
+    return it == c->listIcons.end() ? "" : it->second;
+}
+
 Rect Window::position(int control) const {
     if (control == 0) return spec_.at;
     const ControlState* c = find(control);

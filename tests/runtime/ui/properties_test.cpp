@@ -146,5 +146,8 @@ TEST(Properties, ListSelectionAndThumbStayInRange) {
                    EXPECT_EQ(w.prop(1, PROP::VerticalThumb), 100);
                    EXPECT_EQ(w.rowTexts(1, 2), (std::vector<std::string>{"b    "}));
                    EXPECT_TRUE(w.rowTexts(1, 3).empty());
+                   w.setListIcon(1, 1, "~Check.ico");
+                   EXPECT_EQ(w.listIcon(1, 1), "~Check.ico");
+                   EXPECT_EQ(w.listIcon(1, 2), "");
                });
 }
