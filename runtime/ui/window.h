@@ -52,6 +52,17 @@ struct ControlState {
     std::map<int, std::string> other;  // properties the model only keeps
 };
 
+// A copy of what a window shows, for a backend that draws on another thread: taken on the
+// application thread (inside a Backend notification), then handed over.
+struct WindowSnapshot {
+    WindowSpec spec;  // title, geometry, wallpaper, timer as they are now; `controls` empty
+    std::vector<std::string> status;
+    int focus = 0;
+    std::vector<ControlState> controls;                         // without bindings and row sources
+    std::map<int, std::vector<std::vector<std::string>>> rows;  // list rows as text
+    std::map<int, bool> visible, enabled;                       // by control number
+};
+
 // Input from the user, as a backend or the driver delivers it.
 struct Input {
     enum class Kind {
@@ -155,6 +166,8 @@ class Window {
     std::string title() const { return spec_.title; }
     std::string status(int zone = 1) const;
     void setStatus(int zone, std::string_view text);
+
+    WindowSnapshot snapshot() const;
 
     // The pictures of a list's icon columns by icon number (PROP:ListIcon, an array).
     void setListIcon(int control, int index, std::string_view picture);
