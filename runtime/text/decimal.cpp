@@ -97,6 +97,8 @@ struct DecimalOps {
 
 Decimal::Decimal(long long value) : mantissa_(value) {}
 
+Decimal::Decimal(unsigned long long value) : mantissa_(static_cast<__int128>(value)) {}
+
 Decimal::Decimal(std::string_view text) : Decimal(textToNumber(text)) {}
 
 std::optional<Decimal> Decimal::parse(std::string_view text) {
