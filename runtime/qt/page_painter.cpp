@@ -6,6 +6,7 @@
 #include <QPen>
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
 #include "runtime/print/page_file.h"
 #include "runtime/qt/micr_e13b.h"
@@ -68,16 +69,37 @@ void paintMicrText(QPainter& painter, const PageText& text) {
     painter.fillPath(path, colour(text.colour));
 }
 
-void paintText(QPainter& painter, const PageText& text) {
+// Consecutive texts of a page mostly share one font; it is resolved once for them.
+class FontCache {
+  public:
+    struct Entry {
+        PageFont spec;
+        QFont font;
+        QFontMetricsF metrics;
+    };
+    const Entry& get(const PageFont& spec) {
+        if (!last_ || !(last_->spec == spec)) {
+            const QFont font = pageFont(spec);
+            last_.emplace(Entry{spec, font, QFontMetricsF(font)});
+        }
+        return *last_;
+    }
+
+  private:
+    std::optional<Entry> last_;
+};
+
+void paintText(QPainter& painter, const PageText& text, FontCache& fonts) {
     if (isMicrFace(text.font.face)) {
         paintMicrText(painter, text);
         return;
     }
-    const QFont font = pageFont(text.font);
+    const FontCache::Entry& resolved = fonts.get(text.font);
+    const QFont& font = resolved.font;
+    const QFontMetricsF& metrics = resolved.metrics;
     painter.setFont(font);
     painter.setPen(colour(text.colour));
     painter.setBrush(Qt::NoBrush);
-    const QFontMetricsF metrics(font);
     const QString content = QString::fromStdString(cp1252ToUtf8(text.text));
     const double height = text.height > 0 ? text.height : metrics.height();
 
@@ -199,9 +221,10 @@ QFont pageFont(const PageFont& spec) {
 }
 
 void paintPage(QPainter& painter, const Page& page) {
+    FontCache fonts;
     for (const PageItem& item : page.items) {
         if (const auto* text = std::get_if<PageText>(&item)) {
-            paintText(painter, *text);
+            paintText(painter, *text, fonts);
         } else if (const auto* line = std::get_if<PageLine>(&item)) {
             paintLine(painter, *line);
         } else if (const auto* box = std::get_if<PageBox>(&item)) {

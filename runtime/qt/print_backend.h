@@ -22,7 +22,7 @@ class QtPrintBackend : public PrintBackend {
                std::string& error) override;
 };
 
-// Makes TARGET:Printer print through Qt.
+// Makes TARGET:Printer print through Qt, on the default printer's paper when there is one.
 void installPrintBackend();
 
 }  // namespace rt::qt
