@@ -276,8 +276,11 @@ bool Report::close(std::string& error) {
     if (printPreviewed_) {
         if (page_) finishPage();
         std::vector<std::filesystem::path> listed;
-        for (const std::string& name : (queue_ ? *queue_ : ownQueue_).entries())
-            listed.emplace_back(name);
+        for (std::string name : (queue_ ? *queue_ : ownQueue_).entries()) {
+            while (!name.empty() && name.back() == ' ')
+                name.pop_back();
+            if (!name.empty()) listed.emplace_back(name);
+        }
         ok = printer().printPageFiles(listed, error);
     }
     page_.reset();

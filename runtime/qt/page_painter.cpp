@@ -104,11 +104,21 @@ void paintText(QPainter& painter, const PageText& text, FontCache& fonts) {
     const double height = text.height > 0 ? text.height : metrics.height();
 
     if (text.wrap) {
-        const QRectF box(text.x, text.y, text.width, height);
-        fillBackground(painter, box, text.background);
+        // A memo box breaks its text into lines inside the box; CR LF pairs are line ends.
+        QString lines = content;
+        lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace('\r', '\n');
+        constexpr double kUnbounded = 1e6;
+        const QRectF box(text.x, text.y, text.width > 0 ? text.width : kUnbounded,
+                         text.height > 0 ? text.height : kUnbounded);
+        const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+        fillBackground(painter,
+                       text.width > 0 && text.height > 0
+                           ? box
+                           : painter.boundingRect(box, flags, lines).intersected(box),
+                       text.background);
         painter.save();
         painter.setClipRect(box);
-        painter.drawText(box, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, content);
+        painter.drawText(box, flags, lines);
         painter.restore();
         return;
     }

@@ -219,3 +219,48 @@ TEST(ReportLayout, EndPageStartsANewPage) {
 }
 
 }  // namespace
+
+namespace {
+
+// Three checks to a sheet: bands as wide as the area, 3583 high, shifted by (-10, 10).
+TEST(ReportLayout, TenThreeUpChecksFillFourSheets) {
+    rt::ReportStructure s;
+    s.area = {250, 125, 8250, 11000};
+    rt::ReportBand check;
+    check.id = 1;
+    check.at = {-10, 10, 8250, 3583};
+    int n = 0;
+    rt::ReportControl micr;
+    micr.id = 30;
+    micr.kind = rt::ControlKind::String;
+    micr.at = {1427, 2958, 8000, 271};
+    micr.font = rt::PageFont{"MICR 012 BT", 18, rt::kFontRegular};
+    micr.picture = "s70";
+    micr.value = [&n] { return rt::Value("C" + std::to_string(n) + "C"); };
+    check.controls.push_back(micr);
+    s.details.push_back(check);
+
+    rt::Report report(s);
+    rt::PageList queue;
+    report.setPreviewQueue(&queue);
+    std::string error;
+    ASSERT_TRUE(report.open(error));
+    for (n = 1; n <= 10; ++n)
+        report.print(1);
+    report.finish();
+    const auto pages = fixtures::readPages(queue.names);
+    ASSERT_EQ(pages.size(), 4u);
+    for (int check = 1; check <= 10; ++check) {
+        const std::size_t page = (check - 1) / 3;
+        const int slot = (check - 1) % 3;
+        const auto all = texts(pages[page]);
+        const rt::PageText* line = findText(all, "C" + std::to_string(check) + "C");
+        ASSERT_NE(line, nullptr) << check;
+        EXPECT_EQ(line->x, 250 - 10 + 1427);
+        EXPECT_EQ(line->y, 125 + slot * 3583 + 10 + 2958);
+        EXPECT_EQ(line->font.face, "MICR 012 BT");
+    }
+    report.close(error);
+}
+
+}  // namespace

@@ -84,3 +84,24 @@ TEST_F(PageDrawing, DamagedPageFilesAreErrors) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PageDrawing, MemoTextsBreakIntoLinesInsideTheirBox) {
+    rt::Page page;
+    rt::PageText memo;
+    memo.x = 1000, memo.y = 1000, memo.width = 1500, memo.height = 2000;
+    memo.wrap = true;
+    memo.text =
+        "Ship by ground.\r\nCall before delivery, the dock closes at four in the afternoon.";
+    page.items.emplace_back(memo);
+    const QImage drawn = rt::qt::renderPage(page, QSize(850, 1100));
+    const QRect ink = rendered::inkBounds(drawn, drawn.rect());
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GE(ink.left(), 100);
+    EXPECT_LE(ink.right(), 250) << "no line runs past the box";
+    EXPECT_GT(ink.height(), 3 * 14) << "several lines of 10 points";
+    EXPECT_LE(ink.bottom(), 300);
+}
+
+}  // namespace
