@@ -143,8 +143,10 @@ void paintText(QPainter& painter, const PageText& text, FontCache& fonts) {
             if (point < 0) point = content.size();
             double anchor;
             if (text.width > 0) {
-                anchor = text.x + text.width -
-                         metrics.horizontalAdvance(QString(content.size() - point, '0'));
+                // The point and the places after it end at the box's right edge.
+                const QString places =
+                    point < content.size() ? "." + QString(content.size() - point - 1, '0') : "";
+                anchor = text.x + text.width - metrics.horizontalAdvance(places);
             } else {
                 anchor = text.x + metrics.horizontalAdvance(QString(point, '0'));
             }
@@ -247,6 +249,7 @@ void paintPage(QPainter& painter, const Page& page) {
 
 QImage renderPage(const Page& page, QSize size) {
     QImage image(size, QImage::Format_RGB32);
+    if (image.isNull()) return image;  // no memory for that size
     image.fill(Qt::white);
     if (size.isEmpty() || page.width <= 0 || page.height <= 0) return image;
     QPainter painter(&image);

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "runtime/qt/page_painter.h"
+#include "runtime/qt/print_backend.h"
 #include "tests/runtime/qt/rendered_page.h"
 #include "tests/support/temp_dir.h"
 
@@ -96,6 +97,20 @@ TEST(PdfOutput, AFileThatCannotBeWrittenIsAnError) {
     testsupport::TempDir dir;
     std::string error;
     EXPECT_FALSE(rendered::printToPdf({rt::Page{}}, dir / "no-such-folder" / "x.pdf", error));
+    EXPECT_FALSE(error.empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PrinterDevice, AMissingPrinterIsAnErrorNotACrash) {
+    rt::qt::ensureApplication();
+    rt::qt::QtPrintBackend backend;
+    rt::PrintSettings settings;
+    settings.device = "No Such Printer";
+    std::string error;
+    EXPECT_FALSE(backend.print({rt::Page{}}, settings, error));
     EXPECT_FALSE(error.empty());
 }
 
