@@ -115,3 +115,28 @@ TEST(PrinterDevice, AMissingPrinterIsAnErrorNotACrash) {
 }
 
 }  // namespace
+
+namespace {
+
+// The device path: a QPrinter in high resolution at 1000 dots per inch over the full page,
+// here writing its output as PDF so that it can be looked at.
+TEST(PrinterDevice, PrinterUnitsAreThousandthsOfAnInchFromThePaperEdge) {
+    rt::qt::ensureApplication();
+    testsupport::TempDir dir;
+    QPrinter device(QPrinter::HighResolution);
+    device.setOutputFormat(QPrinter::PdfFormat);
+    device.setOutputFileName(QString::fromStdString((dir / "device.pdf").string()));
+    rt::Page first, second;
+    first.items.emplace_back(rt::PageBox{1000, 1000, 500, 500, 0, rt::kBlack, rt::kBlack, false});
+    second.items.emplace_back(rt::PageBox{7000, 9000, 500, 500, 0, rt::kBlack, rt::kBlack, false});
+    std::string error;
+    ASSERT_TRUE(rt::qt::printOnDevice(device, {first, second}, error)) << error;
+    const QImage image = rendered::pdfPage(dir / "device.pdf", 100);
+    ASSERT_EQ(image.size(), QSize(850, 1100));
+    const QRect box = rendered::inkBounds(image, image.rect());
+    EXPECT_NEAR(box.left(), 100, 1);
+    EXPECT_NEAR(box.top(), 100, 1);
+    EXPECT_NEAR(box.width(), 50, 1);
+}
+
+}  // namespace
