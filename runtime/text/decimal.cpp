@@ -26,8 +26,9 @@ const Wide& mantissaLimit() {
     return limit;
 }
 
+// Unsigned negation, so that even the lowest __int128 has a magnitude.
 u128 magnitude(__int128 m) {
-    return m < 0 ? static_cast<u128>(-m) : static_cast<u128>(m);
+    return m < 0 ? u128{0} - static_cast<u128>(m) : static_cast<u128>(m);
 }
 
 int digitCount(u128 v) {

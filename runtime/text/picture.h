@@ -22,8 +22,7 @@
 //                       or six or eight digits (mmddyy, mmddyyyy). A two-digit year is
 //                       taken within the 100 years from 79 years before to 20 years after
 //                       the current year (in 2026: 47..99 -> 1947..1999, 00..46 -> 2000..2046).
-// Pattern P...P[b]      each "#" is a digit position, "<" a digit position left blank while
-//                       only leading zeros came before, a single "." the decimal point (the
+// Pattern P...P[b]      each "#" is a digit position, a single "." the decimal point (the
 //                       "#" after it are places; several "." are plain separators); every
 //                       other character is written as it is.
 //                       Digits are right-aligned into the positions before the point and

@@ -67,4 +67,34 @@ TEST(DecimalProperty, ArithmeticMatchesScaledIntegers) {
     }
 }
 
+TEST(DecimalProperty, WideValuesKeepIdentitiesAndOrder) {
+    std::mt19937_64 rng(11);
+    auto randomDecimal = [&rng] {
+        std::string digits = rng() % 2 ? "-" : "";
+        const int count = 1 + static_cast<int>(rng() % 38);
+        for (int i = 0; i < count; ++i)
+            digits += static_cast<char>('0' + rng() % 10);
+        const int places = static_cast<int>(rng() % std::min(count, 32));
+        if (places > 0) digits.insert(digits.size() - static_cast<std::size_t>(places), ".");
+        return Decimal::parse(digits).value();
+    };
+    for (int i = 0; i < 3000; ++i) {
+        const Decimal a = randomDecimal();
+        const Decimal b = randomDecimal();
+        ASSERT_TRUE((a - a).isZero());
+        ASSERT_EQ(a + Decimal(0), a);
+        ASSERT_EQ(a * 1, a);
+        ASSERT_EQ(Decimal::divide(a, 1, a.places()), a);
+        ASSERT_EQ(Decimal::parse(a.toString()), a);
+        const Decimal difference = a - b;
+        if (!difference.outOfRange() && !difference.isZero()) {
+            ASSERT_EQ(difference.isNegative(), a < b) << a.toString() << " - " << b.toString();
+        }
+        const Decimal product = a * b;
+        if (!product.outOfRange() && !b.isZero() && product.places() == a.places() + b.places()) {
+            ASSERT_EQ(Decimal::divide(product, b, a.places()), a);  // exact product divides back
+        }
+    }
+}
+
 }  // namespace
