@@ -123,9 +123,16 @@ void paintText(QPainter& painter, const PageText& text, FontCache& fonts) {
         return;
     }
 
+    // Pictures pad texts with blanks; a centred or right-aligned text is placed by what shows.
     QString shown = content;
-    const double textWidth = metrics.horizontalAdvance(content);
-    const double width = text.width > 0 ? text.width : textWidth;
+    if (text.align == TextAlign::Centre || text.align == TextAlign::Right) {
+        qsizetype end = shown.size();
+        while (end > 0 && shown[end - 1] == ' ')
+            --end;
+        shown.truncate(end);
+    }
+    const double textWidth = metrics.horizontalAdvance(shown);
+    const double width = text.width > 0 ? text.width : metrics.horizontalAdvance(content);
     double x = text.x;
     switch (text.align) {
         case TextAlign::Left:

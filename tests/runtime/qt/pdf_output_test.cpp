@@ -37,8 +37,8 @@ TEST(PdfOutput, TextsAndBoxesStandWhereThePageSays) {
     testsupport::TempDir dir;
     rt::Page page;
     page.items.emplace_back(text(1000, 2000, 0, rt::TextAlign::Left, "HELLO"));
-    page.items.emplace_back(text(1000, 4000, 3000, rt::TextAlign::Right, "RIGHT"));
-    page.items.emplace_back(text(1000, 6000, 3000, rt::TextAlign::Centre, "MIDDLE"));
+    page.items.emplace_back(text(1000, 4000, 3000, rt::TextAlign::Right, "RIGHT     "));
+    page.items.emplace_back(text(1000, 6000, 3000, rt::TextAlign::Centre, "MIDDLE          "));
     page.items.emplace_back(rt::PageBox{5000, 5000, 1000, 500, 0, rt::kBlack, rt::kBlack, false});
     std::string error;
     ASSERT_TRUE(rendered::printToPdf({page}, dir / "out.pdf", error)) << error;
@@ -52,6 +52,7 @@ TEST(PdfOutput, TextsAndBoxesStandWhereThePageSays) {
     EXPECT_NEAR(box.right(), 599, 1);
     EXPECT_NEAR(box.bottom(), 549, 1);
 
+    // Blanks that pictures add do not move right-aligned or centred texts.
     // 24 points are 33 pixels here: the capitals stand inside the line below y.
     const QRect hello = rendered::inkBounds(image, QRect(50, 150, 500, 150));
     EXPECT_NEAR(hello.left(), 100, 3);
