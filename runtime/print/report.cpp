@@ -212,7 +212,8 @@ int Report::usableHeight() const {
 }
 
 bool Report::placeBand(const ReportBand& band) {
-    const int width = band.at.width;
+    // A band without a width of its own is as wide as the area: one to a row.
+    const int width = band.at.width > 0 ? band.at.width : s_.area.width;
     const int height = std::max(band.at.height, band.minHeight);
     if (!page_) {
         if (!startPage()) return false;

@@ -112,8 +112,9 @@ TEST(ReportLayout, NothingPrintedMakesNoPage) {
 struct FlowCase {
     const char* name;
     rt::Rect area;
-    std::vector<int> heights;             // one band per entry, each 2000 wide
+    std::vector<int> heights;             // one band per entry
     std::vector<std::pair<int, int>> at;  // expected page (from 1) and y of each band
+    int width = 2000;                     // of every band
 };
 
 // A band goes to the next page when it would cross the area's bottom or the paper's.
@@ -124,6 +125,8 @@ TEST(ReportLayout, BandsThatWouldCrossTheBottomMoveToTheNextPage) {
          {4000, 4000, 4000, 1000},
          {{1, 1000}, {1, 5000}, {2, 1000}, {2, 5000}}},
         {"exact fit", {0, 1000, 2000, 10000}, {5000, 5000, 1}, {{1, 1000}, {1, 6000}, {2, 1000}}},
+        // Bands without a width take the whole row.
+        {"no width", {0, 0, 8000, 10000}, {1000, 1000}, {{1, 0}, {1, 1000}}, 0},
         // The area runs past the paper (11000): only three rows of 3000 fit below 500.
         {"paper bottom",
          {0, 500, 2000, 11000},
@@ -139,7 +142,7 @@ TEST(ReportLayout, BandsThatWouldCrossTheBottomMoveToTheNextPage) {
         for (std::size_t i = 0; i < c.heights.size(); ++i) {
             rt::ReportBand detail;
             detail.id = static_cast<int>(i) + 1;
-            detail.at = {0, 0, 2000, c.heights[i]};
+            detail.at = {0, 0, c.width, c.heights[i]};
             detail.controls.push_back(fixtures::stringControl(
                 50 + detail.id, 0, 0, [&band] { return rt::Value("band " + std::to_string(band)); },
                 ""));
