@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdio>
+#include <thread>
 
 #include "runtime/print/page_file.h"
 #include "runtime/print/printer.h"
@@ -89,6 +90,34 @@ TEST(ReportToPdf, LabelsArePreviewedNumberedAndPrintedIntoAFile) {
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_NEAR(ink.left(), (250 + 344) / 10, 2);
     EXPECT_GE(ink.top(), (500 + 115) / 10 - 1);
+}
+
+}  // namespace
+
+namespace {
+
+// Procedures run on application threads, not on Qt's GUI thread: pages are drawn and printed
+// from there.
+TEST(ReportToPdf, PagesPrintAndRenderFromAnApplicationThread) {
+    rt::qt::ensureApplication();
+    testsupport::TempDir dir;
+    rt::Page page;
+    rt::PageText text;
+    text.x = 1000, text.y = 1000;
+    text.text = "From a worker";
+    page.items.emplace_back(text);
+    bool printed = false;
+    QImage image;
+    std::string error;
+    std::thread worker([&] {
+        printed =
+            rt::qt::writePdf({page, page}, QString::fromStdString((dir / "t.pdf").string()), error);
+        image = rt::qt::renderPage(page, QSize(850, 1100));
+    });
+    worker.join();
+    EXPECT_TRUE(printed) << error;
+    EXPECT_NE(pdfInfo(dir / "t.pdf").find("Pages:           2\n"), std::string::npos);
+    EXPECT_FALSE(rendered::inkBounds(image, QRect(90, 90, 300, 40)).isEmpty());
 }
 
 }  // namespace
