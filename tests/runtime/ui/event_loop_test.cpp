@@ -520,3 +520,27 @@ TEST(EventLoop, ARequiredEntryFailsOnlyWhenItShowsNoText) {
         EXPECT_EQ(rejected, !c.completes) << c.picture << " " << c.typed;
     }
 }
+
+TEST(Timers, AWaitGoesOnWhileEachRoundChangesWhatTheUserSees) {
+    rt::Driver d;
+    d.start([&] {
+        rt::WindowSpec spec = uitest::window("Progress", {control(1, ControlKind::String, "0")});
+        spec.timer = 1;
+        rt::Window w(spec);
+        w.open();
+        int done = 0;
+        while (w.accept()) {
+            if (w.event() != EVENT::Timer) continue;
+            // 250 rounds of "% Completed", far more than the quiet-round limit.
+            if (++done < 250) {
+                w.setProp(1, PROP::Text, std::to_string(done * 100 / 250) + "% Completed");
+            } else {
+                w.setProp(0, PROP::Text, "Finished");
+            }
+        }
+    });
+    d.waitWindow("Finished");
+    EXPECT_EQ(d.backend().clock(), 250);
+    d.close();
+    ASSERT_TRUE(d.finish());
+}
