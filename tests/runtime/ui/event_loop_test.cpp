@@ -384,7 +384,7 @@ TEST(Keys, AlertKeysSubstitutionAndTheKeyCodeOfTheThread) {
     rt::Driver d;
     d.start([&] {
         rt::WindowSpec spec = formSpec();
-        spec.alertKeys = {KEY::AltShiftInsert, KEY::LeftClick};
+        spec.alertKeys = {KEY::AltShiftInsert, KEY::LeftClick, KEY::RightClick};
         rt::Window w(spec);
         w.open();
         while (w.accept()) {
@@ -399,6 +399,7 @@ TEST(Keys, AlertKeysSubstitutionAndTheKeyCodeOfTheThread) {
     d.waitWindow("Form");
     d.key("Alt+Shift+Insert");
     d.click(rt::ControlName::parse("0"), 0, "LeftClick");
+    d.click(rt::ControlName::parse("1"), 0, "RightClick");  // on a control: the window's key
     rt::substituteKey(KEY::Enter, KEY::Tab);
     int before = d.active()->focus();
     seen.clear();
@@ -410,7 +411,7 @@ TEST(Keys, AlertKeysSubstitutionAndTheKeyCodeOfTheThread) {
     EXPECT_EQ(std::count(seen.begin(), seen.end(), Seen(EVENT::Accepted, 3)), 1);
     d.close();
     ASSERT_TRUE(d.finish());
-    EXPECT_EQ(alertCodes, (std::vector<int>{0x52D, KEY::LeftClick}));
+    EXPECT_EQ(alertCodes, (std::vector<int>{0x52D, KEY::LeftClick, KEY::RightClick}));
 }
 
 TEST(EventLoop, SpinRangeRefusesInputAndTellsTheDirection) {
