@@ -1,0 +1,2 @@
+#include <gtest/gtest.h>
+int dummy_w = 0;
