@@ -133,8 +133,8 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (event->type() != QEvent::KeyPress || event == lastKey_) return false;
-    lastKey_ = event;  // an unhandled key travels on to the parents: look at it once
+    // A key forwarded here is consumed, so it never travels on to a parent's filter.
+    if (event->type() != QEvent::KeyPress) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     KeyPress k = keyPressOf(*key);
     if (k.code == 0) return false;

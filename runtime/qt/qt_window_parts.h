@@ -43,7 +43,6 @@ class KeyFilter : public QObject {
 
   private:
     WindowView& view_;
-    const QEvent* lastKey_ = nullptr;
 };
 
 }  // namespace rt::qt
