@@ -28,6 +28,10 @@ TEST(MainMenuWidgets, IntroGivesWayToTheMainMenuWithItsToolBar) {
     qttest::QtSession session;
     session.start(&ProgramMain);
     const QString title = QString::fromUtf8("Ridar Uzad  Version 5.55");
+    if (const char* out = std::getenv("TOVIK_SNAPSHOT_INTRO")) {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible()) w->grab().save(QString(out));
+    }
     QWidget* menu = nullptr;
     for (int i = 0; i < 100 && !menu; ++i) {  // the intro closes after 3 seconds
         QTest::qWait(50);
