@@ -143,6 +143,26 @@ TEST_F(TwoStations, LogoutWaitsForAShortTransactionAndGivesUpOnALongOne) {
     EXPECT_EQ(exitCodeOf(child), 0);
 }
 
+TEST_F(TwoStations, ALockKeepsOtherStationsFromWritingUntilUnlock) {
+    addPerson("Ann", 1);
+    pid_t child = runStation([&] {
+        rt::RecordFile mine{datatest::peopleDecl()};
+        if (mine.open() || mine.lock(1)) return 1;
+        toParent.send();
+        toChild.receive();
+        return mine.unlock() ? 2 : 0;
+    });
+    toParent.receive();
+    EXPECT_EQ(people.lock(1), rt::FileError::FileLocked);
+    EXPECT_EQ(rt::errorText(), "File Is Already Locked");
+    people.set();
+    EXPECT_EQ(people.next(), 0);  // reading goes on
+    toChild.send();
+    EXPECT_EQ(exitCodeOf(child), 0);
+    EXPECT_EQ(people.lock(1), 0);
+    EXPECT_EQ(people.unlock(), 0);
+}
+
 TEST_F(TwoStations, AStationKilledInTransactionsLeavesWholeRecords) {
     // Every transaction of the child sets all records to the next generation; whenever the
     // child dies, the file holds one generation only.
