@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "runtime/text/picture_spec.h"
+#include "runtime/text/parsed_picture.h"
 
 namespace rt::detail {
 namespace {
@@ -33,6 +33,8 @@ std::optional<std::string> formatNumber(const Decimal& value, const NumberPictur
 
     std::string prefix = rounded.isNegative() ? "-" : "";
     if (picture.currency) prefix += '$';
+    // A fraction below 1 drops its leading zero when that makes it fit: "-.083" in n-5.3.
+    if (prefix.size() + body.size() > width && body.rfind("0.", 0) == 0) body.erase(0, 1);
     if (prefix.size() + body.size() > width) return std::nullopt;
     const std::size_t room = width - prefix.size() - body.size();
     if (picture.asteriskFill) return prefix + std::string(room, '*') + body;
@@ -42,7 +44,12 @@ std::optional<std::string> formatNumber(const Decimal& value, const NumberPictur
 DeformatResult deformatNumber(std::string_view input, const NumberPicture& picture) {
     const DeformatResult refused{false, Value()};
     std::string_view text = trimBlanks(input);
-    if (text.empty()) return {true, Value(Decimal().rounded(picture.places))};
+    if (text.empty()) {
+        // Blank is zero, as long as the picture can show a zero at all.
+        const Decimal zero = Decimal().rounded(picture.places);
+        if (!formatNumber(zero, picture)) return refused;
+        return {true, Value(zero)};
+    }
 
     bool negative = false;
     auto takeSign = [&](std::size_t at) {

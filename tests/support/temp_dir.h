@@ -11,9 +11,10 @@
 namespace testsupport {
 
 class TempDir {
-public:
+  public:
     explicit TempDir(bool enter = false) : entered_(enter) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tovik-test-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "tovik-test-XXXXXX").string();
         if (!mkdtemp(pattern.data())) std::abort();
         path_ = pattern;
         if (entered_) {
@@ -32,7 +33,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
-private:
+  private:
     bool entered_;
     std::filesystem::path path_;
     std::filesystem::path previous_;

@@ -1,0 +1,76 @@
+#pragma once
+// The printer object (TARGET:Printer): one for the program's run. It keeps the print
+// settings between reports and sends finished pages to the device or a file through the
+// print backend that the Qt layer installs.
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "runtime/print/page.h"
+#include "runtime/print/report_structure.h"
+
+namespace rt {
+
+struct PrintSettings {
+    int copies = 1;
+    bool collate = false;
+    bool printToFile = false;
+    std::string fileName;  // the file that receives the output when printToFile is set
+    std::string device;    // the printer's name; empty for the system's default printer
+};
+
+// What actually prints: implemented by the Qt layer (device and PDF file), by tests with a
+// recorder. `pages` arrive in print order with the copies already laid out.
+class PrintBackend {
+  public:
+    virtual ~PrintBackend() = default;
+    virtual std::string defaultPrinterName() = 0;
+    virtual bool print(const std::vector<Page>& pages, const PrintSettings& settings,
+                       std::string& error) = 0;
+};
+
+class Printer {
+  public:
+    int copies() const { return settings_.copies; }  // PROP:Copies
+    void setCopies(int copies) { settings_.copies = copies < 1 ? 1 : copies; }
+    bool collate() const { return settings_.collate; }  // PROP:Collate
+    void setCollate(bool on) { settings_.collate = on; }
+    bool printToFile() const { return settings_.printToFile; }  // PROP:PrintToFile
+    void setPrintToFile(bool on) { settings_.printToFile = on; }
+    const std::string& printFileName() const { return settings_.fileName; }  // PROP:PrintFileName
+    void setPrintFileName(std::string name) { settings_.fileName = std::move(name); }
+
+    // PROP:PrinterDevice: the selected printer, or the backend's default printer.
+    std::string device() const;
+    void setDevice(std::string name) { settings_.device = std::move(name); }
+
+    // The printer's current paper, used by reports that name no paper of their own.
+    PaperSize paper() const { return paper_; }
+    void setPaper(PaperSize paper) { paper_ = paper; }
+
+    void setBackend(std::shared_ptr<PrintBackend> backend) { backend_ = std::move(backend); }
+    PrintBackend* backend() const { return backend_.get(); }
+
+    // Prints the page files in order with the current settings. Every file is read first:
+    // a missing or damaged one prints nothing and gives an error.
+    bool printPageFiles(const std::vector<std::filesystem::path>& files, std::string& error);
+
+    // Back to the settings the program starts with (tests).
+    void reset();
+
+  private:
+    PrintSettings settings_;
+    PaperSize paper_ = kLetterPaper;
+    std::shared_ptr<PrintBackend> backend_;
+};
+
+// TARGET:Printer.
+Printer& printer();
+
+// The order in which pages go out for the given copies: collated 1 2 3 1 2 3, otherwise
+// 1 1 2 2 3 3 (page indexes from 0).
+std::vector<int> printOrder(int pageCount, int copies, bool collate);
+
+}  // namespace rt

@@ -1,0 +1,282 @@
+#include "runtime/qt/page_painter.h"
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QPainterPath>
+#include <QPen>
+#include <algorithm>
+#include <cctype>
+#include <optional>
+
+#include "runtime/print/page_file.h"
+#include "runtime/qt/micr_e13b.h"
+#include "runtime/system/picture.h"
+#include "runtime/text/codepage.h"
+
+namespace rt::qt {
+namespace {
+
+constexpr double kThinnestLine = 1000.0 / 144;  // half a point: what a hairline prints as
+constexpr double kMaxCornerRadius = 125;
+
+QColor colour(Rgb rgb) {
+    return QColor::fromRgb((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+std::string lowered(std::string_view text) {
+    std::string result(text);
+    for (char& c : result)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    while (!result.empty() && result.back() == ' ')
+        result.pop_back();
+    return result;
+}
+
+void fillBackground(QPainter& painter, const QRectF& area, Rgb background) {
+    if (background == kTransparent) return;
+    painter.fillRect(area, colour(background));
+}
+
+// The bank line: each character's outline at the E-13B size, 8 to the inch, standing on the
+// baseline of the font size the report asked for.
+void paintMicrText(QPainter& painter, const PageText& text) {
+    const double em = text.font.points * 1000.0 / 72;
+    const double bottom = text.y + (em > kMicrHeight ? em * 0.8 : kMicrHeight);
+    const double runWidth = static_cast<double>(text.text.size()) * kMicrPitch;
+    double left = text.x;
+    if (text.width > 0 && text.align == TextAlign::Right) left = text.x + text.width - runWidth;
+    if (text.width > 0 && text.align == TextAlign::Centre)
+        left = text.x + (text.width - runWidth) / 2;
+    fillBackground(painter,
+                   QRectF(text.x, text.y, text.width > 0 ? text.width : runWidth,
+                          text.height > 0 ? text.height : em),
+                   text.background);
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    for (std::size_t i = 0; i < text.text.size(); ++i) {
+        const MicrGlyph* glyph = micrGlyph(text.text[i]);
+        if (!glyph) continue;
+        const double cellX = left + static_cast<double>(i) * kMicrPitch;
+        const double cellY = bottom - kMicrHeight;
+        for (const auto& outline : glyph->polygons) {
+            QPolygonF polygon;
+            for (const MicrPoint& p : outline)
+                polygon << QPointF(cellX + p.x, cellY + p.y);
+            path.addPolygon(polygon);
+            path.closeSubpath();
+        }
+    }
+    painter.fillPath(path, colour(text.colour));
+}
+
+// Consecutive texts of a page mostly share one font; it is resolved once for them.
+class FontCache {
+  public:
+    struct Entry {
+        PageFont spec;
+        QFont font;
+        QFontMetricsF metrics;
+    };
+    const Entry& get(const PageFont& spec) {
+        if (!last_ || !(last_->spec == spec)) {
+            const QFont font = pageFont(spec);
+            last_.emplace(Entry{spec, font, QFontMetricsF(font)});
+        }
+        return *last_;
+    }
+
+  private:
+    std::optional<Entry> last_;
+};
+
+void paintText(QPainter& painter, const PageText& text, FontCache& fonts) {
+    if (isMicrFace(text.font.face)) {
+        paintMicrText(painter, text);
+        return;
+    }
+    const FontCache::Entry& resolved = fonts.get(text.font);
+    const QFont& font = resolved.font;
+    const QFontMetricsF& metrics = resolved.metrics;
+    painter.setFont(font);
+    painter.setPen(colour(text.colour));
+    painter.setBrush(Qt::NoBrush);
+    const QString content = QString::fromStdString(cp1252ToUtf8(text.text));
+    const double height = text.height > 0 ? text.height : metrics.height();
+
+    if (text.wrap) {
+        // A memo box breaks its text into lines inside the box; CR LF pairs are line ends.
+        QString lines = content;
+        lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace('\r', '\n');
+        constexpr double kUnbounded = 1e6;
+        const QRectF box(text.x, text.y, text.width > 0 ? text.width : kUnbounded,
+                         text.height > 0 ? text.height : kUnbounded);
+        const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+        fillBackground(painter,
+                       text.width > 0 && text.height > 0
+                           ? box
+                           : painter.boundingRect(box, flags, lines).intersected(box),
+                       text.background);
+        painter.save();
+        painter.setClipRect(box);
+        painter.drawText(box, flags, lines);
+        painter.restore();
+        return;
+    }
+
+    // Pictures pad texts with blanks; a centred or right-aligned text is placed by what shows.
+    QString shown = content;
+    if (text.align == TextAlign::Centre || text.align == TextAlign::Right) {
+        qsizetype end = shown.size();
+        while (end > 0 && shown[end - 1] == ' ')
+            --end;
+        shown.truncate(end);
+    }
+    const double textWidth = metrics.horizontalAdvance(shown);
+    const double width = text.width > 0 ? text.width : metrics.horizontalAdvance(content);
+    double x = text.x;
+    switch (text.align) {
+        case TextAlign::Left:
+            break;
+        case TextAlign::Centre:
+            x = text.x + (width - textWidth) / 2;
+            break;
+        case TextAlign::Right:
+            x = text.x + width - textWidth;
+            break;
+        case TextAlign::Decimal: {
+            // The point stands where it would if every position up to it held a digit, so
+            // that values of one picture line up whatever their blanks and digits.
+            qsizetype point = content.indexOf('.');
+            if (point < 0) point = content.size();
+            double anchor;
+            if (text.width > 0) {
+                // The point and the places after it end at the box's right edge.
+                const QString places =
+                    point < content.size() ? "." + QString(content.size() - point - 1, '0') : "";
+                anchor = text.x + text.width - metrics.horizontalAdvance(places);
+            } else {
+                anchor = text.x + metrics.horizontalAdvance(QString(point, '0'));
+            }
+            qsizetype first = 0;
+            while (first < point && content[first] == ' ')
+                ++first;
+            shown = content.mid(first);
+            x = anchor - metrics.horizontalAdvance(content.mid(first, point - first));
+            break;
+        }
+    }
+    fillBackground(painter, QRectF(text.x, text.y, width, height), text.background);
+    if (text.width > 0) {
+        painter.save();
+        painter.setClipRect(QRectF(text.x, text.y - height, text.width, 3 * height));
+    }
+    painter.drawText(QPointF(x, text.y + metrics.ascent()), shown);
+    if (text.width > 0) painter.restore();
+}
+
+void paintLine(QPainter& painter, const PageLine& line) {
+    QPen pen(colour(line.colour), std::max<double>(line.width, kThinnestLine));
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
+    painter.drawLine(QPointF(line.x1, line.y1), QPointF(line.x2, line.y2));
+}
+
+void paintBox(QPainter& painter, const PageBox& box) {
+    if (box.border == kTransparent) {
+        painter.setPen(Qt::NoPen);
+    } else {
+        QPen pen(colour(box.border), std::max<double>(box.lineWidth, kThinnestLine));
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+    }
+    painter.setBrush(box.fill == kTransparent ? QBrush(Qt::NoBrush) : QBrush(colour(box.fill)));
+    const QRectF area(box.x, box.y, box.width, box.height);
+    if (box.rounded) {
+        const double radius = std::min(std::min(box.width, box.height) / 4.0, kMaxCornerRadius);
+        painter.drawRoundedRect(area, radius, radius);
+    } else {
+        painter.drawRect(area);
+    }
+}
+
+// A picture that cannot be read draws nothing.
+void paintImage(QPainter& painter, const PageImage& image) {
+    PictureResult decoded = decodePicture(image.data);
+    if (!decoded.ok() || decoded.picture.empty()) return;
+    const QImage picture(reinterpret_cast<const uchar*>(decoded.picture.pixels.data()),
+                         decoded.picture.width, decoded.picture.height,
+                         static_cast<qsizetype>(decoded.picture.width) * 4, QImage::Format_ARGB32);
+    painter.drawImage(QRectF(image.x, image.y, image.width, image.height), picture);
+}
+
+}  // namespace
+
+void ensureApplication() {
+    if (QCoreApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "tovik";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);  // lives for the rest of the run
+}
+
+QString fontFamilyFor(std::string_view face) {
+    const std::string key = lowered(face);
+    if (key == "arial") return QStringLiteral("Liberation Sans");
+    if (key == "times new roman") return QStringLiteral("Liberation Serif");
+    if (key == "courier new") return QStringLiteral("Liberation Mono");
+    return QString::fromStdString(cp1252ToUtf8(face)).trimmed();
+}
+
+QFont pageFont(const PageFont& spec) {
+    QFont font(fontFamilyFor(spec.face));
+    font.setPixelSize(std::max(1, (spec.points * 1000 + 36) / 72));
+    font.setBold(spec.style & kFontBold);
+    font.setItalic(spec.style & kFontItalic);
+    font.setUnderline(spec.style & kFontUnderline);
+    font.setStrikeOut(spec.style & kFontStrikeOut);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setKerning(false);
+    return font;
+}
+
+void paintPage(QPainter& painter, const Page& page) {
+    FontCache fonts;
+    for (const PageItem& item : page.items) {
+        if (const auto* text = std::get_if<PageText>(&item)) {
+            paintText(painter, *text, fonts);
+        } else if (const auto* line = std::get_if<PageLine>(&item)) {
+            paintLine(painter, *line);
+        } else if (const auto* box = std::get_if<PageBox>(&item)) {
+            paintBox(painter, *box);
+        } else if (const auto* image = std::get_if<PageImage>(&item)) {
+            paintImage(painter, *image);
+        }
+    }
+}
+
+QImage renderPage(const Page& page, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull()) return image;  // no memory for that size
+    image.fill(Qt::white);
+    if (size.isEmpty() || page.width <= 0 || page.height <= 0) return image;
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                           QPainter::SmoothPixmapTransform);
+    painter.scale(static_cast<double>(size.width()) / page.width,
+                  static_cast<double>(size.height()) / page.height);
+    paintPage(painter, page);
+    return image;
+}
+
+bool renderPageFile(const std::filesystem::path& file, QSize size, QImage& image,
+                    std::string& error) {
+    PageReadResult read = readPageFile(file);
+    if (!read.ok()) {
+        error = read.error;
+        return false;
+    }
+    image = renderPage(read.page, size);
+    return true;
+}
+
+}  // namespace rt::qt

@@ -1,0 +1,40 @@
+#pragma once
+// Draws report pages through Qt: onto any QPainter whose units are 1/1000 inch (the printer
+// and PDF output at resolution 1000), or scaled onto an image for the preview.
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QSize>
+#include <QString>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "runtime/print/page.h"
+
+namespace rt::qt {
+
+// Creates the program's QApplication when there is none yet (tests, tools, benchmarks).
+void ensureApplication();
+
+// The installed family that prints a report's face: Arial, Times New Roman and Courier New
+// print with their metric-compatible Liberation fonts; other faces go to fontconfig.
+QString fontFamilyFor(std::string_view face);
+
+// The font of a page text, sized in 1/1000 inch (points * 1000 / 72).
+QFont pageFont(const PageFont& font);
+
+// Draws every item of the page; the painter's units must be 1/1000 inch. Pen, brush and font
+// are set for each item, so nothing carries over from an earlier page.
+void paintPage(QPainter& painter, const Page& page);
+
+// The page drawn onto a white image of the given size (scaled to fill it); a null image
+// when that size cannot be allocated.
+QImage renderPage(const Page& page, QSize size);
+
+// The same for a page file; false with the reason when the file cannot be read.
+bool renderPageFile(const std::filesystem::path& file, QSize size, QImage& image,
+                    std::string& error);
+
+}  // namespace rt::qt

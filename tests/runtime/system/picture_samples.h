@@ -1,0 +1,22 @@
+#pragma once
+// Sample pictures made in the test: JPEGs through libjpeg's compressor, BMP through QImage,
+// GIF and PCX written byte by byte.
+
+#include <cstdint>
+#include <vector>
+
+namespace samples {
+
+using Bytes = std::vector<std::uint8_t>;
+
+enum class JpegKind { Rgb, Grey, Progressive, CmykAdobe, CmykPlain };
+
+// A 16 x 8 picture: left half red, right half blue (grey: black and white halves).
+Bytes jpeg(JpegKind kind);
+// 4 x 2: the top row red, the bottom row blue.
+Bytes bmp();
+Bytes gif();
+Bytes pcx8();   // paletted
+Bytes pcx24();  // three planes
+
+}  // namespace samples
