@@ -8,7 +8,7 @@
 
 #include "runtime/text/day_number.h"
 #include "runtime/text/fixed_text.h"
-#include "runtime/text/picture_spec.h"
+#include "runtime/text/parsed_picture.h"
 
 namespace rt::detail {
 namespace {

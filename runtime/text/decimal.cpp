@@ -26,8 +26,9 @@ const Wide& mantissaLimit() {
     return limit;
 }
 
+// Unsigned negation, so that even the lowest __int128 has a magnitude.
 u128 magnitude(__int128 m) {
-    return m < 0 ? static_cast<u128>(-m) : static_cast<u128>(m);
+    return m < 0 ? u128{0} - static_cast<u128>(m) : static_cast<u128>(m);
 }
 
 int digitCount(u128 v) {
@@ -96,6 +97,8 @@ struct DecimalOps {
 };
 
 Decimal::Decimal(long long value) : mantissa_(value) {}
+
+Decimal::Decimal(unsigned long long value) : mantissa_(static_cast<__int128>(value)) {}
 
 Decimal::Decimal(std::string_view text) : Decimal(textToNumber(text)) {}
 

@@ -9,8 +9,8 @@
 //
 // Division: divide(a, b, places) rounds half away from zero to `places`. operator/ divides
 // to kDivisionPlaces (15) places, which is more than any field keeps, so the later
-// assignment (fitTo) does the final rounding. Division by zero gives 0, as the procedures'
-// formulas expect of the platform (a percentage of nothing is nothing).
+// assignment (fitTo) does the final rounding. Division by zero gives 0 instead of stopping
+// the program: a share of nothing is nothing.
 
 #include <compare>
 #include <cstdint>
@@ -29,9 +29,11 @@ class Decimal {
 
     Decimal() = default;
     Decimal(long long value);  // NOLINT: integers convert freely, as in the procedures
-    Decimal(int value) : Decimal(static_cast<long long>(value)) {}       // NOLINT
-    Decimal(long value) : Decimal(static_cast<long long>(value)) {}      // NOLINT
-    Decimal(unsigned value) : Decimal(static_cast<long long>(value)) {}  // NOLINT
+    Decimal(int value) : Decimal(static_cast<long long>(value)) {}                     // NOLINT
+    Decimal(long value) : Decimal(static_cast<long long>(value)) {}                    // NOLINT
+    Decimal(unsigned value) : Decimal(static_cast<long long>(value)) {}                // NOLINT
+    Decimal(unsigned long value) : Decimal(static_cast<unsigned long long>(value)) {}  // NOLINT
+    Decimal(unsigned long long value);                                                 // NOLINT
     // Reads text as a number, leniently, like textToNumber: "  -12.50abc" is -12.5, "abc" 0.
     explicit Decimal(std::string_view text);
     explicit Decimal(const char* text) : Decimal(std::string_view(text)) {}

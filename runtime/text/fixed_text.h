@@ -44,11 +44,9 @@ template <std::size_t N>
 class FixedString {
   public:
     FixedString() { bytes_.fill(' '); }
-    FixedString(std::string_view value) { assign(value); }  // NOLINT: converts like STRING
-    FixedString& operator=(std::string_view value) {
-        assign(value);
-        return *this;
-    }
+    FixedString(std::string_view value) { assign(value); }    // NOLINT: converts like STRING
+    FixedString(const char* value) { assign(value); }         // NOLINT
+    FixedString(const std::string& value) { assign(value); }  // NOLINT
     void assign(std::string_view value) { assignFixed(std::span<char>(bytes_), value); }
 
     std::string_view view() const { return std::string_view(bytes_.data(), N); }
@@ -68,5 +66,10 @@ class FixedString {
   private:
     std::array<char, N> bytes_{};
 };
+
+template <std::size_t N, std::size_t M>
+bool operator==(const FixedString<N>& a, const FixedString<M>& b) {
+    return compareText(a.view(), b.view()) == 0;
+}
 
 }  // namespace rt

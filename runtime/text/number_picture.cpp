@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "runtime/text/picture_spec.h"
+#include "runtime/text/parsed_picture.h"
 
 namespace rt::detail {
 namespace {

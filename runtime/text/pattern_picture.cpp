@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "runtime/text/picture_spec.h"
+#include "runtime/text/parsed_picture.h"
 
 namespace rt::detail {
 namespace {
 
 bool isPosition(char c) {
-    return c == '#' || c == '<';
+    return c == '#';
 }
 
 // The number a value stands for in a pattern: numbers as they are, text as a plain number
@@ -58,7 +58,7 @@ std::string formatPattern(const Value& value, const PatternPicture& picture) {
         if (used < integerDigits.size()) {
             out[i] = integerDigits[integerDigits.size() - 1 - used];
         } else {
-            out[i] = out[i] == '<' ? ' ' : '0';
+            out[i] = '0';
         }
         ++used;
     }

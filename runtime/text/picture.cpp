@@ -1,6 +1,6 @@
 #include "runtime/text/picture.h"
 
-#include "runtime/text/picture_spec.h"
+#include "runtime/text/parsed_picture.h"
 
 namespace rt {
 

@@ -11,18 +11,20 @@
 //                       "*" leading positions filled with asterisks. A trailing "b"/"B" gives
 //                       blanks for zero. Negatives are always written with a leading "-"
 //                       (before the "$"): a sign is never hidden, whatever the flags.
-//                       A value too wide for W is written as W "#" characters.
+//                       A value too wide for W is written as W "#" characters; a value
+//                       below 1 first drops its leading zero ("-.083" in n-5.3).
 //                       Text is read with textToNumber before it is written.
 // Date    d1 / D1       mm/dd/yy, zero padded ("01/05/26"); D1 is the same picture.
 //         d4            "Month d, yyyy" ("January 5, 2026").
 //                       Day 0 ("no date") is written as blanks of the picture's width.
-//                       Typed dates take "/", "-", "." or blanks between month, day and
-//                       year, or month names for d4; a two-digit year is taken within the
-//                       100 years from 79 years before to 20 years after the current year
-//                       (in 2026: 47..99 -> 1947..1999, 00..46 -> 2000..2046).
-// Pattern P...P[b]      each "#" is a digit position, "<" a digit position left blank while
-//                       only leading zeros came before, a "." the decimal point (the "#"
-//                       after it are places); every other character is written as it is.
+//                       Typed dates take "/", "-", ".", "," or blanks between month, day
+//                       and year, a month name or its first three letters for the month,
+//                       or six or eight digits (mmddyy, mmddyyyy). A two-digit year is
+//                       taken within the 100 years from 79 years before to 20 years after
+//                       the current year (in 2026: 47..99 -> 1947..1999, 00..46 -> 2000..2046).
+// Pattern P...P[b]      each "#" is a digit position, a single "." the decimal point (the
+//                       "#" after it are places; several "." are plain separators); every
+//                       other character is written as it is.
 //                       Digits are right-aligned into the positions before the point and
 //                       leading zeros are written as "0". The sign is dropped. A trailing "b"
 //                       gives blanks for zero; a value with more digits than positions

@@ -50,6 +50,13 @@ Wide multiplySmall(const Wide& a, std::uint64_t m) {
 }
 
 void divide(const Wide& n, const Wide& d, Wide& quotient, Wide& remainder) {
+    if (n.fitsU128() && d.fitsU128()) {  // the common case, in native arithmetic
+        const u128 nn = n.low128();
+        const u128 dd = d.low128();
+        quotient = Wide::from(nn / dd);
+        remainder = Wide::from(nn % dd);
+        return;
+    }
     Wide q;
     Wide r;
     for (int bit = 255; bit >= 0; --bit) {

@@ -109,6 +109,8 @@ TEST(Decimal, OverflowIsOutOfRangeAndStaysSo) {
     EXPECT_EQ(over.toString(), "#");
     EXPECT_TRUE((big + 1).outOfRange());
     EXPECT_FALSE(Decimal::parse("123456789012345678901234567890123456789").has_value());
+    const auto lowest = static_cast<__int128>(static_cast<unsigned __int128>(1) << 127);
+    EXPECT_TRUE(Decimal::fromScaled(lowest, 0).outOfRange());
 }
 
 TEST(Decimal, WideProductsKeepTheirLeadingDigits) {

@@ -14,6 +14,8 @@ TEST(FixedText, AssignmentCutsOrPads) {
     EXPECT_EQ(s.view(), "ab   ");
     EXPECT_EQ(s.clipped(), "ab");
     EXPECT_TRUE(s == "ab");  // trailing blanks do not count
+    rt::FixedString<4> copied = "wxyz!";
+    EXPECT_EQ(copied.view(), "wxyz");
     rt::FixedString<3> empty;
     EXPECT_EQ(empty.view(), "   ");
 
@@ -91,6 +93,14 @@ TEST(FixedText, ComparisonPadsTheShorterWithBlanks) {
     EXPECT_LT(rt::compareText("ab\x01", "ab"), 0);   // below a blank
     EXPECT_GT(rt::compareText("\xE9", "z"), 0);      // unsigned bytes: é after z
     EXPECT_LT(rt::compareText("Zeta", "alpha"), 0);  // case sensitive
+}
+
+TEST(FixedText, FixedStringsOfDifferentWidthsCompareBlankPadded) {
+    const rt::FixedString<5> a("ab");
+    const rt::FixedString<10> b("ab");
+    const rt::FixedString<10> c("abc");
+    EXPECT_TRUE(a == b);
+    EXPECT_FALSE(a == c);
 }
 
 }  // namespace

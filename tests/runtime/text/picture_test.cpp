@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -121,8 +122,7 @@ TEST(PictureFormat, Patterns) {
         {"P##:##P", Value("10:30"), "10:30"},
         {"P.#####P", num("0.0825"), ".08250"},
         {"P.#####P", num("0.082555"), ".08256"},
-        {"p<<#p", Value(5), "  5"},
-        {"P<<#P", Value(0), "  0"},
+        {"p##p", Value(5), "05"},
         {"P###.###.####P", num("5551234567"), "555.123.4567"},  // several points: separators
     });
 }
@@ -346,6 +346,70 @@ TEST(PictureDescribe, KindsAndWidths) {
         EXPECT_EQ(info.width, c.width) << c.picture;
         EXPECT_EQ(info.places, c.places) << c.picture;
         EXPECT_EQ(info.blankWhenZero, c.blankWhenZero) << c.picture;
+    }
+}
+
+TEST(PictureDescribe, EveryPictureInUseIsUnderstoodInAnySpelling) {
+    using K = rt::PictureKind;
+    struct Case {
+        std::string picture;
+        K kind;
+        int width;
+    };
+    std::vector<Case> cases = {
+        {"n2", K::Number, 2},
+        {"n3", K::Number, 3},
+        {"n4", K::Number, 4},
+        {"n5", K::Number, 5},
+        {"n6", K::Number, 6},
+        {"N2", K::Number, 2},
+        {"N3", K::Number, 3},
+        {"N4", K::Number, 4},
+        {"n2.0", K::Number, 2},
+        {"n3.0b", K::Number, 3},
+        {"N_3B", K::Number, 3},
+        {"n_7.0", K::Number, 7},
+        {"n_8", K::Number, 8},
+        {"n-5.3", K::Number, 5},
+        {"n-7.2", K::Number, 7},
+        {"n-10.2", K::Number, 10},
+        {"n-13", K::Number, 13},
+        {"n-15.0", K::Number, 15},
+        {"n$7.2", K::Number, 7},
+        {"n$8.2", K::Number, 8},
+        {"n$10.2", K::Number, 10},
+        {"n$-10.2", K::Number, 10},
+        {"n$*10.2", K::Number, 10},
+        {"N30.9", K::Number, 30},
+        {"d1", K::Date, 8},
+        {"D1", K::Date, 8},
+        {"d4", K::Date, 18},
+        {"P###P", K::Pattern, 3},
+        {"P###Pb", K::Pattern, 3},
+        {"P##:##P", K::Pattern, 5},
+        {"P###-###-####P", K::Pattern, 12},
+        {"P###-###-####Pb", K::Pattern, 12},
+        {"P(###)-###-####P", K::Pattern, 14},
+        {"P.#####P", K::Pattern, 6},
+        {"S1000", K::Text, 1000},
+    };
+    for (int width : {1, 2, 3, 4, 5, 8, 9, 10, 12, 15, 20, 25, 30, 31, 40, 50, 60, 70, 80, 255}) {
+        cases.push_back({"s" + std::to_string(width), K::Text, width});
+    }
+    for (const Case& c : cases) {
+        std::string swapped = c.picture;
+        const auto letter = static_cast<unsigned char>(swapped[0]);
+        swapped[0] =
+            static_cast<char>(std::isupper(letter) ? std::tolower(letter) : std::toupper(letter));
+        for (const std::string& spelling : {c.picture, "@" + c.picture, swapped, "@" + swapped}) {
+            const rt::PictureInfo info = rt::describePicture(spelling);
+            EXPECT_EQ(info.kind, c.kind) << spelling;
+            EXPECT_EQ(info.width, c.width) << spelling;
+            if (c.kind != K::Date) {
+                EXPECT_EQ(static_cast<int>(rt::format(rt::Value(7), spelling).size()), c.width)
+                    << spelling;
+            }
+        }
     }
 }
 

@@ -1,4 +1,4 @@
-#include "runtime/text/picture_spec.h"
+#include "runtime/text/parsed_picture.h"
 
 #include <cctype>
 
@@ -92,7 +92,7 @@ std::optional<PatternPicture> parsePattern(std::string_view picture) {
         p.point = firstPoint;
     }
     for (std::size_t i = 0; i < p.layout.size(); ++i) {
-        if (p.layout[i] != '#' && p.layout[i] != '<') continue;
+        if (p.layout[i] != '#') continue;
         if (p.point != std::string::npos && i > p.point) {
             ++p.placePositions;
         } else {
