@@ -7,6 +7,7 @@
 
 #include "runtime/qt/qt_control_widgets.h"
 #include "runtime/qt/qt_fonts.h"
+#include "runtime/qt/qt_list.h"
 #include "runtime/qt/qt_resources.h"
 #include "runtime/ui/codes.h"
 #include "runtime/ui/dialogs.h"
@@ -158,6 +159,42 @@ TEST(QtWindowTest, TimerFiresAndWaitCursorShowsWhileBusy) {
     std::vector<std::pair<int, int>> want = {
         {EVENT::OpenWindow, 0}, {EVENT::Timer, 0}, {EVENT::CloseWindow, 0}};
     EXPECT_EQ(log.take(), want);
+}
+
+TEST(QtWindowTest, ListIconColumnsShowTheirPictures) {
+    std::atomic<rt::Window*> window{nullptr};
+    qttest::QtSession session;
+    session.start([&] {
+        rt::WindowSpec spec = simpleWindow("Icons");
+        rt::ControlSpec list = control(2, ControlKind::List, "", {10, 10, 150, 50});
+        list.format = "80L(2)I~Name~@s20@";
+        spec.controls.push_back(list);
+        rt::Window w(spec);
+        std::vector<std::vector<rt::Value>> rows = {{rt::Value("Due"), rt::Value(rt::Decimal(1))},
+                                                    {rt::Value("Past"), rt::Value(rt::Decimal(2))},
+                                                    {rt::Value("None"), rt::Value(rt::Decimal(0))}};
+        w.setRows(2, rt::rowsFrom(rows));
+        w.open();
+        w.setListIcon(2, 1, "~Blueb.ico");
+        w.setListIcon(2, 2, "Redb.ico");
+        window = &w;
+        runWindow(w);
+    });
+    ASSERT_NE(session.shownWindow(window), nullptr);
+    session.settle();
+    auto* list = static_cast<rt::qt::ListView*>(session.backend().controlWidget(window, 2));
+    ASSERT_EQ(list->rowCount(), 3);
+    EXPECT_FALSE(list->rowIcon(1, 0).isNull());
+    EXPECT_FALSE(list->rowIcon(2, 0).isNull());
+    EXPECT_TRUE(list->rowIcon(3, 0).isNull());
+    // The blue button of row 1 and the red one of row 2, at the start of their rows.
+    QImage shot = list->viewport()->grab().toImage();
+    int side = std::min(16, list->rowRect(1).height() - 2);
+    int x = rt::qt::dialogUnitsOf(rt::qt::uiFont({})).x(2) + 2 + side / 2;
+    QColor blue = shot.pixelColor(x, list->rowRect(1).top() + 1 + side / 2);
+    QColor red = shot.pixelColor(x, list->rowRect(2).top() + 1 + side / 2);
+    EXPECT_GT(blue.blue(), blue.red() + 40);
+    EXPECT_GT(red.red(), red.blue() + 40);
 }
 
 // A program that opens a window and closes it on its first timer event.
