@@ -197,6 +197,39 @@ TEST(QtWindowTest, ListIconColumnsShowTheirPictures) {
     EXPECT_GT(red.red(), red.blue() + 40);
 }
 
+TEST(QtWindowTest, ResizingAResizableWindowTellsTheModel) {
+    std::atomic<rt::Window*> window{nullptr};
+    qttest::EventLog log;
+    qttest::QtSession session;
+    session.start([&] {
+        rt::WindowSpec spec = simpleWindow("Sizes");
+        spec.frame = rt::FrameKind::Resizable;
+        spec.resizable = true;
+        spec.minWidth = 100;
+        spec.minHeight = 50;
+        rt::Window w(spec);
+        window = &w;
+        runWindow(w, [&](rt::Window& w) { log.add(w.event(), w.field()); });
+    });
+    QWidget* frame = session.shownWindow(window);
+    ASSERT_NE(frame, nullptr);
+    session.settle();
+    QWidget* client = session.backend().clientArea(window);
+    rt::qt::DialogUnits du = rt::qt::dialogUnitsOf(rt::qt::uiFont({}));
+    EXPECT_EQ(client->size(), QSize(du.x(200), du.y(100)));
+    frame->resize(frame->width() + du.x(40), frame->height() + du.y(20));
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        session.settle();
+        return window.load()->position(0).width == 240;
+    }));
+    EXPECT_EQ(window.load()->position(0).height, 120);
+    frame->close();
+    ASSERT_TRUE(session.finish());
+    std::vector<std::pair<int, int>> want = {
+        {EVENT::OpenWindow, 0}, {EVENT::Sized, 0}, {EVENT::CloseWindow, 0}};
+    EXPECT_EQ(log.take(), want);
+}
+
 // A program that opens a window and closes it on its first timer event.
 int runSmallProgram() {
     static char name[] = "tovik";
