@@ -31,7 +31,8 @@ std::string padded(std::string text, std::size_t width) {
 }
 
 std::string upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return text;
 }
 
@@ -58,8 +59,8 @@ TEST(KeyOrderModel, RandomWritesKeepEveryKeyInOrder) {
     for (int step = 0; step < 600; ++step) {
         int action = model.empty() ? 0 : pick(10);
         if (action < 5) {
-            Person p{0, padded(names[pick(10)], 10), padded(cities[pick(5)], 8), nextNumber,
-                     pick(2001) - 1000LL, pick(5) - 2};
+            Person p{0,          padded(names[pick(10)], 10), padded(cities[pick(5)], 8),
+                     nextNumber, pick(2001) - 1000LL,         pick(5) - 2};
             nextNumber += 1 + pick(3);
             people.clear();
             store(p);
@@ -86,13 +87,16 @@ TEST(KeyOrderModel, RandomWritesKeepEveryKeyInOrder) {
         std::vector<Person> expected = model;
         std::stable_sort(expected.begin(), expected.end(), less);
         std::vector<std::int64_t> want, got;
-        for (const Person& p : expected) want.push_back(p.id);
+        for (const Person& p : expected)
+            want.push_back(p.id);
         people.set(people.key(key));
-        while (people.next() == 0) got.push_back(people.pointer());
+        while (people.next() == 0)
+            got.push_back(people.pointer());
         EXPECT_EQ(got, want) << key;
         std::vector<std::int64_t> backward;
         people.set(people.key(key));
-        while (people.previous() == 0) backward.push_back(people.pointer());
+        while (people.previous() == 0)
+            backward.push_back(people.pointer());
         std::reverse(backward.begin(), backward.end());
         EXPECT_EQ(backward, want) << key << " backward";
     };
