@@ -141,6 +141,20 @@ TEST_F(RecordFileTest, ChangedKeysAnswer46AndBuildStoresThemAnew) {
     EXPECT_EQ(names, (Names{"Bob       ", "ann       ", "bob       "}));
 }
 
+TEST_F(RecordFileTest, ABuildThatWouldBreakAUniqueKeyChangesNothing) {
+    ASSERT_EQ(add("Ann", "Rome", 1), 0);
+    ASSERT_EQ(add("ANN", "Oslo", 2), 0);
+    people.close();
+    rt::RecordFile unique{datatest::peopleUniqueNameDecl()};
+    EXPECT_EQ(unique.open(), rt::FileError::KeysMustBeRebuilt);
+    EXPECT_EQ(unique.build(), DuplicateKey);
+    EXPECT_EQ(rt::errorKey(), "PEO:KEYNAME");
+    ASSERT_EQ(people.open(), 0);
+    EXPECT_EQ(people.records(), 2);
+    people.set(people.key("PEO:KEYMIXED"));
+    EXPECT_EQ(walk().size(), 2u);
+}
+
 TEST_F(RecordFileTest, KeysOrderTheirRecords) {
     struct Row {
         const char* name;
