@@ -1,0 +1,101 @@
+#include "runtime/ui/headless_backend.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <mutex>
+
+#include "runtime/ui/image_size.h"
+#include "runtime/ui/scheduler.h"
+#include "runtime/ui/window.h"
+
+namespace rt {
+namespace {
+
+constexpr int kRowHeight = 10;  // dialog units per list row
+constexpr int kHeaderHeight = 10;
+
+}  // namespace
+
+void HeadlessBackend::windowOpened(Window&) {}
+
+void HeadlessBackend::windowClosed(Window& window) {
+    timers_.erase(&window);
+}
+
+void HeadlessBackend::timerChanged(Window& window, int hundredths) {
+    if (hundredths <= 0) {
+        timers_.erase(&window);
+    } else {
+        timers_[&window] = {hundredths, clock_ + hundredths};
+    }
+}
+
+int HeadlessBackend::visibleRows(const Window& window, int control) {
+    const ControlState* c = window.control(control);
+    if (!c) return 0;
+    bool headers = std::any_of(c->listFormat.columns.begin(), c->listFormat.columns.end(),
+                               [](const ListColumn& col) { return !col.header.empty(); });
+    return std::max(0, (c->spec.at.height - (headers ? kHeaderHeight : 0)) / kRowHeight);
+}
+
+std::optional<std::pair<int, int>> HeadlessBackend::pictureSize(const std::string& file,
+                                                                const std::string& bytes) {
+    if (!bytes.empty()) return pictureSizeFromBytes(bytes);
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string head(std::istreambuf_iterator<char>(in), {});
+    return pictureSizeFromBytes(head);
+}
+
+void HeadlessBackend::showDialog(const DialogPtr& dialog) {
+    dialogs_.push_back(dialog);
+}
+
+void HeadlessBackend::beep(int) {
+    ++beeps_;
+}
+
+void HeadlessBackend::setCursor(int cursor) {
+    cursor_ = cursor;
+}
+
+std::vector<DialogPtr> HeadlessBackend::pendingDialogs() {
+    std::lock_guard lock(Scheduler::instance().mutex());
+    std::erase_if(dialogs_, [](const DialogPtr& d) { return d->answered; });
+    return dialogs_;
+}
+
+bool HeadlessBackend::fireNextTimer() {
+    Window* target = nullptr;
+    {
+        std::lock_guard lock(Scheduler::instance().mutex());
+        for (auto& [window, t] : timers_)
+            if (!target || t.due < timers_[target].due) target = window;
+        if (!target) return false;
+        TimerState& t = timers_[target];
+        clock_ = std::max(clock_, t.due);
+        t.due = clock_ + t.interval;
+    }
+    Input timer;
+    timer.kind = Input::Kind::Timer;
+    target->postInput(timer);
+    return true;
+}
+
+long HeadlessBackend::clock() {
+    std::lock_guard lock(Scheduler::instance().mutex());
+    return clock_;
+}
+
+int HeadlessBackend::beeps() {
+    std::lock_guard lock(Scheduler::instance().mutex());
+    return beeps_;
+}
+
+int HeadlessBackend::cursor() {
+    std::lock_guard lock(Scheduler::instance().mutex());
+    return cursor_;
+}
+
+}  // namespace rt

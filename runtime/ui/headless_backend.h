@@ -1,0 +1,51 @@
+#pragma once
+// The backend without a display: windows stay models, dialogs wait for the driver, and
+// time is the program's own: timers fire only when the driver lets time pass, at once.
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "runtime/ui/backend.h"
+
+namespace rt {
+
+class HeadlessBackend : public Backend {
+  public:
+    void windowOpened(Window& window) override;
+    void windowClosed(Window& window) override;
+    void controlChanged(Window&, int) override {}
+    void controlCreated(Window&, int) override {}
+    void controlDestroyed(Window&, int) override {}
+    void focusChanged(Window&, int) override {}
+    void timerChanged(Window& window, int hundredths) override;
+    int visibleRows(const Window& window, int control) override;
+    std::optional<std::pair<int, int>> pictureSize(const std::string& file,
+                                                   const std::string& bytes) override;
+    void showDialog(const DialogPtr& dialog) override;
+    void beep(int sound) override;
+    void setCursor(int cursor) override;
+
+    // --- for the driver; call while every application thread waits ---
+    // The unanswered dialogs, oldest first.
+    std::vector<DialogPtr> pendingDialogs();
+    // Moves the program's clock to the next timer due and fires it; false when no window
+    // has a timer.
+    bool fireNextTimer();
+    long clock();  // hundredths of a second since the program started
+    int beeps();
+    int cursor();
+
+  private:
+    struct TimerState {
+        int interval = 0;
+        long due = 0;
+    };
+    std::map<Window*, TimerState> timers_;  // guarded by Scheduler::mutex()
+    std::vector<DialogPtr> dialogs_;
+    long clock_ = 0;
+    int beeps_ = 0;
+    int cursor_ = 0;
+};
+
+}  // namespace rt

@@ -1,0 +1,25 @@
+#pragma once
+// Key codes by name ("Ctrl+Q", "Alt+Shift+Insert", "F2"), the running thread's current key
+// code, and the program-wide key substitution table.
+
+#include <string>
+#include <string_view>
+
+namespace rt {
+
+// 0 when the name is not a key.
+int keyFromName(std::string_view name);
+std::string keyName(int code);
+
+// The key code (and the typed character, 0 for none) of the event the running thread
+// handles; each application thread has its own.
+int keyCode();
+char keyChar();
+void setKeyCode(int code, char character = 0);
+void clearKeyCode();
+
+// Program-wide: key `from` acts as key `to` (Enter as Tab). `to` 0 removes the entry.
+void substituteKey(int from, int to);
+int substitutedKey(int code);
+
+}  // namespace rt

@@ -1,0 +1,148 @@
+// Scenario files: one driver step a line, "#" starts a comment, texts in double quotes.
+#include <sstream>
+#include <vector>
+
+#include "runtime/ui/driver.h"
+
+namespace rt {
+namespace {
+
+// Words and quoted texts; a quoted token keeps its quotes so that control names can tell a
+// text from a field name.
+std::vector<std::string> tokens(const std::string& line) {
+    std::vector<std::string> out;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        if (line[i] == ' ' || line[i] == '\t' || line[i] == '\r') {
+            ++i;
+            continue;
+        }
+        if (line[i] == '#') break;
+        if (line[i] == '"') {
+            std::size_t end = line.find('"', i + 1);
+            if (end == std::string::npos) throw DriverError("a text has no closing quote");
+            out.push_back(line.substr(i, end - i + 1));
+            i = end + 1;
+            continue;
+        }
+        std::size_t end = line.find_first_of(" \t\r", i);
+        if (end == std::string::npos) end = line.size();
+        out.push_back(line.substr(i, end - i));
+        i = end;
+    }
+    return out;
+}
+
+std::string unquoted(const std::string& token) {
+    if (token.size() >= 2 && token.front() == '"' && token.back() == '"')
+        return token.substr(1, token.size() - 2);
+    return token;
+}
+
+int number(const std::string& token) {
+    try {
+        std::size_t used = 0;
+        int n = std::stoi(token, &used);
+        if (used == token.size()) return n;
+    } catch (const std::exception&) {
+    }
+    throw DriverError("\"" + token + "\" is not a number");
+}
+
+void need(const std::vector<std::string>& t, std::size_t count, const char* form) {
+    if (t.size() != count) throw DriverError(std::string("expected: ") + form);
+}
+
+void step(Driver& d, const std::vector<std::string>& t, std::string& log) {
+    const std::string& verb = t[0];
+    if (verb == "window") {
+        need(t, 2, "window \"TITLE\"");
+        d.waitWindow(unquoted(t[1]));
+    } else if (verb == "press") {
+        need(t, 2, "press CONTROL");
+        d.press(ControlName::parse(t[1]));
+    } else if (verb == "type") {
+        need(t, 3, "type CONTROL \"TEXT\"");
+        d.type(ControlName::parse(t[1]), unquoted(t[2]));
+    } else if (verb == "choose") {
+        need(t, 3, "choose CONTROL ROW");
+        d.choose(ControlName::parse(t[1]), number(t[2]));
+    } else if (verb == "key") {
+        need(t, 2, "key \"NAME\"");
+        d.key(unquoted(t[1]));
+    } else if (verb == "click") {
+        need(t, 4, "click CONTROL ROW \"KEY\"");
+        d.click(ControlName::parse(t[1]), number(t[2]), unquoted(t[3]));
+    } else if (verb == "thumb") {
+        need(t, 3, "thumb CONTROL POSITION");
+        d.thumb(ControlName::parse(t[1]), number(t[2]));
+    } else if (verb == "answer") {
+        need(t, 2, "answer \"BUTTON\"");
+        d.answer(unquoted(t[1]));
+    } else if (verb == "cancel") {
+        need(t, 1, "cancel");
+        d.cancel();
+    } else if (verb == "expect" && t.size() >= 2 && t[1] == "message") {
+        need(t, 3, "expect message \"TEXT\"");
+        d.expectMessage(unquoted(t[2]));
+    } else if (verb == "expect" && t.size() >= 2 && t[1] == "row") {
+        need(t, 5, "expect row CONTROL ROW \"TEXT\"");
+        d.expectRow(ControlName::parse(t[2]), number(t[3]), unquoted(t[4]));
+    } else if (verb == "expect") {
+        need(t, 3, "expect CONTROL \"TEXT\"");
+        d.expectText(ControlName::parse(t[1]), unquoted(t[2]));
+    } else if (verb == "close") {
+        need(t, 1, "close");
+        d.close();
+    } else if (verb == "timer") {
+        need(t, 1, "timer");
+        d.timer();
+    } else if (verb == "dump") {
+        need(t, 1, "dump");
+        log += d.dump();
+    } else {
+        throw DriverError("unknown step \"" + verb + "\"");
+    }
+}
+
+}  // namespace
+
+ScenarioResult runScenario(std::istream& script, std::function<void()> programMain,
+                           std::string_view name) {
+    ScenarioResult result;
+    std::string log;
+    Driver driver;
+    std::string line;
+    int lineNumber = 0;
+    try {
+        driver.start(std::move(programMain));
+        while (std::getline(script, line)) {
+            ++lineNumber;
+            std::vector<std::string> t = tokens(line);
+            if (t.empty()) continue;
+            step(driver, t, log);
+        }
+    } catch (const DriverError& e) {
+        result.line = lineNumber;
+        std::string dump;
+        try {
+            dump = driver.dump();
+        } catch (const DriverError& again) {
+            dump = again.what();
+        }
+        result.report = std::string(name) + " failed at line " + std::to_string(lineNumber) + ": " +
+                        line + "\n" + e.what() + "\n" + log + dump;
+        driver.finish();
+        return result;
+    }
+    if (!driver.finish()) {
+        result.line = lineNumber;
+        result.report = std::string(name) + " failed: the program did not end\n" + log;
+        return result;
+    }
+    result.passed = true;
+    result.report = std::string(name) + " passed\n" + log;
+    return result;
+}
+
+}  // namespace rt

@@ -1,0 +1,413 @@
+// Window life, the accept loop, POST and SELECT, the accept-all pass.
+#include "runtime/ui/window.h"
+
+#include <algorithm>
+#include <mutex>
+
+#include "runtime/ui/backend.h"
+#include "runtime/ui/keys.h"
+#include "runtime/ui/scheduler.h"
+
+namespace rt {
+
+Window::Window(const WindowSpec& spec, BindingResolver resolve) : spec_(spec) {
+    controls_.reserve(spec_.controls.size());
+    for (const ControlSpec& cs : spec_.controls) {
+        ControlState c;
+        c.spec = cs;
+        if (resolve && !cs.use.empty()) c.binding = resolve(cs.use);
+        if (cs.kind == ControlKind::List) {
+            if (auto f = parseListFormat(cs.format)) c.listFormat = *f;
+        }
+        if (!cs.from.empty()) {
+            std::string_view from = cs.from;
+            for (;;) {
+                std::size_t bar = from.find('|');
+                c.items.emplace_back(from.substr(0, bar));
+                if (bar == std::string_view::npos) break;
+                from.remove_prefix(bar + 1);
+            }
+        }
+        if (!cs.icon.empty() && cs.kind == ControlKind::Image) c.spec.icon = cs.icon;
+        c.scrollBar = cs.verticalScroll;
+        controls_.push_back(std::move(c));
+    }
+    // A sheet starts on its first tab.
+    for (auto& c : controls_)
+        if (c.spec.kind == ControlKind::Sheet) c.choice = 1;
+    status_.resize(std::max<std::size_t>(1, spec_.statusZones.size()));
+}
+
+Window::~Window() {
+    if (open_) close();
+}
+
+ControlState* Window::find(int control) {
+    for (auto& c : controls_)
+        if (c.spec.number == control) return &c;
+    return nullptr;
+}
+
+const ControlState* Window::find(int control) const {
+    for (const auto& c : controls_)
+        if (c.spec.number == control) return &c;
+    return nullptr;
+}
+
+void Window::bind(int control, BindingPtr binding) {
+    if (ControlState* c = find(control)) {
+        c->binding = std::move(binding);
+        if (open_) {
+            showValue(*c);
+            changed(control);
+        }
+    }
+}
+
+void Window::setRows(int control, RowSourcePtr rows) {
+    if (ControlState* c = find(control)) {
+        c->rows = std::move(rows);
+        if (open_) changed(control);
+    }
+}
+
+void Window::changed(int control) {
+    if (!open_) return;
+    std::lock_guard lock(Scheduler::instance().mutex());
+    Scheduler::instance().backend().controlChanged(*this, control);
+}
+
+void Window::open() {
+    if (open_ || everOpened_) return;
+    Scheduler& s = Scheduler::instance();
+    for (auto& c : controls_)
+        showValue(c);
+    for (auto& c : controls_)
+        if (focusable(c) && isVisible(c.spec.number) && isEnabled(c.spec.number)) {
+            focus_ = c.spec.number;
+            break;
+        }
+    std::lock_guard lock(s.mutex());
+    thread_ = s.currentThread();
+    s.threadWindows().push_back(this);
+    s.zOrder().push_back(this);
+    open_ = everOpened_ = true;
+    events_.push_back({EVENT::OpenWindow, 0, 0, 0, 0});
+    s.backend().windowOpened(*this);
+    if (spec_.timer > 0) s.backend().timerChanged(*this, spec_.timer);
+}
+
+void Window::close() {
+    if (!open_) return;
+    Scheduler& s = Scheduler::instance();
+    std::lock_guard lock(s.mutex());
+    open_ = false;
+    passActive_ = false;
+    events_.clear();
+    inputs_.clear();
+    if (auto* mine = s.windowsOfThread(thread_)) std::erase(*mine, this);
+    auto& z = s.zOrder();
+    bool wasActive = !z.empty() && z.back() == this;
+    std::erase(z, this);
+    if (spec_.timer > 0) s.backend().timerChanged(*this, 0);
+    s.backend().windowClosed(*this);
+    // The window below becomes active again and is told so.
+    if (wasActive && !z.empty()) {
+        z.back()->events_.push_back({EVENT::GainFocus, 0, 0, 0, 0});
+        s.wake();
+    }
+}
+
+void Window::queue(Pending p) {
+    Scheduler& s = Scheduler::instance();
+    std::lock_guard lock(s.mutex());
+    if (!open_) return;
+    events_.push_back(p);
+    s.wake();
+}
+
+void Window::post(int event, int control) {
+    queue({event, control, 0, 0, 0});
+}
+
+void Window::postInput(Input input) {
+    Scheduler& s = Scheduler::instance();
+    std::lock_guard lock(s.mutex());
+    if (!open_) return;
+    auto* mine = s.windowsOfThread(thread_);
+    if (!mine || mine->empty() || mine->back() != this) return;
+    if (input.kind == Input::Kind::Timer) {
+        // Timer events do not pile up while the procedure is busy.
+        for (const auto& e : events_)
+            if (e.event == EVENT::Timer) return;
+        for (const auto& i : inputs_)
+            if (i.kind == Input::Kind::Timer) return;
+    }
+    inputs_.push_back(std::move(input));
+    s.wake();
+}
+
+bool Window::hasWork() const {
+    return !events_.empty() || !inputs_.empty() || passActive_ ||
+           Scheduler::instance().programEnding();
+}
+
+bool Window::accept() {
+    if (hasCurrent_) {
+        hasCurrent_ = false;
+        if (!consumed_) defaultAction(current_);
+    }
+    Scheduler& s = Scheduler::instance();
+    std::unique_lock lock(s.mutex());
+    for (;;) {
+        if (!open_) return false;
+        if (s.programEnding()) {
+            lock.unlock();
+            close();
+            return false;
+        }
+        if (!events_.empty()) {
+            current_ = events_.front();
+            events_.pop_front();
+            break;
+        }
+        if (!inputs_.empty()) {
+            Input in = std::move(inputs_.front());
+            inputs_.pop_front();
+            lock.unlock();
+            applyInput(in);
+            lock.lock();
+            continue;
+        }
+        if (passActive_) {
+            lock.unlock();
+            stepPass();
+            lock.lock();
+            continue;
+        }
+        s.waitUntil(lock, [this] { return !open_ || hasWork(); });
+    }
+    lock.unlock();
+    hasCurrent_ = true;
+    consumed_ = false;
+    setKeyCode(current_.key, current_.character);
+    return true;
+}
+
+void Window::defaultAction(const Pending& p) {
+    switch (p.event) {
+        case EVENT::CloseWindow:
+        case EVENT::CloseDown:
+            close();
+            break;
+        case EVENT::Accepted:
+            if (const ControlState* c = find(p.control);
+                c && c->spec.action == StandardAction::Close)
+                post(EVENT::CloseWindow);
+            break;
+        case EVENT::Rejected:
+            if (find(p.control)) {
+                focus_ = p.control;
+                std::lock_guard lock(Scheduler::instance().mutex());
+                Scheduler::instance().backend().focusChanged(*this, focus_);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void Window::select(int control) {
+    ControlState* c = find(control);
+    if (!c) return;
+    passActive_ = false;
+    if (c->spec.kind == ControlKind::Tab) {
+        // Bring the tab to the front of its sheet.
+        if (ControlState* sheet = find(c->spec.parent)) {
+            int index = 0;
+            for (const auto& t : controls_)
+                if (t.spec.kind == ControlKind::Tab && t.spec.parent == sheet->spec.number) {
+                    ++index;
+                    if (t.spec.number == control) sheet->choice = index;
+                }
+            changed(sheet->spec.number);
+        }
+    }
+    focus_ = control;
+    if (open_) {
+        std::lock_guard lock(Scheduler::instance().mutex());
+        Scheduler::instance().backend().focusChanged(*this, focus_);
+    }
+    post(EVENT::Selected, control);
+}
+
+void Window::acceptAll() {
+    passActive_ = true;
+    passNext_ = 0;
+    if (open_) {
+        std::lock_guard lock(Scheduler::instance().mutex());
+        Scheduler::instance().wake();
+    }
+}
+
+void Window::stepPass() {
+    while (passNext_ < controls_.size()) {
+        ControlState& c = controls_[passNext_++];
+        switch (c.spec.kind) {
+            case ControlKind::Entry:
+            case ControlKind::Text:
+            case ControlKind::Spin:
+            case ControlKind::Combo:
+            case ControlKind::DropList:
+            case ControlKind::Check:
+            case ControlKind::Option:
+                break;
+            default:
+                continue;
+        }
+        int number = c.spec.number;
+        if (!isVisible(number) || !isEnabled(number) || c.spec.readOnly) continue;
+        int detail = 0;
+        if (!checkControl(c, detail)) {
+            passActive_ = false;
+            queue({EVENT::Rejected, number, 0, 0, detail});
+            return;
+        }
+        queue({EVENT::Accepted, number, 0, 0, 0});
+        return;
+    }
+    passActive_ = false;
+    queue({EVENT::Completed, 0, 0, 0, 0});
+}
+
+void Window::display(int control) {
+    for (auto& c : controls_) {
+        if (control != 0 && c.spec.number != control) continue;
+        showValue(c);
+        changed(c.spec.number);
+    }
+}
+
+int Window::choice(int control) const {
+    const ControlState* c = find(control);
+    if (!c) return 0;
+    return c->spec.kind == ControlKind::List ? c->selectedRow : c->choice;
+}
+
+std::vector<int> Window::controlNumbers() const {
+    std::vector<int> out;
+    for (const auto& c : controls_)
+        out.push_back(c.spec.number);
+    return out;
+}
+
+ControlKind Window::kind(int control) const {
+    const ControlState* c = find(control);
+    return c ? c->spec.kind : ControlKind::String;
+}
+
+int Window::create(ControlKind kind, int parent, int number) {
+    if (number == 0) {
+        number = 1;
+        for (const auto& c : controls_)
+            number = std::max(number, c.spec.number + 1);
+    } else if (find(number)) {
+        return 0;
+    }
+    ControlState c;
+    c.spec.number = number;
+    c.spec.kind = kind;
+    c.spec.parent = parent;
+    if (kind == ControlKind::Sheet) c.choice = 1;
+    controls_.push_back(std::move(c));
+    if (open_) {
+        std::lock_guard lock(Scheduler::instance().mutex());
+        Scheduler::instance().backend().controlCreated(*this, number);
+    }
+    return number;
+}
+
+void Window::destroy(int control) {
+    auto it = std::find_if(controls_.begin(), controls_.end(),
+                           [control](const ControlState& c) { return c.spec.number == control; });
+    if (it == controls_.end()) return;
+    std::size_t index = static_cast<std::size_t>(it - controls_.begin());
+    controls_.erase(it);
+    if (passNext_ > index) --passNext_;
+    if (focus_ == control) focus_ = 0;
+    if (open_) {
+        std::lock_guard lock(Scheduler::instance().mutex());
+        Scheduler::instance().backend().controlDestroyed(*this, control);
+    }
+}
+
+bool Window::isVisible(int control) const {
+    const ControlState* c = find(control);
+    for (int guard = 0; c && guard < 64; ++guard) {
+        if (c->spec.hidden) return false;
+        const ControlState* parent = find(c->spec.parent);
+        if (!parent) return true;
+        if (c->spec.kind == ControlKind::Tab && parent->spec.kind == ControlKind::Sheet) {
+            int index = 0;
+            for (const auto& t : controls_)
+                if (t.spec.kind == ControlKind::Tab && t.spec.parent == parent->spec.number) {
+                    ++index;
+                    if (&t == c && index != parent->choice) return false;
+                }
+        }
+        c = parent;
+    }
+    return c != nullptr;
+}
+
+bool Window::isEnabled(int control) const {
+    const ControlState* c = find(control);
+    for (int guard = 0; c && guard < 64; ++guard) {
+        if (c->spec.disabled) return false;
+        c = find(c->spec.parent);
+    }
+    return true;
+}
+
+void Window::addAlertKey(int control, int key) {
+    std::vector<int>& keys = control == 0 ? spec_.alertKeys : find(control)->spec.alertKeys;
+    if (std::find(keys.begin(), keys.end(), key) == keys.end()) keys.push_back(key);
+}
+
+void Window::removeAlertKey(int control, int key) {
+    if (control == 0) {
+        std::erase(spec_.alertKeys, key);
+    } else if (ControlState* c = find(control)) {
+        std::erase(c->spec.alertKeys, key);
+    }
+}
+
+bool Window::isAlertKey(int control, int key) const {
+    const std::vector<int>* keys = &spec_.alertKeys;
+    if (control != 0) {
+        const ControlState* c = find(control);
+        if (!c) return false;
+        keys = &c->spec.alertKeys;
+    }
+    return std::find(keys->begin(), keys->end(), key) != keys->end();
+}
+
+std::string Window::status(int zone) const {
+    return zone >= 1 && zone <= static_cast<int>(status_.size()) ? status_[zone - 1] : "";
+}
+
+void Window::setStatus(int zone, std::string_view text) {
+    if (zone < 1) return;
+    if (zone > static_cast<int>(status_.size())) status_.resize(zone);
+    status_[zone - 1] = std::string(text);
+    changed(0);
+}
+
+int Window::visibleRows(int control) const {
+    if (!find(control)) return 0;
+    if (!open_) return 0;
+    std::lock_guard lock(Scheduler::instance().mutex());
+    return Scheduler::instance().backend().visibleRows(*this, control);
+}
+
+}  // namespace rt

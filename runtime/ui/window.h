@@ -1,0 +1,206 @@
+#pragma once
+// A window instance: built from a WindowSpec, it holds each control's state and properties,
+// its own event queue, and runs the accept loop of the procedure that opened it:
+//
+//   rt::Window w(spec, resolve);     // controls bound through `resolve` by their `use` name
+//   w.open();                        // shown; OpenWindow is the first event
+//   while (w.accept()) {             // completes the previous event unless consumed
+//       switch (w.event()) { ... }   // w.field(): the control of the event (0 for the window)
+//   }                                // the loop ends when the window has closed
+//
+// Everything here runs on the application thread that opened the window, except post()
+// and postInput(), which any thread may call.
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runtime/ui/binding.h"
+#include "runtime/ui/codes.h"
+#include "runtime/ui/list_format.h"
+#include "runtime/ui/row_source.h"
+#include "runtime/ui/window_spec.h"
+
+namespace rt {
+
+// Finds the variable a control's `use` name stands for; nullptr leaves the control unbound.
+using BindingResolver = std::function<BindingPtr(std::string_view name)>;
+
+struct ControlState {
+    ControlSpec spec;  // the structure's data, changed by properties at run time
+    BindingPtr binding;
+    std::string shown;  // what the control shows: entry contents, string text, combo text
+    bool checked = false;
+    int choice = 0;  // sheet: selected tab (from 1); option: chosen radio; drop list: item
+    std::vector<std::string> items;  // combo and drop-list items
+    // Lists
+    RowSourcePtr rows;
+    ListFormat listFormat;
+    int selectedRow = 0;
+    int thumb = 0;
+    bool scrollBar = false;
+    // Images
+    std::string imageBytes;  // the picture's file contents when it came from a BLOB
+    int imageWidth = 0, imageHeight = 0, hScroll = 0, vScroll = 0;
+    std::string pageFile;
+    int progress = 0;
+    std::map<int, std::string> other;  // properties the model only keeps
+};
+
+// Input from the user, as a backend or the driver delivers it.
+struct Input {
+    enum class Kind {
+        Press,   // button, check box, radio, tab, menu item, region
+        Type,    // text typed into an entry, spin, combo or text box, then accepted
+        Choose,  // row `number` (from 1) of a list, combo or drop list
+        Key,     // key `number` with `character` (0 for none) to the focused control
+        Click,   // mouse click on `control` (row `number` of a list): key code in `key`
+        Thumb,   // a list's thumb dragged to `number` (0..100)
+        Wheel,   // wheel over a list: `number` > 0 up, < 0 down
+        Focus,   // the user moved the focus to `control`
+        Close,   // close request from the title bar or system menu
+        Timer,   // the window's timer ran out
+        Resize,  // the user resized the window to `number` x `number2` dialog units
+    };
+    Kind kind = Kind::Key;
+    int control = 0;
+    std::string text;
+    int number = 0;
+    int number2 = 0;
+    int key = 0;
+    char character = 0;
+};
+
+class Window {
+  public:
+    explicit Window(const WindowSpec& spec, BindingResolver resolve = {});
+    ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    // --- binding, before or after opening ---
+    void bind(int control, BindingPtr binding);
+    void setRows(int control, RowSourcePtr rows);
+
+    // --- life ---
+    void open();
+    bool isOpen() const { return open_; }
+    void close();  // closes at once; the loop ends
+    int thread() const { return thread_; }
+
+    // --- the accept loop ---
+    bool accept();
+    int event() const { return current_.event; }
+    int field() const { return current_.control; }
+    // The control whose Accepted this is (menu items, buttons); 0 for other events.
+    int accepted() const { return current_.event == EVENT::Accepted ? current_.control : 0; }
+    // Extra detail of the event: for a spin's Rejected, +1 above and -1 below the range.
+    int eventDetail() const { return current_.detail; }
+    // The procedure has handled the event: the runtime skips its own handling.
+    void consume(bool consumed = true) { consumed_ = consumed; }
+
+    // POST: queue an event for this window's own loop (any application thread).
+    void post(int event, int control = 0);
+    // Input from the user (any thread). Dropped when another window of the same thread is
+    // open above this one: only the innermost window of a thread takes input.
+    void postInput(Input input);
+
+    // SELECT: focus a control (its Selected event follows); a tab is brought to the front.
+    void select(int control);
+    // Starts the accept-all pass: every input control in turn is checked and raises
+    // Accepted; the first failure raises Rejected and ends the pass; Completed when all pass.
+    void acceptAll();
+    bool acceptAllActive() const { return passActive_; }
+    // DISPLAY: show the bound variables again (0: every control).
+    void display(int control = 0);
+    int focus() const { return focus_; }
+    int choice(int control) const;
+
+    // --- properties (control 0 is the window) ---
+    std::string propText(int control, int prop) const;
+    long long prop(int control, int prop) const;
+    void setProp(int control, int prop, std::string_view value);
+    void setProp(int control, int prop, long long value);
+    Rect position(int control) const;
+    void setPosition(int control, const Rect& at);
+
+    // --- controls ---
+    std::vector<int> controlNumbers() const;
+    bool hasControl(int control) const { return find(control) != nullptr; }
+    ControlKind kind(int control) const;
+    const ControlState* control(int control) const { return find(control); }
+    // Creates a control at run time (number 0: the next free number); answers its number.
+    int create(ControlKind kind, int parent = 0, int number = 0);
+    void destroy(int control);
+    // The user can see and reach the control: not hidden, on the selected tab, not inside
+    // a hidden parent.
+    bool isVisible(int control) const;
+    bool isEnabled(int control) const;
+
+    // Alert keys of the window (control 0) or of a control.
+    void addAlertKey(int control, int key);
+    void removeAlertKey(int control, int key);
+    bool isAlertKey(int control, int key) const;
+
+    // --- window data ---
+    const WindowSpec& spec() const { return spec_; }
+    std::string title() const { return spec_.title; }
+    std::string status(int zone = 1) const;
+    void setStatus(int zone, std::string_view text);
+
+    // A list row as text, columns formatted by their pictures (row from 1).
+    std::vector<std::string> rowTexts(int control, int row) const;
+    int visibleRows(int control) const;
+
+  private:
+    struct Pending {
+        int event = 0;
+        int control = 0;
+        int key = 0;
+        char character = 0;
+        int detail = 0;
+    };
+
+    ControlState* find(int control);
+    const ControlState* find(int control) const;
+    void queue(Pending p);  // takes the lock
+    void changed(int control);
+    void showValue(ControlState& c);
+    void applyInput(const Input& in);
+    void applyKey(int key, char character);
+    void press(ControlState& c, int key);
+    void typeInto(ControlState& c, const std::string& text);
+    void choose(ControlState& c, int row);
+    bool checkControl(ControlState& c, int& detail);
+    void stepPass();
+    void defaultAction(const Pending& p);
+    void moveFocus(int direction, int key, bool announce);
+    bool focusable(const ControlState& c) const;
+    int defaultButton() const;
+    void setImageFile(ControlState& c, std::string_view file);
+    void setImageBytes(ControlState& c, std::string_view bytes);
+    bool hasWork() const;  // under the lock
+
+    WindowSpec spec_;
+    std::vector<ControlState> controls_;
+    std::vector<std::string> status_;
+    std::deque<Pending> events_;  // guarded by Scheduler::mutex()
+    std::deque<Input> inputs_;    // guarded by Scheduler::mutex()
+    Pending current_;
+    bool hasCurrent_ = false;
+    bool consumed_ = false;
+    bool open_ = false;
+    bool everOpened_ = false;
+    int thread_ = 0;
+    int focus_ = 0;
+    bool passActive_ = false;
+    std::size_t passNext_ = 0;
+    int deferRepaint_ = 0;
+    int wallpaperUntiled_ = 0;
+};
+
+}  // namespace rt

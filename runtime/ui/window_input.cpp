@@ -1,0 +1,436 @@
+// User input on a window: presses, typing, choices, keys and the mouse become events;
+// bound variables are shown and stored through their pictures.
+#include <algorithm>
+#include <mutex>
+
+#include "runtime/text/fixed_text.h"
+#include "runtime/text/number_text.h"
+#include "runtime/text/picture.h"
+#include "runtime/ui/backend.h"
+#include "runtime/ui/keys.h"
+#include "runtime/ui/popup_menu.h"
+#include "runtime/ui/scheduler.h"
+#include "runtime/ui/window.h"
+
+namespace rt {
+namespace {
+
+std::string shownText(const Value& value, const std::string& picture) {
+    return picture.empty() ? value.asText() : format(value, picture);
+}
+
+bool sameText(std::string_view a, std::string_view b) {
+    return compareText(a, b) == 0;
+}
+
+bool isListScrollKey(int key, int& event) {
+    switch (key) {
+        case KEY::Up:
+            event = EVENT::ScrollUp;
+            return true;
+        case KEY::Down:
+            event = EVENT::ScrollDown;
+            return true;
+        case KEY::PgUp:
+            event = EVENT::PageUp;
+            return true;
+        case KEY::PgDn:
+            event = EVENT::PageDown;
+            return true;
+        case KEY::CtrlPgUp:
+        case KEY::CtrlHome:
+            event = EVENT::ScrollTop;
+            return true;
+        case KEY::CtrlPgDn:
+        case KEY::CtrlEnd:
+            event = EVENT::ScrollBottom;
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+void Window::showValue(ControlState& c) {
+    if (!c.binding) return;
+    Value v = c.binding->get();
+    switch (c.spec.kind) {
+        case ControlKind::Check:
+            c.checked = sameText(v.asText(), c.spec.trueValue);
+            break;
+        case ControlKind::Option: {
+            c.choice = 0;
+            int index = 0;
+            for (const auto& r : controls_)
+                if (r.spec.kind == ControlKind::Radio && r.spec.parent == c.spec.number) {
+                    ++index;
+                    if (sameText(withoutMnemonic(r.spec.text), v.asText())) c.choice = index;
+                }
+            break;
+        }
+        case ControlKind::Combo:
+        case ControlKind::DropList: {
+            c.shown = shownText(v, c.spec.picture);
+            c.choice = 0;
+            for (std::size_t i = 0; i < c.items.size(); ++i)
+                if (sameText(c.items[i], v.asText())) c.choice = static_cast<int>(i) + 1;
+            break;
+        }
+        case ControlKind::Progress:
+            c.progress = static_cast<int>(v.asNumber().toInteger());
+            break;
+        case ControlKind::List:
+        case ControlKind::Image:
+            break;
+        default:
+            c.shown = shownText(v, c.spec.picture);
+            break;
+    }
+}
+
+void Window::applyInput(const Input& in) {
+    ControlState* c = find(in.control);
+    auto usable = [&] { return c && isVisible(c->spec.number) && isEnabled(c->spec.number); };
+    switch (in.kind) {
+        case Input::Kind::Press:
+            if (usable()) press(*c, KEY::LeftClick);
+            break;
+        case Input::Kind::Type:
+            if (usable() && !c->spec.readOnly) typeInto(*c, in.text);
+            break;
+        case Input::Kind::Choose:
+            if (usable()) choose(*c, in.number);
+            break;
+        case Input::Kind::Key:
+            applyKey(in.key, in.character);
+            break;
+        case Input::Kind::Click:
+            if (in.control == 0) {
+                if (isAlertKey(0, in.key)) queue({EVENT::AlertKey, 0, in.key, 0, 0});
+            } else if (usable()) {
+                if (c->spec.kind == ControlKind::List) {
+                    int rows = c->rows ? c->rows->rowCount() : 0;
+                    if (in.number >= 1 && in.number <= rows) c->selectedRow = in.number;
+                    focus_ = c->spec.number;
+                    if (in.key == KEY::LeftDoubleClick || isAlertKey(c->spec.number, in.key)) {
+                        if (isAlertKey(c->spec.number, in.key))
+                            queue({EVENT::AlertKey, c->spec.number, in.key, 0, 0});
+                        else
+                            queue({EVENT::Accepted, c->spec.number, in.key, 0, 0});
+                    } else {
+                        queue({EVENT::NewSelection, c->spec.number, in.key, 0, 0});
+                    }
+                } else if (isAlertKey(c->spec.number, in.key)) {
+                    queue({EVENT::AlertKey, c->spec.number, in.key, 0, 0});
+                } else {
+                    press(*c, in.key);
+                }
+            }
+            break;
+        case Input::Kind::Thumb:
+            if (usable() && c->spec.kind == ControlKind::List) {
+                c->thumb = std::clamp(in.number, 0, 100);
+                queue({EVENT::ScrollDrag, c->spec.number, 0, 0, 0});
+            }
+            break;
+        case Input::Kind::Wheel:
+            if (usable() && c->spec.kind == ControlKind::List)
+                queue(
+                    {in.number > 0 ? EVENT::ScrollUp : EVENT::ScrollDown, c->spec.number, 0, 0, 0});
+            break;
+        case Input::Kind::Focus:
+            if (usable() && focus_ != c->spec.number) {
+                focus_ = c->spec.number;
+                queue({EVENT::Selected, focus_, 0, 0, 0});
+            }
+            break;
+        case Input::Kind::Close:
+            queue({EVENT::CloseWindow, 0, 0, 0, 0});
+            break;
+        case Input::Kind::Timer:
+            queue({EVENT::Timer, 0, 0, 0, 0});
+            break;
+        case Input::Kind::Resize:
+            spec_.at.width = std::max(in.number, spec_.minWidth);
+            spec_.at.height = std::max(in.number2, spec_.minHeight);
+            changed(0);
+            queue({EVENT::Sized, 0, 0, 0, 0});
+            break;
+    }
+}
+
+void Window::press(ControlState& c, int key) {
+    int number = c.spec.number;
+    switch (c.spec.kind) {
+        case ControlKind::Button:
+        case ControlKind::Region:
+            queue({EVENT::Accepted, number, key, 0, 0});
+            break;
+        case ControlKind::Item:
+            if (c.spec.separator) return;
+            if (c.spec.checkItem) {
+                c.checked = !c.checked;
+                changed(number);
+            }
+            queue({EVENT::Accepted, number, key, 0, 0});
+            break;
+        case ControlKind::Check:
+            c.checked = !c.checked;
+            if (c.binding) c.binding->set(Value(c.checked ? c.spec.trueValue : c.spec.falseValue));
+            changed(number);
+            focus_ = number;
+            queue({EVENT::Accepted, number, key, 0, 0});
+            break;
+        case ControlKind::Radio:
+            if (ControlState* option = find(c.spec.parent)) {
+                int index = 0;
+                for (const auto& r : controls_)
+                    if (r.spec.kind == ControlKind::Radio && r.spec.parent == option->spec.number) {
+                        ++index;
+                        if (r.spec.number == number) option->choice = index;
+                    }
+                if (option->binding) option->binding->set(Value(withoutMnemonic(c.spec.text)));
+                changed(option->spec.number);
+                focus_ = number;
+                queue({EVENT::Accepted, option->spec.number, key, 0, 0});
+            }
+            break;
+        case ControlKind::Tab:
+            if (ControlState* sheet = find(c.spec.parent)) {
+                int index = 0, chosen = 0;
+                for (const auto& t : controls_)
+                    if (t.spec.kind == ControlKind::Tab && t.spec.parent == sheet->spec.number) {
+                        ++index;
+                        if (t.spec.number == number) chosen = index;
+                    }
+                if (chosen == sheet->choice) return;
+                queue({EVENT::TabChanging, sheet->spec.number, key, 0, 0});
+                sheet->choice = chosen;
+                changed(sheet->spec.number);
+                queue({EVENT::NewSelection, sheet->spec.number, key, 0, 0});
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+bool Window::checkControl(ControlState& c, int& detail) {
+    detail = 0;
+    if (c.spec.kind == ControlKind::Check || c.spec.kind == ControlKind::Option) {
+        return !(c.spec.required && c.spec.kind == ControlKind::Option && c.choice == 0);
+    }
+    std::string text = c.shown;
+    Value value(text);
+    if (!c.spec.picture.empty()) {
+        DeformatResult r = deformat(text, c.spec.picture);
+        if (!r.ok) return false;
+        value = r.value;
+    }
+    if (c.spec.kind == ControlKind::Spin && c.spec.rangeLow != c.spec.rangeHigh) {
+        Decimal n = value.asNumber();
+        if (n < Decimal(static_cast<long long>(c.spec.rangeLow))) {
+            detail = -1;
+            return false;
+        }
+        if (n > Decimal(static_cast<long long>(c.spec.rangeHigh))) {
+            detail = 1;
+            return false;
+        }
+    }
+    if (c.spec.kind == ControlKind::DropList && !c.items.empty() && c.choice == 0 &&
+        c.spec.required)
+        return false;
+    if (c.spec.required) {
+        if (clip(text).empty()) return false;
+        if (value.isNumber() && value.number().isZero()) return false;
+    }
+    return true;
+}
+
+void Window::typeInto(ControlState& c, const std::string& typed) {
+    int number = c.spec.number;
+    std::string text = c.spec.upper ? upper(typed) : typed;
+    focus_ = number;
+    switch (c.spec.kind) {
+        case ControlKind::Entry:
+        case ControlKind::Text:
+        case ControlKind::Spin:
+        case ControlKind::Combo:
+            break;
+        default:
+            return;
+    }
+    c.shown = text;
+    int detail = 0;
+    Value value(text);
+    bool ok = true;
+    if (!c.spec.picture.empty()) {
+        DeformatResult r = deformat(text, c.spec.picture);
+        ok = r.ok;
+        value = r.value;
+    } else if (c.spec.kind == ControlKind::Spin) {
+        value = Value(textToNumber(text));
+    }
+    if (ok && c.spec.kind == ControlKind::Spin) {
+        // Out of range: rejected, telling the procedure which way.
+        ControlSpec& s = c.spec;
+        if (s.rangeLow != s.rangeHigh) {
+            Decimal n = value.asNumber();
+            if (n < Decimal(static_cast<long long>(s.rangeLow))) detail = -1;
+            if (n > Decimal(static_cast<long long>(s.rangeHigh))) detail = 1;
+            ok = detail == 0;
+        }
+    }
+    if (!ok) {
+        // The focus leaves as the user tabs away; the Rejected event brings it back.
+        moveFocus(1, 0, false);
+        changed(number);
+        queue({EVENT::Rejected, number, 0, 0, detail});
+        return;
+    }
+    if (c.binding) {
+        c.binding->set(value);
+        showValue(c);
+    } else if (!c.spec.picture.empty()) {
+        c.shown = format(value, c.spec.picture);
+    }
+    if (c.spec.kind == ControlKind::Combo) {
+        c.choice = 0;
+        for (std::size_t i = 0; i < c.items.size(); ++i)
+            if (sameText(c.items[i], text)) c.choice = static_cast<int>(i) + 1;
+    }
+    changed(number);
+    queue({EVENT::Accepted, number, 0, 0, 0});
+    moveFocus(1, 0, true);
+}
+
+void Window::choose(ControlState& c, int row) {
+    int number = c.spec.number;
+    focus_ = number;
+    if (c.spec.kind == ControlKind::List) {
+        int rows = c.rows ? c.rows->rowCount() : 0;
+        if (row < 1 || row > rows) return;
+        c.selectedRow = row;
+        changed(number);
+        queue({EVENT::NewSelection, number, KEY::LeftClick, 0, 0});
+        return;
+    }
+    if (c.spec.kind != ControlKind::Combo && c.spec.kind != ControlKind::DropList) return;
+    if (row < 1 || row > static_cast<int>(c.items.size())) return;
+    c.choice = row;
+    const std::string& item = c.items[row - 1];
+    if (c.binding) {
+        c.binding->set(Value(item));
+        showValue(c);
+        c.choice = row;
+    } else {
+        c.shown = item;
+    }
+    changed(number);
+    queue({EVENT::NewSelection, number, 0, 0, 0});
+    queue({EVENT::Accepted, number, 0, 0, 0});
+}
+
+bool Window::focusable(const ControlState& c) const {
+    switch (c.spec.kind) {
+        case ControlKind::Button:
+            return !c.spec.toolbar;
+        case ControlKind::Entry:
+        case ControlKind::Text:
+        case ControlKind::Check:
+        case ControlKind::Radio:
+        case ControlKind::Spin:
+        case ControlKind::Combo:
+        case ControlKind::DropList:
+        case ControlKind::List:
+        case ControlKind::Sheet:
+            return true;
+        default:
+            return false;
+    }
+}
+
+int Window::defaultButton() const {
+    for (const auto& c : controls_)
+        if (c.spec.kind == ControlKind::Button && c.spec.isDefault && isVisible(c.spec.number) &&
+            isEnabled(c.spec.number))
+            return c.spec.number;
+    return 0;
+}
+
+void Window::moveFocus(int direction, int key, bool announce) {
+    if (controls_.empty()) return;
+    int n = static_cast<int>(controls_.size());
+    int start = 0;
+    for (int i = 0; i < n; ++i)
+        if (controls_[i].spec.number == focus_) start = i;
+    for (int step = 1; step <= n; ++step) {
+        const ControlState& c = controls_[((start + direction * step) % n + n) % n];
+        if (focusable(c) && isVisible(c.spec.number) && isEnabled(c.spec.number)) {
+            focus_ = c.spec.number;
+            if (announce) queue({EVENT::Selected, focus_, key, 0, 0});
+            return;
+        }
+    }
+}
+
+void Window::applyKey(int key, char character) {
+    key = substitutedKey(key);
+    // A button's own key presses it.
+    for (auto& c : controls_)
+        if (c.spec.key == key && isVisible(c.spec.number) && isEnabled(c.spec.number) &&
+            (c.spec.kind == ControlKind::Button || c.spec.kind == ControlKind::Item)) {
+            press(c, key);
+            return;
+        }
+    ControlState* f = find(focus_);
+    if (f && isAlertKey(f->spec.number, key)) {
+        queue({EVENT::AlertKey, f->spec.number, key, character, 0});
+        return;
+    }
+    if (isAlertKey(0, key)) {
+        queue({EVENT::AlertKey, 0, key, character, 0});
+        return;
+    }
+    if (f && f->spec.kind == ControlKind::List) {
+        int event = 0;
+        if (isListScrollKey(key, event)) {
+            queue({event, f->spec.number, key, 0, 0});
+            return;
+        }
+        if (character != 0 && (f->spec.listFlags & 0x800)) {
+            queue({EVENT::AlertKey, f->spec.number, key, character, 0});
+            return;
+        }
+    }
+    switch (key) {
+        case KEY::Enter:
+            if (int b = defaultButton()) {
+                press(*find(b), key);
+                return;
+            }
+            moveFocus(1, key, true);
+            return;
+        case KEY::Tab:
+            moveFocus(1, key, true);
+            return;
+        case KEY::ShiftTab:
+            moveFocus(-1, key, true);
+            return;
+        case KEY::Esc:
+        case KEY::AltF4:
+            queue({EVENT::CloseWindow, 0, key, 0, 0});
+            return;
+        case KEY::Space:
+            if (f && (f->spec.kind == ControlKind::Button || f->spec.kind == ControlKind::Check ||
+                      f->spec.kind == ControlKind::Radio))
+                press(*f, key);
+            return;
+        default:
+            return;
+    }
+}
+
+}  // namespace rt

@@ -1,0 +1,592 @@
+// Properties of windows and controls by number, positions, list rows as text, images.
+#include <fstream>
+#include <iterator>
+#include <mutex>
+
+#include "runtime/text/fixed_text.h"
+#include "runtime/text/number_text.h"
+#include "runtime/text/picture.h"
+#include "runtime/ui/backend.h"
+#include "runtime/ui/scheduler.h"
+#include "runtime/ui/window.h"
+
+namespace rt {
+namespace {
+
+long long toNumber(std::string_view text) {
+    return textToNumber(text).toInteger();
+}
+
+}  // namespace
+
+std::string Window::propText(int control, int prop) const {
+    if (control == 0) {
+        switch (prop) {
+            case PROP::Text:
+                return spec_.title;
+            case PROP::Icon:
+                return spec_.icon;
+            case PROP::Cursor:
+                return spec_.cursor;
+            case PROP::Wallpaper:
+                return spec_.wallpaper.file;
+            case PROP::StatusText:
+                return status(1);
+            case PROP::FontName:
+                return spec_.font.name;
+            default:
+                return std::to_string(this->prop(0, prop));
+        }
+    }
+    const ControlState* c = find(control);
+    if (!c) return "";
+    switch (prop) {
+        case PROP::Text:
+            switch (c->spec.kind) {
+                case ControlKind::Entry:
+                case ControlKind::Text:
+                case ControlKind::Spin:
+                case ControlKind::Combo:
+                case ControlKind::DropList:
+                    return c->shown;
+                case ControlKind::String:
+                    return c->binding ? c->shown : c->spec.text;
+                case ControlKind::List:
+                    return c->spec.format;
+                case ControlKind::Image:
+                    return c->spec.icon;
+                default:
+                    return c->spec.text;
+            }
+        case PROP::Picture:
+            return c->spec.picture;
+        case PROP::Format:
+            return c->spec.format;
+        case PROP::From:
+            return c->spec.from;
+        case PROP::Icon:
+            return c->spec.icon;
+        case PROP::Tip:
+            return c->spec.tip;
+        case PROP::Cursor:
+            return c->spec.cursor;
+        case PROP::FontName:
+            return c->spec.font.name;
+        case PROP::PageFile:
+            return c->pageFile;
+        case PROP::ImageFromBlob: {
+            if (!c->imageBytes.empty() || c->spec.icon.empty()) return c->imageBytes;
+            std::ifstream in(c->spec.icon, std::ios::binary);
+            return std::string(std::istreambuf_iterator<char>(in), {});
+        }
+        case PROP::ControlType:
+            return controlKindName(c->spec.kind);
+        default: {
+            auto it = c->other.find(prop);
+            if (it != c->other.end()) return it->second;
+            return std::to_string(this->prop(control, prop));
+        }
+    }
+}
+
+long long Window::prop(int control, int prop) const {
+    if (control == 0) {
+        switch (prop) {
+            case PROP::Xpos:
+                return spec_.at.x;
+            case PROP::Ypos:
+                return spec_.at.y;
+            case PROP::Width:
+                return spec_.at.width;
+            case PROP::Height:
+                return spec_.at.height;
+            case PROP::MinWidth:
+                return spec_.minWidth;
+            case PROP::MinHeight:
+                return spec_.minHeight;
+            case PROP::Timer:
+                return spec_.timer;
+            case PROP::Tiled:
+                return spec_.wallpaper.tiled;
+            case PROP::Centered:
+                return spec_.wallpaper.centered;
+            case PROP::AcceptAllActive:
+                return passActive_ ? 1 : 0;
+            case PROP::DeferRepaint:
+                return deferRepaint_;
+            case PROP::WallpaperUntiled:
+                return wallpaperUntiled_;
+            case PROP::Background:
+                return spec_.background;
+            case PROP::FontSize:
+                return spec_.font.size;
+            default:
+                return 0;
+        }
+    }
+    const ControlState* c = find(control);
+    if (!c) return 0;
+    switch (prop) {
+        case PROP::Hide:
+            return c->spec.hidden;
+        case PROP::Disable:
+            return c->spec.disabled;
+        case PROP::Xpos:
+            return c->spec.at.x;
+        case PROP::Ypos:
+            return c->spec.at.y;
+        case PROP::Width:
+            return c->spec.at.width;
+        case PROP::Height:
+            return c->spec.at.height;
+        case PROP::Required:
+            return c->spec.required;
+        case PROP::ReadOnly:
+            return c->spec.readOnly;
+        case PROP::Upper:
+            return c->spec.upper;
+        case PROP::Default:
+            return c->spec.isDefault;
+        case PROP::Key:
+            return c->spec.key;
+        case PROP::RangeLow:
+            return c->spec.rangeLow;
+        case PROP::RangeHigh:
+            return c->spec.rangeHigh;
+        case PROP::Step:
+            return c->spec.step;
+        case PROP::VerticalThumb:
+            return c->thumb;
+        case PROP::SelectedRow:
+            return c->selectedRow;
+        case PROP::VisibleRows:
+            return visibleRows(control);
+        case PROP::VerticalScrollBar:
+            return c->scrollBar;
+        case PROP::ImageWidth:
+            return c->imageWidth;
+        case PROP::ImageHeight:
+            return c->imageHeight;
+        case PROP::HorizontalScroll:
+            return c->hScroll;
+        case PROP::VerticalScroll:
+            return c->vScroll;
+        case PROP::Progress:
+            return c->progress;
+        case PROP::Checked:
+            return c->checked;
+        case PROP::Choice:
+            return choice(control);
+        case PROP::FontSize:
+            return c->spec.font.size;
+        case PROP::FontColor:
+            return c->spec.font.color;
+        case PROP::Background:
+            return c->spec.background;
+        case PROP::ControlType:
+            return static_cast<long long>(c->spec.kind);
+        default: {
+            auto it = c->other.find(prop);
+            return it == c->other.end() ? 0 : toNumber(it->second);
+        }
+    }
+}
+
+void Window::setProp(int control, int prop, long long value) {
+    if (control == 0) {
+        switch (prop) {
+            case PROP::Xpos:
+                spec_.at.x = static_cast<int>(value);
+                break;
+            case PROP::Ypos:
+                spec_.at.y = static_cast<int>(value);
+                break;
+            case PROP::Width:
+                spec_.at.width = static_cast<int>(value);
+                break;
+            case PROP::Height:
+                spec_.at.height = static_cast<int>(value);
+                break;
+            case PROP::MinWidth:
+                spec_.minWidth = static_cast<int>(value);
+                break;
+            case PROP::MinHeight:
+                spec_.minHeight = static_cast<int>(value);
+                break;
+            case PROP::Tiled:
+                spec_.wallpaper.tiled = value != 0;
+                break;
+            case PROP::Centered:
+                spec_.wallpaper.centered = value != 0;
+                break;
+            case PROP::DeferRepaint:
+                deferRepaint_ = static_cast<int>(value);
+                break;
+            case PROP::WallpaperUntiled:
+                wallpaperUntiled_ = static_cast<int>(value);
+                break;
+            case PROP::Background:
+                spec_.background = static_cast<int>(value);
+                break;
+            case PROP::FontSize:
+                spec_.font.size = static_cast<int>(value);
+                break;
+            case PROP::Timer:
+                spec_.timer = static_cast<int>(value);
+                if (open_) {
+                    std::lock_guard lock(Scheduler::instance().mutex());
+                    Scheduler::instance().backend().timerChanged(*this, spec_.timer);
+                }
+                return;
+            default:
+                setProp(0, prop, std::string_view(std::to_string(value)));
+                return;
+        }
+        changed(0);
+        return;
+    }
+    ControlState* c = find(control);
+    if (!c) return;
+    const bool on = value != 0;
+    switch (prop) {
+        case PROP::Hide:
+            c->spec.hidden = on;
+            break;
+        case PROP::Disable:
+            c->spec.disabled = on;
+            break;
+        case PROP::Xpos:
+            c->spec.at.x = static_cast<int>(value);
+            break;
+        case PROP::Ypos:
+            c->spec.at.y = static_cast<int>(value);
+            break;
+        case PROP::Width:
+            c->spec.at.width = static_cast<int>(value);
+            break;
+        case PROP::Height:
+            c->spec.at.height = static_cast<int>(value);
+            break;
+        case PROP::Required:
+            c->spec.required = on;
+            break;
+        case PROP::ReadOnly:
+            c->spec.readOnly = on;
+            break;
+        case PROP::Upper:
+            c->spec.upper = on;
+            break;
+        case PROP::Default:
+            c->spec.isDefault = on;
+            break;
+        case PROP::Key:
+            c->spec.key = static_cast<int>(value);
+            break;
+        case PROP::RangeLow:
+            c->spec.rangeLow = static_cast<long>(value);
+            break;
+        case PROP::RangeHigh:
+            c->spec.rangeHigh = static_cast<long>(value);
+            break;
+        case PROP::Step:
+            c->spec.step = static_cast<long>(value);
+            break;
+        case PROP::VerticalThumb:
+            c->thumb = static_cast<int>(std::clamp(value, 0LL, 100LL));
+            break;
+        case PROP::SelectedRow: {
+            int rows = c->rows ? c->rows->rowCount() : 0;
+            c->selectedRow = (value < 1 || value > rows) ? 0 : static_cast<int>(value);
+            break;
+        }
+        case PROP::VerticalScrollBar:
+            c->scrollBar = on;
+            break;
+        case PROP::HorizontalScroll:
+            c->hScroll = static_cast<int>(value);
+            break;
+        case PROP::VerticalScroll:
+            c->vScroll = static_cast<int>(value);
+            break;
+        case PROP::Progress:
+            c->progress = static_cast<int>(value);
+            break;
+        case PROP::Checked:
+            c->checked = on;
+            break;
+        case PROP::Choice:
+            if (c->spec.kind == ControlKind::List) {
+                setProp(control, PROP::SelectedRow, value);
+                return;
+            }
+            c->choice = static_cast<int>(value);
+            break;
+        case PROP::FontSize:
+            c->spec.font.size = static_cast<int>(value);
+            break;
+        case PROP::FontColor:
+            c->spec.font.color = static_cast<int>(value);
+            break;
+        case PROP::Background:
+            c->spec.background = static_cast<int>(value);
+            break;
+        case PROP::VisibleRows:
+        case PROP::ControlType:
+        case PROP::ImageWidth:
+        case PROP::ImageHeight:
+            return;  // read only
+        default:
+            c->other[prop] = std::to_string(value);
+            break;
+    }
+    changed(control);
+}
+
+void Window::setProp(int control, int prop, std::string_view value) {
+    if (control == 0) {
+        switch (prop) {
+            case PROP::Text:
+                spec_.title = std::string(value);
+                break;
+            case PROP::Icon:
+                spec_.icon = std::string(value);
+                break;
+            case PROP::Cursor:
+                spec_.cursor = std::string(value);
+                break;
+            case PROP::Wallpaper:
+                spec_.wallpaper.file = std::string(value);
+                break;
+            case PROP::StatusText:
+                setStatus(1, value);
+                return;
+            case PROP::FontName:
+                spec_.font.name = std::string(value);
+                break;
+            case PROP::AcceptAllActive:
+                return;  // read only
+            default:
+                if (prop == PROP::Xpos || prop == PROP::Ypos || prop == PROP::Width ||
+                    prop == PROP::Height || prop == PROP::MinWidth || prop == PROP::MinHeight ||
+                    prop == PROP::Tiled || prop == PROP::Centered || prop == PROP::Timer ||
+                    prop == PROP::DeferRepaint || prop == PROP::WallpaperUntiled ||
+                    prop == PROP::Background || prop == PROP::FontSize) {
+                    setProp(0, prop, toNumber(value));
+                }
+                return;
+        }
+        changed(0);
+        return;
+    }
+    ControlState* c = find(control);
+    if (!c) return;
+    switch (prop) {
+        case PROP::Text:
+            switch (c->spec.kind) {
+                case ControlKind::Entry:
+                case ControlKind::Text:
+                case ControlKind::Spin:
+                case ControlKind::Combo:
+                case ControlKind::DropList:
+                    c->shown = std::string(value);
+                    break;
+                case ControlKind::List:
+                    c->spec.format = std::string(value);
+                    if (auto f = parseListFormat(value)) c->listFormat = *f;
+                    break;
+                case ControlKind::Image:
+                    setImageFile(*c, value);
+                    break;
+                default:
+                    c->spec.text = std::string(value);
+                    break;
+            }
+            break;
+        case PROP::Picture:
+            c->spec.picture = std::string(value);
+            break;
+        case PROP::Format:
+            c->spec.format = std::string(value);
+            if (auto f = parseListFormat(value)) c->listFormat = *f;
+            break;
+        case PROP::From: {
+            c->spec.from = std::string(value);
+            c->items.clear();
+            std::string_view from = value;
+            while (!from.empty()) {
+                std::size_t bar = from.find('|');
+                c->items.emplace_back(from.substr(0, bar));
+                if (bar == std::string_view::npos) break;
+                from.remove_prefix(bar + 1);
+            }
+            break;
+        }
+        case PROP::Icon:
+            if (c->spec.kind == ControlKind::Image) {
+                setImageFile(*c, value);
+            } else {
+                c->spec.icon = std::string(value);
+            }
+            break;
+        case PROP::Tip:
+            c->spec.tip = std::string(value);
+            break;
+        case PROP::Cursor:
+            c->spec.cursor = std::string(value);
+            break;
+        case PROP::FontName:
+            c->spec.font.name = std::string(value);
+            break;
+        case PROP::PageFile:
+            c->pageFile = std::string(value);
+            break;
+        case PROP::ImageFromBlob:
+            setImageBytes(*c, value);
+            break;
+        default: {
+            long long n = toNumber(value);
+            switch (prop) {
+                case PROP::Hide:
+                case PROP::Disable:
+                case PROP::Xpos:
+                case PROP::Ypos:
+                case PROP::Width:
+                case PROP::Height:
+                case PROP::Required:
+                case PROP::ReadOnly:
+                case PROP::Upper:
+                case PROP::Default:
+                case PROP::Key:
+                case PROP::RangeLow:
+                case PROP::RangeHigh:
+                case PROP::Step:
+                case PROP::VerticalThumb:
+                case PROP::SelectedRow:
+                case PROP::VerticalScrollBar:
+                case PROP::Progress:
+                case PROP::Checked:
+                case PROP::Choice:
+                case PROP::FontSize:
+                case PROP::FontColor:
+                case PROP::Background:
+                case PROP::HorizontalScroll:
+                case PROP::VerticalScroll:
+                    setProp(control, prop, n);
+                    return;
+                default:
+                    c->other[prop] = std::string(value);
+                    break;
+            }
+        }
+    }
+    changed(control);
+}
+
+Rect Window::position(int control) const {
+    if (control == 0) return spec_.at;
+    const ControlState* c = find(control);
+    return c ? c->spec.at : Rect{};
+}
+
+void Window::setPosition(int control, const Rect& at) {
+    if (control == 0) {
+        spec_.at = at;
+    } else if (ControlState* c = find(control)) {
+        c->spec.at = at;
+    } else {
+        return;
+    }
+    changed(control);
+}
+
+std::vector<std::string> Window::rowTexts(int control, int row) const {
+    std::vector<std::string> out;
+    const ControlState* c = find(control);
+    if (!c || !c->rows || row < 1 || row > c->rows->rowCount()) return out;
+    for (const ListColumn& column : c->listFormat.columns) {
+        Value v = c->rows->field(row, column.field);
+        out.push_back(column.picture.empty() ? v.asText() : format(v, column.picture));
+    }
+    if (c->listFormat.columns.empty()) out.push_back(c->rows->field(row, 0).asText());
+    return out;
+}
+
+void Window::setImageFile(ControlState& c, std::string_view file) {
+    c.spec.icon = std::string(file);
+    c.imageBytes.clear();
+    c.imageWidth = c.imageHeight = c.hScroll = c.vScroll = 0;
+    if (open_ && !file.empty()) {
+        std::lock_guard lock(Scheduler::instance().mutex());
+        if (auto size = Scheduler::instance().backend().pictureSize(c.spec.icon, "")) {
+            c.imageWidth = size->first;
+            c.imageHeight = size->second;
+        }
+    }
+}
+
+void Window::setImageBytes(ControlState& c, std::string_view bytes) {
+    c.spec.icon.clear();
+    c.imageBytes = std::string(bytes);
+    c.imageWidth = c.imageHeight = c.hScroll = c.vScroll = 0;
+    if (open_ && !bytes.empty()) {
+        std::lock_guard lock(Scheduler::instance().mutex());
+        if (auto size = Scheduler::instance().backend().pictureSize("", c.imageBytes)) {
+            c.imageWidth = size->first;
+            c.imageHeight = size->second;
+        }
+    }
+}
+
+const char* controlKindName(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Button:
+            return "BUTTON";
+        case ControlKind::Entry:
+            return "ENTRY";
+        case ControlKind::Text:
+            return "TEXT";
+        case ControlKind::String:
+            return "STRING";
+        case ControlKind::Prompt:
+            return "PROMPT";
+        case ControlKind::Check:
+            return "CHECK";
+        case ControlKind::Option:
+            return "OPTION";
+        case ControlKind::Radio:
+            return "RADIO";
+        case ControlKind::Spin:
+            return "SPIN";
+        case ControlKind::Combo:
+            return "COMBO";
+        case ControlKind::DropList:
+            return "DROPLIST";
+        case ControlKind::List:
+            return "LIST";
+        case ControlKind::Sheet:
+            return "SHEET";
+        case ControlKind::Tab:
+            return "TAB";
+        case ControlKind::Group:
+            return "GROUP";
+        case ControlKind::Panel:
+            return "PANEL";
+        case ControlKind::Box:
+            return "BOX";
+        case ControlKind::Line:
+            return "LINE";
+        case ControlKind::Region:
+            return "REGION";
+        case ControlKind::Image:
+            return "IMAGE";
+        case ControlKind::Progress:
+            return "PROGRESS";
+        case ControlKind::Menu:
+            return "MENU";
+        case ControlKind::Item:
+            return "ITEM";
+    }
+    return "?";
+}
+
+}  // namespace rt

@@ -1,0 +1,123 @@
+#pragma once
+// Window structures as plain data: what a window looks like and which controls it holds,
+// with the numbers a procedure uses to address them. A Window instance is built from one.
+
+#include <string>
+#include <vector>
+
+namespace rt {
+
+enum class ControlKind {
+    Button,
+    Entry,
+    Text,  // multi-line text box
+    String,
+    Prompt,
+    Check,
+    Option,
+    Radio,
+    Spin,
+    Combo,
+    DropList,
+    List,
+    Sheet,
+    Tab,
+    Group,
+    Panel,
+    Box,
+    Line,
+    Region,
+    Image,
+    Progress,
+    Menu,
+    Item,  // menu item (a separator when its text is empty and `separator` is set)
+};
+
+// The name of a kind as dumps and the property PROP::ControlType text show it.
+const char* controlKindName(ControlKind kind);
+
+enum class Align { Default, Left, Center, Right, Decimal };
+enum class FrameKind { None, Single, Double, Resizable };
+enum class StandardAction { None, Close };
+
+inline constexpr int kDefaultColor = -1;  // colours are 0xRRGGBB
+
+struct Rect {
+    int x = 0, y = 0, width = 0, height = 0;  // dialog units
+};
+
+struct Font {
+    std::string name;  // empty: the window's (or the system's) font
+    int size = 0;
+    bool bold = false;
+    bool italic = false;
+    int color = kDefaultColor;
+};
+
+struct ControlSpec {
+    int number = 0;  // the number the procedure addresses the control by (from 1)
+    ControlKind kind = ControlKind::String;
+    std::string text;  // caption, button text, menu item text, string text, radio value
+    Rect at;
+    int parent = 0;       // tab, option, group, sheet or menu it belongs to; 0 for the window
+    std::string use;      // name of the bound variable ("MAI:FIRSTNAME"), resolved at creation
+    std::string picture;  // display picture of entries, strings, spins and combos
+    std::string format;   // list column format
+    std::string from;     // items of a combo or drop list, "A|B|C"
+    std::string icon;     // picture of a button, image file of an image
+    std::string tip;
+    std::string cursor;
+    int key = 0;  // a key that presses this button
+    Font font;
+    int background = kDefaultColor;
+    Align align = Align::Default;
+    bool hidden = false;
+    bool disabled = false;
+    bool required = false;
+    bool readOnly = false;
+    bool upper = false;
+    bool isDefault = false;  // the default button (Enter presses it)
+    bool transparent = false;
+    bool toolbar = false;    // a button of the window's tool bar
+    bool separator = false;  // a menu separator
+    bool checkItem = false;  // a menu item with a check mark
+    bool verticalScroll = false;
+    int listFlags = 0;  // 0x800: typed characters are alert keys of the list
+    StandardAction action = StandardAction::None;
+    std::string trueValue = "1";                 // stored by a check box when checked
+    std::string falseValue;                      // and when not (blank by default)
+    long rangeLow = 0, rangeHigh = 0, step = 1;  // spin boxes; low == high: no range
+    int bevel = 0;
+    std::vector<int> alertKeys;
+};
+
+struct Wallpaper {
+    std::string file;
+    bool tiled = false;
+    bool centered = false;
+};
+
+struct WindowSpec {
+    std::string module;  // where the structure is declared ("Tovik036")
+    std::string label;   // its label in the module ("P1$MENUWINDOW")
+    std::string title;
+    Rect at;
+    bool centered = true;
+    FrameKind frame = FrameKind::Double;
+    bool systemMenu = true;
+    bool maximizeBox = false;
+    bool resizable = false;
+    int minWidth = 0, minHeight = 0;
+    Font font;
+    int background = kDefaultColor;
+    std::string icon;
+    std::string cursor;
+    Wallpaper wallpaper;
+    int timer = 0;                 // hundredths of a second; 0 for none
+    std::vector<int> statusZones;  // widths of the status-bar zones; empty for no status bar
+    Rect toolbar;                  // the tool bar's area (its buttons have `toolbar` set)
+    std::vector<int> alertKeys;
+    std::vector<ControlSpec> controls;
+};
+
+}  // namespace rt

@@ -1,0 +1,407 @@
+// The rules of the accept loop that every procedure relies on, driven headless.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "runtime/ui/codes.h"
+#include "runtime/ui/dialogs.h"
+#include "runtime/ui/driver.h"
+#include "runtime/ui/keys.h"
+#include "runtime/ui/program.h"
+#include "runtime/ui/window.h"
+#include "tests/runtime/ui/ui_test_support.h"
+
+using rt::ControlKind;
+using uitest::control;
+using uitest::Seen;
+
+namespace {
+
+rt::WindowSpec formSpec() {
+    return uitest::window(
+        "Form", {control(1, ControlKind::Entry, "",
+                         [](auto& c) {
+                             c.use = "LOC:Amount";
+                             c.picture = "@n6.2";
+                         }),
+                 control(2, ControlKind::Entry, "",
+                         [](auto& c) {
+                             c.use = "LOC:Name";
+                             c.required = true;
+                         }),
+                 control(3, ControlKind::Button, "&OK", [](auto& c) { c.isDefault = true; }),
+                 control(4, ControlKind::Button, "Nested"),
+                 control(5, ControlKind::Button, "Close",
+                         [](auto& c) { c.action = rt::StandardAction::Close; })});
+}
+
+// The frame's standard handling: first refresh on OpenWindow or GainFocus, refresh on a
+// later GainFocus, Rejected answered with a beep and the focus back on the control.
+struct Frame {
+    int firstRefreshes = 0;
+    int refreshes = 0;
+    bool firstRefreshDone = false;
+
+    void handle(rt::Window& w) {
+        switch (w.event()) {
+            case EVENT::OpenWindow:
+            case EVENT::GainFocus:
+                if (!firstRefreshDone) {
+                    ++firstRefreshes;
+                    firstRefreshDone = true;
+                } else if (!w.acceptAllActive()) {
+                    ++refreshes;
+                }
+                w.display();
+                break;
+            case EVENT::Rejected:
+                rt::beep();
+                w.display(w.field());
+                w.select(w.field());
+                break;
+            default:
+                break;
+        }
+    }
+};
+
+void nestedProcedure(std::vector<Seen>& seen) {
+    rt::Window inner(uitest::window("Inner", {control(1, ControlKind::Button, "Done")}));
+    inner.open();
+    while (inner.accept()) {
+        seen.emplace_back(inner.event(), inner.field());
+        if (inner.event() == EVENT::Accepted && inner.field() == 1) inner.post(EVENT::CloseWindow);
+    }
+}
+
+}  // namespace
+
+TEST(EventLoop, FirstRefreshOnOpenAndRefreshWhenFocusComesBack) {
+    Frame frame;
+    std::vector<Seen> outer, inner;
+    rt::Driver d;
+    d.start([&] {
+        rt::Window w(formSpec());
+        w.open();
+        while (w.accept()) {
+            outer.emplace_back(w.event(), w.field());
+            frame.handle(w);
+            if (w.event() == EVENT::Accepted && w.field() == 4) nestedProcedure(inner);
+        }
+    });
+    d.waitWindow("Form");
+    d.press("Nested");
+    d.waitWindow("Inner");
+    d.press("Done");
+    d.waitWindow("Form");
+    d.press("Close");
+    ASSERT_TRUE(d.finish());
+    EXPECT_EQ(frame.firstRefreshes, 1);
+    EXPECT_EQ(frame.refreshes, 1);  // the GainFocus after the inner window closed
+    ASSERT_GE(outer.size(), 3u);
+    EXPECT_EQ(outer.front(), Seen(EVENT::OpenWindow, 0));
+    EXPECT_NE(std::find(outer.begin(), outer.end(), Seen(EVENT::GainFocus, 0)), outer.end());
+    EXPECT_EQ(inner.front(), Seen(EVENT::OpenWindow, 0));
+}
+
+TEST(EventLoop, ConsumedCloseKeepsTheWindowOpenAndAnUnconsumedOneClosesIt) {
+    int closeRequests = 0;
+    bool loopEnded = false;
+    rt::Driver d;
+    d.start([&] {
+        rt::Window w(uitest::window("Ask", {control(1, ControlKind::Button, "OK")}));
+        w.open();
+        while (w.accept()) {
+            if (w.event() == EVENT::CloseWindow && ++closeRequests == 1) w.consume();
+        }
+        loopEnded = true;
+    });
+    d.waitWindow("Ask");
+    d.close();
+    d.waitWindow("Ask");  // still open: the first close was refused
+    EXPECT_FALSE(loopEnded);
+    d.key("Esc");  // Esc is a close request too
+    ASSERT_TRUE(d.finish());
+    EXPECT_EQ(closeRequests, 2);
+    EXPECT_TRUE(loopEnded);
+}
+
+TEST(EventLoop, RejectedInputLeavesTheVariableAndPutsTheFocusBack) {
+    std::string amount = "12", name;
+    int focusAfterReject = 0;
+    std::vector<Seen> seen;
+    Frame frame;
+    rt::Driver d;
+    d.start([&] {
+        rt::Window w(formSpec(), [&](std::string_view use) -> rt::BindingPtr {
+            if (use == "LOC:Amount") return rt::bindText("LOC:Amount", amount);
+            if (use == "LOC:Name") return rt::bindText("LOC:Name", name);
+            return nullptr;
+        });
+        w.open();
+        while (w.accept()) {
+            seen.emplace_back(w.event(), w.field());
+            frame.handle(w);
+            if (w.event() == EVENT::Rejected) focusAfterReject = w.focus();
+        }
+    });
+    d.waitWindow("Form");
+    d.expectText(rt::ControlName::parse("LOC:Amount"), "12.00");
+    d.type("LOC:Amount", "12x");
+    EXPECT_EQ(amount, "12");
+    EXPECT_EQ(focusAfterReject, 1);
+    EXPECT_EQ(d.active()->focus(), 1);
+    EXPECT_EQ(d.backend().beeps(), 1);
+    d.type("LOC:Amount", "7.5");
+    EXPECT_EQ(amount, "7.5");
+    d.expectText(rt::ControlName::parse("LOC:Amount"), "7.50");
+    EXPECT_EQ(d.active()->focus(), 2);  // accepted input moves on
+    d.press("Close");
+    ASSERT_TRUE(d.finish());
+    EXPECT_NE(std::find(seen.begin(), seen.end(), Seen(EVENT::Rejected, 1)), seen.end());
+    EXPECT_NE(std::find(seen.begin(), seen.end(), Seen(EVENT::Accepted, 1)), seen.end());
+}
+
+TEST(EventLoop, PostReachesOnlyItsOwnWindowThroughANestedCall) {
+    constexpr int kMyEvent = 0x500;
+    std::vector<Seen> outer, inner;
+    rt::Driver d;
+    d.start([&] {
+        rt::Window w(formSpec());
+        w.open();
+        while (w.accept()) {
+            outer.emplace_back(w.event(), w.field());
+            if (w.event() == EVENT::Accepted && w.field() == 4) {
+                w.post(kMyEvent, 4);
+                nestedProcedure(inner);
+            }
+        }
+    });
+    d.waitWindow("Form");
+    d.press("Nested");
+    d.waitWindow("Inner");
+    d.press("Done");
+    d.waitWindow("Form");
+    d.close();
+    ASSERT_TRUE(d.finish());
+    EXPECT_EQ(std::count(inner.begin(), inner.end(), Seen(kMyEvent, 4)), 0);
+    EXPECT_EQ(std::count(outer.begin(), outer.end(), Seen(kMyEvent, 4)), 1);
+    // The posted event comes after the inner window has gone.
+    auto posted = std::find(outer.begin(), outer.end(), Seen(kMyEvent, 4));
+    auto nestedCall = std::find(outer.begin(), outer.end(), Seen(EVENT::Accepted, 4));
+    EXPECT_LT(nestedCall, posted);
+}
+
+TEST(EventLoop, AcceptAllPassStopsAtTheRequiredEntryAndCompletesWhenAllPass) {
+    std::string amount, name;
+    struct Step {
+        int event, control, passActive;
+        bool operator==(const Step&) const = default;
+    };
+    std::vector<Step> steps;
+    int completed = 0;
+    rt::Driver d;
+    d.start([&] {
+        rt::Window w(formSpec(), [&](std::string_view use) -> rt::BindingPtr {
+            if (use == "LOC:Amount") return rt::bindText("LOC:Amount", amount);
+            return rt::bindText(std::string(use), name);
+        });
+        w.open();
+        while (w.accept()) {
+            int e = w.event();
+            if (e == EVENT::Accepted || e == EVENT::Rejected || e == EVENT::Completed)
+                steps.push_back({e, w.field(), static_cast<int>(w.prop(0, PROP::AcceptAllActive))});
+            if (e == EVENT::Accepted && w.field() == 3) w.acceptAll();
+            if (e == EVENT::Completed) {
+                ++completed;
+                w.post(EVENT::CloseWindow);
+            }
+        }
+    });
+    d.waitWindow("Form");
+    d.press("&OK");
+    EXPECT_EQ(completed, 0);
+    EXPECT_EQ(d.active()->focus(), 2);  // back on the required entry
+    d.type("LOC:Name", "Smith");
+    steps.clear();
+    d.key("Enter");  // the default button
+    ASSERT_TRUE(d.finish());
+    EXPECT_EQ(completed, 1);
+    std::vector<Step> want = {{EVENT::Accepted, 3, 0},
+                              {EVENT::Accepted, 1, 1},
+                              {EVENT::Accepted, 2, 1},
+                              {EVENT::Completed, 0, 0}};
+    EXPECT_EQ(steps, want);
+}
+
+TEST(EventLoop, RequiredBlankEntryIsRejectedByThePass) {
+    std::vector<Seen> seen;
+    rt::Driver d;
+    d.start([&] {
+        rt::Window w(formSpec());
+        w.open();
+        while (w.accept()) {
+            seen.emplace_back(w.event(), w.field());
+            if (w.event() == EVENT::Accepted && w.field() == 3) w.acceptAll();
+        }
+    });
+    d.waitWindow("Form");
+    d.press("&OK");
+    d.close();
+    ASSERT_TRUE(d.finish());
+    EXPECT_NE(std::find(seen.begin(), seen.end(), Seen(EVENT::Rejected, 2)), seen.end());
+    EXPECT_EQ(std::find(seen.begin(), seen.end(), Seen(EVENT::Completed, 0)), seen.end());
+}
+
+namespace {
+thread_local int tPresses = 0;  // per-thread data, as the procedures' globals are
+}
+
+TEST(Threads, ASecondThreadKeepsItsOwnDataAndRunsOnlyWhenTheFirstWaits) {
+    int mainPresses = -1, panelPresses = -1, panelStartValue = -1;
+    bool panelRanBeforeMainWaited = true;
+    bool panelLoopEnded = false;
+    bool panelStarted = false;
+    rt::Driver d;
+    d.start([&] {
+        rt::Window w(uitest::window("Main", {control(1, ControlKind::Button, "Count"),
+                                             control(2, ControlKind::Button, "Panel")}));
+        w.open();
+        while (w.accept()) {
+            if (w.event() == EVENT::Accepted && w.field() == 1) ++tPresses;
+            if (w.event() == EVENT::Accepted && w.field() == 2) {
+                rt::start(
+                    [&] {
+                        panelStarted = true;
+                        panelStartValue = tPresses;
+                        rt::Window p(
+                            uitest::window("Panel", {control(1, ControlKind::Button, "Count")}));
+                        p.open();
+                        while (p.accept())
+                            if (p.event() == EVENT::Accepted) ++tPresses;
+                        panelPresses = tPresses;
+                        panelLoopEnded = true;
+                    },
+                    25000);
+                panelRanBeforeMainWaited = panelStarted;
+            }
+            if (w.event() == EVENT::CloseWindow) mainPresses = tPresses;
+        }
+    });
+    d.waitWindow("Main");
+    d.press("Count");
+    d.press("Count");
+    d.press("Panel");
+    d.waitWindow("Panel");
+    d.press("Count");
+    d.close();  // the panel
+    d.waitWindow("Main");
+    d.close();
+    ASSERT_TRUE(d.finish());
+    EXPECT_FALSE(panelRanBeforeMainWaited);
+    EXPECT_EQ(panelStartValue, 0);  // a new thread starts from the program's first values
+    EXPECT_EQ(panelPresses, 1);
+    EXPECT_EQ(mainPresses, 2);
+    EXPECT_TRUE(panelLoopEnded);
+}
+
+TEST(Threads, TheProgramEndsWhenTheMainProcedureReturnsClosingOtherThreadsWindows) {
+    bool panelLoopEnded = false;
+    rt::Driver d;
+    d.start([&] {
+        rt::Window w(uitest::window("Main", {control(1, ControlKind::Button, "Panel")}));
+        w.open();
+        while (w.accept()) {
+            if (w.event() == EVENT::Accepted) {
+                rt::start([&] {
+                    rt::Window p(uitest::window("Panel", {}));
+                    p.open();
+                    while (p.accept()) {
+                    }
+                    panelLoopEnded = true;
+                });
+                w.post(EVENT::CloseWindow);
+            }
+        }
+    });
+    d.waitWindow("Main");
+    d.press("Panel");
+    ASSERT_TRUE(d.finish());
+    EXPECT_TRUE(d.ended());
+    EXPECT_TRUE(panelLoopEnded);
+}
+
+TEST(Timers, FireInProgramTimeWithoutSleeping) {
+    int timers = 0;
+    rt::Driver d;
+    d.start([&] {
+        rt::WindowSpec spec = uitest::window("Intro", {});
+        spec.timer = 300;
+        rt::Window w(spec);
+        w.open();
+        while (w.accept()) {
+            if (w.event() == EVENT::Timer && ++timers == 3) w.setProp(0, PROP::Text, "Ready");
+        }
+    });
+    d.waitWindow("Ready");
+    EXPECT_EQ(timers, 3);
+    EXPECT_EQ(d.backend().clock(), 900);
+    d.close();
+    ASSERT_TRUE(d.finish());
+}
+
+TEST(Timers, WaitingForAWindowThatNeverComesFailsWithTheTitleShown) {
+    rt::Driver d;
+    d.start([&] {
+        rt::WindowSpec spec = uitest::window("Clock", {});
+        spec.timer = 100;
+        rt::Window w(spec);
+        w.open();
+        while (w.accept()) {
+        }
+    });
+    try {
+        d.waitWindow("Never");
+        FAIL() << "the wait should fail";
+    } catch (const rt::DriverError& e) {
+        EXPECT_NE(std::string(e.what()).find("\"Clock\""), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(d.backend().clock(), 100 * 101);
+    ASSERT_TRUE(d.finish());
+}
+
+TEST(Keys, AlertKeysSubstitutionAndTheKeyCodeOfTheThread) {
+    std::vector<int> alertCodes;
+    std::vector<Seen> seen;
+    rt::Driver d;
+    d.start([&] {
+        rt::WindowSpec spec = formSpec();
+        spec.alertKeys = {KEY::AltShiftInsert, KEY::LeftClick};
+        rt::Window w(spec);
+        w.open();
+        while (w.accept()) {
+            seen.emplace_back(w.event(), w.field());
+            if (w.event() == EVENT::AlertKey) {
+                alertCodes.push_back(rt::keyCode());
+                rt::clearKeyCode();
+                EXPECT_EQ(rt::keyCode(), 0);
+            }
+        }
+    });
+    d.waitWindow("Form");
+    d.key("Alt+Shift+Insert");
+    d.click(rt::ControlName::parse("0"), 0, "LeftClick");
+    rt::substituteKey(KEY::Enter, KEY::Tab);
+    int before = d.active()->focus();
+    seen.clear();
+    d.key("Enter");  // acts as Tab: no press of the default button
+    rt::substituteKey(KEY::Enter, 0);
+    EXPECT_NE(d.active()->focus(), before);
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), Seen(EVENT::Accepted, 3)), 0);
+    d.key("Enter");
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), Seen(EVENT::Accepted, 3)), 1);
+    d.close();
+    ASSERT_TRUE(d.finish());
+    EXPECT_EQ(alertCodes, (std::vector<int>{0x52D, KEY::LeftClick}));
+}
