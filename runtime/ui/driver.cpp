@@ -143,7 +143,11 @@ std::string ControlName::describe() const {
 Driver::Driver() = default;
 
 Driver::~Driver() {
-    if (started_ && !ended()) finish();
+    try {
+        if (started_ && !ended()) finish();
+    } catch (const DriverError&) {
+        // A program that hangs cannot be ended from here; its threads stay blocked.
+    }
 }
 
 void Driver::start(std::function<void()> programMain) {
@@ -490,7 +494,7 @@ std::string Driver::dump() {
         } else if (!c->spec.use.empty()) {
             out << " " << c->spec.use;
         }
-        out << " \"" << clipped(controlValue(*w, *c)) << "\"";
+        out << " \"" << trimmed(controlValue(*w, *c)) << "\"";
         if (!w->isVisible(n)) out << " hidden";
         if (!w->isEnabled(n)) out << " disabled";
         if (c->spec.required) out << " required";

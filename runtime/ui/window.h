@@ -109,7 +109,8 @@ class Window {
     // open above this one: only the innermost window of a thread takes input.
     void postInput(Input input);
 
-    // SELECT: focus a control (its Selected event follows); a tab is brought to the front.
+    // SELECT: focus a control (its Selected event follows) and bring the tab it is on to
+    // the front; select(0) starts the accept-all pass.
     void select(int control);
     // Starts the accept-all pass: every input control in turn is checked and raises
     // Accepted; the first failure raises Rejected and ends the pass; Completed when all pass.
@@ -140,6 +141,8 @@ class Window {
     // a hidden parent.
     bool isVisible(int control) const;
     bool isEnabled(int control) const;
+    // Hidden by its own flag or a parent's (a tab behind another does not count).
+    bool isHidden(int control) const;
 
     // Alert keys of the window (control 0) or of a control.
     void addAlertKey(int control, int key);
@@ -169,6 +172,7 @@ class Window {
     const ControlState* find(int control) const;
     void queue(Pending p);  // takes the lock
     void changed(int control);
+    void setFocus(int control);
     void showValue(ControlState& c);
     void applyInput(const Input& in);
     void applyKey(int key, char character);
@@ -180,6 +184,7 @@ class Window {
     void defaultAction(const Pending& p);
     void moveFocus(int direction, int key, bool announce);
     bool focusable(const ControlState& c) const;
+    bool tabInFront(const ControlState& tab) const;
     int defaultButton() const;
     void setImageFile(ControlState& c, std::string_view file);
     void setImageBytes(ControlState& c, std::string_view bytes);
@@ -195,6 +200,7 @@ class Window {
     bool consumed_ = false;
     bool open_ = false;
     bool everOpened_ = false;
+    bool closeDownSeen_ = false;
     int thread_ = 0;
     int focus_ = 0;
     bool passActive_ = false;
