@@ -245,6 +245,17 @@ void Driver::deliver(Window& w, Input input) {
     settle();
 }
 
+std::vector<DialogPtr> Driver::waitForDialog() {
+    // A dialog may come only after the program's timers have run (a report's progress
+    // window): let time pass while every thread waits and nothing is showing.
+    for (int round = 0; round <= kTimerRounds; ++round) {
+        settle();
+        auto dialogs = backend_.pendingDialogs();
+        if (!dialogs.empty() || ended() || !backend_.fireNextTimer()) return dialogs;
+    }
+    return {};
+}
+
 void Driver::waitWindow(std::string_view title) {
     std::string want = clipped(title);
     std::string lastSeen = "(no window)";
@@ -373,8 +384,7 @@ void Driver::thumb(const ControlName& name, int position) {
 }
 
 void Driver::answer(std::string_view choice) {
-    settle();
-    auto dialogs = backend_.pendingDialogs();
+    auto dialogs = waitForDialog();
     if (dialogs.empty()) throw DriverError("no dialog is showing to answer");
     DialogPtr d = dialogs.front();
     std::string want = clipped(withoutMnemonic(choice));
@@ -409,8 +419,7 @@ void Driver::answer(std::string_view choice) {
 }
 
 void Driver::cancel() {
-    settle();
-    auto dialogs = backend_.pendingDialogs();
+    auto dialogs = waitForDialog();
     if (dialogs.empty()) throw DriverError("no dialog is showing to cancel");
     DialogPtr d = dialogs.front();
     int answer = 0;
@@ -421,8 +430,7 @@ void Driver::cancel() {
 }
 
 void Driver::expectMessage(std::string_view text) {
-    settle();
-    auto dialogs = backend_.pendingDialogs();
+    auto dialogs = waitForDialog();
     for (const DialogPtr& d : dialogs)
         if (d->kind == DialogKind::Message && clipped(d->text) == clipped(text)) return;
     throw DriverError(dialogs.empty() ? "no message box is showing"

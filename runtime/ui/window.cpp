@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <mutex>
+#include <stdexcept>
 
 #include "runtime/ui/backend.h"
 #include "runtime/ui/keys.h"
@@ -17,7 +18,13 @@ Window::Window(const WindowSpec& spec, BindingResolver resolve) : spec_(spec) {
         c.spec = cs;
         if (resolve && !cs.use.empty()) c.binding = resolve(cs.use);
         if (cs.kind == ControlKind::List) {
-            if (auto f = parseListFormat(cs.format)) c.listFormat = *f;
+            // A garbled format is a fault of the window structure: say so at once.
+            std::string error;
+            auto f = parseListFormat(cs.format, &error);
+            if (!f)
+                throw std::invalid_argument("list " + std::to_string(cs.number) + " of window \"" +
+                                            spec_.title + "\": " + error);
+            c.listFormat = *f;
         }
         if (!cs.from.empty()) {
             std::string_view from = cs.from;

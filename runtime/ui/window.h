@@ -43,12 +43,24 @@ struct ControlState {
     int selectedRow = 0;
     int thumb = 0;
     bool scrollBar = false;
+    std::map<int, std::string> listIcons;  // icon number -> picture, for icon columns
     // Images
     std::string imageBytes;  // the picture's file contents when it came from a BLOB
     int imageWidth = 0, imageHeight = 0, hScroll = 0, vScroll = 0;
     std::string pageFile;
     int progress = 0;
     std::map<int, std::string> other;  // properties the model only keeps
+};
+
+// A copy of what a window shows, for a backend that draws on another thread: taken on the
+// application thread (inside a Backend notification), then handed over.
+struct WindowSnapshot {
+    WindowSpec spec;  // title, geometry, wallpaper, timer as they are now; `controls` empty
+    std::vector<std::string> status;
+    int focus = 0;
+    std::vector<ControlState> controls;                         // without bindings and row sources
+    std::map<int, std::vector<std::vector<std::string>>> rows;  // list rows as text
+    std::map<int, bool> visible, enabled;                       // by control number
 };
 
 // Input from the user, as a backend or the driver delivers it.
@@ -154,6 +166,12 @@ class Window {
     std::string title() const { return spec_.title; }
     std::string status(int zone = 1) const;
     void setStatus(int zone, std::string_view text);
+
+    WindowSnapshot snapshot() const;
+
+    // The pictures of a list's icon columns by icon number (PROP:ListIcon, an array).
+    void setListIcon(int control, int index, std::string_view picture);
+    std::string listIcon(int control, int index) const;
 
     // A list row as text, columns formatted by their pictures (row from 1).
     std::vector<std::string> rowTexts(int control, int row) const;

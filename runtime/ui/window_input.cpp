@@ -411,6 +411,7 @@ void Window::applyKey(int key, char character) {
     }
     switch (key) {
         case KEY::Enter:
+            if (f && f->spec.kind == ControlKind::Text) return;  // a new line in the text
             if (int b = defaultButton()) {
                 press(*find(b), key);
                 return;

@@ -156,3 +156,25 @@ TEST(Dialogs, AMessageBoxLeftOpenWhenTheProgramEndsAnswersItsDefault) {
     ASSERT_TRUE(d.finish());  // answers the box with No, then closes the window
     EXPECT_EQ(answers, (std::vector<int>{BUTTON::No}));
 }
+
+TEST(Dialogs, AMessageThatComesAfterTimerWorkIsWaitedFor) {
+    int timers = 0;
+    rt::Driver d;
+    d.start([&] {
+        rt::WindowSpec spec = uitest::window("Progress", {});
+        spec.timer = 10;
+        rt::Window w(spec);
+        w.open();
+        while (w.accept()) {
+            if (w.event() == EVENT::Timer && ++timers == 5) {
+                rt::message("Report done");
+                w.post(EVENT::CloseWindow);
+            }
+        }
+    });
+    d.expectMessage("Report done");
+    d.answer("OK");
+    ASSERT_TRUE(d.finish());
+    EXPECT_EQ(timers, 5);
+    EXPECT_EQ(d.backend().clock(), 50);
+}

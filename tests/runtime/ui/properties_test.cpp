@@ -146,5 +146,26 @@ TEST(Properties, ListSelectionAndThumbStayInRange) {
                    EXPECT_EQ(w.prop(1, PROP::VerticalThumb), 100);
                    EXPECT_EQ(w.rowTexts(1, 2), (std::vector<std::string>{"b    "}));
                    EXPECT_TRUE(w.rowTexts(1, 3).empty());
+                   rt::WindowSnapshot shot = w.snapshot();
+                   ASSERT_EQ(shot.rows.at(1).size(), 2u);
+                   EXPECT_EQ(shot.rows.at(1)[0], (std::vector<std::string>{"a    "}));
+                   EXPECT_EQ(shot.controls.at(0).binding, nullptr);
+                   EXPECT_TRUE(shot.visible.at(1));
+                   w.setListIcon(1, 1, "~Check.ico");
+                   EXPECT_EQ(w.listIcon(1, 1), "~Check.ico");
+                   EXPECT_EQ(w.listIcon(1, 2), "");
                });
+}
+
+TEST(Properties, AGarbledListFormatIsRefused) {
+    rt::WindowSpec spec = uitest::window(
+        "Bad", {control(1, ControlKind::List, "", [](auto& c) { c.format = "20L~Name"; })});
+    EXPECT_THROW(rt::Window w(spec), std::invalid_argument);
+    spec.controls[0].format = "20L~Name~";
+    withWindow(spec, [](rt::Window& w) {
+        w.setProp(1, PROP::Format, "30R@n5");  // refused: the list keeps its columns
+        ASSERT_EQ(w.control(1)->listFormat.columns.size(), 1u);
+        EXPECT_EQ(w.control(1)->listFormat.columns[0].header, "Name");
+        EXPECT_EQ(w.propText(1, PROP::Format), "20L~Name~");
+    });
 }
