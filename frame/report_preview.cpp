@@ -422,6 +422,7 @@ void PreviewSession::handle() {
                                          : static_cast<long>(w_.prop(field, PROP::RangeLow));
             if (field != B::Page || !basic_) mode_ = NoZoom;
             w_.consume();
+            w_.display(field);
             show();
         }
         return;
