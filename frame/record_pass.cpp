@@ -128,4 +128,5 @@ void RecordPass::atClose() {
     quickScan_ = false;
     view_.close();
     passEnded();
+    afterPass();
 }

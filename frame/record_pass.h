@@ -63,6 +63,8 @@ class RecordPass : public Procedure {
     virtual int recordVerdict() { return VERDICT::Take; }
     // Before the pass, with the files open and the progress window not yet shown.
     virtual void beforePass() {}
+    // After the pass and a report's output, with the files still open.
+    virtual void afterPass() {}
 
     // --- services for the sheet and the engines ---
     rt::View& view() { return view_; }

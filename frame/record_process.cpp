@@ -35,6 +35,7 @@ void ProcessPass::batch() {
             endPass(Outcome::WriteFailed);
             return;
         }
+        afterWrite();
         if (readForward() == VERDICT::End) {
             if (outcome() == Outcome::Running) {
                 window().setProp(windows::ProgressControl::Percent, PROP::Text,

@@ -36,6 +36,8 @@ class ProcessPass : public RecordPass {
 
     // The fields assigned to the record in the buffer before it is written.
     virtual void assignFields() {}
+    // After the record was written (counters that follow the records written).
+    virtual void afterWrite() {}
 
     void beforeSetUp() override;
 

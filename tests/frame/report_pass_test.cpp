@@ -60,19 +60,20 @@ std::vector<std::pair<std::string, long>> numberedNames(int count) {
     return rows;
 }
 
-PassSheet labelSheet() {
+PassSheet labelSheet(long expected = 0) {
     PassSheet s;
     s.file = &labels();
     s.key = "LAB:KEYNAME";
     s.displayName = "LABELS";
+    s.expectedRecords = expected;
     return s;
 }
 
 // Labels of the tagged records in name order, one line each.
 class PrintTestLabels : public ReportPass {
   public:
-    explicit PrintTestLabels(std::set<std::int64_t> tagged)
-        : ReportPass("TestReport", {&labels()}, labelSheet(), options()),
+    explicit PrintTestLabels(std::set<std::int64_t> tagged, long expected = 0)
+        : ReportPass("TestReport", {&labels()}, labelSheet(expected), options()),
           tagged_(std::move(tagged)) {}
 
     static ReportOptions options() {
@@ -99,10 +100,15 @@ class PrintTestLabels : public ReportPass {
 // Multiplies every number by ten with a plain PUT, in name order.
 class MultiplyNumbers : public ProcessPass {
   public:
-    MultiplyNumbers() : ProcessPass("TestProcess", {&labels()}, labelSheet(), {}) {}
+    explicit MultiplyNumbers(PassSheet sheet = labelSheet())
+        : ProcessPass("TestProcess", {&labels()}, std::move(sheet), {}) {}
+
+    // Records written so far (read between events).
+    static inline int written = 0;
 
   protected:
     void assignFields() override { number_.setInteger(number_.integer() * 10); }
+    void afterWrite() override { ++written; }
 
   private:
     rt::Field number_{labels(), "LAB:NUMBER"};
@@ -134,14 +140,15 @@ class ReportPassTest : public testing::Test {
     // Runs `procedure` on an application thread over LABELS filled with `rows`, tagging
     // the first `tagged` records; `drive` plays the user.
     void runReport(const std::vector<std::pair<std::string, long>>& rows, int tagged,
-                   const std::function<void(rt::Driver&)>& drive, long request = 0) {
+                   const std::function<void(rt::Driver&)>& drive, long request = 0,
+                   long expected = 0) {
         rt::Driver d;
         d.start([&] {
             std::vector<std::int64_t> pointers = fillLabels(rows);
             std::set<std::int64_t> tags(pointers.begin(),
                                         pointers.begin() + std::min<int>(tagged, pointers.size()));
             GLO::Request = request;
-            PrintTestLabels(tags).run();
+            PrintTestLabels(tags, expected).run();
             result.response = GLO::Response;
             result.request = GLO::Request;
             result.useCount = UseCount(labels());
@@ -151,11 +158,12 @@ class ReportPassTest : public testing::Test {
     }
 
     void runProcess(const std::vector<std::pair<std::string, long>>& rows,
-                    const std::function<void(rt::Driver&)>& drive) {
+                    const std::function<void(rt::Driver&)>& drive, PassSheet sheet = labelSheet()) {
+        MultiplyNumbers::written = 0;
         rt::Driver d;
         d.start([&] {
             fillLabels(rows);
-            MultiplyNumbers().run();
+            MultiplyNumbers(sheet).run();
             result.response = GLO::Response;
             result.useCount = UseCount(labels());
             result.numbers = numbersInNameOrder();
@@ -301,6 +309,43 @@ TEST_F(ReportPassTest, ProgressCountsRecordsReadAndCancelPrintsNothing) {
     EXPECT_EQ(afterFirstBatch, " 65% Completed");
     EXPECT_EQ(result.response, RESP::Cancelled);
     EXPECT_TRUE(testsupport::printedPages().empty());
+}
+
+TEST_F(ReportPassTest, AnExpectedCountBelowTheRecordsReadStaysAtAHundredPercent) {
+    std::string afterFirstBatch;
+    runReport(
+        numberedNames(40), 40,
+        [&](rt::Driver& d) {
+            d.waitWindow("Report Destination");
+            d.press("Print Report");
+            d.press("OK");
+            d.waitWindow("Generating Report");
+            d.timer();
+            afterFirstBatch = d.text(rt::ControlName::parse("3"));
+            runPassToEnd(d);
+        },
+        0, /*expected=*/10);
+    EXPECT_EQ(afterFirstBatch, "100% Completed");
+    EXPECT_EQ(result.response, RESP::Completed);
+    EXPECT_EQ(testsupport::printedPages().size(), 2u);
+}
+
+TEST_F(ReportPassTest, TheByteCountingVariantEndsABatchOnceItsBytesAreRead) {
+    PassSheet sheet = labelSheet();
+    sheet.countBytes = true;
+    sheet.batchSize = 2 * 24 + 1;  // a record of LABELS is 24 bytes: three records a batch
+    std::vector<int> writtenAfterEvents;
+    runProcess(
+        numberedNames(7),
+        [&](rt::Driver& d) {
+            for (int event = 0; event < 3; ++event) {
+                d.timer();
+                writtenAfterEvents.push_back(MultiplyNumbers::written);
+            }
+        },
+        sheet);
+    EXPECT_EQ(writtenAfterEvents, (std::vector<int>{3, 6, 7}));
+    EXPECT_EQ(result.response, RESP::Completed);
 }
 
 TEST_F(ReportPassTest, ProcessWritesEveryRecordAndAnswersCompleted) {

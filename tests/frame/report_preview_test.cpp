@@ -197,8 +197,10 @@ TEST_F(PreviewTest, ADeletedMarkedPageIsNeverPrintedAndLeavesNoMark) {
 TEST_F(PreviewTest, ZoomedPagesStepOneAtATime) {
     std::string zone2, zone5;
     bool previousEnabled = true;
+    std::string menu;
     runPreview(3, false, [&](rt::Driver& d) {
         d.press(F::Zoom);
+        menu = d.backend().pendingDialogs().front()->menu;
         d.answer("Page Width");
         zone2 = d.active()->status(2);
         previousEnabled = d.active()->isEnabled(F::Previous);
@@ -207,9 +209,33 @@ TEST_F(PreviewTest, ZoomedPagesStepOneAtATime) {
         EXPECT_FALSE(d.active()->isEnabled(F::Next));
         d.press(F::Exit);
     });
+    EXPECT_EQ(menu, "+No Zoom|-|-Page Width|-50%%|-75%%|-100%%|-200%%|-300%%");
     EXPECT_EQ(zone2, "Page Width");
     EXPECT_FALSE(previousEnabled);
     EXPECT_EQ(zone5, "Page 3 of 3");
+}
+
+TEST_F(PreviewTest, JumpToAPageAndClickASlotToZoomOnIt) {
+    std::string afterJump, afterClick;
+    runPreview(10, false, [&](rt::Driver& d) {
+        d.type(F::Across, "3");
+        d.press(F::Jump);
+        d.waitWindow("Jump to a Report Page");
+        d.type(windows::tovik_vw::JumpControl::Page, "7");
+        d.press("OK");
+        d.waitWindow("Report Preview");
+        afterJump = d.active()->status(5);
+        // The third slot of the grid that starts at page 7.
+        std::vector<int> regions;
+        for (int n : d.active()->controlNumbers())
+            if (d.active()->kind(n) == rt::ControlKind::Region) regions.push_back(n);
+        ASSERT_GE(regions.size(), 3u);
+        d.press(regions[2]);
+        afterClick = d.active()->status(5) + " / " + d.active()->status(2);
+        d.press(F::Exit);
+    });
+    EXPECT_EQ(afterJump, "Pages 7-9 of 10");
+    EXPECT_EQ(afterClick, "Page 9 of 10 / Page Width");
 }
 
 TEST_F(PreviewTest, PlainPreviewPrintsAllOrNothing) {
