@@ -77,6 +77,11 @@ void RecordPass::openView() {
     int error = sheet_.key.empty() ? file.set() : file.set(file.key(sheet_.key));
     if (error != 0) ShowWarningPlain(WARN::ViewOpenError);
     view_.setFilter(std::string(rt::clip(sheet_.filter)));
+    if (view_.open() == 0) return;
+    // The warning says the filter is ignored: the pass goes on over the whole view.
+    ShowWarningPlain(WARN::ViewOpenError);
+    if (view_.filter().empty()) return;
+    view_.setFilter({});
     if (view_.open() != 0) ShowWarningPlain(WARN::ViewOpenError);
 }
 

@@ -452,12 +452,20 @@ void PreviewSession::handle() {
         }
         return;
     }
-    if (event != EVENT::Accepted) return;
-    if (field == across() || field == down()) {
-        mode_ = NoZoom;
-        show();
-        return;
+    // A new value in a spin box, typed or stepped.
+    if (event == EVENT::NewSelection || event == EVENT::Accepted) {
+        if (field == across() || field == down()) {
+            mode_ = NoZoom;
+            show();
+            return;
+        }
+        if (basic_ && field == B::Page) {
+            current_ = std::clamp(current_, 1L, std::max(1L, pageCount()));
+            show();
+            return;
+        }
     }
+    if (event != EVENT::Accepted) return;
     if (zoomedShown_ && field == zoomed_.region) {
         mode_ = NoZoom;
         show();
@@ -497,9 +505,6 @@ void PreviewSession::handle() {
                 break;
             case B::Zoom:
                 zoomMenu();
-                break;
-            case B::Page:
-                show();
                 break;
             default:
                 if (field >= B::NoZoomItem && field <= B::Zoom300Item) {

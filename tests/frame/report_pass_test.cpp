@@ -72,8 +72,8 @@ PassSheet labelSheet(long expected = 0) {
 // Labels of the tagged records in name order, one line each.
 class PrintTestLabels : public ReportPass {
   public:
-    explicit PrintTestLabels(std::set<std::int64_t> tagged, long expected = 0)
-        : ReportPass("TestReport", {&labels()}, labelSheet(expected), options()),
+    explicit PrintTestLabels(std::set<std::int64_t> tagged, PassSheet sheet = labelSheet())
+        : ReportPass("TestReport", {&labels()}, std::move(sheet), options()),
           tagged_(std::move(tagged)) {}
 
     static ReportOptions options() {
@@ -141,14 +141,14 @@ class ReportPassTest : public testing::Test {
     // the first `tagged` records; `drive` plays the user.
     void runReport(const std::vector<std::pair<std::string, long>>& rows, int tagged,
                    const std::function<void(rt::Driver&)>& drive, long request = 0,
-                   long expected = 0) {
+                   PassSheet sheet = labelSheet()) {
         rt::Driver d;
         d.start([&] {
             std::vector<std::int64_t> pointers = fillLabels(rows);
             std::set<std::int64_t> tags(pointers.begin(),
                                         pointers.begin() + std::min<int>(tagged, pointers.size()));
             GLO::Request = request;
-            PrintTestLabels(tags, expected).run();
+            PrintTestLabels(tags, sheet).run();
             result.response = GLO::Response;
             result.request = GLO::Request;
             result.useCount = UseCount(labels());
@@ -324,10 +324,45 @@ TEST_F(ReportPassTest, AnExpectedCountBelowTheRecordsReadStaysAtAHundredPercent)
             afterFirstBatch = d.text(rt::ControlName::parse("3"));
             runPassToEnd(d);
         },
-        0, /*expected=*/10);
+        0, labelSheet(/*expected=*/10));
     EXPECT_EQ(afterFirstBatch, "100% Completed");
     EXPECT_EQ(result.response, RESP::Completed);
     EXPECT_EQ(testsupport::printedPages().size(), 2u);
+}
+
+TEST_F(ReportPassTest, TheViewFilterChoosesTheRecordsAndABadOneIsIgnoredAfterItsWarning) {
+    struct Case {
+        const char* filter;
+        std::size_t labels;
+        bool warned;
+    };
+    for (const Case& c : {Case{"LAB:NUMBER > 35", 5, false}, Case{"LAB:NUMBER >", 40, true}}) {
+        SCOPED_TRACE(c.filter);
+        testsupport::resetRecordingPrinter();
+        PassSheet sheet = labelSheet();
+        sheet.filter = c.filter;
+        bool warned = false;
+        runReport(
+            numberedNames(40), 40,
+            [&](rt::Driver& d) {
+                d.waitWindow("Report Destination");
+                d.press("Print Report");
+                d.press("OK");
+                runPassToEnd(d);
+                if (!d.backend().pendingDialogs().empty()) {
+                    warned = d.backend().pendingDialogs().front()->caption == "View Open Error";
+                    d.answer("OK");
+                    runPassToEnd(d);
+                }
+            },
+            0, sheet);
+        EXPECT_EQ(warned, c.warned);
+        EXPECT_EQ(result.response, RESP::Completed);
+        std::size_t printed = 0;
+        for (const auto& page : testsupport::printedPages())
+            printed += static_cast<std::size_t>(std::count_if(page.begin(), page.end(), isLabel));
+        EXPECT_EQ(printed, c.labels);
+    }
 }
 
 TEST_F(ReportPassTest, TheByteCountingVariantEndsABatchOnceItsBytesAreRead) {
