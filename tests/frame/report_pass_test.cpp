@@ -6,13 +6,14 @@
 
 #include <array>
 #include <cstdio>
-#include <set>
 
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/record_process.h"
 #include "frame/record_report.h"
+#include "frame/tagging.h"
 #include "frame/use_counts.h"
+#include "records/tag_file.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/driver.h"
 #include "tests/frame/report_test_pages.h"
@@ -69,12 +70,11 @@ PassSheet labelSheet(long expected = 0) {
     return s;
 }
 
-// Labels of the tagged records in name order, one line each.
+// Labels of the records tagged in TAG::Contacts, in name order, one line each.
 class PrintTestLabels : public ReportPass {
   public:
-    explicit PrintTestLabels(std::set<std::int64_t> tagged, PassSheet sheet = labelSheet())
-        : ReportPass("TestReport", {&labels()}, std::move(sheet), options()),
-          tagged_(std::move(tagged)) {}
+    explicit PrintTestLabels(PassSheet sheet = labelSheet())
+        : ReportPass("TestReport", {&records::tagFile(), &labels()}, std::move(sheet), options()) {}
 
     static ReportOptions options() {
         ReportOptions o;
@@ -87,12 +87,12 @@ class PrintTestLabels : public ReportPass {
         return testsupport::labelReport([this] { return line_; });
     }
     int recordVerdict() override {
-        return tagged_.count(labels().pointer()) ? VERDICT::Take : VERDICT::Skip;
+        return GetTag_(TAG::Contacts, static_cast<long>(labels().pointer())) ? VERDICT::Take
+                                                                             : VERDICT::Skip;
     }
     void beforeDetail() override { line_ = "LABEL " + std::string(rt::clip(name_.text())); }
 
   private:
-    std::set<std::int64_t> tagged_;
     rt::Field name_{labels(), "LAB:NAME"};
     std::string line_;
 };
@@ -145,13 +145,17 @@ class ReportPassTest : public testing::Test {
         rt::Driver d;
         d.start([&] {
             std::vector<std::int64_t> pointers = fillLabels(rows);
-            std::set<std::int64_t> tags(pointers.begin(),
-                                        pointers.begin() + std::min<int>(tagged, pointers.size()));
+            OpenTagFile_();
+            NewTag_(TAG::Contacts);
+            for (int i = 0; i < tagged && i < static_cast<int>(pointers.size()); ++i)
+                SetTag_(TAG::Contacts, static_cast<long>(pointers[static_cast<std::size_t>(i)]),
+                        "");
+            CloseTagFile_();
             GLO::Request = request;
-            PrintTestLabels(tags, sheet).run();
+            PrintTestLabels(sheet).run();
             result.response = GLO::Response;
             result.request = GLO::Request;
-            result.useCount = UseCount(labels());
+            result.useCount = UseCount(labels()) + UseCount(records::tagFile());
         });
         drive(d);
         d.finish();
