@@ -73,8 +73,8 @@ PassSheet labelSheet(long expected = 0) {
 // Labels of the records tagged in TAG::Contacts, in name order, one line each.
 class PrintTestLabels : public ReportPass {
   public:
-    explicit PrintTestLabels(PassSheet sheet = labelSheet())
-        : ReportPass("TestReport", {&records::tagFile(), &labels()}, std::move(sheet), options()) {}
+    explicit PrintTestLabels(PassSheet sheet = labelSheet(), ReportOptions o = options())
+        : ReportPass("TestReport", {&records::tagFile(), &labels()}, std::move(sheet), o) {}
 
     static ReportOptions options() {
         ReportOptions o;
@@ -141,7 +141,8 @@ class ReportPassTest : public testing::Test {
     // the first `tagged` records; `drive` plays the user.
     void runReport(const std::vector<std::pair<std::string, long>>& rows, int tagged,
                    const std::function<void(rt::Driver&)>& drive, long request = 0,
-                   PassSheet sheet = labelSheet()) {
+                   PassSheet sheet = labelSheet(),
+                   ReportOptions options = PrintTestLabels::options()) {
         rt::Driver d;
         d.start([&] {
             std::vector<std::int64_t> pointers = fillLabels(rows);
@@ -152,7 +153,7 @@ class ReportPassTest : public testing::Test {
                         "");
             CloseTagFile_();
             GLO::Request = request;
-            PrintTestLabels(sheet).run();
+            PrintTestLabels(sheet, options).run();
             result.response = GLO::Response;
             result.request = GLO::Request;
             result.useCount = UseCount(labels()) + UseCount(records::tagFile());
@@ -268,6 +269,36 @@ TEST_F(ReportPassTest, PrintedWithoutPreviewEveryPageGoesToThePrinter) {
     EXPECT_EQ(std::count_if(pages[0].begin(), pages[0].end(), isLabel), 30);
     // Printed without the preview, the page text keeps its placeholder.
     EXPECT_THAT(pages[1], Contains("Page xxxxx of xxxxx"));
+}
+
+TEST_F(ReportPassTest, ViewedAndNotPrintedTheReportIsStillCompletedAndItsPagesAreGone) {
+    std::string shownPage;
+    runReport(numberedNames(12), 12, [&](rt::Driver& d) {
+        d.waitWindow("Report Destination");
+        d.press("OK");
+        d.waitWindow("Report Preview");
+        shownPage = shownPageFiles(*d.active()).front();
+        d.press(2);  // "Exit Without Printing Report"
+    });
+    EXPECT_EQ(result.response, RESP::Completed);
+    EXPECT_TRUE(testsupport::printedPages().empty());
+    ASSERT_FALSE(shownPage.empty());
+    EXPECT_FALSE(std::filesystem::exists(shownPage));
+}
+
+TEST_F(ReportPassTest, ThePlainPreviewAsksNothingAndPrintsEveryPage) {
+    ReportOptions plain = PrintTestLabels::options();
+    plain.destination = ReportOptions::Destination::PlainPreview;
+    runReport(
+        numberedNames(35), 35,
+        [](rt::Driver& d) {
+            d.waitWindow("Report Preview");
+            EXPECT_EQ(d.active()->status(2), "Page 1 of 2");
+            d.press("&Print");
+        },
+        0, labelSheet(), plain);
+    EXPECT_EQ(result.response, RESP::Completed);
+    EXPECT_EQ(testsupport::printedPages().size(), 2u);
 }
 
 TEST_F(ReportPassTest, CancelledAtTheDestinationOpensNothingAndLeavesNoRequest) {
