@@ -3,12 +3,13 @@
 // no report; the progress window is titled "Processing Records" and control 2 shows the
 // process's own line.
 //
-//   class ClearThingCounts : public ProcessPass {
+//   class ClearThingCountsProcess : public ProcessPass {
 //     public:
-//       ClearThingCounts() : ProcessPass("Tovik999", {&things}, sheet(), {ProcessWrite::Put}) {}
+//       ClearThingCountsProcess() : ProcessPass("Tovik999", {&things}, sheet(), {}) {}
 //     protected:
 //       void assignFields() override { count.setInteger(0); }
 //   };
+//   void ClearThingCounts() { ClearThingCountsProcess().run(); }
 //
 // A write that fails shows warning 31 ("Process:View" with "Put" or "Delete") and ends the
 // pass at once: the records before it stay written, the rest are untouched, and the answer

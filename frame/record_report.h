@@ -3,9 +3,10 @@
 // the pass of RecordPass printing the detail band once per record taken, then the preview
 // or the printer. Pages always go into page files listed in the report's preview queue.
 //
-//   class PrintThingLabels : public ReportPass {
+//   class PrintThingLabelsReport : public ReportPass {
 //     public:
-//       PrintThingLabels() : ReportPass("Tovik999", {&tags, &things}, sheet(), options()) {}
+//       PrintThingLabelsReport()
+//           : ReportPass("Tovik999", {&records::tagFile(), &things}, sheet(), options()) {}
 //     protected:
 //       ReportStructurePtr makeReport() override {
 //           return windows::tovik999::labelReport(...);  // built apart from the window model
