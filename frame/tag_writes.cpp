@@ -1,5 +1,6 @@
 #include "frame/tag_writes.h"
 
+#include <atomic>
 #include <chrono>
 #include <thread>
 
@@ -10,7 +11,7 @@
 
 namespace {
 
-int writeWaitMs = 5000;
+std::atomic<int> writeWaitMs = 5000;
 thread_local int lockDepth = 0;  // nested holders on this thread share one lock
 
 }  // namespace
@@ -30,7 +31,8 @@ TagFileLock::TagFileLock() {
         return;
     }
     rt::RecordFile& file = records::tagFile();
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(writeWaitMs);
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(writeWaitMs.load());
     for (;;) {
         // No wait inside the lock call: the wait happens here, where the program's other
         // threads (one of which may hold the lock) get their turn.

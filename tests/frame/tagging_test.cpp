@@ -234,6 +234,31 @@ TEST_F(TaggingTest, CountsFromTheCacheUntilAnotherTableIsTagged) {
     EXPECT_EQ(afterClear, 6);
 }
 
+TEST_F(TaggingTest, EachThreadHasItsOwnCacheAndWalk) {
+    std::vector<long> mainWalk, panelWalk;
+    long panelCacheAtStart = -1, mainCacheTable = 0;
+    run.run([&] {
+        tagRange(TAG::Contacts, 1, 3, "V");
+        SetTag_(TAG::Genealogy, 9, "V");
+        EXPECT_EQ(CountTags_(TAG::Contacts), 3);
+        mainWalk.push_back(FirstTag_(TAG::Contacts));
+        rt::start([&] {
+            panelCacheAtStart = GLO::TagCountTable;
+            panelWalk = walk(TAG::Contacts);
+            SetTag_(TAG::Genealogy, 10, "V");
+            EXPECT_EQ(CountTags_(TAG::Genealogy), 2);
+        });
+        rt::yieldEvents();
+        for (long p = NextTag_(TAG::Contacts); p != 0; p = NextTag_(TAG::Contacts))
+            mainWalk.push_back(p);
+        mainCacheTable = GLO::TagCountTable;
+    });
+    EXPECT_EQ(panelCacheAtStart, 0);
+    EXPECT_THAT(panelWalk, ElementsAre(1, 2, 3));
+    EXPECT_THAT(mainWalk, ElementsAre(1, 2, 3));
+    EXPECT_EQ(mainCacheTable, TAG::Contacts) << "the other thread's tagging left it alone";
+}
+
 TEST_F(TaggingTest, CountingPastOneHundredShowsTheProgressWindow) {
     struct Case {
         long tags;
