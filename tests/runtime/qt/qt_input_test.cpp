@@ -3,17 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <fstream>
 
 #include "runtime/qt/qt_list.h"
 #include "runtime/ui/codes.h"
 #include "runtime/ui/dialogs.h"
 #include "runtime/ui/driver.h"
 #include "tests/runtime/qt/qt_test_support.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -208,6 +211,46 @@ TEST(QtInputTest, MessageBoxAndPopupMenuAnswerThroughQt) {
     menu->close();
     ASSERT_TRUE(session.finish());
     EXPECT_EQ(item, 3);
+}
+
+TEST(QtInputTest, FileDialogAnswersTheChosenFileOrNothing) {
+    testsupport::TempDir dir;
+    std::string chosen = (dir.path() / "CONTACTS.CSV").string();
+    std::ofstream(chosen) << "a,b\n";
+    std::mutex mutex;
+    std::vector<std::optional<std::string>> answers;
+    qttest::QtSession session;
+    session.start([&] {
+        for (int i = 0; i < 2; ++i) {
+            auto file = rt::fileDialog("Import Files", "CSV Files|*.CSV|All Files|*.*");
+            std::lock_guard lock(mutex);
+            answers.push_back(file);
+        }
+    });
+    for (bool accept : {true, false}) {
+        QFileDialog* dialog = nullptr;
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            session.settle();
+            dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            return dialog != nullptr && dialog->isVisible();
+        }));
+        EXPECT_EQ(dialog->windowTitle(), "Import Files");
+        EXPECT_EQ(dialog->nameFilters(), QStringList({"CSV Files (*.CSV)", "All Files (*.*)"}));
+        if (accept) {
+            // As a user types the name into the dialog's file name box.
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(name, nullptr);
+            name->setText(QString::fromStdString(chosen));
+            static_cast<QDialog*>(dialog)->accept();  // as the Open button does
+        } else {
+            dialog->reject();
+        }
+        QTest::qWait(0);
+    }
+    ASSERT_TRUE(session.finish());
+    ASSERT_EQ(answers.size(), 2u);
+    EXPECT_EQ(answers[0], chosen);
+    EXPECT_EQ(answers[1], std::nullopt);
 }
 
 }  // namespace
