@@ -146,6 +146,8 @@ std::optional<fs::path> findResource(std::string_view name) {
 }
 
 QIcon builtinIcon(std::string_view name) {
+    while (!name.empty() && (name.front() == '~' || name.front() == ' '))
+        name.remove_prefix(1);
     if (name.empty() || !std::all_of(name.begin(), name.end(), [](char c) {
             return std::isdigit(static_cast<unsigned char>(c));
         }))

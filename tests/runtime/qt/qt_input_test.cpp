@@ -169,6 +169,8 @@ TEST(QtInputTest, EscapeAndTheDefaultButtonGoThroughTheModel) {
     QTest::keyClicks(entry, "Jo");
     QTest::keyClick(entry, Qt::Key_Return);  // the typed text first, then the default button
     session.settle();
+    // The model moved the focus on to the list, and the widgets follow it.
+    EXPECT_TRUE(session.backend().controlWidget(w, 2)->hasFocus());
     QTest::keyClick(entry, Qt::Key_Escape);
     ASSERT_TRUE(session.finish());
     Log steps = {{EVENT::OpenWindow, 0},
