@@ -255,4 +255,25 @@ TEST(QtInputTest, FileDialogAnswersTheChosenFileOrNothing) {
     EXPECT_EQ(answers[1], std::nullopt);
 }
 
+TEST(QtInputTest, PrinterSetupOpensQtsPrintDialog) {
+    std::atomic<int> confirmed{-1};
+    qttest::QtSession session;
+    session.start([&] {
+        rt::PrinterSettings settings;
+        settings.copies = 2;
+        confirmed = rt::printerDialog("Printer Setup", settings) ? 1 : 0;
+    });
+    QDialog* dialog = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        session.settle();
+        dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        return dialog != nullptr && dialog->isVisible();
+    }));
+    EXPECT_TRUE(dialog->inherits("QPrintDialog")) << dialog->metaObject()->className();
+    EXPECT_EQ(dialog->windowTitle(), "Printer Setup");
+    dialog->reject();
+    ASSERT_TRUE(session.finish());
+    EXPECT_EQ(confirmed, 0);
+}
+
 }  // namespace
