@@ -123,6 +123,9 @@ std::vector<fs::path> resourceFolders() {
     }
     std::error_code ec;
     out.push_back(fs::current_path(ec) / "resources");
+#ifdef TOVIK_RESOURCE_DIR
+    out.emplace_back(TOVIK_RESOURCE_DIR);
+#endif
     return out;
 }
 
