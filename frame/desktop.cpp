@@ -1,0 +1,204 @@
+#include "frame/desktop.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <mutex>
+
+namespace desktop {
+
+namespace {
+
+std::mutex recorderLock;
+std::function<void(const Launch&)> recorder;
+
+std::string lowerAscii(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string trimmed(std::string_view text) {
+    std::size_t begin = text.find_first_not_of(' ');
+    if (begin == std::string_view::npos) return {};
+    std::size_t end = text.find_last_not_of(' ');
+    return std::string(text.substr(begin, end - begin + 1));
+}
+
+// The full path of an executable found in PATH; empty when there is none.
+std::string inPath(const std::string& program) {
+    if (program.find('/') != std::string::npos)
+        return access(program.c_str(), X_OK) == 0 ? program : std::string();
+    const char* path = std::getenv("PATH");
+    std::string dirs = path ? path : "/usr/bin:/bin";
+    std::size_t start = 0;
+    while (start <= dirs.size()) {
+        std::size_t end = dirs.find(':', start);
+        if (end == std::string::npos) end = dirs.size();
+        std::string candidate = dirs.substr(start, end - start) + "/" + program;
+        if (end > start && access(candidate.c_str(), X_OK) == 0) return candidate;
+        start = end + 1;
+    }
+    return {};
+}
+
+// The first command of the list whose program is installed.
+std::vector<std::string> firstInstalled(std::initializer_list<std::vector<std::string>> choices) {
+    for (const auto& command : choices)
+        if (!inPath(command.front()).empty()) return command;
+    return {};
+}
+
+std::vector<std::string> commandFor(const std::string& program, const std::string& directory) {
+    if (program == "calc.exe")
+        return firstInstalled({{"gnome-calculator"},
+                               {"kcalc"},
+                               {"mate-calc"},
+                               {"galculator"},
+                               {"qalculate-gtk"},
+                               {"xcalc"}});
+    if (program == "winfile.exe")
+        return firstInstalled({{"xdg-open", directory},
+                               {"nautilus", directory},
+                               {"dolphin", directory},
+                               {"thunar", directory},
+                               {"pcmanfm", directory},
+                               {"caja", directory}});
+    if (program == "write.exe")
+        return firstInstalled({{"libreoffice", "--writer"},
+                               {"abiword"},
+                               {"calligrawords"},
+                               {"gedit"},
+                               {"kwrite"},
+                               {"mousepad"}});
+    return {};
+}
+
+bool launch(Launch request) {
+    {
+        std::lock_guard lock(recorderLock);
+        if (recorder) {
+            recorder(request);
+            return !request.command.empty();
+        }
+    }
+    if (request.command.empty()) return false;
+    return StartDetached(request.command, request.workingDirectory);
+}
+
+std::vector<std::filesystem::path> resourceFolders() {
+    namespace fs = std::filesystem;
+    std::vector<fs::path> out;
+    if (const char* env = std::getenv("TOVIK_RESOURCES"); env && *env) out.emplace_back(env);
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (!ec)
+        for (fs::path dir = exe.parent_path(); !dir.empty(); dir = dir.parent_path()) {
+            if (fs::is_directory(dir / "resources", ec)) out.push_back(dir / "resources");
+            if (dir == dir.root_path()) break;
+        }
+    out.push_back(fs::current_path(ec) / "resources");
+    return out;
+}
+
+}  // namespace
+
+std::filesystem::path FindResource(std::string_view name) {
+    namespace fs = std::filesystem;
+    std::string bare(name);
+    if (std::size_t slash = bare.find_last_of("\\/"); slash != std::string::npos)
+        bare = bare.substr(slash + 1);
+    if (!bare.empty() && bare.front() == '~') bare.erase(0, 1);
+    const std::string wanted = lowerAscii(trimmed(bare));
+    if (wanted.empty()) return {};
+    std::error_code ec;
+    for (const fs::path& folder : resourceFolders()) {
+        for (auto it = fs::recursive_directory_iterator(folder, ec);
+             !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+            if (it.depth() > 1) it.disable_recursion_pending();
+            if (it->is_regular_file(ec) && lowerAscii(it->path().filename().string()) == wanted)
+                return it->path();
+        }
+        ec.clear();
+    }
+    return {};
+}
+
+bool StartDetached(const std::vector<std::string>& command,
+                   const std::filesystem::path& workingDirectory) {
+    if (command.empty()) return false;
+    const std::string program = inPath(command.front());
+    if (program.empty()) return false;
+    // Everything the child needs is prepared before fork: after it, only exec and _exit.
+    std::vector<char*> argv;
+    for (const std::string& word : command)
+        argv.push_back(const_cast<char*>(word.c_str()));
+    argv.push_back(nullptr);
+    const std::string directory = workingDirectory.string();
+    int status[2];
+    if (pipe(status) != 0) return false;
+    pid_t child = fork();
+    if (child < 0) {
+        close(status[0]);
+        close(status[1]);
+        return false;
+    }
+    if (child == 0) {
+        // The middle process starts the program in a session of its own and leaves at
+        // once, so the program is nobody's child here and is never waited for.
+        close(status[0]);
+        setsid();
+        pid_t grandchild = fork();
+        if (grandchild == 0) {
+            if (!directory.empty() && chdir(directory.c_str()) != 0) _exit(127);
+            fcntl(status[1], F_SETFD, FD_CLOEXEC);
+            execv(program.c_str(), argv.data());
+            char failed = 1;
+            (void)!write(status[1], &failed, 1);
+            _exit(127);
+        }
+        _exit(grandchild < 0 ? 1 : 0);
+    }
+    close(status[1]);
+    int middle = 0;
+    waitpid(child, &middle, 0);
+    // The pipe closes on a successful exec; a byte in it means the exec failed.
+    char failed = 0;
+    ssize_t got = read(status[0], &failed, 1);
+    close(status[0]);
+    return WIFEXITED(middle) && WEXITSTATUS(middle) == 0 && got == 0;
+}
+
+bool RunExternal(std::string_view program) {
+    std::error_code ec;
+    std::filesystem::path here = std::filesystem::current_path(ec);
+    Launch request;
+    request.request = std::string(program);
+    request.workingDirectory = here;
+    request.command = commandFor(lowerAscii(trimmed(program)), here.string());
+    return launch(std::move(request));
+}
+
+bool PlaySoundAsync(std::string_view file) {
+    Launch request;
+    request.request = std::string(file);
+    std::filesystem::path sound = FindResource(file);
+    if (!sound.empty()) {
+        request.command = firstInstalled({{"paplay", sound.string()},
+                                          {"aplay", "-q", sound.string()},
+                                          {"pw-play", sound.string()}});
+    }
+    return launch(std::move(request));
+}
+
+void SetLaunchRecorder(std::function<void(const Launch&)> replacement) {
+    std::lock_guard lock(recorderLock);
+    recorder = std::move(replacement);
+}
+
+}  // namespace desktop

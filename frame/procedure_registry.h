@@ -1,0 +1,14 @@
+#pragma once
+// Procedures by name, for the callers that are built before their callees: the main menu
+// calls the entry procedures of the subsystems through it, and a button whose procedure is
+// not registered stays in its window, disabled. The program registers its procedures
+// before it starts (app/).
+
+#include <functional>
+#include <string_view>
+
+using ProcedureEntry = std::function<void()>;
+
+void RegisterProcedure(std::string_view name, ProcedureEntry procedure);
+// The procedure registered under `name`; empty when there is none.
+ProcedureEntry FindProcedure(std::string_view name);

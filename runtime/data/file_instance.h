@@ -1,0 +1,109 @@
+#pragma once
+// One thread's instance of a record file: its SQLite connection, buffer, current record,
+// sequence and transaction state. Internal to the record-file layer.
+
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "runtime/data/cursor.h"
+#include "runtime/data/declaration.h"
+#include "runtime/data/record_buffer.h"
+#include "runtime/data/sqlite_statement.h"
+
+namespace rt::detail {
+
+// Why this instance holds an SQLite transaction open.
+inline constexpr unsigned kTxLogout = 1;
+inline constexpr unsigned kTxLock = 2;
+inline constexpr unsigned kTxStream = 4;
+
+class FileInstance {
+  public:
+    explicit FileInstance(const FileDecl& decl);
+    ~FileInstance();
+
+    const FileDecl& decl;
+    RecordBuffer buffer;
+    std::string name;
+    sqlite3* db = nullptr;
+    int access = 0;
+    bool quickScan = false;
+    int openWaitMs = 1000;  // how long OPEN waits for another station's lock
+
+    std::int64_t currentId = 0;
+    std::int64_t currentVersion = 0;
+    bool readSinceOpen = false;
+    Cursor sequence{*this};
+    std::vector<Cursor*> cursors;  // the sequence and the open views
+
+    unsigned txReasons = 0;
+    // Versions of the records rewritten in the open transaction, as they were before it:
+    // a ROLLBACK gives the records back their old versions.
+    std::map<std::int64_t, std::int64_t> versionsBeforeTx;
+
+    // SQL pieces and statements, ready while the file is open.
+    std::string selectColumns;  // id, version, image, memos, BLOBs
+    Statement byId;
+    Statement insert;
+    Statement update;
+    Statement remove;
+    Statement nextId;
+
+    bool isOpen() const { return db != nullptr; }
+    int fail(int code) const;              // sets the last error with this file's name
+    int failSqlite(int sqliteCode) const;  // maps SQLite's code, keeps its text
+    int mapSqlite(int sqliteCode) const;   // the error code for an SQLite result
+
+    int open(int accessMode);
+    int create();
+    void close();
+    int build();
+
+    // Loads the row (columns as in selectColumns) into the buffer as the current record.
+    void loadRow(const Statement& row);
+    void forgetCurrent() { currentId = currentVersion = 0; }
+    int readById(std::int64_t id);
+
+    std::string keyOf(int key, std::int64_t id) const;  // stored key from the buffer
+    std::string positionOf(int order, std::int64_t id, const std::string& key) const;
+    int parsePosition(std::string_view position, int& order, std::int64_t& id,
+                      std::string& key) const;
+
+    int addRecord();
+    int putRecord();
+    int deleteRecord();
+    int getByKey(int key);
+    bool duplicates(int key);
+
+    int beginTx(unsigned reason, int waitMs);
+    int endTx(unsigned reason);  // commits when no reason is left
+    int rollbackTx();            // rolls back, whatever the reasons
+    void suspendCursors();
+
+  private:
+    int openConnection(int flags, int waitMs);
+    int checkSchema();
+    void buildSelectColumns();
+    int prepareStatements();
+    void bindRecord(const Statement& s, int first) const;
+    std::string diskImage() const;
+    int withWriteTx(const std::function<int()>& work);
+    int duplicateFailure();
+    Statement& keyLookup(int key);
+    std::vector<std::string> storedKeys(std::int64_t id);
+
+    std::map<int, Statement> getByKey_;
+};
+
+// The connection's busy wait while a statement runs.
+inline constexpr int kDefaultWaitMs = 5000;
+
+std::string keyColumn(int key);
+std::string indexSql(const FileDecl& decl, int key);
+
+}  // namespace rt::detail

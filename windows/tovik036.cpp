@@ -1,0 +1,145 @@
+#include "windows/tovik036.h"
+
+#include <initializer_list>
+
+#include "runtime/ui/codes.h"
+
+namespace windows::tovik036 {
+
+namespace {
+
+constexpr int kBlue = 0x0000FF;
+constexpr int kLightGrey = 0xC0C0C0;
+constexpr const char* kHandCursor = "Glove.cur";
+
+struct ToolButton {
+    int number;
+    const char* tip;
+    const char* icon;
+};
+
+// Left to right, as they stand in the tool bar.
+constexpr ToolButton kToolButtons[] = {
+    {MenuControl::Names, "Names & Information Files", "C:\\ICO\\CRDFLE04.ICO"},
+    {MenuControl::Contacts, "Check Contacts", "C:\\ICO\\CRDFLE10.ICO"},
+    {MenuControl::Appointments, "Check Appointments", "C:\\ICO\\CLOCK01.ICO"},
+    {MenuControl::Invoices, "Invoice Files", "C:\\icon5\\Order.ico"},
+    {MenuControl::ChecksToPrint, "Post And Print Checks", "C:\\icon5\\$.ico"},
+    {MenuControl::CheckRegister, "Check Register And Reprint Checks", "C:\\ICO\\NOTE14.ICO"},
+    {MenuControl::MonthlyDrafts, "Monthly Drafts", "C:\\ICO\\PC02.ICO"},
+    {MenuControl::BlankChecks, "Print Blank Checks", "C:\\ICO\\PC04.ICO"},
+    {MenuControl::ZipCodes, "Zip Codes", "C:\\ICO\\MAIL16B.ICO"},
+    {MenuControl::AreaCodes, "Telephone Area Codes", "C:\\ICO\\PHONE10.ICO"},
+    {MenuControl::ImportExport, "Import & Export Files", "32526"},
+    {MenuControl::Calculator, "Calculator", "C:\\icon5\\Tincalc.ico"},
+    {MenuControl::FileManager, "Windows File Manager", "C:\\ICO\\FILES04.ICO"},
+    {MenuControl::BusinessCards, "Print Business Cards and Return Address Labels",
+     "C:\\icon4\\poker.ico"},
+    {MenuControl::WordProcessor, "Word Processor", "C:\\ICO\\NOTE17.ICO"},
+    {MenuControl::Help, "Help - Print Manual", "32514"},
+};
+
+rt::ControlSpec control(int number, rt::ControlKind kind, rt::Rect at = {}) {
+    rt::ControlSpec c;
+    c.number = number;
+    c.kind = kind;
+    c.at = at;
+    return c;
+}
+
+rt::WindowSpec makeMenuWindow() {
+    rt::WindowSpec w;
+    w.module = "Tovik036";
+    w.label = "P1$MENUWINDOW";
+    w.title = "Ridar Uzad  Version 5.55";
+    w.at = {0, 0, 317, 217};
+    w.centered = true;
+    w.frame = rt::FrameKind::Double;
+    w.systemMenu = true;
+    w.font = {"Arial", 10, /*bold=*/true};
+    w.background = kLightGrey;
+    w.icon = "C:\\icon4\\Computer.ico";
+    w.cursor = "3dsarro.cur";
+    w.alertKeys = {KEY::AltShiftInsert};
+    w.toolbar = {0, 0, 319, 21};
+
+    rt::ControlSpec menu = control(MenuControl::InformationMenu, rt::ControlKind::Menu);
+    menu.text = "&Information";
+    w.controls.push_back(menu);
+    rt::ControlSpec item = control(MenuControl::InformationItem, rt::ControlKind::Item);
+    item.text = "&Information File";
+    item.parent = MenuControl::InformationMenu;
+    w.controls.push_back(item);
+    rt::ControlSpec separator = control(MenuControl::Separator, rt::ControlKind::Item);
+    separator.separator = true;
+    separator.parent = MenuControl::InformationMenu;
+    w.controls.push_back(separator);
+    rt::ControlSpec exit = control(MenuControl::ExitItem, rt::ControlKind::Item);
+    exit.text = "E&xit";
+    exit.parent = MenuControl::InformationMenu;
+    exit.action = rt::StandardAction::Close;
+    w.controls.push_back(exit);
+
+    int x = 1;
+    for (const ToolButton& t : kToolButtons) {
+        rt::ControlSpec b = control(t.number, rt::ControlKind::Button, {x, 2, 19, 17});
+        b.text = t.tip;
+        b.tip = t.tip;
+        b.icon = t.icon;
+        b.cursor = kHandCursor;
+        b.toolbar = true;
+        w.controls.push_back(b);
+        x += 19;
+    }
+
+    rt::ControlSpec region =
+        control(MenuControl::NoticeRegion, rt::ControlKind::Region, {194, 4, 122, 17});
+    region.cursor = kHandCursor;
+    w.controls.push_back(region);
+
+    rt::ControlSpec exitButton =
+        control(MenuControl::ExitButton, rt::ControlKind::Button, {3, 165, 19, 19});
+    exitButton.text = " ";
+    exitButton.icon = "32531";
+    w.controls.push_back(exitButton);
+
+    rt::ControlSpec web =
+        control(MenuControl::WebBookmarks, rt::ControlKind::Button, {284, 160, 26, 22});
+    web.text = " ";
+    web.tip = "World Wide Web Bookmarks";
+    web.icon = "C:\\Download\\globe5b.gif";
+    w.controls.push_back(web);
+
+    rt::ControlSpec notice = control(MenuControl::Notice, rt::ControlKind::String, {196, 5});
+    notice.text = "Click here for information";
+    notice.font = {"Arial", 8};
+    notice.transparent = true;
+    w.controls.push_back(notice);
+
+    rt::ControlSpec badge = control(MenuControl::Badge, rt::ControlKind::Image, {300, 0, 16, 11});
+    badge.icon = "Blueb.ico";
+    w.controls.push_back(badge);
+
+    rt::ControlSpec product =
+        control(MenuControl::ProductName, rt::ControlKind::String, {20, 164, 253, 23});
+    product.use = "PLF:PRODUCTNAME";
+    product.picture = "@S40";
+    product.align = rt::Align::Right;
+    product.font = {"Times New Roman", 24, /*bold=*/true, /*italic=*/false, kBlue};
+    w.controls.push_back(product);
+
+    rt::ControlSpec tm = control(MenuControl::Trademark, rt::ControlKind::String, {271, 165});
+    tm.text = "TM";
+    tm.font = {"Arial", 8, /*bold=*/true, /*italic=*/false, kBlue};
+    w.controls.push_back(tm);
+    return w;
+}
+
+}  // namespace
+
+const rt::WindowSpec& menuWindow() {
+    static const rt::WindowSpec spec = makeMenuWindow();
+    return spec;
+}
+
+}  // namespace windows::tovik036
