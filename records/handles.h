@@ -3,9 +3,14 @@
 // keys (fields use rt::Field). Each handle looks its part up by full name once and then works
 // on the running thread's buffer of the file.
 //
-// The record files themselves are built on first use by a function-local static and never
-// destroyed, so that a handle in any translation unit can be initialised in any order and
-// threads ending after main() still find their file.
+// Every file header gives the file object under its label (MAIL) and the handles in a scope
+// named by the prefix (MAI::LASTNAME, MAI::NOTES3, MAI::KEYLASTNAME); the handles keep the full
+// names ("MAI:LASTNAME") for BIND, filters, import and export.
+//
+// Each file is built on first use by its function (records::mailFile()) and never destroyed:
+// the handles call that function, so they are sound in any order of initialisation, and no
+// file disappears under a thread that ends after main(). Code that runs during static
+// initialisation elsewhere must call the function too, not use the label or the handles.
 
 #include <string>
 #include <string_view>

@@ -32,6 +32,7 @@ Cursor::~Cursor() {
 
 void Cursor::setStart(int order) {
     suspend();
+    if (order != order_) statements_.clear();
     order_ = order;
     forwardKey_.reset();
     backwardKey_.reset();

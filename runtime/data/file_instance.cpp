@@ -446,7 +446,10 @@ int FileInstance::addRecord() {
         }
         return failSqlite(rc);
     });
-    if (code) return code;
+    if (code) {
+        forgetCurrent();
+        return code;
+    }
     currentId = id;
     currentVersion = 1;
     return 0;

@@ -116,10 +116,10 @@ int View::reget(std::string_view position) {
 void bindFields(RecordFile& file) {
     const FileDecl& decl = file.decl();
     for (int i = 0; i < static_cast<int>(decl.fields().size()); ++i) {
-        bind(decl.fields()[i].name, [&file, i] { return file.buf().value(i); });
+        rt::bind(decl.fields()[i].name, [&file, i] { return file.buf().value(i); });
     }
     for (int m = 0; m < static_cast<int>(decl.memos().size()); ++m) {
-        bind(decl.memos()[m].name, [&file, m] { return Value(file.buf().memoText(m)); });
+        rt::bind(decl.memos()[m].name, [&file, m] { return Value(file.buf().memoText(m)); });
     }
 }
 

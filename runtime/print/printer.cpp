@@ -10,6 +10,7 @@ std::string Printer::device() const {
 }
 
 bool Printer::printPageFiles(const std::vector<std::filesystem::path>& files, std::string& error) {
+    if (files.empty()) return true;
     if (!backend_) {
         error = "no printer is available";
         return false;
@@ -28,7 +29,6 @@ bool Printer::printPageFiles(const std::vector<std::filesystem::path>& files, st
         }
         pages.push_back(std::move(read.page));
     }
-    if (pages.empty()) return true;
     std::vector<Page> ordered;
     for (int index :
          printOrder(static_cast<int>(pages.size()), settings_.copies, settings_.collate))

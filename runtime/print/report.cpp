@@ -15,7 +15,8 @@ namespace {
 
 constexpr int kCheckBoxSide = 110;
 constexpr int kCheckBoxGap = 50;
-constexpr int kScreenDotsPerInch = 96;  // the natural size of a picture given in pixels
+constexpr int kScreenDotsPerInch = 96;
+constexpr std::size_t kLongestTempFolder = 40;  // the natural size of a picture given in pixels
 
 std::string formatted(const Value& value, const std::string& picture) {
     return picture.empty() ? value.asText() : format(value, picture);
@@ -107,7 +108,11 @@ void Report::clearImage(int controlId) {
 
 bool Report::open(std::string& error) {
     if (open_) return true;
-    std::string pattern = (std::filesystem::temp_directory_path() / "tovik-pages-XXXXXX").string();
+    // Preview queue entries hold 80 characters, so a long temporary folder gives way to /tmp.
+    std::error_code noTemp;
+    std::filesystem::path base = std::filesystem::temp_directory_path(noTemp);
+    if (noTemp || base.string().size() > kLongestTempFolder) base = "/tmp";
+    std::string pattern = (base / "tovik-pages-XXXXXX").string();
     if (!mkdtemp(pattern.data())) {
         error = "cannot create a folder for the report's pages";
         return false;
@@ -207,7 +212,8 @@ int Report::usableHeight() const {
 }
 
 bool Report::placeBand(const ReportBand& band) {
-    const int width = band.at.width;
+    // A band without a width of its own is as wide as the area: one to a row.
+    const int width = band.at.width > 0 ? band.at.width : s_.area.width;
     const int height = std::max(band.at.height, band.minHeight);
     if (!page_) {
         if (!startPage()) return false;
@@ -276,8 +282,11 @@ bool Report::close(std::string& error) {
     if (printPreviewed_) {
         if (page_) finishPage();
         std::vector<std::filesystem::path> listed;
-        for (const std::string& name : (queue_ ? *queue_ : ownQueue_).entries())
-            listed.emplace_back(name);
+        for (std::string name : (queue_ ? *queue_ : ownQueue_).entries()) {
+            while (!name.empty() && name.back() == ' ')
+                name.pop_back();
+            if (!name.empty()) listed.emplace_back(name);
+        }
         ok = printer().printPageFiles(listed, error);
     }
     page_.reset();

@@ -47,8 +47,9 @@ class Report {
     bool open(std::string& error);
     bool isOpen() const { return open_; }
 
-    // PRINT(band): a detail band, a break group's header or footer, or the page header or
-    // footer (drawn at their own places). Breaks are checked before a detail prints.
+    // PRINT(band): a detail band or a break group's header or footer, placed in the flow.
+    // Breaks are checked before a detail prints. False when the report is not open, the band
+    // is not one of these, or a page could not be written (see lastError).
     bool print(int bandId);
 
     // ENDPAGE: the current page is finished and written; the next band starts a new page.

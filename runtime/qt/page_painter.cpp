@@ -6,6 +6,7 @@
 #include <QPen>
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
 #include "runtime/print/page_file.h"
 #include "runtime/qt/micr_e13b.h"
@@ -68,32 +69,70 @@ void paintMicrText(QPainter& painter, const PageText& text) {
     painter.fillPath(path, colour(text.colour));
 }
 
-void paintText(QPainter& painter, const PageText& text) {
+// Consecutive texts of a page mostly share one font; it is resolved once for them.
+class FontCache {
+  public:
+    struct Entry {
+        PageFont spec;
+        QFont font;
+        QFontMetricsF metrics;
+    };
+    const Entry& get(const PageFont& spec) {
+        if (!last_ || !(last_->spec == spec)) {
+            const QFont font = pageFont(spec);
+            last_.emplace(Entry{spec, font, QFontMetricsF(font)});
+        }
+        return *last_;
+    }
+
+  private:
+    std::optional<Entry> last_;
+};
+
+void paintText(QPainter& painter, const PageText& text, FontCache& fonts) {
     if (isMicrFace(text.font.face)) {
         paintMicrText(painter, text);
         return;
     }
-    const QFont font = pageFont(text.font);
+    const FontCache::Entry& resolved = fonts.get(text.font);
+    const QFont& font = resolved.font;
+    const QFontMetricsF& metrics = resolved.metrics;
     painter.setFont(font);
     painter.setPen(colour(text.colour));
     painter.setBrush(Qt::NoBrush);
-    const QFontMetricsF metrics(font);
     const QString content = QString::fromStdString(cp1252ToUtf8(text.text));
     const double height = text.height > 0 ? text.height : metrics.height();
 
     if (text.wrap) {
-        const QRectF box(text.x, text.y, text.width, height);
-        fillBackground(painter, box, text.background);
+        // A memo box breaks its text into lines inside the box; CR LF pairs are line ends.
+        QString lines = content;
+        lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace('\r', '\n');
+        constexpr double kUnbounded = 1e6;
+        const QRectF box(text.x, text.y, text.width > 0 ? text.width : kUnbounded,
+                         text.height > 0 ? text.height : kUnbounded);
+        const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+        fillBackground(painter,
+                       text.width > 0 && text.height > 0
+                           ? box
+                           : painter.boundingRect(box, flags, lines).intersected(box),
+                       text.background);
         painter.save();
         painter.setClipRect(box);
-        painter.drawText(box, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, content);
+        painter.drawText(box, flags, lines);
         painter.restore();
         return;
     }
 
+    // Pictures pad texts with blanks; a centred or right-aligned text is placed by what shows.
     QString shown = content;
-    const double textWidth = metrics.horizontalAdvance(content);
-    const double width = text.width > 0 ? text.width : textWidth;
+    if (text.align == TextAlign::Centre || text.align == TextAlign::Right) {
+        qsizetype end = shown.size();
+        while (end > 0 && shown[end - 1] == ' ')
+            --end;
+        shown.truncate(end);
+    }
+    const double textWidth = metrics.horizontalAdvance(shown);
+    const double width = text.width > 0 ? text.width : metrics.horizontalAdvance(content);
     double x = text.x;
     switch (text.align) {
         case TextAlign::Left:
@@ -111,8 +150,10 @@ void paintText(QPainter& painter, const PageText& text) {
             if (point < 0) point = content.size();
             double anchor;
             if (text.width > 0) {
-                anchor = text.x + text.width -
-                         metrics.horizontalAdvance(QString(content.size() - point, '0'));
+                // The point and the places after it end at the box's right edge.
+                const QString places =
+                    point < content.size() ? "." + QString(content.size() - point - 1, '0') : "";
+                anchor = text.x + text.width - metrics.horizontalAdvance(places);
             } else {
                 anchor = text.x + metrics.horizontalAdvance(QString(point, '0'));
             }
@@ -199,9 +240,10 @@ QFont pageFont(const PageFont& spec) {
 }
 
 void paintPage(QPainter& painter, const Page& page) {
+    FontCache fonts;
     for (const PageItem& item : page.items) {
         if (const auto* text = std::get_if<PageText>(&item)) {
-            paintText(painter, *text);
+            paintText(painter, *text, fonts);
         } else if (const auto* line = std::get_if<PageLine>(&item)) {
             paintLine(painter, *line);
         } else if (const auto* box = std::get_if<PageBox>(&item)) {
@@ -214,6 +256,7 @@ void paintPage(QPainter& painter, const Page& page) {
 
 QImage renderPage(const Page& page, QSize size) {
     QImage image(size, QImage::Format_RGB32);
+    if (image.isNull()) return image;  // no memory for that size
     image.fill(Qt::white);
     if (size.isEmpty() || page.width <= 0 || page.height <= 0) return image;
     QPainter painter(&image);

@@ -29,7 +29,8 @@ QFont pageFont(const PageFont& font);
 // are set for each item, so nothing carries over from an earlier page.
 void paintPage(QPainter& painter, const Page& page);
 
-// The page drawn onto a white image of the given size (scaled to fill it).
+// The page drawn onto a white image of the given size (scaled to fill it); a null image
+// when that size cannot be allocated.
 QImage renderPage(const Page& page, QSize size);
 
 // The same for a page file; false with the reason when the file cannot be read.

@@ -83,6 +83,11 @@ bool QtPrintBackend::print(const std::vector<Page>& pages, const PrintSettings& 
         error = "printer " + settings.device + " is not available";
         return false;
     }
+    return printOnDevice(device, pages, error);
+}
+
+bool printOnDevice(QPrinter& device, const std::vector<Page>& pages, std::string& error) {
+    if (pages.empty()) return true;
     device.setResolution(kUnitsPerInch);
     device.setFullPage(true);
     device.setCopyCount(1);  // copies arrive already laid out

@@ -2,6 +2,7 @@
 // Prints pages through Qt Print Support: to the selected printer, or into a PDF file when
 // the printer object prints to a file. Units are 1/1000 inch on both (resolution 1000).
 
+#include <QPrinter>
 #include <QString>
 #include <memory>
 #include <string>
@@ -15,6 +16,10 @@ namespace rt::qt {
 // Writes the pages into one PDF file, each page at its own paper size.
 bool writePdf(const std::vector<Page>& pages, const QString& file, std::string& error);
 
+// Prints the pages on a printer set up by the caller (its name, or a file format): the
+// device is switched to 1/1000 inch units over the full page, one copy.
+bool printOnDevice(QPrinter& device, const std::vector<Page>& pages, std::string& error);
+
 class QtPrintBackend : public PrintBackend {
   public:
     std::string defaultPrinterName() override;
@@ -22,7 +27,7 @@ class QtPrintBackend : public PrintBackend {
                std::string& error) override;
 };
 
-// Makes TARGET:Printer print through Qt.
+// Makes TARGET:Printer print through Qt, on the default printer's paper when there is one.
 void installPrintBackend();
 
 }  // namespace rt::qt

@@ -83,6 +83,8 @@ class Backend {
                                                            const std::string& bytes) = 0;
 
     virtual void showDialog(const DialogPtr& dialog) = 0;
+    // The main procedure has returned and every other thread has ended.
+    virtual void programEnded() {}
     virtual void beep(int sound) = 0;
     virtual void setCursor(int cursor) = 0;
 };

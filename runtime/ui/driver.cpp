@@ -143,7 +143,11 @@ std::string ControlName::describe() const {
 Driver::Driver() = default;
 
 Driver::~Driver() {
-    if (started_ && !ended()) finish();
+    try {
+        if (started_ && !ended()) finish();
+    } catch (const DriverError&) {
+        // A program that hangs cannot be ended from here; its threads stay blocked.
+    }
 }
 
 void Driver::start(std::function<void()> programMain) {
@@ -239,6 +243,17 @@ int Driver::resolve(Window& w, const ControlName& name) {
 void Driver::deliver(Window& w, Input input) {
     w.postInput(std::move(input));
     settle();
+}
+
+std::vector<DialogPtr> Driver::waitForDialog() {
+    // A dialog may come only after the program's timers have run (a report's progress
+    // window): let time pass while every thread waits and nothing is showing.
+    for (int round = 0; round <= kTimerRounds; ++round) {
+        settle();
+        auto dialogs = backend_.pendingDialogs();
+        if (!dialogs.empty() || ended() || !backend_.fireNextTimer()) return dialogs;
+    }
+    return {};
 }
 
 void Driver::waitWindow(std::string_view title) {
@@ -369,8 +384,7 @@ void Driver::thumb(const ControlName& name, int position) {
 }
 
 void Driver::answer(std::string_view choice) {
-    settle();
-    auto dialogs = backend_.pendingDialogs();
+    auto dialogs = waitForDialog();
     if (dialogs.empty()) throw DriverError("no dialog is showing to answer");
     DialogPtr d = dialogs.front();
     std::string want = clipped(withoutMnemonic(choice));
@@ -405,8 +419,7 @@ void Driver::answer(std::string_view choice) {
 }
 
 void Driver::cancel() {
-    settle();
-    auto dialogs = backend_.pendingDialogs();
+    auto dialogs = waitForDialog();
     if (dialogs.empty()) throw DriverError("no dialog is showing to cancel");
     DialogPtr d = dialogs.front();
     int answer = 0;
@@ -417,8 +430,7 @@ void Driver::cancel() {
 }
 
 void Driver::expectMessage(std::string_view text) {
-    settle();
-    auto dialogs = backend_.pendingDialogs();
+    auto dialogs = waitForDialog();
     for (const DialogPtr& d : dialogs)
         if (d->kind == DialogKind::Message && clipped(d->text) == clipped(text)) return;
     throw DriverError(dialogs.empty() ? "no message box is showing"
@@ -490,7 +502,7 @@ std::string Driver::dump() {
         } else if (!c->spec.use.empty()) {
             out << " " << c->spec.use;
         }
-        out << " \"" << clipped(controlValue(*w, *c)) << "\"";
+        out << " \"" << trimmed(controlValue(*w, *c)) << "\"";
         if (!w->isVisible(n)) out << " hidden";
         if (!w->isEnabled(n)) out << " disabled";
         if (c->spec.required) out << " required";

@@ -11,6 +11,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "runtime/ui/headless_backend.h"
 #include "runtime/ui/window.h"
@@ -53,6 +54,7 @@ class Driver {
     void key(std::string_view keyName);
     void click(const ControlName& control, int row, std::string_view keyName);
     void thumb(const ControlName& control, int position);
+    // The dialog steps wait (letting timers run) until a dialog shows.
     void answer(std::string_view choice);  // message box button, popup item, file name
     void cancel();                         // the dialog showing is closed without a choice
     void expectMessage(std::string_view text);
@@ -85,6 +87,7 @@ class Driver {
     int resolve(Window& w, const ControlName& control);
     Window& activeOrFail();
     void noDialogShowing();
+    std::vector<DialogPtr> waitForDialog();
     void deliver(Window& w, Input input);
 
     HeadlessBackend backend_;

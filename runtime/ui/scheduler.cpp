@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <iostream>
 #include <stdexcept>
 
+#include "runtime/ui/backend.h"
 #include "runtime/ui/window.h"
 
 namespace rt {
@@ -127,8 +129,11 @@ void Scheduler::threadBody(AppThread* self, std::function<void()> procedure) {
     }
     try {
         procedure();
-    } catch (...) {
+    } catch (const std::exception& e) {
         // A procedure that throws ends its thread; the program goes on.
+        std::cerr << "thread " << self->number << " ended by an error: " << e.what() << "\n";
+    } catch (...) {
+        std::cerr << "thread " << self->number << " ended by an unknown error\n";
     }
     std::unique_lock lock(mutex_);
     if (self->number == 1) {
@@ -139,6 +144,7 @@ void Scheduler::threadBody(AppThread* self, std::function<void()> procedure) {
         waitUntil(lock, [this] { return threads_.size() == 1; });
         ended_ = true;
         running_ = false;
+        backend_->programEnded();
     }
     std::erase_if(threads_, [self](const auto& t) { return t.get() == self; });
     tSelf = nullptr;

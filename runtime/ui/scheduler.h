@@ -5,6 +5,7 @@
 // under the same lock and may take the baton while every application thread waits.
 
 #include <pthread.h>
+#include <atomic>
 #include <condition_variable>
 #include <cstddef>
 #include <functional>
@@ -78,8 +79,8 @@ class Scheduler {
     int nextThread_ = 1;
     std::size_t lastPicked_ = 0;
     bool running_ = false;
-    bool ending_ = false;
-    bool ended_ = true;
+    std::atomic<bool> ending_ = false;
+    std::atomic<bool> ended_ = true;
     Backend* backend_ = nullptr;
     std::vector<pthread_t> handles_;  // joined once the program has ended
 };

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <mutex>
+#include <stdexcept>
 
 #include "runtime/ui/backend.h"
 #include "runtime/ui/keys.h"
@@ -17,7 +18,13 @@ Window::Window(const WindowSpec& spec, BindingResolver resolve) : spec_(spec) {
         c.spec = cs;
         if (resolve && !cs.use.empty()) c.binding = resolve(cs.use);
         if (cs.kind == ControlKind::List) {
-            if (auto f = parseListFormat(cs.format)) c.listFormat = *f;
+            // A garbled format is a fault of the window structure: say so at once.
+            std::string error;
+            auto f = parseListFormat(cs.format, &error);
+            if (!f)
+                throw std::invalid_argument("list " + std::to_string(cs.number) + " of window \"" +
+                                            spec_.title + "\": " + error);
+            c.listFormat = *f;
         }
         if (!cs.from.empty()) {
             std::string_view from = cs.from;
@@ -118,6 +125,14 @@ void Window::close() {
     }
 }
 
+void Window::setFocus(int control) {
+    if (focus_ == control) return;
+    focus_ = control;
+    if (!open_) return;
+    std::lock_guard lock(Scheduler::instance().mutex());
+    Scheduler::instance().backend().focusChanged(*this, focus_);
+}
+
 void Window::queue(Pending p) {
     Scheduler& s = Scheduler::instance();
     std::lock_guard lock(s.mutex());
@@ -157,11 +172,22 @@ bool Window::accept() {
         hasCurrent_ = false;
         if (!consumed_) defaultAction(current_);
     }
+    // The procedure may have refilled a list's rows behind the model's back: the backend
+    // reads them again before the user sees the window.
+    for (const auto& c : controls_)
+        if (c.spec.kind == ControlKind::List) changed(c.spec.number);
     Scheduler& s = Scheduler::instance();
     std::unique_lock lock(s.mutex());
     for (;;) {
         if (!open_) return false;
         if (s.programEnding()) {
+            // The program is ending: the procedure sees CloseDown once, then the window
+            // closes whatever it answers.
+            if (!closeDownSeen_) {
+                closeDownSeen_ = true;
+                current_ = {EVENT::CloseDown, 0, 0, 0, 0};
+                break;
+            }
             lock.unlock();
             close();
             return false;
@@ -206,11 +232,7 @@ void Window::defaultAction(const Pending& p) {
                 post(EVENT::CloseWindow);
             break;
         case EVENT::Rejected:
-            if (find(p.control)) {
-                focus_ = p.control;
-                std::lock_guard lock(Scheduler::instance().mutex());
-                Scheduler::instance().backend().focusChanged(*this, focus_);
-            }
+            if (find(p.control)) setFocus(p.control);
             break;
         default:
             break;
@@ -218,26 +240,29 @@ void Window::defaultAction(const Pending& p) {
 }
 
 void Window::select(int control) {
+    if (control == 0) {
+        acceptAll();
+        return;
+    }
     ControlState* c = find(control);
     if (!c) return;
     passActive_ = false;
-    if (c->spec.kind == ControlKind::Tab) {
-        // Bring the tab to the front of its sheet.
-        if (ControlState* sheet = find(c->spec.parent)) {
+    // Bring the tab the control is on (or the tab itself) to the front of its sheet.
+    for (ControlState* p = c; p; p = find(p->spec.parent)) {
+        if (p->spec.kind != ControlKind::Tab) continue;
+        if (ControlState* sheet = find(p->spec.parent)) {
             int index = 0;
             for (const auto& t : controls_)
                 if (t.spec.kind == ControlKind::Tab && t.spec.parent == sheet->spec.number) {
                     ++index;
-                    if (t.spec.number == control) sheet->choice = index;
+                    if (t.spec.number == p->spec.number && sheet->choice != index) {
+                        sheet->choice = index;
+                        changed(sheet->spec.number);
+                    }
                 }
-            changed(sheet->spec.number);
         }
     }
-    focus_ = control;
-    if (open_) {
-        std::lock_guard lock(Scheduler::instance().mutex());
-        Scheduler::instance().backend().focusChanged(*this, focus_);
-    }
+    setFocus(control);
     post(EVENT::Selected, control);
 }
 
@@ -266,7 +291,8 @@ void Window::stepPass() {
                 continue;
         }
         int number = c.spec.number;
-        if (!isVisible(number) || !isEnabled(number) || c.spec.readOnly) continue;
+        // Controls on a tab behind another are checked too; hidden ones are not.
+        if (isHidden(number) || !isEnabled(number) || c.spec.readOnly) continue;
         int detail = 0;
         if (!checkControl(c, detail)) {
             passActive_ = false;
@@ -347,17 +373,32 @@ bool Window::isVisible(int control) const {
         if (c->spec.hidden) return false;
         const ControlState* parent = find(c->spec.parent);
         if (!parent) return true;
-        if (c->spec.kind == ControlKind::Tab && parent->spec.kind == ControlKind::Sheet) {
-            int index = 0;
-            for (const auto& t : controls_)
-                if (t.spec.kind == ControlKind::Tab && t.spec.parent == parent->spec.number) {
-                    ++index;
-                    if (&t == c && index != parent->choice) return false;
-                }
-        }
+        // The contents of a tab show only while the tab is in front; the tab itself shows.
+        if (parent->spec.kind == ControlKind::Tab && !tabInFront(*parent)) return false;
         c = parent;
     }
     return c != nullptr;
+}
+
+bool Window::tabInFront(const ControlState& tab) const {
+    const ControlState* sheet = find(tab.spec.parent);
+    if (!sheet) return true;
+    int index = 0;
+    for (const auto& t : controls_)
+        if (t.spec.kind == ControlKind::Tab && t.spec.parent == sheet->spec.number) {
+            ++index;
+            if (&t == &tab) return index == sheet->choice;
+        }
+    return false;
+}
+
+bool Window::isHidden(int control) const {
+    const ControlState* c = find(control);
+    for (int guard = 0; c && guard < 64; ++guard) {
+        if (c->spec.hidden) return true;
+        c = find(c->spec.parent);
+    }
+    return false;
 }
 
 bool Window::isEnabled(int control) const {
@@ -370,7 +411,9 @@ bool Window::isEnabled(int control) const {
 }
 
 void Window::addAlertKey(int control, int key) {
-    std::vector<int>& keys = control == 0 ? spec_.alertKeys : find(control)->spec.alertKeys;
+    ControlState* c = control == 0 ? nullptr : find(control);
+    if (control != 0 && !c) return;
+    std::vector<int>& keys = c ? c->spec.alertKeys : spec_.alertKeys;
     if (std::find(keys.begin(), keys.end(), key) == keys.end()) keys.push_back(key);
 }
 

@@ -43,12 +43,24 @@ struct ControlState {
     int selectedRow = 0;
     int thumb = 0;
     bool scrollBar = false;
+    std::map<int, std::string> listIcons;  // icon number -> picture, for icon columns
     // Images
     std::string imageBytes;  // the picture's file contents when it came from a BLOB
     int imageWidth = 0, imageHeight = 0, hScroll = 0, vScroll = 0;
     std::string pageFile;
     int progress = 0;
     std::map<int, std::string> other;  // properties the model only keeps
+};
+
+// A copy of what a window shows, for a backend that draws on another thread: taken on the
+// application thread (inside a Backend notification), then handed over.
+struct WindowSnapshot {
+    WindowSpec spec;  // title, geometry, wallpaper, timer as they are now; `controls` empty
+    std::vector<std::string> status;
+    int focus = 0;
+    std::vector<ControlState> controls;                         // without bindings and row sources
+    std::map<int, std::vector<std::vector<std::string>>> rows;  // list rows as text
+    std::map<int, bool> visible, enabled;                       // by control number
 };
 
 // Input from the user, as a backend or the driver delivers it.
@@ -109,7 +121,8 @@ class Window {
     // open above this one: only the innermost window of a thread takes input.
     void postInput(Input input);
 
-    // SELECT: focus a control (its Selected event follows); a tab is brought to the front.
+    // SELECT: focus a control (its Selected event follows) and bring the tab it is on to
+    // the front; select(0) starts the accept-all pass.
     void select(int control);
     // Starts the accept-all pass: every input control in turn is checked and raises
     // Accepted; the first failure raises Rejected and ends the pass; Completed when all pass.
@@ -140,6 +153,8 @@ class Window {
     // a hidden parent.
     bool isVisible(int control) const;
     bool isEnabled(int control) const;
+    // Hidden by its own flag or a parent's (a tab behind another does not count).
+    bool isHidden(int control) const;
 
     // Alert keys of the window (control 0) or of a control.
     void addAlertKey(int control, int key);
@@ -151,6 +166,12 @@ class Window {
     std::string title() const { return spec_.title; }
     std::string status(int zone = 1) const;
     void setStatus(int zone, std::string_view text);
+
+    WindowSnapshot snapshot() const;
+
+    // The pictures of a list's icon columns by icon number (PROP:ListIcon, an array).
+    void setListIcon(int control, int index, std::string_view picture);
+    std::string listIcon(int control, int index) const;
 
     // A list row as text, columns formatted by their pictures (row from 1).
     std::vector<std::string> rowTexts(int control, int row) const;
@@ -169,6 +190,7 @@ class Window {
     const ControlState* find(int control) const;
     void queue(Pending p);  // takes the lock
     void changed(int control);
+    void setFocus(int control);
     void showValue(ControlState& c);
     void applyInput(const Input& in);
     void applyKey(int key, char character);
@@ -180,6 +202,7 @@ class Window {
     void defaultAction(const Pending& p);
     void moveFocus(int direction, int key, bool announce);
     bool focusable(const ControlState& c) const;
+    bool tabInFront(const ControlState& tab) const;
     int defaultButton() const;
     void setImageFile(ControlState& c, std::string_view file);
     void setImageBytes(ControlState& c, std::string_view bytes);
@@ -195,6 +218,7 @@ class Window {
     bool consumed_ = false;
     bool open_ = false;
     bool everOpened_ = false;
+    bool closeDownSeen_ = false;
     int thread_ = 0;
     int focus_ = 0;
     bool passActive_ = false;

@@ -112,7 +112,7 @@ void Window::applyInput(const Input& in) {
                 if (c->spec.kind == ControlKind::List) {
                     int rows = c->rows ? c->rows->rowCount() : 0;
                     if (in.number >= 1 && in.number <= rows) c->selectedRow = in.number;
-                    focus_ = c->spec.number;
+                    setFocus(c->spec.number);
                     if (in.key == KEY::LeftDoubleClick || isAlertKey(c->spec.number, in.key)) {
                         if (isAlertKey(c->spec.number, in.key))
                             queue({EVENT::AlertKey, c->spec.number, in.key, 0, 0});
@@ -141,7 +141,7 @@ void Window::applyInput(const Input& in) {
             break;
         case Input::Kind::Focus:
             if (usable() && focus_ != c->spec.number) {
-                focus_ = c->spec.number;
+                setFocus(c->spec.number);
                 queue({EVENT::Selected, focus_, 0, 0, 0});
             }
             break;
@@ -164,7 +164,12 @@ void Window::press(ControlState& c, int key) {
     int number = c.spec.number;
     switch (c.spec.kind) {
         case ControlKind::Button:
+            queue({EVENT::Accepted, number, key, 0, 0});
+            break;
         case ControlKind::Region:
+            // A click on a region: the mouse goes down and up, then the region is accepted.
+            queue({EVENT::MouseDown, number, key, 0, 0});
+            queue({EVENT::MouseUp, number, key, 0, 0});
             queue({EVENT::Accepted, number, key, 0, 0});
             break;
         case ControlKind::Item:
@@ -179,7 +184,7 @@ void Window::press(ControlState& c, int key) {
             c.checked = !c.checked;
             if (c.binding) c.binding->set(Value(c.checked ? c.spec.trueValue : c.spec.falseValue));
             changed(number);
-            focus_ = number;
+            setFocus(number);
             queue({EVENT::Accepted, number, key, 0, 0});
             break;
         case ControlKind::Radio:
@@ -192,7 +197,7 @@ void Window::press(ControlState& c, int key) {
                     }
                 if (option->binding) option->binding->set(Value(withoutMnemonic(c.spec.text)));
                 changed(option->spec.number);
-                focus_ = number;
+                setFocus(number);
                 queue({EVENT::Accepted, option->spec.number, key, 0, 0});
             }
             break;
@@ -242,17 +247,16 @@ bool Window::checkControl(ControlState& c, int& detail) {
     if (c.spec.kind == ControlKind::DropList && !c.items.empty() && c.choice == 0 &&
         c.spec.required)
         return false;
-    if (c.spec.required) {
-        if (clip(text).empty()) return false;
-        if (value.isNumber() && value.number().isZero()) return false;
-    }
+    // A required control fails when it shows no text at all (a zero shown as "0.00" is
+    // text; a picture that blanks zero shows none).
+    if (c.spec.required && clip(text).empty()) return false;
     return true;
 }
 
 void Window::typeInto(ControlState& c, const std::string& typed) {
     int number = c.spec.number;
     std::string text = c.spec.upper ? upper(typed) : typed;
-    focus_ = number;
+    setFocus(number);
     switch (c.spec.kind) {
         case ControlKind::Entry:
         case ControlKind::Text:
@@ -308,7 +312,7 @@ void Window::typeInto(ControlState& c, const std::string& typed) {
 
 void Window::choose(ControlState& c, int row) {
     int number = c.spec.number;
-    focus_ = number;
+    setFocus(number);
     if (c.spec.kind == ControlKind::List) {
         int rows = c.rows ? c.rows->rowCount() : 0;
         if (row < 1 || row > rows) return;
@@ -369,7 +373,7 @@ void Window::moveFocus(int direction, int key, bool announce) {
     for (int step = 1; step <= n; ++step) {
         const ControlState& c = controls_[((start + direction * step) % n + n) % n];
         if (focusable(c) && isVisible(c.spec.number) && isEnabled(c.spec.number)) {
-            focus_ = c.spec.number;
+            setFocus(c.spec.number);
             if (announce) queue({EVENT::Selected, focus_, key, 0, 0});
             return;
         }
@@ -407,6 +411,7 @@ void Window::applyKey(int key, char character) {
     }
     switch (key) {
         case KEY::Enter:
+            if (f && f->spec.kind == ControlKind::Text) return;  // a new line in the text
             if (int b = defaultButton()) {
                 press(*find(b), key);
                 return;

@@ -391,9 +391,8 @@ void Window::setProp(int control, int prop, std::string_view value) {
                     c->shown = std::string(value);
                     break;
                 case ControlKind::List:
-                    c->spec.format = std::string(value);
-                    if (auto f = parseListFormat(value)) c->listFormat = *f;
-                    break;
+                    setProp(control, PROP::Format, value);
+                    return;
                 case ControlKind::Image:
                     setImageFile(*c, value);
                     break;
@@ -406,8 +405,11 @@ void Window::setProp(int control, int prop, std::string_view value) {
             c->spec.picture = std::string(value);
             break;
         case PROP::Format:
-            c->spec.format = std::string(value);
-            if (auto f = parseListFormat(value)) c->listFormat = *f;
+            // A format that does not parse changes nothing.
+            if (auto f = parseListFormat(value)) {
+                c->spec.format = std::string(value);
+                c->listFormat = *f;
+            }
             break;
         case PROP::From: {
             c->spec.from = std::string(value);
@@ -480,6 +482,44 @@ void Window::setProp(int control, int prop, std::string_view value) {
         }
     }
     changed(control);
+}
+
+WindowSnapshot Window::snapshot() const {
+    WindowSnapshot out;
+    out.spec = spec_;
+    out.spec.controls.clear();
+    out.status = status_;
+    out.focus = focus_;
+    out.controls.reserve(controls_.size());
+    for (const ControlState& c : controls_) {
+        ControlState copy = c;
+        copy.binding.reset();
+        copy.rows.reset();
+        int n = c.spec.number;
+        if (c.spec.kind == ControlKind::List && c.rows) {
+            auto& rows = out.rows[n];
+            for (int r = 1, count = c.rows->rowCount(); r <= count; ++r)
+                rows.push_back(rowTexts(n, r));
+        }
+        out.visible[n] = isVisible(n);
+        out.enabled[n] = isEnabled(n);
+        out.controls.push_back(std::move(copy));
+    }
+    return out;
+}
+
+void Window::setListIcon(int control, int index, std::string_view picture) {
+    ControlState* c = find(control);
+    if (!c || c->spec.kind != ControlKind::List) return;
+    c->listIcons[index] = std::string(picture);
+    changed(control);
+}
+
+std::string Window::listIcon(int control, int index) const {
+    const ControlState* c = find(control);
+    if (!c) return "";
+    auto it = c->listIcons.find(index);
+    return it == c->listIcons.end() ? "" : it->second;
 }
 
 Rect Window::position(int control) const {

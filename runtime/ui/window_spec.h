@@ -7,30 +7,33 @@
 
 namespace rt {
 
+// The values are the control-type codes that PROP::ControlType answers; the window
+// resizer tells controls apart by them (string 1, entry 8, button 9, check 12, combo 15,
+// spin 16, menu 19, item 20, radio 21, drop list 34). 0 is no control.
 enum class ControlKind {
-    Button,
-    Entry,
-    Text,  // multi-line text box
-    String,
-    Prompt,
-    Check,
-    Option,
-    Radio,
-    Spin,
-    Combo,
-    DropList,
-    List,
-    Sheet,
-    Tab,
-    Group,
-    Panel,
-    Box,
-    Line,
-    Region,
-    Image,
-    Progress,
-    Menu,
-    Item,  // menu item (a separator when its text is empty and `separator` is set)
+    String = 1,  // a string, shown from its text or a bound variable
+    Prompt = 2,
+    Image = 3,
+    Region = 4,
+    Line = 5,
+    Box = 6,
+    Entry = 8,
+    Button = 9,
+    Option = 10,
+    Check = 12,
+    Group = 13,
+    List = 14,
+    Combo = 15,
+    Spin = 16,
+    Text = 17,  // multi-line text box
+    Menu = 19,
+    Item = 20,  // menu item (a separator when `separator` is set)
+    Radio = 21,
+    Sheet = 25,
+    Tab = 26,
+    Panel = 27,
+    Progress = 31,
+    DropList = 34,
 };
 
 // The name of a kind as dumps and the property PROP::ControlType text show it.

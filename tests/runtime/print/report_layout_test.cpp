@@ -112,8 +112,9 @@ TEST(ReportLayout, NothingPrintedMakesNoPage) {
 struct FlowCase {
     const char* name;
     rt::Rect area;
-    std::vector<int> heights;             // one band per entry, each 2000 wide
+    std::vector<int> heights;             // one band per entry
     std::vector<std::pair<int, int>> at;  // expected page (from 1) and y of each band
+    int width = 2000;                     // of every band
 };
 
 // A band goes to the next page when it would cross the area's bottom or the paper's.
@@ -124,6 +125,8 @@ TEST(ReportLayout, BandsThatWouldCrossTheBottomMoveToTheNextPage) {
          {4000, 4000, 4000, 1000},
          {{1, 1000}, {1, 5000}, {2, 1000}, {2, 5000}}},
         {"exact fit", {0, 1000, 2000, 10000}, {5000, 5000, 1}, {{1, 1000}, {1, 6000}, {2, 1000}}},
+        // Bands without a width take the whole row.
+        {"no width", {0, 0, 8000, 10000}, {1000, 1000}, {{1, 0}, {1, 1000}}, 0},
         // The area runs past the paper (11000): only three rows of 3000 fit below 500.
         {"paper bottom",
          {0, 500, 2000, 11000},
@@ -139,7 +142,7 @@ TEST(ReportLayout, BandsThatWouldCrossTheBottomMoveToTheNextPage) {
         for (std::size_t i = 0; i < c.heights.size(); ++i) {
             rt::ReportBand detail;
             detail.id = static_cast<int>(i) + 1;
-            detail.at = {0, 0, 2000, c.heights[i]};
+            detail.at = {0, 0, c.width, c.heights[i]};
             detail.controls.push_back(fixtures::stringControl(
                 50 + detail.id, 0, 0, [&band] { return rt::Value("band " + std::to_string(band)); },
                 ""));
@@ -215,6 +218,51 @@ TEST(ReportLayout, EndPageStartsANewPage) {
     const auto pages = fixtures::readPages(queue.names);
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_EQ(findText(texts(pages[1]), "Label 2")->y, 500 + 115);
+    report.close(error);
+}
+
+}  // namespace
+
+namespace {
+
+// Three checks to a sheet: bands as wide as the area, 3583 high, shifted by (-10, 10).
+TEST(ReportLayout, TenThreeUpChecksFillFourSheets) {
+    rt::ReportStructure s;
+    s.area = {250, 125, 8250, 11000};
+    rt::ReportBand check;
+    check.id = 1;
+    check.at = {-10, 10, 8250, 3583};
+    int n = 0;
+    rt::ReportControl micr;
+    micr.id = 30;
+    micr.kind = rt::ControlKind::String;
+    micr.at = {1427, 2958, 8000, 271};
+    micr.font = rt::PageFont{"MICR 012 BT", 18, rt::kFontRegular};
+    micr.picture = "s70";
+    micr.value = [&n] { return rt::Value("C" + std::to_string(n) + "C"); };
+    check.controls.push_back(micr);
+    s.details.push_back(check);
+
+    rt::Report report(s);
+    rt::PageList queue;
+    report.setPreviewQueue(&queue);
+    std::string error;
+    ASSERT_TRUE(report.open(error));
+    for (n = 1; n <= 10; ++n)
+        report.print(1);
+    report.finish();
+    const auto pages = fixtures::readPages(queue.names);
+    ASSERT_EQ(pages.size(), 4u);
+    for (int check = 1; check <= 10; ++check) {
+        const std::size_t page = (check - 1) / 3;
+        const int slot = (check - 1) % 3;
+        const auto all = texts(pages[page]);
+        const rt::PageText* line = findText(all, "C" + std::to_string(check) + "C");
+        ASSERT_NE(line, nullptr) << check;
+        EXPECT_EQ(line->x, 250 - 10 + 1427);
+        EXPECT_EQ(line->y, 125 + slot * 3583 + 10 + 2958);
+        EXPECT_EQ(line->font.face, "MICR 012 BT");
+    }
     report.close(error);
 }
 

@@ -84,3 +84,59 @@ TEST_F(PageDrawing, DamagedPageFilesAreErrors) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PageDrawing, MemoTextsBreakIntoLinesInsideTheirBox) {
+    rt::Page page;
+    rt::PageText memo;
+    memo.x = 1000, memo.y = 1000, memo.width = 1500, memo.height = 2000;
+    memo.wrap = true;
+    memo.text =
+        "Ship by ground.\r\nCall before delivery, the dock closes at four in the afternoon.";
+    page.items.emplace_back(memo);
+    const QImage drawn = rt::qt::renderPage(page, QSize(850, 1100));
+    const QRect ink = rendered::inkBounds(drawn, drawn.rect());
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GE(ink.left(), 100);
+    EXPECT_LE(ink.right(), 250) << "no line runs past the box";
+    EXPECT_GT(ink.height(), 3 * 14) << "several lines of 10 points";
+    EXPECT_LE(ink.bottom(), 300);
+}
+
+}  // namespace
+
+namespace {
+
+// Decimal texts of one picture line up on their point whatever their digits and blanks;
+// with the plain left alignment the same texts would not.
+TEST_F(PageDrawing, DecimalTextsLineUpOnTheirPoint) {
+    const std::string values[] = {"     59.97", "  1,234.50", "      5.00"};
+    for (bool fixedWidth : {false, true}) {
+        SCOPED_TRACE(fixedWidth ? "fixed width" : "own width");
+        rt::Page page;
+        int y = 1000;
+        for (const std::string& value : values) {
+            rt::PageText t;
+            t.x = 1000, t.y = y, t.width = fixedWidth ? 2000 : 0;
+            t.align = rt::TextAlign::Decimal;
+            t.text = value;
+            page.items.emplace_back(t);
+            y += 500;
+        }
+        const QImage drawn = rt::qt::renderPage(page, QSize(2550, 3300));  // 300 per inch
+        std::vector<int> rightEdges;
+        for (int row = 0; row < 3; ++row) {
+            const QRect ink = rendered::inkBounds(drawn, QRect(0, 300 + row * 150, 2550, 100));
+            ASSERT_FALSE(ink.isEmpty());
+            rightEdges.push_back(ink.right());
+        }
+        EXPECT_NEAR(rightEdges[0], rightEdges[1], 1);
+        EXPECT_NEAR(rightEdges[0], rightEdges[2], 1);
+        if (fixedWidth) {
+            EXPECT_NEAR(rightEdges[0], (1000 + 2000) * 0.3, 3);
+        }
+    }
+}
+
+}  // namespace

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "runtime/qt/page_painter.h"
+#include "runtime/qt/print_backend.h"
 #include "tests/runtime/qt/rendered_page.h"
 #include "tests/support/temp_dir.h"
 
@@ -36,8 +37,8 @@ TEST(PdfOutput, TextsAndBoxesStandWhereThePageSays) {
     testsupport::TempDir dir;
     rt::Page page;
     page.items.emplace_back(text(1000, 2000, 0, rt::TextAlign::Left, "HELLO"));
-    page.items.emplace_back(text(1000, 4000, 3000, rt::TextAlign::Right, "RIGHT"));
-    page.items.emplace_back(text(1000, 6000, 3000, rt::TextAlign::Centre, "MIDDLE"));
+    page.items.emplace_back(text(1000, 4000, 3000, rt::TextAlign::Right, "RIGHT     "));
+    page.items.emplace_back(text(1000, 6000, 3000, rt::TextAlign::Centre, "MIDDLE          "));
     page.items.emplace_back(rt::PageBox{5000, 5000, 1000, 500, 0, rt::kBlack, rt::kBlack, false});
     std::string error;
     ASSERT_TRUE(rendered::printToPdf({page}, dir / "out.pdf", error)) << error;
@@ -51,6 +52,7 @@ TEST(PdfOutput, TextsAndBoxesStandWhereThePageSays) {
     EXPECT_NEAR(box.right(), 599, 1);
     EXPECT_NEAR(box.bottom(), 549, 1);
 
+    // Blanks that pictures add do not move right-aligned or centred texts.
     // 24 points are 33 pixels here: the capitals stand inside the line below y.
     const QRect hello = rendered::inkBounds(image, QRect(50, 150, 500, 150));
     EXPECT_NEAR(hello.left(), 100, 3);
@@ -97,6 +99,45 @@ TEST(PdfOutput, AFileThatCannotBeWrittenIsAnError) {
     std::string error;
     EXPECT_FALSE(rendered::printToPdf({rt::Page{}}, dir / "no-such-folder" / "x.pdf", error));
     EXPECT_FALSE(error.empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PrinterDevice, AMissingPrinterIsAnErrorNotACrash) {
+    rt::qt::ensureApplication();
+    rt::qt::QtPrintBackend backend;
+    rt::PrintSettings settings;
+    settings.device = "No Such Printer";
+    std::string error;
+    EXPECT_FALSE(backend.print({rt::Page{}}, settings, error));
+    EXPECT_FALSE(error.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// The device path: a QPrinter in high resolution at 1000 dots per inch over the full page,
+// here writing its output as PDF so that it can be looked at.
+TEST(PrinterDevice, PrinterUnitsAreThousandthsOfAnInchFromThePaperEdge) {
+    rt::qt::ensureApplication();
+    testsupport::TempDir dir;
+    QPrinter device(QPrinter::HighResolution);
+    device.setOutputFormat(QPrinter::PdfFormat);
+    device.setOutputFileName(QString::fromStdString((dir / "device.pdf").string()));
+    rt::Page first, second;
+    first.items.emplace_back(rt::PageBox{1000, 1000, 500, 500, 0, rt::kBlack, rt::kBlack, false});
+    second.items.emplace_back(rt::PageBox{7000, 9000, 500, 500, 0, rt::kBlack, rt::kBlack, false});
+    std::string error;
+    ASSERT_TRUE(rt::qt::printOnDevice(device, {first, second}, error)) << error;
+    const QImage image = rendered::pdfPage(dir / "device.pdf", 100);
+    ASSERT_EQ(image.size(), QSize(850, 1100));
+    const QRect box = rendered::inkBounds(image, image.rect());
+    EXPECT_NEAR(box.left(), 100, 1);
+    EXPECT_NEAR(box.top(), 100, 1);
+    EXPECT_NEAR(box.width(), 50, 1);
 }
 
 }  // namespace

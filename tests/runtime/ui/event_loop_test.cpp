@@ -308,6 +308,7 @@ TEST(Threads, ASecondThreadKeepsItsOwnDataAndRunsOnlyWhenTheFirstWaits) {
 
 TEST(Threads, TheProgramEndsWhenTheMainProcedureReturnsClosingOtherThreadsWindows) {
     bool panelLoopEnded = false;
+    bool panelSawCloseDown = false;
     rt::Driver d;
     d.start([&] {
         rt::Window w(uitest::window("Main", {control(1, ControlKind::Button, "Panel")}));
@@ -318,6 +319,11 @@ TEST(Threads, TheProgramEndsWhenTheMainProcedureReturnsClosingOtherThreadsWindow
                     rt::Window p(uitest::window("Panel", {}));
                     p.open();
                     while (p.accept()) {
+                        // Refusing is not possible once the program ends.
+                        if (p.event() == EVENT::CloseDown) {
+                            panelSawCloseDown = true;
+                            p.consume();
+                        }
                     }
                     panelLoopEnded = true;
                 });
@@ -329,6 +335,7 @@ TEST(Threads, TheProgramEndsWhenTheMainProcedureReturnsClosingOtherThreadsWindow
     d.press("Panel");
     ASSERT_TRUE(d.finish());
     EXPECT_TRUE(d.ended());
+    EXPECT_TRUE(panelSawCloseDown);
     EXPECT_TRUE(panelLoopEnded);
 }
 
@@ -404,4 +411,112 @@ TEST(Keys, AlertKeysSubstitutionAndTheKeyCodeOfTheThread) {
     d.close();
     ASSERT_TRUE(d.finish());
     EXPECT_EQ(alertCodes, (std::vector<int>{0x52D, KEY::LeftClick}));
+}
+
+TEST(EventLoop, SpinRangeRefusesInputAndTellsTheDirection) {
+    long copies = 5;
+    std::vector<int> details;
+    rt::Driver d;
+    d.start([&] {
+        rt::Window w(uitest::window("Spin", {control(1, ControlKind::Spin, "", [&](auto& c) {
+                                        c.rangeLow = 1;
+                                        c.rangeHigh = 9;
+                                    })}));
+        w.bind(1, rt::bindLong("LOC:Copies", copies));
+        w.open();
+        while (w.accept())
+            if (w.event() == EVENT::Rejected) details.push_back(w.eventDetail());
+    });
+    d.waitWindow("Spin");
+    d.type(1, "12");
+    d.type(1, "0");
+    d.type(1, "9");
+    d.close();
+    ASSERT_TRUE(d.finish());
+    EXPECT_EQ(details, (std::vector<int>{1, -1}));
+    EXPECT_EQ(copies, 9);
+}
+
+TEST(EventLoop, ResizingRaisesSizedAndKeepsTheMinimumSize) {
+    std::vector<Seen> seen;
+    rt::Driver d;
+    d.start([&] {
+        rt::Window w(uitest::window("Sizes", {}));
+        w.open();
+        w.setProp(0, PROP::MinWidth, 200);
+        w.setProp(0, PROP::MinHeight, 150);
+        while (w.accept())
+            seen.emplace_back(w.event(), w.field());
+    });
+    d.waitWindow("Sizes");
+    rt::Input resize;
+    resize.kind = rt::Input::Kind::Resize;
+    resize.number = 120;
+    resize.number2 = 400;
+    d.active()->postInput(resize);
+    d.settle();
+    EXPECT_EQ(d.active()->position(0).width, 200);
+    EXPECT_EQ(d.active()->position(0).height, 400);
+    d.close();
+    ASSERT_TRUE(d.finish());
+    EXPECT_NE(std::find(seen.begin(), seen.end(), Seen(EVENT::Sized, 0)), seen.end());
+}
+
+TEST(Threads, YieldingInALongLoopLetsTheOtherThreadRun) {
+    bool panelRan = false;
+    int rounds = 0;
+    rt::Driver d;
+    d.start([&] {
+        rt::Window w(uitest::window("Main", {control(1, ControlKind::Button, "Work")}));
+        w.open();
+        while (w.accept()) {
+            if (w.event() != EVENT::Accepted) continue;
+            rt::start([&] { panelRan = true; });
+            while (!panelRan && rounds < 1000) {
+                ++rounds;
+                rt::yieldEvents();
+            }
+        }
+    });
+    d.waitWindow("Main");
+    d.press("Work");
+    d.close();
+    ASSERT_TRUE(d.finish());
+    EXPECT_TRUE(panelRan);
+    EXPECT_EQ(rounds, 1);
+}
+
+TEST(EventLoop, ARequiredEntryFailsOnlyWhenItShowsNoText) {
+    struct Case {
+        const char* picture;
+        const char* typed;
+        bool completes;
+    };
+    for (Case c : {Case{"@n6.2", "0", true}, Case{"@n6.2b", "0", false}, Case{"@s10", "   ", false},
+                   Case{"@s10", "x", true}}) {
+        bool completed = false, rejected = false;
+        rt::Driver d;
+        d.start([&] {
+            rt::Window w(uitest::window("Req", {control(1, ControlKind::Entry, "",
+                                                        [&](auto& s) {
+                                                            s.picture = c.picture;
+                                                            s.required = true;
+                                                        }),
+                                                control(2, ControlKind::Button, "OK")}));
+            w.open();
+            while (w.accept()) {
+                if (w.event() == EVENT::Accepted && w.field() == 2) w.select(0);
+                if (w.event() == EVENT::Completed) completed = true;
+                if (w.event() == EVENT::Rejected && w.field() == 1 && w.acceptAllActive() == false)
+                    rejected = true;
+            }
+        });
+        d.waitWindow("Req");
+        d.type(1, c.typed);
+        d.press("OK");
+        d.close();
+        ASSERT_TRUE(d.finish());
+        EXPECT_EQ(completed, c.completes) << c.picture << " " << c.typed;
+        EXPECT_EQ(rejected, !c.completes) << c.picture << " " << c.typed;
+    }
 }

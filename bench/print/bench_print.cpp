@@ -1,0 +1,105 @@
+// Label pages (thirty four-line labels each) written as page files, and page files printed
+// into a PDF file: pages per second.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "runtime/print/printer.h"
+#include "runtime/print/report.h"
+#include "runtime/qt/page_painter.h"
+#include "runtime/qt/print_backend.h"
+
+namespace {
+
+constexpr int kPages = 1000;
+constexpr int kLabelsPerPage = 30;
+
+struct LabelData {
+    int number = 0;
+};
+
+rt::ReportControl line(int id, int y, rt::ValueSource value) {
+    rt::ReportControl c;
+    c.id = id;
+    c.kind = rt::ControlKind::String;
+    c.at = {344, y, 0, 156};
+    c.picture = "s30";
+    c.value = std::move(value);
+    return c;
+}
+
+rt::ReportStructure labelSheet(const LabelData& data) {
+    rt::ReportStructure s;
+    s.area = {250, 500, 8500, 10000};
+    rt::ReportBand label;
+    label.id = 1;
+    label.at = {0, 0, 2625, 1000};
+    label.minHeight = 1000;
+    label.controls.push_back(line(2, 115, [&] { return rt::Value("Northwind Supplies"); }));
+    label.controls.push_back(
+        line(3, 302, [&] { return rt::Value("Contact Number " + std::to_string(data.number)); }));
+    label.controls.push_back(line(4, 500, [&] { return rt::Value("1200 Main Street"); }));
+    label.controls.push_back(line(5, 698, [&] { return rt::Value("Springfield,IL 62701"); }));
+    s.details.push_back(label);
+    return s;
+}
+
+// Runs the label report; the report is left open so that its page files stay.
+void runLabels(rt::Report& report, LabelData& data) {
+    std::string error;
+    report.open(error);
+    for (data.number = 1; data.number <= kPages * kLabelsPerPage; ++data.number)
+        report.print(1);
+    report.finish();
+}
+
+void BM_LabelPagesToPageFiles(benchmark::State& state) {
+    for (auto _ : state) {
+        LabelData data;
+        rt::Report report(labelSheet(data));
+        runLabels(report, data);
+        if (report.pageCount() != kPages) state.SkipWithError("wrong page count");
+        std::string error;
+        report.close(error);
+    }
+    state.counters["pages/s"] = benchmark::Counter(static_cast<double>(kPages) * state.iterations(),
+                                                   benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_LabelPagesToPageFiles)->Unit(benchmark::kMillisecond);
+
+void BM_LabelPageFilesToPdf(benchmark::State& state) {
+    rt::qt::ensureApplication();
+    LabelData data;
+    rt::Report report(labelSheet(data));
+    runLabels(report, data);
+    const std::filesystem::path pdf = report.pageFolder() / "labels.pdf";
+    rt::printer().reset();
+    rt::qt::installPrintBackend();
+    rt::printer().setPrintToFile(true);
+    rt::printer().setPrintFileName(pdf.string());
+    for (auto _ : state) {
+        std::string error;
+        if (!rt::printer().printPageFiles(report.pageFiles(), error))
+            state.SkipWithError(error.c_str());
+    }
+    state.counters["pages/s"] = benchmark::Counter(static_cast<double>(kPages) * state.iterations(),
+                                                   benchmark::Counter::kIsRate);
+    state.counters["pdf bytes"] = static_cast<double>(std::filesystem::file_size(pdf));
+    rt::printer().reset();
+    std::string error;
+    report.close(error);
+}
+BENCHMARK(BM_LabelPageFilesToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,123 @@
+// A whole report run: pages made, numbered as the preview does, printed into a PDF file
+// through TARGET:Printer, and gone once the report closes.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <thread>
+
+#include "runtime/print/page_file.h"
+#include "runtime/print/printer.h"
+#include "runtime/print/report.h"
+#include "runtime/qt/page_painter.h"
+#include "runtime/qt/print_backend.h"
+#include "tests/runtime/qt/rendered_page.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+std::string pdfInfo(const std::filesystem::path& pdf) {
+    std::string output;
+    if (std::FILE* pipe = popen(("pdfinfo '" + pdf.string() + "'").c_str(), "r")) {
+        std::array<char, 256> chunk;
+        while (std::fgets(chunk.data(), chunk.size(), pipe))
+            output += chunk.data();
+        pclose(pipe);
+    }
+    return output;
+}
+
+TEST(ReportToPdf, LabelsArePreviewedNumberedAndPrintedIntoAFile) {
+    rt::qt::ensureApplication();
+    testsupport::TempDir dir;
+    rt::printer().reset();
+    rt::qt::installPrintBackend();
+    rt::printer().setPrintToFile(true);
+    rt::printer().setPrintFileName((dir / "labels.pdf").string());
+
+    int n = 0;
+    rt::ReportStructure s;
+    s.paper = rt::kLetterPaper;
+    s.area = {250, 500, 8500, 10000};
+    rt::ReportBand label;
+    label.id = 1;
+    label.at = {0, 0, 2625, 1000};
+    rt::ReportControl name;
+    name.id = 2;
+    name.kind = rt::ControlKind::String;
+    name.at = {344, 115, 0, 0};
+    name.picture = "s30";
+    name.value = [&n] { return rt::Value("LABEL " + std::to_string(n)); };
+    label.controls.push_back(name);
+    s.details.push_back(label);
+    rt::ReportBand footer;
+    footer.id = 3;
+    footer.at = {3000, 10600, 3000, 200};
+    rt::ReportControl pageText;
+    pageText.id = 4;
+    pageText.kind = rt::ControlKind::Text;
+    pageText.text = "Page xxxxx of xxxxx";
+    footer.controls.push_back(pageText);
+    s.pageFooter = footer;
+
+    rt::Report report(s);
+    rt::PageList queue;
+    report.setPreviewQueue(&queue);
+    std::string error;
+    ASSERT_TRUE(report.open(error)) << error;
+    for (n = 1; n <= 31; ++n)
+        ASSERT_TRUE(report.print(1));
+    ASSERT_TRUE(report.finish());
+    ASSERT_EQ(queue.names.size(), 2u);
+    EXPECT_EQ(
+        rt::replaceTextInPageFile(queue.names[0], "Page xxxxx of xxxxx", "    Page 1 of 2    "),
+        rt::ReplaceResult::Replaced);
+    EXPECT_EQ(
+        rt::replaceTextInPageFile(queue.names[1], "Page xxxxx of xxxxx", "    Page 2 of 2    "),
+        rt::ReplaceResult::Replaced);
+    report.setPrintPreviewedPages(true);
+    ASSERT_TRUE(report.close(error)) << error;
+    rt::printer().reset();
+
+    EXPECT_NE(pdfInfo(dir / "labels.pdf").find("Pages:           2\n"), std::string::npos);
+    for (const std::string& file : queue.names)
+        EXPECT_FALSE(std::filesystem::exists(file));
+
+    // The first label of the first page stands where the engine put it.
+    const QImage first = rendered::pdfPage(dir / "labels.pdf", 100);
+    const QRect ink = rendered::inkBounds(first, QRect(0, 0, 850, 140));
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_NEAR(ink.left(), (250 + 344) / 10, 2);
+    EXPECT_GE(ink.top(), (500 + 115) / 10 - 1);
+}
+
+}  // namespace
+
+namespace {
+
+// Procedures run on application threads, not on Qt's GUI thread: pages are drawn and printed
+// from there.
+TEST(ReportToPdf, PagesPrintAndRenderFromAnApplicationThread) {
+    rt::qt::ensureApplication();
+    testsupport::TempDir dir;
+    rt::Page page;
+    rt::PageText text;
+    text.x = 1000, text.y = 1000;
+    text.text = "From a worker";
+    page.items.emplace_back(text);
+    bool printed = false;
+    QImage image;
+    std::string error;
+    std::thread worker([&] {
+        printed =
+            rt::qt::writePdf({page, page}, QString::fromStdString((dir / "t.pdf").string()), error);
+        image = rt::qt::renderPage(page, QSize(850, 1100));
+    });
+    worker.join();
+    EXPECT_TRUE(printed) << error;
+    EXPECT_NE(pdfInfo(dir / "t.pdf").find("Pages:           2\n"), std::string::npos);
+    EXPECT_FALSE(rendered::inkBounds(image, QRect(90, 90, 300, 40)).isEmpty());
+}
+
+}  // namespace
