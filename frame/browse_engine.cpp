@@ -6,6 +6,8 @@
 
 #include "frame/codes.h"
 #include "frame/globals.h"
+#include "frame/tagging.h"
+#include "records/tag_file.h"
 #include "runtime/data/errors.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/text/number_text.h"
@@ -19,6 +21,8 @@ constexpr std::size_t kLocatorLength = 30;
 
 std::vector<rt::RecordFile*> filesOf(const BrowseSheet& sheet, std::vector<rt::RecordFile*> more) {
     std::vector<rt::RecordFile*> files{sheet.file};
+    // A tagging list keeps the tag file open, so that marking each row costs one read.
+    if (sheet.tagging.table) files.push_back(&records::tagFile());
     for (rt::RecordFile* f : more)
         if (f != sheet.file) files.push_back(f);
     return files;
@@ -358,6 +362,9 @@ void BrowseProcedure::button(int control) {
         ReadHighlightedRecord();
         Call(sheet_.help, std::nullopt, Redisplay::No);
         Refresh();
+    } else if (tagButton(control)) {
+        LOC.Request = LOC.EntryRequest;
+        Refresh();
     } else if (auto own = ownButtons_.find(control); own != ownButtons_.end()) {
         ReadHighlightedRecord();
         own->second();
@@ -401,7 +408,7 @@ void BrowseProcedure::ForEachRecord(const std::function<void()>& action) {
             readFailure();
             return;
         }
-        if (!recordTaken()) continue;
+        if (!takes()) continue;
         action();
         rt::yieldEvents();
     }
@@ -425,7 +432,7 @@ bool BrowseProcedure::FindFromHighlighted(bool forward, const std::function<bool
             return false;
         }
         if (first && view_->position() == from) continue;
-        if (recordTaken() && wanted()) {
+        if (takes() && wanted()) {
             found = true;
             break;
         }
@@ -440,4 +447,58 @@ bool BrowseProcedure::FindFromHighlighted(bool forward, const std::function<bool
         window().select(sheet_.list);
     }
     return found;
+}
+
+// --- tagging ---
+
+bool BrowseProcedure::tagged() {
+    return GetTag_(sheet_.tagging.table, static_cast<long>(file().pointer())) != 0;
+}
+
+bool BrowseProcedure::takes() {
+    if (showTaggedOnly_ && !tagged()) return false;
+    return recordTaken();
+}
+
+bool BrowseProcedure::tagButton(int control) {
+    const BrowseTagging& t = sheet_.tagging;
+    if (!t.table) return false;
+    auto value = [&] {
+        return t.valueField >= 0 ? file().buf().text(t.valueField).substr(0, 10) : std::string();
+    };
+    if (control == t.tag || control == t.untag) {
+        if (rows_.empty()) return true;
+        ReadHighlightedRecord();
+        if (control == t.tag)
+            SetTag_(t.table, static_cast<long>(file().pointer()), value());
+        else
+            ClrTag_(t.table, static_cast<long>(file().pointer()));
+        UpdateRowInPlace(current_);
+        window().select(sheet_.list);
+        window().post(EVENT::ScrollDown, sheet_.list);
+    } else if (control == t.tagAll || control == t.untagAll) {
+        const bool set = control == t.tagAll;
+        ReadHighlightedRecord();
+        ForEachRecord([&] {
+            const long pointer = static_cast<long>(file().pointer());
+            if (set)
+                SetTag_(t.table, pointer, value());
+            else
+                ClrTag_(t.table, pointer);
+        });
+    } else if (control == t.nextTagged || control == t.previousTagged) {
+        if (rows_.empty()) return true;
+        ReadHighlightedRecord();
+        if (!FindFromHighlighted(control == t.nextTagged, [this] { return tagged(); }))
+            rt::message("There are no more tagged records!", "", ICON::Exclamation);
+    } else if (control == t.showTagged) {
+        showTaggedOnly_ = !showTaggedOnly_;
+        window().setProp(control, PROP::Text, showTaggedOnly_ ? t.showAllText : t.showTaggedText);
+        ReadHighlightedRecord();
+        LocateRecord(Locate::ByKeyValue);
+        window().select(sheet_.list);
+    } else {
+        return false;
+    }
+    return true;
 }

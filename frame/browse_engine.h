@@ -71,6 +71,18 @@ struct BrowseButtons {
     int help = 0;
 };
 
+// Tagging in a list: a mark column ("X" for a tagged record) and the tagging buttons, over
+// one tag table; while "show tagged only" is on, untagged records are passed over.
+struct BrowseTagging {
+    long table = 0;           // 0: no tagging
+    int valueField = -1;      // the tag value (its first 10 characters)
+    bool iconColumn = false;  // a row field after the mark: icon 1 tagged, 0 not
+    int tag = 0, untag = 0, tagAll = 0, untagAll = 0;  // buttons
+    int nextTagged = 0, previousTagged = 0;
+    int showTagged = 0;  // a toggle; its text becomes showAllText while only tagged show
+    std::string showAllText, showTaggedText;
+};
+
 struct BrowseSheet {
     rt::RecordFile* file = nullptr;
     std::string displayName;  // empty: the file's display name (warning 35)
@@ -92,6 +104,7 @@ struct BrowseSheet {
     std::vector<int> popupButtons;
     bool handleSized = false;
     std::function<void()> help;  // the Help button's procedure
+    BrowseTagging tagging;
 };
 
 class BrowseProcedure : public Procedure {
@@ -109,12 +122,14 @@ class BrowseProcedure : public Procedure {
     const std::vector<rt::Value>& rowFields(int row) const { return rows_.at(row - 1).fields; }
     const std::string& locatorText() const;
     bool selectMode() const { return LOC.EntryRequest == REQ::Select; }
+    bool showingTaggedOnly() const { return showTaggedOnly_; }
 
   protected:
     // --- hooks of a list's own logic ---
     // Judges the record just read (show-tagged-only and the like): false skips it.
     virtual bool recordTaken() { return true; }
-    // Row fields after the display columns (marks, icons, computed texts), from the buffer.
+    // Row fields after the display columns and the tag mark (icons, computed texts), from
+    // the buffer.
     virtual void extraColumns(std::vector<rt::Value>& row) { (void)row; }
     // Events the engine does not handle; answers whether the event is consumed.
     virtual bool takeOwnEvent() { return false; }
@@ -135,6 +150,9 @@ class BrowseProcedure : public Procedure {
     void UpdateRowInPlace(int row);  // rebuilds a row from the buffer (a changed mark)
     void PostNewSelection();
     void CallUpdateForm(long request);
+    // The list's scroll events and the thumb, as the user raises them.
+    void ScrollList(int event) { scroll(event); }
+    void DragThumb(int position);
     // Reads every record of the order that the record test takes (tag all, untag all).
     void ForEachRecord(const std::function<void()>& action);
     // From the highlighted row, reads on until `wanted` holds; locates that record and
@@ -185,6 +203,9 @@ class BrowseProcedure : public Procedure {
     void stepLocator(char c);
     void entryLocator();
     void button(int control);
+    bool takes();
+    bool tagged();
+    bool tagButton(int control);
 
     BrowseSheet sheet_;
     std::unique_ptr<rt::View> view_;
@@ -196,4 +217,5 @@ class BrowseProcedure : public Procedure {
     int thumb_ = 0;
     bool newSelectionPosted_ = false;
     bool failed_ = false;
+    bool showTaggedOnly_ = false;
 };

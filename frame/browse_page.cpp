@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "frame/browse_engine.h"
-#include "frame/browse_stops.h"
 #include "frame/codes.h"
 #include "frame/file_hooks.h"
+#include "frame/scroll_stops.h"
 #include "frame/warnings.h"
 #include "runtime/data/errors.h"
 #include "runtime/text/fixed_text.h"
@@ -28,6 +28,11 @@ BrowseProcedure::Row BrowseProcedure::rowFromRecord() {
     row.fields.reserve(sheet_.columns.size() + 2);
     for (int field : sheet_.columns)
         row.fields.push_back(file().buf().value(field));
+    if (sheet_.tagging.table) {
+        const bool mark = tagged();
+        row.fields.emplace_back(std::string(mark ? "X" : " "));
+        if (sheet_.tagging.iconColumn) row.fields.emplace_back(rt::Decimal(mark ? 1 : 0));
+    }
     extraColumns(row.fields);
     row.position = view_->position();
     return row;
@@ -69,7 +74,7 @@ int BrowseProcedure::FillRows(int count, bool forward) {
             skipFirst = false;
             if (view_->position() == edge) continue;
         }
-        if (!recordTaken()) continue;
+        if (!takes()) continue;
         if (static_cast<int>(rows_.size()) >= page) {
             if (forward) {
                 rows_.erase(rows_.begin());
@@ -181,7 +186,7 @@ void BrowseProcedure::LocateRecord(Locate mode) {
     int probe = 0;
     for (;;) {
         probe = view_->next();
-        if (probe != 0 || recordTaken()) break;
+        if (probe != 0 || takes()) break;
     }
     if (probe != 0 && probe != rt::FileError::RecordNotAvailable) {
         readFailure();
@@ -282,6 +287,11 @@ void BrowseProcedure::scroll(int event) {
     if (order().stops == StopKind::None) plainThumb(backward, missing);
 }
 
+void BrowseProcedure::DragThumb(int position) {
+    window().setProp(sheet_.list, PROP::VerticalThumb, position);
+    thumbDrag();
+}
+
 void BrowseProcedure::thumbDrag() {
     const int at = static_cast<int>(window().prop(sheet_.list, PROP::VerticalThumb));
     if (at <= 1) {
@@ -313,16 +323,13 @@ void BrowseProcedure::ComputeScrollStops() {
     const BrowseOrder& o = order();
     const int field = keyField(o);
     if (o.stops == StopKind::None || field < 0) return;
-    const ScrollStopRoutines& routines = ScrollStopRoutinesInUse();
-    if (o.stops == StopKind::Text && (!routines.initString || !routines.nextString)) return;
-    if (o.stops == StopKind::Number && (!routines.initReal || !routines.nextReal)) return;
     if (sheet_.quickScanStops) file().send(kQuickScanOn);
     auto readEnd = [&](bool last, rt::Value& value) {
         ResetView();
         int code;
         do {
             code = last ? view_->previous() : view_->next();
-        } while (code == 0 && !recordTaken());
+        } while (code == 0 && !takes());
         if (code == 0) value = file().buf().value(field);
         return code;
     };
@@ -341,20 +348,20 @@ void BrowseProcedure::ComputeScrollStops() {
     s.stops.clear();
     const rt::FieldDecl& decl = file().decl().fields()[field];
     if (o.stops == StopKind::Text) {
-        routines.initString(low.asText(), high.asText(), decl.size, o.stopClasses);
+        InitStringScrollStops(low.asText(), high.asText(), decl.size, o.stopClasses, 0);
         for (int i = 0; i < 100; ++i) {
-            std::string stop = routines.nextString();
+            std::string stop = NextStringScrollStop();
             stop.resize(decl.size, ' ');
             s.stops.emplace_back(std::move(stop));
         }
     } else {
-        routines.initReal(low.asNumber().toDouble(), high.asNumber().toDouble());
+        InitRealScrollStops(low.asNumber().toDouble(), high.asNumber().toDouble());
         rt::RecordBuffer scratch(file().decl());
         const bool whole = decl.type != rt::FieldType::Real &&
                            decl.type != rt::FieldType::Decimal &&
                            decl.type != rt::FieldType::PDecimal;
         for (int i = 0; i < 100; ++i) {
-            double v = routines.nextReal();
+            double v = NextRealScrollStop();
             if (whole)
                 scratch.setInteger(field, static_cast<long long>(std::trunc(v)));
             else

@@ -7,6 +7,8 @@
 #include "engine_fixture.h"
 #include "frame/globals.h"
 #include "frame/program_end.h"
+#include "frame/scroll_stops.h"
+#include "frame/tagging.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -161,6 +163,66 @@ TEST_F(BrowseEngineTest, ThumbLocatesOnItsScrollStopAndFollowsTheHighlight) {
     driver.thumb(rt::ControlName{rt::ControlName::By::Number, et::kList, {}}, 0);
     EXPECT_EQ(page(driver), names({1, 2, 3, 4, 5}));
     EXPECT_EQ(driver.active()->prop(et::kList, PROP::VerticalThumb), 0);
+}
+
+TEST_F(BrowseEngineTest, TextScrollStopsSpreadTheThumbOverTheNames) {
+    et::makeItems({"ADAMS", "BAKER", "CLARK", "DAVIS", "EVANS", "FOX",  "GREEN",
+                   "HILL",  "JONES", "KING",  "LEWIS", "MOORE", "NASH", "OWEN",
+                   "PRICE", "REED",  "SCOTT", "TODD",  "WEST",  "YOUNG"});
+    et::listOptions().nameStops = StopKind::Text;
+    start();
+    InitStringScrollStops("ADAMS", "YOUNG", 10, 1, 0);
+    std::string stop;
+    for (int i = 0; i < 50; ++i)
+        stop = NextStringScrollStop();  // stop 50
+    driver.thumb(rt::ControlName{rt::ControlName::By::Number, et::kList, {}}, 50);
+    const std::string first = highlightedName(driver);
+    EXPECT_GE(rt::compareText(first, stop), 0);
+    EXPECT_EQ(highlighted(driver), 1);
+    EXPECT_THAT(first, testing::AnyOf("KING", "LEWIS", "MOORE", "NASH"));
+    driver.key("Ctrl+Home");
+    // Stop 1 is the low key's first four letters ("ADAM"), below ADAMS: stop 2 is the first
+    // at or above it.
+    EXPECT_EQ(driver.active()->prop(et::kList, PROP::VerticalThumb), 2);
+}
+
+TEST_F(BrowseEngineTest, TaggingMarksRowsAndShowTaggedOnlyPassesOverTheOthers) {
+    et::makeItems(et::numberedNames(20));
+    et::listOptions().tagTable = TAG::Contacts;
+    start();
+    driver.press("Tag");  // N01 tagged, the highlight moves on
+    EXPECT_EQ(highlightedName(driver), "N02");
+    driver.key("Down");
+    driver.press("Tag");  // N03
+    EXPECT_EQ(et::marks(driver), "X X  ");
+    driver.key("Ctrl+End");
+    driver.press("Tag");  // N20: the last row stays highlighted
+    EXPECT_EQ(et::marks(driver), "    X");
+
+    driver.key("Ctrl+Home");
+    driver.key("Down");
+    driver.press("Next Tagged");
+    EXPECT_EQ(highlightedName(driver), "N03");
+    driver.press("Next Tagged");
+    EXPECT_EQ(highlightedName(driver), "N20");
+    driver.press("Next Tagged");
+    ASSERT_EQ(dialogText(), "");  // a message box: its caption is empty
+    EXPECT_EQ(driver.backend().pendingDialogs()[0]->text, "There are no more tagged records!");
+    driver.answer("OK");
+
+    driver.press("Show Tagged");
+    EXPECT_THAT(page(driver), ElementsAre("N01", "N03", "N20"));
+    EXPECT_EQ(driver.text(rt::ControlName{rt::ControlName::By::Number, et::kShowTagged, {}}),
+              "Show All");
+    EXPECT_EQ(highlightedName(driver), "N20");
+    driver.key("Up");
+    driver.press("Untag");  // N03; the highlight moves on to N20
+    driver.press("Show All");
+    EXPECT_EQ(page(driver), names({16, 17, 18, 19, 20}));
+    EXPECT_EQ(et::marks(driver), "    X");
+    driver.key("Ctrl+Home");
+    EXPECT_EQ(et::marks(driver), "X    ");
+    EXPECT_EQ(CountTags_(TAG::Contacts), 2);
 }
 
 TEST_F(BrowseEngineTest, ChangingTheTabKeepsTheHighlightedRecordAtTheTop) {

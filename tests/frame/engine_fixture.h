@@ -58,7 +58,8 @@ inline std::vector<std::string> numberedNames(int count) {
 
 // List controls.
 inline constexpr int kList = 1, kInsert = 2, kChange = 3, kDelete = 4, kSelect = 5, kClose = 6,
-                     kTabs = 7, kTabName = 8, kTabNum = 9, kEntry = 10, kOwn = 11;
+                     kTabs = 7, kTabName = 8, kTabNum = 9, kEntry = 10, kOwn = 11, kTag = 12,
+                     kUntag = 13, kTagAll = 14, kNextTagged = 15, kShowTagged = 16;
 
 inline const rt::WindowSpec& listWindow() {
     static const rt::WindowSpec spec = [] {
@@ -81,8 +82,8 @@ inline const rt::WindowSpec& listWindow() {
         add(kTabName, rt::ControlKind::Tab, "By Name", kTabs);
         add(kTabNum, rt::ControlKind::Tab, "By Number", kTabs);
         rt::ControlSpec* list = add(kList, rt::ControlKind::List, "");
-        list->at = {5, 20, 150, 50};  // 5 rows of 10 dialog units
-        list->format = "50L@s10@30R@n5@";
+        list->at = {5, 20, 150, 50};              // 5 rows of 10 dialog units
+        list->format = "50L@s10@30R@n5@10L@s1@";  // name, number, tag mark
         list->listFlags = 0x800;
         add(kInsert, rt::ControlKind::Button, "&Insert");
         add(kChange, rt::ControlKind::Button, "&Change");
@@ -93,6 +94,11 @@ inline const rt::WindowSpec& listWindow() {
         entry->use = "ITM:NAME";
         entry->picture = "@s10";
         add(kOwn, rt::ControlKind::Button, "Own");
+        add(kTag, rt::ControlKind::Button, "Tag");
+        add(kUntag, rt::ControlKind::Button, "Untag");
+        add(kTagAll, rt::ControlKind::Button, "Tag All");
+        add(kNextTagged, rt::ControlKind::Button, "Next Tagged");
+        add(kShowTagged, rt::ControlKind::Button, "Show Tagged");
         return w;
     }();
     return spec;
@@ -190,6 +196,8 @@ struct ListOptions {
     StopKind numberStops = StopKind::Number;
     std::string nameFilter;
     bool quickScan = false;
+    StopKind nameStops = StopKind::None;
+    long tagTable = 0;
     std::function<void(BrowseProcedure&)> own;  // the Own button's action
     // Called after the engine handled an event of the Change or Insert button.
     std::function<void(BrowseProcedure&)> afterUpdate;
@@ -212,8 +220,7 @@ class ItemList : public BrowseProcedure {
         s.list = kList;
         s.tabs = kTabs;
         s.columns = {kName, kNum};
-        BrowseOrder byName =
-            BrowseOrder::keyed(kKeyName, o.nameLocator, StopKind::None, o.nameFilter);
+        BrowseOrder byName = BrowseOrder::keyed(kKeyName, o.nameLocator, o.nameStops, o.nameFilter);
         byName.entryControl = kEntry;
         s.orders = {byName, BrowseOrder::keyed(kKeyNum, LocatorKind::None, o.numberStops)};
         s.quickScanFills = o.quickScan;
@@ -223,6 +230,17 @@ class ItemList : public BrowseProcedure {
         s.buttons.select = kSelect;
         s.buttons.close = kClose;
         s.updateForm = [] { UpdateItem(); };
+        if (o.tagTable) {
+            s.tagging.table = o.tagTable;
+            s.tagging.valueField = kName;
+            s.tagging.tag = kTag;
+            s.tagging.untag = kUntag;
+            s.tagging.tagAll = kTagAll;
+            s.tagging.nextTagged = kNextTagged;
+            s.tagging.showTagged = kShowTagged;
+            s.tagging.showAllText = "Show All";
+            s.tagging.showTaggedText = "Show Tagged";
+        }
         return s;
     }
 
@@ -250,6 +268,16 @@ inline std::vector<std::string> page(rt::Driver& d) {
     const int rows = c->rows ? c->rows->rowCount() : 0;
     for (int r = 1; r <= rows; ++r)
         out.emplace_back(rt::clip(w->rowTexts(kList, r).at(0)));
+    return out;
+}
+
+// The tag marks of the rows.
+inline std::string marks(rt::Driver& d) {
+    std::string out;
+    rt::Window* w = d.active();
+    const rt::ControlState* c = w->control(kList);
+    for (int r = 1; r <= (c->rows ? c->rows->rowCount() : 0); ++r)
+        out += w->rowTexts(kList, r).at(2).substr(0, 1);
     return out;
 }
 
