@@ -22,6 +22,7 @@
 // Own logic goes into the hooks below (record test, extra row columns, own events) and into
 // buttons registered with OnButton.
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -182,7 +183,8 @@ class BrowseProcedure : public Procedure {
 
     int visible();
     int keyField(const BrowseOrder& o) const;
-    int FillRows(int count, bool forward);
+    int FillRows(int count, bool forward, bool fromEdge = true);
+    void refreshPage(Refill mode, bool probeRead);
     Row rowFromRecord();
     void setHighlight(int row);
     void enableRowControls(bool on);
@@ -209,7 +211,7 @@ class BrowseProcedure : public Procedure {
 
     BrowseSheet sheet_;
     std::unique_ptr<rt::View> view_;
-    std::vector<Row> rows_;
+    std::deque<Row> rows_;
     std::vector<OrderState> orders_;
     std::map<int, std::function<void()>> ownButtons_;
     int current_ = 0;
