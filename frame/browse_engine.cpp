@@ -82,6 +82,11 @@ void BrowseProcedure::setUpWindow() {
         window().setProp(b.select, PROP::Disable, 1);
         if (!sheet_.selectStaysVisible) window().setProp(b.select, PROP::Hide, 1);
     }
+    if (sheet_.resizable) {
+        window().setProp(0, PROP::MinWidth, window().prop(0, PROP::Width));
+        window().setProp(0, PROP::MinHeight, window().prop(0, PROP::Height));
+        InitWindowResizer(resizer_, window(), RESIZE::ByControlType);
+    }
     const int list = sheet_.list;
     window().addAlertKey(list, KEY::LeftDoubleClick);
     if (b.insert) window().addAlertKey(list, KEY::Insert);
@@ -161,10 +166,14 @@ bool BrowseProcedure::takeEvent() {
                 Refresh();
                 break;
             case EVENT::Sized:
-                if (sheet_.handleSized) {
+                if (sheet_.resizable) ResizeWindowControls(resizer_);
+                if (sheet_.handleSized || sheet_.resizable) {
                     LOC.RefreshPending = 1;
                     Refresh();
                 }
+                break;
+            case EVENT::CloseDown:
+                if (sheet_.resizable) KillWindowResizer(resizer_);
                 break;
             default:
                 break;

@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "frame/procedure.h"
+#include "frame/window_resizer.h"
 #include "runtime/data/view.h"
 #include "runtime/text/value.h"
 
@@ -103,7 +104,10 @@ struct BrowseSheet {
     // texts: the standard menu.
     std::string popupText, popupTextEmpty;
     std::vector<int> popupButtons;
-    bool handleSized = false;
+    bool handleSized = false;  // EVENT::Sized refreshes the page for the new height
+    // The window resizer keeps the controls in proportion (and the page follows the size);
+    // the window cannot be made smaller than it opened.
+    bool resizable = false;
     std::function<void()> help;  // the Help button's procedure
     BrowseTagging tagging;
 };
@@ -220,4 +224,5 @@ class BrowseProcedure : public Procedure {
     bool newSelectionPosted_ = false;
     bool failed_ = false;
     bool showTaggedOnly_ = false;
+    WindowResizerData resizer_;
 };

@@ -181,6 +181,11 @@ void FormProcedure::setUpWindow() {
                 break;
         }
     }
+    if (sheet_.resizable) {
+        window().setProp(0, PROP::MinWidth, window().prop(0, PROP::Width));
+        window().setProp(0, PROP::MinHeight, window().prop(0, PROP::Height));
+        InitWindowResizer(resizer_, window(), RESIZE::ByControlType);
+    }
     if (sheet_.history)
         for (int control : sheet_.dittoControls)
             window().addAlertKey(control, KEY::CtrlQuote);
@@ -199,18 +204,29 @@ bool FormProcedure::takeEvent() {
         case EVENT::CloseWindow:
         case EVENT::CloseDown:
             if (confirmClose()) return true;
+            if (event == EVENT::CloseDown && sheet_.resizable) KillWindowResizer(resizer_);
             break;
         case EVENT::Completed:
             complete();
             return true;
         case EVENT::Sized:
-            if (sheet_.handleSized) {
+            if (sheet_.resizable) ResizeWindowControls(resizer_);
+            if (sheet_.handleSized || sheet_.resizable) {
                 LOC.RefreshPending = 1;
                 SyncWindow();
             }
             break;
+        case EVENT::NewSelection:
+        case EVENT::TabChanging:
+        case EVENT::Selected:
+            if (sheet_.tabs && control == sheet_.tabs) SyncWindow();
+            break;
         case EVENT::Accepted:
             if (control == 0) break;
+            if (sheet_.tabs && control == sheet_.tabs) {
+                SyncWindow();
+                break;
+            }
             if (control == sheet_.okButton) {
                 if (LOC.EntryRequest == REQ::Insert || LOC.EntryRequest == REQ::Change)
                     window().acceptAll();

@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "frame/procedure.h"
+#include "frame/window_resizer.h"
 #include "runtime/data/record_buffer.h"
 
 enum class CaptionStyle {
@@ -84,7 +85,11 @@ struct FormSheet {
     // Names of the keys without duplicates in warning 24, as the form spells them (key index,
     // text); a key not listed is named by its declaration.
     std::vector<std::pair<int, std::string>> duplicateKeyTexts;
-    bool handleSized = false;
+    bool handleSized = false;  // EVENT::Sized redisplays the window
+    // The window resizer keeps the controls in proportion; the window cannot be made smaller
+    // than it opened.
+    bool resizable = false;
+    int tabs = 0;  // a sheet whose tab changes redisplay the window
 };
 
 class FormProcedure : public Procedure {
@@ -133,4 +138,5 @@ class FormProcedure : public Procedure {
     FormSheet sheet_;
     std::optional<rt::RecordBuffer> copy_;
     bool added_ = false;
+    WindowResizerData resizer_;
 };

@@ -225,6 +225,22 @@ TEST_F(BrowseEngineTest, TaggingMarksRowsAndShowTaggedOnlyPassesOverTheOthers) {
     EXPECT_EQ(CountTags_(TAG::Contacts), 2);
 }
 
+TEST_F(BrowseEngineTest, AResizedListPagesForItsNewHeight) {
+    et::makeItems(et::numberedNames(20));
+    et::listOptions().resizable = true;
+    start();
+    driver.key("Down");
+    rt::Input grow;
+    grow.kind = rt::Input::Kind::Resize;
+    grow.number = 200;
+    grow.number2 = 240;
+    driver.active()->postInput(grow);
+    driver.settle();
+    EXPECT_GT(driver.active()->visibleRows(et::kList), 5);
+    EXPECT_EQ(static_cast<int>(page(driver).size()), driver.active()->visibleRows(et::kList));
+    EXPECT_EQ(highlightedName(driver), "N02");  // relocated on the highlighted record
+}
+
 TEST_F(BrowseEngineTest, ChangingTheTabKeepsTheHighlightedRecordAtTheTop) {
     et::makeItems({"E", "D", "C", "B", "A", "F", "G"});  // numbered 1..7
     start();

@@ -198,6 +198,7 @@ struct ListOptions {
     bool quickScan = false;
     StopKind nameStops = StopKind::None;
     long tagTable = 0;
+    bool resizable = false;
     std::function<void(BrowseProcedure&)> own;  // the Own button's action
     // Called after the engine handled an event of the Change or Insert button.
     std::function<void(BrowseProcedure&)> afterUpdate;
@@ -230,6 +231,7 @@ class ItemList : public BrowseProcedure {
         s.buttons.select = kSelect;
         s.buttons.close = kClose;
         s.updateForm = [] { UpdateItem(); };
+        s.resizable = o.resizable;
         if (o.tagTable) {
             s.tagging.table = o.tagTable;
             s.tagging.valueField = kName;
