@@ -218,8 +218,11 @@ bool FormProcedure::takeEvent() {
             break;
         case EVENT::NewSelection:
         case EVENT::TabChanging:
+            if (sheet_.tabs && control == sheet_.tabs) SyncWindow();
+            break;
         case EVENT::Selected:
             if (sheet_.tabs && control == sheet_.tabs) SyncWindow();
+            lookup(control, true);
             break;
         case EVENT::Accepted:
             if (control == 0) break;
@@ -237,6 +240,8 @@ bool FormProcedure::takeEvent() {
                 PostCloseWindow();
             } else if (control == sheet_.helpButton && sheet_.help) {
                 Call(sheet_.help);
+            } else {
+                lookup(control, false);
             }
             break;
         default:
@@ -345,4 +350,19 @@ void FormProcedure::recall() {
     const rt::RecordBuffer& saved = sheet_.history->record(file().decl());
     file().buf().setValue(field, saved.value(field));
     window().display();
+}
+
+bool FormProcedure::lookup(int control, bool entrySelected) {
+    for (const FormLookup& l : sheet_.lookups) {
+        if (l.control != control || l.onEntry != entrySelected || !l.selectList) continue;
+        if (l.onEntry) {
+            if (l.prepare) l.prepare();
+            if (l.file && l.key >= 0 && l.file->get(l.key) == 0) return true;
+        }
+        const long answer = CallLookup(l.selectList);
+        if ((answer == RESP::Completed || !l.takeOnlyWhenCompleted) && l.take) l.take();
+        SyncWindow();
+        return true;
+    }
+    return false;
 }

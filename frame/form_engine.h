@@ -63,6 +63,21 @@ class FieldHistory {
     std::optional<rt::RecordBuffer> record_;
 };
 
+// A lookup of the form: a select list called from a button, or when an entry gains the focus
+// and its value is not found by key in the other file. The list's answer is only tested: the
+// form's own response is kept.
+struct FormLookup {
+    int control = 0;       // the lookup button, or the entry
+    bool onEntry = false;  // true: when the entry gains the focus
+    // Lookup on entry: the file and key read first (the file must be one of the form's).
+    rt::RecordFile* file = nullptr;
+    int key = -1;
+    std::function<void()> prepare;  // puts the form's value into the key fields
+    std::function<void()> selectList;
+    std::function<void()> take;  // copies the chosen values into the form
+    bool takeOnlyWhenCompleted = true;
+};
+
 struct FormSheet {
     rt::RecordFile* file = nullptr;
     std::string displayName;  // in captions and warning 35; empty: the file's display name
@@ -90,6 +105,7 @@ struct FormSheet {
     // than it opened.
     bool resizable = false;
     int tabs = 0;  // a sheet whose tab changes redisplay the window
+    std::vector<FormLookup> lookups;
 };
 
 class FormProcedure : public Procedure {
@@ -134,6 +150,7 @@ class FormProcedure : public Procedure {
     void completeChange();
     bool confirmClose();
     void recall();
+    bool lookup(int control, bool entrySelected);
 
     FormSheet sheet_;
     std::optional<rt::RecordBuffer> copy_;

@@ -264,6 +264,37 @@ TEST_F(FormEngineTest, AFailedUpdateOffersRetryAndNoClosesAfterTheSaveQuestion) 
     EXPECT_THAT(records(), testing::ElementsAre("A/1"));
 }
 
+TEST_F(FormEngineTest, LookupOnEntryCallsTheSelectListOnlyForAValueNotFound) {
+    et::makeItems({});
+    et::makeCodes({"AA", "BB", "CC"});
+    et::formOptions().codeLookup = true;
+    auto focusCode = [&] {
+        rt::Input in;
+        in.kind = rt::Input::Kind::Focus;
+        in.control = et::kFormCode;
+        driver.active()->postInput(in);
+        driver.settle();
+    };
+    et::formOptions().prime = [] { et::items().buf().setText(et::kCode, "BB"); };
+    startForm(REQ::Insert);
+    focusCode();
+    EXPECT_EQ(driver.active()->title(), "Adding a ITEMS Record");  // found: no list
+    driver.press("Cancel");
+    driver.finish();
+
+    et::formOptions().prime = [] { et::items().buf().setText(et::kCode, "BX"); };
+    startForm(REQ::Insert);
+    focusCode();
+    driver.waitWindow("Browse Items");  // the select list, on the first code after BX
+    EXPECT_EQ(et::highlightedName(driver), "CC");
+    driver.press("&Select");
+    driver.waitWindow("Adding a ITEMS Record");
+    EXPECT_EQ(rt::clip(driver.text(number(et::kFormCode))), "CC");
+    driver.press("Cancel");  // the lookup's answer did not complete the form
+    driver.settle();
+    EXPECT_EQ(response, RESP::Cancelled);
+}
+
 TEST_F(FormEngineTest, RequiredEntryStopsTheAcceptAllPass) {
     et::makeItems({});
     startForm(REQ::Insert);
