@@ -183,6 +183,7 @@ class BrowseProcedure : public Procedure {
     struct OrderState {
         std::string locator;  // at most 30 characters
         std::vector<rt::Value> stops;
+        bool filterIgnored = false;  // it could not be opened; warned once
     };
 
     int visible();
@@ -194,6 +195,8 @@ class BrowseProcedure : public Procedure {
     void enableRowControls(bool on);
     void readFailure();
     void viewError();
+    void openView();
+    const std::string& filterOf(const BrowseOrder& o) const;
     int selectedOrder();
     void ComputeScrollStops();
     void thumbFromStops();

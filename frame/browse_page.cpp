@@ -92,13 +92,30 @@ int BrowseProcedure::FillRows(int count, bool forward, bool fromEdge) {
     return count;
 }
 
+// OPEN of the view; when it fails (a filter that does not compile), the warning says that
+// the filter is ignored, and so it is: the view opens without it.
+void BrowseProcedure::openView() {
+    if (view_->open() == 0) return;
+    viewError();
+    if (!view_->filter().empty()) {
+        if (order_ >= 1) orders_[order_ - 1].filterIgnored = true;
+        view_->setFilter({});
+        view_->open();
+    }
+}
+
+const std::string& BrowseProcedure::filterOf(const BrowseOrder& o) const {
+    static const std::string none;
+    return order_ >= 1 && orders_[order_ - 1].filterIgnored ? none : o.filter;
+}
+
 void BrowseProcedure::ResetView() {
     view_->close();
     const BrowseOrder& o = order();
     int code = o.key >= 0 ? file().set(o.key) : file().set();
-    view_->setFilter(o.filter);
+    view_->setFilter(filterOf(o));
     if (code != 0) viewError();
-    if (view_->open() != 0) viewError();
+    openView();
 }
 
 void BrowseProcedure::setHighlight(int row) {
@@ -189,9 +206,9 @@ void BrowseProcedure::LocateRecord(Locate mode) {
     } else {
         code = file().set();
     }
-    view_->setFilter(o.filter);
+    view_->setFilter(filterOf(o));
     if (code != 0) viewError();
-    if (view_->open() != 0) viewError();
+    openView();
     rows_.clear();
     current_ = 0;
     // The probe and the page fill after it are one run of sequential reads.

@@ -397,6 +397,15 @@ TEST_F(BrowseEngineTest, FilterAndQuickScanPassOnlyTheRecordsTheFilterTakes) {
     EXPECT_THAT(page(driver), ElementsAre("N16", "N17", "N18", "N19", "N20"));
 }
 
+TEST_F(BrowseEngineTest, AFilterThatCannotOpenIsReportedAndIgnored) {
+    et::makeItems(et::numberedNames(20));
+    et::listOptions().nameFilter = "ITM:NUM >";
+    start();
+    ASSERT_EQ(dialogText(), "View Open Error");
+    driver.answer("OK");
+    EXPECT_EQ(page(driver), names({1, 2, 3, 4, 5}));
+}
+
 TEST_F(BrowseEngineTest, AReadErrorShowsItsWarningAndClosesTheList) {
     et::makeItems(et::numberedNames(20));
     et::listOptions().own = [](BrowseProcedure&) { et::items().close(); };
