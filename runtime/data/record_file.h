@@ -5,6 +5,7 @@
 // the thread's last error.
 
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <string_view>
 
@@ -45,8 +46,9 @@ class RecordFile {
     // Key by name (without regard to case); throws std::out_of_range when there is none.
     int key(std::string_view name) const;
 
-    // The file name on disk for this thread's instance (NAME); set it before OPEN or CREATE
-    // to use another name than the declared one.
+    // The file name on disk (NAME): the declared one unless setName gave another; a new name
+    // holds for every thread from its next OPEN, CREATE, BUILD or REMOVE on. An open
+    // instance keeps the name it was opened with.
     std::string name();
     void setName(std::string name);
 
@@ -100,8 +102,12 @@ class RecordFile {
     detail::FileInstance& instance();
 
   private:
+    detail::FileInstance& instanceNamed();  // instance() with the current name, when closed
+
     FileDecl decl_;
     std::size_t slot_;
+    mutable std::mutex nameMutex_;
+    std::string name_;
 };
 
 // A field of a record file, looked up once by name: reads and writes this thread's buffer.

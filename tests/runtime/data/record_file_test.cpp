@@ -333,6 +333,20 @@ TEST_F(RecordFileTest, BytesIsTheFileSizeBeforeAReadAndTheRecordSizeAfter) {
     EXPECT_EQ(people.name(), "PEOPLE.KVF");
 }
 
+TEST_F(RecordFileTest, AFileOpenedForReadingRefusesWrites) {
+    ASSERT_EQ(add("Ann", "Rome", 1), 0);
+    people.close();
+    ASSERT_EQ(people.open(rt::ACCESS::ReadOnly | rt::ACCESS::DenyNone), 0);
+    people.set();
+    ASSERT_EQ(people.next(), 0);
+    people.buf().setText("PEO:CITY", "Oslo");
+    EXPECT_EQ(people.put(), rt::FileError::AccessDenied);
+    EXPECT_EQ(add("Bob", "Oslo", 2), rt::FileError::AccessDenied);
+    people.close();
+    EXPECT_EQ(people.next(), rt::FileError::FileNotOpen);
+    EXPECT_EQ(people.get(0), rt::FileError::FileNotOpen);
+}
+
 TEST_F(RecordFileTest, RemoveNeedsAClosedFile) {
     EXPECT_EQ(people.remove(), rt::FileError::FileAlreadyOpen);
     people.close();

@@ -1,0 +1,117 @@
+#include "runtime/qt/qt_control_widgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "runtime/qt/micr_e13b.h"
+#include "runtime/qt/page_painter.h"
+#include "runtime/ui/codes.h"
+
+namespace rt::qt {
+
+RegionWidget::RegionWidget(QWidget* parent, int number, std::function<void(Input)> send)
+    : QWidget(parent), number_(number), send_(std::move(send)) {
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void RegionWidget::mousePressEvent(QMouseEvent* event) {
+    Input in;
+    in.kind = Input::Kind::Click;
+    in.control = number_;
+    in.key = event->button() == Qt::RightButton    ? KEY::RightClick
+             : event->button() == Qt::MiddleButton ? KEY::CenterClick
+                                                   : KEY::LeftClick;
+    send_(in);
+}
+
+void RegionWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    Input in;
+    in.kind = Input::Kind::Click;
+    in.control = number_;
+    in.key = event->button() == Qt::RightButton ? KEY::RightDoubleClick : KEY::LeftDoubleClick;
+    send_(in);
+}
+
+namespace {
+
+constexpr double kScreenDpi = 96.0;
+constexpr int kMicrMargin = 3;
+
+}  // namespace
+
+EntryWidget::EntryWidget(QWidget* parent) : QLineEdit(parent) {}
+
+void EntryWidget::setMicr(bool micr) {
+    if (micr == micr_) return;
+    micr_ = micr;
+    update();
+}
+
+int EntryWidget::micrX(int index) const {
+    return kMicrMargin + static_cast<int>(index * kMicrPitch * kScreenDpi / 1000.0);
+}
+
+void EntryWidget::paintEvent(QPaintEvent* event) {
+    if (!micr_) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QPainter p(this);
+    p.fillRect(rect(), palette().base());
+    p.setPen(palette().color(QPalette::Mid));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    const double scale = kScreenDpi / 1000.0;
+    const double top = (height() - kMicrHeight * scale) / 2.0;
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(palette().color(QPalette::Text));
+    const QString shown = text();
+    for (int i = 0; i < shown.size(); ++i) {
+        const MicrGlyph* glyph = micrGlyph(shown[i].toLatin1());
+        if (!glyph) continue;
+        for (const auto& polygon : glyph->polygons) {
+            QPolygonF outline;
+            for (const MicrPoint& point : polygon)
+                outline << QPointF(micrX(i) + point.x * scale, top + point.y * scale);
+            p.drawPolygon(outline);
+        }
+    }
+    if (hasFocus()) {
+        p.setPen(palette().color(QPalette::Text));
+        int x = micrX(cursorPosition());
+        p.drawLine(x, 2, x, height() - 3);
+    }
+}
+
+ImageWidget::ImageWidget(QWidget* parent) : QWidget(parent) {}
+
+void ImageWidget::setPicture(const QImage& picture) {
+    picture_ = picture;
+    pageFile_.clear();
+    page_ = QImage();
+    update();
+}
+
+void ImageWidget::setPageFile(const std::string& file) {
+    if (file == pageFile_) return;
+    pageFile_ = file;
+    page_ = QImage();
+    update();
+}
+
+void ImageWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (!pageFile_.empty()) {
+        if (page_.size() != size()) {
+            std::string error;
+            if (!renderPageFile(pageFile_, size(), page_, error)) page_ = QImage();
+        }
+        if (!page_.isNull()) p.drawImage(0, 0, page_);
+        return;
+    }
+    if (picture_.isNull()) return;
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(rect(), picture_);
+}
+
+}  // namespace rt::qt
