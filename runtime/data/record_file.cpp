@@ -48,13 +48,20 @@ RecordFile::RecordFile(FileDecl decl)
     : decl_(std::move(decl)), slot_(nextSlot++), name_(decl_.diskName()) {}
 
 RecordFile::~RecordFile() {
+    ended_.reset();
     InstanceTable* table = instances(false);
     if (table && slot_ < table->files.size()) table->files[slot_].reset();
 }
 
 detail::FileInstance& RecordFile::instance() {
     InstanceTable* t = instances();
-    if (!t) throw std::logic_error(decl_.label() + ": used while its thread ends");
+    if (!t) {
+        // The thread's instances are gone (its end, or the program's exit for the main
+        // thread): a closed instance answers every operation with "File Not Open".
+        std::call_once(endedOnce_,
+                       [this] { ended_ = std::make_unique<detail::FileInstance>(decl_); });
+        return *ended_;
+    }
     auto& table = t->files;
     if (slot_ >= table.size()) table.resize(slot_ + 1);
     if (!table[slot_]) table[slot_] = std::make_unique<detail::FileInstance>(decl_);

@@ -5,6 +5,7 @@
 // the thread's last error.
 
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -108,6 +109,8 @@ class RecordFile {
     std::size_t slot_;
     mutable std::mutex nameMutex_;
     std::string name_;
+    std::once_flag endedOnce_;
+    std::unique_ptr<detail::FileInstance> ended_;
 };
 
 // A field of a record file, looked up once by name: reads and writes this thread's buffer.
