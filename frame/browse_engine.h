@@ -13,14 +13,16 @@
 //           s.list = 1;
 //           s.columns = {PAY::PAYTO.index()};
 //           s.orders = {BrowseOrder::keyed(PAY::KEYPAYTO, LocatorKind::Step)};
-//           s.buttons = {.insert = 2, .change = 3, .remove = 4, .select = 5, .close = 6};
+//           s.buttons.insert = 2;   // and change, remove, select, close
 //           s.updateForm = [] { UpdatePayee(); };
 //           return s;
 //       }
 //   };
 //
 // Own logic goes into the hooks below (record test, extra row columns, own events) and into
-// buttons registered with OnButton.
+// buttons registered with OnButton. The list's refresh is Refresh(), not the frame's
+// SyncWindow (which only redisplays): call it after own work that changes what the list shows.
+// The list control's structure needs listFlags 0x800 for typed characters to reach locators.
 
 #include <deque>
 #include <functional>
