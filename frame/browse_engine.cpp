@@ -128,7 +128,9 @@ void BrowseProcedure::assignLocator() {
 }
 
 void BrowseProcedure::Refresh() {
-    if (window().acceptAllActive() || failed_) return;
+    // Once Select or Close has read the highlighted record for the caller, events still
+    // queued (a new selection posted with the double-click) must not overwrite it.
+    if (window().acceptAllActive() || failed_ || handedBack_) return;
     const int old = order_;
     order_ = selectedOrder();
     if (order_ != old) clearLocator();
@@ -217,6 +219,7 @@ bool BrowseProcedure::takeEvent() {
 
 void BrowseProcedure::newSelection() {
     newSelectionPosted_ = false;
+    if (handedBack_) return;
     if (rt::keyCode() == KEY::RightClick) {
         popupMenu();
         return;
@@ -349,10 +352,12 @@ void BrowseProcedure::button(int control) {
     if (control == b.select) {
         ReadHighlightedRecord();
         LOC.Response = RESP::Completed;
+        handedBack_ = true;
         PostCloseWindow();
     } else if (control == b.close) {
         ReadHighlightedRecord();
         LOC.Response = RESP::Cancelled;
+        handedBack_ = true;
         PostCloseWindow();
     } else if (control == b.insert) {
         ReadHighlightedRecord();

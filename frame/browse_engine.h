@@ -229,5 +229,6 @@ class BrowseProcedure : public Procedure {
     bool newSelectionPosted_ = false;
     bool failed_ = false;
     bool showTaggedOnly_ = false;
+    bool handedBack_ = false;  // Select or Close read the record the caller gets
     WindowResizerData resizer_;
 };

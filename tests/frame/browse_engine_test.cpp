@@ -344,6 +344,33 @@ TEST_F(BrowseEngineTest, PopupMenuPressesTheButtonOfTheItemChosen) {
     driver.press("Cancel");
 }
 
+TEST_F(BrowseEngineTest, DoubleClickOpensTheFormInBrowseModeAndSelectsInSelectMode) {
+    et::makeItems(et::numberedNames(3));
+    long response = 0;
+    std::string chosen;
+    start([&] {
+        et::BrowseItems();
+        GLO::Request = REQ::Select;
+        et::BrowseItems();
+        response = GLO::Response;
+        chosen = rt::clip(et::items().buf().text(et::kName));
+    });
+    const rt::ControlName list{rt::ControlName::By::Number, et::kList, {}};
+    driver.click(list, 3, "DoubleClick");
+    driver.waitWindow("Changing a ITEMS Record");
+    EXPECT_EQ(
+        rt::clip(driver.text(rt::ControlName{rt::ControlName::By::Number, et::kFormName, {}})),
+        "N03");
+    driver.press("Cancel");
+    driver.waitWindow("Browse Items");
+    driver.press("Close");
+    driver.settle();
+    driver.click(list, 2, "DoubleClick");  // the select list
+    driver.settle();
+    EXPECT_EQ(response, RESP::Completed);
+    EXPECT_EQ(chosen, "N02");
+}
+
 struct SelectOutcome {
     long response = 0;
     std::string name;
