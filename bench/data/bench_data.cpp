@@ -7,6 +7,7 @@
 #include <sqlite3.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
@@ -172,13 +173,15 @@ double scanRaw(const std::string& name, int key, long& count) {
 }
 
 void reportScan(benchmark::State& state, rt::RecordFile& file, int key) {
-    double ours = 0, raw = 0;
+    // The best of the rounds on each side: the machine may be busy with other work.
+    double ours = 1e9, raw = 1e9;
     long count = 0, rawCount = 0;
     long rssBefore = maxRssKb();
     for (auto _ : state) {
-        ours = scanOurs(file, key, count);
-        raw = scanRaw(file.name(), key, rawCount);
-        state.SetIterationTime(ours);
+        double mine = scanOurs(file, key, count);
+        ours = std::min(ours, mine);
+        raw = std::min(raw, scanRaw(file.name(), key, rawCount));
+        state.SetIterationTime(mine);
     }
     state.counters["records"] = static_cast<double>(count);
     state.counters["us_per_record"] = ours * 1e6 / static_cast<double>(count);
@@ -338,8 +341,8 @@ void BM_GuardedUpdates(benchmark::State& state) {
     state.counters["x_raw"] = ours / raw;
 }
 
-BENCHMARK(BM_ScanByLastName)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ScanKeyWith20Values)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScanByLastName)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScanKeyWith20Values)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StepwiseReadsByLastName)
     ->UseManualTime()
     ->Iterations(3)

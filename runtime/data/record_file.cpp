@@ -271,6 +271,9 @@ std::int64_t RecordFile::records() {
 std::int64_t RecordFile::bytes() {
     detail::FileInstance& f = instanceNamed();
     if (f.readSinceOpen) return decl_.recordSize();
+    // An open file's size is that of its records: progress counted in record sizes then
+    // reaches the whole file at its last record, whatever room the keys take on disk.
+    if (f.isOpen()) return records() * decl_.recordSize();
     std::error_code ec;
     auto size = std::filesystem::file_size(f.name, ec);
     return ec ? 0 : static_cast<std::int64_t>(size);

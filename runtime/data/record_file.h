@@ -88,7 +88,9 @@ class RecordFile {
 
     int send(std::string_view command);  // "QUICKSCAN=on", "QUICKSCAN=off", "Recover=<s>"
     std::int64_t records();
-    std::int64_t bytes();     // the file's size before the first read, the record's size after
+    // Before the first read after OPEN the size of all records (records() times the record
+    // size; the size on disk while closed), after a read the size of one record.
+    std::int64_t bytes();
     bool duplicate(int key);  // would the buffer's values duplicate another record's in key?
     bool duplicate();         // ... in any key without duplicates
     int empty();

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QPushButton>
 
+#include "runtime/print/page_file.h"
 #include "runtime/qt/qt_control_widgets.h"
 #include "runtime/qt/qt_fonts.h"
 #include "runtime/qt/qt_list.h"
@@ -12,6 +13,7 @@
 #include "runtime/ui/codes.h"
 #include "runtime/ui/dialogs.h"
 #include "tests/runtime/qt/qt_test_support.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -228,6 +230,40 @@ TEST(QtWindowTest, ResizingAResizableWindowTellsTheModel) {
     std::vector<std::pair<int, int>> want = {
         {EVENT::OpenWindow, 0}, {EVENT::Sized, 0}, {EVENT::CloseWindow, 0}};
     EXPECT_EQ(log.take(), want);
+}
+
+TEST(QtWindowTest, ImageShowsAPageFileScaledToFit) {
+    testsupport::TempDir dir;
+    std::string file = (dir.path() / "page1.tpg").string();
+    rt::Page page;
+    rt::PageBox box;
+    box.width = page.width / 2;
+    box.height = page.height / 2;
+    box.fill = rt::kBlack;
+    page.items.push_back(box);
+    std::string error;
+    ASSERT_TRUE(rt::writePageFile(file, page, error)) << error;
+
+    std::atomic<rt::Window*> window{nullptr};
+    qttest::QtSession session;
+    session.start([&] {
+        rt::WindowSpec spec = simpleWindow("Preview");
+        spec.controls.push_back(control(2, ControlKind::Image, "", {10, 5, 85, 70}));
+        rt::Window w(spec);
+        w.open();
+        w.setProp(2, PROP::PageFile, file);
+        window = &w;
+        runWindow(w);
+    });
+    ASSERT_NE(session.shownWindow(window), nullptr);
+    session.settle();
+    QWidget* image = session.backend().controlWidget(window, 2);
+    ASSERT_NE(image, nullptr);
+    QImage shot = image->grab().toImage();
+    int w = shot.width(), h = shot.height();
+    EXPECT_EQ(shot.pixelColor(w / 4, h / 4), QColor(Qt::black));
+    EXPECT_EQ(shot.pixelColor(3 * w / 4, 3 * h / 4), QColor(Qt::white));
+    EXPECT_EQ(shot.pixelColor(3 * w / 4, h / 4), QColor(Qt::white));
 }
 
 // A program that opens a window and closes it on its first timer event.
