@@ -120,6 +120,34 @@ TEST_F(StartUpTest, ProductNameOfTheFirstRecordIsShownAndARightClickClosesTheInt
     EXPECT_EQ(ProgramExitCode(), 0);
 }
 
+TEST_F(StartUpTest, IntroClosesOnAnyMouseClickOrItsFirstTimerButNotOnAKey) {
+    const char* const clicks[] = {"LeftClick", "DoubleClick", "RightClick"};
+    for (const char* click : clicks) {
+        SCOPED_TRACE(click);
+        rt::Driver run;
+        run.start(&ProgramMain);
+        ASSERT_NE(run.active(), nullptr);
+        EXPECT_EQ(run.active()->prop(0, PROP::Timer), 300);  // 3 seconds
+        run.click(rt::ControlName{rt::ControlName::By::Number, 1, {}}, 0, click);
+        ASSERT_NE(run.active(), nullptr);
+        EXPECT_EQ(run.active()->title(), kTitle);
+        run.close();
+        ASSERT_TRUE(run.finish());
+    }
+    // A key is no click: the intro stays until its timer fires.
+    driver.start(&ProgramMain);
+    driver.key("Enter");
+    driver.key("Space");
+    ASSERT_NE(driver.active(), nullptr);
+    EXPECT_EQ(driver.active()->spec().label, "P1$WINDOW");
+    driver.timer();
+    ASSERT_NE(driver.active(), nullptr);
+    EXPECT_EQ(driver.active()->title(), kTitle);
+    driver.close();
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(ProgramExitCode(), 0);
+}
+
 TEST_F(StartUpTest, ButtonsWithoutTheirProcedureAreDisabledAndTheOthersCallIt) {
     registerStandIn("ZipCode");
     driver.start(&ProgramMain);
