@@ -16,6 +16,7 @@
 #include "frame/procedure_registry.h"
 #include "frame/program_end.h"
 #include "frame/program_main.h"
+#include "records/config.h"
 #include "records/plf.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/driver.h"
@@ -98,9 +99,11 @@ TEST_F(StartUpTest, FirstStartInAnEmptyFolderShowsABlankNameAndLeavesEmptyFiles)
     for (const char* name : {"PLF.KVF", "CONFIG.KVF"}) {
         EXPECT_TRUE(std::filesystem::exists(dir / name)) << name;
     }
-    EXPECT_EQ(PLF.open(), 0);
-    EXPECT_EQ(PLF.records(), 0);
-    PLF.close();
+    for (rt::RecordFile* file : {&PLF, &CONFIG}) {
+        EXPECT_EQ(file->open(), 0) << file->name();
+        EXPECT_EQ(file->records(), 0) << file->name();
+        file->close();
+    }
     ASSERT_EQ(launches.size(), 1u);  // the chime
     EXPECT_EQ(launches[0].request, "C:\\WINDOWS\\MEDIA\\Chimes.wav");
 }
