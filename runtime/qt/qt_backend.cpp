@@ -1,0 +1,300 @@
+#include "runtime/qt/qt_backend.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <map>
+#include <mutex>
+#include <set>
+#include <variant>
+
+#include "runtime/qt/qt_dialogs.h"
+#include "runtime/qt/qt_fonts.h"
+#include "runtime/qt/qt_list.h"
+#include "runtime/qt/qt_resources.h"
+#include "runtime/qt/qt_snapshot.h"
+#include "runtime/qt/qt_window.h"
+#include "runtime/ui/codes.h"
+#include "runtime/ui/image_size.h"
+#include "runtime/ui/scheduler.h"
+
+namespace rt::qt {
+
+// One change for the GUI thread, copied on the model's thread.
+struct Update {
+    enum class Kind { Open, Close, Window, Control, Destroy, Focus, Timer, Dialog, Beep, Cursor };
+    Kind kind = Kind::Window;
+    Window* window = nullptr;
+    Window* modalParent = nullptr;
+    std::shared_ptr<WindowData> windowData;
+    std::shared_ptr<ControlData> control;
+    std::vector<ControlFlags> flags;
+    int number = 0;
+    DialogPtr dialog;
+};
+
+struct QtBackend::Impl {
+    QtBackend* self = nullptr;
+    QObject context;  // lives on the GUI thread; queued work runs through it
+    // GUI thread only
+    std::map<const Window*, std::unique_ptr<WindowView>> views;
+    std::vector<const Window*> stack;  // windows in the order they opened
+    int cursor = CURSOR::Normal;
+    // Any thread
+    std::mutex pendingMutex;
+    std::vector<Update> pending;
+    bool flushPosted = false;
+    std::mutex liveMutex;
+    std::set<Window*> live;
+
+    void post(Update u) {
+        std::lock_guard lock(pendingMutex);
+        pending.push_back(std::move(u));
+        if (flushPosted) return;
+        flushPosted = true;
+        QMetaObject::invokeMethod(
+            &context, [this] { flush(); }, Qt::QueuedConnection);
+    }
+
+    void flush() {
+        std::vector<Update> work;
+        {
+            std::lock_guard lock(pendingMutex);
+            work.swap(pending);
+            flushPosted = false;
+        }
+        for (Update& u : work)
+            apply(u);
+    }
+
+    WindowView* view(const Window* w) {
+        auto it = views.find(w);
+        return it == views.end() ? nullptr : it->second.get();
+    }
+
+    QWidget* activeWidget() {
+        for (auto it = stack.rbegin(); it != stack.rend(); ++it)
+            if (WindowView* v = view(*it)) return v->topLevel();
+        return nullptr;
+    }
+
+    void apply(Update& u) {
+        WindowView* v = view(u.window);
+        switch (u.kind) {
+            case Update::Kind::Open: {
+                WindowView* parent = view(u.modalParent);
+                Window* model = u.window;
+                auto created = std::make_unique<WindowView>(
+                    *u.windowData, [this, model](Input in) { self->deliver(model, std::move(in)); },
+                    parent ? parent->topLevel() : nullptr);
+                created->show();
+                views[u.window] = std::move(created);
+                stack.push_back(u.window);
+                break;
+            }
+            case Update::Kind::Close:
+                views.erase(u.window);
+                std::erase(stack, u.window);
+                break;
+            case Update::Kind::Window:
+                if (v) {
+                    v->updateWindow(*u.windowData);
+                    v->applyFlags(u.flags);
+                }
+                break;
+            case Update::Kind::Control:
+                if (v) {
+                    v->updateControl(*u.control);
+                    v->applyFlags(u.flags);
+                }
+                break;
+            case Update::Kind::Destroy:
+                if (v) {
+                    v->destroyControl(u.number);
+                    v->applyFlags(u.flags);
+                }
+                break;
+            case Update::Kind::Focus:
+                if (v) v->focusControl(u.number);
+                break;
+            case Update::Kind::Timer:
+                if (v) v->setTimer(u.number);
+                break;
+            case Update::Kind::Dialog:
+                presentDialog(u.dialog, activeWidget());
+                break;
+            case Update::Kind::Beep:
+                QApplication::beep();
+                break;
+            case Update::Kind::Cursor:
+                if (u.number == CURSOR::Wait && cursor != CURSOR::Wait) {
+                    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+                } else if (u.number != CURSOR::Wait && cursor == CURSOR::Wait) {
+                    QGuiApplication::restoreOverrideCursor();
+                }
+                cursor = u.number;
+                break;
+        }
+    }
+};
+
+QtBackend::QtBackend() : impl_(std::make_unique<Impl>()) {
+    impl_->self = this;
+}
+
+QtBackend::~QtBackend() {
+    if (impl_->cursor == CURSOR::Wait) QGuiApplication::restoreOverrideCursor();
+}
+
+void QtBackend::windowOpened(Window& window) {
+    {
+        std::lock_guard lock(impl_->liveMutex);
+        impl_->live.insert(&window);
+    }
+    Update u;
+    u.kind = Update::Kind::Open;
+    u.window = &window;
+    // A window opened over another of the same thread keeps that one from input.
+    if (auto* mine = Scheduler::instance().windowsOfThread(window.thread());
+        mine && mine->size() > 1)
+        u.modalParent = (*mine)[mine->size() - 2];
+    u.windowData = std::make_shared<WindowData>(snapshotWindow(window, true));
+    impl_->post(std::move(u));
+}
+
+void QtBackend::windowClosed(Window& window) {
+    {
+        std::lock_guard lock(impl_->liveMutex);
+        impl_->live.erase(&window);
+    }
+    Update u;
+    u.kind = Update::Kind::Close;
+    u.window = &window;
+    impl_->post(std::move(u));
+}
+
+void QtBackend::controlChanged(Window& window, int control) {
+    Update u;
+    u.window = &window;
+    u.flags = snapshotFlags(window);
+    if (control == 0) {
+        u.kind = Update::Kind::Window;
+        u.windowData = std::make_shared<WindowData>(snapshotWindow(window, false));
+    } else {
+        u.kind = Update::Kind::Control;
+        u.control = std::make_shared<ControlData>(snapshotControl(window, control));
+    }
+    impl_->post(std::move(u));
+}
+
+void QtBackend::controlCreated(Window& window, int control) {
+    controlChanged(window, control);
+}
+
+void QtBackend::controlDestroyed(Window& window, int control) {
+    Update u;
+    u.kind = Update::Kind::Destroy;
+    u.window = &window;
+    u.number = control;
+    u.flags = snapshotFlags(window);
+    impl_->post(std::move(u));
+}
+
+void QtBackend::focusChanged(Window& window, int control) {
+    Update u;
+    u.kind = Update::Kind::Focus;
+    u.window = &window;
+    u.number = control;
+    impl_->post(std::move(u));
+}
+
+void QtBackend::timerChanged(Window& window, int hundredths) {
+    Update u;
+    u.kind = Update::Kind::Timer;
+    u.window = &window;
+    u.number = hundredths;
+    impl_->post(std::move(u));
+}
+
+int QtBackend::visibleRows(const Window& window, int control) {
+    const ControlState* c = window.control(control);
+    if (!c) return 0;
+    DialogUnits units = dialogUnitsOf(uiFont(window.spec().font));
+    QFont font = uiFont(c->spec.font, window.spec().font);
+    bool headers = std::any_of(c->listFormat.columns.begin(), c->listFormat.columns.end(),
+                               [](const ListColumn& col) { return !col.header.empty(); });
+    return listRowsThatFit(font, units.y(c->spec.at.height) - 2 * kListFrameWidth, headers);
+}
+
+std::optional<std::pair<int, int>> QtBackend::pictureSize(const std::string& file,
+                                                          const std::string& bytes) {
+    std::optional<std::pair<int, int>> pixels;
+    if (!bytes.empty()) {
+        pixels = pictureSizeFromBytes(bytes);
+    } else if (auto path = findResource(file)) {
+        QImageReader reader(QString::fromStdString(path->string()));
+        QSize size = reader.size();
+        if (size.isValid()) {
+            pixels = std::pair<int, int>(size.width(), size.height());
+        } else {
+            QFile f(QString::fromStdString(path->string()));
+            if (f.open(QIODevice::ReadOnly))
+                pixels = pictureSizeFromBytes(f.read(64 * 1024).toStdString());
+        }
+    }
+    if (!pixels) return std::nullopt;
+    // Natural sizes are given in the dialog units of the standard window font.
+    DialogUnits units = dialogUnitsOf(uiFont(Font{}));
+    return std::pair<int, int>(units.duX(pixels->first), units.duY(pixels->second));
+}
+
+void QtBackend::showDialog(const DialogPtr& dialog) {
+    Update u;
+    u.kind = Update::Kind::Dialog;
+    u.dialog = dialog;
+    impl_->post(std::move(u));
+}
+
+void QtBackend::beep(int) {
+    Update u;
+    u.kind = Update::Kind::Beep;
+    impl_->post(std::move(u));
+}
+
+void QtBackend::setCursor(int cursor) {
+    Update u;
+    u.kind = Update::Kind::Cursor;
+    u.number = cursor;
+    impl_->post(std::move(u));
+}
+
+QWidget* QtBackend::windowWidget(const Window* window) const {
+    WindowView* v = impl_->view(window);
+    return v ? v->topLevel() : nullptr;
+}
+
+QWidget* QtBackend::clientArea(const Window* window) const {
+    WindowView* v = impl_->view(window);
+    return v ? v->canvas() : nullptr;
+}
+
+QWidget* QtBackend::controlWidget(const Window* window, int control) const {
+    WindowView* v = impl_->view(window);
+    return v ? v->controlWidget(control) : nullptr;
+}
+
+QAction* QtBackend::controlAction(const Window* window, int control) const {
+    WindowView* v = impl_->view(window);
+    return v ? v->controlAction(control) : nullptr;
+}
+
+void QtBackend::deliver(Window* window, Input input) {
+    {
+        std::lock_guard lock(impl_->liveMutex);
+        if (!impl_->live.count(window)) return;
+    }
+    window->postInput(std::move(input));
+}
+
+}  // namespace rt::qt

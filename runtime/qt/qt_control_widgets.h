@@ -1,0 +1,45 @@
+#pragma once
+// Widgets of the control kinds Qt has no widget for: the mouse region and the picture.
+// Internal to rt_qt.
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "runtime/ui/window.h"
+
+namespace rt::qt {
+
+// A region: invisible, it reports mouse clicks on its area.
+class RegionWidget : public QWidget {
+  public:
+    RegionWidget(QWidget* parent, int number, std::function<void(Input)> send);
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    int number_;
+    std::function<void(Input)> send_;
+};
+
+// An image: a picture file or BLOB scaled to the control, or a report page drawn to fit.
+class ImageWidget : public QWidget {
+  public:
+    explicit ImageWidget(QWidget* parent);
+    void setPicture(const QImage& picture);
+    void setPageFile(const std::string& file);
+    const QImage& picture() const { return picture_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QImage picture_;
+    std::string pageFile_;
+    QImage page_;  // the page drawn at the widget's size
+};
+
+}  // namespace rt::qt

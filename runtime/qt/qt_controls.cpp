@@ -1,0 +1,601 @@
+// The controls of a window view: one widget per control kind, kept in step with the model's
+// copies, with the user's clicks, choices and typing sent back as model input.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <algorithm>
+
+#include "runtime/qt/qt_control_widgets.h"
+#include "runtime/qt/qt_list.h"
+#include "runtime/qt/qt_resources.h"
+#include "runtime/qt/qt_window.h"
+#include "runtime/qt/qt_window_parts.h"
+#include "runtime/text/codepage.h"
+#include "runtime/text/number_text.h"
+#include "runtime/text/picture.h"
+#include "runtime/ui/popup_menu.h"
+
+namespace rt::qt {
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(cp1252ToUtf8(s));
+}
+
+std::string cp(const QString& s) {
+    return utf8ToCp1252(s.toStdString());
+}
+
+QColor colourOf(int rgb) {
+    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+Qt::Alignment horizontal(Align a, Qt::Alignment fallback) {
+    switch (a) {
+        case Align::Left:
+            return Qt::AlignLeft;
+        case Align::Center:
+            return Qt::AlignHCenter;
+        case Align::Right:
+        case Align::Decimal:
+            return Qt::AlignRight;
+        default:
+            return fallback;
+    }
+}
+
+// Plain text of a label: "&" marks no mnemonic here, "&&" is one "&".
+QString labelText(const std::string& text) {
+    return qs(withoutMnemonic(text));
+}
+
+bool isEditKind(ControlKind k) {
+    return k == ControlKind::Entry || k == ControlKind::Text || k == ControlKind::Spin ||
+           k == ControlKind::Combo;
+}
+
+}  // namespace
+
+QFont WindowView::fontFor(const ControlData& data) const {
+    return uiFont(data.spec.font, window_.spec.font);
+}
+
+QWidget* WindowView::containerFor(const ControlData& data) const {
+    if (data.spec.toolbar && toolbar_) return toolbar_;
+    return canvas_;
+}
+
+QRect WindowView::controlRect(const ControlData& data, QWidget* widget) const {
+    Rect at = data.spec.at;
+    if (data.spec.toolbar && at.width == 0 && at.height == 0) {
+        // Tool buttons without a place sit side by side in the order they were declared.
+        at = {1, 2, 19, 17};
+        for (int n : order_) {
+            if (n == data.spec.number) break;
+            const ControlData* other = this->data(n);
+            if (other && other->spec.toolbar) at.x += 19;
+        }
+    }
+    QRect r = units_.rect(at);
+    if (widget && (r.width() <= 0 || r.height() <= 0)) {
+        QSize hint = widget->sizeHint();
+        if (r.width() <= 0) r.setWidth(std::max(1, hint.width()));
+        if (r.height() <= 0) r.setHeight(std::max(1, hint.height()));
+    }
+    return r;
+}
+
+QWidget* WindowView::createWidget(const ControlData& data) {
+    const int n = data.spec.number;
+    QWidget* parent = containerFor(data);
+    auto press = [this, n] {
+        Input in;
+        in.kind = Input::Kind::Press;
+        in.control = n;
+        send_(in);
+    };
+    QWidget* w = nullptr;
+    switch (data.spec.kind) {
+        case ControlKind::Button:
+            if (data.spec.toolbar) {
+                auto* b = new QToolButton(parent);
+                b->setAutoRaise(false);
+                b->setFocusPolicy(Qt::NoFocus);
+                QObject::connect(b, &QToolButton::clicked, b, press);
+                w = b;
+            } else {
+                auto* b = new QPushButton(parent);
+                b->setAutoDefault(false);
+                QObject::connect(b, &QPushButton::clicked, b, press);
+                w = b;
+            }
+            break;
+        case ControlKind::Entry:
+            w = new QLineEdit(parent);
+            break;
+        case ControlKind::Text: {
+            auto* t = new QPlainTextEdit(parent);
+            t->setTabChangesFocus(true);
+            w = t;
+            break;
+        }
+        case ControlKind::String:
+        case ControlKind::Prompt: {
+            auto* l = new QLabel(parent);
+            l->setTextFormat(Qt::PlainText);
+            w = l;
+            break;
+        }
+        case ControlKind::Check: {
+            auto* b = new QCheckBox(parent);
+            QObject::connect(b, &QCheckBox::clicked, b, press);
+            w = b;
+            break;
+        }
+        case ControlKind::Option:
+        case ControlKind::Group:
+            w = new QGroupBox(parent);
+            break;
+        case ControlKind::Radio: {
+            auto* b = new QRadioButton(parent);
+            b->setAutoExclusive(false);  // the option's choice in the model decides
+            QObject::connect(b, &QRadioButton::clicked, b, press);
+            w = b;
+            break;
+        }
+        case ControlKind::Spin: {
+            auto* s = new QSpinBox(parent);
+            s->setKeyboardTracking(false);
+            s->setAccelerated(true);
+            // The arrows step the value: that is typing a new value into the spin box.
+            QObject::connect(s, &QSpinBox::valueChanged, s, [this, n, s](int) {
+                if (s->property("rtUpdating").toBool()) return;
+                commitEdit(n);
+            });
+            w = s;
+            break;
+        }
+        case ControlKind::Combo:
+        case ControlKind::DropList: {
+            auto* c = new QComboBox(parent);
+            c->setEditable(data.spec.kind == ControlKind::Combo);
+            c->setInsertPolicy(QComboBox::NoInsert);
+            QObject::connect(c, &QComboBox::activated, c, [this, n, c](int index) {
+                if (c->lineEdit()) c->lineEdit()->setModified(false);
+                Input in;
+                in.kind = Input::Kind::Choose;
+                in.control = n;
+                in.number = index + 1;
+                send_(in);
+            });
+            w = c;
+            break;
+        }
+        case ControlKind::List:
+            w = new ListView(parent, n, [this](Input in) { send_(std::move(in)); });
+            break;
+        case ControlKind::Sheet: {
+            auto* t = new QTabWidget(parent);
+            QObject::connect(t->tabBar(), &QTabBar::tabBarClicked, t, [this, t](int index) {
+                QVariantList tabs = t->property("rtTabs").toList();
+                if (index < 0 || index >= tabs.size()) return;
+                Input in;
+                in.kind = Input::Kind::Press;
+                in.control = tabs[index].toInt();
+                send_(in);
+            });
+            w = t;
+            break;
+        }
+        case ControlKind::Tab:
+            return nullptr;  // a page of its sheet; its controls lie on the client area
+        case ControlKind::Panel:
+        case ControlKind::Box:
+        case ControlKind::Line: {
+            auto* f = new QFrame(parent);
+            f->setAttribute(Qt::WA_TransparentForMouseEvents);
+            w = f;
+            break;
+        }
+        case ControlKind::Region:
+            w = new RegionWidget(parent, n, [this](Input in) { send_(std::move(in)); });
+            break;
+        case ControlKind::Image: {
+            auto* image = new ImageWidget(parent);
+            image->setAttribute(Qt::WA_TransparentForMouseEvents);
+            w = image;
+            break;
+        }
+        case ControlKind::Progress: {
+            auto* p = new QProgressBar(parent);
+            p->setRange(0, 100);
+            p->setTextVisible(false);
+            w = p;
+            break;
+        }
+        case ControlKind::Menu:
+        case ControlKind::Item:
+            return nullptr;
+    }
+    w->setProperty("rtControl", n);
+    w->installEventFilter(keys_);
+    for (QWidget* child : w->findChildren<QWidget*>()) {
+        if (!child->property("rtControl").isValid()) child->setProperty("rtControl", n);
+        child->installEventFilter(keys_);
+    }
+    w->raise();
+    return w;
+}
+
+void WindowView::createMenuEntry(Item& item) {
+    const ControlData& d = item.data;
+    const int n = d.spec.number;
+    QMenu* parentMenu = nullptr;
+    if (auto it = items_.find(d.spec.parent); it != items_.end()) parentMenu = it->second.menu;
+    if (d.spec.kind == ControlKind::Menu) {
+        item.menu =
+            parentMenu ? parentMenu->addMenu(qs(d.spec.text)) : menuBar()->addMenu(qs(d.spec.text));
+        item.action = item.menu->menuAction();
+        return;
+    }
+    if (d.spec.separator) {
+        item.action = parentMenu ? parentMenu->addSeparator() : menuBar()->addSeparator();
+        return;
+    }
+    QAction* a =
+        parentMenu ? parentMenu->addAction(qs(d.spec.text)) : menuBar()->addAction(qs(d.spec.text));
+    a->setCheckable(d.spec.checkItem);
+    QObject::connect(a, &QAction::triggered, a, [this, n] {
+        Input in;
+        in.kind = Input::Kind::Press;
+        in.control = n;
+        send_(in);
+    });
+    item.action = a;
+}
+
+void WindowView::updateControl(const ControlData& data) {
+    const int n = data.spec.number;
+    auto it = items_.find(n);
+    bool fresh = it == items_.end();
+    if (fresh) {
+        it = items_.emplace(n, Item{}).first;
+        order_.push_back(n);
+        it->second.data = data;
+        if (data.spec.kind == ControlKind::Menu || data.spec.kind == ControlKind::Item) {
+            createMenuEntry(it->second);
+        } else {
+            it->second.widget = createWidget(data);
+        }
+    } else {
+        it->second.data = data;
+    }
+    applyControl(it->second);
+    if (data.spec.kind == ControlKind::Tab) refreshSheet(data.spec.parent);
+}
+
+void WindowView::destroyControl(int control) {
+    auto it = items_.find(control);
+    if (it == items_.end()) return;
+    Item item = it->second;
+    items_.erase(it);
+    std::erase(order_, control);
+    if (item.widget) {
+        item.widget->hide();
+        item.widget->deleteLater();
+    }
+    if (item.menu) {
+        item.menu->deleteLater();
+    } else if (item.action) {
+        item.action->deleteLater();
+    }
+    if (item.data.spec.kind == ControlKind::Tab) refreshSheet(item.data.spec.parent);
+}
+
+void WindowView::applyGeometry(Item& item) {
+    if (!item.widget) return;
+    QRect r = controlRect(item.data, item.widget);
+    if (item.data.spec.kind == ControlKind::Line) {
+        // A line is drawn in the middle of a thin strip.
+        if (r.height() <= 2 && r.width() >= r.height()) r.setHeight(2);
+        if (r.width() <= 2 && r.height() > r.width()) r.setWidth(2);
+    }
+    item.widget->setGeometry(r);
+}
+
+void WindowView::applyColours(const Item& item) {
+    QWidget* w = item.widget;
+    const ControlSpec& s = item.data.spec;
+    QPalette pal = QApplication::palette(w);
+    int colour = s.font.color;
+    if (colour != kDefaultColor) {
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            pal.setColor(role, colourOf(colour));
+    }
+    bool fill = s.background != kDefaultColor && !s.transparent;
+    if (fill) {
+        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            pal.setColor(role, colourOf(s.background));
+    }
+    w->setPalette(pal);
+    switch (s.kind) {
+        case ControlKind::String:
+        case ControlKind::Prompt:
+        case ControlKind::Check:
+        case ControlKind::Radio:
+        case ControlKind::Group:
+        case ControlKind::Option:
+        case ControlKind::Box:
+        case ControlKind::Panel:
+            w->setAutoFillBackground(fill);
+            break;
+        default:
+            break;
+    }
+}
+
+void WindowView::applyControl(Item& item) {
+    const ControlData& d = item.data;
+    const ControlSpec& s = d.spec;
+    if (item.action) {
+        if (!s.separator && s.kind == ControlKind::Item) item.action->setText(qs(s.text));
+        if (item.menu) item.menu->setTitle(qs(s.text));
+        item.action->setVisible(!s.hidden);
+        item.action->setEnabled(d.enabled);
+        if (s.checkItem) item.action->setChecked(d.checked);
+        return;
+    }
+    QWidget* w = item.widget;
+    if (!w) return;
+    w->setFont(fontFor(d));
+    applyColours(item);
+    w->setToolTip(qs(s.tip));
+    if (auto cursor = loadCursor(s.cursor)) {
+        w->setCursor(*cursor);
+    } else {
+        w->unsetCursor();
+    }
+    Qt::Alignment align = horizontal(s.align, Qt::AlignLeft);
+    switch (s.kind) {
+        case ControlKind::Button: {
+            auto* b = static_cast<QAbstractButton*>(w);
+            QIcon icon = loadIcon(s.icon);
+            b->setIcon(icon);
+            QString text = qs(s.text).trimmed();
+            b->setText(s.toolbar && !icon.isNull() ? QString() : text);
+            QRect r = controlRect(d, w);
+            int side = std::max(8, std::min(r.width(), r.height()) - 6);
+            if (!icon.isNull()) b->setIconSize(QSize(side, side));
+            if (auto* push = qobject_cast<QPushButton*>(w)) push->setDefault(s.isDefault);
+            break;
+        }
+        case ControlKind::Entry: {
+            auto* e = static_cast<QLineEdit*>(w);
+            if (!e->isModified()) e->setText(qs(d.shown));
+            e->setReadOnly(s.readOnly);
+            PictureInfo info = describePicture(s.picture);
+            e->setMaxLength(!s.picture.empty() && info.width > 0 ? info.width : 32767);
+            Qt::Alignment fallback =
+                info.kind == PictureKind::Number ? Qt::AlignRight : Qt::AlignLeft;
+            e->setAlignment(horizontal(s.align, fallback) | Qt::AlignVCenter);
+            if (s.upper) {
+                QObject::disconnect(e, &QLineEdit::textEdited, nullptr, nullptr);
+                QObject::connect(e, &QLineEdit::textEdited, e, [e](const QString& text) {
+                    int at = e->cursorPosition();
+                    e->setText(text.toUpper());
+                    e->setCursorPosition(at);
+                    e->setModified(true);
+                });
+            }
+            break;
+        }
+        case ControlKind::Text: {
+            auto* t = static_cast<QPlainTextEdit*>(w);
+            if (!t->document()->isModified()) {
+                t->setPlainText(qs(d.shown));
+                t->document()->setModified(false);
+            }
+            t->setReadOnly(s.readOnly);
+            break;
+        }
+        case ControlKind::String:
+        case ControlKind::Prompt: {
+            auto* l = static_cast<QLabel*>(w);
+            l->setText(labelText(d.bound ? d.shown : s.text));
+            l->setAlignment(align | Qt::AlignVCenter);
+            break;
+        }
+        case ControlKind::Check: {
+            auto* b = static_cast<QCheckBox*>(w);
+            b->setText(qs(s.text));
+            b->setChecked(d.checked);
+            break;
+        }
+        case ControlKind::Radio: {
+            auto* b = static_cast<QRadioButton*>(w);
+            b->setText(qs(s.text));
+            b->setChecked(d.checked);
+            break;
+        }
+        case ControlKind::Option:
+        case ControlKind::Group:
+            static_cast<QGroupBox*>(w)->setTitle(labelText(s.text));
+            break;
+        case ControlKind::Spin: {
+            auto* sp = static_cast<QSpinBox*>(w);
+            sp->setProperty("rtUpdating", true);
+            bool ranged = s.rangeLow != s.rangeHigh;
+            sp->setRange(ranged ? static_cast<int>(s.rangeLow) : -999999999,
+                         ranged ? static_cast<int>(s.rangeHigh) : 999999999);
+            sp->setSingleStep(s.step > 0 ? static_cast<int>(s.step) : 1);
+            sp->setValue(static_cast<int>(textToNumber(d.shown).toInteger()));
+            sp->setProperty("rtShown", sp->text());
+            sp->setReadOnly(s.readOnly);
+            sp->setAlignment(horizontal(s.align, Qt::AlignRight));
+            sp->setProperty("rtUpdating", false);
+            break;
+        }
+        case ControlKind::Combo:
+        case ControlKind::DropList: {
+            auto* c = static_cast<QComboBox*>(w);
+            QStringList items;
+            for (const std::string& i : d.items)
+                items << qs(i);
+            QStringList current;
+            for (int i = 0; i < c->count(); ++i)
+                current << c->itemText(i);
+            if (items != current) {
+                c->clear();
+                c->addItems(items);
+            }
+            if (c->lineEdit()) {
+                if (!c->lineEdit()->isModified()) c->setEditText(qs(d.shown));
+            } else {
+                c->setCurrentIndex(d.choice - 1);
+            }
+            break;
+        }
+        case ControlKind::List:
+            static_cast<ListView*>(w)->setData(d, units_);
+            break;
+        case ControlKind::Sheet:
+            refreshSheet(s.number);
+            break;
+        case ControlKind::Panel: {
+            auto* f = static_cast<QFrame*>(w);
+            f->setFrameShape(QFrame::Panel);
+            f->setFrameShadow(s.bevel < 0 ? QFrame::Sunken : QFrame::Raised);
+            f->setLineWidth(std::clamp(std::abs(s.bevel), 1, 3));
+            break;
+        }
+        case ControlKind::Box: {
+            auto* f = static_cast<QFrame*>(w);
+            f->setFrameShape(QFrame::Box);
+            f->setFrameShadow(QFrame::Plain);
+            break;
+        }
+        case ControlKind::Line: {
+            auto* f = static_cast<QFrame*>(w);
+            f->setFrameShape(s.at.width >= s.at.height ? QFrame::HLine : QFrame::VLine);
+            f->setFrameShadow(QFrame::Plain);
+            break;
+        }
+        case ControlKind::Image: {
+            auto* image = static_cast<ImageWidget*>(w);
+            if (!d.pageFile.empty()) {
+                image->setPageFile(d.pageFile);
+            } else if (!d.imageBytes.empty()) {
+                image->setPicture(decodePictureBytes(d.imageBytes));
+            } else {
+                image->setPicture(loadPicture(s.icon));
+            }
+            break;
+        }
+        case ControlKind::Progress:
+            static_cast<QProgressBar*>(w)->setValue(std::clamp(d.progress, 0, 100));
+            break;
+        default:
+            break;
+    }
+    applyGeometry(item);
+    w->setEnabled(d.enabled);
+    w->setVisible(d.visible);
+}
+
+void WindowView::refreshSheet(int sheet) {
+    auto* tabs = qobject_cast<QTabWidget*>(controlWidget(sheet));
+    if (!tabs) return;
+    const ControlData* sheetData = data(sheet);
+    std::vector<const ControlData*> pages;
+    for (int n : order_) {
+        const ControlData* d = data(n);
+        if (d && d->spec.kind == ControlKind::Tab && d->spec.parent == sheet) pages.push_back(d);
+    }
+    QSignalBlocker block(tabs);
+    while (tabs->count() > static_cast<int>(pages.size())) {
+        QWidget* page = tabs->widget(tabs->count() - 1);
+        tabs->removeTab(tabs->count() - 1);
+        delete page;
+    }
+    QVariantList numbers;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        int index = static_cast<int>(i);
+        if (index >= tabs->count()) {
+            auto* page = new QWidget;
+            page->setProperty("rtControl", pages[i]->spec.number);
+            tabs->addTab(page, QString());
+        }
+        tabs->setTabText(index, qs(pages[i]->spec.text));
+        tabs->setTabVisible(index, !pages[i]->spec.hidden);
+        tabs->setTabEnabled(index, !pages[i]->spec.disabled);
+        numbers << pages[i]->spec.number;
+    }
+    tabs->setProperty("rtTabs", numbers);
+    if (sheetData && sheetData->choice >= 1 && sheetData->choice <= tabs->count())
+        tabs->setCurrentIndex(sheetData->choice - 1);
+}
+
+bool WindowView::commitEdit(int control) {
+    auto it = items_.find(control);
+    if (it == items_.end() || !it->second.widget || !isEditKind(it->second.data.spec.kind))
+        return false;
+    QWidget* w = it->second.widget;
+    QString text;
+    bool changed = false;
+    switch (it->second.data.spec.kind) {
+        case ControlKind::Entry: {
+            auto* e = static_cast<QLineEdit*>(w);
+            changed = e->isModified();
+            text = e->text();
+            e->setModified(false);
+            break;
+        }
+        case ControlKind::Text: {
+            auto* t = static_cast<QPlainTextEdit*>(w);
+            changed = t->document()->isModified();
+            text = t->toPlainText();
+            t->document()->setModified(false);
+            break;
+        }
+        case ControlKind::Spin: {
+            auto* s = static_cast<QSpinBox*>(w);
+            text = s->text();
+            changed = text != s->property("rtShown").toString();
+            s->setProperty("rtShown", text);
+            break;
+        }
+        case ControlKind::Combo: {
+            auto* c = static_cast<QComboBox*>(w);
+            if (!c->lineEdit()) return false;
+            changed = c->lineEdit()->isModified();
+            text = c->currentText();
+            c->lineEdit()->setModified(false);
+            break;
+        }
+        default:
+            return false;
+    }
+    if (!changed) return false;
+    Input in;
+    in.kind = Input::Kind::Type;
+    in.control = control;
+    in.text = cp(text);
+    send_(in);
+    return true;
+}
+
+}  // namespace rt::qt

@@ -1,0 +1,81 @@
+#include "runtime/qt/qt_fonts.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+#include "runtime/qt/page_painter.h"
+
+namespace rt::qt {
+namespace {
+
+constexpr std::string_view kDefaultFace = "MS Sans Serif";
+constexpr int kDefaultPoints = 8;
+
+std::string lowered(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    while (!out.empty() && out.back() == ' ')
+        out.pop_back();
+    return out;
+}
+
+}  // namespace
+
+QString uiFamilyFor(std::string_view face) {
+    std::string key = lowered(face);
+    if (key.empty() || key == "ms sans serif" || key == "ms shell dlg" || key == "system" ||
+        key == "ms shell dlg 2" || key == "helv")
+        return QStringLiteral("Liberation Sans");
+    if (key == "ms serif" || key == "tms rmn") return QStringLiteral("Liberation Serif");
+    if (key == "fixedsys" || key == "terminal" || key == "courier")
+        return QStringLiteral("Liberation Mono");
+    return fontFamilyFor(face);
+}
+
+QFont uiFont(const Font& font, const Font& window) {
+    std::string_view face = !font.name.empty()     ? std::string_view(font.name)
+                            : !window.name.empty() ? std::string_view(window.name)
+                                                   : kDefaultFace;
+    int points = font.size > 0 ? font.size : window.size > 0 ? window.size : kDefaultPoints;
+    QFont f(uiFamilyFor(face));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(std::max(1, mulDiv(points, 96, 72)));
+    f.setBold(font.bold || (font.name.empty() && window.bold));
+    f.setItalic(font.italic);
+    return f;
+}
+
+int mulDiv(int a, int b, int c) {
+    if (c <= 0) return 0;
+    long long p = static_cast<long long>(a) * b;
+    long long q = p >= 0 ? (p + c / 2) / c : -((-p + c / 2) / c);
+    return static_cast<int>(q);
+}
+
+DialogUnits dialogUnitsOf(const QFont& font) {
+    QFontMetrics m(font);
+    int width =
+        m.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    DialogUnits du;
+    du.charWidth = std::max(1, (width / 26 + 1) / 2);
+    du.charHeight = std::max(1, m.height());
+    return du;
+}
+
+int listRowHeight(const QFont& font) {
+    return QFontMetrics(font).height() + 2;
+}
+
+int listHeaderHeight(const QFont& font) {
+    return QFontMetrics(font).height() + 6;
+}
+
+int listRowsThatFit(const QFont& font, int height, bool headers) {
+    int rows = (height - (headers ? listHeaderHeight(font) : 0)) / listRowHeight(font);
+    return std::max(0, rows);
+}
+
+}  // namespace rt::qt

@@ -1,0 +1,45 @@
+#pragma once
+// Fonts of windows and controls, and dialog units: a window's positions are in units of a
+// quarter of its font's average character width across and an eighth of its height down.
+
+#include <QFont>
+#include <QRect>
+#include <string_view>
+
+#include "runtime/ui/window_spec.h"
+
+namespace rt::qt {
+
+// The installed family for a face: Arial, Times New Roman and Courier New go to the
+// Liberation fonts, the old dialog faces ("MS Sans Serif", "System") to the sans font, and
+// any other face to fontconfig's choice.
+QString uiFamilyFor(std::string_view face);
+
+// The font a control or window shows: `font` with the blanks filled from `window` (the
+// window's font), and those from "MS Sans Serif" 8. Sizes are points at 96 dots per inch.
+QFont uiFont(const Font& font, const Font& window = {});
+
+// a * b / c (c > 0) rounded to the nearest, halves away from zero.
+int mulDiv(int a, int b, int c);
+
+struct DialogUnits {
+    int charWidth = 6;  // average character width in pixels
+    int charHeight = 13;
+
+    int x(int du) const { return mulDiv(du, charWidth, 4); }
+    int y(int du) const { return mulDiv(du, charHeight, 8); }
+    int duX(int px) const { return mulDiv(px, 4, charWidth); }
+    int duY(int px) const { return mulDiv(px, 8, charHeight); }
+    QRect rect(const Rect& r) const { return QRect(x(r.x), y(r.y), x(r.width), y(r.height)); }
+};
+
+// The dialog units of a font (usable on any thread).
+DialogUnits dialogUnitsOf(const QFont& font);
+
+// A list's row and header heights in pixels, and how many rows fit a list of `height`
+// pixels; the backend's answer to the model and the list's painting agree through these.
+int listRowHeight(const QFont& font);
+int listHeaderHeight(const QFont& font);
+int listRowsThatFit(const QFont& font, int height, bool headers);
+
+}  // namespace rt::qt

@@ -1,0 +1,73 @@
+#include "runtime/qt/qt_keys.h"
+
+#include "runtime/text/codepage.h"
+#include "runtime/ui/codes.h"
+
+namespace rt::qt {
+namespace {
+
+int baseCode(int key) {
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return 'A' + (key - Qt::Key_A);
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) return '0' + (key - Qt::Key_0);
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12) return KEY::F1 + (key - Qt::Key_F1);
+    switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return KEY::Enter;
+        case Qt::Key_Escape:
+            return KEY::Esc;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return KEY::Tab;
+        case Qt::Key_Backspace:
+            return KEY::Backspace;
+        case Qt::Key_Space:
+            return KEY::Space;
+        case Qt::Key_PageUp:
+            return KEY::PgUp;
+        case Qt::Key_PageDown:
+            return KEY::PgDn;
+        case Qt::Key_End:
+            return KEY::End;
+        case Qt::Key_Home:
+            return KEY::Home;
+        case Qt::Key_Left:
+            return KEY::Left;
+        case Qt::Key_Up:
+            return KEY::Up;
+        case Qt::Key_Right:
+            return KEY::Right;
+        case Qt::Key_Down:
+            return KEY::Down;
+        case Qt::Key_Insert:
+            return KEY::Insert;
+        case Qt::Key_Delete:
+            return KEY::Delete;
+        case Qt::Key_Apostrophe:
+        case Qt::Key_QuoteDbl:
+            return KEY::Quote;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+KeyPress keyPressOf(const QKeyEvent& event) {
+    KeyPress k;
+    int base = baseCode(event.key());
+    if (base == 0) return k;
+    Qt::KeyboardModifiers mods = event.modifiers();
+    k.code = base;
+    if ((mods & Qt::ShiftModifier) || event.key() == Qt::Key_Backtab) k.code += KEY::ShiftMask;
+    if (mods & Qt::ControlModifier) k.code += KEY::CtrlMask;
+    if (mods & Qt::AltModifier) k.code += KEY::AltMask;
+    QString text = event.text();
+    if (text.size() == 1 && text[0].isPrint()) {
+        std::string cp = utf8ToCp1252(text.toStdString());
+        if (cp.size() == 1) k.character = cp[0];
+    }
+    return k;
+}
+
+}  // namespace rt::qt

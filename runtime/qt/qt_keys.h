@@ -1,0 +1,16 @@
+#pragma once
+// Qt key presses as the window model's key codes (KEY:: values with the Shift, Ctrl and Alt
+// masks) and the character typed.
+
+#include <QKeyEvent>
+
+namespace rt::qt {
+
+struct KeyPress {
+    int code = 0;  // 0: a key the model has no code for
+    char character = 0;
+};
+
+KeyPress keyPressOf(const QKeyEvent& event);
+
+}  // namespace rt::qt

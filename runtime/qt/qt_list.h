@@ -1,0 +1,48 @@
+#pragma once
+// The list control: a virtual list that paints the rows the model holds (one page of the
+// procedure's queue) and turns scroll keys, the wheel and the scroll bar into input for the
+// model, which raises the scroll events the procedure answers by refilling the page.
+
+#include <QAbstractScrollArea>
+#include <functional>
+
+#include "runtime/qt/qt_fonts.h"
+#include "runtime/qt/qt_snapshot.h"
+#include "runtime/ui/window.h"
+
+namespace rt::qt {
+
+inline constexpr int kListFrameWidth = 1;  // a plain one-pixel box
+
+class ListView : public QAbstractScrollArea {
+  public:
+    using Send = std::function<void(Input)>;
+    ListView(QWidget* parent, int number, Send send);
+
+    void setData(const ControlData& data, const DialogUnits& units);
+    // The row (from 1) at a point of the viewport; 0 for the header or below the rows.
+    int rowAt(QPoint point) const;
+    QRect rowRect(int row) const;  // in viewport coordinates
+    int rowCount() const { return static_cast<int>(data_.rows.size()); }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+  private:
+    void scrollAction(int action);
+    bool hasHeaders() const;
+    std::vector<std::pair<int, int>> columnSpans() const;  // x and width in pixels
+
+    int number_;
+    Send send_;
+    ControlData data_;
+    DialogUnits units_;
+    bool updating_ = false;
+};
+
+}  // namespace rt::qt

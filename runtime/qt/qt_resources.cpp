@@ -1,0 +1,233 @@
+#include "runtime/qt/qt_resources.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImageReader>
+#include <QStyle>
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <map>
+#include <mutex>
+
+#include "runtime/system/picture.h"
+#include "runtime/text/codepage.h"
+
+namespace fs = std::filesystem;
+
+namespace rt::qt {
+namespace {
+
+std::mutex gMutex;
+fs::path gFirstFolder;                                         // guarded by gMutex
+std::map<fs::path, std::map<std::string, fs::path>> gIndexes;  // folder -> lower name -> file
+
+std::string lowered(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+// "C:\ICO\CRDFLE04.ICO" -> "crdfle04.ico"; "~PC04.ICO" -> "pc04.ico".
+std::string bareName(std::string_view name) {
+    std::size_t slash = name.find_last_of("\\/:");
+    if (slash != std::string_view::npos) name.remove_prefix(slash + 1);
+    while (!name.empty() && (name.front() == '~' || name.front() == ' '))
+        name.remove_prefix(1);
+    while (!name.empty() && name.back() == ' ')
+        name.remove_suffix(1);
+    return lowered(name);
+}
+
+fs::path executableFolder() {
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? fs::path() : exe.parent_path();
+}
+
+bool isResourceFolder(const fs::path& p) {
+    std::error_code ec;
+    return fs::is_directory(p / "icons", ec) || fs::is_directory(p / "pictures", ec) ||
+           fs::is_directory(p / "cursors", ec);
+}
+
+// Every file of a resources folder by its lower-case name (two levels deep).
+const std::map<std::string, fs::path>& indexOf(const fs::path& folder) {
+    auto [it, fresh] = gIndexes.try_emplace(folder);
+    if (!fresh) return it->second;
+    std::error_code ec;
+    for (fs::recursive_directory_iterator i(folder, ec), end; !ec && i != end; i.increment(ec)) {
+        if (i.depth() > 1) {
+            i.disable_recursion_pending();
+            continue;
+        }
+        if (i->is_regular_file(ec))
+            it->second.try_emplace(lowered(i->path().filename().string()), i->path());
+    }
+    return it->second;
+}
+
+QImage fromPicture(const Picture& p) {
+    QImage image(p.width, p.height, QImage::Format_ARGB32);
+    for (int y = 0; y < p.height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < p.width; ++x)
+            line[x] = p.pixel(x, y);
+    }
+    return image;
+}
+
+// The largest image of an ICO or CUR file, or any format Qt reads.
+QImage readWithQt(const QString& file) {
+    QImageReader reader(file);
+    QImage best;
+    do {
+        QImage image = reader.read();
+        if (!image.isNull() && image.width() * image.height() > best.width() * best.height())
+            best = image;
+    } while (reader.jumpToNextImage());
+    return best;
+}
+
+bool endsWith(std::string_view s, std::string_view tail) {
+    return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
+}
+
+QString qtPath(const fs::path& p) {
+    return QString::fromStdString(p.string());
+}
+
+}  // namespace
+
+void setResourceFolder(const fs::path& folder) {
+    std::lock_guard lock(gMutex);
+    gFirstFolder = folder;
+}
+
+std::vector<fs::path> resourceFolders() {
+    std::vector<fs::path> out;
+    {
+        std::lock_guard lock(gMutex);
+        if (!gFirstFolder.empty()) out.push_back(gFirstFolder);
+    }
+    if (const char* env = std::getenv("TOVIK_RESOURCES"); env && *env) out.emplace_back(env);
+    fs::path dir = executableFolder();
+    for (int up = 0; up < 6 && !dir.empty(); ++up) {
+        if (isResourceFolder(dir / "resources")) {
+            out.push_back(dir / "resources");
+            break;
+        }
+        if (dir == dir.parent_path()) break;
+        dir = dir.parent_path();
+    }
+    std::error_code ec;
+    out.push_back(fs::current_path(ec) / "resources");
+    return out;
+}
+
+std::optional<fs::path> findResource(std::string_view name) {
+    std::string utf8 = cp1252ToUtf8(name);
+    while (!utf8.empty() && utf8.back() == ' ')
+        utf8.pop_back();
+    if (utf8.empty()) return std::nullopt;
+    std::error_code ec;
+    if (utf8.front() != '~' && fs::is_regular_file(utf8, ec)) return fs::path(utf8);
+    std::string bare = bareName(utf8);
+    if (bare.empty()) return std::nullopt;
+    std::vector<fs::path> folders = resourceFolders();
+    std::lock_guard lock(gMutex);
+    for (const fs::path& folder : folders) {
+        if (!isResourceFolder(folder)) continue;
+        const auto& index = indexOf(folder);
+        if (auto it = index.find(bare); it != index.end()) return it->second;
+    }
+    return std::nullopt;
+}
+
+QIcon builtinIcon(std::string_view name) {
+    if (name.empty() || !std::all_of(name.begin(), name.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c));
+        }))
+        return {};
+    QStyle* style = QApplication::style();
+    if (!style) return {};
+    switch (std::atoi(std::string(name).c_str())) {
+        case 32513:
+            return style->standardIcon(QStyle::SP_MessageBoxCritical);
+        case 32514:
+            return style->standardIcon(QStyle::SP_MessageBoxQuestion);
+        case 32515:
+            return style->standardIcon(QStyle::SP_MessageBoxWarning);
+        case 32516:
+            return style->standardIcon(QStyle::SP_MessageBoxInformation);
+        case 32526:
+            return style->standardIcon(QStyle::SP_DriveFDIcon);
+        case 32531:
+            return style->standardIcon(QStyle::SP_DialogCancelButton);
+        default:
+            return {};
+    }
+}
+
+QIcon loadIcon(std::string_view name) {
+    if (QIcon builtin = builtinIcon(name); !builtin.isNull()) return builtin;
+    auto file = findResource(name);
+    if (!file) return {};
+    QImage image = loadPicture(file->string());
+    if (image.isNull()) return {};
+    QIcon icon;
+    // An ICO holds several sizes; give the icon each of them.
+    QImageReader reader(qtPath(*file));
+    bool any = false;
+    do {
+        QImage part = reader.read();
+        if (!part.isNull()) {
+            icon.addPixmap(QPixmap::fromImage(part));
+            any = true;
+        }
+    } while (reader.jumpToNextImage());
+    if (!any) icon.addPixmap(QPixmap::fromImage(image));
+    return icon;
+}
+
+std::optional<QCursor> loadCursor(std::string_view name) {
+    auto file = findResource(name);
+    if (!file) return std::nullopt;
+    QImage image = readWithQt(qtPath(*file));
+    if (image.isNull()) return std::nullopt;
+    int hotX = 0, hotY = 0;
+    // A CUR file keeps the hot spot in its first directory entry (bytes 10..13).
+    QFile f(qtPath(*file));
+    if (f.open(QIODevice::ReadOnly)) {
+        QByteArray head = f.read(14);
+        if (head.size() == 14 && head[2] == 2 && head[3] == 0) {
+            auto byte = [&](int i) { return static_cast<unsigned char>(head[i]); };
+            hotX = byte(10) | byte(11) << 8;
+            hotY = byte(12) | byte(13) << 8;
+        }
+    }
+    return QCursor(QPixmap::fromImage(image), hotX, hotY);
+}
+
+QImage loadPicture(std::string_view name) {
+    auto file = findResource(name);
+    if (!file) return {};
+    std::string lower = lowered(file->string());
+    if (!endsWith(lower, ".ico") && !endsWith(lower, ".cur")) {
+        PictureResult r = loadPictureFile(*file);
+        if (r.ok() && !r.picture.empty()) return fromPicture(r.picture);
+    }
+    return readWithQt(qtPath(*file));
+}
+
+QImage decodePictureBytes(std::string_view bytes) {
+    auto data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    PictureResult r = decodePicture(std::span<const std::uint8_t>(data, bytes.size()));
+    if (r.ok() && !r.picture.empty()) return fromPicture(r.picture);
+    QImage image;
+    image.loadFromData(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return image;
+}
+
+}  // namespace rt::qt

@@ -1,0 +1,84 @@
+#include "runtime/qt/qt_snapshot.h"
+
+#include "runtime/ui/window.h"
+
+namespace rt::qt {
+namespace {
+
+// A radio is checked when it is the chosen one of its option.
+bool radioChosen(const Window& window, const ControlState& radio) {
+    const ControlState* option = window.control(radio.spec.parent);
+    if (!option) return false;
+    int index = 0;
+    for (int n : window.controlNumbers()) {
+        const ControlState* c = window.control(n);
+        if (c->spec.kind == ControlKind::Radio && c->spec.parent == option->spec.number) {
+            ++index;
+            if (c == &radio) return index == option->choice;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+ControlData snapshotControl(const Window& window, int control) {
+    ControlData d;
+    const ControlState* c = window.control(control);
+    if (!c) return d;
+    d.spec = c->spec;
+    d.shown = c->shown;
+    d.bound = c->binding != nullptr;
+    d.checked = c->spec.kind == ControlKind::Radio ? radioChosen(window, *c) : c->checked;
+    d.choice = c->choice;
+    d.items = c->items;
+    if (c->spec.kind == ControlKind::List) {
+        d.listFormat = c->listFormat;
+        int count = c->rows ? c->rows->rowCount() : 0;
+        d.rows.reserve(static_cast<std::size_t>(std::max(0, count)));
+        for (int row = 1; row <= count; ++row)
+            d.rows.push_back(window.rowTexts(control, row));
+        d.selectedRow = c->selectedRow;
+        d.thumb = c->thumb;
+        d.scrollBar = c->scrollBar;
+    }
+    if (c->spec.kind == ControlKind::Image) {
+        d.imageBytes = c->imageBytes;
+        d.pageFile = c->pageFile;
+    }
+    d.progress = c->progress;
+    d.visible = window.isVisible(control);
+    d.enabled = window.isEnabled(control);
+    return d;
+}
+
+std::vector<ControlFlags> snapshotFlags(const Window& window) {
+    std::vector<ControlFlags> out;
+    for (int n : window.controlNumbers()) {
+        const ControlState* c = window.control(n);
+        ControlFlags f;
+        f.number = n;
+        f.visible = window.isVisible(n);
+        f.enabled = window.isEnabled(n);
+        f.checked = c->spec.kind == ControlKind::Radio ? radioChosen(window, *c) : c->checked;
+        out.push_back(f);
+    }
+    return out;
+}
+
+WindowData snapshotWindow(const Window& window, bool withControls) {
+    WindowData d;
+    d.spec = window.spec();
+    d.spec.controls.clear();
+    int zones = std::max<int>(1, static_cast<int>(d.spec.statusZones.size()));
+    for (int zone = 1; zone <= zones; ++zone)
+        d.status.push_back(window.status(zone));
+    d.focus = window.focus();
+    d.thread = window.thread();
+    if (withControls)
+        for (int n : window.controlNumbers())
+            d.controls.push_back(snapshotControl(window, n));
+    return d;
+}
+
+}  // namespace rt::qt

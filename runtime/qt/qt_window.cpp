@@ -1,0 +1,378 @@
+// The frame of a window view: top-level widget, client area, menu bar, tool bar, status
+// bar, timer, and the keys and mouse clicks that belong to the window as a whole.
+#include "runtime/qt/qt_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "runtime/qt/qt_keys.h"
+#include "runtime/qt/qt_resources.h"
+#include "runtime/qt/qt_window_parts.h"
+#include "runtime/text/codepage.h"
+#include "runtime/ui/codes.h"
+
+namespace rt::qt {
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(cp1252ToUtf8(s));
+}
+
+QColor colourOf(int rgb) {
+    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+int mouseKey(const QMouseEvent& e, bool twice) {
+    if (e.button() == Qt::RightButton) return twice ? KEY::RightDoubleClick : KEY::RightClick;
+    if (e.button() == Qt::MiddleButton) return KEY::CenterClick;
+    return twice ? KEY::LeftDoubleClick : KEY::LeftClick;
+}
+
+Qt::WindowFlags flagsFor(const WindowSpec& spec) {
+    Qt::WindowFlags f = Qt::Window;
+    if (spec.frame == FrameKind::None) return f | Qt::FramelessWindowHint;
+    f |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (spec.systemMenu) f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (spec.maximizeBox) f |= Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint;
+    return f;
+}
+
+bool resizable(const WindowSpec& spec) {
+    return spec.resizable || spec.frame == FrameKind::Resizable;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- frame and canvas
+
+WindowFrame::WindowFrame(WindowView& view, QWidget* parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags), view_(view) {}
+
+void WindowFrame::closeEvent(QCloseEvent* event) {
+    // The procedure decides: a close from the title bar is a request.
+    event->ignore();
+    Input in;
+    in.kind = Input::Kind::Close;
+    view_.send(in);
+}
+
+void WindowFrame::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!event->spontaneous() || !resizable(view_.windowData().spec)) return;
+    QWidget* client = view_.canvas();
+    Input in;
+    in.kind = Input::Kind::Resize;
+    in.number = view_.units().duX(client->width());
+    in.number2 = view_.units().duY(client->height());
+    view_.send(in);
+}
+
+WindowCanvas::WindowCanvas(WindowView& view, QWidget* parent) : QWidget(parent), view_(view) {}
+
+void WindowCanvas::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const WindowSpec& spec = view_.windowData().spec;
+    QColor back = spec.background == kDefaultColor ? palette().color(QPalette::Window)
+                                                   : colourOf(spec.background);
+    p.fillRect(rect(), back);
+    const QImage& paper = view_.wallpaper();
+    if (paper.isNull()) return;
+    if (spec.wallpaper.tiled) {
+        p.drawTiledPixmap(rect(), QPixmap::fromImage(paper));
+    } else if (spec.wallpaper.centered) {
+        p.drawImage((width() - paper.width()) / 2, (height() - paper.height()) / 2, paper);
+    } else {
+        p.drawImage(0, 0, paper);
+    }
+}
+
+void WindowCanvas::mousePressEvent(QMouseEvent* event) {
+    Input in;
+    in.kind = Input::Kind::Click;
+    in.key = mouseKey(*event, false);
+    view_.send(in);
+}
+
+void WindowCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
+    Input in;
+    in.kind = Input::Kind::Click;
+    in.key = mouseKey(*event, true);
+    view_.send(in);
+}
+
+// ---------------------------------------------------------------- keys
+
+KeyFilter::KeyFilter(WindowView& view, QObject* parent) : QObject(parent), view_(view) {}
+
+bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        int control = view_.controlOf(watched);
+        if (control) view_.commitEdit(control);
+        return false;
+    }
+    if (event->type() == QEvent::FocusIn) {
+        auto* focus = static_cast<QFocusEvent*>(event);
+        int control = view_.controlOf(watched);
+        const ControlData* d = view_.data(control);
+        if (d && d->spec.kind != ControlKind::List &&
+            (focus->reason() == Qt::TabFocusReason || focus->reason() == Qt::BacktabFocusReason)) {
+            Input in;
+            in.kind = Input::Kind::Focus;
+            in.control = control;
+            view_.send(in);
+        }
+        return false;
+    }
+    // A key forwarded here is consumed, so it never travels on to a parent's filter.
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    KeyPress k = keyPressOf(*key);
+    if (k.code == 0) return false;
+    int control = view_.controlOf(watched);
+    const ControlData* d = view_.data(control);
+    if (d && d->spec.kind == ControlKind::List) return false;  // the list sends its own keys
+    int base = k.code & 0xFF;
+    if (base == KEY::Tab) {
+        if (control) view_.commitEdit(control);
+        return false;  // Qt moves the focus; the model hears of it through FocusIn
+    }
+    const auto& windowKeys = view_.windowData().spec.alertKeys;
+    bool alert = std::find(windowKeys.begin(), windowKeys.end(), k.code) != windowKeys.end() ||
+                 (d && std::find(d->spec.alertKeys.begin(), d->spec.alertKeys.end(), k.code) !=
+                           d->spec.alertKeys.end());
+    bool forward = alert || view_.isButtonKey(k.code) || base == KEY::Enter || base == KEY::Esc ||
+                   (base >= KEY::F1 && base <= KEY::F12) || (k.code & KEY::AltMask);
+    if (!forward) return false;
+    if (control) view_.commitEdit(control);
+    Input in;
+    in.kind = Input::Kind::Key;
+    in.control = control;
+    in.key = k.code;
+    in.character = k.character;
+    view_.send(in);
+    return true;
+}
+
+// ---------------------------------------------------------------- the view
+
+WindowView::WindowView(const WindowData& data, Send send, QWidget* modalParent)
+    : send_(std::move(send)), window_(data) {
+    window_.controls.clear();
+    units_ = dialogUnitsOf(uiFont(window_.spec.font));
+    frame_ = new WindowFrame(*this, modalParent, flagsFor(window_.spec));
+    if (modalParent) frame_->setWindowModality(Qt::WindowModal);
+    frame_->setAttribute(Qt::WA_DeleteOnClose, false);
+    frame_->setFont(uiFont(window_.spec.font));
+    keys_ = new KeyFilter(*this, frame_);
+    frame_->installEventFilter(keys_);
+    layout_ = new QVBoxLayout(frame_);
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setSpacing(0);
+    bool hasToolbar = window_.spec.toolbar.height > 0 ||
+                      std::any_of(data.controls.begin(), data.controls.end(),
+                                  [](const ControlData& c) { return c.spec.toolbar; });
+    if (hasToolbar) {
+        toolbar_ = new QWidget(frame_);
+        toolbar_->setAutoFillBackground(true);
+        layout_->addWidget(toolbar_);
+    }
+    canvas_ = new WindowCanvas(*this, frame_);
+    canvas_->installEventFilter(keys_);
+    layout_->addWidget(canvas_, 1);
+    if (!window_.spec.statusZones.empty()) {
+        statusBar_ = new QStatusBar(frame_);
+        statusBar_->setSizeGripEnabled(resizable(window_.spec));
+        for (int width : window_.spec.statusZones) {
+            auto* label = new QLabel(statusBar_);
+            if (width > 0) {
+                label->setMinimumWidth(units_.x(width));
+                statusBar_->addWidget(label);
+            } else {
+                statusBar_->addWidget(label, 1);
+            }
+            statusZones_.push_back(label);
+        }
+        layout_->addWidget(statusBar_);
+    }
+    timer_ = new QTimer(frame_);
+    QObject::connect(timer_, &QTimer::timeout, frame_, [this] {
+        Input in;
+        in.kind = Input::Kind::Timer;
+        send_(in);
+    });
+    for (const ControlData& c : data.controls)
+        updateControl(c);
+    updateWindow(data);
+}
+
+WindowView::~WindowView() {
+    if (frame_) {
+        frame_->hide();
+        delete frame_.data();
+    }
+}
+
+QWidget* WindowView::topLevel() const {
+    return frame_;
+}
+QWidget* WindowView::canvas() const {
+    return canvas_;
+}
+QWidget* WindowView::toolbar() const {
+    return toolbar_;
+}
+QStatusBar* WindowView::statusBar() const {
+    return statusBar_;
+}
+
+QWidget* WindowView::controlWidget(int control) const {
+    auto it = items_.find(control);
+    return it == items_.end() ? nullptr : it->second.widget.data();
+}
+
+QAction* WindowView::controlAction(int control) const {
+    auto it = items_.find(control);
+    return it == items_.end() ? nullptr : it->second.action.data();
+}
+
+const ControlData* WindowView::data(int control) const {
+    auto it = items_.find(control);
+    return it == items_.end() ? nullptr : &it->second.data;
+}
+
+int WindowView::controlOf(const QObject* object) const {
+    for (; object; object = object->parent()) {
+        QVariant v = object->property("rtControl");
+        if (v.isValid()) return v.toInt();
+        if (object == frame_) return 0;
+    }
+    return 0;
+}
+
+bool WindowView::isButtonKey(int code) const {
+    for (const auto& [number, item] : items_)
+        if (item.data.spec.key == code && (item.data.spec.kind == ControlKind::Button ||
+                                           item.data.spec.kind == ControlKind::Item))
+            return true;
+    return false;
+}
+
+void WindowView::show() {
+    if (shown_) return;
+    shown_ = true;
+    refreshWindowGeometry();
+    frame_->show();
+    if (window_.focus) focusControl(window_.focus);
+}
+
+QMenuBar* WindowView::menuBar() {
+    if (!menuBar_) {
+        menuBar_ = new QMenuBar(frame_);
+        menuBar_->setNativeMenuBar(false);
+        layout_->setMenuBar(menuBar_);
+    }
+    return menuBar_;
+}
+
+void WindowView::updateWindow(const WindowData& data) {
+    bool geometryChanged =
+        data.spec.at.width != window_.spec.at.width ||
+        data.spec.at.height != window_.spec.at.height || data.spec.at.x != window_.spec.at.x ||
+        data.spec.at.y != window_.spec.at.y || data.spec.font.name != window_.spec.font.name ||
+        data.spec.font.size != window_.spec.font.size;
+    window_.spec = data.spec;
+    window_.status = data.status;
+    window_.focus = data.focus;
+    frame_->setWindowTitle(qs(window_.spec.title));
+    if (QIcon icon = loadIcon(window_.spec.icon); !icon.isNull()) frame_->setWindowIcon(icon);
+    if (auto cursor = loadCursor(window_.spec.cursor)) canvas_->setCursor(*cursor);
+    if (window_.spec.wallpaper.file != wallpaperFile_) {
+        wallpaperFile_ = window_.spec.wallpaper.file;
+        wallpaper_ = wallpaperFile_.empty() ? QImage() : loadPicture(wallpaperFile_);
+    }
+    for (std::size_t i = 0; i < statusZones_.size(); ++i)
+        statusZones_[i]->setText(i < window_.status.size() ? qs(window_.status[i]) : QString());
+    if (geometryChanged) {
+        units_ = dialogUnitsOf(uiFont(window_.spec.font));
+        frame_->setFont(uiFont(window_.spec.font));
+        for (auto& [n, item] : items_)
+            applyGeometry(item);
+    }
+    if (geometryChanged || !shown_) refreshWindowGeometry();
+    canvas_->update();
+}
+
+void WindowView::refreshWindowGeometry() {
+    QSize client(units_.x(window_.spec.at.width), units_.y(window_.spec.at.height));
+    if (toolbar_) {
+        int h = units_.y(window_.spec.toolbar.height > 0 ? window_.spec.toolbar.height : 21);
+        toolbar_->setFixedHeight(h);
+    }
+    if (resizable(window_.spec)) {
+        canvas_->setMinimumSize(units_.x(window_.spec.minWidth), units_.y(window_.spec.minHeight));
+        canvas_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        frame_->setMinimumSize(0, 0);
+        frame_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        frame_->layout()->activate();
+        QSize extra = frame_->sizeHint() - canvas_->sizeHint();
+        frame_->resize(client + QSize(0, std::max(0, extra.height())));
+        canvas_->resize(client);
+    } else {
+        canvas_->setFixedSize(client);
+        frame_->layout()->activate();
+        frame_->setFixedSize(frame_->sizeHint());
+    }
+    if (window_.spec.centered) {
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect area = screen->availableGeometry();
+            QSize size = frame_->size();
+            frame_->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+        }
+    } else {
+        frame_->move(units_.x(window_.spec.at.x), units_.y(window_.spec.at.y));
+    }
+}
+
+void WindowView::setTimer(int hundredths) {
+    if (hundredths <= 0) {
+        timer_->stop();
+    } else {
+        timer_->start(hundredths * 10);
+    }
+}
+
+void WindowView::focusControl(int control) {
+    window_.focus = control;
+    QWidget* w = controlWidget(control);
+    if (!w || !shown_) return;
+    if (w->focusProxy()) w = w->focusProxy();
+    if (!w->hasFocus()) w->setFocus(Qt::OtherFocusReason);
+}
+
+void WindowView::applyFlags(const std::vector<ControlFlags>& flags) {
+    for (const ControlFlags& f : flags) {
+        auto it = items_.find(f.number);
+        if (it == items_.end()) continue;
+        Item& item = it->second;
+        bool changed =
+            item.data.visible != f.visible || item.data.enabled != f.enabled ||
+            (item.data.spec.kind == ControlKind::Radio && item.data.checked != f.checked);
+        if (!changed) continue;
+        item.data.visible = f.visible;
+        item.data.enabled = f.enabled;
+        if (item.data.spec.kind == ControlKind::Radio) item.data.checked = f.checked;
+        applyControl(item);
+    }
+}
+
+}  // namespace rt::qt

@@ -1,0 +1,108 @@
+#pragma once
+// One model window as widgets, on the GUI thread: a top-level frame with its menu bar, tool
+// bar, client area and status bar, and a widget per control at the pixel rectangle its
+// dialog units give. It works on copies of the model (qt_snapshot.h) and hands user input
+// back through `send`.
+
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "runtime/qt/qt_fonts.h"
+#include "runtime/qt/qt_snapshot.h"
+#include "runtime/ui/window.h"
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QStatusBar;
+class QLabel;
+class QTimer;
+class QVBoxLayout;
+
+namespace rt::qt {
+
+class WindowFrame;
+class WindowCanvas;
+class KeyFilter;
+
+class WindowView {
+  public:
+    using Send = std::function<void(Input)>;
+
+    WindowView(const WindowData& data, Send send, QWidget* modalParent);
+    ~WindowView();
+    WindowView(const WindowView&) = delete;
+    WindowView& operator=(const WindowView&) = delete;
+
+    QWidget* topLevel() const;
+    QWidget* canvas() const;
+    QWidget* toolbar() const;
+    QWidget* controlWidget(int control) const;
+    QAction* controlAction(int control) const;
+    QStatusBar* statusBar() const;
+    const DialogUnits& units() const { return units_; }
+    // The pixel rectangle of a control in its container (client area or tool bar).
+    QRect controlRect(const ControlData& data, QWidget* widget) const;
+
+    void show();
+    void updateWindow(const WindowData& data);
+    void updateControl(const ControlData& data);  // creates the control when it is new
+    void destroyControl(int control);
+    void applyFlags(const std::vector<ControlFlags>& flags);
+    void focusControl(int control);
+    void setTimer(int hundredths);
+
+    // --- for the frame, the canvas and the key filter ---
+    void send(Input input) const { send_(std::move(input)); }
+    int controlOf(const QObject* object) const;  // 0 when no control owns it
+    const ControlData* data(int control) const;
+    const WindowData& windowData() const { return window_; }
+    // Hands typed text to the model when the user changed it; true when it did.
+    bool commitEdit(int control);
+    bool isButtonKey(int code) const;
+    const QImage& wallpaper() const { return wallpaper_; }
+
+  private:
+    struct Item {
+        ControlData data;
+        QPointer<QWidget> widget;
+        QPointer<QAction> action;
+        QPointer<QMenu> menu;
+    };
+
+    QWidget* createWidget(const ControlData& data);
+    void createMenuEntry(Item& item);
+    void applyControl(Item& item);
+    void applyGeometry(Item& item);
+    void applyColours(const Item& item);
+    void refreshSheet(int sheet);
+    void refreshWindowGeometry();
+    QMenuBar* menuBar();
+    QWidget* containerFor(const ControlData& data) const;
+    QFont fontFor(const ControlData& data) const;
+
+    Send send_;
+    WindowData window_;
+    DialogUnits units_;
+    QPointer<WindowFrame> frame_;
+    WindowCanvas* canvas_ = nullptr;
+    QWidget* toolbar_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
+    std::vector<QLabel*> statusZones_;
+    QVBoxLayout* layout_ = nullptr;
+    QTimer* timer_ = nullptr;
+    KeyFilter* keys_ = nullptr;
+    QImage wallpaper_;
+    std::string wallpaperFile_;
+    std::map<int, Item> items_;
+    std::vector<int> order_;  // control numbers in creation order
+    bool shown_ = false;
+};
+
+}  // namespace rt::qt

@@ -1,0 +1,213 @@
+// Typing and clicking in real widgets gives the procedure the same events as the headless
+// driver gives for the same steps; dialogs answer through real Qt dialogs.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include "runtime/qt/qt_list.h"
+#include "runtime/ui/codes.h"
+#include "runtime/ui/dialogs.h"
+#include "runtime/ui/driver.h"
+#include "tests/runtime/qt/qt_test_support.h"
+
+namespace {
+
+using rt::ControlKind;
+using Log = std::vector<std::pair<int, int>>;
+
+rt::WindowSpec inputWindow() {
+    rt::WindowSpec w;
+    w.title = "Input";
+    w.at = {0, 0, 200, 130};
+    auto add = [&](int number, ControlKind kind, std::string text,
+                   rt::Rect at) -> rt::ControlSpec& {
+        rt::ControlSpec c;
+        c.number = number;
+        c.kind = kind;
+        c.text = std::move(text);
+        c.at = at;
+        w.controls.push_back(c);
+        return w.controls.back();
+    };
+    add(1, ControlKind::Entry, "", {10, 10, 100, 12}).use = "NAME";
+    rt::ControlSpec& list = add(2, ControlKind::List, "", {10, 30, 150, 60});
+    list.format = "80L~Name~";
+    list.verticalScroll = true;
+    add(3, ControlKind::Button, "&OK", {10, 100, 40, 14}).isDefault = true;
+    add(4, ControlKind::Check, "Tagged", {70, 100, 60, 12}).use = "TAG";
+    return w;
+}
+
+// The procedure: records every event, and the name each time the entry is accepted.
+struct Recorder {
+    qttest::EventLog log;
+    std::mutex mutex;
+    std::vector<std::string> names;
+    std::atomic<rt::Window*> window{nullptr};
+
+    void operator()() {
+        std::string name, tag;
+        rt::Window w(inputWindow(), [&](std::string_view use) -> rt::BindingPtr {
+            if (use == "NAME") return rt::bindText("NAME", name);
+            if (use == "TAG") return rt::bindText("TAG", tag);
+            return nullptr;
+        });
+        std::vector<std::vector<rt::Value>> rows;
+        for (int i = 1; i <= 10; ++i)
+            rows.push_back({rt::Value("Row " + std::to_string(i))});
+        w.setRows(2, rt::rowsFrom(rows));
+        w.open();
+        window = &w;
+        while (w.accept()) {
+            log.add(w.event(), w.field());
+            if (w.event() == EVENT::Accepted && w.field() == 1) {
+                std::lock_guard lock(mutex);
+                names.push_back(name);
+            }
+        }
+        window = nullptr;
+    }
+};
+
+void wheel(rt::Window& w, int number) {
+    rt::Input in;
+    in.kind = rt::Input::Kind::Wheel;
+    in.control = 2;
+    in.number = number;
+    w.postInput(in);
+}
+
+TEST(QtInputTest, RealWidgetsRaiseTheEventsTheHeadlessDriverRaises) {
+    Recorder headless;
+    {
+        rt::Driver d;
+        d.start([&] { headless(); });
+        d.type(1, "Hello");
+        d.choose(rt::ControlName{rt::ControlName::By::Number, 2, {}}, 2);
+        d.key("PgDn");
+        d.key("Down");
+        d.key("Up");
+        wheel(*d.active(), 1);
+        d.settle();
+        d.thumb(rt::ControlName{rt::ControlName::By::Number, 2, {}}, 60);
+        d.press("Tagged");
+        d.close();
+        ASSERT_TRUE(d.finish());
+    }
+
+    Recorder real;
+    qttest::QtSession session;
+    session.start([&] { real(); });
+    QWidget* frame = session.shownWindow(real.window);
+    ASSERT_NE(frame, nullptr);
+    rt::Window* w = real.window;
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+    auto* entry = qobject_cast<QLineEdit*>(session.backend().controlWidget(w, 1));
+    auto* list = static_cast<rt::qt::ListView*>(session.backend().controlWidget(w, 2));
+    auto* check = qobject_cast<QCheckBox*>(session.backend().controlWidget(w, 4));
+    ASSERT_TRUE(entry && list && check);
+
+    entry->setFocus();
+    QTest::keyClicks(entry, "Hello");
+    QTest::keyClick(entry, Qt::Key_Tab);
+    session.settle();
+    EXPECT_TRUE(list->hasFocus());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->rowRect(2).center());
+    QTest::keyClick(list, Qt::Key_PageDown);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Up);
+    QPointF at = list->rowRect(1).center();
+    QWheelEvent up(at, list->viewport()->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(list->viewport(), &up);
+    session.settle();
+    QScrollBar* bar = list->verticalScrollBar();
+    bar->setSliderDown(true);
+    bar->setSliderPosition(60);
+    bar->setSliderDown(false);
+    session.settle();
+    EXPECT_EQ(w->prop(2, PROP::VerticalThumb), 60);
+    EXPECT_EQ(w->prop(2, PROP::SelectedRow), 2);
+    QTest::mouseClick(check, Qt::LeftButton);
+    session.settle();
+    EXPECT_TRUE(check->isChecked());
+    frame->close();  // from the title bar: a request the procedure handles
+    ASSERT_TRUE(session.finish());
+
+    Log expected = headless.log.take();
+    Log seen = real.log.take();
+    EXPECT_EQ(seen, expected);
+    // The steps above, as events: the entry accepted with its new value, the row chosen,
+    // the scroll events of the list, the check box, the close request.
+    Log steps = {{EVENT::OpenWindow, 0},   {EVENT::Accepted, 1},   {EVENT::Selected, 2},
+                 {EVENT::NewSelection, 2}, {EVENT::PageDown, 2},   {EVENT::ScrollDown, 2},
+                 {EVENT::ScrollUp, 2},     {EVENT::ScrollUp, 2},   {EVENT::ScrollDrag, 2},
+                 {EVENT::Accepted, 4},     {EVENT::CloseWindow, 0}};
+    EXPECT_EQ(seen, steps);
+    EXPECT_EQ(real.names, std::vector<std::string>{"Hello"});
+    EXPECT_EQ(real.names, headless.names);
+}
+
+TEST(QtInputTest, EscapeAndTheDefaultButtonGoThroughTheModel) {
+    Recorder real;
+    qttest::QtSession session;
+    session.start([&] { real(); });
+    QWidget* frame = session.shownWindow(real.window);
+    ASSERT_NE(frame, nullptr);
+    rt::Window* w = real.window;
+    auto* entry = qobject_cast<QLineEdit*>(session.backend().controlWidget(w, 1));
+    entry->setFocus();
+    QTest::keyClicks(entry, "Jo");
+    QTest::keyClick(entry, Qt::Key_Return);  // the typed text first, then the default button
+    session.settle();
+    QTest::keyClick(entry, Qt::Key_Escape);
+    ASSERT_TRUE(session.finish());
+    Log steps = {{EVENT::OpenWindow, 0},
+                 {EVENT::Accepted, 1},
+                 {EVENT::Selected, 2},
+                 {EVENT::Accepted, 3},
+                 {EVENT::CloseWindow, 0}};
+    EXPECT_EQ(real.log.take(), steps);
+    EXPECT_EQ(real.names, std::vector<std::string>{"Jo"});
+}
+
+TEST(QtInputTest, MessageBoxAndPopupMenuAnswerThroughQt) {
+    std::atomic<int> answer{-1}, item{-1};
+    qttest::QtSession session;
+    session.start([&] {
+        answer = rt::message("Delete this record?", "Confirm", ICON::Question,
+                             BUTTON::Yes | BUTTON::No, BUTTON::No);
+        item = rt::popup("&Add|-|~&Change|&Delete");
+    });
+    QMessageBox* box = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        return box != nullptr;
+    }));
+    EXPECT_EQ(box->text(), "Delete this record?");
+    EXPECT_EQ(box->windowTitle(), "Confirm");
+    EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+    box->button(QMessageBox::Yes)->click();
+    QMenu* menu = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        return menu != nullptr;
+    }));
+    EXPECT_EQ(answer, BUTTON::Yes);
+    QList<QAction*> actions = menu->actions();
+    ASSERT_EQ(actions.size(), 4);
+    EXPECT_TRUE(actions[1]->isSeparator());
+    EXPECT_FALSE(actions[2]->isEnabled());
+    actions[3]->trigger();
+    menu->close();
+    ASSERT_TRUE(session.finish());
+    EXPECT_EQ(item, 3);
+}
+
+}  // namespace

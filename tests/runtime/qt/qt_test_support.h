@@ -1,0 +1,116 @@
+#pragma once
+// Runs a program with the Qt backend inside a test: the test's thread is the GUI thread,
+// the program runs on application threads, and the test waits for it as a user would.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <atomic>
+#include <functional>
+#include <mutex>
+#include <vector>
+
+#include "runtime/qt/page_painter.h"
+#include "runtime/qt/qt_backend.h"
+#include "runtime/ui/scheduler.h"
+#include "runtime/ui/window.h"
+
+namespace qttest {
+
+class QtSession {
+  public:
+    QtSession() {
+        rt::qt::ensureApplication();
+        QApplication::setQuitOnLastWindowClosed(false);
+        backend_ = std::make_unique<rt::qt::QtBackend>();
+    }
+    ~QtSession() { finish(); }
+
+    rt::qt::QtBackend& backend() { return *backend_; }
+
+    void start(std::function<void()> programMain) {
+        rt::Scheduler::instance().startProgram(*backend_, std::move(programMain));
+        settle();
+    }
+
+    // Waits until every application thread waits and the GUI has caught up with the model.
+    void settle() {
+        for (int round = 0; round < 3; ++round) {
+            rt::Scheduler::instance().waitIdle(5000);
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::processEvents();
+        }
+    }
+
+    bool ended() { return rt::Scheduler::instance().programEnded(); }
+
+    // Closes what is still open until the program ends.
+    bool finish() {
+        for (int round = 0; round < 50 && !ended(); ++round) {
+            settle();
+            if (ended()) break;
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                if (box->defaultButton()) {
+                    box->defaultButton()->click();
+                } else {
+                    box->reject();
+                }
+                continue;
+            }
+            rt::Window* active = nullptr;
+            {
+                std::lock_guard lock(rt::Scheduler::instance().mutex());
+                auto& z = rt::Scheduler::instance().zOrder();
+                if (!z.empty()) active = z.back();
+            }
+            if (!active) break;
+            rt::Input close;
+            close.kind = rt::Input::Kind::Close;
+            backend_->deliver(active, close);
+        }
+        for (int round = 0; round < 500; ++round) {
+            if (rt::Scheduler::instance().waitEnded(10)) {
+                QCoreApplication::processEvents();
+                return true;
+            }
+            QCoreApplication::processEvents();
+        }
+        return false;
+    }
+
+    // The window's widgets, once the GUI shows them.
+    QWidget* shownWindow(const rt::Window* w) {
+        QWidget* frame = nullptr;
+        (void)QTest::qWaitFor(
+            [&] {
+                frame = backend_->windowWidget(w);
+                return frame && frame->isVisible();
+            },
+            5000);
+        return frame;
+    }
+
+  private:
+    std::unique_ptr<rt::qt::QtBackend> backend_;
+};
+
+// Events a program saw, written by the application thread and read by the test between
+// steps (while every application thread waits).
+struct EventLog {
+    std::mutex mutex;
+    std::vector<std::pair<int, int>> events;  // (event, control)
+    void add(int event, int control) {
+        std::lock_guard lock(mutex);
+        events.emplace_back(event, control);
+    }
+    std::vector<std::pair<int, int>> take() {
+        std::lock_guard lock(mutex);
+        auto out = events;
+        events.clear();
+        return out;
+    }
+};
+
+}  // namespace qttest
