@@ -1,0 +1,193 @@
+#include "frame/tagging.h"
+
+#include <cstdint>
+#include <string>
+
+#include "frame/globals.h"
+#include "frame/tag_reading.h"
+#include "frame/tag_writes.h"
+#include "frame/use_counts.h"
+#include "records/tag_file.h"
+#include "runtime/eval/bind_scope.h"
+
+namespace {
+
+rt::RecordFile& tags() {
+    return records::tagFile();
+}
+
+// The walk of this thread. It remembers the last tag it answered, so that it can place
+// itself again when a count or a clearing has moved the file's sequence.
+struct Walk {
+    bool active = false;  // the walk holds a use of the tag file
+    bool disturbed = false;
+    std::int64_t lastTag = 0;  // the tag record's own pointer
+    std::string lastPosition;  // its place in value order
+};
+thread_local Walk walk;
+
+long answerTag() {
+    walk.lastTag = tags().pointer();
+    walk.lastPosition = tags().position(TF_::VALKEY);
+    return static_cast<long>(TF_::PTR.integer());
+}
+
+long endWalk() {
+    bool counted = walk.active;
+    walk = Walk{};
+    if (counted) CloseTagFile_();
+    return 0;
+}
+
+}  // namespace
+
+namespace tagging {
+
+bool validTable(long table) {
+    return table != 0 && table >= -32768 && table <= 32767;
+}
+
+bool validPointer(long pointer) {
+    return pointer != 0 && pointer >= INT32_MIN && pointer <= INT32_MAX;
+}
+
+void setPointerKey(long table, long pointer) {
+    TF_::USR.setInteger(0);
+    TF_::TBL.setInteger(table);
+    TF_::PTR.setInteger(pointer);
+}
+
+void positionBeforeTable(long table) {
+    TF_::VAL.setText(std::string(10, '\0'));
+    TF_::USR.setInteger(0);
+    TF_::TBL.setInteger(table);
+    tags().setFromBuffer(TF_::VALKEY);
+}
+
+bool readNextOf(long table) {
+    if (tags().next() != 0) return false;
+    return TF_::TBL.integer() == table && TF_::USR.integer() == 0;
+}
+
+void walkDisturbed() {
+    if (walk.active) walk.disturbed = true;
+}
+
+void adjustTagCount(long table, long delta) {
+    if (delta == 0) return;
+    if (GLO::TagCountTable == table) {
+        GLO::TagCount += delta;
+    } else {
+        GLO::TagCountTable = 0;
+        GLO::TagCount = 0;
+    }
+}
+
+TagFileUse::TagFileUse() {
+    OpenTagFile_();
+    counted_ = true;
+}
+
+void TagFileUse::release() {
+    if (!counted_) return;
+    counted_ = false;
+    CloseTagFile_();
+}
+
+}  // namespace tagging
+
+using namespace tagging;
+
+void OpenTagFile_() {
+    rt::RecordFile& file = tags();
+    UseFile(file, GLO::TagFileOpenMode);
+    const auto& fields = file.decl().fields();
+    for (int f = 0; f < static_cast<int>(fields.size()); ++f)
+        rt::bind(fields[f].name, [f] { return records::tagFile().buf().value(f); });
+}
+
+void CloseTagFile_() {
+    ReleaseFile(tags());
+}
+
+void SetTag_(long table, long pointer, std::string_view value) {
+    if (!validTable(table) || !validPointer(pointer)) return;
+    TagFileUse use;
+    TagWriteFailure failure;
+    bool added = false;
+    {
+        TagFileLock lock;
+        setPointerKey(table, pointer);
+        const bool found = tags().get(TF_::PTRKEY) == 0;
+        setPointerKey(table, pointer);
+        TF_::VAL.setText(value);
+        const char* label = found ? "SetTag_/PUT" : "SetTag_/ADD";
+        if ((found ? tags().put() : tags().add()) != 0)
+            failure = failureOf(label);
+        else if (lock.release() != 0)
+            failure = failureOf(label);
+        else
+            added = !found;
+    }
+    if (failure) {
+        use.release();
+        HaltOnTagFailure(failure);
+    }
+    if (added) adjustTagCount(table, +1);
+}
+
+void ClrTag_(long table, long pointer) {
+    if (!validTable(table) || !validPointer(pointer)) return;
+    TagFileUse use;
+    TagWriteFailure failure;
+    bool removed = false;
+    {
+        TagFileLock lock;
+        setPointerKey(table, pointer);
+        if (tags().get(TF_::PTRKEY) == 0) {
+            if (tags().deleteRecord() != 0 || lock.release() != 0)
+                failure = failureOf("ClrTag_/DELETE");
+            else
+                removed = true;
+        }
+    }
+    tags().clear();
+    if (failure) {
+        use.release();
+        HaltOnTagFailure(failure);
+    }
+    if (removed) adjustTagCount(table, -1);
+}
+
+int GetTag_(long table, long pointer) {
+    if (!validTable(table) || !validPointer(pointer)) return 0;
+    TagFileUse use;
+    setPointerKey(table, pointer);
+    if (tags().get(TF_::PTRKEY) == 0) return 1;
+    tags().clear();
+    return 0;
+}
+
+long FirstTag_(long table) {
+    if (!validTable(table)) return 0;
+    // A new walk takes over an unfinished one and its use of the file.
+    if (!walk.active) OpenTagFile_();
+    walk = Walk{};
+    walk.active = true;
+    positionBeforeTable(table);
+    if (!readNextOf(table)) return endWalk();
+    return answerTag();
+}
+
+long NextTag_(long table) {
+    // Without a walk there is nothing to go on from, and no use of the file to give back.
+    if (!validTable(table) || !walk.active) return 0;
+    if (walk.disturbed) {
+        // The place of the last tag answered: it is read first when it is still there.
+        walk.disturbed = false;
+        if (tags().reset(walk.lastPosition) != 0 || !readNextOf(table)) return endWalk();
+        if (tags().pointer() != walk.lastTag) return answerTag();
+    }
+    if (!readNextOf(table)) return endWalk();
+    return answerTag();
+}
