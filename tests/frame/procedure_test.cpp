@@ -8,6 +8,7 @@
 #include "frame/globals.h"
 #include "frame/open_data_file.h"
 #include "frame/procedure.h"
+#include "frame/program_end.h"
 #include "frame/use_counts.h"
 #include "program_run.h"
 #include "runtime/text/fixed_text.h"
@@ -42,6 +43,7 @@ class Scripted : public Procedure {
         : Procedure(testWindow(), std::move(files)), logic_(std::move(logic)) {}
 
     std::function<void(Scripted&)> beforeSetUpLogic;
+    bool closesAfterLogic = true;
     using Procedure::Call;
     using Procedure::FinishProcedure;
     using Procedure::LOC;
@@ -54,7 +56,7 @@ class Scripted : public Procedure {
     bool takeEvent() override {
         if (window().event() == EVENT::OpenWindow) {
             if (logic_) logic_(*this);
-            PostCloseWindow();
+            if (closesAfterLogic) PostCloseWindow();
         }
         return false;
     }
@@ -254,6 +256,26 @@ TEST_F(ProcedureTest, ASecondThreadStartsWithItsOwnCountersAndProtocolGlobals) {
     EXPECT_EQ(threadCount, 0);
     EXPECT_EQ(threadRequest, 0);
     EXPECT_EQ(threadCountInside, 1);
+}
+
+TEST_F(ProcedureTest, AHaltOnASecondThreadEndsTheMainThreadsProceduresToo) {
+    rt::RecordFile& f = testsupport::things();
+    bool mainHalted = false;
+    long countAfterHalt = -1;
+    run.run([&] {
+        Scripted waiting({&f}, [](Scripted&) { rt::start([] { Halt("Disk Error"); }); });
+        waiting.closesAfterLogic = false;  // it waits for events until the halt reaches it
+        try {
+            waiting.run();
+        } catch (const ProgramHalt& h) {
+            mainHalted = std::string(h.what()) == "Disk Error";
+            countAfterHalt = UseCount(f);
+        }
+    });
+    EXPECT_TRUE(mainHalted);
+    EXPECT_EQ(countAfterHalt, 0);
+    EXPECT_THAT(run.captions(), testing::ElementsAre("Halt"));
+    EXPECT_NE(ProgramExitCode(), 0);
 }
 
 }  // namespace
