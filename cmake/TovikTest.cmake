@@ -1,13 +1,14 @@
 # tovik_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2)
 # Builds one GoogleTest binary and registers each of its tests with ctest.
-# Tests run headless: Qt uses the offscreen platform, and each test gets its own
-# scratch folder through TOVIK_TEST_TMP (see tests/support/temp_dir.h).
+# Tests run headless: Qt uses the offscreen platform. TOVIK_SOURCE_DIR (a compile definition)
+# names the source tree, for tests that read files kept beside them.
 function(tovik_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main Threads::Threads)
+  target_compile_definitions(${name} PRIVATE TOVIK_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TOVIK_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
                TIMEOUT 300)
 endfunction()

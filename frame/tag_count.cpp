@@ -35,10 +35,6 @@ long percentOf(long done, long total) {
     return std::clamp(done * 100 / total, 0L, 100L);
 }
 
-bool belongsTo(long table) {
-    return TF_::TBL.integer() == table && TF_::USR.integer() == 0;
-}
-
 // Do the first and the last tag of the whole file (in pointer order) both belong to the
 // table? Then every tag does. nullopt on a read error.
 std::optional<bool> tableOwnsFile(long table) {
@@ -121,7 +117,6 @@ long CountTags_(long table) {
     if (!validTable(table)) return 0;
     if (GLO::TagCountTable == table) return GLO::TagCount;
     TagFileUse use;
-    walkDisturbed();
     positionBeforeTable(table);
     long count = 0;
     bool complete = true;
@@ -157,7 +152,6 @@ long CountTags_(long table) {
 void NewTag_(long table) {
     if (!validTable(table)) return;
     TagFileUse use;
-    walkDisturbed();
     positionBeforeTable(table);
     if (!readNextOf(table)) return;
     GLO::TagCountTable = 0;

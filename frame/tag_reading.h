@@ -1,6 +1,6 @@
 #pragma once
 // Shared steps of the tagging operations: the table's key values in the tag record buffer,
-// reading a table's tags in value order, the walk's bookkeeping and the count cache.
+// reading a table's tags in value order and the count cache.
 
 namespace tagging {
 
@@ -12,13 +12,11 @@ bool validPointer(long pointer);
 void setPointerKey(long table, long pointer);
 // Places the file's sequence before the table's first tag in value order.
 void positionBeforeTable(long table);
+// Does the tag in the buffer belong to the table (user 0)?
+bool belongsTo(long table);
 // Reads the next tag in the sequence: true when the read succeeded and the tag belongs to
-// the table (user 0).
+// the table.
 bool readNextOf(long table);
-
-// The walk of this thread: the sequence may have been moved by a count or a clearing, so the
-// walk places itself again before its next read.
-void walkDisturbed();
 
 // The cache after a tag of `table` was added (+1) or removed (-1).
 void adjustTagCount(long table, long delta);

@@ -1,5 +1,6 @@
 #include "frame/tag_writes.h"
 
+#include <atomic>
 #include <chrono>
 #include <thread>
 
@@ -10,7 +11,7 @@
 
 namespace {
 
-int writeWaitMs = 5000;
+std::atomic<int> writeWaitMs = 5000;
 thread_local int lockDepth = 0;  // nested holders on this thread share one lock
 
 }  // namespace
@@ -30,7 +31,8 @@ TagFileLock::TagFileLock() {
         return;
     }
     rt::RecordFile& file = records::tagFile();
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(writeWaitMs);
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(writeWaitMs.load());
     for (;;) {
         // No wait inside the lock call: the wait happens here, where the program's other
         // threads (one of which may hold the lock) get their turn.
@@ -40,8 +42,11 @@ TagFileLock::TagFileLock() {
             lockDepth = 1;
             return;
         }
-        if (code != rt::FileError::FileLocked || std::chrono::steady_clock::now() >= deadline)
+        if (code != rt::FileError::FileLocked || std::chrono::steady_clock::now() >= deadline) {
+            refusedCode_ = code;
+            refusedText_ = rt::errorText();
             return;
+        }
         rt::yieldEvents();
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
@@ -49,6 +54,10 @@ TagFileLock::TagFileLock() {
 
 TagFileLock::~TagFileLock() {
     release();
+}
+
+TagWriteFailure TagFileLock::refusal(std::string_view label) const {
+    return {refusedCode_, refusedText_, std::string(label)};
 }
 
 int TagFileLock::release() {

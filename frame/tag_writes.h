@@ -10,9 +10,10 @@
 void SetTagWriteWait(int milliseconds);
 int TagWriteWait();
 
+struct TagWriteFailure;
+
 // Holds the tag file's lock for one write (or one step of writes): waits up to TagWriteWait()
-// for another station's lock, letting the program's other threads run meanwhile. Without the
-// lock the write goes on as a plain write, which waits on its own before it fails.
+// for another station's lock, letting the program's other threads run meanwhile.
 class TagFileLock {
   public:
     TagFileLock();
@@ -21,11 +22,15 @@ class TagFileLock {
     TagFileLock& operator=(const TagFileLock&) = delete;
 
     bool held() const { return held_; }
+    // Why the lock was not granted, as the failure of the write labelled `label`.
+    TagWriteFailure refusal(std::string_view label) const;
     // Commits what was written under the lock; answers 0 or the error code.
     int release();
 
   private:
     bool held_ = false;
+    int refusedCode_ = 0;
+    std::string refusedText_;
 };
 
 // A failed write on the tag file, kept until the file is let go.

@@ -1,6 +1,7 @@
 #include "frame/tagging.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "frame/globals.h"
@@ -8,6 +9,7 @@
 #include "frame/tag_writes.h"
 #include "frame/use_counts.h"
 #include "records/tag_file.h"
+#include "runtime/data/view.h"
 #include "runtime/eval/bind_scope.h"
 
 namespace {
@@ -16,27 +18,34 @@ rt::RecordFile& tags() {
     return records::tagFile();
 }
 
-// The walk of this thread. It remembers the last tag it answered, so that it can place
-// itself again when a count or a clearing has moved the file's sequence.
+// The walk of this thread reads through a view of its own, so that counting, clearing and
+// the other operations may use the file's sequence between its steps without moving it.
 struct Walk {
     bool active = false;  // the walk holds a use of the tag file
-    bool disturbed = false;
-    std::int64_t lastTag = 0;  // the tag record's own pointer
-    std::string lastPosition;  // its place in value order
+    std::unique_ptr<rt::View> view;
 };
-thread_local Walk walk;
 
-long answerTag() {
-    walk.lastTag = tags().pointer();
-    walk.lastPosition = tags().position(TF_::VALKEY);
-    return static_cast<long>(TF_::PTR.integer());
+Walk& walk() {
+    // The file's instance on this thread is made first, so that it outlives the walk's view.
+    tags().instance();
+    thread_local Walk state;
+    return state;
 }
 
 long endWalk() {
-    bool counted = walk.active;
-    walk = Walk{};
+    Walk& w = walk();
+    bool counted = w.active;
+    w.view.reset();
+    w.active = false;
     if (counted) CloseTagFile_();
     return 0;
+}
+
+// Reads the walk's next tag: its pointer when it belongs to the table, else the walk ends.
+long walkOn(long table) {
+    Walk& w = walk();
+    if (!w.view || w.view->next() != 0 || !tagging::belongsTo(table)) return endWalk();
+    return static_cast<long>(TF_::PTR.integer());
 }
 
 }  // namespace
@@ -64,13 +73,12 @@ void positionBeforeTable(long table) {
     tags().setFromBuffer(TF_::VALKEY);
 }
 
-bool readNextOf(long table) {
-    if (tags().next() != 0) return false;
+bool belongsTo(long table) {
     return TF_::TBL.integer() == table && TF_::USR.integer() == 0;
 }
 
-void walkDisturbed() {
-    if (walk.active) walk.disturbed = true;
+bool readNextOf(long table) {
+    return tags().next() == 0 && belongsTo(table);
 }
 
 void adjustTagCount(long table, long delta) {
@@ -122,9 +130,9 @@ void SetTag_(long table, long pointer, std::string_view value) {
         setPointerKey(table, pointer);
         TF_::VAL.setText(value);
         const char* label = found ? "SetTag_/PUT" : "SetTag_/ADD";
-        if ((found ? tags().put() : tags().add()) != 0)
-            failure = failureOf(label);
-        else if (lock.release() != 0)
+        if (!lock.held())
+            failure = lock.refusal(label);
+        else if ((found ? tags().put() : tags().add()) != 0 || lock.release() != 0)
             failure = failureOf(label);
         else
             added = !found;
@@ -145,7 +153,9 @@ void ClrTag_(long table, long pointer) {
         TagFileLock lock;
         setPointerKey(table, pointer);
         if (tags().get(TF_::PTRKEY) == 0) {
-            if (tags().deleteRecord() != 0 || lock.release() != 0)
+            if (!lock.held())
+                failure = lock.refusal("ClrTag_/DELETE");
+            else if (tags().deleteRecord() != 0 || lock.release() != 0)
                 failure = failureOf("ClrTag_/DELETE");
             else
                 removed = true;
@@ -170,24 +180,18 @@ int GetTag_(long table, long pointer) {
 
 long FirstTag_(long table) {
     if (!validTable(table)) return 0;
+    Walk& w = walk();
     // A new walk takes over an unfinished one and its use of the file.
-    if (!walk.active) OpenTagFile_();
-    walk = Walk{};
-    walk.active = true;
+    if (!w.active) OpenTagFile_();
+    w.active = true;
     positionBeforeTable(table);
-    if (!readNextOf(table)) return endWalk();
-    return answerTag();
+    w.view = std::make_unique<rt::View>(tags());
+    if (w.view->open() != 0) return endWalk();
+    return walkOn(table);
 }
 
 long NextTag_(long table) {
     // Without a walk there is nothing to go on from, and no use of the file to give back.
-    if (!validTable(table) || !walk.active) return 0;
-    if (walk.disturbed) {
-        // The place of the last tag answered: it is read first when it is still there.
-        walk.disturbed = false;
-        if (tags().reset(walk.lastPosition) != 0 || !readNextOf(table)) return endWalk();
-        if (tags().pointer() != walk.lastTag) return answerTag();
-    }
-    if (!readNextOf(table)) return endWalk();
-    return answerTag();
+    if (!validTable(table) || !walk().active) return 0;
+    return walkOn(table);
 }

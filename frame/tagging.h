@@ -17,6 +17,8 @@
 
 #include <string_view>
 
+#include "frame/codes.h"  // the tag tables: TAG::Contacts, ...
+
 namespace GLO {
 // The tag count cache of this thread: the table counted last and its number of tags
 // (table 0: the cache is empty). Setting and clearing tags of that table keep it up to date.

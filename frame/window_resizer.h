@@ -7,7 +7,6 @@
 // A procedure keeps one WindowResizerData as a local: InitWindowResizer once its window is
 // open, ResizeWindowControls on every EVENT::Sized, KillWindowResizer on EVENT::CloseDown.
 
-#include <climits>
 #include <memory>
 #include <vector>
 
@@ -32,8 +31,9 @@ inline constexpr unsigned short FixedHeight = 2;
 // Modes of InitWindowResizer.
 inline constexpr long SameForAll = 1;
 inline constexpr long ByControlType = 2;
-// The width a string control gets when it should take its content's own width.
-inline constexpr int ContentWidth = INT_MIN;  // the bits 0x80000000
+// The width a string control gets when it should take its content's own width: the window
+// model draws a control without a width of its own as wide as what it shows.
+inline constexpr int ContentWidth = 0;
 }  // namespace RESIZE
 
 struct WindowResizerRect {

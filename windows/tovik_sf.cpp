@@ -1,8 +1,136 @@
 #include "windows/tovik_sf.h"
 
-#include "runtime/ui/codes.h"
-
 namespace windows::tovik_sf {
+
+namespace {
+
+rt::ControlSpec control(int number, rt::ControlKind kind, std::string text, rt::Rect at) {
+    rt::ControlSpec c;
+    c.number = number;
+    c.kind = kind;
+    c.text = std::move(text);
+    c.at = at;
+    return c;
+}
+
+rt::ControlSpec button(int number, std::string text, rt::Rect at, std::string tip) {
+    rt::ControlSpec c = control(number, rt::ControlKind::Button, std::move(text), at);
+    c.tip = std::move(tip);
+    return c;
+}
+
+rt::WindowSpec makeDestinationWindow() {
+    namespace C = DestinationControl;
+    rt::WindowSpec w;
+    w.module = "Tovik_SF";
+    w.label = "DestinationWindow";
+    w.title = "Report Destination";
+    w.at = {0, 0, 190, 92};
+    w.frame = rt::FrameKind::Single;
+    w.systemMenu = false;
+    w.font = {"MS Sans Serif", 8};
+
+    rt::ControlSpec prompt =
+        control(C::PrinterPrompt, rt::ControlKind::String, "Current Printer:", {6, 6, 60, 10});
+    prompt.font.bold = true;
+    w.controls.push_back(prompt);
+    rt::ControlSpec name = control(C::PrinterName, rt::ControlKind::String, "", {6, 17, 178, 10});
+    name.picture = "@s50";
+    w.controls.push_back(name);
+
+    w.controls.push_back(control(C::Destination, rt::ControlKind::Option, "", {6, 30, 110, 40}));
+    rt::ControlSpec view =
+        control(C::ViewReport, rt::ControlKind::Radio, "View Report", {12, 36, 90, 12});
+    view.parent = C::Destination;
+    view.tip = "View The Report";
+    w.controls.push_back(view);
+    rt::ControlSpec print =
+        control(C::PrintReport, rt::ControlKind::Radio, "Print Report", {12, 52, 90, 12});
+    print.parent = C::Destination;
+    print.tip = "Print The Report Without Viewing";
+    w.controls.push_back(print);
+
+    rt::ControlSpec ok = button(C::Ok, "OK", {128, 32, 55, 14}, "Do It");
+    ok.isDefault = true;
+    w.controls.push_back(ok);
+    w.controls.push_back(button(C::Cancel, "Cancel", {128, 50, 55, 14}, "Cancel Report"));
+    w.controls.push_back(button(C::Options, "Options", {128, 68, 55, 14}, "Select Options"));
+    return w;
+}
+
+rt::WindowSpec makePrintOptionsWindow() {
+    namespace C = PrintOptionsControl;
+    rt::WindowSpec w;
+    w.module = "Tovik_SF";
+    w.label = "PrintOptionsWindow";
+    w.title = "Print Options";
+    w.at = {0, 0, 220, 150};
+    w.frame = rt::FrameKind::Single;
+    w.systemMenu = true;
+    w.font = {"MS Sans Serif", 8};
+
+    w.controls.push_back(
+        control(C::CopiesGroup, rt::ControlKind::Group, "Copies / Collate", {6, 4, 208, 34}));
+    w.controls.push_back(
+        control(C::CopiesPrompt, rt::ControlKind::Prompt, "Copies:", {14, 18, 30, 10}));
+    rt::ControlSpec copies = control(C::Copies, rt::ControlKind::Spin, "", {46, 17, 34, 12});
+    copies.picture = "N_3B";
+    copies.rangeLow = 1;
+    copies.rangeHigh = 15;
+    copies.step = 1;
+    copies.tip = "Select Number Of Copies";
+    w.controls.push_back(copies);
+    rt::ControlSpec collate =
+        control(C::Collate, rt::ControlKind::Check, "Collate", {110, 18, 60, 10});
+    collate.tip = "Collate Report Copies";
+    w.controls.push_back(collate);
+
+    w.controls.push_back(
+        control(C::FileGroup, rt::ControlKind::Group, "Print To File", {6, 42, 208, 44}));
+    rt::ControlSpec toFile =
+        control(C::PrintToFile, rt::ControlKind::Check, "Print To FIle", {14, 54, 80, 10});
+    toFile.tip = "Print To FIle";
+    w.controls.push_back(toFile);
+    rt::ControlSpec file = control(C::FileName, rt::ControlKind::Entry, "", {14, 68, 170, 12});
+    file.picture = "@s60";
+    file.tip = "Enter File Name";
+    w.controls.push_back(file);
+    rt::ControlSpec fileButton = button(C::FileButton, "", {188, 67, 18, 14}, "Select A File");
+    fileButton.icon = "OPEN.ICO";
+    w.controls.push_back(fileButton);
+
+    rt::ControlSpec prompt =
+        control(C::PrinterPrompt, rt::ControlKind::String, "Current Printer:", {6, 92, 70, 10});
+    prompt.font.bold = true;
+    w.controls.push_back(prompt);
+    rt::ControlSpec name = control(C::PrinterName, rt::ControlKind::Entry, "", {6, 103, 208, 12});
+    name.picture = "@s50";
+    name.readOnly = true;
+    name.font.bold = true;
+    name.tip = "Current Printer Selected";
+    w.controls.push_back(name);
+
+    rt::ControlSpec ok = button(C::Ok, "OK", {20, 126, 55, 14}, "Accept Options");
+    ok.isDefault = true;
+    w.controls.push_back(ok);
+    w.controls.push_back(button(C::Cancel, "Cancel", {82, 126, 55, 14}, "Cancel"));
+    w.controls.push_back(button(C::Select, "Select", {144, 126, 55, 14}, "Select A Printer"));
+    return w;
+}
+
+}  // namespace
+
+const rt::WindowSpec& destinationWindow() {
+    static const rt::WindowSpec spec = makeDestinationWindow();
+    return spec;
+}
+
+const rt::WindowSpec& printOptionsWindow() {
+    static const rt::WindowSpec spec = makePrintOptionsWindow();
+    return spec;
+}
+
+// --- the calendar ---
 
 namespace {
 
@@ -10,7 +138,7 @@ constexpr int kDarkBlue = 0x000080;
 constexpr int kRed = 0xFF0000;
 constexpr int kWhite = 0xFFFFFF;
 
-rt::ControlSpec control(int number, rt::ControlKind kind, rt::Rect at = {}) {
+rt::ControlSpec calendarControl(int number, rt::ControlKind kind, rt::Rect at = {}) {
     rt::ControlSpec c;
     c.number = number;
     c.kind = kind;
@@ -32,10 +160,10 @@ rt::WindowSpec makeCalendarWindow() {
     w.alertKeys = {KEY::Esc,  KEY::Enter,    KEY::Down, KEY::Right,    KEY::Up,  KEY::Left,
                    KEY::Home, KEY::CtrlPgDn, KEY::PgDn, KEY::CtrlPgUp, KEY::PgUp};
 
-    rt::ControlSpec frame = control(DateFrame, rt::ControlKind::Entry, {5, 3, 84, 11});
+    rt::ControlSpec frame = calendarControl(DateFrame, rt::ControlKind::Entry, {5, 3, 84, 11});
     frame.disabled = true;
     w.controls.push_back(frame);
-    rt::ControlSpec date = control(CurrentDate, rt::ControlKind::String, {6, 4, 82, 9});
+    rt::ControlSpec date = calendarControl(CurrentDate, rt::ControlKind::String, {6, 4, 82, 9});
     date.use = "LOC:CurrentDate";
     date.picture = "@d4";
     date.align = rt::Align::Center;
@@ -46,20 +174,20 @@ rt::WindowSpec makeCalendarWindow() {
     const char* headings[] = {"Sun", "Mon", "Tue", "Wed", "Thr", "Fri", "Sat"};
     for (int i = 0; i < 7; ++i) {
         rt::ControlSpec h =
-            control(FirstHeading + i, rt::ControlKind::String, {5 + 12 * i, 17, 12, 8});
+            calendarControl(FirstHeading + i, rt::ControlKind::String, {5 + 12 * i, 17, 12, 8});
         h.text = headings[i];
         if (i == 0 || i == 6) h.font.color = kDarkBlue;
         w.controls.push_back(h);
     }
-    w.controls.push_back(control(HeadingLine, rt::ControlKind::Line, {5, 25, 84, 0}));
+    w.controls.push_back(calendarControl(HeadingLine, rt::ControlKind::Line, {5, 25, 84, 0}));
 
     for (int row = 1; row <= 6; ++row) {
         const int y = 27 + 12 * (row - 1) + 2;
         for (int part = 0; part < (row == 6 ? 2 : 3); ++part) {
             const int x = part == 0 ? 5 : (part == 1 ? 17 : 77);
             const int width = part == 1 && row != 6 ? 60 : 12;
-            rt::ControlSpec t =
-                control(calendarRowControl(row, part), rt::ControlKind::String, {x, y, width, 9});
+            rt::ControlSpec t = calendarControl(calendarRowControl(row, part),
+                                                rt::ControlKind::String, {x, y, width, 9});
             t.font = {"Fixedsys", 9};
             if (part != 1) t.font.color = kDarkBlue;
             t.transparent = true;
@@ -67,27 +195,28 @@ rt::WindowSpec makeCalendarWindow() {
         }
     }
 
-    rt::ControlSpec box = control(Highlight, rt::ControlKind::Box, {5, 27, 12, 12});
+    rt::ControlSpec box = calendarControl(Highlight, rt::ControlKind::Box, {5, 27, 12, 12});
     box.font.color = kRed;
     box.background = kWhite;
     w.controls.push_back(box);
-    w.controls.push_back(control(Grid, rt::ControlKind::Region, {5, 27, 84, 72}));
+    w.controls.push_back(calendarControl(Grid, rt::ControlKind::Region, {5, 27, 84, 72}));
 
-    rt::ControlSpec ok = control(Ok, rt::ControlKind::Button, {93, 4, 28, 14});
+    rt::ControlSpec ok = calendarControl(Ok, rt::ControlKind::Button, {93, 4, 28, 14});
     ok.text = "&OK";
     ok.isDefault = true;
     w.controls.push_back(ok);
-    rt::ControlSpec cancel = control(Cancel, rt::ControlKind::Button, {93, 21, 28, 14});
+    rt::ControlSpec cancel = calendarControl(Cancel, rt::ControlKind::Button, {93, 21, 28, 14});
     cancel.text = "&Cancel";
     w.controls.push_back(cancel);
-    rt::ControlSpec today = control(Today, rt::ControlKind::Button, {93, 38, 28, 14});
+    rt::ControlSpec today = calendarControl(Today, rt::ControlKind::Button, {93, 38, 28, 14});
     today.text = "&Today";
     w.controls.push_back(today);
-    rt::ControlSpec previous = control(PreviousMonth, rt::ControlKind::Button, {93, 60, 13, 13});
+    rt::ControlSpec previous =
+        calendarControl(PreviousMonth, rt::ControlKind::Button, {93, 60, 13, 13});
     previous.text = "<";
     previous.tip = "Previous month";
     w.controls.push_back(previous);
-    rt::ControlSpec next = control(NextMonth, rt::ControlKind::Button, {108, 60, 13, 13});
+    rt::ControlSpec next = calendarControl(NextMonth, rt::ControlKind::Button, {108, 60, 13, 13});
     next.text = ">";
     next.tip = "Next month";
     w.controls.push_back(next);

@@ -1,10 +1,43 @@
 #pragma once
-// Module Tovik_SF: the calendar window of the shared date picker.
+// Module Tovik_SF: the report destination question and its print options, and the calendar.
 
 #include "runtime/ui/window_spec.h"
 
 namespace windows::tovik_sf {
 
+// "Report Destination".
+namespace DestinationControl {
+inline constexpr int PrinterPrompt = 1;
+inline constexpr int PrinterName = 2;
+inline constexpr int Destination = 3;  // option box: radios 4 (value 1) and 5 (value 2)
+inline constexpr int ViewReport = 4;
+inline constexpr int PrintReport = 5;
+inline constexpr int Ok = 6;
+inline constexpr int Cancel = 7;
+inline constexpr int Options = 8;
+}  // namespace DestinationControl
+
+// "Print Options" of the destination question.
+namespace PrintOptionsControl {
+inline constexpr int CopiesGroup = 1;
+inline constexpr int CopiesPrompt = 2;
+inline constexpr int Copies = 3;  // 1 to 15
+inline constexpr int Collate = 4;
+inline constexpr int FileGroup = 5;
+inline constexpr int PrintToFile = 6;
+inline constexpr int FileName = 7;
+inline constexpr int FileButton = 8;
+inline constexpr int PrinterPrompt = 9;
+inline constexpr int PrinterName = 10;
+inline constexpr int Ok = 11;
+inline constexpr int Cancel = 12;
+inline constexpr int Select = 13;
+}  // namespace PrintOptionsControl
+
+const rt::WindowSpec& destinationWindow();
+const rt::WindowSpec& printOptionsWindow();
+
+// The calendar.
 namespace CalendarControl {
 inline constexpr int DateFrame = 1;  // the disabled, empty entry behind the date
 inline constexpr int CurrentDate = 2;

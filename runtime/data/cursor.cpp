@@ -5,14 +5,16 @@
 #include "runtime/data/errors.h"
 #include "runtime/data/file_instance.h"
 #include "runtime/data/key_codec.h"
+#include "runtime/data/thread_state.h"
 
 namespace rt::detail {
 namespace {
 
 // Cursors of this thread whose statement is open between reads.
-std::unordered_set<Cursor*>& liveCursors() {
-    thread_local std::unordered_set<Cursor*> live;
-    return live;
+using LiveCursors = std::unordered_set<Cursor*>;
+
+LiveCursors* liveCursors(bool create = true) {
+    return ThreadState<LiveCursors>::get(create);
 }
 
 std::int64_t decodeId(const std::string& key) {
@@ -69,7 +71,7 @@ void Cursor::suspend() {
     if (!live_) return;
     live_->reset();
     live_ = nullptr;
-    liveCursors().erase(this);
+    if (LiveCursors* live = liveCursors(false)) live->erase(this);
 }
 
 void Cursor::dropStatements() {
@@ -113,7 +115,7 @@ int Cursor::read(bool forward, bool load, const std::function<bool()>& accept) {
         }
         live_ = &s;
         liveForward_ = forward;
-        liveCursors().insert(this);
+        if (LiveCursors* live = liveCursors()) live->insert(this);
     }
     lastForward_ = forward;
     const int keyColumnIndex = 3 + static_cast<int>(f.decl.memos().size() + f.decl.blobs().size());
@@ -163,8 +165,10 @@ namespace rt {
 
 void suspendRecordScans() {
     // suspend() removes the cursor from the set, so take a copy first.
-    std::unordered_set<detail::Cursor*> live = detail::liveCursors();
-    for (detail::Cursor* c : live)
+    detail::LiveCursors* live = detail::liveCursors(false);
+    if (!live) return;
+    detail::LiveCursors copy = *live;
+    for (detail::Cursor* c : copy)
         c->suspend();
 }
 

@@ -1,5 +1,7 @@
 #include "runtime/data/errors.h"
 
+#include "runtime/data/thread_state.h"
+
 namespace rt {
 namespace {
 
@@ -12,9 +14,14 @@ struct LastError {
     std::string key;
 };
 
-LastError& last() {
-    thread_local LastError error;
-    return error;
+// Null once the thread's state is gone (thread end): errors are then dropped.
+LastError* last() {
+    return detail::ThreadState<LastError>::get();
+}
+
+const std::string& emptyText() {
+    static const std::string empty;
+    return empty;
 }
 
 }  // namespace
@@ -57,28 +64,29 @@ std::string_view errorTextOf(int code) {
 }
 
 int errorCode() {
-    return last().code;
+    return last() ? last()->code : 0;
 }
 const std::string& errorText() {
-    return last().text;
+    return last() ? last()->text : emptyText();
 }
 const std::string& errorFile() {
-    return last().file;
+    return last() ? last()->file : emptyText();
 }
 int fileErrorCode() {
-    return last().engineCode;
+    return last() ? last()->engineCode : 0;
 }
 const std::string& fileErrorText() {
-    return last().engineText;
+    return last() ? last()->engineText : emptyText();
 }
 const std::string& errorKey() {
-    return last().key;
+    return last() ? last()->key : emptyText();
 }
 
 namespace detail {
 
 void clearError() {
-    LastError& e = last();
+    if (!last()) return;
+    LastError& e = *last();
     e.code = 0;
     e.text.clear();
     e.file.clear();
@@ -89,7 +97,8 @@ void clearError() {
 
 int setError(int code, std::string_view file, int engineCode, std::string_view engineText,
              std::string_view key) {
-    LastError& e = last();
+    if (!last()) return code;
+    LastError& e = *last();
     e.code = code;
     e.text = errorTextOf(code);
     e.file = file;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <map>
+#include <mutex>
 #include <system_error>
 
 #include "runtime/data/errors.h"
@@ -52,6 +54,19 @@ bool unhex(std::string_view text, std::string& out) {
         out += static_cast<char>(hi * 16 + lo);
     }
     return true;
+}
+
+// The highest record id this process handed out per file. A transaction that is rolled back
+// takes its ids out of the file again, but the program may have passed them on (a tag holds
+// a record pointer), so they are never handed out a second time.
+std::int64_t claimId(const std::string& file, std::int64_t next) {
+    static std::mutex mutex;
+    static std::map<std::string, std::int64_t> highest;
+    std::lock_guard<std::mutex> lock(mutex);
+    std::error_code ec;
+    std::int64_t& last = highest[std::filesystem::absolute(file, ec).string()];
+    last = std::max(last + 1, next);
+    return last;
 }
 
 }  // namespace
@@ -426,9 +441,10 @@ int FileInstance::addRecord() {
     std::int64_t id = 0;
     int code = withWriteTx([&] {
         int rc = nextId.step();
-        id = nextId.integer(0);
+        std::int64_t next = nextId.integer(0);
         nextId.reset();
         if (rc != SQLITE_ROW) return failSqlite(rc);
+        id = claimId(name, next);
         insert.bind(1, id);
         bindRecord(insert, 2);
         int param = 3 + static_cast<int>(decl.memos().size() + decl.blobs().size());

@@ -29,8 +29,9 @@ class RecordBuffer {
     double real(int field) const;
     Value value(int field) const;  // STRING gives text, every other type a number
 
-    // Assignment cuts or pads text. A number that does not fit the field leaves the field
-    // unchanged and answers false; so does a text that is no number for a numeric field.
+    // Assignment cuts or pads text; a numeric field reads text leniently as a number ("12abc"
+    // is 12, "abc" 0). A number that does not fit the field leaves the field unchanged and
+    // answers false.
     bool setText(int field, std::string_view text);
     bool setNumber(int field, const Decimal& number);
     bool setInteger(int field, long long number);

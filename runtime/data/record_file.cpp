@@ -9,6 +9,7 @@
 
 #include "runtime/data/file_instance.h"
 #include "runtime/data/key_codec.h"
+#include "runtime/data/thread_state.h"
 #include "runtime/data/transaction.h"
 
 namespace rt {
@@ -16,10 +17,25 @@ namespace {
 
 std::atomic<std::size_t> nextSlot{0};
 
-// This thread's instances, by the slot of their RecordFile.
-std::vector<std::unique_ptr<detail::FileInstance>>& instances() {
-    thread_local std::vector<std::unique_ptr<detail::FileInstance>> table;
-    return table;
+// This thread's instances, by the slot of their RecordFile. At thread end they close
+// before the table goes, while the other per-thread state is still there.
+struct InstanceTable {
+    std::vector<std::unique_ptr<detail::FileInstance>> files;
+    ~InstanceTable() {
+        for (auto& f : files)
+            f.reset();
+    }
+};
+
+InstanceTable* instances(bool create = true) {
+    return detail::ThreadState<InstanceTable>::get(create);
+}
+
+// A key index that the declaration does not have is a programming error.
+int checkedKey(const FileDecl& decl, int key) {
+    if (key < 0 || key >= static_cast<int>(decl.keys().size()))
+        throw std::out_of_range(decl.label() + ": no key number " + std::to_string(key));
+    return key;
 }
 
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
@@ -28,15 +44,25 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
 
 }  // namespace
 
-RecordFile::RecordFile(FileDecl decl) : decl_(std::move(decl)), slot_(nextSlot++) {}
+RecordFile::RecordFile(FileDecl decl)
+    : decl_(std::move(decl)), slot_(nextSlot++), name_(decl_.diskName()) {}
 
 RecordFile::~RecordFile() {
-    auto& table = instances();
-    if (slot_ < table.size()) table[slot_].reset();
+    ended_.reset();
+    InstanceTable* table = instances(false);
+    if (table && slot_ < table->files.size()) table->files[slot_].reset();
 }
 
 detail::FileInstance& RecordFile::instance() {
-    auto& table = instances();
+    InstanceTable* t = instances();
+    if (!t) {
+        // The thread's instances are gone (its end, or the program's exit for the main
+        // thread): a closed instance answers every operation with "File Not Open".
+        std::call_once(endedOnce_,
+                       [this] { ended_ = std::make_unique<detail::FileInstance>(decl_); });
+        return *ended_;
+    }
+    auto& table = t->files;
     if (slot_ >= table.size()) table.resize(slot_ + 1);
     if (!table[slot_]) table[slot_] = std::make_unique<detail::FileInstance>(decl_);
     return *table[slot_];
@@ -57,21 +83,34 @@ int RecordFile::key(std::string_view name) const {
 }
 
 std::string RecordFile::name() {
-    return instance().name;
+    detail::FileInstance& f = instance();
+    if (f.isOpen()) return f.name;
+    std::lock_guard<std::mutex> lock(nameMutex_);
+    return name_;
 }
 
 void RecordFile::setName(std::string name) {
-    instance().name = std::move(name);
+    std::lock_guard<std::mutex> lock(nameMutex_);
+    name_ = std::move(name);
+}
+
+detail::FileInstance& RecordFile::instanceNamed() {
+    detail::FileInstance& f = instance();
+    if (!f.isOpen()) {
+        std::lock_guard<std::mutex> lock(nameMutex_);
+        f.name = name_;
+    }
+    return f;
 }
 
 int RecordFile::open(int access) {
     detail::clearError();
-    return instance().open(access);
+    return instanceNamed().open(access);
 }
 
 int RecordFile::create() {
     detail::clearError();
-    return instance().create();
+    return instanceNamed().create();
 }
 
 int RecordFile::close() {
@@ -98,7 +137,7 @@ int RecordFile::set(int key) {
     detail::clearError();
     detail::FileInstance& f = instance();
     if (!f.isOpen()) return f.fail(FileError::FileNotOpen);
-    f.sequence.setStart(key);
+    f.sequence.setStart(checkedKey(decl_, key));
     return 0;
 }
 
@@ -145,7 +184,7 @@ int RecordFile::skip(long count) {
 
 int RecordFile::get(int key) {
     detail::clearError();
-    return instance().getByKey(key);
+    return instance().getByKey(checkedKey(decl_, key));
 }
 
 int RecordFile::getPointer(std::int64_t pointer) {
@@ -197,6 +236,7 @@ std::string RecordFile::position() {
 }
 
 std::string RecordFile::position(int key) {
+    checkedKey(decl_, key);
     detail::FileInstance& f = instance();
     return f.positionOf(key, f.currentId, f.keyOf(key, f.currentId));
 }
@@ -229,8 +269,11 @@ std::int64_t RecordFile::records() {
 }
 
 std::int64_t RecordFile::bytes() {
-    detail::FileInstance& f = instance();
+    detail::FileInstance& f = instanceNamed();
     if (f.readSinceOpen) return decl_.recordSize();
+    // An open file's size is that of its records: progress counted in record sizes then
+    // reaches the whole file at its last record, whatever room the keys take on disk.
+    if (f.isOpen()) return records() * decl_.recordSize();
     std::error_code ec;
     auto size = std::filesystem::file_size(f.name, ec);
     return ec ? 0 : static_cast<std::int64_t>(size);
@@ -260,12 +303,12 @@ int RecordFile::empty() {
 
 int RecordFile::build() {
     detail::clearError();
-    return instance().build();
+    return instanceNamed().build();
 }
 
 int RecordFile::remove() {
     detail::clearError();
-    detail::FileInstance& f = instance();
+    detail::FileInstance& f = instanceNamed();
     if (f.isOpen()) return f.fail(FileError::FileAlreadyOpen);
     std::error_code ec;
     if (!std::filesystem::remove(f.name, ec)) {

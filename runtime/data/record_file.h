@@ -5,6 +5,8 @@
 // the thread's last error.
 
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 
@@ -45,8 +47,9 @@ class RecordFile {
     // Key by name (without regard to case); throws std::out_of_range when there is none.
     int key(std::string_view name) const;
 
-    // The file name on disk for this thread's instance (NAME); set it before OPEN or CREATE
-    // to use another name than the declared one.
+    // The file name on disk (NAME): the declared one unless setName gave another; a new name
+    // holds for every thread from its next OPEN, CREATE, BUILD or REMOVE on. An open
+    // instance keeps the name it was opened with.
     std::string name();
     void setName(std::string name);
 
@@ -85,7 +88,9 @@ class RecordFile {
 
     int send(std::string_view command);  // "QUICKSCAN=on", "QUICKSCAN=off", "Recover=<s>"
     std::int64_t records();
-    std::int64_t bytes();     // the file's size before the first read, the record's size after
+    // Before the first read after OPEN the size of all records (records() times the record
+    // size; the size on disk while closed), after a read the size of one record.
+    std::int64_t bytes();
     bool duplicate(int key);  // would the buffer's values duplicate another record's in key?
     bool duplicate();         // ... in any key without duplicates
     int empty();
@@ -100,8 +105,14 @@ class RecordFile {
     detail::FileInstance& instance();
 
   private:
+    detail::FileInstance& instanceNamed();  // instance() with the current name, when closed
+
     FileDecl decl_;
     std::size_t slot_;
+    mutable std::mutex nameMutex_;
+    std::string name_;
+    std::once_flag endedOnce_;
+    std::unique_ptr<detail::FileInstance> ended_;
 };
 
 // A field of a record file, looked up once by name: reads and writes this thread's buffer.

@@ -1,11 +1,13 @@
 #include "runtime/data/transaction.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <vector>
 
 #include "runtime/data/errors.h"
 #include "runtime/data/file_instance.h"
 #include "runtime/data/record_file.h"
+#include "runtime/data/thread_state.h"
 
 namespace rt {
 namespace {
@@ -16,8 +18,8 @@ struct Logout {
 };
 
 Logout& current() {
-    thread_local Logout logout;
-    return logout;
+    if (Logout* logout = detail::ThreadState<Logout>::get()) return *logout;
+    throw std::logic_error("transaction used while its thread ends");
 }
 
 }  // namespace
@@ -80,7 +82,9 @@ bool logoutActive() {
 namespace detail {
 
 void forgetLogout(FileInstance* file) {
-    std::vector<FileInstance*>& files = current().files;
+    Logout* logout = ThreadState<Logout>::get(false);
+    if (!logout) return;
+    std::vector<FileInstance*>& files = logout->files;
     files.erase(std::remove(files.begin(), files.end(), file), files.end());
 }
 

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "runtime/qt/micr_e13b.h"
 #include "runtime/qt/page_painter.h"
 #include "runtime/ui/codes.h"
 
@@ -29,6 +30,57 @@ void RegionWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     in.control = number_;
     in.key = event->button() == Qt::RightButton ? KEY::RightDoubleClick : KEY::LeftDoubleClick;
     send_(in);
+}
+
+namespace {
+
+constexpr double kScreenDpi = 96.0;
+constexpr int kMicrMargin = 3;
+
+}  // namespace
+
+EntryWidget::EntryWidget(QWidget* parent) : QLineEdit(parent) {}
+
+void EntryWidget::setMicr(bool micr) {
+    if (micr == micr_) return;
+    micr_ = micr;
+    update();
+}
+
+int EntryWidget::micrX(int index) const {
+    return kMicrMargin + static_cast<int>(index * kMicrPitch * kScreenDpi / 1000.0);
+}
+
+void EntryWidget::paintEvent(QPaintEvent* event) {
+    if (!micr_) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QPainter p(this);
+    p.fillRect(rect(), palette().base());
+    p.setPen(palette().color(QPalette::Mid));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    const double scale = kScreenDpi / 1000.0;
+    const double top = (height() - kMicrHeight * scale) / 2.0;
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(palette().color(QPalette::Text));
+    const QString shown = text();
+    for (int i = 0; i < shown.size(); ++i) {
+        const MicrGlyph* glyph = micrGlyph(shown[i].toLatin1());
+        if (!glyph) continue;
+        for (const auto& polygon : glyph->polygons) {
+            QPolygonF outline;
+            for (const MicrPoint& point : polygon)
+                outline << QPointF(micrX(i) + point.x * scale, top + point.y * scale);
+            p.drawPolygon(outline);
+        }
+    }
+    if (hasFocus()) {
+        p.setPen(palette().color(QPalette::Text));
+        int x = micrX(cursorPosition());
+        p.drawLine(x, 2, x, height() - 3);
+    }
 }
 
 ImageWidget::ImageWidget(QWidget* parent) : QWidget(parent) {}

@@ -3,6 +3,7 @@
 // Internal to rt_qt.
 
 #include <QImage>
+#include <QLineEdit>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -23,6 +24,23 @@ class RegionWidget : public QWidget {
   private:
     int number_;
     std::function<void(Input)> send_;
+};
+
+// An entry. With a MICR face it shows its text as E-13B characters at their true size
+// (0.117 inch high, eight to the inch), as no MICR font is installed.
+class EntryWidget : public QLineEdit {
+  public:
+    explicit EntryWidget(QWidget* parent);
+    void setMicr(bool micr);
+    bool isMicr() const { return micr_; }
+    // The left edge of character `index` in E-13B drawing.
+    int micrX(int index) const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    bool micr_ = false;
 };
 
 // An image: a picture file or BLOB scaled to the control, or a report page drawn to fit.

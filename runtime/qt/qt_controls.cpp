@@ -19,6 +19,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "runtime/qt/micr_e13b.h"
 #include "runtime/qt/qt_control_widgets.h"
 #include "runtime/qt/qt_list.h"
 #include "runtime/qt/qt_resources.h"
@@ -125,7 +126,7 @@ QWidget* WindowView::createWidget(const ControlData& data) {
             }
             break;
         case ControlKind::Entry:
-            w = new QLineEdit(parent);
+            w = new EntryWidget(parent);
             break;
         case ControlKind::Text: {
             auto* t = new QPlainTextEdit(parent);
@@ -384,8 +385,9 @@ void WindowView::applyControl(Item& item) {
             break;
         }
         case ControlKind::Entry: {
-            auto* e = static_cast<QLineEdit*>(w);
+            auto* e = static_cast<EntryWidget*>(w);
             if (!e->isModified()) e->setText(qs(d.shown));
+            e->setMicr(isMicrFace(s.font.name.empty() ? window_.spec.font.name : s.font.name));
             e->setReadOnly(s.readOnly);
             PictureInfo info = describePicture(s.picture);
             e->setMaxLength(!s.picture.empty() && info.width > 0 ? info.width : 32767);

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "runtime/qt/qt_keys.h"
+#include "runtime/qt/qt_resources.h"
 #include "runtime/text/codepage.h"
 #include "runtime/ui/codes.h"
 
@@ -94,6 +95,11 @@ void ListView::scrollAction(int action) {
 }
 
 void ListView::setData(const ControlData& data, const DialogUnits& units) {
+    if (data.listIcons != data_.listIcons || icons_.empty()) {
+        icons_.clear();
+        for (const auto& [number, picture] : data.listIcons)
+            icons_[number] = loadIcon(picture);
+    }
     data_ = data;
     units_ = units;
     updating_ = true;
@@ -101,6 +107,14 @@ void ListView::setData(const ControlData& data, const DialogUnits& units) {
     if (!verticalScrollBar()->isSliderDown()) verticalScrollBar()->setValue(data_.thumb);
     updating_ = false;
     viewport()->update();
+}
+
+QIcon ListView::rowIcon(int row, int column) const {
+    if (row < 1 || row > static_cast<int>(data_.rowIcons.size())) return {};
+    const auto& numbers = data_.rowIcons[static_cast<std::size_t>(row - 1)];
+    if (column < 0 || column >= static_cast<int>(numbers.size())) return {};
+    auto it = icons_.find(numbers[static_cast<std::size_t>(column)]);
+    return it == icons_.end() ? QIcon() : it->second;
 }
 
 bool ListView::hasHeaders() const {
@@ -167,6 +181,11 @@ void ListView::paintEvent(QPaintEvent*) {
         const auto& texts = data_.rows[static_cast<std::size_t>(row - 1)];
         for (std::size_t i = 0; i < texts.size() && i < spans.size(); ++i) {
             int indent = i < columns.size() ? units_.x(columns[i].indent) : 0;
+            if (QIcon icon = rowIcon(row, static_cast<int>(i)); !icon.isNull()) {
+                int side = std::min(16, r.height() - 2);
+                icon.paint(&p, QRect(spans[i].first + pad + indent, r.top() + 1, side, side));
+                indent += side + 2;
+            }
             QRect cell(spans[i].first + pad + indent, r.top(), spans[i].second - 2 * pad - indent,
                        r.height());
             Align a = i < columns.size() ? columns[i].align : Align::Left;

@@ -4,7 +4,9 @@
 // model, which raises the scroll events the procedure answers by refilling the page.
 
 #include <QAbstractScrollArea>
+#include <QIcon>
 #include <functional>
+#include <map>
 
 #include "runtime/qt/qt_fonts.h"
 #include "runtime/qt/qt_snapshot.h"
@@ -24,6 +26,8 @@ class ListView : public QAbstractScrollArea {
     int rowAt(QPoint point) const;
     QRect rowRect(int row) const;  // in viewport coordinates
     int rowCount() const { return static_cast<int>(data_.rows.size()); }
+    // The icon a row shows in a column; null when none.
+    QIcon rowIcon(int row, int column) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,6 +45,7 @@ class ListView : public QAbstractScrollArea {
     int number_;
     Send send_;
     ControlData data_;
+    std::map<int, QIcon> icons_;  // by icon number
     DialogUnits units_;
     bool updating_ = false;
 };

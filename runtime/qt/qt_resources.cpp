@@ -123,6 +123,9 @@ std::vector<fs::path> resourceFolders() {
     }
     std::error_code ec;
     out.push_back(fs::current_path(ec) / "resources");
+#ifdef TOVIK_RESOURCE_DIR
+    out.emplace_back(TOVIK_RESOURCE_DIR);
+#endif
     return out;
 }
 
@@ -146,6 +149,8 @@ std::optional<fs::path> findResource(std::string_view name) {
 }
 
 QIcon builtinIcon(std::string_view name) {
+    while (!name.empty() && (name.front() == '~' || name.front() == ' '))
+        name.remove_prefix(1);
     if (name.empty() || !std::all_of(name.begin(), name.end(), [](char c) {
             return std::isdigit(static_cast<unsigned char>(c));
         }))

@@ -6,7 +6,8 @@
 //
 // The resources folder is looked for, in this order: the folder set by setResourceFolder(),
 // $TOVIK_RESOURCES, "resources" next to the executable or in one of its parent folders (the
-// build tree lies inside the source tree), and "resources" in the working directory.
+// build tree usually lies inside the source tree), "resources" in the working directory,
+// and last the source tree's resources folder, compiled in.
 
 #include <QCursor>
 #include <QIcon>

@@ -36,8 +36,22 @@ ControlData snapshotControl(const Window& window, int control) {
         d.listFormat = c->listFormat;
         int count = c->rows ? c->rows->rowCount() : 0;
         d.rows.reserve(static_cast<std::size_t>(std::max(0, count)));
-        for (int row = 1; row <= count; ++row)
+        bool icons = false;
+        for (const ListColumn& column : c->listFormat.columns)
+            icons = icons || column.icon;
+        for (int row = 1; row <= count; ++row) {
             d.rows.push_back(window.rowTexts(control, row));
+            if (!icons) continue;
+            // An icon column takes the row field after its text as the icon number.
+            std::vector<int> numbers;
+            for (const ListColumn& column : c->listFormat.columns)
+                numbers.push_back(
+                    column.icon ? static_cast<int>(
+                                      c->rows->field(row, column.field + 1).asNumber().toInteger())
+                                : 0);
+            d.rowIcons.push_back(std::move(numbers));
+        }
+        d.listIcons = c->listIcons;
         d.selectedRow = c->selectedRow;
         d.thumb = c->thumb;
         d.scrollBar = c->scrollBar;

@@ -3,6 +3,7 @@
 // thread, so the backend copies what the widgets need while that thread calls it, and the
 // GUI thread works on the copies only.
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +27,8 @@ struct ControlData {
     // Lists: every row of the model as column texts.
     ListFormat listFormat;
     std::vector<std::vector<std::string>> rows;
+    std::vector<std::vector<int>> rowIcons;  // per row, the icon number of each column (0 none)
+    std::map<int, std::string> listIcons;    // icon number -> picture
     int selectedRow = 0;
     int thumb = 0;
     bool scrollBar = false;

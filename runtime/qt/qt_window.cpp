@@ -68,12 +68,17 @@ void WindowFrame::closeEvent(QCloseEvent* event) {
 
 void WindowFrame::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (!event->spontaneous() || !resizable(view_.windowData().spec)) return;
+    if (!resizable(view_.windowData().spec)) return;
+    // The client area follows the frame through the layout.
+    layout()->activate();
     QWidget* client = view_.canvas();
     Input in;
     in.kind = Input::Kind::Resize;
     in.number = view_.units().duX(client->width());
     in.number2 = view_.units().duY(client->height());
+    // Our own sizing (from the model) comes back here too: only a new size is news.
+    const Rect& at = view_.windowData().spec.at;
+    if (in.number == at.width && in.number2 == at.height) return;
     view_.send(in);
 }
 
@@ -318,19 +323,18 @@ void WindowView::refreshWindowGeometry() {
         int h = units_.y(window_.spec.toolbar.height > 0 ? window_.spec.toolbar.height : 21);
         toolbar_->setFixedHeight(h);
     }
+    // The frame's size is the client's plus the bars around it.
+    canvas_->setFixedSize(client);
+    frame_->layout()->activate();
+    QSize whole = frame_->sizeHint();
     if (resizable(window_.spec)) {
         canvas_->setMinimumSize(units_.x(window_.spec.minWidth), units_.y(window_.spec.minHeight));
         canvas_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         frame_->setMinimumSize(0, 0);
         frame_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        frame_->layout()->activate();
-        QSize extra = frame_->sizeHint() - canvas_->sizeHint();
-        frame_->resize(client + QSize(0, std::max(0, extra.height())));
-        canvas_->resize(client);
+        frame_->resize(whole);
     } else {
-        canvas_->setFixedSize(client);
-        frame_->layout()->activate();
-        frame_->setFixedSize(frame_->sizeHint());
+        frame_->setFixedSize(whole);
     }
     if (window_.spec.centered) {
         if (QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -12,25 +12,25 @@
 
 namespace rt {
 
-// MESSAGE: answers the BUTTON:: code pressed. `defaultButton` 0 takes the first button.
+// A message box: answers the BUTTON:: code pressed. `defaultButton` 0 takes the first button.
 int message(std::string_view text, std::string_view caption = "", int icon = ICON::None,
             int buttons = BUTTON::Ok, int defaultButton = 0);
 
-// POPUP: answers the item chosen (separators not counted), 0 for none.
+// A popup menu: answers the item chosen (separators not counted), 0 for none.
 int popup(std::string_view menu);
 
 // "Import Files|*.CSV|All Files|*.*" as filter pairs.
 std::vector<FileFilter> parseFileFilters(std::string_view text);
 
-// FILEDIALOG: the file chosen, nullopt when cancelled. A save dialog asks before it
+// A file dialog: the file chosen, nullopt when cancelled. A save dialog asks before it
 // overwrites an existing file.
 std::optional<std::string> fileDialog(std::string_view title, std::string_view filters,
                                       std::string_view suggested = "", bool save = false);
 
-// PRINTERDIALOG: true when the user confirmed; `settings` then holds the choice.
+// The printer set-up dialog: true when the user confirmed; `settings` then holds the choice.
 bool printerDialog(std::string_view title, PrinterSettings& settings);
 
-// BEEP and SETCURSOR (CURSOR::Wait while busy, CURSOR::Normal after).
+// A beep, and the mouse cursor (CURSOR::Wait while busy, CURSOR::Normal after).
 void beep(int sound = 0);
 void setCursor(int cursor);
 

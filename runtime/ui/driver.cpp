@@ -14,8 +14,9 @@
 namespace rt {
 namespace {
 
-constexpr int kSettleMs = 20000;  // a program that does not wait within this hangs
-constexpr int kTimerRounds = 100;
+constexpr int kSettleMs = 20000;     // a program that does not wait within this hangs
+constexpr int kTimerRounds = 100;    // quiet rounds before a wait gives up
+constexpr int kTimerLimit = 100000;  // rounds at most, even while things change
 
 std::string trimmed(std::string_view s) {
     while (!s.empty() && s.front() == ' ')
@@ -245,34 +246,61 @@ void Driver::deliver(Window& w, Input input) {
     settle();
 }
 
+// What the user sees of the active window, to tell whether a timer round changed anything.
+std::string Driver::fingerprint() {
+    std::ostringstream out;
+    Window* w = active();
+    out << w;
+    if (!w) return out.str();
+    out << '\n' << w->title() << '\n' << w->status(1) << '\n' << w->status(2);
+    for (int n : w->controlNumbers()) {
+        const ControlState* c = w->control(n);
+        out << '\n' << n << ' ' << controlValue(*w, *c) << ' ' << c->spec.hidden;
+    }
+    return out.str();
+}
+
+// Lets time pass while every thread waits, until `done` holds; gives up after
+// kTimerRounds timer rounds in which nothing the user sees changed (or no timer is left).
+template <typename Done>
+bool Driver::letTimePass(Done done) {
+    std::string last = fingerprint();
+    for (int quiet = 0, total = 0; quiet <= kTimerRounds && total < kTimerLimit; ++total) {
+        settle();
+        if (done()) return true;
+        if (ended() || !backend_.fireNextTimer()) return false;
+        settle();
+        std::string now = fingerprint();
+        quiet = now == last ? quiet + 1 : 0;
+        last = std::move(now);
+    }
+    return false;
+}
+
 std::vector<DialogPtr> Driver::waitForDialog() {
     // A dialog may come only after the program's timers have run (a report's progress
-    // window): let time pass while every thread waits and nothing is showing.
-    for (int round = 0; round <= kTimerRounds; ++round) {
-        settle();
-        auto dialogs = backend_.pendingDialogs();
-        if (!dialogs.empty() || ended() || !backend_.fireNextTimer()) return dialogs;
-    }
-    return {};
+    // window).
+    letTimePass([this] { return !backend_.pendingDialogs().empty(); });
+    return backend_.pendingDialogs();
 }
 
 void Driver::waitWindow(std::string_view title) {
     std::string want = clipped(title);
     std::string lastSeen = "(no window)";
-    for (int round = 0; round <= kTimerRounds; ++round) {
-        settle();
-        if (ended()) throw DriverError("the program has ended; last window: " + lastSeen);
-        auto dialogs = backend_.pendingDialogs();
-        if (!dialogs.empty())
-            throw DriverError("a " + describeDialog(*dialogs.front()) +
-                              " is showing, not window \"" + want + "\"");
-        if (Window* w = active()) {
-            std::string seen = w->title().empty() ? clipped(w->status(1)) : clipped(w->title());
-            if (seen == want) return;
-            lastSeen = "\"" + seen + "\"";
-        }
-        if (!backend_.fireNextTimer()) break;
-    }
+    bool dialog = false;
+    bool found = letTimePass([&] {
+        if (!backend_.pendingDialogs().empty()) return dialog = true;
+        Window* w = active();
+        if (!w) return false;
+        std::string seen = w->title().empty() ? clipped(w->status(1)) : clipped(w->title());
+        lastSeen = "\"" + seen + "\"";
+        return seen == want;
+    });
+    if (dialog)
+        throw DriverError("a " + describeDialog(*backend_.pendingDialogs().front()) +
+                          " is showing, not window \"" + want + "\"");
+    if (found) return;
+    if (ended()) throw DriverError("the program has ended; last window: " + lastSeen);
     throw DriverError("window \"" + want + "\" did not come; the active window is " + lastSeen);
 }
 

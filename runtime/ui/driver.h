@@ -88,6 +88,9 @@ class Driver {
     Window& activeOrFail();
     void noDialogShowing();
     std::vector<DialogPtr> waitForDialog();
+    std::string fingerprint();
+    template <typename Done>
+    bool letTimePass(Done done);
     void deliver(Window& w, Input input);
 
     HeadlessBackend backend_;

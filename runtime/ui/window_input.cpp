@@ -123,6 +123,8 @@ void Window::applyInput(const Input& in) {
                     }
                 } else if (isAlertKey(c->spec.number, in.key)) {
                     queue({EVENT::AlertKey, c->spec.number, in.key, 0, 0});
+                } else if (isAlertKey(0, in.key)) {
+                    queue({EVENT::AlertKey, 0, in.key, 0, 0});
                 } else {
                     press(*c, in.key);
                 }
@@ -382,13 +384,8 @@ void Window::moveFocus(int direction, int key, bool announce) {
 
 void Window::applyKey(int key, char character) {
     key = substitutedKey(key);
-    // A button's own key presses it.
-    for (auto& c : controls_)
-        if (c.spec.key == key && isVisible(c.spec.number) && isEnabled(c.spec.number) &&
-            (c.spec.kind == ControlKind::Button || c.spec.kind == ControlKind::Item)) {
-            press(c, key);
-            return;
-        }
+    // Alert keys come first (the focused control's, then the window's), then the keys
+    // that press buttons and menu items.
     ControlState* f = find(focus_);
     if (f && isAlertKey(f->spec.number, key)) {
         queue({EVENT::AlertKey, f->spec.number, key, character, 0});
@@ -398,6 +395,12 @@ void Window::applyKey(int key, char character) {
         queue({EVENT::AlertKey, 0, key, character, 0});
         return;
     }
+    for (auto& c : controls_)
+        if (c.spec.key == key && isVisible(c.spec.number) && isEnabled(c.spec.number) &&
+            (c.spec.kind == ControlKind::Button || c.spec.kind == ControlKind::Item)) {
+            press(c, key);
+            return;
+        }
     if (f && f->spec.kind == ControlKind::List) {
         int event = 0;
         if (isListScrollKey(key, event)) {

@@ -141,6 +141,20 @@ TEST_F(RecordFileTest, ChangedKeysAnswer46AndBuildStoresThemAnew) {
     EXPECT_EQ(names, (Names{"Bob       ", "ann       ", "bob       "}));
 }
 
+TEST_F(RecordFileTest, ABuildThatWouldBreakAUniqueKeyChangesNothing) {
+    ASSERT_EQ(add("Ann", "Rome", 1), 0);
+    ASSERT_EQ(add("ANN", "Oslo", 2), 0);
+    people.close();
+    rt::RecordFile unique{datatest::peopleUniqueNameDecl()};
+    EXPECT_EQ(unique.open(), rt::FileError::KeysMustBeRebuilt);
+    EXPECT_EQ(unique.build(), DuplicateKey);
+    EXPECT_EQ(rt::errorKey(), "PEO:KEYNAME");
+    ASSERT_EQ(people.open(), 0);
+    EXPECT_EQ(people.records(), 2);
+    people.set(people.key("PEO:KEYMIXED"));
+    EXPECT_EQ(walk().size(), 2u);
+}
+
 TEST_F(RecordFileTest, KeysOrderTheirRecords) {
     struct Row {
         const char* name;
@@ -324,13 +338,33 @@ TEST_F(RecordFileTest, MemosAndBlobsTravelWithTheRecord) {
 
 TEST_F(RecordFileTest, BytesIsTheFileSizeBeforeAReadAndTheRecordSizeAfter) {
     ASSERT_EQ(add("Ann", "Rome", 1), 0);
+    ASSERT_EQ(add("Bob", "Rome", 2), 0);
     people.close();
+    EXPECT_GT(people.bytes(), 1000);  // closed: the size on disk
     ASSERT_EQ(people.open(), 0);
-    EXPECT_GT(people.bytes(), 1000);  // an SQLite file has at least a few pages
+    // Open: the records' size, so that adding BYTES after every read reaches it at the end.
+    const std::int64_t size = people.bytes();
+    EXPECT_EQ(size, 2 * people.decl().recordSize());
+    std::int64_t read = 0;
+    people.set();
+    while (people.next() == 0)
+        read += people.bytes();
+    EXPECT_EQ(read, size);
+    EXPECT_EQ(people.name(), "PEOPLE.KVF");
+}
+
+TEST_F(RecordFileTest, AFileOpenedForReadingRefusesWrites) {
+    ASSERT_EQ(add("Ann", "Rome", 1), 0);
+    people.close();
+    ASSERT_EQ(people.open(rt::ACCESS::ReadOnly | rt::ACCESS::DenyNone), 0);
     people.set();
     ASSERT_EQ(people.next(), 0);
-    EXPECT_EQ(people.bytes(), people.decl().recordSize());
-    EXPECT_EQ(people.name(), "PEOPLE.KVF");
+    people.buf().setText("PEO:CITY", "Oslo");
+    EXPECT_EQ(people.put(), rt::FileError::AccessDenied);
+    EXPECT_EQ(add("Bob", "Oslo", 2), rt::FileError::AccessDenied);
+    people.close();
+    EXPECT_EQ(people.next(), rt::FileError::FileNotOpen);
+    EXPECT_EQ(people.get(0), rt::FileError::FileNotOpen);
 }
 
 TEST_F(RecordFileTest, RemoveNeedsAClosedFile) {

@@ -35,6 +35,19 @@ inline rt::FileDecl peopleCaseDecl() {
         .KEY("PEO:KEYMIXED", rt::DUP, {"PEO:LEVEL", "-PEO:AMOUNT", "PEO:CITY"});
 }
 
+// The same layout with unique names.
+inline rt::FileDecl peopleUniqueNameDecl() {
+    return rt::FileDecl("PEOPLE", "PEO:")
+        .STRING("PEO:NAME", 10)
+        .STRING("PEO:CITY", 8)
+        .LONG("PEO:NUMBER")
+        .DECIMAL("PEO:AMOUNT", 7, 2)
+        .SHORT("PEO:LEVEL")
+        .MEMO("PEO:NOTES", 50)
+        .BLOB("PEO:PICTURE")
+        .KEY("PEO:KEYNAME", rt::NOCASE, {"PEO:NAME"});
+}
+
 // The same file name with another layout (a wider name).
 inline rt::FileDecl peopleWiderDecl() {
     return rt::FileDecl("PEOPLE", "PEO:")

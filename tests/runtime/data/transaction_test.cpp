@@ -49,6 +49,16 @@ TEST_F(TransactionTest, CommitKeepsAndRollbackUndoes) {
     ASSERT_EQ(people.add(), 0);
     ASSERT_EQ(rt::commit(), 0);
     EXPECT_EQ(people.records(), 2);
+
+    // An id handed out in a rolled-back transaction is not handed out again.
+    ASSERT_EQ(rt::logout(1, {&people}), 0);
+    people.buf().setInteger("PEO:NUMBER", 3);
+    ASSERT_EQ(people.add(), 0);
+    std::int64_t rolledBack = people.pointer();
+    ASSERT_EQ(rt::rollback(), 0);
+    people.buf().setInteger("PEO:NUMBER", 4);
+    ASSERT_EQ(people.add(), 0);
+    EXPECT_GT(people.pointer(), rolledBack);
     EXPECT_EQ(rt::rollback(), 0);
     EXPECT_EQ(rt::commit(), 0);
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -140,6 +141,52 @@ TEST_F(TwoStations, LogoutWaitsForAShortTransactionAndGivesUpOnALongOne) {
     EXPECT_LT(waited, std::chrono::milliseconds(2400));
     EXPECT_FALSE(rt::logoutActive());
     EXPECT_EQ(rt::rollback(), 0);  // harmless without a transaction
+    EXPECT_EQ(exitCodeOf(child), 0);
+}
+
+TEST_F(TwoStations, ALockKeepsOtherStationsFromWritingUntilUnlock) {
+    addPerson("Ann", 1);
+    pid_t child = runStation([&] {
+        rt::RecordFile mine{datatest::peopleDecl()};
+        if (mine.open() || mine.lock(1)) return 1;
+        toParent.send();
+        toChild.receive();
+        return mine.unlock() ? 2 : 0;
+    });
+    toParent.receive();
+    EXPECT_EQ(people.lock(1), rt::FileError::FileLocked);
+    EXPECT_EQ(rt::errorText(), "File Is Already Locked");
+    people.set();
+    EXPECT_EQ(people.next(), 0);  // reading goes on
+    toChild.send();
+    EXPECT_EQ(exitCodeOf(child), 0);
+    EXPECT_EQ(people.lock(1), 0);
+    EXPECT_EQ(people.unlock(), 0);
+}
+
+TEST_F(TwoStations, OpenAnswers32WhileLockedAndRecoverWaitsForTheLock) {
+    people.close();
+    auto holdExclusive = [&](int milliseconds) {
+        return runStation([&, milliseconds] {
+            sqlite3* db = nullptr;
+            if (sqlite3_open("PEOPLE.KVF", &db) != SQLITE_OK) return 1;
+            if (sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) != SQLITE_OK)
+                return 2;
+            toParent.send();
+            std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+            sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+            sqlite3_close(db);
+            return 0;
+        });
+    };
+    pid_t child = holdExclusive(1800);
+    toParent.receive();
+    EXPECT_EQ(people.open(), rt::FileError::FileLocked);
+    EXPECT_FALSE(people.isOpen());
+    EXPECT_EQ(people.send("Recover=10"), 0);
+    auto start = Clock::now();
+    EXPECT_EQ(people.open(), 0);
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));
     EXPECT_EQ(exitCodeOf(child), 0);
 }
 

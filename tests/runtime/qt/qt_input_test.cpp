@@ -3,17 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <fstream>
 
 #include "runtime/qt/qt_list.h"
 #include "runtime/ui/codes.h"
 #include "runtime/ui/dialogs.h"
 #include "runtime/ui/driver.h"
 #include "tests/runtime/qt/qt_test_support.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -166,6 +169,8 @@ TEST(QtInputTest, EscapeAndTheDefaultButtonGoThroughTheModel) {
     QTest::keyClicks(entry, "Jo");
     QTest::keyClick(entry, Qt::Key_Return);  // the typed text first, then the default button
     session.settle();
+    // The model moved the focus on to the list, and the widgets follow it.
+    EXPECT_TRUE(session.backend().controlWidget(w, 2)->hasFocus());
     QTest::keyClick(entry, Qt::Key_Escape);
     ASSERT_TRUE(session.finish());
     Log steps = {{EVENT::OpenWindow, 0},
@@ -208,6 +213,67 @@ TEST(QtInputTest, MessageBoxAndPopupMenuAnswerThroughQt) {
     menu->close();
     ASSERT_TRUE(session.finish());
     EXPECT_EQ(item, 3);
+}
+
+TEST(QtInputTest, FileDialogAnswersTheChosenFileOrNothing) {
+    testsupport::TempDir dir;
+    std::string chosen = (dir.path() / "CONTACTS.CSV").string();
+    std::ofstream(chosen) << "a,b\n";
+    std::mutex mutex;
+    std::vector<std::optional<std::string>> answers;
+    qttest::QtSession session;
+    session.start([&] {
+        for (int i = 0; i < 2; ++i) {
+            auto file = rt::fileDialog("Import Files", "CSV Files|*.CSV|All Files|*.*");
+            std::lock_guard lock(mutex);
+            answers.push_back(file);
+        }
+    });
+    for (bool accept : {true, false}) {
+        QFileDialog* dialog = nullptr;
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            session.settle();
+            dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            return dialog != nullptr && dialog->isVisible();
+        }));
+        EXPECT_EQ(dialog->windowTitle(), "Import Files");
+        EXPECT_EQ(dialog->nameFilters(), QStringList({"CSV Files (*.CSV)", "All Files (*.*)"}));
+        if (accept) {
+            // As a user types the name into the dialog's file name box.
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(name, nullptr);
+            name->setText(QString::fromStdString(chosen));
+            static_cast<QDialog*>(dialog)->accept();  // as the Open button does
+        } else {
+            dialog->reject();
+        }
+        QTest::qWait(0);
+    }
+    ASSERT_TRUE(session.finish());
+    ASSERT_EQ(answers.size(), 2u);
+    EXPECT_EQ(answers[0], chosen);
+    EXPECT_EQ(answers[1], std::nullopt);
+}
+
+TEST(QtInputTest, PrinterSetupOpensQtsPrintDialog) {
+    std::atomic<int> confirmed{-1};
+    qttest::QtSession session;
+    session.start([&] {
+        rt::PrinterSettings settings;
+        settings.copies = 2;
+        confirmed = rt::printerDialog("Printer Setup", settings) ? 1 : 0;
+    });
+    QDialog* dialog = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        session.settle();
+        dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        return dialog != nullptr && dialog->isVisible();
+    }));
+    EXPECT_TRUE(dialog->inherits("QPrintDialog")) << dialog->metaObject()->className();
+    EXPECT_EQ(dialog->windowTitle(), "Printer Setup");
+    dialog->reject();
+    ASSERT_TRUE(session.finish());
+    EXPECT_EQ(confirmed, 0);
 }
 
 }  // namespace

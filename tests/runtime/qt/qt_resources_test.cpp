@@ -67,6 +67,7 @@ TEST_F(QtResourcesTest, AMissingOrDamagedPictureFallsBackQuietly) {
     EXPECT_TRUE(rt::qt::loadPicture("nosuch.gif").isNull());
     EXPECT_TRUE(rt::qt::builtinIcon("12345").isNull());
     EXPECT_FALSE(rt::qt::builtinIcon("32514").isNull());
+    EXPECT_FALSE(rt::qt::loadIcon("~32531").isNull());
     // A file in the working directory comes first; a damaged one gives no picture.
     testsupport::TempDir dir(/*enter=*/true);
     std::ofstream("broken.gif") << "GIF89a not really";

@@ -266,6 +266,12 @@ TEST_F(QtWidgetsTest, ModelChangesReachTheWidgets) {
         w.setPosition(made, {200, 150, 40, 14});
         w.destroy(40);
         w.setStatus(1, "Ready");
+        w.setProp(29, PROP::Disable, 1);
+        w.setRows(31, rt::rowsFrom([] { return 5; },
+                                   [](int row, int field) {
+                                       return field == 0 ? rt::Value("Name " + std::to_string(row))
+                                                         : rt::Value(rt::Decimal(row));
+                                   }));
     };
     run(allControls());
     QWidget* frame = session.shownWindow(window);
@@ -293,6 +299,10 @@ TEST_F(QtWidgetsTest, ModelChangesReachTheWidgets) {
     auto* zone = frame->findChild<QStatusBar*>()->findChild<QLabel*>();
     ASSERT_NE(zone, nullptr);
     EXPECT_EQ(zone->text(), "Ready");
+    EXPECT_FALSE(session.backend().controlWidget(w, 29)->isEnabled());
+    EXPECT_TRUE(session.backend().controlWidget(w, 30)->isEnabled());
+    auto* list = static_cast<rt::qt::ListView*>(session.backend().controlWidget(w, 31));
+    EXPECT_EQ(list->rowCount(), 5);
 }
 
 }  // namespace

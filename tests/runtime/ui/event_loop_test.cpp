@@ -384,7 +384,7 @@ TEST(Keys, AlertKeysSubstitutionAndTheKeyCodeOfTheThread) {
     rt::Driver d;
     d.start([&] {
         rt::WindowSpec spec = formSpec();
-        spec.alertKeys = {KEY::AltShiftInsert, KEY::LeftClick};
+        spec.alertKeys = {KEY::AltShiftInsert, KEY::LeftClick, KEY::RightClick};
         rt::Window w(spec);
         w.open();
         while (w.accept()) {
@@ -399,6 +399,7 @@ TEST(Keys, AlertKeysSubstitutionAndTheKeyCodeOfTheThread) {
     d.waitWindow("Form");
     d.key("Alt+Shift+Insert");
     d.click(rt::ControlName::parse("0"), 0, "LeftClick");
+    d.click(rt::ControlName::parse("1"), 0, "RightClick");  // on a control: the window's key
     rt::substituteKey(KEY::Enter, KEY::Tab);
     int before = d.active()->focus();
     seen.clear();
@@ -410,7 +411,7 @@ TEST(Keys, AlertKeysSubstitutionAndTheKeyCodeOfTheThread) {
     EXPECT_EQ(std::count(seen.begin(), seen.end(), Seen(EVENT::Accepted, 3)), 1);
     d.close();
     ASSERT_TRUE(d.finish());
-    EXPECT_EQ(alertCodes, (std::vector<int>{0x52D, KEY::LeftClick}));
+    EXPECT_EQ(alertCodes, (std::vector<int>{0x52D, KEY::LeftClick, KEY::RightClick}));
 }
 
 TEST(EventLoop, SpinRangeRefusesInputAndTellsTheDirection) {
@@ -519,4 +520,28 @@ TEST(EventLoop, ARequiredEntryFailsOnlyWhenItShowsNoText) {
         EXPECT_EQ(completed, c.completes) << c.picture << " " << c.typed;
         EXPECT_EQ(rejected, !c.completes) << c.picture << " " << c.typed;
     }
+}
+
+TEST(Timers, AWaitGoesOnWhileEachRoundChangesWhatTheUserSees) {
+    rt::Driver d;
+    d.start([&] {
+        rt::WindowSpec spec = uitest::window("Progress", {control(1, ControlKind::String, "0")});
+        spec.timer = 1;
+        rt::Window w(spec);
+        w.open();
+        int done = 0;
+        while (w.accept()) {
+            if (w.event() != EVENT::Timer) continue;
+            // 250 rounds of "% Completed", far more than the quiet-round limit.
+            if (++done < 250) {
+                w.setProp(1, PROP::Text, std::to_string(done * 100 / 250) + "% Completed");
+            } else {
+                w.setProp(0, PROP::Text, "Finished");
+            }
+        }
+    });
+    d.waitWindow("Finished");
+    EXPECT_EQ(d.backend().clock(), 250);
+    d.close();
+    ASSERT_TRUE(d.finish());
 }

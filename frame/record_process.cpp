@@ -1,0 +1,49 @@
+#include "frame/record_process.h"
+
+#include "frame/guarded_write.h"
+#include "frame/warnings.h"
+#include "windows/progress_window.h"
+
+ProcessPass::ProcessPass(std::string_view module, std::vector<rt::RecordFile*> files,
+                         PassSheet sheet, ProcessOptions options)
+    : RecordPass(module, std::move(files), std::move(sheet)), options_(std::move(options)) {}
+
+void ProcessPass::beforeSetUp() {
+    TakeRequest();
+}
+
+int ProcessPass::write() {
+    switch (options_.write) {
+        case ProcessWrite::Put:
+            return view().put();
+        case ProcessWrite::GuardedUpdate:
+            return GuardedUpdate(*sheet().file, 0);
+        case ProcessWrite::Delete:
+            return view().deleteRecord();
+    }
+    return 0;
+}
+
+void ProcessPass::batch() {
+    // Every record read counts toward the batch, skipped ones included (in the byte-counting
+    // variant, the bytes read).
+    while (PASS.BatchCount < PASS.BatchSize) {
+        assignFields();
+        if (write() != 0) {
+            ShowWarning(WARN::ProcessWriteError, "Process:View",
+                        options_.write == ProcessWrite::Delete ? "Delete" : "Put");
+            endPass(Outcome::WriteFailed);
+            return;
+        }
+        afterWrite();
+        if (readForward() == VERDICT::End) {
+            if (outcome() == Outcome::Running) {
+                window().setProp(windows::ProgressControl::Percent, PROP::Text,
+                                 "Process Completed");
+                window().display(windows::ProgressControl::Percent);
+                endPass(Outcome::Complete);
+            }
+            return;
+        }
+    }
+}

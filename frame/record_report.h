@@ -1,0 +1,69 @@
+#pragma once
+// The report engine: the destination question first (or none, with the plain preview), then
+// the pass of RecordPass printing the detail band once per record taken, then the preview
+// or the printer. Pages always go into page files listed in the report's preview queue.
+//
+//   class PrintThingLabelsReport : public ReportPass {
+//     public:
+//       PrintThingLabelsReport()
+//           : ReportPass("Tovik999", {&records::tagFile(), &things}, sheet(), options()) {}
+//     protected:
+//       ReportStructurePtr makeReport() override {
+//           return windows::tovik999::labelReport(...);  // built apart from the window model
+//       }
+//       int recordVerdict() override { return tagged() ? VERDICT::Take : VERDICT::Skip; }
+//       void beforeDetail() override { ... compose the name line ... }
+//   };
+//   void PrintThingLabels() { PrintThingLabelsReport().run(); }
+//
+// A destination cancelled ends the report before it takes the request or opens a file:
+// GLO::Request is cleared and GLO::Response is RESP::Cancelled.
+
+#include <memory>
+
+#include "frame/record_pass.h"
+#include "frame/report_job.h"
+#include "runtime/print/preview_queue.h"
+
+struct ReportOptions {
+    // Ask: SelectReportDestination first, PreviewReport when the user chose to view.
+    // PlainPreview: no question; PreviewReportBasic, which prints all pages or none.
+    enum class Destination { Ask, PlainPreview };
+    Destination destination = Destination::Ask;
+    int detailBand = 0;        // the band printed per record; 0: the structure's first detail
+    bool labelLayout = false;  // the detail band keeps its own height whatever it prints
+};
+
+class ReportPass : public RecordPass {
+  protected:
+    ReportPass(std::string_view module, std::vector<rt::RecordFile*> files, PassSheet sheet,
+               ReportOptions options = {});
+
+    // --- the sheet's own logic ---
+    // The report structure, with its values bound to the procedure's fields and locals.
+    // Build it in a file that does not include the window model (see report_job.h).
+    virtual ReportStructurePtr makeReport() = 0;
+    // Once, with the first record to print in the buffer, before the report opens.
+    virtual void beforeReport() {}
+    // Around each detail band: computed texts before it, marks written after it.
+    virtual void beforeDetail() {}
+    virtual void afterDetail() {}
+
+    // --- services ---
+    ReportJob* report() { return report_.get(); }
+    long Destination = 1;  // DEST::View, DEST::Print or DEST::Cancel
+    rt::PageList PreviewPages;
+
+    void beforeSetUp() override;
+
+  private:
+    bool isReport() const final { return true; }
+    void firstRecordFound() final;
+    void batch() final;
+    void passEnded() final;
+    bool printDetail();
+    void showReportError(const std::string& error);
+
+    ReportOptions options_;
+    std::unique_ptr<ReportJob> report_;
+};

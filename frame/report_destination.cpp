@@ -1,0 +1,116 @@
+#include "frame/report_destination.h"
+
+#include <optional>
+#include <string>
+
+#include "frame/report_job.h"
+#include "runtime/text/fixed_text.h"
+#include "runtime/ui/binding.h"
+#include "runtime/ui/dialogs.h"
+#include "runtime/ui/window.h"
+#include "windows/tovik_sf.h"
+
+namespace {
+
+namespace D = windows::tovik_sf::DestinationControl;
+namespace O = windows::tovik_sf::PrintOptionsControl;
+
+// The values of one call, bound to both windows.
+struct DestinationValues {
+    long copies = 1;
+    std::string collate;      // the check box stores "1" when ticked
+    std::string printToFile;  // likewise
+    std::string fileName;
+    std::string printerName;
+
+    void readPrinter() { printerName = PrinterDeviceName(); }
+};
+
+bool ticked(const std::string& box) {
+    return rt::clip(box) == "1";
+}
+
+void runPrintOptions(DestinationValues& v) {
+    rt::Window w(windows::tovik_sf::printOptionsWindow());
+    w.bind(O::Copies, rt::bindLong("Copies", v.copies));
+    w.bind(O::Collate, rt::bindText("Collate", v.collate));
+    w.bind(O::PrintToFile, rt::bindText("PrintToFile", v.printToFile));
+    w.bind(O::FileName, rt::bindText("FileName", v.fileName));
+    w.bind(O::PrinterName, rt::bindText("PrinterName", v.printerName));
+    v.readPrinter();
+    w.open();
+    while (w.accept()) {
+        switch (w.accepted()) {
+            case O::FileButton:
+                // Choosing a file does not switch printing into a file on.
+                if (auto chosen = rt::fileDialog("Select A File...", "Windows MetaFile|*.WMF",
+                                                 rt::clip(v.fileName), /*save=*/true))
+                    v.fileName = chosen->substr(0, 100);
+                break;
+            case O::Select: {
+                rt::PrinterSettings settings;
+                settings.device = v.printerName;
+                if (rt::printerDialog("Select A Printer", settings))
+                    SetPrinterDevice(settings.device);
+                break;
+            }
+            case O::Ok:
+            case O::Cancel:
+                // Neither undoes what was entered: the values are bound to the controls.
+                w.post(EVENT::CloseWindow);
+                break;
+            default:
+                if (w.event() == EVENT::Rejected) {
+                    rt::beep();
+                    w.display(w.field());
+                    w.select(w.field());
+                }
+                break;
+        }
+        v.readPrinter();
+        w.display();
+    }
+}
+
+}  // namespace
+
+int SelectReportDestination() {
+    DestinationValues v;
+    int destination = DEST::View;
+    std::optional<int> answer;  // set by OK or Cancel
+
+    rt::Window w(windows::tovik_sf::destinationWindow());
+    w.bind(D::PrinterName, rt::bindText("PrinterName", v.printerName));
+    v.readPrinter();
+    w.open();
+    w.setProp(D::Destination, PROP::Choice, destination);
+    while (w.accept()) {
+        switch (w.accepted()) {
+            case D::Ok: {
+                SetPrinterCopies(static_cast<int>(v.copies), ticked(v.collate));
+                // The check box decides every time, so a report after one printed into a
+                // file goes to the device again when the box is clear.
+                SetPrintToFile(ticked(v.printToFile));
+                if (ticked(v.printToFile)) SetPrintFileName(std::string(rt::clip(v.fileName)));
+                answer = w.choice(D::Destination) == 2 ? DEST::Print : DEST::View;
+                w.post(EVENT::CloseWindow);
+                break;
+            }
+            case D::Cancel:
+                answer = DEST::Cancel;
+                w.post(EVENT::CloseWindow);
+                break;
+            case D::Options:
+                runPrintOptions(v);
+                break;
+            default:
+                break;
+        }
+        v.readPrinter();
+        w.display();
+    }
+    if (answer) return *answer;
+    // Closed some other way: the radios decide and nothing was set on the printer.
+    destination = w.choice(D::Destination) == 2 ? DEST::Print : DEST::View;
+    return destination;
+}

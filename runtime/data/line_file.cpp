@@ -1,0 +1,180 @@
+#include "runtime/data/line_file.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "runtime/data/errors.h"
+
+namespace rt {
+namespace {
+
+constexpr std::size_t kChunk = 65536;
+
+}  // namespace
+
+LineFile::LineFile() : record_(kRecordSize, ' ') {}
+
+LineFile::~LineFile() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+void LineFile::setRecord(std::string_view text) {
+    record_.assign(text.substr(0, kRecordSize));
+    record_.resize(kRecordSize, ' ');
+}
+
+int LineFile::failErrno(int error) {
+    switch (error) {
+        case ENOENT:
+            return detail::setError(FileError::FileNotFound, name_);
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case EBADF:
+        case EWOULDBLOCK:
+        case EISDIR:
+            return detail::setError(FileError::AccessDenied, name_);
+        default:
+            return detail::setError(FileError::FileSystemError, name_, error, std::strerror(error));
+    }
+}
+
+int LineFile::create() {
+    detail::clearError();
+    if (isOpen()) return detail::setError(FileError::FileAlreadyOpen, name_);
+    int fd = ::open(name_.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return failErrno(errno);
+    // Another program holding the file with others denied keeps its contents.
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0 || ftruncate(fd, 0) != 0) {
+        int error = errno;
+        ::close(fd);
+        return failErrno(error);
+    }
+    ::close(fd);
+    return 0;
+}
+
+int LineFile::open(int access) {
+    detail::clearError();
+    if (isOpen()) return detail::setError(FileError::FileAlreadyOpen, name_);
+    int mode = access & 0x0F;
+    int flags = mode == 0 ? O_RDONLY : mode == 1 ? O_WRONLY | O_APPEND : O_RDWR | O_APPEND;
+    int fd = ::open(name_.c_str(), flags | O_CLOEXEC);
+    if (fd < 0) return failErrno(errno);
+    int lock = (access & 0xF0) == 0x10 ? LOCK_EX : LOCK_SH;
+    if (flock(fd, lock | LOCK_NB) != 0) {
+        ::close(fd);
+        return detail::setError(FileError::AccessDenied, name_);
+    }
+    fd_ = fd;
+    offset_ = 0;
+    lastBytes_ = 0;
+    readSinceOpen_ = false;
+    chunk_.clear();
+    chunkStart_ = 0;
+    return 0;
+}
+
+int LineFile::close() {
+    detail::clearError();
+    if (!isOpen()) return detail::setError(FileError::FileNotOpen, name_);
+    int rc = ::close(fd_);
+    fd_ = -1;
+    return rc == 0 ? 0 : failErrno(errno);
+}
+
+int LineFile::set() {
+    detail::clearError();
+    if (!isOpen()) return detail::setError(FileError::FileNotOpen, name_);
+    offset_ = 0;
+    chunk_.clear();
+    return 0;
+}
+
+int LineFile::byteAt(std::int64_t offset) {
+    if (offset < chunkStart_ || offset >= chunkStart_ + static_cast<std::int64_t>(chunk_.size())) {
+        chunk_.resize(kChunk);
+        ssize_t n = pread(fd_, chunk_.data(), kChunk, offset);
+        chunk_.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+        chunkStart_ = offset;
+        if (chunk_.empty()) return -1;
+    }
+    return static_cast<unsigned char>(chunk_[static_cast<std::size_t>(offset - chunkStart_)]);
+}
+
+int LineFile::next() {
+    detail::clearError();
+    if (!isOpen()) return detail::setError(FileError::FileNotOpen, name_);
+    std::int64_t pos = offset_;
+    int first = byteAt(pos);
+    if (first < 0 || first == 26) return detail::setError(FileError::RecordNotAvailable, name_);
+    record_.assign(kRecordSize, ' ');
+    int column = 0;
+    for (;;) {
+        int c = byteAt(pos);
+        if (c < 0 || c == 26) break;
+        if (c == '\r' && byteAt(pos + 1) == '\n') {
+            pos += 2;
+            break;
+        }
+        if (column == kRecordSize) break;  // the rest reads as a line of its own
+        ++pos;
+        if (c == '\t') {
+            column = std::min(kRecordSize, (column / 8 + 1) * 8);
+        } else {
+            record_[static_cast<std::size_t>(column++)] = static_cast<char>(c);
+        }
+    }
+    lastBytes_ = pos - offset_;
+    offset_ = pos;
+    readSinceOpen_ = true;
+    return 0;
+}
+
+int LineFile::add() {
+    detail::clearError();
+    if (!isOpen()) return detail::setError(FileError::FileNotOpen, name_);
+    std::size_t end = record_.find_last_not_of(' ');
+    std::string line = end == std::string::npos ? std::string() : record_.substr(0, end + 1);
+    line += "\r\n";
+    const char* p = line.data();
+    std::size_t left = line.size();
+    while (left > 0) {
+        ssize_t n = ::write(fd_, p, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return failErrno(errno);
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    chunk_.clear();
+    return 0;
+}
+
+std::int64_t LineFile::bytes() {
+    if (readSinceOpen_) return lastBytes_;
+    struct stat st;
+    if (isOpen() ? fstat(fd_, &st) != 0 : stat(name_.c_str(), &st) != 0) return 0;
+    return st.st_size;
+}
+
+int LineFile::remove() {
+    detail::clearError();
+    if (isOpen()) return detail::setError(FileError::FileAlreadyOpen, name_);
+    if (::unlink(name_.c_str()) != 0) return failErrno(errno);
+    return 0;
+}
+
+int LineFile::send(std::string_view /*command*/) {
+    detail::clearError();
+    return 0;
+}
+
+}  // namespace rt

@@ -1,0 +1,57 @@
+#pragma once
+// The text-line file: a file of text lines read and written as records of one STRING(16000)
+// field, for importing and exporting. ADD appends the record without its trailing blanks and
+// a carriage return and line feed. NEXT reads the next line: only CR LF ends a line, a tab
+// expands to blanks up to the next multiple of 8, byte 26 ends the data, and a line longer
+// than the record goes on as a line of its own. Text passes unchanged, without conversion.
+// One object is one instance; keep one per thread (thread_local) where threads share it.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rt {
+
+class LineFile {
+  public:
+    static constexpr int kRecordSize = 16000;
+
+    LineFile();
+    ~LineFile();
+    LineFile(const LineFile&) = delete;
+    LineFile& operator=(const LineFile&) = delete;
+
+    void setName(std::string name) { name_ = std::move(name); }
+    const std::string& name() const { return name_; }
+
+    // The record: always kRecordSize characters, blank padded.
+    std::string& record() { return record_; }
+    void setRecord(std::string_view text);
+
+    int create();          // an empty file, replacing one of that name
+    int open(int access);  // 0x11 write, others denied; 0x20 read, others may not write; ...
+    int close();
+    bool isOpen() const { return fd_ >= 0; }
+    int set();   // back to the first line
+    int next();  // 33 at the end of the data
+    int add();
+    std::int64_t bytes();  // the file's size before the first read, the line's bytes after
+    int remove();
+    int send(std::string_view command);  // "QUICKSCAN=on/off": reading is buffered anyway
+
+  private:
+    int byteAt(std::int64_t offset);  // -1 at the end of the file
+    int failErrno(int error);
+
+    std::string name_;
+    std::string record_;
+    int fd_ = -1;
+    std::int64_t offset_ = 0;
+    std::int64_t lastBytes_ = 0;
+    bool readSinceOpen_ = false;
+    std::vector<char> chunk_;
+    std::int64_t chunkStart_ = 0;
+};
+
+}  // namespace rt

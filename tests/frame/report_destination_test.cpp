@@ -1,0 +1,112 @@
+// The destination question: its answers and what it sets on TARGET:Printer.
+#include <gtest/gtest.h>
+
+#include "frame/report_destination.h"
+#include "runtime/text/fixed_text.h"
+#include "runtime/ui/driver.h"
+#include "tests/frame/report_test_pages.h"
+
+namespace {
+
+int askDestination(const std::function<void(rt::Driver&)>& drive) {
+    int answer = 0;
+    rt::Driver d;
+    d.start([&] { answer = SelectReportDestination(); });
+    d.waitWindow("Report Destination");
+    drive(d);
+    d.finish();
+    return answer;
+}
+
+void openOptions(rt::Driver& d) {
+    d.press("Options");
+    d.waitWindow("Print Options");
+}
+
+class DestinationTest : public testing::Test {
+  protected:
+    void SetUp() override { testsupport::resetRecordingPrinter(); }
+};
+
+TEST_F(DestinationTest, OkAtOnceViewsWithOneUncollatedCopy) {
+    EXPECT_EQ(askDestination([](rt::Driver& d) {
+                  EXPECT_EQ(rt::clip(d.text(rt::ControlName::parse("2"))), "Test Printer");
+                  d.press("OK");
+              }),
+              DEST::View);
+    auto state = testsupport::printerState();
+    EXPECT_EQ(state.copies, 1);
+    EXPECT_FALSE(state.collate);
+    EXPECT_FALSE(state.printToFile);
+}
+
+TEST_F(DestinationTest, PrintReportAnswersPrint) {
+    EXPECT_EQ(askDestination([](rt::Driver& d) {
+                  d.press("Print Report");
+                  d.press("OK");
+              }),
+              DEST::Print);
+}
+
+TEST_F(DestinationTest, OptionsCancelKeepsWhatWasEnteredAndOkSetsIt) {
+    askDestination([](rt::Driver& d) {
+        openOptions(d);
+        d.type(3, "3");
+        d.press("Collate");
+        d.type(3, "16");  // refused: 1 to 15 only
+        d.press("Cancel");
+        d.waitWindow("Report Destination");
+        d.press("OK");
+    });
+    auto state = testsupport::printerState();
+    EXPECT_EQ(state.copies, 3);
+    EXPECT_TRUE(state.collate);
+}
+
+TEST_F(DestinationTest, CancelSetsNothingEvenAfterOptionsWereChosen) {
+    EXPECT_EQ(askDestination([](rt::Driver& d) {
+                  openOptions(d);
+                  d.type(3, "4");
+                  d.press("Print To FIle");
+                  d.type(7, "out.pdf");
+                  d.press("OK");
+                  d.waitWindow("Report Destination");
+                  d.press("Cancel");
+              }),
+              DEST::Cancel);
+    auto state = testsupport::printerState();
+    EXPECT_EQ(state.copies, 1);
+    EXPECT_FALSE(state.printToFile);
+}
+
+TEST_F(DestinationTest, PrintToFileFollowsItsCheckBoxEveryTime) {
+    // A file chosen with the file button alone does not switch printing into a file on.
+    askDestination([](rt::Driver& d) {
+        openOptions(d);
+        d.press(8);
+        d.answer("/tmp/chosen.wmf");
+        EXPECT_EQ(rt::clip(d.text(rt::ControlName::parse("7"))), "/tmp/chosen.wmf");
+        d.press("OK");
+        d.waitWindow("Report Destination");
+        d.press("OK");
+    });
+    EXPECT_FALSE(testsupport::printerState().printToFile);
+
+    askDestination([](rt::Driver& d) {
+        openOptions(d);
+        d.press("Print To FIle");
+        d.type(7, "report.pdf");
+        d.press("OK");
+        d.waitWindow("Report Destination");
+        d.press("OK");
+    });
+    auto state = testsupport::printerState();
+    EXPECT_TRUE(state.printToFile);
+    EXPECT_EQ(state.fileName, "report.pdf");
+
+    // The next report with the box clear goes to the device again.
+    askDestination([](rt::Driver& d) { d.press("OK"); });
+    EXPECT_FALSE(testsupport::printerState().printToFile);
+}
+
+}  // namespace

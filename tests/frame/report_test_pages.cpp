@@ -1,0 +1,117 @@
+#include "tests/frame/report_test_pages.h"
+
+#include <memory>
+
+#include "runtime/print/page_file.h"
+#include "runtime/print/printer.h"
+#include "runtime/print/report_structure.h"
+#include "runtime/qt/page_painter.h"
+#include "runtime/qt/print_backend.h"
+
+namespace testsupport {
+
+namespace {
+
+std::vector<std::string> textsOf(const rt::Page& page) {
+    std::vector<std::string> out;
+    for (const rt::PageItem& item : page.items)
+        if (const auto* text = std::get_if<rt::PageText>(&item)) out.push_back(text->text);
+    return out;
+}
+
+class RecordingBackend : public rt::PrintBackend {
+  public:
+    std::string defaultPrinterName() override { return "Test Printer"; }
+    bool print(const std::vector<rt::Page>& pages, const rt::PrintSettings&,
+               std::string&) override {
+        for (const rt::Page& page : pages)
+            printed.push_back(textsOf(page));
+        return true;
+    }
+    std::vector<std::vector<std::string>> printed;
+};
+
+std::shared_ptr<RecordingBackend>& recorder() {
+    static std::shared_ptr<RecordingBackend> backend;
+    return backend;
+}
+
+}  // namespace
+
+ReportStructurePtr labelReport(std::function<std::string()> line) {
+    rt::ReportStructure s;
+    s.paper = rt::kLetterPaper;
+    s.area = {250, 500, 8500, 10000};
+    rt::ReportBand label;
+    label.id = 1;
+    label.at = {0, 0, 2625, 1000};
+    rt::ReportControl text;
+    text.id = 2;
+    text.kind = rt::ControlKind::String;
+    text.at = {344, 115, 0, 0};
+    text.picture = "@s30";
+    text.value = [line] { return rt::Value(line()); };
+    label.controls.push_back(text);
+    s.details.push_back(label);
+    rt::ReportBand footer;
+    footer.id = 3;
+    footer.at = {3000, 10600, 3000, 200};
+    rt::ReportControl pageText;
+    pageText.id = 4;
+    pageText.kind = rt::ControlKind::Text;
+    pageText.text = "Page xxxxx of xxxxx";
+    footer.controls.push_back(pageText);
+    s.pageFooter = footer;
+    return ReportStructurePtr(new rt::ReportStructure(std::move(s)));
+}
+
+void writeTestPages(const std::filesystem::path& folder, int count, rt::PageList& queue,
+                    bool placeholder) {
+    for (int n = 1; n <= count; ++n) {
+        rt::Page page;
+        rt::PageText title;
+        title.x = 500;
+        title.y = 500;
+        title.text = "PAGE " + std::to_string(n);
+        page.items.push_back(title);
+        if (placeholder) {
+            rt::PageText number = title;
+            number.y = 10500;
+            number.text = "Page xxxxx of xxxxx";
+            page.items.push_back(number);
+            if (n == 3) page.items.push_back(number);
+        }
+        std::filesystem::path file = folder / ("page" + std::to_string(n) + ".tpg");
+        std::string error;
+        rt::writePageFile(file, page, error);
+        queue.add(file.string());
+    }
+}
+
+std::vector<std::string> pageTexts(const std::filesystem::path& file) {
+    rt::PageReadResult read = rt::readPageFile(file);
+    return read.ok() ? textsOf(read.page) : std::vector<std::string>{};
+}
+
+PrinterState printerState() {
+    const rt::Printer& p = rt::printer();
+    return {p.copies(), p.collate(), p.printToFile(), p.printFileName(), p.device()};
+}
+
+void resetRecordingPrinter() {
+    rt::printer().reset();
+    recorder() = std::make_shared<RecordingBackend>();
+    rt::printer().setBackend(recorder());
+}
+
+std::vector<std::vector<std::string>> printedPages() {
+    return recorder() ? recorder()->printed : std::vector<std::vector<std::string>>{};
+}
+
+void installPdfPrinting() {
+    rt::qt::ensureApplication();
+    rt::printer().reset();
+    rt::qt::installPrintBackend();
+}
+
+}  // namespace testsupport

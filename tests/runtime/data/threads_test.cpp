@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "runtime/data/record_file.h"
+#include "runtime/data/transaction.h"
+#include "sample_files.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+// A file declared once for the program, as the application does: it outlives the threads'
+// instances, including the main thread's.
+rt::RecordFile programWide{datatest::peopleDecl()};
+
+TEST(Threads, EveryThreadHasItsOwnBufferOpenStateAndPosition) {
+    testsupport::TempDir dir{true};
+    rt::RecordFile people{datatest::peopleDecl()};
+    ASSERT_EQ(people.create(), 0);
+    ASSERT_EQ(people.open(), 0);
+    for (const char* name : {"Ann", "Bob", "Cid"}) {
+        people.clear();
+        people.buf().setText("PEO:NAME", name);
+        people.buf().setInteger("PEO:NUMBER", name[0]);
+        ASSERT_EQ(people.add(), 0);
+    }
+    people.set(people.key("PEO:KEYNAME"));
+    ASSERT_EQ(people.next(), 0);  // this thread stands on Ann
+
+    std::string otherFirst, otherBuffer;
+    bool otherStartedClosed = false;
+    int otherOpen = -1, otherRead = -1;
+    std::thread other([&] {
+        otherStartedClosed = !people.isOpen();
+        otherBuffer = people.buf().text("PEO:NAME");  // a fresh, cleared buffer
+        otherOpen = people.open();
+        people.set(people.key("PEO:KEYNAME"));
+        people.previous();
+        otherRead = people.previous();
+        otherFirst = people.buf().text("PEO:NAME");
+        people.close();
+    });
+    other.join();
+
+    EXPECT_TRUE(otherStartedClosed);
+    EXPECT_EQ(otherBuffer, std::string(10, ' '));
+    EXPECT_EQ(otherOpen, 0);
+    EXPECT_EQ(otherRead, 0);
+    EXPECT_EQ(otherFirst, "Bob       ");
+    EXPECT_TRUE(people.isOpen());
+    EXPECT_EQ(people.buf().text("PEO:NAME"), "Ann       ");
+    ASSERT_EQ(people.next(), 0);
+    EXPECT_EQ(people.buf().text("PEO:NAME"), "Bob       ");
+}
+
+TEST(Threads, AThreadThatEndsInTheMiddleOfAScanClosesItsFiles) {
+    testsupport::TempDir dir{true};
+    programWide.setName("WIDE.KVF");
+    ASSERT_EQ(programWide.create(), 0);
+    ASSERT_EQ(programWide.open(), 0);
+    for (long n = 1; n <= 3; ++n) {
+        programWide.buf().setInteger("PEO:NUMBER", n);
+        ASSERT_EQ(programWide.add(), 0);
+    }
+    int read = -1;
+    std::thread worker([&] {
+        if (programWide.open() != 0) return;
+        programWide.send("QUICKSCAN=on");
+        programWide.set(programWide.key("PEO:KEYNUMBER"));
+        read = programWide.next();
+        // The thread ends here with its file open and its scan's statement open.
+    });
+    worker.join();
+    EXPECT_EQ(read, 0);
+    // Nothing of the ended thread holds the file: this thread can write and commit.
+    ASSERT_EQ(rt::logout(1, {&programWide}), 0);
+    ASSERT_EQ(programWide.getPointer(1), 0);
+    programWide.buf().setInteger("PEO:LEVEL", 5);
+    ASSERT_EQ(programWide.put(), 0);
+    ASSERT_EQ(rt::commit(), 0);
+    // The main thread's instance stays open past the test, until the program ends.
+    programWide.set();
+    programWide.send("QUICKSCAN=on");
+    ASSERT_EQ(programWide.next(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,290 @@
+// Window-wide behaviour through Qt: wallpaper, MICR entries, windows over windows, timers,
+// the wait cursor, and a whole program run by runQtProgram.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QPushButton>
+
+#include "runtime/print/page_file.h"
+#include "runtime/qt/qt_control_widgets.h"
+#include "runtime/qt/qt_fonts.h"
+#include "runtime/qt/qt_list.h"
+#include "runtime/qt/qt_resources.h"
+#include "runtime/ui/codes.h"
+#include "runtime/ui/dialogs.h"
+#include "tests/runtime/qt/qt_test_support.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+using rt::ControlKind;
+
+rt::ControlSpec control(int number, ControlKind kind, std::string text, rt::Rect at) {
+    rt::ControlSpec c;
+    c.number = number;
+    c.kind = kind;
+    c.text = std::move(text);
+    c.at = at;
+    return c;
+}
+
+rt::WindowSpec simpleWindow(std::string title) {
+    rt::WindowSpec w;
+    w.title = std::move(title);
+    w.at = {0, 0, 200, 100};
+    w.controls.push_back(control(1, ControlKind::Button, "&Next", {10, 80, 40, 14}));
+    return w;
+}
+
+// Runs a window's loop until it closes; `onEvent` sees each event first.
+void runWindow(rt::Window& w, const std::function<void(rt::Window&)>& onEvent = {}) {
+    w.open();
+    while (w.accept())
+        if (onEvent) onEvent(w);
+}
+
+bool isDark(QColor c) {
+    return c.lightness() < 100;
+}
+
+TEST(QtWindowTest, TiledWallpaperAndMicrEntry) {
+    std::atomic<rt::Window*> window{nullptr};
+    qttest::QtSession session;
+    session.start([&] {
+        rt::WindowSpec spec = simpleWindow("Wallpaper");
+        spec.wallpaper = {"C:\\pictures\\TILE_24.BMP", true, false};
+        rt::ControlSpec micr = control(2, ControlKind::Entry, "", {10, 10, 120, 14});
+        micr.font.name = "MICR 013 BT";
+        spec.controls.push_back(micr);
+        rt::Window w(spec);
+        w.open();
+        w.setProp(2, PROP::Text, "A0123456789A");
+        window = &w;
+        runWindow(w);
+    });
+    QWidget* frame = session.shownWindow(window);
+    ASSERT_NE(frame, nullptr);
+    session.settle();
+    QWidget* client = session.backend().clientArea(window);
+    QImage shot = client->grab().toImage();
+    QImage tile = rt::qt::loadPicture("Tile_24.bmp");
+    ASSERT_EQ(tile.size(), QSize(96, 96));
+    for (QPoint at : {QPoint(230, 20), QPoint(200, 90), QPoint(5, 110)}) {
+        SCOPED_TRACE(at.x());
+        ASSERT_TRUE(shot.rect().contains(at));
+        EXPECT_EQ(shot.pixelColor(at), tile.pixelColor(at.x() % 96, at.y() % 96));
+    }
+
+    auto* entry = dynamic_cast<rt::qt::EntryWidget*>(session.backend().controlWidget(window, 2));
+    ASSERT_NE(entry, nullptr);
+    EXPECT_TRUE(entry->isMicr());
+    QImage drawn = entry->grab().toImage();
+    int y = drawn.height() / 2;
+    int inside = 0, beyond = 0;
+    for (int x = 0; x < drawn.width() - 2; ++x) {
+        bool dark = isDark(drawn.pixelColor(x, y)) || isDark(drawn.pixelColor(x, y + 3));
+        if (x >= entry->micrX(0) && x < entry->micrX(12)) inside += dark;
+        if (x > entry->micrX(12) + 1) beyond += dark;
+    }
+    EXPECT_GT(inside, 20);
+    EXPECT_EQ(beyond, 0);
+    // Twelve characters at eight to the inch on a 96 dpi screen: 144 pixels.
+    EXPECT_EQ(entry->micrX(12) - entry->micrX(0), 144);
+}
+
+TEST(QtWindowTest, AWindowOverAnotherOfItsThreadIsModalToIt) {
+    std::atomic<rt::Window*> outer{nullptr}, inner{nullptr};
+    qttest::EventLog log;
+    qttest::QtSession session;
+    session.start([&] {
+        rt::Window a(simpleWindow("Outer"));
+        outer = &a;
+        runWindow(a, [&](rt::Window& w) {
+            log.add(w.event(), w.field());
+            if (w.event() != EVENT::Accepted) return;
+            rt::Window b(simpleWindow("Inner"));
+            inner = &b;
+            runWindow(b);
+            inner = nullptr;
+        });
+    });
+    QWidget* first = session.shownWindow(outer);
+    ASSERT_NE(first, nullptr);
+    auto* next = qobject_cast<QPushButton*>(session.backend().controlWidget(outer, 1));
+    QTest::mouseClick(next, Qt::LeftButton);
+    session.settle();
+    QWidget* second = session.shownWindow(inner);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->parentWidget(), first);
+    EXPECT_EQ(second->windowModality(), Qt::WindowModal);
+    EXPECT_TRUE(second->isWindow());
+    // A click on the outer window meanwhile reaches no procedure.
+    next->click();
+    session.settle();
+    second->close();
+    session.settle();
+    EXPECT_EQ(inner.load(), nullptr);
+    EXPECT_EQ(session.backend().windowWidget(outer), first);
+    first->close();
+    ASSERT_TRUE(session.finish());
+    std::vector<std::pair<int, int>> want = {{EVENT::OpenWindow, 0},
+                                             {EVENT::Accepted, 1},
+                                             {EVENT::GainFocus, 0},
+                                             {EVENT::CloseWindow, 0}};
+    EXPECT_EQ(log.take(), want);
+}
+
+TEST(QtWindowTest, TimerFiresAndWaitCursorShowsWhileBusy) {
+    std::atomic<rt::Window*> window{nullptr};
+    qttest::EventLog log;
+    qttest::QtSession session;
+    session.start([&] {
+        rt::setCursor(CURSOR::Wait);
+        rt::WindowSpec spec = simpleWindow("Timer");
+        spec.timer = 5;
+        rt::Window w(spec);
+        window = &w;
+        runWindow(w, [&](rt::Window& w) {
+            log.add(w.event(), w.field());
+            if (w.event() == EVENT::Timer) {
+                rt::setCursor(CURSOR::Normal);
+                w.post(EVENT::CloseWindow);
+            }
+        });
+    });
+    QCoreApplication::processEvents();
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return session.ended(); }, 5000));
+    session.settle();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    std::vector<std::pair<int, int>> want = {
+        {EVENT::OpenWindow, 0}, {EVENT::Timer, 0}, {EVENT::CloseWindow, 0}};
+    EXPECT_EQ(log.take(), want);
+}
+
+TEST(QtWindowTest, ListIconColumnsShowTheirPictures) {
+    std::atomic<rt::Window*> window{nullptr};
+    qttest::QtSession session;
+    session.start([&] {
+        rt::WindowSpec spec = simpleWindow("Icons");
+        rt::ControlSpec list = control(2, ControlKind::List, "", {10, 10, 150, 50});
+        list.format = "80L(2)I~Name~@s20@";
+        spec.controls.push_back(list);
+        rt::Window w(spec);
+        std::vector<std::vector<rt::Value>> rows = {{rt::Value("Due"), rt::Value(rt::Decimal(1))},
+                                                    {rt::Value("Past"), rt::Value(rt::Decimal(2))},
+                                                    {rt::Value("None"), rt::Value(rt::Decimal(0))}};
+        w.setRows(2, rt::rowsFrom(rows));
+        w.open();
+        w.setListIcon(2, 1, "~Blueb.ico");
+        w.setListIcon(2, 2, "Redb.ico");
+        window = &w;
+        runWindow(w);
+    });
+    ASSERT_NE(session.shownWindow(window), nullptr);
+    session.settle();
+    auto* list = static_cast<rt::qt::ListView*>(session.backend().controlWidget(window, 2));
+    ASSERT_EQ(list->rowCount(), 3);
+    EXPECT_FALSE(list->rowIcon(1, 0).isNull());
+    EXPECT_FALSE(list->rowIcon(2, 0).isNull());
+    EXPECT_TRUE(list->rowIcon(3, 0).isNull());
+    // The blue button of row 1 and the red one of row 2, at the start of their rows.
+    QImage shot = list->viewport()->grab().toImage();
+    int side = std::min(16, list->rowRect(1).height() - 2);
+    int x = rt::qt::dialogUnitsOf(rt::qt::uiFont({})).x(2) + 2 + side / 2;
+    QColor blue = shot.pixelColor(x, list->rowRect(1).top() + 1 + side / 2);
+    QColor red = shot.pixelColor(x, list->rowRect(2).top() + 1 + side / 2);
+    EXPECT_GT(blue.blue(), blue.red() + 40);
+    EXPECT_GT(red.red(), red.blue() + 40);
+}
+
+TEST(QtWindowTest, ResizingAResizableWindowTellsTheModel) {
+    std::atomic<rt::Window*> window{nullptr};
+    qttest::EventLog log;
+    qttest::QtSession session;
+    session.start([&] {
+        rt::WindowSpec spec = simpleWindow("Sizes");
+        spec.frame = rt::FrameKind::Resizable;
+        spec.resizable = true;
+        spec.minWidth = 100;
+        spec.minHeight = 50;
+        rt::Window w(spec);
+        window = &w;
+        runWindow(w, [&](rt::Window& w) { log.add(w.event(), w.field()); });
+    });
+    QWidget* frame = session.shownWindow(window);
+    ASSERT_NE(frame, nullptr);
+    session.settle();
+    QWidget* client = session.backend().clientArea(window);
+    rt::qt::DialogUnits du = rt::qt::dialogUnitsOf(rt::qt::uiFont({}));
+    EXPECT_EQ(client->size(), QSize(du.x(200), du.y(100)));
+    frame->resize(frame->width() + du.x(40), frame->height() + du.y(20));
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        session.settle();
+        return window.load()->position(0).width == 240;
+    }));
+    EXPECT_EQ(window.load()->position(0).height, 120);
+    frame->close();
+    ASSERT_TRUE(session.finish());
+    std::vector<std::pair<int, int>> want = {
+        {EVENT::OpenWindow, 0}, {EVENT::Sized, 0}, {EVENT::CloseWindow, 0}};
+    EXPECT_EQ(log.take(), want);
+}
+
+TEST(QtWindowTest, ImageShowsAPageFileScaledToFit) {
+    testsupport::TempDir dir;
+    std::string file = (dir.path() / "page1.tpg").string();
+    rt::Page page;
+    rt::PageBox box;
+    box.width = page.width / 2;
+    box.height = page.height / 2;
+    box.fill = rt::kBlack;
+    page.items.push_back(box);
+    std::string error;
+    ASSERT_TRUE(rt::writePageFile(file, page, error)) << error;
+
+    std::atomic<rt::Window*> window{nullptr};
+    qttest::QtSession session;
+    session.start([&] {
+        rt::WindowSpec spec = simpleWindow("Preview");
+        spec.controls.push_back(control(2, ControlKind::Image, "", {10, 5, 85, 70}));
+        rt::Window w(spec);
+        w.open();
+        w.setProp(2, PROP::PageFile, file);
+        window = &w;
+        runWindow(w);
+    });
+    ASSERT_NE(session.shownWindow(window), nullptr);
+    session.settle();
+    QWidget* image = session.backend().controlWidget(window, 2);
+    ASSERT_NE(image, nullptr);
+    QImage shot = image->grab().toImage();
+    int w = shot.width(), h = shot.height();
+    EXPECT_EQ(shot.pixelColor(w / 4, h / 4), QColor(Qt::black));
+    EXPECT_EQ(shot.pixelColor(3 * w / 4, 3 * h / 4), QColor(Qt::white));
+    EXPECT_EQ(shot.pixelColor(3 * w / 4, h / 4), QColor(Qt::white));
+}
+
+// A program that opens a window and closes it on its first timer event.
+int runSmallProgram() {
+    static char name[] = "tovik";
+    static char* argv[] = {name, nullptr};
+    int code = rt::qt::runQtProgram(1, argv, [] {
+        rt::WindowSpec spec = simpleWindow("Main");
+        spec.timer = 2;
+        rt::Window w(spec);
+        runWindow(w, [](rt::Window& w) {
+            if (w.event() == EVENT::Timer) w.post(EVENT::CloseWindow);
+        });
+    });
+    return code == 0 ? 42 : code;
+}
+
+// In a child process of its own: runQtProgram makes the program's QApplication.
+TEST(QtProgramDeathTest, RunQtProgramReturnsWhenTheMainProcedureEnds) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(std::exit(runSmallProgram()), ::testing::ExitedWithCode(42), "");
+}
+
+}  // namespace

@@ -1,0 +1,257 @@
+#include "windows/tovik_vw.h"
+
+#include <string>
+
+#include "runtime/ui/codes.h"
+
+namespace windows::tovik_vw {
+
+namespace {
+
+rt::ControlSpec control(int number, rt::ControlKind kind, std::string text, rt::Rect at) {
+    rt::ControlSpec c;
+    c.number = number;
+    c.kind = kind;
+    c.text = std::move(text);
+    c.at = at;
+    return c;
+}
+
+// A tool-bar button shows its icon; `message` is its status-bar message and tool tip.
+rt::ControlSpec toolButton(int number, int x, std::string icon, std::string message) {
+    rt::ControlSpec c = control(number, rt::ControlKind::Button, "", {x, 2, 16, 16});
+    c.toolbar = true;
+    c.icon = std::move(icon);
+    c.tip = std::move(message);
+    return c;
+}
+
+rt::ControlSpec spin(int number, rt::Rect at, std::string picture, long low, long high,
+                     std::string message) {
+    rt::ControlSpec c = control(number, rt::ControlKind::Spin, "", at);
+    c.picture = std::move(picture);
+    c.rangeLow = low;
+    c.rangeHigh = high;
+    c.step = 1;
+    c.tip = std::move(message);
+    return c;
+}
+
+rt::WindowSpec previewFrame(std::string label) {
+    rt::WindowSpec w;
+    w.module = "Tovik_VW";
+    w.label = std::move(label);
+    w.title = "Report Preview";
+    w.at = {0, 0, 640, 400};
+    w.frame = rt::FrameKind::Resizable;
+    w.resizable = true;
+    w.maximizeBox = true;
+    w.background = 0xC0C0C0;
+    w.font = {"MS Sans Serif", 8};
+    w.toolbar = {0, 0, 640, 20};
+    return w;
+}
+
+rt::WindowSpec makePreviewWindow() {
+    namespace C = PreviewControl;
+    rt::WindowSpec w = previewFrame("PreviewWindow");
+    w.statusZones = {150, 50, 50, 50, 0};
+    w.alertKeys = {KEY::Right, KEY::Left, KEY::Down, KEY::Up, KEY::PgDn, KEY::PgUp};
+    w.controls.push_back(toolButton(C::Print, 2, "PRINT.ICO", "Print The Report"));
+    w.controls.push_back(toolButton(C::Exit, 20, "EXIT.ICO", "Exit Without Printing Report"));
+    w.controls.push_back(toolButton(C::Spare, 38, "", ""));
+    w.controls.push_back(toolButton(C::First, 56, "VCRFIRST.ICO", "Go To First Page"));
+    w.controls.push_back(toolButton(C::Previous, 74, "VCRPRIOR.ICO", "Previous Page"));
+    w.controls.push_back(toolButton(C::Next, 92, "VCRNEXT.ICO", "Next Page"));
+    w.controls.push_back(toolButton(C::Last, 110, "VCRLAST.ICO", "Go To Last Page"));
+    w.controls.push_back(toolButton(C::Jump, 128, "JUMP.ICO", "Jump To Page ??"));
+    rt::ControlSpec mark = toolButton(C::Mark, 146, "UNMARKED.ICO", "Mark Page For Printing");
+    mark.tip = "Mark / Unmark Page For Printing";
+    w.controls.push_back(mark);
+    w.controls.push_back(toolButton(C::Delete, 164, "DELETE.ICO", "Delete Page"));
+    w.controls.push_back(toolButton(C::Zoom, 182, "ZOOM.ICO", "Zoom in on a page "));
+    w.controls.push_back(toolButton(C::Display, 200, "THUMBS.ICO", ""));
+    rt::ControlSpec across =
+        control(C::AcrossPrompt, rt::ControlKind::Prompt, "&Across:", {222, 5, 28, 10});
+    across.toolbar = true;
+    w.controls.push_back(across);
+    rt::ControlSpec acrossSpin =
+        spin(C::Across, {252, 3, 26, 13}, "@N2", 1, 10, "Select the number of thumbnails in a row");
+    acrossSpin.toolbar = true;
+    w.controls.push_back(acrossSpin);
+    rt::ControlSpec down =
+        control(C::DownPrompt, rt::ControlKind::Prompt, "&Down:", {284, 5, 24, 10});
+    down.toolbar = true;
+    w.controls.push_back(down);
+    rt::ControlSpec downSpin = spin(C::Down, {310, 3, 26, 13}, "@n2", 1, 10,
+                                    "Select the number of thumbnails in a column");
+    downSpin.toolbar = true;
+    w.controls.push_back(downSpin);
+    return w;
+}
+
+rt::WindowSpec makeBasicPreviewWindow() {
+    namespace C = BasicPreviewControl;
+    rt::WindowSpec w = previewFrame("BasicPreviewWindow");
+    w.statusZones = {0, 90, 70};
+    w.alertKeys = {KEY::PgDn, KEY::PgUp};
+    auto menu = [&](int number, std::string text) {
+        w.controls.push_back(control(number, rt::ControlKind::Menu, std::move(text), {}));
+    };
+    auto item = [&](int number, int parent, std::string text, std::string message,
+                    bool check = false) {
+        rt::ControlSpec c = control(number, rt::ControlKind::Item, std::move(text), {});
+        c.parent = parent;
+        c.tip = std::move(message);
+        c.checkItem = check;
+        w.controls.push_back(c);
+    };
+    menu(C::FileMenu, "&File");
+    item(C::PrintItem, C::FileMenu, "&Print", "Print the report");
+    item(C::ExitItem, C::FileMenu, "E&xit", "Exit without printing the report");
+    menu(C::ViewMenu, "&View");
+    item(C::NextItem, C::ViewMenu, "&Next Page(s)", "View the next page or pages of the report");
+    item(C::PreviousItem, C::ViewMenu, "&Previous Page(s)",
+         "View the next page or pages of the report");
+    w.controls.back().disabled = true;
+    item(C::JumpItem, C::ViewMenu, "&Jump to a page", "Jump to a specific page of the report");
+    item(C::DisplayItem, C::ViewMenu, "&Change Display", "Change the number of pages displayed");
+    menu(C::ZoomMenu, "&Zoom");
+    const char* zooms[] = {"No &Zoom",     "Page &Width",  "&50 Percent", "&75 Percent",
+                           "&100 Percent", "&200 Percent", "&300 Percent"};
+    for (int i = 0; i < 7; ++i)
+        item(C::NoZoomItem + i, C::ZoomMenu, zooms[i], "", /*check=*/true);
+
+    w.controls.push_back(toolButton(C::Print, 2, "PRINT.ICO", "Print this report"));
+    w.controls.push_back(toolButton(C::Exit, 20, "EXIT.ICO", "Exit without printing the report"));
+    w.controls.push_back(toolButton(C::Zoom, 38, "ZOOM.ICO", "Zoom in on a page of the report"));
+    auto prompt = [&](int number, std::string text, int x) {
+        rt::ControlSpec c =
+            control(number, rt::ControlKind::Prompt, std::move(text), {x, 5, 26, 10});
+        c.toolbar = true;
+        w.controls.push_back(c);
+    };
+    auto toolSpin = [&](int number, int x, std::string picture, long high) {
+        rt::ControlSpec c = spin(number, {x, 3, 30, 13}, std::move(picture), 1, high, "");
+        c.toolbar = true;
+        w.controls.push_back(c);
+    };
+    prompt(C::PagePrompt, "&Page:", 60);
+    toolSpin(C::Page, 88, "@n4", 9999);
+    prompt(C::AcrossPrompt, "&Across:", 124);
+    toolSpin(C::Across, 152, "@N2", 10);
+    prompt(C::DownPrompt, "&Down:", 188);
+    toolSpin(C::Down, 216, "@n2", 10);
+    return w;
+}
+
+rt::WindowSpec makePrintRangeWindow() {
+    namespace C = RangeControl;
+    rt::WindowSpec w;
+    w.module = "Tovik_VW";
+    w.label = "PrintOptionsWindow";
+    w.title = "Print Options";
+    w.at = {0, 0, 160, 120};
+    w.frame = rt::FrameKind::Single;
+    w.font = {"MS Sans Serif", 8};
+    w.controls.push_back(
+        control(C::Range, rt::ControlKind::Option, "Print Ranges", {6, 4, 148, 66}));
+    auto radio = [&](int number, std::string text, int y, std::string tip, bool disabled) {
+        rt::ControlSpec c =
+            control(number, rt::ControlKind::Radio, std::move(text), {14, y, 120, 11});
+        c.parent = C::Range;
+        c.tip = std::move(tip);
+        c.disabled = disabled;
+        w.controls.push_back(c);
+    };
+    radio(C::AllPages, "All Pages", 14, "Print All Pages", false);
+    radio(C::MarkedOnly, "Marked Pages Only", 27, "Print Mark Pages Only", true);
+    radio(C::UnmarkedOnly, "Unmarked Pages Only", 40, "Print Unmarked Pages Only", true);
+    radio(C::PageRange, "Range of Pages", 53, "Print A Range Of Pages", false);
+    w.controls.push_back(
+        control(C::FromPrompt, rt::ControlKind::Prompt, "From:", {14, 76, 24, 10}));
+    w.controls.push_back(spin(C::From, {40, 75, 34, 12}, "N_3B", 1, 999, "Select Starting Page"));
+    w.controls.push_back(control(C::ToPrompt, rt::ControlKind::Prompt, "To:", {84, 76, 16, 10}));
+    w.controls.push_back(spin(C::To, {102, 75, 34, 12}, "N_3B", 1, 999, "Select Ending Page"));
+    rt::ControlSpec ok = control(C::Ok, rt::ControlKind::Button, "OK", {20, 98, 55, 14});
+    ok.isDefault = true;
+    w.controls.push_back(ok);
+    w.controls.push_back(control(C::Cancel, rt::ControlKind::Button, "Cancel", {85, 98, 55, 14}));
+    return w;
+}
+
+rt::WindowSpec makeJumpWindow() {
+    namespace C = JumpControl;
+    rt::WindowSpec w;
+    w.module = "Tovik_VW";
+    w.label = "JumpWindow";
+    w.title = "Jump to a Report Page";
+    w.at = {0, 0, 130, 56};
+    w.frame = rt::FrameKind::Double;
+    w.font = {"MS Sans Serif", 8};
+    w.controls.push_back(
+        control(C::PagePrompt, rt::ControlKind::Prompt, "&Page:", {8, 10, 26, 10}));
+    w.controls.push_back(
+        spin(C::Page, {36, 8, 40, 12}, "@n5", 1, 1, "Select a page of the report"));
+    rt::ControlSpec ok = control(C::Ok, rt::ControlKind::Button, "OK", {8, 34, 50, 14});
+    ok.isDefault = true;
+    ok.tip = "Jump to the selected page";
+    w.controls.push_back(ok);
+    rt::ControlSpec cancel =
+        control(C::Cancel, rt::ControlKind::Button, "Cancel", {70, 34, 50, 14});
+    cancel.tip = "Cancel this selection";
+    w.controls.push_back(cancel);
+    return w;
+}
+
+rt::WindowSpec makeDisplayWindow() {
+    namespace C = DisplayControl;
+    rt::WindowSpec w;
+    w.module = "Tovik_VW";
+    w.label = "DisplayWindow";
+    w.title = "Change the Report Display";
+    w.at = {0, 0, 130, 76};
+    w.frame = rt::FrameKind::Double;
+    w.font = {"MS Sans Serif", 8};
+    w.controls.push_back(
+        control(C::Pages, rt::ControlKind::Group, "Pages Displayed", {4, 2, 122, 50}));
+    w.controls.push_back(
+        control(C::AcrossGroup, rt::ControlKind::Group, "Across", {10, 12, 52, 32}));
+    w.controls.push_back(spin(C::Across, {18, 24, 34, 12}, "@N2", 1, 10, ""));
+    w.controls.push_back(control(C::DownGroup, rt::ControlKind::Group, "Down", {68, 12, 52, 32}));
+    w.controls.push_back(spin(C::Down, {76, 24, 34, 12}, "@N2", 1, 10, ""));
+    rt::ControlSpec ok = control(C::Ok, rt::ControlKind::Button, "OK", {40, 56, 50, 14});
+    ok.isDefault = true;
+    ok.action = rt::StandardAction::Close;
+    w.controls.push_back(ok);
+    return w;
+}
+
+}  // namespace
+
+const rt::WindowSpec& previewWindow() {
+    static const rt::WindowSpec spec = makePreviewWindow();
+    return spec;
+}
+
+const rt::WindowSpec& basicPreviewWindow() {
+    static const rt::WindowSpec spec = makeBasicPreviewWindow();
+    return spec;
+}
+
+const rt::WindowSpec& printRangeWindow() {
+    static const rt::WindowSpec spec = makePrintRangeWindow();
+    return spec;
+}
+
+const rt::WindowSpec& jumpWindow() {
+    static const rt::WindowSpec spec = makeJumpWindow();
+    return spec;
+}
+
+const rt::WindowSpec& displayWindow() {
+    static const rt::WindowSpec spec = makeDisplayWindow();
+    return spec;
+}
+
+}  // namespace windows::tovik_vw
