@@ -82,6 +82,11 @@ void BrowseProcedure::setUpWindow() {
         window().setProp(b.select, PROP::Disable, 1);
         if (!sheet_.selectStaysVisible) window().setProp(b.select, PROP::Hide, 1);
     }
+    if (sheet_.resizable) {
+        window().setProp(0, PROP::MinWidth, window().prop(0, PROP::Width));
+        window().setProp(0, PROP::MinHeight, window().prop(0, PROP::Height));
+        InitWindowResizer(resizer_, window(), RESIZE::ByControlType);
+    }
     const int list = sheet_.list;
     window().addAlertKey(list, KEY::LeftDoubleClick);
     if (b.insert) window().addAlertKey(list, KEY::Insert);
@@ -123,7 +128,9 @@ void BrowseProcedure::assignLocator() {
 }
 
 void BrowseProcedure::Refresh() {
-    if (window().acceptAllActive() || failed_) return;
+    // Once Select or Close has read the highlighted record for the caller, events still
+    // queued (a new selection posted with the double-click) must not overwrite it.
+    if (window().acceptAllActive() || failed_ || handedBack_) return;
     const int old = order_;
     order_ = selectedOrder();
     if (order_ != old) clearLocator();
@@ -161,10 +168,14 @@ bool BrowseProcedure::takeEvent() {
                 Refresh();
                 break;
             case EVENT::Sized:
-                if (sheet_.handleSized) {
+                if (sheet_.resizable) ResizeWindowControls(resizer_);
+                if (sheet_.handleSized || sheet_.resizable) {
                     LOC.RefreshPending = 1;
                     Refresh();
                 }
+                break;
+            case EVENT::CloseDown:
+                if (sheet_.resizable) KillWindowResizer(resizer_);
                 break;
             default:
                 break;
@@ -208,6 +219,7 @@ bool BrowseProcedure::takeEvent() {
 
 void BrowseProcedure::newSelection() {
     newSelectionPosted_ = false;
+    if (handedBack_) return;
     if (rt::keyCode() == KEY::RightClick) {
         popupMenu();
         return;
@@ -340,10 +352,12 @@ void BrowseProcedure::button(int control) {
     if (control == b.select) {
         ReadHighlightedRecord();
         LOC.Response = RESP::Completed;
+        handedBack_ = true;
         PostCloseWindow();
     } else if (control == b.close) {
         ReadHighlightedRecord();
         LOC.Response = RESP::Cancelled;
+        handedBack_ = true;
         PostCloseWindow();
     } else if (control == b.insert) {
         ReadHighlightedRecord();

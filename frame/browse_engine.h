@@ -13,15 +13,18 @@
 //           s.list = 1;
 //           s.columns = {PAY::PAYTO.index()};
 //           s.orders = {BrowseOrder::keyed(PAY::KEYPAYTO, LocatorKind::Step)};
-//           s.buttons = {.insert = 2, .change = 3, .remove = 4, .select = 5, .close = 6};
+//           s.buttons.insert = 2;   // and change, remove, select, close
 //           s.updateForm = [] { UpdatePayee(); };
 //           return s;
 //       }
 //   };
 //
 // Own logic goes into the hooks below (record test, extra row columns, own events) and into
-// buttons registered with OnButton.
+// buttons registered with OnButton. The list's refresh is Refresh(), not the frame's
+// SyncWindow (which only redisplays): call it after own work that changes what the list shows.
+// The list control's structure needs listFlags 0x800 for typed characters to reach locators.
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -29,6 +32,7 @@
 #include <vector>
 
 #include "frame/procedure.h"
+#include "frame/window_resizer.h"
 #include "runtime/data/view.h"
 #include "runtime/text/value.h"
 
@@ -102,7 +106,10 @@ struct BrowseSheet {
     // texts: the standard menu.
     std::string popupText, popupTextEmpty;
     std::vector<int> popupButtons;
-    bool handleSized = false;
+    bool handleSized = false;  // EVENT::Sized refreshes the page for the new height
+    // The window resizer keeps the controls in proportion (and the page follows the size);
+    // the window cannot be made smaller than it opened.
+    bool resizable = false;
     std::function<void()> help;  // the Help button's procedure
     BrowseTagging tagging;
 };
@@ -178,16 +185,20 @@ class BrowseProcedure : public Procedure {
     struct OrderState {
         std::string locator;  // at most 30 characters
         std::vector<rt::Value> stops;
+        bool filterIgnored = false;  // it could not be opened; warned once
     };
 
     int visible();
     int keyField(const BrowseOrder& o) const;
-    int FillRows(int count, bool forward);
+    int FillRows(int count, bool forward, bool fromEdge = true);
+    void refreshPage(Refill mode, bool probeRead);
     Row rowFromRecord();
     void setHighlight(int row);
     void enableRowControls(bool on);
     void readFailure();
     void viewError();
+    void openView();
+    const std::string& filterOf(const BrowseOrder& o) const;
     int selectedOrder();
     void ComputeScrollStops();
     void thumbFromStops();
@@ -209,7 +220,7 @@ class BrowseProcedure : public Procedure {
 
     BrowseSheet sheet_;
     std::unique_ptr<rt::View> view_;
-    std::vector<Row> rows_;
+    std::deque<Row> rows_;
     std::vector<OrderState> orders_;
     std::map<int, std::function<void()>> ownButtons_;
     int current_ = 0;
@@ -218,4 +229,6 @@ class BrowseProcedure : public Procedure {
     bool newSelectionPosted_ = false;
     bool failed_ = false;
     bool showTaggedOnly_ = false;
+    bool handedBack_ = false;  // Select or Close read the record the caller gets
+    WindowResizerData resizer_;
 };

@@ -51,13 +51,13 @@ void BrowseProcedure::viewError() {
 
 // Reads up to `count` rows from the page's edge in one direction; answers the rows the data
 // did not have.
-int BrowseProcedure::FillRows(int count, bool forward) {
+int BrowseProcedure::FillRows(int count, bool forward, bool fromEdge) {
     if (failed_) return count;
     const bool quick = sheet_.quickScanFills && count > 1;
     if (quick) file().send(kQuickScanOn);
     bool skipFirst = false;
     std::string edge;
-    if (!rows_.empty()) {
+    if (!rows_.empty() && fromEdge) {
         edge = forward ? rows_.back().position : rows_.front().position;
         view_->reset(edge);
         skipFirst = true;
@@ -92,13 +92,30 @@ int BrowseProcedure::FillRows(int count, bool forward) {
     return count;
 }
 
+// OPEN of the view; when it fails (a filter that does not compile), the warning says that
+// the filter is ignored, and so it is: the view opens without it.
+void BrowseProcedure::openView() {
+    if (view_->open() == 0) return;
+    viewError();
+    if (!view_->filter().empty()) {
+        if (order_ >= 1) orders_[order_ - 1].filterIgnored = true;
+        view_->setFilter({});
+        view_->open();
+    }
+}
+
+const std::string& BrowseProcedure::filterOf(const BrowseOrder& o) const {
+    static const std::string none;
+    return order_ >= 1 && orders_[order_ - 1].filterIgnored ? none : o.filter;
+}
+
 void BrowseProcedure::ResetView() {
     view_->close();
     const BrowseOrder& o = order();
     int code = o.key >= 0 ? file().set(o.key) : file().set();
-    view_->setFilter(o.filter);
+    view_->setFilter(filterOf(o));
     if (code != 0) viewError();
-    if (view_->open() != 0) viewError();
+    openView();
 }
 
 void BrowseProcedure::setHighlight(int row) {
@@ -120,12 +137,18 @@ void BrowseProcedure::enableRowControls(bool on) {
 }
 
 void BrowseProcedure::RefreshPage(Refill mode) {
+    refreshPage(mode, false);
+}
+
+// `probeRead`: the located record was just read through the view and the page starts with
+// it, so the fill goes on from there without seeking it again.
+void BrowseProcedure::refreshPage(Refill mode, bool probeRead) {
     if (failed_) return;
     rt::setCursor(CURSOR::Wait);
     std::string keep;
     if (mode == Refill::AroundRecord) {
         keep = view_->position();
-        view_->reset(keep);
+        if (!probeRead) view_->reset(keep);
     } else if (!rows_.empty()) {
         const int row = current_ >= 1 && current_ <= rowCount() ? current_ : rowCount();
         keep = rows_[row - 1].position;
@@ -136,7 +159,13 @@ void BrowseProcedure::RefreshPage(Refill mode) {
     rows_.clear();
     current_ = 0;
     const bool forward = mode != Refill::LastPage;
-    int missing = FillRows(visible(), forward);
+    int missing;
+    if (probeRead) {
+        rows_.push_back(rowFromRecord());
+        missing = FillRows(visible() - 1, true, /*fromEdge=*/false);
+    } else {
+        missing = FillRows(visible(), forward);
+    }
     if (!keep.empty() && missing > 0 && !failed_) {
         if (rows_.empty()) ResetView();
         FillRows(missing, !forward);
@@ -177,11 +206,14 @@ void BrowseProcedure::LocateRecord(Locate mode) {
     } else {
         code = file().set();
     }
-    view_->setFilter(o.filter);
+    view_->setFilter(filterOf(o));
     if (code != 0) viewError();
-    if (view_->open() != 0) viewError();
+    openView();
     rows_.clear();
     current_ = 0;
+    // The probe and the page fill after it are one run of sequential reads.
+    const bool quick = sheet_.quickScanFills && visible() > 1;
+    if (quick) file().send(kQuickScanOn);
     // A probe: is there a record at or after the place?
     int probe = 0;
     for (;;) {
@@ -192,7 +224,11 @@ void BrowseProcedure::LocateRecord(Locate mode) {
         readFailure();
         return;
     }
-    RefreshPage(probe == 0 ? Refill::AroundRecord : Refill::LastPage);
+    if (probe == 0)
+        refreshPage(Refill::AroundRecord, /*probeRead=*/true);
+    else
+        refreshPage(Refill::LastPage, false);
+    if (quick && !failed_) file().send(kQuickScanOff);
     PostNewSelection();
 }
 

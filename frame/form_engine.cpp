@@ -181,6 +181,11 @@ void FormProcedure::setUpWindow() {
                 break;
         }
     }
+    if (sheet_.resizable) {
+        window().setProp(0, PROP::MinWidth, window().prop(0, PROP::Width));
+        window().setProp(0, PROP::MinHeight, window().prop(0, PROP::Height));
+        InitWindowResizer(resizer_, window(), RESIZE::ByControlType);
+    }
     if (sheet_.history)
         for (int control : sheet_.dittoControls)
             window().addAlertKey(control, KEY::CtrlQuote);
@@ -199,18 +204,32 @@ bool FormProcedure::takeEvent() {
         case EVENT::CloseWindow:
         case EVENT::CloseDown:
             if (confirmClose()) return true;
+            if (event == EVENT::CloseDown && sheet_.resizable) KillWindowResizer(resizer_);
             break;
         case EVENT::Completed:
             complete();
             return true;
         case EVENT::Sized:
-            if (sheet_.handleSized) {
+            if (sheet_.resizable) ResizeWindowControls(resizer_);
+            if (sheet_.handleSized || sheet_.resizable) {
                 LOC.RefreshPending = 1;
                 SyncWindow();
             }
             break;
+        case EVENT::NewSelection:
+        case EVENT::TabChanging:
+            if (sheet_.tabs && control == sheet_.tabs) SyncWindow();
+            break;
+        case EVENT::Selected:
+            if (sheet_.tabs && control == sheet_.tabs) SyncWindow();
+            lookup(control, true);
+            break;
         case EVENT::Accepted:
             if (control == 0) break;
+            if (sheet_.tabs && control == sheet_.tabs) {
+                SyncWindow();
+                break;
+            }
             if (control == sheet_.okButton) {
                 if (LOC.EntryRequest == REQ::Insert || LOC.EntryRequest == REQ::Change)
                     window().acceptAll();
@@ -221,6 +240,8 @@ bool FormProcedure::takeEvent() {
                 PostCloseWindow();
             } else if (control == sheet_.helpButton && sheet_.help) {
                 Call(sheet_.help);
+            } else {
+                lookup(control, false);
             }
             break;
         default:
@@ -329,4 +350,19 @@ void FormProcedure::recall() {
     const rt::RecordBuffer& saved = sheet_.history->record(file().decl());
     file().buf().setValue(field, saved.value(field));
     window().display();
+}
+
+bool FormProcedure::lookup(int control, bool entrySelected) {
+    for (const FormLookup& l : sheet_.lookups) {
+        if (l.control != control || l.onEntry != entrySelected || !l.selectList) continue;
+        if (l.onEntry) {
+            if (l.prepare) l.prepare();
+            if (l.file && l.key >= 0 && l.file->get(l.key) == 0) return true;
+        }
+        const long answer = CallLookup(l.selectList);
+        if ((answer == RESP::Completed || !l.takeOnlyWhenCompleted) && l.take) l.take();
+        SyncWindow();
+        return true;
+    }
+    return false;
 }

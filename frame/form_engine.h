@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "frame/procedure.h"
+#include "frame/window_resizer.h"
 #include "runtime/data/record_buffer.h"
 
 enum class CaptionStyle {
@@ -62,6 +63,21 @@ class FieldHistory {
     std::optional<rt::RecordBuffer> record_;
 };
 
+// A lookup of the form: a select list called from a button, or when an entry gains the focus
+// and its value is not found by key in the other file. The list's answer is only tested: the
+// form's own response is kept.
+struct FormLookup {
+    int control = 0;       // the lookup button, or the entry
+    bool onEntry = false;  // true: when the entry gains the focus
+    // Lookup on entry: the file and key read first (the file must be one of the form's).
+    rt::RecordFile* file = nullptr;
+    int key = -1;
+    std::function<void()> prepare;  // puts the form's value into the key fields
+    std::function<void()> selectList;
+    std::function<void()> take;  // copies the chosen values into the form
+    bool takeOnlyWhenCompleted = true;
+};
+
 struct FormSheet {
     rt::RecordFile* file = nullptr;
     std::string displayName;  // in captions and warning 35; empty: the file's display name
@@ -84,7 +100,12 @@ struct FormSheet {
     // Names of the keys without duplicates in warning 24, as the form spells them (key index,
     // text); a key not listed is named by its declaration.
     std::vector<std::pair<int, std::string>> duplicateKeyTexts;
-    bool handleSized = false;
+    bool handleSized = false;  // EVENT::Sized redisplays the window
+    // The window resizer keeps the controls in proportion; the window cannot be made smaller
+    // than it opened.
+    bool resizable = false;
+    int tabs = 0;  // a sheet whose tab changes redisplay the window
+    std::vector<FormLookup> lookups;
 };
 
 class FormProcedure : public Procedure {
@@ -129,8 +150,10 @@ class FormProcedure : public Procedure {
     void completeChange();
     bool confirmClose();
     void recall();
+    bool lookup(int control, bool entrySelected);
 
     FormSheet sheet_;
     std::optional<rt::RecordBuffer> copy_;
     bool added_ = false;
+    WindowResizerData resizer_;
 };

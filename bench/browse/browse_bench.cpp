@@ -157,7 +157,8 @@ void EnginePageDown(benchmark::State& state, long records) {
         }
         if (list.readFailed()) state.SkipWithError("read error");
     });
-    state.counters["rows/page"] = static_cast<double>(rows) / static_cast<double>(state.iterations());
+    state.counters["rows/page"] =
+        static_cast<double>(rows) / static_cast<double>(state.iterations());
 }
 
 void EngineThumb(benchmark::State& state, long records) {

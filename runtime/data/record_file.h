@@ -97,12 +97,17 @@ class RecordFile {
     int build();   // rebuilds every key (the file may be closed or open)
     int remove();  // deletes the file from the disk (it must be closed)
 
+    // LOCK waits at most `seconds` for other stations' writes to end (then 32) and keeps
+    // other stations from writing until UNLOCK; they may still read. STREAM gathers the writes
+    // that follow into one commit at FLUSH. Both share the file's one SQLite transaction: its
+    // writes are committed when the last of LOCK, STREAM and LOGOUT ends, and a ROLLBACK
+    // undoes them all.
     int lock(int seconds);
     int unlock();
     int stream();
     int flush();
 
-    detail::FileInstance& instance();
+    detail::FileInstance& instance();  // the running thread's instance (internal)
 
   private:
     detail::FileInstance& instanceNamed();  // instance() with the current name, when closed

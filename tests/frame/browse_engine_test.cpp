@@ -225,6 +225,22 @@ TEST_F(BrowseEngineTest, TaggingMarksRowsAndShowTaggedOnlyPassesOverTheOthers) {
     EXPECT_EQ(CountTags_(TAG::Contacts), 2);
 }
 
+TEST_F(BrowseEngineTest, AResizedListPagesForItsNewHeight) {
+    et::makeItems(et::numberedNames(20));
+    et::listOptions().resizable = true;
+    start();
+    driver.key("Down");
+    rt::Input grow;
+    grow.kind = rt::Input::Kind::Resize;
+    grow.number = 200;
+    grow.number2 = 240;
+    driver.active()->postInput(grow);
+    driver.settle();
+    EXPECT_GT(driver.active()->visibleRows(et::kList), 5);
+    EXPECT_EQ(static_cast<int>(page(driver).size()), driver.active()->visibleRows(et::kList));
+    EXPECT_EQ(highlightedName(driver), "N02");  // relocated on the highlighted record
+}
+
 TEST_F(BrowseEngineTest, ChangingTheTabKeepsTheHighlightedRecordAtTheTop) {
     et::makeItems({"E", "D", "C", "B", "A", "F", "G"});  // numbered 1..7
     start();
@@ -328,6 +344,33 @@ TEST_F(BrowseEngineTest, PopupMenuPressesTheButtonOfTheItemChosen) {
     driver.press("Cancel");
 }
 
+TEST_F(BrowseEngineTest, DoubleClickOpensTheFormInBrowseModeAndSelectsInSelectMode) {
+    et::makeItems(et::numberedNames(3));
+    long response = 0;
+    std::string chosen;
+    start([&] {
+        et::BrowseItems();
+        GLO::Request = REQ::Select;
+        et::BrowseItems();
+        response = GLO::Response;
+        chosen = rt::clip(et::items().buf().text(et::kName));
+    });
+    const rt::ControlName list{rt::ControlName::By::Number, et::kList, {}};
+    driver.click(list, 3, "DoubleClick");
+    driver.waitWindow("Changing a ITEMS Record");
+    EXPECT_EQ(
+        rt::clip(driver.text(rt::ControlName{rt::ControlName::By::Number, et::kFormName, {}})),
+        "N03");
+    driver.press("Cancel");
+    driver.waitWindow("Browse Items");
+    driver.press("Close");
+    driver.settle();
+    driver.click(list, 2, "DoubleClick");  // the select list
+    driver.settle();
+    EXPECT_EQ(response, RESP::Completed);
+    EXPECT_EQ(chosen, "N02");
+}
+
 struct SelectOutcome {
     long response = 0;
     std::string name;
@@ -379,6 +422,15 @@ TEST_F(BrowseEngineTest, FilterAndQuickScanPassOnlyTheRecordsTheFilterTakes) {
     driver.key("PgDn");
     driver.key("PgDn");
     EXPECT_THAT(page(driver), ElementsAre("N16", "N17", "N18", "N19", "N20"));
+}
+
+TEST_F(BrowseEngineTest, AFilterThatCannotOpenIsReportedAndIgnored) {
+    et::makeItems(et::numberedNames(20));
+    et::listOptions().nameFilter = "ITM:NUM >";
+    start();
+    ASSERT_EQ(dialogText(), "View Open Error");
+    driver.answer("OK");
+    EXPECT_EQ(page(driver), names({1, 2, 3, 4, 5}));
 }
 
 TEST_F(BrowseEngineTest, AReadErrorShowsItsWarningAndClosesTheList) {

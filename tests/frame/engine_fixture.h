@@ -31,6 +31,27 @@ inline rt::RecordFile& items() {
 inline constexpr int kName = 0, kNum = 1, kCode = 2;
 inline constexpr int kKeyName = 0, kKeyNum = 1;
 
+// A second file for the form's lookups.
+inline rt::RecordFile& codes() {
+    static rt::RecordFile* file = new rt::RecordFile(rt::FileDecl("CODES", "COD:")
+                                                         .attributes(rt::CREATE | rt::THREAD)
+                                                         .STRING("COD:CODE", 4)
+                                                         .KEY("COD:KEYCODE", 0, {"COD:CODE"}));
+    return *file;
+}
+
+inline void makeCodes(const std::vector<std::string>& values) {
+    rt::RecordFile& f = codes();
+    f.create();
+    f.open();
+    for (const std::string& v : values) {
+        f.clear();
+        f.buf().setText(0, v);
+        f.add();
+    }
+    f.close();
+}
+
 // Creates ITEMS with the given names, numbered 1, 2, ... (codes "C1", "C2", ...).
 inline void makeItems(const std::vector<std::string>& names) {
     rt::RecordFile& f = items();
@@ -105,7 +126,8 @@ inline const rt::WindowSpec& listWindow() {
 }
 
 // Form controls.
-inline constexpr int kFormName = 1, kFormNum = 2, kFormOk = 3, kFormCancel = 4, kFormCaption = 5;
+inline constexpr int kFormName = 1, kFormNum = 2, kFormOk = 3, kFormCancel = 4, kFormCaption = 5,
+                     kFormCode = 6;
 
 inline const rt::WindowSpec& formWindow() {
     static const rt::WindowSpec spec = [] {
@@ -133,6 +155,7 @@ inline const rt::WindowSpec& formWindow() {
         add(kFormOk, rt::ControlKind::Button, "OK");
         add(kFormCancel, rt::ControlKind::Button, "Cancel");
         add(kFormCaption, rt::ControlKind::String, "");
+        add(kFormCode, rt::ControlKind::Entry, "", "ITM:CODE")->picture = "@s4";
         return w;
     }();
     return spec;
@@ -145,6 +168,7 @@ struct FormOptions {
     InsertPath path = InsertPath::AddOnCompletion;
     std::function<void()> prime;
     bool ditto = false;
+    bool codeLookup = false;  // the code entry looks its value up in CODES
 };
 
 inline FormOptions& formOptions() {
@@ -157,9 +181,21 @@ inline FieldHistory& itemHistory() {
     return history;
 }
 
+// A select list over CODES, in the list window.
+inline void SelectCode() {
+    BrowseSheet s;
+    s.file = &codes();
+    s.list = kList;
+    s.columns = {0};
+    s.orders = {BrowseOrder::keyed(0)};
+    s.buttons.select = kSelect;
+    s.buttons.close = kClose;
+    BrowseProcedure(listWindow(), s).run();
+}
+
 class ItemForm : public FormProcedure {
   public:
-    ItemForm() : FormProcedure(formWindow(), sheetFor(formOptions())) {}
+    ItemForm() : FormProcedure(formWindow(), sheetFor(formOptions()), {&codes()}) {}
 
     static FormSheet sheetFor(const FormOptions& o) {
         FormSheet s;
@@ -177,6 +213,17 @@ class ItemForm : public FormProcedure {
             s.dittoControls = {kFormName, kFormNum};
         }
         s.duplicateKeyTexts = {{2, "ITM:KeyCode"}};
+        if (o.codeLookup) {
+            FormLookup l;
+            l.control = kFormCode;
+            l.onEntry = true;
+            l.file = &codes();
+            l.key = 0;
+            l.prepare = [] { codes().buf().setText(0, items().buf().text(kCode)); };
+            l.selectList = [] { SelectCode(); };
+            l.take = [] { items().buf().setText(kCode, codes().buf().text(0)); };
+            s.lookups = {l};
+        }
         return s;
     }
 
@@ -198,6 +245,7 @@ struct ListOptions {
     bool quickScan = false;
     StopKind nameStops = StopKind::None;
     long tagTable = 0;
+    bool resizable = false;
     std::function<void(BrowseProcedure&)> own;  // the Own button's action
     // Called after the engine handled an event of the Change or Insert button.
     std::function<void(BrowseProcedure&)> afterUpdate;
@@ -230,6 +278,7 @@ class ItemList : public BrowseProcedure {
         s.buttons.select = kSelect;
         s.buttons.close = kClose;
         s.updateForm = [] { UpdateItem(); };
+        s.resizable = o.resizable;
         if (o.tagTable) {
             s.tagging.table = o.tagTable;
             s.tagging.valueField = kName;

@@ -7,6 +7,7 @@
 #include "frame/file_hooks.h"
 #include "frame/globals.h"
 #include "frame/program_end.h"
+#include "runtime/data/transaction.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -213,6 +214,85 @@ TEST_F(FormEngineTest, CloseConfirmationTable) {
         done = false;
         EXPECT_EQ(records().front(), c.stored);
     }
+}
+
+TEST_F(FormEngineTest, AChangeByAnotherStationShowsTheirVersionAndTheFormStays) {
+    et::makeItems({"A"});
+    startForm(REQ::Change, 1);
+    driver.type(number(et::kFormName), "MINE");
+    // Another station (this test's thread has its own instance of the file) changes it.
+    rt::RecordFile& f = et::items();
+    f.open();
+    f.buf().setInteger(et::kNum, 1);
+    ASSERT_EQ(f.get(et::kKeyNum), 0);
+    f.buf().setText(et::kName, "THEIRS");
+    ASSERT_EQ(f.put(), 0);
+    f.close();
+    driver.press("OK");
+    ASSERT_THAT(captions(), testing::ElementsAre("Update Operation Error"));
+    driver.answer("OK");
+    EXPECT_FALSE(done);
+    EXPECT_EQ(rt::clip(driver.text(number(et::kFormName))), "THEIRS");
+    driver.type(number(et::kFormName), "MINE");
+    driver.press("OK");  // now over their version
+    driver.settle();
+    EXPECT_EQ(response, RESP::Completed);
+    EXPECT_THAT(records(), testing::ElementsAre("MINE/1"));
+}
+
+TEST_F(FormEngineTest, AFailedUpdateOffersRetryAndNoClosesAfterTheSaveQuestion) {
+    et::makeItems({"A"});
+    et::formOptions().question = CloseQuestion::SaveChanges;
+    startForm(REQ::Change, 1);
+    driver.type(number(et::kFormName), "MINE");
+    // Another station holds the file in a transaction: the guarded update cannot start.
+    rt::RecordFile& f = et::items();
+    f.open();
+    ASSERT_EQ(rt::logout(1, {&f}), 0);
+    driver.press("OK");
+    ASSERT_THAT(captions(), testing::ElementsAre("Transaction Framing Error"));
+    driver.answer("OK");
+    ASSERT_THAT(captions(), testing::ElementsAre("Record Update Error"));
+    driver.answer("No");
+    // Still changed: the close asks whether to save.
+    ASSERT_THAT(captions(), testing::ElementsAre("Update Cancelled"));
+    driver.answer("No");
+    driver.settle();
+    rt::rollback();
+    f.close();
+    EXPECT_EQ(response, RESP::Cancelled);
+    EXPECT_THAT(records(), testing::ElementsAre("A/1"));
+}
+
+TEST_F(FormEngineTest, LookupOnEntryCallsTheSelectListOnlyForAValueNotFound) {
+    et::makeItems({});
+    et::makeCodes({"AA", "BB", "CC"});
+    et::formOptions().codeLookup = true;
+    auto focusCode = [&] {
+        rt::Input in;
+        in.kind = rt::Input::Kind::Focus;
+        in.control = et::kFormCode;
+        driver.active()->postInput(in);
+        driver.settle();
+    };
+    et::formOptions().prime = [] { et::items().buf().setText(et::kCode, "BB"); };
+    startForm(REQ::Insert);
+    focusCode();
+    EXPECT_EQ(driver.active()->title(), "Adding a ITEMS Record");  // found: no list
+    driver.press("Cancel");
+    driver.finish();
+
+    et::formOptions().prime = [] { et::items().buf().setText(et::kCode, "BX"); };
+    startForm(REQ::Insert);
+    focusCode();
+    driver.waitWindow("Browse Items");  // the select list, on the first code after BX
+    EXPECT_EQ(et::highlightedName(driver), "CC");
+    driver.press("&Select");
+    driver.waitWindow("Adding a ITEMS Record");
+    EXPECT_EQ(rt::clip(driver.text(number(et::kFormCode))), "CC");
+    driver.press("Cancel");  // the lookup's answer did not complete the form
+    driver.settle();
+    EXPECT_EQ(response, RESP::Cancelled);
 }
 
 TEST_F(FormEngineTest, RequiredEntryStopsTheAcceptAllPass) {
