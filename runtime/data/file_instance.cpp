@@ -1,3 +1,5 @@
+// Rows of an open record file: reading and writing records, positions and transactions.
+
 #include "runtime/data/file_instance.h"
 
 #include <algorithm>
@@ -9,25 +11,10 @@
 
 #include "runtime/data/errors.h"
 #include "runtime/data/key_codec.h"
-#include "runtime/data/transaction.h"
 #include "runtime/text/codepage.h"
 
 namespace rt::detail {
 namespace {
-
-constexpr const char* kFormat = "keyed record file 1";
-
-std::string memoColumn(std::size_t i) {
-    return "m" + std::to_string(i);
-}
-std::string blobColumn(std::size_t i) {
-    return "b" + std::to_string(i);
-}
-
-bool fileExists(const std::string& name) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(name, ec);
-}
 
 std::string hex(std::string_view bytes) {
     static const char digits[] = "0123456789ABCDEF";
@@ -71,15 +58,6 @@ std::int64_t claimId(const std::string& file, std::int64_t next) {
 
 }  // namespace
 
-std::string keyColumn(int key) {
-    return "k" + std::to_string(key);
-}
-
-std::string indexSql(const FileDecl& decl, int key) {
-    return std::string("CREATE ") + (decl.keys()[key].unique() ? "UNIQUE " : "") + "INDEX rec_" +
-           keyColumn(key) + " ON rec(" + keyColumn(key) + ")";
-}
-
 FileInstance::FileInstance(const FileDecl& d) : decl(d), buffer(d), name(d.diskName()) {
     cursors.push_back(&sequence);
 }
@@ -119,189 +97,6 @@ int FileInstance::mapSqlite(int rc) const {
 int FileInstance::failSqlite(int rc) const {
     const char* text = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     return setError(mapSqlite(rc), name, rc, text ? text : "");
-}
-
-int FileInstance::openConnection(int flags, int waitMs) {
-    int rc = sqlite3_open_v2(name.c_str(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
-    if (rc != SQLITE_OK) {
-        int code = failSqlite(rc);
-        sqlite3_close(db);
-        db = nullptr;
-        return code;
-    }
-    sqlite3_extended_result_codes(db, 1);
-    sqlite3_busy_timeout(db, waitMs);
-    return 0;
-}
-
-int FileInstance::checkSchema() {
-    Statement meta;
-    int rc = meta.prepare(db, "SELECT name, value FROM meta");
-    if (rc != SQLITE_OK) {
-        // A database without our table, or no database at all, is not a record file.
-        if ((rc & 0xFF) == SQLITE_BUSY || (rc & 0xFF) == SQLITE_LOCKED) return failSqlite(rc);
-        if ((rc & 0xFF) == SQLITE_ERROR || (rc & 0xFF) == SQLITE_NOTADB)
-            return setError(FileError::InvalidDeclaration, name, rc, sqlite3_errmsg(db));
-        return failSqlite(rc);
-    }
-    std::string format, layout, keys;
-    while ((rc = meta.step()) == SQLITE_ROW) {
-        std::string_view key = meta.blob(0);
-        std::string value(meta.blob(1));
-        if (key == "format") format = value;
-        if (key == "layout") layout = value;
-        if (key == "keys") keys = value;
-    }
-    if (rc != SQLITE_DONE) return failSqlite(rc);
-    if (format != kFormat || layout != decl.layoutSignature())
-        return fail(FileError::InvalidDeclaration);
-    if (keys != decl.keySignature()) return fail(FileError::KeysMustBeRebuilt);
-
-    Statement indexes(db,
-                      "SELECT sql FROM sqlite_master WHERE type = 'index' AND tbl_name = 'rec'");
-    if (!indexes) return failSqlite(sqlite3_errcode(db));
-    std::vector<std::string> present;
-    while ((rc = indexes.step()) == SQLITE_ROW)
-        present.emplace_back(indexes.blob(0));
-    if (rc != SQLITE_DONE) return failSqlite(rc);
-    for (int k = 0; k < static_cast<int>(decl.keys().size()); ++k) {
-        if (std::find(present.begin(), present.end(), indexSql(decl, k)) == present.end())
-            return fail(FileError::KeysMustBeRebuilt);
-    }
-    return 0;
-}
-
-void FileInstance::buildSelectColumns() {
-    selectColumns = "id, version, image";
-    for (std::size_t i = 0; i < decl.memos().size(); ++i)
-        selectColumns += ", " + memoColumn(i);
-    for (std::size_t i = 0; i < decl.blobs().size(); ++i)
-        selectColumns += ", " + blobColumn(i);
-}
-
-int FileInstance::prepareStatements() {
-    const std::size_t memos = decl.memos().size(), blobs = decl.blobs().size();
-    const std::size_t keys = decl.keys().size();
-    buildSelectColumns();
-
-    std::string columns = "image", values = "?2", sets = "version = version + 1, image = ?1";
-    int param = 2;
-    auto addColumn = [&](const std::string& column) {
-        ++param;
-        columns += ", " + column;
-        values += ", ?" + std::to_string(param);
-        sets += ", " + column + " = ?" + std::to_string(param - 1);
-    };
-    for (std::size_t i = 0; i < memos; ++i)
-        addColumn(memoColumn(i));
-    for (std::size_t i = 0; i < blobs; ++i)
-        addColumn(blobColumn(i));
-    for (std::size_t i = 0; i < keys; ++i)
-        addColumn(keyColumn(static_cast<int>(i)));
-    std::string last = std::to_string(param);
-    std::string afterLast = std::to_string(param + 1);
-
-    bool ok = byId.prepare(db, "SELECT " + selectColumns + " FROM rec WHERE id = ?1") == 0 &&
-              insert.prepare(db, "INSERT INTO rec(id, version, " + columns + ") VALUES(?1, 1, " +
-                                     values + ")") == 0 &&
-              update.prepare(db, "UPDATE rec SET " + sets + " WHERE id = ?" + last +
-                                     " AND version = ?" + afterLast) == 0 &&
-              remove.prepare(db, "DELETE FROM rec WHERE id = ?1") == 0 &&
-              nextId.prepare(db,
-                             "SELECT coalesce((SELECT seq FROM sqlite_sequence WHERE name = "
-                             "'rec'), 0) + 1") == 0;
-    if (!ok)
-        return setError(FileError::InvalidDeclaration, name, sqlite3_errcode(db),
-                        sqlite3_errmsg(db));
-    return 0;
-}
-
-int FileInstance::open(int accessMode) {
-    if (isOpen()) return fail(FileError::FileAlreadyOpen);
-    if (!fileExists(name)) return fail(FileError::FileNotFound);
-    int flags = (accessMode & 0x0F) == 0 ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
-    int wait = openWaitMs;
-    openWaitMs = 1000;
-    if (int code = openConnection(flags, wait)) return code;
-    int code = checkSchema();
-    if (!code) code = prepareStatements();
-    if (code) {
-        close();
-        return code;
-    }
-    sqlite3_busy_timeout(db, kDefaultWaitMs);
-    access = accessMode;
-    readSinceOpen = false;
-    quickScan = false;
-    forgetCurrent();
-    sequence.setStart(-1);
-    return 0;
-}
-
-void FileInstance::close() {
-    if (!db) return;
-    if (txReasons & kTxLogout)
-        rollbackTx();
-    else if (txReasons)
-        endTx(txReasons);
-    txReasons = 0;
-    forgetLogout(this);
-    for (Cursor* c : cursors)
-        c->dropStatements();
-    byId = Statement();
-    insert = Statement();
-    update = Statement();
-    remove = Statement();
-    nextId = Statement();
-    getByKey_.clear();
-    sqlite3_close(db);
-    db = nullptr;
-    forgetCurrent();
-}
-
-int FileInstance::create() {
-    if (isOpen()) return fail(FileError::FileAlreadyOpen);
-    std::error_code ec;
-    std::filesystem::remove(name, ec);
-    std::filesystem::remove(name + "-journal", ec);
-    if (int code = openConnection(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, kDefaultWaitMs))
-        return code;
-    std::string sql = "BEGIN IMMEDIATE;";
-    sql += "CREATE TABLE meta(name TEXT PRIMARY KEY, value TEXT NOT NULL);";
-    sql +=
-        "CREATE TABLE rec(id INTEGER PRIMARY KEY AUTOINCREMENT, version INTEGER NOT NULL, "
-        "image BLOB NOT NULL";
-    for (std::size_t i = 0; i < decl.memos().size(); ++i)
-        sql += ", " + memoColumn(i) + " BLOB";
-    for (std::size_t i = 0; i < decl.blobs().size(); ++i)
-        sql += ", " + blobColumn(i) + " BLOB";
-    for (std::size_t i = 0; i < decl.keys().size(); ++i)
-        sql += ", " + keyColumn(static_cast<int>(i)) + " BLOB NOT NULL";
-    sql += ");";
-    for (int k = 0; k < static_cast<int>(decl.keys().size()); ++k)
-        sql += indexSql(decl, k) + ";";
-    sql += "COMMIT;";
-    int rc = execute(db, sql);
-    if (rc == SQLITE_OK) {
-        Statement meta(db, "INSERT INTO meta VALUES (?1, ?2)");
-        const std::pair<const char*, std::string> rows[] = {{"format", kFormat},
-                                                            {"label", decl.label()},
-                                                            {"layout", decl.layoutSignature()},
-                                                            {"keys", decl.keySignature()}};
-        for (const auto& [key, value] : rows) {
-            meta.bindText(1, key);
-            meta.bindText(2, value);
-            rc = meta.step();
-            meta.reset();
-            if (rc != SQLITE_DONE) break;
-            rc = SQLITE_OK;
-        }
-    }
-    int code = rc == SQLITE_OK ? 0 : failSqlite(rc);
-    sqlite3_close(db);
-    db = nullptr;
-    if (code) std::filesystem::remove(name, ec);
-    return code;
 }
 
 std::string FileInstance::diskImage() const {
@@ -619,100 +414,6 @@ int FileInstance::rollbackTx() {
 void FileInstance::suspendCursors() {
     for (Cursor* c : cursors)
         c->suspend();
-}
-
-int FileInstance::build() {
-    bool wasOpen = isOpen();
-    if (!wasOpen) {
-        if (!fileExists(name)) return fail(FileError::FileNotFound);
-        if (int code = openConnection(SQLITE_OPEN_READWRITE, kDefaultWaitMs)) return code;
-        Statement meta;
-        int rc = meta.prepare(db, "SELECT value FROM meta WHERE name = 'layout'");
-        std::string layout;
-        if (rc == SQLITE_OK && meta.step() == SQLITE_ROW) layout = meta.blob(0);
-        meta = Statement();
-        if (layout != decl.layoutSignature()) {
-            close();
-            return fail(FileError::InvalidDeclaration);
-        }
-        buildSelectColumns();
-    }
-    suspendCursors();
-    int code = withWriteTx([&]() -> int {
-        // Drop the old indexes and key columns, then store every key again from the images.
-        std::vector<std::string> drops;
-        {
-            Statement old(db,
-                          "SELECT name FROM sqlite_master WHERE type = 'index' AND "
-                          "tbl_name = 'rec' AND name LIKE 'rec_k%'");
-            while (old.step() == SQLITE_ROW)
-                drops.emplace_back(old.blob(0));
-        }
-        for (const std::string& index : drops) {
-            if (int rc = execute(db, "DROP INDEX \"" + index + "\""); rc != SQLITE_OK)
-                return failSqlite(rc);
-        }
-        std::vector<std::string> columns;
-        {
-            Statement info(db, "SELECT name FROM pragma_table_info('rec') WHERE name LIKE 'k%'");
-            while (info.step() == SQLITE_ROW)
-                columns.emplace_back(info.blob(0));
-        }
-        for (const std::string& column : columns) {
-            if (int rc = execute(db, "ALTER TABLE rec DROP COLUMN " + column); rc != SQLITE_OK)
-                return failSqlite(rc);
-        }
-        std::string sets;
-        for (int k = 0; k < static_cast<int>(decl.keys().size()); ++k) {
-            if (int rc = execute(db, "ALTER TABLE rec ADD COLUMN " + keyColumn(k) + " BLOB");
-                rc != SQLITE_OK)
-                return failSqlite(rc);
-            sets += (k ? ", " : "") + keyColumn(k) + " = ?" + std::to_string(k + 1);
-        }
-        if (!decl.keys().empty()) {
-            std::string idParam = std::to_string(decl.keys().size() + 1);
-            Statement write(db, "UPDATE rec SET " + sets + " WHERE id = ?" + idParam);
-            Statement read(db, "SELECT " + selectColumns + " FROM rec");
-            RecordBuffer keep = buffer;
-            int rc;
-            while ((rc = read.step()) == SQLITE_ROW) {
-                loadRow(read);
-                for (int k = 0; k < static_cast<int>(decl.keys().size()); ++k)
-                    write.bindBlob(k + 1, keyOf(k, currentId));
-                write.bind(static_cast<int>(decl.keys().size()) + 1, currentId);
-                int w = write.step();
-                write.reset();
-                if (w != SQLITE_DONE) {
-                    buffer = keep;
-                    return failSqlite(w);
-                }
-            }
-            buffer = keep;
-            if (rc != SQLITE_DONE) return failSqlite(rc);
-        }
-        for (int k = 0; k < static_cast<int>(decl.keys().size()); ++k) {
-            if (int rc = execute(db, indexSql(decl, k)); rc != SQLITE_OK) {
-                if (mapSqlite(rc) == FileError::DuplicateKey)
-                    return setError(FileError::DuplicateKey, name, rc, sqlite3_errmsg(db),
-                                    decl.keys()[k].name);
-                return failSqlite(rc);
-            }
-        }
-        Statement meta(db, "UPDATE meta SET value = ?1 WHERE name = 'keys'");
-        meta.bindText(1, decl.keySignature());
-        if (int rc = meta.step(); rc != SQLITE_DONE) return failSqlite(rc);
-        return 0;
-    });
-    forgetCurrent();
-    if (!code && wasOpen) {
-        // The statements were prepared against the old columns.
-        code = prepareStatements();
-        for (Cursor* c : cursors)
-            c->dropStatements();
-        getByKey_.clear();
-    }
-    if (!wasOpen) close();
-    return code;
 }
 
 }  // namespace rt::detail
