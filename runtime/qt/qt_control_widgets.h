@@ -2,8 +2,10 @@
 // Widgets of the control kinds Qt has no widget for: the mouse region and the picture.
 // Internal to rt_qt.
 
+#include <QCheckBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -24,6 +26,24 @@ class RegionWidget : public QWidget {
   private:
     int number_;
     std::function<void(Input)> send_;
+};
+
+// Check boxes and radios answer a click anywhere on their control, as a user expects
+// of a control whose rectangle the window structure gives.
+class CheckWidget : public QCheckBox {
+  public:
+    using QCheckBox::QCheckBox;
+
+  protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+class RadioWidget : public QRadioButton {
+  public:
+    using QRadioButton::QRadioButton;
+
+  protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
 // An entry. With a MICR face it shows its text as E-13B characters at their true size

@@ -142,7 +142,7 @@ QWidget* WindowView::createWidget(const ControlData& data) {
             break;
         }
         case ControlKind::Check: {
-            auto* b = new QCheckBox(parent);
+            auto* b = new CheckWidget(parent);
             QObject::connect(b, &QCheckBox::clicked, b, press);
             w = b;
             break;
@@ -152,9 +152,12 @@ QWidget* WindowView::createWidget(const ControlData& data) {
             w = new QGroupBox(parent);
             break;
         case ControlKind::Radio: {
-            auto* b = new QRadioButton(parent);
+            auto* b = new RadioWidget(parent);
             b->setAutoExclusive(false);  // the option's choice in the model decides
-            QObject::connect(b, &QRadioButton::clicked, b, press);
+            QObject::connect(b, &QRadioButton::clicked, b, [b, press] {
+                b->setChecked(true);  // a click chooses a radio, never clears it
+                press();
+            });
             w = b;
             break;
         }

@@ -21,6 +21,28 @@ QString qs(const std::string& s) {
     return QString::fromStdString(cp1252ToUtf8(s));
 }
 
+// Answers a dialog once; a dialog destroyed unanswered (its parent window closed under it)
+// answers `fallback`, so the thread waiting for it goes on.
+class Answer {
+  public:
+    Answer(DialogPtr dialog, QObject* widget, int fallback) : dialog_(std::move(dialog)) {
+        QObject::connect(widget, &QObject::destroyed, [state = state_, d = dialog_, fallback] {
+            if (!*state) answerDialog(d, fallback);
+            *state = true;
+        });
+    }
+    void operator()(int answer) const {
+        if (*state_) return;
+        *state_ = true;
+        answerDialog(dialog_, answer);
+    }
+    bool done() const { return *state_; }
+
+  private:
+    DialogPtr dialog_;
+    std::shared_ptr<bool> state_ = std::make_shared<bool>(false);
+};
+
 struct ButtonRole {
     int code;
     QMessageBox::StandardButton button;
@@ -62,9 +84,10 @@ void showMessage(const DialogPtr& d, QWidget* parent) {
     }
     if (codes->size() == 1) escape = codes->begin()->first;
     if (escape) box->setEscapeButton(escape);
-    QObject::connect(box, &QMessageBox::finished, box, [box, d, codes](int) {
+    Answer answer(d, box, d->defaultButton);
+    QObject::connect(box, &QMessageBox::finished, box, [box, d, codes, answer](int) {
         auto it = codes->find(box->clickedButton());
-        answerDialog(d, it != codes->end() ? it->second : d->defaultButton);
+        answer(it != codes->end() ? it->second : d->defaultButton);
     });
     box->open();
 }
@@ -72,7 +95,7 @@ void showMessage(const DialogPtr& d, QWidget* parent) {
 void showPopup(const DialogPtr& d, QWidget* parent) {
     auto* menu = new QMenu(parent);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    auto done = std::make_shared<bool>(false);
+    Answer answer(d, menu, 0);
     for (const PopupItem& item : parsePopupMenu(d->menu)) {
         if (item.separator) {
             menu->addSeparator();
@@ -83,20 +106,11 @@ void showPopup(const DialogPtr& d, QWidget* parent) {
         a->setCheckable(item.checkable);
         a->setChecked(item.checked);
         int number = item.number;
-        QObject::connect(a, &QAction::triggered, menu, [d, done, number] {
-            if (*done) return;
-            *done = true;
-            answerDialog(d, number);
-        });
+        QObject::connect(a, &QAction::triggered, menu, [answer, number] { answer(number); });
     }
     // A menu closed without a choice answers 0; the choice, if any, comes first.
-    QObject::connect(menu, &QMenu::aboutToHide, menu, [d, done] {
-        QTimer::singleShot(0, [d, done] {
-            if (*done) return;
-            *done = true;
-            answerDialog(d, 0);
-        });
-    });
+    QObject::connect(menu, &QMenu::aboutToHide, menu,
+                     [answer] { QTimer::singleShot(0, [answer] { answer(0); }); });
     menu->popup(QCursor::pos());
 }
 
@@ -119,13 +133,14 @@ void showFileDialog(const DialogPtr& d, QWidget* parent) {
     dialog->setAcceptMode(d->save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog->setFileMode(d->save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (!d->fileName.empty()) dialog->selectFile(qs(d->fileName));
-    QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, d](int result) {
+    Answer answer(d, dialog, 0);
+    QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, d, answer](int result) {
         QStringList files = dialog->selectedFiles();
-        if (result == QDialog::Accepted && !files.isEmpty()) {
+        if (result == QDialog::Accepted && !files.isEmpty() && !answer.done()) {
             d->fileName = utf8ToCp1252(files.front().toStdString());
-            answerDialog(d, 1);
+            answer(1);
         } else {
-            answerDialog(d, 0);
+            answer(0);
         }
     });
     dialog->open();
@@ -139,14 +154,15 @@ void showPrinterDialog(const DialogPtr& d, QWidget* parent) {
     auto* dialog = new QPrintDialog(printer.get(), parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowTitle(qs(d->title));
-    QObject::connect(dialog, &QDialog::finished, dialog, [d, printer](int result) {
-        if (result == QDialog::Accepted) {
+    Answer answer(d, dialog, 0);
+    QObject::connect(dialog, &QDialog::finished, dialog, [d, printer, answer](int result) {
+        if (result == QDialog::Accepted && !answer.done()) {
             d->printer.device = utf8ToCp1252(printer->printerName().toStdString());
             d->printer.copies = printer->copyCount();
             d->printer.collate = printer->collateCopies();
-            answerDialog(d, 1);
+            answer(1);
         } else {
-            answerDialog(d, 0);
+            answer(0);
         }
     });
     dialog->open();

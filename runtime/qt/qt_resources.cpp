@@ -98,6 +98,28 @@ QString qtPath(const fs::path& p) {
     return QString::fromStdString(p.string());
 }
 
+// Pictures already read, by file and its modification time, so that a control shown again
+// does not read its file again; a file that changes is read afresh.
+template <typename T>
+class PictureCache {
+  public:
+    template <typename Load>
+    T get(const fs::path& file, Load load) {
+        std::error_code ec;
+        auto stamp = fs::last_write_time(file, ec);
+        std::lock_guard lock(mutex_);
+        auto it = entries_.find(file);
+        if (it != entries_.end() && it->second.first == stamp) return it->second.second;
+        T value = load();
+        entries_[file] = {stamp, value};
+        return value;
+    }
+
+  private:
+    std::mutex mutex_;
+    std::map<fs::path, std::pair<fs::file_time_type, T>> entries_;
+};
+
 }  // namespace
 
 void setResourceFolder(const fs::path& folder) {
@@ -179,11 +201,16 @@ QIcon loadIcon(std::string_view name) {
     if (QIcon builtin = builtinIcon(name); !builtin.isNull()) return builtin;
     auto file = findResource(name);
     if (!file) return {};
-    QImage image = loadPicture(file->string());
+    static PictureCache<QIcon> cache;
+    return cache.get(*file, [&] { return readIcon(*file); });
+}
+
+QIcon readIcon(const fs::path& file) {
+    QImage image = readPicture(file);
     if (image.isNull()) return {};
     QIcon icon;
     // An ICO holds several sizes; give the icon each of them.
-    QImageReader reader(qtPath(*file));
+    QImageReader reader(qtPath(file));
     bool any = false;
     do {
         QImage part = reader.read();
@@ -199,11 +226,16 @@ QIcon loadIcon(std::string_view name) {
 std::optional<QCursor> loadCursor(std::string_view name) {
     auto file = findResource(name);
     if (!file) return std::nullopt;
-    QImage image = readWithQt(qtPath(*file));
+    static PictureCache<std::optional<QCursor>> cache;
+    return cache.get(*file, [&] { return readCursor(*file); });
+}
+
+std::optional<QCursor> readCursor(const fs::path& file) {
+    QImage image = readWithQt(qtPath(file));
     if (image.isNull()) return std::nullopt;
     int hotX = 0, hotY = 0;
     // A CUR file keeps the hot spot in its first directory entry (bytes 10..13).
-    QFile f(qtPath(*file));
+    QFile f(qtPath(file));
     if (f.open(QIODevice::ReadOnly)) {
         QByteArray head = f.read(14);
         if (head.size() == 14 && head[2] == 2 && head[3] == 0) {
@@ -218,12 +250,17 @@ std::optional<QCursor> loadCursor(std::string_view name) {
 QImage loadPicture(std::string_view name) {
     auto file = findResource(name);
     if (!file) return {};
-    std::string lower = lowered(file->string());
+    static PictureCache<QImage> cache;
+    return cache.get(*file, [&] { return readPicture(*file); });
+}
+
+QImage readPicture(const fs::path& file) {
+    std::string lower = lowered(file.string());
     if (!endsWith(lower, ".ico") && !endsWith(lower, ".cur")) {
-        PictureResult r = loadPictureFile(*file);
+        PictureResult r = loadPictureFile(file);
         if (r.ok() && !r.picture.empty()) return fromPicture(r.picture);
     }
-    return readWithQt(qtPath(*file));
+    return readWithQt(qtPath(file));
 }
 
 QImage decodePictureBytes(std::string_view bytes) {

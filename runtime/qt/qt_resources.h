@@ -31,10 +31,16 @@ std::optional<std::filesystem::path> findResource(std::string_view name);
 // A built-in picture named by number ("32514"): the style's standard icon; null otherwise.
 QIcon builtinIcon(std::string_view name);
 
+// By name, through findResource; what was read once is kept until its file changes.
 QIcon loadIcon(std::string_view name);
 std::optional<QCursor> loadCursor(std::string_view name);
 // A picture file (JPEG, GIF, BMP, PCX, ICO, PNG); a null image when missing or unreadable.
 QImage loadPicture(std::string_view name);
+
+// The same from a file, read every time.
+QIcon readIcon(const std::filesystem::path& file);
+std::optional<QCursor> readCursor(const std::filesystem::path& file);
+QImage readPicture(const std::filesystem::path& file);
 QImage decodePictureBytes(std::string_view bytes);
 
 }  // namespace rt::qt

@@ -290,6 +290,10 @@ QMenuBar* WindowView::menuBar() {
 }
 
 void WindowView::updateWindow(const WindowData& data) {
+    bool fresh = !loaded_;
+    loaded_ = true;
+    bool iconChanged = fresh || data.spec.icon != window_.spec.icon;
+    bool cursorChanged = fresh || data.spec.cursor != window_.spec.cursor;
     bool geometryChanged =
         data.spec.at.width != window_.spec.at.width ||
         data.spec.at.height != window_.spec.at.height || data.spec.at.x != window_.spec.at.x ||
@@ -299,8 +303,15 @@ void WindowView::updateWindow(const WindowData& data) {
     window_.status = data.status;
     window_.focus = data.focus;
     frame_->setWindowTitle(qs(window_.spec.title));
-    if (QIcon icon = loadIcon(window_.spec.icon); !icon.isNull()) frame_->setWindowIcon(icon);
-    if (auto cursor = loadCursor(window_.spec.cursor)) canvas_->setCursor(*cursor);
+    // Pictures are read again only when their names change (the status line changes often).
+    if (iconChanged) frame_->setWindowIcon(loadIcon(window_.spec.icon));
+    if (cursorChanged) {
+        if (auto cursor = loadCursor(window_.spec.cursor)) {
+            canvas_->setCursor(*cursor);
+        } else {
+            canvas_->unsetCursor();
+        }
+    }
     if (window_.spec.wallpaper.file != wallpaperFile_) {
         wallpaperFile_ = window_.spec.wallpaper.file;
         wallpaper_ = wallpaperFile_.empty() ? QImage() : loadPicture(wallpaperFile_);

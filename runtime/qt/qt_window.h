@@ -103,6 +103,7 @@ class WindowView {
     std::map<int, Item> items_;
     std::vector<int> order_;  // control numbers in creation order
     bool shown_ = false;
+    bool loaded_ = false;  // updateWindow has run once
 };
 
 }  // namespace rt::qt

@@ -15,6 +15,7 @@
 #include "runtime/ui/codes.h"
 #include "runtime/ui/dialogs.h"
 #include "runtime/ui/driver.h"
+#include "runtime/ui/program.h"
 #include "tests/runtime/qt/qt_test_support.h"
 #include "tests/support/temp_dir.h"
 
@@ -213,6 +214,49 @@ TEST(QtInputTest, MessageBoxAndPopupMenuAnswerThroughQt) {
     menu->close();
     ASSERT_TRUE(session.finish());
     EXPECT_EQ(item, 3);
+}
+
+TEST(QtInputTest, AMessageBoxWhoseWindowClosesUnderItAnswersItsDefault) {
+    std::atomic<int> answer{-1};
+    std::atomic<rt::Window*> first{nullptr}, second{nullptr};
+    qttest::QtSession session;
+    session.start([&] {
+        rt::WindowSpec spec = inputWindow();
+        rt::start([&] {
+            answer = rt::message("Still there?", "Other thread", ICON::Question,
+                                 BUTTON::Yes | BUTTON::No, BUTTON::No);
+        });
+        {
+            rt::Window w(spec);
+            w.open();
+            first = &w;
+            while (w.accept()) {
+            }
+            first = nullptr;
+        }
+        rt::Window v(spec);
+        v.open();
+        second = &v;
+        while (v.accept()) {
+        }
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        session.settle();
+        return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr;
+    }));
+    // The box sits on the first window, which its own thread now closes.
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    EXPECT_EQ(box->parentWidget(), session.backend().windowWidget(first));
+    rt::Input close;
+    close.kind = rt::Input::Kind::Close;
+    session.backend().deliver(first, close);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        session.settle();
+        return answer != -1;
+    }));
+    EXPECT_EQ(answer, BUTTON::No);
+    EXPECT_NE(second.load(), nullptr);
+    ASSERT_TRUE(session.finish());
 }
 
 TEST(QtInputTest, FileDialogAnswersTheChosenFileOrNothing) {

@@ -305,4 +305,26 @@ TEST_F(QtWidgetsTest, ModelChangesReachTheWidgets) {
     EXPECT_EQ(list->rowCount(), 5);
 }
 
+TEST_F(QtWidgetsTest, RadiosShowTheOptionsChoice) {
+    run(allControls());
+    ASSERT_NE(session.shownWindow(window), nullptr);
+    rt::Window* w = window;
+    auto* one = widget<QRadioButton>(session, w, 26);
+    auto* two = widget<QRadioButton>(session, w, 27);
+    EXPECT_FALSE(one->isChecked());
+    EXPECT_FALSE(two->isChecked());
+    for (int round = 0; round < 2; ++round) {  // a second click leaves the choice as it is
+        QTest::mouseClick(two, Qt::LeftButton);
+        session.settle();
+        EXPECT_EQ(w->choice(25), 2);
+        EXPECT_FALSE(one->isChecked());
+        EXPECT_TRUE(two->isChecked());
+    }
+    QTest::mouseClick(one, Qt::LeftButton);
+    session.settle();
+    EXPECT_EQ(w->choice(25), 1);
+    EXPECT_TRUE(one->isChecked());
+    EXPECT_FALSE(two->isChecked());
+}
+
 }  // namespace
