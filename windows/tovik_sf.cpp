@@ -1,5 +1,7 @@
 #include "windows/tovik_sf.h"
 
+#include "runtime/ui/codes.h"
+
 namespace windows::tovik_sf {
 
 namespace {
