@@ -123,8 +123,12 @@ void ListPagesDown(benchmark::State& state, int order) {
             rt::ControlName{
                 rt::ControlName::By::Number, windows::tovik001::ContactsControl::List, {}},
             1, "LeftClick");
+        const int list = windows::tovik001::ContactsControl::List;
+        const auto first = driver.active()->rowTexts(list, 1);
         for (auto _ : state)
             driver.key("PgDn");
+        if (driver.active()->rowTexts(list, 1) == first)
+            state.SkipWithError("the list did not move");
     });
 }
 
