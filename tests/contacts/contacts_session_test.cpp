@@ -256,4 +256,114 @@ TEST_F(ContactsSessionTest, SearchWithoutCriteriaOrMatchesSaysSo) {
     ASSERT_TRUE(driver.finish());
 }
 
+TEST_F(ContactsSessionTest, SelectTagsTheMatchesAndUnselectUntagsThem) {
+    makeContacts({{"Ann", "Smith"}, {"Andy", "Jones"}, {"Bert", "Adams"}, {"Anton", "Baker"}});
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    driver.press("&Search");
+    driver.waitWindow("Enter Search Criteria");
+    driver.type("MAI:FIRSTNAME", "an");
+    driver.press("&Begin Search");
+    driver.waitWindow("Begin Search");
+    EXPECT_FALSE(driver.active()->isVisible(5));  // no tags yet: no "&Unselect"
+    driver.press("&Select");
+    driver.waitWindow("Names And Information");
+    EXPECT_EQ(driver.text(rt::ControlName::parse("46")), "Sho&w All");
+    EXPECT_EQ(driver.active()->visibleRows(1) >= 3, true);
+    driver.expectRow(rt::ControlName::parse("1"), 1,
+                     "X | Andy | Jones |  |  |  |  | (000)-000-0000 | (000)-000-0000");
+    driver.expectRow(rt::ControlName::parse("1"), 3,
+                     "X | Anton | Baker |  |  |  |  | (000)-000-0000 | (000)-000-0000");
+
+    // Unselect the last names beginning with S: the Smiths.
+    driver.press("&Search");
+    driver.waitWindow("Enter Search Criteria");
+    driver.type("MAI:LASTNAME", "s");
+    driver.press("&Search Type");
+    driver.waitWindow("Match Type for STRING Field");
+    driver.press("&Begins with this");
+    driver.press("OK");
+    driver.waitWindow("Enter Search Criteria");
+    driver.press("&Begin Search");
+    driver.waitWindow("Begin Search");
+    driver.press("&Unselect");
+    driver.waitWindow("Names And Information");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    OpenTagFile_();
+    EXPECT_EQ(CountTags_(TAG::Contacts), 2);  // Andy and Anton
+    CloseTagFile_();
+}
+
+TEST_F(ContactsSessionTest, PhoneNumbersDialsEachRowsOwnNumber) {
+    makeContacts({{"Ann", "Smith"}});
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    driver.press("Phone Numbers");
+    driver.waitWindow("Dial Phone Numbers");
+    driver.type("MAI:FAX", "555-0133");
+    driver.choose(rt::ControlName::parse("MAI:PHONE3"), 5);  // "Voice Mail"
+    driver.press(7);                                         // row 3's dial button
+    driver.press("Close");
+    driver.waitWindow("Names And Information");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(handed, (std::vector<std::string>{"tel:555-0133"}));
+}
+
+TEST_F(ContactsSessionTest, AdditionalNotesAreWrittenWithTheContactOnly) {
+    makeContacts({{"Ann", "Smith"}});
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    for (const bool keep : {false, true}) {
+        driver.press("&Open");
+        driver.waitWindow("Changing a MAIL Record");
+        driver.press("Add'l Notes");
+        driver.waitWindow("Additional Notes");
+        driver.type("MAI:NOTES3", keep ? "Kept" : "Dropped");
+        driver.press("&Ok");
+        driver.waitWindow("Changing a MAIL Record");
+        driver.press("More Notes");
+        driver.expectText(rt::ControlName::parse("MAI:CHECK1"), "1");
+        if (keep) {
+            driver.press("OK");
+        } else {
+            driver.press("Cancel");
+            driver.expectMessage("Are you sure you want to cancel?");
+            driver.answer("Yes");
+        }
+        driver.waitWindow("Names And Information");
+    }
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    MAIL.open();
+    MAIL.set();
+    ASSERT_EQ(MAIL.next(), 0);
+    EXPECT_EQ(MAI::NOTES3.text(), "Kept");
+    EXPECT_EQ(MAI::CHECK1.text(), "X");
+    MAIL.close();
+}
+
+TEST_F(ContactsSessionTest, TheSponsorButtonTakesTheChosenSponsor) {
+    makeContacts({{"Ann", "Smith"}});
+    GLO::SponsorIdNumber = "ID-0000000042-77";
+    GLO::SponsorLevel = "3";
+    GLO::SponsorName = "Carl Best";
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    driver.press("&Open");
+    driver.waitWindow("Changing a MAIL Record");
+    driver.press("...");
+    driver.expectText(rt::ControlName::parse("MAI:SPONSORID"), "ID-000000004");
+    driver.expectText(rt::ControlName::parse("MAI:LEVEL"), "4");
+    driver.expectText(rt::ControlName::parse("MAI:SPONSOR"), "Carl Best");
+    driver.press("OK");
+    driver.waitWindow("Names And Information");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    GLO::SponsorIdNumber = "";
+    GLO::SponsorLevel = "";
+    GLO::SponsorName = "";
+}
+
 }  // namespace
