@@ -17,6 +17,7 @@
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/codes.h"
 #include "runtime/ui/driver.h"
+#include "runtime/ui/keys.h"
 #include "tests/support/temp_dir.h"
 #include "windows/tovik001.h"
 #include "windows/tovik002.h"
@@ -364,6 +365,65 @@ TEST_F(ContactsSessionTest, TheSponsorButtonTakesTheChosenSponsor) {
     GLO::SponsorIdNumber = "";
     GLO::SponsorLevel = "";
     GLO::SponsorName = "";
+}
+
+TEST_F(ContactsSessionTest, SelectClientHandsBackTheChosenOrHighlightedContact) {
+    makeContacts({{"Ann", "Smith"}, {"Bert", "Jones"}});
+    std::string chosen;
+    long response = 0;
+    auto run = [&] {
+        driver.start([&] {
+            MAIL.clear();
+            GLO::Request = REQ::Select;
+            SelectClient();
+            response = GLO::Response;
+            chosen = std::string(rt::clip(MAI::LASTNAME.text()));
+        });
+        driver.waitWindow("");  // the window has no title, only its heading
+    };
+    run();
+    driver.choose(rt::ControlName::parse("2"), 2);
+    driver.press("&Select");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(response, RESP::Completed);
+    EXPECT_EQ(chosen, "Jones");
+
+    run();
+    driver.choose(rt::ControlName::parse("2"), 2);
+    driver.key("Insert");  // offers no insert
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(response, RESP::Cancelled);
+    EXPECT_EQ(chosen, "Jones");
+    EXPECT_EQ(storedContacts().size(), 2u);
+}
+
+TEST_F(ContactsSessionTest, EnterMovesOnInTheCheckInformationAndIsEnterAgainAfterwards) {
+    makeContacts({{"Ann", "Smith"}});
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    driver.press("&Open");
+    driver.waitWindow("Changing a MAIL Record");
+    driver.press("Enter Basic Check Information");
+    driver.waitWindow("");
+    driver.type("MAI:BANKNAME", "First Bank");
+    EXPECT_EQ(driver.active()->focus(), 17);  // the bank address
+    driver.key("Enter");
+    EXPECT_EQ(driver.active()->focus(), 19);  // Enter moves on to the bank's city
+    driver.type("MAI:MONTHLYAMOUNT", "125.50");
+    driver.press("OK");
+    driver.waitWindow("Changing a MAIL Record");
+    EXPECT_EQ(rt::substitutedKey(KEY::Enter), KEY::Enter);
+    driver.press("OK");
+    driver.waitWindow("Names And Information");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    MAIL.open();
+    MAIL.set();
+    ASSERT_EQ(MAIL.next(), 0);
+    EXPECT_EQ(std::string(rt::clip(MAI::BANKNAME.text())), "First Bank");
+    EXPECT_EQ(MAI::AMOUNT.number(), rt::Decimal("125.50"));
+    MAIL.close();
 }
 
 }  // namespace
