@@ -408,6 +408,7 @@ TEST_F(ContactsSessionTest, EnterMovesOnInTheCheckInformationAndIsEnterAgainAfte
     driver.waitWindow("");
     driver.type("MAI:BANKNAME", "First Bank");
     EXPECT_EQ(driver.active()->focus(), 17);  // the bank address
+    EXPECT_EQ(rt::substitutedKey(KEY::Enter), KEY::Tab);
     driver.key("Enter");
     EXPECT_EQ(driver.active()->focus(), 19);  // Enter moves on to the bank's city
     driver.type("MAI:MONTHLYAMOUNT", "125.50");
