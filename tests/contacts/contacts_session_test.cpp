@@ -427,4 +427,29 @@ TEST_F(ContactsSessionTest, EnterMovesOnInTheCheckInformationAndIsEnterAgainAfte
     MAIL.close();
 }
 
+TEST_F(ContactsSessionTest, EditThisHandsTheFoundContactToTheContactForm) {
+    makeContacts({{"Ann", "Smith"}, {"Bert", "Jones"}});
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    driver.press("&Search");
+    driver.waitWindow("Enter Search Criteria");
+    driver.type("MAI:LASTNAME", "jones");
+    driver.press("&Begin Search");
+    driver.waitWindow("Begin Search");
+    driver.press("&Edit");
+    driver.waitWindow("Enter Search Criteria");
+    driver.expectText(rt::ControlName::parse("MAI:FIRSTNAME"), "Bert");
+    driver.press("&Edit This");
+    driver.waitWindow("Changing a MAIL Record");
+    driver.type("MAI:FIRSTNAME", "Berta");
+    driver.press("OK");
+    driver.waitWindow("Names And Information");
+    EXPECT_EQ(driver.text(rt::ControlName::parse("46")), "Sho&w Tagged");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    const auto all = storedContacts();
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[1].first, "Berta");
+}
+
 }  // namespace
