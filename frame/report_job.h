@@ -1,9 +1,7 @@
 #pragma once
-// A running report for the report engine, kept behind this header: the print runtime's
-// report structures and the window model both declare rt::Rect and rt::ControlKind, so no
-// file may include both. Procedures (which see the window model) reach their report only
-// through this class; their report structures are built in files of their own that
-// include runtime/print/report_structure.h and not the window model.
+// A running report for the report engine. Procedures reach their report through this class;
+// their report structures are built in files of their own that include
+// runtime/print/report_structure.h.
 
 #include <cstdint>
 #include <filesystem>

@@ -24,7 +24,7 @@ struct LabelData {
 rt::ReportControl line(int id, int y, rt::ValueSource value) {
     rt::ReportControl c;
     c.id = id;
-    c.kind = rt::ControlKind::String;
+    c.kind = rt::ReportControlKind::String;
     c.at = {344, y, 0, 156};
     c.picture = "s30";
     c.value = std::move(value);

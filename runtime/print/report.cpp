@@ -34,7 +34,7 @@ Report::Report(ReportStructure structure) : s_(std::move(structure)) {
     breaks_.resize(s_.breaks.size());
     for (ReportBand* band : allBands())
         for (const ReportControl& c : band->controls)
-            if (c.kind == ControlKind::Image && !c.imageFile.empty()) {
+            if (c.kind == ReportControlKind::Image && !c.imageFile.empty()) {
                 std::string ignored;
                 setImageFile(c.id, c.imageFile, ignored);
             }
@@ -77,7 +77,7 @@ ReportBand* Report::band(int id) {
 bool Report::setImage(int controlId, std::span<const std::uint8_t> bytes, std::string& error) {
     images_.erase(controlId);
     const ReportControl* c = control(controlId);
-    if (!c || c->kind != ControlKind::Image) {
+    if (!c || c->kind != ReportControlKind::Image) {
         error = "no image control " + std::to_string(controlId);
         return false;
     }
@@ -189,7 +189,7 @@ bool Report::placeGroupBand(const std::optional<ReportBand>& band) {
 void Report::tally(int detailId) {
     for (ReportBand* band : allBands())
         for (const ReportControl& c : band->controls) {
-            if (c.kind != ControlKind::Sum || !c.value) continue;
+            if (c.kind != ReportControlKind::Sum || !c.value) continue;
             bool counts = c.tallyBands.empty();
             for (int id : c.tallyBands)
                 counts = counts || id == detailId;
@@ -200,7 +200,7 @@ void Report::tally(int detailId) {
 void Report::resetSums(SumReset reset, int breakId) {
     for (ReportBand* band : allBands())
         for (const ReportControl& c : band->controls)
-            if (c.kind == ControlKind::Sum && c.reset == reset &&
+            if (c.kind == ReportControlKind::Sum && c.reset == reset &&
                 (reset != SumReset::Break || c.resetBreak == breakId))
                 sums_.erase(c.id);
 }
@@ -319,32 +319,32 @@ void Report::drawControl(const ReportControl& c, int ox, int oy) {
         page_->items.emplace_back(std::move(t));
     };
     switch (c.kind) {
-        case ControlKind::String:
+        case ReportControlKind::String:
             text(c.value ? formatted(c.value(), c.picture) : std::string());
             break;
-        case ControlKind::Text:
+        case ReportControlKind::Text:
             text(c.text);
             break;
-        case ControlKind::Memo:
+        case ReportControlKind::Memo:
             text(c.value ? c.value().asText() : std::string(), true);
             break;
-        case ControlKind::PageNumber:
+        case ReportControlKind::PageNumber:
             text(formatted(Value(pageNumber_), c.picture));
             break;
-        case ControlKind::Sum: {
+        case ReportControlKind::Sum: {
             auto sum = sums_.find(c.id);
             text(formatted(Value(sum == sums_.end() ? Decimal(0) : sum->second), c.picture));
             break;
         }
-        case ControlKind::Line:
+        case ReportControlKind::Line:
             page_->items.emplace_back(
                 PageLine{x, y, x + c.at.width, y + c.at.height, c.lineWidth, c.colour});
             break;
-        case ControlKind::Box:
+        case ReportControlKind::Box:
             page_->items.emplace_back(PageBox{x, y, c.at.width, c.at.height, c.lineWidth, c.colour,
                                               c.background, c.rounded});
             break;
-        case ControlKind::CheckBox: {
+        case ReportControlKind::CheckBox: {
             const int side = kCheckBoxSide;
             page_->items.emplace_back(PageBox{x, y, side, side, 0, c.colour, kTransparent, false});
             if (c.value && isSet(c.value())) {
@@ -361,7 +361,7 @@ void Report::drawControl(const ReportControl& c, int ox, int oy) {
             }
             break;
         }
-        case ControlKind::Image: {
+        case ReportControlKind::Image: {
             auto image = images_.find(c.id);
             if (image == images_.end()) break;
             PageImage item;

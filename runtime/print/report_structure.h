@@ -16,7 +16,7 @@ namespace rt {
 // Reads the current value of a bound field or variable.
 using ValueSource = std::function<Value()>;
 
-struct Rect {
+struct ReportRect {
     int x = 0, y = 0, width = 0, height = 0;
 };
 
@@ -28,7 +28,7 @@ struct PaperSize {
 };
 inline constexpr PaperSize kLetterPaper{8500, 11000};
 
-enum class ControlKind {
+enum class ReportControlKind {
     String,      // `value` written through `picture`
     Text,        // the literal `text`
     Line,        // from (x, y) to (x + width, y + height)
@@ -45,8 +45,8 @@ enum class SumReset { Report, Page, Break };
 
 struct ReportControl {
     int id = 0;  // the control's number, for changes while the report runs
-    ControlKind kind = ControlKind::Text;
-    Rect at;  // inside the band; a width or height of 0 is the text's own size
+    ReportControlKind kind = ReportControlKind::Text;
+    ReportRect at;  // inside the band; a width or height of 0 is the text's own size
     std::string text;
     std::string picture;
     ValueSource value;
@@ -69,7 +69,7 @@ struct ReportControl {
 // `at.height` are their size and `at.x`, `at.y` shift their contents inside their slot.
 struct ReportBand {
     int id = 0;
-    Rect at;
+    ReportRect at;
     int minHeight = 0;  // the band takes at least this height in the flow
     std::vector<ReportControl> controls;
 };
@@ -86,7 +86,7 @@ struct BreakGroup {
 
 struct ReportStructure {
     std::optional<PaperSize> paper;  // none: the printer's current paper
-    Rect area{250, 250, 8000, 10500};
+    ReportRect area{250, 250, 8000, 10500};
     PageFont font;  // the report's font: Arial 10
     std::optional<ReportBand> pageHeader;
     std::optional<ReportBand> pageFooter;

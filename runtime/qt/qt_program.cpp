@@ -5,14 +5,11 @@
 #include <atomic>
 #include <thread>
 
+#include "runtime/qt/print_backend.h"
 #include "runtime/qt/qt_backend.h"
 #include "runtime/ui/scheduler.h"
 
 namespace rt::qt {
-
-// From print_backend.h, whose report structures clash by name with the window structures
-// (rt::ControlKind, rt::Rect), so that header cannot be included next to the window model.
-void installPrintBackend();
 
 int runQtProgram(int argc, char** argv, std::function<void()> programMain) {
     QApplication app(argc, argv);

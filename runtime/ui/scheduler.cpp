@@ -59,6 +59,7 @@ void Scheduler::pick() {
 void Scheduler::waitUntil(std::unique_lock<std::mutex>& lock, std::function<bool()> ready) {
     AppThread* self = tSelf;
     if (!self) throw std::logic_error("waiting for events outside an application thread");
+    if (beforeWait_) beforeWait_();
     self->ready = std::move(ready);
     if (owner_ == self->number) owner_ = 0;
     pick();

@@ -33,6 +33,9 @@ class Scheduler {
     void waitUntil(std::unique_lock<std::mutex>& lock, std::function<bool()> ready);
     // Lets every other ready thread run once, then goes on.
     void yieldBaton();
+    // Work an application thread does each time before it gives the baton away, such as
+    // finishing reads that would otherwise hold up other programs sharing a file.
+    void setBeforeWait(std::function<void()> hook) { beforeWait_ = std::move(hook); }
     // Starts `procedure` on a new application thread (stack at least `stackSize` bytes);
     // answers its thread number.
     int start(std::function<void()> procedure, std::size_t stackSize);
@@ -82,6 +85,7 @@ class Scheduler {
     std::atomic<bool> ending_ = false;
     std::atomic<bool> ended_ = true;
     Backend* backend_ = nullptr;
+    std::function<void()> beforeWait_;
     std::vector<pthread_t> handles_;  // joined once the program has ended
 };
 

@@ -47,7 +47,7 @@ ReportStructurePtr labelReport(std::function<std::string()> line) {
     label.at = {0, 0, 2625, 1000};
     rt::ReportControl text;
     text.id = 2;
-    text.kind = rt::ControlKind::String;
+    text.kind = rt::ReportControlKind::String;
     text.at = {344, 115, 0, 0};
     text.picture = "@s30";
     text.value = [line] { return rt::Value(line()); };
@@ -58,7 +58,7 @@ ReportStructurePtr labelReport(std::function<std::string()> line) {
     footer.at = {3000, 10600, 3000, 200};
     rt::ReportControl pageText;
     pageText.id = 4;
-    pageText.kind = rt::ControlKind::Text;
+    pageText.kind = rt::ReportControlKind::Text;
     pageText.text = "Page xxxxx of xxxxx";
     footer.controls.push_back(pageText);
     s.pageFooter = footer;

@@ -13,7 +13,7 @@ namespace fixtures {
 inline rt::ReportControl textControl(int id, int x, int y, std::string text) {
     rt::ReportControl c;
     c.id = id;
-    c.kind = rt::ControlKind::Text;
+    c.kind = rt::ReportControlKind::Text;
     c.at = {x, y, 0, 0};
     c.text = std::move(text);
     return c;
@@ -23,7 +23,7 @@ inline rt::ReportControl stringControl(int id, int x, int y, rt::ValueSource val
                                        std::string picture = "s30") {
     rt::ReportControl c;
     c.id = id;
-    c.kind = rt::ControlKind::String;
+    c.kind = rt::ReportControlKind::String;
     c.at = {x, y, 0, 0};
     c.value = std::move(value);
     c.picture = std::move(picture);

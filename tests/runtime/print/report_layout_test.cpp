@@ -28,7 +28,7 @@ rt::ReportStructure labelSheet(const int& labelNumber) {
     footer.at = {250, 10600, 8000, 250};
     rt::ReportControl pageNumber;
     pageNumber.id = 201;
-    pageNumber.kind = rt::ControlKind::PageNumber;
+    pageNumber.kind = rt::ReportControlKind::PageNumber;
     pageNumber.at = {7000, 0, 0, 0};
     footer.controls.push_back(pageNumber);
     s.pageFooter = footer;
@@ -37,7 +37,7 @@ rt::ReportStructure labelSheet(const int& labelNumber) {
     form.at = {250, 500, 8500, 10000};
     rt::ReportControl frame;
     frame.id = 301;
-    frame.kind = rt::ControlKind::Box;
+    frame.kind = rt::ReportControlKind::Box;
     frame.at = {0, 0, 8500, 10000};
     form.controls.push_back(frame);
     s.form = form;
@@ -111,7 +111,7 @@ TEST(ReportLayout, NothingPrintedMakesNoPage) {
 
 struct FlowCase {
     const char* name;
-    rt::Rect area;
+    rt::ReportRect area;
     std::vector<int> heights;             // one band per entry
     std::vector<std::pair<int, int>> at;  // expected page (from 1) and y of each band
     int width = 2000;                     // of every band
@@ -235,7 +235,7 @@ TEST(ReportLayout, TenThreeUpChecksFillFourSheets) {
     int n = 0;
     rt::ReportControl micr;
     micr.id = 30;
-    micr.kind = rt::ControlKind::String;
+    micr.kind = rt::ReportControlKind::String;
     micr.at = {1427, 2958, 8000, 271};
     micr.font = rt::PageFont{"MICR 012 BT", 18, rt::kFontRegular};
     micr.picture = "s70";

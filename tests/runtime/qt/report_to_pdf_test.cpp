@@ -45,7 +45,7 @@ TEST(ReportToPdf, LabelsArePreviewedNumberedAndPrintedIntoAFile) {
     label.at = {0, 0, 2625, 1000};
     rt::ReportControl name;
     name.id = 2;
-    name.kind = rt::ControlKind::String;
+    name.kind = rt::ReportControlKind::String;
     name.at = {344, 115, 0, 0};
     name.picture = "s30";
     name.value = [&n] { return rt::Value("LABEL " + std::to_string(n)); };
@@ -56,7 +56,7 @@ TEST(ReportToPdf, LabelsArePreviewedNumberedAndPrintedIntoAFile) {
     footer.at = {3000, 10600, 3000, 200};
     rt::ReportControl pageText;
     pageText.id = 4;
-    pageText.kind = rt::ControlKind::Text;
+    pageText.kind = rt::ReportControlKind::Text;
     pageText.text = "Page xxxxx of xxxxx";
     footer.controls.push_back(pageText);
     s.pageFooter = footer;
