@@ -452,4 +452,28 @@ TEST_F(ContactsSessionTest, EditThisHandsTheFoundContactToTheContactForm) {
     EXPECT_EQ(all[1].first, "Berta");
 }
 
+TEST_F(ContactsSessionTest, SelectAsksWhetherToClearOldSelectionsWhenTagsExist) {
+    makeContacts({{"Ann", "Smith"}, {"Bert", "Jones"}, {"Carl", "Adams"}});
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    for (const char* name : {"ann", "bert", "carl"}) {
+        driver.press("&Search");
+        driver.waitWindow("Enter Search Criteria");
+        driver.type("MAI:FIRSTNAME", name);
+        driver.press("&Begin Search");
+        driver.waitWindow("Begin Search");
+        driver.press("&Select");
+        if (std::string(name) != "ann") {
+            driver.expectMessage("Clear old selections first?");
+            driver.answer(std::string(name) == "bert" ? "No" : "Yes");
+        }
+        driver.waitWindow("Names And Information");
+    }
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    OpenTagFile_();
+    EXPECT_EQ(CountTags_(TAG::Contacts), 1);  // Carl's search cleared Ann and Bert
+    CloseTagFile_();
+}
+
 }  // namespace
