@@ -6,6 +6,7 @@
 #include "frame/search_form.h"
 #include "records/mail.h"
 #include "records/tag_file.h"
+#include "windows/progress_window.h"
 #include "windows/tovik023.h"
 
 namespace {
@@ -55,7 +56,7 @@ SearchSheet sheet() {
     s.searchTypeButton = SearchType;
     s.beginButton = BeginSearch;
     s.cancelButton = Cancel;
-    s.progressWindow = &progressWindow();
+    s.progressWindow = &windows::progressWindow("Tovik023");
     s.editProcedure = [] { UpdateMAIL(); };
     return s;
 }

@@ -12,6 +12,7 @@
 #include "runtime/ui/dialogs.h"
 #include "runtime/ui/keys.h"
 #include "runtime/ui/program.h"
+#include "windows/progress_window.h"
 
 namespace {
 
@@ -156,8 +157,8 @@ void SearchFormProcedure::leave(long response) {
 }
 
 bool SearchFormProcedure::nextMatch(SearchScan& scan, rt::Window& progress) {
-    using namespace ProgressControl;
-    progress.setProp(Found, PROP::Text, std::to_string(scan.found()) + " Found");
+    using namespace windows::ProgressControl;
+    progress.setProp(Heading, PROP::Text, std::to_string(scan.found()) + " Found");
     int shown = -1;
     bool cancelled = false;
     auto pause = [&](int percent) {

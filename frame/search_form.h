@@ -20,18 +20,10 @@ struct SearchSheet {
     long tagTable = 0;
     int tagValueField = -1;  // the tag value (its first 10 characters)
     int okButton = 0, searchTypeButton = 0, beginButton = 0, cancelButton = 0;
-    const rt::WindowSpec* progressWindow = nullptr;
+    const rt::WindowSpec* progressWindow = nullptr;  // the module's progress window
     // "&Edit This": the found record is handed to this procedure with REQ::Change.
     std::function<void()> editProcedure;
 };
-
-// The progress window's controls.
-namespace ProgressControl {
-inline constexpr int Bar = 1;
-inline constexpr int Found = 2;
-inline constexpr int Percent = 3;
-inline constexpr int Cancel = 4;
-}  // namespace ProgressControl
 
 class SearchFormProcedure : public Procedure {
   public:

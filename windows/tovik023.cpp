@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "frame/search_form.h"
 #include "windows/spec_builder.h"
 #include "windows/tovik002.h"
 
@@ -61,32 +60,6 @@ const rt::WindowSpec& searchWindow() {
         b.button(BeginSearch, {366, 128, 46, 14}, "&Begin Search").tip = "Begin Search";
         b.button(Ok, {366, 146, 46, 14}, "OK").isDefault = true;
         b.button(Cancel, {366, 164, 46, 14}, "Cancel");
-        return w;
-    }();
-    return spec;
-}
-
-const rt::WindowSpec& progressWindow() {
-    static const rt::WindowSpec spec = [] {
-        rt::WindowSpec w;
-        w.module = "Tovik023";
-        w.label = "P1$PROGRESSWINDOW";
-        w.title = "Progress...";
-        w.at = {0, 0, 142, 60};
-        w.centered = true;
-        w.timer = 1;
-        w.systemMenu = false;
-        w.font = {"MS Sans Serif", 8};
-        SpecBuilder b(w);
-        rt::ControlSpec& bar =
-            b.add(ProgressControl::Bar, rt::ControlKind::Progress, {15, 15, 111, 12});
-        bar.rangeLow = 0;
-        bar.rangeHigh = 100;
-        b.add(ProgressControl::Found, rt::ControlKind::String, {0, 3, 141, 10}).align =
-            rt::Align::Center;
-        b.add(ProgressControl::Percent, rt::ControlKind::String, {0, 30, 141, 10}).align =
-            rt::Align::Center;
-        b.button(ProgressControl::Cancel, {45, 42, 50, 15}, "Cancel");
         return w;
     }();
     return spec;

@@ -1,5 +1,5 @@
 #pragma once
-// Module Tovik023: the contact search form and its progress window.
+// Module Tovik023: the contact search form (its progress window is windows::progressWindow).
 
 #include "runtime/ui/window_spec.h"
 
@@ -38,7 +38,5 @@ inline constexpr int Cancel = 43;
 
 // "P1$FORMWINDOW": "Update Records...".
 const rt::WindowSpec& searchWindow();
-// "P1$PROGRESSWINDOW": "Progress...".
-const rt::WindowSpec& progressWindow();
 
 }  // namespace windows::tovik023
