@@ -476,4 +476,51 @@ TEST_F(ContactsSessionTest, SelectAsksWhetherToClearOldSelectionsWhenTagsExist) 
     CloseTagFile_();
 }
 
+TEST_F(ContactsSessionTest, StatusIconsShowFollowUpsAndAppointmentsAgainstToday) {
+    const long today = rt::today();
+    struct Case {
+        const char* first;
+        long followUp;
+        long appointment;
+        int icon;
+    } cases[] = {
+        {"A1", today + 3, today - 2, 5},  // a follow-up ahead wins over a past appointment
+        {"A2", today + 3, today, 5},
+        {"A3", 0, today + 9, 4},
+        {"A4", today, 0, 2},
+        {"A5", 0, today, 2},
+        {"A6", 0, today - 5, 6},
+        {"A7", today - 1, 0, 6},
+        {"A8", 0, 0, 1},
+    };
+    MAIL.create();
+    MAIL.open();
+    for (const Case& c : cases) {
+        MAIL.clear();
+        MAI::FIRSTNAME.setText(c.first);
+        MAI::CONTDAY.setInteger(c.followUp);
+        MAI::APPOINTMENTDATE.setText(c.appointment ? std::to_string(c.appointment) : "");
+        MAIL.add();
+    }
+    MAIL.close();
+    OpenTagFile_();
+    CloseTagFile_();
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    driver.press("&Tag");  // A1 tagged: its tag column shows icon 3
+    const rt::ControlState* list =
+        driver.active()->control(windows::tovik001::ContactsControl::List);
+    ASSERT_TRUE(list && list->rows);
+    ASSERT_EQ(list->rows->rowCount(), 8);
+    for (int row = 1; row <= 8; ++row) {
+        SCOPED_TRACE(cases[row - 1].first);
+        EXPECT_EQ(list->rows->field(row, 3).asNumber(), rt::Decimal(cases[row - 1].icon));
+    }
+    EXPECT_EQ(list->rows->field(1, 0).asText(), "X");
+    EXPECT_EQ(list->rows->field(1, 1).asNumber(), rt::Decimal(3));
+    EXPECT_EQ(list->rows->field(2, 1).asNumber(), rt::Decimal(1));
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+}
+
 }  // namespace
