@@ -101,6 +101,7 @@ rt::WindowSpec makeMenuWindow() {
         control(MenuControl::ExitButton, rt::ControlKind::Button, {3, 165, 19, 19});
     exitButton.text = " ";
     exitButton.icon = "32531";
+    exitButton.cursor = kHandCursor;
     w.controls.push_back(exitButton);
 
     rt::ControlSpec web =
@@ -108,6 +109,7 @@ rt::WindowSpec makeMenuWindow() {
     web.text = " ";
     web.tip = "World Wide Web Bookmarks";
     web.icon = "C:\\Download\\globe5b.gif";
+    web.cursor = kHandCursor;
     w.controls.push_back(web);
 
     rt::ControlSpec notice = control(MenuControl::Notice, rt::ControlKind::String, {196, 5});
