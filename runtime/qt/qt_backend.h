@@ -45,7 +45,8 @@ class QtBackend : public Backend {
     QWidget* clientArea(const Window* window) const;
     QWidget* controlWidget(const Window* window, int control) const;
     QAction* controlAction(const Window* window, int control) const;
-    // Hands input to a window that is still open (any thread).
+    // Hands input to a window that is still open (any thread); a window that has closed,
+    // or even been destroyed, gets nothing.
     void deliver(Window* window, Input input);
 
     struct Impl;

@@ -180,7 +180,7 @@ bool Driver::finish() {
         if (Window* w = active()) {
             Input in;
             in.kind = Input::Kind::Close;
-            w->postInput(in);
+            Window::postInputIfOpen(w, in);
         } else {
             break;
         }
@@ -242,7 +242,7 @@ int Driver::resolve(Window& w, const ControlName& name) {
 }
 
 void Driver::deliver(Window& w, Input input) {
-    w.postInput(std::move(input));
+    Window::postInputIfOpen(&w, std::move(input));
     settle();
 }
 

@@ -79,7 +79,8 @@ bool HeadlessBackend::fireNextTimer() {
     }
     Input timer;
     timer.kind = Input::Kind::Timer;
-    target->postInput(timer);
+    // The window's thread may close it as soon as the lock is let go.
+    Window::postInputIfOpen(target, timer);
     return true;
 }
 

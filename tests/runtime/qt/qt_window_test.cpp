@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QPushButton>
+#include <optional>
 
 #include "runtime/print/page_file.h"
 #include "runtime/qt/qt_control_widgets.h"
@@ -131,6 +132,42 @@ TEST(QtWindowTest, AWindowOverAnotherOfItsThreadIsModalToIt) {
                                              {EVENT::Accepted, 1},
                                              {EVENT::GainFocus, 0},
                                              {EVENT::CloseWindow, 0}};
+    EXPECT_EQ(log.take(), want);
+}
+
+TEST(QtWindowTest, AViewLeftOverFromAClosedWindowDoesNotFeedTheWindowBuiltInItsPlace) {
+    std::atomic<rt::Window*> first{nullptr}, second{nullptr};
+    qttest::EventLog log;
+    qttest::QtSession session;
+    session.start([&] {
+        std::optional<rt::Window> slot;
+        slot.emplace(simpleWindow("First"));
+        slot->open();
+        first = &*slot;
+        while (slot->accept() && slot->event() != EVENT::Accepted) {
+        }
+        slot.reset();
+        slot.emplace(simpleWindow("Second"));  // the same address as the first
+        second = &*slot;
+        runWindow(*slot, [&](rt::Window& w) { log.add(w.event(), w.field()); });
+    });
+    ASSERT_NE(session.shownWindow(first), nullptr);
+    auto* next = qobject_cast<QPushButton*>(session.backend().controlWidget(first, 1));
+    ASSERT_NE(next, nullptr);
+    next->click();
+    // The program has replaced the window, but the GUI has not yet heard of it: the old
+    // view is still up and the user clicks it once more.
+    ASSERT_TRUE(rt::Scheduler::instance().waitIdle(5000));
+    ASSERT_EQ(second.load(), first.load());
+    ASSERT_EQ(session.backend().controlWidget(first, 1), next);
+    next->click();
+    session.settle();
+    QWidget* shown = session.shownWindow(second);
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->windowTitle(), "Second");
+    shown->close();
+    ASSERT_TRUE(session.finish());
+    std::vector<std::pair<int, int>> want = {{EVENT::OpenWindow, 0}, {EVENT::CloseWindow, 0}};
     EXPECT_EQ(log.take(), want);
 }
 
