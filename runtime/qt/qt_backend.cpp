@@ -225,7 +225,8 @@ int QtBackend::visibleRows(const Window& window, int control) {
     return listRowsThatFit(font, units.y(c->spec.at.height) - 2 * kListFrameWidth, headers);
 }
 
-std::optional<std::pair<int, int>> QtBackend::pictureSize(const std::string& file,
+std::optional<std::pair<int, int>> QtBackend::pictureSize(const Window& window,
+                                                          const std::string& file,
                                                           const std::string& bytes) {
     std::optional<std::pair<int, int>> pixels;
     if (!bytes.empty()) {
@@ -242,9 +243,9 @@ std::optional<std::pair<int, int>> QtBackend::pictureSize(const std::string& fil
         }
     }
     if (!pixels) return std::nullopt;
-    // Natural sizes are given in the dialog units of the standard window font.
-    DialogUnits units = dialogUnitsOf(uiFont(Font{}));
-    return std::pair<int, int>(units.duX(pixels->first), units.duY(pixels->second));
+    // In the window's own dialog units: the control at that size is the picture's pixels.
+    DialogUnits units = dialogUnitsOf(uiFont(window.spec().font));
+    return pixelsToDialogUnits(*pixels, units.charWidth, units.charHeight);
 }
 
 void QtBackend::showDialog(const DialogPtr& dialog) {

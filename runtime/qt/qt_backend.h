@@ -33,7 +33,7 @@ class QtBackend : public Backend {
     void focusChanged(Window& window, int control) override;
     void timerChanged(Window& window, int hundredths) override;
     int visibleRows(const Window& window, int control) override;
-    std::optional<std::pair<int, int>> pictureSize(const std::string& file,
+    std::optional<std::pair<int, int>> pictureSize(const Window& window, const std::string& file,
                                                    const std::string& bytes) override;
     void showDialog(const DialogPtr& dialog) override;
     void beep(int sound) override;
