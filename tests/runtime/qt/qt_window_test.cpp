@@ -15,6 +15,7 @@
 #include "runtime/ui/dialogs.h"
 #include "tests/runtime/qt/qt_test_support.h"
 #include "tests/support/temp_dir.h"
+#include "windows/tovik036.h"
 
 namespace {
 
@@ -169,6 +170,59 @@ TEST(QtWindowTest, AViewLeftOverFromAClosedWindowDoesNotFeedTheWindowBuiltInItsP
     ASSERT_TRUE(session.finish());
     std::vector<std::pair<int, int>> want = {{EVENT::OpenWindow, 0}, {EVENT::CloseWindow, 0}};
     EXPECT_EQ(log.take(), want);
+}
+
+// The colour of the tool bar's empty end and the face of its first tool button, as shown.
+struct ToolbarColours {
+    QColor bar, button;
+};
+
+ToolbarColours toolbarColours(const rt::WindowSpec& spec) {
+    std::atomic<rt::Window*> window{nullptr};
+    qttest::QtSession session;
+    session.start([&] {
+        rt::Window w(spec);
+        window = &w;
+        runWindow(w);
+    });
+    ToolbarColours seen;
+    EXPECT_NE(session.shownWindow(window), nullptr);
+    session.settle();
+    int tool = 0;
+    for (int n : window.load()->controlNumbers())
+        if (window.load()->control(n)->spec.toolbar) {
+            tool = n;
+            break;
+        }
+    QWidget* button = session.backend().controlWidget(window, tool);
+    if (!button) {
+        ADD_FAILURE() << "no tool button";
+        return seen;
+    }
+    QWidget* bar = button->parentWidget();
+    QImage shot = bar->grab().toImage();
+    seen.bar = shot.pixelColor(shot.width() - 3, shot.height() / 2);
+    seen.button = shot.pixelColor(button->geometry().center() + QPoint(0, button->height() / 3));
+    QWidget* frame = session.backend().windowWidget(window);
+    frame->close();
+    EXPECT_TRUE(session.finish());
+    return seen;
+}
+
+TEST(QtWindowTest, TheToolBarShowsItsOwnColourAndTheSystemsByDefault) {
+    const QColor navy(0, 0, 128);
+    ToolbarColours menu = toolbarColours(windows::tovik036::menuWindow());
+    EXPECT_EQ(menu.bar, navy);
+    EXPECT_NE(menu.button, navy);  // the buttons keep their own face
+
+    rt::WindowSpec plain = simpleWindow("Plain");
+    plain.toolbar = {0, 0, 200, 21};
+    plain.background = 0x00FF00;
+    rt::ControlSpec tool = control(2, ControlKind::Button, "Tool", {1, 2, 19, 17});
+    tool.toolbar = true;
+    plain.controls.push_back(tool);
+    ToolbarColours system = toolbarColours(plain);
+    EXPECT_EQ(system.bar, QApplication::palette().color(QPalette::Window));
 }
 
 TEST(QtWindowTest, TimerFiresAndWaitCursorShowsWhileBusy) {
