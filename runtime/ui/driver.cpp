@@ -402,6 +402,21 @@ void Driver::click(const ControlName& name, int row, std::string_view keyName) {
     deliver(w, in);
 }
 
+void Driver::clickAt(const ControlName& name, int x, int y, std::string_view keyName) {
+    Window& w = activeOrFail();
+    int code = keyFromName(keyName);
+    if (code == 0) throw DriverError("unknown click \"" + std::string(keyName) + "\"");
+    Input in;
+    in.kind = Input::Kind::Click;
+    in.control = resolve(w, name);
+    if (w.kind(in.control) != ControlKind::Region)
+        throw DriverError(name.describe() + " is no region to click at a position");
+    in.key = code;
+    in.x = x;
+    in.y = y;
+    deliver(w, in);
+}
+
 void Driver::thumb(const ControlName& name, int position) {
     Window& w = activeOrFail();
     Input in;

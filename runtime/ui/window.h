@@ -86,6 +86,8 @@ struct Input {
     int number2 = 0;
     int key = 0;
     char character = 0;
+    // Click on a region: where, in dialog units from the top left of the client area.
+    int x = 0, y = 0;
 };
 
 class Window {
@@ -140,6 +142,10 @@ class Window {
     void display(int control = 0);
     int focus() const { return focus_; }
     int choice(int control) const;
+    // Where the last click on a region was, in dialog units from the top left of the client
+    // area (a region's MouseDown, MouseUp and Accepted come from that click).
+    int mouseX() const { return mouseX_; }
+    int mouseY() const { return mouseY_; }
 
     // --- properties (control 0 is the window) ---
     std::string propText(int control, int prop) const;
@@ -231,6 +237,7 @@ class Window {
     int thread_ = 0;
     std::uint64_t openingId_ = 0;
     int focus_ = 0;
+    int mouseX_ = 0, mouseY_ = 0;
     bool passActive_ = false;
     std::size_t passNext_ = 0;
     int deferRepaint_ = 0;

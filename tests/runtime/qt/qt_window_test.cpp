@@ -225,6 +225,32 @@ TEST(QtWindowTest, TheToolBarShowsItsOwnColourAndTheSystemsByDefault) {
     EXPECT_EQ(system.bar, QApplication::palette().color(QPalette::Window));
 }
 
+TEST(QtWindowTest, AClickOnARegionGivesItsPositionInDialogUnitsOfTheClientArea) {
+    std::atomic<rt::Window*> window{nullptr};
+    qttest::EventLog log;
+    qttest::QtSession session;
+    session.start([&] {
+        rt::WindowSpec spec = simpleWindow("Grid");
+        spec.controls.push_back(control(2, ControlKind::Region, "", {5, 27, 84, 72}));
+        rt::Window w(spec);
+        window = &w;
+        runWindow(w, [&](rt::Window& w) {
+            if (w.event() == EVENT::MouseUp) log.add(w.mouseX(), w.mouseY());
+        });
+    });
+    ASSERT_NE(session.shownWindow(window), nullptr);
+    QWidget* region = session.backend().controlWidget(window, 2);
+    ASSERT_NE(region, nullptr);
+    rt::qt::DialogUnits du = rt::qt::dialogUnitsOf(rt::qt::uiFont({}));
+    QPoint at = QPoint(du.x(20), du.y(40)) - region->pos();
+    QTest::mouseClick(region, Qt::LeftButton, {}, at);
+    session.settle();
+    session.backend().windowWidget(window)->close();
+    ASSERT_TRUE(session.finish());
+    std::vector<std::pair<int, int>> want = {{20, 40}};
+    EXPECT_EQ(log.take(), want);
+}
+
 TEST(QtWindowTest, TimerFiresAndWaitCursorShowsWhileBusy) {
     std::atomic<rt::Window*> window{nullptr};
     qttest::EventLog log;
