@@ -1,7 +1,7 @@
 #pragma once
 // The Qt backend of the window model. The model calls it on application threads; it copies
 // what changed and hands the copies to the GUI thread, which keeps one WindowView per open
-// window and turns the user's input into Window::postInput calls. The GUI thread never
+// window and turns the user's input into Window::postInputIfOpen calls. The GUI thread never
 // waits for an application thread.
 //
 //   QApplication app(argc, argv);        // or rt::qt::runQtProgram, which does all this

@@ -1,6 +1,6 @@
 #pragma once
 // What a window system does for the window model. The model tells the backend what
-// changed; the backend turns user input into Window::postInput calls (any thread) and
+// changed; the backend turns user input into Window::postInputIfOpen calls (any thread) and
 // answers dialogs through Dialog::answer (any thread).
 //
 // The model calls every function below on an application thread holding the baton and with
