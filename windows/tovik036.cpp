@@ -10,6 +10,7 @@ namespace {
 
 constexpr int kBlue = 0x0000FF;
 constexpr int kLightGrey = 0xC0C0C0;
+constexpr int kNavy = 0x000080;
 constexpr const char* kHandCursor = "Glove.cur";
 
 struct ToolButton {
@@ -62,6 +63,7 @@ rt::WindowSpec makeMenuWindow() {
     w.cursor = "3dsarro.cur";
     w.alertKeys = {KEY::AltShiftInsert};
     w.toolbar = {0, 0, 319, 21};
+    w.toolbarBackground = kNavy;
 
     rt::ControlSpec menu = control(MenuControl::InformationMenu, rt::ControlKind::Menu);
     menu.text = "&Information";
