@@ -22,6 +22,7 @@
 #include "tests/support/temp_dir.h"
 #include "windows/tovik001.h"
 #include "windows/tovik002.h"
+#include "windows/tovik006.h"
 #include "windows/tovik101.h"
 
 namespace {
@@ -590,6 +591,22 @@ TEST_F(ContactsSessionTest, EachTabListsTheContactsInItsOwnOrder) {
         SCOPED_TRACE(tabs[i]);
         driver.press(tabs[i]);
         EXPECT_EQ(std::string(rt::clip(driver.active()->rowTexts(list, 1).at(1))), rows[i].first);
+    }
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+
+    // The client selection list has the same six orders; its rows start with the first name.
+    driver.start([] {
+        GLO::Request = REQ::Select;
+        SelectClient();
+    });
+    driver.waitWindow("");
+    const int clients = windows::tovik006::ClientControl::List;
+    for (int i : {1, 2, 3, 4, 5, 0}) {
+        SCOPED_TRACE(std::string("SelectClient ") + tabs[i]);
+        driver.press(tabs[i]);
+        EXPECT_EQ(std::string(rt::clip(driver.active()->rowTexts(clients, 1).at(0))),
+                  rows[i].first);
     }
     driver.press("Close");
     ASSERT_TRUE(driver.finish());
