@@ -160,13 +160,6 @@ bool BrowseProcedure::takeEvent() {
     const int control = window().field();
     if (control == 0) {
         switch (event) {
-            case EVENT::OpenWindow:
-                if (order_ == 0) Refresh();
-                break;
-            case EVENT::GainFocus:
-                LOC.RefreshPending = 1;
-                Refresh();
-                break;
             case EVENT::Sized:
                 if (sheet_.resizable) ResizeWindowControls(resizer_);
                 if (sheet_.handleSized || sheet_.resizable) {

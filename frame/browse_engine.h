@@ -22,6 +22,7 @@
 // Own logic goes into the hooks below (record test, extra row columns, own events) and into
 // buttons registered with OnButton. The list's refresh is Refresh(), not the frame's
 // SyncWindow (which only redisplays): call it after own work that changes what the list shows.
+// The frame runs it on EVENT::OpenWindow and EVENT::GainFocus.
 // The list control's structure needs listFlags 0x800 for typed characters to reach locators.
 
 #include <deque>
@@ -174,6 +175,8 @@ class BrowseProcedure : public Procedure {
     // --- Procedure ---
     void setUpWindow() override;
     int firstControl() const override { return sheet_.list; }
+    void firstRefreshWindow() override { Refresh(); }
+    void refreshWindow() override { Refresh(); }
     bool takeEvent() override;
     void finishing() override;
 
