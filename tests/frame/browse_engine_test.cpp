@@ -223,6 +223,13 @@ TEST_F(BrowseEngineTest, TaggingMarksRowsAndShowTaggedOnlyPassesOverTheOthers) {
     driver.key("Ctrl+Home");
     EXPECT_EQ(et::marks(driver), "X    ");
     EXPECT_EQ(CountTags_(TAG::Contacts), 2);
+
+    driver.key("Down");
+    driver.press("Tag All");  // the page is rebuilt with its marks, the highlight kept
+    EXPECT_EQ(et::marks(driver), "XXXXX");
+    EXPECT_EQ(highlightedName(driver), "N02");
+    GLO::TagCountTable = 0;  // this thread's cache knows nothing of the list's tagging
+    EXPECT_EQ(CountTags_(TAG::Contacts), 20);
 }
 
 TEST_F(BrowseEngineTest, AResizedListPagesForItsNewHeight) {
