@@ -301,6 +301,7 @@ void BrowseProcedure::locatorKey(int key, char character) {
                 return;
             }
             assignKeyText(file(), keyField(o), text);
+            locatorAssigned();
             LocateRecord(Locate::ByKeyValue);
             return;
         }
@@ -324,6 +325,7 @@ void BrowseProcedure::stepLocator(char c) {
         if (startsWith()) return;
     }
     file().buf().setText(field, std::string(1, wanted));
+    locatorAssigned();
     LocateRecord(Locate::ByKeyValue);
 }
 
@@ -333,6 +335,7 @@ void BrowseProcedure::entryLocator() {
     if (field < 0) return;
     const std::string text(rt::clip(file().buf().value(field).asText()));
     if (text.empty() || text == "0") return;
+    locatorAssigned();
     LocateRecord(Locate::ByKeyValue);
     orders_[order_ - 1].locator = text.substr(0, kLocatorLength);
     window().select(sheet_.list);

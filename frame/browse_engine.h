@@ -141,6 +141,9 @@ class BrowseProcedure : public Procedure {
     virtual void extraColumns(std::vector<rt::Value>& row) { (void)row; }
     // Events the engine does not handle; answers whether the event is consumed.
     virtual bool takeOwnEvent() { return false; }
+    // A locator has just put what was typed into the key field and the list is about to
+    // locate by key value: the other fields of a key of several parts are set here.
+    virtual void locatorAssigned() {}
 
     // Registers a button of the list's own: the highlighted record is read again, the
     // action runs, the request is restored and the list refreshed.

@@ -146,6 +146,26 @@ TEST_F(BrowseEngineTest, EntryLocatorLocatesOnAcceptanceAndTypingGoesOnFromIt) {
     EXPECT_EQ(highlightedName(driver), "BAKER");
 }
 
+TEST_F(BrowseEngineTest, OwnLogicCompletesTheKeyBetweenTheLocatorAndTheLocate) {
+    et::makeItems(et::numberedNames(20));
+    for (LocatorKind kind : {LocatorKind::Incremental, LocatorKind::Entry}) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        et::listOptions().nameLocator = kind;
+        // What was typed is taken as the first digit after the "N".
+        et::listOptions().locatorAssigned = [] {
+            et::items().buf().setText(et::kName, "N" + et::items().buf().text(et::kName));
+        };
+        start();
+        if (kind == LocatorKind::Entry)
+            driver.type(et::kEntry, "1");
+        else
+            driver.key("1");
+        EXPECT_EQ(highlightedName(driver), "N10");
+        driver.finish();
+        started_ = false;
+    }
+}
+
 TEST_F(BrowseEngineTest, ThumbLocatesOnItsScrollStopAndFollowsTheHighlight) {
     et::makeItems(et::numberedNames(20));
     start();

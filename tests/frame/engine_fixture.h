@@ -249,6 +249,8 @@ struct ListOptions {
     std::function<void(BrowseProcedure&)> own;  // the Own button's action
     // Called after the engine handled an event of the Change or Insert button.
     std::function<void(BrowseProcedure&)> afterUpdate;
+    // Called when a locator has assigned the key field, before the list locates.
+    std::function<void()> locatorAssigned;
 };
 
 inline ListOptions& listOptions() {
@@ -297,6 +299,9 @@ class ItemList : public BrowseProcedure {
     using BrowseProcedure::LOC;
 
   protected:
+    void locatorAssigned() override {
+        if (listOptions().locatorAssigned) listOptions().locatorAssigned();
+    }
     bool takeOwnEvent() override {
         const int c = window().accepted();
         if ((c == kChange || c == kInsert) && listOptions().afterUpdate)
