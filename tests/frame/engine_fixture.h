@@ -209,6 +209,7 @@ class ItemForm : public FormProcedure {
         s.okButton = kFormOk;
         s.cancelButton = kFormCancel;
         if (o.ditto) {
+            s.conflictFlag = 1;  // a change by another station is told by warning 38
             s.history = &itemHistory();
             s.dittoControls = {kFormName, kFormNum};
         }

@@ -431,4 +431,29 @@ TEST_F(FormEngineTest, CtrlQuoteRecallsTheValuesLastSaved) {
     driver.press("Cancel");
 }
 
+TEST_F(FormEngineTest, AfterAnotherStationsChangeCtrlQuoteBringsBackWhatTheUserTriedToSave) {
+    et::makeItems({"A"});
+    et::formOptions().ditto = true;
+    startForm(REQ::Change, 1);
+    driver.type(number(et::kFormName), "MINE");
+    rt::RecordFile& f = et::items();  // another station (this thread) changes the record
+    f.open();
+    f.buf().setInteger(et::kNum, 1);
+    ASSERT_EQ(f.get(et::kKeyNum), 0);
+    f.buf().setText(et::kName, "THEIRS");
+    ASSERT_EQ(f.put(), 0);
+    f.close();
+    driver.press("OK");
+    ASSERT_THAT(captions(), testing::ElementsAre("Record Was Not Updated"));
+    driver.answer("OK");
+    EXPECT_EQ(rt::clip(driver.text(number(et::kFormName))), "THEIRS");
+    EXPECT_EQ(driver.active()->focus(), et::kFormName);
+    driver.key("Ctrl+'");
+    EXPECT_EQ(rt::clip(driver.text(number(et::kFormName))), "MINE");
+    driver.press("OK");
+    driver.settle();
+    EXPECT_EQ(response, RESP::Completed);
+    EXPECT_THAT(records(), testing::ElementsAre("MINE/1"));
+}
+
 }  // namespace
