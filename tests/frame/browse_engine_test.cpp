@@ -316,6 +316,33 @@ TEST_F(BrowseEngineTest, InsertAndChangeRelocateTheVeryRecordAmongDuplicates) {
     EXPECT_EQ(afterCall[1].second, 99);
 }
 
+TEST_F(BrowseEngineTest, CopyStartsTheNewRecordFromTheHighlightedOne) {
+    et::makeItems(et::numberedNames(5));
+    std::vector<std::string> stored;
+    et::listOptions().own = [&](BrowseProcedure&) {
+        stored.clear();
+        rt::RecordFile& f = et::items();
+        f.set(et::kKeyNum);
+        while (f.next() == 0)
+            stored.push_back(std::string(rt::clip(f.buf().text(et::kName))) + "/" +
+                             std::to_string(f.buf().integer(et::kNum)));
+    };
+    start();
+    driver.key("Down");
+    driver.key("Down");  // N03
+    driver.press("Copy");
+    driver.waitWindow("Adding a ITEMS Record");
+    EXPECT_EQ(
+        rt::clip(driver.text(rt::ControlName{rt::ControlName::By::Number, et::kFormName, {}})),
+        "N03");
+    driver.type(et::kFormNum, "50");
+    driver.type(et::kFormCode, "C50");  // the code is a key without duplicates
+    driver.press("OK");
+    driver.settle();
+    driver.press("Own");
+    EXPECT_THAT(stored, ElementsAre("N01/1", "N02/2", "N03/3", "N04/4", "N05/5", "N03/50"));
+}
+
 TEST_F(BrowseEngineTest, DeleteRemovesTheRowAndCancelKeepsThePage) {
     et::makeItems(et::numberedNames(20));
     start();

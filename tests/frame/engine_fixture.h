@@ -80,7 +80,7 @@ inline std::vector<std::string> numberedNames(int count) {
 // List controls.
 inline constexpr int kList = 1, kInsert = 2, kChange = 3, kDelete = 4, kSelect = 5, kClose = 6,
                      kTabs = 7, kTabName = 8, kTabNum = 9, kEntry = 10, kOwn = 11, kTag = 12,
-                     kUntag = 13, kTagAll = 14, kNextTagged = 15, kShowTagged = 16;
+                     kUntag = 13, kTagAll = 14, kNextTagged = 15, kShowTagged = 16, kCopy = 17;
 
 inline const rt::WindowSpec& listWindow() {
     static const rt::WindowSpec spec = [] {
@@ -120,6 +120,7 @@ inline const rt::WindowSpec& listWindow() {
         add(kTagAll, rt::ControlKind::Button, "Tag All");
         add(kNextTagged, rt::ControlKind::Button, "Next Tagged");
         add(kShowTagged, rt::ControlKind::Button, "Show Tagged");
+        add(kCopy, rt::ControlKind::Button, "Copy");
         return w;
     }();
     return spec;
@@ -280,6 +281,7 @@ class ItemList : public BrowseProcedure {
         s.buttons.remove = kDelete;
         s.buttons.select = kSelect;
         s.buttons.close = kClose;
+        s.buttons.copy = kCopy;
         s.updateForm = [] { UpdateItem(); };
         s.resizable = o.resizable;
         if (o.tagTable) {
