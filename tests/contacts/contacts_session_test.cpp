@@ -612,4 +612,33 @@ TEST_F(ContactsSessionTest, EachTabListsTheContactsInItsOwnOrder) {
     ASSERT_TRUE(driver.finish());
 }
 
+TEST_F(ContactsSessionTest, TheListHandsOverTheHighlightedContactsAddresses) {
+    MAIL.create();
+    MAIL.open();
+    const char* rows[][3] = {{"Ann", "ann@example.com", "www.ann.example"},
+                             {"Bob", "bob@example.com", "https://bob.example/shop"},
+                             {"Cy", "", "C:\\Windows\\notepad.exe"}};
+    for (auto& r : rows) {
+        MAIL.clear();
+        MAI::FIRSTNAME.setText(r[0]);
+        MAI::NOTE2.setText(r[1]);
+        MAI::WEBSITE.setText(r[2]);
+        MAIL.add();
+    }
+    MAIL.close();
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    const auto list = rt::ControlName::parse("1");
+    driver.choose(list, 2);
+    driver.press("E-Mail");
+    driver.press("Web");
+    driver.choose(list, 3);  // no e-mail address and a program: nothing is handed over
+    driver.press("E-Mail");
+    driver.press("Web");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(handed,
+              (std::vector<std::string>{"mailto:bob@example.com", "https://bob.example/shop"}));
+}
+
 }  // namespace
