@@ -232,4 +232,32 @@ TEST_F(ReferenceTest, EachTabListsInItsOwnOrder) {
     }
 }
 
+TEST_F(ReferenceTest, UpdateFormsCannotShrinkBelowTheirOpeningSize) {
+    struct Case {
+        void (*form)();
+        const char* title;
+    } cases[] = {{&UpdateZip, "Adding a Zip Record"},
+                 {&UpdateAreaCode, "Adding a AreaCode Record"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title);
+        driver.start([&] {
+            GLO::Request = REQ::Insert;
+            c.form();
+        });
+        driver.waitWindow(c.title);
+        rt::Window& w = *driver.active();
+        const rt::Rect opened = w.position(0);
+        rt::Input resize;
+        resize.kind = rt::Input::Kind::Resize;
+        resize.number = opened.width / 2;
+        resize.number2 = opened.height / 2;
+        w.postInput(resize);
+        driver.settle();
+        EXPECT_EQ(w.position(0).width, opened.width);
+        EXPECT_EQ(w.position(0).height, opened.height);
+        driver.press("Cancel");
+        ASSERT_TRUE(driver.finish());
+    }
+}
+
 }  // namespace
