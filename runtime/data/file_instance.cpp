@@ -269,15 +269,18 @@ int FileInstance::addRecord() {
 std::vector<std::string> FileInstance::storedKeys(std::int64_t id) {
     std::vector<std::string> keys(decl.keys().size());
     if (keys.empty()) return keys;
-    std::string sql = "SELECT ";
-    for (std::size_t k = 0; k < keys.size(); ++k)
-        sql += (k ? ", " : "") + keyColumn(static_cast<int>(k));
-    Statement s(db, sql + " FROM rec WHERE id = ?1");
-    s.bind(1, id);
-    if (s.step() == SQLITE_ROW) {
+    if (!storedKeys_) {
+        std::string sql = "SELECT ";
         for (std::size_t k = 0; k < keys.size(); ++k)
-            keys[k] = s.blob(static_cast<int>(k));
+            sql += (k ? ", " : "") + keyColumn(static_cast<int>(k));
+        storedKeys_.prepare(db, sql + " FROM rec WHERE id = ?1");
     }
+    storedKeys_.bind(1, id);
+    if (storedKeys_.step() == SQLITE_ROW) {
+        for (std::size_t k = 0; k < keys.size(); ++k)
+            keys[k] = storedKeys_.blob(static_cast<int>(k));
+    }
+    storedKeys_.reset();
     return keys;
 }
 
@@ -367,11 +370,16 @@ int FileInstance::getByKey(int key) {
 
 bool FileInstance::duplicates(int key) {
     if (!isOpen() || !decl.keys()[key].unique()) return false;
-    std::string column = keyColumn(key);
-    Statement s(db, "SELECT id FROM rec WHERE " + column + " = ?1 AND id <> ?2 LIMIT 1");
+    Statement& s = duplicateLookup_[key];
+    if (!s) {
+        std::string column = keyColumn(key);
+        s.prepare(db, "SELECT id FROM rec WHERE " + column + " = ?1 AND id <> ?2 LIMIT 1");
+    }
     s.bindBlob(1, keycodec::encodeComponents(decl.keys()[key], buffer));
     s.bind(2, currentId);
-    return s.step() == SQLITE_ROW;
+    bool found = s.step() == SQLITE_ROW;
+    s.reset();
+    return found;
 }
 
 int FileInstance::beginTx(unsigned reason, int waitMs) {
@@ -414,6 +422,18 @@ int FileInstance::rollbackTx() {
 void FileInstance::suspendCursors() {
     for (Cursor* c : cursors)
         c->suspend();
+}
+
+Statement FileInstance::takeStatement(const std::string& sql) {
+    auto kept = idleStatements_.find(sql);
+    if (kept == idleStatements_.end()) return Statement();
+    Statement s = std::move(kept->second);
+    idleStatements_.erase(kept);
+    return s;
+}
+
+void FileInstance::keepStatement(std::string sql, Statement statement) {
+    if (statement) idleStatements_.emplace(std::move(sql), std::move(statement));
 }
 
 }  // namespace rt::detail

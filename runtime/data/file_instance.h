@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "runtime/data/cursor.h"
@@ -85,6 +86,12 @@ class FileInstance {
     int rollbackTx();            // rolls back, whatever the reasons
     void suspendCursors();
 
+    // Read statements that no walk holds at the moment, by their SQL: a view opened again
+    // takes them back instead of preparing them anew. takeStatement answers an empty
+    // statement when none is kept.
+    Statement takeStatement(const std::string& sql);
+    void keepStatement(std::string sql, Statement statement);
+
   private:
     int openConnection(int flags, int waitMs);
     int checkSchema();
@@ -98,6 +105,9 @@ class FileInstance {
     std::vector<std::string> storedKeys(std::int64_t id);
 
     std::map<int, Statement> getByKey_;
+    std::map<int, Statement> duplicateLookup_;
+    Statement storedKeys_;
+    std::unordered_multimap<std::string, Statement> idleStatements_;
 };
 
 // The connection's busy wait while a statement runs.

@@ -163,6 +163,9 @@ void FileInstance::close() {
     remove = Statement();
     nextId = Statement();
     getByKey_.clear();
+    duplicateLookup_.clear();
+    storedKeys_ = Statement();
+    idleStatements_.clear();
     sqlite3_close(db);
     db = nullptr;
     forgetCurrent();
@@ -302,6 +305,9 @@ int FileInstance::build() {
         for (Cursor* c : cursors)
             c->dropStatements();
         getByKey_.clear();
+        duplicateLookup_.clear();
+        storedKeys_ = Statement();
+        idleStatements_.clear();
     }
     if (!wasOpen) close();
     return code;

@@ -158,4 +158,36 @@ TEST_F(ViewTest, AFileWrittenByAnotherWalkStillFeedsTheView) {
     people.send("QUICKSCAN=off");
 }
 
+TEST_F(ViewTest, ViewsOpenedAgainAndSideBySideKeepTheirOwnWalks) {
+    // A closed view leaves its prepared reads to the next one; two open views never share
+    // one, even over the same order with quick scan keeping their reads open.
+    people.send("QUICKSCAN=on");
+    for (int round = 0; round < 3; ++round) {
+        people.set(byName);
+        rt::View first(people), second(people);
+        ASSERT_EQ(first.open(), 0);
+        ASSERT_EQ(second.open(), 0);
+        Names a, b;
+        for (int i = 0; i < 3; ++i) {
+            ASSERT_EQ(first.next(), 0);
+            a.push_back(clipped(people.buf().text("PEO:NAME")));
+            ASSERT_EQ(second.next(), 0);
+            ASSERT_EQ(second.next(), 0);
+            b.push_back(clipped(people.buf().text("PEO:NAME")));
+        }
+        EXPECT_EQ(a, (Names{"Ann", "Bob", "Cid"})) << round;
+        EXPECT_EQ(b, (Names{"Bob", "Dan", "Fay"})) << round;
+        EXPECT_EQ(walk(second, false), (Names{"Eve", "Dan", "Cid", "Bob", "Ann"})) << round;
+        if (round == 1) {
+            // Reopening the file forgets every kept read.
+            first.close();
+            second.close();
+            people.close();
+            ASSERT_EQ(people.open(), 0);
+            people.send("QUICKSCAN=on");
+        }
+    }
+    people.send("QUICKSCAN=off");
+}
+
 }  // namespace
