@@ -5,9 +5,11 @@
 
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "runtime/text/fixed_text.h"
 #include "sample_files.h"
 #include "tests/support/temp_dir.h"
 
@@ -313,6 +315,39 @@ TEST_F(RecordFileTest, PositionsLeadBackToTheirRecord) {
     ASSERT_EQ(people.next(), 0);
     EXPECT_EQ(people.buf().text("PEO:NAME"), "Lee       ");
     EXPECT_EQ(people.skip(1), RecordNotAvailable);
+}
+
+TEST(RecordPositions, TheWidestKeyFitsA512CharacterPositionAtAnyPointer) {
+    testsupport::TempDir dir{true};
+    rt::RecordFile wide{rt::FileDecl("WIDE", "WID:")
+                            .STRING("WID:TEXT", 236)
+                            .KEY("WID:KEYTEXT", rt::DUP, {"WID:TEXT"})};
+    EXPECT_THROW(rt::FileDecl("WIDER", "WDR:")
+                     .STRING("WDR:TEXT", 237)
+                     .KEY("WDR:KEYTEXT", rt::DUP, {"WDR:TEXT"}),
+                 std::invalid_argument);
+    ASSERT_EQ(wide.create(), 0);
+    rawSql("WIDE.KVF", "INSERT INTO sqlite_sequence(name, seq) VALUES('rec', 999999999999999990)");
+    ASSERT_EQ(wide.open(), 0);
+    for (const char* text : {"first", "second"}) {
+        wide.buf().setText("WID:TEXT", std::string(236, 'x') + text);
+        ASSERT_EQ(wide.add(), 0);
+    }
+    std::int64_t second = wide.pointer();
+    ASSERT_GE(second, 999999999999999991);
+    wide.set(0);
+    ASSERT_EQ(wide.next(), 0);
+    ASSERT_EQ(wide.next(), 0);
+    // Kept the way callers keep it: in a STRING(512).
+    rt::FixedString<512> position;
+    position = wide.position();
+    EXPECT_LE(wide.position().size(), 512u);
+    wide.set(0);
+    ASSERT_EQ(wide.reset(position.view()), 0);
+    ASSERT_EQ(wide.next(), 0);
+    EXPECT_EQ(wide.pointer(), second);
+    ASSERT_EQ(wide.reget(position.view()), 0);
+    EXPECT_EQ(wide.pointer(), second);
 }
 
 TEST_F(RecordFileTest, MemosAndBlobsTravelWithTheRecord) {
