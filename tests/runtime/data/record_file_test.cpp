@@ -388,6 +388,31 @@ TEST_F(RecordFileTest, BytesIsTheFileSizeBeforeAReadAndTheRecordSizeAfter) {
     EXPECT_EQ(people.name(), "PEOPLE.KVF");
 }
 
+TEST_F(RecordFileTest, ADamagedFileAnswers90AndNothingWorse) {
+    ASSERT_EQ(people.stream(), 0);
+    for (long n = 0; n < 300; ++n)
+        ASSERT_EQ(add("Person", "Rome", n), 0);
+    ASSERT_EQ(people.flush(), 0);
+    people.close();
+    {
+        // Garbage over the pages after the first few: records and keys alike.
+        std::fstream file("PEOPLE.KVF", std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp(4 * 4096);
+        const std::string garbage(8 * 4096, '\x5A');
+        file.write(garbage.data(), static_cast<std::streamsize>(garbage.size()));
+    }
+    int code = people.open();
+    if (code == 0) {
+        people.set();
+        while ((code = people.next()) == 0) {
+        }
+    }
+    EXPECT_EQ(code, rt::FileError::FileSystemError);
+    EXPECT_EQ(rt::errorText(), "File System Error");
+    EXPECT_NE(rt::fileErrorCode(), 0);
+    EXPECT_FALSE(rt::fileErrorText().empty());
+}
+
 TEST_F(RecordFileTest, AFileOpenedForReadingRefusesWrites) {
     ASSERT_EQ(add("Ann", "Rome", 1), 0);
     people.close();
