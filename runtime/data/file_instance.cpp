@@ -433,7 +433,11 @@ Statement FileInstance::takeStatement(const std::string& sql) {
 }
 
 void FileInstance::keepStatement(std::string sql, Statement statement) {
-    if (statement) idleStatements_.emplace(std::move(sql), std::move(statement));
+    if (!statement) return;
+    // A few orders' worth is enough for lists that switch between their tabs.
+    constexpr std::size_t kMostKept = 32;
+    if (idleStatements_.size() >= kMostKept) idleStatements_.erase(idleStatements_.begin());
+    idleStatements_.emplace(std::move(sql), std::move(statement));
 }
 
 }  // namespace rt::detail
