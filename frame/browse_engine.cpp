@@ -454,7 +454,9 @@ bool BrowseProcedure::FindFromHighlighted(bool forward, const std::function<bool
     }
     rt::setCursor(CURSOR::Normal);
     if (found) {
-        LocateRecord(Locate::ByKeyValue);
+        // The very record found: among equal key values a locate by value would land on
+        // the first of them and the next search would start from there again.
+        LocateRecord(Locate::ExactRecord);
     } else {
         view_->reset(from);
         if (!rows_.empty()) RecordFromRow(current_);

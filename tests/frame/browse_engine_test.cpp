@@ -225,6 +225,31 @@ TEST_F(BrowseEngineTest, TaggingMarksRowsAndShowTaggedOnlyPassesOverTheOthers) {
     EXPECT_EQ(CountTags_(TAG::Contacts), 2);
 }
 
+TEST_F(BrowseEngineTest, NextTaggedMovesToTheVeryNextTaggedRecordAmongEqualKeys) {
+    // Eight records, six of them SMITH (numbered 2 to 7); the third and the sixth are tagged.
+    et::makeItems({"ADAMS", "SMITH", "SMITH", "SMITH", "SMITH", "SMITH", "SMITH", "TAYLOR"});
+    et::listOptions().tagTable = TAG::Contacts;
+    start();
+    auto number = [&] {
+        std::string text = driver.active()->rowTexts(et::kList, highlighted(driver)).at(1);
+        return std::string(rt::clip(rt::left(text)));
+    };
+    driver.key("Down");
+    driver.key("Down");
+    ASSERT_EQ(number(), "3");
+    driver.press("Tag");
+    for (int i = 0; i < 2; ++i)
+        driver.key("Down");
+    ASSERT_EQ(number(), "6");
+    driver.press("Tag");
+
+    driver.key("Ctrl+Home");
+    driver.press("Next Tagged");
+    EXPECT_EQ(number(), "3");
+    driver.press("Next Tagged");  // past the other SMITHs to the next tagged one
+    EXPECT_EQ(number(), "6");
+}
+
 TEST_F(BrowseEngineTest, AResizedListPagesForItsNewHeight) {
     et::makeItems(et::numberedNames(20));
     et::listOptions().resizable = true;

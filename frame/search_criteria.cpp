@@ -1,0 +1,122 @@
+#include "frame/search_criteria.h"
+
+#include <algorithm>
+
+#include "runtime/text/fixed_text.h"
+#include "runtime/text/number_text.h"
+
+namespace {
+
+bool isTextKind(FieldKind k) {
+    return k == FieldKind::Text || k == FieldKind::Choice || k == FieldKind::Check;
+}
+bool isNumberKind(FieldKind k) {
+    return k == FieldKind::Number || k == FieldKind::NumberPicture || k == FieldKind::Date;
+}
+
+}  // namespace
+
+SearchCriteria::SearchCriteria(rt::RecordFile& file, std::vector<SearchField> fields)
+    : file_(&file), fields_(std::move(fields)) {
+    std::sort(fields_.begin(), fields_.end(),
+              [](const SearchField& a, const SearchField& b) { return a.control < b.control; });
+}
+
+const SearchField* SearchCriteria::find(int control) const {
+    for (const auto& f : fields_)
+        if (f.control == control) return &f;
+    return nullptr;
+}
+
+int SearchCriteria::type(int control) const {
+    auto it = types_.find(control);
+    return it == types_.end() ? MATCH::Ignore : it->second;
+}
+
+void SearchCriteria::setType(int control, int type) {
+    types_[control] = type;
+}
+
+std::string SearchCriteria::limitText(int control) const {
+    auto it = limitTexts_.find(control);
+    return it == limitTexts_.end() ? std::string() : it->second;
+}
+
+double SearchCriteria::limitNumber(int control) const {
+    auto it = limitNumbers_.find(control);
+    return it == limitNumbers_.end() ? 0.0 : it->second;
+}
+
+void SearchCriteria::setLimitText(int control, std::string text) {
+    limitTexts_[control] = std::move(text);
+    limits_[control] = true;
+}
+
+void SearchCriteria::setLimitNumber(int control, double number) {
+    limitNumbers_[control] = number;
+    limits_[control] = true;
+}
+
+bool SearchCriteria::isMemo(const SearchField& f) const {
+    return f.kind == FieldKind::Memo;
+}
+
+std::string SearchCriteria::textOf(const SearchField& f) const {
+    rt::RecordBuffer& buf = file_->buf();
+    if (isMemo(f)) return buf.memoText(buf.memo(f.name));
+    return buf.text(buf.field(f.name));
+}
+
+double SearchCriteria::numberOf(const SearchField& f) const {
+    rt::RecordBuffer& buf = file_->buf();
+    const int index = buf.field(f.name);
+    if (buf.decl().fields()[index].type == rt::FieldType::String)
+        return rt::textToNumber(buf.text(index)).toDouble();
+    return buf.real(index);
+}
+
+void SearchCriteria::save() {
+    active_.clear();
+    saved_.clear();
+    for (const auto& f : fields_) {
+        Saved s;
+        s.text = textOf(f);
+        if (f.kind == FieldKind::Text || isMemo(f)) s.text = rt::upper(s.text);
+        if (isNumberKind(f.kind)) s.number = numberOf(f);
+        saved_[f.control] = std::move(s);
+        if (type(f.control) != MATCH::Ignore) active_.push_back(f.control);
+    }
+}
+
+void SearchCriteria::restore() {
+    rt::RecordBuffer& buf = file_->buf();
+    for (const auto& f : fields_) {
+        auto it = saved_.find(f.control);
+        if (it == saved_.end()) continue;
+        if (isMemo(f))
+            buf.setMemo(buf.memo(f.name), it->second.text);
+        else
+            buf.setText(buf.field(f.name), it->second.text);
+    }
+}
+
+bool SearchCriteria::passes(int control) const {
+    const SearchField* f = find(control);
+    auto it = saved_.find(control);
+    if (f == nullptr || it == saved_.end()) return true;
+    const int t = type(control);
+    if (isMemo(*f)) return TestMemoMatch(t, textOf(*f), it->second.text);
+    if (isNumberKind(f->kind))
+        return TestNumberMatch(t, numberOf(*f), it->second.number, limitNumber(control));
+    if (isTextKind(f->kind))
+        return TestStringMatch(t, textOf(*f), it->second.text, limitText(control));
+    return true;
+}
+
+bool SearchCriteria::passesAll(int skip) const {
+    for (int control : active_) {
+        if (control == skip) continue;
+        if (!passes(control)) return false;
+    }
+    return true;
+}

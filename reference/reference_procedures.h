@@ -1,0 +1,17 @@
+#pragma once
+// The zip-code and area-code tables: lookups, maintenance lists and forms.
+
+// "Browse the Zip File": with REQ::Select, "&Select" copies the chosen city, state and zip
+// into the MAIL buffer and answers RESP::Completed; without a request it only browses.
+void ZipCode();
+// The zip-code maintenance list, opened from the lookup's "Update Zip Codes".
+void ZipCode2();
+// "Update the Zip File": adds, changes or deletes one zip record.
+void UpdateZip();
+
+// "Browse the Area Code File": the lookup; it hands nothing back.
+void AreaCodes();
+// The area-code maintenance list, opened from the lookup's "Update Area Codes".
+void UpdateAreaCodes();
+// "Update the AreaCode File": adds, changes or deletes one area-code record.
+void UpdateAreaCode();

@@ -1,0 +1,145 @@
+#include "runtime/system/desktop_address.h"
+
+#include <cctype>
+#include <vector>
+
+namespace rt {
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\0'))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool hasControlCharacter(std::string_view text) {
+    for (unsigned char c : text)
+        if (c < 0x20 || c == 0x7F) return true;
+    return false;
+}
+
+bool startsWithNoCase(std::string_view text, std::string_view prefix) {
+    if (text.size() < prefix.size()) return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i]) return false;
+    return true;
+}
+
+std::string percentEncoded(std::string_view text, std::string_view keep) {
+    static const char hex[] = "0123456789ABCDEF";
+    std::string out;
+    for (unsigned char c : text) {
+        if (std::isalnum(c) != 0 && c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (keep.find(static_cast<char>(c)) != std::string_view::npos) {
+            out += static_cast<char>(c);
+        } else {
+            out += '%';
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        }
+    }
+    return out;
+}
+
+bool isDigits(std::string_view s) {
+    if (s.empty()) return false;
+    for (unsigned char c : s)
+        if (std::isdigit(c) == 0) return false;
+    return true;
+}
+
+// A host name of at least two labels of letters, digits and inner hyphens, or an IPv4
+// address; the port, when there is one, is digits.
+bool validHost(std::string_view hostAndPort) {
+    std::string_view host = hostAndPort;
+    const auto colon = hostAndPort.find(':');
+    if (colon != std::string_view::npos) {
+        if (!isDigits(hostAndPort.substr(colon + 1))) return false;
+        host = hostAndPort.substr(0, colon);
+    }
+    std::vector<std::string_view> labels;
+    std::size_t start = 0;
+    for (;;) {
+        const auto dot = host.find('.', start);
+        labels.push_back(
+            host.substr(start, dot == std::string_view::npos ? host.npos : dot - start));
+        if (dot == std::string_view::npos) break;
+        start = dot + 1;
+    }
+    if (labels.size() < 2) return false;
+    bool allNumeric = true;
+    for (std::string_view label : labels) {
+        if (label.empty() || label.size() > 63) return false;
+        if (label.front() == '-' || label.back() == '-') return false;
+        for (unsigned char c : label)
+            if ((std::isalnum(c) == 0 || c >= 0x80) && c != '-') return false;
+        allNumeric = allNumeric && isDigits(label);
+    }
+    if (allNumeric) return labels.size() == 4;
+    return !isDigits(labels.back());
+}
+
+// A bare name that ends like a program file is a program, not a web site.
+bool namesAProgram(std::string_view host) {
+    static const char* const extensions[] = {".exe", ".bat", ".cmd", ".msi", ".scr",
+                                             ".lnk", ".ps1", ".vbs", ".pif"};
+    for (const char* ext : extensions) {
+        const std::string_view e(ext);
+        if (host.size() > e.size() && startsWithNoCase(host.substr(host.size() - e.size()), e))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::optional<std::string> webAddressFor(std::string_view text) {
+    text = trimmed(text);
+    if (text.empty() || hasControlCharacter(text)) return std::nullopt;
+    if (text.find('\\') != std::string_view::npos) return std::nullopt;  // a Windows path
+    std::string scheme = "http";
+    bool bare = true;
+    const auto sep = text.find("://");
+    if (sep != std::string_view::npos) {
+        if (startsWithNoCase(text, "https://"))
+            scheme = "https";
+        else if (!startsWithNoCase(text, "http://"))
+            return std::nullopt;
+        text.remove_prefix(sep + 3);
+        bare = false;
+    }
+    const auto end = text.find_first_of("/?#");
+    const std::string_view authority = text.substr(0, end);
+    // No user part: "http://bank.com@elsewhere" would not go where it reads.
+    if (authority.find('@') != std::string_view::npos || !validHost(authority)) return std::nullopt;
+    if (bare && namesAProgram(authority)) return std::nullopt;
+    const std::string_view rest = end == std::string_view::npos ? "" : text.substr(end);
+    return scheme + "://" + std::string(authority) +
+           percentEncoded(rest, "-._~/?#[]!$&'()*+,;=:@%");
+}
+
+std::optional<std::string> mailAddressFor(std::string_view email) {
+    email = trimmed(email);
+    if (email.empty() || hasControlCharacter(email)) return std::nullopt;
+    const auto at = email.find('@');
+    if (at == 0 || at == std::string_view::npos || at + 1 == email.size()) return std::nullopt;
+    if (email.find('@', at + 1) != std::string_view::npos) return std::nullopt;
+    return "mailto:" + percentEncoded(email, "-._~@+!$'*");
+}
+
+std::optional<std::string> telephoneAddressFor(std::string_view number) {
+    number = trimmed(number);
+    if (number.empty() || hasControlCharacter(number)) return std::nullopt;
+    return "tel:" + percentEncoded(number, "+-().");
+}
+
+std::optional<std::string> shellAddressFor(std::string_view text) {
+    const std::string_view t = trimmed(text);
+    if (startsWithNoCase(t, "mailto:")) return mailAddressFor(t.substr(7));
+    return webAddressFor(t);
+}
+
+}  // namespace rt

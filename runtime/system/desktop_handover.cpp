@@ -1,0 +1,64 @@
+#include "runtime/system/desktop_handover.h"
+
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QMetaObject>
+#include <QUrl>
+#include <mutex>
+#include <optional>
+
+#include "runtime/system/desktop_address.h"
+
+namespace rt {
+namespace {
+
+std::mutex recorderMutex;
+std::function<void(const DesktopHandOver&)>& recorder() {
+    static std::function<void(const DesktopHandOver&)> r;
+    return r;
+}
+
+// Opens the URI on the GUI thread without waiting for it.
+bool openOnDesktop(const std::string& uri) {
+    QCoreApplication* app = QGuiApplication::instance();
+    if (app == nullptr || qobject_cast<QGuiApplication*>(app) == nullptr) return false;
+    const QUrl url = QUrl::fromEncoded(QByteArray::fromStdString(uri), QUrl::StrictMode);
+    if (!url.isValid()) return false;
+    QMetaObject::invokeMethod(
+        app, [url] { QDesktopServices::openUrl(url); }, Qt::QueuedConnection);
+    return true;
+}
+
+bool handOver(DesktopHandOver request) {
+    {
+        std::lock_guard lock(recorderMutex);
+        if (recorder()) {
+            recorder()(request);
+            return true;
+        }
+    }
+    return openOnDesktop(request.address);
+}
+
+}  // namespace
+
+bool openShellAddress(std::string_view text) {
+    const std::optional<std::string> uri = shellAddressFor(text);
+    if (!uri) return false;
+    return handOver({*uri, {}, {}, {}});
+}
+
+bool requestCall(std::string_view number, std::string_view application,
+                 std::string_view calledParty, std::string_view comment) {
+    const std::optional<std::string> uri = telephoneAddressFor(number);
+    if (!uri) return false;
+    return handOver(
+        {*uri, std::string(application), std::string(calledParty), std::string(comment)});
+}
+
+void setDesktopRecorder(std::function<void(const DesktopHandOver&)> r) {
+    std::lock_guard lock(recorderMutex);
+    recorder() = std::move(r);
+}
+
+}  // namespace rt

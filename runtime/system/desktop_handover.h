@@ -1,0 +1,33 @@
+#pragma once
+// Hands addresses to the desktop's default programs: the web browser, the e-mail program
+// and the telephone application. Only addresses that desktop_address.h accepts are handed
+// over, as URIs, never through a command shell. The desktop opens them on its own: the
+// program does not wait and no failure is reported back. Tests record the hand-overs.
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace rt {
+
+struct DesktopHandOver {
+    std::string address;      // the URI handed over ("https://...", "mailto:...", "tel:...")
+    std::string application;  // for a call: the calling application's text
+    std::string calledParty;  // for a call: who is called
+    std::string comment;      // for a call: a comment
+};
+
+// A web address or "MailTo:" address (UTF-8). False when the text was refused or no
+// desktop is there to take it.
+bool openShellAddress(std::string_view text);
+
+// A call request for `number` (UTF-8), as a tel: address. The three texts go with the
+// request; the desktop's telephone application may show them.
+bool requestCall(std::string_view number, std::string_view application,
+                 std::string_view calledParty, std::string_view comment);
+
+// In tests: every accepted hand-over goes to `recorder` instead of the desktop (nullptr:
+// the desktop again).
+void setDesktopRecorder(std::function<void(const DesktopHandOver&)> recorder);
+
+}  // namespace rt

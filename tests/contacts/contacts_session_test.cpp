@@ -1,0 +1,526 @@
+// The contacts procedures driven as a user would, over real record files.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "contacts/contact_procedures.h"
+#include "frame/codes.h"
+#include "frame/globals.h"
+#include "frame/tagging.h"
+#include "records/mail.h"
+#include "records/zip.h"
+#include "reference/reference_procedures.h"
+#include "runtime/system/desktop_handover.h"
+#include "runtime/text/day_number.h"
+#include "runtime/text/fixed_text.h"
+#include "runtime/ui/codes.h"
+#include "runtime/ui/driver.h"
+#include "runtime/ui/keys.h"
+#include "tests/support/temp_dir.h"
+#include "windows/tovik001.h"
+#include "windows/tovik002.h"
+#include "windows/tovik101.h"
+
+namespace {
+
+struct Contact {
+    Contact(std::string f, std::string l, long day = 0, int l1 = 0, std::string up = {})
+        : first(std::move(f)),
+          last(std::move(l)),
+          contactDay(day),
+          level1(l1),
+          upline(std::move(up)) {}
+    std::string first, last;
+    long contactDay;
+    int level1;
+    std::string upline;
+};
+
+class ContactsSessionTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        RegisterContactProcedures();
+        rt::setDesktopRecorder(
+            [this](const rt::DesktopHandOver& h) { handed.push_back(h.address); });
+    }
+    void TearDown() override {
+        driver.finish();
+        rt::setDesktopRecorder(nullptr);
+    }
+
+    // Writes the contacts into a new MAIL file; answers their record pointers.
+    static std::vector<std::int64_t> makeContacts(const std::vector<Contact>& contacts) {
+        std::vector<std::int64_t> pointers;
+        MAIL.create();
+        MAIL.open();
+        for (const Contact& c : contacts) {
+            MAIL.clear();
+            MAI::FIRSTNAME.setText(c.first);
+            MAI::LASTNAME.setText(c.last);
+            MAI::CONTDAY.setInteger(c.contactDay);
+            MAI::L1.setNumber(rt::Decimal(c.level1));
+            MAI::FROMWHAT.setText(c.upline);
+            MAI::DATE.setInteger(rt::date(1, 2, 2020));
+            MAIL.add();
+            pointers.push_back(MAIL.pointer());
+        }
+        MAIL.close();
+        return pointers;
+    }
+
+    // Every contact in record order, read after the session.
+    struct Stored {
+        std::string first, last;
+        long contactDay, date, accessDate;
+        std::string level1, upline, kind5;
+    };
+    static std::vector<Stored> storedContacts() {
+        std::vector<Stored> all;
+        MAIL.open();
+        MAIL.set();
+        while (MAIL.next() == 0)
+            all.push_back({std::string(rt::clip(MAI::FIRSTNAME.text())),
+                           std::string(rt::clip(MAI::LASTNAME.text())),
+                           static_cast<long>(MAI::CONTDAY.integer()),
+                           static_cast<long>(MAI::DATE.integer()),
+                           static_cast<long>(MAI::ACCESSDATE.integer()),
+                           MAI::L1.number().toString(), std::string(rt::clip(MAI::FROMWHAT.text())),
+                           std::string(rt::clip(MAI::PHONE5.text()))});
+        MAIL.close();
+        return all;
+    }
+
+    int selectedRow() {
+        return static_cast<int>(
+            driver.active()->prop(windows::tovik001::ContactsControl::List, PROP::SelectedRow));
+    }
+    std::string selectedLastName() {
+        const auto row =
+            driver.active()->rowTexts(windows::tovik001::ContactsControl::List, selectedRow());
+        return std::string(rt::clip(row.at(2)));
+    }
+
+    testsupport::TempDir dir{/*enter=*/true};
+    rt::Driver driver;
+    std::vector<std::string> handed;
+};
+
+TEST_F(ContactsSessionTest, CopyStartsANewMemberWithoutLevelCountsOrUplineMark) {
+    makeContacts({{"Ann", "Smith", 0, 7, "X"}});
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    driver.press("Cop&y");
+    driver.waitWindow("Adding a MAIL Record");
+    driver.expectText(rt::ControlName::parse("MAI:FIRSTNAME"), "Ann");
+    driver.expectText(rt::ControlName::parse("MAI:L1"), "0");
+    driver.expectText(rt::ControlName::parse("MAI:PHONE5"), "Voice Mail");
+    driver.press("OK");
+    driver.waitWindow("Names And Information");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+
+    const auto all = storedContacts();
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[0].level1, "7.00");
+    EXPECT_EQ(all[0].upline, "X");
+    EXPECT_EQ(all[1].first, "Ann");
+    EXPECT_EQ(all[1].level1, "0.00");
+    EXPECT_EQ(all[1].upline, "");
+    EXPECT_EQ(all[1].kind5, "Voice Mail");
+    EXPECT_EQ(all[1].date, rt::today());
+    EXPECT_EQ(all[1].accessDate, rt::today());
+}
+
+TEST_F(ContactsSessionTest, NextTagMovesToTheExactNextTaggedContactAmongEqualNames) {
+    const auto pointers = makeContacts(
+        {{"Bob", "Adams"}, {"Bob", "Baker"}, {"Bob", "Carter"}, {"Bob", "Dixon"}, {"Cy", "Evans"}});
+    OpenTagFile_();
+    SetTag_(TAG::Contacts, static_cast<long>(pointers[1]), "Bob");
+    SetTag_(TAG::Contacts, static_cast<long>(pointers[3]), "Bob");
+    CloseTagFile_();
+
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    EXPECT_EQ(selectedLastName(), "Adams");
+    driver.press("&Next Tag");
+    EXPECT_EQ(selectedLastName(), "Baker");
+    driver.press("&Next Tag");
+    EXPECT_EQ(selectedLastName(), "Dixon");
+    driver.press("&Next Tag");
+    driver.expectMessage("There are no more tagged records!");
+    driver.answer("OK");
+    EXPECT_EQ(selectedLastName(), "Dixon");
+    driver.press("&Prev Tag");
+    EXPECT_EQ(selectedLastName(), "Baker");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+}
+
+TEST_F(ContactsSessionTest, ACancelledCalendarKeepsTheContactDate) {
+    const long day = rt::date(5, 17, 2024);
+    makeContacts({{"Ann", "Smith", day}});
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    driver.press("&Open");
+    driver.waitWindow("Changing a MAIL Record");
+    driver.press("Contact Information");
+    driver.press(windows::tovik002::ContactFormControl::ContactCalendar);
+    driver.waitWindow("Contact Date");
+    driver.key("Esc");
+    driver.waitWindow("Changing a MAIL Record");
+    driver.expectText(rt::ControlName::parse("MAI:CONTDAY"), "05/17/24");
+    driver.press("OK");
+    driver.waitWindow("Names And Information");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(storedContacts().at(0).contactDay, day);
+}
+
+TEST_F(ContactsSessionTest, TheFormHandsOverItsEMailAndWebAddresses) {
+    makeContacts({{"Ann", "Smith"}});
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    driver.press("&Open");
+    driver.waitWindow("Changing a MAIL Record");
+    driver.type("MAI:NOTE2", "ann@example.com");
+    driver.type("MAI:WEBSITE", "www.example.com");
+    EXPECT_TRUE(handed.empty());
+    // " Send E-Mail" acts when it receives the focus: typing the note moves the focus on to it.
+    driver.type("MAI:NOTE1", "Met at the fair");
+    EXPECT_EQ(driver.active()->focus(), windows::tovik002::ContactFormControl::SendEMailButton);
+    driver.press(windows::tovik002::ContactFormControl::WebButton);
+    driver.type("MAI:WEBSITE", "file:///etc/passwd");
+    driver.press(windows::tovik002::ContactFormControl::WebButton);
+    driver.press("Cancel");
+    driver.expectMessage("Are you sure you want to cancel?");
+    driver.answer("Yes");
+    driver.waitWindow("Names And Information");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(handed,
+              (std::vector<std::string>{"mailto:ann@example.com", "http://www.example.com"}));
+}
+
+TEST_F(ContactsSessionTest, ZipSelectIsDisabledWhileTheZipListIsEmpty) {
+    ZIP.create();
+    ZIP.close();
+    std::string city;
+    long response = 0;
+    driver.start([&] {
+        MAIL.clear();
+        MAI::CITY.setText("Keepsake");
+        GLO::Request = REQ::Select;
+        ZipCode();
+        response = GLO::Response;
+        city = std::string(rt::clip(MAI::CITY.text()));
+    });
+    driver.waitWindow("Browse the Zip File");
+    EXPECT_FALSE(driver.active()->isEnabled(windows::tovik101::ZipLookupControl::Select));
+    driver.key("Enter");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(response, RESP::Cancelled);
+    EXPECT_EQ(city, "Keepsake");
+}
+
+TEST_F(ContactsSessionTest, SearchWithoutCriteriaOrMatchesSaysSo) {
+    makeContacts({{"Ann", "Smith"}, {"Bert", "Jones"}});
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    driver.press("&Search");
+    driver.waitWindow("Enter Search Criteria");
+    driver.press("&Begin Search");
+    driver.expectMessage("You must specify at least one search field!");
+    driver.answer("OK");
+    driver.type("MAI:LASTNAME", "zz");
+    driver.press("&Begin Search");
+    driver.waitWindow("Begin Search");
+    driver.press("&Edit");
+    driver.expectMessage("There are no matching records!");
+    driver.answer("OK");
+    driver.waitWindow("Enter Search Criteria");
+    driver.expectText(rt::ControlName::parse("MAI:LASTNAME"), "ZZ");
+    driver.type("MAI:LASTNAME", "jo");
+    driver.press("&Begin Search");
+    driver.waitWindow("Begin Search");
+    driver.press("&Edit");
+    driver.waitWindow("Enter Search Criteria");
+    driver.expectText(rt::ControlName::parse("MAI:FIRSTNAME"), "Bert");
+    driver.press("&Find Next");
+    driver.expectMessage("There are no more matching records!");
+    driver.answer("OK");
+    driver.press("Cancel");
+    driver.waitWindow("Names And Information");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+}
+
+TEST_F(ContactsSessionTest, SelectTagsTheMatchesAndUnselectUntagsThem) {
+    makeContacts({{"Ann", "Smith"}, {"Andy", "Jones"}, {"Bert", "Adams"}, {"Anton", "Baker"}});
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    driver.press("&Search");
+    driver.waitWindow("Enter Search Criteria");
+    driver.type("MAI:FIRSTNAME", "an");
+    driver.press("&Begin Search");
+    driver.waitWindow("Begin Search");
+    EXPECT_FALSE(driver.active()->isVisible(5));  // no tags yet: no "&Unselect"
+    driver.press("&Select");
+    driver.waitWindow("Names And Information");
+    EXPECT_EQ(driver.text(rt::ControlName::parse("46")), "Sho&w All");
+    EXPECT_EQ(driver.active()->visibleRows(1) >= 3, true);
+    driver.expectRow(rt::ControlName::parse("1"), 1,
+                     "X | Andy | Jones |  |  |  |  | (000)-000-0000 | (000)-000-0000");
+    driver.expectRow(rt::ControlName::parse("1"), 3,
+                     "X | Anton | Baker |  |  |  |  | (000)-000-0000 | (000)-000-0000");
+
+    // Unselect the last names beginning with S: the Smiths.
+    driver.press("&Search");
+    driver.waitWindow("Enter Search Criteria");
+    driver.type("MAI:LASTNAME", "s");
+    driver.press("&Search Type");
+    driver.waitWindow("Match Type for STRING Field");
+    driver.press("&Begins with this");
+    driver.press("OK");
+    driver.waitWindow("Enter Search Criteria");
+    driver.press("&Begin Search");
+    driver.waitWindow("Begin Search");
+    driver.press("&Unselect");
+    driver.waitWindow("Names And Information");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    OpenTagFile_();
+    EXPECT_EQ(CountTags_(TAG::Contacts), 2);  // Andy and Anton
+    CloseTagFile_();
+}
+
+TEST_F(ContactsSessionTest, PhoneNumbersDialsEachRowsOwnNumber) {
+    makeContacts({{"Ann", "Smith"}});
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    driver.press("Phone Numbers");
+    driver.waitWindow("Dial Phone Numbers");
+    driver.type("MAI:FAX", "555-0133");
+    driver.choose(rt::ControlName::parse("MAI:PHONE3"), 5);  // "Voice Mail"
+    driver.press(7);                                         // row 3's dial button
+    driver.press("Close");
+    driver.waitWindow("Names And Information");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(handed, (std::vector<std::string>{"tel:555-0133"}));
+}
+
+TEST_F(ContactsSessionTest, AdditionalNotesAreWrittenWithTheContactOnly) {
+    makeContacts({{"Ann", "Smith"}});
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    for (const bool keep : {false, true}) {
+        driver.press("&Open");
+        driver.waitWindow("Changing a MAIL Record");
+        driver.press("Add'l Notes");
+        driver.waitWindow("Additional Notes");
+        driver.type("MAI:NOTES3", keep ? "Kept" : "Dropped");
+        driver.press("&Ok");
+        driver.waitWindow("Changing a MAIL Record");
+        driver.press("More Notes");
+        driver.expectText(rt::ControlName::parse("MAI:CHECK1"), "1");
+        if (keep) {
+            driver.press("OK");
+        } else {
+            driver.press("Cancel");
+            driver.expectMessage("Are you sure you want to cancel?");
+            driver.answer("Yes");
+        }
+        driver.waitWindow("Names And Information");
+    }
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    MAIL.open();
+    MAIL.set();
+    ASSERT_EQ(MAIL.next(), 0);
+    EXPECT_EQ(MAI::NOTES3.text(), "Kept");
+    EXPECT_EQ(MAI::CHECK1.text(), "X");
+    MAIL.close();
+}
+
+TEST_F(ContactsSessionTest, TheSponsorButtonTakesTheChosenSponsor) {
+    makeContacts({{"Ann", "Smith"}});
+    GLO::SponsorIdNumber = "ID-0000000042-77";
+    GLO::SponsorLevel = "3";
+    GLO::SponsorName = "Carl Best";
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    driver.press("&Open");
+    driver.waitWindow("Changing a MAIL Record");
+    driver.press("...");
+    driver.expectText(rt::ControlName::parse("MAI:SPONSORID"), "ID-000000004");
+    driver.expectText(rt::ControlName::parse("MAI:LEVEL"), "4");
+    driver.expectText(rt::ControlName::parse("MAI:SPONSOR"), "Carl Best");
+    driver.press("OK");
+    driver.waitWindow("Names And Information");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    GLO::SponsorIdNumber = "";
+    GLO::SponsorLevel = "";
+    GLO::SponsorName = "";
+}
+
+TEST_F(ContactsSessionTest, SelectClientHandsBackTheChosenOrHighlightedContact) {
+    makeContacts({{"Ann", "Smith"}, {"Bert", "Jones"}});
+    std::string chosen;
+    long response = 0;
+    auto run = [&] {
+        driver.start([&] {
+            MAIL.clear();
+            GLO::Request = REQ::Select;
+            SelectClient();
+            response = GLO::Response;
+            chosen = std::string(rt::clip(MAI::LASTNAME.text()));
+        });
+        driver.waitWindow("");  // the window has no title, only its heading
+    };
+    run();
+    driver.choose(rt::ControlName::parse("2"), 2);
+    driver.press("&Select");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(response, RESP::Completed);
+    EXPECT_EQ(chosen, "Jones");
+
+    run();
+    driver.choose(rt::ControlName::parse("2"), 2);
+    driver.key("Insert");  // offers no insert
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(response, RESP::Cancelled);
+    EXPECT_EQ(chosen, "Jones");
+    EXPECT_EQ(storedContacts().size(), 2u);
+}
+
+TEST_F(ContactsSessionTest, EnterMovesOnInTheCheckInformationAndIsEnterAgainAfterwards) {
+    makeContacts({{"Ann", "Smith"}});
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    driver.press("&Open");
+    driver.waitWindow("Changing a MAIL Record");
+    driver.press("Enter Basic Check Information");
+    driver.waitWindow("");
+    driver.type("MAI:BANKNAME", "First Bank");
+    EXPECT_EQ(driver.active()->focus(), 17);  // the bank address
+    EXPECT_EQ(rt::substitutedKey(KEY::Enter), KEY::Tab);
+    driver.key("Enter");
+    EXPECT_EQ(driver.active()->focus(), 19);  // Enter moves on to the bank's city
+    driver.type("MAI:MONTHLYAMOUNT", "125.50");
+    driver.press("OK");
+    driver.waitWindow("Changing a MAIL Record");
+    EXPECT_EQ(rt::substitutedKey(KEY::Enter), KEY::Enter);
+    driver.press("OK");
+    driver.waitWindow("Names And Information");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    MAIL.open();
+    MAIL.set();
+    ASSERT_EQ(MAIL.next(), 0);
+    EXPECT_EQ(std::string(rt::clip(MAI::BANKNAME.text())), "First Bank");
+    EXPECT_EQ(MAI::AMOUNT.number(), rt::Decimal("125.50"));
+    MAIL.close();
+}
+
+TEST_F(ContactsSessionTest, EditThisHandsTheFoundContactToTheContactForm) {
+    makeContacts({{"Ann", "Smith"}, {"Bert", "Jones"}});
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    driver.press("&Search");
+    driver.waitWindow("Enter Search Criteria");
+    driver.type("MAI:LASTNAME", "jones");
+    driver.press("&Begin Search");
+    driver.waitWindow("Begin Search");
+    driver.press("&Edit");
+    driver.waitWindow("Enter Search Criteria");
+    driver.expectText(rt::ControlName::parse("MAI:FIRSTNAME"), "Bert");
+    driver.press("&Edit This");
+    driver.waitWindow("Changing a MAIL Record");
+    driver.type("MAI:FIRSTNAME", "Berta");
+    driver.press("OK");
+    driver.waitWindow("Names And Information");
+    EXPECT_EQ(driver.text(rt::ControlName::parse("46")), "Sho&w Tagged");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    const auto all = storedContacts();
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[1].first, "Berta");
+}
+
+TEST_F(ContactsSessionTest, SelectAsksWhetherToClearOldSelectionsWhenTagsExist) {
+    makeContacts({{"Ann", "Smith"}, {"Bert", "Jones"}, {"Carl", "Adams"}});
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    for (const char* name : {"ann", "bert", "carl"}) {
+        driver.press("&Search");
+        driver.waitWindow("Enter Search Criteria");
+        driver.type("MAI:FIRSTNAME", name);
+        driver.press("&Begin Search");
+        driver.waitWindow("Begin Search");
+        driver.press("&Select");
+        if (std::string(name) != "ann") {
+            driver.expectMessage("Clear old selections first?");
+            driver.answer(std::string(name) == "bert" ? "No" : "Yes");
+        }
+        driver.waitWindow("Names And Information");
+    }
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    OpenTagFile_();
+    EXPECT_EQ(CountTags_(TAG::Contacts), 1);  // Carl's search cleared Ann and Bert
+    CloseTagFile_();
+}
+
+TEST_F(ContactsSessionTest, StatusIconsShowFollowUpsAndAppointmentsAgainstToday) {
+    const long today = rt::today();
+    struct Case {
+        const char* first;
+        long followUp;
+        long appointment;
+        int icon;
+    } cases[] = {
+        {"A1", today + 3, today - 2, 5},  // a follow-up ahead wins over a past appointment
+        {"A2", today + 3, today, 5},
+        {"A3", 0, today + 9, 4},
+        {"A4", today, 0, 2},
+        {"A5", 0, today, 2},
+        {"A6", 0, today - 5, 6},
+        {"A7", today - 1, 0, 6},
+        {"A8", 0, 0, 1},
+    };
+    MAIL.create();
+    MAIL.open();
+    for (const Case& c : cases) {
+        MAIL.clear();
+        MAI::FIRSTNAME.setText(c.first);
+        MAI::CONTDAY.setInteger(c.followUp);
+        MAI::APPOINTMENTDATE.setText(c.appointment ? std::to_string(c.appointment) : "");
+        MAIL.add();
+    }
+    MAIL.close();
+    OpenTagFile_();
+    CloseTagFile_();
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    driver.press("&Tag");  // A1 tagged: its tag column shows icon 3
+    const rt::ControlState* list =
+        driver.active()->control(windows::tovik001::ContactsControl::List);
+    ASSERT_TRUE(list && list->rows);
+    ASSERT_EQ(list->rows->rowCount(), 8);
+    for (int row = 1; row <= 8; ++row) {
+        SCOPED_TRACE(cases[row - 1].first);
+        EXPECT_EQ(list->rows->field(row, 3).asNumber(), rt::Decimal(cases[row - 1].icon));
+    }
+    EXPECT_EQ(list->rows->field(1, 0).asText(), "X");
+    EXPECT_EQ(list->rows->field(1, 1).asNumber(), rt::Decimal(3));
+    EXPECT_EQ(list->rows->field(2, 1).asNumber(), rt::Decimal(1));
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+}
+
+}  // namespace

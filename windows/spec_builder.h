@@ -1,0 +1,45 @@
+#pragma once
+// A small builder for window structures: adds controls in order and answers them for the
+// settings that differ from the defaults.
+
+#include <string>
+#include <utility>
+
+#include "runtime/ui/window_spec.h"
+
+namespace windows {
+
+class SpecBuilder {
+  public:
+    explicit SpecBuilder(rt::WindowSpec& window) : window_(window) {}
+
+    rt::ControlSpec& add(int number, rt::ControlKind kind, rt::Rect at, std::string text = {},
+                         int parent = 0) {
+        rt::ControlSpec c;
+        c.number = number;
+        c.kind = kind;
+        c.at = at;
+        c.text = std::move(text);
+        c.parent = parent;
+        window_.controls.push_back(std::move(c));
+        return window_.controls.back();
+    }
+    rt::ControlSpec& entry(int number, rt::Rect at, std::string use, std::string picture,
+                           int parent = 0) {
+        rt::ControlSpec& c = add(number, rt::ControlKind::Entry, at, {}, parent);
+        c.use = std::move(use);
+        c.picture = std::move(picture);
+        return c;
+    }
+    rt::ControlSpec& prompt(int number, rt::Rect at, std::string text, int parent = 0) {
+        return add(number, rt::ControlKind::Prompt, at, std::move(text), parent);
+    }
+    rt::ControlSpec& button(int number, rt::Rect at, std::string text, int parent = 0) {
+        return add(number, rt::ControlKind::Button, at, std::move(text), parent);
+    }
+
+  private:
+    rt::WindowSpec& window_;
+};
+
+}  // namespace windows

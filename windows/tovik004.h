@@ -1,0 +1,18 @@
+#pragma once
+// Module Tovik004: the client's check information.
+
+#include "runtime/ui/window_spec.h"
+
+namespace windows::tovik004 {
+
+namespace CheckInfoControl {
+inline constexpr int Sheet = 1;
+inline constexpr int Page = 2;
+inline constexpr int PayTo = 31;
+inline constexpr int MonthlyAmount = 39;
+inline constexpr int Ok = 60;
+}  // namespace CheckInfoControl
+
+const rt::WindowSpec& checkInfoWindow();
+
+}  // namespace windows::tovik004

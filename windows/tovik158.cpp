@@ -1,0 +1,30 @@
+#include "windows/tovik158.h"
+
+#include "windows/reference_lists.h"
+#include "windows/spec_builder.h"
+
+namespace windows::tovik158 {
+
+const rt::WindowSpec& zipFormWindow() {
+    static const rt::WindowSpec spec = [] {
+        using namespace ZipFormControl;
+        rt::WindowSpec w = listFrame("Tovik158", "P1$QUICKWINDOW", "Update the Zip File", 153, 98,
+                                     {"MS Sans Serif", 8}, "Tile_35.bmp");
+        w.wallpaper.tiled = false;
+        SpecBuilder b(w);
+        b.add(1, rt::ControlKind::Sheet, {4, 4, 145, 70});
+        b.add(2, rt::ControlKind::Tab, {}, "General", 1);
+        b.prompt(3, {10, 23, 30, 10}, "&City:", 2);
+        b.entry(City, {44, 22, 84, 11}, "ZIP:CITY", "@s20", 2);
+        b.prompt(5, {10, 37, 30, 10}, "&State:", 2);
+        b.entry(State, {44, 36, 16, 11}, "ZIP:STATE", "@s2", 2);
+        b.prompt(7, {10, 51, 30, 10}, "&Zip:", 2);
+        b.entry(Zip, {44, 50, 30, 11}, "ZIP:ZIP", "@s5", 2).align = rt::Align::Right;
+        b.button(Ok, {60, 78, 40, 14}, "OK").isDefault = true;
+        b.button(Cancel, {106, 78, 40, 14}, "Cancel");
+        return w;
+    }();
+    return spec;
+}
+
+}  // namespace windows::tovik158
