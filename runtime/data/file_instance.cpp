@@ -95,8 +95,21 @@ int FileInstance::mapSqlite(int rc) const {
 }
 
 int FileInstance::failSqlite(int rc) const {
-    const char* text = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-    return setError(mapSqlite(rc), name, rc, text ? text : "");
+    const char* message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    std::string text = message ? message : "";
+    int code = mapSqlite(rc);
+    // Damage that leaves every record readable lies in the keys: BUILD mends it.
+    if ((rc & 0xFF) == SQLITE_CORRUPT && db && recordsIntact()) code = FileError::KeysMustBeRebuilt;
+    return setError(code, name, rc, text);
+}
+
+bool FileInstance::recordsIntact() const {
+    Statement all(db, "SELECT " + selectColumns + " FROM rec NOT INDEXED");
+    if (!all) return false;
+    int rc;
+    while ((rc = all.step()) == SQLITE_ROW) {
+    }
+    return rc == SQLITE_DONE;
 }
 
 std::string FileInstance::diskImage() const {

@@ -94,6 +94,8 @@ class FileInstance {
 
   private:
     int openConnection(int flags, int waitMs);
+    bool recordsIntact() const;  // every record reads whole, without the keys
+    int forgetDamagedKeys();
     int checkSchema();
     void buildSelectColumns();
     int prepareStatements();

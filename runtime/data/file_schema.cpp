@@ -233,7 +233,7 @@ int FileInstance::build() {
         buildSelectColumns();
     }
     suspendCursors();
-    int code = withWriteTx([&]() -> int {
+    auto rebuild = [&]() -> int {
         // Drop the old indexes and key columns, then store every key again from the images.
         std::vector<std::string> drops;
         {
@@ -297,7 +297,13 @@ int FileInstance::build() {
         meta.bindText(1, decl.keySignature());
         if (int rc = meta.step(); rc != SQLITE_DONE) return failSqlite(rc);
         return 0;
-    });
+    };
+    int code = withWriteTx(rebuild);
+    if (code == FileError::KeysMustBeRebuilt) {
+        // The old keys are too damaged even to drop: forget them, then build anew.
+        code = forgetDamagedKeys();
+        if (!code) code = withWriteTx(rebuild);
+    }
     forgetCurrent();
     if (!code && wasOpen) {
         // The statements were prepared against the old columns.
@@ -311,6 +317,22 @@ int FileInstance::build() {
     }
     if (!wasOpen) close();
     return code;
+}
+
+// Takes the damaged keys out of the schema without reading their pages; VACUUM then writes
+// the file anew from the records alone, which frees those pages and tells every other
+// connection that the schema changed.
+int FileInstance::forgetDamagedKeys() {
+    if (txReasons) return fail(FileError::KeysMustBeRebuilt);
+    suspendCursors();
+    int rc = execute(db, "PRAGMA writable_schema = ON");
+    if (rc == SQLITE_OK)
+        rc = execute(db,
+                     "DELETE FROM sqlite_master WHERE type = 'index' AND tbl_name = 'rec' AND "
+                     "name LIKE 'rec_k%'");
+    execute(db, "PRAGMA writable_schema = OFF");
+    if (rc == SQLITE_OK) rc = execute(db, "VACUUM");
+    return rc == SQLITE_OK ? 0 : failSqlite(rc);
 }
 
 std::string keyColumn(int key) {

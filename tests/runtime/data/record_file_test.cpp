@@ -127,6 +127,60 @@ TEST_F(RecordFileTest, ADamagedKeyAnswers46AndBuildRepairsIt) {
     EXPECT_EQ(walk(), (Names{"ann", "Bob"}));
 }
 
+TEST_F(RecordFileTest, AKeyWithDamagedPagesAnswers46AndBuildRepairsIt) {
+    ASSERT_EQ(people.stream(), 0);
+    for (long n = 0; n < 200; ++n)
+        ASSERT_EQ(add(n % 3 ? "Ann" : "Bob", "Rome", n), 0);
+    ASSERT_EQ(people.flush(), 0);
+    people.close();
+    int root = 0;
+    {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open("PEOPLE.KVF", &db), SQLITE_OK);
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(db, "SELECT rootpage FROM sqlite_master WHERE name = 'rec_k0'", -1, &s,
+                           nullptr);
+        if (sqlite3_step(s) == SQLITE_ROW) root = sqlite3_column_int(s, 0);
+        sqlite3_finalize(s);
+        sqlite3_close(db);
+    }
+    ASSERT_GT(root, 1);
+    {
+        // Garbage over the name key's first page, its header left standing.
+        std::fstream file("PEOPLE.KVF", std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp((root - 1) * 4096L + 8);
+        const std::string garbage(4000, '\xA5');
+        file.write(garbage.data(), static_cast<std::streamsize>(garbage.size()));
+    }
+    ASSERT_EQ(people.open(), 0);
+    people.set(people.key("PEO:KEYNAME"));
+    EXPECT_EQ(people.next(), rt::FileError::KeysMustBeRebuilt);
+    EXPECT_EQ(rt::errorText(), "Key File Must Be Rebuilt");
+    ASSERT_EQ(people.getPointer(5), 0);
+    EXPECT_EQ(people.deleteRecord(), rt::FileError::KeysMustBeRebuilt);
+    people.close();
+
+    ASSERT_EQ(people.build(), 0) << rt::fileErrorText();
+    ASSERT_EQ(people.open(), 0);
+    EXPECT_EQ(people.records(), 200);
+    people.set(people.key("PEO:KEYNAME"));
+    Names names = walk();
+    ASSERT_EQ(names.size(), 200u);
+    EXPECT_EQ(names.front(), "Ann");
+    EXPECT_EQ(names.back(), "Bob");
+    ASSERT_EQ(people.getPointer(5), 0);
+    EXPECT_EQ(people.deleteRecord(), 0);
+    people.close();
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open("PEOPLE.KVF", &db), SQLITE_OK);
+    sqlite3_stmt* check = nullptr;
+    sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &check, nullptr);
+    ASSERT_EQ(sqlite3_step(check), SQLITE_ROW);
+    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(check, 0)), "ok");
+    sqlite3_finalize(check);
+    sqlite3_close(db);
+}
+
 TEST_F(RecordFileTest, ChangedKeysAnswer46AndBuildStoresThemAnew) {
     ASSERT_EQ(add("bob", "Oslo", 2), 0);
     ASSERT_EQ(add("Bob", "Rome", 1), 0);
