@@ -301,17 +301,21 @@ int FileInstance::putRecord() {
     if (!isOpen()) return fail(FileError::FileNotOpen);
     if (currentId == 0) return fail(FileError::RecordNotAvailable);
     suspendCursors();
-    bool walks = std::any_of(cursors.begin(), cursors.end(),
-                             [](const Cursor* c) { return c->order() >= 0 && c->started(); });
-    std::vector<std::string> before;
-    if (walks) before = storedKeys(currentId);
-
-    bindRecord(update, 1);
-    int param = 2 + static_cast<int>(decl.memos().size() + decl.blobs().size());
+    // Only the keys whose values change are written: an unchanged key costs no index work.
+    // Keys read from another station's newer version fail the version check below anyway.
+    const std::vector<std::string> before = storedKeys(currentId);
     std::vector<std::string> after;
+    std::string changed;
     for (int k = 0; k < static_cast<int>(decl.keys().size()); ++k) {
         after.push_back(keyOf(k, currentId));
-        update.bindBlob(param++, after.back());
+        changed += before[k] != after[k] ? '1' : '0';
+    }
+    Statement& update = updateFor(changed);
+    if (!update) return failSqlite(sqlite3_errcode(db));
+    bindRecord(update, 1);
+    int param = 2 + static_cast<int>(decl.memos().size() + decl.blobs().size());
+    for (std::size_t k = 0; k < after.size(); ++k) {
+        if (changed[k] == '1') update.bindBlob(param++, after[k]);
     }
     update.bind(param++, currentId);
     update.bind(param, currentVersion);
@@ -324,12 +328,10 @@ int FileInstance::putRecord() {
     if (sqlite3_changes(db) == 0) return fail(FileError::RecordChanged);
     if (txReasons) versionsBeforeTx.emplace(currentId, currentVersion);
     ++currentVersion;
-    if (walks) {
-        for (Cursor* c : cursors) {
-            int order = c->order();
-            if (order >= 0 && before[order] != after[order])
-                c->recordMoved(currentId, before[order], after[order]);
-        }
+    for (Cursor* c : cursors) {
+        int order = c->order();
+        if (order >= 0 && c->started() && changed[order] == '1')
+            c->recordMoved(currentId, before[order], after[order]);
     }
     return 0;
 }

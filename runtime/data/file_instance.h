@@ -51,7 +51,6 @@ class FileInstance {
     std::string selectColumns;  // id, version, image, memos, BLOBs
     Statement byId;
     Statement insert;
-    Statement update;
     Statement remove;
     Statement nextId;
 
@@ -104,9 +103,12 @@ class FileInstance {
     int withWriteTx(const std::function<int()>& work);
     int duplicateFailure();
     Statement& keyLookup(int key);
+    // The UPDATE that writes the record and the keys marked '1' in `changedKeys`.
+    Statement& updateFor(const std::string& changedKeys);
     std::vector<std::string> storedKeys(std::int64_t id);
 
     std::map<int, Statement> getByKey_;
+    std::map<std::string, Statement> updates_;
     std::map<int, Statement> duplicateLookup_;
     Statement storedKeys_;
     std::unordered_multimap<std::string, Statement> idleStatements_;
