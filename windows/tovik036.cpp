@@ -10,6 +10,7 @@ namespace {
 
 constexpr int kBlue = 0x0000FF;
 constexpr int kLightGrey = 0xC0C0C0;
+constexpr int kNavy = 0x000080;
 constexpr const char* kHandCursor = "Glove.cur";
 
 struct ToolButton {
@@ -62,6 +63,7 @@ rt::WindowSpec makeMenuWindow() {
     w.cursor = "3dsarro.cur";
     w.alertKeys = {KEY::AltShiftInsert};
     w.toolbar = {0, 0, 319, 21};
+    w.toolbarBackground = kNavy;
 
     rt::ControlSpec menu = control(MenuControl::InformationMenu, rt::ControlKind::Menu);
     menu.text = "&Information";
@@ -101,6 +103,7 @@ rt::WindowSpec makeMenuWindow() {
         control(MenuControl::ExitButton, rt::ControlKind::Button, {3, 165, 19, 19});
     exitButton.text = " ";
     exitButton.icon = "32531";
+    exitButton.cursor = kHandCursor;
     w.controls.push_back(exitButton);
 
     rt::ControlSpec web =
@@ -108,6 +111,7 @@ rt::WindowSpec makeMenuWindow() {
     web.text = " ";
     web.tip = "World Wide Web Bookmarks";
     web.icon = "C:\\Download\\globe5b.gif";
+    web.cursor = kHandCursor;
     w.controls.push_back(web);
 
     rt::ControlSpec notice = control(MenuControl::Notice, rt::ControlKind::String, {196, 5});

@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <cstdint>
 #include <map>
 #include <mutex>
-#include <set>
 #include <variant>
 
 #include "runtime/qt/qt_dialogs.h"
@@ -31,6 +31,7 @@ struct Update {
     std::shared_ptr<ControlData> control;
     std::vector<ControlFlags> flags;
     int number = 0;
+    std::uint64_t opening = 0;  // the window's openingId, for Open
     DialogPtr dialog;
 };
 
@@ -45,8 +46,6 @@ struct QtBackend::Impl {
     std::mutex pendingMutex;
     std::vector<Update> pending;
     bool flushPosted = false;
-    std::mutex liveMutex;
-    std::set<Window*> live;
 
     void post(Update u) {
         std::lock_guard lock(pendingMutex);
@@ -85,8 +84,14 @@ struct QtBackend::Impl {
             case Update::Kind::Open: {
                 WindowView* parent = view(u.modalParent);
                 Window* model = u.window;
+                std::uint64_t opening = u.opening;
+                // The view may outlive its window for a moment (the close is still on its
+                // way here): its input reaches only that very opening of the window.
                 auto created = std::make_unique<WindowView>(
-                    *u.windowData, [this, model](Input in) { self->deliver(model, std::move(in)); },
+                    *u.windowData,
+                    [model, opening](Input in) {
+                        Window::postInputIfOpen(model, std::move(in), opening);
+                    },
                     parent ? parent->topLevel() : nullptr);
                 created->show();
                 views[u.window] = std::move(created);
@@ -148,13 +153,10 @@ QtBackend::~QtBackend() {
 }
 
 void QtBackend::windowOpened(Window& window) {
-    {
-        std::lock_guard lock(impl_->liveMutex);
-        impl_->live.insert(&window);
-    }
     Update u;
     u.kind = Update::Kind::Open;
     u.window = &window;
+    u.opening = window.openingId();
     // A window opened over another of the same thread keeps that one from input.
     if (auto* mine = Scheduler::instance().windowsOfThread(window.thread());
         mine && mine->size() > 1)
@@ -164,10 +166,6 @@ void QtBackend::windowOpened(Window& window) {
 }
 
 void QtBackend::windowClosed(Window& window) {
-    {
-        std::lock_guard lock(impl_->liveMutex);
-        impl_->live.erase(&window);
-    }
     Update u;
     u.kind = Update::Kind::Close;
     u.window = &window;
@@ -227,7 +225,8 @@ int QtBackend::visibleRows(const Window& window, int control) {
     return listRowsThatFit(font, units.y(c->spec.at.height) - 2 * kListFrameWidth, headers);
 }
 
-std::optional<std::pair<int, int>> QtBackend::pictureSize(const std::string& file,
+std::optional<std::pair<int, int>> QtBackend::pictureSize(const Window& window,
+                                                          const std::string& file,
                                                           const std::string& bytes) {
     std::optional<std::pair<int, int>> pixels;
     if (!bytes.empty()) {
@@ -244,9 +243,9 @@ std::optional<std::pair<int, int>> QtBackend::pictureSize(const std::string& fil
         }
     }
     if (!pixels) return std::nullopt;
-    // Natural sizes are given in the dialog units of the standard window font.
-    DialogUnits units = dialogUnitsOf(uiFont(Font{}));
-    return std::pair<int, int>(units.duX(pixels->first), units.duY(pixels->second));
+    // In the window's own dialog units: the control at that size is the picture's pixels.
+    DialogUnits units = dialogUnitsOf(uiFont(window.spec().font));
+    return pixelsToDialogUnits(*pixels, units.charWidth, units.charHeight);
 }
 
 void QtBackend::showDialog(const DialogPtr& dialog) {
@@ -290,11 +289,7 @@ QAction* QtBackend::controlAction(const Window* window, int control) const {
 }
 
 void QtBackend::deliver(Window* window, Input input) {
-    {
-        std::lock_guard lock(impl_->liveMutex);
-        if (!impl_->live.count(window)) return;
-    }
-    window->postInput(std::move(input));
+    Window::postInputIfOpen(window, std::move(input));
 }
 
 }  // namespace rt::qt

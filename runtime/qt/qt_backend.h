@@ -1,7 +1,7 @@
 #pragma once
 // The Qt backend of the window model. The model calls it on application threads; it copies
 // what changed and hands the copies to the GUI thread, which keeps one WindowView per open
-// window and turns the user's input into Window::postInput calls. The GUI thread never
+// window and turns the user's input into Window::postInputIfOpen calls. The GUI thread never
 // waits for an application thread.
 //
 //   QApplication app(argc, argv);        // or rt::qt::runQtProgram, which does all this
@@ -33,7 +33,7 @@ class QtBackend : public Backend {
     void focusChanged(Window& window, int control) override;
     void timerChanged(Window& window, int hundredths) override;
     int visibleRows(const Window& window, int control) override;
-    std::optional<std::pair<int, int>> pictureSize(const std::string& file,
+    std::optional<std::pair<int, int>> pictureSize(const Window& window, const std::string& file,
                                                    const std::string& bytes) override;
     void showDialog(const DialogPtr& dialog) override;
     void beep(int sound) override;
@@ -45,7 +45,8 @@ class QtBackend : public Backend {
     QWidget* clientArea(const Window* window) const;
     QWidget* controlWidget(const Window* window, int control) const;
     QAction* controlAction(const Window* window, int control) const;
-    // Hands input to a window that is still open (any thread).
+    // Hands input to a window that is still open (any thread); a window that has closed,
+    // or even been destroyed, gets nothing.
     void deliver(Window* window, Input input);
 
     struct Impl;

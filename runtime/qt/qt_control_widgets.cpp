@@ -18,6 +18,8 @@ void RegionWidget::mousePressEvent(QMouseEvent* event) {
     Input in;
     in.kind = Input::Kind::Click;
     in.control = number_;
+    in.x = event->position().toPoint().x();
+    in.y = event->position().toPoint().y();
     in.key = event->button() == Qt::RightButton    ? KEY::RightClick
              : event->button() == Qt::MiddleButton ? KEY::CenterClick
                                                    : KEY::LeftClick;
@@ -28,6 +30,8 @@ void RegionWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     Input in;
     in.kind = Input::Kind::Click;
     in.control = number_;
+    in.x = event->position().toPoint().x();
+    in.y = event->position().toPoint().y();
     in.key = event->button() == Qt::RightButton ? KEY::RightDoubleClick : KEY::LeftDoubleClick;
     send_(in);
 }

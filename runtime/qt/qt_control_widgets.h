@@ -14,7 +14,8 @@
 
 namespace rt::qt {
 
-// A region: invisible, it reports mouse clicks on its area.
+// A region: invisible, it reports mouse clicks on its area, with the pixel clicked in the
+// region in the input's x and y.
 class RegionWidget : public QWidget {
   public:
     RegionWidget(QWidget* parent, int number, std::function<void(Input)> send);

@@ -216,7 +216,15 @@ QWidget* WindowView::createWidget(const ControlData& data) {
             break;
         }
         case ControlKind::Region:
-            w = new RegionWidget(parent, n, [this](Input in) { send_(std::move(in)); });
+            w = new RegionWidget(parent, n, [this, n](Input in) {
+                // The model takes the position in dialog units of the client area.
+                if (QWidget* region = controlWidget(n)) {
+                    QPoint at = canvas_->mapFromGlobal(region->mapToGlobal(QPoint(in.x, in.y)));
+                    in.x = units_.duX(at.x());
+                    in.y = units_.duY(at.y());
+                }
+                send_(std::move(in));
+            });
             break;
         case ControlKind::Image: {
             auto* image = new ImageWidget(parent);

@@ -316,6 +316,13 @@ void WindowView::updateWindow(const WindowData& data) {
         wallpaperFile_ = window_.spec.wallpaper.file;
         wallpaper_ = wallpaperFile_.empty() ? QImage() : loadPicture(wallpaperFile_);
     }
+    if (toolbar_) {
+        // Tool buttons take the application's palette, so only the bar itself changes.
+        QPalette bar = frame_->palette();
+        if (window_.spec.toolbarBackground != kDefaultColor)
+            bar.setColor(QPalette::Window, colourOf(window_.spec.toolbarBackground));
+        toolbar_->setPalette(bar);
+    }
     for (std::size_t i = 0; i < statusZones_.size(); ++i)
         statusZones_[i]->setText(i < window_.status.size() ? qs(window_.status[i]) : QString());
     if (geometryChanged) {

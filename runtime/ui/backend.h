@@ -1,6 +1,6 @@
 #pragma once
 // What a window system does for the window model. The model tells the backend what
-// changed; the backend turns user input into Window::postInput calls (any thread) and
+// changed; the backend turns user input into Window::postInputIfOpen calls (any thread) and
 // answers dialogs through Dialog::answer (any thread).
 //
 // The model calls every function below on an application thread holding the baton and with
@@ -77,9 +77,11 @@ class Backend {
     virtual void timerChanged(Window& window, int hundredths) = 0;
     // How many rows of a list fit its height.
     virtual int visibleRows(const Window& window, int control) = 0;
-    // Natural size of a picture (file name, or the bytes given), in dialog units; nullopt
-    // when it cannot be read.
-    virtual std::optional<std::pair<int, int>> pictureSize(const std::string& file,
+    // Natural size of a picture (file name, or the bytes given) in the dialog units of
+    // `window`, so that a control given that size shows the picture pixel for pixel (see
+    // pixelsToDialogUnits); nullopt when it cannot be read.
+    virtual std::optional<std::pair<int, int>> pictureSize(const Window& window,
+                                                           const std::string& file,
                                                            const std::string& bytes) = 0;
 
     virtual void showDialog(const DialogPtr& dialog) = 0;

@@ -180,7 +180,7 @@ bool Driver::finish() {
         if (Window* w = active()) {
             Input in;
             in.kind = Input::Kind::Close;
-            w->postInput(in);
+            Window::postInputIfOpen(w, in);
         } else {
             break;
         }
@@ -242,7 +242,7 @@ int Driver::resolve(Window& w, const ControlName& name) {
 }
 
 void Driver::deliver(Window& w, Input input) {
-    w.postInput(std::move(input));
+    Window::postInputIfOpen(&w, std::move(input));
     settle();
 }
 
@@ -399,6 +399,21 @@ void Driver::click(const ControlName& name, int row, std::string_view keyName) {
     in.control = name.by == ControlName::By::Number && name.number == 0 ? 0 : resolve(w, name);
     in.number = row;
     in.key = code;
+    deliver(w, in);
+}
+
+void Driver::clickAt(const ControlName& name, int x, int y, std::string_view keyName) {
+    Window& w = activeOrFail();
+    int code = keyFromName(keyName);
+    if (code == 0) throw DriverError("unknown click \"" + std::string(keyName) + "\"");
+    Input in;
+    in.kind = Input::Kind::Click;
+    in.control = resolve(w, name);
+    if (w.kind(in.control) != ControlKind::Region)
+        throw DriverError(name.describe() + " is no region to click at a position");
+    in.key = code;
+    in.x = x;
+    in.y = y;
     deliver(w, in);
 }
 

@@ -53,6 +53,8 @@ class Driver {
     void choose(const ControlName& control, int row);
     void key(std::string_view keyName);
     void click(const ControlName& control, int row, std::string_view keyName);
+    // A click on a region at x, y (dialog units from the top left of the client area).
+    void clickAt(const ControlName& control, int x, int y, std::string_view keyName);
     void thumb(const ControlName& control, int position);
     // The dialog steps wait (letting timers run) until a dialog shows.
     void answer(std::string_view choice);  // message box button, popup item, file name

@@ -39,13 +39,23 @@ int HeadlessBackend::visibleRows(const Window& window, int control) {
     return std::max(0, (c->spec.at.height - (headers ? kHeaderHeight : 0)) / kRowHeight);
 }
 
-std::optional<std::pair<int, int>> HeadlessBackend::pictureSize(const std::string& file,
+std::optional<std::pair<int, int>> HeadlessBackend::pictureSize(const Window&,
+                                                                const std::string& file,
                                                                 const std::string& bytes) {
-    if (!bytes.empty()) return pictureSizeFromBytes(bytes);
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string head(std::istreambuf_iterator<char>(in), {});
-    return pictureSizeFromBytes(head);
+    std::optional<std::pair<int, int>> pixels;
+    if (!bytes.empty()) {
+        pixels = pictureSizeFromBytes(bytes);
+    } else if (std::ifstream in(file, std::ios::binary); in) {
+        pixels = pictureSizeFromBytes(std::string(std::istreambuf_iterator<char>(in), {}));
+    }
+    if (!pixels) return std::nullopt;
+    return pixelsToDialogUnits(*pixels, cellWidth_, cellHeight_);
+}
+
+void HeadlessBackend::setCharacterCell(int width, int height) {
+    std::lock_guard lock(Scheduler::instance().mutex());
+    cellWidth_ = std::max(1, width);
+    cellHeight_ = std::max(1, height);
 }
 
 void HeadlessBackend::showDialog(const DialogPtr& dialog) {
@@ -79,7 +89,8 @@ bool HeadlessBackend::fireNextTimer() {
     }
     Input timer;
     timer.kind = Input::Kind::Timer;
-    target->postInput(timer);
+    // The window's thread may close it as soon as the lock is let go.
+    Window::postInputIfOpen(target, timer);
     return true;
 }
 

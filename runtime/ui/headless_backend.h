@@ -20,7 +20,8 @@ class HeadlessBackend : public Backend {
     void focusChanged(Window&, int) override {}
     void timerChanged(Window& window, int hundredths) override;
     int visibleRows(const Window& window, int control) override;
-    std::optional<std::pair<int, int>> pictureSize(const std::string& file,
+    // In dialog units of the character cell below, whatever the window's font.
+    std::optional<std::pair<int, int>> pictureSize(const Window& window, const std::string& file,
                                                    const std::string& bytes) override;
     void showDialog(const DialogPtr& dialog) override;
     void beep(int sound) override;
@@ -35,6 +36,9 @@ class HeadlessBackend : public Backend {
     long clock();  // hundredths of a second since the program started
     int beeps();
     int cursor();
+    // The average character cell in pixels that stands for every window's font (by default
+    // that of the standard dialog font, 6 x 13), to match a display backend's.
+    void setCharacterCell(int width, int height);
 
   private:
     struct TimerState {
@@ -46,6 +50,7 @@ class HeadlessBackend : public Backend {
     long clock_ = 0;
     int beeps_ = 0;
     int cursor_ = 0;
+    int cellWidth_ = 6, cellHeight_ = 13;
 };
 
 }  // namespace rt

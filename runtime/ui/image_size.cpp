@@ -54,4 +54,13 @@ std::optional<std::pair<int, int>> pictureSizeFromBytes(std::string_view b) {
     return std::nullopt;
 }
 
+std::pair<int, int> pixelsToDialogUnits(std::pair<int, int> pixels, int charWidth, int charHeight) {
+    auto scaled = [](int px, int units, int cell) {
+        if (cell <= 0) return 0;
+        long long p = static_cast<long long>(px) * units;
+        return static_cast<int>((p + cell / 2) / cell);
+    };
+    return {scaled(pixels.first, 4, charWidth), scaled(pixels.second, 8, charHeight)};
+}
+
 }  // namespace rt

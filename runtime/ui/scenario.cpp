@@ -70,6 +70,9 @@ void step(Driver& d, const std::vector<std::string>& t, std::string& log) {
     } else if (verb == "key") {
         need(t, 2, "key \"NAME\"");
         d.key(unquoted(t[1]));
+    } else if (verb == "clickat") {
+        need(t, 5, "clickat CONTROL X Y \"KEY\"");
+        d.clickAt(ControlName::parse(t[1]), number(t[2]), number(t[3]), unquoted(t[4]));
     } else if (verb == "click") {
         need(t, 4, "click CONTROL ROW \"KEY\"");
         d.click(ControlName::parse(t[1]), number(t[2]), unquoted(t[3]));

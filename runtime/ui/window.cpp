@@ -95,6 +95,8 @@ void Window::open() {
             break;
         }
     std::lock_guard lock(s.mutex());
+    static std::uint64_t lastOpening = 0;  // guarded by the scheduler's lock
+    openingId_ = ++lastOpening;
     thread_ = s.currentThread();
     s.threadWindows().push_back(this);
     s.zOrder().push_back(this);
@@ -146,20 +148,36 @@ void Window::post(int event, int control) {
 }
 
 void Window::postInput(Input input) {
+    std::lock_guard lock(Scheduler::instance().mutex());
+    queueInput(std::move(input));
+}
+
+bool Window::postInputIfOpen(Window* window, Input input, std::uint64_t opening) {
     Scheduler& s = Scheduler::instance();
     std::lock_guard lock(s.mutex());
-    if (!open_) return;
+    // Every open window is in the z-order, and closing takes this lock: a window found
+    // there cannot be destroyed before the input is queued.
+    const auto& z = s.zOrder();
+    if (std::find(z.begin(), z.end(), window) == z.end()) return false;
+    if (opening != 0 && window->openingId_ != opening) return false;
+    return window->queueInput(std::move(input));
+}
+
+bool Window::queueInput(Input input) {
+    Scheduler& s = Scheduler::instance();
+    if (!open_) return false;
     auto* mine = s.windowsOfThread(thread_);
-    if (!mine || mine->empty() || mine->back() != this) return;
+    if (!mine || mine->empty() || mine->back() != this) return false;
     if (input.kind == Input::Kind::Timer) {
         // Timer events do not pile up while the procedure is busy.
         for (const auto& e : events_)
-            if (e.event == EVENT::Timer) return;
+            if (e.event == EVENT::Timer) return false;
         for (const auto& i : inputs_)
-            if (i.kind == Input::Kind::Timer) return;
+            if (i.kind == Input::Kind::Timer) return false;
     }
     inputs_.push_back(std::move(input));
     s.wake();
+    return true;
 }
 
 bool Window::hasWork() const {

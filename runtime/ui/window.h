@@ -8,9 +8,10 @@
 //       switch (w.event()) { ... }   // w.field(): the control of the event (0 for the window)
 //   }                                // the loop ends when the window has closed
 //
-// Everything here runs on the application thread that opened the window, except post()
-// and postInput(), which any thread may call.
+// Everything here runs on the application thread that opened the window, except post(),
+// postInput() and postInputIfOpen(), which any thread may call.
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
@@ -85,6 +86,8 @@ struct Input {
     int number2 = 0;
     int key = 0;
     char character = 0;
+    // Click on a region: where, in dialog units from the top left of the client area.
+    int x = 0, y = 0;
 };
 
 class Window {
@@ -120,6 +123,13 @@ class Window {
     // Input from the user (any thread). Dropped when another window of the same thread is
     // open above this one: only the innermost window of a thread takes input.
     void postInput(Input input);
+    // Input for a window that its own thread may close and destroy at any moment (a GUI
+    // thread, a driver): whether `window` is still open is checked under the scheduler's
+    // lock before it is touched. A non-zero `opening` must also match its openingId(), so
+    // a window built later at the same address is not taken for it. True when queued.
+    static bool postInputIfOpen(Window* window, Input input, std::uint64_t opening = 0);
+    // A number unique to this opening of the window in the process (0 before it opens).
+    std::uint64_t openingId() const { return openingId_; }
 
     // SELECT: focus a control (its Selected event follows) and bring the tab it is on to
     // the front; select(0) starts the accept-all pass.
@@ -132,6 +142,10 @@ class Window {
     void display(int control = 0);
     int focus() const { return focus_; }
     int choice(int control) const;
+    // Where the last click on a region was, in dialog units from the top left of the client
+    // area (a region's MouseDown, MouseUp and Accepted come from that click).
+    int mouseX() const { return mouseX_; }
+    int mouseY() const { return mouseY_; }
 
     // --- properties (control 0 is the window) ---
     std::string propText(int control, int prop) const;
@@ -206,7 +220,8 @@ class Window {
     int defaultButton() const;
     void setImageFile(ControlState& c, std::string_view file);
     void setImageBytes(ControlState& c, std::string_view bytes);
-    bool hasWork() const;  // under the lock
+    bool hasWork() const;          // under the lock
+    bool queueInput(Input input);  // under the lock
 
     WindowSpec spec_;
     std::vector<ControlState> controls_;
@@ -220,7 +235,9 @@ class Window {
     bool everOpened_ = false;
     bool closeDownSeen_ = false;
     int thread_ = 0;
+    std::uint64_t openingId_ = 0;
     int focus_ = 0;
+    int mouseX_ = 0, mouseY_ = 0;
     bool passActive_ = false;
     std::size_t passNext_ = 0;
     int deferRepaint_ = 0;

@@ -109,6 +109,10 @@ void Window::applyInput(const Input& in) {
             if (in.control == 0) {
                 if (isAlertKey(0, in.key)) queue({EVENT::AlertKey, 0, in.key, 0, 0});
             } else if (usable()) {
+                if (c->spec.kind == ControlKind::Region) {
+                    mouseX_ = in.x;
+                    mouseY_ = in.y;
+                }
                 if (c->spec.kind == ControlKind::List) {
                     int rows = c->rows ? c->rows->rowCount() : 0;
                     if (in.number >= 1 && in.number <= rows) c->selectedRow = in.number;

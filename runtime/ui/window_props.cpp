@@ -557,7 +557,7 @@ void Window::setImageFile(ControlState& c, std::string_view file) {
     c.imageWidth = c.imageHeight = c.hScroll = c.vScroll = 0;
     if (open_ && !file.empty()) {
         std::lock_guard lock(Scheduler::instance().mutex());
-        if (auto size = Scheduler::instance().backend().pictureSize(c.spec.icon, "")) {
+        if (auto size = Scheduler::instance().backend().pictureSize(*this, c.spec.icon, "")) {
             c.imageWidth = size->first;
             c.imageHeight = size->second;
         }
@@ -570,7 +570,7 @@ void Window::setImageBytes(ControlState& c, std::string_view bytes) {
     c.imageWidth = c.imageHeight = c.hScroll = c.vScroll = 0;
     if (open_ && !bytes.empty()) {
         std::lock_guard lock(Scheduler::instance().mutex());
-        if (auto size = Scheduler::instance().backend().pictureSize("", c.imageBytes)) {
+        if (auto size = Scheduler::instance().backend().pictureSize(*this, "", c.imageBytes)) {
             c.imageWidth = size->first;
             c.imageHeight = size->second;
         }

@@ -119,6 +119,7 @@ struct WindowSpec {
     int timer = 0;                 // hundredths of a second; 0 for none
     std::vector<int> statusZones;  // widths of the status-bar zones; empty for no status bar
     Rect toolbar;                  // the tool bar's area (its buttons have `toolbar` set)
+    int toolbarBackground = kDefaultColor;  // the tool bar's colour; default: the system's
     std::vector<int> alertKeys;
     std::vector<ControlSpec> controls;
 };

@@ -14,6 +14,7 @@
 #include "program_run.h"
 #include "runtime/data/transaction.h"
 #include "runtime/text/fixed_text.h"
+#include "runtime/ui/program.h"
 #include "tests/support/temp_dir.h"
 #include "things_file.h"
 
@@ -133,6 +134,36 @@ TEST_F(GuardedWriteTest, ChangeByAnotherStationIsToldAndItsVersionReloaded) {
         EXPECT_EQ(station.boxes[0].caption, c.caption);
         EXPECT_EQ(station.boxes[0].text, c.text);
     }
+}
+
+// While the first thread's warning is open, a second application thread of the program
+// writes another record through the guarded update; the first one still reloads its own.
+TEST_F(GuardedWriteTest, AnotherThreadsUpdateDuringTheWarningDoesNotChangeWhatIsReloaded) {
+    int result = -1, otherResult = -1;
+    std::string inBuffer;
+    run.run([&] {
+        readFirst();
+        changeOtherStation("Changed Elsewhere");
+        rt::start([&] {  // runs while the first thread waits for its warning
+            rt::RecordFile& f = things();
+            UseFile(f);
+            f.set();
+            f.next();
+            f.next();  // "Beta"
+            f.buf().setText("THI:NAME", "Beta Two");
+            otherResult = GuardedUpdate(f, 0);
+            ReleaseFile(f);
+        });
+        things().buf().setText("THI:NAME", "Mine");
+        result = GuardedUpdate(things(), 0);
+        inBuffer = nameOf(things());
+        ReleaseFile(things());
+    });
+    EXPECT_EQ(otherResult, GUARDED::Done);
+    EXPECT_EQ(result, GUARDED::ChangedElsewhere);
+    EXPECT_EQ(inBuffer, "Changed Elsewhere");
+    ASSERT_EQ(run.boxes.size(), 1u);
+    EXPECT_EQ(run.boxes[0].text, "This record was changed by another station.");
 }
 
 TEST_F(GuardedWriteTest, LockHeldPastTwoSecondsFailsTheUpdateWithTransactionFramingError) {

@@ -233,6 +233,44 @@ TEST_F(ProcedureTest, WindowControlsShowTheFieldsOfTheProceduresFiles) {
     EXPECT_EQ(rt::clip(shown), "Sprocket");
 }
 
+// Gains the focus while its accept-all pass runs, then again after it.
+class FocusDuringPass : public Procedure {
+  public:
+    FocusDuringPass() : Procedure(testWindow(), {&testsupport::things()}) {}
+    std::vector<std::pair<long, std::string>> onGainFocus;  // RefreshPending, shown text
+
+  protected:
+    bool takeEvent() override {
+        rt::Window& w = window();
+        switch (w.event()) {
+            case EVENT::OpenWindow:
+                testsupport::things().buf().setText("THI:NAME", "Changed");
+                w.select(0);  // the accept-all pass
+                w.post(EVENT::GainFocus);
+                break;
+            case EVENT::GainFocus:
+                onGainFocus.emplace_back(LOC.RefreshPending,
+                                         std::string(rt::clip(w.control(1)->shown)));
+                if (onGainFocus.size() == 2) PostCloseWindow();
+                break;
+            case EVENT::Completed:
+                w.post(EVENT::GainFocus);
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+};
+
+TEST_F(ProcedureTest, GainFocusDuringTheAcceptAllPassLeavesTheRefreshPending) {
+    FocusDuringPass p;
+    run.run([&] { p.run(); });
+    ASSERT_EQ(p.onGainFocus.size(), 2u);
+    EXPECT_EQ(p.onGainFocus[0], std::make_pair(1L, std::string()));
+    EXPECT_EQ(p.onGainFocus[1], std::make_pair(0L, std::string("Changed")));
+}
+
 TEST_F(ProcedureTest, ASecondThreadStartsWithItsOwnCountersAndProtocolGlobals) {
     rt::RecordFile& f = testsupport::things();
     long mainCount = -1, threadCount = -1, threadRequest = -1, threadCountInside = -1;

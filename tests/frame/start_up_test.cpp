@@ -16,6 +16,7 @@
 #include "frame/procedure_registry.h"
 #include "frame/program_end.h"
 #include "frame/program_main.h"
+#include "records/config.h"
 #include "records/plf.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/driver.h"
@@ -98,9 +99,11 @@ TEST_F(StartUpTest, FirstStartInAnEmptyFolderShowsABlankNameAndLeavesEmptyFiles)
     for (const char* name : {"PLF.KVF", "CONFIG.KVF"}) {
         EXPECT_TRUE(std::filesystem::exists(dir / name)) << name;
     }
-    EXPECT_EQ(PLF.open(), 0);
-    EXPECT_EQ(PLF.records(), 0);
-    PLF.close();
+    for (rt::RecordFile* file : {&PLF, &CONFIG}) {
+        EXPECT_EQ(file->open(), 0) << file->name();
+        EXPECT_EQ(file->records(), 0) << file->name();
+        file->close();
+    }
     ASSERT_EQ(launches.size(), 1u);  // the chime
     EXPECT_EQ(launches[0].request, "C:\\WINDOWS\\MEDIA\\Chimes.wav");
 }
@@ -116,6 +119,34 @@ TEST_F(StartUpTest, ProductNameOfTheFirstRecordIsShownAndARightClickClosesTheInt
     EXPECT_EQ(shown(C::ProductName), "Tovik Contact Manager");
     EXPECT_EQ(wallpaper(), "image1.gif tiled 0");
     driver.press(C::ExitButton);
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(ProgramExitCode(), 0);
+}
+
+TEST_F(StartUpTest, IntroClosesOnAnyMouseClickOrItsFirstTimerButNotOnAKey) {
+    const char* const clicks[] = {"LeftClick", "DoubleClick", "RightClick"};
+    for (const char* click : clicks) {
+        SCOPED_TRACE(click);
+        rt::Driver run;
+        run.start(&ProgramMain);
+        ASSERT_NE(run.active(), nullptr);
+        EXPECT_EQ(run.active()->prop(0, PROP::Timer), 300);  // 3 seconds
+        run.click(rt::ControlName{rt::ControlName::By::Number, 1, {}}, 0, click);
+        ASSERT_NE(run.active(), nullptr);
+        EXPECT_EQ(run.active()->title(), kTitle);
+        run.close();
+        ASSERT_TRUE(run.finish());
+    }
+    // A key is no click: the intro stays until its timer fires.
+    driver.start(&ProgramMain);
+    driver.key("Enter");
+    driver.key("Space");
+    ASSERT_NE(driver.active(), nullptr);
+    EXPECT_EQ(driver.active()->spec().label, "P1$WINDOW");
+    driver.timer();
+    ASSERT_NE(driver.active(), nullptr);
+    EXPECT_EQ(driver.active()->title(), kTitle);
+    driver.close();
     ASSERT_TRUE(driver.finish());
     EXPECT_EQ(ProgramExitCode(), 0);
 }

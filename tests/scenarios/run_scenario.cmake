@@ -1,8 +1,16 @@
 # Runs one scenario with tovik-drive in an empty folder and checks the exit code and the
 # files the program must leave there.
-#   cmake -DDRIVE=... -DSCENARIO=... -DWORK=... [-DEXPECT_FILES="A.KVF;B.KVF"] -P run_scenario.cmake
+#   cmake -DDRIVE=... -DSCENARIO=... -DWORK=... [-DEXPECT_FILES="A.KVF;B.KVF"]
+#         [-DDAMAGED_FILES="PLF.KVF"] [-DEXPECT_CODE=1] -P run_scenario.cmake
+# DAMAGED_FILES are written into the folder first, holding text that is no record file.
+if(NOT DEFINED EXPECT_CODE)
+  set(EXPECT_CODE 0)
+endif()
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
+foreach(name IN LISTS DAMAGED_FILES)
+  file(WRITE "${WORK}/${name}" "This text stands where a record file should be.\n")
+endforeach()
 execute_process(COMMAND "${DRIVE}" "${SCENARIO}"
                 WORKING_DIRECTORY "${WORK}"
                 RESULT_VARIABLE code
@@ -10,8 +18,8 @@ execute_process(COMMAND "${DRIVE}" "${SCENARIO}"
                 ERROR_VARIABLE err
                 TIMEOUT 120)
 message("${out}${err}")
-if(NOT code STREQUAL "0")
-  message(FATAL_ERROR "tovik-drive ended with ${code}")
+if(NOT code STREQUAL "${EXPECT_CODE}")
+  message(FATAL_ERROR "tovik-drive ended with ${code}, not ${EXPECT_CODE}")
 endif()
 foreach(name IN LISTS EXPECT_FILES)
   if(NOT EXISTS "${WORK}/${name}")

@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QPushButton>
+#include <optional>
 
 #include "runtime/print/page_file.h"
 #include "runtime/qt/qt_control_widgets.h"
@@ -14,6 +15,7 @@
 #include "runtime/ui/dialogs.h"
 #include "tests/runtime/qt/qt_test_support.h"
 #include "tests/support/temp_dir.h"
+#include "windows/tovik036.h"
 
 namespace {
 
@@ -131,6 +133,121 @@ TEST(QtWindowTest, AWindowOverAnotherOfItsThreadIsModalToIt) {
                                              {EVENT::Accepted, 1},
                                              {EVENT::GainFocus, 0},
                                              {EVENT::CloseWindow, 0}};
+    EXPECT_EQ(log.take(), want);
+}
+
+TEST(QtWindowTest, AViewLeftOverFromAClosedWindowDoesNotFeedTheWindowBuiltInItsPlace) {
+    std::atomic<rt::Window*> first{nullptr}, second{nullptr};
+    qttest::EventLog log;
+    qttest::QtSession session;
+    session.start([&] {
+        std::optional<rt::Window> slot;
+        slot.emplace(simpleWindow("First"));
+        slot->open();
+        first = &*slot;
+        while (slot->accept() && slot->event() != EVENT::Accepted) {
+        }
+        slot.reset();
+        slot.emplace(simpleWindow("Second"));  // the same address as the first
+        second = &*slot;
+        runWindow(*slot, [&](rt::Window& w) { log.add(w.event(), w.field()); });
+    });
+    ASSERT_NE(session.shownWindow(first), nullptr);
+    auto* next = qobject_cast<QPushButton*>(session.backend().controlWidget(first, 1));
+    ASSERT_NE(next, nullptr);
+    next->click();
+    // The program has replaced the window, but the GUI has not yet heard of it: the old
+    // view is still up and the user clicks it once more.
+    ASSERT_TRUE(rt::Scheduler::instance().waitIdle(5000));
+    ASSERT_EQ(second.load(), first.load());
+    ASSERT_EQ(session.backend().controlWidget(first, 1), next);
+    next->click();
+    session.settle();
+    QWidget* shown = session.shownWindow(second);
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->windowTitle(), "Second");
+    shown->close();
+    ASSERT_TRUE(session.finish());
+    std::vector<std::pair<int, int>> want = {{EVENT::OpenWindow, 0}, {EVENT::CloseWindow, 0}};
+    EXPECT_EQ(log.take(), want);
+}
+
+// The colour of the tool bar's empty end and the face of its first tool button, as shown.
+struct ToolbarColours {
+    QColor bar, button;
+};
+
+ToolbarColours toolbarColours(const rt::WindowSpec& spec) {
+    std::atomic<rt::Window*> window{nullptr};
+    qttest::QtSession session;
+    session.start([&] {
+        rt::Window w(spec);
+        window = &w;
+        runWindow(w);
+    });
+    ToolbarColours seen;
+    EXPECT_NE(session.shownWindow(window), nullptr);
+    session.settle();
+    int tool = 0;
+    for (int n : window.load()->controlNumbers())
+        if (window.load()->control(n)->spec.toolbar) {
+            tool = n;
+            break;
+        }
+    QWidget* button = session.backend().controlWidget(window, tool);
+    if (!button) {
+        ADD_FAILURE() << "no tool button";
+        return seen;
+    }
+    QWidget* bar = button->parentWidget();
+    QImage shot = bar->grab().toImage();
+    seen.bar = shot.pixelColor(shot.width() - 3, shot.height() / 2);
+    seen.button = shot.pixelColor(button->geometry().center() + QPoint(0, button->height() / 3));
+    QWidget* frame = session.backend().windowWidget(window);
+    frame->close();
+    EXPECT_TRUE(session.finish());
+    return seen;
+}
+
+TEST(QtWindowTest, TheToolBarShowsItsOwnColourAndTheSystemsByDefault) {
+    const QColor navy(0, 0, 128);
+    ToolbarColours menu = toolbarColours(windows::tovik036::menuWindow());
+    EXPECT_EQ(menu.bar, navy);
+    EXPECT_NE(menu.button, navy);  // the buttons keep their own face
+
+    rt::WindowSpec plain = simpleWindow("Plain");
+    plain.toolbar = {0, 0, 200, 21};
+    plain.background = 0x00FF00;
+    rt::ControlSpec tool = control(2, ControlKind::Button, "Tool", {1, 2, 19, 17});
+    tool.toolbar = true;
+    plain.controls.push_back(tool);
+    ToolbarColours system = toolbarColours(plain);
+    EXPECT_EQ(system.bar, QApplication::palette().color(QPalette::Window));
+}
+
+TEST(QtWindowTest, AClickOnARegionGivesItsPositionInDialogUnitsOfTheClientArea) {
+    std::atomic<rt::Window*> window{nullptr};
+    qttest::EventLog log;
+    qttest::QtSession session;
+    session.start([&] {
+        rt::WindowSpec spec = simpleWindow("Grid");
+        spec.controls.push_back(control(2, ControlKind::Region, "", {5, 27, 84, 72}));
+        rt::Window w(spec);
+        window = &w;
+        runWindow(w, [&](rt::Window& w) {
+            if (w.event() == EVENT::MouseUp) log.add(w.mouseX(), w.mouseY());
+        });
+    });
+    ASSERT_NE(session.shownWindow(window), nullptr);
+    QWidget* region = session.backend().controlWidget(window, 2);
+    ASSERT_NE(region, nullptr);
+    rt::qt::DialogUnits du = rt::qt::dialogUnitsOf(rt::qt::uiFont({}));
+    QPoint at = QPoint(du.x(20), du.y(40)) - region->pos();
+    QTest::mouseClick(region, Qt::LeftButton, {}, at);
+    session.settle();
+    session.backend().windowWidget(window)->close();
+    ASSERT_TRUE(session.finish());
+    std::vector<std::pair<int, int>> want = {{20, 40}};
     EXPECT_EQ(log.take(), want);
 }
 

@@ -215,3 +215,37 @@ TEST(Driver, AWindowWithoutTitleIsKnownByItsStatusText) {
     d.close();
     ASSERT_TRUE(d.finish());
 }
+
+// A region tells where it was clicked: every event of the click sees the same position,
+// in dialog units of the client area; a script can click at a position too.
+TEST(Driver, ARegionClickCarriesItsPositionToEachOfItsEvents) {
+    struct Seen {
+        int event, control, x, y;
+        bool operator==(const Seen&) const = default;
+    };
+    std::vector<Seen> seen;
+    auto program = [&] {
+        rt::Window w(uitest::window("Grid", {control(1, ControlKind::Region, "",
+                                                     [](auto& c) {
+                                                         c.at = {5, 27, 84, 72};
+                                                     }),
+                                             control(2, ControlKind::Button, "Go")}));
+        w.open();
+        while (w.accept())
+            if (w.field() == 1) seen.push_back({w.event(), w.field(), w.mouseX(), w.mouseY()});
+    };
+    std::istringstream script(
+        "window \"Grid\"\nclickat 1 20 40 \"LeftClick\"\nclickat 1 77 87 \"DoubleClick\"\n");
+    rt::ScenarioResult result = rt::runScenario(script, program, "grid");
+    EXPECT_TRUE(result.passed) << result.report;
+    std::vector<Seen> want = {
+        {EVENT::MouseDown, 1, 20, 40}, {EVENT::MouseUp, 1, 20, 40}, {EVENT::Accepted, 1, 20, 40},
+        {EVENT::MouseDown, 1, 77, 87}, {EVENT::MouseUp, 1, 77, 87}, {EVENT::Accepted, 1, 77, 87},
+    };
+    EXPECT_EQ(seen, want);
+
+    std::istringstream onButton("clickat \"Go\" 1 1 \"LeftClick\"\n");
+    result = rt::runScenario(onButton, program, "grid");
+    EXPECT_FALSE(result.passed);
+    EXPECT_NE(result.report.find("no region"), std::string::npos) << result.report;
+}

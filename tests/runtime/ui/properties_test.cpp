@@ -107,14 +107,15 @@ TEST(Properties, ImagesFromFilesAndBlobsKnowTheirNaturalSize) {
     { std::ofstream("logo.png", std::ios::binary) << pngBytes(300, 120); }
     withWindow(uitest::window("Props", {control(1, ControlKind::Image)}), [](rt::Window& w) {
         w.setProp(1, PROP::Text, "logo.png");
-        EXPECT_EQ(w.prop(1, PROP::ImageWidth), 300);
-        EXPECT_EQ(w.prop(1, PROP::ImageHeight), 120);
+        // Dialog units of the headless character cell, 6 x 13 pixels.
+        EXPECT_EQ(w.prop(1, PROP::ImageWidth), 200);
+        EXPECT_EQ(w.prop(1, PROP::ImageHeight), 74);
         // Reading the picture back gives the file's bytes, ready for a BLOB.
         std::string blob = w.propText(1, PROP::ImageFromBlob);
         EXPECT_EQ(blob, pngBytes(300, 120));
         w.setProp(1, PROP::ImageFromBlob, pngBytes(7, 9));
-        EXPECT_EQ(w.prop(1, PROP::ImageWidth), 7);
-        EXPECT_EQ(w.prop(1, PROP::ImageHeight), 9);
+        EXPECT_EQ(w.prop(1, PROP::ImageWidth), 5);
+        EXPECT_EQ(w.prop(1, PROP::ImageHeight), 6);
         EXPECT_EQ(w.propText(1, PROP::ImageFromBlob), pngBytes(7, 9));
         EXPECT_EQ(w.propText(1, PROP::Text), "");
         w.setProp(1, PROP::VerticalScroll, 40);
