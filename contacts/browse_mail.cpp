@@ -1,11 +1,10 @@
-// BrowseMAIL: "Names And Information", the main contacts list. Six orders with entry
-// locators, tags in TAG::Contacts with status icons, and the buttons that reach the rest of
-// the program. Additions, copies, changes and deletions go through SearchMAIL.
+// BrowseMAIL: "Names And Information", the main contacts list.
 
 #include <string>
 #include <vector>
 
 #include "contacts/contact_procedures.h"
+#include "contacts/contacts_list.h"
 #include "contacts/hand_overs.h"
 #include "frame/browse_engine.h"
 #include "frame/desktop.h"
@@ -67,141 +66,151 @@ constexpr CalledProcedure kCalls[] = {
     {PhoneNumbers, "DialPhoneNumbers", REQ::None},
 };
 
-class ContactsList : public BrowseProcedure {
-  public:
-    ContactsList() : BrowseProcedure(contactsWindow(), sheet(), {&TagFile, &PLF}) {
-        for (const CalledProcedure& c : kCalls) {
-            const std::string name = c.name;
-            const long request = c.request;
-            OnButton(c.control, [this, name, request] {
-                if (ProcedureEntry p = FindProcedure(name))
-                    Call(p, request == REQ::None ? std::nullopt : std::optional<long>(request));
-            });
-        }
-        OnButton(ToolFileManager, [this] {
-            desktop::RunExternal("winfile.exe ");
-            LOC.RefreshPending = 1;
-        });
-        OnButton(ToolWordProcessor, [this] {
-            desktop::RunExternal("write.exe ");
-            LOC.RefreshPending = 1;
-        });
-        OnButton(ToolMlmPanel, [] {
-            // The panel runs beside the list, on a thread of its own.
-            if (ProcedureEntry panel = FindProcedure("DownlinePanel")) rt::start(panel, 25000);
-        });
-        OnButton(EMail, [] { SendEMail(MAI::NOTE2.text()); });
-        OnButton(Web, [] { OpenWebSite(MAI::WEBSITE.text()); });
-        OnButton(PostNewDistributor, [] {
-            if (ProcedureEntry walk = FindProcedure("LevelWalk")) walk();
-        });
-        OnButton(NextTag, [this] { nextTagged(true); });
-        OnButton(PrevTag, [this] { nextTagged(false); });
-        OnButton(Search, [this] { search(); });
-    }
+constexpr const rt::Field* kShownAfterFirstName[] = {
+    &MAI::LASTNAME, &MAI::COMPANYNAME, &MAI::CITY,     &MAI::STATE,
+    &MAI::ZIP,      &MAI::HOMEPHONE,   &MAI::WORKPHONE};
 
-    static BrowseSheet sheet() {
-        BrowseSheet s;
-        s.file = &MAIL;
-        s.displayName = "MAIL";
-        s.list = List;
-        s.tabs = Sheet;
-        const int keys[] = {MAI::KEYFIRSTNAME, MAI::KEYLASTNAME, MAI::KEYCOMPANYNAME,
-                            MAI::KEYCITY,      MAI::KEYSTATE,    MAI::KEYZIP};
-        for (int i = 0; i < 6; ++i) {
-            BrowseOrder o = BrowseOrder::keyed(keys[i], LocatorKind::Entry,
-                                               i == 0 ? StopKind::Text : StopKind::None);
-            o.entryControl = FirstLocator + i;
-            s.orders.push_back(o);
-        }
-        s.orderOfTab = [](int tab) {
-            return tab >= FirstTab && tab < FirstTab + 6 ? tab - FirstTab + 1 : 1;
-        };
-        s.quickScanFills = true;
-        s.buttons.insert = Add;
-        s.buttons.change = Open;
-        s.buttons.remove = Delete;
-        s.buttons.close = Close;
-        s.buttons.copy = Copy;
-        s.rowControls = {Open, Delete, Copy};
-        s.updateForm = [] { SearchMAIL(); };
-        s.popupText = "&Add|&Open|&Delete|-|Cop&y";
-        s.popupTextEmpty = "&Add|~&Open|~&Delete|-|~Cop&y";
-        s.popupButtons = {Add, Open, Delete, Copy};
-        s.tagging.table = TAG::Contacts;
-        s.tagging.valueField = MAI::FIRSTNAME.index();
-        s.tagging.tag = Tag;
-        s.tagging.untag = Untag;
-        s.tagging.tagAll = TagAll;
-        s.tagging.untagAll = UntagAll;
-        s.tagging.showTagged = ShowTagged;
-        s.tagging.showAllText = "Sho&w All";
-        s.tagging.showTaggedText = "Sho&w Tagged";
-        return s;
-    }
-
-  protected:
-    void setUpWindow() override {
-        BrowseProcedure::setUpWindow();
-        const char* icons[] = {"~ ",          "~Blueb.ico",  "~C:\\icon5\\Check.ico",
-                               "~Greenb.Ico", "~Greenb.ico", "~Redb.ico"};
-        for (int i = 0; i < 6; ++i)
-            window().setListIcon(List, i + 1, icons[i]);
-        for (const CalledProcedure& c : kCalls)
-            if (!FindProcedure(c.name)) window().setProp(c.control, PROP::Disable, 1);
-        if (!FindProcedure("DownlinePanel")) window().setProp(ToolMlmPanel, PROP::Disable, 1);
-        if (!FindProcedure("LevelWalk")) window().setProp(PostNewDistributor, PROP::Disable, 1);
-    }
-
-    // Row: the tag mark (from the engine), its icon, the first name with the status icon,
-    // then last name, company, city, state, zip and the two phone numbers.
-    void extraColumns(std::vector<rt::Value>& row) override {
-        const bool tagged = !row.empty() && row.front().asText() == "X";
-        row.emplace_back(rt::Decimal(tagged ? kIconTagged : kIconNone));
-        row.emplace_back(MAI::FIRSTNAME.text());
-        const long appointment =
-            static_cast<long>(rt::textToNumber(MAI::APPOINTMENTDATE.text()).toDouble());
-        row.emplace_back(rt::Decimal(
-            StatusIcon(static_cast<long>(MAI::CONTDAY.integer()), appointment, rt::today())));
-        for (const rt::Field* f : {&MAI::LASTNAME, &MAI::COMPANYNAME, &MAI::CITY, &MAI::STATE,
-                                   &MAI::ZIP, &MAI::HOMEPHONE, &MAI::WORKPHONE})
-            row.emplace_back(f->text());
-    }
-
-  private:
-    // The next (or previous) tagged contact in the current order, exactly that record even
-    // among contacts with the same key value.
-    void nextTagged(bool forward) {
-        std::int64_t found = 0;
-        const bool any = FindFromHighlighted(forward, [&] {
-            if (GetTag_(TAG::Contacts, static_cast<long>(MAIL.pointer())) == 0) return false;
-            found = MAIL.pointer();
-            return true;
-        });
-        if (!any) {
-            rt::message("There are no more tagged records!", "", ICON::Exclamation);
-            return;
-        }
-        if (MAIL.getPointer(found) == 0) LocateRecord(Locate::ExactRecord);
-    }
-
-    void search() {
-        Call(&SearchMAIL, REQ::Search);
-        const long response = GLO::Response;
-        GLO::Response = 0;
-        if (response < 0) {
-            if (!showingTaggedOnly())
-                window().post(EVENT::Accepted, ShowTagged);
-            else
-                LOC.RefreshPending = 1;
-        } else {
-            RefreshPage(Refill::KeepPage);
-        }
-        Refresh();
-    }
-};
+// The shown fields of a row (laid out by extraColumns) back into the buffer.
+void RecordFromShownFields(const std::vector<rt::Value>& row) {
+    constexpr std::size_t kFirstName = 2;  // after the tag mark and its icon
+    if (row.size() < kFirstName + 2 + std::size(kShownAfterFirstName)) return;
+    MAI::FIRSTNAME.setText(row[kFirstName].asText());
+    std::size_t i = kFirstName + 2;  // after the status icon
+    for (const rt::Field* f : kShownAfterFirstName)
+        f->setText(row[i++].asText());
+}
 
 }  // namespace
+
+ContactsList::ContactsList() : BrowseProcedure(contactsWindow(), sheet(), {&TagFile, &PLF}) {
+    for (const CalledProcedure& c : kCalls) {
+        const std::string name = c.name;
+        const long request = c.request;
+        OnButton(c.control, [this, name, request] {
+            if (ProcedureEntry p = FindProcedure(name))
+                Call(p, request == REQ::None ? std::nullopt : std::optional<long>(request));
+        });
+    }
+    OnButton(ToolFileManager, [this] {
+        desktop::RunExternal("winfile.exe ");
+        LOC.RefreshPending = 1;
+    });
+    OnButton(ToolWordProcessor, [this] {
+        desktop::RunExternal("write.exe ");
+        LOC.RefreshPending = 1;
+    });
+    OnButton(ToolMlmPanel, [] {
+        // The panel runs beside the list, on a thread of its own.
+        if (ProcedureEntry panel = FindProcedure("DownlinePanel")) rt::start(panel, 25000);
+    });
+    OnButton(EMail, [] { SendEMail(MAI::NOTE2.text()); });
+    OnButton(Web, [] { OpenWebSite(MAI::WEBSITE.text()); });
+    OnButton(PostNewDistributor, [] {
+        if (ProcedureEntry walk = FindProcedure("LevelWalk")) walk();
+    });
+    OnButton(NextTag, [this] { nextTagged(true); });
+    OnButton(PrevTag, [this] { nextTagged(false); });
+    OnButton(Search, [this] { search(); });
+}
+
+BrowseSheet ContactsList::sheet() {
+    BrowseSheet s;
+    s.file = &MAIL;
+    s.displayName = "MAIL";
+    s.list = List;
+    s.tabs = Sheet;
+    const int keys[] = {MAI::KEYFIRSTNAME, MAI::KEYLASTNAME, MAI::KEYCOMPANYNAME,
+                        MAI::KEYCITY,      MAI::KEYSTATE,    MAI::KEYZIP};
+    for (int i = 0; i < 6; ++i) {
+        BrowseOrder o = BrowseOrder::keyed(keys[i], LocatorKind::Entry,
+                                           i == 0 ? StopKind::Text : StopKind::None);
+        o.entryControl = FirstLocator + i;
+        s.orders.push_back(o);
+    }
+    s.quickScanFills = true;
+    s.buttons.insert = Add;
+    s.buttons.change = Open;
+    s.buttons.remove = Delete;
+    s.buttons.close = Close;
+    s.buttons.copy = Copy;
+    s.rowControls = {Open, Delete, Copy};
+    s.updateForm = [] { SearchMAIL(); };
+    s.popupText = "&Add|&Open|&Delete|-|Cop&y";
+    s.popupTextEmpty = "&Add|~&Open|~&Delete|-|~Cop&y";
+    s.popupButtons = {Add, Open, Delete, Copy};
+    s.tagging.table = TAG::Contacts;
+    s.tagging.valueField = MAI::FIRSTNAME.index();
+    s.tagging.tag = Tag;
+    s.tagging.untag = Untag;
+    s.tagging.tagAll = TagAll;
+    s.tagging.untagAll = UntagAll;
+    s.tagging.showTagged = ShowTagged;
+    s.tagging.showAllText = "Sho&w All";
+    s.tagging.showTaggedText = "Sho&w Tagged";
+    return s;
+}
+
+bool ContactsList::takeEvent() {
+    if (window().event() == EVENT::NewSelection && window().field() == List && rowCount() > 0) {
+        int row = static_cast<int>(window().prop(List, PROP::SelectedRow));
+        if (row < 1 || row > rowCount()) row = currentRow();
+        if (row >= 1 && row <= rowCount()) RecordFromShownFields(rowFields(row));
+    }
+    return BrowseProcedure::takeEvent();
+}
+
+void ContactsList::setUpWindow() {
+    BrowseProcedure::setUpWindow();
+    const char* icons[] = {"~ ",          "~Blueb.ico",  "~C:\\icon5\\Check.ico",
+                           "~Greenb.Ico", "~Greenb.ico", "~Redb.ico"};
+    for (int i = 0; i < 6; ++i)
+        window().setListIcon(List, i + 1, icons[i]);
+    for (const CalledProcedure& c : kCalls)
+        if (!FindProcedure(c.name)) window().setProp(c.control, PROP::Disable, 1);
+    if (!FindProcedure("DownlinePanel")) window().setProp(ToolMlmPanel, PROP::Disable, 1);
+    if (!FindProcedure("LevelWalk")) window().setProp(PostNewDistributor, PROP::Disable, 1);
+}
+
+void ContactsList::extraColumns(std::vector<rt::Value>& row) {
+    const bool tagged = !row.empty() && row.front().asText() == "X";
+    row.emplace_back(rt::Decimal(tagged ? kIconTagged : kIconNone));
+    row.emplace_back(MAI::FIRSTNAME.text());
+    const long appointment =
+        static_cast<long>(rt::textToNumber(MAI::APPOINTMENTDATE.text()).toDouble());
+    row.emplace_back(rt::Decimal(
+        StatusIcon(static_cast<long>(MAI::CONTDAY.integer()), appointment, rt::today())));
+    for (const rt::Field* f : kShownAfterFirstName)
+        row.emplace_back(f->text());
+}
+
+void ContactsList::nextTagged(bool forward) {
+    std::int64_t found = 0;
+    const bool any = FindFromHighlighted(forward, [&] {
+        if (GetTag_(TAG::Contacts, static_cast<long>(MAIL.pointer())) == 0) return false;
+        found = MAIL.pointer();
+        return true;
+    });
+    if (!any) {
+        rt::message("There are no more tagged records!", "", ICON::Exclamation);
+        return;
+    }
+    if (MAIL.getPointer(found) == 0) LocateRecord(Locate::ExactRecord);
+}
+
+void ContactsList::search() {
+    Call(&SearchMAIL, REQ::Search);
+    const long response = GLO::Response;
+    GLO::Response = 0;
+    if (response < 0) {
+        if (!showingTaggedOnly())
+            window().post(EVENT::Accepted, ShowTagged);
+        else
+            LOC.RefreshPending = 1;
+    } else {
+        RefreshPage(Refill::KeepPage);
+    }
+    Refresh();
+}
 
 void BrowseMAIL() {
     ContactsList().run();

@@ -68,5 +68,5 @@ void SearchMAIL() {
         UpdateMAIL();
         return;
     }
-    SearchFormProcedure(searchWindow(), sheet(), {&TagFile}).run();
+    SearchFormProcedure(searchWindow(), sheet(), {&TagFile}).runSearch();
 }

@@ -29,9 +29,6 @@ class ClientList : public BrowseProcedure {
             o.entryControl = FirstLocator + i;
             s.orders.push_back(o);
         }
-        s.orderOfTab = [](int tab) {
-            return tab >= FirstTab && tab < FirstTab + 6 ? tab - FirstTab + 1 : 1;
-        };
         s.columns = {MAI::FIRSTNAME.index(), MAI::LASTNAME.index(), MAI::COMPANYNAME.index(),
                      MAI::CITY.index(),      MAI::STATE.index(),    MAI::ZIP.index(),
                      MAI::HOMEPHONE.index(), MAI::WORKPHONE.index()};

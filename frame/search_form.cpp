@@ -5,8 +5,10 @@
 #include <string>
 
 #include "frame/file_hooks.h"
+#include "frame/globals.h"
 #include "frame/match_windows.h"
 #include "frame/tagging.h"
+#include "frame/use_counts.h"
 #include "frame/warnings.h"
 #include "runtime/text/picture.h"
 #include "runtime/ui/dialogs.h"
@@ -253,6 +255,20 @@ void SearchFormProcedure::beginSearch() {
     leave(-count);
 }
 
+void SearchFormProcedure::runSearch() {
+    run();
+    if (!editFound_) return;
+    GLO::Request = REQ::Change;
+    try {
+        sheet_.editProcedure();
+    } catch (...) {
+        ReleaseFile(*sheet_.file);
+        throw;
+    }
+    ReleaseFile(*sheet_.file);
+    GLO::Response = RESP::Cancelled;
+}
+
 void SearchFormProcedure::showMatch() {
     mode_ = Mode::Viewing;
     rt::Window& w = window();
@@ -295,7 +311,11 @@ bool SearchFormProcedure::takeEvent() {
                 backToCriteria();
             }
         } else if (control == sheet_.searchTypeButton) {
-            if (sheet_.editProcedure) Call(sheet_.editProcedure, REQ::Change);
+            if (sheet_.editProcedure && !editFound_) {
+                // The found record stays in the buffer, its file open, until the edit.
+                editFound_ = true;
+                UseFile(*sheet_.file);
+            }
             leave(RESP::Cancelled);
         } else if (control == sheet_.cancelButton) {
             backToCriteria();

@@ -30,6 +30,11 @@ class SearchFormProcedure : public Procedure {
     SearchFormProcedure(const rt::WindowSpec& window, SearchSheet sheet,
                         std::vector<rt::RecordFile*> moreFiles = {});
 
+    // Runs the form. After "&Edit This" the search window has closed before the found
+    // record goes to the sheet's edit procedure with REQ::Change; the form then answers
+    // RESP::Cancelled.
+    void runSearch();
+
   protected:
     void setUpWindow() override;
     int firstControl() const override;
@@ -59,6 +64,7 @@ class SearchFormProcedure : public Procedure {
     Mode mode_ = Mode::Criteria;
     std::unique_ptr<SearchScan> scan_;
     std::string searchTypeText_, beginText_;
-    bool failed_ = false;   // a read error ended the scan
-    bool leaving_ = false;  // the form is on its way out
+    bool failed_ = false;     // a read error ended the scan
+    bool leaving_ = false;    // the form is on its way out
+    bool editFound_ = false;  // "&Edit This" hands the found record on once the form closed
 };

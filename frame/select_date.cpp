@@ -91,6 +91,17 @@ long SelectDate(std::string_view caption, int keepTitle, long startDate, int ope
                 default:
                     break;
             }
+        } else if (w.event() == EVENT::MouseUp && w.field() == CalendarControl::Grid) {
+            switch (month.releaseAt(w.mouseX(), w.mouseY())) {
+                case CalendarMonth::Release::Moved:
+                    moved = true;
+                    break;
+                case CalendarMonth::Release::Confirmed:
+                    done = true;
+                    break;
+                case CalendarMonth::Release::Ignored:
+                    break;
+            }
         } else if (w.event() == EVENT::Accepted) {
             switch (w.field()) {
                 case CalendarControl::Ok:

@@ -48,10 +48,9 @@ class AreaLookup : public BrowseProcedure {
         s.list = List;
         s.tabs = Sheet;
         s.orders = areaOrders(AreaCode, State, City);
-        s.orderOfTab = [](int tab) { return tab == StateTab ? 2 : tab == CityTab ? 3 : 1; };
         s.columns = areaColumns();
         s.buttons.close = Close;
-        s.handleSized = true;
+        s.resizable = true;
         return s;
     }
 
@@ -71,7 +70,6 @@ class AreaList : public BrowseProcedure {
         s.list = List;
         s.tabs = Sheet;
         s.orders = areaOrders(AreaCode, State, City);
-        s.orderOfTab = [](int tab) { return tab == StateTab ? 2 : tab == CityTab ? 3 : 1; };
         s.columns = areaColumns();
         s.buttons.insert = Insert;
         s.buttons.change = Change;
@@ -81,7 +79,7 @@ class AreaList : public BrowseProcedure {
         s.popupText = "&Insert|&Change|&Delete";
         s.popupTextEmpty = "&Insert|~&Change|~&Delete";
         s.popupButtons = {Insert, Change, Delete};
-        s.handleSized = true;
+        s.resizable = true;
         return s;
     }
 
@@ -103,7 +101,7 @@ class AreaForm : public FormProcedure {
         s.okButton = Ok;
         s.cancelButton = Cancel;
         s.firstField = AreaCode;
-        s.handleSized = true;
+        s.resizable = true;
         return s;
     }
 };

@@ -41,7 +41,6 @@ class ZipLookup : public BrowseProcedure {
         s.orders = {entryOrder(ZIP::KEYCITY, City, StopKind::None),
                     entryOrder(ZIP::KEYSTATE, State, StopKind::Text),
                     entryOrder(ZIP::KEYZIP, Zip, StopKind::Text)};
-        s.orderOfTab = [](int tab) { return tab == StateTab ? 2 : tab == ZipTab ? 3 : 1; };
         s.columns = {ZIP::CITY.index(), ZIP::STATE.index(), ZIP::ZIP_.index()};
         s.quickScanFills = true;
         s.buttons.select = Select;
@@ -51,7 +50,7 @@ class ZipLookup : public BrowseProcedure {
         s.popupText = "&Select";
         s.popupTextEmpty = "~&Select";
         s.popupButtons = {Select};
-        s.handleSized = true;
+        s.resizable = true;
         return s;
     }
 
@@ -93,7 +92,6 @@ class ZipList : public BrowseProcedure {
         s.orders = {entryOrder(ZIP::KEYCITY, City, StopKind::Text),
                     BrowseOrder::keyed(ZIP::KEYSTATE, LocatorKind::Step, StopKind::Text),
                     entryOrder(ZIP::KEYZIP, Zip, StopKind::Text)};
-        s.orderOfTab = [](int tab) { return tab == StateTab ? 2 : tab == ZipTab ? 3 : 1; };
         s.columns = {ZIP::CITY.index(), ZIP::STATE.index(), ZIP::ZIP_.index(),
                      ZIP::POPULATION.index()};
         s.buttons.insert = Insert;
@@ -104,7 +102,7 @@ class ZipList : public BrowseProcedure {
         s.popupText = "&Insert|&Change|&Delete";
         s.popupTextEmpty = "&Insert|~&Change|~&Delete";
         s.popupButtons = {Insert, Change, Delete};
-        s.handleSized = true;
+        s.resizable = true;
         return s;
     }
 
@@ -133,7 +131,7 @@ class ZipForm : public FormProcedure {
         s.firstField = City;
         s.history = &zipHistory();
         s.dittoControls = {City, State, Zip};
-        s.handleSized = true;
+        s.resizable = true;
         return s;
     }
 };

@@ -5,6 +5,7 @@
 #include "frame/calendar_month.h"
 #include "frame/select_date.h"
 #include "runtime/text/day_number.h"
+#include "runtime/ui/codes.h"
 #include "runtime/ui/driver.h"
 #include "windows/tovik_sf.h"
 
@@ -130,6 +131,28 @@ TEST(SelectDate, KeysMoveConfirmAndCancel) {
     driver.key("Enter");
     ASSERT_TRUE(driver.finish());
     EXPECT_EQ(chosen, d(7, 4, 2011));
+}
+
+TEST(SelectDate, MouseReleasesOnTheGridMoveAndConfirm) {
+    using windows::tovik_sf::CalendarControl::Grid;
+    const auto grid = rt::ControlName::parse(std::to_string(Grid));
+    const auto highlightX = [](rt::Driver& driver) {
+        return driver.active()->prop(windows::tovik_sf::CalendarControl::Highlight, PROP::Xpos);
+    };
+    long chosen = -1;
+    rt::Driver driver;
+    // March 2026 starts on a Sunday: row 2's Monday is the 9th, row 5's Thursday is empty.
+    driver.start([&] { chosen = SelectDate("Contact Date", 0, d(3, 1, 2026), 0); });
+    driver.waitWindow("Contact Date");
+    driver.clickAt(grid, 20, 42, "LeftClick");
+    EXPECT_EQ(highlightX(driver), 17);
+    driver.clickAt(grid, 60, 80, "LeftClick");  // an empty cell forgets the last release
+    driver.clickAt(grid, 60, 80, "LeftClick");
+    driver.clickAt(grid, 21, 42, "LeftClick");  // the same day, another spot: no confirmation
+    EXPECT_FALSE(driver.ended());
+    driver.clickAt(grid, 21, 42, "LeftClick");  // the same spot again confirms
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(chosen, d(3, 9, 2026));
 }
 
 TEST(SelectDate, ACancelledCalendarLeavesTheDateAsItWas) {

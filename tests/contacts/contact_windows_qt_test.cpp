@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 #include <QTabWidget>
 #include <QWidget>
 #include <set>
@@ -11,11 +12,15 @@
 #include "contacts/contact_procedures.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
+#include "frame/match_types.h"
 #include "runtime/qt/qt_fonts.h"
+#include "runtime/text/codepage.h"
+#include "runtime/ui/keys.h"
 #include "tests/runtime/qt/qt_test_support.h"
 #include "tests/support/temp_dir.h"
 #include "windows/tovik001.h"
 #include "windows/tovik002.h"
+#include "windows/tovik023.h"
 
 namespace {
 
@@ -107,6 +112,101 @@ TEST(ContactWindowsQt, TheListAndTheFormStandWhereTheirDialogUnitsSay) {
     close.kind = rt::Input::Kind::Press;
     close.control = windows::tovik001::ContactsControl::Close;
     session.backend().deliver(list, close);
+    EXPECT_TRUE(session.finish());
+}
+
+// The ink of one character, drawn large and scaled to a 16 by 16 grid over its own bounds.
+std::vector<bool> inkOf(QFont font, const QString& text) {
+    font.setPixelSize(64);
+    QImage canvas(128, 128, QImage::Format_Grayscale8);
+    canvas.fill(Qt::white);
+    {
+        QPainter p(&canvas);
+        p.setFont(font);
+        p.setPen(Qt::black);
+        p.drawText(QRect(0, 0, 128, 128), Qt::AlignCenter, text);
+    }
+    int left = 128, top = 128, right = -1, bottom = -1;
+    for (int y = 0; y < 128; ++y)
+        for (int x = 0; x < 128; ++x)
+            if (qGray(canvas.pixel(x, y)) < 128) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    std::vector<bool> ink(16 * 16, false);
+    if (right < 0) return ink;
+    const QImage grid = canvas.copy(left, top, right - left + 1, bottom - top + 1)
+                            .scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            ink[y * 16 + x] = qGray(grid.pixel(x, y)) < 160;
+    return ink;
+}
+
+// How much two inks overlap: shared cells over the cells of either.
+double overlap(const std::vector<bool>& a, const std::vector<bool>& b) {
+    int both = 0, either = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        both += a[i] && b[i];
+        either += a[i] || b[i];
+    }
+    return either == 0 ? 0 : static_cast<double>(both) / either;
+}
+
+// The search form's match-type glyphs: the symbol codes of types 1 to 12, in the label's
+// font, draw the symbols they stand for (compared with the Unicode characters drawn in a
+// text font), not the Latin characters of the same codes.
+TEST(ContactWindowsQt, MatchTypeGlyphsDrawTheirSymbols) {
+    testsupport::TempDir dir{/*enter=*/true};
+    RegisterContactProcedures();
+    qttest::QtSession session;
+    session.start([] {
+        GLO::Request = REQ::Search;
+        SearchMAIL();
+    });
+    rt::Window* form = topWindow();
+    ASSERT_NE(form, nullptr);
+    ASSERT_NE(session.shownWindow(form), nullptr);
+    // A first entry in "&First Name:" gives it "Begins with this".
+    rt::Input type;
+    type.kind = rt::Input::Kind::Type;
+    type.control = windows::tovik023::SearchControl::FirstName;
+    type.text = "An";
+    session.backend().deliver(form, type);
+    rt::Input tab;
+    tab.kind = rt::Input::Kind::Key;
+    tab.key = KEY::Tab;
+    session.backend().deliver(form, tab);
+    session.settle();
+    QWidget* glyph = nullptr;
+    for (int control : form->controlNumbers())
+        if (form->kind(control) == rt::ControlKind::String &&
+            form->propText(control, PROP::Text) == GetMatchSymbol(MATCH::BeginsWith))
+            glyph = session.backend().controlWidget(form, control);
+    ASSERT_NE(glyph, nullptr);
+    const std::pair<int, char16_t> symbols[] = {{1, u'='},       {2, u'\u2260'},  {3, u'>'},
+                                                {4, u'<'},       {5, u'\u2265'},  {6, u'\u2264'},
+                                                {7, u'\u2194'},  {8, u'\u25CA'},  {9, u'\u2192'},
+                                                {10, u'\u2190'}, {11, u'\u2227'}, {12, u'\u2228'}};
+    const QFont text("DejaVu Sans");
+    for (const auto& [matchType, unicode] : symbols) {
+        SCOPED_TRACE(matchType);
+        const QString code = QString::fromStdString(rt::cp1252ToUtf8(GetMatchSymbol(matchType)));
+        ASSERT_EQ(code.size(), 1);
+        const auto drawn = inkOf(glyph->font(), code);
+        const auto meant = inkOf(text, QString(QChar(unicode)));
+        const auto latin = inkOf(text, code);
+        EXPECT_GT(overlap(drawn, meant), 0.4);
+        if (code.at(0).unicode() >= 0x80) {
+            EXPECT_GT(overlap(drawn, meant), overlap(drawn, latin) + 0.2);
+        }
+    }
+    rt::Input cancel;
+    cancel.kind = rt::Input::Kind::Press;
+    cancel.control = windows::tovik023::SearchControl::Cancel;
+    session.backend().deliver(form, cancel);
     EXPECT_TRUE(session.finish());
 }
 

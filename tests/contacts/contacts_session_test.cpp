@@ -18,9 +18,11 @@
 #include "runtime/ui/codes.h"
 #include "runtime/ui/driver.h"
 #include "runtime/ui/keys.h"
+#include "runtime/ui/scheduler.h"
 #include "tests/support/temp_dir.h"
 #include "windows/tovik001.h"
 #include "windows/tovik002.h"
+#include "windows/tovik006.h"
 #include "windows/tovik101.h"
 
 namespace {
@@ -100,6 +102,15 @@ class ContactsSessionTest : public ::testing::Test {
         const auto row =
             driver.active()->rowTexts(windows::tovik001::ContactsControl::List, selectedRow());
         return std::string(rt::clip(row.at(2)));
+    }
+
+    // The titles of the open windows, bottom first (a window without one: its status text).
+    static std::vector<std::string> openWindowTitles() {
+        std::lock_guard lock(rt::Scheduler::instance().mutex());
+        std::vector<std::string> titles;
+        for (const rt::Window* w : rt::Scheduler::instance().zOrder())
+            titles.push_back(w->title().empty() ? w->status(1) : w->title());
+        return titles;
     }
 
     testsupport::TempDir dir{/*enter=*/true};
@@ -441,6 +452,8 @@ TEST_F(ContactsSessionTest, EditThisHandsTheFoundContactToTheContactForm) {
     driver.expectText(rt::ControlName::parse("MAI:FIRSTNAME"), "Bert");
     driver.press("&Edit This");
     driver.waitWindow("Changing a MAIL Record");
+    EXPECT_EQ(openWindowTitles(),
+              (std::vector<std::string>{"Names And Information", "Changing a MAIL Record"}));
     driver.type("MAI:FIRSTNAME", "Berta");
     driver.press("OK");
     driver.waitWindow("Names And Information");
@@ -521,6 +534,111 @@ TEST_F(ContactsSessionTest, StatusIconsShowFollowUpsAndAppointmentsAgainstToday)
     EXPECT_EQ(list->rows->field(2, 1).asNumber(), rt::Decimal(1));
     driver.press("Close");
     ASSERT_TRUE(driver.finish());
+}
+
+TEST_F(ContactsSessionTest, FirstNameThumbFollowsTheHighlightedContact) {
+    std::vector<Contact> contacts;
+    for (char letter = 'A'; letter <= 'Z'; ++letter)
+        contacts.push_back({std::string(1, letter) + "lex", "Row"});
+    makeContacts(contacts);
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    const int list = windows::tovik001::ContactsControl::List;
+    const int rows = driver.active()->visibleRows(list);
+    ASSERT_GE(rows, 3);
+    ASSERT_LT(rows, 26);  // a full page, so the thumb is shown
+    int previous = -1;
+    for (int row = 1; row <= rows; ++row) {
+        driver.click(rt::ControlName::parse(std::to_string(list)), row, "LeftClick");
+        const int thumb = static_cast<int>(driver.active()->prop(list, PROP::VerticalThumb));
+        SCOPED_TRACE(row);
+        if (row == 1) {
+            EXPECT_EQ(thumb, 0);
+        }
+        EXPECT_GT(thumb, previous);  // a later first letter stands further down
+        previous = thumb;
+    }
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+}
+
+TEST_F(ContactsSessionTest, EachTabListsTheContactsInItsOwnOrder) {
+    // Each contact sorts first in exactly one order.
+    struct Row {
+        const char *first, *last, *company, *city, *state, *zip;
+    } rows[] = {{"Aa", "Zz", "Zz", "Zz", "ZZ", "99999"}, {"Zb", "Aa", "Zz", "Zz", "ZZ", "99999"},
+                {"Zc", "Zz", "Aa", "Zz", "ZZ", "99999"}, {"Zd", "Zz", "Zz", "Aa", "ZZ", "99999"},
+                {"Ze", "Zz", "Zz", "Zz", "AA", "99999"}, {"Zf", "Zz", "Zz", "Zz", "ZZ", "00001"}};
+    MAIL.create();
+    MAIL.open();
+    for (const Row& r : rows) {
+        MAIL.clear();
+        MAI::FIRSTNAME.setText(r.first);
+        MAI::LASTNAME.setText(r.last);
+        MAI::COMPANYNAME.setText(r.company);
+        MAI::CITY.setText(r.city);
+        MAI::STATE.setText(r.state);
+        MAI::ZIP.setText(r.zip);
+        MAIL.add();
+    }
+    MAIL.close();
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    const char* tabs[] = {"First Name", "Last Name", "Company Name",
+                          "City Name",  "State",     "Zip Code"};
+    const int list = windows::tovik001::ContactsControl::List;
+    for (int i : {1, 2, 3, 4, 5, 0}) {
+        SCOPED_TRACE(tabs[i]);
+        driver.press(tabs[i]);
+        EXPECT_EQ(std::string(rt::clip(driver.active()->rowTexts(list, 1).at(1))), rows[i].first);
+    }
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+
+    // The client selection list has the same six orders; its rows start with the first name.
+    driver.start([] {
+        GLO::Request = REQ::Select;
+        SelectClient();
+    });
+    driver.waitWindow("");
+    const int clients = windows::tovik006::ClientControl::List;
+    for (int i : {1, 2, 3, 4, 5, 0}) {
+        SCOPED_TRACE(std::string("SelectClient ") + tabs[i]);
+        driver.press(tabs[i]);
+        EXPECT_EQ(std::string(rt::clip(driver.active()->rowTexts(clients, 1).at(0))),
+                  rows[i].first);
+    }
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+}
+
+TEST_F(ContactsSessionTest, TheListHandsOverTheHighlightedContactsAddresses) {
+    MAIL.create();
+    MAIL.open();
+    const char* rows[][3] = {{"Ann", "ann@example.com", "www.ann.example"},
+                             {"Bob", "bob@example.com", "https://bob.example/shop"},
+                             {"Cy", "", "C:\\Windows\\notepad.exe"}};
+    for (auto& r : rows) {
+        MAIL.clear();
+        MAI::FIRSTNAME.setText(r[0]);
+        MAI::NOTE2.setText(r[1]);
+        MAI::WEBSITE.setText(r[2]);
+        MAIL.add();
+    }
+    MAIL.close();
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    const auto list = rt::ControlName::parse("1");
+    driver.choose(list, 2);
+    driver.press("E-Mail");
+    driver.press("Web");
+    driver.choose(list, 3);  // no e-mail address and a program: nothing is handed over
+    driver.press("E-Mail");
+    driver.press("Web");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(handed,
+              (std::vector<std::string>{"mailto:bob@example.com", "https://bob.example/shop"}));
 }
 
 }  // namespace
