@@ -28,6 +28,7 @@
 #include "runtime/text/codepage.h"
 #include "runtime/text/number_text.h"
 #include "runtime/text/picture.h"
+#include "runtime/ui/codes.h"
 #include "runtime/ui/popup_menu.h"
 
 namespace rt::qt {
@@ -109,6 +110,14 @@ QWidget* WindowView::createWidget(const ControlData& data) {
         in.control = n;
         send_(in);
     };
+    // A mouse click on a button: the model moves the focus to it before accepting it.
+    auto click = [this, n] {
+        Input in;
+        in.kind = Input::Kind::Click;
+        in.control = n;
+        in.key = KEY::LeftClick;
+        send_(in);
+    };
     QWidget* w = nullptr;
     switch (data.spec.kind) {
         case ControlKind::Button:
@@ -116,12 +125,12 @@ QWidget* WindowView::createWidget(const ControlData& data) {
                 auto* b = new QToolButton(parent);
                 b->setAutoRaise(false);
                 b->setFocusPolicy(Qt::NoFocus);
-                QObject::connect(b, &QToolButton::clicked, b, press);
+                QObject::connect(b, &QToolButton::clicked, b, click);
                 w = b;
             } else {
                 auto* b = new QPushButton(parent);
                 b->setAutoDefault(false);
-                QObject::connect(b, &QPushButton::clicked, b, press);
+                QObject::connect(b, &QPushButton::clicked, b, click);
                 w = b;
             }
             break;
@@ -428,7 +437,16 @@ void WindowView::applyControl(Item& item) {
         case ControlKind::String:
         case ControlKind::Prompt: {
             auto* l = static_cast<QLabel*>(w);
-            l->setText(labelText(d.bound ? d.shown : s.text));
+            QString text = labelText(d.bound ? d.shown : s.text);
+            // A text picture pads with blanks; a centred or right-aligned text stands by
+            // what it shows, not by its padding.
+            if (s.align == Align::Center || s.align == Align::Right) {
+                qsizetype end = text.size();
+                while (end > 0 && text[end - 1] == u' ')
+                    --end;
+                text.truncate(end);
+            }
+            l->setText(text);
             l->setAlignment(align | Qt::AlignVCenter);
             break;
         }

@@ -130,6 +130,13 @@ void Window::applyInput(const Input& in) {
                 } else if (isAlertKey(0, in.key)) {
                     queue({EVENT::AlertKey, 0, in.key, 0, 0});
                 } else {
+                    // A clicked button takes the focus first, as on the desktop: Selected,
+                    // then Accepted. (A pressed one, by its key or the driver's press step,
+                    // leaves the focus where it is.)
+                    if (c->spec.kind == ControlKind::Button && focus_ != c->spec.number) {
+                        setFocus(c->spec.number);
+                        queue({EVENT::Selected, focus_, 0, 0, 0});
+                    }
                     press(*c, in.key);
                 }
             }

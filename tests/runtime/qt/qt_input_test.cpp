@@ -321,3 +321,59 @@ TEST(QtInputTest, PrinterSetupOpensQtsPrintDialog) {
 }
 
 }  // namespace
+
+TEST(QtInputTest, AClickedButtonOrToolButtonTakesTheFocusBeforeItIsAccepted) {
+    rt::WindowSpec spec;
+    spec.title = "Click";
+    spec.at = {0, 0, 200, 100};
+    auto add = [&](int number, ControlKind kind, std::string text, rt::Rect at) -> auto& {
+        rt::ControlSpec c;
+        c.number = number;
+        c.kind = kind;
+        c.text = std::move(text);
+        c.at = at;
+        spec.controls.push_back(c);
+        return spec.controls.back();
+    };
+    add(1, ControlKind::Entry, "", {10, 10, 100, 12});
+    add(2, ControlKind::Button, "Find", {10, 40, 40, 14});
+    add(3, ControlKind::Button, "Tool", {0, 0, 16, 16}).toolbar = true;
+    auto program = [&](qttest::EventLog& log, std::atomic<rt::Window*>& shown) {
+        rt::Window w(spec);
+        w.open();
+        shown = &w;
+        while (w.accept())
+            if (w.field() != 0) log.add(w.event(), w.field());
+        shown = nullptr;
+    };
+
+    qttest::EventLog headless;
+    {
+        std::atomic<rt::Window*> shown{nullptr};
+        rt::Driver d;
+        d.start([&] { program(headless, shown); });
+        d.click(rt::ControlName{rt::ControlName::By::Number, 2, {}}, 0, "LeftClick");
+        d.click(rt::ControlName{rt::ControlName::By::Number, 3, {}}, 0, "LeftClick");
+        d.close();
+        ASSERT_TRUE(d.finish());
+    }
+
+    qttest::EventLog real;
+    std::atomic<rt::Window*> shown{nullptr};
+    qttest::QtSession session;
+    session.start([&] { program(real, shown); });
+    QWidget* frame = session.shownWindow(shown);
+    ASSERT_NE(frame, nullptr);
+    QTest::mouseClick(session.backend().controlWidget(shown, 2), Qt::LeftButton);
+    session.settle();
+    QTest::mouseClick(session.backend().controlWidget(shown, 3), Qt::LeftButton);
+    session.settle();
+    frame->close();
+    ASSERT_TRUE(session.finish());
+
+    Log seen = real.take();
+    Log steps = {
+        {EVENT::Selected, 2}, {EVENT::Accepted, 2}, {EVENT::Selected, 3}, {EVENT::Accepted, 3}};
+    EXPECT_EQ(seen, steps);
+    EXPECT_EQ(seen, headless.take());
+}

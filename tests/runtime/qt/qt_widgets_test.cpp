@@ -328,3 +328,27 @@ TEST_F(QtWidgetsTest, RadiosShowTheOptionsChoice) {
 }
 
 }  // namespace
+
+TEST_F(QtWidgetsTest, CentredAndRightAlignedStringsStandWithoutTheirPicturesPadding) {
+    rt::WindowSpec spec;
+    spec.title = "Labels";
+    spec.at = {0, 0, 200, 80};
+    const rt::Align aligns[] = {rt::Align::Center, rt::Align::Right, rt::Align::Left};
+    for (int i = 0; i < 3; ++i) {
+        rt::ControlSpec c;
+        c.number = i + 1;
+        c.kind = ControlKind::String;
+        c.use = "NAME";
+        c.picture = "@s20";
+        c.align = aligns[i];
+        c.at = {10, 10 + 20 * i, 150, 12};
+        spec.controls.push_back(c);
+    }
+    run(spec);
+    ASSERT_NE(session.shownWindow(window), nullptr);
+    session.settle();
+    EXPECT_EQ(widget<QLabel>(session, window, 1)->text(), "Smith");
+    EXPECT_EQ(widget<QLabel>(session, window, 2)->text(), "Smith");
+    // Left-aligned padding changes nothing on screen; the text is shown as it is.
+    EXPECT_TRUE(widget<QLabel>(session, window, 3)->text().startsWith("Smith"));
+}

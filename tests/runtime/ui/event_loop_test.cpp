@@ -545,3 +545,32 @@ TEST(Timers, AWaitGoesOnWhileEachRoundChangesWhatTheUserSees) {
     d.close();
     ASSERT_TRUE(d.finish());
 }
+
+TEST(EventLoop, AClickedButtonTakesTheFocusBeforeItIsAccepted) {
+    std::vector<Seen> seen;
+    rt::Driver d;
+    d.start([&] {
+        rt::Window w(uitest::window(
+            "Tools", {control(1, ControlKind::Entry), control(2, ControlKind::Button, "Find"),
+                      control(3, ControlKind::Button, "Tool", [](auto& c) { c.toolbar = true; }),
+                      control(4, ControlKind::Button, "Close",
+                              [](auto& c) { c.action = rt::StandardAction::Close; })}));
+        w.open();
+        while (w.accept())
+            if (w.field() != 0) seen.emplace_back(w.event(), w.field());
+    });
+    d.waitWindow("Tools");
+    auto click = [&](std::string name) {
+        d.click(rt::ControlName{rt::ControlName::By::Text, 0, name}, 0, "LeftClick");
+    };
+    click("Find");
+    click("Find");    // already focused: no second Selected
+    d.press("Tool");  // pressed (its key, the press step): the focus stays
+    click("Tool");
+    click("Close");
+    ASSERT_TRUE(d.finish());
+    std::vector<Seen> want{{EVENT::Selected, 2}, {EVENT::Accepted, 2}, {EVENT::Accepted, 2},
+                           {EVENT::Accepted, 3}, {EVENT::Selected, 3}, {EVENT::Accepted, 3},
+                           {EVENT::Selected, 4}, {EVENT::Accepted, 4}};
+    EXPECT_EQ(seen, want);
+}
