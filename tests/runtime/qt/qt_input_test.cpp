@@ -12,6 +12,7 @@
 #include <fstream>
 
 #include "runtime/qt/qt_list.h"
+#include "runtime/qt/qt_resources.h"
 #include "runtime/ui/codes.h"
 #include "runtime/ui/dialogs.h"
 #include "runtime/ui/driver.h"
@@ -376,4 +377,24 @@ TEST(QtInputTest, AClickedButtonOrToolButtonTakesTheFocusBeforeItIsAccepted) {
         {EVENT::Selected, 2}, {EVENT::Accepted, 2}, {EVENT::Selected, 3}, {EVENT::Accepted, 3}};
     EXPECT_EQ(seen, steps);
     EXPECT_EQ(seen, headless.take());
+}
+
+TEST(QtInputTest, TheProgramIconBecomesTheApplicationsWindowIcon) {
+    qttest::QtSession session;
+    QApplication::setWindowIcon(QIcon());
+    session.start([] {
+        rt::setProgramIcon("C:\\ICO\\NOSUCH99.ICO");  // missing: the default stays
+    });
+    session.settle();
+    EXPECT_TRUE(QApplication::windowIcon().isNull());
+    ASSERT_TRUE(session.finish());
+
+    qttest::QtSession again;
+    again.start([] { rt::setProgramIcon("~PC04.ICO"); });
+    again.settle();
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
+    EXPECT_EQ(QApplication::windowIcon().pixmap(16).toImage(),
+              rt::qt::loadIcon("PC04.ICO").pixmap(16).toImage());
+    ASSERT_TRUE(again.finish());
+    QApplication::setWindowIcon(QIcon());
 }
