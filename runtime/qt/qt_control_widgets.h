@@ -3,6 +3,7 @@
 // Internal to rt_qt.
 
 #include <QCheckBox>
+#include <QFrame>
 #include <QImage>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -27,6 +28,20 @@ class RegionWidget : public QWidget {
   private:
     int number_;
     std::function<void(Input)> send_;
+};
+
+// A panel: up to two bevelled edges, the outer one and one inside it, each raised or
+// sunken by its sign and as wide as its size.
+class PanelWidget : public QFrame {
+  public:
+    using QFrame::QFrame;
+    void setBevels(int outer, int inner);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    int outer_ = 0, inner_ = 0;
 };
 
 // Check boxes and radios answer a click anywhere on their control, as a user expects

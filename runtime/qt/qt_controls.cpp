@@ -216,7 +216,12 @@ QWidget* WindowView::createWidget(const ControlData& data) {
         }
         case ControlKind::Tab:
             return nullptr;  // a page of its sheet; its controls lie on the client area
-        case ControlKind::Panel:
+        case ControlKind::Panel: {
+            auto* f = new PanelWidget(parent);
+            f->setAttribute(Qt::WA_TransparentForMouseEvents);
+            w = f;
+            break;
+        }
         case ControlKind::Box:
         case ControlKind::Line: {
             auto* f = new QFrame(parent);
@@ -507,10 +512,9 @@ void WindowView::applyControl(Item& item) {
             refreshSheet(s.number);
             break;
         case ControlKind::Panel: {
-            auto* f = static_cast<QFrame*>(w);
-            f->setFrameShape(QFrame::Panel);
-            f->setFrameShadow(s.bevel < 0 ? QFrame::Sunken : QFrame::Raised);
-            f->setLineWidth(std::clamp(std::abs(s.bevel), 1, 3));
+            // A panel without a bevel still shows a thin raised edge.
+            static_cast<PanelWidget*>(w)->setBevels(s.bevel == 0 && s.innerBevel == 0 ? 1 : s.bevel,
+                                                    s.innerBevel);
             break;
         }
         case ControlKind::Box: {

@@ -352,3 +352,41 @@ TEST_F(QtWidgetsTest, CentredAndRightAlignedStringsStandWithoutTheirPicturesPadd
     // Left-aligned padding changes nothing on screen; the text is shown as it is.
     EXPECT_TRUE(widget<QLabel>(session, window, 3)->text().startsWith("Smith"));
 }
+
+TEST_F(QtWidgetsTest, APanelDrawsItsOuterBevelAndTheInnerOneInsideIt) {
+    rt::WindowSpec spec;
+    spec.title = "Panels";
+    spec.at = {0, 0, 200, 80};
+    const int bevels[][2] = {{-2, 1}, {-2, 0}};
+    for (int i = 0; i < 2; ++i) {
+        rt::ControlSpec c;
+        c.number = i + 1;
+        c.kind = ControlKind::Panel;
+        c.bevel = bevels[i][0];
+        c.innerBevel = bevels[i][1];
+        c.at = {10, 10 + 30 * i, 100, 20};
+        spec.controls.push_back(c);
+    }
+    run(spec);
+    ASSERT_NE(session.shownWindow(window), nullptr);
+    session.settle();
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i);
+        QWidget* panel = session.backend().controlWidget(window, i + 1);
+        ASSERT_NE(panel, nullptr);
+        QImage shot = panel->grab().toImage();
+        const QPalette& pal = panel->palette();
+        auto at = [&](int x, int y) { return QColor(shot.pixel(x, y)).rgb(); };
+        QRgb dark = pal.dark().color().rgb(), light = pal.light().color().rgb();
+        int right = shot.width() - 1, bottom = shot.height() - 1, middle = shot.height() / 2;
+        // Sunken outer edge, two pixels: dark at the top left, light at the bottom right.
+        EXPECT_EQ(at(1, middle), dark);
+        EXPECT_EQ(at(right - 1, middle), light);
+        // Raised inner edge, one pixel inside it: light at the top left, dark at the bottom
+        // right; none on the panel that has no inner bevel.
+        bool inner = bevels[i][1] != 0;
+        EXPECT_EQ(at(2, middle) == light, inner);
+        EXPECT_EQ(at(middle, bottom - 2) == dark, inner);
+        EXPECT_EQ(at(right - 2, middle) == dark, inner);
+    }
+}
