@@ -9,6 +9,7 @@
 #include "runtime/ui/driver.h"
 #include "runtime/ui/keys.h"
 #include "runtime/ui/program.h"
+#include "runtime/ui/scheduler.h"
 #include "runtime/ui/window.h"
 #include "tests/runtime/ui/ui_test_support.h"
 
@@ -573,4 +574,36 @@ TEST(EventLoop, AClickedButtonTakesTheFocusBeforeItIsAccepted) {
                            {EVENT::Accepted, 3}, {EVENT::Selected, 3}, {EVENT::Accepted, 3},
                            {EVENT::Selected, 4}, {EVENT::Accepted, 4}};
     EXPECT_EQ(seen, want);
+}
+
+TEST(EventLoop, AWindowClosedInItsHandlerIsOutOfSightWhileTheNextFormRuns) {
+    // A search window hands its record to a form: it closes first, the form runs alone, and
+    // the search loop ends when the form returns.
+    std::vector<Seen> outer, inner;
+    bool searchOpenDuringForm = true;
+    rt::Driver d;
+    d.start([&] {
+        rt::Window search(uitest::window("Search", {control(1, ControlKind::Button, "Edit")}));
+        search.open();
+        while (search.accept()) {
+            outer.emplace_back(search.event(), search.field());
+            if (search.event() == EVENT::Accepted && search.field() == 1) {
+                search.close();
+                nestedProcedure(inner);
+                searchOpenDuringForm = search.isOpen();
+            }
+        }
+    });
+    d.waitWindow("Search");
+    d.press("Edit");
+    d.waitWindow("Inner");
+    {
+        std::lock_guard lock(rt::Scheduler::instance().mutex());
+        EXPECT_EQ(rt::Scheduler::instance().zOrder().size(), 1u);  // the form alone
+    }
+    d.press("Done");
+    ASSERT_TRUE(d.finish());
+    EXPECT_FALSE(searchOpenDuringForm);
+    EXPECT_EQ(outer.back(), Seen(EVENT::Accepted, 1));  // nothing after the hand-over
+    EXPECT_EQ(inner.front(), Seen(EVENT::OpenWindow, 0));
 }
