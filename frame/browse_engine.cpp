@@ -160,13 +160,6 @@ bool BrowseProcedure::takeEvent() {
     const int control = window().field();
     if (control == 0) {
         switch (event) {
-            case EVENT::OpenWindow:
-                if (order_ == 0) Refresh();
-                break;
-            case EVENT::GainFocus:
-                LOC.RefreshPending = 1;
-                Refresh();
-                break;
             case EVENT::Sized:
                 if (sheet_.resizable) ResizeWindowControls(resizer_);
                 if (sheet_.handleSized || sheet_.resizable) {
@@ -308,6 +301,7 @@ void BrowseProcedure::locatorKey(int key, char character) {
                 return;
             }
             assignKeyText(file(), keyField(o), text);
+            locatorAssigned();
             LocateRecord(Locate::ByKeyValue);
             return;
         }
@@ -331,6 +325,7 @@ void BrowseProcedure::stepLocator(char c) {
         if (startsWith()) return;
     }
     file().buf().setText(field, std::string(1, wanted));
+    locatorAssigned();
     LocateRecord(Locate::ByKeyValue);
 }
 
@@ -340,6 +335,7 @@ void BrowseProcedure::entryLocator() {
     if (field < 0) return;
     const std::string text(rt::clip(file().buf().value(field).asText()));
     if (text.empty() || text == "0") return;
+    locatorAssigned();
     LocateRecord(Locate::ByKeyValue);
     orders_[order_ - 1].locator = text.substr(0, kLocatorLength);
     window().select(sheet_.list);

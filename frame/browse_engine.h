@@ -22,6 +22,7 @@
 // Own logic goes into the hooks below (record test, extra row columns, own events) and into
 // buttons registered with OnButton. The list's refresh is Refresh(), not the frame's
 // SyncWindow (which only redisplays): call it after own work that changes what the list shows.
+// The frame runs it on EVENT::OpenWindow and EVENT::GainFocus.
 // The list control's structure needs listFlags 0x800 for typed characters to reach locators.
 
 #include <deque>
@@ -140,6 +141,9 @@ class BrowseProcedure : public Procedure {
     virtual void extraColumns(std::vector<rt::Value>& row) { (void)row; }
     // Events the engine does not handle; answers whether the event is consumed.
     virtual bool takeOwnEvent() { return false; }
+    // A locator has just put what was typed into the key field and the list is about to
+    // locate by key value: the other fields of a key of several parts are set here.
+    virtual void locatorAssigned() {}
 
     // Registers a button of the list's own: the highlighted record is read again, the
     // action runs, the request is restored and the list refreshed.
@@ -174,6 +178,8 @@ class BrowseProcedure : public Procedure {
     // --- Procedure ---
     void setUpWindow() override;
     int firstControl() const override { return sheet_.list; }
+    void firstRefreshWindow() override { Refresh(); }
+    void refreshWindow() override { Refresh(); }
     bool takeEvent() override;
     void finishing() override;
 

@@ -112,7 +112,7 @@ void Procedure::standardEvent() {
     switch (window_->event()) {
         case EVENT::OpenWindow:
             if (!LOC.FirstRefreshDone) {
-                FirstSyncWindow();
+                firstRefreshWindow();
                 LOC.FirstRefreshDone = 1;
             }
             if (int first = firstControl()) window_->select(first);
@@ -120,10 +120,10 @@ void Procedure::standardEvent() {
         case EVENT::GainFocus:
             LOC.RefreshPending = 1;
             if (!LOC.FirstRefreshDone) {
-                FirstSyncWindow();
+                firstRefreshWindow();
                 LOC.FirstRefreshDone = 1;
             } else {
-                SyncWindow();
+                refreshWindow();
             }
             break;
         case EVENT::Rejected:

@@ -79,6 +79,12 @@ class Procedure {
     virtual void finishing() {}
     // Reports and processes take the request later, through TakeRequest().
     virtual bool takesRequestAtEntry() const { return true; }
+    // The window's refresh, as the frame runs it: the first on the first EVENT::OpenWindow
+    // or EVENT::GainFocus, the other on every later EVENT::GainFocus (refresh pending is
+    // set first). FirstSyncWindow and SyncWindow unless the procedure refreshes more (a list
+    // re-reads its page).
+    virtual void firstRefreshWindow() { FirstSyncWindow(); }
+    virtual void refreshWindow() { SyncWindow(); }
 
     // --- services of the frame ---
     rt::Window& window() { return *window_; }

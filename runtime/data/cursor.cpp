@@ -29,12 +29,12 @@ std::int64_t decodeId(const std::string& key) {
 Cursor::Cursor(FileInstance& file) : file_(file) {}
 
 Cursor::~Cursor() {
-    suspend();
+    releaseStatements();
 }
 
 void Cursor::setStart(int order) {
     suspend();
-    if (order != order_) statements_.clear();
+    if (order != order_) releaseStatements();
     order_ = order;
     forwardKey_.reset();
     backwardKey_.reset();
@@ -79,9 +79,19 @@ void Cursor::dropStatements() {
     statements_.clear();
 }
 
+void Cursor::releaseStatements() {
+    suspend();
+    if (file_.isOpen()) {
+        for (auto& [code, prepared] : statements_)
+            file_.keepStatement(std::move(prepared.sql), std::move(prepared.statement));
+    }
+    statements_.clear();
+}
+
 Statement& Cursor::statementFor(bool forward, Anchor anchor) {
     int code = (forward ? 0 : 3) + static_cast<int>(anchor);
-    Statement& s = statements_[code];
+    Prepared& prepared = statements_[code];
+    Statement& s = prepared.statement;
     if (s) return s;
     std::string column = order_ < 0 ? "id" : keyColumn(order_);
     std::string sql = "SELECT " + file_.selectColumns;
@@ -93,7 +103,9 @@ Statement& Cursor::statementFor(bool forward, Anchor anchor) {
         sql += " WHERE " + column + op + "?1";
     }
     sql += " ORDER BY " + column + (forward ? " ASC" : " DESC");
-    s.prepare(file_.db, sql);
+    s = file_.takeStatement(sql);
+    if (!s) s.prepare(file_.db, sql);
+    prepared.sql = std::move(sql);
     return s;
 }
 

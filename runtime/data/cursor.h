@@ -47,6 +47,8 @@ class Cursor {
     void suspend();
     // Forgets the prepared statements (the file is closing or its columns changed).
     void dropStatements();
+    // Hands the prepared statements back to the file for the next walk that needs them.
+    void releaseStatements();
     // True once the walk has a place other than an end of its order.
     bool started() const { return forwardKey_.has_value() || backwardKey_.has_value(); }
 
@@ -70,7 +72,11 @@ class Cursor {
     std::int64_t lastId_ = 0;
     // Records rewritten behind the walk into the part still ahead: met once already.
     std::unordered_set<std::int64_t> passed_;
-    std::map<int, Statement> statements_;
+    struct Prepared {
+        std::string sql;
+        Statement statement;
+    };
+    std::map<int, Prepared> statements_;
     Statement* live_ = nullptr;
     bool liveForward_ = true;
 };

@@ -8,9 +8,10 @@
 namespace rt {
 namespace {
 
-// The longest key whose position (hex of the key plus the record id) still fits in the
-// 512 characters of a position text.
-constexpr int kMaxKeyWidth = 240;
+// The longest key whose position still fits in the 512 characters of a position text:
+// "K", the key's number, ":", a record id of up to 18 digits, ":" and the hex of the key
+// with its 8-byte id suffix: 4 + 18 + 1 + 2 * (236 + 8) = 511.
+constexpr int kMaxKeyWidth = 236;
 
 const char* typeName(FieldType type) {
     switch (type) {

@@ -95,8 +95,21 @@ int FileInstance::mapSqlite(int rc) const {
 }
 
 int FileInstance::failSqlite(int rc) const {
-    const char* text = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-    return setError(mapSqlite(rc), name, rc, text ? text : "");
+    const char* message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    std::string text = message ? message : "";
+    int code = mapSqlite(rc);
+    // Damage that leaves every record readable lies in the keys: BUILD mends it.
+    if ((rc & 0xFF) == SQLITE_CORRUPT && db && recordsIntact()) code = FileError::KeysMustBeRebuilt;
+    return setError(code, name, rc, text);
+}
+
+bool FileInstance::recordsIntact() const {
+    Statement all(db, "SELECT " + selectColumns + " FROM rec NOT INDEXED");
+    if (!all) return false;
+    int rc;
+    while ((rc = all.step()) == SQLITE_ROW) {
+    }
+    return rc == SQLITE_DONE;
 }
 
 std::string FileInstance::diskImage() const {
@@ -269,15 +282,18 @@ int FileInstance::addRecord() {
 std::vector<std::string> FileInstance::storedKeys(std::int64_t id) {
     std::vector<std::string> keys(decl.keys().size());
     if (keys.empty()) return keys;
-    std::string sql = "SELECT ";
-    for (std::size_t k = 0; k < keys.size(); ++k)
-        sql += (k ? ", " : "") + keyColumn(static_cast<int>(k));
-    Statement s(db, sql + " FROM rec WHERE id = ?1");
-    s.bind(1, id);
-    if (s.step() == SQLITE_ROW) {
+    if (!storedKeys_) {
+        std::string sql = "SELECT ";
         for (std::size_t k = 0; k < keys.size(); ++k)
-            keys[k] = s.blob(static_cast<int>(k));
+            sql += (k ? ", " : "") + keyColumn(static_cast<int>(k));
+        storedKeys_.prepare(db, sql + " FROM rec WHERE id = ?1");
     }
+    storedKeys_.bind(1, id);
+    if (storedKeys_.step() == SQLITE_ROW) {
+        for (std::size_t k = 0; k < keys.size(); ++k)
+            keys[k] = storedKeys_.blob(static_cast<int>(k));
+    }
+    storedKeys_.reset();
     return keys;
 }
 
@@ -285,17 +301,21 @@ int FileInstance::putRecord() {
     if (!isOpen()) return fail(FileError::FileNotOpen);
     if (currentId == 0) return fail(FileError::RecordNotAvailable);
     suspendCursors();
-    bool walks = std::any_of(cursors.begin(), cursors.end(),
-                             [](const Cursor* c) { return c->order() >= 0 && c->started(); });
-    std::vector<std::string> before;
-    if (walks) before = storedKeys(currentId);
-
-    bindRecord(update, 1);
-    int param = 2 + static_cast<int>(decl.memos().size() + decl.blobs().size());
+    // Only the keys whose values change are written: an unchanged key costs no index work.
+    // Keys read from another station's newer version fail the version check below anyway.
+    const std::vector<std::string> before = storedKeys(currentId);
     std::vector<std::string> after;
+    std::string changed;
     for (int k = 0; k < static_cast<int>(decl.keys().size()); ++k) {
         after.push_back(keyOf(k, currentId));
-        update.bindBlob(param++, after.back());
+        changed += before[k] != after[k] ? '1' : '0';
+    }
+    Statement& update = updateFor(changed);
+    if (!update) return failSqlite(sqlite3_errcode(db));
+    bindRecord(update, 1);
+    int param = 2 + static_cast<int>(decl.memos().size() + decl.blobs().size());
+    for (std::size_t k = 0; k < after.size(); ++k) {
+        if (changed[k] == '1') update.bindBlob(param++, after[k]);
     }
     update.bind(param++, currentId);
     update.bind(param, currentVersion);
@@ -308,12 +328,10 @@ int FileInstance::putRecord() {
     if (sqlite3_changes(db) == 0) return fail(FileError::RecordChanged);
     if (txReasons) versionsBeforeTx.emplace(currentId, currentVersion);
     ++currentVersion;
-    if (walks) {
-        for (Cursor* c : cursors) {
-            int order = c->order();
-            if (order >= 0 && before[order] != after[order])
-                c->recordMoved(currentId, before[order], after[order]);
-        }
+    for (Cursor* c : cursors) {
+        int order = c->order();
+        if (order >= 0 && c->started() && changed[order] == '1')
+            c->recordMoved(currentId, before[order], after[order]);
     }
     return 0;
 }
@@ -367,11 +385,16 @@ int FileInstance::getByKey(int key) {
 
 bool FileInstance::duplicates(int key) {
     if (!isOpen() || !decl.keys()[key].unique()) return false;
-    std::string column = keyColumn(key);
-    Statement s(db, "SELECT id FROM rec WHERE " + column + " = ?1 AND id <> ?2 LIMIT 1");
+    Statement& s = duplicateLookup_[key];
+    if (!s) {
+        std::string column = keyColumn(key);
+        s.prepare(db, "SELECT id FROM rec WHERE " + column + " = ?1 AND id <> ?2 LIMIT 1");
+    }
     s.bindBlob(1, keycodec::encodeComponents(decl.keys()[key], buffer));
     s.bind(2, currentId);
-    return s.step() == SQLITE_ROW;
+    bool found = s.step() == SQLITE_ROW;
+    s.reset();
+    return found;
 }
 
 int FileInstance::beginTx(unsigned reason, int waitMs) {
@@ -414,6 +437,22 @@ int FileInstance::rollbackTx() {
 void FileInstance::suspendCursors() {
     for (Cursor* c : cursors)
         c->suspend();
+}
+
+Statement FileInstance::takeStatement(const std::string& sql) {
+    auto kept = idleStatements_.find(sql);
+    if (kept == idleStatements_.end()) return Statement();
+    Statement s = std::move(kept->second);
+    idleStatements_.erase(kept);
+    return s;
+}
+
+void FileInstance::keepStatement(std::string sql, Statement statement) {
+    if (!statement) return;
+    // A few orders' worth is enough for lists that switch between their tabs.
+    constexpr std::size_t kMostKept = 32;
+    if (idleStatements_.size() >= kMostKept) idleStatements_.erase(idleStatements_.begin());
+    idleStatements_.emplace(std::move(sql), std::move(statement));
 }
 
 }  // namespace rt::detail

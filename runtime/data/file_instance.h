@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "runtime/data/cursor.h"
@@ -50,7 +51,6 @@ class FileInstance {
     std::string selectColumns;  // id, version, image, memos, BLOBs
     Statement byId;
     Statement insert;
-    Statement update;
     Statement remove;
     Statement nextId;
 
@@ -85,8 +85,16 @@ class FileInstance {
     int rollbackTx();            // rolls back, whatever the reasons
     void suspendCursors();
 
+    // Read statements that no walk holds at the moment, by their SQL: a view opened again
+    // takes them back instead of preparing them anew. takeStatement answers an empty
+    // statement when none is kept.
+    Statement takeStatement(const std::string& sql);
+    void keepStatement(std::string sql, Statement statement);
+
   private:
     int openConnection(int flags, int waitMs);
+    bool recordsIntact() const;  // every record reads whole, without the keys
+    int forgetDamagedKeys();
     int checkSchema();
     void buildSelectColumns();
     int prepareStatements();
@@ -95,9 +103,15 @@ class FileInstance {
     int withWriteTx(const std::function<int()>& work);
     int duplicateFailure();
     Statement& keyLookup(int key);
+    // The UPDATE that writes the record and the keys marked '1' in `changedKeys`.
+    Statement& updateFor(const std::string& changedKeys);
     std::vector<std::string> storedKeys(std::int64_t id);
 
     std::map<int, Statement> getByKey_;
+    std::map<std::string, Statement> updates_;
+    std::map<int, Statement> duplicateLookup_;
+    Statement storedKeys_;
+    std::unordered_multimap<std::string, Statement> idleStatements_;
 };
 
 // The connection's busy wait while a statement runs.

@@ -93,13 +93,12 @@ int FileInstance::prepareStatements() {
     const std::size_t keys = decl.keys().size();
     buildSelectColumns();
 
-    std::string columns = "image", values = "?2", sets = "version = version + 1, image = ?1";
+    std::string columns = "image", values = "?2";
     int param = 2;
     auto addColumn = [&](const std::string& column) {
         ++param;
         columns += ", " + column;
         values += ", ?" + std::to_string(param);
-        sets += ", " + column + " = ?" + std::to_string(param - 1);
     };
     for (std::size_t i = 0; i < memos; ++i)
         addColumn(memoColumn(i));
@@ -107,14 +106,10 @@ int FileInstance::prepareStatements() {
         addColumn(blobColumn(i));
     for (std::size_t i = 0; i < keys; ++i)
         addColumn(keyColumn(static_cast<int>(i)));
-    std::string last = std::to_string(param);
-    std::string afterLast = std::to_string(param + 1);
 
     bool ok = byId.prepare(db, "SELECT " + selectColumns + " FROM rec WHERE id = ?1") == 0 &&
               insert.prepare(db, "INSERT INTO rec(id, version, " + columns + ") VALUES(?1, 1, " +
                                      values + ")") == 0 &&
-              update.prepare(db, "UPDATE rec SET " + sets + " WHERE id = ?" + last +
-                                     " AND version = ?" + afterLast) == 0 &&
               remove.prepare(db, "DELETE FROM rec WHERE id = ?1") == 0 &&
               nextId.prepare(db,
                              "SELECT coalesce((SELECT seq FROM sqlite_sequence WHERE name = "
@@ -159,10 +154,13 @@ void FileInstance::close() {
         c->dropStatements();
     byId = Statement();
     insert = Statement();
-    update = Statement();
+    updates_.clear();
     remove = Statement();
     nextId = Statement();
     getByKey_.clear();
+    duplicateLookup_.clear();
+    storedKeys_ = Statement();
+    idleStatements_.clear();
     sqlite3_close(db);
     db = nullptr;
     forgetCurrent();
@@ -230,7 +228,7 @@ int FileInstance::build() {
         buildSelectColumns();
     }
     suspendCursors();
-    int code = withWriteTx([&]() -> int {
+    auto rebuild = [&]() -> int {
         // Drop the old indexes and key columns, then store every key again from the images.
         std::vector<std::string> drops;
         {
@@ -294,7 +292,13 @@ int FileInstance::build() {
         meta.bindText(1, decl.keySignature());
         if (int rc = meta.step(); rc != SQLITE_DONE) return failSqlite(rc);
         return 0;
-    });
+    };
+    int code = withWriteTx(rebuild);
+    if (code == FileError::KeysMustBeRebuilt) {
+        // The old keys are too damaged even to drop: forget them, then build anew.
+        code = forgetDamagedKeys();
+        if (!code) code = withWriteTx(rebuild);
+    }
     forgetCurrent();
     if (!code && wasOpen) {
         // The statements were prepared against the old columns.
@@ -302,9 +306,52 @@ int FileInstance::build() {
         for (Cursor* c : cursors)
             c->dropStatements();
         getByKey_.clear();
+        updates_.clear();
+        duplicateLookup_.clear();
+        storedKeys_ = Statement();
+        idleStatements_.clear();
     }
     if (!wasOpen) close();
     return code;
+}
+
+// Takes the damaged keys out of the schema without reading their pages; VACUUM then writes
+// the file anew from the records alone, which frees those pages and tells every other
+// connection that the schema changed.
+int FileInstance::forgetDamagedKeys() {
+    if (txReasons) return fail(FileError::KeysMustBeRebuilt);
+    suspendCursors();
+    int rc = execute(db, "PRAGMA writable_schema = ON");
+    if (rc == SQLITE_OK)
+        rc = execute(db,
+                     "DELETE FROM sqlite_master WHERE type = 'index' AND tbl_name = 'rec' AND "
+                     "name LIKE 'rec_k%'");
+    execute(db, "PRAGMA writable_schema = OFF");
+    if (rc == SQLITE_OK) rc = execute(db, "VACUUM");
+    return rc == SQLITE_OK ? 0 : failSqlite(rc);
+}
+
+Statement& FileInstance::updateFor(const std::string& changedKeys) {
+    auto found = updates_.find(changedKeys);
+    if (found != updates_.end()) return found->second;
+    if (updates_.size() >= 64) updates_.clear();  // a few patterns of change are the rule
+    Statement& s = updates_[changedKeys];
+    std::string sql = "UPDATE rec SET version = version + 1, image = ?1";
+    int param = 1;
+    auto set = [&](const std::string& column) {
+        sql += ", " + column + " = ?" + std::to_string(++param);
+    };
+    for (std::size_t i = 0; i < decl.memos().size(); ++i)
+        set(memoColumn(i));
+    for (std::size_t i = 0; i < decl.blobs().size(); ++i)
+        set(blobColumn(i));
+    for (std::size_t k = 0; k < changedKeys.size(); ++k) {
+        if (changedKeys[k] == '1') set(keyColumn(static_cast<int>(k)));
+    }
+    sql += " WHERE id = ?" + std::to_string(param + 1) + " AND version = ?" +
+           std::to_string(param + 2);
+    s.prepare(db, sql);
+    return s;
 }
 
 std::string keyColumn(int key) {

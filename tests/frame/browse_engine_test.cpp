@@ -146,6 +146,26 @@ TEST_F(BrowseEngineTest, EntryLocatorLocatesOnAcceptanceAndTypingGoesOnFromIt) {
     EXPECT_EQ(highlightedName(driver), "BAKER");
 }
 
+TEST_F(BrowseEngineTest, OwnLogicCompletesTheKeyBetweenTheLocatorAndTheLocate) {
+    et::makeItems(et::numberedNames(20));
+    for (LocatorKind kind : {LocatorKind::Incremental, LocatorKind::Entry}) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        et::listOptions().nameLocator = kind;
+        // What was typed is taken as the first digit after the "N".
+        et::listOptions().locatorAssigned = [] {
+            et::items().buf().setText(et::kName, "N" + et::items().buf().text(et::kName));
+        };
+        start();
+        if (kind == LocatorKind::Entry)
+            driver.type(et::kEntry, "1");
+        else
+            driver.key("1");
+        EXPECT_EQ(highlightedName(driver), "N10");
+        driver.finish();
+        started_ = false;
+    }
+}
+
 TEST_F(BrowseEngineTest, ThumbLocatesOnItsScrollStopAndFollowsTheHighlight) {
     et::makeItems(et::numberedNames(20));
     start();
@@ -223,6 +243,13 @@ TEST_F(BrowseEngineTest, TaggingMarksRowsAndShowTaggedOnlyPassesOverTheOthers) {
     driver.key("Ctrl+Home");
     EXPECT_EQ(et::marks(driver), "X    ");
     EXPECT_EQ(CountTags_(TAG::Contacts), 2);
+
+    driver.key("Down");
+    driver.press("Tag All");  // the page is rebuilt with its marks, the highlight kept
+    EXPECT_EQ(et::marks(driver), "XXXXX");
+    EXPECT_EQ(highlightedName(driver), "N02");
+    GLO::TagCountTable = 0;  // this thread's cache knows nothing of the list's tagging
+    EXPECT_EQ(CountTags_(TAG::Contacts), 20);
 }
 
 TEST_F(BrowseEngineTest, NextTaggedMovesToTheVeryNextTaggedRecordAmongEqualKeys) {
@@ -312,6 +339,33 @@ TEST_F(BrowseEngineTest, InsertAndChangeRelocateTheVeryRecordAmongDuplicates) {
     ASSERT_EQ(afterCall.size(), 2u);
     EXPECT_EQ(afterCall[1].first, "smith");
     EXPECT_EQ(afterCall[1].second, 99);
+}
+
+TEST_F(BrowseEngineTest, CopyStartsTheNewRecordFromTheHighlightedOne) {
+    et::makeItems(et::numberedNames(5));
+    std::vector<std::string> stored;
+    et::listOptions().own = [&](BrowseProcedure&) {
+        stored.clear();
+        rt::RecordFile& f = et::items();
+        f.set(et::kKeyNum);
+        while (f.next() == 0)
+            stored.push_back(std::string(rt::clip(f.buf().text(et::kName))) + "/" +
+                             std::to_string(f.buf().integer(et::kNum)));
+    };
+    start();
+    driver.key("Down");
+    driver.key("Down");  // N03
+    driver.press("Copy");
+    driver.waitWindow("Adding a ITEMS Record");
+    EXPECT_EQ(
+        rt::clip(driver.text(rt::ControlName{rt::ControlName::By::Number, et::kFormName, {}})),
+        "N03");
+    driver.type(et::kFormNum, "50");
+    driver.type(et::kFormCode, "C50");  // the code is a key without duplicates
+    driver.press("OK");
+    driver.settle();
+    driver.press("Own");
+    EXPECT_THAT(stored, ElementsAre("N01/1", "N02/2", "N03/3", "N04/4", "N05/5", "N03/50"));
 }
 
 TEST_F(BrowseEngineTest, DeleteRemovesTheRowAndCancelKeepsThePage) {

@@ -80,7 +80,7 @@ inline std::vector<std::string> numberedNames(int count) {
 // List controls.
 inline constexpr int kList = 1, kInsert = 2, kChange = 3, kDelete = 4, kSelect = 5, kClose = 6,
                      kTabs = 7, kTabName = 8, kTabNum = 9, kEntry = 10, kOwn = 11, kTag = 12,
-                     kUntag = 13, kTagAll = 14, kNextTagged = 15, kShowTagged = 16;
+                     kUntag = 13, kTagAll = 14, kNextTagged = 15, kShowTagged = 16, kCopy = 17;
 
 inline const rt::WindowSpec& listWindow() {
     static const rt::WindowSpec spec = [] {
@@ -120,6 +120,7 @@ inline const rt::WindowSpec& listWindow() {
         add(kTagAll, rt::ControlKind::Button, "Tag All");
         add(kNextTagged, rt::ControlKind::Button, "Next Tagged");
         add(kShowTagged, rt::ControlKind::Button, "Show Tagged");
+        add(kCopy, rt::ControlKind::Button, "Copy");
         return w;
     }();
     return spec;
@@ -209,6 +210,7 @@ class ItemForm : public FormProcedure {
         s.okButton = kFormOk;
         s.cancelButton = kFormCancel;
         if (o.ditto) {
+            s.conflictFlag = 1;  // a change by another station is told by warning 38
             s.history = &itemHistory();
             s.dittoControls = {kFormName, kFormNum};
         }
@@ -249,6 +251,8 @@ struct ListOptions {
     std::function<void(BrowseProcedure&)> own;  // the Own button's action
     // Called after the engine handled an event of the Change or Insert button.
     std::function<void(BrowseProcedure&)> afterUpdate;
+    // Called when a locator has assigned the key field, before the list locates.
+    std::function<void()> locatorAssigned;
 };
 
 inline ListOptions& listOptions() {
@@ -277,6 +281,7 @@ class ItemList : public BrowseProcedure {
         s.buttons.remove = kDelete;
         s.buttons.select = kSelect;
         s.buttons.close = kClose;
+        s.buttons.copy = kCopy;
         s.updateForm = [] { UpdateItem(); };
         s.resizable = o.resizable;
         if (o.tagTable) {
@@ -297,6 +302,9 @@ class ItemList : public BrowseProcedure {
     using BrowseProcedure::LOC;
 
   protected:
+    void locatorAssigned() override {
+        if (listOptions().locatorAssigned) listOptions().locatorAssigned();
+    }
     bool takeOwnEvent() override {
         const int c = window().accepted();
         if ((c == kChange || c == kInsert) && listOptions().afterUpdate)

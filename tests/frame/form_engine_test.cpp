@@ -141,6 +141,59 @@ TEST_F(FormEngineTest, CancelledAutoNumberedInsertDeletesTheAddedRecord) {
     EXPECT_THAT(records(), testing::ElementsAre("A/1"));
 }
 
+TEST_F(FormEngineTest, AChangedAutoNumberedInsertAsksAndNoDeletesTheAddedRecord) {
+    et::makeItems({"A"});
+    et::formOptions().path = InsertPath::AutoNumbered;
+    et::formOptions().question = CloseQuestion::SaveChanges;
+    startForm(REQ::Insert);
+    driver.waitWindow("Adding a ITEMS Record");
+    driver.type(number(et::kFormName), "EDITED");
+    driver.close();
+    ASSERT_THAT(captions(), testing::ElementsAre("Update Cancelled"));
+    driver.answer("No");
+    driver.settle();
+    EXPECT_TRUE(done);
+    EXPECT_EQ(response, RESP::Cancelled);
+    EXPECT_THAT(records(), testing::ElementsAre("A/1"));
+}
+
+TEST_F(FormEngineTest, YesOnTheSaveQuestionRunsTheChecksOfOk) {
+    et::makeItems({});
+    et::formOptions().question = CloseQuestion::SaveChanges;
+    startForm(REQ::Insert);
+    driver.type(number(et::kFormNum), "7");  // the required name stays blank
+    driver.close();
+    ASSERT_THAT(captions(), testing::ElementsAre("Update Cancelled"));
+    driver.answer("Yes");
+    driver.settle();
+    EXPECT_FALSE(done);
+    EXPECT_EQ(driver.active()->focus(), et::kFormName);
+    EXPECT_TRUE(records().empty());
+    driver.type(number(et::kFormName), "NAMED");
+    driver.close();
+    driver.answer("Yes");
+    driver.settle();
+    EXPECT_TRUE(done);
+    EXPECT_EQ(response, RESP::Completed);
+    EXPECT_THAT(records(), testing::ElementsAre("NAMED/7"));
+}
+
+TEST_F(FormEngineTest, AReadErrorWhileNumberingClosesTheFormAndAddsNothing) {
+    et::makeItems({"A"});
+    et::formOptions().path = InsertPath::AutoNumbered;
+    // The file is closed under the form before it reads the highest number.
+    et::formOptions().prime = [] { et::items().close(); };
+    startForm(REQ::Insert);
+    ASSERT_THAT(captions(), testing::ElementsAre("Record Retrieval Error"));
+    EXPECT_THAT(driver.backend().pendingDialogs()[0]->text, testing::HasSubstr("ITEMS"));
+    driver.answer("OK");
+    driver.settle();
+    EXPECT_TRUE(done);
+    EXPECT_EQ(response, RESP::Cancelled);
+    EXPECT_EQ(driver.active(), nullptr);  // the window was never shown
+    EXPECT_THAT(records(), testing::ElementsAre("A/1"));
+}
+
 TEST_F(FormEngineTest, OkOnAnUnchangedRecordWritesNothingAndCompletes) {
     et::makeItems({"A", "B"});
     int updates = 0;
@@ -376,6 +429,31 @@ TEST_F(FormEngineTest, CtrlQuoteRecallsTheValuesLastSaved) {
     driver.key("Ctrl+'");
     EXPECT_EQ(rt::clip(driver.text(number(et::kFormName))), "SAVED");
     driver.press("Cancel");
+}
+
+TEST_F(FormEngineTest, AfterAnotherStationsChangeCtrlQuoteBringsBackWhatTheUserTriedToSave) {
+    et::makeItems({"A"});
+    et::formOptions().ditto = true;
+    startForm(REQ::Change, 1);
+    driver.type(number(et::kFormName), "MINE");
+    rt::RecordFile& f = et::items();  // another station (this thread) changes the record
+    f.open();
+    f.buf().setInteger(et::kNum, 1);
+    ASSERT_EQ(f.get(et::kKeyNum), 0);
+    f.buf().setText(et::kName, "THEIRS");
+    ASSERT_EQ(f.put(), 0);
+    f.close();
+    driver.press("OK");
+    ASSERT_THAT(captions(), testing::ElementsAre("Record Was Not Updated"));
+    driver.answer("OK");
+    EXPECT_EQ(rt::clip(driver.text(number(et::kFormName))), "THEIRS");
+    EXPECT_EQ(driver.active()->focus(), et::kFormName);
+    driver.key("Ctrl+'");
+    EXPECT_EQ(rt::clip(driver.text(number(et::kFormName))), "MINE");
+    driver.press("OK");
+    driver.settle();
+    EXPECT_EQ(response, RESP::Completed);
+    EXPECT_THAT(records(), testing::ElementsAre("MINE/1"));
 }
 
 }  // namespace

@@ -220,6 +220,32 @@ TEST_F(ProcedureTest, EachProcedureSeesOnlyItsOwnBindNames) {
     EXPECT_TRUE(outerSeesAgain);
 }
 
+// Notes the frame's refreshes with the refresh-pending flag each one sees.
+class Refreshing : public Scripted {
+  public:
+    using Scripted::Scripted;
+    std::vector<std::string> seen;
+
+  protected:
+    void firstRefreshWindow() override {
+        seen.push_back("first " + std::to_string(LOC.RefreshPending));
+    }
+    void refreshWindow() override { seen.push_back("again " + std::to_string(LOC.RefreshPending)); }
+};
+
+TEST_F(ProcedureTest, TheFrameRunsTheProceduresOwnRefreshOnOpeningAndRegainedFocus) {
+    std::vector<std::string> seen;
+    run.run([&] {
+        Refreshing p({}, [](Scripted& s) {
+            s.window().post(EVENT::GainFocus);
+            s.window().post(EVENT::GainFocus);
+        });
+        p.run();
+        seen = p.seen;
+    });
+    EXPECT_THAT(seen, testing::ElementsAre("first 0", "again 1", "again 1"));
+}
+
 TEST_F(ProcedureTest, WindowControlsShowTheFieldsOfTheProceduresFiles) {
     rt::RecordFile& f = testsupport::things();
     std::string shown;

@@ -109,4 +109,25 @@ TEST_F(DestinationTest, PrintToFileFollowsItsCheckBoxEveryTime) {
     EXPECT_FALSE(testsupport::printerState().printToFile);
 }
 
+TEST_F(DestinationTest, APrinterChosenWithSelectIsNamedInBothWindowsAtOnce) {
+    std::string title, inOptions, inDestination;
+    askDestination([&](rt::Driver& d) {
+        openOptions(d);
+        d.press("Select");
+        auto dialog = d.backend().pendingDialogs().at(0);
+        title = dialog->title;
+        dialog->printer.device = "Other Printer";
+        d.answer("OK");
+        inOptions = rt::clip(d.text(rt::ControlName::parse("10")));
+        d.press("OK");
+        d.waitWindow("Report Destination");
+        inDestination = rt::clip(d.text(rt::ControlName::parse("2")));
+        d.press("OK");
+    });
+    EXPECT_EQ(title, "Select A Printer");
+    EXPECT_EQ(inOptions, "Other Printer");
+    EXPECT_EQ(inDestination, "Other Printer");
+    EXPECT_EQ(testsupport::printerState().device, "Other Printer");
+}
+
 }  // namespace

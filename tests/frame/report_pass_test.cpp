@@ -70,6 +70,15 @@ PassSheet labelSheet(long expected = 0) {
     return s;
 }
 
+// A read error for the pass: after this many records handled (0: never) the file is closed
+// under the view, so the next read fails with an error other than 33.
+int readFailureAfter = 0;
+int handledRecords = 0;
+
+void readFailsAfter() {
+    if (++handledRecords == readFailureAfter) labels().close();
+}
+
 // Labels of the records tagged in TAG::Contacts, in name order, one line each.
 class PrintTestLabels : public ReportPass {
   public:
@@ -91,6 +100,7 @@ class PrintTestLabels : public ReportPass {
                                                                              : VERDICT::Skip;
     }
     void beforeDetail() override { line_ = "LABEL " + std::string(rt::clip(name_.text())); }
+    void afterDetail() override { readFailsAfter(); }
 
   private:
     rt::Field name_{labels(), "LAB:NAME"};
@@ -108,7 +118,10 @@ class MultiplyNumbers : public ProcessPass {
 
   protected:
     void assignFields() override { number_.setInteger(number_.integer() * 10); }
-    void afterWrite() override { ++written; }
+    void afterWrite() override {
+        ++written;
+        readFailsAfter();
+    }
 
   private:
     rt::Field number_{labels(), "LAB:NUMBER"};
@@ -135,7 +148,10 @@ std::vector<long> numbersInNameOrder() {
 
 class ReportPassTest : public testing::Test {
   protected:
-    void SetUp() override { testsupport::resetRecordingPrinter(); }
+    void SetUp() override {
+        testsupport::resetRecordingPrinter();
+        readFailureAfter = handledRecords = 0;
+    }
 
     // Runs `procedure` on an application thread over LABELS filled with `rows`, tagging
     // the first `tagged` records; `drive` plays the user.
@@ -439,6 +455,47 @@ TEST_F(ReportPassTest, ProcessWhoseThirdWriteFailsKeepsTheFirstTwoAndAnswersCanc
     EXPECT_EQ(result.response, RESP::Cancelled);
     EXPECT_EQ(result.useCount, 0);
     EXPECT_EQ(result.numbers, (std::vector<long>{10, 20, 3, 30, 5}));
+}
+
+// The read-error warning of a pass: its caption and whether it names the file.
+std::string answerReadError(rt::Driver& d) {
+    runPassToEnd(d);
+    auto dialogs = d.backend().pendingDialogs();
+    if (dialogs.empty()) return "no warning";
+    std::string seen = dialogs.front()->caption;
+    if (dialogs.front()->text.find("from the LABELS file") == std::string::npos)
+        seen += " without the file's name";
+    d.answer("OK");
+    runPassToEnd(d);
+    return seen;
+}
+
+TEST_F(ReportPassTest, AReportStoppedByAReadErrorPrintsWhatItMadeAndAnswersCancelled) {
+    readFailureAfter = 12;
+    std::string warning;
+    runReport(numberedNames(40), 40, [&](rt::Driver& d) {
+        d.waitWindow("Report Destination");
+        d.press("Print Report");
+        d.press("OK");
+        warning = answerReadError(d);
+    });
+    EXPECT_EQ(warning, "Record Retrieval Error");
+    EXPECT_EQ(result.response, RESP::Cancelled);
+    EXPECT_EQ(result.useCount, 0);
+    auto pages = testsupport::printedPages();
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(std::count_if(pages[0].begin(), pages[0].end(), isLabel), 12);
+}
+
+TEST_F(ReportPassTest, AProcessStoppedByAReadErrorKeepsWhatItWroteAndAnswersCancelled) {
+    readFailureAfter = 2;
+    std::string warning;
+    runProcess({{"A", 1}, {"B", 2}, {"C", 3}, {"D", 4}},
+               [&](rt::Driver& d) { warning = answerReadError(d); });
+    EXPECT_EQ(warning, "Record Retrieval Error");
+    EXPECT_EQ(result.response, RESP::Cancelled);
+    EXPECT_EQ(result.useCount, 0);
+    EXPECT_EQ(result.numbers, (std::vector<long>{10, 20, 3, 4}));
 }
 
 }  // namespace

@@ -116,6 +116,18 @@ TEST(RecordFiles, EachFileStoresARecordAndReadsItBackByItsFirstKey) {
             ASSERT_EQ(file.get(0), 0) << rt::errorText();
         }
         expectRecord(file);
+        // Its position in every key fits the 512 characters that callers keep it in and
+        // leads back to it.
+        const std::int64_t pointer = file.pointer();
+        for (int k = 0; k < static_cast<int>(file.decl().keys().size()); ++k) {
+            const std::string position = file.position(k);
+            EXPECT_LE(position.size(), 512u) << file.decl().keys()[k].name;
+            rt::FixedString<512> kept;
+            kept = position;
+            file.clear();
+            ASSERT_EQ(file.reget(kept.view()), 0) << file.decl().keys()[k].name;
+            EXPECT_EQ(file.pointer(), pointer);
+        }
         EXPECT_EQ(file.close(), 0);
     }
 }

@@ -5,9 +5,11 @@
 
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "runtime/text/fixed_text.h"
 #include "sample_files.h"
 #include "tests/support/temp_dir.h"
 
@@ -123,6 +125,60 @@ TEST_F(RecordFileTest, ADamagedKeyAnswers46AndBuildRepairsIt) {
     ASSERT_EQ(people.open(), 0);
     people.set(people.key("PEO:KEYNAME"));
     EXPECT_EQ(walk(), (Names{"ann", "Bob"}));
+}
+
+TEST_F(RecordFileTest, AKeyWithDamagedPagesAnswers46AndBuildRepairsIt) {
+    ASSERT_EQ(people.stream(), 0);
+    for (long n = 0; n < 200; ++n)
+        ASSERT_EQ(add(n % 3 ? "Ann" : "Bob", "Rome", n), 0);
+    ASSERT_EQ(people.flush(), 0);
+    people.close();
+    int root = 0;
+    {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open("PEOPLE.KVF", &db), SQLITE_OK);
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(db, "SELECT rootpage FROM sqlite_master WHERE name = 'rec_k0'", -1, &s,
+                           nullptr);
+        if (sqlite3_step(s) == SQLITE_ROW) root = sqlite3_column_int(s, 0);
+        sqlite3_finalize(s);
+        sqlite3_close(db);
+    }
+    ASSERT_GT(root, 1);
+    {
+        // Garbage over the name key's first page, its header left standing.
+        std::fstream file("PEOPLE.KVF", std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp((root - 1) * 4096L + 8);
+        const std::string garbage(4000, '\xA5');
+        file.write(garbage.data(), static_cast<std::streamsize>(garbage.size()));
+    }
+    ASSERT_EQ(people.open(), 0);
+    people.set(people.key("PEO:KEYNAME"));
+    EXPECT_EQ(people.next(), rt::FileError::KeysMustBeRebuilt);
+    EXPECT_EQ(rt::errorText(), "Key File Must Be Rebuilt");
+    ASSERT_EQ(people.getPointer(5), 0);
+    EXPECT_EQ(people.deleteRecord(), rt::FileError::KeysMustBeRebuilt);
+    people.close();
+
+    ASSERT_EQ(people.build(), 0) << rt::fileErrorText();
+    ASSERT_EQ(people.open(), 0);
+    EXPECT_EQ(people.records(), 200);
+    people.set(people.key("PEO:KEYNAME"));
+    Names names = walk();
+    ASSERT_EQ(names.size(), 200u);
+    EXPECT_EQ(names.front(), "Ann");
+    EXPECT_EQ(names.back(), "Bob");
+    ASSERT_EQ(people.getPointer(5), 0);
+    EXPECT_EQ(people.deleteRecord(), 0);
+    people.close();
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open("PEOPLE.KVF", &db), SQLITE_OK);
+    sqlite3_stmt* check = nullptr;
+    sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &check, nullptr);
+    ASSERT_EQ(sqlite3_step(check), SQLITE_ROW);
+    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(check, 0)), "ok");
+    sqlite3_finalize(check);
+    sqlite3_close(db);
 }
 
 TEST_F(RecordFileTest, ChangedKeysAnswer46AndBuildStoresThemAnew) {
@@ -315,6 +371,39 @@ TEST_F(RecordFileTest, PositionsLeadBackToTheirRecord) {
     EXPECT_EQ(people.skip(1), RecordNotAvailable);
 }
 
+TEST(RecordPositions, TheWidestKeyFitsA512CharacterPositionAtAnyPointer) {
+    testsupport::TempDir dir{true};
+    rt::RecordFile wide{rt::FileDecl("WIDE", "WID:")
+                            .STRING("WID:TEXT", 236)
+                            .KEY("WID:KEYTEXT", rt::DUP, {"WID:TEXT"})};
+    EXPECT_THROW(rt::FileDecl("WIDER", "WDR:")
+                     .STRING("WDR:TEXT", 237)
+                     .KEY("WDR:KEYTEXT", rt::DUP, {"WDR:TEXT"}),
+                 std::invalid_argument);
+    ASSERT_EQ(wide.create(), 0);
+    rawSql("WIDE.KVF", "INSERT INTO sqlite_sequence(name, seq) VALUES('rec', 999999999999999990)");
+    ASSERT_EQ(wide.open(), 0);
+    for (const char* text : {"first", "second"}) {
+        wide.buf().setText("WID:TEXT", std::string(236, 'x') + text);
+        ASSERT_EQ(wide.add(), 0);
+    }
+    std::int64_t second = wide.pointer();
+    ASSERT_GE(second, 999999999999999991);
+    wide.set(0);
+    ASSERT_EQ(wide.next(), 0);
+    ASSERT_EQ(wide.next(), 0);
+    // Kept the way callers keep it: in a STRING(512).
+    rt::FixedString<512> position;
+    position = wide.position();
+    EXPECT_LE(wide.position().size(), 512u);
+    wide.set(0);
+    ASSERT_EQ(wide.reset(position.view()), 0);
+    ASSERT_EQ(wide.next(), 0);
+    EXPECT_EQ(wide.pointer(), second);
+    ASSERT_EQ(wide.reget(position.view()), 0);
+    EXPECT_EQ(wide.pointer(), second);
+}
+
 TEST_F(RecordFileTest, MemosAndBlobsTravelWithTheRecord) {
     rt::RecordBuffer& b = people.buf();
     people.clear();
@@ -351,6 +440,31 @@ TEST_F(RecordFileTest, BytesIsTheFileSizeBeforeAReadAndTheRecordSizeAfter) {
         read += people.bytes();
     EXPECT_EQ(read, size);
     EXPECT_EQ(people.name(), "PEOPLE.KVF");
+}
+
+TEST_F(RecordFileTest, ADamagedFileAnswers90AndNothingWorse) {
+    ASSERT_EQ(people.stream(), 0);
+    for (long n = 0; n < 300; ++n)
+        ASSERT_EQ(add("Person", "Rome", n), 0);
+    ASSERT_EQ(people.flush(), 0);
+    people.close();
+    {
+        // Garbage over the pages after the first few: records and keys alike.
+        std::fstream file("PEOPLE.KVF", std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp(4 * 4096);
+        const std::string garbage(8 * 4096, '\x5A');
+        file.write(garbage.data(), static_cast<std::streamsize>(garbage.size()));
+    }
+    int code = people.open();
+    if (code == 0) {
+        people.set();
+        while ((code = people.next()) == 0) {
+        }
+    }
+    EXPECT_EQ(code, rt::FileError::FileSystemError);
+    EXPECT_EQ(rt::errorText(), "File System Error");
+    EXPECT_NE(rt::fileErrorCode(), 0);
+    EXPECT_FALSE(rt::fileErrorText().empty());
 }
 
 TEST_F(RecordFileTest, AFileOpenedForReadingRefusesWrites) {

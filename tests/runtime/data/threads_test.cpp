@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 #include "runtime/data/record_file.h"
@@ -82,6 +84,54 @@ TEST(Threads, AThreadThatEndsInTheMiddleOfAScanClosesItsFiles) {
     programWide.set();
     programWide.send("QUICKSCAN=on");
     ASSERT_EQ(programWide.next(), 0);
+}
+
+TEST(Threads, AThreadMayEndAfterTheFileItUsedIsGone) {
+    // The thread's instance, still open in a transaction with a live scan, closes at the
+    // thread's end without reaching the destroyed file object or its declaration.
+    testsupport::TempDir dir{true};
+    std::mutex mutex;
+    std::condition_variable changed;
+    int stage = 0;
+    int put = -1;
+    std::thread worker;
+    {
+        rt::RecordFile people{datatest::peopleDecl()};
+        ASSERT_EQ(people.create(), 0);
+        ASSERT_EQ(people.open(), 0);
+        people.buf().setInteger("PEO:NUMBER", 1);
+        ASSERT_EQ(people.add(), 0);
+        worker = std::thread([&] {
+            if (people.open() == 0 && rt::logout(1, {&people}) == 0) {
+                people.send("QUICKSCAN=on");
+                people.set(people.key("PEO:KEYNUMBER"));
+                if (people.next() == 0) {
+                    people.buf().setText("PEO:CITY", "Late");
+                    put = people.put();
+                }
+            }
+            std::unique_lock<std::mutex> lock(mutex);
+            stage = 1;
+            changed.notify_all();
+            changed.wait(lock, [&] { return stage == 2; });
+        });
+        std::unique_lock<std::mutex> lock(mutex);
+        changed.wait(lock, [&] { return stage == 1; });
+    }
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        stage = 2;
+    }
+    changed.notify_all();
+    worker.join();
+    EXPECT_EQ(put, 0);
+    // The ended transaction was rolled back and left the file free.
+    rt::RecordFile again{datatest::peopleDecl()};
+    ASSERT_EQ(again.open(), 0);
+    ASSERT_EQ(again.getPointer(1), 0);
+    EXPECT_EQ(again.buf().text("PEO:CITY"), std::string(8, ' '));
+    ASSERT_EQ(rt::logout(1, {&again}), 0);
+    EXPECT_EQ(rt::commit(), 0);
 }
 
 }  // namespace

@@ -123,22 +123,31 @@ TEST_F(ViewTest, DeletingDuringAScanKeepsItsPlace) {
 }
 
 TEST_F(ViewTest, AScanThatRewritesItsOwnKeyMeetsEveryRecordOnce) {
-    // Moving each record far ahead of the walk, and back behind it.
-    for (std::string prefix : {"Z", "A"}) {
+    // Moving each record far ahead of the walk, and back behind it, walking either way,
+    // with the read kept open between records or sought again at each one.
+    const struct {
+        const char* prefix;
+        bool forward;
+        bool quickScan;
+    } cases[] = {{"Z", true, true},  {"A", true, true},   {"Z", true, false}, {"A", true, false},
+                 {"A", false, true}, {"Z", false, false}, {"0", false, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.prefix) + (c.forward ? " forward" : " backward") +
+                     (c.quickScan ? " quick" : ""));
         people.set(byName);
         rt::View view(people);
         ASSERT_EQ(view.open(), 0);
-        ASSERT_EQ(people.send("QUICKSCAN=on"), 0);
+        ASSERT_EQ(people.send(c.quickScan ? "QUICKSCAN=on" : "QUICKSCAN=off"), 0);
         std::multiset<std::int64_t> seen;
-        while (view.next() == 0) {
+        while ((c.forward ? view.next() : view.previous()) == 0) {
             seen.insert(people.pointer());
-            people.buf().setText("PEO:NAME", prefix + people.buf().text("PEO:NAME"));
+            people.buf().setText("PEO:NAME", c.prefix + people.buf().text("PEO:NAME"));
             ASSERT_EQ(view.put(), 0);
             rt::suspendRecordScans();
         }
         people.send("QUICKSCAN=off");
-        EXPECT_EQ(seen.size(), 8u) << prefix;
-        EXPECT_EQ(std::set<std::int64_t>(seen.begin(), seen.end()).size(), 8u) << prefix;
+        EXPECT_EQ(seen.size(), 8u);
+        EXPECT_EQ(std::set<std::int64_t>(seen.begin(), seen.end()).size(), 8u);
     }
 }
 
@@ -155,6 +164,38 @@ TEST_F(ViewTest, AFileWrittenByAnotherWalkStillFeedsTheView) {
     ASSERT_EQ(people.put(), 0);
     Names rest = walk(view);
     EXPECT_EQ(rest, (Names{"Bob", "Cid", "Dan", "Eve", "Fay", "Gus", "Hal"}));
+    people.send("QUICKSCAN=off");
+}
+
+TEST_F(ViewTest, ViewsOpenedAgainAndSideBySideKeepTheirOwnWalks) {
+    // A closed view leaves its prepared reads to the next one; two open views never share
+    // one, even over the same order with quick scan keeping their reads open.
+    people.send("QUICKSCAN=on");
+    for (int round = 0; round < 3; ++round) {
+        people.set(byName);
+        rt::View first(people), second(people);
+        ASSERT_EQ(first.open(), 0);
+        ASSERT_EQ(second.open(), 0);
+        Names a, b;
+        for (int i = 0; i < 3; ++i) {
+            ASSERT_EQ(first.next(), 0);
+            a.push_back(clipped(people.buf().text("PEO:NAME")));
+            ASSERT_EQ(second.next(), 0);
+            ASSERT_EQ(second.next(), 0);
+            b.push_back(clipped(people.buf().text("PEO:NAME")));
+        }
+        EXPECT_EQ(a, (Names{"Ann", "Bob", "Cid"})) << round;
+        EXPECT_EQ(b, (Names{"Bob", "Dan", "Fay"})) << round;
+        EXPECT_EQ(walk(second, false), (Names{"Eve", "Dan", "Cid", "Bob", "Ann"})) << round;
+        if (round == 1) {
+            // Reopening the file forgets every kept read.
+            first.close();
+            second.close();
+            people.close();
+            ASSERT_EQ(people.open(), 0);
+            people.send("QUICKSCAN=on");
+        }
+    }
     people.send("QUICKSCAN=off");
 }
 
