@@ -607,3 +607,41 @@ TEST(EventLoop, AWindowClosedInItsHandlerIsOutOfSightWhileTheNextFormRuns) {
     EXPECT_EQ(outer.back(), Seen(EVENT::Accepted, 1));  // nothing after the hand-over
     EXPECT_EQ(inner.front(), Seen(EVENT::OpenWindow, 0));
 }
+
+TEST(EventLoop, TabsChangeWithTabChangingThenNewSelectionAndSelectBringsAControlsTabForward) {
+    std::vector<Seen> seen;
+    std::vector<int> tabs;  // the selected tab read at each sheet event
+    bool nameVisibleOnSecondTab = true;
+    rt::Driver d;
+    d.start([&] {
+        rt::Window w(uitest::window(
+            "Sheet", {control(1, ControlKind::Sheet),
+                      control(2, ControlKind::Tab, "&Person", [](auto& c) { c.parent = 1; }),
+                      control(3, ControlKind::Tab, "&Money", [](auto& c) { c.parent = 1; }),
+                      control(4, ControlKind::Entry, "", [](auto& c) { c.parent = 2; }),
+                      control(5, ControlKind::Entry, "", [](auto& c) { c.parent = 3; }),
+                      control(6, ControlKind::Button, "Back")}));
+        w.open();
+        while (w.accept()) {
+            if (w.field() == 1) {
+                seen.emplace_back(w.event(), w.field());
+                tabs.push_back(w.choice(1));
+            }
+            if (w.field() == 1 && w.event() == EVENT::NewSelection && w.choice(1) == 2)
+                nameVisibleOnSecondTab = w.isVisible(4);
+            if (w.event() == EVENT::Accepted && w.field() == 6) w.select(4);
+        }
+    });
+    d.waitWindow("Sheet");
+    d.press("Money");
+    d.press("Money");  // already in front: nothing
+    d.press("Back");   // selecting the entry of the first tab brings that tab forward
+    EXPECT_EQ(d.active()->choice(1), 1);
+    EXPECT_EQ(d.active()->focus(), 4);
+    ASSERT_TRUE(d.finish());
+    ASSERT_GE(seen.size(), 2u);
+    EXPECT_EQ(seen[0], Seen(EVENT::TabChanging, 1));
+    EXPECT_EQ(seen[1], Seen(EVENT::NewSelection, 1));
+    EXPECT_EQ(tabs[1], 2);
+    EXPECT_FALSE(nameVisibleOnSecondTab);
+}
