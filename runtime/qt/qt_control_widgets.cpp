@@ -124,8 +124,15 @@ void ImageWidget::setPageFile(const std::string& file) {
     update();
 }
 
+void ImageWidget::setScroll(QPoint offset) {
+    if (offset == scroll_) return;
+    scroll_ = offset;
+    update();
+}
+
 void ImageWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    p.translate(-scroll_);
     if (!pageFile_.empty()) {
         if (page_.size() != size()) {
             std::string error;

@@ -85,6 +85,8 @@ class ImageWidget : public QWidget {
     explicit ImageWidget(QWidget* parent);
     void setPicture(const QImage& picture);
     void setPageFile(const std::string& file);
+    // The content moves up and left by this many pixels (the image's scroll positions).
+    void setScroll(QPoint offset);
     const QImage& picture() const { return picture_; }
 
   protected:
@@ -94,6 +96,7 @@ class ImageWidget : public QWidget {
     QImage picture_;
     std::string pageFile_;
     QImage page_;  // the page drawn at the widget's size
+    QPoint scroll_;
 };
 
 }  // namespace rt::qt

@@ -531,6 +531,7 @@ void WindowView::applyControl(Item& item) {
         }
         case ControlKind::Image: {
             auto* image = static_cast<ImageWidget*>(w);
+            image->setScroll(QPoint(units_.x(d.hScroll), units_.y(d.vScroll)));
             if (!d.pageFile.empty()) {
                 image->setPageFile(d.pageFile);
             } else if (!d.imageBytes.empty()) {

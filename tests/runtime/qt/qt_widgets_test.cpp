@@ -22,6 +22,7 @@
 #include "runtime/qt/qt_list.h"
 #include "runtime/ui/codes.h"
 #include "tests/runtime/qt/qt_test_support.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -389,4 +390,36 @@ TEST_F(QtWidgetsTest, APanelDrawsItsOuterBevelAndTheInnerOneInsideIt) {
         EXPECT_EQ(at(middle, bottom - 2) == dark, inner);
         EXPECT_EQ(at(right - 2, middle) == dark, inner);
     }
+}
+
+TEST_F(QtWidgetsTest, AnImageShowsItsContentMovedByItsScrollPositions) {
+    testsupport::TempDir dir;
+    QImage picture(10, 10, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    for (int y = 5; y < 10; ++y)
+        for (int x = 0; x < 10; ++x)
+            picture.setPixel(x, y, qRgb(0, 0, 255));
+    std::string file = (dir.path() / "halves.png").string();
+    ASSERT_TRUE(picture.save(QString::fromStdString(file)));
+    rt::WindowSpec spec;
+    spec.title = "Scrolled";
+    spec.at = {0, 0, 120, 100};
+    for (int i = 0; i < 2; ++i) {
+        rt::ControlSpec c;
+        c.number = i + 1;
+        c.kind = ControlKind::Image;
+        c.icon = file;
+        c.at = {10 + 50 * i, 10, 40, 40};
+        spec.controls.push_back(c);
+    }
+    run(spec, [](rt::Window& w) {
+        w.setProp(2, PROP::VerticalScroll, 30);  // into the lower half
+        w.setProp(2, PROP::HorizontalScroll, 4);
+    });
+    ASSERT_NE(session.shownWindow(window), nullptr);
+    session.settle();
+    QImage still = session.backend().controlWidget(window, 1)->grab().toImage();
+    QImage moved = session.backend().controlWidget(window, 2)->grab().toImage();
+    EXPECT_EQ(QColor(still.pixel(20, 2)), QColor(Qt::red));
+    EXPECT_EQ(QColor(moved.pixel(20, 2)), QColor(0, 0, 255));
 }
