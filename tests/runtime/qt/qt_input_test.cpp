@@ -100,7 +100,7 @@ TEST(QtInputTest, RealWidgetsRaiseTheEventsTheHeadlessDriverRaises) {
         wheel(*d.active(), 1);
         d.settle();
         d.thumb(rt::ControlName{rt::ControlName::By::Number, 2, {}}, 60);
-        d.press("Tagged");
+        d.click(rt::ControlName{rt::ControlName::By::Number, 4, {}}, 0, "LeftClick");
         d.close();
         ASSERT_TRUE(d.finish());
     }
@@ -149,11 +149,12 @@ TEST(QtInputTest, RealWidgetsRaiseTheEventsTheHeadlessDriverRaises) {
     Log seen = real.log.take();
     EXPECT_EQ(seen, expected);
     // The steps above, as events: the entry accepted with its new value, the row chosen,
-    // the scroll events of the list, the check box, the close request.
-    Log steps = {{EVENT::OpenWindow, 0},   {EVENT::Accepted, 1},   {EVENT::Selected, 2},
-                 {EVENT::NewSelection, 2}, {EVENT::PageDown, 2},   {EVENT::ScrollDown, 2},
-                 {EVENT::ScrollUp, 2},     {EVENT::ScrollUp, 2},   {EVENT::ScrollDrag, 2},
-                 {EVENT::Accepted, 4},     {EVENT::CloseWindow, 0}};
+    // the scroll events of the list, the check box focused by the click and accepted, the
+    // close request.
+    Log steps = {{EVENT::OpenWindow, 0},   {EVENT::Accepted, 1}, {EVENT::Selected, 2},
+                 {EVENT::NewSelection, 2}, {EVENT::PageDown, 2}, {EVENT::ScrollDown, 2},
+                 {EVENT::ScrollUp, 2},     {EVENT::ScrollUp, 2}, {EVENT::ScrollDrag, 2},
+                 {EVENT::Selected, 4},     {EVENT::Accepted, 4}, {EVENT::CloseWindow, 0}};
     EXPECT_EQ(seen, steps);
     EXPECT_EQ(real.names, std::vector<std::string>{"Hello"});
     EXPECT_EQ(real.names, headless.names);
@@ -323,7 +324,7 @@ TEST(QtInputTest, PrinterSetupOpensQtsPrintDialog) {
 
 }  // namespace
 
-TEST(QtInputTest, AClickedButtonOrToolButtonTakesTheFocusBeforeItIsAccepted) {
+TEST(QtInputTest, AClickedControlTakesTheFocusAndAButtonIsAcceptedAfterIt) {
     rt::WindowSpec spec;
     spec.title = "Click";
     spec.at = {0, 0, 200, 100};
@@ -355,6 +356,7 @@ TEST(QtInputTest, AClickedButtonOrToolButtonTakesTheFocusBeforeItIsAccepted) {
         d.start([&] { program(headless, shown); });
         d.click(rt::ControlName{rt::ControlName::By::Number, 2, {}}, 0, "LeftClick");
         d.click(rt::ControlName{rt::ControlName::By::Number, 3, {}}, 0, "LeftClick");
+        d.click(rt::ControlName{rt::ControlName::By::Number, 1, {}}, 0, "LeftClick");
         d.close();
         ASSERT_TRUE(d.finish());
     }
@@ -369,12 +371,17 @@ TEST(QtInputTest, AClickedButtonOrToolButtonTakesTheFocusBeforeItIsAccepted) {
     session.settle();
     QTest::mouseClick(session.backend().controlWidget(shown, 3), Qt::LeftButton);
     session.settle();
+    QTest::mouseClick(session.backend().controlWidget(shown, 1), Qt::LeftButton);
+    session.settle();
     frame->close();
     ASSERT_TRUE(session.finish());
 
     Log seen = real.take();
-    Log steps = {
-        {EVENT::Selected, 2}, {EVENT::Accepted, 2}, {EVENT::Selected, 3}, {EVENT::Accepted, 3}};
+    Log steps = {{EVENT::Selected, 2},
+                 {EVENT::Accepted, 2},
+                 {EVENT::Selected, 3},
+                 {EVENT::Accepted, 3},
+                 {EVENT::Selected, 1}};
     EXPECT_EQ(seen, steps);
     EXPECT_EQ(seen, headless.take());
 }
