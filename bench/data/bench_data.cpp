@@ -334,8 +334,7 @@ void BM_GuardedUpdates(benchmark::State& state) {
     rt::RecordFile& mail = f.mail;
     constexpr int kUpdates = 1000;
     std::mt19937 random(13);
-    double ours = 0, raw = 0;
-    for (auto _ : state) {
+    auto runOurs = [&] {
         auto start = Clock::now();
         for (int i = 0; i < kUpdates; ++i) {
             if (mail.getPointer(1 + random() % kRecords)) state.SkipWithError("GET failed");
@@ -344,15 +343,16 @@ void BM_GuardedUpdates(benchmark::State& state) {
             if (mail.put()) state.SkipWithError("PUT failed");
             if (rt::commit()) state.SkipWithError("COMMIT failed");
         }
-        ours = seconds(Clock::now() - start);
-
+        return seconds(Clock::now() - start);
+    };
+    auto runRaw = [&] {
         Raw db(mail.name());
         sqlite3_busy_timeout(db.db, 2000);
         sqlite3_stmt* read = db.prepare("SELECT id, version, image FROM rec WHERE id = ?1");
         sqlite3_stmt* write = db.prepare(
             "UPDATE rec SET version = version + 1, image = ?1 WHERE id = ?2 AND version = ?3");
         RowSink sink;
-        start = Clock::now();
+        auto start = Clock::now();
         for (int i = 0; i < kUpdates; ++i) {
             sqlite3_bind_int64(read, 1, 1 + random() % kRecords);
             if (sqlite3_step(read) == SQLITE_ROW) sink.take(read);
@@ -367,10 +367,27 @@ void BM_GuardedUpdates(benchmark::State& state) {
             sqlite3_reset(write);
             sqlite3_exec(db.db, "COMMIT", nullptr, nullptr, nullptr);
         }
-        raw = seconds(Clock::now() - start);
+        double took = seconds(Clock::now() - start);
         sqlite3_finalize(read);
         sqlite3_finalize(write);
-        state.SetIterationTime(ours);
+        return took;
+    };
+    // Durable commits depend on the disk's other traffic: the two sides take turns going
+    // first, and each keeps its best round.
+    double ours = 1e9, raw = 1e9;
+    int round = 0;
+    for (auto _ : state) {
+        double o, r;
+        if (round++ % 2 == 0) {
+            o = runOurs();
+            r = runRaw();
+        } else {
+            r = runRaw();
+            o = runOurs();
+        }
+        ours = std::min(ours, o);
+        raw = std::min(raw, r);
+        state.SetIterationTime(o);
     }
     state.counters["us_per_update"] = ours * 1e6 / kUpdates;
     state.counters["raw_us_per_update"] = raw * 1e6 / kUpdates;
@@ -385,7 +402,7 @@ BENCHMARK(BM_StepwiseReadsByLastName)
     ->Iterations(3)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RandomGetByUniqueKey)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_GuardedUpdates)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GuardedUpdates)->UseManualTime()->Iterations(4)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScanSmall100k)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScanSmall1M)->UseManualTime()->Iterations(2)->Unit(benchmark::kMillisecond);
 
