@@ -10,6 +10,7 @@
 #include "records/config.h"
 #include "records/plf.h"
 #include "runtime/ui/keys.h"
+#include "runtime/ui/program.h"
 #include "windows/tovik036.h"
 
 namespace {
@@ -92,6 +93,7 @@ class MainMenuProcedure : public Procedure {
   protected:
     void setUpRecords() override { readFirstProduct(); }
     void setUpWindow() override {
+        rt::setProgramIcon("~PC04.ICO");  // the window keeps its own icon
         showBackground(OpeningBackground());
         // A button whose procedure is not part of the program stays, disabled.
         for (const Action& action : kActions)

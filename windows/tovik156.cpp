@@ -28,6 +28,7 @@ rt::WindowSpec makeIntroWindow() {
     inner.kind = rt::ControlKind::Panel;
     inner.at = {5, 5, 377, 37};
     inner.bevel = -2;
+    inner.innerBevel = 1;
     w.controls.push_back(inner);
 
     rt::ControlSpec name;

@@ -23,7 +23,19 @@ namespace rt::qt {
 
 // One change for the GUI thread, copied on the model's thread.
 struct Update {
-    enum class Kind { Open, Close, Window, Control, Destroy, Focus, Timer, Dialog, Beep, Cursor };
+    enum class Kind {
+        Open,
+        Close,
+        Window,
+        Control,
+        Destroy,
+        Focus,
+        Timer,
+        Dialog,
+        Beep,
+        Cursor,
+        ProgramIcon
+    };
     Kind kind = Kind::Window;
     Window* window = nullptr;
     Window* modalParent = nullptr;
@@ -33,6 +45,7 @@ struct Update {
     int number = 0;
     std::uint64_t opening = 0;  // the window's openingId, for Open
     DialogPtr dialog;
+    std::string text;
 };
 
 struct QtBackend::Impl {
@@ -139,6 +152,10 @@ struct QtBackend::Impl {
                     QGuiApplication::restoreOverrideCursor();
                 }
                 cursor = u.number;
+                break;
+            case Update::Kind::ProgramIcon:
+                if (QIcon icon = loadIcon(u.text); !icon.isNull())
+                    QApplication::setWindowIcon(icon);
                 break;
         }
     }
@@ -265,6 +282,13 @@ void QtBackend::setCursor(int cursor) {
     Update u;
     u.kind = Update::Kind::Cursor;
     u.number = cursor;
+    impl_->post(std::move(u));
+}
+
+void QtBackend::setProgramIcon(const std::string& name) {
+    Update u;
+    u.kind = Update::Kind::ProgramIcon;
+    u.text = name;
     impl_->post(std::move(u));
 }
 

@@ -38,6 +38,7 @@ class QtBackend : public Backend {
     void showDialog(const DialogPtr& dialog) override;
     void beep(int sound) override;
     void setCursor(int cursor) override;
+    void setProgramIcon(const std::string& name) override;
 
     // --- GUI thread: the widgets of a model window (tests, tools); nullptr when the window
     // has no widgets (yet) ---

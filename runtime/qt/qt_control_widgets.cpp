@@ -1,7 +1,10 @@
 #include "runtime/qt/qt_control_widgets.h"
 
+#include <qdrawutil.h>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cstdlib>
 
 #include "runtime/qt/micr_e13b.h"
 #include "runtime/qt/page_painter.h"
@@ -34,6 +37,24 @@ void RegionWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     in.y = event->position().toPoint().y();
     in.key = event->button() == Qt::RightButton ? KEY::RightDoubleClick : KEY::LeftDoubleClick;
     send_(in);
+}
+
+void PanelWidget::setBevels(int outer, int inner) {
+    if (outer == outer_ && inner == inner_) return;
+    outer_ = outer;
+    inner_ = inner;
+    update();
+}
+
+void PanelWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QRect r = rect();
+    for (int bevel : {outer_, inner_}) {
+        int width = std::min(std::abs(bevel), 8);
+        if (width == 0 || r.width() < 2 * width || r.height() < 2 * width) continue;
+        qDrawShadePanel(&p, r, palette(), /*sunken=*/bevel < 0, width);
+        r.adjust(width, width, -width, -width);
+    }
 }
 
 namespace {
@@ -103,8 +124,15 @@ void ImageWidget::setPageFile(const std::string& file) {
     update();
 }
 
+void ImageWidget::setScroll(QPoint offset) {
+    if (offset == scroll_) return;
+    scroll_ = offset;
+    update();
+}
+
 void ImageWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    p.translate(-scroll_);
     if (!pageFile_.empty()) {
         if (page_.size() != size()) {
             std::string error;

@@ -3,6 +3,7 @@
 // Internal to rt_qt.
 
 #include <QCheckBox>
+#include <QFrame>
 #include <QImage>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -27,6 +28,20 @@ class RegionWidget : public QWidget {
   private:
     int number_;
     std::function<void(Input)> send_;
+};
+
+// A panel: up to two bevelled edges, the outer one and one inside it, each raised or
+// sunken by its sign and as wide as its size.
+class PanelWidget : public QFrame {
+  public:
+    using QFrame::QFrame;
+    void setBevels(int outer, int inner);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    int outer_ = 0, inner_ = 0;
 };
 
 // Check boxes and radios answer a click anywhere on their control, as a user expects
@@ -70,6 +85,8 @@ class ImageWidget : public QWidget {
     explicit ImageWidget(QWidget* parent);
     void setPicture(const QImage& picture);
     void setPageFile(const std::string& file);
+    // The content moves up and left by this many pixels (the image's scroll positions).
+    void setScroll(QPoint offset);
     const QImage& picture() const { return picture_; }
 
   protected:
@@ -79,6 +96,7 @@ class ImageWidget : public QWidget {
     QImage picture_;
     std::string pageFile_;
     QImage page_;  // the page drawn at the widget's size
+    QPoint scroll_;
 };
 
 }  // namespace rt::qt

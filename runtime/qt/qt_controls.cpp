@@ -28,6 +28,7 @@
 #include "runtime/text/codepage.h"
 #include "runtime/text/number_text.h"
 #include "runtime/text/picture.h"
+#include "runtime/ui/codes.h"
 #include "runtime/ui/popup_menu.h"
 
 namespace rt::qt {
@@ -109,6 +110,14 @@ QWidget* WindowView::createWidget(const ControlData& data) {
         in.control = n;
         send_(in);
     };
+    // A mouse click on a button: the model moves the focus to it before accepting it.
+    auto click = [this, n] {
+        Input in;
+        in.kind = Input::Kind::Click;
+        in.control = n;
+        in.key = KEY::LeftClick;
+        send_(in);
+    };
     QWidget* w = nullptr;
     switch (data.spec.kind) {
         case ControlKind::Button:
@@ -116,12 +125,12 @@ QWidget* WindowView::createWidget(const ControlData& data) {
                 auto* b = new QToolButton(parent);
                 b->setAutoRaise(false);
                 b->setFocusPolicy(Qt::NoFocus);
-                QObject::connect(b, &QToolButton::clicked, b, press);
+                QObject::connect(b, &QToolButton::clicked, b, click);
                 w = b;
             } else {
                 auto* b = new QPushButton(parent);
                 b->setAutoDefault(false);
-                QObject::connect(b, &QPushButton::clicked, b, press);
+                QObject::connect(b, &QPushButton::clicked, b, click);
                 w = b;
             }
             break;
@@ -207,7 +216,12 @@ QWidget* WindowView::createWidget(const ControlData& data) {
         }
         case ControlKind::Tab:
             return nullptr;  // a page of its sheet; its controls lie on the client area
-        case ControlKind::Panel:
+        case ControlKind::Panel: {
+            auto* f = new PanelWidget(parent);
+            f->setAttribute(Qt::WA_TransparentForMouseEvents);
+            w = f;
+            break;
+        }
         case ControlKind::Box:
         case ControlKind::Line: {
             auto* f = new QFrame(parent);
@@ -428,7 +442,16 @@ void WindowView::applyControl(Item& item) {
         case ControlKind::String:
         case ControlKind::Prompt: {
             auto* l = static_cast<QLabel*>(w);
-            l->setText(labelText(d.bound ? d.shown : s.text));
+            QString text = labelText(d.bound ? d.shown : s.text);
+            // A text picture pads with blanks; a centred or right-aligned text stands by
+            // what it shows, not by its padding.
+            if (s.align == Align::Center || s.align == Align::Right) {
+                qsizetype end = text.size();
+                while (end > 0 && text[end - 1] == u' ')
+                    --end;
+                text.truncate(end);
+            }
+            l->setText(text);
             l->setAlignment(align | Qt::AlignVCenter);
             break;
         }
@@ -489,10 +512,9 @@ void WindowView::applyControl(Item& item) {
             refreshSheet(s.number);
             break;
         case ControlKind::Panel: {
-            auto* f = static_cast<QFrame*>(w);
-            f->setFrameShape(QFrame::Panel);
-            f->setFrameShadow(s.bevel < 0 ? QFrame::Sunken : QFrame::Raised);
-            f->setLineWidth(std::clamp(std::abs(s.bevel), 1, 3));
+            // A panel without a bevel still shows a thin raised edge.
+            static_cast<PanelWidget*>(w)->setBevels(s.bevel == 0 && s.innerBevel == 0 ? 1 : s.bevel,
+                                                    s.innerBevel);
             break;
         }
         case ControlKind::Box: {
@@ -509,6 +531,7 @@ void WindowView::applyControl(Item& item) {
         }
         case ControlKind::Image: {
             auto* image = static_cast<ImageWidget*>(w);
+            image->setScroll(QPoint(units_.x(d.hScroll), units_.y(d.vScroll)));
             if (!d.pageFile.empty()) {
                 image->setPageFile(d.pageFile);
             } else if (!d.imageBytes.empty()) {

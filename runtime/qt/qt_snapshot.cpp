@@ -59,6 +59,8 @@ ControlData snapshotControl(const Window& window, int control) {
     if (c->spec.kind == ControlKind::Image) {
         d.imageBytes = c->imageBytes;
         d.pageFile = c->pageFile;
+        d.hScroll = c->hScroll;
+        d.vScroll = c->vScroll;
     }
     d.progress = c->progress;
     d.visible = window.isVisible(control);

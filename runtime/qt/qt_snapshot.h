@@ -35,6 +35,7 @@ struct ControlData {
     // Images
     std::string imageBytes;
     std::string pageFile;
+    int hScroll = 0, vScroll = 0;  // dialog units the content is scrolled by
     int progress = 0;
     bool visible = true;
     bool enabled = true;

@@ -129,8 +129,10 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
         auto* focus = static_cast<QFocusEvent*>(event);
         int control = view_.controlOf(watched);
         const ControlData* d = view_.data(control);
+        // Focus the user moved (Tab, a click) is news to the model; focus the model set is not.
         if (d && d->spec.kind != ControlKind::List &&
-            (focus->reason() == Qt::TabFocusReason || focus->reason() == Qt::BacktabFocusReason)) {
+            (focus->reason() == Qt::TabFocusReason || focus->reason() == Qt::BacktabFocusReason ||
+             focus->reason() == Qt::MouseFocusReason)) {
             Input in;
             in.kind = Input::Kind::Focus;
             in.control = control;

@@ -89,6 +89,9 @@ class Backend {
     virtual void programEnded() {}
     virtual void beep(int sound) = 0;
     virtual void setCursor(int cursor) = 0;
+    // The program's own icon (a resource name such as "~APP.ICO"), shown where a window has
+    // none of its own and by the desktop for the program.
+    virtual void setProgramIcon(const std::string& /*name*/) {}
 };
 
 }  // namespace rt

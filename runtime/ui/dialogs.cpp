@@ -119,6 +119,12 @@ void setCursor(int cursor) {
     if (s.currentThread() != 0) s.backend().setCursor(cursor);
 }
 
+void setProgramIcon(std::string_view name) {
+    Scheduler& s = Scheduler::instance();
+    std::lock_guard lock(s.mutex());
+    if (s.currentThread() != 0) s.backend().setProgramIcon(std::string(name));
+}
+
 int start(std::function<void()> procedure, std::size_t stackSize) {
     return Scheduler::instance().start(std::move(procedure), stackSize);
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
+#include <map>
 #include <mutex>
 #include <sstream>
 
@@ -145,7 +147,7 @@ Driver::Driver() = default;
 
 Driver::~Driver() {
     try {
-        if (started_ && !ended()) finish();
+        if (started_ && !gaveUp_ && !ended()) finish();
     } catch (const DriverError&) {
         // A program that hangs cannot be ended from here; its threads stay blocked.
     }
@@ -166,15 +168,40 @@ void Driver::settle() {
         throw DriverError("the program did not come back to wait for input");
 }
 
+namespace {
+
+// The button a close question gets when it comes back after its default was given: the
+// default kept the window open (a save that fails, say), so the discarding answer is tried,
+// then the others in turn.
+int nextAnswer(const Dialog& d, int timesAsked) {
+    if (timesAsked == 0) return d.defaultButton;
+    std::vector<int> order;
+    for (int b : {BUTTON::No, BUTTON::Cancel, BUTTON::Ok, BUTTON::Ignore, BUTTON::Abort,
+                  BUTTON::Yes, BUTTON::Retry})
+        if ((d.buttons & b) && b != d.defaultButton) order.push_back(b);
+    if (order.empty()) return d.defaultButton;
+    return order[static_cast<std::size_t>(timesAsked - 1) % order.size()];
+}
+
+}  // namespace
+
 bool Driver::finish() {
     if (!started_) return true;
+    // A failed scenario must end promptly, so the closing rounds have a wall-clock limit.
+    constexpr auto kFinishLimit = std::chrono::seconds(3);
+    auto deadline = std::chrono::steady_clock::now() + kFinishLimit;
+    std::map<std::string, int> asked;  // message text -> times answered
     for (int round = 0; round < 200 && !ended(); ++round) {
+        if (std::chrono::steady_clock::now() > deadline) break;
         settle();
         if (ended()) break;
         auto dialogs = backend_.pendingDialogs();
         if (!dialogs.empty()) {
             const Dialog& d = *dialogs.front();
-            answerDialog(dialogs.front(), d.kind == DialogKind::Message ? d.defaultButton : 0);
+            int answer = 0;
+            if (d.kind == DialogKind::Message)
+                answer = nextAnswer(d, asked[d.caption + "\n" + d.text]++);
+            answerDialog(dialogs.front(), answer);
             continue;
         }
         if (Window* w = active()) {
@@ -185,8 +212,11 @@ bool Driver::finish() {
             break;
         }
     }
-    bool done = Scheduler::instance().waitEnded(kSettleMs);
+    // Once the program has ended its threads are only joined; a program still running
+    // after the rounds will not end, and is given up at once.
+    bool done = Scheduler::instance().waitEnded(ended() ? kSettleMs : 200);
     started_ = !done;
+    gaveUp_ = !done;
     return done;
 }
 

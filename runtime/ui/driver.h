@@ -97,6 +97,7 @@ class Driver {
 
     HeadlessBackend backend_;
     bool started_ = false;
+    bool gaveUp_ = false;  // finish could not end the program; the destructor does not retry
 };
 
 struct ScenarioResult {

@@ -109,4 +109,13 @@ int HeadlessBackend::cursor() {
     return cursor_;
 }
 
+void HeadlessBackend::setProgramIcon(const std::string& name) {
+    programIcon_ = name;
+}
+
+std::string HeadlessBackend::programIcon() {
+    std::lock_guard lock(Scheduler::instance().mutex());
+    return programIcon_;
+}
+
 }  // namespace rt

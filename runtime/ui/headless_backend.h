@@ -26,6 +26,7 @@ class HeadlessBackend : public Backend {
     void showDialog(const DialogPtr& dialog) override;
     void beep(int sound) override;
     void setCursor(int cursor) override;
+    void setProgramIcon(const std::string& name) override;
 
     // --- for the driver; call while every application thread waits ---
     // The unanswered dialogs, oldest first.
@@ -36,6 +37,7 @@ class HeadlessBackend : public Backend {
     long clock();  // hundredths of a second since the program started
     int beeps();
     int cursor();
+    std::string programIcon();
     // The average character cell in pixels that stands for every window's font (by default
     // that of the standard dialog font, 6 x 13), to match a display backend's.
     void setCharacterCell(int width, int height);
@@ -50,6 +52,7 @@ class HeadlessBackend : public Backend {
     long clock_ = 0;
     int beeps_ = 0;
     int cursor_ = 0;
+    std::string programIcon_;
     int cellWidth_ = 6, cellHeight_ = 13;
 };
 

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <string_view>
 
 namespace rt {
 
@@ -17,5 +18,8 @@ int threadNumber();
 // Lets other threads and pending events through in a long loop inside an event handler:
 // the caller gives the baton away once and goes on when it comes back.
 void yieldEvents();
+
+// Sets the program's icon (a resource name; a missing one leaves the default).
+void setProgramIcon(std::string_view name);
 
 }  // namespace rt

@@ -89,6 +89,26 @@ void Window::showValue(ControlState& c) {
     }
 }
 
+namespace {
+
+bool takesFocusOnClick(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Button:
+        case ControlKind::Entry:
+        case ControlKind::Text:
+        case ControlKind::Spin:
+        case ControlKind::Combo:
+        case ControlKind::DropList:
+        case ControlKind::Check:
+        case ControlKind::Radio:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
 void Window::applyInput(const Input& in) {
     ControlState* c = find(in.control);
     auto usable = [&] { return c && isVisible(c->spec.number) && isEnabled(c->spec.number); };
@@ -130,6 +150,13 @@ void Window::applyInput(const Input& in) {
                 } else if (isAlertKey(0, in.key)) {
                     queue({EVENT::AlertKey, 0, in.key, 0, 0});
                 } else {
+                    // A clicked control takes the focus first, as on the desktop: Selected,
+                    // then what the click does (a button's Accepted). A pressed button, by
+                    // its key or the driver's press step, leaves the focus where it is.
+                    if (takesFocusOnClick(c->spec.kind) && focus_ != c->spec.number) {
+                        setFocus(c->spec.number);
+                        queue({EVENT::Selected, focus_, 0, 0, 0});
+                    }
                     press(*c, in.key);
                 }
             }

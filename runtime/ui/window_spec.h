@@ -90,7 +90,8 @@ struct ControlSpec {
     std::string trueValue = "1";                 // stored by a check box when checked
     std::string falseValue;                      // and when not (blank by default)
     long rangeLow = 0, rangeHigh = 0, step = 1;  // spin boxes; low == high: no range
-    int bevel = 0;
+    int bevel = 0;       // panels: the outer edge (< 0 sunken, > 0 raised), its width
+    int innerBevel = 0;  // panels: a second edge inside the first, the same way
     std::vector<int> alertKeys;
 };
 

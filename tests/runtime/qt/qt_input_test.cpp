@@ -12,6 +12,7 @@
 #include <fstream>
 
 #include "runtime/qt/qt_list.h"
+#include "runtime/qt/qt_resources.h"
 #include "runtime/ui/codes.h"
 #include "runtime/ui/dialogs.h"
 #include "runtime/ui/driver.h"
@@ -99,7 +100,7 @@ TEST(QtInputTest, RealWidgetsRaiseTheEventsTheHeadlessDriverRaises) {
         wheel(*d.active(), 1);
         d.settle();
         d.thumb(rt::ControlName{rt::ControlName::By::Number, 2, {}}, 60);
-        d.press("Tagged");
+        d.click(rt::ControlName{rt::ControlName::By::Number, 4, {}}, 0, "LeftClick");
         d.close();
         ASSERT_TRUE(d.finish());
     }
@@ -148,11 +149,12 @@ TEST(QtInputTest, RealWidgetsRaiseTheEventsTheHeadlessDriverRaises) {
     Log seen = real.log.take();
     EXPECT_EQ(seen, expected);
     // The steps above, as events: the entry accepted with its new value, the row chosen,
-    // the scroll events of the list, the check box, the close request.
-    Log steps = {{EVENT::OpenWindow, 0},   {EVENT::Accepted, 1},   {EVENT::Selected, 2},
-                 {EVENT::NewSelection, 2}, {EVENT::PageDown, 2},   {EVENT::ScrollDown, 2},
-                 {EVENT::ScrollUp, 2},     {EVENT::ScrollUp, 2},   {EVENT::ScrollDrag, 2},
-                 {EVENT::Accepted, 4},     {EVENT::CloseWindow, 0}};
+    // the scroll events of the list, the check box focused by the click and accepted, the
+    // close request.
+    Log steps = {{EVENT::OpenWindow, 0},   {EVENT::Accepted, 1}, {EVENT::Selected, 2},
+                 {EVENT::NewSelection, 2}, {EVENT::PageDown, 2}, {EVENT::ScrollDown, 2},
+                 {EVENT::ScrollUp, 2},     {EVENT::ScrollUp, 2}, {EVENT::ScrollDrag, 2},
+                 {EVENT::Selected, 4},     {EVENT::Accepted, 4}, {EVENT::CloseWindow, 0}};
     EXPECT_EQ(seen, steps);
     EXPECT_EQ(real.names, std::vector<std::string>{"Hello"});
     EXPECT_EQ(real.names, headless.names);
@@ -321,3 +323,85 @@ TEST(QtInputTest, PrinterSetupOpensQtsPrintDialog) {
 }
 
 }  // namespace
+
+TEST(QtInputTest, AClickedControlTakesTheFocusAndAButtonIsAcceptedAfterIt) {
+    rt::WindowSpec spec;
+    spec.title = "Click";
+    spec.at = {0, 0, 200, 100};
+    auto add = [&](int number, ControlKind kind, std::string text, rt::Rect at) -> auto& {
+        rt::ControlSpec c;
+        c.number = number;
+        c.kind = kind;
+        c.text = std::move(text);
+        c.at = at;
+        spec.controls.push_back(c);
+        return spec.controls.back();
+    };
+    add(1, ControlKind::Entry, "", {10, 10, 100, 12});
+    add(2, ControlKind::Button, "Find", {10, 40, 40, 14});
+    add(3, ControlKind::Button, "Tool", {0, 0, 16, 16}).toolbar = true;
+    auto program = [&](qttest::EventLog& log, std::atomic<rt::Window*>& shown) {
+        rt::Window w(spec);
+        w.open();
+        shown = &w;
+        while (w.accept())
+            if (w.field() != 0) log.add(w.event(), w.field());
+        shown = nullptr;
+    };
+
+    qttest::EventLog headless;
+    {
+        std::atomic<rt::Window*> shown{nullptr};
+        rt::Driver d;
+        d.start([&] { program(headless, shown); });
+        d.click(rt::ControlName{rt::ControlName::By::Number, 2, {}}, 0, "LeftClick");
+        d.click(rt::ControlName{rt::ControlName::By::Number, 3, {}}, 0, "LeftClick");
+        d.click(rt::ControlName{rt::ControlName::By::Number, 1, {}}, 0, "LeftClick");
+        d.close();
+        ASSERT_TRUE(d.finish());
+    }
+
+    qttest::EventLog real;
+    std::atomic<rt::Window*> shown{nullptr};
+    qttest::QtSession session;
+    session.start([&] { program(real, shown); });
+    QWidget* frame = session.shownWindow(shown);
+    ASSERT_NE(frame, nullptr);
+    QTest::mouseClick(session.backend().controlWidget(shown, 2), Qt::LeftButton);
+    session.settle();
+    QTest::mouseClick(session.backend().controlWidget(shown, 3), Qt::LeftButton);
+    session.settle();
+    QTest::mouseClick(session.backend().controlWidget(shown, 1), Qt::LeftButton);
+    session.settle();
+    frame->close();
+    ASSERT_TRUE(session.finish());
+
+    Log seen = real.take();
+    Log steps = {{EVENT::Selected, 2},
+                 {EVENT::Accepted, 2},
+                 {EVENT::Selected, 3},
+                 {EVENT::Accepted, 3},
+                 {EVENT::Selected, 1}};
+    EXPECT_EQ(seen, steps);
+    EXPECT_EQ(seen, headless.take());
+}
+
+TEST(QtInputTest, TheProgramIconBecomesTheApplicationsWindowIcon) {
+    qttest::QtSession session;
+    QApplication::setWindowIcon(QIcon());
+    session.start([] {
+        rt::setProgramIcon("C:\\ICO\\NOSUCH99.ICO");  // missing: the default stays
+    });
+    session.settle();
+    EXPECT_TRUE(QApplication::windowIcon().isNull());
+    ASSERT_TRUE(session.finish());
+
+    qttest::QtSession again;
+    again.start([] { rt::setProgramIcon("~PC04.ICO"); });
+    again.settle();
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
+    EXPECT_EQ(QApplication::windowIcon().pixmap(16).toImage(),
+              rt::qt::loadIcon("PC04.ICO").pixmap(16).toImage());
+    ASSERT_TRUE(again.finish());
+    QApplication::setWindowIcon(QIcon());
+}

@@ -22,6 +22,7 @@
 #include "runtime/qt/qt_list.h"
 #include "runtime/ui/codes.h"
 #include "tests/runtime/qt/qt_test_support.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -328,3 +329,97 @@ TEST_F(QtWidgetsTest, RadiosShowTheOptionsChoice) {
 }
 
 }  // namespace
+
+TEST_F(QtWidgetsTest, CentredAndRightAlignedStringsStandWithoutTheirPicturesPadding) {
+    rt::WindowSpec spec;
+    spec.title = "Labels";
+    spec.at = {0, 0, 200, 80};
+    const rt::Align aligns[] = {rt::Align::Center, rt::Align::Right, rt::Align::Left};
+    for (int i = 0; i < 3; ++i) {
+        rt::ControlSpec c;
+        c.number = i + 1;
+        c.kind = ControlKind::String;
+        c.use = "NAME";
+        c.picture = "@s20";
+        c.align = aligns[i];
+        c.at = {10, 10 + 20 * i, 150, 12};
+        spec.controls.push_back(c);
+    }
+    run(spec);
+    ASSERT_NE(session.shownWindow(window), nullptr);
+    session.settle();
+    EXPECT_EQ(widget<QLabel>(session, window, 1)->text(), "Smith");
+    EXPECT_EQ(widget<QLabel>(session, window, 2)->text(), "Smith");
+    // Left-aligned padding changes nothing on screen; the text is shown as it is.
+    EXPECT_TRUE(widget<QLabel>(session, window, 3)->text().startsWith("Smith"));
+}
+
+TEST_F(QtWidgetsTest, APanelDrawsItsOuterBevelAndTheInnerOneInsideIt) {
+    rt::WindowSpec spec;
+    spec.title = "Panels";
+    spec.at = {0, 0, 200, 80};
+    const int bevels[][2] = {{-2, 1}, {-2, 0}};
+    for (int i = 0; i < 2; ++i) {
+        rt::ControlSpec c;
+        c.number = i + 1;
+        c.kind = ControlKind::Panel;
+        c.bevel = bevels[i][0];
+        c.innerBevel = bevels[i][1];
+        c.at = {10, 10 + 30 * i, 100, 20};
+        spec.controls.push_back(c);
+    }
+    run(spec);
+    ASSERT_NE(session.shownWindow(window), nullptr);
+    session.settle();
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i);
+        QWidget* panel = session.backend().controlWidget(window, i + 1);
+        ASSERT_NE(panel, nullptr);
+        QImage shot = panel->grab().toImage();
+        const QPalette& pal = panel->palette();
+        auto at = [&](int x, int y) { return QColor(shot.pixel(x, y)).rgb(); };
+        QRgb dark = pal.dark().color().rgb(), light = pal.light().color().rgb();
+        int right = shot.width() - 1, bottom = shot.height() - 1, middle = shot.height() / 2;
+        // Sunken outer edge, two pixels: dark at the top left, light at the bottom right.
+        EXPECT_EQ(at(1, middle), dark);
+        EXPECT_EQ(at(right - 1, middle), light);
+        // Raised inner edge, one pixel inside it: light at the top left, dark at the bottom
+        // right; none on the panel that has no inner bevel.
+        bool inner = bevels[i][1] != 0;
+        EXPECT_EQ(at(2, middle) == light, inner);
+        EXPECT_EQ(at(middle, bottom - 2) == dark, inner);
+        EXPECT_EQ(at(right - 2, middle) == dark, inner);
+    }
+}
+
+TEST_F(QtWidgetsTest, AnImageShowsItsContentMovedByItsScrollPositions) {
+    testsupport::TempDir dir;
+    QImage picture(10, 10, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    for (int y = 5; y < 10; ++y)
+        for (int x = 0; x < 10; ++x)
+            picture.setPixel(x, y, qRgb(0, 0, 255));
+    std::string file = (dir.path() / "halves.png").string();
+    ASSERT_TRUE(picture.save(QString::fromStdString(file)));
+    rt::WindowSpec spec;
+    spec.title = "Scrolled";
+    spec.at = {0, 0, 120, 100};
+    for (int i = 0; i < 2; ++i) {
+        rt::ControlSpec c;
+        c.number = i + 1;
+        c.kind = ControlKind::Image;
+        c.icon = file;
+        c.at = {10 + 50 * i, 10, 40, 40};
+        spec.controls.push_back(c);
+    }
+    run(spec, [](rt::Window& w) {
+        w.setProp(2, PROP::VerticalScroll, 30);  // into the lower half
+        w.setProp(2, PROP::HorizontalScroll, 4);
+    });
+    ASSERT_NE(session.shownWindow(window), nullptr);
+    session.settle();
+    QImage still = session.backend().controlWidget(window, 1)->grab().toImage();
+    QImage moved = session.backend().controlWidget(window, 2)->grab().toImage();
+    EXPECT_EQ(QColor(still.pixel(20, 2)), QColor(Qt::red));
+    EXPECT_EQ(QColor(moved.pixel(20, 2)), QColor(0, 0, 255));
+}

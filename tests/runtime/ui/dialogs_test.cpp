@@ -9,6 +9,7 @@
 #include "runtime/ui/codes.h"
 #include "runtime/ui/dialogs.h"
 #include "runtime/ui/driver.h"
+#include "runtime/ui/program.h"
 #include "runtime/ui/window.h"
 #include "tests/runtime/ui/ui_test_support.h"
 #include "tests/support/temp_dir.h"
@@ -133,15 +134,17 @@ TEST(Dialogs, PrinterSetupKeepsTheSettingsUnlessConfirmed) {
     EXPECT_EQ(results, (std::vector<bool>{true, false}));
 }
 
-TEST(Dialogs, BeepAndWaitCursorReachTheBackend) {
+TEST(Dialogs, BeepWaitCursorAndProgramIconReachTheBackend) {
     rt::Driver d;
     runAsking(d, [] {
         rt::setCursor(CURSOR::Wait);
         rt::beep();
         rt::beep();
+        rt::setProgramIcon("~PC04.ICO");
     });
     EXPECT_EQ(d.backend().beeps(), 2);
     EXPECT_EQ(d.backend().cursor(), CURSOR::Wait);
+    EXPECT_EQ(d.backend().programIcon(), "~PC04.ICO");
     d.close();
     ASSERT_TRUE(d.finish());
 }

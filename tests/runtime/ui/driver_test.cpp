@@ -249,3 +249,28 @@ TEST(Driver, ARegionClickCarriesItsPositionToEachOfItsEvents) {
     EXPECT_FALSE(result.passed);
     EXPECT_NE(result.report.find("no region"), std::string::npos) << result.report;
 }
+
+TEST(Scenario, AFailedStepEndsAFormWhoseCloseQuestionDefaultKeepsItOpen) {
+    // The form asks before closing; its default ("save") fails and keeps the form open, so
+    // only the discarding answer ends the program after a failed step.
+    std::vector<int> answers;
+    auto program = [&] {
+        rt::Window w(uitest::window("Form", {control(1, ControlKind::Entry)}));
+        w.open();
+        while (w.accept()) {
+            if (w.event() != EVENT::CloseWindow) continue;
+            int a = rt::message("Save changes?", "Form", ICON::Question,
+                                BUTTON::Yes | BUTTON::No | BUTTON::Cancel, BUTTON::Yes);
+            answers.push_back(a);
+            if (a != BUTTON::No) w.consume();
+        }
+    };
+    std::istringstream script("window \"Form\"\npress \"Missing\"\n");
+    rt::ScenarioResult result = rt::runScenario(script, program, "form");
+    EXPECT_FALSE(result.passed);
+    EXPECT_EQ(result.line, 2);
+    EXPECT_NE(result.report.find("form failed at line 2"), std::string::npos) << result.report;
+    ASSERT_FALSE(answers.empty());
+    EXPECT_EQ(answers.front(), BUTTON::Yes);
+    EXPECT_EQ(answers.back(), BUTTON::No);  // the form closed, so the program ended
+}

@@ -9,6 +9,7 @@
 #include "runtime/ui/driver.h"
 #include "runtime/ui/keys.h"
 #include "runtime/ui/program.h"
+#include "runtime/ui/scheduler.h"
 #include "runtime/ui/window.h"
 #include "tests/runtime/ui/ui_test_support.h"
 
@@ -544,4 +545,103 @@ TEST(Timers, AWaitGoesOnWhileEachRoundChangesWhatTheUserSees) {
     EXPECT_EQ(d.backend().clock(), 250);
     d.close();
     ASSERT_TRUE(d.finish());
+}
+
+TEST(EventLoop, AClickedButtonTakesTheFocusBeforeItIsAccepted) {
+    std::vector<Seen> seen;
+    rt::Driver d;
+    d.start([&] {
+        rt::Window w(uitest::window(
+            "Tools", {control(1, ControlKind::Entry), control(2, ControlKind::Button, "Find"),
+                      control(3, ControlKind::Button, "Tool", [](auto& c) { c.toolbar = true; }),
+                      control(4, ControlKind::Button, "Close",
+                              [](auto& c) { c.action = rt::StandardAction::Close; })}));
+        w.open();
+        while (w.accept())
+            if (w.field() != 0) seen.emplace_back(w.event(), w.field());
+    });
+    d.waitWindow("Tools");
+    auto click = [&](std::string name) {
+        d.click(rt::ControlName{rt::ControlName::By::Text, 0, name}, 0, "LeftClick");
+    };
+    click("Find");
+    click("Find");    // already focused: no second Selected
+    d.press("Tool");  // pressed (its key, the press step): the focus stays
+    click("Tool");
+    click("Close");
+    ASSERT_TRUE(d.finish());
+    std::vector<Seen> want{{EVENT::Selected, 2}, {EVENT::Accepted, 2}, {EVENT::Accepted, 2},
+                           {EVENT::Accepted, 3}, {EVENT::Selected, 3}, {EVENT::Accepted, 3},
+                           {EVENT::Selected, 4}, {EVENT::Accepted, 4}};
+    EXPECT_EQ(seen, want);
+}
+
+TEST(EventLoop, AWindowClosedInItsHandlerIsOutOfSightWhileTheNextFormRuns) {
+    // A search window hands its record to a form: it closes first, the form runs alone, and
+    // the search loop ends when the form returns.
+    std::vector<Seen> outer, inner;
+    bool searchOpenDuringForm = true;
+    rt::Driver d;
+    d.start([&] {
+        rt::Window search(uitest::window("Search", {control(1, ControlKind::Button, "Edit")}));
+        search.open();
+        while (search.accept()) {
+            outer.emplace_back(search.event(), search.field());
+            if (search.event() == EVENT::Accepted && search.field() == 1) {
+                search.close();
+                nestedProcedure(inner);
+                searchOpenDuringForm = search.isOpen();
+            }
+        }
+    });
+    d.waitWindow("Search");
+    d.press("Edit");
+    d.waitWindow("Inner");
+    {
+        std::lock_guard lock(rt::Scheduler::instance().mutex());
+        EXPECT_EQ(rt::Scheduler::instance().zOrder().size(), 1u);  // the form alone
+    }
+    d.press("Done");
+    ASSERT_TRUE(d.finish());
+    EXPECT_FALSE(searchOpenDuringForm);
+    EXPECT_EQ(outer.back(), Seen(EVENT::Accepted, 1));  // nothing after the hand-over
+    EXPECT_EQ(inner.front(), Seen(EVENT::OpenWindow, 0));
+}
+
+TEST(EventLoop, TabsChangeWithTabChangingThenNewSelectionAndSelectBringsAControlsTabForward) {
+    std::vector<Seen> seen;
+    std::vector<int> tabs;  // the selected tab read at each sheet event
+    bool nameVisibleOnSecondTab = true;
+    rt::Driver d;
+    d.start([&] {
+        rt::Window w(uitest::window(
+            "Sheet", {control(1, ControlKind::Sheet),
+                      control(2, ControlKind::Tab, "&Person", [](auto& c) { c.parent = 1; }),
+                      control(3, ControlKind::Tab, "&Money", [](auto& c) { c.parent = 1; }),
+                      control(4, ControlKind::Entry, "", [](auto& c) { c.parent = 2; }),
+                      control(5, ControlKind::Entry, "", [](auto& c) { c.parent = 3; }),
+                      control(6, ControlKind::Button, "Back")}));
+        w.open();
+        while (w.accept()) {
+            if (w.field() == 1) {
+                seen.emplace_back(w.event(), w.field());
+                tabs.push_back(w.choice(1));
+            }
+            if (w.field() == 1 && w.event() == EVENT::NewSelection && w.choice(1) == 2)
+                nameVisibleOnSecondTab = w.isVisible(4);
+            if (w.event() == EVENT::Accepted && w.field() == 6) w.select(4);
+        }
+    });
+    d.waitWindow("Sheet");
+    d.press("Money");
+    d.press("Money");  // already in front: nothing
+    d.press("Back");   // selecting the entry of the first tab brings that tab forward
+    EXPECT_EQ(d.active()->choice(1), 1);
+    EXPECT_EQ(d.active()->focus(), 4);
+    ASSERT_TRUE(d.finish());
+    ASSERT_GE(seen.size(), 2u);
+    EXPECT_EQ(seen[0], Seen(EVENT::TabChanging, 1));
+    EXPECT_EQ(seen[1], Seen(EVENT::NewSelection, 1));
+    EXPECT_EQ(tabs[1], 2);
+    EXPECT_FALSE(nameVisibleOnSecondTab);
 }
