@@ -7,6 +7,7 @@
 #include "frame/codes.h"
 #include "frame/file_hooks.h"
 #include "frame/scroll_stops.h"
+#include "frame/tagging.h"
 #include "frame/warnings.h"
 #include "runtime/data/errors.h"
 #include "runtime/text/fixed_text.h"
@@ -53,6 +54,7 @@ void BrowseProcedure::viewError() {
 // did not have.
 int BrowseProcedure::FillRows(int count, bool forward, bool fromEdge) {
     if (failed_) return count;
+    TagReads marks(sheet_.tagging.table);
     const bool quick = sheet_.quickScanFills && count > 1;
     if (quick) file().send(kQuickScanOn);
     bool skipFirst = false;
@@ -144,6 +146,7 @@ void BrowseProcedure::RefreshPage(Refill mode) {
 // it, so the fill goes on from there without seeking it again.
 void BrowseProcedure::refreshPage(Refill mode, bool probeRead) {
     if (failed_) return;
+    TagReads marks(sheet_.tagging.table);
     rt::setCursor(CURSOR::Wait);
     std::string keep;
     if (mode == Refill::AroundRecord) {
@@ -212,6 +215,7 @@ void BrowseProcedure::LocateRecord(Locate mode) {
     rows_.clear();
     current_ = 0;
     // The probe and the page fill after it are one run of sequential reads.
+    TagReads marks(sheet_.tagging.table);
     const bool quick = sheet_.quickScanFills && visible() > 1;
     if (quick) file().send(kQuickScanOn);
     // A probe: is there a record at or after the place?
@@ -360,6 +364,7 @@ void BrowseProcedure::ComputeScrollStops() {
     const int field = keyField(o);
     if (o.stops == StopKind::None || field < 0) return;
     if (sheet_.quickScanStops) file().send(kQuickScanOn);
+    TagReads marks(sheet_.tagging.table);  // show-tagged-only reads a mark per record
     auto readEnd = [&](bool last, rt::Value& value) {
         ResetView();
         int code;

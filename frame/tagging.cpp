@@ -178,6 +178,10 @@ int GetTag_(long table, long pointer) {
     return 0;
 }
 
+TagReads::TagReads(long table) {
+    if (validTable(table) && tags().isOpen()) batch_.emplace(tags());
+}
+
 long FirstTag_(long table) {
     if (!validTable(table)) return 0;
     Walk& w = walk();

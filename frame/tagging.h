@@ -15,9 +15,11 @@
 // ClrTag_, GetTag_, CountTags_ and NewTag_ between the steps do not move the walk; a tag
 // cleared after the walk has passed it is not answered again.
 
+#include <optional>
 #include <string_view>
 
 #include "frame/codes.h"  // the tag tables: TAG::Contacts, ...
+#include "runtime/data/read_batch.h"
 
 namespace GLO {
 // The tag count cache of this thread: the table counted last and its number of tags
@@ -45,3 +47,15 @@ long NextTag_(long table);
 long CountTags_(long table);
 // Removes every tag of the table.
 void NewTag_(long table);
+
+// Holds the tag reads of a short run of GetTag_ calls (the marks of a list's page) in one
+// read transaction of the tag file, instead of one per call; table 0 holds nothing. The tag
+// file must be open already (a tagging list keeps it open). Keep it to a run of reads:
+// a wait for the next event ends the transaction anyway.
+class TagReads {
+  public:
+    explicit TagReads(long table);
+
+  private:
+    std::optional<rt::ReadBatch> batch_;
+};

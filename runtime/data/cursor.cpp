@@ -5,6 +5,7 @@
 #include "runtime/data/errors.h"
 #include "runtime/data/file_instance.h"
 #include "runtime/data/key_codec.h"
+#include "runtime/data/read_batch.h"
 #include "runtime/data/thread_state.h"
 
 namespace rt::detail {
@@ -176,6 +177,7 @@ void Cursor::recordMoved(std::int64_t id, const std::string& oldKey, const std::
 namespace rt {
 
 void suspendRecordScans() {
+    detail::endReadBatches();
     // suspend() removes the cursor from the set, so take a copy first.
     detail::LiveCursors* live = detail::liveCursors(false);
     if (!live) return;

@@ -220,6 +220,7 @@ int FileInstance::readById(std::int64_t id) {
 
 int FileInstance::withWriteTx(const std::function<int()>& work) {
     if (txReasons) return work();
+    endReadTx();
     int rc = execute(db, "BEGIN IMMEDIATE");
     if (rc != SQLITE_OK) return failSqlite(rc);
     int code = work();
@@ -300,6 +301,7 @@ std::vector<std::string> FileInstance::storedKeys(std::int64_t id) {
 int FileInstance::putRecord() {
     if (!isOpen()) return fail(FileError::FileNotOpen);
     if (currentId == 0) return fail(FileError::RecordNotAvailable);
+    endReadTx();  // the write commits by itself, not with a batch of reads
     suspendCursors();
     // Only the keys whose values change are written: an unchanged key costs no index work.
     // Keys read from another station's newer version fail the version check below anyway.
@@ -339,6 +341,7 @@ int FileInstance::putRecord() {
 int FileInstance::deleteRecord() {
     if (!isOpen()) return fail(FileError::FileNotOpen);
     if (currentId == 0) return fail(FileError::RecordNotAvailable);
+    endReadTx();  // the write commits by itself, not with a batch of reads
     suspendCursors();
     remove.bind(1, currentId);
     int rc = remove.step();
@@ -401,6 +404,7 @@ int FileInstance::beginTx(unsigned reason, int waitMs) {
     if (!isOpen()) return fail(FileError::FileNotOpen);
     if (txReasons & reason) return reason == kTxLogout ? fail(FileError::LogoutActive) : 0;
     if (txReasons == 0) {
+        endReadTx();
         sqlite3_busy_timeout(db, waitMs);
         int rc = execute(db, "BEGIN IMMEDIATE");
         sqlite3_busy_timeout(db, kDefaultWaitMs);

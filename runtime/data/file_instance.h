@@ -47,6 +47,11 @@ class FileInstance {
     // a ROLLBACK gives the records back their old versions.
     std::map<std::int64_t, std::int64_t> versionsBeforeTx;
 
+    // Read batches (read_batch.h): how many are live, and whether their deferred read
+    // transaction is open.
+    int readBatches = 0;
+    bool readTxOpen = false;
+
     // SQL pieces and statements, ready while the file is open.
     std::string selectColumns;  // id, version, image, memos, BLOBs
     Statement byId;
@@ -84,6 +89,10 @@ class FileInstance {
     int endTx(unsigned reason);  // commits when no reason is left
     int rollbackTx();            // rolls back, whatever the reasons
     void suspendCursors();
+
+    void beginReadTx();   // a batch starts: BEGIN when it is the first and nothing else holds one
+    void endReadBatch();  // a batch ends: the transaction with the last one
+    void endReadTx();     // ends the batch transaction now (a write or a wait comes)
 
     // Read statements that no walk holds at the moment, by their SQL: a view opened again
     // takes them back instead of preparing them anew. takeStatement answers an empty

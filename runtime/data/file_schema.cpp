@@ -144,6 +144,7 @@ int FileInstance::open(int accessMode) {
 
 void FileInstance::close() {
     if (!db) return;
+    endReadTx();
     if (txReasons & kTxLogout)
         rollbackTx();
     else if (txReasons)
@@ -320,6 +321,7 @@ int FileInstance::build() {
 // connection that the schema changed.
 int FileInstance::forgetDamagedKeys() {
     if (txReasons) return fail(FileError::KeysMustBeRebuilt);
+    endReadTx();
     suspendCursors();
     int rc = execute(db, "PRAGMA writable_schema = ON");
     if (rc == SQLITE_OK)

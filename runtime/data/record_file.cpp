@@ -294,6 +294,7 @@ int RecordFile::empty() {
     detail::clearError();
     detail::FileInstance& f = instance();
     if (!f.isOpen()) return f.fail(FileError::FileNotOpen);
+    f.endReadTx();
     f.suspendCursors();
     int rc = detail::execute(f.db, "DELETE FROM rec");
     if (rc != SQLITE_OK) return f.failSqlite(rc);

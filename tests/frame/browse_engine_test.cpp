@@ -3,12 +3,14 @@
 // stops, an empty file, select mode, the popup menu and read errors.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include "engine_fixture.h"
 #include "frame/globals.h"
 #include "frame/program_end.h"
 #include "frame/scroll_stops.h"
 #include "frame/tagging.h"
+#include "records/tag_file.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -250,6 +252,35 @@ TEST_F(BrowseEngineTest, TaggingMarksRowsAndShowTaggedOnlyPassesOverTheOthers) {
     EXPECT_EQ(highlightedName(driver), "N02");
     GLO::TagCountTable = 0;  // this thread's cache knows nothing of the list's tagging
     EXPECT_EQ(CountTags_(TAG::Contacts), 20);
+}
+
+TEST_F(BrowseEngineTest, ATaggingListHoldsNoLockOnTheTagFileWhileItWaits) {
+    // Whether another station could commit to the tag file now, without waiting.
+    auto tagFileFree = [] {
+        sqlite3* db = nullptr;
+        const std::string path = records::tagFile().name();
+        bool free = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK;
+        sqlite3_busy_timeout(db, 0);
+        free = free && sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK;
+        if (free) sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        return free;
+    };
+    et::makeItems(et::numberedNames(20));
+    et::listOptions().tagTable = TAG::Contacts;
+    start();
+    driver.press("Tag");
+    EXPECT_TRUE(tagFileFree());
+    driver.key("PgDn");  // a page fill reads its marks in one go
+    EXPECT_EQ(et::marks(driver), "     ");
+    EXPECT_TRUE(tagFileFree());
+    driver.press("Show Tagged");  // a locate and scroll stops over the marks
+    EXPECT_THAT(page(driver), ElementsAre("N01"));
+    EXPECT_TRUE(tagFileFree());
+    driver.press("Show All");
+    driver.key("Ctrl+Home");
+    EXPECT_EQ(et::marks(driver), "X    ");
+    EXPECT_TRUE(tagFileFree());
 }
 
 TEST_F(BrowseEngineTest, NextTaggedMovesToTheVeryNextTaggedRecordAmongEqualKeys) {
