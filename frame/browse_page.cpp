@@ -69,6 +69,7 @@ int BrowseProcedure::FillRows(int count, bool forward, bool fromEdge) {
         int code = forward ? view_->next() : view_->previous();
         if (code == rt::FileError::RecordNotAvailable) break;
         if (code != 0) {
+            if (quick) file().send(kQuickScanOff);
             readFailure();
             return count;
         }
@@ -225,6 +226,7 @@ void BrowseProcedure::LocateRecord(Locate mode) {
         if (probe != 0 || takes()) break;
     }
     if (probe != 0 && probe != rt::FileError::RecordNotAvailable) {
+        if (quick) file().send(kQuickScanOff);
         readFailure();
         return;
     }
@@ -232,7 +234,7 @@ void BrowseProcedure::LocateRecord(Locate mode) {
         refreshPage(Refill::AroundRecord, /*probeRead=*/true);
     else
         refreshPage(Refill::LastPage, false);
-    if (quick && !failed_) file().send(kQuickScanOff);
+    if (quick) file().send(kQuickScanOff);
     PostNewSelection();
 }
 
@@ -378,11 +380,8 @@ void BrowseProcedure::ComputeScrollStops() {
     int code = readEnd(true, high);
     if (code == 0) code = readEnd(false, low);
     if (code != 0) {
-        if (code != rt::FileError::RecordNotAvailable) {
-            readFailure();
-            return;
-        }
         if (sheet_.quickScanStops) file().send(kQuickScanOff);
+        if (code != rt::FileError::RecordNotAvailable) readFailure();
         return;
     }
     OrderState& s = orders_[order_ - 1];

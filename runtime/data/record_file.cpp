@@ -258,6 +258,10 @@ int RecordFile::send(std::string_view command) {
     return 0;
 }
 
+bool RecordFile::quickScan() {
+    return instance().quickScan;
+}
+
 std::int64_t RecordFile::records() {
     detail::clearError();
     detail::FileInstance& f = instance();

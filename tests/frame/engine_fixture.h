@@ -245,6 +245,9 @@ struct ListOptions {
     StopKind numberStops = StopKind::Number;
     std::string nameFilter;
     bool quickScan = false;
+    bool quickScanStops = true;
+    // Called for every record the list reads and tests (page fills, stop builds).
+    std::function<void()> recordRead;
     StopKind nameStops = StopKind::None;
     long tagTable = 0;
     bool resizable = false;
@@ -276,6 +279,7 @@ class ItemList : public BrowseProcedure {
         byName.entryControl = kEntry;
         s.orders = {byName, BrowseOrder::keyed(kKeyNum, LocatorKind::None, o.numberStops)};
         s.quickScanFills = o.quickScan;
+        s.quickScanStops = o.quickScanStops;
         s.buttons.insert = kInsert;
         s.buttons.change = kChange;
         s.buttons.remove = kDelete;
@@ -302,6 +306,10 @@ class ItemList : public BrowseProcedure {
     using BrowseProcedure::LOC;
 
   protected:
+    bool recordTaken() override {
+        if (listOptions().recordRead) listOptions().recordRead();
+        return true;
+    }
     void locatorAssigned() override {
         if (listOptions().locatorAssigned) listOptions().locatorAssigned();
     }

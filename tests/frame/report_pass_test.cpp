@@ -75,6 +75,10 @@ PassSheet labelSheet(long expected = 0) {
 int readFailureAfter = 0;
 int handledRecords = 0;
 
+// Whether QUICKSCAN was on at each record the pass handled, and after the procedure.
+std::vector<bool> quickDuringPass;
+bool quickAfterPass = true;
+
 void readFailsAfter() {
     if (++handledRecords == readFailureAfter) labels().close();
 }
@@ -96,6 +100,7 @@ class PrintTestLabels : public ReportPass {
         return testsupport::labelReport([this] { return line_; });
     }
     int recordVerdict() override {
+        quickDuringPass.push_back(labels().quickScan());
         return GetTag_(TAG::Contacts, static_cast<long>(labels().pointer())) ? VERDICT::Take
                                                                              : VERDICT::Skip;
     }
@@ -117,7 +122,10 @@ class MultiplyNumbers : public ProcessPass {
     static inline int written = 0;
 
   protected:
-    void assignFields() override { number_.setInteger(number_.integer() * 10); }
+    void assignFields() override {
+        quickDuringPass.push_back(labels().quickScan());
+        number_.setInteger(number_.integer() * 10);
+    }
     void afterWrite() override {
         ++written;
         readFailsAfter();
@@ -151,6 +159,8 @@ class ReportPassTest : public testing::Test {
     void SetUp() override {
         testsupport::resetRecordingPrinter();
         readFailureAfter = handledRecords = 0;
+        quickDuringPass.clear();
+        quickAfterPass = true;
     }
 
     // Runs `procedure` on an application thread over LABELS filled with `rows`, tagging
@@ -170,6 +180,7 @@ class ReportPassTest : public testing::Test {
             CloseTagFile_();
             GLO::Request = request;
             PrintTestLabels(sheet, options).run();
+            quickAfterPass = labels().quickScan();
             result.response = GLO::Response;
             result.request = GLO::Request;
             result.useCount = UseCount(labels()) + UseCount(records::tagFile());
@@ -185,6 +196,7 @@ class ReportPassTest : public testing::Test {
         d.start([&] {
             fillLabels(rows);
             MultiplyNumbers(sheet).run();
+            quickAfterPass = labels().quickScan();
             result.response = GLO::Response;
             result.useCount = UseCount(labels());
             result.numbers = numbersInNameOrder();
@@ -496,6 +508,63 @@ TEST_F(ReportPassTest, AProcessStoppedByAReadErrorKeepsWhatItWroteAndAnswersCanc
     EXPECT_EQ(result.response, RESP::Cancelled);
     EXPECT_EQ(result.useCount, 0);
     EXPECT_EQ(result.numbers, (std::vector<long>{10, 20, 3, 4}));
+}
+
+// Every record of a pass is read under QUICKSCAN, and the pass sends it off however it
+// ends: completed, cancelled, or stopped by a read or write error.
+TEST_F(ReportPassTest, APassReadsUnderQuickScanAndLeavesItOffHoweverItEnds) {
+    struct Case {
+        const char* name;
+        std::function<void()> run;
+    };
+    auto printAll = [](rt::Driver& d) {
+        d.waitWindow("Report Destination");
+        d.press("Print Report");
+        d.press("OK");
+        runPassToEnd(d);
+    };
+    auto cancelEarly = [](rt::Driver& d) {
+        d.waitWindow("Report Destination");
+        d.press("Print Report");
+        d.press("OK");
+        d.waitWindow("Generating Report");
+        d.timer();
+        d.press("Cancel");
+    };
+    auto failingWrite = [](rt::Driver& d) {
+        d.expectMessage(
+            "An error was experienced when making changes to the Process:View file.  Error: "
+            "Creates Duplicate Key (40)");
+        d.answer("OK");
+    };
+    const std::vector<Case> cases = {
+        {"report completed", [&] { runReport(numberedNames(30), 30, printAll); }},
+        {"report cancelled", [&] { runReport(numberedNames(40), 40, cancelEarly); }},
+        {"report read error",
+         [&] {
+             readFailureAfter = 12;
+             runReport(numberedNames(40), 40, [](rt::Driver& d) { answerReadError(d); });
+         }},
+        {"process completed", [&] { runProcess(numberedNames(30), runPassToEnd); }},
+        {"process write error",
+         [&] {
+             runProcess({{"A", 1}, {"B", 2}, {"C", 3}, {"D", 30}, {"E", 5}}, failingWrite);
+         }},
+        {"process read error",
+         [&] {
+             readFailureAfter = 2;
+             runProcess({{"A", 1}, {"B", 2}, {"C", 3}, {"D", 4}},
+                        [](rt::Driver& d) { answerReadError(d); });
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        c.run();
+        EXPECT_FALSE(quickDuringPass.empty());
+        EXPECT_THAT(quickDuringPass, testing::Each(true));
+        EXPECT_FALSE(quickAfterPass);
+    }
 }
 
 }  // namespace

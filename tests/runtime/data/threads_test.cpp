@@ -55,6 +55,28 @@ TEST(Threads, EveryThreadHasItsOwnBufferOpenStateAndPosition) {
     EXPECT_EQ(people.buf().text("PEO:NAME"), "Bob       ");
 }
 
+TEST(Threads, QuickScanIsTheThreadsOwnAndEndsAtTheNextOpen) {
+    testsupport::TempDir dir{true};
+    rt::RecordFile people{datatest::peopleDecl()};
+    ASSERT_EQ(people.create(), 0);
+    ASSERT_EQ(people.open(), 0);
+    EXPECT_FALSE(people.quickScan());
+    people.send("quickscan=ON");  // the command's case does not matter
+    EXPECT_TRUE(people.quickScan());
+    bool otherSaw = true;
+    std::thread other([&] { otherSaw = people.quickScan(); });
+    other.join();
+    EXPECT_FALSE(otherSaw);
+    people.send("Recover=5");  // other commands leave it as it is
+    EXPECT_TRUE(people.quickScan());
+    people.send("QUICKSCAN=off");
+    EXPECT_FALSE(people.quickScan());
+    people.send("QUICKSCAN=on");
+    people.close();
+    ASSERT_EQ(people.open(), 0);
+    EXPECT_FALSE(people.quickScan());
+}
+
 TEST(Threads, AThreadThatEndsInTheMiddleOfAScanClosesItsFiles) {
     testsupport::TempDir dir{true};
     programWide.setName("WIDE.KVF");
