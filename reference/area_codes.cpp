@@ -1,7 +1,6 @@
 // The area-code table: the lookup AreaCodes, the maintenance list UpdateAreaCodes and the
 // form UpdateAreaCode.
 
-
 #include "frame/browse_engine.h"
 #include "frame/form_engine.h"
 #include "records/areacode.h"
