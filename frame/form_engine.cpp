@@ -6,6 +6,7 @@
 #include "frame/file_hooks.h"
 #include "frame/globals.h"
 #include "frame/guarded_write.h"
+#include "frame/input_controls.h"
 #include "frame/warnings.h"
 #include "runtime/data/errors.h"
 #include "runtime/ui/dialogs.h"
@@ -20,20 +21,6 @@ std::vector<rt::RecordFile*> filesOf(const FormSheet& sheet, std::vector<rt::Rec
     for (rt::RecordFile* f : more)
         if (f != sheet.file) files.push_back(f);
     return files;
-}
-
-bool isInputControl(rt::ControlKind kind) {
-    switch (kind) {
-        case rt::ControlKind::Entry:
-        case rt::ControlKind::Text:
-        case rt::ControlKind::Spin:
-        case rt::ControlKind::Combo:
-        case rt::ControlKind::DropList:
-        case rt::ControlKind::Check:
-            return true;
-        default:
-            return false;
-    }
 }
 
 bool sameRecord(const rt::RecordBuffer& a, const rt::RecordBuffer& b) {
@@ -68,7 +55,7 @@ void FormProcedure::TakeCopy() {
 int FormProcedure::firstControl() const {
     if (sheet_.firstField) return sheet_.firstField;
     for (const rt::ControlSpec& c : const_cast<FormProcedure*>(this)->window().spec().controls)
-        if (isInputControl(c.kind) && !c.hidden && !c.disabled) return c.number;
+        if (isValueControl(c.kind) && !c.hidden && !c.disabled) return c.number;
     return 0;
 }
 

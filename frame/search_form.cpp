@@ -6,6 +6,7 @@
 
 #include "frame/file_hooks.h"
 #include "frame/globals.h"
+#include "frame/input_controls.h"
 #include "frame/match_windows.h"
 #include "frame/tagging.h"
 #include "frame/use_counts.h"
@@ -27,19 +28,9 @@ std::vector<rt::RecordFile*> filesOf(const SearchSheet& s, std::vector<rt::Recor
     return files;
 }
 
-bool isInput(rt::ControlKind k) {
-    switch (k) {
-        case rt::ControlKind::Entry:
-        case rt::ControlKind::Text:
-        case rt::ControlKind::Spin:
-        case rt::ControlKind::Combo:
-        case rt::ControlKind::DropList:
-        case rt::ControlKind::Check:
-        case rt::ControlKind::Option:
-            return true;
-        default:
-            return false;
-    }
+// While a match is shown the criteria controls are locked, option groups included.
+bool isCriteriaControl(rt::ControlKind k) {
+    return isValueControl(k) || k == rt::ControlKind::Option;
 }
 
 rt::Decimal decimalOf(double v) {
@@ -274,7 +265,7 @@ void SearchFormProcedure::showMatch() {
     rt::Window& w = window();
     w.display();
     for (int control : w.controlNumbers())
-        if (isInput(w.kind(control))) w.setProp(control, PROP::ReadOnly, 1);
+        if (isCriteriaControl(w.kind(control))) w.setProp(control, PROP::ReadOnly, 1);
     w.setProp(sheet_.searchTypeButton, PROP::Text, "&Edit This");
     w.setProp(sheet_.beginButton, PROP::Text, "&Find Next");
 }
@@ -283,7 +274,7 @@ void SearchFormProcedure::backToCriteria() {
     rt::Window& w = window();
     if (mode_ == Mode::Viewing) {
         for (int control : w.controlNumbers())
-            if (isInput(w.kind(control))) w.setProp(control, PROP::ReadOnly, 0);
+            if (isCriteriaControl(w.kind(control))) w.setProp(control, PROP::ReadOnly, 0);
         w.setProp(sheet_.searchTypeButton, PROP::Text, searchTypeText_);
         w.setProp(sheet_.beginButton, PROP::Text, beginText_);
     }

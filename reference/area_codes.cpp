@@ -1,12 +1,11 @@
 // The area-code table: the lookup AreaCodes, the maintenance list UpdateAreaCodes and the
 // form UpdateAreaCode.
 
-#include <vector>
-
 #include "frame/browse_engine.h"
 #include "frame/form_engine.h"
 #include "records/areacode.h"
 #include "reference/reference_procedures.h"
+#include "reference/sheet_parts.h"
 #include "windows/tovik104.h"
 #include "windows/tovik105.h"
 #include "windows/tovik106.h"
@@ -15,20 +14,22 @@ namespace {
 
 using namespace windows;
 
-BrowseOrder entryOrder(int key, int entry, StopKind stops) {
-    BrowseOrder o = BrowseOrder::keyed(key, LocatorKind::Entry, stops);
-    o.entryControl = entry;
-    return o;
-}
-
-std::vector<BrowseOrder> areaOrders(int areaEntry, int stateEntry, int cityEntry) {
-    return {entryOrder(ARE::KEYAREACODE, areaEntry, StopKind::None),
-            entryOrder(ARE::KEYSTATE, stateEntry, StopKind::Text),
-            entryOrder(ARE::KEYCITY, cityEntry, StopKind::Text)};
-}
-
-std::vector<int> areaColumns() {
-    return {ARE::AREACODE.index(), ARE::STATE.index(), ARE::CITY.index(), ARE::TIMEZONE.index()};
+// The list both area-code windows show: its orders by area code, state and city (each with
+// its locator entry) and its columns.
+BrowseSheet areaSheet(int list, int tabs, int close, int areaEntry, int stateEntry, int cityEntry) {
+    BrowseSheet s;
+    s.file = &AREACODE;
+    s.displayName = "AreaCode";
+    s.list = list;
+    s.tabs = tabs;
+    s.orders = {entryOrder(ARE::KEYAREACODE, areaEntry, StopKind::None),
+                entryOrder(ARE::KEYSTATE, stateEntry, StopKind::Text),
+                entryOrder(ARE::KEYCITY, cityEntry, StopKind::Text)};
+    s.columns = {ARE::AREACODE.index(), ARE::STATE.index(), ARE::CITY.index(),
+                 ARE::TIMEZONE.index()};
+    s.buttons.close = close;
+    s.resizable = true;
+    return s;
 }
 
 class AreaLookup : public BrowseProcedure {
@@ -42,16 +43,7 @@ class AreaLookup : public BrowseProcedure {
 
     static BrowseSheet sheet() {
         using namespace tovik104::AreaLookupControl;
-        BrowseSheet s;
-        s.file = &AREACODE;
-        s.displayName = "AreaCode";
-        s.list = List;
-        s.tabs = Sheet;
-        s.orders = areaOrders(AreaCode, State, City);
-        s.columns = areaColumns();
-        s.buttons.close = Close;
-        s.resizable = true;
-        return s;
+        return areaSheet(List, Sheet, Close, AreaCode, State, City);
     }
 
   protected:
@@ -64,22 +56,8 @@ class AreaList : public BrowseProcedure {
 
     static BrowseSheet sheet() {
         using namespace tovik105::AreaListControl;
-        BrowseSheet s;
-        s.file = &AREACODE;
-        s.displayName = "AreaCode";
-        s.list = List;
-        s.tabs = Sheet;
-        s.orders = areaOrders(AreaCode, State, City);
-        s.columns = areaColumns();
-        s.buttons.insert = Insert;
-        s.buttons.change = Change;
-        s.buttons.remove = Delete;
-        s.buttons.close = Close;
-        s.updateForm = [] { UpdateAreaCode(); };
-        s.popupText = "&Insert|&Change|&Delete";
-        s.popupTextEmpty = "&Insert|~&Change|~&Delete";
-        s.popupButtons = {Insert, Change, Delete};
-        s.resizable = true;
+        BrowseSheet s = areaSheet(List, Sheet, Close, AreaCode, State, City);
+        addMaintenanceButtons(s, Insert, Change, Delete, [] { UpdateAreaCode(); });
         return s;
     }
 

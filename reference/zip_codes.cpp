@@ -6,6 +6,7 @@
 #include "records/mail.h"
 #include "records/zip.h"
 #include "reference/reference_procedures.h"
+#include "reference/sheet_parts.h"
 #include "windows/tovik101.h"
 #include "windows/tovik158.h"
 #include "windows/tovik159.h"
@@ -13,12 +14,6 @@
 namespace {
 
 using namespace windows;
-
-BrowseOrder entryOrder(int key, int entry, StopKind stops) {
-    BrowseOrder o = BrowseOrder::keyed(key, LocatorKind::Entry, stops);
-    o.entryControl = entry;
-    return o;
-}
 
 class ZipLookup : public BrowseProcedure {
   public:
@@ -94,14 +89,8 @@ class ZipList : public BrowseProcedure {
                     entryOrder(ZIP::KEYZIP, Zip, StopKind::Text)};
         s.columns = {ZIP::CITY.index(), ZIP::STATE.index(), ZIP::ZIP_.index(),
                      ZIP::POPULATION.index()};
-        s.buttons.insert = Insert;
-        s.buttons.change = Change;
-        s.buttons.remove = Delete;
         s.buttons.close = Close;
-        s.updateForm = [] { UpdateZip(); };
-        s.popupText = "&Insert|&Change|&Delete";
-        s.popupTextEmpty = "&Insert|~&Change|~&Delete";
-        s.popupButtons = {Insert, Change, Delete};
+        addMaintenanceButtons(s, Insert, Change, Delete, [] { UpdateZip(); });
         s.resizable = true;
         return s;
     }

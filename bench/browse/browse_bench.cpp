@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/raw_key_pages.h"
 #include "frame/browse_engine.h"
 #include "frame/program_end.h"
 #include "frame/scroll_stops.h"
@@ -175,53 +176,13 @@ void EngineThumb(benchmark::State& state, long records) {
 
 // Raw SQLite over the same file: the key column k0 (city order), a page of kRows rows read
 // with the record image, seeking after the last key read.
-class RawZip {
-  public:
-    explicit RawZip(long records) {
-        if (sqlite3_open_v2(fileName(records).c_str(), &db_, SQLITE_OPEN_READONLY, nullptr))
-            throw std::runtime_error("cannot open the file");
-        sqlite3_prepare_v2(db_,
-                           "SELECT id, version, image, k0 FROM rec WHERE k0 > ?1 ORDER BY k0 "
-                           "LIMIT ?2",
-                           -1, &after_, nullptr);
-        sqlite3_prepare_v2(db_,
-                           "SELECT id, version, image, k0 FROM rec WHERE k0 >= ?1 ORDER BY k0 "
-                           "LIMIT ?2",
-                           -1, &atOrAfter_, nullptr);
-    }
-    ~RawZip() {
-        sqlite3_finalize(after_);
-        sqlite3_finalize(atOrAfter_);
-        sqlite3_close(db_);
-    }
-    // Reads one page after (or at) `key`; answers the rows read and leaves the last key.
-    int page(std::string& key, bool inclusive) {
-        sqlite3_stmt* s = inclusive ? atOrAfter_ : after_;
-        sqlite3_bind_blob(s, 1, key.data(), static_cast<int>(key.size()), SQLITE_TRANSIENT);
-        sqlite3_bind_int(s, 2, kRows);
-        int rows = 0;
-        while (sqlite3_step(s) == SQLITE_ROW) {
-            image_.assign(static_cast<const char*>(sqlite3_column_blob(s, 2)),
-                          static_cast<std::size_t>(sqlite3_column_bytes(s, 2)));
-            benchmark::DoNotOptimize(sqlite3_column_int64(s, 0));
-            key.assign(static_cast<const char*>(sqlite3_column_blob(s, 3)),
-                       static_cast<std::size_t>(sqlite3_column_bytes(s, 3)));
-            ++rows;
-        }
-        sqlite3_reset(s);
-        return rows;
-    }
-
-  private:
-    sqlite3* db_ = nullptr;
-    sqlite3_stmt* after_ = nullptr;
-    sqlite3_stmt* atOrAfter_ = nullptr;
-    std::string image_;
-};
+benchsupport::RawKeyPages rawZipPages(long records) {
+    return {fileName(records), "k0", kRows};
+}
 
 void RawPageDown(benchmark::State& state, long records) {
     ensureFile(records);
-    RawZip raw(records);
+    benchsupport::RawKeyPages raw = rawZipPages(records);
     std::string key;
     for (auto _ : state) {
         if (raw.page(key, false) < kRows) {
@@ -252,7 +213,7 @@ void RawThumb(benchmark::State& state, long records) {
         stops.push_back(rt::keycodec::encodeComponents(key, zip.buf()));
     }
     zip.close();
-    RawZip raw(records);
+    benchsupport::RawKeyPages raw = rawZipPages(records);
     int position = 2;
     for (auto _ : state) {
         std::string at = stops[position - 1];

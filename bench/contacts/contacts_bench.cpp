@@ -13,6 +13,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "bench/support/raw_key_pages.h"
 #include "contacts/contact_procedures.h"
 #include "contacts/contacts_list.h"
 #include "frame/program_end.h"
@@ -183,55 +184,14 @@ void ListPagesDown(benchmark::State& state, int order) {
 
 // Raw SQLite over the same file: the order's key column, one page of the list's rows with
 // the record image, seeking after (or at) the last key read.
-class RawMail {
-  public:
-    explicit RawMail(int order) {
-        const int key = records::mailFile().key(kOrders[order].keyName);
-        if (sqlite3_open_v2(mailName().c_str(), &db_, SQLITE_OPEN_READONLY, nullptr))
-            throw std::runtime_error("cannot open MAIL");
-        const std::string column = "k" + std::to_string(key);
-        for (const char* op : {">", ">="}) {
-            sqlite3_stmt* s = nullptr;
-            sqlite3_prepare_v2(db_,
-                               ("SELECT id, version, image, " + column + " FROM rec WHERE " +
-                                column + " " + op + " ?1 ORDER BY " + column + " LIMIT ?2")
-                                   .c_str(),
-                               -1, &s, nullptr);
-            (std::string(op) == ">" ? after_ : atOrAfter_) = s;
-        }
-    }
-    ~RawMail() {
-        sqlite3_finalize(after_);
-        sqlite3_finalize(atOrAfter_);
-        sqlite3_close(db_);
-    }
-    int page(std::string& key, bool inclusive) {
-        sqlite3_stmt* s = inclusive ? atOrAfter_ : after_;
-        sqlite3_bind_blob(s, 1, key.data(), static_cast<int>(key.size()), SQLITE_TRANSIENT);
-        sqlite3_bind_int(s, 2, pageRows());
-        int rows = 0;
-        while (sqlite3_step(s) == SQLITE_ROW) {
-            image_.assign(static_cast<const char*>(sqlite3_column_blob(s, 2)),
-                          static_cast<std::size_t>(sqlite3_column_bytes(s, 2)));
-            benchmark::DoNotOptimize(sqlite3_column_int64(s, 0));
-            key.assign(static_cast<const char*>(sqlite3_column_blob(s, 3)),
-                       static_cast<std::size_t>(sqlite3_column_bytes(s, 3)));
-            ++rows;
-        }
-        sqlite3_reset(s);
-        return rows;
-    }
-
-  private:
-    sqlite3* db_ = nullptr;
-    sqlite3_stmt* after_ = nullptr;
-    sqlite3_stmt* atOrAfter_ = nullptr;
-    std::string image_;
-};
+benchsupport::RawKeyPages rawMailPages(int order) {
+    const int key = records::mailFile().key(kOrders[order].keyName);
+    return {mailName(), "k" + std::to_string(key), pageRows()};
+}
 
 void RawPagesDown(benchmark::State& state, int order) {
     ensureFile();
-    RawMail raw(order);
+    benchsupport::RawKeyPages raw = rawMailPages(order);
     std::string key;
     for (auto _ : state) {
         if (raw.page(key, false) < pageRows()) {
@@ -245,7 +205,7 @@ void RawPagesDown(benchmark::State& state, int order) {
 // Opening an order reads one page at a key value: the seek and the page.
 void RawOpensOrder(benchmark::State& state, int order) {
     ensureFile();
-    RawMail raw(order);
+    benchsupport::RawKeyPages raw = rawMailPages(order);
     std::string middle;
     for (int i = 0; i < 100; ++i)
         raw.page(middle, false);  // a key some pages into the file

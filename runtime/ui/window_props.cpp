@@ -17,6 +17,19 @@ long long toNumber(std::string_view text) {
     return textToNumber(text).toInteger();
 }
 
+// A new picture (a file or bytes, the other one empty) starts unscrolled; while the window
+// is open the backend measures it.
+void resetImageSize(const Window& window, ControlState& c, bool open) {
+    c.imageWidth = c.imageHeight = c.hScroll = c.vScroll = 0;
+    if (!open || (c.spec.icon.empty() && c.imageBytes.empty())) return;
+    std::lock_guard lock(Scheduler::instance().mutex());
+    if (auto size =
+            Scheduler::instance().backend().pictureSize(window, c.spec.icon, c.imageBytes)) {
+        c.imageWidth = size->first;
+        c.imageHeight = size->second;
+    }
+}
+
 }  // namespace
 
 std::string Window::propText(int control, int prop) const {
@@ -554,27 +567,13 @@ std::vector<std::string> Window::rowTexts(int control, int row) const {
 void Window::setImageFile(ControlState& c, std::string_view file) {
     c.spec.icon = std::string(file);
     c.imageBytes.clear();
-    c.imageWidth = c.imageHeight = c.hScroll = c.vScroll = 0;
-    if (open_ && !file.empty()) {
-        std::lock_guard lock(Scheduler::instance().mutex());
-        if (auto size = Scheduler::instance().backend().pictureSize(*this, c.spec.icon, "")) {
-            c.imageWidth = size->first;
-            c.imageHeight = size->second;
-        }
-    }
+    resetImageSize(*this, c, open_);
 }
 
 void Window::setImageBytes(ControlState& c, std::string_view bytes) {
     c.spec.icon.clear();
     c.imageBytes = std::string(bytes);
-    c.imageWidth = c.imageHeight = c.hScroll = c.vScroll = 0;
-    if (open_ && !bytes.empty()) {
-        std::lock_guard lock(Scheduler::instance().mutex());
-        if (auto size = Scheduler::instance().backend().pictureSize(*this, "", c.imageBytes)) {
-            c.imageWidth = size->first;
-            c.imageHeight = size->second;
-        }
-    }
+    resetImageSize(*this, c, open_);
 }
 
 const char* controlKindName(ControlKind kind) {

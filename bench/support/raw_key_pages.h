@@ -1,0 +1,65 @@
+// Raw SQLite paging over one key column of a record file: the baseline the list benchmarks
+// set beside the browse engine doing the same reads.
+#pragma once
+
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace benchsupport {
+
+// Pages of `rows` rows in the order of `column`, each row read with its record image,
+// seeking after (or at) the last key read.
+class RawKeyPages {
+  public:
+    RawKeyPages(const std::string& path, const std::string& column, int rows) : rows_(rows) {
+        if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr))
+            throw std::runtime_error("cannot open " + path);
+        after_ = prepare(column, ">");
+        atOrAfter_ = prepare(column, ">=");
+    }
+    ~RawKeyPages() {
+        sqlite3_finalize(after_);
+        sqlite3_finalize(atOrAfter_);
+        sqlite3_close(db_);
+    }
+    RawKeyPages(const RawKeyPages&) = delete;
+    RawKeyPages& operator=(const RawKeyPages&) = delete;
+
+    // Reads one page after (or at) `key`; answers the rows read and leaves the last key.
+    int page(std::string& key, bool inclusive) {
+        sqlite3_stmt* s = inclusive ? atOrAfter_ : after_;
+        sqlite3_bind_blob(s, 1, key.data(), static_cast<int>(key.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_int(s, 2, rows_);
+        int rows = 0;
+        while (sqlite3_step(s) == SQLITE_ROW) {
+            image_.assign(static_cast<const char*>(sqlite3_column_blob(s, 2)),
+                          static_cast<std::size_t>(sqlite3_column_bytes(s, 2)));
+            benchmark::DoNotOptimize(sqlite3_column_int64(s, 0));
+            key.assign(static_cast<const char*>(sqlite3_column_blob(s, 3)),
+                       static_cast<std::size_t>(sqlite3_column_bytes(s, 3)));
+            ++rows;
+        }
+        sqlite3_reset(s);
+        return rows;
+    }
+
+  private:
+    sqlite3_stmt* prepare(const std::string& column, const char* op) {
+        const std::string sql = "SELECT id, version, image, " + column + " FROM rec WHERE " +
+                                column + " " + op + " ?1 ORDER BY " + column + " LIMIT ?2";
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(db_, sql.c_str(), -1, &s, nullptr);
+        return s;
+    }
+
+    sqlite3* db_ = nullptr;
+    sqlite3_stmt* after_ = nullptr;
+    sqlite3_stmt* atOrAfter_ = nullptr;
+    int rows_;
+    std::string image_;
+};
+
+}  // namespace benchsupport
