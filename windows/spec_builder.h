@@ -9,17 +9,24 @@
 
 namespace windows {
 
+// One control with the settings every control has; the others keep their defaults.
+inline rt::ControlSpec makeControl(int number, rt::ControlKind kind, rt::Rect at = {},
+                                   std::string text = {}) {
+    rt::ControlSpec c;
+    c.number = number;
+    c.kind = kind;
+    c.at = at;
+    c.text = std::move(text);
+    return c;
+}
+
 class SpecBuilder {
   public:
     explicit SpecBuilder(rt::WindowSpec& window) : window_(window) {}
 
     rt::ControlSpec& add(int number, rt::ControlKind kind, rt::Rect at, std::string text = {},
                          int parent = 0) {
-        rt::ControlSpec c;
-        c.number = number;
-        c.kind = kind;
-        c.at = at;
-        c.text = std::move(text);
+        rt::ControlSpec c = makeControl(number, kind, at, std::move(text));
         c.parent = parent;
         window_.controls.push_back(std::move(c));
         return window_.controls.back();

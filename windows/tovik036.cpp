@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "runtime/ui/codes.h"
+#include "windows/spec_builder.h"
 
 namespace windows::tovik036 {
 
@@ -40,14 +41,6 @@ constexpr ToolButton kToolButtons[] = {
     {MenuControl::Help, "Help - Print Manual", "32514"},
 };
 
-rt::ControlSpec control(int number, rt::ControlKind kind, rt::Rect at = {}) {
-    rt::ControlSpec c;
-    c.number = number;
-    c.kind = kind;
-    c.at = at;
-    return c;
-}
-
 rt::WindowSpec makeMenuWindow() {
     rt::WindowSpec w;
     w.module = "Tovik036";
@@ -65,18 +58,18 @@ rt::WindowSpec makeMenuWindow() {
     w.toolbar = {0, 0, 319, 21};
     w.toolbarBackground = kNavy;
 
-    rt::ControlSpec menu = control(MenuControl::InformationMenu, rt::ControlKind::Menu);
+    rt::ControlSpec menu = makeControl(MenuControl::InformationMenu, rt::ControlKind::Menu);
     menu.text = "&Information";
     w.controls.push_back(menu);
-    rt::ControlSpec item = control(MenuControl::InformationItem, rt::ControlKind::Item);
+    rt::ControlSpec item = makeControl(MenuControl::InformationItem, rt::ControlKind::Item);
     item.text = "&Information File";
     item.parent = MenuControl::InformationMenu;
     w.controls.push_back(item);
-    rt::ControlSpec separator = control(MenuControl::Separator, rt::ControlKind::Item);
+    rt::ControlSpec separator = makeControl(MenuControl::Separator, rt::ControlKind::Item);
     separator.separator = true;
     separator.parent = MenuControl::InformationMenu;
     w.controls.push_back(separator);
-    rt::ControlSpec exit = control(MenuControl::ExitItem, rt::ControlKind::Item);
+    rt::ControlSpec exit = makeControl(MenuControl::ExitItem, rt::ControlKind::Item);
     exit.text = "E&xit";
     exit.parent = MenuControl::InformationMenu;
     exit.action = rt::StandardAction::Close;
@@ -84,7 +77,7 @@ rt::WindowSpec makeMenuWindow() {
 
     int x = 1;
     for (const ToolButton& t : kToolButtons) {
-        rt::ControlSpec b = control(t.number, rt::ControlKind::Button, {x, 2, 19, 17});
+        rt::ControlSpec b = makeControl(t.number, rt::ControlKind::Button, {x, 2, 19, 17});
         b.text = t.tip;
         b.tip = t.tip;
         b.icon = t.icon;
@@ -95,44 +88,45 @@ rt::WindowSpec makeMenuWindow() {
     }
 
     rt::ControlSpec region =
-        control(MenuControl::NoticeRegion, rt::ControlKind::Region, {194, 4, 122, 17});
+        makeControl(MenuControl::NoticeRegion, rt::ControlKind::Region, {194, 4, 122, 17});
     region.cursor = kHandCursor;
     w.controls.push_back(region);
 
     rt::ControlSpec exitButton =
-        control(MenuControl::ExitButton, rt::ControlKind::Button, {3, 165, 19, 19});
+        makeControl(MenuControl::ExitButton, rt::ControlKind::Button, {3, 165, 19, 19});
     exitButton.text = " ";
     exitButton.icon = "32531";
     exitButton.cursor = kHandCursor;
     w.controls.push_back(exitButton);
 
     rt::ControlSpec web =
-        control(MenuControl::WebBookmarks, rt::ControlKind::Button, {284, 160, 26, 22});
+        makeControl(MenuControl::WebBookmarks, rt::ControlKind::Button, {284, 160, 26, 22});
     web.text = " ";
     web.tip = "World Wide Web Bookmarks";
     web.icon = "C:\\Download\\globe5b.gif";
     web.cursor = kHandCursor;
     w.controls.push_back(web);
 
-    rt::ControlSpec notice = control(MenuControl::Notice, rt::ControlKind::String, {196, 5});
+    rt::ControlSpec notice = makeControl(MenuControl::Notice, rt::ControlKind::String, {196, 5});
     notice.text = "Click here for information";
     notice.font = {"Arial", 8};
     notice.transparent = true;
     w.controls.push_back(notice);
 
-    rt::ControlSpec badge = control(MenuControl::Badge, rt::ControlKind::Image, {300, 0, 16, 11});
+    rt::ControlSpec badge =
+        makeControl(MenuControl::Badge, rt::ControlKind::Image, {300, 0, 16, 11});
     badge.icon = "Blueb.ico";
     w.controls.push_back(badge);
 
     rt::ControlSpec product =
-        control(MenuControl::ProductName, rt::ControlKind::String, {20, 164, 253, 23});
+        makeControl(MenuControl::ProductName, rt::ControlKind::String, {20, 164, 253, 23});
     product.use = "PLF:PRODUCTNAME";
     product.picture = "@S40";
     product.align = rt::Align::Right;
     product.font = {"Times New Roman", 24, /*bold=*/true, /*italic=*/false, kBlue};
     w.controls.push_back(product);
 
-    rt::ControlSpec tm = control(MenuControl::Trademark, rt::ControlKind::String, {271, 165});
+    rt::ControlSpec tm = makeControl(MenuControl::Trademark, rt::ControlKind::String, {271, 165});
     tm.text = "TM";
     tm.font = {"Arial", 8, /*bold=*/true, /*italic=*/false, kBlue};
     w.controls.push_back(tm);

@@ -1,22 +1,14 @@
 #include "windows/tovik_sf.h"
 
 #include "runtime/ui/codes.h"
+#include "windows/spec_builder.h"
 
 namespace windows::tovik_sf {
 
 namespace {
 
-rt::ControlSpec control(int number, rt::ControlKind kind, std::string text, rt::Rect at) {
-    rt::ControlSpec c;
-    c.number = number;
-    c.kind = kind;
-    c.text = std::move(text);
-    c.at = at;
-    return c;
-}
-
 rt::ControlSpec button(int number, std::string text, rt::Rect at, std::string tip) {
-    rt::ControlSpec c = control(number, rt::ControlKind::Button, std::move(text), at);
+    rt::ControlSpec c = makeControl(number, rt::ControlKind::Button, at, std::move(text));
     c.tip = std::move(tip);
     return c;
 }
@@ -33,21 +25,21 @@ rt::WindowSpec makeDestinationWindow() {
     w.font = {"MS Sans Serif", 8};
 
     rt::ControlSpec prompt =
-        control(C::PrinterPrompt, rt::ControlKind::String, "Current Printer:", {6, 6, 60, 10});
+        makeControl(C::PrinterPrompt, rt::ControlKind::String, {6, 6, 60, 10}, "Current Printer:");
     prompt.font.bold = true;
     w.controls.push_back(prompt);
-    rt::ControlSpec name = control(C::PrinterName, rt::ControlKind::String, "", {6, 17, 178, 10});
+    rt::ControlSpec name = makeControl(C::PrinterName, rt::ControlKind::String, {6, 17, 178, 10});
     name.picture = "@s50";
     w.controls.push_back(name);
 
-    w.controls.push_back(control(C::Destination, rt::ControlKind::Option, "", {6, 30, 110, 40}));
+    w.controls.push_back(makeControl(C::Destination, rt::ControlKind::Option, {6, 30, 110, 40}));
     rt::ControlSpec view =
-        control(C::ViewReport, rt::ControlKind::Radio, "View Report", {12, 36, 90, 12});
+        makeControl(C::ViewReport, rt::ControlKind::Radio, {12, 36, 90, 12}, "View Report");
     view.parent = C::Destination;
     view.tip = "View The Report";
     w.controls.push_back(view);
     rt::ControlSpec print =
-        control(C::PrintReport, rt::ControlKind::Radio, "Print Report", {12, 52, 90, 12});
+        makeControl(C::PrintReport, rt::ControlKind::Radio, {12, 52, 90, 12}, "Print Report");
     print.parent = C::Destination;
     print.tip = "Print The Report Without Viewing";
     w.controls.push_back(print);
@@ -72,10 +64,10 @@ rt::WindowSpec makePrintOptionsWindow() {
     w.font = {"MS Sans Serif", 8};
 
     w.controls.push_back(
-        control(C::CopiesGroup, rt::ControlKind::Group, "Copies / Collate", {6, 4, 208, 34}));
+        makeControl(C::CopiesGroup, rt::ControlKind::Group, {6, 4, 208, 34}, "Copies / Collate"));
     w.controls.push_back(
-        control(C::CopiesPrompt, rt::ControlKind::Prompt, "Copies:", {14, 18, 30, 10}));
-    rt::ControlSpec copies = control(C::Copies, rt::ControlKind::Spin, "", {46, 17, 34, 12});
+        makeControl(C::CopiesPrompt, rt::ControlKind::Prompt, {14, 18, 30, 10}, "Copies:"));
+    rt::ControlSpec copies = makeControl(C::Copies, rt::ControlKind::Spin, {46, 17, 34, 12});
     copies.picture = "N_3B";
     copies.rangeLow = 1;
     copies.rangeHigh = 15;
@@ -83,17 +75,17 @@ rt::WindowSpec makePrintOptionsWindow() {
     copies.tip = "Select Number Of Copies";
     w.controls.push_back(copies);
     rt::ControlSpec collate =
-        control(C::Collate, rt::ControlKind::Check, "Collate", {110, 18, 60, 10});
+        makeControl(C::Collate, rt::ControlKind::Check, {110, 18, 60, 10}, "Collate");
     collate.tip = "Collate Report Copies";
     w.controls.push_back(collate);
 
     w.controls.push_back(
-        control(C::FileGroup, rt::ControlKind::Group, "Print To File", {6, 42, 208, 44}));
+        makeControl(C::FileGroup, rt::ControlKind::Group, {6, 42, 208, 44}, "Print To File"));
     rt::ControlSpec toFile =
-        control(C::PrintToFile, rt::ControlKind::Check, "Print To FIle", {14, 54, 80, 10});
+        makeControl(C::PrintToFile, rt::ControlKind::Check, {14, 54, 80, 10}, "Print To FIle");
     toFile.tip = "Print To FIle";
     w.controls.push_back(toFile);
-    rt::ControlSpec file = control(C::FileName, rt::ControlKind::Entry, "", {14, 68, 170, 12});
+    rt::ControlSpec file = makeControl(C::FileName, rt::ControlKind::Entry, {14, 68, 170, 12});
     file.picture = "@s60";
     file.tip = "Enter File Name";
     w.controls.push_back(file);
@@ -102,10 +94,10 @@ rt::WindowSpec makePrintOptionsWindow() {
     w.controls.push_back(fileButton);
 
     rt::ControlSpec prompt =
-        control(C::PrinterPrompt, rt::ControlKind::String, "Current Printer:", {6, 92, 70, 10});
+        makeControl(C::PrinterPrompt, rt::ControlKind::String, {6, 92, 70, 10}, "Current Printer:");
     prompt.font.bold = true;
     w.controls.push_back(prompt);
-    rt::ControlSpec name = control(C::PrinterName, rt::ControlKind::Entry, "", {6, 103, 208, 12});
+    rt::ControlSpec name = makeControl(C::PrinterName, rt::ControlKind::Entry, {6, 103, 208, 12});
     name.picture = "@s50";
     name.readOnly = true;
     name.font.bold = true;
@@ -140,14 +132,6 @@ constexpr int kDarkBlue = 0x000080;
 constexpr int kRed = 0xFF0000;
 constexpr int kWhite = 0xFFFFFF;
 
-rt::ControlSpec calendarControl(int number, rt::ControlKind kind, rt::Rect at = {}) {
-    rt::ControlSpec c;
-    c.number = number;
-    c.kind = kind;
-    c.at = at;
-    return c;
-}
-
 rt::WindowSpec makeCalendarWindow() {
     using namespace CalendarControl;
     rt::WindowSpec w;
@@ -162,10 +146,10 @@ rt::WindowSpec makeCalendarWindow() {
     w.alertKeys = {KEY::Esc,  KEY::Enter,    KEY::Down, KEY::Right,    KEY::Up,  KEY::Left,
                    KEY::Home, KEY::CtrlPgDn, KEY::PgDn, KEY::CtrlPgUp, KEY::PgUp};
 
-    rt::ControlSpec frame = calendarControl(DateFrame, rt::ControlKind::Entry, {5, 3, 84, 11});
+    rt::ControlSpec frame = makeControl(DateFrame, rt::ControlKind::Entry, {5, 3, 84, 11});
     frame.disabled = true;
     w.controls.push_back(frame);
-    rt::ControlSpec date = calendarControl(CurrentDate, rt::ControlKind::String, {6, 4, 82, 9});
+    rt::ControlSpec date = makeControl(CurrentDate, rt::ControlKind::String, {6, 4, 82, 9});
     date.use = "LOC:CurrentDate";
     date.picture = "@d4";
     date.align = rt::Align::Center;
@@ -176,20 +160,20 @@ rt::WindowSpec makeCalendarWindow() {
     const char* headings[] = {"Sun", "Mon", "Tue", "Wed", "Thr", "Fri", "Sat"};
     for (int i = 0; i < 7; ++i) {
         rt::ControlSpec h =
-            calendarControl(FirstHeading + i, rt::ControlKind::String, {5 + 12 * i, 17, 12, 8});
+            makeControl(FirstHeading + i, rt::ControlKind::String, {5 + 12 * i, 17, 12, 8});
         h.text = headings[i];
         if (i == 0 || i == 6) h.font.color = kDarkBlue;
         w.controls.push_back(h);
     }
-    w.controls.push_back(calendarControl(HeadingLine, rt::ControlKind::Line, {5, 25, 84, 0}));
+    w.controls.push_back(makeControl(HeadingLine, rt::ControlKind::Line, {5, 25, 84, 0}));
 
     for (int row = 1; row <= 6; ++row) {
         const int y = 27 + 12 * (row - 1) + 2;
         for (int part = 0; part < (row == 6 ? 2 : 3); ++part) {
             const int x = part == 0 ? 5 : (part == 1 ? 17 : 77);
             const int width = part == 1 && row != 6 ? 60 : 12;
-            rt::ControlSpec t = calendarControl(calendarRowControl(row, part),
-                                                rt::ControlKind::String, {x, y, width, 9});
+            rt::ControlSpec t = makeControl(calendarRowControl(row, part), rt::ControlKind::String,
+                                            {x, y, width, 9});
             t.font = {"Fixedsys", 9};
             if (part != 1) t.font.color = kDarkBlue;
             t.transparent = true;
@@ -197,28 +181,28 @@ rt::WindowSpec makeCalendarWindow() {
         }
     }
 
-    rt::ControlSpec box = calendarControl(Highlight, rt::ControlKind::Box, {5, 27, 12, 12});
+    rt::ControlSpec box = makeControl(Highlight, rt::ControlKind::Box, {5, 27, 12, 12});
     box.font.color = kRed;
     box.background = kWhite;
     w.controls.push_back(box);
-    w.controls.push_back(calendarControl(Grid, rt::ControlKind::Region, {5, 27, 84, 72}));
+    w.controls.push_back(makeControl(Grid, rt::ControlKind::Region, {5, 27, 84, 72}));
 
-    rt::ControlSpec ok = calendarControl(Ok, rt::ControlKind::Button, {93, 4, 28, 14});
+    rt::ControlSpec ok = makeControl(Ok, rt::ControlKind::Button, {93, 4, 28, 14});
     ok.text = "&OK";
     ok.isDefault = true;
     w.controls.push_back(ok);
-    rt::ControlSpec cancel = calendarControl(Cancel, rt::ControlKind::Button, {93, 21, 28, 14});
+    rt::ControlSpec cancel = makeControl(Cancel, rt::ControlKind::Button, {93, 21, 28, 14});
     cancel.text = "&Cancel";
     w.controls.push_back(cancel);
-    rt::ControlSpec today = calendarControl(Today, rt::ControlKind::Button, {93, 38, 28, 14});
+    rt::ControlSpec today = makeControl(Today, rt::ControlKind::Button, {93, 38, 28, 14});
     today.text = "&Today";
     w.controls.push_back(today);
     rt::ControlSpec previous =
-        calendarControl(PreviousMonth, rt::ControlKind::Button, {93, 60, 13, 13});
+        makeControl(PreviousMonth, rt::ControlKind::Button, {93, 60, 13, 13});
     previous.text = "<";
     previous.tip = "Previous month";
     w.controls.push_back(previous);
-    rt::ControlSpec next = calendarControl(NextMonth, rt::ControlKind::Button, {108, 60, 13, 13});
+    rt::ControlSpec next = makeControl(NextMonth, rt::ControlKind::Button, {108, 60, 13, 13});
     next.text = ">";
     next.tip = "Next month";
     w.controls.push_back(next);

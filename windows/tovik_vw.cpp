@@ -3,23 +3,15 @@
 #include <string>
 
 #include "runtime/ui/codes.h"
+#include "windows/spec_builder.h"
 
 namespace windows::tovik_vw {
 
 namespace {
 
-rt::ControlSpec control(int number, rt::ControlKind kind, std::string text, rt::Rect at) {
-    rt::ControlSpec c;
-    c.number = number;
-    c.kind = kind;
-    c.text = std::move(text);
-    c.at = at;
-    return c;
-}
-
 // A tool-bar button shows its icon; `message` is its status-bar message and tool tip.
 rt::ControlSpec toolButton(int number, int x, std::string icon, std::string message) {
-    rt::ControlSpec c = control(number, rt::ControlKind::Button, "", {x, 2, 16, 16});
+    rt::ControlSpec c = makeControl(number, rt::ControlKind::Button, {x, 2, 16, 16});
     c.toolbar = true;
     c.icon = std::move(icon);
     c.tip = std::move(message);
@@ -28,7 +20,7 @@ rt::ControlSpec toolButton(int number, int x, std::string icon, std::string mess
 
 rt::ControlSpec spin(int number, rt::Rect at, std::string picture, long low, long high,
                      std::string message) {
-    rt::ControlSpec c = control(number, rt::ControlKind::Spin, "", at);
+    rt::ControlSpec c = makeControl(number, rt::ControlKind::Spin, at);
     c.picture = std::move(picture);
     c.rangeLow = low;
     c.rangeHigh = high;
@@ -72,7 +64,7 @@ rt::WindowSpec makePreviewWindow() {
     w.controls.push_back(toolButton(C::Zoom, 182, "ZOOM.ICO", "Zoom in on a page "));
     w.controls.push_back(toolButton(C::Display, 200, "THUMBS.ICO", ""));
     rt::ControlSpec across =
-        control(C::AcrossPrompt, rt::ControlKind::Prompt, "&Across:", {222, 5, 28, 10});
+        makeControl(C::AcrossPrompt, rt::ControlKind::Prompt, {222, 5, 28, 10}, "&Across:");
     across.toolbar = true;
     w.controls.push_back(across);
     rt::ControlSpec acrossSpin =
@@ -80,7 +72,7 @@ rt::WindowSpec makePreviewWindow() {
     acrossSpin.toolbar = true;
     w.controls.push_back(acrossSpin);
     rt::ControlSpec down =
-        control(C::DownPrompt, rt::ControlKind::Prompt, "&Down:", {284, 5, 24, 10});
+        makeControl(C::DownPrompt, rt::ControlKind::Prompt, {284, 5, 24, 10}, "&Down:");
     down.toolbar = true;
     w.controls.push_back(down);
     rt::ControlSpec downSpin = spin(C::Down, {310, 3, 26, 13}, "@n2", 1, 10,
@@ -96,11 +88,11 @@ rt::WindowSpec makeBasicPreviewWindow() {
     w.statusZones = {0, 90, 70};
     w.alertKeys = {KEY::PgDn, KEY::PgUp};
     auto menu = [&](int number, std::string text) {
-        w.controls.push_back(control(number, rt::ControlKind::Menu, std::move(text), {}));
+        w.controls.push_back(makeControl(number, rt::ControlKind::Menu, {}, std::move(text)));
     };
     auto item = [&](int number, int parent, std::string text, std::string message,
                     bool check = false) {
-        rt::ControlSpec c = control(number, rt::ControlKind::Item, std::move(text), {});
+        rt::ControlSpec c = makeControl(number, rt::ControlKind::Item, {}, std::move(text));
         c.parent = parent;
         c.tip = std::move(message);
         c.checkItem = check;
@@ -127,7 +119,7 @@ rt::WindowSpec makeBasicPreviewWindow() {
     w.controls.push_back(toolButton(C::Zoom, 38, "ZOOM.ICO", "Zoom in on a page of the report"));
     auto prompt = [&](int number, std::string text, int x) {
         rt::ControlSpec c =
-            control(number, rt::ControlKind::Prompt, std::move(text), {x, 5, 26, 10});
+            makeControl(number, rt::ControlKind::Prompt, {x, 5, 26, 10}, std::move(text));
         c.toolbar = true;
         w.controls.push_back(c);
     };
@@ -155,10 +147,10 @@ rt::WindowSpec makePrintRangeWindow() {
     w.frame = rt::FrameKind::Single;
     w.font = {"MS Sans Serif", 8};
     w.controls.push_back(
-        control(C::Range, rt::ControlKind::Option, "Print Ranges", {6, 4, 148, 66}));
+        makeControl(C::Range, rt::ControlKind::Option, {6, 4, 148, 66}, "Print Ranges"));
     auto radio = [&](int number, std::string text, int y, std::string tip, bool disabled) {
         rt::ControlSpec c =
-            control(number, rt::ControlKind::Radio, std::move(text), {14, y, 120, 11});
+            makeControl(number, rt::ControlKind::Radio, {14, y, 120, 11}, std::move(text));
         c.parent = C::Range;
         c.tip = std::move(tip);
         c.disabled = disabled;
@@ -169,14 +161,16 @@ rt::WindowSpec makePrintRangeWindow() {
     radio(C::UnmarkedOnly, "Unmarked Pages Only", 40, "Print Unmarked Pages Only", true);
     radio(C::PageRange, "Range of Pages", 53, "Print A Range Of Pages", false);
     w.controls.push_back(
-        control(C::FromPrompt, rt::ControlKind::Prompt, "From:", {14, 76, 24, 10}));
+        makeControl(C::FromPrompt, rt::ControlKind::Prompt, {14, 76, 24, 10}, "From:"));
     w.controls.push_back(spin(C::From, {40, 75, 34, 12}, "N_3B", 1, 999, "Select Starting Page"));
-    w.controls.push_back(control(C::ToPrompt, rt::ControlKind::Prompt, "To:", {84, 76, 16, 10}));
+    w.controls.push_back(
+        makeControl(C::ToPrompt, rt::ControlKind::Prompt, {84, 76, 16, 10}, "To:"));
     w.controls.push_back(spin(C::To, {102, 75, 34, 12}, "N_3B", 1, 999, "Select Ending Page"));
-    rt::ControlSpec ok = control(C::Ok, rt::ControlKind::Button, "OK", {20, 98, 55, 14});
+    rt::ControlSpec ok = makeControl(C::Ok, rt::ControlKind::Button, {20, 98, 55, 14}, "OK");
     ok.isDefault = true;
     w.controls.push_back(ok);
-    w.controls.push_back(control(C::Cancel, rt::ControlKind::Button, "Cancel", {85, 98, 55, 14}));
+    w.controls.push_back(
+        makeControl(C::Cancel, rt::ControlKind::Button, {85, 98, 55, 14}, "Cancel"));
     return w;
 }
 
@@ -190,15 +184,15 @@ rt::WindowSpec makeJumpWindow() {
     w.frame = rt::FrameKind::Double;
     w.font = {"MS Sans Serif", 8};
     w.controls.push_back(
-        control(C::PagePrompt, rt::ControlKind::Prompt, "&Page:", {8, 10, 26, 10}));
+        makeControl(C::PagePrompt, rt::ControlKind::Prompt, {8, 10, 26, 10}, "&Page:"));
     w.controls.push_back(
         spin(C::Page, {36, 8, 40, 12}, "@n5", 1, 1, "Select a page of the report"));
-    rt::ControlSpec ok = control(C::Ok, rt::ControlKind::Button, "OK", {8, 34, 50, 14});
+    rt::ControlSpec ok = makeControl(C::Ok, rt::ControlKind::Button, {8, 34, 50, 14}, "OK");
     ok.isDefault = true;
     ok.tip = "Jump to the selected page";
     w.controls.push_back(ok);
     rt::ControlSpec cancel =
-        control(C::Cancel, rt::ControlKind::Button, "Cancel", {70, 34, 50, 14});
+        makeControl(C::Cancel, rt::ControlKind::Button, {70, 34, 50, 14}, "Cancel");
     cancel.tip = "Cancel this selection";
     w.controls.push_back(cancel);
     return w;
@@ -214,13 +208,14 @@ rt::WindowSpec makeDisplayWindow() {
     w.frame = rt::FrameKind::Double;
     w.font = {"MS Sans Serif", 8};
     w.controls.push_back(
-        control(C::Pages, rt::ControlKind::Group, "Pages Displayed", {4, 2, 122, 50}));
+        makeControl(C::Pages, rt::ControlKind::Group, {4, 2, 122, 50}, "Pages Displayed"));
     w.controls.push_back(
-        control(C::AcrossGroup, rt::ControlKind::Group, "Across", {10, 12, 52, 32}));
+        makeControl(C::AcrossGroup, rt::ControlKind::Group, {10, 12, 52, 32}, "Across"));
     w.controls.push_back(spin(C::Across, {18, 24, 34, 12}, "@N2", 1, 10, ""));
-    w.controls.push_back(control(C::DownGroup, rt::ControlKind::Group, "Down", {68, 12, 52, 32}));
+    w.controls.push_back(
+        makeControl(C::DownGroup, rt::ControlKind::Group, {68, 12, 52, 32}, "Down"));
     w.controls.push_back(spin(C::Down, {76, 24, 34, 12}, "@N2", 1, 10, ""));
-    rt::ControlSpec ok = control(C::Ok, rt::ControlKind::Button, "OK", {40, 56, 50, 14});
+    rt::ControlSpec ok = makeControl(C::Ok, rt::ControlKind::Button, {40, 56, 50, 14}, "OK");
     ok.isDefault = true;
     ok.action = rt::StandardAction::Close;
     w.controls.push_back(ok);
