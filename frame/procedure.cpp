@@ -6,6 +6,7 @@
 #include "runtime/ui/binding.h"
 #include "runtime/ui/dialogs.h"
 #include "runtime/ui/keys.h"
+#include "runtime/ui/scheduler.h"
 
 namespace {
 
@@ -44,6 +45,13 @@ rt::BindingPtr Procedure::resolve(std::string_view name) {
 }
 
 void Procedure::run() {
+    // An open read of a record file would hold up other stations' writes while this station
+    // waits for the user: every wait of an application thread finishes its reads first.
+    static const bool readsEndBeforeWaits = [] {
+        rt::Scheduler::instance().setBeforeWait(rt::suspendRecordScans);
+        return true;
+    }();
+    (void)readsEndBeforeWaits;
     window_ = std::make_unique<rt::Window>(spec_,
                                            [this](std::string_view name) { return resolve(name); });
     bindScope_ = std::make_unique<rt::BindScopeGuard>();

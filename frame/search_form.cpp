@@ -162,7 +162,6 @@ bool SearchFormProcedure::nextMatch(SearchScan& scan, rt::Window& progress) {
                              rt::format(rt::Value(rt::Decimal(percent)), "@N3") + "% Completed");
         }
         // Give the window system a turn: wait for the progress window's next timer.
-        rt::suspendRecordScans();
         while (progress.accept()) {
             if (progress.accepted() == Cancel) {
                 cancelled = true;
