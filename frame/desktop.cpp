@@ -1,4 +1,5 @@
 #include "frame/desktop.h"
+#include "runtime/text/ascii_case.h"
 
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -15,13 +16,6 @@ namespace {
 
 std::mutex recorderLock;
 std::function<void(const Launch&)> recorder;
-
-std::string lowerAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
 
 std::string trimmed(std::string_view text) {
     std::size_t begin = text.find_first_not_of(' ');
@@ -114,14 +108,14 @@ std::filesystem::path FindResource(std::string_view name) {
     if (std::size_t slash = bare.find_last_of("\\/"); slash != std::string::npos)
         bare = bare.substr(slash + 1);
     if (!bare.empty() && bare.front() == '~') bare.erase(0, 1);
-    const std::string wanted = lowerAscii(trimmed(bare));
+    const std::string wanted = rt::lowerAscii(trimmed(bare));
     if (wanted.empty()) return {};
     std::error_code ec;
     for (const fs::path& folder : resourceFolders()) {
         for (auto it = fs::recursive_directory_iterator(folder, ec);
              !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
             if (it.depth() > 1) it.disable_recursion_pending();
-            if (it->is_regular_file(ec) && lowerAscii(it->path().filename().string()) == wanted)
+            if (it->is_regular_file(ec) && rt::lowerAscii(it->path().filename().string()) == wanted)
                 return it->path();
         }
         ec.clear();
@@ -180,7 +174,7 @@ bool RunExternal(std::string_view program) {
     Launch request;
     request.request = std::string(program);
     request.workingDirectory = here;
-    request.command = commandFor(lowerAscii(trimmed(program)), here.string());
+    request.command = commandFor(rt::lowerAscii(trimmed(program)), here.string());
     return launch(std::move(request));
 }
 

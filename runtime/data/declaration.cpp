@@ -3,6 +3,7 @@
 #include <cctype>
 #include <stdexcept>
 
+#include "runtime/text/ascii_case.h"
 #include "runtime/text/decimal.h"
 
 namespace rt {
@@ -65,13 +66,7 @@ int indexByName(const std::vector<T>& items, std::string_view name) {
 }  // namespace
 
 bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(a[i])) !=
-            std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
+    return equalNoCaseAscii(a, b);
 }
 
 FileDecl::FileDecl(std::string label, std::string prefix)

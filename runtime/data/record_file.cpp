@@ -11,6 +11,7 @@
 #include "runtime/data/key_codec.h"
 #include "runtime/data/thread_state.h"
 #include "runtime/data/transaction.h"
+#include "runtime/text/ascii_case.h"
 
 namespace rt {
 namespace {
@@ -36,10 +37,6 @@ int checkedKey(const FileDecl& decl, int key) {
     if (key < 0 || key >= static_cast<int>(decl.keys().size()))
         throw std::out_of_range(decl.label() + ": no key number " + std::to_string(key));
     return key;
-}
-
-bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && sameName(text.substr(0, prefix.size()), prefix);
 }
 
 }  // namespace
@@ -249,7 +246,7 @@ int RecordFile::send(std::string_view command) {
     } else if (sameName(command, "QUICKSCAN=off")) {
         f.quickScan = false;
         f.suspendCursors();
-    } else if (startsWithNoCase(command, "Recover=")) {
+    } else if (startsWithNoCaseAscii(command, "Recover=")) {
         // A lock left by a station that died goes with its process; a half-written
         // transaction is rolled back by the next reader. So recovery is a longer wait.
         int seconds = std::atoi(std::string(command.substr(8)).c_str());

@@ -11,7 +11,9 @@
 #include "runtime/print/page_file.h"
 #include "runtime/qt/micr_e13b.h"
 #include "runtime/system/picture.h"
+#include "runtime/text/ascii_case.h"
 #include "runtime/text/codepage.h"
+#include "runtime/text/fixed_text.h"
 
 namespace rt::qt {
 namespace {
@@ -24,12 +26,7 @@ QColor colour(Rgb rgb) {
 }
 
 std::string lowered(std::string_view text) {
-    std::string result(text);
-    for (char& c : result)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    while (!result.empty() && result.back() == ' ')
-        result.pop_back();
-    return result;
+    return std::string(rt::clip(rt::lowerAscii(text)));
 }
 
 void fillBackground(QPainter& painter, const QRectF& area, Rgb background) {

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "runtime/qt/page_painter.h"
+#include "runtime/text/ascii_case.h"
+#include "runtime/text/fixed_text.h"
 
 namespace rt::qt {
 namespace {
@@ -14,12 +16,7 @@ constexpr std::string_view kDefaultFace = "MS Sans Serif";
 constexpr int kDefaultPoints = 8;
 
 std::string lowered(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    while (!out.empty() && out.back() == ' ')
-        out.pop_back();
-    return out;
+    return std::string(rt::clip(rt::lowerAscii(s)));
 }
 
 }  // namespace

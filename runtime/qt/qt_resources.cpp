@@ -11,6 +11,7 @@
 #include <mutex>
 
 #include "runtime/system/picture.h"
+#include "runtime/text/ascii_case.h"
 #include "runtime/text/codepage.h"
 
 namespace fs = std::filesystem;
@@ -22,13 +23,6 @@ std::mutex gMutex;
 fs::path gFirstFolder;                                         // guarded by gMutex
 std::map<fs::path, std::map<std::string, fs::path>> gIndexes;  // folder -> lower name -> file
 
-std::string lowered(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
 // "C:\ICO\CRDFLE04.ICO" -> "crdfle04.ico"; "~PC04.ICO" -> "pc04.ico".
 std::string bareName(std::string_view name) {
     std::size_t slash = name.find_last_of("\\/:");
@@ -37,7 +31,7 @@ std::string bareName(std::string_view name) {
         name.remove_prefix(1);
     while (!name.empty() && name.back() == ' ')
         name.remove_suffix(1);
-    return lowered(name);
+    return rt::lowerAscii(name);
 }
 
 fs::path executableFolder() {
@@ -63,7 +57,7 @@ const std::map<std::string, fs::path>& indexOf(const fs::path& folder) {
             continue;
         }
         if (i->is_regular_file(ec))
-            it->second.try_emplace(lowered(i->path().filename().string()), i->path());
+            it->second.try_emplace(rt::lowerAscii(i->path().filename().string()), i->path());
     }
     return it->second;
 }
@@ -255,7 +249,7 @@ QImage loadPicture(std::string_view name) {
 }
 
 QImage readPicture(const fs::path& file) {
-    std::string lower = lowered(file.string());
+    std::string lower = rt::lowerAscii(file.string());
     if (!endsWith(lower, ".ico") && !endsWith(lower, ".cur")) {
         PictureResult r = loadPictureFile(file);
         if (r.ok() && !r.picture.empty()) return fromPicture(r.picture);

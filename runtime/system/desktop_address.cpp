@@ -1,4 +1,5 @@
 #include "runtime/system/desktop_address.h"
+#include "runtime/text/ascii_case.h"
 
 #include <cctype>
 #include <vector>
@@ -18,13 +19,6 @@ bool hasControlCharacter(std::string_view text) {
     for (unsigned char c : text)
         if (c < 0x20 || c == 0x7F) return true;
     return false;
-}
-
-bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i]) return false;
-    return true;
 }
 
 std::string percentEncoded(std::string_view text, std::string_view keep) {
@@ -88,7 +82,8 @@ bool namesAProgram(std::string_view host) {
                                              ".lnk", ".ps1", ".vbs", ".pif"};
     for (const char* ext : extensions) {
         const std::string_view e(ext);
-        if (host.size() > e.size() && startsWithNoCase(host.substr(host.size() - e.size()), e))
+        if (host.size() > e.size() &&
+            rt::startsWithNoCaseAscii(host.substr(host.size() - e.size()), e))
             return true;
     }
     return false;
@@ -104,9 +99,9 @@ std::optional<std::string> webAddressFor(std::string_view text) {
     bool bare = true;
     const auto sep = text.find("://");
     if (sep != std::string_view::npos) {
-        if (startsWithNoCase(text, "https://"))
+        if (rt::startsWithNoCaseAscii(text, "https://"))
             scheme = "https";
-        else if (!startsWithNoCase(text, "http://"))
+        else if (!rt::startsWithNoCaseAscii(text, "http://"))
             return std::nullopt;
         text.remove_prefix(sep + 3);
         bare = false;
@@ -138,7 +133,7 @@ std::optional<std::string> telephoneAddressFor(std::string_view number) {
 
 std::optional<std::string> shellAddressFor(std::string_view text) {
     const std::string_view t = trimmed(text);
-    if (startsWithNoCase(t, "mailto:")) return mailAddressFor(t.substr(7));
+    if (rt::startsWithNoCaseAscii(t, "mailto:")) return mailAddressFor(t.substr(7));
     return webAddressFor(t);
 }
 

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <sstream>
 
+#include "runtime/text/ascii_case.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/codes.h"
 #include "runtime/ui/keys.h"
@@ -28,13 +29,6 @@ std::string trimmed(std::string_view s) {
 
 std::string clipped(std::string_view s) {
     return std::string(clip(s));
-}
-
-bool equalNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 bool namedByText(ControlKind kind) {
@@ -255,9 +249,9 @@ int Driver::resolve(Window& w, const ControlName& name) {
                 name.by != ControlName::By::Field && namedByText(c->spec.kind) &&
                 clipped(withoutMnemonic(c->spec.text)) == clipped(withoutMnemonic(name.name));
             bool byField = name.by != ControlName::By::Text && c->binding &&
-                           equalNoCase(c->binding->name(), name.name);
+                           equalNoCaseAscii(c->binding->name(), name.name);
             bool byUse = name.by != ControlName::By::Text && !c->binding &&
-                         equalNoCase(c->spec.use, name.name) && !c->spec.use.empty();
+                         equalNoCaseAscii(c->spec.use, name.name) && !c->spec.use.empty();
             if (byText || byField || byUse) found.push_back(n);
         }
         return found;
@@ -464,7 +458,7 @@ void Driver::answer(std::string_view choice) {
     switch (d->kind) {
         case DialogKind::Message:
             for (const auto& b : kButtons)
-                if ((d->buttons & b.code) && equalNoCase(want, b.name)) {
+                if ((d->buttons & b.code) && equalNoCaseAscii(want, b.name)) {
                     answerDialog(d, b.code);
                     settle();
                     return;
@@ -485,7 +479,7 @@ void Driver::answer(std::string_view choice) {
             settle();
             return;
         case DialogKind::PrinterSetup:
-            answerDialog(d, equalNoCase(want, "OK") ? 1 : 0);
+            answerDialog(d, equalNoCaseAscii(want, "OK") ? 1 : 0);
             settle();
             return;
     }

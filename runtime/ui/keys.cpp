@@ -5,6 +5,7 @@
 #include <map>
 #include <mutex>
 
+#include "runtime/text/ascii_case.h"
 #include "runtime/ui/codes.h"
 
 namespace rt {
@@ -41,18 +42,9 @@ constexpr NamedKey kNames[] = {
     {"'", KEY::Quote},
 };
 
-bool equalNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 int baseKey(std::string_view name) {
     for (const auto& k : kNames)
-        if (equalNoCase(name, k.name)) return k.code;
+        if (equalNoCaseAscii(name, k.name)) return k.code;
     if (name.size() == 1 && std::isalnum(static_cast<unsigned char>(name[0])))
         return KEY::letter(name[0]);
     if ((name.size() == 2 || name.size() == 3) && (name[0] == 'F' || name[0] == 'f')) {
@@ -80,11 +72,11 @@ int keyFromName(std::string_view name) {
         std::size_t plus = name.find('+', 1);  // "+" alone would be a key name
         if (plus == std::string_view::npos) break;
         std::string_view part = name.substr(0, plus);
-        if (equalNoCase(part, "Shift")) {
+        if (equalNoCaseAscii(part, "Shift")) {
             modifiers |= KEY::ShiftMask;
-        } else if (equalNoCase(part, "Ctrl")) {
+        } else if (equalNoCaseAscii(part, "Ctrl")) {
             modifiers |= KEY::CtrlMask;
-        } else if (equalNoCase(part, "Alt")) {
+        } else if (equalNoCaseAscii(part, "Alt")) {
             modifiers |= KEY::AltMask;
         } else {
             return 0;
