@@ -39,7 +39,7 @@ void assignKeyText(rt::RecordFile& file, int field, std::string_view text) {
 
 }  // namespace
 
-BrowseProcedure::BrowseProcedure(const rt::WindowSpec& window, BrowseSheet sheet,
+BrowseProcedure::BrowseProcedure(const rt::WindowStructure& window, BrowseSheet sheet,
                                  std::vector<rt::RecordFile*> moreFiles)
     : Procedure(window, filesOf(sheet, std::move(moreFiles))), sheet_(std::move(sheet)) {
     if (sheet_.orders.empty()) sheet_.orders.push_back(BrowseOrder{});

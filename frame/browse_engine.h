@@ -117,7 +117,7 @@ struct BrowseSheet {
 
 class BrowseProcedure : public Procedure {
   public:
-    BrowseProcedure(const rt::WindowSpec& window, BrowseSheet sheet,
+    BrowseProcedure(const rt::WindowStructure& window, BrowseSheet sheet,
                     std::vector<rt::RecordFile*> moreFiles = {});
     ~BrowseProcedure() override;
 

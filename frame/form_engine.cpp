@@ -34,7 +34,7 @@ void emptyBlobs(rt::RecordBuffer& buffer) {
 
 }  // namespace
 
-FormProcedure::FormProcedure(const rt::WindowSpec& window, FormSheet sheet,
+FormProcedure::FormProcedure(const rt::WindowStructure& window, FormSheet sheet,
                              std::vector<rt::RecordFile*> moreFiles)
     : Procedure(window, filesOf(sheet, std::move(moreFiles))), sheet_(std::move(sheet)) {}
 
@@ -54,7 +54,8 @@ void FormProcedure::TakeCopy() {
 
 int FormProcedure::firstControl() const {
     if (sheet_.firstField) return sheet_.firstField;
-    for (const rt::ControlSpec& c : const_cast<FormProcedure*>(this)->window().spec().controls)
+    for (const rt::ControlStructure& c :
+         const_cast<FormProcedure*>(this)->window().structure().controls)
         if (isValueControl(c.kind) && !c.hidden && !c.disabled) return c.number;
     return 0;
 }
@@ -329,10 +330,10 @@ bool FormProcedure::confirmClose() {
 
 void FormProcedure::recall() {
     const rt::ControlState* c = window().control(window().focus());
-    if (!c || std::find(sheet_.dittoControls.begin(), sheet_.dittoControls.end(), c->spec.number) ==
-                  sheet_.dittoControls.end())
+    if (!c || std::find(sheet_.dittoControls.begin(), sheet_.dittoControls.end(),
+                        c->structure.number) == sheet_.dittoControls.end())
         return;
-    const int field = file().decl().fieldIndex(c->spec.use);
+    const int field = file().decl().fieldIndex(c->structure.use);
     if (field < 0) return;
     const rt::RecordBuffer& saved = sheet_.history->record(file().decl());
     file().buf().setValue(field, saved.value(field));

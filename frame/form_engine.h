@@ -110,7 +110,7 @@ struct FormSheet {
 
 class FormProcedure : public Procedure {
   public:
-    FormProcedure(const rt::WindowSpec& window, FormSheet sheet,
+    FormProcedure(const rt::WindowStructure& window, FormSheet sheet,
                   std::vector<rt::RecordFile*> moreFiles = {});
     ~FormProcedure() override;
 

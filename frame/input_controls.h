@@ -1,7 +1,7 @@
 // Which controls take a value the user types or toggles.
 #pragma once
 
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 // Entries, text boxes, spins, combos, drop lists and check boxes: the controls that hold a
 // field's value on their own. An option group holds one too, through its radios; callers

@@ -26,8 +26,8 @@ rt::BindingPtr memoBinding(rt::RecordFile& file, int memo) {
 
 }  // namespace
 
-Procedure::Procedure(const rt::WindowSpec& window, std::vector<rt::RecordFile*> files)
-    : spec_(window), files_(std::move(files)) {}
+Procedure::Procedure(const rt::WindowStructure& window, std::vector<rt::RecordFile*> files)
+    : structure_(window), files_(std::move(files)) {}
 
 Procedure::~Procedure() = default;
 
@@ -52,7 +52,7 @@ void Procedure::run() {
         return true;
     }();
     (void)readsEndBeforeWaits;
-    window_ = std::make_unique<rt::Window>(spec_,
+    window_ = std::make_unique<rt::Window>(structure_,
                                            [this](std::string_view name) { return resolve(name); });
     bindScope_ = std::make_unique<rt::BindScopeGuard>();
     if (takesRequestAtEntry()) TakeRequest();

@@ -33,7 +33,7 @@
 #include "runtime/data/record_file.h"
 #include "runtime/eval/bind_scope.h"
 #include "runtime/ui/window.h"
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 // The locals every procedure keeps for its whole run; flags are 0 or 1.
 struct ProcedureFrame {
@@ -48,7 +48,7 @@ struct ProcedureFrame {
 
 class Procedure {
   public:
-    Procedure(const rt::WindowSpec& window, std::vector<rt::RecordFile*> files);
+    Procedure(const rt::WindowStructure& window, std::vector<rt::RecordFile*> files);
     virtual ~Procedure();
     Procedure(const Procedure&) = delete;
     Procedure& operator=(const Procedure&) = delete;
@@ -115,7 +115,7 @@ class Procedure {
     void releaseFiles();
     rt::BindingPtr resolve(std::string_view name);
 
-    const rt::WindowSpec& spec_;
+    const rt::WindowStructure& structure_;
     std::vector<rt::RecordFile*> files_;
     std::unique_ptr<rt::Window> window_;
     std::unique_ptr<rt::BindScopeGuard> bindScope_;

@@ -39,7 +39,7 @@ rt::Decimal decimalOf(double v) {
 
 }  // namespace
 
-SearchFormProcedure::SearchFormProcedure(const rt::WindowSpec& window, SearchSheet sheet,
+SearchFormProcedure::SearchFormProcedure(const rt::WindowStructure& window, SearchSheet sheet,
                                          std::vector<rt::RecordFile*> moreFiles)
     : Procedure(window, filesOf(sheet, std::move(moreFiles))),
       sheet_(std::move(sheet)),

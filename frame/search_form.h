@@ -20,14 +20,14 @@ struct SearchSheet {
     long tagTable = 0;
     int tagValueField = -1;  // the tag value (its first 10 characters)
     int okButton = 0, searchTypeButton = 0, beginButton = 0, cancelButton = 0;
-    const rt::WindowSpec* progressWindow = nullptr;  // the module's progress window
+    const rt::WindowStructure* progressWindow = nullptr;  // the module's progress window
     // "&Edit This": the found record is handed to this procedure with REQ::Change.
     std::function<void()> editProcedure;
 };
 
 class SearchFormProcedure : public Procedure {
   public:
-    SearchFormProcedure(const rt::WindowSpec& window, SearchSheet sheet,
+    SearchFormProcedure(const rt::WindowStructure& window, SearchSheet sheet,
                         std::vector<rt::RecordFile*> moreFiles = {});
 
     // Runs the form. After "&Edit This" the search window has closed before the found

@@ -5,8 +5,8 @@
 
 namespace {
 
-rt::WindowSpec progressWindow(const char* label) {
-    rt::WindowSpec w;
+rt::WindowStructure progressWindow(const char* label) {
+    rt::WindowStructure w;
     w.module = "S_TAG";
     w.label = label;
     w.title = "Progress...";
@@ -15,24 +15,24 @@ rt::WindowSpec progressWindow(const char* label) {
     w.timer = 1;
     w.font = {"MS Sans Serif", 8};
 
-    rt::ControlSpec bar;
+    rt::ControlStructure bar;
     bar.number = TagProgress::Bar;
     bar.kind = rt::ControlKind::Progress;
     bar.at = {15, 15, 120, 12};
     bar.rangeLow = 0;
     bar.rangeHigh = 100;
 
-    rt::ControlSpec first;
+    rt::ControlStructure first;
     first.number = TagProgress::FirstLine;
     first.kind = rt::ControlKind::String;
     first.at = {0, 3, 150, 10};
     first.align = rt::Align::Center;
 
-    rt::ControlSpec second = first;
+    rt::ControlStructure second = first;
     second.number = TagProgress::SecondLine;
     second.at = {0, 30, 150, 10};
 
-    rt::ControlSpec cancel;
+    rt::ControlStructure cancel;
     cancel.number = TagProgress::Cancel;
     cancel.kind = rt::ControlKind::Button;
     cancel.text = "Cancel";
@@ -44,19 +44,19 @@ rt::WindowSpec progressWindow(const char* label) {
 
 }  // namespace
 
-const rt::WindowSpec& tagCountingWindow() {
-    static const rt::WindowSpec spec = progressWindow("P9$PROGRESSWINDOW");
-    return spec;
+const rt::WindowStructure& tagCountingWindow() {
+    static const rt::WindowStructure structure = progressWindow("P9$PROGRESSWINDOW");
+    return structure;
 }
 
-const rt::WindowSpec& tagClearingWindow() {
-    static const rt::WindowSpec spec = progressWindow("P4$PROGRESSWINDOW");
-    return spec;
+const rt::WindowStructure& tagClearingWindow() {
+    static const rt::WindowStructure structure = progressWindow("P4$PROGRESSWINDOW");
+    return structure;
 }
 
-bool RunTagProgress(const rt::WindowSpec& spec, std::string_view firstLine, bool cancellable,
-                    const std::function<bool(rt::Window&)>& step) {
-    rt::Window window(spec);
+bool RunTagProgress(const rt::WindowStructure& structure, std::string_view firstLine,
+                    bool cancellable, const std::function<bool(rt::Window&)>& step) {
+    rt::Window window(structure);
     window.setProp(TagProgress::FirstLine, PROP::Text, firstLine);
     window.setProp(TagProgress::Cancel, PROP::Hide, cancellable ? 0 : 1);
     window.open();

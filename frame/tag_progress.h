@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "runtime/ui/window.h"
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace TagProgress {
 inline constexpr int Bar = 1;
@@ -17,12 +17,12 @@ inline constexpr int Cancel = 4;
 }  // namespace TagProgress
 
 // "P9$PROGRESSWINDOW": counting (its "Cancel" is hidden).
-const rt::WindowSpec& tagCountingWindow();
+const rt::WindowStructure& tagCountingWindow();
 // "P4$PROGRESSWINDOW": clearing.
-const rt::WindowSpec& tagClearingWindow();
+const rt::WindowStructure& tagClearingWindow();
 
-// Opens `spec` with `firstLine` and runs `step` on every timer event until it answers true
+// Opens `structure` with `firstLine` and runs `step` on every timer event until it answers true
 // (the work is done). With `cancellable`, "Cancel" or a close request stops the work and the
 // answer is false; otherwise "Cancel" is hidden and close requests are refused.
-bool RunTagProgress(const rt::WindowSpec& spec, std::string_view firstLine, bool cancellable,
-                    const std::function<bool(rt::Window&)>& step);
+bool RunTagProgress(const rt::WindowStructure& structure, std::string_view firstLine,
+                    bool cancellable, const std::function<bool(rt::Window&)>& step);

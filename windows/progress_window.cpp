@@ -8,8 +8,8 @@ namespace windows {
 
 namespace {
 
-rt::WindowSpec makeProgressWindow(std::string_view module) {
-    rt::WindowSpec w;
+rt::WindowStructure makeProgressWindow(std::string_view module) {
+    rt::WindowStructure w;
     w.module = std::string(module);
     w.label = "ProgressWindow";
     w.title = "Progress...";
@@ -19,7 +19,7 @@ rt::WindowSpec makeProgressWindow(std::string_view module) {
     w.systemMenu = false;  // Cancel is the only way to stop a pass
     w.timer = 1;
 
-    rt::ControlSpec bar;
+    rt::ControlStructure bar;
     bar.number = ProgressControl::Bar;
     bar.kind = rt::ControlKind::Progress;
     bar.at = {15, 15, 111, 12};
@@ -27,21 +27,21 @@ rt::WindowSpec makeProgressWindow(std::string_view module) {
     bar.rangeHigh = 100;
     w.controls.push_back(bar);
 
-    rt::ControlSpec heading;
+    rt::ControlStructure heading;
     heading.number = ProgressControl::Heading;
     heading.kind = rt::ControlKind::String;
     heading.at = {0, 3, 141, 10};
     heading.align = rt::Align::Center;
     w.controls.push_back(heading);
 
-    rt::ControlSpec percent;
+    rt::ControlStructure percent;
     percent.number = ProgressControl::Percent;
     percent.kind = rt::ControlKind::String;
     percent.at = {0, 30, 141, 10};
     percent.align = rt::Align::Center;
     w.controls.push_back(percent);
 
-    rt::ControlSpec cancel;
+    rt::ControlStructure cancel;
     cancel.number = ProgressControl::Cancel;
     cancel.kind = rt::ControlKind::Button;
     cancel.text = "Cancel";
@@ -52,14 +52,14 @@ rt::WindowSpec makeProgressWindow(std::string_view module) {
 
 }  // namespace
 
-const rt::WindowSpec& progressWindow(std::string_view module) {
+const rt::WindowStructure& progressWindow(std::string_view module) {
     // Procedures keep a reference to their window structure: each module's stays put.
-    static std::map<std::string, std::unique_ptr<rt::WindowSpec>, std::less<>> byModule;
+    static std::map<std::string, std::unique_ptr<rt::WindowStructure>, std::less<>> byModule;
     auto it = byModule.find(module);
     if (it == byModule.end())
         it = byModule
                  .emplace(std::string(module),
-                          std::make_unique<rt::WindowSpec>(makeProgressWindow(module)))
+                          std::make_unique<rt::WindowStructure>(makeProgressWindow(module)))
                  .first;
     return *it->second;
 }

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace windows {
 
@@ -16,6 +16,6 @@ inline constexpr int Cancel = 4;
 }  // namespace ProgressControl
 
 // "ProgressWindow" of `module` ("Tovik031"); the same structure for every module.
-const rt::WindowSpec& progressWindow(std::string_view module);
+const rt::WindowStructure& progressWindow(std::string_view module);
 
 }  // namespace windows

@@ -3,14 +3,14 @@
 
 #include <string>
 
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace windows {
 
 // A list window's frame: title, size, font, resizable with a system menu.
-inline rt::WindowSpec listFrame(const char* module, const char* label, const char* title, int width,
-                                int height, rt::Font font, const char* wallpaper) {
-    rt::WindowSpec w;
+inline rt::WindowStructure listFrame(const char* module, const char* label, const char* title,
+                                     int width, int height, rt::Font font, const char* wallpaper) {
+    rt::WindowStructure w;
     w.module = module;
     w.label = label;
     w.title = title;

@@ -1,7 +1,7 @@
 #include "windows/s_qbe.h"
 
 #include "runtime/ui/codes.h"
-#include "windows/spec_builder.h"
+#include "windows/structure_builder.h"
 
 namespace windows::s_qbe {
 
@@ -30,10 +30,10 @@ constexpr const char* kTypeTexts[] = {
 
 }  // namespace
 
-const rt::WindowSpec& matchTypeWindow() {
-    static const rt::WindowSpec spec = [] {
+const rt::WindowStructure& matchTypeWindow() {
+    static const rt::WindowStructure structure = [] {
         using namespace MatchTypeControl;
-        rt::WindowSpec w;
+        rt::WindowStructure w;
         w.module = "S_QBE";
         w.label = "P1$WINDOW";
         w.title = "Match Type";
@@ -41,8 +41,8 @@ const rt::WindowSpec& matchTypeWindow() {
         w.centered = true;
         w.systemMenu = false;
         w.font = {"MS Sans Serif", 8};
-        SpecBuilder b(w);
-        rt::ControlSpec& group = b.add(Group, rt::ControlKind::Option, {6, 4, 130, 204});
+        StructureBuilder b(w);
+        rt::ControlStructure& group = b.add(Group, rt::ControlKind::Option, {6, 4, 130, 204});
         group.tip = "Select match type";
         for (int t = 0; t < 18; ++t)
             b.add(FirstRadio + t, rt::ControlKind::Radio, {12, 14 + 11 * t, 120, 10}, kTypeTexts[t],
@@ -51,13 +51,13 @@ const rt::WindowSpec& matchTypeWindow() {
         b.button(Cancel, {142, 26, 42, 14}, "Cancel").key = KEY::Esc;
         return w;
     }();
-    return spec;
+    return structure;
 }
 
-const rt::WindowSpec& upperLimitWindow() {
-    static const rt::WindowSpec spec = [] {
+const rt::WindowStructure& upperLimitWindow() {
+    static const rt::WindowStructure structure = [] {
         using namespace UpperLimitControl;
-        rt::WindowSpec w;
+        rt::WindowStructure w;
         w.module = "S_QBE";
         w.label = "P21$WINDOW";
         w.title = "Enter Upper Limit";
@@ -65,7 +65,7 @@ const rt::WindowSpec& upperLimitWindow() {
         w.centered = true;
         w.systemMenu = false;
         w.font = {"MS Sans Serif", 8};
-        SpecBuilder b(w);
+        StructureBuilder b(w);
         b.prompt(LowerPrompt, {6, 8, 50, 10}, "&Lower Limit:");
         b.entry(Lower, {58, 7, 136, 11}, "LOC:LowerLimit", "").disabled = true;
         b.prompt(UpperPrompt, {6, 24, 50, 10}, "&Upper Limit:");
@@ -74,13 +74,13 @@ const rt::WindowSpec& upperLimitWindow() {
         b.button(Cancel, {152, 42, 42, 14}, "&Cancel");
         return w;
     }();
-    return spec;
+    return structure;
 }
 
-const rt::WindowSpec& beginSearchWindow() {
-    static const rt::WindowSpec spec = [] {
+const rt::WindowStructure& beginSearchWindow() {
+    static const rt::WindowStructure structure = [] {
         using namespace BeginSearchControl;
-        rt::WindowSpec w;
+        rt::WindowStructure w;
         w.module = "S_QBE";
         w.label = "P14$WINDOW";
         w.title = "Begin Search";
@@ -88,7 +88,7 @@ const rt::WindowSpec& beginSearchWindow() {
         w.centered = true;
         w.systemMenu = false;
         w.font = {"MS Sans Serif", 8};
-        SpecBuilder b(w);
+        StructureBuilder b(w);
         b.add(Icon, rt::ControlKind::Image, {8, 8, 20, 20}).icon = "32514";
         b.add(Question, rt::ControlKind::String, {36, 12, 160, 10}, "What do you want to do?");
         b.button(Edit, {8, 36, 46, 14}, "&Edit");
@@ -97,7 +97,7 @@ const rt::WindowSpec& beginSearchWindow() {
         b.button(Cancel, {164, 36, 46, 14}, "&Cancel").key = KEY::Esc;
         return w;
     }();
-    return spec;
+    return structure;
 }
 
 }  // namespace windows::s_qbe

@@ -1,7 +1,7 @@
 #pragma once
 // Module S_QBE: the small windows of query by example.
 
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace windows::s_qbe {
 
@@ -31,10 +31,10 @@ inline constexpr int Cancel = 6;
 }  // namespace BeginSearchControl
 
 // "P1$WINDOW": "Match Type for ...", the eighteen match types as radio buttons.
-const rt::WindowSpec& matchTypeWindow();
+const rt::WindowStructure& matchTypeWindow();
 // "P21$WINDOW": "Enter Upper Limit".
-const rt::WindowSpec& upperLimitWindow();
+const rt::WindowStructure& upperLimitWindow();
 // "P14$WINDOW": "Begin Search".
-const rt::WindowSpec& beginSearchWindow();
+const rt::WindowStructure& beginSearchWindow();
 
 }  // namespace windows::s_qbe

@@ -1,6 +1,6 @@
 #include "windows/tovik001.h"
 
-#include "windows/spec_builder.h"
+#include "windows/structure_builder.h"
 
 namespace windows::tovik001 {
 
@@ -48,8 +48,8 @@ constexpr Order kOrders[] = {
     {"Zip Code", "&Enter Zip Code:", "MAI:ZIP", "@s12", 52},
 };
 
-rt::WindowSpec makeContactsWindow() {
-    rt::WindowSpec w;
+rt::WindowStructure makeContactsWindow() {
+    rt::WindowStructure w;
     w.module = "Tovik001";
     w.label = "BrowseMAIL";
     w.title = "Names And Information";
@@ -58,11 +58,11 @@ rt::WindowSpec makeContactsWindow() {
     w.font = {"Arial", 8};
     w.icon = "MAIL.ICO";
     w.toolbar = {0, 0, 424, 21};
-    SpecBuilder b(w);
+    StructureBuilder b(w);
 
     int x = 2;
     for (const Tool& t : kTools) {
-        rt::ControlSpec& c = b.button(t.number, {x, 2, 19, 17}, t.tip);
+        rt::ControlStructure& c = b.button(t.number, {x, 2, 19, 17}, t.tip);
         c.tip = t.tip;
         c.icon = t.icon;
         c.toolbar = true;
@@ -75,7 +75,7 @@ rt::WindowSpec makeContactsWindow() {
         const int tab = FirstTab + i;
         b.add(tab, rt::ControlKind::Tab, {}, o.tab, Sheet);
         b.prompt(FirstLocatorPrompt + i, {10, 42, 70, 10}, o.prompt, tab);
-        rt::ControlSpec& e =
+        rt::ControlStructure& e =
             b.entry(FirstLocator + i, {82, 41, o.width, 11}, o.field, o.picture, tab);
         if (i == 5) e.align = rt::Align::Right;
         if (i != 2)
@@ -83,10 +83,10 @@ rt::WindowSpec makeContactsWindow() {
                   "Enter Selection And Press Tab For Search", tab);
     }
     b.button(PostNewDistributor, {250, 220, 70, 14}, "Post New Distributor", FirstTab);
-    rt::ControlSpec& copy = b.button(Copy, {200, 220, 45, 14}, "Cop&y", FirstTab);
+    rt::ControlStructure& copy = b.button(Copy, {200, 220, 45, 14}, "Cop&y", FirstTab);
     copy.tip = "Copies Highlighted Record";
 
-    rt::ControlSpec& list = b.add(List, rt::ControlKind::List, {8, 56, 332, 160});
+    rt::ControlStructure& list = b.add(List, rt::ControlKind::List, {8, 56, 332, 160});
     list.format =
         "10L|MI@s10@"
         "60L|M~First Name~I@s15@"
@@ -105,7 +105,8 @@ rt::WindowSpec makeContactsWindow() {
     b.button(MlmPanel, {354, 34, 62, 14}, "MLM Panel", SideGroup);
     b.button(PrintTaggedLabels, {354, 52, 62, 14}, "Print Tagged Labels", SideGroup);
     b.button(PrintTaggedReport, {354, 70, 62, 14}, "Print Tagged Report", SideGroup);
-    rt::ControlSpec& phones = b.button(PhoneNumbers, {354, 88, 62, 14}, "Phone Numbers", SideGroup);
+    rt::ControlStructure& phones =
+        b.button(PhoneNumbers, {354, 88, 62, 14}, "Phone Numbers", SideGroup);
     phones.tip = "Client Phone Numbers";
     b.button(EMail, {354, 106, 62, 14}, "E-Mail", SideGroup);
     b.button(Web, {354, 124, 62, 14}, "Web", SideGroup);
@@ -121,16 +122,16 @@ rt::WindowSpec makeContactsWindow() {
     b.button(NextTag, {172, 244, 40, 14}, "&Next Tag");
     b.button(PrevTag, {214, 244, 40, 14}, "&Prev Tag");
     b.button(ShowTagged, {256, 244, 46, 14}, "Sho&w Tagged");
-    rt::ControlSpec& search = b.button(Search, {304, 244, 40, 14}, "&Search");
+    rt::ControlStructure& search = b.button(Search, {304, 244, 40, 14}, "&Search");
     search.tip = "Ad Hoc Search";
     return w;
 }
 
 }  // namespace
 
-const rt::WindowSpec& contactsWindow() {
-    static const rt::WindowSpec spec = makeContactsWindow();
-    return spec;
+const rt::WindowStructure& contactsWindow() {
+    static const rt::WindowStructure structure = makeContactsWindow();
+    return structure;
 }
 
 }  // namespace windows::tovik001

@@ -1,7 +1,7 @@
 #pragma once
 // Module Tovik001: the main contacts list "Names And Information".
 
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace windows::tovik001 {
 
@@ -51,6 +51,6 @@ inline constexpr int ToolBusinessCards = 63;
 }  // namespace ContactsControl
 
 // "Names And Information": the contacts in six orders, with tags and status icons.
-const rt::WindowSpec& contactsWindow();
+const rt::WindowStructure& contactsWindow();
 
 }  // namespace windows::tovik001

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "windows/spec_builder.h"
+#include "windows/structure_builder.h"
 
 namespace windows::tovik002 {
 
@@ -20,21 +20,21 @@ constexpr const char* kKindLists[] = {
 constexpr const char* kPhoneFields[] = {"MAI:HOMEPHONE", "MAI:WORKPHONE", "MAI:FAX",
                                         "MAI:CELLPHONE", "MAI:BEEPER"};
 
-rt::WindowSpec makeContactFormWindow() {
-    rt::WindowSpec w;
+rt::WindowStructure makeContactFormWindow() {
+    rt::WindowStructure w;
     w.module = "Tovik002";
     w.label = "UpdateMAIL";
     w.title = "";
     w.at = {0, 0, 424, 256};
     w.centered = true;
     w.font = {"Arial", 8};
-    SpecBuilder b(w);
+    StructureBuilder b(w);
 
     b.add(LevelHeading, rt::ControlKind::String, {8, 2, 400, 9},
           "Number on levels:  1       2       3       4        5        6        7        8        "
           "9        10");
     for (int i = 0; i < 10; ++i) {
-        rt::ControlSpec& c =
+        rt::ControlStructure& c =
             b.add(FirstLevelCount + i, rt::ControlKind::String, {76 + 33 * i, 11, 24, 9});
         c.use = "MAI:L" + std::to_string(i + 1);
         c.picture = "@n4";
@@ -69,16 +69,16 @@ rt::WindowSpec makeContactFormWindow() {
     b.add(PhoneGroup, rt::ControlKind::Group, {8, 92, 200, 76}, "Phones", t1);
     for (int r = 0; r < 5; ++r) {
         const int y = 102 + 13 * r;
-        rt::ControlSpec& dial = b.button(dialButton(r), {12, y, 12, 11}, "", t1);
+        rt::ControlStructure& dial = b.button(dialButton(r), {12, y, 12, 11}, "", t1);
         dial.icon = "PHONE.ICO";
         dial.tip = "Press Icon To Dial Phone";
-        rt::ControlSpec& kind =
+        rt::ControlStructure& kind =
             b.add(phoneKind(r), rt::ControlKind::DropList, {26, y, 60, 11}, {}, t1);
         kind.use = "MAI:PHONE" + std::to_string(r + 1);
         kind.from = kKindLists[r];
         b.entry(phoneNumber(r), {88, y, 64, 11}, kPhoneFields[r], "@s15", t1).align =
             rt::Align::Right;
-        rt::ControlSpec& ext =
+        rt::ControlStructure& ext =
             b.add(phoneExtension(r), rt::ControlKind::Spin, {154, y, 30, 11}, {}, t1);
         ext.use = "MAI:EXT" + std::to_string(r + 1);
         ext.picture = "@P###P";
@@ -90,12 +90,12 @@ rt::WindowSpec makeContactFormWindow() {
     b.button(SendEMailButton, {10, 185, 50, 12}, " Send E-Mail", t1).tip =
         "Press here to send e-mail to your default e-mail program.";
     b.entry(EMailAddress, {62, 185, 180, 11}, "MAI:NOTE2", "@s80", t1);
-    rt::ControlSpec& more =
+    rt::ControlStructure& more =
         b.add(MoreNotes, rt::ControlKind::Check, {248, 185, 50, 11}, "More Notes", t1);
     more.use = "MAI:CHECK1";
     more.trueValue = "X";
     more.falseValue = " ";
-    rt::ControlSpec& web = b.button(WebButton, {10, 199, 16, 14}, "", t1);
+    rt::ControlStructure& web = b.button(WebButton, {10, 199, 16, 14}, "", t1);
     web.icon = "C:\\Download\\globe5b.gif";
     web.tip = "Go To Web Site After Logging On To The Internet";
     b.entry(WebSite, {28, 200, 160, 11}, "MAI:WEBSITE", "@s40", t1).tip =
@@ -134,7 +134,7 @@ rt::WindowSpec makeContactFormWindow() {
 
     // Contact information.
     const int t2 = ContactTab;
-    rt::ControlSpec& follow =
+    rt::ControlStructure& follow =
         b.add(FollowUp, rt::ControlKind::Option, {10, 40, 120, 80}, "Follow Up", t2);
     follow.use = "MAI:FOLLOWUP";
     const char* radios[] = {"Call Back", "They Will Call Back", "Follow With Letter",
@@ -147,7 +147,7 @@ rt::WindowSpec makeContactFormWindow() {
     b.entry(EMail3, {140, 78, 86, 11}, "MAI:EMAIL3", "@s20", t2);
     b.prompt(100, {240, 40, 50, 10}, "Contact Date", t2);
     b.entry(ContactDate, {240, 52, 50, 11}, "MAI:CONTDAY", "@d1", t2);
-    rt::ControlSpec& cal1 = b.button(ContactCalendar, {292, 52, 12, 11}, "", t2);
+    rt::ControlStructure& cal1 = b.button(ContactCalendar, {292, 52, 12, 11}, "", t2);
     cal1.icon = "CALENDAR.ICO";
     cal1.tip = "Press For Calandar";
     b.prompt(103, {10, 126, 80, 10}, "Contact Notes:", t2);
@@ -163,14 +163,14 @@ rt::WindowSpec makeContactFormWindow() {
         "Appointment Type: ie Business - Social - Birthday - etc.";
     b.prompt(112, {10, 54, 70, 10}, "Appointment Date:", t3);
     b.entry(AppointmentDate, {82, 53, 50, 11}, "MAI:APPOINTMENTDATE", "@d1", t3);
-    rt::ControlSpec& cal2 = b.button(AppointmentCalendar, {134, 53, 12, 11}, "", t3);
+    rt::ControlStructure& cal2 = b.button(AppointmentCalendar, {134, 53, 12, 11}, "", t3);
     cal2.icon = "CALENDAR.ICO";
     cal2.tip = "Press For Calandar";
     b.prompt(115, {10, 68, 70, 10}, "Appointment Time:", t3);
     b.entry(AppointmentTime, {82, 67, 30, 11}, "MAI:APPOINTMENTTIME", "@P##:##P", t3);
-    rt::ControlSpec& am = b.add(Am, rt::ControlKind::Check, {116, 67, 24, 11}, "AM", t3);
+    rt::ControlStructure& am = b.add(Am, rt::ControlKind::Check, {116, 67, 24, 11}, "AM", t3);
     am.use = "MAI:AM";
-    rt::ControlSpec& pm = b.add(Pm, rt::ControlKind::Check, {142, 67, 24, 11}, "PM", t3);
+    rt::ControlStructure& pm = b.add(Pm, rt::ControlKind::Check, {142, 67, 24, 11}, "PM", t3);
     pm.use = "MAI:PM";
     b.prompt(119, {10, 82, 70, 10}, "Appointment Subject:", t3);
     b.entry(AppointmentSubject, {82, 81, 130, 11}, "MAI:APPOINTMENTSUBJECT", "@s30", t3);
@@ -190,9 +190,9 @@ const char* phoneKindList(int row) {
     return kKindLists[row];
 }
 
-const rt::WindowSpec& contactFormWindow() {
-    static const rt::WindowSpec spec = makeContactFormWindow();
-    return spec;
+const rt::WindowStructure& contactFormWindow() {
+    static const rt::WindowStructure structure = makeContactFormWindow();
+    return structure;
 }
 
 }  // namespace windows::tovik002

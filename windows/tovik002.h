@@ -1,7 +1,7 @@
 #pragma once
 // Module Tovik002: the contact form.
 
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace windows::tovik002 {
 
@@ -81,6 +81,6 @@ inline constexpr int Help = 132;
 const char* phoneKindList(int row);
 
 // The contact form: three tabs of name and address, contact and appointment data.
-const rt::WindowSpec& contactFormWindow();
+const rt::WindowStructure& contactFormWindow();
 
 }  // namespace windows::tovik002

@@ -1,20 +1,20 @@
 #include "windows/tovik003.h"
 
-#include "windows/spec_builder.h"
+#include "windows/structure_builder.h"
 
 namespace windows::tovik003 {
 
-const rt::WindowSpec& notesWindow() {
-    static const rt::WindowSpec spec = [] {
-        rt::WindowSpec w;
+const rt::WindowStructure& notesWindow() {
+    static const rt::WindowStructure structure = [] {
+        rt::WindowStructure w;
         w.module = "Tovik003";
         w.label = "UpdateAdditionalNotes";
         w.title = "Additional Notes";
         w.at = {0, 0, 172, 148};
         w.centered = true;
         w.font = {"Arial", 8};
-        SpecBuilder b(w);
-        rt::ControlSpec& notes =
+        StructureBuilder b(w);
+        rt::ControlStructure& notes =
             b.add(NotesControl::Notes, rt::ControlKind::Text, {4, 4, 164, 120});
         notes.use = "MAI:NOTES3";
         notes.verticalScroll = true;
@@ -22,7 +22,7 @@ const rt::WindowSpec& notesWindow() {
         b.button(NotesControl::Close, {110, 128, 40, 14}, "Close").hidden = true;
         return w;
     }();
-    return spec;
+    return structure;
 }
 
 }  // namespace windows::tovik003

@@ -1,7 +1,7 @@
 #pragma once
 // Module Tovik003: the additional notes of a contact.
 
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace windows::tovik003 {
 
@@ -11,6 +11,6 @@ inline constexpr int Ok = 2;
 inline constexpr int Close = 3;  // hidden: the form's completing button
 }  // namespace NotesControl
 
-const rt::WindowSpec& notesWindow();
+const rt::WindowStructure& notesWindow();
 
 }  // namespace windows::tovik003

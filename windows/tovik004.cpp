@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "windows/spec_builder.h"
+#include "windows/structure_builder.h"
 
 namespace windows::tovik004 {
 
@@ -52,9 +52,9 @@ constexpr Row kRows[] = {
 
 }  // namespace
 
-const rt::WindowSpec& checkInfoWindow() {
-    static const rt::WindowSpec spec = [] {
-        rt::WindowSpec w;
+const rt::WindowStructure& checkInfoWindow() {
+    static const rt::WindowStructure structure = [] {
+        rt::WindowStructure w;
         w.module = "Tovik004";
         w.label = "UpdateClientCheckInfo";
         w.title = "";
@@ -62,7 +62,7 @@ const rt::WindowSpec& checkInfoWindow() {
         w.centered = true;
         w.cursor = "3dsarro.cur";
         w.font = {"Arial", 8};
-        SpecBuilder b(w);
+        StructureBuilder b(w);
         b.add(CheckInfoControl::Sheet, rt::ControlKind::Sheet, {4, 4, 251, 242});
         b.add(CheckInfoControl::Page, rt::ControlKind::Tab, {}, "&Name & Address File ",
               CheckInfoControl::Sheet);
@@ -70,8 +70,8 @@ const rt::WindowSpec& checkInfoWindow() {
         int i = 0;
         for (const Row& r : kRows) {
             b.prompt(4 + 2 * i, {10, y + 1, 60, 10}, r.prompt, CheckInfoControl::Page);
-            rt::ControlSpec& e = b.entry(5 + 2 * i, {72, y, r.width, 11}, r.field, r.picture,
-                                         CheckInfoControl::Page);
+            rt::ControlStructure& e = b.entry(5 + 2 * i, {72, y, r.width, 11}, r.field, r.picture,
+                                              CheckInfoControl::Page);
             e.tip = r.tip;
             if (std::string(r.field) == "MAI:STATE") e.upper = true;
             if (std::string(r.field) == "MAI:ZIP") e.align = rt::Align::Right;
@@ -86,7 +86,7 @@ const rt::WindowSpec& checkInfoWindow() {
         b.button(CheckInfoControl::Ok, {110, 250, 40, 14}, "OK");
         return w;
     }();
-    return spec;
+    return structure;
 }
 
 }  // namespace windows::tovik004

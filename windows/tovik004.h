@@ -1,7 +1,7 @@
 #pragma once
 // Module Tovik004: the client's check information.
 
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace windows::tovik004 {
 
@@ -13,6 +13,6 @@ inline constexpr int MonthlyAmount = 39;
 inline constexpr int Ok = 60;
 }  // namespace CheckInfoControl
 
-const rt::WindowSpec& checkInfoWindow();
+const rt::WindowStructure& checkInfoWindow();
 
 }  // namespace windows::tovik004

@@ -2,16 +2,16 @@
 
 #include <string>
 
-#include "windows/spec_builder.h"
+#include "windows/structure_builder.h"
 #include "windows/tovik002.h"
 
 namespace windows::tovik005 {
 
-const rt::WindowSpec& dialWindow() {
-    static const rt::WindowSpec spec = [] {
+const rt::WindowStructure& dialWindow() {
+    static const rt::WindowStructure structure = [] {
         const char* numbers[] = {"MAI:HOMEPHONE", "MAI:WORKPHONE", "MAI:FAX", "MAI:CELLPHONE",
                                  "MAI:BEEPER"};
-        rt::WindowSpec w;
+        rt::WindowStructure w;
         w.module = "Tovik005";
         w.label = "DialPhoneNumbers";
         w.title = "Dial Phone Numbers";
@@ -19,23 +19,23 @@ const rt::WindowSpec& dialWindow() {
         w.centered = true;
         w.font = {"Arial", 8};
         w.statusZones = {150};
-        SpecBuilder b(w);
+        StructureBuilder b(w);
         for (int r = 0; r < 5; ++r) {
             const int y = 6 + 16 * r;
-            rt::ControlSpec& dial = b.button(DialControl::dialButton(r), {6, y, 14, 13}, "");
+            rt::ControlStructure& dial = b.button(DialControl::dialButton(r), {6, y, 14, 13}, "");
             dial.icon = "PHONE.ICO";
-            rt::ControlSpec& kind =
+            rt::ControlStructure& kind =
                 b.add(DialControl::kind(r), rt::ControlKind::DropList, {24, y, 60, 12});
             kind.use = "MAI:PHONE" + std::to_string(r + 1);
             kind.from = tovik002::phoneKindList(r);
-            rt::ControlSpec& n = b.entry(DialControl::number(r), {88, y, 62, 12}, numbers[r],
-                                         r == 0 ? "@S15" : "@s15");
+            rt::ControlStructure& n = b.entry(DialControl::number(r), {88, y, 62, 12}, numbers[r],
+                                              r == 0 ? "@S15" : "@s15");
             if (r < 4) n.align = rt::Align::Right;
         }
         b.button(DialControl::Close, {58, 88, 40, 14}, "Close");
         return w;
     }();
-    return spec;
+    return structure;
 }
 
 }  // namespace windows::tovik005

@@ -1,7 +1,7 @@
 #pragma once
 // Module Tovik005: "Dial Phone Numbers".
 
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace windows::tovik005 {
 
@@ -19,6 +19,6 @@ inline constexpr int number(int row) {
 inline constexpr int Close = 16;
 }  // namespace DialControl
 
-const rt::WindowSpec& dialWindow();
+const rt::WindowStructure& dialWindow();
 
 }  // namespace windows::tovik005

@@ -1,23 +1,23 @@
 #include "windows/tovik006.h"
 
-#include "windows/spec_builder.h"
+#include "windows/structure_builder.h"
 
 namespace windows::tovik006 {
 
-const rt::WindowSpec& clientWindow() {
-    static const rt::WindowSpec spec = [] {
+const rt::WindowStructure& clientWindow() {
+    static const rt::WindowStructure structure = [] {
         using namespace ClientControl;
-        rt::WindowSpec w;
+        rt::WindowStructure w;
         w.module = "Tovik006";
         w.label = "SelectClient";
         w.title = "";
         w.at = {0, 0, 337, 187};
         w.centered = true;
         w.font = {"Arial", 8};
-        SpecBuilder b(w);
+        StructureBuilder b(w);
         b.add(Heading, rt::ControlKind::String, {8, 2, 250, 16}, "Client Names And Information")
             .font = {"Times New Roman", 14, false, true};
-        rt::ControlSpec& list = b.add(List, rt::ControlKind::List, {8, 52, 321, 110});
+        rt::ControlStructure& list = b.add(List, rt::ControlKind::List, {8, 52, 321, 110});
         list.format =
             "60L|M~First Name~@s15@60L|M~Last Name~@s15@77L|M~Company Name~@s30@60L|M~City~@s15@"
             "18L|M~State~@s2@21R(1)|M~Zip~@s12@60R(1)|M~Home Phone~@P(###)-###-####P@"
@@ -35,7 +35,7 @@ const rt::WindowSpec& clientWindow() {
         for (int i = 0; i < 6; ++i) {
             b.add(FirstTab + i, rt::ControlKind::Tab, {}, tabs[i], Sheet);
             b.prompt(FirstPrompt + i, {10, 38, 70, 10}, prompts[i], FirstTab + i);
-            rt::ControlSpec& e =
+            rt::ControlStructure& e =
                 b.entry(FirstLocator + i, {82, 37, 124, 11}, fields[i], pictures[i], FirstTab + i);
             if (i == 5) {
                 e.align = rt::Align::Right;
@@ -44,12 +44,12 @@ const rt::WindowSpec& clientWindow() {
         }
         b.button(Select, {240, 170, 40, 14}, "&Select").isDefault = true;
         b.button(Close, {290, 170, 40, 14}, "Close");
-        rt::ControlSpec& insert = b.button(Insert, {190, 170, 40, 14}, "&Insert");
+        rt::ControlStructure& insert = b.button(Insert, {190, 170, 40, 14}, "&Insert");
         insert.hidden = true;
         insert.disabled = true;
         return w;
     }();
-    return spec;
+    return structure;
 }
 
 }  // namespace windows::tovik006

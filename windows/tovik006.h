@@ -1,7 +1,7 @@
 #pragma once
 // Module Tovik006: the client selection list "Client Names And Information".
 
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace windows::tovik006 {
 
@@ -17,6 +17,6 @@ inline constexpr int Close = 23;
 inline constexpr int Insert = 24;  // hidden and disabled
 }  // namespace ClientControl
 
-const rt::WindowSpec& clientWindow();
+const rt::WindowStructure& clientWindow();
 
 }  // namespace windows::tovik006

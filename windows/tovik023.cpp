@@ -2,22 +2,22 @@
 
 #include <string>
 
-#include "windows/spec_builder.h"
+#include "windows/structure_builder.h"
 #include "windows/tovik002.h"
 
 namespace windows::tovik023 {
 
-const rt::WindowSpec& searchWindow() {
-    static const rt::WindowSpec spec = [] {
+const rt::WindowStructure& searchWindow() {
+    static const rt::WindowStructure structure = [] {
         using namespace SearchControl;
-        rt::WindowSpec w;
+        rt::WindowStructure w;
         w.module = "Tovik023";
         w.label = "P1$FORMWINDOW";
         w.title = "Update Records...";
         w.at = {0, 0, 417, 204};
         w.centered = true;
         w.font = {"Arial", 8};
-        SpecBuilder b(w);
+        StructureBuilder b(w);
         b.prompt(1, {6, 8, 50, 10}, "&First Name:");
         b.entry(FirstName, {70, 7, 64, 11}, "MAI:FIRSTNAME", "@s15");
         b.entry(LastName, {150, 7, 64, 11}, "MAI:LASTNAME", "@s15");
@@ -43,7 +43,7 @@ const rt::WindowSpec& searchWindow() {
         const char* numbers[] = {"MAI:HOMEPHONE", "MAI:WORKPHONE", "MAI:FAX", "MAI:CELLPHONE"};
         for (int r = 0; r < 4; ++r) {
             const int y = 74 + 13 * r;
-            rt::ControlSpec& kind =
+            rt::ControlStructure& kind =
                 b.add(PhoneKind1 + 2 * r, rt::ControlKind::DropList, {24, y, 70, 11});
             kind.use = "MAI:PHONE" + std::to_string(r + 1);
             kind.from = tovik002::phoneKindList(r);
@@ -62,7 +62,7 @@ const rt::WindowSpec& searchWindow() {
         b.button(Cancel, {366, 164, 46, 14}, "Cancel");
         return w;
     }();
-    return spec;
+    return structure;
 }
 
 }  // namespace windows::tovik023

@@ -1,7 +1,7 @@
 #pragma once
 // Module Tovik023: the contact search form (its progress window is windows::progressWindow).
 
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace windows::tovik023 {
 
@@ -37,6 +37,6 @@ inline constexpr int Cancel = 43;
 }  // namespace SearchControl
 
 // "P1$FORMWINDOW": "Update Records...".
-const rt::WindowSpec& searchWindow();
+const rt::WindowStructure& searchWindow();
 
 }  // namespace windows::tovik023

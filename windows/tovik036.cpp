@@ -3,7 +3,7 @@
 #include <initializer_list>
 
 #include "runtime/ui/codes.h"
-#include "windows/spec_builder.h"
+#include "windows/structure_builder.h"
 
 namespace windows::tovik036 {
 
@@ -41,8 +41,8 @@ constexpr ToolButton kToolButtons[] = {
     {MenuControl::Help, "Help - Print Manual", "32514"},
 };
 
-rt::WindowSpec makeMenuWindow() {
-    rt::WindowSpec w;
+rt::WindowStructure makeMenuWindow() {
+    rt::WindowStructure w;
     w.module = "Tovik036";
     w.label = "P1$MENUWINDOW";
     w.title = "Ridar Uzad  Version 5.55";
@@ -58,18 +58,18 @@ rt::WindowSpec makeMenuWindow() {
     w.toolbar = {0, 0, 319, 21};
     w.toolbarBackground = kNavy;
 
-    rt::ControlSpec menu = makeControl(MenuControl::InformationMenu, rt::ControlKind::Menu);
+    rt::ControlStructure menu = makeControl(MenuControl::InformationMenu, rt::ControlKind::Menu);
     menu.text = "&Information";
     w.controls.push_back(menu);
-    rt::ControlSpec item = makeControl(MenuControl::InformationItem, rt::ControlKind::Item);
+    rt::ControlStructure item = makeControl(MenuControl::InformationItem, rt::ControlKind::Item);
     item.text = "&Information File";
     item.parent = MenuControl::InformationMenu;
     w.controls.push_back(item);
-    rt::ControlSpec separator = makeControl(MenuControl::Separator, rt::ControlKind::Item);
+    rt::ControlStructure separator = makeControl(MenuControl::Separator, rt::ControlKind::Item);
     separator.separator = true;
     separator.parent = MenuControl::InformationMenu;
     w.controls.push_back(separator);
-    rt::ControlSpec exit = makeControl(MenuControl::ExitItem, rt::ControlKind::Item);
+    rt::ControlStructure exit = makeControl(MenuControl::ExitItem, rt::ControlKind::Item);
     exit.text = "E&xit";
     exit.parent = MenuControl::InformationMenu;
     exit.action = rt::StandardAction::Close;
@@ -77,7 +77,7 @@ rt::WindowSpec makeMenuWindow() {
 
     int x = 1;
     for (const ToolButton& t : kToolButtons) {
-        rt::ControlSpec b = makeControl(t.number, rt::ControlKind::Button, {x, 2, 19, 17});
+        rt::ControlStructure b = makeControl(t.number, rt::ControlKind::Button, {x, 2, 19, 17});
         b.text = t.tip;
         b.tip = t.tip;
         b.icon = t.icon;
@@ -87,19 +87,19 @@ rt::WindowSpec makeMenuWindow() {
         x += 19;
     }
 
-    rt::ControlSpec region =
+    rt::ControlStructure region =
         makeControl(MenuControl::NoticeRegion, rt::ControlKind::Region, {194, 4, 122, 17});
     region.cursor = kHandCursor;
     w.controls.push_back(region);
 
-    rt::ControlSpec exitButton =
+    rt::ControlStructure exitButton =
         makeControl(MenuControl::ExitButton, rt::ControlKind::Button, {3, 165, 19, 19});
     exitButton.text = " ";
     exitButton.icon = "32531";
     exitButton.cursor = kHandCursor;
     w.controls.push_back(exitButton);
 
-    rt::ControlSpec web =
+    rt::ControlStructure web =
         makeControl(MenuControl::WebBookmarks, rt::ControlKind::Button, {284, 160, 26, 22});
     web.text = " ";
     web.tip = "World Wide Web Bookmarks";
@@ -107,18 +107,19 @@ rt::WindowSpec makeMenuWindow() {
     web.cursor = kHandCursor;
     w.controls.push_back(web);
 
-    rt::ControlSpec notice = makeControl(MenuControl::Notice, rt::ControlKind::String, {196, 5});
+    rt::ControlStructure notice =
+        makeControl(MenuControl::Notice, rt::ControlKind::String, {196, 5});
     notice.text = "Click here for information";
     notice.font = {"Arial", 8};
     notice.transparent = true;
     w.controls.push_back(notice);
 
-    rt::ControlSpec badge =
+    rt::ControlStructure badge =
         makeControl(MenuControl::Badge, rt::ControlKind::Image, {300, 0, 16, 11});
     badge.icon = "Blueb.ico";
     w.controls.push_back(badge);
 
-    rt::ControlSpec product =
+    rt::ControlStructure product =
         makeControl(MenuControl::ProductName, rt::ControlKind::String, {20, 164, 253, 23});
     product.use = "PLF:PRODUCTNAME";
     product.picture = "@S40";
@@ -126,7 +127,8 @@ rt::WindowSpec makeMenuWindow() {
     product.font = {"Times New Roman", 24, /*bold=*/true, /*italic=*/false, kBlue};
     w.controls.push_back(product);
 
-    rt::ControlSpec tm = makeControl(MenuControl::Trademark, rt::ControlKind::String, {271, 165});
+    rt::ControlStructure tm =
+        makeControl(MenuControl::Trademark, rt::ControlKind::String, {271, 165});
     tm.text = "TM";
     tm.font = {"Arial", 8, /*bold=*/true, /*italic=*/false, kBlue};
     w.controls.push_back(tm);
@@ -135,9 +137,9 @@ rt::WindowSpec makeMenuWindow() {
 
 }  // namespace
 
-const rt::WindowSpec& menuWindow() {
-    static const rt::WindowSpec spec = makeMenuWindow();
-    return spec;
+const rt::WindowStructure& menuWindow() {
+    static const rt::WindowStructure structure = makeMenuWindow();
+    return structure;
 }
 
 }  // namespace windows::tovik036

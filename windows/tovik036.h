@@ -1,7 +1,7 @@
 #pragma once
 // Module Tovik036: the main menu.
 
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace windows::tovik036 {
 
@@ -37,6 +37,6 @@ inline constexpr int Trademark = 28;
 }  // namespace MenuControl
 
 // "P1$MENUWINDOW": the main menu with its menu bar, tool bar and buttons.
-const rt::WindowSpec& menuWindow();
+const rt::WindowStructure& menuWindow();
 
 }  // namespace windows::tovik036

@@ -1,17 +1,17 @@
 #include "windows/tovik101.h"
 
 #include "windows/reference_lists.h"
-#include "windows/spec_builder.h"
+#include "windows/structure_builder.h"
 
 namespace windows::tovik101 {
 
-const rt::WindowSpec& zipLookupWindow() {
-    static const rt::WindowSpec spec = [] {
+const rt::WindowStructure& zipLookupWindow() {
+    static const rt::WindowStructure structure = [] {
         using namespace ZipLookupControl;
-        rt::WindowSpec w = listFrame("Tovik101", "P1$BROWSEWINDOW", "Browse the Zip File", 162, 198,
-                                     {"Arial", 8, true}, "Tile_35.bmp");
-        SpecBuilder b(w);
-        rt::ControlSpec& list = b.add(List, rt::ControlKind::List, {8, 40, 146, 120});
+        rt::WindowStructure w = listFrame("Tovik101", "P1$BROWSEWINDOW", "Browse the Zip File", 162,
+                                          198, {"Arial", 8, true}, "Tile_35.bmp");
+        StructureBuilder b(w);
+        rt::ControlStructure& list = b.add(List, rt::ControlKind::List, {8, 40, 146, 120});
         list.format = "80L(2)|M~City~@s20@24L(2)|M~State~@s2@26R(1)|M~Zip~L@s5@";
         list.tip = "Browsing Records";
         list.listFlags = 0x800;
@@ -21,7 +21,7 @@ const rt::WindowSpec& zipLookupWindow() {
         b.add(CityTab, rt::ControlKind::Tab, {}, "City", Sheet);
         b.entry(City, {40, 22, 84, 11}, "ZIP:CITY", "@s20", CityTab);
         b.button(UpdateZipCodes, {56, 176, 50, 14}, "Update Zip Codes", CityTab);
-        rt::ControlSpec& ok = b.button(HiddenOk, {0, 0, 1, 1}, "OK", CityTab);
+        rt::ControlStructure& ok = b.button(HiddenOk, {0, 0, 1, 1}, "OK", CityTab);
         ok.hidden = true;
         ok.isDefault = true;
         b.prompt(9, {10, 23, 28, 10}, "&City:", CityTab);
@@ -33,7 +33,7 @@ const rt::WindowSpec& zipLookupWindow() {
         b.prompt(15, {10, 23, 28, 10}, "&Zip:", ZipTab);
         return w;
     }();
-    return spec;
+    return structure;
 }
 
 }  // namespace windows::tovik101

@@ -1,7 +1,7 @@
 #pragma once
 // Module Tovik101: the zip-code lookup "Browse the Zip File".
 
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace windows::tovik101 {
 
@@ -20,6 +20,6 @@ inline constexpr int ZipTab = 13;
 inline constexpr int Zip = 14;
 }  // namespace ZipLookupControl
 
-const rt::WindowSpec& zipLookupWindow();
+const rt::WindowStructure& zipLookupWindow();
 
 }  // namespace windows::tovik101

@@ -1,7 +1,7 @@
 #include "windows/tovik104.h"
 
 #include "windows/reference_lists.h"
-#include "windows/spec_builder.h"
+#include "windows/structure_builder.h"
 
 namespace windows::tovik104 {
 
@@ -10,21 +10,22 @@ const char* areaCodeListFormat() {
            "Zone~@s10@";
 }
 
-const rt::WindowSpec& areaLookupWindow() {
-    static const rt::WindowSpec spec = [] {
+const rt::WindowStructure& areaLookupWindow() {
+    static const rt::WindowStructure structure = [] {
         using namespace AreaLookupControl;
-        rt::WindowSpec w = listFrame("Tovik104", "P1$BROWSEWINDOW", "Browse the Area Code File",
-                                     217, 143, {"MS Sans Serif", 8}, "Tile_35.bmp");
+        rt::WindowStructure w =
+            listFrame("Tovik104", "P1$BROWSEWINDOW", "Browse the Area Code File", 217, 143,
+                      {"MS Sans Serif", 8}, "Tile_35.bmp");
         w.wallpaper.tiled = false;
         w.icon = "C:\\ICO\\PHONE10.ICO";
         w.cursor = "3dsarro.cur";
-        SpecBuilder b(w);
-        rt::ControlSpec& list = b.add(List, rt::ControlKind::List, {8, 40, 201, 80});
+        StructureBuilder b(w);
+        rt::ControlStructure& list = b.add(List, rt::ControlKind::List, {8, 40, 201, 80});
         list.format = areaCodeListFormat();
         list.tip = "Browsing Records";
         list.listFlags = 0x800;
         b.button(UpdateAreaCodes, {8, 124, 70, 14}, "Update Area Codes");
-        rt::ControlSpec& sheet = b.add(Sheet, rt::ControlKind::Sheet, {4, 4, 209, 116});
+        rt::ControlStructure& sheet = b.add(Sheet, rt::ControlKind::Sheet, {4, 4, 209, 116});
         sheet.font = {"Arial", 8, true};
         b.add(AreaCodeTab, rt::ControlKind::Tab, {}, "Area Code", Sheet);
         b.entry(AreaCode, {56, 22, 24, 11}, "ARE:AREACODE", "@n3", AreaCodeTab).align =
@@ -39,7 +40,7 @@ const rt::WindowSpec& areaLookupWindow() {
         b.button(Close, {168, 124, 40, 14}, "Close");
         return w;
     }();
-    return spec;
+    return structure;
 }
 
 }  // namespace windows::tovik104

@@ -2,7 +2,7 @@
 // Modules Tovik104 and Tovik105: the area-code lookup and maintenance lists, both "Browse
 // the Area Code File".
 
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace windows::tovik104 {
 
@@ -19,7 +19,7 @@ inline constexpr int City = 11;
 inline constexpr int Close = 13;
 }  // namespace AreaLookupControl
 
-const rt::WindowSpec& areaLookupWindow();
+const rt::WindowStructure& areaLookupWindow();
 
 // The list format both area-code lists share.
 const char* areaCodeListFormat();

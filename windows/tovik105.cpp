@@ -2,20 +2,21 @@
 
 #include "runtime/ui/codes.h"
 #include "windows/reference_lists.h"
-#include "windows/spec_builder.h"
+#include "windows/structure_builder.h"
 #include "windows/tovik104.h"
 
 namespace windows::tovik105 {
 
-const rt::WindowSpec& areaListWindow() {
-    static const rt::WindowSpec spec = [] {
+const rt::WindowStructure& areaListWindow() {
+    static const rt::WindowStructure structure = [] {
         using namespace AreaListControl;
-        rt::WindowSpec w = listFrame("Tovik105", "P1$BROWSEWINDOW", "Browse the Area Code File",
-                                     218, 206, {"MS Sans Serif", 8}, "Tile_35.bmp");
+        rt::WindowStructure w =
+            listFrame("Tovik105", "P1$BROWSEWINDOW", "Browse the Area Code File", 218, 206,
+                      {"MS Sans Serif", 8}, "Tile_35.bmp");
         w.wallpaper.tiled = false;
         w.alertKeys = {KEY::ShiftMask + KEY::letter('A')};
-        SpecBuilder b(w);
-        rt::ControlSpec& list = b.add(List, rt::ControlKind::List, {8, 40, 202, 140});
+        StructureBuilder b(w);
+        rt::ControlStructure& list = b.add(List, rt::ControlKind::List, {8, 40, 202, 140});
         list.format = tovik104::areaCodeListFormat();
         list.tip = "Browsing Records";
         list.listFlags = 0x800;
@@ -36,7 +37,7 @@ const rt::WindowSpec& areaListWindow() {
         b.button(Close, {170, 186, 40, 14}, "Close");
         return w;
     }();
-    return spec;
+    return structure;
 }
 
 }  // namespace windows::tovik105

@@ -1,7 +1,7 @@
 #pragma once
 // Module Tovik105: the area-code maintenance list.
 
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace windows::tovik105 {
 
@@ -20,6 +20,6 @@ inline constexpr int City = 13;
 inline constexpr int Close = 15;
 }  // namespace AreaListControl
 
-const rt::WindowSpec& areaListWindow();
+const rt::WindowStructure& areaListWindow();
 
 }  // namespace windows::tovik105

@@ -1,17 +1,17 @@
 #include "windows/tovik106.h"
 
 #include "windows/reference_lists.h"
-#include "windows/spec_builder.h"
+#include "windows/structure_builder.h"
 
 namespace windows::tovik106 {
 
-const rt::WindowSpec& areaFormWindow() {
-    static const rt::WindowSpec spec = [] {
+const rt::WindowStructure& areaFormWindow() {
+    static const rt::WindowStructure structure = [] {
         using namespace AreaFormControl;
-        rt::WindowSpec w = listFrame("Tovik106", "P1$QUICKWINDOW", "Update the AreaCode File", 193,
-                                     98, {"MS Sans Serif", 8}, "Tile_35.bmp");
+        rt::WindowStructure w = listFrame("Tovik106", "P1$QUICKWINDOW", "Update the AreaCode File",
+                                          193, 98, {"MS Sans Serif", 8}, "Tile_35.bmp");
         w.wallpaper.tiled = false;
-        SpecBuilder b(w);
+        StructureBuilder b(w);
         b.add(1, rt::ControlKind::Sheet, {4, 4, 185, 70});
         b.add(2, rt::ControlKind::Tab, {}, " ", 1);
         b.prompt(3, {10, 20, 40, 10}, "&Area Code:", 2);
@@ -21,7 +21,8 @@ const rt::WindowSpec& areaFormWindow() {
         b.prompt(7, {10, 46, 40, 10}, "&City:", 2);
         b.entry(City, {54, 45, 124, 11}, "ARE:CITY", "@s30", 2);
         b.prompt(9, {10, 59, 40, 10}, "&Time Zone:", 2);
-        rt::ControlSpec& zone = b.add(TimeZone, rt::ControlKind::Combo, {54, 58, 60, 11}, {}, 2);
+        rt::ControlStructure& zone =
+            b.add(TimeZone, rt::ControlKind::Combo, {54, 58, 60, 11}, {}, 2);
         zone.use = "ARE:TIMEZONE";
         zone.picture = "@s10";
         zone.from = "Atlantic|Eastern|Central|Mountain|Pacific";
@@ -29,7 +30,7 @@ const rt::WindowSpec& areaFormWindow() {
         b.button(Cancel, {146, 78, 40, 14}, "Cancel");
         return w;
     }();
-    return spec;
+    return structure;
 }
 
 }  // namespace windows::tovik106

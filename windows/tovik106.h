@@ -1,7 +1,7 @@
 #pragma once
 // Module Tovik106: the area-code form "Update the AreaCode File".
 
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace windows::tovik106 {
 
@@ -14,6 +14,6 @@ inline constexpr int Ok = 11;
 inline constexpr int Cancel = 12;
 }  // namespace AreaFormControl
 
-const rt::WindowSpec& areaFormWindow();
+const rt::WindowStructure& areaFormWindow();
 
 }  // namespace windows::tovik106

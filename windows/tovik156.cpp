@@ -4,8 +4,8 @@ namespace windows::tovik156 {
 
 namespace {
 
-rt::WindowSpec makeIntroWindow() {
-    rt::WindowSpec w;
+rt::WindowStructure makeIntroWindow() {
+    rt::WindowStructure w;
     w.module = "Tovik156";
     w.label = "P1$WINDOW";
     w.at = {0, 0, 387, 50};
@@ -16,14 +16,14 @@ rt::WindowSpec makeIntroWindow() {
     w.wallpaper = {"Tile_24.bmp", /*tiled=*/true, /*centered=*/false};
 
     // The two bevelled panels carry no number of the procedure's; they stay out of its way.
-    rt::ControlSpec outer;
+    rt::ControlStructure outer;
     outer.number = 101;
     outer.kind = rt::ControlKind::Panel;
     outer.at = {1, 1, 385, 45};
     outer.bevel = 6;
     w.controls.push_back(outer);
 
-    rt::ControlSpec inner;
+    rt::ControlStructure inner;
     inner.number = 102;
     inner.kind = rt::ControlKind::Panel;
     inner.at = {5, 5, 377, 37};
@@ -31,7 +31,7 @@ rt::WindowSpec makeIntroWindow() {
     inner.innerBevel = 1;
     w.controls.push_back(inner);
 
-    rt::ControlSpec name;
+    rt::ControlStructure name;
     name.number = IntroControl::ProductName;
     name.kind = rt::ControlKind::String;
     name.use = "PLF:PRODUCTNAME";
@@ -42,7 +42,7 @@ rt::WindowSpec makeIntroWindow() {
     name.font = {"Times New Roman", 20, /*bold=*/true, /*italic=*/false, 0x00FF40};
     w.controls.push_back(name);
 
-    rt::ControlSpec line;
+    rt::ControlStructure line;
     line.number = IntroControl::Underline;
     line.kind = rt::ControlKind::Group;
     line.at = {17, 31, 357, 4};
@@ -53,9 +53,9 @@ rt::WindowSpec makeIntroWindow() {
 
 }  // namespace
 
-const rt::WindowSpec& introWindow() {
-    static const rt::WindowSpec spec = makeIntroWindow();
-    return spec;
+const rt::WindowStructure& introWindow() {
+    static const rt::WindowStructure structure = makeIntroWindow();
+    return structure;
 }
 
 }  // namespace windows::tovik156

@@ -1,7 +1,7 @@
 #pragma once
 // Module Tovik156: the intro window.
 
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace windows::tovik156 {
 
@@ -12,6 +12,6 @@ inline constexpr int Underline = 2;
 }  // namespace IntroControl
 
 // "P1$WINDOW": the frameless greeting with the product name.
-const rt::WindowSpec& introWindow();
+const rt::WindowStructure& introWindow();
 
 }  // namespace windows::tovik156

@@ -1,17 +1,17 @@
 #include "windows/tovik158.h"
 
 #include "windows/reference_lists.h"
-#include "windows/spec_builder.h"
+#include "windows/structure_builder.h"
 
 namespace windows::tovik158 {
 
-const rt::WindowSpec& zipFormWindow() {
-    static const rt::WindowSpec spec = [] {
+const rt::WindowStructure& zipFormWindow() {
+    static const rt::WindowStructure structure = [] {
         using namespace ZipFormControl;
-        rt::WindowSpec w = listFrame("Tovik158", "P1$QUICKWINDOW", "Update the Zip File", 153, 98,
-                                     {"MS Sans Serif", 8}, "Tile_35.bmp");
+        rt::WindowStructure w = listFrame("Tovik158", "P1$QUICKWINDOW", "Update the Zip File", 153,
+                                          98, {"MS Sans Serif", 8}, "Tile_35.bmp");
         w.wallpaper.tiled = false;
-        SpecBuilder b(w);
+        StructureBuilder b(w);
         b.add(1, rt::ControlKind::Sheet, {4, 4, 145, 70});
         b.add(2, rt::ControlKind::Tab, {}, "General", 1);
         b.prompt(3, {10, 23, 30, 10}, "&City:", 2);
@@ -24,7 +24,7 @@ const rt::WindowSpec& zipFormWindow() {
         b.button(Cancel, {106, 78, 40, 14}, "Cancel");
         return w;
     }();
-    return spec;
+    return structure;
 }
 
 }  // namespace windows::tovik158

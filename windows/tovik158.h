@@ -1,7 +1,7 @@
 #pragma once
 // Module Tovik158: the zip-code form "Update the Zip File".
 
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace windows::tovik158 {
 
@@ -13,6 +13,6 @@ inline constexpr int Ok = 9;
 inline constexpr int Cancel = 10;
 }  // namespace ZipFormControl
 
-const rt::WindowSpec& zipFormWindow();
+const rt::WindowStructure& zipFormWindow();
 
 }  // namespace windows::tovik158

@@ -1,17 +1,17 @@
 #include "windows/tovik159.h"
 
 #include "windows/reference_lists.h"
-#include "windows/spec_builder.h"
+#include "windows/structure_builder.h"
 
 namespace windows::tovik159 {
 
-const rt::WindowSpec& zipListWindow() {
-    static const rt::WindowSpec spec = [] {
+const rt::WindowStructure& zipListWindow() {
+    static const rt::WindowStructure structure = [] {
         using namespace ZipListControl;
-        rt::WindowSpec w = listFrame("Tovik159", "P1$BROWSEWINDOW", "Browse the Zip File", 180, 198,
-                                     {"MS Sans Serif", 8}, "Tile_24.bmp");
-        SpecBuilder b(w);
-        rt::ControlSpec& list = b.add(List, rt::ControlKind::List, {8, 40, 164, 120});
+        rt::WindowStructure w = listFrame("Tovik159", "P1$BROWSEWINDOW", "Browse the Zip File", 180,
+                                          198, {"MS Sans Serif", 8}, "Tile_24.bmp");
+        StructureBuilder b(w);
+        rt::ControlStructure& list = b.add(List, rt::ControlKind::List, {8, 40, 164, 120});
         list.format = "80L(2)|M~City~@s20@24L(2)|M~State~@s2@24L(2)|M~Zip~@s5@";
         list.tip = "Browsing Records";
         list.listFlags = 0x800;
@@ -29,7 +29,7 @@ const rt::WindowSpec& zipListWindow() {
         b.button(Close, {134, 176, 38, 14}, "Close");
         return w;
     }();
-    return spec;
+    return structure;
 }
 
 }  // namespace windows::tovik159

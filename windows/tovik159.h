@@ -1,7 +1,7 @@
 #pragma once
 // Module Tovik159: the zip-code maintenance list.
 
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace windows::tovik159 {
 
@@ -19,6 +19,6 @@ inline constexpr int Zip = 12;
 inline constexpr int Close = 13;
 }  // namespace ZipListControl
 
-const rt::WindowSpec& zipListWindow();
+const rt::WindowStructure& zipListWindow();
 
 }  // namespace windows::tovik159

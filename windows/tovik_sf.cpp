@@ -1,21 +1,21 @@
 #include "windows/tovik_sf.h"
 
 #include "runtime/ui/codes.h"
-#include "windows/spec_builder.h"
+#include "windows/structure_builder.h"
 
 namespace windows::tovik_sf {
 
 namespace {
 
-rt::ControlSpec button(int number, std::string text, rt::Rect at, std::string tip) {
-    rt::ControlSpec c = makeControl(number, rt::ControlKind::Button, at, std::move(text));
+rt::ControlStructure button(int number, std::string text, rt::Rect at, std::string tip) {
+    rt::ControlStructure c = makeControl(number, rt::ControlKind::Button, at, std::move(text));
     c.tip = std::move(tip);
     return c;
 }
 
-rt::WindowSpec makeDestinationWindow() {
+rt::WindowStructure makeDestinationWindow() {
     namespace C = DestinationControl;
-    rt::WindowSpec w;
+    rt::WindowStructure w;
     w.module = "Tovik_SF";
     w.label = "DestinationWindow";
     w.title = "Report Destination";
@@ -24,27 +24,28 @@ rt::WindowSpec makeDestinationWindow() {
     w.systemMenu = false;
     w.font = {"MS Sans Serif", 8};
 
-    rt::ControlSpec prompt =
+    rt::ControlStructure prompt =
         makeControl(C::PrinterPrompt, rt::ControlKind::String, {6, 6, 60, 10}, "Current Printer:");
     prompt.font.bold = true;
     w.controls.push_back(prompt);
-    rt::ControlSpec name = makeControl(C::PrinterName, rt::ControlKind::String, {6, 17, 178, 10});
+    rt::ControlStructure name =
+        makeControl(C::PrinterName, rt::ControlKind::String, {6, 17, 178, 10});
     name.picture = "@s50";
     w.controls.push_back(name);
 
     w.controls.push_back(makeControl(C::Destination, rt::ControlKind::Option, {6, 30, 110, 40}));
-    rt::ControlSpec view =
+    rt::ControlStructure view =
         makeControl(C::ViewReport, rt::ControlKind::Radio, {12, 36, 90, 12}, "View Report");
     view.parent = C::Destination;
     view.tip = "View The Report";
     w.controls.push_back(view);
-    rt::ControlSpec print =
+    rt::ControlStructure print =
         makeControl(C::PrintReport, rt::ControlKind::Radio, {12, 52, 90, 12}, "Print Report");
     print.parent = C::Destination;
     print.tip = "Print The Report Without Viewing";
     w.controls.push_back(print);
 
-    rt::ControlSpec ok = button(C::Ok, "OK", {128, 32, 55, 14}, "Do It");
+    rt::ControlStructure ok = button(C::Ok, "OK", {128, 32, 55, 14}, "Do It");
     ok.isDefault = true;
     w.controls.push_back(ok);
     w.controls.push_back(button(C::Cancel, "Cancel", {128, 50, 55, 14}, "Cancel Report"));
@@ -52,9 +53,9 @@ rt::WindowSpec makeDestinationWindow() {
     return w;
 }
 
-rt::WindowSpec makePrintOptionsWindow() {
+rt::WindowStructure makePrintOptionsWindow() {
     namespace C = PrintOptionsControl;
-    rt::WindowSpec w;
+    rt::WindowStructure w;
     w.module = "Tovik_SF";
     w.label = "PrintOptionsWindow";
     w.title = "Print Options";
@@ -67,44 +68,45 @@ rt::WindowSpec makePrintOptionsWindow() {
         makeControl(C::CopiesGroup, rt::ControlKind::Group, {6, 4, 208, 34}, "Copies / Collate"));
     w.controls.push_back(
         makeControl(C::CopiesPrompt, rt::ControlKind::Prompt, {14, 18, 30, 10}, "Copies:"));
-    rt::ControlSpec copies = makeControl(C::Copies, rt::ControlKind::Spin, {46, 17, 34, 12});
+    rt::ControlStructure copies = makeControl(C::Copies, rt::ControlKind::Spin, {46, 17, 34, 12});
     copies.picture = "N_3B";
     copies.rangeLow = 1;
     copies.rangeHigh = 15;
     copies.step = 1;
     copies.tip = "Select Number Of Copies";
     w.controls.push_back(copies);
-    rt::ControlSpec collate =
+    rt::ControlStructure collate =
         makeControl(C::Collate, rt::ControlKind::Check, {110, 18, 60, 10}, "Collate");
     collate.tip = "Collate Report Copies";
     w.controls.push_back(collate);
 
     w.controls.push_back(
         makeControl(C::FileGroup, rt::ControlKind::Group, {6, 42, 208, 44}, "Print To File"));
-    rt::ControlSpec toFile =
+    rt::ControlStructure toFile =
         makeControl(C::PrintToFile, rt::ControlKind::Check, {14, 54, 80, 10}, "Print To FIle");
     toFile.tip = "Print To FIle";
     w.controls.push_back(toFile);
-    rt::ControlSpec file = makeControl(C::FileName, rt::ControlKind::Entry, {14, 68, 170, 12});
+    rt::ControlStructure file = makeControl(C::FileName, rt::ControlKind::Entry, {14, 68, 170, 12});
     file.picture = "@s60";
     file.tip = "Enter File Name";
     w.controls.push_back(file);
-    rt::ControlSpec fileButton = button(C::FileButton, "", {188, 67, 18, 14}, "Select A File");
+    rt::ControlStructure fileButton = button(C::FileButton, "", {188, 67, 18, 14}, "Select A File");
     fileButton.icon = "OPEN.ICO";
     w.controls.push_back(fileButton);
 
-    rt::ControlSpec prompt =
+    rt::ControlStructure prompt =
         makeControl(C::PrinterPrompt, rt::ControlKind::String, {6, 92, 70, 10}, "Current Printer:");
     prompt.font.bold = true;
     w.controls.push_back(prompt);
-    rt::ControlSpec name = makeControl(C::PrinterName, rt::ControlKind::Entry, {6, 103, 208, 12});
+    rt::ControlStructure name =
+        makeControl(C::PrinterName, rt::ControlKind::Entry, {6, 103, 208, 12});
     name.picture = "@s50";
     name.readOnly = true;
     name.font.bold = true;
     name.tip = "Current Printer Selected";
     w.controls.push_back(name);
 
-    rt::ControlSpec ok = button(C::Ok, "OK", {20, 126, 55, 14}, "Accept Options");
+    rt::ControlStructure ok = button(C::Ok, "OK", {20, 126, 55, 14}, "Accept Options");
     ok.isDefault = true;
     w.controls.push_back(ok);
     w.controls.push_back(button(C::Cancel, "Cancel", {82, 126, 55, 14}, "Cancel"));
@@ -114,14 +116,14 @@ rt::WindowSpec makePrintOptionsWindow() {
 
 }  // namespace
 
-const rt::WindowSpec& destinationWindow() {
-    static const rt::WindowSpec spec = makeDestinationWindow();
-    return spec;
+const rt::WindowStructure& destinationWindow() {
+    static const rt::WindowStructure structure = makeDestinationWindow();
+    return structure;
 }
 
-const rt::WindowSpec& printOptionsWindow() {
-    static const rt::WindowSpec spec = makePrintOptionsWindow();
-    return spec;
+const rt::WindowStructure& printOptionsWindow() {
+    static const rt::WindowStructure structure = makePrintOptionsWindow();
+    return structure;
 }
 
 // --- the calendar ---
@@ -132,9 +134,9 @@ constexpr int kDarkBlue = 0x000080;
 constexpr int kRed = 0xFF0000;
 constexpr int kWhite = 0xFFFFFF;
 
-rt::WindowSpec makeCalendarWindow() {
+rt::WindowStructure makeCalendarWindow() {
     using namespace CalendarControl;
-    rt::WindowSpec w;
+    rt::WindowStructure w;
     w.module = "Tovik_SF";
     w.label = "CalendarWindow";
     w.title = "Calendar";
@@ -146,10 +148,10 @@ rt::WindowSpec makeCalendarWindow() {
     w.alertKeys = {KEY::Esc,  KEY::Enter,    KEY::Down, KEY::Right,    KEY::Up,  KEY::Left,
                    KEY::Home, KEY::CtrlPgDn, KEY::PgDn, KEY::CtrlPgUp, KEY::PgUp};
 
-    rt::ControlSpec frame = makeControl(DateFrame, rt::ControlKind::Entry, {5, 3, 84, 11});
+    rt::ControlStructure frame = makeControl(DateFrame, rt::ControlKind::Entry, {5, 3, 84, 11});
     frame.disabled = true;
     w.controls.push_back(frame);
-    rt::ControlSpec date = makeControl(CurrentDate, rt::ControlKind::String, {6, 4, 82, 9});
+    rt::ControlStructure date = makeControl(CurrentDate, rt::ControlKind::String, {6, 4, 82, 9});
     date.use = "LOC:CurrentDate";
     date.picture = "@d4";
     date.align = rt::Align::Center;
@@ -159,7 +161,7 @@ rt::WindowSpec makeCalendarWindow() {
 
     const char* headings[] = {"Sun", "Mon", "Tue", "Wed", "Thr", "Fri", "Sat"};
     for (int i = 0; i < 7; ++i) {
-        rt::ControlSpec h =
+        rt::ControlStructure h =
             makeControl(FirstHeading + i, rt::ControlKind::String, {5 + 12 * i, 17, 12, 8});
         h.text = headings[i];
         if (i == 0 || i == 6) h.font.color = kDarkBlue;
@@ -172,8 +174,8 @@ rt::WindowSpec makeCalendarWindow() {
         for (int part = 0; part < (row == 6 ? 2 : 3); ++part) {
             const int x = part == 0 ? 5 : (part == 1 ? 17 : 77);
             const int width = part == 1 && row != 6 ? 60 : 12;
-            rt::ControlSpec t = makeControl(calendarRowControl(row, part), rt::ControlKind::String,
-                                            {x, y, width, 9});
+            rt::ControlStructure t = makeControl(calendarRowControl(row, part),
+                                                 rt::ControlKind::String, {x, y, width, 9});
             t.font = {"Fixedsys", 9};
             if (part != 1) t.font.color = kDarkBlue;
             t.transparent = true;
@@ -181,28 +183,28 @@ rt::WindowSpec makeCalendarWindow() {
         }
     }
 
-    rt::ControlSpec box = makeControl(Highlight, rt::ControlKind::Box, {5, 27, 12, 12});
+    rt::ControlStructure box = makeControl(Highlight, rt::ControlKind::Box, {5, 27, 12, 12});
     box.font.color = kRed;
     box.background = kWhite;
     w.controls.push_back(box);
     w.controls.push_back(makeControl(Grid, rt::ControlKind::Region, {5, 27, 84, 72}));
 
-    rt::ControlSpec ok = makeControl(Ok, rt::ControlKind::Button, {93, 4, 28, 14});
+    rt::ControlStructure ok = makeControl(Ok, rt::ControlKind::Button, {93, 4, 28, 14});
     ok.text = "&OK";
     ok.isDefault = true;
     w.controls.push_back(ok);
-    rt::ControlSpec cancel = makeControl(Cancel, rt::ControlKind::Button, {93, 21, 28, 14});
+    rt::ControlStructure cancel = makeControl(Cancel, rt::ControlKind::Button, {93, 21, 28, 14});
     cancel.text = "&Cancel";
     w.controls.push_back(cancel);
-    rt::ControlSpec today = makeControl(Today, rt::ControlKind::Button, {93, 38, 28, 14});
+    rt::ControlStructure today = makeControl(Today, rt::ControlKind::Button, {93, 38, 28, 14});
     today.text = "&Today";
     w.controls.push_back(today);
-    rt::ControlSpec previous =
+    rt::ControlStructure previous =
         makeControl(PreviousMonth, rt::ControlKind::Button, {93, 60, 13, 13});
     previous.text = "<";
     previous.tip = "Previous month";
     w.controls.push_back(previous);
-    rt::ControlSpec next = makeControl(NextMonth, rt::ControlKind::Button, {108, 60, 13, 13});
+    rt::ControlStructure next = makeControl(NextMonth, rt::ControlKind::Button, {108, 60, 13, 13});
     next.text = ">";
     next.tip = "Next month";
     w.controls.push_back(next);
@@ -215,9 +217,9 @@ int calendarRowControl(int row, int part) {
     return CalendarControl::FirstRowText + (row - 1) * 3 + part;
 }
 
-const rt::WindowSpec& calendarWindow() {
-    static const rt::WindowSpec spec = makeCalendarWindow();
-    return spec;
+const rt::WindowStructure& calendarWindow() {
+    static const rt::WindowStructure structure = makeCalendarWindow();
+    return structure;
 }
 
 }  // namespace windows::tovik_sf

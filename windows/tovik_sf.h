@@ -1,7 +1,7 @@
 #pragma once
 // Module Tovik_SF: the report destination question and its print options, and the calendar.
 
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace windows::tovik_sf {
 
@@ -34,8 +34,8 @@ inline constexpr int Cancel = 12;
 inline constexpr int Select = 13;
 }  // namespace PrintOptionsControl
 
-const rt::WindowSpec& destinationWindow();
-const rt::WindowSpec& printOptionsWindow();
+const rt::WindowStructure& destinationWindow();
+const rt::WindowStructure& printOptionsWindow();
 
 // The calendar.
 namespace CalendarControl {
@@ -58,6 +58,6 @@ inline constexpr int NextMonth = 34;
 int calendarRowControl(int row, int part);
 
 // "Calendar": one month as a grid of days.
-const rt::WindowSpec& calendarWindow();
+const rt::WindowStructure& calendarWindow();
 
 }  // namespace windows::tovik_sf

@@ -3,24 +3,24 @@
 #include <string>
 
 #include "runtime/ui/codes.h"
-#include "windows/spec_builder.h"
+#include "windows/structure_builder.h"
 
 namespace windows::tovik_vw {
 
 namespace {
 
 // A tool-bar button shows its icon; `message` is its status-bar message and tool tip.
-rt::ControlSpec toolButton(int number, int x, std::string icon, std::string message) {
-    rt::ControlSpec c = makeControl(number, rt::ControlKind::Button, {x, 2, 16, 16});
+rt::ControlStructure toolButton(int number, int x, std::string icon, std::string message) {
+    rt::ControlStructure c = makeControl(number, rt::ControlKind::Button, {x, 2, 16, 16});
     c.toolbar = true;
     c.icon = std::move(icon);
     c.tip = std::move(message);
     return c;
 }
 
-rt::ControlSpec spin(int number, rt::Rect at, std::string picture, long low, long high,
-                     std::string message) {
-    rt::ControlSpec c = makeControl(number, rt::ControlKind::Spin, at);
+rt::ControlStructure spin(int number, rt::Rect at, std::string picture, long low, long high,
+                          std::string message) {
+    rt::ControlStructure c = makeControl(number, rt::ControlKind::Spin, at);
     c.picture = std::move(picture);
     c.rangeLow = low;
     c.rangeHigh = high;
@@ -29,8 +29,8 @@ rt::ControlSpec spin(int number, rt::Rect at, std::string picture, long low, lon
     return c;
 }
 
-rt::WindowSpec previewFrame(std::string label) {
-    rt::WindowSpec w;
+rt::WindowStructure previewFrame(std::string label) {
+    rt::WindowStructure w;
     w.module = "Tovik_VW";
     w.label = std::move(label);
     w.title = "Report Preview";
@@ -44,9 +44,9 @@ rt::WindowSpec previewFrame(std::string label) {
     return w;
 }
 
-rt::WindowSpec makePreviewWindow() {
+rt::WindowStructure makePreviewWindow() {
     namespace C = PreviewControl;
-    rt::WindowSpec w = previewFrame("PreviewWindow");
+    rt::WindowStructure w = previewFrame("PreviewWindow");
     w.statusZones = {150, 50, 50, 50, 0};
     w.alertKeys = {KEY::Right, KEY::Left, KEY::Down, KEY::Up, KEY::PgDn, KEY::PgUp};
     w.controls.push_back(toolButton(C::Print, 2, "PRINT.ICO", "Print The Report"));
@@ -57,34 +57,34 @@ rt::WindowSpec makePreviewWindow() {
     w.controls.push_back(toolButton(C::Next, 92, "VCRNEXT.ICO", "Next Page"));
     w.controls.push_back(toolButton(C::Last, 110, "VCRLAST.ICO", "Go To Last Page"));
     w.controls.push_back(toolButton(C::Jump, 128, "JUMP.ICO", "Jump To Page ??"));
-    rt::ControlSpec mark = toolButton(C::Mark, 146, "UNMARKED.ICO", "Mark Page For Printing");
+    rt::ControlStructure mark = toolButton(C::Mark, 146, "UNMARKED.ICO", "Mark Page For Printing");
     mark.tip = "Mark / Unmark Page For Printing";
     w.controls.push_back(mark);
     w.controls.push_back(toolButton(C::Delete, 164, "DELETE.ICO", "Delete Page"));
     w.controls.push_back(toolButton(C::Zoom, 182, "ZOOM.ICO", "Zoom in on a page "));
     w.controls.push_back(toolButton(C::Display, 200, "THUMBS.ICO", ""));
-    rt::ControlSpec across =
+    rt::ControlStructure across =
         makeControl(C::AcrossPrompt, rt::ControlKind::Prompt, {222, 5, 28, 10}, "&Across:");
     across.toolbar = true;
     w.controls.push_back(across);
-    rt::ControlSpec acrossSpin =
+    rt::ControlStructure acrossSpin =
         spin(C::Across, {252, 3, 26, 13}, "@N2", 1, 10, "Select the number of thumbnails in a row");
     acrossSpin.toolbar = true;
     w.controls.push_back(acrossSpin);
-    rt::ControlSpec down =
+    rt::ControlStructure down =
         makeControl(C::DownPrompt, rt::ControlKind::Prompt, {284, 5, 24, 10}, "&Down:");
     down.toolbar = true;
     w.controls.push_back(down);
-    rt::ControlSpec downSpin = spin(C::Down, {310, 3, 26, 13}, "@n2", 1, 10,
-                                    "Select the number of thumbnails in a column");
+    rt::ControlStructure downSpin = spin(C::Down, {310, 3, 26, 13}, "@n2", 1, 10,
+                                         "Select the number of thumbnails in a column");
     downSpin.toolbar = true;
     w.controls.push_back(downSpin);
     return w;
 }
 
-rt::WindowSpec makeBasicPreviewWindow() {
+rt::WindowStructure makeBasicPreviewWindow() {
     namespace C = BasicPreviewControl;
-    rt::WindowSpec w = previewFrame("BasicPreviewWindow");
+    rt::WindowStructure w = previewFrame("BasicPreviewWindow");
     w.statusZones = {0, 90, 70};
     w.alertKeys = {KEY::PgDn, KEY::PgUp};
     auto menu = [&](int number, std::string text) {
@@ -92,7 +92,7 @@ rt::WindowSpec makeBasicPreviewWindow() {
     };
     auto item = [&](int number, int parent, std::string text, std::string message,
                     bool check = false) {
-        rt::ControlSpec c = makeControl(number, rt::ControlKind::Item, {}, std::move(text));
+        rt::ControlStructure c = makeControl(number, rt::ControlKind::Item, {}, std::move(text));
         c.parent = parent;
         c.tip = std::move(message);
         c.checkItem = check;
@@ -118,13 +118,13 @@ rt::WindowSpec makeBasicPreviewWindow() {
     w.controls.push_back(toolButton(C::Exit, 20, "EXIT.ICO", "Exit without printing the report"));
     w.controls.push_back(toolButton(C::Zoom, 38, "ZOOM.ICO", "Zoom in on a page of the report"));
     auto prompt = [&](int number, std::string text, int x) {
-        rt::ControlSpec c =
+        rt::ControlStructure c =
             makeControl(number, rt::ControlKind::Prompt, {x, 5, 26, 10}, std::move(text));
         c.toolbar = true;
         w.controls.push_back(c);
     };
     auto toolSpin = [&](int number, int x, std::string picture, long high) {
-        rt::ControlSpec c = spin(number, {x, 3, 30, 13}, std::move(picture), 1, high, "");
+        rt::ControlStructure c = spin(number, {x, 3, 30, 13}, std::move(picture), 1, high, "");
         c.toolbar = true;
         w.controls.push_back(c);
     };
@@ -137,9 +137,9 @@ rt::WindowSpec makeBasicPreviewWindow() {
     return w;
 }
 
-rt::WindowSpec makePrintRangeWindow() {
+rt::WindowStructure makePrintRangeWindow() {
     namespace C = RangeControl;
-    rt::WindowSpec w;
+    rt::WindowStructure w;
     w.module = "Tovik_VW";
     w.label = "PrintOptionsWindow";
     w.title = "Print Options";
@@ -149,7 +149,7 @@ rt::WindowSpec makePrintRangeWindow() {
     w.controls.push_back(
         makeControl(C::Range, rt::ControlKind::Option, {6, 4, 148, 66}, "Print Ranges"));
     auto radio = [&](int number, std::string text, int y, std::string tip, bool disabled) {
-        rt::ControlSpec c =
+        rt::ControlStructure c =
             makeControl(number, rt::ControlKind::Radio, {14, y, 120, 11}, std::move(text));
         c.parent = C::Range;
         c.tip = std::move(tip);
@@ -166,7 +166,7 @@ rt::WindowSpec makePrintRangeWindow() {
     w.controls.push_back(
         makeControl(C::ToPrompt, rt::ControlKind::Prompt, {84, 76, 16, 10}, "To:"));
     w.controls.push_back(spin(C::To, {102, 75, 34, 12}, "N_3B", 1, 999, "Select Ending Page"));
-    rt::ControlSpec ok = makeControl(C::Ok, rt::ControlKind::Button, {20, 98, 55, 14}, "OK");
+    rt::ControlStructure ok = makeControl(C::Ok, rt::ControlKind::Button, {20, 98, 55, 14}, "OK");
     ok.isDefault = true;
     w.controls.push_back(ok);
     w.controls.push_back(
@@ -174,9 +174,9 @@ rt::WindowSpec makePrintRangeWindow() {
     return w;
 }
 
-rt::WindowSpec makeJumpWindow() {
+rt::WindowStructure makeJumpWindow() {
     namespace C = JumpControl;
-    rt::WindowSpec w;
+    rt::WindowStructure w;
     w.module = "Tovik_VW";
     w.label = "JumpWindow";
     w.title = "Jump to a Report Page";
@@ -187,20 +187,20 @@ rt::WindowSpec makeJumpWindow() {
         makeControl(C::PagePrompt, rt::ControlKind::Prompt, {8, 10, 26, 10}, "&Page:"));
     w.controls.push_back(
         spin(C::Page, {36, 8, 40, 12}, "@n5", 1, 1, "Select a page of the report"));
-    rt::ControlSpec ok = makeControl(C::Ok, rt::ControlKind::Button, {8, 34, 50, 14}, "OK");
+    rt::ControlStructure ok = makeControl(C::Ok, rt::ControlKind::Button, {8, 34, 50, 14}, "OK");
     ok.isDefault = true;
     ok.tip = "Jump to the selected page";
     w.controls.push_back(ok);
-    rt::ControlSpec cancel =
+    rt::ControlStructure cancel =
         makeControl(C::Cancel, rt::ControlKind::Button, {70, 34, 50, 14}, "Cancel");
     cancel.tip = "Cancel this selection";
     w.controls.push_back(cancel);
     return w;
 }
 
-rt::WindowSpec makeDisplayWindow() {
+rt::WindowStructure makeDisplayWindow() {
     namespace C = DisplayControl;
-    rt::WindowSpec w;
+    rt::WindowStructure w;
     w.module = "Tovik_VW";
     w.label = "DisplayWindow";
     w.title = "Change the Report Display";
@@ -215,7 +215,7 @@ rt::WindowSpec makeDisplayWindow() {
     w.controls.push_back(
         makeControl(C::DownGroup, rt::ControlKind::Group, {68, 12, 52, 32}, "Down"));
     w.controls.push_back(spin(C::Down, {76, 24, 34, 12}, "@N2", 1, 10, ""));
-    rt::ControlSpec ok = makeControl(C::Ok, rt::ControlKind::Button, {40, 56, 50, 14}, "OK");
+    rt::ControlStructure ok = makeControl(C::Ok, rt::ControlKind::Button, {40, 56, 50, 14}, "OK");
     ok.isDefault = true;
     ok.action = rt::StandardAction::Close;
     w.controls.push_back(ok);
@@ -224,29 +224,29 @@ rt::WindowSpec makeDisplayWindow() {
 
 }  // namespace
 
-const rt::WindowSpec& previewWindow() {
-    static const rt::WindowSpec spec = makePreviewWindow();
-    return spec;
+const rt::WindowStructure& previewWindow() {
+    static const rt::WindowStructure structure = makePreviewWindow();
+    return structure;
 }
 
-const rt::WindowSpec& basicPreviewWindow() {
-    static const rt::WindowSpec spec = makeBasicPreviewWindow();
-    return spec;
+const rt::WindowStructure& basicPreviewWindow() {
+    static const rt::WindowStructure structure = makeBasicPreviewWindow();
+    return structure;
 }
 
-const rt::WindowSpec& printRangeWindow() {
-    static const rt::WindowSpec spec = makePrintRangeWindow();
-    return spec;
+const rt::WindowStructure& printRangeWindow() {
+    static const rt::WindowStructure structure = makePrintRangeWindow();
+    return structure;
 }
 
-const rt::WindowSpec& jumpWindow() {
-    static const rt::WindowSpec spec = makeJumpWindow();
-    return spec;
+const rt::WindowStructure& jumpWindow() {
+    static const rt::WindowStructure structure = makeJumpWindow();
+    return structure;
 }
 
-const rt::WindowSpec& displayWindow() {
-    static const rt::WindowSpec spec = makeDisplayWindow();
-    return spec;
+const rt::WindowStructure& displayWindow() {
+    static const rt::WindowStructure structure = makeDisplayWindow();
+    return structure;
 }
 
 }  // namespace windows::tovik_vw

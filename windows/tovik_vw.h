@@ -2,7 +2,7 @@
 // Module Tovik_VW: the report preview windows (the full preview and its plain twin with a
 // menu bar), their print options, the jump window and the display window.
 
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace windows::tovik_vw {
 
@@ -87,10 +87,10 @@ inline constexpr int Down = 5;
 inline constexpr int Ok = 6;
 }  // namespace DisplayControl
 
-const rt::WindowSpec& previewWindow();
-const rt::WindowSpec& basicPreviewWindow();
-const rt::WindowSpec& printRangeWindow();
-const rt::WindowSpec& jumpWindow();
-const rt::WindowSpec& displayWindow();
+const rt::WindowStructure& previewWindow();
+const rt::WindowStructure& basicPreviewWindow();
+const rt::WindowStructure& printRangeWindow();
+const rt::WindowStructure& jumpWindow();
+const rt::WindowStructure& displayWindow();
 
 }  // namespace windows::tovik_vw

@@ -77,14 +77,14 @@ void ensureFile(long records) {
     zip.close();
 }
 
-const rt::WindowSpec& listWindow() {
-    static const rt::WindowSpec spec = [] {
-        rt::WindowSpec w;
+const rt::WindowStructure& listWindow() {
+    static const rt::WindowStructure structure = [] {
+        rt::WindowStructure w;
         w.module = "BenchBrowse";
         w.label = "LIST";
         w.title = "Browse the Zip File";
         w.at = {0, 0, 260, 220};
-        rt::ControlSpec list;
+        rt::ControlStructure list;
         list.number = kList;
         list.kind = rt::ControlKind::List;
         list.at = {5, 5, 250, kRows * 10};
@@ -92,7 +92,7 @@ const rt::WindowSpec& listWindow() {
         w.controls.push_back(list);
         return w;
     }();
-    return spec;
+    return structure;
 }
 
 // The list whose OpenWindow runs the benchmark body inside the application thread.

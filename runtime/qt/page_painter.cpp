@@ -70,14 +70,14 @@ void paintMicrText(QPainter& painter, const PageText& text) {
 class FontCache {
   public:
     struct Entry {
-        PageFont spec;
+        PageFont wanted;
         QFont font;
         QFontMetricsF metrics;
     };
-    const Entry& get(const PageFont& spec) {
-        if (!last_ || !(last_->spec == spec)) {
-            const QFont font = pageFont(spec);
-            last_.emplace(Entry{spec, font, QFontMetricsF(font)});
+    const Entry& get(const PageFont& wanted) {
+        if (!last_ || !(last_->wanted == wanted)) {
+            const QFont font = pageFont(wanted);
+            last_.emplace(Entry{wanted, font, QFontMetricsF(font)});
         }
         return *last_;
     }
@@ -224,13 +224,13 @@ QString fontFamilyFor(std::string_view face) {
     return QString::fromStdString(cp1252ToUtf8(face)).trimmed();
 }
 
-QFont pageFont(const PageFont& spec) {
-    QFont font(fontFamilyFor(spec.face));
-    font.setPixelSize(std::max(1, (spec.points * 1000 + 36) / 72));
-    font.setBold(spec.style & kFontBold);
-    font.setItalic(spec.style & kFontItalic);
-    font.setUnderline(spec.style & kFontUnderline);
-    font.setStrikeOut(spec.style & kFontStrikeOut);
+QFont pageFont(const PageFont& wanted) {
+    QFont font(fontFamilyFor(wanted.face));
+    font.setPixelSize(std::max(1, (wanted.points * 1000 + 36) / 72));
+    font.setBold(wanted.style & kFontBold);
+    font.setItalic(wanted.style & kFontItalic);
+    font.setUnderline(wanted.style & kFontUnderline);
+    font.setStrikeOut(wanted.style & kFontStrikeOut);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(false);
     return font;

@@ -235,11 +235,11 @@ void QtBackend::timerChanged(Window& window, int hundredths) {
 int QtBackend::visibleRows(const Window& window, int control) {
     const ControlState* c = window.control(control);
     if (!c) return 0;
-    DialogUnits units = dialogUnitsOf(uiFont(window.spec().font));
-    QFont font = uiFont(c->spec.font, window.spec().font);
+    DialogUnits units = dialogUnitsOf(uiFont(window.structure().font));
+    QFont font = uiFont(c->structure.font, window.structure().font);
     bool headers = std::any_of(c->listFormat.columns.begin(), c->listFormat.columns.end(),
                                [](const ListColumn& col) { return !col.header.empty(); });
-    return listRowsThatFit(font, units.y(c->spec.at.height) - 2 * kListFrameWidth, headers);
+    return listRowsThatFit(font, units.y(c->structure.at.height) - 2 * kListFrameWidth, headers);
 }
 
 std::optional<std::pair<int, int>> QtBackend::pictureSize(const Window& window,
@@ -261,7 +261,7 @@ std::optional<std::pair<int, int>> QtBackend::pictureSize(const Window& window,
     }
     if (!pixels) return std::nullopt;
     // In the window's own dialog units: the control at that size is the picture's pixels.
-    DialogUnits units = dialogUnitsOf(uiFont(window.spec().font));
+    DialogUnits units = dialogUnitsOf(uiFont(window.structure().font));
     return pixelsToDialogUnits(*pixels, units.charWidth, units.charHeight);
 }
 

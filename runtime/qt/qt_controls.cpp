@@ -73,23 +73,23 @@ bool isEditKind(ControlKind k) {
 }  // namespace
 
 QFont WindowView::fontFor(const ControlData& data) const {
-    return uiFont(data.spec.font, window_.spec.font);
+    return uiFont(data.structure.font, window_.structure.font);
 }
 
 QWidget* WindowView::containerFor(const ControlData& data) const {
-    if (data.spec.toolbar && toolbar_) return toolbar_;
+    if (data.structure.toolbar && toolbar_) return toolbar_;
     return canvas_;
 }
 
 QRect WindowView::controlRect(const ControlData& data, QWidget* widget) const {
-    Rect at = data.spec.at;
-    if (data.spec.toolbar && at.width == 0 && at.height == 0) {
+    Rect at = data.structure.at;
+    if (data.structure.toolbar && at.width == 0 && at.height == 0) {
         // Tool buttons without a place sit side by side in the order they were declared.
         at = {1, 2, 19, 17};
         for (int n : order_) {
-            if (n == data.spec.number) break;
+            if (n == data.structure.number) break;
             const ControlData* other = this->data(n);
-            if (other && other->spec.toolbar) at.x += 19;
+            if (other && other->structure.toolbar) at.x += 19;
         }
     }
     QRect r = units_.rect(at);
@@ -102,7 +102,7 @@ QRect WindowView::controlRect(const ControlData& data, QWidget* widget) const {
 }
 
 QWidget* WindowView::createWidget(const ControlData& data) {
-    const int n = data.spec.number;
+    const int n = data.structure.number;
     QWidget* parent = containerFor(data);
     auto press = [this, n] {
         Input in;
@@ -119,9 +119,9 @@ QWidget* WindowView::createWidget(const ControlData& data) {
         send_(in);
     };
     QWidget* w = nullptr;
-    switch (data.spec.kind) {
+    switch (data.structure.kind) {
         case ControlKind::Button:
-            if (data.spec.toolbar) {
+            if (data.structure.toolbar) {
                 auto* b = new QToolButton(parent);
                 b->setAutoRaise(false);
                 b->setFocusPolicy(Qt::NoFocus);
@@ -185,7 +185,7 @@ QWidget* WindowView::createWidget(const ControlData& data) {
         case ControlKind::Combo:
         case ControlKind::DropList: {
             auto* c = new QComboBox(parent);
-            c->setEditable(data.spec.kind == ControlKind::Combo);
+            c->setEditable(data.structure.kind == ControlKind::Combo);
             c->setInsertPolicy(QComboBox::NoInsert);
             QObject::connect(c, &QComboBox::activated, c, [this, n, c](int index) {
                 if (c->lineEdit()) c->lineEdit()->setModified(false);
@@ -269,22 +269,22 @@ QWidget* WindowView::createWidget(const ControlData& data) {
 
 void WindowView::createMenuEntry(Item& item) {
     const ControlData& d = item.data;
-    const int n = d.spec.number;
+    const int n = d.structure.number;
     QMenu* parentMenu = nullptr;
-    if (auto it = items_.find(d.spec.parent); it != items_.end()) parentMenu = it->second.menu;
-    if (d.spec.kind == ControlKind::Menu) {
-        item.menu =
-            parentMenu ? parentMenu->addMenu(qs(d.spec.text)) : menuBar()->addMenu(qs(d.spec.text));
+    if (auto it = items_.find(d.structure.parent); it != items_.end()) parentMenu = it->second.menu;
+    if (d.structure.kind == ControlKind::Menu) {
+        item.menu = parentMenu ? parentMenu->addMenu(qs(d.structure.text))
+                               : menuBar()->addMenu(qs(d.structure.text));
         item.action = item.menu->menuAction();
         return;
     }
-    if (d.spec.separator) {
+    if (d.structure.separator) {
         item.action = parentMenu ? parentMenu->addSeparator() : menuBar()->addSeparator();
         return;
     }
-    QAction* a =
-        parentMenu ? parentMenu->addAction(qs(d.spec.text)) : menuBar()->addAction(qs(d.spec.text));
-    a->setCheckable(d.spec.checkItem);
+    QAction* a = parentMenu ? parentMenu->addAction(qs(d.structure.text))
+                            : menuBar()->addAction(qs(d.structure.text));
+    a->setCheckable(d.structure.checkItem);
     QObject::connect(a, &QAction::triggered, a, [this, n] {
         Input in;
         in.kind = Input::Kind::Press;
@@ -295,14 +295,14 @@ void WindowView::createMenuEntry(Item& item) {
 }
 
 void WindowView::updateControl(const ControlData& data) {
-    const int n = data.spec.number;
+    const int n = data.structure.number;
     auto it = items_.find(n);
     bool fresh = it == items_.end();
     if (fresh) {
         it = items_.emplace(n, Item{}).first;
         order_.push_back(n);
         it->second.data = data;
-        if (data.spec.kind == ControlKind::Menu || data.spec.kind == ControlKind::Item) {
+        if (data.structure.kind == ControlKind::Menu || data.structure.kind == ControlKind::Item) {
             createMenuEntry(it->second);
         } else {
             it->second.widget = createWidget(data);
@@ -311,7 +311,7 @@ void WindowView::updateControl(const ControlData& data) {
         it->second.data = data;
     }
     applyControl(it->second);
-    if (data.spec.kind == ControlKind::Tab) refreshSheet(data.spec.parent);
+    if (data.structure.kind == ControlKind::Tab) refreshSheet(data.structure.parent);
 }
 
 void WindowView::destroyControl(int control) {
@@ -329,13 +329,13 @@ void WindowView::destroyControl(int control) {
     } else if (item.action) {
         item.action->deleteLater();
     }
-    if (item.data.spec.kind == ControlKind::Tab) refreshSheet(item.data.spec.parent);
+    if (item.data.structure.kind == ControlKind::Tab) refreshSheet(item.data.structure.parent);
 }
 
 void WindowView::applyGeometry(Item& item) {
     if (!item.widget) return;
     QRect r = controlRect(item.data, item.widget);
-    if (item.data.spec.kind == ControlKind::Line) {
+    if (item.data.structure.kind == ControlKind::Line) {
         // A line is drawn in the middle of a thin strip.
         if (r.height() <= 2 && r.width() >= r.height()) r.setHeight(2);
         if (r.width() <= 2 && r.height() > r.width()) r.setWidth(2);
@@ -345,7 +345,7 @@ void WindowView::applyGeometry(Item& item) {
 
 void WindowView::applyColours(const Item& item) {
     QWidget* w = item.widget;
-    const ControlSpec& s = item.data.spec;
+    const ControlStructure& s = item.data.structure;
     QPalette pal = QApplication::palette(w);
     int colour = s.font.color;
     if (colour != kDefaultColor) {
@@ -376,7 +376,7 @@ void WindowView::applyColours(const Item& item) {
 
 void WindowView::applyControl(Item& item) {
     const ControlData& d = item.data;
-    const ControlSpec& s = d.spec;
+    const ControlStructure& s = d.structure;
     if (item.action) {
         if (!s.separator && s.kind == ControlKind::Item) item.action->setText(qs(s.text));
         if (item.menu) item.menu->setTitle(qs(s.text));
@@ -412,7 +412,7 @@ void WindowView::applyControl(Item& item) {
         case ControlKind::Entry: {
             auto* e = static_cast<EntryWidget*>(w);
             if (!e->isModified()) e->setText(qs(d.shown));
-            e->setMicr(isMicrFace(s.font.name.empty() ? window_.spec.font.name : s.font.name));
+            e->setMicr(isMicrFace(s.font.name.empty() ? window_.structure.font.name : s.font.name));
             e->setReadOnly(s.readOnly);
             PictureInfo info = describePicture(s.picture);
             e->setMaxLength(!s.picture.empty() && info.width > 0 ? info.width : 32767);
@@ -559,7 +559,8 @@ void WindowView::refreshSheet(int sheet) {
     std::vector<const ControlData*> pages;
     for (int n : order_) {
         const ControlData* d = data(n);
-        if (d && d->spec.kind == ControlKind::Tab && d->spec.parent == sheet) pages.push_back(d);
+        if (d && d->structure.kind == ControlKind::Tab && d->structure.parent == sheet)
+            pages.push_back(d);
     }
     QSignalBlocker block(tabs);
     while (tabs->count() > static_cast<int>(pages.size())) {
@@ -572,13 +573,13 @@ void WindowView::refreshSheet(int sheet) {
         int index = static_cast<int>(i);
         if (index >= tabs->count()) {
             auto* page = new QWidget;
-            page->setProperty("rtControl", pages[i]->spec.number);
+            page->setProperty("rtControl", pages[i]->structure.number);
             tabs->addTab(page, QString());
         }
-        tabs->setTabText(index, qs(pages[i]->spec.text));
-        tabs->setTabVisible(index, !pages[i]->spec.hidden);
-        tabs->setTabEnabled(index, !pages[i]->spec.disabled);
-        numbers << pages[i]->spec.number;
+        tabs->setTabText(index, qs(pages[i]->structure.text));
+        tabs->setTabVisible(index, !pages[i]->structure.hidden);
+        tabs->setTabEnabled(index, !pages[i]->structure.disabled);
+        numbers << pages[i]->structure.number;
     }
     tabs->setProperty("rtTabs", numbers);
     if (sheetData && sheetData->choice >= 1 && sheetData->choice <= tabs->count())
@@ -587,12 +588,12 @@ void WindowView::refreshSheet(int sheet) {
 
 bool WindowView::commitEdit(int control) {
     auto it = items_.find(control);
-    if (it == items_.end() || !it->second.widget || !isEditKind(it->second.data.spec.kind))
+    if (it == items_.end() || !it->second.widget || !isEditKind(it->second.data.structure.kind))
         return false;
     QWidget* w = it->second.widget;
     QString text;
     bool changed = false;
-    switch (it->second.data.spec.kind) {
+    switch (it->second.data.structure.kind) {
         case ControlKind::Entry: {
             auto* e = static_cast<QLineEdit*>(w);
             changed = e->isModified();

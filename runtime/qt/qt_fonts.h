@@ -6,7 +6,7 @@
 #include <QRect>
 #include <string_view>
 
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace rt::qt {
 

@@ -7,12 +7,13 @@ namespace {
 
 // A radio is checked when it is the chosen one of its option.
 bool radioChosen(const Window& window, const ControlState& radio) {
-    const ControlState* option = window.control(radio.spec.parent);
+    const ControlState* option = window.control(radio.structure.parent);
     if (!option) return false;
     int index = 0;
     for (int n : window.controlNumbers()) {
         const ControlState* c = window.control(n);
-        if (c->spec.kind == ControlKind::Radio && c->spec.parent == option->spec.number) {
+        if (c->structure.kind == ControlKind::Radio &&
+            c->structure.parent == option->structure.number) {
             ++index;
             if (c == &radio) return index == option->choice;
         }
@@ -26,13 +27,13 @@ ControlData snapshotControl(const Window& window, int control) {
     ControlData d;
     const ControlState* c = window.control(control);
     if (!c) return d;
-    d.spec = c->spec;
+    d.structure = c->structure;
     d.shown = c->shown;
     d.bound = c->binding != nullptr;
-    d.checked = c->spec.kind == ControlKind::Radio ? radioChosen(window, *c) : c->checked;
+    d.checked = c->structure.kind == ControlKind::Radio ? radioChosen(window, *c) : c->checked;
     d.choice = c->choice;
     d.items = c->items;
-    if (c->spec.kind == ControlKind::List) {
+    if (c->structure.kind == ControlKind::List) {
         d.listFormat = c->listFormat;
         int count = c->rows ? c->rows->rowCount() : 0;
         d.rows.reserve(static_cast<std::size_t>(std::max(0, count)));
@@ -56,7 +57,7 @@ ControlData snapshotControl(const Window& window, int control) {
         d.thumb = c->thumb;
         d.scrollBar = c->scrollBar;
     }
-    if (c->spec.kind == ControlKind::Image) {
+    if (c->structure.kind == ControlKind::Image) {
         d.imageBytes = c->imageBytes;
         d.pageFile = c->pageFile;
         d.hScroll = c->hScroll;
@@ -76,7 +77,7 @@ std::vector<ControlFlags> snapshotFlags(const Window& window) {
         f.number = n;
         f.visible = window.isVisible(n);
         f.enabled = window.isEnabled(n);
-        f.checked = c->spec.kind == ControlKind::Radio ? radioChosen(window, *c) : c->checked;
+        f.checked = c->structure.kind == ControlKind::Radio ? radioChosen(window, *c) : c->checked;
         out.push_back(f);
     }
     return out;
@@ -84,9 +85,9 @@ std::vector<ControlFlags> snapshotFlags(const Window& window) {
 
 WindowData snapshotWindow(const Window& window, bool withControls) {
     WindowData d;
-    d.spec = window.spec();
-    d.spec.controls.clear();
-    int zones = std::max<int>(1, static_cast<int>(d.spec.statusZones.size()));
+    d.structure = window.structure();
+    d.structure.controls.clear();
+    int zones = std::max<int>(1, static_cast<int>(d.structure.statusZones.size()));
     for (int zone = 1; zone <= zones; ++zone)
         d.status.push_back(window.status(zone));
     d.focus = window.focus();

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "runtime/ui/list_format.h"
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace rt {
 class Window;
@@ -18,7 +18,7 @@ class Window;
 namespace rt::qt {
 
 struct ControlData {
-    ControlSpec spec;
+    ControlStructure structure;
     std::string shown;
     bool bound = false;    // shows a variable rather than its own text
     bool checked = false;  // check boxes; radios: the chosen one of their option
@@ -51,7 +51,7 @@ struct ControlFlags {
 };
 
 struct WindowData {
-    WindowSpec spec;  // without controls: they are in `controls`
+    WindowStructure structure;  // without controls: they are in `controls`
     std::vector<std::string> status;
     int focus = 0;
     int thread = 0;

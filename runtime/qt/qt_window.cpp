@@ -38,17 +38,17 @@ int mouseKey(const QMouseEvent& e, bool twice) {
     return twice ? KEY::LeftDoubleClick : KEY::LeftClick;
 }
 
-Qt::WindowFlags flagsFor(const WindowSpec& spec) {
+Qt::WindowFlags flagsFor(const WindowStructure& structure) {
     Qt::WindowFlags f = Qt::Window;
-    if (spec.frame == FrameKind::None) return f | Qt::FramelessWindowHint;
+    if (structure.frame == FrameKind::None) return f | Qt::FramelessWindowHint;
     f |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (spec.systemMenu) f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (spec.maximizeBox) f |= Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint;
+    if (structure.systemMenu) f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (structure.maximizeBox) f |= Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint;
     return f;
 }
 
-bool resizable(const WindowSpec& spec) {
-    return spec.resizable || spec.frame == FrameKind::Resizable;
+bool resizable(const WindowStructure& structure) {
+    return structure.resizable || structure.frame == FrameKind::Resizable;
 }
 
 }  // namespace
@@ -68,7 +68,7 @@ void WindowFrame::closeEvent(QCloseEvent* event) {
 
 void WindowFrame::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (!resizable(view_.windowData().spec)) return;
+    if (!resizable(view_.windowData().structure)) return;
     // The client area follows the frame through the layout.
     layout()->activate();
     QWidget* client = view_.canvas();
@@ -77,7 +77,7 @@ void WindowFrame::resizeEvent(QResizeEvent* event) {
     in.number = view_.units().duX(client->width());
     in.number2 = view_.units().duY(client->height());
     // Our own sizing (from the model) comes back here too: only a new size is news.
-    const Rect& at = view_.windowData().spec.at;
+    const Rect& at = view_.windowData().structure.at;
     if (in.number == at.width && in.number2 == at.height) return;
     view_.send(in);
 }
@@ -86,15 +86,15 @@ WindowCanvas::WindowCanvas(WindowView& view, QWidget* parent) : QWidget(parent),
 
 void WindowCanvas::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const WindowSpec& spec = view_.windowData().spec;
-    QColor back = spec.background == kDefaultColor ? palette().color(QPalette::Window)
-                                                   : colourOf(spec.background);
+    const WindowStructure& structure = view_.windowData().structure;
+    QColor back = structure.background == kDefaultColor ? palette().color(QPalette::Window)
+                                                        : colourOf(structure.background);
     p.fillRect(rect(), back);
     const QImage& paper = view_.wallpaper();
     if (paper.isNull()) return;
-    if (spec.wallpaper.tiled) {
+    if (structure.wallpaper.tiled) {
         p.drawTiledPixmap(rect(), QPixmap::fromImage(paper));
-    } else if (spec.wallpaper.centered) {
+    } else if (structure.wallpaper.centered) {
         p.drawImage((width() - paper.width()) / 2, (height() - paper.height()) / 2, paper);
     } else {
         p.drawImage(0, 0, paper);
@@ -130,7 +130,7 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
         int control = view_.controlOf(watched);
         const ControlData* d = view_.data(control);
         // Focus the user moved (Tab, a click) is news to the model; focus the model set is not.
-        if (d && d->spec.kind != ControlKind::List &&
+        if (d && d->structure.kind != ControlKind::List &&
             (focus->reason() == Qt::TabFocusReason || focus->reason() == Qt::BacktabFocusReason ||
              focus->reason() == Qt::MouseFocusReason)) {
             Input in;
@@ -147,16 +147,16 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (k.code == 0) return false;
     int control = view_.controlOf(watched);
     const ControlData* d = view_.data(control);
-    if (d && d->spec.kind == ControlKind::List) return false;  // the list sends its own keys
+    if (d && d->structure.kind == ControlKind::List) return false;  // the list sends its own keys
     int base = k.code & 0xFF;
     if (base == KEY::Tab) {
         if (control) view_.commitEdit(control);
         return false;  // Qt moves the focus; the model hears of it through FocusIn
     }
-    const auto& windowKeys = view_.windowData().spec.alertKeys;
+    const auto& windowKeys = view_.windowData().structure.alertKeys;
     bool alert = std::find(windowKeys.begin(), windowKeys.end(), k.code) != windowKeys.end() ||
-                 (d && std::find(d->spec.alertKeys.begin(), d->spec.alertKeys.end(), k.code) !=
-                           d->spec.alertKeys.end());
+                 (d && std::find(d->structure.alertKeys.begin(), d->structure.alertKeys.end(),
+                                 k.code) != d->structure.alertKeys.end());
     bool forward = alert || view_.isButtonKey(k.code) || base == KEY::Enter || base == KEY::Esc ||
                    (base >= KEY::F1 && base <= KEY::F12) || (k.code & KEY::AltMask);
     if (!forward) return false;
@@ -175,19 +175,19 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
 WindowView::WindowView(const WindowData& data, Send send, QWidget* modalParent)
     : send_(std::move(send)), window_(data) {
     window_.controls.clear();
-    units_ = dialogUnitsOf(uiFont(window_.spec.font));
-    frame_ = new WindowFrame(*this, modalParent, flagsFor(window_.spec));
+    units_ = dialogUnitsOf(uiFont(window_.structure.font));
+    frame_ = new WindowFrame(*this, modalParent, flagsFor(window_.structure));
     if (modalParent) frame_->setWindowModality(Qt::WindowModal);
     frame_->setAttribute(Qt::WA_DeleteOnClose, false);
-    frame_->setFont(uiFont(window_.spec.font));
+    frame_->setFont(uiFont(window_.structure.font));
     keys_ = new KeyFilter(*this, frame_);
     frame_->installEventFilter(keys_);
     layout_ = new QVBoxLayout(frame_);
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(0);
-    bool hasToolbar = window_.spec.toolbar.height > 0 ||
+    bool hasToolbar = window_.structure.toolbar.height > 0 ||
                       std::any_of(data.controls.begin(), data.controls.end(),
-                                  [](const ControlData& c) { return c.spec.toolbar; });
+                                  [](const ControlData& c) { return c.structure.toolbar; });
     if (hasToolbar) {
         toolbar_ = new QWidget(frame_);
         toolbar_->setAutoFillBackground(true);
@@ -196,10 +196,10 @@ WindowView::WindowView(const WindowData& data, Send send, QWidget* modalParent)
     canvas_ = new WindowCanvas(*this, frame_);
     canvas_->installEventFilter(keys_);
     layout_->addWidget(canvas_, 1);
-    if (!window_.spec.statusZones.empty()) {
+    if (!window_.structure.statusZones.empty()) {
         statusBar_ = new QStatusBar(frame_);
-        statusBar_->setSizeGripEnabled(resizable(window_.spec));
-        for (int width : window_.spec.statusZones) {
+        statusBar_->setSizeGripEnabled(resizable(window_.structure));
+        for (int width : window_.structure.statusZones) {
             auto* label = new QLabel(statusBar_);
             if (width > 0) {
                 label->setMinimumWidth(units_.x(width));
@@ -268,8 +268,8 @@ int WindowView::controlOf(const QObject* object) const {
 
 bool WindowView::isButtonKey(int code) const {
     for (const auto& [number, item] : items_)
-        if (item.data.spec.key == code && (item.data.spec.kind == ControlKind::Button ||
-                                           item.data.spec.kind == ControlKind::Item))
+        if (item.data.structure.key == code && (item.data.structure.kind == ControlKind::Button ||
+                                                item.data.structure.kind == ControlKind::Item))
             return true;
     return false;
 }
@@ -294,42 +294,43 @@ QMenuBar* WindowView::menuBar() {
 void WindowView::updateWindow(const WindowData& data) {
     bool fresh = !loaded_;
     loaded_ = true;
-    bool iconChanged = fresh || data.spec.icon != window_.spec.icon;
-    bool cursorChanged = fresh || data.spec.cursor != window_.spec.cursor;
-    bool geometryChanged =
-        data.spec.at.width != window_.spec.at.width ||
-        data.spec.at.height != window_.spec.at.height || data.spec.at.x != window_.spec.at.x ||
-        data.spec.at.y != window_.spec.at.y || data.spec.font.name != window_.spec.font.name ||
-        data.spec.font.size != window_.spec.font.size;
-    window_.spec = data.spec;
+    bool iconChanged = fresh || data.structure.icon != window_.structure.icon;
+    bool cursorChanged = fresh || data.structure.cursor != window_.structure.cursor;
+    bool geometryChanged = data.structure.at.width != window_.structure.at.width ||
+                           data.structure.at.height != window_.structure.at.height ||
+                           data.structure.at.x != window_.structure.at.x ||
+                           data.structure.at.y != window_.structure.at.y ||
+                           data.structure.font.name != window_.structure.font.name ||
+                           data.structure.font.size != window_.structure.font.size;
+    window_.structure = data.structure;
     window_.status = data.status;
     window_.focus = data.focus;
-    frame_->setWindowTitle(qs(window_.spec.title));
+    frame_->setWindowTitle(qs(window_.structure.title));
     // Pictures are read again only when their names change (the status line changes often).
-    if (iconChanged) frame_->setWindowIcon(loadIcon(window_.spec.icon));
+    if (iconChanged) frame_->setWindowIcon(loadIcon(window_.structure.icon));
     if (cursorChanged) {
-        if (auto cursor = loadCursor(window_.spec.cursor)) {
+        if (auto cursor = loadCursor(window_.structure.cursor)) {
             canvas_->setCursor(*cursor);
         } else {
             canvas_->unsetCursor();
         }
     }
-    if (window_.spec.wallpaper.file != wallpaperFile_) {
-        wallpaperFile_ = window_.spec.wallpaper.file;
+    if (window_.structure.wallpaper.file != wallpaperFile_) {
+        wallpaperFile_ = window_.structure.wallpaper.file;
         wallpaper_ = wallpaperFile_.empty() ? QImage() : loadPicture(wallpaperFile_);
     }
     if (toolbar_) {
         // Tool buttons take the application's palette, so only the bar itself changes.
         QPalette bar = frame_->palette();
-        if (window_.spec.toolbarBackground != kDefaultColor)
-            bar.setColor(QPalette::Window, colourOf(window_.spec.toolbarBackground));
+        if (window_.structure.toolbarBackground != kDefaultColor)
+            bar.setColor(QPalette::Window, colourOf(window_.structure.toolbarBackground));
         toolbar_->setPalette(bar);
     }
     for (std::size_t i = 0; i < statusZones_.size(); ++i)
         statusZones_[i]->setText(i < window_.status.size() ? qs(window_.status[i]) : QString());
     if (geometryChanged) {
-        units_ = dialogUnitsOf(uiFont(window_.spec.font));
-        frame_->setFont(uiFont(window_.spec.font));
+        units_ = dialogUnitsOf(uiFont(window_.structure.font));
+        frame_->setFont(uiFont(window_.structure.font));
         for (auto& [n, item] : items_)
             applyGeometry(item);
     }
@@ -338,17 +339,19 @@ void WindowView::updateWindow(const WindowData& data) {
 }
 
 void WindowView::refreshWindowGeometry() {
-    QSize client(units_.x(window_.spec.at.width), units_.y(window_.spec.at.height));
+    QSize client(units_.x(window_.structure.at.width), units_.y(window_.structure.at.height));
     if (toolbar_) {
-        int h = units_.y(window_.spec.toolbar.height > 0 ? window_.spec.toolbar.height : 21);
+        int h =
+            units_.y(window_.structure.toolbar.height > 0 ? window_.structure.toolbar.height : 21);
         toolbar_->setFixedHeight(h);
     }
     // The frame's size is the client's plus the bars around it.
     canvas_->setFixedSize(client);
     frame_->layout()->activate();
     QSize whole = frame_->sizeHint();
-    if (resizable(window_.spec)) {
-        canvas_->setMinimumSize(units_.x(window_.spec.minWidth), units_.y(window_.spec.minHeight));
+    if (resizable(window_.structure)) {
+        canvas_->setMinimumSize(units_.x(window_.structure.minWidth),
+                                units_.y(window_.structure.minHeight));
         canvas_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         frame_->setMinimumSize(0, 0);
         frame_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -356,14 +359,14 @@ void WindowView::refreshWindowGeometry() {
     } else {
         frame_->setFixedSize(whole);
     }
-    if (window_.spec.centered) {
+    if (window_.structure.centered) {
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
             QRect area = screen->availableGeometry();
             QSize size = frame_->size();
             frame_->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
         }
     } else {
-        frame_->move(units_.x(window_.spec.at.x), units_.y(window_.spec.at.y));
+        frame_->move(units_.x(window_.structure.at.x), units_.y(window_.structure.at.y));
     }
 }
 
@@ -390,11 +393,11 @@ void WindowView::applyFlags(const std::vector<ControlFlags>& flags) {
         Item& item = it->second;
         bool changed =
             item.data.visible != f.visible || item.data.enabled != f.enabled ||
-            (item.data.spec.kind == ControlKind::Radio && item.data.checked != f.checked);
+            (item.data.structure.kind == ControlKind::Radio && item.data.checked != f.checked);
         if (!changed) continue;
         item.data.visible = f.visible;
         item.data.enabled = f.enabled;
-        if (item.data.spec.kind == ControlKind::Radio) item.data.checked = f.checked;
+        if (item.data.structure.kind == ControlKind::Radio) item.data.checked = f.checked;
         applyControl(item);
     }
 }

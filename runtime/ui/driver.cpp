@@ -76,7 +76,7 @@ std::string describeDialog(const Dialog& d) {
 }
 
 std::string controlValue(const Window& w, const ControlState& c) {
-    switch (c.spec.kind) {
+    switch (c.structure.kind) {
         case ControlKind::Entry:
         case ControlKind::Text:
         case ControlKind::Spin:
@@ -84,26 +84,26 @@ std::string controlValue(const Window& w, const ControlState& c) {
         case ControlKind::DropList:
             return c.shown;
         case ControlKind::String:
-            return c.binding ? c.shown : c.spec.text;
+            return c.binding ? c.shown : c.structure.text;
         case ControlKind::Check:
             return c.checked ? "1" : "0";
         case ControlKind::Option:
             return c.binding ? c.binding->get().asText() : std::to_string(c.choice);
         case ControlKind::List: {
             std::string out;
-            for (const std::string& col : w.rowTexts(c.spec.number, c.selectedRow))
+            for (const std::string& col : w.rowTexts(c.structure.number, c.selectedRow))
                 out += (out.empty() ? "" : " | ") + trimmed(col);
             return out;
         }
         case ControlKind::Progress:
             return std::to_string(c.progress);
         case ControlKind::Image:
-            return c.spec.icon.empty() ? (c.imageBytes.empty() ? "" : "(picture from memory)")
-                                       : c.spec.icon;
+            return c.structure.icon.empty() ? (c.imageBytes.empty() ? "" : "(picture from memory)")
+                                            : c.structure.icon;
         case ControlKind::Sheet:
             return std::to_string(c.choice);
         default:
-            return c.spec.text;
+            return c.structure.text;
     }
 }
 
@@ -246,12 +246,12 @@ int Driver::resolve(Window& w, const ControlName& name) {
             const ControlState* c = w.control(n);
             if (visibleOnly && !w.isVisible(n)) continue;
             bool byText =
-                name.by != ControlName::By::Field && namedByText(c->spec.kind) &&
-                clipped(withoutMnemonic(c->spec.text)) == clipped(withoutMnemonic(name.name));
+                name.by != ControlName::By::Field && namedByText(c->structure.kind) &&
+                clipped(withoutMnemonic(c->structure.text)) == clipped(withoutMnemonic(name.name));
             bool byField = name.by != ControlName::By::Text && c->binding &&
                            equalNoCaseAscii(c->binding->name(), name.name);
             bool byUse = name.by != ControlName::By::Text && !c->binding &&
-                         equalNoCaseAscii(c->spec.use, name.name) && !c->spec.use.empty();
+                         equalNoCaseAscii(c->structure.use, name.name) && !c->structure.use.empty();
             if (byText || byField || byUse) found.push_back(n);
         }
         return found;
@@ -279,7 +279,7 @@ std::string Driver::fingerprint() {
     out << '\n' << w->title() << '\n' << w->status(1) << '\n' << w->status(2);
     for (int n : w->controlNumbers()) {
         const ControlState* c = w->control(n);
-        out << '\n' << n << ' ' << controlValue(*w, *c) << ' ' << c->spec.hidden;
+        out << '\n' << n << ' ' << controlValue(*w, *c) << ' ' << c->structure.hidden;
     }
     return out.str();
 }
@@ -332,7 +332,7 @@ void Driver::press(const ControlName& name) {
     Window& w = activeOrFail();
     int n = resolve(w, name);
     const ControlState* c = w.control(n);
-    switch (c->spec.kind) {
+    switch (c->structure.kind) {
         case ControlKind::Button:
         case ControlKind::Item:
         case ControlKind::Tab:
@@ -341,12 +341,12 @@ void Driver::press(const ControlName& name) {
         case ControlKind::Region:
             break;
         default:
-            throw DriverError(name.describe() + " is a " + controlKindName(c->spec.kind) +
+            throw DriverError(name.describe() + " is a " + controlKindName(c->structure.kind) +
                               ", which cannot be pressed");
     }
     if (!w.isVisible(n)) throw DriverError(name.describe() + " is hidden");
     if (!w.isEnabled(n)) throw DriverError(name.describe() + " is disabled");
-    if (c->spec.separator) throw DriverError(name.describe() + " is a separator");
+    if (c->structure.separator) throw DriverError(name.describe() + " is a separator");
     Input in;
     in.kind = Input::Kind::Press;
     in.control = n;
@@ -357,19 +357,19 @@ void Driver::type(const ControlName& name, std::string_view text) {
     Window& w = activeOrFail();
     int n = resolve(w, name);
     const ControlState* c = w.control(n);
-    switch (c->spec.kind) {
+    switch (c->structure.kind) {
         case ControlKind::Entry:
         case ControlKind::Spin:
         case ControlKind::Combo:
         case ControlKind::Text:
             break;
         default:
-            throw DriverError(name.describe() + " is a " + controlKindName(c->spec.kind) +
+            throw DriverError(name.describe() + " is a " + controlKindName(c->structure.kind) +
                               ", which takes no typing");
     }
     if (!w.isVisible(n)) throw DriverError(name.describe() + " is hidden");
     if (!w.isEnabled(n)) throw DriverError(name.describe() + " is disabled");
-    if (c->spec.readOnly) throw DriverError(name.describe() + " is read-only");
+    if (c->structure.readOnly) throw DriverError(name.describe() + " is read-only");
     Input in;
     in.kind = Input::Kind::Type;
     in.control = n;
@@ -382,12 +382,13 @@ void Driver::choose(const ControlName& name, int row) {
     int n = resolve(w, name);
     const ControlState* c = w.control(n);
     int rows = 0;
-    if (c->spec.kind == ControlKind::List) {
+    if (c->structure.kind == ControlKind::List) {
         rows = c->rows ? c->rows->rowCount() : 0;
-    } else if (c->spec.kind == ControlKind::Combo || c->spec.kind == ControlKind::DropList) {
+    } else if (c->structure.kind == ControlKind::Combo ||
+               c->structure.kind == ControlKind::DropList) {
         rows = static_cast<int>(c->items.size());
     } else {
-        throw DriverError(name.describe() + " is a " + controlKindName(c->spec.kind) +
+        throw DriverError(name.describe() + " is a " + controlKindName(c->structure.kind) +
                           ", which has no rows");
     }
     if (!w.isVisible(n) || !w.isEnabled(n))
@@ -522,7 +523,8 @@ void Driver::expectRow(const ControlName& name, int row, std::string_view text) 
     Window& w = activeOrFail();
     int n = resolve(w, name);
     const ControlState* c = w.control(n);
-    if (c->spec.kind != ControlKind::List) throw DriverError(name.describe() + " is not a list");
+    if (c->structure.kind != ControlKind::List)
+        throw DriverError(name.describe() + " is not a list");
     int rows = c->rows ? c->rows->rowCount() : 0;
     if (row < 1 || row > rows)
         throw DriverError(name.describe() + " has " + std::to_string(rows) + " rows, not row " +
@@ -563,18 +565,18 @@ std::string Driver::dump() {
     out << " focus " << w->focus() << "\n";
     for (int n : w->controlNumbers()) {
         const ControlState* c = w->control(n);
-        out << "  " << n << " " << controlKindName(c->spec.kind);
+        out << "  " << n << " " << controlKindName(c->structure.kind);
         if (c->binding && !c->binding->name().empty()) {
             out << " " << c->binding->name();
-        } else if (!c->spec.use.empty()) {
-            out << " " << c->spec.use;
+        } else if (!c->structure.use.empty()) {
+            out << " " << c->structure.use;
         }
         out << " \"" << trimmed(controlValue(*w, *c)) << "\"";
         if (!w->isVisible(n)) out << " hidden";
         if (!w->isEnabled(n)) out << " disabled";
-        if (c->spec.required) out << " required";
+        if (c->structure.required) out << " required";
         out << "\n";
-        if (c->spec.kind == ControlKind::List && c->rows) {
+        if (c->structure.kind == ControlKind::List && c->rows) {
             int rows = c->rows->rowCount();
             for (int r = 1; r <= rows; ++r) {
                 std::string line;

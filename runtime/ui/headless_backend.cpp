@@ -36,7 +36,7 @@ int HeadlessBackend::visibleRows(const Window& window, int control) {
     if (!c) return 0;
     bool headers = std::any_of(c->listFormat.columns.begin(), c->listFormat.columns.end(),
                                [](const ListColumn& col) { return !col.header.empty(); });
-    return std::max(0, (c->spec.at.height - (headers ? kHeaderHeight : 0)) / kRowHeight);
+    return std::max(0, (c->structure.at.height - (headers ? kHeaderHeight : 0)) / kRowHeight);
 }
 
 std::optional<std::pair<int, int>> HeadlessBackend::pictureSize(const Window&,

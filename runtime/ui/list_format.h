@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace rt {
 

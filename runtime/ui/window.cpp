@@ -11,11 +11,11 @@
 
 namespace rt {
 
-Window::Window(const WindowSpec& spec, BindingResolver resolve) : spec_(spec) {
-    controls_.reserve(spec_.controls.size());
-    for (const ControlSpec& cs : spec_.controls) {
+Window::Window(const WindowStructure& structure, BindingResolver resolve) : structure_(structure) {
+    controls_.reserve(structure_.controls.size());
+    for (const ControlStructure& cs : structure_.controls) {
         ControlState c;
-        c.spec = cs;
+        c.structure = cs;
         if (resolve && !cs.use.empty()) c.binding = resolve(cs.use);
         if (cs.kind == ControlKind::List) {
             // A garbled format is a fault of the window structure: say so at once.
@@ -23,7 +23,7 @@ Window::Window(const WindowSpec& spec, BindingResolver resolve) : spec_(spec) {
             auto f = parseListFormat(cs.format, &error);
             if (!f)
                 throw std::invalid_argument("list " + std::to_string(cs.number) + " of window \"" +
-                                            spec_.title + "\": " + error);
+                                            structure_.title + "\": " + error);
             c.listFormat = *f;
         }
         if (!cs.from.empty()) {
@@ -35,14 +35,14 @@ Window::Window(const WindowSpec& spec, BindingResolver resolve) : spec_(spec) {
                 from.remove_prefix(bar + 1);
             }
         }
-        if (!cs.icon.empty() && cs.kind == ControlKind::Image) c.spec.icon = cs.icon;
+        if (!cs.icon.empty() && cs.kind == ControlKind::Image) c.structure.icon = cs.icon;
         c.scrollBar = cs.verticalScroll;
         controls_.push_back(std::move(c));
     }
     // A sheet starts on its first tab.
     for (auto& c : controls_)
-        if (c.spec.kind == ControlKind::Sheet) c.choice = 1;
-    status_.resize(std::max<std::size_t>(1, spec_.statusZones.size()));
+        if (c.structure.kind == ControlKind::Sheet) c.choice = 1;
+    status_.resize(std::max<std::size_t>(1, structure_.statusZones.size()));
 }
 
 Window::~Window() {
@@ -51,13 +51,13 @@ Window::~Window() {
 
 ControlState* Window::find(int control) {
     for (auto& c : controls_)
-        if (c.spec.number == control) return &c;
+        if (c.structure.number == control) return &c;
     return nullptr;
 }
 
 const ControlState* Window::find(int control) const {
     for (const auto& c : controls_)
-        if (c.spec.number == control) return &c;
+        if (c.structure.number == control) return &c;
     return nullptr;
 }
 
@@ -90,8 +90,8 @@ void Window::open() {
     for (auto& c : controls_)
         showValue(c);
     for (auto& c : controls_)
-        if (focusable(c) && isVisible(c.spec.number) && isEnabled(c.spec.number)) {
-            focus_ = c.spec.number;
+        if (focusable(c) && isVisible(c.structure.number) && isEnabled(c.structure.number)) {
+            focus_ = c.structure.number;
             break;
         }
     std::lock_guard lock(s.mutex());
@@ -103,7 +103,7 @@ void Window::open() {
     open_ = everOpened_ = true;
     events_.push_back({EVENT::OpenWindow, 0, 0, 0, 0});
     s.backend().windowOpened(*this);
-    if (spec_.timer > 0) s.backend().timerChanged(*this, spec_.timer);
+    if (structure_.timer > 0) s.backend().timerChanged(*this, structure_.timer);
 }
 
 void Window::close() {
@@ -118,7 +118,7 @@ void Window::close() {
     auto& z = s.zOrder();
     bool wasActive = !z.empty() && z.back() == this;
     std::erase(z, this);
-    if (spec_.timer > 0) s.backend().timerChanged(*this, 0);
+    if (structure_.timer > 0) s.backend().timerChanged(*this, 0);
     s.backend().windowClosed(*this);
     // The window below becomes active again and is told so.
     if (wasActive && !z.empty()) {
@@ -193,7 +193,7 @@ bool Window::accept() {
     // The procedure may have refilled a list's rows behind the model's back: the backend
     // reads them again before the user sees the window.
     for (const auto& c : controls_)
-        if (c.spec.kind == ControlKind::List) changed(c.spec.number);
+        if (c.structure.kind == ControlKind::List) changed(c.structure.number);
     Scheduler& s = Scheduler::instance();
     std::unique_lock lock(s.mutex());
     for (;;) {
@@ -246,7 +246,7 @@ void Window::defaultAction(const Pending& p) {
             break;
         case EVENT::Accepted:
             if (const ControlState* c = find(p.control);
-                c && c->spec.action == StandardAction::Close)
+                c && c->structure.action == StandardAction::Close)
                 post(EVENT::CloseWindow);
             break;
         case EVENT::Rejected:
@@ -266,16 +266,17 @@ void Window::select(int control) {
     if (!c) return;
     passActive_ = false;
     // Bring the tab the control is on (or the tab itself) to the front of its sheet.
-    for (ControlState* p = c; p; p = find(p->spec.parent)) {
-        if (p->spec.kind != ControlKind::Tab) continue;
-        if (ControlState* sheet = find(p->spec.parent)) {
+    for (ControlState* p = c; p; p = find(p->structure.parent)) {
+        if (p->structure.kind != ControlKind::Tab) continue;
+        if (ControlState* sheet = find(p->structure.parent)) {
             int index = 0;
             for (const auto& t : controls_)
-                if (t.spec.kind == ControlKind::Tab && t.spec.parent == sheet->spec.number) {
+                if (t.structure.kind == ControlKind::Tab &&
+                    t.structure.parent == sheet->structure.number) {
                     ++index;
-                    if (t.spec.number == p->spec.number && sheet->choice != index) {
+                    if (t.structure.number == p->structure.number && sheet->choice != index) {
                         sheet->choice = index;
-                        changed(sheet->spec.number);
+                        changed(sheet->structure.number);
                     }
                 }
         }
@@ -296,7 +297,7 @@ void Window::acceptAll() {
 void Window::stepPass() {
     while (passNext_ < controls_.size()) {
         ControlState& c = controls_[passNext_++];
-        switch (c.spec.kind) {
+        switch (c.structure.kind) {
             case ControlKind::Entry:
             case ControlKind::Text:
             case ControlKind::Spin:
@@ -308,9 +309,9 @@ void Window::stepPass() {
             default:
                 continue;
         }
-        int number = c.spec.number;
+        int number = c.structure.number;
         // Controls on a tab behind another are checked too; hidden ones are not.
-        if (isHidden(number) || !isEnabled(number) || c.spec.readOnly) continue;
+        if (isHidden(number) || !isEnabled(number) || c.structure.readOnly) continue;
         int detail = 0;
         if (!checkControl(c, detail)) {
             passActive_ = false;
@@ -326,42 +327,42 @@ void Window::stepPass() {
 
 void Window::display(int control) {
     for (auto& c : controls_) {
-        if (control != 0 && c.spec.number != control) continue;
+        if (control != 0 && c.structure.number != control) continue;
         showValue(c);
-        changed(c.spec.number);
+        changed(c.structure.number);
     }
 }
 
 int Window::choice(int control) const {
     const ControlState* c = find(control);
     if (!c) return 0;
-    return c->spec.kind == ControlKind::List ? c->selectedRow : c->choice;
+    return c->structure.kind == ControlKind::List ? c->selectedRow : c->choice;
 }
 
 std::vector<int> Window::controlNumbers() const {
     std::vector<int> out;
     for (const auto& c : controls_)
-        out.push_back(c.spec.number);
+        out.push_back(c.structure.number);
     return out;
 }
 
 ControlKind Window::kind(int control) const {
     const ControlState* c = find(control);
-    return c ? c->spec.kind : ControlKind::String;
+    return c ? c->structure.kind : ControlKind::String;
 }
 
 int Window::create(ControlKind kind, int parent, int number) {
     if (number == 0) {
         number = 1;
         for (const auto& c : controls_)
-            number = std::max(number, c.spec.number + 1);
+            number = std::max(number, c.structure.number + 1);
     } else if (find(number)) {
         return 0;
     }
     ControlState c;
-    c.spec.number = number;
-    c.spec.kind = kind;
-    c.spec.parent = parent;
+    c.structure.number = number;
+    c.structure.kind = kind;
+    c.structure.parent = parent;
     if (kind == ControlKind::Sheet) c.choice = 1;
     controls_.push_back(std::move(c));
     if (open_) {
@@ -372,8 +373,9 @@ int Window::create(ControlKind kind, int parent, int number) {
 }
 
 void Window::destroy(int control) {
-    auto it = std::find_if(controls_.begin(), controls_.end(),
-                           [control](const ControlState& c) { return c.spec.number == control; });
+    auto it = std::find_if(controls_.begin(), controls_.end(), [control](const ControlState& c) {
+        return c.structure.number == control;
+    });
     if (it == controls_.end()) return;
     std::size_t index = static_cast<std::size_t>(it - controls_.begin());
     controls_.erase(it);
@@ -388,22 +390,22 @@ void Window::destroy(int control) {
 bool Window::isVisible(int control) const {
     const ControlState* c = find(control);
     for (int guard = 0; c && guard < 64; ++guard) {
-        if (c->spec.hidden) return false;
-        const ControlState* parent = find(c->spec.parent);
+        if (c->structure.hidden) return false;
+        const ControlState* parent = find(c->structure.parent);
         if (!parent) return true;
         // The contents of a tab show only while the tab is in front; the tab itself shows.
-        if (parent->spec.kind == ControlKind::Tab && !tabInFront(*parent)) return false;
+        if (parent->structure.kind == ControlKind::Tab && !tabInFront(*parent)) return false;
         c = parent;
     }
     return c != nullptr;
 }
 
 bool Window::tabInFront(const ControlState& tab) const {
-    const ControlState* sheet = find(tab.spec.parent);
+    const ControlState* sheet = find(tab.structure.parent);
     if (!sheet) return true;
     int index = 0;
     for (const auto& t : controls_)
-        if (t.spec.kind == ControlKind::Tab && t.spec.parent == sheet->spec.number) {
+        if (t.structure.kind == ControlKind::Tab && t.structure.parent == sheet->structure.number) {
             ++index;
             if (&t == &tab) return index == sheet->choice;
         }
@@ -413,8 +415,8 @@ bool Window::tabInFront(const ControlState& tab) const {
 bool Window::isHidden(int control) const {
     const ControlState* c = find(control);
     for (int guard = 0; c && guard < 64; ++guard) {
-        if (c->spec.hidden) return true;
-        c = find(c->spec.parent);
+        if (c->structure.hidden) return true;
+        c = find(c->structure.parent);
     }
     return false;
 }
@@ -422,8 +424,8 @@ bool Window::isHidden(int control) const {
 bool Window::isEnabled(int control) const {
     const ControlState* c = find(control);
     for (int guard = 0; c && guard < 64; ++guard) {
-        if (c->spec.disabled) return false;
-        c = find(c->spec.parent);
+        if (c->structure.disabled) return false;
+        c = find(c->structure.parent);
     }
     return true;
 }
@@ -431,24 +433,24 @@ bool Window::isEnabled(int control) const {
 void Window::addAlertKey(int control, int key) {
     ControlState* c = control == 0 ? nullptr : find(control);
     if (control != 0 && !c) return;
-    std::vector<int>& keys = c ? c->spec.alertKeys : spec_.alertKeys;
+    std::vector<int>& keys = c ? c->structure.alertKeys : structure_.alertKeys;
     if (std::find(keys.begin(), keys.end(), key) == keys.end()) keys.push_back(key);
 }
 
 void Window::removeAlertKey(int control, int key) {
     if (control == 0) {
-        std::erase(spec_.alertKeys, key);
+        std::erase(structure_.alertKeys, key);
     } else if (ControlState* c = find(control)) {
-        std::erase(c->spec.alertKeys, key);
+        std::erase(c->structure.alertKeys, key);
     }
 }
 
 bool Window::isAlertKey(int control, int key) const {
-    const std::vector<int>* keys = &spec_.alertKeys;
+    const std::vector<int>* keys = &structure_.alertKeys;
     if (control != 0) {
         const ControlState* c = find(control);
         if (!c) return false;
-        keys = &c->spec.alertKeys;
+        keys = &c->structure.alertKeys;
     }
     return std::find(keys->begin(), keys->end(), key) != keys->end();
 }

@@ -1,8 +1,8 @@
 #pragma once
-// A window instance: built from a WindowSpec, it holds each control's state and properties,
+// A window instance: built from a WindowStructure, it holds each control's state and properties,
 // its own event queue, and runs the accept loop of the procedure that opened it:
 //
-//   rt::Window w(spec, resolve);     // controls bound through `resolve` by their `use` name
+//   rt::Window w(structure, resolve);     // controls bound through `resolve` by their `use` name
 //   w.open();                        // shown; OpenWindow is the first event
 //   while (w.accept()) {             // completes the previous event unless consumed
 //       switch (w.event()) { ... }   // w.field(): the control of the event (0 for the window)
@@ -24,7 +24,7 @@
 #include "runtime/ui/codes.h"
 #include "runtime/ui/list_format.h"
 #include "runtime/ui/row_source.h"
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace rt {
 
@@ -32,7 +32,7 @@ namespace rt {
 using BindingResolver = std::function<BindingPtr(std::string_view name)>;
 
 struct ControlState {
-    ControlSpec spec;  // the structure's data, changed by properties at run time
+    ControlStructure structure;  // the structure's data, changed by properties at run time
     BindingPtr binding;
     std::string shown;  // what the control shows: entry contents, string text, combo text
     bool checked = false;
@@ -56,7 +56,8 @@ struct ControlState {
 // A copy of what a window shows, for a backend that draws on another thread: taken on the
 // application thread (inside a Backend notification), then handed over.
 struct WindowSnapshot {
-    WindowSpec spec;  // title, geometry, wallpaper, timer as they are now; `controls` empty
+    WindowStructure
+        structure;  // title, geometry, wallpaper, timer as they are now; `controls` empty
     std::vector<std::string> status;
     int focus = 0;
     std::vector<ControlState> controls;                         // without bindings and row sources
@@ -92,7 +93,7 @@ struct Input {
 
 class Window {
   public:
-    explicit Window(const WindowSpec& spec, BindingResolver resolve = {});
+    explicit Window(const WindowStructure& structure, BindingResolver resolve = {});
     ~Window();
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -176,8 +177,8 @@ class Window {
     bool isAlertKey(int control, int key) const;
 
     // --- window data ---
-    const WindowSpec& spec() const { return spec_; }
-    std::string title() const { return spec_.title; }
+    const WindowStructure& structure() const { return structure_; }
+    std::string title() const { return structure_.title; }
     std::string status(int zone = 1) const;
     void setStatus(int zone, std::string_view text);
 
@@ -223,7 +224,7 @@ class Window {
     bool hasWork() const;          // under the lock
     bool queueInput(Input input);  // under the lock
 
-    WindowSpec spec_;
+    WindowStructure structure_;
     std::vector<ControlState> controls_;
     std::vector<std::string> status_;
     std::deque<Pending> events_;  // guarded by Scheduler::mutex()

@@ -55,23 +55,24 @@ bool isListScrollKey(int key, int& event) {
 void Window::showValue(ControlState& c) {
     if (!c.binding) return;
     Value v = c.binding->get();
-    switch (c.spec.kind) {
+    switch (c.structure.kind) {
         case ControlKind::Check:
-            c.checked = sameText(v.asText(), c.spec.trueValue);
+            c.checked = sameText(v.asText(), c.structure.trueValue);
             break;
         case ControlKind::Option: {
             c.choice = 0;
             int index = 0;
             for (const auto& r : controls_)
-                if (r.spec.kind == ControlKind::Radio && r.spec.parent == c.spec.number) {
+                if (r.structure.kind == ControlKind::Radio &&
+                    r.structure.parent == c.structure.number) {
                     ++index;
-                    if (sameText(withoutMnemonic(r.spec.text), v.asText())) c.choice = index;
+                    if (sameText(withoutMnemonic(r.structure.text), v.asText())) c.choice = index;
                 }
             break;
         }
         case ControlKind::Combo:
         case ControlKind::DropList: {
-            c.shown = shownText(v, c.spec.picture);
+            c.shown = shownText(v, c.structure.picture);
             c.choice = 0;
             for (std::size_t i = 0; i < c.items.size(); ++i)
                 if (sameText(c.items[i], v.asText())) c.choice = static_cast<int>(i) + 1;
@@ -84,7 +85,7 @@ void Window::showValue(ControlState& c) {
         case ControlKind::Image:
             break;
         default:
-            c.shown = shownText(v, c.spec.picture);
+            c.shown = shownText(v, c.structure.picture);
             break;
     }
 }
@@ -111,13 +112,15 @@ bool takesFocusOnClick(ControlKind kind) {
 
 void Window::applyInput(const Input& in) {
     ControlState* c = find(in.control);
-    auto usable = [&] { return c && isVisible(c->spec.number) && isEnabled(c->spec.number); };
+    auto usable = [&] {
+        return c && isVisible(c->structure.number) && isEnabled(c->structure.number);
+    };
     switch (in.kind) {
         case Input::Kind::Press:
             if (usable()) press(*c, KEY::LeftClick);
             break;
         case Input::Kind::Type:
-            if (usable() && !c->spec.readOnly) typeInto(*c, in.text);
+            if (usable() && !c->structure.readOnly) typeInto(*c, in.text);
             break;
         case Input::Kind::Choose:
             if (usable()) choose(*c, in.number);
@@ -129,32 +132,32 @@ void Window::applyInput(const Input& in) {
             if (in.control == 0) {
                 if (isAlertKey(0, in.key)) queue({EVENT::AlertKey, 0, in.key, 0, 0});
             } else if (usable()) {
-                if (c->spec.kind == ControlKind::Region) {
+                if (c->structure.kind == ControlKind::Region) {
                     mouseX_ = in.x;
                     mouseY_ = in.y;
                 }
-                if (c->spec.kind == ControlKind::List) {
+                if (c->structure.kind == ControlKind::List) {
                     int rows = c->rows ? c->rows->rowCount() : 0;
                     if (in.number >= 1 && in.number <= rows) c->selectedRow = in.number;
-                    setFocus(c->spec.number);
-                    if (in.key == KEY::LeftDoubleClick || isAlertKey(c->spec.number, in.key)) {
-                        if (isAlertKey(c->spec.number, in.key))
-                            queue({EVENT::AlertKey, c->spec.number, in.key, 0, 0});
+                    setFocus(c->structure.number);
+                    if (in.key == KEY::LeftDoubleClick || isAlertKey(c->structure.number, in.key)) {
+                        if (isAlertKey(c->structure.number, in.key))
+                            queue({EVENT::AlertKey, c->structure.number, in.key, 0, 0});
                         else
-                            queue({EVENT::Accepted, c->spec.number, in.key, 0, 0});
+                            queue({EVENT::Accepted, c->structure.number, in.key, 0, 0});
                     } else {
-                        queue({EVENT::NewSelection, c->spec.number, in.key, 0, 0});
+                        queue({EVENT::NewSelection, c->structure.number, in.key, 0, 0});
                     }
-                } else if (isAlertKey(c->spec.number, in.key)) {
-                    queue({EVENT::AlertKey, c->spec.number, in.key, 0, 0});
+                } else if (isAlertKey(c->structure.number, in.key)) {
+                    queue({EVENT::AlertKey, c->structure.number, in.key, 0, 0});
                 } else if (isAlertKey(0, in.key)) {
                     queue({EVENT::AlertKey, 0, in.key, 0, 0});
                 } else {
                     // A clicked control takes the focus first, as on the desktop: Selected,
                     // then what the click does (a button's Accepted). A pressed button, by
                     // its key or the driver's press step, leaves the focus where it is.
-                    if (takesFocusOnClick(c->spec.kind) && focus_ != c->spec.number) {
-                        setFocus(c->spec.number);
+                    if (takesFocusOnClick(c->structure.kind) && focus_ != c->structure.number) {
+                        setFocus(c->structure.number);
                         queue({EVENT::Selected, focus_, 0, 0, 0});
                     }
                     press(*c, in.key);
@@ -162,19 +165,19 @@ void Window::applyInput(const Input& in) {
             }
             break;
         case Input::Kind::Thumb:
-            if (usable() && c->spec.kind == ControlKind::List) {
+            if (usable() && c->structure.kind == ControlKind::List) {
                 c->thumb = std::clamp(in.number, 0, 100);
-                queue({EVENT::ScrollDrag, c->spec.number, 0, 0, 0});
+                queue({EVENT::ScrollDrag, c->structure.number, 0, 0, 0});
             }
             break;
         case Input::Kind::Wheel:
-            if (usable() && c->spec.kind == ControlKind::List)
-                queue(
-                    {in.number > 0 ? EVENT::ScrollUp : EVENT::ScrollDown, c->spec.number, 0, 0, 0});
+            if (usable() && c->structure.kind == ControlKind::List)
+                queue({in.number > 0 ? EVENT::ScrollUp : EVENT::ScrollDown, c->structure.number, 0,
+                       0, 0});
             break;
         case Input::Kind::Focus:
-            if (usable() && focus_ != c->spec.number) {
-                setFocus(c->spec.number);
+            if (usable() && focus_ != c->structure.number) {
+                setFocus(c->structure.number);
                 queue({EVENT::Selected, focus_, 0, 0, 0});
             }
             break;
@@ -185,8 +188,8 @@ void Window::applyInput(const Input& in) {
             queue({EVENT::Timer, 0, 0, 0, 0});
             break;
         case Input::Kind::Resize:
-            spec_.at.width = std::max(in.number, spec_.minWidth);
-            spec_.at.height = std::max(in.number2, spec_.minHeight);
+            structure_.at.width = std::max(in.number, structure_.minWidth);
+            structure_.at.height = std::max(in.number2, structure_.minHeight);
             changed(0);
             queue({EVENT::Sized, 0, 0, 0, 0});
             break;
@@ -194,8 +197,8 @@ void Window::applyInput(const Input& in) {
 }
 
 void Window::press(ControlState& c, int key) {
-    int number = c.spec.number;
-    switch (c.spec.kind) {
+    int number = c.structure.number;
+    switch (c.structure.kind) {
         case ControlKind::Button:
             queue({EVENT::Accepted, number, key, 0, 0});
             break;
@@ -206,8 +209,8 @@ void Window::press(ControlState& c, int key) {
             queue({EVENT::Accepted, number, key, 0, 0});
             break;
         case ControlKind::Item:
-            if (c.spec.separator) return;
-            if (c.spec.checkItem) {
+            if (c.structure.separator) return;
+            if (c.structure.checkItem) {
                 c.checked = !c.checked;
                 changed(number);
             }
@@ -215,38 +218,41 @@ void Window::press(ControlState& c, int key) {
             break;
         case ControlKind::Check:
             c.checked = !c.checked;
-            if (c.binding) c.binding->set(Value(c.checked ? c.spec.trueValue : c.spec.falseValue));
+            if (c.binding)
+                c.binding->set(Value(c.checked ? c.structure.trueValue : c.structure.falseValue));
             changed(number);
             setFocus(number);
             queue({EVENT::Accepted, number, key, 0, 0});
             break;
         case ControlKind::Radio:
-            if (ControlState* option = find(c.spec.parent)) {
+            if (ControlState* option = find(c.structure.parent)) {
                 int index = 0;
                 for (const auto& r : controls_)
-                    if (r.spec.kind == ControlKind::Radio && r.spec.parent == option->spec.number) {
+                    if (r.structure.kind == ControlKind::Radio &&
+                        r.structure.parent == option->structure.number) {
                         ++index;
-                        if (r.spec.number == number) option->choice = index;
+                        if (r.structure.number == number) option->choice = index;
                     }
-                if (option->binding) option->binding->set(Value(withoutMnemonic(c.spec.text)));
-                changed(option->spec.number);
+                if (option->binding) option->binding->set(Value(withoutMnemonic(c.structure.text)));
+                changed(option->structure.number);
                 setFocus(number);
-                queue({EVENT::Accepted, option->spec.number, key, 0, 0});
+                queue({EVENT::Accepted, option->structure.number, key, 0, 0});
             }
             break;
         case ControlKind::Tab:
-            if (ControlState* sheet = find(c.spec.parent)) {
+            if (ControlState* sheet = find(c.structure.parent)) {
                 int index = 0, chosen = 0;
                 for (const auto& t : controls_)
-                    if (t.spec.kind == ControlKind::Tab && t.spec.parent == sheet->spec.number) {
+                    if (t.structure.kind == ControlKind::Tab &&
+                        t.structure.parent == sheet->structure.number) {
                         ++index;
-                        if (t.spec.number == number) chosen = index;
+                        if (t.structure.number == number) chosen = index;
                     }
                 if (chosen == sheet->choice) return;
-                queue({EVENT::TabChanging, sheet->spec.number, key, 0, 0});
+                queue({EVENT::TabChanging, sheet->structure.number, key, 0, 0});
                 sheet->choice = chosen;
-                changed(sheet->spec.number);
-                queue({EVENT::NewSelection, sheet->spec.number, key, 0, 0});
+                changed(sheet->structure.number);
+                queue({EVENT::NewSelection, sheet->structure.number, key, 0, 0});
             }
             break;
         default:
@@ -256,41 +262,41 @@ void Window::press(ControlState& c, int key) {
 
 bool Window::checkControl(ControlState& c, int& detail) {
     detail = 0;
-    if (c.spec.kind == ControlKind::Check || c.spec.kind == ControlKind::Option) {
-        return !(c.spec.required && c.spec.kind == ControlKind::Option && c.choice == 0);
+    if (c.structure.kind == ControlKind::Check || c.structure.kind == ControlKind::Option) {
+        return !(c.structure.required && c.structure.kind == ControlKind::Option && c.choice == 0);
     }
     std::string text = c.shown;
     Value value(text);
-    if (!c.spec.picture.empty()) {
-        DeformatResult r = deformat(text, c.spec.picture);
+    if (!c.structure.picture.empty()) {
+        DeformatResult r = deformat(text, c.structure.picture);
         if (!r.ok) return false;
         value = r.value;
     }
-    if (c.spec.kind == ControlKind::Spin && c.spec.rangeLow != c.spec.rangeHigh) {
+    if (c.structure.kind == ControlKind::Spin && c.structure.rangeLow != c.structure.rangeHigh) {
         Decimal n = value.asNumber();
-        if (n < Decimal(static_cast<long long>(c.spec.rangeLow))) {
+        if (n < Decimal(static_cast<long long>(c.structure.rangeLow))) {
             detail = -1;
             return false;
         }
-        if (n > Decimal(static_cast<long long>(c.spec.rangeHigh))) {
+        if (n > Decimal(static_cast<long long>(c.structure.rangeHigh))) {
             detail = 1;
             return false;
         }
     }
-    if (c.spec.kind == ControlKind::DropList && !c.items.empty() && c.choice == 0 &&
-        c.spec.required)
+    if (c.structure.kind == ControlKind::DropList && !c.items.empty() && c.choice == 0 &&
+        c.structure.required)
         return false;
     // A required control fails when it shows no text at all (a zero shown as "0.00" is
     // text; a picture that blanks zero shows none).
-    if (c.spec.required && clip(text).empty()) return false;
+    if (c.structure.required && clip(text).empty()) return false;
     return true;
 }
 
 void Window::typeInto(ControlState& c, const std::string& typed) {
-    int number = c.spec.number;
-    std::string text = c.spec.upper ? upper(typed) : typed;
+    int number = c.structure.number;
+    std::string text = c.structure.upper ? upper(typed) : typed;
     setFocus(number);
-    switch (c.spec.kind) {
+    switch (c.structure.kind) {
         case ControlKind::Entry:
         case ControlKind::Text:
         case ControlKind::Spin:
@@ -303,16 +309,16 @@ void Window::typeInto(ControlState& c, const std::string& typed) {
     int detail = 0;
     Value value(text);
     bool ok = true;
-    if (!c.spec.picture.empty()) {
-        DeformatResult r = deformat(text, c.spec.picture);
+    if (!c.structure.picture.empty()) {
+        DeformatResult r = deformat(text, c.structure.picture);
         ok = r.ok;
         value = r.value;
-    } else if (c.spec.kind == ControlKind::Spin) {
+    } else if (c.structure.kind == ControlKind::Spin) {
         value = Value(textToNumber(text));
     }
-    if (ok && c.spec.kind == ControlKind::Spin) {
+    if (ok && c.structure.kind == ControlKind::Spin) {
         // Out of range: rejected, telling the procedure which way.
-        ControlSpec& s = c.spec;
+        ControlStructure& s = c.structure;
         if (s.rangeLow != s.rangeHigh) {
             Decimal n = value.asNumber();
             if (n < Decimal(static_cast<long long>(s.rangeLow))) detail = -1;
@@ -330,10 +336,10 @@ void Window::typeInto(ControlState& c, const std::string& typed) {
     if (c.binding) {
         c.binding->set(value);
         showValue(c);
-    } else if (!c.spec.picture.empty()) {
-        c.shown = format(value, c.spec.picture);
+    } else if (!c.structure.picture.empty()) {
+        c.shown = format(value, c.structure.picture);
     }
-    if (c.spec.kind == ControlKind::Combo) {
+    if (c.structure.kind == ControlKind::Combo) {
         c.choice = 0;
         for (std::size_t i = 0; i < c.items.size(); ++i)
             if (sameText(c.items[i], text)) c.choice = static_cast<int>(i) + 1;
@@ -344,9 +350,9 @@ void Window::typeInto(ControlState& c, const std::string& typed) {
 }
 
 void Window::choose(ControlState& c, int row) {
-    int number = c.spec.number;
+    int number = c.structure.number;
     setFocus(number);
-    if (c.spec.kind == ControlKind::List) {
+    if (c.structure.kind == ControlKind::List) {
         int rows = c.rows ? c.rows->rowCount() : 0;
         if (row < 1 || row > rows) return;
         c.selectedRow = row;
@@ -354,7 +360,7 @@ void Window::choose(ControlState& c, int row) {
         queue({EVENT::NewSelection, number, KEY::LeftClick, 0, 0});
         return;
     }
-    if (c.spec.kind != ControlKind::Combo && c.spec.kind != ControlKind::DropList) return;
+    if (c.structure.kind != ControlKind::Combo && c.structure.kind != ControlKind::DropList) return;
     if (row < 1 || row > static_cast<int>(c.items.size())) return;
     c.choice = row;
     const std::string& item = c.items[row - 1];
@@ -371,9 +377,9 @@ void Window::choose(ControlState& c, int row) {
 }
 
 bool Window::focusable(const ControlState& c) const {
-    switch (c.spec.kind) {
+    switch (c.structure.kind) {
         case ControlKind::Button:
-            return !c.spec.toolbar;
+            return !c.structure.toolbar;
         case ControlKind::Entry:
         case ControlKind::Text:
         case ControlKind::Check:
@@ -391,9 +397,9 @@ bool Window::focusable(const ControlState& c) const {
 
 int Window::defaultButton() const {
     for (const auto& c : controls_)
-        if (c.spec.kind == ControlKind::Button && c.spec.isDefault && isVisible(c.spec.number) &&
-            isEnabled(c.spec.number))
-            return c.spec.number;
+        if (c.structure.kind == ControlKind::Button && c.structure.isDefault &&
+            isVisible(c.structure.number) && isEnabled(c.structure.number))
+            return c.structure.number;
     return 0;
 }
 
@@ -402,11 +408,11 @@ void Window::moveFocus(int direction, int key, bool announce) {
     int n = static_cast<int>(controls_.size());
     int start = 0;
     for (int i = 0; i < n; ++i)
-        if (controls_[i].spec.number == focus_) start = i;
+        if (controls_[i].structure.number == focus_) start = i;
     for (int step = 1; step <= n; ++step) {
         const ControlState& c = controls_[((start + direction * step) % n + n) % n];
-        if (focusable(c) && isVisible(c.spec.number) && isEnabled(c.spec.number)) {
-            setFocus(c.spec.number);
+        if (focusable(c) && isVisible(c.structure.number) && isEnabled(c.structure.number)) {
+            setFocus(c.structure.number);
             if (announce) queue({EVENT::Selected, focus_, key, 0, 0});
             return;
         }
@@ -418,8 +424,8 @@ void Window::applyKey(int key, char character) {
     // Alert keys come first (the focused control's, then the window's), then the keys
     // that press buttons and menu items.
     ControlState* f = find(focus_);
-    if (f && isAlertKey(f->spec.number, key)) {
-        queue({EVENT::AlertKey, f->spec.number, key, character, 0});
+    if (f && isAlertKey(f->structure.number, key)) {
+        queue({EVENT::AlertKey, f->structure.number, key, character, 0});
         return;
     }
     if (isAlertKey(0, key)) {
@@ -427,25 +433,26 @@ void Window::applyKey(int key, char character) {
         return;
     }
     for (auto& c : controls_)
-        if (c.spec.key == key && isVisible(c.spec.number) && isEnabled(c.spec.number) &&
-            (c.spec.kind == ControlKind::Button || c.spec.kind == ControlKind::Item)) {
+        if (c.structure.key == key && isVisible(c.structure.number) &&
+            isEnabled(c.structure.number) &&
+            (c.structure.kind == ControlKind::Button || c.structure.kind == ControlKind::Item)) {
             press(c, key);
             return;
         }
-    if (f && f->spec.kind == ControlKind::List) {
+    if (f && f->structure.kind == ControlKind::List) {
         int event = 0;
         if (isListScrollKey(key, event)) {
-            queue({event, f->spec.number, key, 0, 0});
+            queue({event, f->structure.number, key, 0, 0});
             return;
         }
-        if (character != 0 && (f->spec.listFlags & 0x800)) {
-            queue({EVENT::AlertKey, f->spec.number, key, character, 0});
+        if (character != 0 && (f->structure.listFlags & 0x800)) {
+            queue({EVENT::AlertKey, f->structure.number, key, character, 0});
             return;
         }
     }
     switch (key) {
         case KEY::Enter:
-            if (f && f->spec.kind == ControlKind::Text) return;  // a new line in the text
+            if (f && f->structure.kind == ControlKind::Text) return;  // a new line in the text
             if (int b = defaultButton()) {
                 press(*find(b), key);
                 return;
@@ -463,8 +470,9 @@ void Window::applyKey(int key, char character) {
             queue({EVENT::CloseWindow, 0, key, 0, 0});
             return;
         case KEY::Space:
-            if (f && (f->spec.kind == ControlKind::Button || f->spec.kind == ControlKind::Check ||
-                      f->spec.kind == ControlKind::Radio))
+            if (f && (f->structure.kind == ControlKind::Button ||
+                      f->structure.kind == ControlKind::Check ||
+                      f->structure.kind == ControlKind::Radio))
                 press(*f, key);
             return;
         default:

@@ -21,10 +21,10 @@ long long toNumber(std::string_view text) {
 // is open the backend measures it.
 void resetImageSize(const Window& window, ControlState& c, bool open) {
     c.imageWidth = c.imageHeight = c.hScroll = c.vScroll = 0;
-    if (!open || (c.spec.icon.empty() && c.imageBytes.empty())) return;
+    if (!open || (c.structure.icon.empty() && c.imageBytes.empty())) return;
     std::lock_guard lock(Scheduler::instance().mutex());
     if (auto size =
-            Scheduler::instance().backend().pictureSize(window, c.spec.icon, c.imageBytes)) {
+            Scheduler::instance().backend().pictureSize(window, c.structure.icon, c.imageBytes)) {
         c.imageWidth = size->first;
         c.imageHeight = size->second;
     }
@@ -36,17 +36,17 @@ std::string Window::propText(int control, int prop) const {
     if (control == 0) {
         switch (prop) {
             case PROP::Text:
-                return spec_.title;
+                return structure_.title;
             case PROP::Icon:
-                return spec_.icon;
+                return structure_.icon;
             case PROP::Cursor:
-                return spec_.cursor;
+                return structure_.cursor;
             case PROP::Wallpaper:
-                return spec_.wallpaper.file;
+                return structure_.wallpaper.file;
             case PROP::StatusText:
                 return status(1);
             case PROP::FontName:
-                return spec_.font.name;
+                return structure_.font.name;
             default:
                 return std::to_string(this->prop(0, prop));
         }
@@ -55,7 +55,7 @@ std::string Window::propText(int control, int prop) const {
     if (!c) return "";
     switch (prop) {
         case PROP::Text:
-            switch (c->spec.kind) {
+            switch (c->structure.kind) {
                 case ControlKind::Entry:
                 case ControlKind::Text:
                 case ControlKind::Spin:
@@ -63,37 +63,37 @@ std::string Window::propText(int control, int prop) const {
                 case ControlKind::DropList:
                     return c->shown;
                 case ControlKind::String:
-                    return c->binding ? c->shown : c->spec.text;
+                    return c->binding ? c->shown : c->structure.text;
                 case ControlKind::List:
-                    return c->spec.format;
+                    return c->structure.format;
                 case ControlKind::Image:
-                    return c->spec.icon;
+                    return c->structure.icon;
                 default:
-                    return c->spec.text;
+                    return c->structure.text;
             }
         case PROP::Picture:
-            return c->spec.picture;
+            return c->structure.picture;
         case PROP::Format:
-            return c->spec.format;
+            return c->structure.format;
         case PROP::From:
-            return c->spec.from;
+            return c->structure.from;
         case PROP::Icon:
-            return c->spec.icon;
+            return c->structure.icon;
         case PROP::Tip:
-            return c->spec.tip;
+            return c->structure.tip;
         case PROP::Cursor:
-            return c->spec.cursor;
+            return c->structure.cursor;
         case PROP::FontName:
-            return c->spec.font.name;
+            return c->structure.font.name;
         case PROP::PageFile:
             return c->pageFile;
         case PROP::ImageFromBlob: {
-            if (!c->imageBytes.empty() || c->spec.icon.empty()) return c->imageBytes;
-            std::ifstream in(c->spec.icon, std::ios::binary);
+            if (!c->imageBytes.empty() || c->structure.icon.empty()) return c->imageBytes;
+            std::ifstream in(c->structure.icon, std::ios::binary);
             return std::string(std::istreambuf_iterator<char>(in), {});
         }
         case PROP::ControlType:
-            return controlKindName(c->spec.kind);
+            return controlKindName(c->structure.kind);
         default: {
             auto it = c->other.find(prop);
             if (it != c->other.end()) return it->second;
@@ -106,23 +106,23 @@ long long Window::prop(int control, int prop) const {
     if (control == 0) {
         switch (prop) {
             case PROP::Xpos:
-                return spec_.at.x;
+                return structure_.at.x;
             case PROP::Ypos:
-                return spec_.at.y;
+                return structure_.at.y;
             case PROP::Width:
-                return spec_.at.width;
+                return structure_.at.width;
             case PROP::Height:
-                return spec_.at.height;
+                return structure_.at.height;
             case PROP::MinWidth:
-                return spec_.minWidth;
+                return structure_.minWidth;
             case PROP::MinHeight:
-                return spec_.minHeight;
+                return structure_.minHeight;
             case PROP::Timer:
-                return spec_.timer;
+                return structure_.timer;
             case PROP::Tiled:
-                return spec_.wallpaper.tiled;
+                return structure_.wallpaper.tiled;
             case PROP::Centered:
-                return spec_.wallpaper.centered;
+                return structure_.wallpaper.centered;
             case PROP::AcceptAllActive:
                 return passActive_ ? 1 : 0;
             case PROP::DeferRepaint:
@@ -130,9 +130,9 @@ long long Window::prop(int control, int prop) const {
             case PROP::WallpaperUntiled:
                 return wallpaperUntiled_;
             case PROP::Background:
-                return spec_.background;
+                return structure_.background;
             case PROP::FontSize:
-                return spec_.font.size;
+                return structure_.font.size;
             default:
                 return 0;
         }
@@ -141,33 +141,33 @@ long long Window::prop(int control, int prop) const {
     if (!c) return 0;
     switch (prop) {
         case PROP::Hide:
-            return c->spec.hidden;
+            return c->structure.hidden;
         case PROP::Disable:
-            return c->spec.disabled;
+            return c->structure.disabled;
         case PROP::Xpos:
-            return c->spec.at.x;
+            return c->structure.at.x;
         case PROP::Ypos:
-            return c->spec.at.y;
+            return c->structure.at.y;
         case PROP::Width:
-            return c->spec.at.width;
+            return c->structure.at.width;
         case PROP::Height:
-            return c->spec.at.height;
+            return c->structure.at.height;
         case PROP::Required:
-            return c->spec.required;
+            return c->structure.required;
         case PROP::ReadOnly:
-            return c->spec.readOnly;
+            return c->structure.readOnly;
         case PROP::Upper:
-            return c->spec.upper;
+            return c->structure.upper;
         case PROP::Default:
-            return c->spec.isDefault;
+            return c->structure.isDefault;
         case PROP::Key:
-            return c->spec.key;
+            return c->structure.key;
         case PROP::RangeLow:
-            return c->spec.rangeLow;
+            return c->structure.rangeLow;
         case PROP::RangeHigh:
-            return c->spec.rangeHigh;
+            return c->structure.rangeHigh;
         case PROP::Step:
-            return c->spec.step;
+            return c->structure.step;
         case PROP::VerticalThumb:
             return c->thumb;
         case PROP::SelectedRow:
@@ -191,13 +191,13 @@ long long Window::prop(int control, int prop) const {
         case PROP::Choice:
             return choice(control);
         case PROP::FontSize:
-            return c->spec.font.size;
+            return c->structure.font.size;
         case PROP::FontColor:
-            return c->spec.font.color;
+            return c->structure.font.color;
         case PROP::Background:
-            return c->spec.background;
+            return c->structure.background;
         case PROP::ControlType:
-            return static_cast<long long>(c->spec.kind);
+            return static_cast<long long>(c->structure.kind);
         default: {
             auto it = c->other.find(prop);
             return it == c->other.end() ? 0 : toNumber(it->second);
@@ -209,28 +209,28 @@ void Window::setProp(int control, int prop, long long value) {
     if (control == 0) {
         switch (prop) {
             case PROP::Xpos:
-                spec_.at.x = static_cast<int>(value);
+                structure_.at.x = static_cast<int>(value);
                 break;
             case PROP::Ypos:
-                spec_.at.y = static_cast<int>(value);
+                structure_.at.y = static_cast<int>(value);
                 break;
             case PROP::Width:
-                spec_.at.width = static_cast<int>(value);
+                structure_.at.width = static_cast<int>(value);
                 break;
             case PROP::Height:
-                spec_.at.height = static_cast<int>(value);
+                structure_.at.height = static_cast<int>(value);
                 break;
             case PROP::MinWidth:
-                spec_.minWidth = static_cast<int>(value);
+                structure_.minWidth = static_cast<int>(value);
                 break;
             case PROP::MinHeight:
-                spec_.minHeight = static_cast<int>(value);
+                structure_.minHeight = static_cast<int>(value);
                 break;
             case PROP::Tiled:
-                spec_.wallpaper.tiled = value != 0;
+                structure_.wallpaper.tiled = value != 0;
                 break;
             case PROP::Centered:
-                spec_.wallpaper.centered = value != 0;
+                structure_.wallpaper.centered = value != 0;
                 break;
             case PROP::DeferRepaint:
                 deferRepaint_ = static_cast<int>(value);
@@ -239,16 +239,16 @@ void Window::setProp(int control, int prop, long long value) {
                 wallpaperUntiled_ = static_cast<int>(value);
                 break;
             case PROP::Background:
-                spec_.background = static_cast<int>(value);
+                structure_.background = static_cast<int>(value);
                 break;
             case PROP::FontSize:
-                spec_.font.size = static_cast<int>(value);
+                structure_.font.size = static_cast<int>(value);
                 break;
             case PROP::Timer:
-                spec_.timer = static_cast<int>(value);
+                structure_.timer = static_cast<int>(value);
                 if (open_) {
                     std::lock_guard lock(Scheduler::instance().mutex());
-                    Scheduler::instance().backend().timerChanged(*this, spec_.timer);
+                    Scheduler::instance().backend().timerChanged(*this, structure_.timer);
                 }
                 return;
             default:
@@ -263,46 +263,46 @@ void Window::setProp(int control, int prop, long long value) {
     const bool on = value != 0;
     switch (prop) {
         case PROP::Hide:
-            c->spec.hidden = on;
+            c->structure.hidden = on;
             break;
         case PROP::Disable:
-            c->spec.disabled = on;
+            c->structure.disabled = on;
             break;
         case PROP::Xpos:
-            c->spec.at.x = static_cast<int>(value);
+            c->structure.at.x = static_cast<int>(value);
             break;
         case PROP::Ypos:
-            c->spec.at.y = static_cast<int>(value);
+            c->structure.at.y = static_cast<int>(value);
             break;
         case PROP::Width:
-            c->spec.at.width = static_cast<int>(value);
+            c->structure.at.width = static_cast<int>(value);
             break;
         case PROP::Height:
-            c->spec.at.height = static_cast<int>(value);
+            c->structure.at.height = static_cast<int>(value);
             break;
         case PROP::Required:
-            c->spec.required = on;
+            c->structure.required = on;
             break;
         case PROP::ReadOnly:
-            c->spec.readOnly = on;
+            c->structure.readOnly = on;
             break;
         case PROP::Upper:
-            c->spec.upper = on;
+            c->structure.upper = on;
             break;
         case PROP::Default:
-            c->spec.isDefault = on;
+            c->structure.isDefault = on;
             break;
         case PROP::Key:
-            c->spec.key = static_cast<int>(value);
+            c->structure.key = static_cast<int>(value);
             break;
         case PROP::RangeLow:
-            c->spec.rangeLow = static_cast<long>(value);
+            c->structure.rangeLow = static_cast<long>(value);
             break;
         case PROP::RangeHigh:
-            c->spec.rangeHigh = static_cast<long>(value);
+            c->structure.rangeHigh = static_cast<long>(value);
             break;
         case PROP::Step:
-            c->spec.step = static_cast<long>(value);
+            c->structure.step = static_cast<long>(value);
             break;
         case PROP::VerticalThumb:
             c->thumb = static_cast<int>(std::clamp(value, 0LL, 100LL));
@@ -328,20 +328,20 @@ void Window::setProp(int control, int prop, long long value) {
             c->checked = on;
             break;
         case PROP::Choice:
-            if (c->spec.kind == ControlKind::List) {
+            if (c->structure.kind == ControlKind::List) {
                 setProp(control, PROP::SelectedRow, value);
                 return;
             }
             c->choice = static_cast<int>(value);
             break;
         case PROP::FontSize:
-            c->spec.font.size = static_cast<int>(value);
+            c->structure.font.size = static_cast<int>(value);
             break;
         case PROP::FontColor:
-            c->spec.font.color = static_cast<int>(value);
+            c->structure.font.color = static_cast<int>(value);
             break;
         case PROP::Background:
-            c->spec.background = static_cast<int>(value);
+            c->structure.background = static_cast<int>(value);
             break;
         case PROP::VisibleRows:
         case PROP::ControlType:
@@ -359,22 +359,22 @@ void Window::setProp(int control, int prop, std::string_view value) {
     if (control == 0) {
         switch (prop) {
             case PROP::Text:
-                spec_.title = std::string(value);
+                structure_.title = std::string(value);
                 break;
             case PROP::Icon:
-                spec_.icon = std::string(value);
+                structure_.icon = std::string(value);
                 break;
             case PROP::Cursor:
-                spec_.cursor = std::string(value);
+                structure_.cursor = std::string(value);
                 break;
             case PROP::Wallpaper:
-                spec_.wallpaper.file = std::string(value);
+                structure_.wallpaper.file = std::string(value);
                 break;
             case PROP::StatusText:
                 setStatus(1, value);
                 return;
             case PROP::FontName:
-                spec_.font.name = std::string(value);
+                structure_.font.name = std::string(value);
                 break;
             case PROP::AcceptAllActive:
                 return;  // read only
@@ -395,7 +395,7 @@ void Window::setProp(int control, int prop, std::string_view value) {
     if (!c) return;
     switch (prop) {
         case PROP::Text:
-            switch (c->spec.kind) {
+            switch (c->structure.kind) {
                 case ControlKind::Entry:
                 case ControlKind::Text:
                 case ControlKind::Spin:
@@ -410,22 +410,22 @@ void Window::setProp(int control, int prop, std::string_view value) {
                     setImageFile(*c, value);
                     break;
                 default:
-                    c->spec.text = std::string(value);
+                    c->structure.text = std::string(value);
                     break;
             }
             break;
         case PROP::Picture:
-            c->spec.picture = std::string(value);
+            c->structure.picture = std::string(value);
             break;
         case PROP::Format:
             // A format that does not parse changes nothing.
             if (auto f = parseListFormat(value)) {
-                c->spec.format = std::string(value);
+                c->structure.format = std::string(value);
                 c->listFormat = *f;
             }
             break;
         case PROP::From: {
-            c->spec.from = std::string(value);
+            c->structure.from = std::string(value);
             c->items.clear();
             std::string_view from = value;
             while (!from.empty()) {
@@ -437,20 +437,20 @@ void Window::setProp(int control, int prop, std::string_view value) {
             break;
         }
         case PROP::Icon:
-            if (c->spec.kind == ControlKind::Image) {
+            if (c->structure.kind == ControlKind::Image) {
                 setImageFile(*c, value);
             } else {
-                c->spec.icon = std::string(value);
+                c->structure.icon = std::string(value);
             }
             break;
         case PROP::Tip:
-            c->spec.tip = std::string(value);
+            c->structure.tip = std::string(value);
             break;
         case PROP::Cursor:
-            c->spec.cursor = std::string(value);
+            c->structure.cursor = std::string(value);
             break;
         case PROP::FontName:
-            c->spec.font.name = std::string(value);
+            c->structure.font.name = std::string(value);
             break;
         case PROP::PageFile:
             c->pageFile = std::string(value);
@@ -499,8 +499,8 @@ void Window::setProp(int control, int prop, std::string_view value) {
 
 WindowSnapshot Window::snapshot() const {
     WindowSnapshot out;
-    out.spec = spec_;
-    out.spec.controls.clear();
+    out.structure = structure_;
+    out.structure.controls.clear();
     out.status = status_;
     out.focus = focus_;
     out.controls.reserve(controls_.size());
@@ -508,8 +508,8 @@ WindowSnapshot Window::snapshot() const {
         ControlState copy = c;
         copy.binding.reset();
         copy.rows.reset();
-        int n = c.spec.number;
-        if (c.spec.kind == ControlKind::List && c.rows) {
+        int n = c.structure.number;
+        if (c.structure.kind == ControlKind::List && c.rows) {
             auto& rows = out.rows[n];
             for (int r = 1, count = c.rows->rowCount(); r <= count; ++r)
                 rows.push_back(rowTexts(n, r));
@@ -523,7 +523,7 @@ WindowSnapshot Window::snapshot() const {
 
 void Window::setListIcon(int control, int index, std::string_view picture) {
     ControlState* c = find(control);
-    if (!c || c->spec.kind != ControlKind::List) return;
+    if (!c || c->structure.kind != ControlKind::List) return;
     c->listIcons[index] = std::string(picture);
     changed(control);
 }
@@ -536,16 +536,16 @@ std::string Window::listIcon(int control, int index) const {
 }
 
 Rect Window::position(int control) const {
-    if (control == 0) return spec_.at;
+    if (control == 0) return structure_.at;
     const ControlState* c = find(control);
-    return c ? c->spec.at : Rect{};
+    return c ? c->structure.at : Rect{};
 }
 
 void Window::setPosition(int control, const Rect& at) {
     if (control == 0) {
-        spec_.at = at;
+        structure_.at = at;
     } else if (ControlState* c = find(control)) {
-        c->spec.at = at;
+        c->structure.at = at;
     } else {
         return;
     }
@@ -565,13 +565,13 @@ std::vector<std::string> Window::rowTexts(int control, int row) const {
 }
 
 void Window::setImageFile(ControlState& c, std::string_view file) {
-    c.spec.icon = std::string(file);
+    c.structure.icon = std::string(file);
     c.imageBytes.clear();
     resetImageSize(*this, c, open_);
 }
 
 void Window::setImageBytes(ControlState& c, std::string_view bytes) {
-    c.spec.icon.clear();
+    c.structure.icon.clear();
     c.imageBytes = std::string(bytes);
     resetImageSize(*this, c, open_);
 }

@@ -31,13 +31,13 @@ rt::Window* topWindow() {
 }
 
 // Every control of the structure with a widget of its own stands at its dialog units.
-void expectPlaced(qttest::QtSession& session, rt::Window* w, const rt::WindowSpec& spec) {
-    const rt::qt::DialogUnits du = rt::qt::dialogUnitsOf(rt::qt::uiFont(spec.font));
+void expectPlaced(qttest::QtSession& session, rt::Window* w, const rt::WindowStructure& structure) {
+    const rt::qt::DialogUnits du = rt::qt::dialogUnitsOf(rt::qt::uiFont(structure.font));
     QWidget* client = session.backend().clientArea(w);
     ASSERT_NE(client, nullptr);
-    EXPECT_EQ(client->size(), QSize(du.x(spec.at.width), du.y(spec.at.height)));
+    EXPECT_EQ(client->size(), QSize(du.x(structure.at.width), du.y(structure.at.height)));
     int checked = 0;
-    for (const rt::ControlSpec& c : spec.controls) {
+    for (const rt::ControlStructure& c : structure.controls) {
         if (c.toolbar || c.kind == rt::ControlKind::Tab || c.kind == rt::ControlKind::Radio ||
             c.kind == rt::ControlKind::String || c.kind == rt::ControlKind::Prompt)
             continue;

@@ -11,7 +11,7 @@
 #include "runtime/data/record_file.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/driver.h"
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace enginetest {
 
@@ -82,15 +82,15 @@ inline constexpr int kList = 1, kInsert = 2, kChange = 3, kDelete = 4, kSelect =
                      kTabs = 7, kTabName = 8, kTabNum = 9, kEntry = 10, kOwn = 11, kTag = 12,
                      kUntag = 13, kTagAll = 14, kNextTagged = 15, kShowTagged = 16, kCopy = 17;
 
-inline const rt::WindowSpec& listWindow() {
-    static const rt::WindowSpec spec = [] {
-        rt::WindowSpec w;
+inline const rt::WindowStructure& listWindow() {
+    static const rt::WindowStructure structure = [] {
+        rt::WindowStructure w;
         w.module = "EngineTest";
         w.label = "LIST";
         w.title = "Browse Items";
         w.at = {0, 0, 200, 120};
         auto add = [&](int number, rt::ControlKind kind, std::string text, int parent = 0) {
-            rt::ControlSpec c;
+            rt::ControlStructure c;
             c.number = number;
             c.kind = kind;
             c.text = std::move(text);
@@ -102,7 +102,7 @@ inline const rt::WindowSpec& listWindow() {
         add(kTabs, rt::ControlKind::Sheet, "");
         add(kTabName, rt::ControlKind::Tab, "By Name", kTabs);
         add(kTabNum, rt::ControlKind::Tab, "By Number", kTabs);
-        rt::ControlSpec* list = add(kList, rt::ControlKind::List, "");
+        rt::ControlStructure* list = add(kList, rt::ControlKind::List, "");
         list->at = {5, 20, 150, 50};              // 5 rows of 10 dialog units
         list->format = "50L@s10@30R@n5@10L@s1@";  // name, number, tag mark
         list->listFlags = 0x800;
@@ -111,7 +111,7 @@ inline const rt::WindowSpec& listWindow() {
         add(kDelete, rt::ControlKind::Button, "&Delete");
         add(kSelect, rt::ControlKind::Button, "&Select");
         add(kClose, rt::ControlKind::Button, "Close");
-        rt::ControlSpec* entry = add(kEntry, rt::ControlKind::Entry, "", kTabName);
+        rt::ControlStructure* entry = add(kEntry, rt::ControlKind::Entry, "", kTabName);
         entry->use = "ITM:NAME";
         entry->picture = "@s10";
         add(kOwn, rt::ControlKind::Button, "Own");
@@ -123,23 +123,23 @@ inline const rt::WindowSpec& listWindow() {
         add(kCopy, rt::ControlKind::Button, "Copy");
         return w;
     }();
-    return spec;
+    return structure;
 }
 
 // Form controls.
 inline constexpr int kFormName = 1, kFormNum = 2, kFormOk = 3, kFormCancel = 4, kFormCaption = 5,
                      kFormCode = 6;
 
-inline const rt::WindowSpec& formWindow() {
-    static const rt::WindowSpec spec = [] {
-        rt::WindowSpec w;
+inline const rt::WindowStructure& formWindow() {
+    static const rt::WindowStructure structure = [] {
+        rt::WindowStructure w;
         w.module = "EngineTest";
         w.label = "FORM";
         w.title = "Item Form";
         w.at = {0, 0, 150, 80};
         w.statusZones = {100};
         auto add = [&](int number, rt::ControlKind kind, std::string text, std::string use = {}) {
-            rt::ControlSpec c;
+            rt::ControlStructure c;
             c.number = number;
             c.kind = kind;
             c.text = std::move(text);
@@ -148,10 +148,10 @@ inline const rt::WindowSpec& formWindow() {
             w.controls.push_back(c);
             return &w.controls.back();
         };
-        rt::ControlSpec* name = add(kFormName, rt::ControlKind::Entry, "", "ITM:NAME");
+        rt::ControlStructure* name = add(kFormName, rt::ControlKind::Entry, "", "ITM:NAME");
         name->picture = "@s10";
         name->required = true;
-        rt::ControlSpec* num = add(kFormNum, rt::ControlKind::Entry, "", "ITM:NUM");
+        rt::ControlStructure* num = add(kFormNum, rt::ControlKind::Entry, "", "ITM:NUM");
         num->picture = "@n5";
         add(kFormOk, rt::ControlKind::Button, "OK");
         add(kFormCancel, rt::ControlKind::Button, "Cancel");
@@ -159,7 +159,7 @@ inline const rt::WindowSpec& formWindow() {
         add(kFormCode, rt::ControlKind::Entry, "", "ITM:CODE")->picture = "@s4";
         return w;
     }();
-    return spec;
+    return structure;
 }
 
 // What a test form is asked to be.

@@ -18,14 +18,14 @@
 
 namespace {
 
-const rt::WindowSpec& testWindow() {
-    static const rt::WindowSpec spec = [] {
-        rt::WindowSpec w;
+const rt::WindowStructure& testWindow() {
+    static const rt::WindowStructure structure = [] {
+        rt::WindowStructure w;
         w.module = "FrameTest";
         w.label = "WINDOW";
         w.title = "Frame Test";
         w.at = {0, 0, 100, 50};
-        rt::ControlSpec name;
+        rt::ControlStructure name;
         name.number = 1;
         name.kind = rt::ControlKind::Entry;
         name.use = "THI:NAME";
@@ -33,7 +33,7 @@ const rt::WindowSpec& testWindow() {
         w.controls.push_back(name);
         return w;
     }();
-    return spec;
+    return structure;
 }
 
 // A procedure whose logic runs once its window is open and then closes it.

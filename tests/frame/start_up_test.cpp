@@ -89,7 +89,7 @@ class StartUpTest : public testing::Test {
 TEST_F(StartUpTest, FirstStartInAnEmptyFolderShowsABlankNameAndLeavesEmptyFiles) {
     driver.start(&ProgramMain);
     ASSERT_NE(driver.active(), nullptr);
-    EXPECT_EQ(driver.active()->spec().label, "P1$WINDOW");
+    EXPECT_EQ(driver.active()->structure().label, "P1$WINDOW");
     EXPECT_EQ(shown(1), "");
     driver.waitWindow(kTitle);  // the intro window's first timer event gives way
     EXPECT_EQ(shown(C::ProductName), "");
@@ -142,7 +142,7 @@ TEST_F(StartUpTest, IntroClosesOnAnyMouseClickOrItsFirstTimerButNotOnAKey) {
     driver.key("Enter");
     driver.key("Space");
     ASSERT_NE(driver.active(), nullptr);
-    EXPECT_EQ(driver.active()->spec().label, "P1$WINDOW");
+    EXPECT_EQ(driver.active()->structure().label, "P1$WINDOW");
     driver.timer();
     ASSERT_NE(driver.active(), nullptr);
     EXPECT_EQ(driver.active()->title(), kTitle);

@@ -12,8 +12,8 @@ namespace {
 
 enum Control { List = 1, FarButton, NearButton, Entry, Check, Variable, Centred, Menu, Item };
 
-rt::ControlSpec control(int number, rt::ControlKind kind, rt::Rect at, int parent = 0) {
-    rt::ControlSpec c;
+rt::ControlStructure control(int number, rt::ControlKind kind, rt::Rect at, int parent = 0) {
+    rt::ControlStructure c;
     c.number = number;
     c.kind = kind;
     c.at = at;
@@ -22,8 +22,8 @@ rt::ControlSpec control(int number, rt::ControlKind kind, rt::Rect at, int paren
     return c;
 }
 
-rt::WindowSpec resizableWindow() {
-    rt::WindowSpec w;
+rt::WindowStructure resizableWindow() {
+    rt::WindowStructure w;
     w.module = "ResizerTest";
     w.label = "WINDOW";
     w.title = "Resizable";
@@ -47,10 +47,11 @@ rt::WindowSpec resizableWindow() {
 // lets the test act between its waits.
 class ResizerRun {
   public:
-    explicit ResizerRun(rt::WindowSpec spec, std::function<void(WindowResizerData&)> adjust = {})
-        : spec_(std::move(spec)) {
+    explicit ResizerRun(rt::WindowStructure structure,
+                        std::function<void(WindowResizerData&)> adjust = {})
+        : structure_(std::move(structure)) {
         driver_.start([this, adjust] {
-            rt::Window w(spec_);
+            rt::Window w(structure_);
             w.open();
             while (w.accept()) {
                 switch (w.event()) {
@@ -84,7 +85,7 @@ class ResizerRun {
     const WindowResizerData& resizer() const { return resizer_; }
 
   private:
-    rt::WindowSpec spec_;
+    rt::WindowStructure structure_;
     rt::Driver driver_;
     WindowResizerData resizer_;
     int sizedEvents_ = 0;
@@ -136,8 +137,8 @@ TEST(WindowResizer, DoublingTheWidthKeepsButtonsAtTheirEdgeAndScalesTheRest) {
 }
 
 TEST(WindowResizer, SameSizeDoesNothingAndTheInitialSizeRestoresEverything) {
-    rt::WindowSpec spec = resizableWindow();
-    ResizerRun run(spec);
+    rt::WindowStructure structure = resizableWindow();
+    ResizerRun run(structure);
     run.resize(400, 100);
     // Moved by the procedure after the resize: a size event with the same size leaves it.
     run.window().setPosition(List, {1, 2, 3, 4});
@@ -145,7 +146,7 @@ TEST(WindowResizer, SameSizeDoesNothingAndTheInitialSizeRestoresEverything) {
     expectRect(run.at(List), {1, 2, 3, 4}, "unchanged size");
 
     run.resize(200, 100);
-    for (const rt::ControlSpec& c : spec.controls) {
+    for (const rt::ControlStructure& c : structure.controls) {
         if (c.number == Variable || c.number == Menu || c.number == Item) continue;
         expectRect(run.at(c.number), c.at, c.text.c_str());
     }

@@ -1,4 +1,4 @@
-// Each declaration against the file tables: fields, keys, memos, BLOBs, attributes, names.
+// Each declaration against its expected layout: fields, keys, memos, BLOBs, attributes, names.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -48,7 +48,7 @@ std::string componentText(const rt::FileDecl& decl, const rt::KeyComponent& c) {
     return (c.descending ? "-" : "") + decl.fields()[c.field].name;
 }
 
-TEST(Declarations, MatchTheFileTables) {
+TEST(Declarations, HoldEveryFieldKeyAndMemoOfTheLayouts) {
     const auto& expectedFiles = expected::files();
     const auto listed = records::allRecordFiles();
     ASSERT_EQ(expectedFiles.size(), 17u);
@@ -111,8 +111,8 @@ TEST(Declarations, MatchTheFileTables) {
     }
 }
 
-// The counts of the overview table of files, held against the declarations.
-TEST(Declarations, CountsOfTheFileOverview) {
+// Field, key, memo and BLOB counts of every file, held against the declarations.
+TEST(Declarations, RecordSizesAndKeyCountsOfTheMainFiles) {
     const struct {
         const rt::RecordFile* file;
         Shape shape;

@@ -1,7 +1,7 @@
 #pragma once
-// The record-file layouts as the file tables give them, written out independently of the
-// declarations so that the test can hold one against the other. Each row names the C++
-// handle too, so a missing or misnamed handle fails to compile.
+// The record-file layouts, written out independently of the declarations so that the test
+// can hold one against the other. Each row names the C++ handle too, so a missing or
+// misnamed handle fails to compile.
 
 #include <string_view>
 #include <vector>

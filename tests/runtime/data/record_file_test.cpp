@@ -73,7 +73,7 @@ class RecordFileTest : public ::testing::Test {
 
 using Names = std::vector<std::string>;
 
-TEST_F(RecordFileTest, OpenAnswersTheSpecifiedErrors) {
+TEST_F(RecordFileTest, OpenTwiceOrMissingAnswersItsError) {
     EXPECT_EQ(people.open(), rt::FileError::FileAlreadyOpen);
     EXPECT_EQ(rt::errorText(), "File Already Open");
     EXPECT_EQ(rt::errorFile(), "PEOPLE.KVF");

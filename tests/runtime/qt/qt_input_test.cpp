@@ -25,13 +25,13 @@ namespace {
 using rt::ControlKind;
 using Log = std::vector<std::pair<int, int>>;
 
-rt::WindowSpec inputWindow() {
-    rt::WindowSpec w;
+rt::WindowStructure inputWindow() {
+    rt::WindowStructure w;
     w.title = "Input";
     w.at = {0, 0, 200, 130};
     auto add = [&](int number, ControlKind kind, std::string text,
-                   rt::Rect at) -> rt::ControlSpec& {
-        rt::ControlSpec c;
+                   rt::Rect at) -> rt::ControlStructure& {
+        rt::ControlStructure c;
         c.number = number;
         c.kind = kind;
         c.text = std::move(text);
@@ -40,7 +40,7 @@ rt::WindowSpec inputWindow() {
         return w.controls.back();
     };
     add(1, ControlKind::Entry, "", {10, 10, 100, 12}).use = "NAME";
-    rt::ControlSpec& list = add(2, ControlKind::List, "", {10, 30, 150, 60});
+    rt::ControlStructure& list = add(2, ControlKind::List, "", {10, 30, 150, 60});
     list.format = "80L~Name~";
     list.verticalScroll = true;
     add(3, ControlKind::Button, "&OK", {10, 100, 40, 14}).isDefault = true;
@@ -223,20 +223,20 @@ TEST(QtInputTest, AMessageBoxWhoseWindowClosesUnderItAnswersItsDefault) {
     std::atomic<rt::Window*> first{nullptr}, second{nullptr};
     qttest::QtSession session;
     session.start([&] {
-        rt::WindowSpec spec = inputWindow();
+        rt::WindowStructure structure = inputWindow();
         rt::start([&] {
             answer = rt::message("Still there?", "Other thread", ICON::Question,
                                  BUTTON::Yes | BUTTON::No, BUTTON::No);
         });
         {
-            rt::Window w(spec);
+            rt::Window w(structure);
             w.open();
             first = &w;
             while (w.accept()) {
             }
             first = nullptr;
         }
-        rt::Window v(spec);
+        rt::Window v(structure);
         v.open();
         second = &v;
         while (v.accept()) {
@@ -325,23 +325,23 @@ TEST(QtInputTest, PrinterSetupOpensQtsPrintDialog) {
 }  // namespace
 
 TEST(QtInputTest, AClickedControlTakesTheFocusAndAButtonIsAcceptedAfterIt) {
-    rt::WindowSpec spec;
-    spec.title = "Click";
-    spec.at = {0, 0, 200, 100};
+    rt::WindowStructure structure;
+    structure.title = "Click";
+    structure.at = {0, 0, 200, 100};
     auto add = [&](int number, ControlKind kind, std::string text, rt::Rect at) -> auto& {
-        rt::ControlSpec c;
+        rt::ControlStructure c;
         c.number = number;
         c.kind = kind;
         c.text = std::move(text);
         c.at = at;
-        spec.controls.push_back(c);
-        return spec.controls.back();
+        structure.controls.push_back(c);
+        return structure.controls.back();
     };
     add(1, ControlKind::Entry, "", {10, 10, 100, 12});
     add(2, ControlKind::Button, "Find", {10, 40, 40, 14});
     add(3, ControlKind::Button, "Tool", {0, 0, 16, 16}).toolbar = true;
     auto program = [&](qttest::EventLog& log, std::atomic<rt::Window*>& shown) {
-        rt::Window w(spec);
+        rt::Window w(structure);
         w.open();
         shown = &w;
         while (w.accept())

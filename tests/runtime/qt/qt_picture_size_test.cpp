@@ -25,17 +25,17 @@ std::string encoded(int width, int height, const char* format) {
     return bytes.toStdString();
 }
 
-rt::WindowSpec imageWindow(rt::Font font) {
-    rt::WindowSpec spec;
-    spec.title = "Picture";
-    spec.at = {0, 0, 300, 200};
-    spec.font = std::move(font);
-    rt::ControlSpec image;
+rt::WindowStructure imageWindow(rt::Font font) {
+    rt::WindowStructure structure;
+    structure.title = "Picture";
+    structure.at = {0, 0, 300, 200};
+    structure.font = std::move(font);
+    rt::ControlStructure image;
     image.number = 1;
     image.kind = rt::ControlKind::Image;
     image.at = {4, 4, 20, 20};
-    spec.controls.push_back(image);
-    return spec;
+    structure.controls.push_back(image);
+    return structure;
 }
 
 }  // namespace

@@ -27,11 +27,11 @@
 namespace {
 
 using rt::ControlKind;
-using rt::ControlSpec;
+using rt::ControlStructure;
 
-ControlSpec control(int number, ControlKind kind, std::string text, rt::Rect at,
-                    const std::function<void(ControlSpec&)>& more = {}) {
-    ControlSpec c;
+ControlStructure control(int number, ControlKind kind, std::string text, rt::Rect at,
+                         const std::function<void(ControlStructure&)>& more = {}) {
+    ControlStructure c;
     c.number = number;
     c.kind = kind;
     c.text = std::move(text);
@@ -43,8 +43,8 @@ ControlSpec control(int number, ControlKind kind, std::string text, rt::Rect at,
 constexpr int kGrey = 0xC0C0C0;
 constexpr int kRed = 0xFF0000;
 
-rt::WindowSpec allControls() {
-    rt::WindowSpec w;
+rt::WindowStructure allControls() {
+    rt::WindowStructure w;
     w.title = "All Controls";
     w.at = {0, 0, 360, 170};
     w.background = kGrey;
@@ -122,10 +122,10 @@ class QtWidgetsTest : public ::testing::Test {
   protected:
     // Opens the window, lets `setUp` change it on the application thread, and then waits
     // for each `step` the test gives through `next`.
-    void run(const rt::WindowSpec& spec, std::function<void(rt::Window&)> setUp = {}) {
-        session.start([this, spec, setUp] {
+    void run(const rt::WindowStructure& structure, std::function<void(rt::Window&)> setUp = {}) {
+        session.start([this, structure, setUp] {
             std::string name = "Smith";
-            rt::Window w(spec, [&](std::string_view use) -> rt::BindingPtr {
+            rt::Window w(structure, [&](std::string_view use) -> rt::BindingPtr {
                 return use == "NAME" ? rt::bindText("NAME", name) : nullptr;
             });
             std::vector<std::vector<rt::Value>> rows = {
@@ -157,14 +157,14 @@ T* widget(qttest::QtSession& s, rt::Window* w, int control) {
 }
 
 TEST_F(QtWidgetsTest, EveryControlKindStandsWhereItsDialogUnitsSay) {
-    rt::WindowSpec spec = allControls();
-    run(spec);
+    rt::WindowStructure structure = allControls();
+    run(structure);
     QWidget* frame = session.shownWindow(window);
     ASSERT_NE(frame, nullptr);
     session.settle();
     rt::Window* w = window;
 
-    rt::qt::DialogUnits du = rt::qt::dialogUnitsOf(rt::qt::uiFont(spec.font));
+    rt::qt::DialogUnits du = rt::qt::dialogUnitsOf(rt::qt::uiFont(structure.font));
     // The default dialog font is a sans of 11 pixels: characters are 5 to 7 pixels wide.
     EXPECT_GE(du.charWidth, 5);
     EXPECT_LE(du.charWidth, 7);
@@ -196,8 +196,8 @@ TEST_F(QtWidgetsTest, EveryControlKindStandsWhereItsDialogUnitsSay) {
             EXPECT_TRUE(widget->inherits(e.qtClass)) << widget->metaObject()->className();
         }
         EXPECT_EQ(widget->parentWidget(), client);
-        const ControlSpec* cs = nullptr;
-        for (const auto& c : spec.controls)
+        const ControlStructure* cs = nullptr;
+        for (const auto& c : structure.controls)
             if (c.number == e.control) cs = &c;
         QRect want(du.x(cs->at.x), du.y(cs->at.y), du.x(cs->at.width), du.y(cs->at.height));
         EXPECT_EQ(widget->geometry(), want);
@@ -331,21 +331,21 @@ TEST_F(QtWidgetsTest, RadiosShowTheOptionsChoice) {
 }  // namespace
 
 TEST_F(QtWidgetsTest, CentredAndRightAlignedStringsStandWithoutTheirPicturesPadding) {
-    rt::WindowSpec spec;
-    spec.title = "Labels";
-    spec.at = {0, 0, 200, 80};
+    rt::WindowStructure structure;
+    structure.title = "Labels";
+    structure.at = {0, 0, 200, 80};
     const rt::Align aligns[] = {rt::Align::Center, rt::Align::Right, rt::Align::Left};
     for (int i = 0; i < 3; ++i) {
-        rt::ControlSpec c;
+        rt::ControlStructure c;
         c.number = i + 1;
         c.kind = ControlKind::String;
         c.use = "NAME";
         c.picture = "@s20";
         c.align = aligns[i];
         c.at = {10, 10 + 20 * i, 150, 12};
-        spec.controls.push_back(c);
+        structure.controls.push_back(c);
     }
-    run(spec);
+    run(structure);
     ASSERT_NE(session.shownWindow(window), nullptr);
     session.settle();
     EXPECT_EQ(widget<QLabel>(session, window, 1)->text(), "Smith");
@@ -355,20 +355,20 @@ TEST_F(QtWidgetsTest, CentredAndRightAlignedStringsStandWithoutTheirPicturesPadd
 }
 
 TEST_F(QtWidgetsTest, APanelDrawsItsOuterBevelAndTheInnerOneInsideIt) {
-    rt::WindowSpec spec;
-    spec.title = "Panels";
-    spec.at = {0, 0, 200, 80};
+    rt::WindowStructure structure;
+    structure.title = "Panels";
+    structure.at = {0, 0, 200, 80};
     const int bevels[][2] = {{-2, 1}, {-2, 0}};
     for (int i = 0; i < 2; ++i) {
-        rt::ControlSpec c;
+        rt::ControlStructure c;
         c.number = i + 1;
         c.kind = ControlKind::Panel;
         c.bevel = bevels[i][0];
         c.innerBevel = bevels[i][1];
         c.at = {10, 10 + 30 * i, 100, 20};
-        spec.controls.push_back(c);
+        structure.controls.push_back(c);
     }
-    run(spec);
+    run(structure);
     ASSERT_NE(session.shownWindow(window), nullptr);
     session.settle();
     for (int i = 0; i < 2; ++i) {
@@ -401,18 +401,18 @@ TEST_F(QtWidgetsTest, AnImageShowsItsContentMovedByItsScrollPositions) {
             picture.setPixel(x, y, qRgb(0, 0, 255));
     std::string file = (dir.path() / "halves.png").string();
     ASSERT_TRUE(picture.save(QString::fromStdString(file)));
-    rt::WindowSpec spec;
-    spec.title = "Scrolled";
-    spec.at = {0, 0, 120, 100};
+    rt::WindowStructure structure;
+    structure.title = "Scrolled";
+    structure.at = {0, 0, 120, 100};
     for (int i = 0; i < 2; ++i) {
-        rt::ControlSpec c;
+        rt::ControlStructure c;
         c.number = i + 1;
         c.kind = ControlKind::Image;
         c.icon = file;
         c.at = {10 + 50 * i, 10, 40, 40};
-        spec.controls.push_back(c);
+        structure.controls.push_back(c);
     }
-    run(spec, [](rt::Window& w) {
+    run(structure, [](rt::Window& w) {
         w.setProp(2, PROP::VerticalScroll, 30);  // into the lower half
         w.setProp(2, PROP::HorizontalScroll, 4);
     });

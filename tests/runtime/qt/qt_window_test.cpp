@@ -21,8 +21,8 @@ namespace {
 
 using rt::ControlKind;
 
-rt::ControlSpec control(int number, ControlKind kind, std::string text, rt::Rect at) {
-    rt::ControlSpec c;
+rt::ControlStructure control(int number, ControlKind kind, std::string text, rt::Rect at) {
+    rt::ControlStructure c;
     c.number = number;
     c.kind = kind;
     c.text = std::move(text);
@@ -30,8 +30,8 @@ rt::ControlSpec control(int number, ControlKind kind, std::string text, rt::Rect
     return c;
 }
 
-rt::WindowSpec simpleWindow(std::string title) {
-    rt::WindowSpec w;
+rt::WindowStructure simpleWindow(std::string title) {
+    rt::WindowStructure w;
     w.title = std::move(title);
     w.at = {0, 0, 200, 100};
     w.controls.push_back(control(1, ControlKind::Button, "&Next", {10, 80, 40, 14}));
@@ -53,12 +53,12 @@ TEST(QtWindowTest, TiledWallpaperAndMicrEntry) {
     std::atomic<rt::Window*> window{nullptr};
     qttest::QtSession session;
     session.start([&] {
-        rt::WindowSpec spec = simpleWindow("Wallpaper");
-        spec.wallpaper = {"C:\\pictures\\TILE_24.BMP", true, false};
-        rt::ControlSpec micr = control(2, ControlKind::Entry, "", {10, 10, 120, 14});
+        rt::WindowStructure structure = simpleWindow("Wallpaper");
+        structure.wallpaper = {"C:\\pictures\\TILE_24.BMP", true, false};
+        rt::ControlStructure micr = control(2, ControlKind::Entry, "", {10, 10, 120, 14});
         micr.font.name = "MICR 013 BT";
-        spec.controls.push_back(micr);
-        rt::Window w(spec);
+        structure.controls.push_back(micr);
+        rt::Window w(structure);
         w.open();
         w.setProp(2, PROP::Text, "A0123456789A");
         window = &w;
@@ -177,11 +177,11 @@ struct ToolbarColours {
     QColor bar, button;
 };
 
-ToolbarColours toolbarColours(const rt::WindowSpec& spec) {
+ToolbarColours toolbarColours(const rt::WindowStructure& structure) {
     std::atomic<rt::Window*> window{nullptr};
     qttest::QtSession session;
     session.start([&] {
-        rt::Window w(spec);
+        rt::Window w(structure);
         window = &w;
         runWindow(w);
     });
@@ -190,7 +190,7 @@ ToolbarColours toolbarColours(const rt::WindowSpec& spec) {
     session.settle();
     int tool = 0;
     for (int n : window.load()->controlNumbers())
-        if (window.load()->control(n)->spec.toolbar) {
+        if (window.load()->control(n)->structure.toolbar) {
             tool = n;
             break;
         }
@@ -215,10 +215,10 @@ TEST(QtWindowTest, TheToolBarShowsItsOwnColourAndTheSystemsByDefault) {
     EXPECT_EQ(menu.bar, navy);
     EXPECT_NE(menu.button, navy);  // the buttons keep their own face
 
-    rt::WindowSpec plain = simpleWindow("Plain");
+    rt::WindowStructure plain = simpleWindow("Plain");
     plain.toolbar = {0, 0, 200, 21};
     plain.background = 0x00FF00;
-    rt::ControlSpec tool = control(2, ControlKind::Button, "Tool", {1, 2, 19, 17});
+    rt::ControlStructure tool = control(2, ControlKind::Button, "Tool", {1, 2, 19, 17});
     tool.toolbar = true;
     plain.controls.push_back(tool);
     ToolbarColours system = toolbarColours(plain);
@@ -230,9 +230,9 @@ TEST(QtWindowTest, AClickOnARegionGivesItsPositionInDialogUnitsOfTheClientArea) 
     qttest::EventLog log;
     qttest::QtSession session;
     session.start([&] {
-        rt::WindowSpec spec = simpleWindow("Grid");
-        spec.controls.push_back(control(2, ControlKind::Region, "", {5, 27, 84, 72}));
-        rt::Window w(spec);
+        rt::WindowStructure structure = simpleWindow("Grid");
+        structure.controls.push_back(control(2, ControlKind::Region, "", {5, 27, 84, 72}));
+        rt::Window w(structure);
         window = &w;
         runWindow(w, [&](rt::Window& w) {
             if (w.event() == EVENT::MouseUp) log.add(w.mouseX(), w.mouseY());
@@ -257,9 +257,9 @@ TEST(QtWindowTest, TimerFiresAndWaitCursorShowsWhileBusy) {
     qttest::QtSession session;
     session.start([&] {
         rt::setCursor(CURSOR::Wait);
-        rt::WindowSpec spec = simpleWindow("Timer");
-        spec.timer = 5;
-        rt::Window w(spec);
+        rt::WindowStructure structure = simpleWindow("Timer");
+        structure.timer = 5;
+        rt::Window w(structure);
         window = &w;
         runWindow(w, [&](rt::Window& w) {
             log.add(w.event(), w.field());
@@ -284,11 +284,11 @@ TEST(QtWindowTest, ListIconColumnsShowTheirPictures) {
     std::atomic<rt::Window*> window{nullptr};
     qttest::QtSession session;
     session.start([&] {
-        rt::WindowSpec spec = simpleWindow("Icons");
-        rt::ControlSpec list = control(2, ControlKind::List, "", {10, 10, 150, 50});
+        rt::WindowStructure structure = simpleWindow("Icons");
+        rt::ControlStructure list = control(2, ControlKind::List, "", {10, 10, 150, 50});
         list.format = "80L(2)I~Name~@s20@";
-        spec.controls.push_back(list);
-        rt::Window w(spec);
+        structure.controls.push_back(list);
+        rt::Window w(structure);
         std::vector<std::vector<rt::Value>> rows = {{rt::Value("Due"), rt::Value(rt::Decimal(1))},
                                                     {rt::Value("Past"), rt::Value(rt::Decimal(2))},
                                                     {rt::Value("None"), rt::Value(rt::Decimal(0))}};
@@ -321,12 +321,12 @@ TEST(QtWindowTest, ResizingAResizableWindowTellsTheModel) {
     qttest::EventLog log;
     qttest::QtSession session;
     session.start([&] {
-        rt::WindowSpec spec = simpleWindow("Sizes");
-        spec.frame = rt::FrameKind::Resizable;
-        spec.resizable = true;
-        spec.minWidth = 100;
-        spec.minHeight = 50;
-        rt::Window w(spec);
+        rt::WindowStructure structure = simpleWindow("Sizes");
+        structure.frame = rt::FrameKind::Resizable;
+        structure.resizable = true;
+        structure.minWidth = 100;
+        structure.minHeight = 50;
+        rt::Window w(structure);
         window = &w;
         runWindow(w, [&](rt::Window& w) { log.add(w.event(), w.field()); });
     });
@@ -364,9 +364,9 @@ TEST(QtWindowTest, ImageShowsAPageFileScaledToFit) {
     std::atomic<rt::Window*> window{nullptr};
     qttest::QtSession session;
     session.start([&] {
-        rt::WindowSpec spec = simpleWindow("Preview");
-        spec.controls.push_back(control(2, ControlKind::Image, "", {10, 5, 85, 70}));
-        rt::Window w(spec);
+        rt::WindowStructure structure = simpleWindow("Preview");
+        structure.controls.push_back(control(2, ControlKind::Image, "", {10, 5, 85, 70}));
+        rt::Window w(structure);
         w.open();
         w.setProp(2, PROP::PageFile, file);
         window = &w;
@@ -388,9 +388,9 @@ int runSmallProgram() {
     static char name[] = "tovik";
     static char* argv[] = {name, nullptr};
     int code = rt::qt::runQtProgram(1, argv, [] {
-        rt::WindowSpec spec = simpleWindow("Main");
-        spec.timer = 2;
-        rt::Window w(spec);
+        rt::WindowStructure structure = simpleWindow("Main");
+        structure.timer = 2;
+        rt::Window w(structure);
         runWindow(w, [](rt::Window& w) {
             if (w.event() == EVENT::Timer) w.post(EVENT::CloseWindow);
         });

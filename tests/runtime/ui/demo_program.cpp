@@ -69,8 +69,8 @@ enum : int {
     kRuntimeButton = 50,
 };
 
-rt::WindowSpec controlsWindow() {
-    rt::WindowSpec w = uitest::window("Demo Controls", {});
+rt::WindowStructure controlsWindow() {
+    rt::WindowStructure w = uitest::window("Demo Controls", {});
     w.statusZones = {120, 60};
     w.font = {"Arial", 10, true, false, rt::kDefaultColor};
     w.timer = 0;
@@ -303,7 +303,7 @@ std::string nameAt(int index) {  // index from 1
 }  // namespace
 
 void demoList() {
-    rt::WindowSpec spec =
+    rt::WindowStructure structure =
         uitest::window("Demo List", {control(1, ControlKind::List, "",
                                              [](auto& c) {
                                                  c.format = "40L|M~Name~@s20@40R~Amount~L@n10.2@";
@@ -316,7 +316,7 @@ void demoList() {
     // The page: the rows the list shows, refilled by the procedure.
     int first = 1;
     std::vector<std::vector<rt::Value>> page;
-    rt::Window w(spec);
+    rt::Window w(structure);
     auto fill = [&] {
         int rows = static_cast<int>(w.prop(1, PROP::VisibleRows));
         first = std::clamp(first, 1, std::max(1, kTotalNames - rows + 1));

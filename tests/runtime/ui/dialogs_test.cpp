@@ -164,9 +164,9 @@ TEST(Dialogs, AMessageThatComesAfterTimerWorkIsWaitedFor) {
     int timers = 0;
     rt::Driver d;
     d.start([&] {
-        rt::WindowSpec spec = uitest::window("Progress", {});
-        spec.timer = 10;
-        rt::Window w(spec);
+        rt::WindowStructure structure = uitest::window("Progress", {});
+        structure.timer = 10;
+        rt::Window w(structure);
         w.open();
         while (w.accept()) {
             if (w.event() == EVENT::Timer && ++timers == 5) {

@@ -201,10 +201,10 @@ TEST(Driver, TheProgramEndsEvenWhenTheScriptLeavesWindowsOpen) {
 TEST(Driver, AWindowWithoutTitleIsKnownByItsStatusText) {
     rt::Driver d;
     d.start([] {
-        rt::WindowSpec spec = uitest::window("", {control(1, ControlKind::Button, "Go")});
-        spec.statusZones = {100};
-        spec.timer = 50;
-        rt::Window w(spec);
+        rt::WindowStructure structure = uitest::window("", {control(1, ControlKind::Button, "Go")});
+        structure.statusZones = {100};
+        structure.timer = 50;
+        rt::Window w(structure);
         w.open();
         while (w.accept()) {
             if (w.event() == EVENT::Timer) w.setProp(0, PROP::StatusText, "Working");

@@ -19,7 +19,7 @@ using uitest::Seen;
 
 namespace {
 
-rt::WindowSpec formSpec() {
+rt::WindowStructure formStructure() {
     return uitest::window(
         "Form", {control(1, ControlKind::Entry, "",
                          [](auto& c) {
@@ -83,7 +83,7 @@ TEST(EventLoop, FirstRefreshOnOpenAndRefreshWhenFocusComesBack) {
     std::vector<Seen> outer, inner;
     rt::Driver d;
     d.start([&] {
-        rt::Window w(formSpec());
+        rt::Window w(formStructure());
         w.open();
         while (w.accept()) {
             outer.emplace_back(w.event(), w.field());
@@ -135,7 +135,7 @@ TEST(EventLoop, RejectedInputLeavesTheVariableAndPutsTheFocusBack) {
     Frame frame;
     rt::Driver d;
     d.start([&] {
-        rt::Window w(formSpec(), [&](std::string_view use) -> rt::BindingPtr {
+        rt::Window w(formStructure(), [&](std::string_view use) -> rt::BindingPtr {
             if (use == "LOC:Amount") return rt::bindText("LOC:Amount", amount);
             if (use == "LOC:Name") return rt::bindText("LOC:Name", name);
             return nullptr;
@@ -169,7 +169,7 @@ TEST(EventLoop, PostReachesOnlyItsOwnWindowThroughANestedCall) {
     std::vector<Seen> outer, inner;
     rt::Driver d;
     d.start([&] {
-        rt::Window w(formSpec());
+        rt::Window w(formStructure());
         w.open();
         while (w.accept()) {
             outer.emplace_back(w.event(), w.field());
@@ -204,7 +204,7 @@ TEST(EventLoop, AcceptAllPassStopsAtTheRequiredEntryAndCompletesWhenAllPass) {
     int completed = 0;
     rt::Driver d;
     d.start([&] {
-        rt::Window w(formSpec(), [&](std::string_view use) -> rt::BindingPtr {
+        rt::Window w(formStructure(), [&](std::string_view use) -> rt::BindingPtr {
             if (use == "LOC:Amount") return rt::bindText("LOC:Amount", amount);
             return rt::bindText(std::string(use), name);
         });
@@ -240,7 +240,7 @@ TEST(EventLoop, RequiredBlankEntryIsRejectedByThePass) {
     std::vector<Seen> seen;
     rt::Driver d;
     d.start([&] {
-        rt::Window w(formSpec());
+        rt::Window w(formStructure());
         w.open();
         while (w.accept()) {
             seen.emplace_back(w.event(), w.field());
@@ -344,9 +344,9 @@ TEST(Timers, FireInProgramTimeWithoutSleeping) {
     int timers = 0;
     rt::Driver d;
     d.start([&] {
-        rt::WindowSpec spec = uitest::window("Intro", {});
-        spec.timer = 300;
-        rt::Window w(spec);
+        rt::WindowStructure structure = uitest::window("Intro", {});
+        structure.timer = 300;
+        rt::Window w(structure);
         w.open();
         while (w.accept()) {
             if (w.event() == EVENT::Timer && ++timers == 3) w.setProp(0, PROP::Text, "Ready");
@@ -362,9 +362,9 @@ TEST(Timers, FireInProgramTimeWithoutSleeping) {
 TEST(Timers, WaitingForAWindowThatNeverComesFailsWithTheTitleShown) {
     rt::Driver d;
     d.start([&] {
-        rt::WindowSpec spec = uitest::window("Clock", {});
-        spec.timer = 100;
-        rt::Window w(spec);
+        rt::WindowStructure structure = uitest::window("Clock", {});
+        structure.timer = 100;
+        rt::Window w(structure);
         w.open();
         while (w.accept()) {
         }
@@ -384,9 +384,9 @@ TEST(Keys, AlertKeysSubstitutionAndTheKeyCodeOfTheThread) {
     std::vector<Seen> seen;
     rt::Driver d;
     d.start([&] {
-        rt::WindowSpec spec = formSpec();
-        spec.alertKeys = {KEY::AltShiftInsert, KEY::LeftClick, KEY::RightClick};
-        rt::Window w(spec);
+        rt::WindowStructure structure = formStructure();
+        structure.alertKeys = {KEY::AltShiftInsert, KEY::LeftClick, KEY::RightClick};
+        rt::Window w(structure);
         w.open();
         while (w.accept()) {
             seen.emplace_back(w.event(), w.field());
@@ -526,9 +526,10 @@ TEST(EventLoop, ARequiredEntryFailsOnlyWhenItShowsNoText) {
 TEST(Timers, AWaitGoesOnWhileEachRoundChangesWhatTheUserSees) {
     rt::Driver d;
     d.start([&] {
-        rt::WindowSpec spec = uitest::window("Progress", {control(1, ControlKind::String, "0")});
-        spec.timer = 1;
-        rt::Window w(spec);
+        rt::WindowStructure structure =
+            uitest::window("Progress", {control(1, ControlKind::String, "0")});
+        structure.timer = 1;
+        rt::Window w(structure);
         w.open();
         int done = 0;
         while (w.accept()) {

@@ -27,10 +27,10 @@ std::string pngBytes(int width, int height) {
 }
 
 // Runs `check` on the program's thread once the window is open.
-void withWindow(rt::WindowSpec spec, std::function<void(rt::Window&)> check) {
+void withWindow(rt::WindowStructure structure, std::function<void(rt::Window&)> check) {
     rt::Driver d;
     d.start([&] {
-        rt::Window w(spec);
+        rt::Window w(structure);
         w.open();
         check(w);
     });
@@ -159,11 +159,11 @@ TEST(Properties, ListSelectionAndThumbStayInRange) {
 }
 
 TEST(Properties, AGarbledListFormatIsRefused) {
-    rt::WindowSpec spec = uitest::window(
+    rt::WindowStructure structure = uitest::window(
         "Bad", {control(1, ControlKind::List, "", [](auto& c) { c.format = "20L~Name"; })});
-    EXPECT_THROW(rt::Window w(spec), std::invalid_argument);
-    spec.controls[0].format = "20L~Name~";
-    withWindow(spec, [](rt::Window& w) {
+    EXPECT_THROW(rt::Window w(structure), std::invalid_argument);
+    structure.controls[0].format = "20L~Name~";
+    withWindow(structure, [](rt::Window& w) {
         w.setProp(1, PROP::Format, "30R@n5");  // refused: the list keeps its columns
         ASSERT_EQ(w.control(1)->listFormat.columns.size(), 1u);
         EXPECT_EQ(w.control(1)->listFormat.columns[0].header, "Name");

@@ -6,13 +6,13 @@
 #include <utility>
 #include <vector>
 
-#include "runtime/ui/window_spec.h"
+#include "runtime/ui/window_structure.h"
 
 namespace uitest {
 
-inline rt::ControlSpec control(int number, rt::ControlKind kind, std::string text = {},
-                               const std::function<void(rt::ControlSpec&)>& more = {}) {
-    rt::ControlSpec c;
+inline rt::ControlStructure control(int number, rt::ControlKind kind, std::string text = {},
+                                    const std::function<void(rt::ControlStructure&)>& more = {}) {
+    rt::ControlStructure c;
     c.number = number;
     c.kind = kind;
     c.text = std::move(text);
@@ -21,8 +21,8 @@ inline rt::ControlSpec control(int number, rt::ControlKind kind, std::string tex
     return c;
 }
 
-inline rt::WindowSpec window(std::string title, std::vector<rt::ControlSpec> controls) {
-    rt::WindowSpec w;
+inline rt::WindowStructure window(std::string title, std::vector<rt::ControlStructure> controls) {
+    rt::WindowStructure w;
     w.title = std::move(title);
     w.at = {0, 0, 300, 200};
     w.controls = std::move(controls);

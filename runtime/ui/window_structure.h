@@ -57,7 +57,7 @@ struct Font {
     int color = kDefaultColor;
 };
 
-struct ControlSpec {
+struct ControlStructure {
     int number = 0;  // the number the procedure addresses the control by (from 1)
     ControlKind kind = ControlKind::String;
     std::string text;  // caption, button text, menu item text, string text, radio value
@@ -101,7 +101,7 @@ struct Wallpaper {
     bool centered = false;
 };
 
-struct WindowSpec {
+struct WindowStructure {
     std::string module;  // where the structure is declared ("Tovik036")
     std::string label;   // its label in the module ("P1$MENUWINDOW")
     std::string title;
@@ -122,7 +122,7 @@ struct WindowSpec {
     Rect toolbar;                  // the tool bar's area (its buttons have `toolbar` set)
     int toolbarBackground = kDefaultColor;  // the tool bar's colour; default: the system's
     std::vector<int> alertKeys;
-    std::vector<ControlSpec> controls;
+    std::vector<ControlStructure> controls;
 };
 
 }  // namespace rt
