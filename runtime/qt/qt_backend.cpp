@@ -236,7 +236,7 @@ int QtBackend::visibleRows(const Window& window, int control) {
     const ControlState* c = window.control(control);
     if (!c) return 0;
     DialogUnits units = dialogUnitsOf(uiFont(window.structure().font));
-    QFont font = uiFont(c->structure.font, window.structure().font);
+    QFont font = textFont(c->structure.font, window.structure().font);
     bool headers = std::any_of(c->listFormat.columns.begin(), c->listFormat.columns.end(),
                                [](const ListColumn& col) { return !col.header.empty(); });
     return listRowsThatFit(font, units.y(c->structure.at.height) - 2 * kListFrameWidth, headers);
