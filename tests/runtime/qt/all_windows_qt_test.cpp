@@ -52,7 +52,8 @@ struct Stacked {
 };
 const Stacked kStacked[] = {
     {"calendar", 1, 2, "the date string stands on the disabled entry that frames it"},
-    {"main menu", 23, 27, "the exit button covers the blank left end of the right-aligned product name"},
+    {"main menu", 23, 27,
+     "the exit button covers the blank left end of the right-aligned product name"},
     {"main menu", 27, 28, "the trademark sign stands at the right end of the product name"},
 };
 
