@@ -28,6 +28,8 @@ class ListView : public QAbstractScrollArea {
     int rowCount() const { return static_cast<int>(data_.rows.size()); }
     // The icon a row shows in a column; null when none.
     QIcon rowIcon(int row, int column) const;
+    // x (in viewport pixels, after the horizontal scroll) and width of each column.
+    std::vector<std::pair<int, int>> columnSpans() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,8 +45,6 @@ class ListView : public QAbstractScrollArea {
   private:
     void scrollAction(int action);
     bool hasHeaders() const;
-    // x (in viewport pixels, after the horizontal scroll) and width of each column.
-    std::vector<std::pair<int, int>> columnSpans() const;
     int columnsWidth() const;
     void refreshHorizontalBar();
     // The column whose right border is within reach of x in the header; -1 for none.
