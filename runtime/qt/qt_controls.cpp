@@ -68,8 +68,10 @@ QString labelText(const std::string& text) {
 // What an edit control shows of its value: the padding blanks of a text picture (or of a
 // fixed-length field) would fill the control, leaving no room for typing and pushing a
 // right-aligned text out of sight.
-QString editText(const std::string& shown) {
+QString editText(const std::string& shown, bool number = false) {
     QString text = qs(shown);
+    // A number stands right-aligned by leading blanks: they are padding too.
+    if (number) text = text.trimmed();
     qsizetype end = text.size();
     while (end > 0 && text[end - 1] == u' ')
         --end;
@@ -486,12 +488,16 @@ void WindowView::applyControl(Item& item) {
         }
         case ControlKind::Entry: {
             auto* e = static_cast<EntryWidget*>(w);
-            if (QString text = editText(d.shown); !e->isModified() && e->text() != text)
+            PictureInfo info = describePicture(s.picture);
+            if (QString text = editText(d.shown, info.kind == PictureKind::Number);
+                !e->isModified() && e->text() != text)
                 e->setText(text);
             e->setMicr(isMicrFace(s.font.name.empty() ? window_.structure.font.name : s.font.name));
             e->setReadOnly(s.readOnly);
-            PictureInfo info = describePicture(s.picture);
-            e->setMaxLength(!s.picture.empty() && info.width > 0 ? info.width : 32767);
+            // A text picture holds so many characters; a number is checked when it is
+            // accepted (typed after a shown zero, it still reads as the number typed).
+            bool limited = !s.picture.empty() && info.width > 0 && info.kind != PictureKind::Number;
+            e->setMaxLength(limited ? info.width : 32767);
             Qt::Alignment fallback =
                 info.kind == PictureKind::Number ? Qt::AlignRight : Qt::AlignLeft;
             e->setAlignment(horizontal(s.align, fallback) | Qt::AlignVCenter);
