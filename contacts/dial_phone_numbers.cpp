@@ -4,14 +4,14 @@
 #include <string>
 
 #include "contacts/contact_procedures.h"
+#include "contacts/dial_phone_numbers_window.h"
 #include "contacts/hand_overs.h"
 #include "frame/procedure.h"
 #include "records/mail.h"
-#include "windows/tovik005.h"
 
 namespace {
 
-using namespace windows::tovik005;
+using namespace windows::dial_phone_numbers;
 
 class DialWindow : public Procedure {
   public:

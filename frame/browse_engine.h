@@ -6,7 +6,7 @@
 //
 //   class SelectPayTo : public BrowseProcedure {
 //     public:
-//       SelectPayTo() : BrowseProcedure(windows::tovik012::window(), sheet()) {}
+//       SelectPayTo() : BrowseProcedure(windows::payee_list::window(), sheet()) {}
 //       static BrowseSheet sheet() {
 //           BrowseSheet s;
 //           s.file = &PAYEE;

@@ -8,6 +8,7 @@
 #include "frame/globals.h"
 #include "frame/input_controls.h"
 #include "frame/match_windows.h"
+#include "frame/progress_window.h"
 #include "frame/tagging.h"
 #include "frame/use_counts.h"
 #include "frame/warnings.h"
@@ -15,7 +16,6 @@
 #include "runtime/ui/dialogs.h"
 #include "runtime/ui/keys.h"
 #include "runtime/ui/program.h"
-#include "windows/progress_window.h"
 
 namespace {
 
