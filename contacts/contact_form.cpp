@@ -35,7 +35,7 @@ const rt::Field* kindField(int row) {
     return fields[row];
 }
 
-void CallByName(const char* name) {
+void callIfRegistered(const char* name) {
     if (ProcedureEntry p = FindProcedure(name)) p();
 }
 
@@ -53,7 +53,7 @@ class ContactForm : public FormProcedure {
         s.okButton = ContactFormControl::Ok;
         s.cancelButton = ContactFormControl::Cancel;
         s.helpButton = ContactFormControl::Help;
-        s.help = [] { CallByName("HelpBrowse"); };
+        s.help = [] { callIfRegistered("HelpBrowse"); };
         s.firstField = ContactFormControl::FirstName;
         return s;
     }
@@ -103,7 +103,7 @@ class ContactForm : public FormProcedure {
             window().display(MoreNotes);
         }
         if (event == EVENT::Selected) {
-            if (control == Zip) zipLookup();
+            if (control == Zip) lookUpZip();
             if (control == SendEMailButton) SendEMail(MAI::NOTE2.text());
             return false;
         }
@@ -116,7 +116,7 @@ class ContactForm : public FormProcedure {
                 window().display();
                 break;
             case AreaCodeLookup:
-                Call([] { CallByName("AreaCodes"); });
+                Call([] { callIfRegistered("AreaCodes"); });
                 break;
             case WebButton:
                 OpenWebSite(MAI::WEBSITE.text());
@@ -152,7 +152,7 @@ class ContactForm : public FormProcedure {
 
   private:
     // A zip that the table does not hold (a blank one included) opens the zip list.
-    void zipLookup() {
+    void lookUpZip() {
         ZIP::ZIP_.setText(MAI::ZIP.text().substr(0, 5));
         if (ZIP.get(ZIP::KEYZIP) == 0) return;
         ProcedureEntry zip = FindProcedure("ZipCode");

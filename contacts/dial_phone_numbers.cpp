@@ -13,9 +13,9 @@ namespace {
 
 using namespace windows::dial_phone_numbers;
 
-class DialWindow : public Procedure {
+class PhoneDialler : public Procedure {
   public:
-    DialWindow() : Procedure(dialWindow(), {&MAIL}) {}
+    PhoneDialler() : Procedure(dialWindow(), {&MAIL}) {}
 
   protected:
     void beforeSetUp() override { dialingName_ = DialingName(); }
@@ -43,5 +43,5 @@ class DialWindow : public Procedure {
 }  // namespace
 
 void DialPhoneNumbers() {
-    DialWindow().run();
+    PhoneDialler().run();
 }

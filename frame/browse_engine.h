@@ -197,7 +197,7 @@ class BrowseProcedure : public Procedure {
     int visible();
     int keyField(const BrowseOrder& o) const;
     int FillRows(int count, bool forward, bool fromEdge = true);
-    void refreshPage(Refill mode, bool probeRead);
+    void refillPage(Refill mode, bool probeRead);
     Row rowFromRecord();
     void setHighlight(int row);
     void enableRowControls(bool on);

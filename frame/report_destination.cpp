@@ -5,6 +5,7 @@
 
 #include "frame/report_destination_window.h"
 #include "frame/report_job.h"
+#include "runtime/print/printer.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/binding.h"
 #include "runtime/ui/dialogs.h"
@@ -90,8 +91,9 @@ int SelectReportDestination() {
                 SetPrinterCopies(static_cast<int>(v.copies), ticked(v.collate));
                 // The check box decides every time, so a report after one printed into a
                 // file goes to the device again when the box is clear.
-                SetPrintToFile(ticked(v.printToFile));
-                if (ticked(v.printToFile)) SetPrintFileName(std::string(rt::clip(v.fileName)));
+                rt::printer().setPrintToFile(ticked(v.printToFile));
+                if (ticked(v.printToFile))
+                    rt::printer().setPrintFileName(std::string(rt::clip(v.fileName)));
                 answer = w.choice(D::Destination) == 2 ? DEST::Print : DEST::View;
                 w.post(EVENT::CloseWindow);
                 break;

@@ -192,7 +192,7 @@ bool SearchFormProcedure::nextMatchWithProgress(SearchScan& scan) {
     return found;
 }
 
-void SearchFormProcedure::beginSearch() {
+void SearchFormProcedure::startSearch() {
     criteria_.save();
     if (criteria_.active().empty()) {
         rt::message("You must specify at least one search field!", "", ICON::Exclamation);
@@ -331,7 +331,7 @@ bool SearchFormProcedure::takeEvent() {
             } else if (control == sheet_.searchTypeButton) {
                 chooseType();
             } else if (control == sheet_.beginButton) {
-                beginSearch();
+                startSearch();
             } else if (control == sheet_.cancelButton) {
                 leave(RESP::Cancelled);
             }

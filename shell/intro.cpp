@@ -11,7 +11,7 @@ constexpr int kCloseAfterHundredths = 300;
 
 class IntroWindowProcedure : public Procedure {
   public:
-    IntroWindowProcedure() : Procedure(windows::intro::introWindow(), {&PLF}) {}
+    IntroWindowProcedure() : Procedure(windows::intro::introWindowStructure(), {&PLF}) {}
 
   protected:
     void beforeSetUp() override {

@@ -53,7 +53,7 @@ rt::WindowStructure makeIntroWindow() {
 
 }  // namespace
 
-const rt::WindowStructure& introWindow() {
+const rt::WindowStructure& introWindowStructure() {
     static const rt::WindowStructure structure = makeIntroWindow();
     return structure;
 }

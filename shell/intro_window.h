@@ -12,6 +12,6 @@ inline constexpr int Underline = 2;
 }  // namespace IntroControl
 
 // "P1$WINDOW": the frameless greeting with the product name.
-const rt::WindowStructure& introWindow();
+const rt::WindowStructure& introWindowStructure();
 
 }  // namespace windows::intro
