@@ -10,11 +10,11 @@
 #include "frame/browse_engine.h"
 #include "frame/globals.h"
 #include "frame/procedure_registry.h"
+#include "frame/start_program.h"
 #include "frame/tagging.h"
 #include "records/mail.h"
 #include "records/plf.h"
 #include "records/tag_file.h"
-#include "runtime/system/desktop_programs.h"
 #include "runtime/text/day_number.h"
 #include "runtime/text/number_text.h"
 #include "runtime/ui/dialogs.h"
@@ -92,11 +92,11 @@ ContactsList::ContactsList() : BrowseProcedure(contactsWindow(), sheet(), {&TagF
         });
     }
     OnButton(ToolFileManager, [this] {
-        desktop::RunExternal("winfile.exe ");
+        StartDesktopProgram("winfile.exe ");
         LOC.RefreshPending = 1;
     });
     OnButton(ToolWordProcessor, [this] {
-        desktop::RunExternal("write.exe ");
+        StartDesktopProgram("write.exe ");
         LOC.RefreshPending = 1;
     });
     OnButton(ToolMlmPanel, [] {

@@ -5,9 +5,9 @@
 #include "frame/globals.h"
 #include "frame/procedure.h"
 #include "frame/procedure_registry.h"
+#include "frame/start_program.h"
 #include "records/config.h"
 #include "records/plf.h"
-#include "runtime/system/desktop_programs.h"
 #include "runtime/ui/keys.h"
 #include "runtime/ui/program.h"
 #include "shell/main_menu_window.h"
@@ -130,8 +130,8 @@ class MainMenuProcedure : public Procedure {
         for (const Action& action : kActions) {
             if (action.control != control) continue;
             if (action.program) {
-                // Started and not waited for; one that cannot start is not reported.
-                desktop::RunExternal(action.program);
+                // Started and not waited for; one that cannot start is reported.
+                StartDesktopProgram(action.program);
                 LOC.RefreshPending = 1;
                 SyncWindow();
                 return;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -231,7 +232,28 @@ TEST_F(StartUpTest, BackgroundPictureFollowsTheFocusAndTheReturnOfEachCall) {
     EXPECT_EQ(ProgramExitCode(), 0);
 }
 
+// PATH for the length of a test: a folder holding only the given programs (empty scripts).
+class ProgramsOnPath {
+  public:
+    explicit ProgramsOnPath(std::initializer_list<const char*> programs) {
+        const char* old = std::getenv("PATH");
+        saved_ = old ? old : "";
+        for (const char* name : programs) {
+            const std::filesystem::path file = bin_ / name;
+            std::ofstream(file) << "#!/bin/sh\n";
+            std::filesystem::permissions(file, std::filesystem::perms::owner_all);
+        }
+        setenv("PATH", bin_.path().c_str(), 1);
+    }
+    ~ProgramsOnPath() { setenv("PATH", saved_.c_str(), 1); }
+
+  private:
+    testsupport::TempDir bin_;
+    std::string saved_;
+};
+
 TEST_F(StartUpTest, ExternalProgramsAreStartedInTheWorkingDirectoryWithoutWaiting) {
+    ProgramsOnPath installed{"gnome-calculator", "xdg-open", "libreoffice"};
     driver.start(&ProgramMain);
     driver.waitWindow(kTitle);
     launches.clear();
@@ -243,11 +265,35 @@ TEST_F(StartUpTest, ExternalProgramsAreStartedInTheWorkingDirectoryWithoutWaitin
     EXPECT_EQ(launches[0].request, "calc.exe ");
     EXPECT_EQ(launches[1].request, "winfile.exe ");
     EXPECT_EQ(launches[2].request, "write.exe ");
-    for (const auto& l : launches)
+    for (const auto& l : launches) {
         EXPECT_EQ(l.workingDirectory, std::filesystem::current_path()) << l.request;
-    // The file manager, when the desktop has one, is opened on the working directory.
-    if (!launches[1].command.empty()) {
-        EXPECT_EQ(launches[1].command.back(), std::filesystem::current_path().string());
+        EXPECT_FALSE(l.command.empty()) << l.request;
+    }
+    // The file manager is opened on the working directory.
+    EXPECT_EQ(launches[1].command.back(), std::filesystem::current_path().string());
+    driver.close();
+    ASSERT_TRUE(driver.finish());
+}
+
+TEST_F(StartUpTest, AProgramThatIsNotInstalledIsReportedAndTheMenuGoesOn) {
+    ProgramsOnPath nothing{};
+    driver.start(&ProgramMain);
+    driver.waitWindow(kTitle);
+    const struct {
+        const char* button;
+        const char* text;
+    } cases[] = {
+        {"Calculator", "No calculator could be started: none is installed on this computer."},
+        {"Windows File Manager",
+         "No file manager could be started: none is installed on this computer."},
+        {"Word Processor",
+         "No word processor could be started: none is installed on this computer."},
+    };
+    for (const auto& c : cases) {
+        driver.press(c.button);
+        driver.expectMessage(c.text);
+        driver.answer("OK");
+        EXPECT_EQ(driver.active()->title(), kTitle) << c.button;
     }
     driver.close();
     ASSERT_TRUE(driver.finish());
