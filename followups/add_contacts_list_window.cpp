@@ -52,14 +52,12 @@ rt::WindowStructure makeWindow(const char* module, const char* title, int height
 }  // namespace
 
 const rt::WindowStructure& addContactsWindow() {
-    static const rt::WindowStructure structure =
-        makeWindow("Tovik024", "Add New Contacts", 195);
+    static const rt::WindowStructure structure = makeWindow("Tovik024", "Add New Contacts", 195);
     return structure;
 }
 
 const rt::WindowStructure& addAppointmentsWindow() {
-    static const rt::WindowStructure structure =
-        makeWindow("Tovik029", "Add New Appointment", 199);
+    static const rt::WindowStructure structure = makeWindow("Tovik029", "Add New Appointment", 199);
     return structure;
 }
 

@@ -23,11 +23,21 @@ class AppointmentsList : public DatedContactsList {
         d.order = BrowseOrder::keyed(MAI::APOINTDATE, LocatorKind::Step, StopKind::None,
                                      "(Mai:AppointmentDate > 0)");
         d.form = &UpdateAppointmentInfo;
-        d.rowFields = {&MAI::APPOINTMENTDATE, nullptr,         &MAI::APPOINTMENTTIME,
-                       &MAI::AM,              nullptr,         &MAI::PM,
-                       nullptr,               &MAI::FIRSTNAME, &MAI::LASTNAME,
-                       &MAI::COMPANYNAME,     &MAI::ADDRESS,   &MAI::CITY,
-                       &MAI::STATE,           &MAI::ZIP,       &MAI::APPOITMENTTYPE,
+        d.rowFields = {&MAI::APPOINTMENTDATE,
+                       nullptr,
+                       &MAI::APPOINTMENTTIME,
+                       &MAI::AM,
+                       nullptr,
+                       &MAI::PM,
+                       nullptr,
+                       &MAI::FIRSTNAME,
+                       &MAI::LASTNAME,
+                       &MAI::COMPANYNAME,
+                       &MAI::ADDRESS,
+                       &MAI::CITY,
+                       &MAI::STATE,
+                       &MAI::ZIP,
+                       &MAI::APPOITMENTTYPE,
                        &MAI::APPOINTMENTSUBJECT};
         d.clearProcedure = "ClearOldAppointments";
         d.addProcedure = "AddAppointments";

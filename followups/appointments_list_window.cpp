@@ -9,13 +9,11 @@ const rt::WindowStructure& appointmentsListWindow() {
         using follow_ups_list::DatedListControl::Tab;
         rt::WindowStructure w = follow_ups_list::datedListFrame(
             "Tovik028", "Appointments", "Appointment Date", "Clear Old Appointments",
-            "Add New Appointment", "49L|I~ Date~@d1@?23L|~ Time~@P##:##P@11L|I@s2@80R|I@s20@",
-            140);
+            "Add New Appointment", "49L|I~ Date~@d1@?23L|~ Time~@P##:##P@11L|I@s2@80R|I@s20@", 140);
         StructureBuilder b(w);
         b.add(30, rt::ControlKind::String, {156, 90, 68, 10}, "Type", Tab).font = {"", 0, true};
         b.add(31, rt::ControlKind::String, {156, 100, 68, 10}, {}, Tab).use = "MAI:APPOITMENTTYPE";
-        b.add(32, rt::ControlKind::String, {156, 111, 68, 10}, "Subject", Tab).font = {"", 0,
-                                                                                        true};
+        b.add(32, rt::ControlKind::String, {156, 111, 68, 10}, "Subject", Tab).font = {"", 0, true};
         b.add(33, rt::ControlKind::String, {156, 121, 68, 10}, {}, Tab).use =
             "MAI:APPOINTMENTSUBJECT";
         // The AM and PM legend.

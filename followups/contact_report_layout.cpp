@@ -30,8 +30,8 @@ rt::ReportControl text(const char* words, int x, int y, std::uint8_t style = rt:
 
 }  // namespace
 
-void addField(rt::ReportBand& band, const char* field, const char* picture, int x, int y,
-              int width, bool right) {
+void addField(rt::ReportBand& band, const char* field, const char* picture, int x, int y, int width,
+              bool right) {
     const rt::Field source(MAIL, field);
     rt::ReportControl c;
     c.kind = rt::ReportControlKind::String;

@@ -78,8 +78,7 @@ void contactPage(StructureBuilder& b, Edition edition) {
     rt::ControlStructure& calendar = calendarButton(b, ContactCalendar, {304, 44, 12, 11}, t);
     if (edition == Edition::FollowUp) calendar.tip = "Press For Calandar";
     b.prompt(23, {10, 120, 80, 10}, "Contact Notes:", t);
-    b.add(ContactNotes, rt::ControlKind::Text, {10, 131, 224, 108}, {}, t).use =
-        "MAI:CONTACTNOTES";
+    b.add(ContactNotes, rt::ControlKind::Text, {10, 131, 224, 108}, {}, t).use = "MAI:CONTACTNOTES";
     b.prompt(25, {242, 120, 80, 10}, "Contact Results", t);
     b.add(ContactResults, rt::ControlKind::Text, {242, 131, 224, 108}, {}, t).use =
         "MAI:CONTACTRESULTS";
@@ -151,8 +150,8 @@ void nameAndAddressPage(StructureBuilder& b) {
     for (const Row& r : kBankRows) {
         const bool micr = r.entry == Transit || r.entry == AccountNumber;
         b.prompt(r.prompt, {250, y + 1, 62, 10}, r.promptText, t);
-        rt::ControlStructure& e = b.entry(r.entry, {314, y, r.width, micr ? 13 : 11}, r.field,
-                                          r.picture, t);
+        rt::ControlStructure& e =
+            b.entry(r.entry, {314, y, r.width, micr ? 13 : 11}, r.field, r.picture, t);
         e.tip = r.tip;
         if (micr) e.font = {"MICR 010 BT", 12};
         y += micr ? 15 : 13;

@@ -53,8 +53,8 @@ class FollowUpsReport : public ReportPass {
 class AppointmentsReport : public ReportPass {
   public:
     AppointmentsReport()
-        : ReportPass("Tovik031", {&MAIL},
-                     datedSheet("MAI:APOINTDATE", "MAI:AppointmentDate > 0")) {}
+        : ReportPass("Tovik031", {&MAIL}, datedSheet("MAI:APOINTDATE", "MAI:AppointmentDate > 0")) {
+    }
 
   protected:
     ReportStructurePtr makeReport() override {

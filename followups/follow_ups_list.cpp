@@ -18,10 +18,11 @@ class FollowUpsList : public DatedContactsList {
         d.order = BrowseOrder::keyed(MAI::KEYCONTACT, LocatorKind::Step, StopKind::None,
                                      "(Mai:ContDay > 0)");
         d.form = &UpdateContactInfo;
-        d.rowFields = {&MAI::CONTDAY,     nullptr,      &MAI::FOLLOWUP, &MAI::FIRSTNAME,
-                       &MAI::LASTNAME,    &MAI::COMPANYNAME, &MAI::ADDRESS,  &MAI::CITY,
-                       &MAI::STATE,       &MAI::ZIP,         &MAI::APPOITMENTTYPE,
-                       &MAI::APPOINTMENTSUBJECT, &MAI::CONTDATE};
+        d.rowFields = {
+            &MAI::CONTDAY,  nullptr,           &MAI::FOLLOWUP,       &MAI::FIRSTNAME,
+            &MAI::LASTNAME, &MAI::COMPANYNAME, &MAI::ADDRESS,        &MAI::CITY,
+            &MAI::STATE,    &MAI::ZIP,         &MAI::APPOITMENTTYPE, &MAI::APPOINTMENTSUBJECT,
+            &MAI::CONTDATE};
         d.clearProcedure = "ClearOldContacts";
         d.addProcedure = "AddContacts";
         d.reportProcedure = "PrintContactsReport";

@@ -32,8 +32,7 @@ rt::WindowStructure datedListFrame(const char* module, const char* title, const 
         b.add(FirstName + i, rt::ControlKind::String, {x, 24 + 11 * i, width, 10}, {}, Tab).use =
             fields[i];
     b.add(City, rt::ControlKind::String, {x, 68, width - 16, 10}, {}, Tab).use = "MAI:CITY";
-    b.add(State, rt::ControlKind::String, {x + width - 14, 68, 14, 10}, {}, Tab).use =
-        "MAI:STATE";
+    b.add(State, rt::ControlKind::String, {x + width - 14, 68, 14, 10}, {}, Tab).use = "MAI:STATE";
     b.add(Zip, rt::ControlKind::String, {x, 79, width, 10}, {}, Tab).use = "MAI:ZIP";
     rt::ControlStructure& dial = b.button(DialPhone, {10, 138, 22, 14}, "", Tab);
     dial.icon = "PHONE10.ICO";
@@ -52,8 +51,8 @@ rt::WindowStructure datedListFrame(const char* module, const char* title, const 
     insert.disabled = true;
     b.button(Delete, {234, 92, 64, 14}, "&Delete").hidden = true;
     // The legend: coming, today, past.
-    const char* legend[][2] = {{"~Greenb.ico", "Comming"}, {"~Blueb.ico", "Today"},
-                               {"~Redb.ico", "Past"}};
+    const char* legend[][2] = {
+        {"~Greenb.ico", "Comming"}, {"~Blueb.ico", "Today"}, {"~Redb.ico", "Past"}};
     for (int i = 0; i < 3; ++i) {
         b.add(21 + 2 * i, rt::ControlKind::Image, {236, 94 + 13 * i, 10, 10}).icon = legend[i][0];
         b.add(22 + 2 * i, rt::ControlKind::String, {250, 95 + 13 * i, 46, 10}, legend[i][1]);
@@ -68,8 +67,8 @@ const rt::WindowStructure& followUpsListWindow() {
             "Tovik019", "Contacts", "Contacts", "Clear Old Contacts", "Add New Contacts",
             "47R(1)|I~Date~L(0)@d1@80L(1)|~Follow Up~L(0)@s20@", 132);
         StructureBuilder b(w);
-        rt::ControlStructure& caption =
-            b.add(30, rt::ControlKind::String, {148, 94, 76, 10}, "Follow Up", DatedListControl::Tab);
+        rt::ControlStructure& caption = b.add(30, rt::ControlKind::String, {148, 94, 76, 10},
+                                              "Follow Up", DatedListControl::Tab);
         caption.font = {"", 0, true};
         b.add(31, rt::ControlKind::String, {148, 105, 76, 10}, {}, DatedListControl::Tab).use =
             "MAI:FOLLOWUP";

@@ -30,7 +30,7 @@ class TaggedContactsReport : public ReportPass {
     }
     int recordVerdict() override {
         return GetTag_(TAG::Contacts, static_cast<long>(MAIL.pointer())) ? VERDICT::Take
-                                                                          : VERDICT::Skip;
+                                                                         : VERDICT::Skip;
     }
 };
 

@@ -123,8 +123,11 @@ TEST_F(ContactReportsTest, AppointmentReportPrintsAppointmentsInDateAndTimeOrder
 }
 
 TEST_F(ContactReportsTest, TaggedReportPrintsTheTaggedContactsInLastNameOrder) {
-    const auto pointers = makeContacts(
-        {{"Alpha", "Zed"}, {"Bravo", "Young"}, {"Charlie", "Xu"}, {"Delta", "Ware"}, {"Echo", "Vo"}});
+    const auto pointers = makeContacts({{"Alpha", "Zed"},
+                                        {"Bravo", "Young"},
+                                        {"Charlie", "Xu"},
+                                        {"Delta", "Ware"},
+                                        {"Echo", "Vo"}});
     OpenTagFile_();
     SetTag_(TAG::Contacts, static_cast<long>(pointers[0]), "Alpha");
     SetTag_(TAG::Contacts, static_cast<long>(pointers[3]), "Delta");

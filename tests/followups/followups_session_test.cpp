@@ -69,7 +69,9 @@ TEST_F(FollowUpsSessionTest, ContactsListsOnlyFollowUpsInDayOrderWithTheirIcons)
         const char* first;
         long day;
         int icon;
-    } expected[] = {{"Older", today - 10, 3}, {"Past", today - 3, 3}, {"Today", today, 1},
+    } expected[] = {{"Older", today - 10, 3},
+                    {"Past", today - 3, 3},
+                    {"Today", today, 1},
                     {"Later", today + 5, 2}};
     ASSERT_EQ(rows().rowCount(), 4);
     for (int row = 1; row <= 4; ++row) {
