@@ -103,8 +103,8 @@ TEST_F(TwoStations, EachSeesTheOthersWritesAndAStaleWriteAnswers89) {
     Station child([&](Station& parent) {
         rt::RecordFile mine{datatest::peopleDecl()};
         if (mine.open() || mine.getPointer(ann)) return 1;
-        parent.send();                        // read Ann
-        if (!parent.receive()) return 7;     // the parent has changed her meanwhile
+        parent.send();                    // read Ann
+        if (!parent.receive()) return 7;  // the parent has changed her meanwhile
         mine.buf().setText("PEO:CITY", "Child");
         if (mine.put() != rt::FileError::RecordChanged) return 2;
         if (rt::errorText() != "Record Changed By Another Station") return 3;
