@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "contacts/contact_form_window.h"
 #include "runtime/ui/structure_builder.h"
 
 namespace windows::follow_up_form {
@@ -10,12 +11,6 @@ namespace {
 
 using namespace FollowUpFormControl;
 
-constexpr const char* kKindLists[] = {
-    "Home Phone|Work Phone|Fax|Cell Phone|Beeper|Data|Voice Mail",
-    "Work Phone|Fax|Cell Phone|Beeper|Data|Voice Mail|Home Phone",
-    "Fax|Cell Phone|Beeper|Data|Voice Mail|Home Phone|Work Phone",
-    "Cell Phone|Beeper|Data|Voice Mail|Home Phone|Work Phone|Fax",
-};
 constexpr const char* kPhoneFields[] = {"MAI:HOMEPHONE", "MAI:WORKPHONE", "MAI:FAX",
                                         "MAI:CELLPHONE"};
 
@@ -112,7 +107,7 @@ void nameAndAddressPage(StructureBuilder& b) {
         rt::ControlStructure& kind =
             b.add(phoneKind(r), rt::ControlKind::DropList, {12, y, 64, 11}, {}, t);
         kind.use = "MAI:PHONE" + std::to_string(r + 1);
-        kind.from = kKindLists[r];
+        kind.from = contact_form::phoneKindList(r);  // the contact form's lists
         kind.tip = "Enter Phone Type For This Number";
         b.entry(phoneNumber(r), {80, y, 72, 11}, kPhoneFields[r], r == 0 ? "@S15" : "@s15", t)
             .align = rt::Align::Right;
