@@ -18,7 +18,7 @@ rt::WindowStructure datedListFrame(const char* module, const char* title, const 
     w.frame = rt::FrameKind::Double;
     w.font = {"MS Sans Serif", 8};
     StructureBuilder b(w);
-    b.add(Sheet, rt::ControlKind::Sheet, {4, 4, 226, 154});
+    b.add(Sheet, rt::ControlKind::Sheet, {4, 4, 214, 154});
     b.add(Tab, rt::ControlKind::Tab, {}, tabText, Sheet);
     rt::ControlStructure& list = b.add(List, rt::ControlKind::List, {10, 22, listWidth, 112});
     list.format = listFormat;
@@ -26,7 +26,7 @@ rt::WindowStructure datedListFrame(const char* module, const char* title, const 
     list.listFlags = 0x800;
     list.parent = Tab;
     const int x = 16 + listWidth;
-    const int width = 224 - x;
+    const int width = 212 - x;
     const char* fields[] = {"MAI:FIRSTNAME", "MAI:LASTNAME", "MAI:COMPANYNAME", "MAI:ADDRESS"};
     for (int i = 0; i < 4; ++i)
         b.add(FirstName + i, rt::ControlKind::String, {x, 24 + 11 * i, width, 10}, {}, Tab).use =
@@ -39,25 +39,25 @@ rt::WindowStructure datedListFrame(const char* module, const char* title, const 
     dial.tip = "Dial Phone";
     b.button(Clear, {36, 138, 92, 14}, clearText, Tab);
 
-    b.button(EMail, {234, 6, 30, 20}, "").icon = "MAIL16B.ICO";
-    b.button(Web, {268, 6, 30, 20}, "").icon = "globe5b.gif";
-    rt::ControlStructure& print = b.button(PrintReport, {234, 30, 30, 20}, "");
+    b.button(EMail, {222, 6, 36, 20}, "").icon = "MAIL16B.ICO";
+    b.button(Web, {262, 6, 36, 20}, "").icon = "globe5b.gif";
+    rt::ControlStructure& print = b.button(PrintReport, {222, 30, 36, 20}, "");
     print.icon = "NOTE14.ICO";
     print.tip = "Print Appointment Report";
-    b.button(Add, {234, 56, 64, 14}, addText);
-    b.button(Change, {234, 74, 64, 14}, "&Change").isDefault = true;
-    rt::ControlStructure& insert = b.button(Insert, {234, 92, 64, 14}, "&Insert");
+    b.button(Add, {222, 56, 76, 14}, addText);
+    b.button(Change, {222, 74, 76, 14}, "&Change").isDefault = true;
+    rt::ControlStructure& insert = b.button(Insert, {222, 92, 76, 14}, "&Insert");
     insert.hidden = true;
     insert.disabled = true;
-    b.button(Delete, {234, 92, 64, 14}, "&Delete").hidden = true;
+    b.button(Delete, {222, 92, 76, 14}, "&Delete").hidden = true;
     // The legend: coming, today, past.
     const char* legend[][2] = {
         {"~Greenb.ico", "Comming"}, {"~Blueb.ico", "Today"}, {"~Redb.ico", "Past"}};
     for (int i = 0; i < 3; ++i) {
-        b.add(21 + 2 * i, rt::ControlKind::Image, {236, 94 + 13 * i, 10, 10}).icon = legend[i][0];
-        b.add(22 + 2 * i, rt::ControlKind::String, {250, 95 + 13 * i, 46, 10}, legend[i][1]);
+        b.add(21 + 2 * i, rt::ControlKind::Image, {224, 94 + 13 * i, 10, 10}).icon = legend[i][0];
+        b.add(22 + 2 * i, rt::ControlKind::String, {238, 95 + 13 * i, 58, 10}, legend[i][1]);
     }
-    b.button(Close, {234, 136, 64, 20}, "").icon = "TINEXITS.ICO";
+    b.button(Close, {222, 136, 76, 20}, "").icon = "TINEXITS.ICO";
     return w;
 }
 
@@ -70,7 +70,7 @@ const rt::WindowStructure& followUpsListWindow() {
         rt::ControlStructure& caption = b.add(30, rt::ControlKind::String, {148, 94, 76, 10},
                                               "Follow Up", DatedListControl::Tab);
         caption.font = {"", 0, true};
-        b.add(31, rt::ControlKind::String, {148, 105, 76, 10}, {}, DatedListControl::Tab).use =
+        b.add(31, rt::ControlKind::String, {148, 105, 64, 10}, {}, DatedListControl::Tab).use =
             "MAI:FOLLOWUP";
         return w;
     }();
