@@ -5,14 +5,14 @@
 #include <QLabel>
 #include <atomic>
 
+#include "frame/calendar_window.h"
 #include "frame/select_date.h"
 #include "runtime/text/day_number.h"
 #include "tests/runtime/qt/qt_test_support.h"
-#include "windows/tovik_sf.h"
 
 namespace {
 
-namespace Calendar = windows::tovik_sf::CalendarControl;
+namespace Calendar = windows::calendar::CalendarControl;
 
 rt::Window* topWindow() {
     std::lock_guard lock(rt::Scheduler::instance().mutex());
@@ -50,14 +50,15 @@ TEST(CalendarQt, SevenColumnsAndTheChosenDaysNumber) {
     }
 
     // Each of Monday to Friday's numbers in the second row stands under its day name.
-    QLabel* week = label(windows::tovik_sf::calendarRowControl(2, 1));
+    QLabel* week = label(windows::calendar::calendarRowControl(2, 1));
     ASSERT_NE(week, nullptr);
     const QString text = week->text();
     ASSERT_EQ(text.left(14), QString(" 7  8  9 10 11"));
     const QFontMetrics metrics = week->fontMetrics();
     EXPECT_LE(metrics.horizontalAdvance(text), week->width());
     auto numberSpan = [&](int column) {  // Monday 0 .. Friday 4
-        const int x = week->x() + week->contentsRect().x() + metrics.horizontalAdvance(text.left(3 * column));
+        const int x =
+            week->x() + week->contentsRect().x() + metrics.horizontalAdvance(text.left(3 * column));
         return std::pair(x, x + metrics.horizontalAdvance(text.mid(3 * column, 2)));
     };
     for (int column = 0; column < 5; ++column) {

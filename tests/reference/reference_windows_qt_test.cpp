@@ -11,17 +11,17 @@
 
 #include "records/areacode.h"
 #include "records/zip.h"
+#include "reference/area_code_form_window.h"
+#include "reference/area_code_list_window.h"
+#include "reference/area_code_lookup_window.h"
 #include "reference/reference_procedures.h"
+#include "reference/zip_form_window.h"
+#include "reference/zip_list_window.h"
+#include "reference/zip_lookup_window.h"
 #include "runtime/qt/qt_list.h"
 #include "runtime/text/fixed_text.h"
 #include "tests/runtime/qt/qt_test_support.h"
 #include "tests/support/temp_dir.h"
-#include "windows/tovik101.h"
-#include "windows/tovik104.h"
-#include "windows/tovik105.h"
-#include "windows/tovik106.h"
-#include "windows/tovik158.h"
-#include "windows/tovik159.h"
 
 namespace {
 
@@ -97,8 +97,8 @@ class ReferenceWindowsQt : public ::testing::Test {
 };
 
 TEST_F(ReferenceWindowsQt, ZipRecordsTypedIntoTheFormShowInTheListOnEveryTab) {
-    namespace List = windows::tovik159::ZipListControl;
-    namespace Form = windows::tovik158::ZipFormControl;
+    namespace List = windows::zip_list::ZipListControl;
+    namespace Form = windows::zip_form::ZipFormControl;
     session.start(&ZipCode2);
     rt::Window* list = shownTop();
     ASSERT_NE(list, nullptr);
@@ -124,9 +124,9 @@ TEST_F(ReferenceWindowsQt, ZipRecordsTypedIntoTheFormShowInTheListOnEveryTab) {
 }
 
 TEST_F(ReferenceWindowsQt, AreaCodesTypedIntoTheFormShowInTheListOnEveryTab) {
-    namespace Lookup = windows::tovik104::AreaLookupControl;
-    namespace List = windows::tovik105::AreaListControl;
-    namespace Form = windows::tovik106::AreaFormControl;
+    namespace Lookup = windows::area_code_lookup::AreaLookupControl;
+    namespace List = windows::area_code_list::AreaListControl;
+    namespace Form = windows::area_code_form::AreaFormControl;
     session.start(&AreaCodes);
     rt::Window* lookup = shownTop();
     ASSERT_NE(lookup, nullptr);
@@ -180,15 +180,15 @@ TEST_F(ReferenceWindowsQt, TheLookUpsShowTheirRowsOnEveryTab) {
     rt::Window* zips = shownTop();
     ASSERT_NE(zips, nullptr);
     ASSERT_EQ(zips->title(), "Browse the Zip File");
-    expectRowsOnEveryTab(zips, windows::tovik101::ZipLookupControl::List,
-                         windows::tovik101::ZipLookupControl::Sheet, "Portland");
-    click(zips, windows::tovik101::ZipLookupControl::Close);
+    expectRowsOnEveryTab(zips, windows::zip_lookup::ZipLookupControl::List,
+                         windows::zip_lookup::ZipLookupControl::Sheet, "Portland");
+    click(zips, windows::zip_lookup::ZipLookupControl::Close);
     rt::Window* areas = shownTop();
     ASSERT_NE(areas, nullptr);
     ASSERT_EQ(areas->title(), "Browse the Area Code File");
-    expectRowsOnEveryTab(areas, windows::tovik104::AreaLookupControl::List,
-                         windows::tovik104::AreaLookupControl::Sheet, "Portland");
-    click(areas, windows::tovik104::AreaLookupControl::Close);
+    expectRowsOnEveryTab(areas, windows::area_code_lookup::AreaLookupControl::List,
+                         windows::area_code_lookup::AreaLookupControl::Sheet, "Portland");
+    click(areas, windows::area_code_lookup::AreaLookupControl::Close);
     ASSERT_TRUE(session.finish());
 }
 
