@@ -1,6 +1,7 @@
 #include "app/register_procedures.h"
 
 #include "contacts/contact_procedures.h"
+#include "invoices/invoice_procedures.h"
 #include "reference/reference_procedures.h"
 
 void RegisterProgramProcedures() {
@@ -8,4 +9,5 @@ void RegisterProgramProcedures() {
     // registered stay disabled.
     RegisterContactProcedures();
     RegisterReferenceProcedures();
+    RegisterInvoiceProcedures();
 }
