@@ -48,7 +48,7 @@ class InvoiceList : public BrowseProcedure {
         s.buttons.change = Open;
         s.buttons.remove = Delete;
         s.buttons.close = Close;
-        s.rowControls = {Open, Delete};
+        s.rowControls = {Open, Delete, TagAll, UntagAll, NextTag, Tag, Untag, PreviousTag};
         s.updateForm = [] { UpdateInvoice(); };
         s.popupText = "Add|&Open|&Delete";
         s.popupTextEmpty = "Add|~&Open|~&Delete";
