@@ -1,5 +1,6 @@
 #include "frame/calculator_keys.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -32,25 +33,36 @@ rt::Decimal decimalOf(const std::string& text) {
 
 }  // namespace
 
-std::string CalculatorRealText(double value) {
-    if (!std::isfinite(value)) return "0";
-    if (value == 0) return "0";
-    char text[64];
-    if (std::fabs(value) >= 1e15 || std::fabs(value) < 1e-9) {
-        std::snprintf(text, sizeof text, "%.14G", value);
-        return text;
-    }
-    // Fixed notation with 14 significant digits, trailing zeros and point dropped.
+namespace {
+
+// Fixed notation with `digits` significant digits, trailing zeros and point dropped.
+std::string fixedText(double value, int digits) {
     const int integerDigits = static_cast<int>(std::floor(std::log10(std::fabs(value)))) + 1;
-    const int places = std::max(0, 14 - integerDigits);
+    const int places = std::max(0, digits - integerDigits);
+    char text[400];
     std::snprintf(text, sizeof text, "%.*f", places, value);
     std::string s = text;
     if (s.find('.') != std::string::npos) {
-        while (!s.empty() && s.back() == '0') s.pop_back();
-        if (!s.empty() && s.back() == '.') s.pop_back();
+        while (s.back() == '0') s.pop_back();
+        if (s.back() == '.') s.pop_back();
     }
-    if (s == "-0") s = "0";
-    return s;
+    return s == "-0" ? "0" : s;
+}
+
+}  // namespace
+
+std::string CalculatorRealText(double value) {
+    if (!std::isfinite(value) || value == 0) return "0";
+    std::string fixed = fixedText(value, 14);
+    if (fixed.size() <= CalculatorState::kDisplayLength && fixed != "0") return fixed;
+    // Too long (or too small) to show in full: the exponent form, with as many digits as the
+    // display holds, so that the number shown keeps its size.
+    for (int precision = 13; precision >= 1; --precision) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%.*G", precision, value);
+        if (std::string(text).size() <= CalculatorState::kDisplayLength) return text;
+    }
+    return "0";
 }
 
 CalculatorState::CalculatorState(double start, bool blank) {

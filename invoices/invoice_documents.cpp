@@ -9,11 +9,10 @@
 #include "frame/tagging.h"
 #include "invoices/invoice_document_report.h"
 #include "invoices/invoice_procedures.h"
+#include "invoices/printed_mark.h"
 #include "records/company.h"
 #include "records/orders.h"
 #include "records/tag_file.h"
-#include "runtime/data/errors.h"
-#include "runtime/text/fixed_text.h"
 #include "runtime/ui/dialogs.h"
 
 namespace {
@@ -53,7 +52,10 @@ class InvoiceDocuments : public ReportPass {
                                                                            : VERDICT::Skip;
     }
 
-    void afterDetail() override { markPrinted(); }
+    void afterDetail() override {
+        if (!MarkInvoicePrinted())
+            unmarked_.push_back(static_cast<long>(ORD::INVOICENUMBER.integer()));
+    }
 
     void afterPass() override {
         if (unmarked_.empty()) return;
@@ -66,24 +68,6 @@ class InvoiceDocuments : public ReportPass {
     }
 
   private:
-    // Only the mark is written. When another station changed the invoice since it was read,
-    // its version is read again and marked, so that its change is kept.
-    void markPrinted() {
-        if (rt::clip(ORD::PRINTED.text()) == "Y") return;
-        const long number = static_cast<long>(ORD::INVOICENUMBER.integer());
-        const std::int64_t pointer = ORDERS.pointer();
-        ORD::PRINTED.setText("Y");
-        int code = ORDERS.put();
-        if (code == rt::FileError::RecordChanged) {
-            code = ORDERS.getPointer(pointer);
-            if (code == 0 && rt::clip(ORD::PRINTED.text()) != "Y") {
-                ORD::PRINTED.setText("Y");
-                code = ORDERS.put();
-            }
-        }
-        if (code != 0) unmarked_.push_back(number);
-    }
-
     bool unprintedRun_;
     std::vector<long> unmarked_;
 };

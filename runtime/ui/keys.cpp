@@ -40,11 +40,11 @@ constexpr NamedKey kNames[] = {
     {"Del", KEY::Delete},
     {"Quote", KEY::Quote},
     {"'", KEY::Quote},
-    {"Pad*", KEY::PadMultiply},
-    {"Pad+", KEY::PadAdd},
-    {"Pad-", KEY::PadSubtract},
-    {"Pad.", KEY::PadPoint},
-    {"Pad/", KEY::PadDivide},
+    {"PadMultiply", KEY::PadMultiply},
+    {"PadAdd", KEY::PadAdd},
+    {"PadSubtract", KEY::PadSubtract},
+    {"PadPoint", KEY::PadPoint},
+    {"PadDivide", KEY::PadDivide},
 };
 
 int baseKey(std::string_view name) {
