@@ -32,12 +32,13 @@ std::string shownName(const std::string& field) {
 
 bool InvoiceAmounts::store(const std::string& name, const rt::Decimal& value) {
     const rt::FieldDecl& f = declOf(name);
+    const int index = ORDERS.decl().fieldIndex(name);
     std::optional<rt::Decimal> fitted = value.fitTo(f.digits, f.places);
-    if (!fitted || !ORDERS.buf().setNumber(name, *fitted)) {
-        misfits_[name] = value.rounded(f.places);
+    if (!fitted || !ORDERS.buf().setNumber(index, *fitted)) {
+        misfits_[index] = value.rounded(f.places);
         return false;
     }
-    misfits_.erase(name);
+    misfits_.erase(index);
     return true;
 }
 
@@ -50,10 +51,10 @@ void InvoiceAmounts::recomputeLine(int line, const rt::Decimal& rate) {
     rt::Decimal subtotal;
     for (int n = 1; n <= 8; ++n) {
         const std::string t = lineField("T", n);
-        subtotal += misfits_.count(t) ? misfits_.at(t) : number(t);
+        subtotal += current(t);
     }
     store("ORD:SUBTOTAL", subtotal);
-    rt::Decimal tax = number("ORD:TAX");
+    rt::Decimal tax = current("ORD:TAX");
     if (rt::clip(ORD::TAXABLE.text()) == "Y") {
         tax = (rate * subtotal).rounded(2);
         store("ORD:TAX", tax);
@@ -61,20 +62,27 @@ void InvoiceAmounts::recomputeLine(int line, const rt::Decimal& rate) {
     store("ORD:TOTAL", subtotal + tax + number("ORD:SHIPPING"));
 }
 
+rt::Decimal InvoiceAmounts::current(const std::string& name) const {
+    const int index = ORDERS.decl().fieldIndex(name);
+    auto misfit = misfits_.find(index);
+    return misfit != misfits_.end() ? misfit->second : number(name);
+}
+
 void InvoiceAmounts::recomputeTotal() {
-    store("ORD:TOTAL", number("ORD:TAX") + number("ORD:SHIPPING") + number("ORD:SUBTOTAL"));
+    store("ORD:TOTAL", current("ORD:TAX") + number("ORD:SHIPPING") + current("ORD:SUBTOTAL"));
 }
 
 void InvoiceAmounts::recomputeBalance() {
     const rt::Decimal paid = PaidAmount(ORD::PAID.text());
     ORD::PAID.setText(rt::numberToText(paid));
-    const rt::Decimal due = number("ORD:TAX") + number("ORD:SHIPPING") + number("ORD:SUBTOTAL");
+    const rt::Decimal due = current("ORD:TAX") + number("ORD:SHIPPING") + current("ORD:SUBTOTAL");
     ORD::BALANCE.setText(rt::numberToText(due - paid));
 }
 
 std::string InvoiceAmounts::misfitMessage() const {
     std::string text;
-    for (const auto& [field, value] : misfits_) {
+    for (const auto& [index, value] : misfits_) {
+        const std::string& field = ORDERS.decl().fields().at(index).name;
         const rt::FieldDecl& f = declOf(field);
         const int integerDigits = f.digits - f.places;
         std::string largest(integerDigits, '9');

@@ -20,17 +20,19 @@ class InvoiceAmounts {
     // rewritten as plain number text too.
     void recomputeBalance();
 
-    // Amounts that did not fit their fields at their last computation, by field name, with
-    // the value that did not fit.
-    const std::map<std::string, rt::Decimal>& misfits() const { return misfits_; }
+    // Amounts that did not fit their fields at their last computation, by field index (in
+    // the record's order), with the value that did not fit.
+    const std::map<int, rt::Decimal>& misfits() const { return misfits_; }
     // The message that refuses them, one line each; empty when every amount fits.
     std::string misfitMessage() const;
 
   private:
+    // An amount's value: the one that did not fit, or what the field holds.
+    rt::Decimal current(const std::string& name) const;
     // Stores `value` into the DECIMAL field `name` or notes that it does not fit.
     bool store(const std::string& name, const rt::Decimal& value);
 
-    std::map<std::string, rt::Decimal> misfits_;
+    std::map<int, rt::Decimal> misfits_;
 };
 
 // The number a paid-amount text holds: leading blanks, an optional minus, digits and a

@@ -90,9 +90,9 @@ TEST(InvoiceAmountsTest, AmountsBeyondTheirFieldsAreNotStoredAndAreNamed) {
     InvoiceAmounts amounts;
     amounts.recomputeLine(1, rt::Decimal("0.065"));
     EXPECT_EQ(ORD::T1.number().toString(), "1.00");  // left as it was, not cut
-    EXPECT_TRUE(amounts.misfits().count("ORD:T1"));
-    EXPECT_TRUE(amounts.misfits().count("ORD:SUBTOTAL"));
-    EXPECT_TRUE(amounts.misfits().count("ORD:TAX"));  // 16574.83 > 999.99
+    EXPECT_TRUE(amounts.misfits().count(ORD::T1.index()));
+    EXPECT_TRUE(amounts.misfits().count(ORD::SUBTOTAL.index()));
+    EXPECT_TRUE(amounts.misfits().count(ORD::TAX.index()));  // 16574.83 > 999.99
     const std::string message = amounts.misfitMessage();
     EXPECT_NE(message.find("Line 1 total 254997.45"), std::string::npos) << message;
     EXPECT_NE(message.find("99999.99"), std::string::npos) << message;

@@ -16,6 +16,18 @@
 namespace invoicetest {
 
 struct Invoice {
+    Invoice(std::string f, std::string l, long n, std::string p = "", int q = 0,
+            std::string each = "0", std::string t = "0", std::string all = "0",
+            std::string c = "")
+        : first(std::move(f)),
+          last(std::move(l)),
+          number(n),
+          printed(std::move(p)),
+          quantity(q),
+          price(std::move(each)),
+          tax(std::move(t)),
+          total(std::move(all)),
+          company(std::move(c)) {}
     std::string first, last;
     long number = 0;
     std::string printed;  // "" or "Y"
