@@ -2,6 +2,7 @@
 // Record files for the invoice tests (invoices, items, companies, contacts) written before a
 // session and read after it, and a printer that keeps the pages it is given.
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -146,11 +147,14 @@ inline std::vector<std::string> pageTexts(const rt::Page& page) {
     return out;
 }
 
-// The first text of the page that reads `wanted` (clipped), or nullptr.
+// The first text of the page that reads `wanted` without its blanks, or nullptr.
 inline const rt::PageText* findText(const rt::Page& page, const std::string& wanted) {
-    for (const rt::PageItem& item : page.items)
-        if (const auto* t = std::get_if<rt::PageText>(&item); t && rt::clip(t->text) == wanted)
-            return t;
+    for (const rt::PageItem& item : page.items) {
+        const auto* t = std::get_if<rt::PageText>(&item);
+        if (!t) continue;
+        const std::string_view shown = rt::clip(t->text);
+        if (shown.substr(std::min(shown.find_first_not_of(' '), shown.size())) == wanted) return t;
+    }
     return nullptr;
 }
 
