@@ -1,6 +1,9 @@
 #include "app/register_procedures.h"
 
+#include "checks/check_procedures.h"
 #include "contacts/contact_procedures.h"
+#include "followups/followup_procedures.h"
+#include "genealogy/genealogy_procedures.h"
 #include "invoices/invoice_procedures.h"
 #include "reference/reference_procedures.h"
 
@@ -9,5 +12,8 @@ void RegisterProgramProcedures() {
     // registered stay disabled.
     RegisterContactProcedures();
     RegisterReferenceProcedures();
+    RegisterCheckProcedures();
+    RegisterGenealogyProcedures();
+    RegisterFollowUpProcedures();
     RegisterInvoiceProcedures();
 }
