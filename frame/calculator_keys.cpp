@@ -43,7 +43,8 @@ std::string fixedText(double value, int digits) {
     std::snprintf(text, sizeof text, "%.*f", places, value);
     std::string s = text;
     if (s.find('.') != std::string::npos) {
-        while (s.back() == '0') s.pop_back();
+        while (s.back() == '0')
+            s.pop_back();
         if (s.back() == '.') s.pop_back();
     }
     return s == "-0" ? "0" : s;
@@ -154,7 +155,8 @@ void CalculatorState::ownAction(CalculatorKey key) {
         case CalculatorKey::Log10:
         case CalculatorKey::NaturalLog: {
             const double x = realOf(display_);
-            const double y = x <= 0 ? 0 : (key == CalculatorKey::Log10 ? std::log10(x) : std::log(x));
+            const double y =
+                x <= 0 ? 0 : (key == CalculatorKey::Log10 ? std::log10(x) : std::log(x));
             show(CalculatorRealText(y));
             break;
         }
@@ -182,9 +184,9 @@ void CalculatorState::ownAction(CalculatorKey key) {
         default:
             break;
     }
-    if (pending_ != Pending::None &&
-        (key == CalculatorKey::Add || key == CalculatorKey::Subtract ||
-         key == CalculatorKey::Multiply || key == CalculatorKey::Divide || key == CalculatorKey::Power))
+    if (pending_ != Pending::None && (key == CalculatorKey::Add || key == CalculatorKey::Subtract ||
+                                      key == CalculatorKey::Multiply ||
+                                      key == CalculatorKey::Divide || key == CalculatorKey::Power))
         accumulator_ = realOf(display_);
     newEntry_ = true;
     pointPending_ = true;
@@ -232,28 +234,69 @@ void CalculatorState::pressKeys(const std::string& keys) {
             continue;
         }
         switch (c) {
-            case '.': press(CalculatorKey::Point); break;
-            case '+': press(CalculatorKey::Add); break;
-            case '-': press(CalculatorKey::Subtract); break;
+            case '.':
+                press(CalculatorKey::Point);
+                break;
+            case '+':
+                press(CalculatorKey::Add);
+                break;
+            case '-':
+                press(CalculatorKey::Subtract);
+                break;
             case '*':
-            case 'x': press(CalculatorKey::Multiply); break;
-            case '/': press(CalculatorKey::Divide); break;
-            case '=': press(CalculatorKey::Equals); break;
-            case '%': press(CalculatorKey::Percent); break;
-            case '^': press(CalculatorKey::Power); break;
-            case 'r': press(CalculatorKey::SquareRoot); break;
-            case 'i': press(CalculatorKey::Reciprocal); break;
-            case 'c': press(CalculatorKey::Clear); break;
-            case 'n': press(CalculatorKey::ChangeSign); break;
-            case 's': press(CalculatorKey::Square); break;
-            case 't': press(CalculatorKey::TimesTen); break;
-            case 'p': press(CalculatorKey::Pi); break;
-            case 'm': press(CalculatorKey::MemoryStore); break;
-            case 'a': press(CalculatorKey::MemoryAdd); break;
-            case 'R': press(CalculatorKey::MemoryRecall); break;
-            case 'l': press(CalculatorKey::Log10); break;
-            case 'e': press(CalculatorKey::NaturalLog); break;
-            default: break;
+            case 'x':
+                press(CalculatorKey::Multiply);
+                break;
+            case '/':
+                press(CalculatorKey::Divide);
+                break;
+            case '=':
+                press(CalculatorKey::Equals);
+                break;
+            case '%':
+                press(CalculatorKey::Percent);
+                break;
+            case '^':
+                press(CalculatorKey::Power);
+                break;
+            case 'r':
+                press(CalculatorKey::SquareRoot);
+                break;
+            case 'i':
+                press(CalculatorKey::Reciprocal);
+                break;
+            case 'c':
+                press(CalculatorKey::Clear);
+                break;
+            case 'n':
+                press(CalculatorKey::ChangeSign);
+                break;
+            case 's':
+                press(CalculatorKey::Square);
+                break;
+            case 't':
+                press(CalculatorKey::TimesTen);
+                break;
+            case 'p':
+                press(CalculatorKey::Pi);
+                break;
+            case 'm':
+                press(CalculatorKey::MemoryStore);
+                break;
+            case 'a':
+                press(CalculatorKey::MemoryAdd);
+                break;
+            case 'R':
+                press(CalculatorKey::MemoryRecall);
+                break;
+            case 'l':
+                press(CalculatorKey::Log10);
+                break;
+            case 'e':
+                press(CalculatorKey::NaturalLog);
+                break;
+            default:
+                break;
         }
     }
 }

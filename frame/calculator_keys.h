@@ -48,7 +48,9 @@ class CalculatorState {
 
     const std::string& display() const { return display_; }
     // Text typed straight into the display (cut to its 16 characters).
-    void setDisplay(const std::string& text) { show(std::string(text.substr(0, text.find_last_not_of(' ') + 1))); }
+    void setDisplay(const std::string& text) {
+        show(std::string(text.substr(0, text.find_last_not_of(' ') + 1)));
+    }
     // What the display holds as a number; 0 when it is blank.
     double value() const;
     double memory() const { return memory_; }

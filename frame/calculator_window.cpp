@@ -86,8 +86,8 @@ rt::WindowStructure makeWindow() {
     memory.picture = "@S20";
     for (const KeyLook& k : keyLooks()) {
         // Equals spans two rows at the right, beside the last digits.
-        const rt::Rect at = k.key == CalculatorKey::Equals ? keyAt(k.column, k.row, 2)
-                                                           : keyAt(k.column, k.row);
+        const rt::Rect at =
+            k.key == CalculatorKey::Equals ? keyAt(k.column, k.row, 2) : keyAt(k.column, k.row);
         rt::ControlStructure& button = b.button(k.control, at, k.text);
         button.tip = k.tip;
         button.key = k.keyCode;

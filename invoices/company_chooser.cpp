@@ -42,8 +42,8 @@ class CompanyChooser : public BrowseProcedure {
         s.buttons.close = c.close;
         s.rowControls = {c.remove};
         s.updateForm = [] { UpdateCompany(); };
-        s.popupText =
-            selecting ? "&Delete|-|&Press Here After Selection" : "&Delete|-|~&Press Here After Selection";
+        s.popupText = selecting ? "&Delete|-|&Press Here After Selection"
+                                : "&Delete|-|~&Press Here After Selection";
         s.popupTextEmpty = "~&Delete|-|~&Press Here After Selection";
         s.popupButtons = {c.remove, c.choice};
         return s;

@@ -27,11 +27,10 @@ const rt::WindowStructure& companyFormWindow() {
         b.prompt(8, {45, 58, 32, 10}, "PHONE:");
         b.entry(Fax, {81, 70, 53, 12}, "COM:FAX", "@P###-###-####Pb").align = rt::Align::Right;
         b.prompt(10, {10, 85, 48, 10}, "SALES TAX:");
-        b.entry(SalesTax, {14, 97, 30, 10}, "COM:SALESTAX", "@P.#####P").align =
-            rt::Align::Decimal;
+        b.entry(SalesTax, {14, 97, 30, 10}, "COM:SALESTAX", "@P.#####P").align = rt::Align::Decimal;
         b.prompt(12, {54, 72, 24, 10}, "FAX:");
-        rt::ControlStructure& hint =
-            b.add(RateHint, rt::ControlKind::String, {47, 99, 120, 10}, "6.5% Should Be Entered .06500");
+        rt::ControlStructure& hint = b.add(RateHint, rt::ControlKind::String, {47, 99, 120, 10},
+                                           "6.5% Should Be Entered .06500");
         hint.font.color = 0xFF80FF;
         hint.transparent = true;
         b.add(14, rt::ControlKind::Panel, {3, 112, 213, 18}).background = 0x400080;

@@ -21,7 +21,8 @@ rt::Decimal number(const std::string& name) {
 
 // The name a user knows an amount by, for the refusal.
 std::string shownName(const std::string& field) {
-    if (field.rfind("ORD:T", 0) == 0 && field.size() <= 6) return "Line " + field.substr(5) + " total";
+    if (field.rfind("ORD:T", 0) == 0 && field.size() <= 6)
+        return "Line " + field.substr(5) + " total";
     if (field == "ORD:SUBTOTAL") return "SubTotal";
     if (field == "ORD:TAX") return "Tax";
     if (field == "ORD:TOTAL") return "Total";

@@ -15,8 +15,8 @@ namespace {
 using namespace report_parts;
 using rt::TextAlign;
 
-constexpr rt::Rgb kDarkBlue = 0x0000A0, kPurple = 0x800040, kBlue = 0x0000FF,
-                  kLightBlue = 0xC6C6FF, kRed = 0xFF0000;
+constexpr rt::Rgb kDarkBlue = 0x0000A0, kPurple = 0x800040, kBlue = 0x0000FF, kLightBlue = 0xC6C6FF,
+                  kRed = 0xFF0000;
 
 rt::ValueSource field(const rt::Field& f) {
     return [&f] { return f.value(); };
@@ -43,32 +43,32 @@ rt::ReportBand pageHeader(bool unprintedRun) {
     h.id = 1;
     h.at = {500, 500, 7500, 1802};
     if (unprintedRun) {
-        h.controls.push_back(value(9, {6604, 208, 900, 208}, field(ORD::ORDERDATE), "@D1",
-                                   TextAlign::Right));
+        h.controls.push_back(
+            value(9, {6604, 208, 900, 208}, field(ORD::ORDERDATE), "@D1", TextAlign::Right));
         h.controls.push_back(styled(text(10, {6677, 208, 0, 0}, ""), font(10, rt::kFontBold)));
     }
-    h.controls.push_back(styled(value(1, {615, 438, 6260, 400}, global(GLO::CompanyName), "@s30",
-                                      TextAlign::Centre),
-                                font(24, rt::kFontBold), kDarkBlue));
-    h.controls.push_back(styled(value(2, {2406, 844, 2700, 208}, global(GLO::CompanyAddress),
-                                      "@s30", TextAlign::Centre),
-                                font(10, rt::kFontBold)));
+    h.controls.push_back(
+        styled(value(1, {615, 438, 6260, 400}, global(GLO::CompanyName), "@s30", TextAlign::Centre),
+               font(24, rt::kFontBold), kDarkBlue));
+    h.controls.push_back(styled(
+        value(2, {2406, 844, 2700, 208}, global(GLO::CompanyAddress), "@s30", TextAlign::Centre),
+        font(10, rt::kFontBold)));
     h.controls.push_back(text(3, {167, 875, 0, 0}, "Phone"));
     h.controls.push_back(text(4, {6500, 854, 0, 0}, "Fax"));
-    h.controls.push_back(styled(value(5, {2406, 1073, 2700, 208},
-                                      global(GLO::CompanyCityStateZip), "@s30", TextAlign::Centre),
+    h.controls.push_back(styled(value(5, {2406, 1073, 2700, 208}, global(GLO::CompanyCityStateZip),
+                                      "@s30", TextAlign::Centre),
                                 font(10, rt::kFontBold)));
-    h.controls.push_back(styled(value(6, {6490, 1073, 0, 0}, global(GLO::CompanyFax),
-                                      "@P###-###-####P"),
-                                font(10, rt::kFontBold)));
-    h.controls.push_back(styled(value(7, {167, 1073, 0, 0}, global(GLO::CompanyPhone),
-                                      "@P###-###-####Pb"),
-                                font(10, rt::kFontBold)));
-    h.controls.push_back(styled(text(8, {3083, 177, 0, 0}, "INVOICE"), font(18, rt::kFontBold),
-                                kPurple));
+    h.controls.push_back(
+        styled(value(6, {6490, 1073, 0, 0}, global(GLO::CompanyFax), "@P###-###-####P"),
+               font(10, rt::kFontBold)));
+    h.controls.push_back(
+        styled(value(7, {167, 1073, 0, 0}, global(GLO::CompanyPhone), "@P###-###-####Pb"),
+               font(10, rt::kFontBold)));
+    h.controls.push_back(
+        styled(text(8, {3083, 177, 0, 0}, "INVOICE"), font(18, rt::kFontBold), kPurple));
     if (!unprintedRun)
-        h.controls.push_back(value(9, {6667, 229, 800, 208}, field(ORD::ORDERDATE), "@D1",
-                                   TextAlign::Right));
+        h.controls.push_back(
+            value(9, {6667, 229, 800, 208}, field(ORD::ORDERDATE), "@D1", TextAlign::Right));
     return h;
 }
 
@@ -86,9 +86,9 @@ void clientBlock(rt::ReportBand& d) {
     client(22, {2302, 1188, 0, 0}, ORD::STATE, "@s2");
     client(23, {2635, 1188, 0, 0}, ORD::ZIP, "@s5");
     d.controls.push_back(text(15, {5740, 542, 1031, 208}, "Invoice Number"));
-    d.controls.push_back(styled(value(20, {5594, 719, 1177, 260}, field(ORD::INVOICENUMBER),
-                                      "@n-13", TextAlign::Right),
-                                font(14, rt::kFontBold), kRed));
+    d.controls.push_back(styled(
+        value(20, {5594, 719, 1177, 260}, field(ORD::INVOICENUMBER), "@n-13", TextAlign::Right),
+        font(14, rt::kFontBold), kRed));
     d.controls.push_back(text(18, {5146, 1000, 948, 208}, "Payment Type"));
     client(19, {6188, 1010, 0, 0}, ORD::PAYMENTTYPE, "@s12");
     client(24, {4969, 1271, 0, 0}, ORD::CARDNUMBER, "@s30");
@@ -109,14 +109,14 @@ void itemTable(rt::ReportBand& d) {
     for (int line = 1; line <= 8; ++line) {
         const std::string n = std::to_string(line);
         const int y = ys[line - 1];
-        d.controls.push_back(
-            value(id++, {260, line == 1 ? 2313 : y, 760, 208}, fieldNamed("ORD:ITEMNO" + n), "@s8"));
+        d.controls.push_back(value(id++, {260, line == 1 ? 2313 : y, 760, 208},
+                                   fieldNamed("ORD:ITEMNO" + n), "@s8"));
         d.controls.push_back(value(id++, {line == 8 ? 1063 : 1073, y, 1700, 208},
                                    fieldNamed("ORD:DISC" + n), "@s20"));
-        d.controls.push_back(value(id++, {2979, y, 400, 208}, fieldNamed("ORD:Q" + n), "@n3",
-                                   TextAlign::Right));
-        d.controls.push_back(value(id++, {3854, y, 1000, 208}, fieldNamed("ORD:P" + n),
-                                   "@n-10.2", TextAlign::Decimal));
+        d.controls.push_back(
+            value(id++, {2979, y, 400, 208}, fieldNamed("ORD:Q" + n), "@n3", TextAlign::Right));
+        d.controls.push_back(value(id++, {3854, y, 1000, 208}, fieldNamed("ORD:P" + n), "@n-10.2",
+                                   TextAlign::Decimal));
         d.controls.push_back(value(id++, {line == 4 ? 5698 : 5708, y, 1000, 208},
                                    fieldNamed("ORD:T" + n), "@n-10.2", TextAlign::Decimal));
     }
@@ -134,21 +134,23 @@ void memoAndTotals(rt::ReportBand& d) {
     auto amount = [&](int label, rt::ReportRect labelAt, const char* caption, int id,
                       rt::ReportRect at, rt::ValueSource source, const char* picture) {
         d.controls.push_back(text(label, labelAt, caption));
-        d.controls.push_back(styled(value(id, at, std::move(source), picture, TextAlign::Decimal),
-                                    bold));
+        d.controls.push_back(
+            styled(value(id, at, std::move(source), picture, TextAlign::Decimal), bold));
     };
-    amount(67, {4990, 6844, 0, 0}, "Subtotal", 68, {5688, 6844, 1000, 208},
-           field(ORD::SUBTOTAL), "@n-10.2");
+    amount(67, {4990, 6844, 0, 0}, "Subtotal", 68, {5688, 6844, 1000, 208}, field(ORD::SUBTOTAL),
+           "@n-10.2");
     amount(69, {4917, 7042, 698, 208}, "Sales Tax", 70, {5896, 7042, 800, 208}, field(ORD::TAX),
            "@n-7.2");
     amount(78, {5010, 7229, 0, 0}, "Shipping", 71, {5896, 7229, 800, 208}, field(ORD::SHIPPING),
            "@n-7.2");
     amount(77, {5198, 7427, 333, 208}, "Total", 72, {5698, 7427, 1000, 208}, field(ORD::TOTAL),
            "@n-10.2");
-    amount(76, {4750, 7615, 0, 0}, "Amount Paid", 73, {5677, 7625, 1020, 208},
-           [] { return rt::Value(PaidAmount(ORD::PAID.text())); }, "@n-10.2");
-    amount(74, {5042, 7802, 0, 0}, "Balance", 75, {5677, 7802, 1020, 208},
-           [] { return rt::Value(rt::textToNumber(ORD::BALANCE.text())); }, "@n-10.2");
+    amount(
+        76, {4750, 7615, 0, 0}, "Amount Paid", 73, {5677, 7625, 1020, 208},
+        [] { return rt::Value(PaidAmount(ORD::PAID.text())); }, "@n-10.2");
+    amount(
+        74, {5042, 7802, 0, 0}, "Balance", 75, {5677, 7802, 1020, 208},
+        [] { return rt::Value(rt::textToNumber(ORD::BALANCE.text())); }, "@n-10.2");
 }
 
 rt::ReportBand form() {

@@ -139,7 +139,8 @@ class InvoiceForm : public FormProcedure {
     }
 
     int focusOfMisfit() const {
-        const std::string& field = ORDERS.decl().fields().at(amounts_.misfits().begin()->first).name;
+        const std::string& field =
+            ORDERS.decl().fields().at(amounts_.misfits().begin()->first).name;
         for (int line = 1; line <= 8; ++line)
             if (field == "ORD:T" + std::to_string(line)) return quantityEntry(line);
         if (field == "ORD:TAX") return Tax;

@@ -39,8 +39,7 @@ void header(StructureBuilder& b) {
     b.entry(City, {80, 51, 64, 10}, "ORD:CITY", "@s15");
     b.entry(State, {148, 51, 16, 10}, "ORD:STATE", "@s2");
     b.entry(Zip, {168, 51, 30, 10}, "ORD:ZIP", "@s5");
-    b.entry(InvoiceNumber, {80, 65, 56, 10}, "ORD:INVOICENUMBER", "@n-13").align =
-        rt::Align::Right;
+    b.entry(InvoiceNumber, {80, 65, 56, 10}, "ORD:INVOICENUMBER", "@n-13").align = rt::Align::Right;
     b.prompt(16, {10, 66, 66, 10}, "InvoiceNumber:");
     b.entry(OrderDate, {140, 65, 50, 10}, "ORD:ORDERDATE", "@D1").align = rt::Align::Right;
     b.add(18, rt::ControlKind::String, {222, 10, 62, 10}, "Taxable:").transparent = true;
@@ -64,7 +63,10 @@ void items(StructureBuilder& b) {
     const struct {
         int x;
         const char* text;
-    } heads[] = {{22, "Item No."}, {236, "Total"}, {182, "Item Price"}, {150, "Quantity"},
+    } heads[] = {{22, "Item No."},
+                 {236, "Total"},
+                 {182, "Item Price"},
+                 {150, "Quantity"},
                  {66, "Description"}};
     for (int i = 0; i < 5; ++i)
         b.add(30 + i, rt::ControlKind::String, {heads[i].x, 88, 44, 10}, heads[i].text)
@@ -75,8 +77,7 @@ void items(StructureBuilder& b) {
         b.button(lookupButton(line), {8, y, 12, 11}, {}).tip = "Choose the item of line " + n;
         b.entry(itemNumberEntry(line), {22, y, 40, 11}, "ORD:ITEMNO" + n, "@s8");
         b.entry(itemNumberEntry(line) + 1, {64, y, 84, 11}, "ORD:DISC" + n, "@s20");
-        b.entry(quantityEntry(line), {150, y, 28, 11}, "ORD:Q" + n, "@n3").align =
-            rt::Align::Right;
+        b.entry(quantityEntry(line), {150, y, 28, 11}, "ORD:Q" + n, "@n3").align = rt::Align::Right;
         amount(b, priceEntry(line), {180, y, 52, 11}, "ORD:P" + n, "@n-10.2");
         amount(b, lineTotalEntry(line), {234, y, 54, 11}, "ORD:T" + n, "@n-10.2");
     }
@@ -89,16 +90,16 @@ void totals(StructureBuilder& b) {
         const char* text;
         const char* use;
         const char* picture;
-    } rows[] = {{84, "SubTotal:", "ORD:SUBTOTAL", "@n-10.2"}, {86, "Tax:", "ORD:TAX", "@n-7.2"},
-                {88, "Shipping:", "ORD:SHIPPING", "@n-7.2"},  {91, "Total:", "ORD:TOTAL", "@n-10.2"},
-                {93, "Paid:", "ORD:PAID", "@n-10.2"},         {95, "Balance:", "ORD:BALANCE", "@n-10.2"}};
+    } rows[] = {
+        {84, "SubTotal:", "ORD:SUBTOTAL", "@n-10.2"}, {86, "Tax:", "ORD:TAX", "@n-7.2"},
+        {88, "Shipping:", "ORD:SHIPPING", "@n-7.2"},  {91, "Total:", "ORD:TOTAL", "@n-10.2"},
+        {93, "Paid:", "ORD:PAID", "@n-10.2"},         {95, "Balance:", "ORD:BALANCE", "@n-10.2"}};
     int y = 96;
     for (const auto& row : rows) {
         b.prompt(row.prompt, {304, y + 1, 40, 10}, row.text);
         amount(b, row.prompt + 1, {346, y, 56, 11}, row.use, row.picture);
         if (row.prompt == 88) {
-            rt::ControlStructure& calc =
-                b.button(ShippingCalculator, {405, y - 1, 16, 13}, {});
+            rt::ControlStructure& calc = b.button(ShippingCalculator, {405, y - 1, 16, 13}, {});
             calc.icon = "CALC.ICO";
             calc.tip = "Press Here For Help With Shipping Amount";
         }

@@ -41,8 +41,8 @@ BrowseSheet InvoiceList::sheet() {
                 entryOrder(ORD::KEYORDERDATE, OrderDate),
                 BrowseOrder::keyed(ORD::KEYFIRSTNAME, LocatorKind::Step, StopKind::None,
                                    "(Ord:Printed = ' ')"),
-                BrowseOrder::keyed(ORD::KEYFIRSTNAME, LocatorKind::Incremental,
-                                   StopKind::None, "(Ord:Balance > 0)")};
+                BrowseOrder::keyed(ORD::KEYFIRSTNAME, LocatorKind::Incremental, StopKind::None,
+                                   "(Ord:Balance > 0)")};
     s.buttons.insert = Add;
     s.buttons.change = Open;
     s.buttons.remove = Delete;

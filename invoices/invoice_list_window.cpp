@@ -45,7 +45,8 @@ rt::WindowStructure makeWindow() {
         if (t.panel) b.add(t.panel, rt::ControlKind::Panel, {8, 18, 381, 14}, {}, t.tab);
         if (!t.entry) continue;
         b.prompt(t.prompt, {12, 20, 44, 10}, t.promptText, t.tab);
-        rt::ControlStructure& e = b.entry(t.entry, {58, 19, t.entryWidth, 11}, t.use, t.picture, t.tab);
+        rt::ControlStructure& e =
+            b.entry(t.entry, {58, 19, t.entryWidth, 11}, t.use, t.picture, t.tab);
         if (t.entry == OrderDate) e.align = rt::Align::Right;
     }
     rt::ControlStructure& frame = b.add(ButtonFrame, rt::ControlKind::Box, {2, 163, 393, 31});

@@ -27,7 +27,8 @@ rt::ReportControl sender(int id, rt::ReportRect at, rt::ValueSource source) {
 }
 
 rt::ReportControl addressee(int id, int x, int y, const rt::Field& f, const char* picture) {
-    return value(id, {x, y, 0, 156}, [&f] { return f.value(); }, picture);
+    return value(
+        id, {x, y, 0, 156}, [&f] { return f.value(); }, picture);
 }
 
 }  // namespace

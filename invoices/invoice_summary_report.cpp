@@ -52,10 +52,10 @@ rt::ReportBand detail() {
     rt::ReportBand d;
     d.id = kDetail;
     d.at = {0, 0, 7500, 375};
-    d.controls.push_back(value(13, {52, 52, 677, 208}, field(ORD::INVOICENUMBER), "@n_8",
-                               TextAlign::Right));
-    d.controls.push_back(value(15, {875, 52, 521, 208}, field(ORD::ORDERDATE), "@d1",
-                               TextAlign::Right));
+    d.controls.push_back(
+        value(13, {52, 52, 677, 208}, field(ORD::INVOICENUMBER), "@n_8", TextAlign::Right));
+    d.controls.push_back(
+        value(15, {875, 52, 521, 208}, field(ORD::ORDERDATE), "@d1", TextAlign::Right));
     d.controls.push_back(value(14, {1510, 52, 2200, 208}, field(ORD::COMPANY), "@s30"));
     d.controls.push_back(value(18, {3750, 52, 1100, 208}, field(ORD::FIRSTNAME), "@s15"));
     d.controls.push_back(value(19, {4885, 52, 1100, 208}, field(ORD::LASTNAME), "@s15"));

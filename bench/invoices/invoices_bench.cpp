@@ -101,8 +101,7 @@ class BenchInvoices : public InvoiceList {
 
     // What pressing the order's tab does: the sheet's choice, then the list's refresh.
     void chooseOrder(int order) {
-        window().setProp(windows::invoice_list::InvoiceListControl::Sheet, PROP::Choice,
-                         order + 1);
+        window().setProp(windows::invoice_list::InvoiceListControl::Sheet, PROP::Choice, order + 1);
         Refresh();
     }
     int visibleRows() {

@@ -157,8 +157,7 @@ struct QtBackend::Impl {
                 cursor = u.number;
                 break;
             case Update::Kind::Clipboard:
-                QGuiApplication::clipboard()->setText(
-                    QString::fromStdString(cp1252ToUtf8(u.text)));
+                QGuiApplication::clipboard()->setText(QString::fromStdString(cp1252ToUtf8(u.text)));
                 break;
             case Update::Kind::ProgramIcon:
                 if (QIcon icon = loadIcon(u.text); !icon.isNull())

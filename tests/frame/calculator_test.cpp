@@ -53,7 +53,7 @@ const KeyCase kCases[] = {
     {"1e", "0"},
     {"5m2Rx3=", "15"},
     {"4m1a2+R=", "7"},
-    {"12R", "0"},  // MR in the middle of a number shows the memory (0) ...
+    {"12R", "0"},    // MR in the middle of a number shows the memory (0) ...
     {"12R3", "03"},  // ... and the digits typed after it are appended to it
     {"99999999x99999999=", "9999999800000000"},
     {"2^60=", "1.1529215046E+18"},  // too long to show whole: exponent form, not cut

@@ -57,7 +57,9 @@ TEST_F(InventoryTest, AnItemNumberThatDiffersOnlyInCaseIsRefused) {
 }
 
 TEST_F(InventoryTest, TheSelectorStepsThroughTheItemsThatBeginWithTheTypedLetter) {
-    makeItems({{"A1", "One", "1.00"}, {"B1", "Two", "2.00"}, {"B2", "Three", "3.00"},
+    makeItems({{"A1", "One", "1.00"},
+               {"B1", "Two", "2.00"},
+               {"B2", "Three", "3.00"},
                {"C1", "Four", "4.00"}});
     driver.start([this] {
         INVENTOR.clear();

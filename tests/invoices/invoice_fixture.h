@@ -18,8 +18,7 @@ namespace invoicetest {
 
 struct Invoice {
     Invoice(std::string f, std::string l, long n, std::string p = "", int q = 0,
-            std::string each = "0", std::string t = "0", std::string all = "0",
-            std::string c = "")
+            std::string each = "0", std::string t = "0", std::string all = "0", std::string c = "")
         : first(std::move(f)),
           last(std::move(l)),
           number(n),
