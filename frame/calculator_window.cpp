@@ -23,7 +23,7 @@ struct KeyLook {
 };
 
 constexpr int kColumns = 5;
-constexpr int kKeyWidth = 20, kKeyHeight = 16, kLeft = 4, kTop = 38, kGap = 2;
+constexpr int kKeyWidth = 20, kKeyHeight = 19, kLeft = 4, kTop = 38, kGap = 2;
 
 const std::vector<KeyLook>& keyLooks() {
     static const std::vector<KeyLook> looks = [] {
@@ -37,10 +37,10 @@ const std::vector<KeyLook>& keyLooks() {
                          digitTexts[d - 1], "", KEY::Pad0 + d});
         k.push_back({14, CalculatorKey::Point, 0, 1, 6, ".", "", KEY::PadPoint});
         k.push_back({15, CalculatorKey::Clear, 0, 4, 0, "CE", "Clear", 0});
-        k.push_back({16, CalculatorKey::Pi, 0, 0, 0, "pi", "Pi", 0});
+        k.push_back({16, CalculatorKey::Pi, 0, 0, 0, "p", "Pi", 0});
         k.push_back({17, CalculatorKey::ChangeSign, 0, 2, 6, "+/-", "Change Sign", 0});
         k.push_back({18, CalculatorKey::Square, 0, 1, 0, "x\xB2", "Value Squared", 0});
-        k.push_back({19, CalculatorKey::SquareRoot, 0, 2, 0, "sqrt", "Square Root", 0});
+        k.push_back({19, CalculatorKey::SquareRoot, 0, 2, 0, "\xD6", "Square Root", 0});
         k.push_back({20, CalculatorKey::Reciprocal, 0, 3, 0, "1/x", "Reciprocal", 0});
         k.push_back({21, CalculatorKey::TimesTen, 0, 0, 1, "10X", "Multiply by 10", 0});
         k.push_back({22, CalculatorKey::Percent, 0, 1, 1, "%", "Percent", 0});
@@ -91,6 +91,9 @@ rt::WindowStructure makeWindow() {
         rt::ControlStructure& button = b.button(k.control, at, k.text);
         button.tip = k.tip;
         button.key = k.keyCode;
+        // Pi and the root sign are the Symbol font's letters p and 0xD6.
+        if (k.key == CalculatorKey::Pi || k.key == CalculatorKey::SquareRoot)
+            button.font = {"Symbol", 10};
     }
     rt::ControlStructure& exit = b.button(Exit, keyAt(4, 2), {});
     exit.icon = "TINEXITS.ICO";

@@ -17,11 +17,6 @@ const rt::WindowStructure& inventoryListWindow() {
         w.cursor = "3dsarro.cur";
         w.wallpaper = {"Tile_35.bmp", true, false};
         StructureBuilder b(w);
-        rt::ControlStructure& list = b.add(List, rt::ControlKind::List, {8, 40, 192, 120});
-        list.format = "36L|M~Item~@s8@?80L|M~Description~@s20@48D(12)|M~Price~C(0)@n-10.2@";
-        list.tip = "Browsing Records";
-        list.verticalScroll = true;
-        list.listFlags = 0x800;
         b.button(Select, {8, 164, 45, 14}, "&Select").hidden = true;
         b.button(Add, {8, 180, 45, 14}, "&Add");
         b.button(Open, {57, 180, 45, 14}, "&Open").isDefault = true;
@@ -37,6 +32,12 @@ const rt::WindowStructure& inventoryListWindow() {
         b.entry(Description, {58, 21, 100, 11}, "INV:DISC", "@s20", DescriptionTab);
         b.prompt(13, {12, 22, 44, 10}, "Description", DescriptionTab);
         b.add(14, rt::ControlKind::Panel, {8, 18, 192, 18}, {}, DescriptionTab);
+        // The list after the sheet, so that it stands in front of it.
+        rt::ControlStructure& list = b.add(List, rt::ControlKind::List, {8, 40, 192, 120});
+        list.format = "36L|M~Item~@s8@?80L|M~Description~@s20@48D(12)|M~Price~C(0)@n-10.2@";
+        list.tip = "Browsing Records";
+        list.verticalScroll = true;
+        list.listFlags = 0x800;
         b.button(Close, {155, 180, 45, 14}, "Close");
         return w;
     }();

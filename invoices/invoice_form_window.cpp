@@ -26,9 +26,10 @@ rt::ControlStructure& amount(StructureBuilder& b, int number, rt::Rect at, std::
 }
 
 void header(StructureBuilder& b) {
-    b.entry(Company, {80, 9, 124, 10}, "ORD:COMPANY", "@s30");
+    // The header's frame and background come first, so that they stay behind its controls.
     b.add(3, rt::ControlKind::Group, {4, 3, 421, 76});
     b.add(4, rt::ControlKind::Panel, {5, 4, 419, 74}).background = 0xFFFFE0;
+    b.entry(Company, {80, 9, 124, 10}, "ORD:COMPANY", "@s30");
     b.prompt(5, {10, 10, 66, 10}, "Company:");
     b.prompt(6, {10, 24, 66, 10}, "First, Last Name:");
     b.entry(FirstName, {80, 23, 64, 10}, "ORD:FIRSTNAME", "@s15");
@@ -74,7 +75,9 @@ void items(StructureBuilder& b) {
     for (int line = 1; line <= 8; ++line) {
         const int y = 100 + 13 * (line - 1);
         const std::string n = std::to_string(line);
-        b.button(lookupButton(line), {8, y, 12, 11}, {}).tip = "Choose the item of line " + n;
+        rt::ControlStructure& lookup = b.button(lookupButton(line), {8, y, 12, 11}, {});
+        lookup.icon = "Order.ico";
+        lookup.tip = "Choose the item of line " + n;
         b.entry(itemNumberEntry(line), {22, y, 40, 11}, "ORD:ITEMNO" + n, "@s8");
         b.entry(itemNumberEntry(line) + 1, {64, y, 84, 11}, "ORD:DISC" + n, "@s20");
         b.entry(quantityEntry(line), {150, y, 28, 11}, "ORD:Q" + n, "@n3").align = rt::Align::Right;
@@ -100,7 +103,7 @@ void totals(StructureBuilder& b) {
         amount(b, row.prompt + 1, {346, y, 56, 11}, row.use, row.picture);
         if (row.prompt == 88) {
             rt::ControlStructure& calc = b.button(ShippingCalculator, {405, y - 1, 16, 13}, {});
-            calc.icon = "CALC.ICO";
+            calc.icon = "Tincalc.ico";
             calc.tip = "Press Here For Help With Shipping Amount";
         }
         y += 17;

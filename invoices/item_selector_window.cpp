@@ -43,15 +43,9 @@ rt::WindowStructure makeWindow(const Look& look) {
     w.cursor = "3dsarro.cur";
     w.wallpaper = {"Tile_35.bmp", true, false};
     StructureBuilder b(w);
-    rt::ControlStructure& list = b.add(List, rt::ControlKind::List, {8, 40, 156, 120});
-    list.format = "36L|M~ITEM~@s8@?80L|M~DESC~@s20@48D(12)|M~PRICE~C(0)@n-10.2@";
-    list.tip = "Browsing Records";
-    list.background = look.listBackground;
-    list.verticalScroll = true;
-    list.listFlags = 0x800;
     b.button(Select, {8, 168, 45, 14}, "&Select");
     b.add(3, rt::ControlKind::Panel, {4, 164, 164, 22});
-    b.add(Sheet, rt::ControlKind::Sheet, {4, 4, 164, 158});
+    b.add(Sheet, rt::ControlKind::Sheet, {1, 4, 170, 158});
     b.add(ItemTab, rt::ControlKind::Tab, {}, "Item", Sheet);
     b.add(5, rt::ControlKind::Panel, {8, 18, 156, 18}, {}, ItemTab);
     b.entry(Item, {40, 21, 44, 11}, "INV:ITEM", "@s8", ItemTab).background = 0xFFFFFF;
@@ -63,6 +57,14 @@ rt::WindowStructure makeWindow(const Look& look) {
         0xFFFFFF;
     b.prompt(11, {12, 22, 26, 10}, "DISC:", DescriptionTab);
     b.add(12, rt::ControlKind::Panel, {8, 18, 156, 18}, {}, DescriptionTab);
+    // The list after the sheet, so that it stands in front of it.
+    // Wide enough for its three columns (164) and the frame.
+    rt::ControlStructure& list = b.add(List, rt::ControlKind::List, {2, 40, 168, 120});
+    list.format = "36L|M~ITEM~@s8@?80L|M~DESC~@s20@48D(12)|M~PRICE~C(0)@n-10.2@";
+    list.tip = "Browsing Records";
+    list.background = look.listBackground;
+    list.verticalScroll = true;
+    list.listFlags = 0x800;
     b.button(Close, {119, 168, 45, 14}, "Close").cursor = look.closeCursor;
     return w;
 }
