@@ -2,6 +2,7 @@
 // with UpdateINVENTOR as its form.
 #include "frame/browse_engine.h"
 #include "invoices/inventory_list_window.h"
+#include "invoices/inventory_sheet.h"
 #include "invoices/invoice_procedures.h"
 #include "records/inventor.h"
 
@@ -21,15 +22,8 @@ class InventoryList : public BrowseProcedure {
     InventoryList() : BrowseProcedure(inventoryListWindow(), sheet()) {}
 
     static BrowseSheet sheet() {
-        BrowseSheet s;
-        s.file = &INVENTOR;
-        s.displayName = "INVENTOR";
-        s.list = List;
-        s.tabs = Sheet;
-        // The second tab orders by description; any other state by item number.
-        s.orderOfTab = [](int tab) { return tab == 2 ? 2 : 1; };
+        BrowseSheet s = inventorySheet(List, Sheet);
         s.orders = {entryOrder(INV::KEYITEM, Item), entryOrder(INV::KEYDISC, Description)};
-        s.columns = {INV::ITEM.index(), INV::DISC.index(), INV::PRICE.index()};
         s.buttons.select = Select;
         s.buttons.insert = Add;
         s.buttons.change = Open;

@@ -2,6 +2,7 @@
 // Select answers RESP::Completed, Close RESP::Cancelled; both leave the highlighted item,
 // read again, in the INVENTOR buffer.
 #include "frame/browse_engine.h"
+#include "invoices/inventory_sheet.h"
 #include "invoices/invoice_procedures.h"
 #include "invoices/item_selector_window.h"
 #include "records/inventor.h"
@@ -16,15 +17,9 @@ class ItemSelector : public BrowseProcedure {
     explicit ItemSelector(int line) : BrowseProcedure(itemSelectorWindow(line), sheet()) {}
 
     static BrowseSheet sheet() {
-        BrowseSheet s;
-        s.file = &INVENTOR;
-        s.displayName = "INVENTOR";
-        s.list = List;
-        s.tabs = Sheet;
-        s.orderOfTab = [](int tab) { return tab == 2 ? 2 : 1; };
+        BrowseSheet s = inventorySheet(List, Sheet);
         s.orders = {BrowseOrder::keyed(INV::KEYITEM, LocatorKind::Step, StopKind::Text),
                     BrowseOrder::keyed(INV::KEYDISC, LocatorKind::Step, StopKind::Text)};
-        s.columns = {INV::ITEM.index(), INV::DISC.index(), INV::PRICE.index()};
         s.buttons.select = Select;
         s.buttons.close = Close;
         s.selectStaysVisible = true;

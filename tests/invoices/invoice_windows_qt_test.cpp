@@ -120,8 +120,8 @@ class InvoiceWindowsQt : public ::testing::TestWithParam<Screen> {};
 TEST_P(InvoiceWindowsQt, StandsWhereItsDialogUnitsSayAndRenders) {
     testsupport::TempDir dir{/*enter=*/true};
     RegisterInvoiceProcedures();
-    makeCompanies({{"Acme Supply", "1 Main Street", "Springfield IL 62704", 2175550100, 0,
-                    "0.0825"}});
+    makeCompanies(
+        {{"Acme Supply", "1 Main Street", "Springfield IL 62704", 2175550100, 0, "0.0825"}});
     makeItems({{"A100", "Vitamin Pack", "19.99"}, {"B200", "Protein Shake", "5.00"}});
     makeInvoices({{"Ann", "Smith", 1, "", 3, "19.99", "0", "59.97", "Smith Supplies"}});
     const Screen& screen = GetParam();
