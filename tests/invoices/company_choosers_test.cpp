@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "contacts/contact_procedures.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/procedure_registry.h"
@@ -158,6 +159,23 @@ TEST_F(CompanyChooserTest, CloseAnswersCancelledAndAddLeadsToTheCompanyList) {
     EXPECT_EQ(text(COM::COMPANYNAME), "New Co");
     EXPECT_EQ(amount(COM::SALESTAX), "0.0725");
     COMPANY.close();
+}
+
+TEST_F(CompanyChooserTest, TheContactsListCreatesAnInvoiceThroughTheChooser) {
+    RegisterContactProcedures();
+    makeCompanies({{"Only Co", "9 Elm St", "Troy NY", 0, 0, "0.04"}});
+    makeInvoices({});
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    driver.press("Create An Invoice");
+    driver.waitWindow("Select Company Name For Return Address");
+    driver.press("&Press Here After Selection");
+    driver.waitWindow("Browse Invoice Records");
+    driver.press("Close");
+    driver.waitWindow("Names And Information");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(rt::clip(GLO::CompanyName.view()), "Only Co");
 }
 
 }  // namespace
