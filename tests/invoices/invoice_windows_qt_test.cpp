@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <cstdlib>
 #include <functional>
+#include <ostream>
 #include <set>
 #include <string>
 
@@ -45,6 +46,11 @@ struct Screen {
     std::function<void()> open;
     const rt::WindowStructure& (*structure)();
 };
+
+// Test names show the screen's name.
+void PrintTo(const Screen& screen, std::ostream* out) {
+    *out << screen.name;
+}
 
 void withRequest(long request, void (*procedure)()) {
     GLO::Request = request;
