@@ -161,6 +161,19 @@ TEST_F(CompanyChooserTest, CloseAnswersCancelledAndAddLeadsToTheCompanyList) {
     COMPANY.close();
 }
 
+TEST_F(CompanyChooserTest, TheCompanyFocusedOnTheChoiceStaysChosenWhenClosed) {
+    makeCompanies({{"First Co", "1 Main St", "Springfield IL", 0, 0, "0.05"},
+                   {"Second Co", "2 Oak St", "Dayton OH", 0, 0, "0.06"}});
+    startChooser(&SelectInvoiceCompany);
+    driver.choose(rt::ControlName::parse("1"), 2);
+    driver.key("Tab");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(response, RESP::Cancelled);
+    EXPECT_EQ(rt::clip(GLO::CompanyName.view()), "Second Co");
+    EXPECT_EQ(GLO::SalesTaxRate, rt::Decimal("0.06"));
+}
+
 TEST_F(CompanyChooserTest, TheContactsListCreatesAnInvoiceThroughTheChooser) {
     RegisterContactProcedures();
     makeCompanies({{"Only Co", "9 Elm St", "Troy NY", 0, 0, "0.04"}});
