@@ -13,6 +13,8 @@
 #include "invoices/printed_mark.h"
 #include "runtime/ui/driver.h"
 #include "tests/invoices/invoice_fixture.h"
+#include "tests/support/short_wait_seconds.h"
+#include "tests/support/station_thread.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -126,6 +128,37 @@ TEST_F(InvoiceReportsTest, DocumentsPrintOneInvoiceAPageWithItsStoredFiguresAndM
         EXPECT_EQ(text(ORD::PRINTED), "Y");
         EXPECT_EQ(amount(ORD::TAX), number == 2 ? "1.00" : "0.00");
     }
+}
+
+TEST_F(InvoiceReportsTest, MarksThatCannotBeWrittenAreToldByInvoiceNumber) {
+    makeInvoices({{"Al", "Adams", 11, "", 1, "10.00", "0", "10.00"},
+                  {"Bo", "Brown", 12, "", 1, "10.00", "0", "10.00"}});
+    testsupport::ShortWaitSeconds seconds(50);
+    // Another station keeps the invoices locked while they print.
+    testsupport::StationThread station([](testsupport::StationThread& self) {
+        ORDERS.open();
+        ASSERT_EQ(ORDERS.lock(1), 0);
+        self.ready();
+        self.waitForRelease();
+        ORDERS.unlock();
+        ORDERS.close();
+    });
+    ASSERT_TRUE(station.waitReady());
+    openList();
+    driver.press("Print Unprinted Invoices");
+    driver.waitWindow("Report Destination");
+    driver.press("Print Report");
+    driver.press("OK");
+    driver.expectMessage(
+        "These invoices were printed but could not be marked as printed: 11, 12. They are "
+        "still listed as unprinted.");
+    driver.answer("OK");
+    driver.waitWindow("Browse Invoice Records");
+    station.join();
+    driver.press("Unprinted Invoices Only");
+    EXPECT_EQ(rows(), 2);
+    closeList();
+    EXPECT_EQ(keeper->printed.size(), 2u);
 }
 
 TEST_F(InvoiceReportsTest, TaggedDocumentsReprintMarkedInvoices) {
