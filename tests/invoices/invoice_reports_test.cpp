@@ -131,8 +131,8 @@ TEST_F(InvoiceReportsTest, DocumentsPrintOneInvoiceAPageWithItsStoredFiguresAndM
 }
 
 TEST_F(InvoiceReportsTest, MarksThatCannotBeWrittenAreToldByInvoiceNumber) {
-    makeInvoices({{"Al", "Adams", 11, "", 1, "10.00", "0", "10.00"},
-                  {"Bo", "Brown", 12, "", 1, "10.00", "0", "10.00"}});
+    // Each mark waits for the lock as every write does (5 seconds): one invoice is enough.
+    makeInvoices({{"Al", "Adams", 11, "", 1, "10.00", "0", "10.00"}});
     testsupport::ShortWaitSeconds seconds(50);
     // Another station keeps the invoices locked while they print.
     testsupport::StationThread station([](testsupport::StationThread& self) {
@@ -150,15 +150,15 @@ TEST_F(InvoiceReportsTest, MarksThatCannotBeWrittenAreToldByInvoiceNumber) {
     driver.press("Print Report");
     driver.press("OK");
     driver.expectMessage(
-        "These invoices were printed but could not be marked as printed: 11, 12. They are "
-        "still listed as unprinted.");
+        "These invoices were printed but could not be marked as printed: 11. They are still "
+        "listed as unprinted.");
     driver.answer("OK");
     driver.waitWindow("Browse Invoice Records");
     station.join();
     driver.press("Unprinted Invoices Only");
-    EXPECT_EQ(rows(), 2);
+    EXPECT_EQ(rows(), 1);
     closeList();
-    EXPECT_EQ(keeper->printed.size(), 2u);
+    EXPECT_EQ(keeper->printed.size(), 1u);
 }
 
 TEST_F(InvoiceReportsTest, TaggedDocumentsReprintMarkedInvoices) {
