@@ -13,6 +13,7 @@
 #include "followups/appointments_list_window.h"
 #include "followups/follow_up_form_window.h"
 #include "followups/follow_ups_list_window.h"
+#include "frame/calculator_window.h"
 #include "frame/calendar_window.h"
 #include "frame/progress_window.h"
 #include "frame/report_destination_window.h"
@@ -20,6 +21,15 @@
 #include "frame/search_by_example_windows.h"
 #include "frame/tag_progress.h"
 #include "genealogy/company_id_search_window.h"
+#include "invoices/company_chooser_window.h"
+#include "invoices/company_form_window.h"
+#include "invoices/company_list_window.h"
+#include "invoices/inventory_form_window.h"
+#include "invoices/inventory_list_window.h"
+#include "invoices/invoice_form_window.h"
+#include "invoices/invoice_list_window.h"
+#include "invoices/invoice_memo_window.h"
+#include "invoices/item_selector_window.h"
 #include "reference/area_code_form_window.h"
 #include "reference/area_code_list_window.h"
 #include "reference/area_code_lookup_window.h"
@@ -51,6 +61,20 @@ std::vector<NamedStructure> allWindowStructures() {
         {"follow-up form", &follow_up_form::followUpFormWindow(Edition::FollowUp)},
         {"appointment form", &follow_up_form::followUpFormWindow(Edition::Appointment)},
         {"company-ID search", &company_id_search::companyIdSearchWindow()},
+        {"invoice list", &invoice_list::invoiceListWindow()},
+        {"invoice form", &invoice_form::invoiceFormWindow()},
+        {"invoice memo", &invoice_memo::invoiceMemoWindow()},
+        {"item selector", &item_selector::itemSelectorWindow(1)},
+        {"inventory list", &inventory_list::inventoryListWindow()},
+        {"inventory form", &inventory_form::inventoryFormWindow()},
+        {"company list", &company_list::companyListWindow()},
+        {"company form", &company_form::companyFormWindow()},
+        {"company chooser (invoices)",
+         &company_chooser::companyChooserWindow(company_chooser::ChooserRoad::Invoices)},
+        {"company chooser (envelopes)",
+         &company_chooser::companyChooserWindow(company_chooser::ChooserRoad::Envelopes)},
+        {"company chooser (shipping label)",
+         &company_chooser::companyChooserWindow(company_chooser::ChooserRoad::ShippingLabel)},
         {"payee list", &payee_list::payeeListWindow()},
         {"payee form", &payee_form::payeeFormWindow()},
         {"zip look-up", &zip_lookup::zipLookupWindow()},
@@ -65,6 +89,7 @@ std::vector<NamedStructure> allWindowStructures() {
         {"report destination", &report_destination::destinationWindow()},
         {"print options", &report_destination::printOptionsWindow()},
         {"calendar", &calendar::calendarWindow()},
+        {"calculator", &calculator::calculatorWindow()},
         {"report preview", &report_preview::previewWindow()},
         {"basic preview", &report_preview::basicPreviewWindow()},
         {"print range", &report_preview::printRangeWindow()},
