@@ -1,5 +1,6 @@
 #include "app/register_procedures.h"
 
+#include "checks/check_procedures.h"
 #include "contacts/contact_procedures.h"
 #include "reference/reference_procedures.h"
 
@@ -8,4 +9,5 @@ void RegisterProgramProcedures() {
     // registered stay disabled.
     RegisterContactProcedures();
     RegisterReferenceProcedures();
+    RegisterCheckProcedures();
 }
