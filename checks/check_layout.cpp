@@ -74,8 +74,8 @@ std::vector<CheckItem> checkPart() {
 std::vector<CheckItem> copiesPart() {
     return {
         rule(52, 3385, 7979),
-        text("Cut on line above to mail copy below to your client in windowed envelope", 1656,
-             3458, 4698, 156, arial(8, B)),
+        text("Cut on line above to mail copy below to your client in windowed envelope", 1656, 3458,
+             4698, 156, arial(8, B)),
         rule(10, 3729, 7958),
         field("PAYTO", 625, 3813, 2896, 229, arial(12), "@s30"),
         text("Client Copy", 4583, 3833, 0, 0, arial(12, B | U)),
@@ -83,8 +83,7 @@ std::vector<CheckItem> copiesPart() {
         field("PAY:ADDRESS", 635, 4010, 0, 0, arial(10), "@s30"),
         text("Check Authorization Notice", 4563, 4073, 3344, 344, arial(18, B)),
         field("PAY:CITYSTATEZIP", 635, 4198, 0, 0, arial(10), "@s30"),
-        text("As per your authorization this check has been ", 4594, 4313, 2698, 146,
-             arial(8, B)),
+        text("As per your authorization this check has been ", 4594, 4313, 2698, 146, arial(8, B)),
         text("deposited to make the payment you requested.", 4594, 4458, 2750, 208, arial(8, B)),
         field("CHECKDATE", 7354, 4531, 0, 0, arial(10), "@D1", true),
         text("Pay To The", 469, 4573, 750, 156, arial(10)),
@@ -266,8 +265,8 @@ std::string MicrLine(std::string_view checkNumber, std::string_view routing,
 }
 
 std::string CityLine(std::string_view city, std::string_view state, std::string_view zip) {
-    std::string line = std::string(rt::clip(city)) + ", " + std::string(state) + " " +
-                       std::string(zip);
+    std::string line =
+        std::string(rt::clip(city)) + ", " + std::string(state) + " " + std::string(zip);
     line.resize(30, ' ');
     return line;
 }

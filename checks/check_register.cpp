@@ -39,13 +39,13 @@ class CheckRegister : public BrowseProcedure {
         s.displayName = "Checks";
         s.list = List;
         s.tabs = Sheet;
-        const int keys[] = {CHE::KEYFIRSTNAME,   CHE::KEYLASTNAME,   CHE::KEYCHECKID,
-                            CHE::KEYCHECKDATE,   CHE::KEYCHECKNUMBER, CHE::KEYCOMPANYNAME};
+        const int keys[] = {CHE::KEYFIRSTNAME, CHE::KEYLASTNAME,    CHE::KEYCHECKID,
+                            CHE::KEYCHECKDATE, CHE::KEYCHECKNUMBER, CHE::KEYCOMPANYNAME};
         for (int i = 0; i < 6; ++i) {
             const bool number = keys[i] == CHE::KEYCHECKID || keys[i] == CHE::KEYCHECKDATE;
-            BrowseOrder o = BrowseOrder::keyed(keys[i], LocatorKind::Entry,
-                                               number ? StopKind::Number : StopKind::Text,
-                                               "(che:Done = 'Y')");
+            BrowseOrder o =
+                BrowseOrder::keyed(keys[i], LocatorKind::Entry,
+                                   number ? StopKind::Number : StopKind::Text, "(che:Done = 'Y')");
             o.entryControl = FirstLocator + i;
             s.orders.push_back(o);
         }
@@ -97,8 +97,7 @@ class CheckRegister : public BrowseProcedure {
     void nextTagged(bool forward) {
         std::int64_t found = 0;
         const bool any = FindFromHighlighted(forward, [&] {
-            if (GetTag_(TAG::CheckRegister, static_cast<long>(CHECKS.pointer())) == 0)
-                return false;
+            if (GetTag_(TAG::CheckRegister, static_cast<long>(CHECKS.pointer())) == 0) return false;
             found = CHECKS.pointer();
             return true;
         });

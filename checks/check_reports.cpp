@@ -81,15 +81,16 @@ class CheckReport : public ReportPass {
     }
 
     ReportStructurePtr makeReport() override {
-        return checks_layout::makeCheckPageReport(member_.page, [this](const std::string& name) -> rt::ValueSource {
-            return [this, name] { return valueOf(name); };
-        });
+        return checks_layout::makeCheckPageReport(
+            member_.page, [this](const std::string& name) -> rt::ValueSource {
+                return [this, name] { return valueOf(name); };
+            });
     }
 
     int recordVerdict() override {
         if (member_.selection != Selection::AllUnprinted) {
-            const long table = member_.selection == Selection::Reprint ? TAG::CheckRegister
-                                                                      : TAG::ChecksToPrint;
+            const long table =
+                member_.selection == Selection::Reprint ? TAG::CheckRegister : TAG::ChecksToPrint;
             if (GetTag_(table, static_cast<long>(CHECKS.pointer())) == 0) return VERDICT::Skip;
         }
         return markPrinted() ? VERDICT::Take : VERDICT::Skip;

@@ -37,13 +37,17 @@ SearchSheet searchSheet() {
         {PayTo, FieldKind::Text, "CHE:PAYTO"},
         {CheckMemo, FieldKind::Text, "CHE:CHECKMEMO"},
     };
-    s.hiddenInSearch = {Ok, CheckNumberPrompt, AmountPrompt, MonthlyAmountPrompt,
-                        CheckMemoPrompt};
-    s.keyStarts = {{FirstName, CHE::KEYFIRSTNAME},     {CheckNumber, CHE::KEYCHECKNUMBER},
-                   {PayTo, CHE::KEYPAYTO},             {LastName, CHE::KEYLASTNAME},
-                   {CompanyName, CHE::KEYCOMPANYNAME}, {City, CHE::KEYCITY},
-                   {State, CHE::KEYSTATE},             {Zip, CHE::KEYZIP},
-                   {CheckId, CHE::KEYCHECKID},         {CheckDate, CHE::KEYCHECKDATE}};
+    s.hiddenInSearch = {Ok, CheckNumberPrompt, AmountPrompt, MonthlyAmountPrompt, CheckMemoPrompt};
+    s.keyStarts = {{FirstName, CHE::KEYFIRSTNAME},
+                   {CheckNumber, CHE::KEYCHECKNUMBER},
+                   {PayTo, CHE::KEYPAYTO},
+                   {LastName, CHE::KEYLASTNAME},
+                   {CompanyName, CHE::KEYCOMPANYNAME},
+                   {City, CHE::KEYCITY},
+                   {State, CHE::KEYSTATE},
+                   {Zip, CHE::KEYZIP},
+                   {CheckId, CHE::KEYCHECKID},
+                   {CheckDate, CHE::KEYCHECKDATE}};
     s.tagTable = TAG::CheckRegister;
     s.tagValueField = CHE::CHECKID.index();
     s.okButton = Ok;

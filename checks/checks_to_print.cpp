@@ -22,7 +22,7 @@ using namespace ChecksToPrintControl;
 
 constexpr const char* kUnprinted = "(Che:Done <> 'Y')";
 
-const rt::Field* const kShown[] = {&CHE::FIRSTNAME, &CHE::LASTNAME, &CHE::COMPANYNAME,
+const rt::Field* const kShown[] = {&CHE::FIRSTNAME, &CHE::LASTNAME,    &CHE::COMPANYNAME,
                                    &CHE::AMOUNT,    &CHE::CHECKNUMBER, &CHE::STATE,
                                    &CHE::ZIP,       &CHE::CITY};
 
@@ -43,9 +43,9 @@ class ChecksToPrint : public BrowseProcedure {
                             CHE::KEYCITY,      CHE::KEYSTATE,    CHE::KEYCHECKNUMBER};
         for (int i = 0; i < 6; ++i) {
             const bool entry = FirstTab + i != FirstTab + kIdTab - 1;
-            BrowseOrder o = BrowseOrder::keyed(
-                keys[i], entry ? LocatorKind::Entry : LocatorKind::Incremental, StopKind::None,
-                kUnprinted);
+            BrowseOrder o =
+                BrowseOrder::keyed(keys[i], entry ? LocatorKind::Entry : LocatorKind::Incremental,
+                                   StopKind::None, kUnprinted);
             if (entry) o.entryControl = FirstLocator + i;
             s.orders.push_back(o);
         }
