@@ -2,6 +2,8 @@
 
 #include "checks/check_procedures.h"
 #include "contacts/contact_procedures.h"
+#include "followups/followup_procedures.h"
+#include "genealogy/genealogy_procedures.h"
 #include "reference/reference_procedures.h"
 
 void RegisterProgramProcedures() {
@@ -10,4 +12,6 @@ void RegisterProgramProcedures() {
     RegisterContactProcedures();
     RegisterReferenceProcedures();
     RegisterCheckProcedures();
+    RegisterGenealogyProcedures();
+    RegisterFollowUpProcedures();
 }

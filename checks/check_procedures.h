@@ -28,5 +28,11 @@ void PrintCheckRegister();
 // edits the check in the buffer.
 void SearchChecks();
 
+// "Select The Pay To": the payees; with REQ::Select the chosen payee is left in the PAYEE
+// buffer and its address in the CHECKS buffer's check address.
+void SelectPayTo();
+// "Enter The Pay To Name For Check": adds, changes or deletes one payee.
+void UpdatePayee();
+
 // Registers the procedures above by name.
 void RegisterCheckProcedures();

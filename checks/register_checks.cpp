@@ -2,6 +2,8 @@
 #include "frame/procedure_registry.h"
 
 void RegisterCheckProcedures() {
+    RegisterProcedure("SelectPayTo", &SelectPayTo);
+    RegisterProcedure("UpdatePayee", &UpdatePayee);
     RegisterProcedure("PostChecksToPrint", &PostChecksToPrint);
     RegisterProcedure("UpdateCheck", &UpdateCheck);
     RegisterProcedure("SelectCheckStyleTagged", &SelectCheckStyleTagged);
