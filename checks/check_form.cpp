@@ -5,6 +5,7 @@
 
 #include "checks/check_form_window.h"
 #include "checks/check_procedures.h"
+#include "checks/pay_to_lookup.h"
 #include "frame/form_engine.h"
 #include "frame/globals.h"
 #include "frame/procedure_registry.h"
@@ -78,10 +79,7 @@ class CheckForm : public FormProcedure {
                              [] { callByName("SelectClient"); }, &copyClient, true});
         s.lookups.push_back({PostMonthlyDraft, false, nullptr, -1, nullptr,
                              [] { callByName("SelectMonthlyDraftClient"); }, &copyClient, true});
-        s.lookups.push_back({PayTo, true, &PAYEE, PAY::KEYPAYTO,
-                             [] { PAY::PAYTO.setText(CHE::PAYTO.text()); },
-                             [] { callByName("SelectPayTo"); },
-                             [] { CHE::PAYTO.setText(PAY::PAYTO.text()); }, true});
+        s.lookups.push_back(PayToLookup(PayTo, CHE::PAYTO));
         return s;
     }
 

@@ -129,8 +129,8 @@ const std::map<CheckPage, std::vector<Placed>> kFixture = {
      {{"Memo", 281, 2292, 10, 0},
       {"Telephone/Fax Check Payment", 281, 2458, 8, 0},
       {"Customer authorization obtained", 281, 2594, 8, 0},
-      {"Cut on  line above to mail copy below to your client in windowed envelope", 1656, 3458,
-       8, rt::kFontBold},
+      {"Cut on  line above to mail copy below to your client in windowed envelope", 1656, 3458, 8,
+       rt::kFontBold},
       {"Springfield, IL 62701         ", 1219, 635, 10, 0},
       {kMicr, 1427, 2958, 18, 0},
       {"rule", 10, 3385, 0, 0},
@@ -175,8 +175,8 @@ TEST(CheckPages, EveryReportPlacesItsItemsWhereTheFixtureSays) {
         const rt::Page& p = pages.front();
         // The band stands in the report area (250 or 254 from the left, 125 from the top),
         // shifted by its stored offsets.
-        const int bandX = (page == CheckPage::Style1All ? 254 : 250) +
-                          (page == CheckPage::ThreeUp ? -10 : 10);
+        const int bandX =
+            (page == CheckPage::Style1All ? 254 : 250) + (page == CheckPage::ThreeUp ? -10 : 10);
         const int bandY = 125 + 10;
         for (const Placed& want : placed) {
             SCOPED_TRACE(want.text.substr(0, 30) + " on page " +

@@ -6,8 +6,8 @@
 
 #include <functional>
 
-#include "checks/check_procedures.h"
 #include "checks/check_layout.h"
+#include "checks/check_procedures.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/tagging.h"
@@ -59,8 +59,8 @@ class CheckReportsTest : public testing::Test {
 struct Bookkeeping {
     const char* report;
     std::function<void()> procedure;
-    long table;                 // tags made before the run (0: none)
-    std::string doneAfter[3];   // CHE:DONE of the three checks after the run
+    long table;                  // tags made before the run (0: none)
+    std::string doneAfter[3];    // CHE:DONE of the three checks after the run
     std::string draftsAfter[3];  // CHE:X2 after the run
     std::size_t pages;
 };
@@ -69,17 +69,23 @@ TEST_F(CheckReportsTest, EachReportMarksAndCountsDownAsItsStyleSays) {
     // Smith 1 unprinted with 3 drafts left, smith 2 unprinted with none, Smith 3 printed with
     // 5 left; all three tagged in the table the report reads.
     const std::vector<Bookkeeping> table = {
-        {"style 1 tagged", &PrintCheckStyle1Tagged, TAG::ChecksToPrint, {"Y", "Y", "Y"},
-         {"2", "", "5"}, 2},
-        {"style 2 tagged", &PrintCheckStyle2Tagged, TAG::ChecksToPrint, {"Y", "Y", "Y"},
-         {"3", "", "5"}, 2},
+        {"style 1 tagged",
+         &PrintCheckStyle1Tagged,
+         TAG::ChecksToPrint,
+         {"Y", "Y", "Y"},
+         {"2", "", "5"},
+         2},
+        {"style 2 tagged",
+         &PrintCheckStyle2Tagged,
+         TAG::ChecksToPrint,
+         {"Y", "Y", "Y"},
+         {"3", "", "5"},
+         2},
         {"style 1 all", &PrintCheckStyle1All, 0, {"Y", "Y", "Y"}, {"2", "", "5"}, 2},
         {"three-up", &PrintCheckStyle2ThreeUp, 0, {"Y", "Y", "Y"}, {"2", "", "5"}, 1},
         // A reprint writes nothing for a check already marked.
-        {"reprint 1", &ReprintCheckStyle1, TAG::CheckRegister, {"Y", "Y", "Y"}, {"2", "", "5"},
-         3},
-        {"reprint 2", &ReprintCheckStyle2, TAG::CheckRegister, {"Y", "Y", "Y"}, {"3", "", "5"},
-         3},
+        {"reprint 1", &ReprintCheckStyle1, TAG::CheckRegister, {"Y", "Y", "Y"}, {"2", "", "5"}, 3},
+        {"reprint 2", &ReprintCheckStyle2, TAG::CheckRegister, {"Y", "Y", "Y"}, {"3", "", "5"}, 3},
     };
     for (const Bookkeeping& row : table) {
         SCOPED_TRACE(row.report);
