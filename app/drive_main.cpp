@@ -1,11 +1,15 @@
 // tovik-drive SCRIPT: runs the program headless in the current directory and follows the
 // scenario file, one driver step a line. Exit code 0 when every step passed and the program
 // ended normally; 2 when a step failed; the program's own exit code after a fatal error.
+// Printing works as in the program: into a PDF file, or through the print service.
+#include <QApplication>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 
 #include "app/register_procedures.h"
 #include "frame/program_end.h"
+#include "runtime/qt/print_backend.h"
 #include "runtime/ui/driver.h"
 #include "shell/program_main.h"
 
@@ -19,6 +23,10 @@ int main(int argc, char** argv) {
         std::cerr << "tovik-drive: cannot read " << argv[1] << "\n";
         return 2;
     }
+    // The PDF writer needs an application but no display.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    rt::qt::installPrintBackend();
     RegisterProgramProcedures();
     rt::ScenarioResult result = rt::runScenario(script, &ProgramMain, argv[1]);
     (result.passed ? std::cout : std::cerr) << result.report;
