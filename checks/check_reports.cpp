@@ -137,7 +137,8 @@ class CheckReport : public ReportPass {
             CHE::DONE.setText("Y");
             const int error = CHECKS.put();
             if (error == 0) return true;
-            if (error != rt::FileError::RecordChanged) break;
+            // Another station's change or its write in progress: read the check again.
+            if (error != rt::FileError::RecordChanged && error != rt::FileError::FileLocked) break;
         }
         unmarked_.push_back("Check " + std::string(rt::clip(CHE::CHECKNUMBER.text())) + " to " +
                             std::string(rt::clip(CHE::PAYTO.text())));

@@ -4,6 +4,7 @@
 
 #include "frame/tagging.h"
 #include "records/checks.h"
+#include "runtime/data/transaction.h"
 #include "runtime/print/printer.h"
 #include "runtime/text/fixed_text.h"
 
@@ -33,6 +34,7 @@ std::vector<std::int64_t> makeChecks(const std::vector<Check>& checks) {
     std::vector<std::int64_t> pointers;
     CHECKS.create();
     CHECKS.open();
+    rt::logout(1, {&CHECKS});  // one commit for all of them
     long id = 0;
     for (const Check& c : checks) {
         CHECKS.clear();
@@ -54,6 +56,7 @@ std::vector<std::int64_t> makeChecks(const std::vector<Check>& checks) {
         CHECKS.add();
         pointers.push_back(CHECKS.pointer());
     }
+    rt::commit();
     CHECKS.close();
     return pointers;
 }
