@@ -7,9 +7,9 @@
 
 #include <array>
 #include <chrono>
-#include <iostream>
 #include <cstdio>
 #include <fstream>
+#include <iostream>
 #include <regex>
 #include <set>
 
@@ -108,8 +108,8 @@ TEST(TwoStations, PrintingAllChecksAtOncePrintsEachCheckExactlyOnce) {
     const double firstEnded = seconds();
     waitpid(first == a ? b : a, &statusB, 0);
     if (first != a) std::swap(statusA, statusB);
-    std::cout << "first station ended after " << firstEnded << " s, the second after "
-              << seconds() << " s\n";
+    std::cout << "first station ended after " << firstEnded << " s, the second after " << seconds()
+              << " s\n";
     ASSERT_TRUE(WIFEXITED(statusA) && WEXITSTATUS(statusA) == 0);
     ASSERT_TRUE(WIFEXITED(statusB) && WEXITSTATUS(statusB) == 0);
 
