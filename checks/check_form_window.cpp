@@ -60,7 +60,7 @@ rt::WindowStructure makeWindow() {
     rt::ControlStructure& amount = b.entry(Amount, {58, 94, 90, 14}, "CHE:AMOUNT", "@n$*10.2");
     amount.font = {"Arial", 14, true, true};
     amount.required = true;
-    b.prompt(27, {152, 96, 70, 12}, "Dollars & Cents");
+    b.prompt(27, {152, 96, 70, 12}, "Dollars && Cents");
     b.prompt(28, {226, 112, 50, 10}, "Funds Payable:");
     rt::ControlStructure& funds = b.entry(Funds, {276, 111, 116, 11}, "CHE:FUNDS", "@s30");
     funds.align = rt::Align::Center;

@@ -31,13 +31,13 @@ rt::WindowStructure makeWindow() {
     w.module = "Tovik028";
     w.label = "BrowseCheckRegister";
     w.title = "Check Register - Printed Checks";
-    w.at = {0, 0, 440, 250};
+    w.at = {0, 0, 520, 250};
     w.centered = true;
     w.font = {"Arial", 8};
     w.icon = "CHECK.ICO";
     StructureBuilder b(w);
 
-    b.add(Sheet, rt::ControlKind::Sheet, {4, 4, 360, 206});
+    b.add(Sheet, rt::ControlKind::Sheet, {4, 4, 420, 206});
     for (int i = 0; i < 6; ++i) {
         const Order& o = kOrders[i];
         const int tab = FirstTab + i;
@@ -49,28 +49,28 @@ rt::WindowStructure makeWindow() {
         if (o.right) e.align = rt::Align::Right;
     }
 
-    rt::ControlStructure& list = b.add(List, rt::ControlKind::List, {8, 36, 352, 170});
+    rt::ControlStructure& list = b.add(List, rt::ControlKind::List, {8, 36, 412, 170});
     list.format =
         "10L|MI@s10@"
-        "56L|M~First Name~@s15@"
-        "56L|M~Last Name~@s15@"
-        "44R(2)|M~ Date~L(2)@d1@"
-        "40L|M~Check #~@s10@"
-        "48R(2)|M~Amount~@n$*10.2@"
-        "80L|M~Company Name~@s30@"
-        "56L|M~City~@s15@"
+        "50L|M~First Name~@s15@"
+        "50L|M~Last Name~@s15@"
+        "40R(2)|M~ Date~L(2)@d1@"
+        "38L|M~Check #~@s10@"
+        "46R(2)|M~Amount~@n$*10.2@"
+        "70L|M~Company Name~@s30@"
+        "48L|M~City~@s15@"
         "20L|M~State~@s2@"
-        "40L|M~Zip~@s12@";
+        "36L|M~Zip~@s12@";
     list.tip = "Browsing Records";
     list.listFlags = 0x800;
     list.verticalScroll = true;
 
-    b.button(Reprint, {370, 8, 66, 16}, "Reprint Tagged Checks");
-    b.button(PrintReport, {370, 28, 66, 16}, "Print Tagged Report");
-    b.button(Open, {370, 120, 32, 14}, "&Open");
-    b.button(Delete, {404, 120, 32, 14}, "&Delete");
-    b.button(Help, {370, 138, 32, 14}, "Help");
-    b.button(Close, {404, 138, 32, 14}, "Close");
+    b.button(Reprint, {430, 8, 86, 16}, "Reprint Tagged Checks");
+    b.button(PrintReport, {430, 28, 86, 16}, "Print Tagged Report");
+    b.button(Open, {430, 120, 42, 14}, "&Open");
+    b.button(Delete, {474, 120, 42, 14}, "&Delete");
+    b.button(Help, {430, 138, 42, 14}, "Help");
+    b.button(Close, {474, 138, 42, 14}, "Close");
     b.button(Tag, {4, 214, 40, 14}, "&Tag").tip = "Tag this item";
     b.button(Untag, {46, 214, 40, 14}, "&Untag").tip = "Untag this item";
     b.button(TagAll, {88, 214, 40, 14}, "Tag &All").tip = "Tag all items";

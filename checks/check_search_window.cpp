@@ -18,7 +18,7 @@ struct Row {
     bool right;
 };
 
-// Left column at x 6 (entries at 70), right column at x 206 (entries at 262).
+// Left column at x 6, right column at x 206; each entry 70 to the right of its prompt.
 constexpr Row kRows[] = {
     {1, "&First Name:", FirstName, "CHE:FIRSTNAME", "@S15", 6, 8, 64, false},
     {CheckNumberPrompt, "&Check Number:", CheckNumber, "CHE:CHECKNUMBER", "@S10", 206, 8, 44,
@@ -52,9 +52,9 @@ rt::WindowStructure makeWindow() {
     w.resizable = true;
     StructureBuilder b(w);
     for (const Row& r : kRows) {
-        b.prompt(r.prompt, {r.x, r.y + 1, 52, 10}, r.text);
+        b.prompt(r.prompt, {r.x, r.y + 1, 64, 10}, r.text);
         rt::ControlStructure& e =
-            b.entry(r.entry, {r.x + 64, r.y, r.width, 11}, r.field, r.picture);
+            b.entry(r.entry, {r.x + 70, r.y, r.width, 11}, r.field, r.picture);
         if (r.right) e.align = rt::Align::Right;
     }
     b.button(Ok, {180, 178, 46, 14}, "OK");

@@ -52,13 +52,13 @@ rt::WindowStructure makeWindow() {
     rt::ControlStructure& list = b.add(List, rt::ControlKind::List, {8, 36, 332, 170});
     list.format =
         "10L|MI@s10@"
-        "60L|M~First Name~@s15@"
-        "60L|M~Last Name~@s15@"
-        "90L|M~Company Name~@s30@"
-        "48R(2)|M~Amount~@n$*10.2@"
-        "40R(2)|M~Check #~@s10@"
-        "20L|M~State~@s2@"
-        "40L|M~Zip~@s12@";
+        "52L|M~First Name~@s15@"
+        "52L|M~Last Name~@s15@"
+        "74L|M~Company Name~@s30@"
+        "46R(2)|M~Amount~@n$*10.2@"
+        "36R(2)|M~Check #~@s10@"
+        "22L|M~State~@s2@"
+        "36L|M~Zip~@s12@";
     list.tip = "Browsing Records";
     list.listFlags = 0x800;
     list.verticalScroll = true;

@@ -66,8 +66,8 @@ void BM_Style1ChecksThroughTheReportEngineToPdf(benchmark::State& state) {
             state.SkipWithError(error.c_str());
         report.close(error);
     }
-    state.counters["pages/s"] = benchmark::Counter(static_cast<double>(kChecks) * state.iterations(),
-                                                   benchmark::Counter::kIsRate);
+    state.counters["pages/s"] = benchmark::Counter(
+        static_cast<double>(kChecks) * state.iterations(), benchmark::Counter::kIsRate);
     std::filesystem::remove(pdf);
 }
 BENCHMARK(BM_Style1ChecksThroughTheReportEngineToPdf)->Unit(benchmark::kMillisecond)->Iterations(2);
@@ -97,17 +97,16 @@ void BM_Style1ChecksPlainQPainterToPdf(benchmark::State& state) {
                 rt::PageFont font = item.font;
                 if (font.face.rfind("MICR", 0) == 0) font.face = "Courier New";
                 painter.setFont(rt::qt::pageFont(font));
-                const std::string text =
-                    item.kind == checks_layout::CheckItem::Kind::Text
-                        ? item.what
-                        : rt::format(valueOf(item.what, sample), item.picture);
+                const std::string text = item.kind == checks_layout::CheckItem::Kind::Text
+                                             ? item.what
+                                             : rt::format(valueOf(item.what, sample), item.picture);
                 painter.drawText(x, y + painter.fontMetrics().ascent(),
                                  QString::fromLatin1(text.c_str()));
             }
         }
     }
-    state.counters["pages/s"] = benchmark::Counter(static_cast<double>(kChecks) * state.iterations(),
-                                                   benchmark::Counter::kIsRate);
+    state.counters["pages/s"] = benchmark::Counter(
+        static_cast<double>(kChecks) * state.iterations(), benchmark::Counter::kIsRate);
     std::filesystem::remove(pdf);
 }
 BENCHMARK(BM_Style1ChecksPlainQPainterToPdf)->Unit(benchmark::kMillisecond)->Iterations(2);
