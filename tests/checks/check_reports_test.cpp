@@ -166,4 +166,46 @@ TEST_F(CheckReportsTest, TheClientCopyShowsEachChecksOwnPayeeAndBlankForAnUnknow
     EXPECT_THAT(textsOf(printedPages()[1]), Not(Contains(testing::HasSubstr("Dusty"))));
 }
 
+
+TEST_F(CheckReportsTest, ViewedAndNotPrintedTheChecksStayMarked) {
+    makeChecks({{"Ann", "Smith", "Acme"}, {"Bob", "Jones", "Bolt"}});
+    const long response = run(&PrintCheckStyle1All, "", [](rt::Driver& d) {
+        d.waitWindow("Report Destination");
+        d.press("OK");  // view first
+        runPassToEnd(d);
+        d.waitWindow("Report Preview");
+        d.press(2);  // "Exit Without Printing Report"
+    });
+    EXPECT_EQ(response, RESP::Completed);
+    EXPECT_TRUE(printedPages().empty());
+    for (const StoredCheck& c : storedChecks())
+        EXPECT_EQ(c.done, "Y");
+}
+
+TEST_F(CheckReportsTest, TheRegisterReportListsTheTaggedPrintedChecksOnly) {
+    const auto pointers = makeChecks({{"Ann", "Smith", "Acme", "10.00", "Y"},
+                                      {"Bob", "Jones", "Bolt", "20.00", ""},
+                                      {"Cy", "Brown", "Core", "30.00", "Y"}});
+    tagChecks(TAG::CheckRegister, {pointers[0], pointers[1]});
+    EXPECT_EQ(run(&PrintCheckRegister, ""), RESP::Completed);
+    ASSERT_EQ(printedPages().size(), 1u);
+    const auto texts = textsOf(printedPages().front());
+    EXPECT_THAT(texts, Contains("Check Register"));
+    EXPECT_THAT(texts, Contains(testing::HasSubstr("Acme")));
+    EXPECT_THAT(texts, Not(Contains(testing::HasSubstr("Bolt"))));  // not printed
+    EXPECT_THAT(texts, Not(Contains(testing::HasSubstr("Core"))));  // not tagged
+    // Nothing was written.
+    EXPECT_EQ(storedChecks()[1].done, "");
+}
+
+TEST_F(CheckReportsTest, TheStyleWindowsCloseButtonPrintsNothing) {
+    makeChecks({{"Ann", "Smith", "Acme"}});
+    const long response = run(&SelectCheckStyleAll, "", [](rt::Driver& d) {
+        d.waitWindow("Select Check Style And Print Check");
+        d.press("Close");
+    });
+    EXPECT_EQ(response, RESP::Cancelled);
+    EXPECT_EQ(storedChecks()[0].done, "");
+}
+
 }  // namespace
