@@ -166,7 +166,6 @@ TEST_F(CheckReportsTest, TheClientCopyShowsEachChecksOwnPayeeAndBlankForAnUnknow
     EXPECT_THAT(textsOf(printedPages()[1]), Not(Contains(testing::HasSubstr("Dusty"))));
 }
 
-
 TEST_F(CheckReportsTest, ViewedAndNotPrintedTheChecksStayMarked) {
     makeChecks({{"Ann", "Smith", "Acme"}, {"Bob", "Jones", "Bolt"}});
     const long response = run(&PrintCheckStyle1All, "", [](rt::Driver& d) {
@@ -205,6 +204,32 @@ TEST_F(CheckReportsTest, TheStyleWindowsCloseButtonPrintsNothing) {
         d.press("Close");
     });
     EXPECT_EQ(response, RESP::Cancelled);
+    EXPECT_EQ(storedChecks()[0].done, "");
+}
+
+TEST_F(CheckReportsTest, AFailedMarkIsReportedByNameAndItsCheckIsNotPrinted) {
+    makeChecks({{"Ann", "Smith", "Acme"}});
+    std::string message;
+    long response = 0;
+    rt::Driver d;
+    d.start([&] {
+        // The file is already open on this station, for reading only: the mark cannot be
+        // written.
+        CHECKS.open(rt::ACCESS::ReadOnly | rt::ACCESS::DenyNone);
+        PrintCheckStyle2ThreeUp();
+        response = GLO::Response;
+        CHECKS.close();
+    });
+    d.waitWindow("Report Destination");
+    d.press("Print Report");
+    d.press("OK");
+    runPassToEnd(d);
+    d.expectMessage(
+        "These checks could not be marked printed and were not printed:\nCheck 1001 to Acme");
+    d.answer("OK");
+    EXPECT_TRUE(d.finish());
+    EXPECT_EQ(response, RESP::Cancelled);
+    EXPECT_TRUE(printedPages().empty());
     EXPECT_EQ(storedChecks()[0].done, "");
 }
 
