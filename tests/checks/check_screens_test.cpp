@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "checks/check_form_window.h"
 #include "checks/check_procedures.h"
 #include "checks/checks_to_print_window.h"
@@ -11,6 +13,7 @@
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/search_criteria.h"
+#include "frame/tagging.h"
 #include "records/checks.h"
 #include "records/mail.h"
 #include "runtime/text/fixed_text.h"
@@ -104,6 +107,94 @@ TEST_F(CheckScreensTest, ACancelledClientListCopiesNothingAndAChosenClientIsCopi
     ASSERT_TRUE(driver.finish());
     EXPECT_EQ(response, RESP::Cancelled);
     EXPECT_TRUE(storedChecks().empty());
+}
+
+TEST_F(CheckScreensTest, TheCheckNumberTabListsInTextOrderAndTaggingIsEmptiedOnOpening) {
+    Check nine("Ann", "Smith", "Acme");
+    nine.checkNumber = "9";
+    Check ten("Bob", "Jones", "Bolt");
+    ten.checkNumber = "10";
+    const auto pointers = makeChecks({nine, ten});
+    tagChecks(TAG::ChecksToPrint, pointers);
+    const int list = windows::checks_to_print::ChecksToPrintControl::List;
+    auto firstNameOfRow = [&](int row) {
+        for (const std::string& text : driver.active()->rowTexts(list, row))
+            if (rt::clip(text) == "Ann" || rt::clip(text) == "Bob")
+                return std::string(rt::clip(text));
+        return std::string();
+    };
+    driver.start(&PostChecksToPrint);
+    driver.waitWindow("Post Checks To Print");
+    EXPECT_EQ(firstNameOfRow(1), "Ann");
+    // The tags of the last visit are gone.
+    EXPECT_EQ(rt::clip(driver.active()->rowTexts(list, 1).front()), "");
+    driver.press("Check Number");
+    EXPECT_EQ(firstNameOfRow(1), "Bob");  // "10" sorts before "9"
+    // The highlight stays on the check it was on (Ann's, now the second row).
+    driver.press("&Tag");
+    EXPECT_EQ(rt::clip(driver.active()->rowTexts(list, 2).front()), "X");
+    EXPECT_EQ(rt::clip(driver.active()->rowTexts(list, 1).front()), "");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+}
+
+// The other station: its own connection on its own thread.
+void payToFromOtherStation(const char* payTo) {
+    std::thread([payTo] {
+        CHECKS.open();
+        CHECKS.set(CHE::KEYCHECKID);
+        CHECKS.next();
+        CHE::PAYTO.setText(payTo);
+        CHECKS.put();
+        CHECKS.close();
+    }).join();
+}
+
+TEST_F(CheckScreensTest, TheSearchFormsChangeIsCompletedOnlyWhenWrittenOrUnchanged) {
+    struct Case {
+        const char* what;
+        const char* typed;         // nullptr: nothing typed
+        const char* otherStation;  // nullptr: no change elsewhere
+        long response;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {"written", "Mine", nullptr, RESP::Completed, "Mine"},
+        {"unchanged", nullptr, nullptr, RESP::Completed, "Acme"},
+        {"lost to another station", "Mine", "Other", RESP::Cancelled, "Other"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        makeChecks({{"Ann", "Smith", "Acme"}});
+        long response = 0;
+        driver.start([&] {
+            CHECKS.open();
+            CHECKS.set(CHE::KEYCHECKID);
+            CHECKS.next();
+            GLO::Request = REQ::Change;
+            SearchChecks();
+            response = GLO::Response;
+        });
+        driver.waitWindow("Record Will Be Changed");
+        if (c.otherStation) payToFromOtherStation(c.otherStation);
+        if (c.typed) driver.type("CHE:PAYTO", c.typed);
+        driver.press("OK");
+        if (c.otherStation) {
+            driver.expectMessage("This record was changed by another station.");
+            driver.answer("OK");
+            driver.waitWindow("Record Will Be Changed");
+            // The other station's version is shown; leaving keeps it.
+            driver.expectText(rt::ControlName::parse("CHE:PAYTO"), c.otherStation);
+            driver.press("Cancel");
+        }
+        ASSERT_TRUE(driver.finish());
+        EXPECT_EQ(response, c.response);
+        CHECKS.open();
+        CHECKS.set(CHE::KEYCHECKID);
+        CHECKS.next();
+        EXPECT_EQ(rt::clip(CHE::PAYTO.text()), c.stored);
+        CHECKS.close();
+    }
 }
 
 TEST(CheckSearch, EqualsOnTheTelephoneComparesEveryDigit) {
