@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <cstdlib>
+#include <iostream>
 #include <map>
 
 #include "checks/check_layout.h"
@@ -15,6 +17,7 @@
 #include "runtime/print/report.h"
 #include "runtime/qt/micr_e13b.h"
 #include "runtime/qt/page_painter.h"
+#include "runtime/qt/print_backend.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -249,7 +252,7 @@ Extent darkExtent(const QImage& image) {
     return e;
 }
 
-TEST(CheckPages, TheRenderedBankLineIsEightCharactersToTheInchAndAThousandth117High) {
+TEST(CheckPages, ThePaintedBankLineIsEightCharactersToTheInchAnd117ThousandthsHigh) {
     rt::qt::ensureApplication();
     const rt::Page page = pagesOf(CheckPage::Style1, 1).front();
     const auto lines = textsNamed(page, kMicr);
@@ -283,6 +286,40 @@ TEST(CheckPages, TheRenderedBankLineIsEightCharactersToTheInchAndAThousandth117H
     EXPECT_NEAR(pitch, 125.0, 1.0);  // 8 characters to the inch
     EXPECT_NEAR(e.bottom - e.top + 1, 117, 3);
     EXPECT_NEAR(x0 + e.left - glyphLeft, micr.x, 3);
+}
+
+TEST(CheckPages, TheBankLineInThePdfIsEightCharactersToTheInchAnd117ThousandthsHigh) {
+    rt::qt::ensureApplication();
+    testsupport::TempDir dir;
+    const rt::Page page = pagesOf(CheckPage::Style1, 1).front();
+    const std::filesystem::path pdf = dir / "check.pdf";
+    std::string error;
+    ASSERT_TRUE(rt::qt::writePdf({page}, QString::fromStdString(pdf.string()), error)) << error;
+    // The band of the sheet that holds the bank line, rendered from the PDF at 1000 dots to
+    // the inch: nothing else prints there.
+    const int x0 = 1500, y0 = 2950;
+    const std::string command = "pdftoppm -r 1000 -f 1 -l 1 -x " + std::to_string(x0) + " -y " +
+                                std::to_string(y0) + " -W 3800 -H 420 -png -singlefile '" +
+                                pdf.string() + "' '" + (dir / "micr").string() + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const QImage image(QString::fromStdString((dir / "micr.png").string()));
+    ASSERT_FALSE(image.isNull());
+    const Extent e = darkExtent(image);
+    ASSERT_GE(e.left, 0);
+    int glyphLeft = 1000, glyphRight = 0;
+    for (const auto& polygon : rt::qt::micrGlyph('C')->polygons)
+        for (const rt::qt::MicrPoint& p : polygon) {
+            glyphLeft = std::min(glyphLeft, p.x);
+            glyphRight = std::max(glyphRight, p.x);
+        }
+    const double pitch = static_cast<double>((e.right - glyphRight) - (e.left - glyphLeft)) / 25;
+    EXPECT_NEAR(pitch, 125.0, 1.5);  // 8 characters to the inch
+    EXPECT_NEAR(e.bottom - e.top + 1, 117, 4);
+    // Where the page puts it: the band at 260, 135 and the line 1427, 2958 inside it.
+    EXPECT_NEAR(x0 + e.left - glyphLeft, 260 + 1427, 4);
+    std::cout << "bank line in the PDF: pitch " << pitch << " (1/1000 in), height "
+              << e.bottom - e.top + 1 << ", left edge " << x0 + e.left - glyphLeft
+              << ", symbols from " << y0 + e.top << " to " << y0 + e.bottom << "\n";
 }
 
 TEST(RegisterReport, RowsStopAtThePrintableBottomAndGoOnOnTheNextPage) {
