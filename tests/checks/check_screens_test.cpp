@@ -138,6 +138,46 @@ TEST_F(CheckScreensTest, TheCheckNumberTabListsInTextOrderAndTaggingIsEmptiedOnO
     ASSERT_TRUE(driver.finish());
 }
 
+TEST_F(CheckScreensTest, TheFormShowsTheSymbolLettersAndWritesThemOnlyWithARealChange) {
+    makeChecks({{"Ann", "Smith", "Acme"}});
+    auto setSigns = [](const char* onUs, const char* transit) {
+        CHECKS.open();
+        CHECKS.set(CHE::KEYCHECKID);
+        CHECKS.next();
+        CHE::CKSIGN.setText(onUs);
+        CHE::ANSIGN.setText(transit);
+        CHECKS.put();
+        CHECKS.close();
+    };
+    auto storedSigns = [] {
+        CHECKS.open();
+        CHECKS.set(CHE::KEYCHECKID);
+        CHECKS.next();
+        std::string signs = CHE::CKSIGN.text() + CHE::ANSIGN.text();
+        CHECKS.close();
+        return signs;
+    };
+    setSigns("X", "Y");
+    driver.start(&PostChecksToPrint);
+    driver.waitWindow("Post Checks To Print");
+    driver.press("&Open");
+    driver.waitWindow("Enter Check Information");
+    driver.expectText(rt::ControlName::parse("CHE:CKSIGN"), "C");
+    driver.expectText(rt::ControlName::parse("CHE:ANSIGN"), "A");
+    // The letters alone are no change: no question, nothing written.
+    driver.press("Cancel");
+    driver.waitWindow("Post Checks To Print");
+    EXPECT_EQ(storedSigns(), "XY");
+    driver.press("&Open");
+    driver.waitWindow("Enter Check Information");
+    driver.type("CHE:CHECKMEMO", "March");
+    driver.press("OK");
+    driver.waitWindow("Post Checks To Print");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(storedSigns(), "CA");
+}
+
 // The other station: its own connection on its own thread.
 void payToFromOtherStation(const char* payTo) {
     std::thread([payTo] {

@@ -6,6 +6,7 @@
 #include "records/checks.h"
 #include "runtime/data/transaction.h"
 #include "runtime/print/printer.h"
+#include "runtime/text/day_number.h"
 #include "runtime/text/fixed_text.h"
 
 namespace checktest {
@@ -43,6 +44,9 @@ std::vector<std::int64_t> makeChecks(const std::vector<Check>& checks) {
         CHE::LASTNAME.setText(c.last);
         CHE::PAYTO.setText(c.payTo);
         CHE::AMOUNT.setNumber(rt::Decimal(c.amount));
+        CHE::MONTHLYAMOUNT.setNumber(rt::Decimal(c.amount));
+        CHE::CHECKDATE.setInteger(rt::date(3, 1, 2026));
+        CHE::BANKNAME.setText("First Bank");
         CHE::DONE.setText(c.done);
         CHE::X2.setText(c.draftsLeft);
         CHE::CHECKNUMBER.setText(c.checkNumber);
