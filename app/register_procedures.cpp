@@ -1,6 +1,8 @@
 #include "app/register_procedures.h"
 
 #include "contacts/contact_procedures.h"
+#include "data_exchange/data_exchange_procedures.h"
+#include "information/information_procedures.h"
 #include "reference/reference_procedures.h"
 
 void RegisterProgramProcedures() {
@@ -8,4 +10,6 @@ void RegisterProgramProcedures() {
     // registered stay disabled.
     RegisterContactProcedures();
     RegisterReferenceProcedures();
+    RegisterDataExchangeProcedures();
+    RegisterInformationProcedures();
 }
