@@ -124,7 +124,7 @@ class ExportChooser : public Procedure {
                             static_cast<int>(KEY::LeftClick)})
                 window().addAlertKey(list, key);
         }
-        tagsInUse_ = FirstTag_(setting_.tagTable) != 0;
+        tagsInUse_ = CountTags_(setting_.tagTable) > 0;
     }
 
     int firstControl() const override { return C::AllFields; }
@@ -139,7 +139,7 @@ class ExportChooser : public Procedure {
         const int control = window().field();
         if ((event == EVENT::AlertKey || event == EVENT::Accepted) &&
             (control == C::AllFields || control == C::ExportFields)) {
-            markRow(control, window().eventDetail());
+            markRow(control, rt::keyCode());
             return false;
         }
         if (event == EVENT::NewSelection && control == C::ExportFields) {
