@@ -14,7 +14,9 @@ namespace P = windows::ProgressControl;
 class ExportPass : public RecordPass {
   public:
     explicit ExportPass(const ExportJob& job)
-        : RecordPass(job.module, {&TagFile, job.file}, sheetOf(job)), job_(job) {}
+        : RecordPass(job.module, {&TagFile, job.file}, sheetOf(job)),
+          job_(job),
+          columns_(resolveExportFields(job.file->decl(), job.fields)) {}
 
     long linesWritten() const { return lines_; }
     // Nothing to write is no failure: the file then holds the header line or nothing.
@@ -46,7 +48,7 @@ class ExportPass : public RecordPass {
 
     void batch() override {
         while (PASS.BatchCount < PASS.BatchSize) {
-            BuildExportLine(*job_.file, job_.fields);
+            BuildExportLine(*job_.file, columns_);
             if (!WriteExportLine()) {
                 endPass(Outcome::WriteFailed);
                 return;
@@ -64,15 +66,23 @@ class ExportPass : public RecordPass {
     }
 
     const ExportJob& job_;
+    const std::vector<ExportColumn> columns_;
     long lines_ = 0;
     bool found_ = false;
 };
 
 }  // namespace
 
-void BuildExportLine(rt::RecordFile& file, const std::vector<ExportField>& fields) {
+std::vector<ExportColumn> resolveExportFields(const rt::FileDecl& decl,
+                                              const std::vector<ExportField>& fields) {
+    std::vector<ExportColumn> columns;
+    for (const ExportField& f : fields) columns.push_back({resolveField(decl, f.name), f.picture});
+    return columns;
+}
+
+void BuildExportLine(rt::RecordFile& file, const std::vector<ExportColumn>& columns) {
     ClearExportLine();
-    for (const ExportField& f : fields) AppendExportField(recordValue(file, f.name), f.picture, false);
+    for (const ExportColumn& c : columns) AppendExportField(recordValue(file, c.ref), c.picture, false);
 }
 
 long RunExportPass(const ExportJob& job, bool& completed) {

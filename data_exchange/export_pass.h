@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "data_exchange/field_tables.h"
+#include "data_exchange/record_values.h"
 #include "runtime/data/record_file.h"
 
 struct ExportJob {
@@ -24,5 +25,13 @@ struct ExportJob {
 // whether every record was written (not cancelled, no read or write error).
 long RunExportPass(const ExportJob& job, bool& completed);
 
+// A field of the line, looked up once for the whole pass.
+struct ExportColumn {
+    FieldRef ref;
+    std::string picture;
+};
+std::vector<ExportColumn> resolveExportFields(const rt::FileDecl& decl,
+                                              const std::vector<ExportField>& fields);
+
 // Builds the line of the record in the buffer.
-void BuildExportLine(rt::RecordFile& file, const std::vector<ExportField>& fields);
+void BuildExportLine(rt::RecordFile& file, const std::vector<ExportColumn>& columns);

@@ -18,7 +18,9 @@ namespace P = windows::ProgressControl;
 class ImportPass : public Procedure {
   public:
     explicit ImportPass(const ImportJob& job)
-        : Procedure(windows::progressWindow(job.module), {job.file}), job_(job) {}
+        : Procedure(windows::progressWindow(job.module), {job.file}), job_(job), columns_(job.columns) {
+        resolveImportColumns(job.file->decl(), columns_);
+    }
 
     long added() const { return added_; }
     bool completed() const { return completed_; }
@@ -82,7 +84,7 @@ class ImportPass : public Procedure {
         rt::RecordFile& file = *job_.file;
         for (int attempt = 0;; ++attempt) {
             file.clear();
-            std::optional<std::string> refused = BuildImportRecord(file, job_.columns);
+            std::optional<std::string> refused = BuildImportRecord(file, columns_);
             if (refused) {
                 rt::message(*refused, "Value Refused", ICON::Hand);
                 finish(false);
@@ -144,6 +146,7 @@ class ImportPass : public Procedure {
     }
 
     const ImportJob& job_;
+    std::vector<ImportColumn> columns_;
     long added_ = 0;
     long long bytesDone_ = 0;
     long long percent_ = 0;
@@ -154,6 +157,13 @@ class ImportPass : public Procedure {
 };
 
 }  // namespace
+
+void resolveImportColumns(const rt::FileDecl& decl, std::vector<ImportColumn>& columns) {
+    for (ImportColumn& c : columns) {
+        c.refs.clear();
+        for (const std::string& t : c.targets) c.refs.push_back(resolveField(decl, t));
+    }
+}
 
 std::optional<std::string> BuildImportRecord(rt::RecordFile& file,
                                              const std::vector<ImportColumn>& columns) {
@@ -167,9 +177,11 @@ std::optional<std::string> BuildImportRecord(rt::RecordFile& file,
         if (!DeformatImportField(column.picture))
             return where + "\"" + ImportValue() + "\" cannot be read with the picture " +
                    column.picture + ".";
-        for (const std::string& target : column.targets) {
-            if (std::optional<std::string> refused = storeImportedText(file, target, ImportValue()))
-                return where + *refused + " of " + target + "; nothing of this line was added.";
+        for (std::size_t t = 0; t < column.targets.size(); ++t) {
+            if (std::optional<std::string> refused =
+                    storeImportedText(file, column.refs[t], ImportValue()))
+                return where + *refused + " of " + column.targets[t] +
+                       "; nothing of this line was added.";
         }
     }
     return std::nullopt;

@@ -7,13 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "data_exchange/record_values.h"
 #include "runtime/data/record_file.h"
 
 // One column of the file: its picture and the fields it fills.
 struct ImportColumn {
     std::string picture;
     std::vector<std::string> targets;
+    std::vector<FieldRef> refs;  // the targets looked up (resolveImportColumns)
 };
+void resolveImportColumns(const rt::FileDecl& decl, std::vector<ImportColumn>& columns);
 
 struct ImportJob {
     std::string module;  // of the progress window
@@ -31,7 +34,7 @@ struct ImportJob {
 // (not cancelled, no refused value, no failed ADD).
 long RunImportPass(const ImportJob& job, bool& completed);
 
-// Fills the cleared buffer from the record just read. A value that does not fit its field is
+// Fills the cleared buffer from the record just read (its columns resolved). A value that does not fit its field is
 // refused: the answer names the line, the column and why.
 std::optional<std::string> BuildImportRecord(rt::RecordFile& file,
                                              const std::vector<ImportColumn>& columns);

@@ -5,34 +5,29 @@
 #include "runtime/text/integer_fit.h"
 #include "runtime/text/number_text.h"
 
-namespace {
-
-int memoIndex(rt::RecordFile& file, std::string_view name) {
-    try {
-        return file.buf().memo(name);
-    } catch (const std::out_of_range&) {
-        return -1;
-    }
+FieldRef resolveField(const rt::FileDecl& decl, std::string_view name) {
+    FieldRef ref;
+    ref.memo = decl.memoIndex(name);
+    if (ref.memo < 0) ref.field = decl.fieldIndex(name);
+    if (ref.memo < 0 && ref.field < 0)
+        throw std::out_of_range("no field " + std::string(name) + " in " + decl.label());
+    return ref;
 }
 
-}  // namespace
-
-rt::Value recordValue(rt::RecordFile& file, std::string_view name) {
+rt::Value recordValue(rt::RecordFile& file, const FieldRef& ref) {
     rt::RecordBuffer& buf = file.buf();
-    int memo = memoIndex(file, name);
-    if (memo >= 0) return rt::Value(buf.memoText(memo));
-    return buf.value(buf.field(name));
+    if (ref.memo >= 0) return rt::Value(buf.memoText(ref.memo));
+    return buf.value(ref.field);
 }
 
-std::optional<std::string> storeImportedText(rt::RecordFile& file, std::string_view name,
+std::optional<std::string> storeImportedText(rt::RecordFile& file, const FieldRef& ref,
                                              std::string_view text) {
     rt::RecordBuffer& buf = file.buf();
-    int memo = memoIndex(file, name);
-    if (memo >= 0) {
-        buf.setMemo(memo, text);
+    if (ref.memo >= 0) {
+        buf.setMemo(ref.memo, text);
         return std::nullopt;
     }
-    int field = buf.field(name);
+    const int field = ref.field;
     const rt::FieldDecl& decl = buf.decl().fields()[field];
     rt::Decimal number = rt::textToNumber(text);
     switch (decl.type) {

@@ -1,0 +1,37 @@
+#include "information/help_list_window.h"
+
+#include "runtime/ui/structure_builder.h"
+
+namespace windows::help_list {
+
+const rt::WindowStructure& helpListWindow() {
+    static const rt::WindowStructure structure = [] {
+        using namespace HelpListControl;
+        rt::WindowStructure w;
+        w.module = "Tovik163";
+        w.label = "P1$BROWSEWINDOW";
+        w.title = "Help";
+        w.at = {0, 0, 153, 227};
+        w.font = {"MS Sans Serif", 8};
+        StructureBuilder b(w);
+        b.add(Sheet, rt::ControlKind::Sheet, {4, 4, 145, 196});
+        b.add(Tab, rt::ControlKind::Tab, {}, "HEL:KeyHelp", Sheet);
+        b.add(Hint, rt::ControlKind::String, {10, 20, 133, 10}, "Enter Selection Then Press Tab",
+              Tab);
+        b.entry(Locator, {10, 31, 133, 11}, "HEL:HELP", "@S40");
+        rt::ControlStructure& list = b.add(List, rt::ControlKind::List, {10, 45, 133, 132});
+        list.format = "80L(2)|M~Help~L(2)@S40@";
+        list.tip = "Browsing Records";
+        list.verticalScroll = true;
+        list.listFlags = 0x800;
+        b.button(Insert, {10, 181, 6, 14}, "").tip = "Insert";
+        b.button(View, {50, 181, 52, 14}, "&View").isDefault = true;
+        b.button(Delete, {137, 181, 6, 14}, "").tip = "Delete";
+        b.button(Close, {4, 206, 60, 14}, "Close");
+        b.button(PrintManual, {79, 206, 70, 14}, "  Print The Manual");
+        return w;
+    }();
+    return structure;
+}
+
+}  // namespace windows::help_list
