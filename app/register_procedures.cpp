@@ -1,7 +1,10 @@
 #include "app/register_procedures.h"
 
+#include "checks/check_procedures.h"
 #include "contacts/contact_procedures.h"
 #include "data_exchange/data_exchange_procedures.h"
+#include "followups/followup_procedures.h"
+#include "genealogy/genealogy_procedures.h"
 #include "information/information_procedures.h"
 #include "reference/reference_procedures.h"
 
@@ -10,6 +13,9 @@ void RegisterProgramProcedures() {
     // registered stay disabled.
     RegisterContactProcedures();
     RegisterReferenceProcedures();
+    RegisterCheckProcedures();
+    RegisterGenealogyProcedures();
+    RegisterFollowUpProcedures();
     RegisterDataExchangeProcedures();
     RegisterInformationProcedures();
 }

@@ -1,10 +1,10 @@
 // UpdateClientCheckInfo: the bank data of the contact the contact form is editing. It
 // writes nothing itself; Enter moves on to the next field while the user fills the page.
 
+#include "checks/pay_to_lookup.h"
 #include "contacts/check_information_window.h"
 #include "contacts/contact_procedures.h"
 #include "frame/form_engine.h"
-#include "frame/procedure_registry.h"
 #include "records/mail.h"
 #include "records/payee.h"
 #include "runtime/ui/keys.h"
@@ -22,14 +22,19 @@ class ClientCheckInfoForm : public FormProcedure {
         s.file = &MAIL;
         s.cancelButton = CheckInfoControl::Ok;  // "OK" leaves with RESP::Cancelled
         s.handleSized = true;
+        // Enter is Enter again while the payee list is open.
+        FormLookup payTo = PayToLookup(CheckInfoControl::PayTo, MAI::PAYTO);
+        payTo.selectList = [list = payTo.selectList] {
+            enterMovesOn(false);
+            list();
+        };
+        s.lookups = {payTo};
         return s;
     }
 
   protected:
     bool takeOwnEvent() override {
         const int control = window().field();
-        if (window().event() == EVENT::Selected && control == CheckInfoControl::PayTo)
-            payToLookup();
         if (window().event() == EVENT::Accepted && control == CheckInfoControl::MonthlyAmount) {
             MAI::AMOUNT.setNumber(MAI::MONTHLYAMOUNT.number());
             window().display();
@@ -42,16 +47,6 @@ class ClientCheckInfoForm : public FormProcedure {
 
   private:
     static void enterMovesOn(bool on) { rt::substituteKey(KEY::Enter, on ? KEY::Tab : 0); }
-
-    void payToLookup() {
-        PAY::PAYTO.setText(MAI::PAYTO.text());
-        if (PAYEE.get(PAY::KEYPAYTO) == 0) return;
-        ProcedureEntry select = FindProcedure("SelectPayTo");
-        if (!select) return;
-        enterMovesOn(false);
-        if (CallLookup(select) == RESP::Completed) MAI::PAYTO.setText(PAY::PAYTO.text());
-        window().display();
-    }
 };
 
 }  // namespace

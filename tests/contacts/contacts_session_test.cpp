@@ -43,14 +43,23 @@ struct Contact {
 class ContactsSessionTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        resetProgramState();
         RegisterContactProcedures();
         RegisterReferenceProcedures();
         rt::setDesktopRecorder(
             [this](const rt::DesktopHandOver& h) { handed.push_back(h.address); });
     }
+    // However a test ends, the program-wide state it set goes back for the next one.
     void TearDown() override {
         driver.finish();
         rt::setDesktopRecorder(nullptr);
+        resetProgramState();
+    }
+    static void resetProgramState() {
+        GLO::SponsorIdNumber = "";
+        GLO::SponsorLevel = "";
+        GLO::SponsorName = "";
+        rt::substituteKey(KEY::Enter, 0);  // the check information's Enter-moves-on
     }
 
     // Writes the contacts into a new MAIL file; answers their record pointers.
@@ -374,9 +383,6 @@ TEST_F(ContactsSessionTest, TheSponsorButtonTakesTheChosenSponsor) {
     driver.waitWindow("Names And Information");
     driver.press("Close");
     ASSERT_TRUE(driver.finish());
-    GLO::SponsorIdNumber = "";
-    GLO::SponsorLevel = "";
-    GLO::SponsorName = "";
 }
 
 TEST_F(ContactsSessionTest, SelectClientHandsBackTheChosenOrHighlightedContact) {
