@@ -22,8 +22,8 @@ struct ImportState {
     csv::ValueReader reader;
     std::string value;
     bool converted = false;
-    long lineNumber = 0;      // of the record just read
-    long linesRead = 0;       // lines of the file read so far
+    long lineNumber = 0;  // of the record just read
+    long linesRead = 0;   // lines of the file read so far
 };
 
 thread_local csv::LineBuilder exportLine;
@@ -118,11 +118,10 @@ const std::string& ExportLine() {
 bool WriteExportLine() {
     rt::LineFile& file = ImportExportFile();
     while (file.appendLine(exportLine.line()) != 0) {
-        int answer =
-            rt::message("Error #" + std::to_string(rt::errorCode()) + " - " +
-                            std::string(rt::clip(rt::errorText())),
-                        "Cannot ADD to " + fileName(), ICON::Hand, BUTTON::Retry | BUTTON::Abort,
-                        BUTTON::Abort);
+        int answer = rt::message("Error #" + std::to_string(rt::errorCode()) + " - " +
+                                     std::string(rt::clip(rt::errorText())),
+                                 "Cannot ADD to " + fileName(), ICON::Hand,
+                                 BUTTON::Retry | BUTTON::Abort, BUTTON::Abort);
         if (answer != BUTTON::Retry) return false;
     }
     return true;
@@ -138,8 +137,8 @@ std::int64_t OpenImportFile(std::string_view name) {
     rt::LineFile& file = ImportExportFile();
     for (;;) {
         if (fromDialog) {
-            std::optional<std::string> chosen = rt::fileDialog("Import File", kImportFilters,
-                                                               fileName());
+            std::optional<std::string> chosen =
+                rt::fileDialog("Import File", kImportFilters, fileName());
             if (!chosen) return 0;
             setFileName(*chosen);
         }
@@ -155,8 +154,7 @@ std::int64_t OpenImportFile(std::string_view name) {
         }
         file.close();
         if (!fromDialog) return 0;
-        rt::message("That file is empty!  Please pick another file.", "Attention!",
-                    ICON::Asterisk);
+        rt::message("That file is empty!  Please pick another file.", "Attention!", ICON::Asterisk);
     }
 }
 

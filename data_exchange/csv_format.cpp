@@ -85,7 +85,8 @@ void RecordAssembler::scan(std::string_view text) {
 }
 
 ValueReader::ValueReader(std::string_view record) : record_(record), position_(0) {
-    if (record_.find_first_not_of(' ') == std::string_view::npos) position_ = std::string_view::npos;
+    if (record_.find_first_not_of(' ') == std::string_view::npos)
+        position_ = std::string_view::npos;
 }
 
 ValueReader::Result ValueReader::next(std::string& value) {
@@ -115,8 +116,8 @@ ValueReader::Result ValueReader::next(std::string& value) {
         }
         // Anything between the closing quote and the next comma belongs to the value.
         std::size_t comma = record_.find(',', i);
-        value.append(record_.substr(i, comma == std::string_view::npos ? std::string_view::npos
-                                                                        : comma - i));
+        value.append(record_.substr(
+            i, comma == std::string_view::npos ? std::string_view::npos : comma - i));
         position_ = comma == std::string_view::npos ? std::string_view::npos : comma + 1;
         return Quoted;
     }

@@ -38,13 +38,14 @@ struct MarkedList {
     int anchor = 0;
 
     void clearMarks() {
-        for (Entry& e : entries) e.mark = false;
+        for (Entry& e : entries)
+            e.mark = false;
     }
     // Marking by the key that accepted the list on `row`.
     bool mark(int row, int key) {
         if (row < 1 || row > static_cast<int>(entries.size())) return false;
-        constexpr int shiftKeys[] = {0x101, 0x110, 0x126, 0x128, 0x121, 0x122,
-                                     0x124, 0x123, 0x324, 0x323};
+        constexpr int shiftKeys[] = {0x101, 0x110, 0x126, 0x128, 0x121,
+                                     0x122, 0x124, 0x123, 0x324, 0x323};
         if (key == KEY::LeftClick) {
             selectOnly(row);
         } else if (key == 0x201 || key == 0x211 || key == KEY::Space) {
@@ -99,7 +100,8 @@ class ExportChooser : public Procedure {
         : Procedure(windows::export_chooser::exportChooserWindow(setting.module),
                     {&TagFile, setting.file}),
           setting_(setting) {
-        for (const ExportField& f : setting.fields()) all_.entries.push_back({false, f.name, f.picture});
+        for (const ExportField& f : setting.fields())
+            all_.entries.push_back({false, f.name, f.picture});
     }
 
   protected:
@@ -119,9 +121,9 @@ class ExportChooser : public Procedure {
         window().setRows(C::ExportFields, rowsOf(chosen_));
         window().setProp(C::AllFields, PROP::SelectedRow, 1);
         for (int list : {C::AllFields, C::ExportFields}) {
-            for (int key : {0x201, 0x211, 0x101, 0x110, 0x126, 0x128, 0x121, 0x122, 0x124,
-                            0x123, 0x324, 0x323, static_cast<int>(KEY::Space),
-                            static_cast<int>(KEY::LeftClick)})
+            for (int key :
+                 {0x201, 0x211, 0x101, 0x110, 0x126, 0x128, 0x121, 0x122, 0x124, 0x123, 0x324,
+                  0x323, static_cast<int>(KEY::Space), static_cast<int>(KEY::LeftClick)})
                 window().addAlertKey(list, key);
         }
         tagsInUse_ = CountTags_(setting_.tagTable) > 0;
@@ -182,19 +184,23 @@ class ExportChooser : public Procedure {
 
   private:
     static rt::RowSourcePtr rowsOf(MarkedList& list) {
-        return rt::rowsFrom([&list] { return static_cast<int>(list.entries.size()); },
-                            [&list](int row, int field) {
-                                const Entry& e = list.entries.at(row - 1);
-                                return rt::Value(field == 0 ? std::string(e.mark ? "*" : "")
-                                                            : e.field);
-                            });
+        return rt::rowsFrom(
+            [&list] { return static_cast<int>(list.entries.size()); },
+            [&list](int row, int field) {
+                const Entry& e = list.entries.at(row - 1);
+                return rt::Value(field == 0 ? std::string(e.mark ? "*" : "") : e.field);
+            });
     }
 
     void markRow(int control, int key) {
         MarkedList& list = control == C::AllFields ? all_ : chosen_;
         int row = window().choice(control);
         // Shift with a moving key moves the highlight first, as the list would.
-        int step = key == 0x126 ? -1 : key == 0x128 ? 1 : key == 0x121 ? -10 : key == 0x122 ? 10 : 0;
+        int step = key == 0x126   ? -1
+                   : key == 0x128 ? 1
+                   : key == 0x121 ? -10
+                   : key == 0x122 ? 10
+                                  : 0;
         int count = static_cast<int>(list.entries.size());
         if (key == 0x124 || key == 0x324) row = 1;
         if (key == 0x123 || key == 0x323) row = count;
@@ -297,7 +303,8 @@ class ExportChooser : public Procedure {
         if (!OpenExportFile("")) return;
         if (includeHeader_ != 0) {
             ClearExportLine();
-            for (const Entry& e : chosen_.entries) AppendExportField(rt::Value(e.field), "@s50", true);
+            for (const Entry& e : chosen_.entries)
+                AppendExportField(rt::Value(e.field), "@s50", true);
             if (!WriteExportLine()) {
                 CloseExportFile();
                 notCompleted(0);
@@ -310,7 +317,8 @@ class ExportChooser : public Procedure {
         job.displayName = setting_.displayName;
         job.tagTable = setting_.tagTable;
         job.tagsInUse = tagsInUse_;
-        for (const Entry& e : chosen_.entries) job.fields.push_back({e.field, e.picture});
+        for (const Entry& e : chosen_.entries)
+            job.fields.push_back({e.field, e.picture});
         bool completed = false;
         long lines = RunExportPass(job, completed);
         CloseExportFile();

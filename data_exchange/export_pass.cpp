@@ -36,9 +36,8 @@ class ExportPass : public RecordPass {
 
     int recordVerdict() override {
         if (!job_.tagsInUse) return VERDICT::Take;
-        return GetTag_(job_.tagTable, static_cast<long>(job_.file->pointer())) != 0
-                   ? VERDICT::Take
-                   : VERDICT::Skip;
+        return GetTag_(job_.tagTable, static_cast<long>(job_.file->pointer())) != 0 ? VERDICT::Take
+                                                                                    : VERDICT::Skip;
     }
     bool isReport() const override { return false; }
     std::string progressTitle() const override { return "Exporting Records"; }
@@ -76,13 +75,15 @@ class ExportPass : public RecordPass {
 std::vector<ExportColumn> resolveExportFields(const rt::FileDecl& decl,
                                               const std::vector<ExportField>& fields) {
     std::vector<ExportColumn> columns;
-    for (const ExportField& f : fields) columns.push_back({resolveField(decl, f.name), f.picture});
+    for (const ExportField& f : fields)
+        columns.push_back({resolveField(decl, f.name), f.picture});
     return columns;
 }
 
 void BuildExportLine(rt::RecordFile& file, const std::vector<ExportColumn>& columns) {
     ClearExportLine();
-    for (const ExportColumn& c : columns) AppendExportField(recordValue(file, c.ref), c.picture, false);
+    for (const ExportColumn& c : columns)
+        AppendExportField(recordValue(file, c.ref), c.picture, false);
 }
 
 long RunExportPass(const ExportJob& job, bool& completed) {

@@ -11,7 +11,7 @@ struct ExportField {
     std::string picture;
 };
 
-const std::vector<ExportField>& contactExportFields();  // 85
-const std::vector<ExportField>& checkExportFields();    // 31
+const std::vector<ExportField>& contactExportFields();   // 85
+const std::vector<ExportField>& checkExportFields();     // 31
 const std::vector<std::string>& contactImportTargets();  // 101
 const std::vector<std::string>& checkImportTargets();    // 39

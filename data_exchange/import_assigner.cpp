@@ -63,7 +63,8 @@ class ImportAssigner : public Procedure {
                     {&setting.file()}),
           setting_(setting),
           c_(windows::import_assigner::importAssignerControls(setting.module)) {
-        for (const std::string& t : setting.targets()) targets_.push_back({t, 0});
+        for (const std::string& t : setting.targets())
+            targets_.push_back({t, 0});
     }
 
   protected:
@@ -84,7 +85,8 @@ class ImportAssigner : public Procedure {
         }
         std::string value;
         for (int n = 1; ParseImportField() != 0; ++n)
-            columns_.push_back({"Field_" + std::to_string(n), "@S1000", ImportValue().substr(0, 100)});
+            columns_.push_back(
+                {"Field_" + std::to_string(n), "@S1000", ImportValue().substr(0, 100)});
         if (ReadImportLine() != 0) {
             // A bare value in the second line makes its column a number column.
             for (Column& column : columns_) {
@@ -97,23 +99,23 @@ class ImportAssigner : public Procedure {
     }
 
     void setUpWindow() override {
-        window().setRows(c_.columns, rt::rowsFrom(
-                                         [this] { return static_cast<int>(columns_.size()); },
-                                         [this](int row, int field) {
-                                             const Column& c = columns_.at(row - 1);
-                                             return rt::Value(field == 0   ? c.name
-                                                              : field == 1 ? shownPicture(c.picture)
-                                                                           : c.value);
-                                         }));
-        window().setRows(c_.targets, rt::rowsFrom(
-                                         [this] { return static_cast<int>(targets_.size()); },
-                                         [this](int row, int field) {
-                                             const Target& t = targets_.at(row - 1);
-                                             if (field == 0) return rt::Value(t.name);
-                                             if (t.column == 0) return rt::Value(std::string());
-                                             return rt::Value(field == 1 ? std::string("=")
-                                                                         : columns_[t.column - 1].name);
-                                         }));
+        window().setRows(c_.columns,
+                         rt::rowsFrom([this] { return static_cast<int>(columns_.size()); },
+                                      [this](int row, int field) {
+                                          const Column& c = columns_.at(row - 1);
+                                          return rt::Value(field == 0   ? c.name
+                                                           : field == 1 ? shownPicture(c.picture)
+                                                                        : c.value);
+                                      }));
+        window().setRows(
+            c_.targets, rt::rowsFrom([this] { return static_cast<int>(targets_.size()); },
+                                     [this](int row, int field) {
+                                         const Target& t = targets_.at(row - 1);
+                                         if (field == 0) return rt::Value(t.name);
+                                         if (t.column == 0) return rt::Value(std::string());
+                                         return rt::Value(field == 1 ? std::string("=")
+                                                                     : columns_[t.column - 1].name);
+                                     }));
         if (!columns_.empty()) window().setProp(c_.columns, PROP::SelectedRow, 1);
         window().setProp(c_.targets, PROP::SelectedRow, 1);
     }
@@ -211,10 +213,12 @@ class ImportAssigner : public Procedure {
             window().select(c_.columns);
             return;
         }
-        for (std::size_t n = 0; n < columns_.size(); ++n) job.columns[n].picture = columns_[n].picture;
+        for (std::size_t n = 0; n < columns_.size(); ++n)
+            job.columns[n].picture = columns_[n].picture;
         if (*setting_.numberField != 0 && !numberAssigned) {
             job.numberField = setting_.numberField;
-            job.numberKey = setting_.file().key(std::string(setting_.numberField).replace(4, 0, "KEY"));
+            job.numberKey =
+                setting_.file().key(std::string(setting_.numberField).replace(4, 0, "KEY"));
         }
         bool completed = false;
         long added = RunImportPass(job, completed);

@@ -33,7 +33,8 @@ rt::WindowStructure makeAssigner(std::string_view module) {
     b.button(c.next, {4, 121, 36, 12}, "&Next");
     if (showsLineNumber(module)) {
         b.add(4, rt::ControlKind::String, {44, 122, 18, 10}, "Rec#");
-        rt::ControlStructure& line = b.add(c.lineNumber, rt::ControlKind::String, {63, 122, 20, 10});
+        rt::ControlStructure& line =
+            b.add(c.lineNumber, rt::ControlKind::String, {63, 122, 20, 10});
         line.use = "LOC:LineNumber";
         line.picture = "@s4";
     }

@@ -18,7 +18,9 @@ namespace P = windows::ProgressControl;
 class ImportPass : public Procedure {
   public:
     explicit ImportPass(const ImportJob& job)
-        : Procedure(windows::progressWindow(job.module), {job.file}), job_(job), columns_(job.columns) {
+        : Procedure(windows::progressWindow(job.module), {job.file}),
+          job_(job),
+          columns_(job.columns) {
         resolveImportColumns(job.file->decl(), columns_);
     }
 
@@ -161,7 +163,8 @@ class ImportPass : public Procedure {
 void resolveImportColumns(const rt::FileDecl& decl, std::vector<ImportColumn>& columns) {
     for (ImportColumn& c : columns) {
         c.refs.clear();
-        for (const std::string& t : c.targets) c.refs.push_back(resolveField(decl, t));
+        for (const std::string& t : c.targets)
+            c.refs.push_back(resolveField(decl, t));
     }
 }
 

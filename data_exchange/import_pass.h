@@ -34,7 +34,7 @@ struct ImportJob {
 // (not cancelled, no refused value, no failed ADD).
 long RunImportPass(const ImportJob& job, bool& completed);
 
-// Fills the cleared buffer from the record just read (its columns resolved). A value that does not fit its field is
-// refused: the answer names the line, the column and why.
+// Fills the cleared buffer from the record just read (its columns resolved). A value that does not
+// fit its field is refused: the answer names the line, the column and why.
 std::optional<std::string> BuildImportRecord(rt::RecordFile& file,
                                              const std::vector<ImportColumn>& columns);

@@ -1,10 +1,10 @@
 // "Help" (HelpBrowse): the help topics by title, opened from the Help buttons of the lists
 // and forms and from the main menu; "  Print The Manual" opens the manual and closes the list.
 #include "frame/browse_engine.h"
+#include "frame/globals.h"
 #include "information/help_list_window.h"
 #include "information/information_procedures.h"
 #include "information/manual.h"
-#include "frame/globals.h"
 #include "records/help.h"
 
 namespace {

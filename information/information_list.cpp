@@ -12,7 +12,8 @@ namespace C = windows::information_list::InformationListControl;
 
 class InformationList : public BrowseProcedure {
   public:
-    InformationList() : BrowseProcedure(windows::information_list::informationListWindow(), sheet()) {
+    InformationList()
+        : BrowseProcedure(windows::information_list::informationListWindow(), sheet()) {
         OnButton(C::WhatElse, [this] { Call(&ShowWhatElseNeeded); });
         OnButton(C::PrintManual, [] { OpenManual(); });
     }

@@ -19,7 +19,8 @@ const rt::WindowStructure& informationListWindow() {
         b.button(Delete, {131, 166, 9, 14}, "").tip = "Delete";
         b.add(Sheet, rt::ControlKind::Sheet, {4, 4, 158, 156});
         b.add(Tab, rt::ControlKind::Tab, {}, "Information", Sheet);
-        rt::ControlStructure& list = b.add(List, rt::ControlKind::List, {10, 22, 146, 132}, {}, Tab);
+        rt::ControlStructure& list =
+            b.add(List, rt::ControlKind::List, {10, 22, 146, 132}, {}, Tab);
         list.format = "80L(2)|M~Information File~L(2)@s40@";
         list.tip = "Browsing Records";
         list.verticalScroll = true;

@@ -10,7 +10,8 @@
 void OpenManual() {
     const std::optional<std::filesystem::path> manual = rt::findResource("manual.html");
     if (!manual || !rt::openDocument(*manual))
-        rt::message("The manual could not be opened: no program of the desktop takes it, or the "
-                    "file manual.html is missing from the program's resources.",
-                    "Print The Manual", ICON::Exclamation);
+        rt::message(
+            "The manual could not be opened: no program of the desktop takes it, or the "
+            "file manual.html is missing from the program's resources.",
+            "Print The Manual", ICON::Exclamation);
 }

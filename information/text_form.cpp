@@ -38,9 +38,10 @@ class TextForm : public FormProcedure {
   protected:
     bool takeOwnEvent() override {
         if (window().event() == EVENT::Rejected && window().field() == c_.title) {
-            rt::message("Please give the text a title: a text without a title would be kept where "
-                        "no list shows it.",
-                        "Title Needed", ICON::Exclamation);
+            rt::message(
+                "Please give the text a title: a text without a title would be kept where "
+                "no list shows it.",
+                "Title Needed", ICON::Exclamation);
             window().select(c_.title);
             return true;
         }
@@ -64,8 +65,9 @@ FieldHistory& helpHistory() {
 }  // namespace
 
 void UpdateInformation() {
-    TextForm(windows::text_form::informationFormWindow(), windows::text_form::informationFormControls,
-             INFORMAT, "INF:KeyInformationFile", informationHistory())
+    TextForm(windows::text_form::informationFormWindow(),
+             windows::text_form::informationFormControls, INFORMAT, "INF:KeyInformationFile",
+             informationHistory())
         .run();
 }
 

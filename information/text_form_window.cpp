@@ -32,8 +32,8 @@ rt::WindowStructure makeForm(const char* module, const char* titleField, const c
 }  // namespace
 
 const rt::WindowStructure& informationFormWindow() {
-    static const rt::WindowStructure structure =
-        makeForm("Tovik162", "INF:INFORMATIONFILE", "@s40", "INF:INFO", informationFormControls, true);
+    static const rt::WindowStructure structure = makeForm(
+        "Tovik162", "INF:INFORMATIONFILE", "@s40", "INF:INFO", informationFormControls, true);
     return structure;
 }
 

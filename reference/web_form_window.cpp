@@ -20,8 +20,10 @@ const rt::WindowStructure& webFormWindow() {
         b.entry(SiteName, {92, 11, 120, 11}, "WEB:SITENAME", "@S30", 3);
         b.add(6, rt::ControlKind::String, {220, 12, 22, 10}, "Type:", 3);
         std::string items;
-        for (const char* category : web_list::kWebCategories) items += std::string(category) + "|";
-        rt::ControlStructure& type = b.add(Category, rt::ControlKind::Combo, {244, 11, 104, 11}, {}, 3);
+        for (const char* category : web_list::kWebCategories)
+            items += std::string(category) + "|";
+        rt::ControlStructure& type =
+            b.add(Category, rt::ControlKind::Combo, {244, 11, 104, 11}, {}, 3);
         type.use = "WEB:GENERAL";
         type.picture = "@s20";
         type.from = items + " ";  // an empty item ends the list

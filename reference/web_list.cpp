@@ -3,6 +3,7 @@
 #include <string>
 
 #include "frame/browse_engine.h"
+#include "frame/globals.h"
 #include "records/web.h"
 #include "reference/reference_procedures.h"
 #include "reference/web_list_window.h"
@@ -10,7 +11,6 @@
 #include "runtime/system/desktop_handover.h"
 #include "runtime/text/codepage.h"
 #include "runtime/text/fixed_text.h"
-#include "frame/globals.h"
 #include "runtime/ui/dialogs.h"
 
 namespace {
@@ -33,9 +33,9 @@ class WebList : public BrowseProcedure {
         all.entryControl = C::SiteName;
         s.orders = {all};
         for (const char* category : windows::web_list::kWebCategories)
-            s.orders.push_back(BrowseOrder::keyed(WEB::KEYSITENAME, LocatorKind::Incremental,
-                                                  StopKind::None,
-                                                  std::string("(Web:General = '") + category + "')"));
+            s.orders.push_back(
+                BrowseOrder::keyed(WEB::KEYSITENAME, LocatorKind::Incremental, StopKind::None,
+                                   std::string("(Web:General = '") + category + "')"));
         s.columns = {WEB::SITENAME.index(), WEB::URL.index()};
         s.buttons.insert = C::Add;
         s.buttons.change = C::Open;

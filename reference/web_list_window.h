@@ -22,7 +22,7 @@ inline constexpr int Close = 26;
 
 // The fifteen categories, in the order of the form's type list and of the tabs after "All".
 inline constexpr std::array<const char*, 15> kWebCategories = {
-    "General", "Search", "News",    "Software", "Computers", "Home",     "Local",  "Business",
+    "General", "Search", "News",    "Software", "Computers", "Home",     "Local", "Business",
     "Finance", "Sports", "Hobbies", "Shopping", "Travel",    "Politics", "Games"};
 
 const rt::WindowStructure& webListWindow();

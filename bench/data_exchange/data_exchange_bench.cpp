@@ -49,7 +49,8 @@ void makeContacts() {
         MAIL.clear();
         for (const ExportField& f : contactExportFields()) {
             std::string value = std::to_string(n % 97);
-            if (f.picture.find_first_of("sS") == 1) value = "Value, \"" + std::to_string(n) + "\" of " + f.name;
+            if (f.picture.find_first_of("sS") == 1)
+                value = "Value, \"" + std::to_string(n) + "\" of " + f.name;
             if (f.picture == "@d1") value = std::to_string(73000 + n % 5000);
             storeImportedText(MAIL, f.name, value);
         }
@@ -82,7 +83,8 @@ void makeShellTable() {
         for (const rt::KeyComponent& c : key.components) {
             std::string column = shortName(MAIL.decl().fields()[c.field].name);
             bool found = false;
-            for (const std::string& k : columns) found |= strcasecmp(k.c_str(), column.c_str()) == 0;
+            for (const std::string& k : columns)
+                found |= strcasecmp(k.c_str(), column.c_str()) == 0;
             all &= found;
             parts += (parts.empty() ? "" : ", ") + column;
         }
@@ -91,7 +93,8 @@ void makeShellTable() {
 }
 
 void BM_ExportProgram(benchmark::State& state) {
-    const std::vector<ExportColumn> columns = resolveExportFields(MAIL.decl(), contactExportFields());
+    const std::vector<ExportColumn> columns =
+        resolveExportFields(MAIL.decl(), contactExportFields());
     for (auto _ : state) {
         OpenExportFile((folder() / "program.csv").string());
         MAIL.open();
@@ -138,8 +141,10 @@ void BM_ImportProgram(benchmark::State& state) {
 
 void BM_ExportSqliteShell(benchmark::State& state) {
     for (auto _ : state) {
-        if (shell("cd " + folder().string() +
-                  " && sqlite3 shell.db -cmd '.mode csv' '.once shell.csv' 'SELECT * FROM mail;'") != 0)
+        if (shell(
+                "cd " + folder().string() +
+                " && sqlite3 shell.db -cmd '.mode csv' '.once shell.csv' 'SELECT * FROM mail;'") !=
+            0)
             state.SkipWithError("sqlite3 failed");
     }
     state.SetItemsProcessed(state.iterations() * kContacts);
@@ -181,10 +186,18 @@ struct Setup {
 int main(int argc, char** argv) {
     Setup setup;
     benchmark::Initialize(&argc, argv);
-    benchmark::RegisterBenchmark("ExportProgram", BM_ExportProgram)->Unit(benchmark::kMillisecond)->Iterations(3);
-    benchmark::RegisterBenchmark("ExportSqliteShell", BM_ExportSqliteShell)->Unit(benchmark::kMillisecond)->Iterations(3);
-    benchmark::RegisterBenchmark("ImportProgram", BM_ImportProgram)->Unit(benchmark::kMillisecond)->Iterations(1);
-    benchmark::RegisterBenchmark("ImportSqliteShell", BM_ImportSqliteShell)->Unit(benchmark::kMillisecond)->Iterations(1);
+    benchmark::RegisterBenchmark("ExportProgram", BM_ExportProgram)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(3);
+    benchmark::RegisterBenchmark("ExportSqliteShell", BM_ExportSqliteShell)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(3);
+    benchmark::RegisterBenchmark("ImportProgram", BM_ImportProgram)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1);
+    benchmark::RegisterBenchmark("ImportSqliteShell", BM_ImportSqliteShell)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

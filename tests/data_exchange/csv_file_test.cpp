@@ -32,7 +32,8 @@ std::vector<std::vector<std::string>> importAll(const std::string& name) {
     EXPECT_GT(OpenImportFile(name), 0);
     while (ReadImportLine() != 0) {
         std::vector<std::string> values;
-        while (ParseImportField() != 0) values.push_back(ImportValue());
+        while (ParseImportField() != 0)
+            values.push_back(ImportValue());
         out.push_back(values);
     }
     CloseImportFile();
@@ -75,8 +76,9 @@ TEST_F(CsvFileTest, ExportWritesValuesByTheirPictures) {
 
 TEST_F(CsvFileTest, ImportReadsLinesEndedEitherWayAndSkipsNothing) {
     writeFile("in.csv", "\"a\",1\r\n\"b\",2\n\r\n\"c\r\nd\",3\nlast,4");
-    EXPECT_EQ(importAll("in.csv"), (std::vector<std::vector<std::string>>{
-                                       {"a", "1"}, {"b", "2"}, {}, {"c\r\nd", "3"}, {"last", "4"}}));
+    EXPECT_EQ(importAll("in.csv"),
+              (std::vector<std::vector<std::string>>{
+                  {"a", "1"}, {"b", "2"}, {}, {"c\r\nd", "3"}, {"last", "4"}}));
 }
 
 TEST_F(CsvFileTest, ImportCountsTheBytesAndLinesOfEachRecord) {

@@ -17,7 +17,8 @@ struct Piece {
 std::string written(const std::vector<Piece>& values) {
     csv::LineBuilder b;
     b.clear();
-    for (const Piece& v : values) v.quoted ? b.appendQuoted(v.text) : b.appendBare(v.text);
+    for (const Piece& v : values)
+        v.quoted ? b.appendQuoted(v.text) : b.appendBare(v.text);
     return b.line();
 }
 
@@ -38,7 +39,8 @@ TEST(CsvWriter, WritesEachValueAsBytes) {
         {{{false, ""}, {false, ""}, {true, "z"}}, R"(,,"z")"},
         {{{true, "\""}}, R"("""")"},
     };
-    for (const Case& c : cases) EXPECT_EQ(written(c.values), c.bytes);
+    for (const Case& c : cases)
+        EXPECT_EQ(written(c.values), c.bytes);
 }
 
 TEST(CsvWriter, HeaderNamesWithBracketsAreRespelled) {
@@ -105,15 +107,17 @@ TEST(CsvReader, JoinsLinesWhileAQuotedValueIsOpen) {
         csv::RecordAssembler a;
         a.start(c.lines[0]);
         std::size_t taken = 1;
-        while (a.open() && taken < c.lines.size()) a.add("\r\n", c.lines[taken++]);
+        while (a.open() && taken < c.lines.size())
+            a.add("\r\n", c.lines[taken++]);
         EXPECT_EQ(taken, c.linesTaken) << c.lines[0];
         EXPECT_EQ(a.record(), c.record) << c.lines[0];
     }
 }
 
 TEST(CsvReader, ReadsBackWhatTheWriterWrote) {
-    const std::vector<std::string> texts = {"", " ", "plain", "a,b", "\"", "\"\"", "x\"y\"z",
-                                            "line\r\nbreak", ",\r\n\"", "  lead", "end,"};
+    const std::vector<std::string> texts = {"",        " ",      "plain",   "a,b",
+                                            "\"",      "\"\"",   "x\"y\"z", "line\r\nbreak",
+                                            ",\r\n\"", "  lead", "end,"};
     for (const std::string& t : texts) {
         std::string line = written({{true, t}, {false, "5"}, {true, t}});
         csv::RecordAssembler a;

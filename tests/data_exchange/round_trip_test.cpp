@@ -55,7 +55,8 @@ std::string generated(const std::string& name, int n) {
 
 std::vector<std::string> exportedValues(const std::vector<ExportField>& fields) {
     std::vector<std::string> out;
-    for (const ExportField& f : fields) out.push_back(recordValue(MAIL, f.name).asText());
+    for (const ExportField& f : fields)
+        out.push_back(recordValue(MAIL, f.name).asText());
     return out;
 }
 
@@ -68,7 +69,8 @@ TEST(RoundTrip, AThousandContactsComeBackFieldByField) {
     MAIL.open();
     for (int n = 1; n <= kContacts; ++n) {
         MAIL.clear();
-        for (const ExportField& f : fields) ASSERT_FALSE(storeImportedText(MAIL, f.name, generated(f.name, n)));
+        for (const ExportField& f : fields)
+            ASSERT_FALSE(storeImportedText(MAIL, f.name, generated(f.name, n)));
         ASSERT_EQ(MAIL.add(), 0);
         original.push_back(exportedValues(fields));
     }
@@ -108,8 +110,9 @@ TEST(RoundTrip, AThousandContactsComeBackFieldByField) {
         const std::vector<std::string>& targets = contactImportTargets();
         for (std::size_t column = 1; column <= fields.size(); ++column) {
             const std::string& name = fields[column - 1].name;
-            const int target =
-                static_cast<int>(std::find(targets.begin(), targets.end(), name) - targets.begin()) + 1;
+            const int target = static_cast<int>(std::find(targets.begin(), targets.end(), name) -
+                                                targets.begin()) +
+                               1;
             driver.choose(rt::ControlName::parse("1"), static_cast<int>(column));
             driver.choose(rt::ControlName::parse("2"), target);
             driver.press("&Assign");
