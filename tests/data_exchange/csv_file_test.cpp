@@ -5,26 +5,15 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "runtime/text/decimal.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/run_timers.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
-
-void writeFile(const std::string& name, const std::string& bytes) {
-    std::ofstream(name, std::ios::binary) << bytes;
-}
-
-std::string readFile(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // Every record of the file as its values.
 std::vector<std::vector<std::string>> importAll(const std::string& name) {
@@ -68,21 +57,21 @@ TEST_F(CsvFileTest, ExportWritesValuesByTheirPictures) {
     AppendExportField(rt::Value("X[1]"), "@s50", true);
     ASSERT_TRUE(WriteExportLine());
     CloseExportFile();
-    EXPECT_EQ(readFile("out.csv"),
+    EXPECT_EQ(testsupport::readBytes("out.csv"),
               "\"Smith\",12.5,\"12/31/99\",\"\"\r\n"
               "0,-3.1,1234,42\r\n"
               "\"MAI:FirstName\",\"X_1\"\r\n");
 }
 
 TEST_F(CsvFileTest, ImportReadsLinesEndedEitherWayAndSkipsNothing) {
-    writeFile("in.csv", "\"a\",1\r\n\"b\",2\n\r\n\"c\r\nd\",3\nlast,4");
+    testsupport::writeBytes("in.csv", "\"a\",1\r\n\"b\",2\n\r\n\"c\r\nd\",3\nlast,4");
     EXPECT_EQ(importAll("in.csv"),
               (std::vector<std::vector<std::string>>{
                   {"a", "1"}, {"b", "2"}, {}, {"c\r\nd", "3"}, {"last", "4"}}));
 }
 
 TEST_F(CsvFileTest, ImportCountsTheBytesAndLinesOfEachRecord) {
-    writeFile("in.csv", "\"x\"\r\n\"two\nlines\",1\r\nend");
+    testsupport::writeBytes("in.csv", "\"x\"\r\n\"two\nlines\",1\r\nend");
     ASSERT_EQ(OpenImportFile("in.csv"), 23);
     EXPECT_EQ(ReadImportLine(), 5);
     EXPECT_EQ(ImportLineNumber(), 1);
@@ -95,28 +84,28 @@ TEST_F(CsvFileTest, ImportCountsTheBytesAndLinesOfEachRecord) {
 }
 
 TEST_F(CsvFileTest, ImportStopsAtByte26AndKeepsTabsInsideQuotes) {
-    writeFile("in.csv", "a\tb,\"c\td\"\r\nx\x1Ay,z\r\n");
+    testsupport::writeBytes("in.csv", "a\tb,\"c\td\"\r\nx\x1Ay,z\r\n");
     EXPECT_EQ(importAll("in.csv"),
               (std::vector<std::vector<std::string>>{{"a       b", "c\td"}, {"x"}}));
 }
 
 TEST_F(CsvFileTest, AUtf8FileWithItsMarkIsReadInTheProgramsCodePage) {
-    writeFile("in.csv", "\xEF\xBB\xBF\"Jos\xC3\xA9\",\"M\xC3\xBCller \xE2\x82\xAC\"\r\n");
+    testsupport::writeBytes("in.csv", "\xEF\xBB\xBF\"Jos\xC3\xA9\",\"M\xC3\xBCller \xE2\x82\xAC\"\r\n");
     EXPECT_EQ(importAll("in.csv"),
               (std::vector<std::vector<std::string>>{{"Jos\xE9", "M\xFCller \x80"}}));
     // Without the mark the bytes pass unchanged.
-    writeFile("plain.csv", "\"Jos\xE9\"\r\n");
+    testsupport::writeBytes("plain.csv", "\"Jos\xE9\"\r\n");
     EXPECT_EQ(importAll("plain.csv"), (std::vector<std::vector<std::string>>{{"Jos\xE9"}}));
 }
 
 TEST_F(CsvFileTest, ALongLineIsOneRecord) {
     std::string big(20000, 'x');
-    writeFile("in.csv", "\"" + big + "\",1\r\n");
+    testsupport::writeBytes("in.csv", "\"" + big + "\",1\r\n");
     EXPECT_EQ(importAll("in.csv"), (std::vector<std::vector<std::string>>{{big, "1"}}));
 }
 
 TEST_F(CsvFileTest, FormattedValuesAreConvertedOncePerValue) {
-    writeFile("in.csv", "\"12/31/99\",\"not a date\"\r\n");
+    testsupport::writeBytes("in.csv", "\"12/31/99\",\"not a date\"\r\n");
     ASSERT_GT(OpenImportFile("in.csv"), 0);
     ASSERT_NE(ReadImportLine(), 0);
     ASSERT_EQ(ParseImportField(), 1);

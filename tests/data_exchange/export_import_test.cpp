@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "data_exchange/data_exchange_procedures.h"
@@ -14,29 +12,11 @@
 #include "records/mail.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/driver.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/run_timers.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
-
-std::string readFile(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void writeFile(const std::string& name, const std::string& bytes) {
-    std::ofstream(name, std::ios::binary) << bytes;
-}
-
-// Lets the pass's timer run until the program ends or asks something.
-void runPassToEnd(rt::Driver& d) {
-    for (int round = 0; round < 100000; ++round) {
-        d.settle();
-        if (d.ended() || !d.backend().pendingDialogs().empty() || !d.backend().fireNextTimer())
-            return;
-    }
-}
 
 const rt::ControlName kAllFields = rt::ControlName::parse("1");
 const rt::ControlName kExportFields = rt::ControlName::parse("7");
@@ -76,7 +56,7 @@ class ExportImportTest : public ::testing::Test {
         if (header) driver.press("Include &header record with field names");
         driver.press("&OK");
         driver.answer(file);
-        runPassToEnd(driver);
+        testsupport::runTimersToEnd(driver);
     }
 
     testsupport::TempDir dir{/*enter=*/true};
@@ -93,7 +73,7 @@ TEST_F(ExportImportTest, ExportWritesEveryContactWhenNoneIsTagged) {
     chooseAndExport(true, "out.csv");
     ASSERT_TRUE(driver.finish());
     EXPECT_EQ(response, RESP::Completed);
-    EXPECT_EQ(readFile("out.csv"),
+    EXPECT_EQ(testsupport::readBytes("out.csv"),
               "\"MAI:FirstName\",\"MAI:Amount\",\"MAI:Notes3\"\r\n"
               "\"Ann\",12.5,\"said \"\"yes\"\",\r\nthen left\"\r\n"
               "\"Bob\",0,\"\"\r\n"
@@ -115,7 +95,7 @@ TEST_F(ExportImportTest, ExportWritesOnlyTheTaggedContacts) {
     });
     chooseAndExport(false, "tagged.csv");
     ASSERT_TRUE(driver.finish());
-    EXPECT_EQ(readFile("tagged.csv"), "\"Bob\",0,\"\"\r\n");
+    EXPECT_EQ(testsupport::readBytes("tagged.csv"), "\"Bob\",0,\"\"\r\n");
 }
 
 TEST_F(ExportImportTest, ChooserMovesRemovesAndRefusesAnEmptyList) {
@@ -145,7 +125,7 @@ TEST_F(ExportImportTest, ChooserMovesRemovesAndRefusesAnEmptyList) {
 }
 
 TEST_F(ExportImportTest, ImportAddsContactsFromAssignedColumnsSkippingTheHeader) {
-    writeFile("in.csv",
+    testsupport::writeBytes("in.csv",
               "\"MAI:FirstName\",\"MAI:LastName\",\"Amount\"\r\n"
               "\"Ann\",\"Lee\",12.5\n"
               "\"Bo \"\"B\"\"\",\"Ray, Jr\",7\r\n");
@@ -174,7 +154,7 @@ TEST_F(ExportImportTest, ImportAddsContactsFromAssignedColumnsSkippingTheHeader)
     driver.expectText(rt::ControlName::parse("5"), "2");
     driver.press("Strip &header record (field names)");
     driver.press("&OK");
-    runPassToEnd(driver);
+    testsupport::runTimersToEnd(driver);
     ASSERT_TRUE(driver.finish());
     EXPECT_EQ(response, RESP::Completed);
     MAIL.open();
@@ -190,7 +170,7 @@ TEST_F(ExportImportTest, ImportAddsContactsFromAssignedColumnsSkippingTheHeader)
 }
 
 TEST_F(ExportImportTest, ImportRefusesAValueItsFieldCannotHoldAndKeepsWhatWasAdded) {
-    writeFile("in.csv", "1,5\r\n2,40000\r\n3,6\r\n");
+    testsupport::writeBytes("in.csv", "1,5\r\n2,40000\r\n3,6\r\n");
     long response = 0;
     driver.start([&] {
         ImportMAIL();
@@ -205,7 +185,7 @@ TEST_F(ExportImportTest, ImportRefusesAValueItsFieldCannotHoldAndKeepsWhatWasAdd
     driver.choose(rt::ControlName::parse("2"), 79);  // MAI:Level, a SHORT
     driver.press("&Assign");
     driver.press("&OK");
-    runPassToEnd(driver);
+    testsupport::runTimersToEnd(driver);
     driver.expectMessage(
         "Line 2, column Field_2: 40000 is outside the range of a SHORT of MAI:Level; nothing of "
         "this line was added.");
@@ -227,7 +207,7 @@ TEST_F(ExportImportTest, ImportedChecksWithoutANumberColumnAreNumberedOneAboveTh
     CHE::FIRSTNAME.setText("Old");
     CHECKS.add();
     CHECKS.close();
-    writeFile("in.csv", "\"Ann\",\"note\"\r\n\"Bob\"\r\n");
+    testsupport::writeBytes("in.csv", "\"Ann\",\"note\"\r\n\"Bob\"\r\n");
     driver.start(&ImportCHECKS);
     driver.answer("in.csv");
     driver.waitWindow("Assign fields for Import...");
@@ -238,7 +218,7 @@ TEST_F(ExportImportTest, ImportedChecksWithoutANumberColumnAreNumberedOneAboveTh
     driver.choose(rt::ControlName::parse("2"), 21);  // CHE:CheckMemo
     driver.press("&Assign");
     driver.press("&OK");
-    runPassToEnd(driver);
+    testsupport::runTimersToEnd(driver);
     ASSERT_TRUE(driver.finish());
     CHECKS.open();
     ASSERT_EQ(CHECKS.records(), 3);

@@ -13,19 +13,13 @@
 #include "data_exchange/record_values.h"
 #include "records/mail.h"
 #include "runtime/ui/driver.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/run_timers.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
 constexpr int kContacts = 1000;
-
-void runPassToEnd(rt::Driver& d) {
-    for (int round = 0; round < 100000; ++round) {
-        d.settle();
-        if (d.ended() || !d.backend().pendingDialogs().empty() || !d.backend().fireNextTimer())
-            return;
-    }
-}
 
 // The value of field `name` for contact `n`: text with commas, quotes and (in memos) line
 // breaks; numbers within their fields; dates within the two-digit years the picture reads.
@@ -97,7 +91,7 @@ TEST(RoundTrip, AThousandContactsComeBackFieldByField) {
         }
         driver.press("&OK");
         driver.answer(file.string());
-        runPassToEnd(driver);
+        testsupport::runTimersToEnd(driver);
         ASSERT_TRUE(driver.finish());
     }
 
@@ -125,7 +119,7 @@ TEST(RoundTrip, AThousandContactsComeBackFieldByField) {
             }
         }
         driver.press("&OK");
-        runPassToEnd(driver);
+        testsupport::runTimersToEnd(driver);
         ASSERT_TRUE(driver.finish());
     }
 
