@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "data_exchange/csv_file.h"
+#include "data_exchange/grouped_adds.h"
 #include "data_exchange/record_values.h"
 #include "frame/procedure.h"
 #include "frame/progress_window.h"
@@ -20,7 +21,8 @@ class ImportPass : public Procedure {
     explicit ImportPass(const ImportJob& job)
         : Procedure(windows::progressWindow(job.module), {job.file}),
           job_(job),
-          columns_(job.columns) {
+          columns_(job.columns),
+          adds_(*job.file) {
         resolveImportColumns(job.file->decl(), columns_);
     }
 
@@ -74,12 +76,13 @@ class ImportPass : public Procedure {
         while (batchDone_ < 25 && !ended_) {
             if (!addRecord()) return;
             if (!readRecord()) {
+                finish(true);
                 window().setProp(P::Percent, PROP::Text, "Process Completed");
                 window().display(P::Percent);
-                finish(true);
                 return;
             }
         }
+        adds_.commitIfDue();
     }
 
     bool addRecord() {
@@ -88,20 +91,22 @@ class ImportPass : public Procedure {
             file.clear();
             std::optional<std::string> refused = BuildImportRecord(file, columns_);
             if (refused) {
+                adds_.commit();
                 rt::message(*refused, "Value Refused", ICON::Hand);
                 finish(false);
                 return false;
             }
             if (!job_.numberField.empty() && !numberRecord()) return false;
-            if (file.add() == 0) break;
+            if (adds_.add() == 0) break;
             // Another station may have taken the number: try the next one, up to three times.
             if (!job_.numberField.empty() && rt::errorCode() == rt::FileError::DuplicateKey &&
                 attempt < 2) {
                 continue;
             }
-            rt::message("Error #" + std::to_string(rt::errorCode()) + " - " +
-                            std::string(rt::clip(rt::errorText())),
-                        job_.addErrorCaption, ICON::Hand);
+            const std::string error = "Error #" + std::to_string(rt::errorCode()) + " - " +
+                                      std::string(rt::clip(rt::errorText()));
+            adds_.commit();
+            rt::message(error, job_.addErrorCaption, ICON::Hand);
             finish(false);
             return false;
         }
@@ -118,6 +123,7 @@ class ImportPass : public Procedure {
         long long next = code == 0 ? file.buf().integer(file.buf().field(job_.numberField)) + 1 : 1;
         file.buf() = built;
         if (code != 0 && code != rt::FileError::RecordNotAvailable) {
+            adds_.commit();
             rt::message("Error #" + std::to_string(rt::errorCode()) + " - " +
                             std::string(rt::clip(rt::errorText())),
                         job_.addErrorCaption, ICON::Hand);
@@ -141,6 +147,7 @@ class ImportPass : public Procedure {
     }
 
     void finish(bool completed) {
+        adds_.commit();
         if (ended_) return;
         ended_ = true;
         completed_ = completed;
@@ -149,6 +156,7 @@ class ImportPass : public Procedure {
 
     const ImportJob& job_;
     std::vector<ImportColumn> columns_;
+    GroupedAdds adds_;
     long added_ = 0;
     long long bytesDone_ = 0;
     long long percent_ = 0;

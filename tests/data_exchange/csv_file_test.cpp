@@ -90,7 +90,8 @@ TEST_F(CsvFileTest, ImportStopsAtByte26AndKeepsTabsInsideQuotes) {
 }
 
 TEST_F(CsvFileTest, AUtf8FileWithItsMarkIsReadInTheProgramsCodePage) {
-    testsupport::writeBytes("in.csv", "\xEF\xBB\xBF\"Jos\xC3\xA9\",\"M\xC3\xBCller \xE2\x82\xAC\"\r\n");
+    testsupport::writeBytes("in.csv",
+                            "\xEF\xBB\xBF\"Jos\xC3\xA9\",\"M\xC3\xBCller \xE2\x82\xAC\"\r\n");
     EXPECT_EQ(importAll("in.csv"),
               (std::vector<std::vector<std::string>>{{"Jos\xE9", "M\xFCller \x80"}}));
     // Without the mark the bytes pass unchanged.

@@ -126,9 +126,9 @@ TEST_F(ExportImportTest, ChooserMovesRemovesAndRefusesAnEmptyList) {
 
 TEST_F(ExportImportTest, ImportAddsContactsFromAssignedColumnsSkippingTheHeader) {
     testsupport::writeBytes("in.csv",
-              "\"MAI:FirstName\",\"MAI:LastName\",\"Amount\"\r\n"
-              "\"Ann\",\"Lee\",12.5\n"
-              "\"Bo \"\"B\"\"\",\"Ray, Jr\",7\r\n");
+                            "\"MAI:FirstName\",\"MAI:LastName\",\"Amount\"\r\n"
+                            "\"Ann\",\"Lee\",12.5\n"
+                            "\"Bo \"\"B\"\"\",\"Ray, Jr\",7\r\n");
     long response = 0;
     driver.start([&] {
         ImportMAIL();
