@@ -20,7 +20,9 @@ rt::WindowStructure makeChooser(std::string_view module) {
     w.font = {"MS Sans Serif", 8};
     StructureBuilder b(w);
     // The first column shows the mark ("*") of a marked field.
-    rt::ControlStructure& all = b.add(AllFields, rt::ControlKind::List, {5, 8, 100, 150});
+    // The check box's text needs more room than the buttons beside it leave on the bottom
+    // line, so it stands above them, under a list shortened by its height.
+    rt::ControlStructure& all = b.add(AllFields, rt::ControlKind::List, {5, 8, 100, 136});
     all.format = "8C~~@s1@200L(1)~All Fields~@s50@";
     all.verticalScroll = true;
     b.button(Add, {110, 29, 42, 12}, "&Add ->");
@@ -35,7 +37,7 @@ rt::WindowStructure makeChooser(std::string_view module) {
     rt::ControlStructure& kind = b.add(PictureKind, rt::ControlKind::String, {160, 145, 94, 10});
     kind.use = "LOC:PictureKind";
     kind.picture = "@s40";
-    rt::ControlStructure& header = b.add(IncludeHeader, rt::ControlKind::Check, {5, 163, 130, 10},
+    rt::ControlStructure& header = b.add(IncludeHeader, rt::ControlKind::Check, {5, 148, 150, 10},
                                          "Include &header record with field names");
     header.use = "LOC:IncludeHeader";
     header.falseValue = "0";

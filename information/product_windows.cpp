@@ -23,11 +23,13 @@ const rt::WindowStructure& privateLabelWindow() {
         b.add(Heading, rt::ControlKind::String, {8, 8, 232, 22}, "Pradu Private Label Key").font = {
             "Arial", 22, true, false, 0x0000FF};
         b.add(3, rt::ControlKind::Panel, {4, 38, 240, 48});
-        rt::ControlStructure& text = b.add(
-            Explanation, rt::ControlKind::Prompt, {8, 41, 232, 42},
-            "This window creates the product information file. Copy that file onto each of the "
-            "program's distribution disks afterwards.");
-        text.font = {"Arial", 10, true, false, 0x800000};
+        const char* lines[] = {"This window creates the product information file.",
+                               "Copy that file onto each of the program's",
+                               "distribution disks afterwards."};
+        for (int n = 0; n < 3; ++n)
+            b.add(Explanation + n * 10, rt::ControlKind::Prompt, {8, 42 + n * 13, 232, 12},
+                  lines[n])
+                .font = {"Arial", 10, true, false, 0x800000};
         b.add(5, rt::ControlKind::Panel, {4, 90, 240, 40});
         b.button(MakeFile, {11, 94, 226, 14}, "Press Here To Make A New Private File");
         b.button(Close, {11, 112, 226, 14}, "Close");
@@ -105,7 +107,7 @@ const rt::WindowStructure& editWhatElseWindow() {
         rt::ControlStructure& ok = b.button(HiddenOk, {4, 140, 40, 14}, "OK");
         ok.hidden = true;
         ok.isDefault = true;
-        b.button(AddInformation, {40, 139, 84, 16}, "Add Information").font = {"Arial", 12, true};
+        b.button(AddInformation, {26, 139, 112, 16}, "Add Information").font = {"Arial", 12, true};
         return w;
     }();
     return structure;

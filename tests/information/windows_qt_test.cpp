@@ -1,0 +1,45 @@
+// The windows of the information and help texts, the product record, the web bookmarks and
+// the import and export menu and chooser in real widgets (offscreen): each renders and shows
+// every text whole.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "data_exchange/data_exchange_procedures.h"
+#include "information/information_procedures.h"
+#include "reference/reference_procedures.h"
+#include "runtime/ui/scheduler.h"
+#include "tests/runtime/qt/qt_test_support.h"
+#include "tests/support/qt_text_fits.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+rt::Window* topWindow() {
+    std::lock_guard lock(rt::Scheduler::instance().mutex());
+    auto& z = rt::Scheduler::instance().zOrder();
+    return z.empty() ? nullptr : z.back();
+}
+
+TEST(ExchangeAndInformationWindowsQt, EachWindowRendersWithItsTextsWhole) {
+    testsupport::TempDir dir{/*enter=*/true};
+    const std::function<void()> procedures[] = {
+        &ImportExportMenu, &ExportMAIL,        &ExportCHECKS,        &Information,
+        &HelpBrowse,       &PrivateLabelMenu,  &AddProductName,      &ShowWhatElseNeeded,
+        &WebBookMarks,     &UpdateWhatElseNeeded, [] { EnterPicture("@d1"); }};
+    for (const auto& procedure : procedures) {
+        qttest::QtSession session;
+        session.start(procedure);
+        rt::Window* w = topWindow();
+        ASSERT_NE(w, nullptr);
+        SCOPED_TRACE(w->structure().module + " " + w->structure().title);
+        QWidget* frame = session.shownWindow(w);
+        session.settle();
+        testsupport::expectRendered(frame);
+        testsupport::expectTextsFit(session.backend(), w);
+        EXPECT_TRUE(session.finish());
+    }
+}
+
+}  // namespace
