@@ -18,15 +18,17 @@ const rt::WindowStructure& helpListWindow() {
         b.add(Tab, rt::ControlKind::Tab, {}, "HEL:KeyHelp", Sheet);
         b.add(Hint, rt::ControlKind::String, {10, 20, 133, 10}, "Enter Selection Then Press Tab",
               Tab);
-        b.entry(Locator, {10, 31, 133, 11}, "HEL:HELP", "@S40");
-        rt::ControlStructure& list = b.add(List, rt::ControlKind::List, {10, 45, 133, 132});
+        // The controls stand within the sheet's frame, on its one tab.
+        b.entry(Locator, {10, 31, 133, 11}, "HEL:HELP", "@S40", Tab);
+        rt::ControlStructure& list =
+            b.add(List, rt::ControlKind::List, {10, 45, 133, 132}, {}, Tab);
         list.format = "80L(2)|M~Help~L(2)@S40@";
         list.tip = "Browsing Records";
         list.verticalScroll = true;
         list.listFlags = 0x800;
-        b.button(Insert, {10, 181, 6, 14}, "").tip = "Insert";
-        b.button(View, {50, 181, 52, 14}, "&View").isDefault = true;
-        b.button(Delete, {137, 181, 6, 14}, "").tip = "Delete";
+        b.button(Insert, {10, 181, 6, 14}, "", Tab).tip = "Insert";
+        b.button(View, {50, 181, 52, 14}, "&View", Tab).isDefault = true;
+        b.button(Delete, {137, 181, 6, 14}, "", Tab).tip = "Delete";
         b.button(Close, {4, 206, 60, 14}, "Close");
         b.button(PrintManual, {79, 206, 70, 14}, "  Print The Manual");
         return w;

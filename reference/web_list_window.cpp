@@ -13,20 +13,22 @@ const rt::WindowStructure& webListWindow() {
         w.wallpaper = {};
         w.maximizeBox = true;
         StructureBuilder b(w);
-        rt::ControlStructure& list = b.add(List, rt::ControlKind::List, {10, 36, 337, 96});
+        // The tabs choose the category above the list; the list, the address and the site-name
+        // entry stand below them, outside the sheet, so every tab shares them.
+        rt::ControlStructure& list = b.add(List, rt::ControlKind::List, {4, 22, 349, 96});
         list.format = "80L(2)|M~Site Name~@S30@";
         list.tip = "Browsing Records";
         list.listFlags = 0x800;
         list.verticalScroll = true;
-        b.add(Address, rt::ControlKind::String, {10, 135, 337, 10}).use = "WEB:URL";
+        b.add(Address, rt::ControlKind::String, {4, 121, 349, 10}).use = "WEB:URL";
         b.button(Add, {10, 156, 45, 14}, "Add");
         b.button(Open, {58, 156, 45, 14}, "&Open").isDefault = true;
         b.button(GoToSite, {106, 150, 130, 22}, "Press Here To Go To Site").icon = "Wrld.gif";
         b.button(Delete, {239, 156, 45, 14}, "&Delete");
-        b.prompt(7, {200, 4, 40, 10}, "&Site Name:");
-        rt::ControlStructure& entry = b.entry(SiteName, {242, 3, 105, 11}, "WEB:SITENAME", "@S30");
+        b.prompt(7, {4, 136, 40, 10}, "&Site Name:");
+        rt::ControlStructure& entry = b.entry(SiteName, {46, 135, 140, 11}, "WEB:SITENAME", "@S30");
         entry.tip = "Enter Web Site Name And Press Tab For Search";
-        b.add(Sheet, rt::ControlKind::Sheet, {4, 4, 349, 144});
+        b.add(Sheet, rt::ControlKind::Sheet, {4, 4, 349, 16});
         b.add(FirstTab, rt::ControlKind::Tab, {}, "All", Sheet);
         for (int n = 0; n < static_cast<int>(kWebCategories.size()); ++n)
             b.add(FirstTab + 1 + n, rt::ControlKind::Tab, {}, kWebCategories[n], Sheet);

@@ -24,10 +24,17 @@ rt::Window* topWindow() {
 
 TEST(ExchangeAndInformationWindowsQt, EachWindowRendersWithItsTextsWhole) {
     testsupport::TempDir dir{/*enter=*/true};
-    const std::function<void()> procedures[] = {
-        &ImportExportMenu, &ExportMAIL,        &ExportCHECKS,        &Information,
-        &HelpBrowse,       &PrivateLabelMenu,  &AddProductName,      &ShowWhatElseNeeded,
-        &WebBookMarks,     &UpdateWhatElseNeeded, [] { EnterPicture("@d1"); }};
+    const std::function<void()> procedures[] = {&ImportExportMenu,
+                                                &ExportMAIL,
+                                                &ExportCHECKS,
+                                                &Information,
+                                                &HelpBrowse,
+                                                &PrivateLabelMenu,
+                                                &AddProductName,
+                                                &ShowWhatElseNeeded,
+                                                &WebBookMarks,
+                                                &UpdateWhatElseNeeded,
+                                                [] { EnterPicture("@d1"); }};
     for (const auto& procedure : procedures) {
         qttest::QtSession session;
         session.start(procedure);
@@ -38,6 +45,17 @@ TEST(ExchangeAndInformationWindowsQt, EachWindowRendersWithItsTextsWhole) {
         session.settle();
         testsupport::expectRendered(frame);
         testsupport::expectTextsFit(session.backend(), w);
+        // Lists are not hidden behind a sheet.
+        for (const rt::ControlStructure& c : w->structure().controls) {
+            if (c.kind != rt::ControlKind::List) continue;
+            QWidget* list = session.backend().controlWidget(w, c.number);
+            ASSERT_NE(list, nullptr);
+            EXPECT_TRUE(list->isVisible()) << "list " << c.number;
+            const QPoint centre = list->mapTo(frame, list->rect().center());
+            QWidget* top = frame->childAt(centre);
+            EXPECT_TRUE(top == list || list->isAncestorOf(top))
+                << "list " << c.number << " is covered";
+        }
         EXPECT_TRUE(session.finish());
     }
 }

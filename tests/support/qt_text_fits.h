@@ -37,8 +37,8 @@ inline void expectTextsFit(rt::qt::QtBackend& backend, const rt::Window* w) {
         text.remove('&');
         const int needed = widget->fontMetrics().horizontalAdvance(text.trimmed());
         EXPECT_LE(needed, room) << "control " << c.number << " \"" << c.text << "\" of \""
-                                << w->structure().title << "\" is cut off (" << needed << " > " << room
-                                << " pixels)";
+                                << w->structure().title << "\" is cut off (" << needed << " > "
+                                << room << " pixels)";
     }
 }
 
@@ -48,7 +48,8 @@ inline void expectRendered(QWidget* frame) {
     ASSERT_FALSE(image.isNull());
     std::set<QRgb> colours;
     for (int y = 0; y < image.height(); y += 5)
-        for (int x = 0; x < image.width(); x += 5) colours.insert(image.pixel(x, y));
+        for (int x = 0; x < image.width(); x += 5)
+            colours.insert(image.pixel(x, y));
     EXPECT_GT(colours.size(), 3u);
 }
 
