@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "data_exchange/csv_file.h"
 #include "data_exchange/data_exchange_procedures.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
@@ -232,6 +233,27 @@ TEST_F(ExportImportTest, ImportedChecksWithoutANumberColumnAreNumberedOneAboveTh
         EXPECT_EQ(std::string(rt::clip(CHE::CHECKMEMO.text())), e[2]);
     }
     CHECKS.close();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ExportImportTest, AFailedWriteAsksRetryOrAbortAndClosingTheQuestionAborts) {
+    bool written = true;
+    driver.start([&] {
+        ASSERT_TRUE(OpenExportFile("out.csv"));
+        ImportExportFile().close();  // every write now fails
+        ClearExportLine();
+        AppendExportField(rt::Value("x"), "@s1", false);
+        written = WriteExportLine();
+    });
+    driver.expectMessage("Error #37 - File Not Open");
+    driver.answer("Retry");  // asked again
+    driver.expectMessage("Error #37 - File Not Open");
+    driver.cancel();  // the close box: Abort
+    ASSERT_TRUE(driver.finish());
+    EXPECT_FALSE(written);
 }
 
 }  // namespace
