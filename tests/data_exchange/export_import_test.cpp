@@ -257,3 +257,28 @@ TEST_F(ExportImportTest, AFailedWriteAsksRetryOrAbortAndClosingTheQuestionAborts
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ExportImportTest, CancelOnTheProgressWindowKeepsTheLinesAndTellsHowMany) {
+    makeContacts();
+    long response = 0;
+    driver.start([&] {
+        ExportMAIL();
+        response = GLO::Response;
+    });
+    driver.waitWindow("Choose Fields for Export...");
+    driver.click(kAllFields, 1, "LeftClick");
+    driver.press("&Add ->");
+    driver.press("&OK");
+    driver.answer("out.csv");
+    driver.timer();  // one record a timer event: the first line is written
+    driver.press("Cancel");
+    driver.expectMessage("The export was not completed. 1 record was written to the file.");
+    driver.answer("OK");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(response, RESP::Cancelled);
+    EXPECT_EQ(testsupport::readBytes("out.csv"), "\"Ann\"\r\n");
+}
+
+}  // namespace
