@@ -2,15 +2,15 @@
 // opens the list of product records. It opens no record file and answers RESP::Cancelled.
 #include "frame/procedure.h"
 #include "information/information_procedures.h"
-#include "information/product_windows.h"
+#include "information/private_label_menu_window.h"
 
 namespace {
 
-namespace C = windows::product::PrivateLabelControl;
+namespace C = windows::private_label_menu::PrivateLabelControl;
 
 class PrivateLabelWindow : public Procedure {
   public:
-    PrivateLabelWindow() : Procedure(windows::product::privateLabelWindow(), {}) {}
+    PrivateLabelWindow() : Procedure(windows::private_label_menu::privateLabelWindow(), {}) {}
 
   protected:
     int firstControl() const override { return C::MakeFile; }

@@ -2,12 +2,12 @@
 // text edited in its own window; SAVE writes both, Cancel neither.
 #include "frame/form_engine.h"
 #include "information/information_procedures.h"
-#include "information/product_windows.h"
+#include "information/product_form_window.h"
 #include "records/plf.h"
 
 namespace {
 
-namespace C = windows::product::ProductFormControl;
+namespace C = windows::product_form::ProductFormControl;
 
 FieldHistory& productHistory() {
     static FieldHistory history;
@@ -16,7 +16,7 @@ FieldHistory& productHistory() {
 
 class ProductForm : public FormProcedure {
   public:
-    ProductForm() : FormProcedure(windows::product::productFormWindow(), sheet()) {}
+    ProductForm() : FormProcedure(windows::product_form::productFormWindow(), sheet()) {}
 
     static FormSheet sheet() {
         FormSheet s;

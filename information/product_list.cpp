@@ -2,16 +2,16 @@
 // one the program shows.
 #include "frame/browse_engine.h"
 #include "information/information_procedures.h"
-#include "information/product_windows.h"
+#include "information/product_list_window.h"
 #include "records/plf.h"
 
 namespace {
 
-namespace C = windows::product::ProductListControl;
+namespace C = windows::product_list::ProductListControl;
 
 class ProductList : public BrowseProcedure {
   public:
-    ProductList() : BrowseProcedure(windows::product::productListWindow(), sheet()) {}
+    ProductList() : BrowseProcedure(windows::product_list::productListWindow(), sheet()) {}
 
     static BrowseSheet sheet() {
         BrowseSheet s;

@@ -3,16 +3,16 @@
 // text and writes nothing.
 #include "frame/procedure.h"
 #include "information/information_procedures.h"
-#include "information/product_windows.h"
+#include "information/what_else_needed_window.h"
 #include "records/plf.h"
 
 namespace {
 
-namespace C = windows::product::WhatElseControl;
+namespace C = windows::what_else_needed::WhatElseControl;
 
 class EditWhatElse : public Procedure {
   public:
-    EditWhatElse() : Procedure(windows::product::editWhatElseWindow(), {&PLF}) {}
+    EditWhatElse() : Procedure(windows::what_else_needed::editWhatElseWindow(), {&PLF}) {}
 
   protected:
     int firstControl() const override { return C::Text; }
@@ -27,7 +27,7 @@ class EditWhatElse : public Procedure {
 
 class ShowWhatElse : public Procedure {
   public:
-    ShowWhatElse() : Procedure(windows::product::showWhatElseWindow(), {&PLF}) {}
+    ShowWhatElse() : Procedure(windows::what_else_needed::showWhatElseWindow(), {&PLF}) {}
 
   protected:
     // The product record is the first in record order, whatever record the buffer held.
