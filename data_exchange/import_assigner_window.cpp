@@ -28,7 +28,8 @@ rt::WindowStructure makeAssigner(std::string_view module) {
         "42L(1)|M~Import Field~S(75)@s50@40L(1)|M~Picture~S(45)@s30@150L(1)~Value~S(300)@s255@";
     columns.verticalScroll = true;
     rt::ControlStructure& targets = b.add(c.targets, rt::ControlKind::List, {186, 7, 138, 110});
-    targets.format = "65L(1)M~Target Field~S(75)@s50@8C~=~@s1@65L(1)~Import Field~S(75)@s50@";
+    // The target column is wide enough for the longest field name ("MAI:AppointmentSubject").
+    targets.format = "92L(1)M~Target Field~S(75)@s50@8C~=~@s1@38L(1)~Import Field~S(75)@s50@";
     targets.verticalScroll = true;
     b.button(c.next, {4, 121, 36, 12}, "&Next");
     if (showsLineNumber(module)) {
@@ -42,7 +43,8 @@ rt::WindowStructure makeAssigner(std::string_view module) {
     b.button(c.assign, {4, 137, 36, 12}, "&Assign");
     b.button(c.automatic, {44, 137, 36, 12}, "A&uto").hidden = true;
     b.button(c.unassign, {84, 137, 36, 12}, "&Unassign");
-    rt::ControlStructure& strip = b.add(c.stripHeader, rt::ControlKind::Check, {208, 122, 116, 10},
+    // The check box's text needs the room from the "&Picture" button to the right edge.
+    rt::ControlStructure& strip = b.add(c.stripHeader, rt::ControlKind::Check, {128, 122, 196, 10},
                                         "Strip &header record (field names)");
     strip.use = "LOC:StripHeader";
     strip.falseValue = "0";

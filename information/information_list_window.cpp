@@ -14,9 +14,10 @@ const rt::WindowStructure& informationListWindow() {
         w.at = {0, 0, 330, 188};
         w.font = {"MS Sans Serif", 8};
         StructureBuilder b(w);
-        b.button(Insert, {8, 166, 9, 14}, "").tip = "Insert";
+        // The small insert and delete buttons show a sign, so that no button stands blank.
+        b.button(Insert, {8, 166, 9, 14}, "+").tip = "Insert";
         b.button(View, {19, 166, 110, 14}, "         View").isDefault = true;
-        b.button(Delete, {131, 166, 9, 14}, "").tip = "Delete";
+        b.button(Delete, {131, 166, 9, 14}, "-").tip = "Delete";
         b.add(Sheet, rt::ControlKind::Sheet, {4, 4, 158, 156});
         b.add(Tab, rt::ControlKind::Tab, {}, "Information", Sheet);
         rt::ControlStructure& list =
