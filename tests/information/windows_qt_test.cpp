@@ -7,6 +7,8 @@
 #include <functional>
 
 #include "data_exchange/data_exchange_procedures.h"
+#include "frame/codes.h"
+#include "frame/globals.h"
 #include "information/information_procedures.h"
 #include "reference/reference_procedures.h"
 #include "runtime/ui/scheduler.h"
@@ -22,19 +24,20 @@ rt::Window* topWindow() {
     return z.empty() ? nullptr : z.back();
 }
 
+void insert(void (*form)()) {
+    GLO::Request = REQ::Insert;
+    form();
+}
+
 TEST(ExchangeAndInformationWindowsQt, EachWindowRendersWithItsTextsWhole) {
     testsupport::TempDir dir{/*enter=*/true};
-    const std::function<void()> procedures[] = {&ImportExportMenu,
-                                                &ExportMAIL,
-                                                &ExportCHECKS,
-                                                &Information,
-                                                &HelpBrowse,
-                                                &PrivateLabelMenu,
-                                                &AddProductName,
-                                                &ShowWhatElseNeeded,
-                                                &WebBookMarks,
-                                                &UpdateWhatElseNeeded,
-                                                [] { EnterPicture("@d1"); }};
+    const std::function<void()> procedures[] = {
+        &ImportExportMenu, &ExportMAIL, &ExportCHECKS, &Information, &HelpBrowse, &PrivateLabelMenu,
+        &AddProductName, &ShowWhatElseNeeded, &WebBookMarks, &UpdateWhatElseNeeded,
+        [] { EnterPicture("@d1"); },
+        // The forms, opened for an insert.
+        [] { insert(&UpdateWeb); }, [] { insert(&UpdateInformation); }, [] { insert(&UpdateHelp); },
+        [] { insert(&UpdatePLF); }};
     for (const auto& procedure : procedures) {
         qttest::QtSession session;
         session.start(procedure);
