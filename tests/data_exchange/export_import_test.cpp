@@ -282,3 +282,27 @@ TEST_F(ExportImportTest, CancelOnTheProgressWindowKeepsTheLinesAndTellsHowMany) 
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ExportImportTest, EnterPictureRefusesAPictureWithoutItsAtSign) {
+    std::string typed = "unset";
+    driver.start([&] { typed = EnterPicture("@s15"); });
+    driver.waitWindow("Enter Picture...");
+    driver.expectText(rt::ControlName::parse("2"), "@s15");
+    driver.type("LOC:Picture", "d1");
+    driver.expectMessage("Pictures must begin with \"@\"");
+    driver.answer("OK");
+    driver.press("&Cancel");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(typed, std::string(30, ' '));  // the caller keeps its picture
+
+    driver.start([&] { typed = EnterPicture("@s15"); });
+    driver.waitWindow("Enter Picture...");
+    driver.type("LOC:Picture", "@d1");
+    driver.press("&OK");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(std::string(rt::clip(typed)), "@d1");
+}
+
+}  // namespace
