@@ -7,12 +7,8 @@ namespace windows::enter_picture {
 const rt::WindowStructure& enterPictureWindow() {
     static const rt::WindowStructure structure = [] {
         using namespace EnterPictureControl;
-        rt::WindowStructure w;
-        w.module = "S_IMPEXP";
-        w.label = "P15$WINDOW";
-        w.title = "Enter Picture...";
-        w.at = {0, 0, 176, 44};
-        w.font = {"Arial", 8};
+        rt::WindowStructure w =
+            makeWindow("S_IMPEXP", "P15$WINDOW", "Enter Picture...", 176, 44, rt::Font{"Arial", 8});
         StructureBuilder b(w);
         b.prompt(Prompt, {5, 11, 40, 10}, "Picture:");
         b.entry(Picture, {47, 11, 125, 10}, "LOC:Picture", "@s30");

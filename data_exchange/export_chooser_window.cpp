@@ -11,13 +11,10 @@ namespace {
 
 rt::WindowStructure makeChooser(std::string_view module) {
     using namespace ExportChooserControl;
-    rt::WindowStructure w;
-    w.module = std::string(module);
-    w.label = "P1$WINDOW";
-    w.title = "Choose Fields for Export...";
-    w.at = {0, 0, 262, 178};
+    rt::WindowStructure w =
+        makeWindow(std::string(module), "P1$WINDOW", "Choose Fields for Export...", 262, 178,
+                   rt::Font{"MS Sans Serif", 8});
     w.centered = false;
-    w.font = {"MS Sans Serif", 8};
     StructureBuilder b(w);
     // The first column shows the mark ("*") of a marked field.
     // The check box's text needs more room than the buttons beside it leave on the bottom

@@ -15,13 +15,10 @@ bool showsLineNumber(std::string_view module) {
 
 rt::WindowStructure makeAssigner(std::string_view module) {
     const ImportAssignerControls c = importAssignerControls(module);
-    rt::WindowStructure w;
-    w.module = std::string(module);
-    w.label = "P1$WINDOW";
-    w.title = "Assign fields for Import...";
-    w.at = {0, 0, 328, 152};
+    rt::WindowStructure w =
+        makeWindow(std::string(module), "P1$WINDOW", "Assign fields for Import...", 328, 152,
+                   rt::Font{"Arial", 8});
     w.centered = false;
-    w.font = {"Arial", 8};
     StructureBuilder b(w);
     rt::ControlStructure& columns = b.add(c.columns, rt::ControlKind::List, {4, 7, 178, 110});
     columns.format =

@@ -14,11 +14,8 @@ constexpr int kBlue = 0x0000FF;
 const rt::WindowStructure& importExportMenuWindow() {
     static const rt::WindowStructure structure = [] {
         using namespace ImportExportMenuControl;
-        rt::WindowStructure w;
-        w.module = "Tovik040";
-        w.label = "P1$WINDOW";
-        w.at = {0, 0, 132, 149};
-        w.font = {"Arial", 10, true};
+        rt::WindowStructure w =
+            makeWindow("Tovik040", "P1$WINDOW", "", 132, 149, rt::Font{"Arial", 10, true});
         w.background = kDarkPurple;
         StructureBuilder b(w);
         b.add(Panel, rt::ControlKind::Panel, {4, 4, 124, 140}).background = kDarkPurple;

@@ -7,12 +7,8 @@ namespace windows::help_list {
 const rt::WindowStructure& helpListWindow() {
     static const rt::WindowStructure structure = [] {
         using namespace HelpListControl;
-        rt::WindowStructure w;
-        w.module = "Tovik163";
-        w.label = "P1$BROWSEWINDOW";
-        w.title = "Help";
-        w.at = {0, 0, 153, 227};
-        w.font = {"MS Sans Serif", 8};
+        rt::WindowStructure w = makeWindow("Tovik163", "P1$BROWSEWINDOW", "Help", 153, 227,
+                                           rt::Font{"MS Sans Serif", 8});
         StructureBuilder b(w);
         b.add(Sheet, rt::ControlKind::Sheet, {4, 4, 145, 196});
         b.add(Tab, rt::ControlKind::Tab, {}, "HEL:KeyHelp", Sheet);

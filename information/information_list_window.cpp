@@ -7,12 +7,9 @@ namespace windows::information_list {
 const rt::WindowStructure& informationListWindow() {
     static const rt::WindowStructure structure = [] {
         using namespace InformationListControl;
-        rt::WindowStructure w;
-        w.module = "Tovik161";
-        w.label = "P1$BROWSEWINDOW";
-        w.title = "Browse the Information File";
-        w.at = {0, 0, 330, 188};
-        w.font = {"MS Sans Serif", 8};
+        rt::WindowStructure w =
+            makeWindow("Tovik161", "P1$BROWSEWINDOW", "Browse the Information File", 330, 188,
+                       rt::Font{"MS Sans Serif", 8});
         StructureBuilder b(w);
         // The small insert and delete buttons show a sign, so that no button stands blank.
         b.button(Insert, {8, 166, 9, 14}, "+").tip = "Insert";

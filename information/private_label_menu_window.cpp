@@ -7,11 +7,8 @@ namespace windows::private_label_menu {
 const rt::WindowStructure& privateLabelWindow() {
     static const rt::WindowStructure structure = [] {
         using namespace PrivateLabelControl;
-        rt::WindowStructure w;
-        w.module = "Tovik170";
-        w.label = "WINDOW";
-        w.at = {0, 0, 248, 135};
-        w.font = {"Arial", 10, true};
+        rt::WindowStructure w =
+            makeWindow("Tovik170", "WINDOW", "", 248, 135, rt::Font{"Arial", 10, true});
         StructureBuilder b(w);
         b.add(1, rt::ControlKind::Panel, {4, 4, 240, 30});
         b.add(Heading, rt::ControlKind::String, {8, 8, 232, 22}, "Pradu Private Label Key").font = {

@@ -7,14 +7,10 @@ namespace windows::product_form {
 const rt::WindowStructure& productFormWindow() {
     static const rt::WindowStructure structure = [] {
         using namespace ProductFormControl;
-        rt::WindowStructure w;
-        w.module = "Tovik172";
-        w.label = "QUICKWINDOW";
-        w.title = "Add Your Software Name";
-        w.at = {0, 0, 220, 110};
+        rt::WindowStructure w = makeWindow("Tovik172", "QUICKWINDOW", "Add Your Software Name", 220,
+                                           110, rt::Font{"MS Sans Serif", 8});
         w.frame = rt::FrameKind::Resizable;
         w.resizable = true;
-        w.font = {"MS Sans Serif", 8};
         StructureBuilder b(w);
         b.add(1, rt::ControlKind::Sheet, {4, 4, 212, 82});
         b.add(2, rt::ControlKind::Tab, {}, "General", 1);

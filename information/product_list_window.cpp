@@ -7,14 +7,10 @@ namespace windows::product_list {
 const rt::WindowStructure& productListWindow() {
     static const rt::WindowStructure structure = [] {
         using namespace ProductListControl;
-        rt::WindowStructure w;
-        w.module = "Tovik171";
-        w.label = "QUICKWINDOW";
-        w.title = "Software Name";
-        w.at = {0, 0, 162, 109};
+        rt::WindowStructure w = makeWindow("Tovik171", "QUICKWINDOW", "Software Name", 162, 109,
+                                           rt::Font{"MS Sans Serif", 8});
         w.frame = rt::FrameKind::Resizable;
         w.resizable = true;
-        w.font = {"MS Sans Serif", 8};
         StructureBuilder b(w);
         b.add(Sheet, rt::ControlKind::Sheet, {4, 4, 154, 60});
         b.add(Tab, rt::ControlKind::Tab, {}, "Record Order", Sheet);

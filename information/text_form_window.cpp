@@ -8,11 +8,8 @@ namespace {
 
 rt::WindowStructure makeForm(const char* module, const char* titleField, const char* titlePicture,
                              const char* textField, const TextFormControls& c, bool panel) {
-    rt::WindowStructure w;
-    w.module = module;
-    w.label = "P1$QUICKWINDOW";
-    w.at = {0, 0, 417, 254};
-    w.font = {"MS Sans Serif", 8};
+    rt::WindowStructure w =
+        makeWindow(module, "P1$QUICKWINDOW", "", 417, 254, rt::Font{"MS Sans Serif", 8});
     StructureBuilder b(w);
     b.add(1, rt::ControlKind::Sheet, {4, 4, 409, 226});
     b.add(2, rt::ControlKind::Tab, {}, "General", 1);

@@ -35,11 +35,8 @@ const rt::WindowStructure& editWhatElseWindow() {
 const rt::WindowStructure& showWhatElseWindow() {
     static const rt::WindowStructure structure = [] {
         using namespace WhatElseControl;
-        rt::WindowStructure w;
-        w.module = "Tovik174";
-        w.label = "WINDOW";
-        w.at = {0, 0, 163, 166};
-        w.font = {"Arial", 10, true};
+        rt::WindowStructure w =
+            makeWindow("Tovik174", "WINDOW", "", 163, 166, rt::Font{"Arial", 10, true});
         w.cursor = "3dsarro.cur";
         w.wallpaper = {"Tile_35.bmp", true, false};
         StructureBuilder b(w);
