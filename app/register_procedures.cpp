@@ -6,6 +6,7 @@
 #include "followups/followup_procedures.h"
 #include "genealogy/genealogy_procedures.h"
 #include "information/information_procedures.h"
+#include "invoices/invoice_procedures.h"
 #include "reference/reference_procedures.h"
 
 void RegisterProgramProcedures() {
@@ -18,4 +19,5 @@ void RegisterProgramProcedures() {
     RegisterFollowUpProcedures();
     RegisterDataExchangeProcedures();
     RegisterInformationProcedures();
+    RegisterInvoiceProcedures();
 }
