@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <map>
 #include <mutex>
+#include <set>
 #include <variant>
 
 #include "runtime/qt/qt_dialogs.h"
@@ -52,12 +53,45 @@ struct Update {
     std::string text;
 };
 
+// Keeps input from the windows of a thread that has called another procedure. Qt's window
+// modality stops the window system's clicks, keys and close requests; events sent straight
+// to a widget (a test, a driver) pass it, so they are refused here as well.
+class CallerGuard : public QObject {
+  public:
+    std::set<const QWidget*> callers;  // frames of windows with a called window above them
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::ShortcutOverride:
+            case QEvent::Shortcut:
+            case QEvent::Wheel:
+            case QEvent::InputMethod:
+            case QEvent::Close:
+                break;
+            default:
+                return false;
+        }
+        if (callers.empty() || !watched->isWidgetType()) return false;
+        if (!callers.count(static_cast<QWidget*>(watched)->window())) return false;
+        event->ignore();  // a refused close leaves the window shown
+        return true;
+    }
+};
+
 struct QtBackend::Impl {
     QtBackend* self = nullptr;
     QObject context;  // lives on the GUI thread; queued work runs through it
     // GUI thread only
     std::map<const Window*, std::unique_ptr<WindowView>> views;
-    std::vector<const Window*> stack;  // windows in the order they opened
+    std::vector<const Window*> stack;                 // windows in the order they opened
+    std::map<const Window*, const Window*> callerOf;  // a called window and its caller
+    CallerGuard guard;
     int cursor = CURSOR::Normal;
     // Any thread
     std::mutex pendingMutex;
@@ -113,9 +147,19 @@ struct QtBackend::Impl {
                 created->show();
                 views[u.window] = std::move(created);
                 stack.push_back(u.window);
+                if (parent) {
+                    callerOf[u.window] = u.modalParent;
+                    guard.callers.insert(parent->topLevel());
+                }
                 break;
             }
             case Update::Kind::Close:
+                if (auto it = callerOf.find(u.window); it != callerOf.end()) {
+                    if (WindowView* caller = view(it->second))
+                        guard.callers.erase(caller->topLevel());
+                    callerOf.erase(it);
+                }
+                if (v) guard.callers.erase(v->topLevel());
                 views.erase(u.window);
                 std::erase(stack, u.window);
                 break;
@@ -170,9 +214,11 @@ struct QtBackend::Impl {
 
 QtBackend::QtBackend() : impl_(std::make_unique<Impl>()) {
     impl_->self = this;
+    QCoreApplication::instance()->installEventFilter(&impl_->guard);
 }
 
 QtBackend::~QtBackend() {
+    if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(&impl_->guard);
     if (impl_->cursor == CURSOR::Wait) QGuiApplication::restoreOverrideCursor();
 }
 

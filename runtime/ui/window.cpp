@@ -98,6 +98,10 @@ void Window::open() {
     static std::uint64_t lastOpening = 0;  // guarded by the scheduler's lock
     openingId_ = ++lastOpening;
     thread_ = s.currentThread();
+    // The window below is the caller now: what the user did there before this call began
+    // (a click on its Close while the call was being prepared) is dropped, not kept for
+    // after the call.
+    if (!s.threadWindows().empty()) s.threadWindows().back()->inputs_.clear();
     s.threadWindows().push_back(this);
     s.zOrder().push_back(this);
     open_ = everOpened_ = true;
