@@ -117,6 +117,11 @@ QIcon ListView::rowIcon(int row, int column) const {
     return it == icons_.end() ? QIcon() : it->second;
 }
 
+std::vector<std::string> ListView::rowTexts(int row) const {
+    if (row < 1 || row > rowCount()) return {};
+    return data_.rows[static_cast<std::size_t>(row - 1)];
+}
+
 bool ListView::hasHeaders() const {
     return std::any_of(data_.listFormat.columns.begin(), data_.listFormat.columns.end(),
                        [](const ListColumn& c) { return !c.header.empty(); });

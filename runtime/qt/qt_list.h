@@ -26,6 +26,8 @@ class ListView : public QAbstractScrollArea {
     int rowAt(QPoint point) const;
     QRect rowRect(int row) const;  // in viewport coordinates
     int rowCount() const { return static_cast<int>(data_.rows.size()); }
+    // The column texts a row (from 1) shows; empty past the last row.
+    std::vector<std::string> rowTexts(int row) const;
     // The icon a row shows in a column; null when none.
     QIcon rowIcon(int row, int column) const;
 

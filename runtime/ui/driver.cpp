@@ -234,7 +234,7 @@ void Driver::noDialogShowing() {
         throw DriverError("a " + describeDialog(*dialogs.front()) + " is showing");
 }
 
-int Driver::resolve(Window& w, const ControlName& name) {
+int findControl(Window& w, const ControlName& name) {
     if (name.by == ControlName::By::Number) {
         if (!w.hasControl(name.number))
             throw DriverError("window \"" + w.title() + "\" has no " + name.describe());
@@ -263,6 +263,10 @@ int Driver::resolve(Window& w, const ControlName& name) {
         throw DriverError(name.describe() + " fits " + std::to_string(found.size()) +
                           " controls of window \"" + w.title() + "\"");
     return found.front();
+}
+
+int Driver::resolve(Window& w, const ControlName& name) {
+    return findControl(w, name);
 }
 
 void Driver::deliver(Window& w, Input input) {

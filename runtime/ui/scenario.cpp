@@ -53,7 +53,7 @@ void need(const std::vector<std::string>& t, std::size_t count, const char* form
     if (t.size() != count) throw DriverError(std::string("expected: ") + form);
 }
 
-void step(Driver& d, const std::vector<std::string>& t, std::string& log) {
+void step(ScenarioDriver& d, const std::vector<std::string>& t, std::string& log) {
     const std::string& verb = t[0];
     if (verb == "window") {
         need(t, 2, "window \"TITLE\"");
@@ -109,7 +109,7 @@ void step(Driver& d, const std::vector<std::string>& t, std::string& log) {
 }
 
 // Ends the program; false when it would not end (a procedure that never waits).
-bool finishQuietly(Driver& driver) {
+bool finishQuietly(ScenarioDriver& driver) {
     try {
         return driver.finish();
     } catch (const DriverError&) {
@@ -121,9 +121,14 @@ bool finishQuietly(Driver& driver) {
 
 ScenarioResult runScenario(std::istream& script, std::function<void()> programMain,
                            std::string_view name) {
+    Driver driver;
+    return runScenarioWith(driver, script, std::move(programMain), name);
+}
+
+ScenarioResult runScenarioWith(ScenarioDriver& driver, std::istream& script,
+                               std::function<void()> programMain, std::string_view name) {
     ScenarioResult result;
     std::string log;
-    Driver driver;
     std::string line;
     int lineNumber = 0;
     try {
