@@ -65,6 +65,32 @@ QString labelText(const std::string& text) {
     return qs(withoutMnemonic(text));
 }
 
+// What an edit control shows of its value: the padding blanks of a text picture (or of a
+// fixed-length field) would fill the control, leaving no room for typing and pushing a
+// right-aligned text out of sight.
+QString editText(const std::string& shown) {
+    QString text = qs(shown);
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == u' ')
+        --end;
+    text.truncate(end);
+    return text;
+}
+
+bool standsBelow(ControlKind k) {
+    switch (k) {
+        case ControlKind::Sheet:
+        case ControlKind::Panel:
+        case ControlKind::Box:
+        case ControlKind::Group:
+        case ControlKind::Option:
+        case ControlKind::Image:
+            return true;
+        default:
+            return false;
+    }
+}
+
 bool isEditKind(ControlKind k) {
     return k == ControlKind::Entry || k == ControlKind::Text || k == ControlKind::Spin ||
            k == ControlKind::Combo;
@@ -73,7 +99,7 @@ bool isEditKind(ControlKind k) {
 }  // namespace
 
 QFont WindowView::fontFor(const ControlData& data) const {
-    return uiFont(data.structure.font, window_.structure.font);
+    return textFont(data.structure.font, window_.structure.font);
 }
 
 QWidget* WindowView::containerFor(const ControlData& data) const {
@@ -108,7 +134,7 @@ QWidget* WindowView::createWidget(const ControlData& data) {
         Input in;
         in.kind = Input::Kind::Press;
         in.control = n;
-        send_(in);
+        send(in);
     };
     // A mouse click on a button: the model moves the focus to it before accepting it.
     auto click = [this, n] {
@@ -116,7 +142,7 @@ QWidget* WindowView::createWidget(const ControlData& data) {
         in.kind = Input::Kind::Click;
         in.control = n;
         in.key = KEY::LeftClick;
-        send_(in);
+        send(in);
     };
     QWidget* w = nullptr;
     switch (data.structure.kind) {
@@ -193,13 +219,13 @@ QWidget* WindowView::createWidget(const ControlData& data) {
                 in.kind = Input::Kind::Choose;
                 in.control = n;
                 in.number = index + 1;
-                send_(in);
+                send(in);
             });
             w = c;
             break;
         }
         case ControlKind::List:
-            w = new ListView(parent, n, [this](Input in) { send_(std::move(in)); });
+            w = new ListView(parent, n, [this](Input in) { send(std::move(in)); });
             break;
         case ControlKind::Sheet: {
             auto* t = new QTabWidget(parent);
@@ -209,7 +235,7 @@ QWidget* WindowView::createWidget(const ControlData& data) {
                 Input in;
                 in.kind = Input::Kind::Press;
                 in.control = tabs[index].toInt();
-                send_(in);
+                send(in);
             });
             w = t;
             break;
@@ -237,7 +263,7 @@ QWidget* WindowView::createWidget(const ControlData& data) {
                     in.x = units_.duX(at.x());
                     in.y = units_.duY(at.y());
                 }
-                send_(std::move(in));
+                send(std::move(in));
             });
             break;
         case ControlKind::Image: {
@@ -262,6 +288,19 @@ QWidget* WindowView::createWidget(const ControlData& data) {
     for (QWidget* child : w->findChildren<QWidget*>()) {
         if (!child->property("rtControl").isValid()) child->setProperty("rtControl", n);
         child->installEventFilter(keys_);
+    }
+    // Controls stack in the structure's order, later ones on top, except that sheets,
+    // panels, boxes, groups and images are what other controls stand on: they stay below
+    // every other control, so a list placed on a sheet shows on each of its tabs.
+    if (standsBelow(data.structure.kind)) {
+        for (int other : order_) {
+            const Item& it = items_.at(other);
+            if (it.widget && it.widget->parentWidget() == parent &&
+                !standsBelow(it.data.structure.kind)) {
+                w->stackUnder(it.widget);
+                return w;
+            }
+        }
     }
     w->raise();
     return w;
@@ -289,7 +328,7 @@ void WindowView::createMenuEntry(Item& item) {
         Input in;
         in.kind = Input::Kind::Press;
         in.control = n;
-        send_(in);
+        send(in);
     });
     item.action = a;
 }
@@ -312,6 +351,42 @@ void WindowView::updateControl(const ControlData& data) {
     }
     applyControl(it->second);
     if (data.structure.kind == ControlKind::Tab) refreshSheet(data.structure.parent);
+    if (fresh && linked_) linkPrompts();
+}
+
+bool WindowView::takesFocus(const ControlData& data) const {
+    switch (data.structure.kind) {
+        case ControlKind::Button:
+            return !data.structure.toolbar;
+        case ControlKind::Entry:
+        case ControlKind::Text:
+        case ControlKind::Spin:
+        case ControlKind::Combo:
+        case ControlKind::DropList:
+        case ControlKind::List:
+        case ControlKind::Check:
+        case ControlKind::Radio:
+        case ControlKind::Sheet:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void WindowView::linkPrompts() {
+    for (std::size_t i = 0; i < order_.size(); ++i) {
+        Item& prompt = items_.at(order_[i]);
+        if (prompt.data.structure.kind != ControlKind::Prompt || !prompt.widget) continue;
+        auto* label = static_cast<QLabel*>(prompt.widget.data());
+        QWidget* buddy = nullptr;
+        for (std::size_t j = i + 1; j < order_.size() && !buddy; ++j) {
+            const Item& next = items_.at(order_[j]);
+            if (next.widget && takesFocus(next.data)) buddy = next.widget;
+        }
+        if (label->buddy() == buddy) continue;
+        label->setBuddy(buddy);
+        applyControl(prompt);
+    }
 }
 
 void WindowView::destroyControl(int control) {
@@ -411,7 +486,8 @@ void WindowView::applyControl(Item& item) {
         }
         case ControlKind::Entry: {
             auto* e = static_cast<EntryWidget*>(w);
-            if (!e->isModified()) e->setText(qs(d.shown));
+            if (QString text = editText(d.shown); !e->isModified() && e->text() != text)
+                e->setText(text);
             e->setMicr(isMicrFace(s.font.name.empty() ? window_.structure.font.name : s.font.name));
             e->setReadOnly(s.readOnly);
             PictureInfo info = describePicture(s.picture);
@@ -432,8 +508,9 @@ void WindowView::applyControl(Item& item) {
         }
         case ControlKind::Text: {
             auto* t = static_cast<QPlainTextEdit*>(w);
-            if (!t->document()->isModified()) {
-                t->setPlainText(qs(d.shown));
+            if (QString text = editText(d.shown);
+                !t->document()->isModified() && t->toPlainText() != text) {
+                t->setPlainText(text);
                 t->document()->setModified(false);
             }
             t->setReadOnly(s.readOnly);
@@ -442,7 +519,10 @@ void WindowView::applyControl(Item& item) {
         case ControlKind::String:
         case ControlKind::Prompt: {
             auto* l = static_cast<QLabel*>(w);
-            QString text = labelText(d.bound ? d.shown : s.text);
+            // A prompt's "&" letter moves the focus to the control that follows it.
+            bool mnemonic = s.kind == ControlKind::Prompt && !d.bound &&
+                            withoutMnemonic(s.text) != s.text && l->buddy();
+            QString text = mnemonic ? qs(s.text) : labelText(d.bound ? d.shown : s.text);
             // A text picture pads with blanks; a centred or right-aligned text stands by
             // what it shows, not by its padding.
             if (s.align == Align::Center || s.align == Align::Right) {
@@ -499,7 +579,9 @@ void WindowView::applyControl(Item& item) {
                 c->addItems(items);
             }
             if (c->lineEdit()) {
-                if (!c->lineEdit()->isModified()) c->setEditText(qs(d.shown));
+                if (QString text = editText(d.shown);
+                    !c->lineEdit()->isModified() && c->currentText() != text)
+                    c->setEditText(text);
             } else {
                 c->setCurrentIndex(d.choice - 1);
             }
@@ -631,8 +713,29 @@ bool WindowView::commitEdit(int control) {
     in.kind = Input::Kind::Type;
     in.control = control;
     in.text = cp(text);
+    in.stay = true;  // Qt has moved the focus itself, or the user is acting elsewhere
     send_(in);
     return true;
+}
+
+void WindowView::commitEdits() {
+    for (int n : order_)
+        commitEdit(n);
+}
+
+void WindowView::send(Input input) {
+    // What the user typed reaches its field before a button, key, choice or close acts.
+    switch (input.kind) {
+        case Input::Kind::Type:
+        case Input::Kind::Focus:
+        case Input::Kind::Timer:
+        case Input::Kind::Resize:
+            break;
+        default:
+            commitEdits();
+            break;
+    }
+    send_(std::move(input));
 }
 
 }  // namespace rt::qt

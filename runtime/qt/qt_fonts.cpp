@@ -1,6 +1,7 @@
 #include "runtime/qt/qt_fonts.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <algorithm>
 #include <cctype>
 #include <string>
@@ -32,16 +33,44 @@ QString uiFamilyFor(std::string_view face) {
     return fontFamilyFor(face);
 }
 
+namespace {
+
+std::string_view faceOf(const Font& font, const Font& window) {
+    return !font.name.empty()     ? std::string_view(font.name)
+           : !window.name.empty() ? std::string_view(window.name)
+                                  : kDefaultFace;
+}
+
+bool isSystemFace(std::string_view face) {
+    return lowered(face) == "system";
+}
+
+double averageWidth(const QFont& font) {
+    static const QString letters =
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    return QFontMetricsF(font).horizontalAdvance(letters) / 52.0;
+}
+
+}  // namespace
+
 QFont uiFont(const Font& font, const Font& window) {
-    std::string_view face = !font.name.empty()     ? std::string_view(font.name)
-                            : !window.name.empty() ? std::string_view(window.name)
-                                                   : kDefaultFace;
+    std::string_view face = faceOf(font, window);
     int points = font.size > 0 ? font.size : window.size > 0 ? window.size : kDefaultPoints;
     QFont f(uiFamilyFor(face));
     f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(std::max(1, mulDiv(points, 96, 72)));
+    // The system font's one size: 14 pixels of the sans font give its 8 by 16 units.
+    f.setPixelSize(isSystemFace(face) ? 14 : std::max(1, mulDiv(points, 96, 72)));
     f.setBold(font.bold || (font.name.empty() && window.bold));
     f.setItalic(font.italic);
+    return f;
+}
+
+QFont textFont(const Font& font, const Font& window) {
+    QFont f = uiFont(font, window);
+    // The system font's letters average 7 pixels in its 8-pixel unit.
+    double widest = isSystemFace(faceOf(font, window)) ? 7.0 : dialogUnitsOf(f).charWidth;
+    while (f.pixelSize() > 6 && averageWidth(f) > widest + 0.01)
+        f.setPixelSize(f.pixelSize() - 1);
     return f;
 }
 
