@@ -45,6 +45,12 @@ bool isSystemFace(std::string_view face) {
     return lowered(face) == "system";
 }
 
+// The old fixed-pitch screen faces: one size, every character cell 8 pixels wide.
+bool isFixedCellFace(std::string_view face) {
+    std::string key = lowered(face);
+    return key == "fixedsys" || key == "terminal";
+}
+
 double averageWidth(const QFont& font) {
     static const QString letters =
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
@@ -60,6 +66,12 @@ QFont uiFont(const Font& font, const Font& window) {
     f.setStyleHint(QFont::SansSerif);
     // The system font's one size: 14 pixels of the sans font give its 8 by 16 units.
     f.setPixelSize(isSystemFace(face) ? 14 : std::max(1, mulDiv(points, 96, 72)));
+    if (isFixedCellFace(face)) {
+        // Texts laid out in its 8-pixel cells (the calendar's day grid) keep their columns.
+        f.setPixelSize(12);
+        f.setLetterSpacing(QFont::AbsoluteSpacing,
+                           8.0 - QFontMetricsF(f).horizontalAdvance(QLatin1Char('0')));
+    }
     f.setBold(font.bold || (font.name.empty() && window.bold));
     f.setItalic(font.italic);
     return f;
@@ -67,8 +79,10 @@ QFont uiFont(const Font& font, const Font& window) {
 
 QFont textFont(const Font& font, const Font& window) {
     QFont f = uiFont(font, window);
-    // The system font's letters average 7 pixels in its 8-pixel unit.
-    double widest = isSystemFace(faceOf(font, window)) ? 7.0 : dialogUnitsOf(f).charWidth;
+    std::string_view face = faceOf(font, window);
+    if (isFixedCellFace(face)) return f;
+    // The system font's letters average under 7 pixels in its 8-pixel unit.
+    double widest = isSystemFace(face) ? 6.5 : dialogUnitsOf(f).charWidth;
     while (f.pixelSize() > 6 && averageWidth(f) > widest + 0.01)
         f.setPixelSize(f.pixelSize() - 1);
     return f;

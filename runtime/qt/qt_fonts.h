@@ -38,7 +38,10 @@ struct DialogUnits {
     int y(int du) const { return mulDiv(du, charHeight, 8); }
     int duX(int px) const { return mulDiv(px, 4, charWidth); }
     int duY(int px) const { return mulDiv(px, 8, charHeight); }
-    QRect rect(const Rect& r) const { return QRect(x(r.x), y(r.y), x(r.width), y(r.height)); }
+    // Edges are rounded, not sizes, so controls that meet in dialog units meet in pixels.
+    QRect rect(const Rect& r) const {
+        return QRect(x(r.x), y(r.y), x(r.x + r.width) - x(r.x), y(r.y + r.height) - y(r.y));
+    }
 };
 
 // The dialog units of a font (usable on any thread).

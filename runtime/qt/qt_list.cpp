@@ -43,7 +43,7 @@ QString cellText(const std::string& s) {
 }
 
 constexpr int kBorderReach = 3;  // pixels either side of a column border that grab it
-constexpr int kNarrowest = 4;   // a dragged column keeps this many pixels
+constexpr int kNarrowest = 4;    // a dragged column keeps this many pixels
 
 }  // namespace
 
