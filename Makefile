@@ -3,7 +3,7 @@ JOBS    := $(shell nproc)
 BUILD   := build
 SANBUILD := build-sanitize
 
-.PHONY: deps configure build run test test-sanitize bench format format-check clean
+.PHONY: deps configure build run test test-sanitize bench screens format format-check clean
 
 deps:
 	@sh scripts/install-deps
@@ -24,6 +24,10 @@ test-sanitize: deps
 	cmake -S . -B $(SANBUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTOVIK_SANITIZE=ON -DTOVIK_BENCH=OFF > /dev/null
 	cmake --build $(SANBUILD) -j $(JOBS)
 	cd $(SANBUILD) && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+# A picture of every window, filled from a small sample data set, in build/screens.
+screens: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tovik-screens $(BUILD)/screens
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done

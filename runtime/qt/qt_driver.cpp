@@ -291,7 +291,7 @@ void QtDriver::waitWindow(std::string_view title) {
             lastSeen = "\"" + seen + "\"";
             if (seen == want) {
                 activate(frame);
-                if (!pictureFolder_.empty()) savePicture(frame, QString::fromStdString(seen));
+                if (!pictureFolder_.empty()) savePicture(frame, *active(), seen);
                 return;
             }
         }
@@ -782,17 +782,28 @@ std::string QtDriver::dump() {
     return out.str();
 }
 
-void QtDriver::savePicture(QWidget* frame, const QString& title) {
-    std::string key = title.toStdString();
-    if (saved_.count(key)) return;
-    saved_[key] = true;
-    QString name = title;
-    for (QChar& ch : name)
-        if (!ch.isLetterOrNumber() && ch != ' ' && ch != '-' && ch != '.') ch = '_';
-    name = name.simplified();
-    if (name.isEmpty()) name = QStringLiteral("untitled");
+void QtDriver::savePicture(QWidget* frame, const Window& window, const std::string& title) {
+    // One picture per window structure, named by its title; a second structure with the same
+    // title (a look-up and its list) and a window without one add a name of their own. A
+    // window met again is pictured again: the last picture shows it the fullest.
+    const std::string key = window.structure().module + "/" + window.structure().label;
+    std::string name;
+    if (auto it = saved_.find(key); it != saved_.end()) {
+        name = it->second;
+    } else {
+        name = title.empty() ? "(untitled) " + window.structure().module : title;
+        for (const auto& [otherKey, otherName] : saved_)
+            if (otherName == name)
+                name += " - " + (otherKey.rfind(window.structure().module + "/", 0) == 0
+                                     ? window.structure().label
+                                     : window.structure().module);
+        saved_[key] = name;
+    }
+    QString file = qs(name);
+    for (QChar& ch : file)
+        if (!ch.isLetterOrNumber() && !QStringLiteral(" -.()'&,").contains(ch)) ch = '_';
     QDir().mkpath(QString::fromStdString(pictureFolder_));
-    frame->grab().save(QString::fromStdString(pictureFolder_) + "/" + name + ".png");
+    frame->grab().save(QString::fromStdString(pictureFolder_) + "/" + file.simplified() + ".png");
 }
 
 bool QtDriver::finish() {

@@ -77,12 +77,12 @@ class QtDriver : public ScenarioDriver {
     void activate(QWidget* topLevel);
     QWidget* typingTarget();
     void typeText(QWidget* into, const QString& text);
-    void savePicture(QWidget* frame, const QString& title);
+    void savePicture(QWidget* frame, const Window& window, const std::string& title);
 
     std::unique_ptr<QtBackend> backend_;
     bool started_ = false;
     std::string pictureFolder_;
-    std::map<std::string, bool> saved_;
+    std::map<std::string, std::string> saved_;  // structure -> picture name
 };
 
 // Runs `programMain` with the Qt backend and follows the script, one step a line. The

@@ -1,0 +1,125 @@
+// tovik-screens FOLDER: a picture of every window of the program, in real widgets on the
+// offscreen platform, saved in FOLDER as one PNG per window named by its title. The windows
+// are reached as a user reaches them (the scenarios beside this file), filled from a small
+// sample data set that the first scenario enters; the report windows come from a report of
+// labels over sample names.
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "app/register_procedures.h"
+#include "frame/program_main.h"
+#include "frame/record_report.h"
+#include "runtime/print/printer.h"
+#include "runtime/qt/print_backend.h"
+#include "runtime/qt/qt_driver.h"
+#include "runtime/text/fixed_text.h"
+#include "tests/frame/report_test_pages.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+rt::RecordFile& sampleNames() {
+    static rt::RecordFile* file =
+        new rt::RecordFile(rt::FileDecl("SAMPLES", "SAM:")
+                               .attributes(rt::CREATE | rt::THREAD)
+                               .STRING("SAM:NAME", 20)
+                               .KEY("SAM:KEYNAME", rt::DUP | rt::NOCASE, {"SAM:NAME"}));
+    return *file;
+}
+
+class SampleLabels : public ReportPass {
+  public:
+    explicit SampleLabels(ReportOptions::Destination destination)
+        : ReportPass("SampleLabels", {&sampleNames()}, sheet(), options(destination)) {}
+
+  protected:
+    ReportStructurePtr makeReport() override {
+        return testsupport::labelReport([this] { return line_; });
+    }
+    int recordVerdict() override { return VERDICT::Take; }
+    void beforeDetail() override { line_ = std::string(rt::clip(name_.text())); }
+
+  private:
+    static PassSheet sheet() {
+        PassSheet s;
+        s.file = &sampleNames();
+        s.key = "SAM:KEYNAME";
+        s.displayName = "SAMPLES";
+        s.batchSize = 5;  // the progress window stays long enough to be seen
+        return s;
+    }
+    static ReportOptions options(ReportOptions::Destination destination) {
+        ReportOptions o;
+        o.labelLayout = true;
+        o.destination = destination;
+        return o;
+    }
+    rt::Field name_{sampleNames(), "SAM:NAME"};
+    std::string line_;
+};
+
+void printSampleLabels() {
+    // Enough names for the progress window to be seen between its batches.
+    const char* first[] = {"Ann", "Bob", "Carla", "Dan", "Eve", "Fay", "Gus", "Hal", "Ida", "Jon"};
+    const char* last[] = {"Smith",  "Adams",  "Jones", "Miller", "Brown",
+                          "Wilson", "Taylor", "Moore", "Clark",  "Lewis"};
+    rt::RecordFile& f = sampleNames();
+    if (f.create() == 0 && f.open() == 0) {
+        rt::Field name(f, "SAM:NAME");
+        for (const char* l : last)
+            for (const char* n : first) {
+                f.clear();
+                name.setText(std::string(n) + " " + l);
+                f.add();
+            }
+        f.close();
+    }
+    SampleLabels(ReportOptions::Destination::Ask).run();
+    SampleLabels(ReportOptions::Destination::PlainPreview).run();
+}
+
+bool play(const fs::path& script, std::function<void()> programMain, const std::string& folder) {
+    std::ifstream in(script);
+    if (!in) {
+        std::cerr << "tovik-screens: cannot read " << script << "\n";
+        return false;
+    }
+    rt::ScenarioResult result =
+        rt::qt::runQtScenario(in, std::move(programMain), script.string(), folder);
+    (result.passed ? std::cout : std::cerr) << result.report;
+    return result.passed;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: tovik-screens FOLDER\n";
+        return 2;
+    }
+    const fs::path folder = fs::absolute(argv[1]);
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    rt::qt::installPrintBackend();
+    RegisterProgramProcedures();
+    fs::remove_all(folder);
+    fs::create_directories(folder / "sample-data");
+    fs::current_path(folder / "sample-data");
+    const fs::path scripts = fs::path(TOVIK_SOURCE_DIR) / "tests/screens";
+    bool ok = play(scripts / "program_windows.scenario", &ProgramMain, folder.string());
+    ok = play(scripts / "report_windows.scenario", &printSampleLabels, folder.string()) && ok;
+    fs::current_path(folder);
+    fs::remove_all(folder / "sample-data");
+    int pictures = 0;
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.path().extension() == ".png") ++pictures;
+    std::cout << pictures << " windows pictured in " << folder.string() << "\n";
+    return ok ? 0 : 1;
+}
