@@ -30,6 +30,8 @@ class ListView : public QAbstractScrollArea {
     std::vector<std::string> rowTexts(int row) const;
     // The icon a row shows in a column; null when none.
     QIcon rowIcon(int row, int column) const;
+    // x (in viewport pixels, after the horizontal scroll) and width of each column.
+    std::vector<std::pair<int, int>> columnSpans() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -45,8 +47,6 @@ class ListView : public QAbstractScrollArea {
   private:
     void scrollAction(int action);
     bool hasHeaders() const;
-    // x (in viewport pixels, after the horizontal scroll) and width of each column.
-    std::vector<std::pair<int, int>> columnSpans() const;
     int columnsWidth() const;
     void refreshHorizontalBar();
     // The column whose right border is within reach of x in the header; -1 for none.
