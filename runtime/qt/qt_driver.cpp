@@ -530,13 +530,18 @@ void QtDriver::thumb(const ControlName& name, int position) {
         bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, bar);
     QRect groove =
         bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarGroove, bar);
+    // The handle is dragged to where the style draws it for that position; a thumb has no
+    // finer steps than its pixels, so the position comes out within a step of the one asked.
     const int span = groove.height() - handle.height();
-    const int toY = groove.top() + handle.height() / 2 + span * std::clamp(position, 0, 100) / 100;
+    const int toTop =
+        groove.top() +
+        QStyle::sliderPositionFromValue(bar->minimum(), bar->maximum(),
+                                        std::clamp(position, bar->minimum(), bar->maximum()), span);
     QWidget* top = bar->window();
     activate(top);
     QWindow* window = top->windowHandle();
     QPoint from = bar->mapTo(top, handle.center());
-    QPoint to = bar->mapTo(top, QPoint(handle.center().x(), toY));
+    QPoint to = from + QPoint(0, toTop - handle.top());
     QTest::mousePress(window, Qt::LeftButton, {}, from);
     QTest::mouseMove(window, to);
     QTest::mouseRelease(window, Qt::LeftButton, {}, to);
