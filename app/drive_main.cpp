@@ -13,10 +13,10 @@
 
 #include "app/register_procedures.h"
 #include "frame/program_end.h"
-#include "frame/program_main.h"
 #include "runtime/qt/print_backend.h"
 #include "runtime/qt/qt_driver.h"
 #include "runtime/ui/driver.h"
+#include "shell/program_main.h"
 
 int main(int argc, char** argv) {
     bool qt = false;

@@ -60,6 +60,22 @@ Qt::Alignment horizontal(Align a, Qt::Alignment fallback) {
     }
 }
 
+// A text with its "&" letter for Qt: an "&" before a blank marks no letter (no key is a
+// blank), so it stays a plain "&" ("&Name & Address File").
+QString mnemonicText(const std::string& text) {
+    QString shown = qs(text);
+    for (qsizetype i = 0; i + 1 < shown.size(); ++i) {
+        if (shown[i] != u'&') continue;
+        if (shown[i + 1] == u'&') {
+            ++i;
+        } else if (shown[i + 1] == u' ') {
+            shown.insert(i, u'&');
+            ++i;
+        }
+    }
+    return shown;
+}
+
 // Plain text of a label: "&" marks no mnemonic here, "&&" is one "&".
 QString labelText(const std::string& text) {
     return qs(withoutMnemonic(text));
@@ -68,8 +84,10 @@ QString labelText(const std::string& text) {
 // What an edit control shows of its value: the padding blanks of a text picture (or of a
 // fixed-length field) would fill the control, leaving no room for typing and pushing a
 // right-aligned text out of sight.
-QString editText(const std::string& shown) {
+QString editText(const std::string& shown, bool number = false) {
     QString text = qs(shown);
+    // A number stands right-aligned by leading blanks: they are padding too.
+    if (number) text = text.trimmed();
     qsizetype end = text.size();
     while (end > 0 && text[end - 1] == u' ')
         --end;
@@ -283,6 +301,23 @@ QWidget* WindowView::createWidget(const ControlData& data) {
         case ControlKind::Item:
             return nullptr;
     }
+    if (isEditKind(data.structure.kind)) {
+        // A right click belongs to the program (the search form's match types), not to
+        // Qt's own edit menu.
+        auto rightClick = [this, n] {
+            Input in;
+            in.kind = Input::Kind::Click;
+            in.control = n;
+            in.key = KEY::RightClick;
+            send(in);
+        };
+        w->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(w, &QWidget::customContextMenuRequested, w, rightClick);
+        for (QLineEdit* inner : w->findChildren<QLineEdit*>()) {
+            inner->setContextMenuPolicy(Qt::CustomContextMenu);
+            QObject::connect(inner, &QWidget::customContextMenuRequested, w, rightClick);
+        }
+    }
     w->setProperty("rtControl", n);
     w->installEventFilter(keys_);
     for (QWidget* child : w->findChildren<QWidget*>()) {
@@ -312,8 +347,8 @@ void WindowView::createMenuEntry(Item& item) {
     QMenu* parentMenu = nullptr;
     if (auto it = items_.find(d.structure.parent); it != items_.end()) parentMenu = it->second.menu;
     if (d.structure.kind == ControlKind::Menu) {
-        item.menu = parentMenu ? parentMenu->addMenu(qs(d.structure.text))
-                               : menuBar()->addMenu(qs(d.structure.text));
+        item.menu = parentMenu ? parentMenu->addMenu(mnemonicText(d.structure.text))
+                               : menuBar()->addMenu(mnemonicText(d.structure.text));
         item.action = item.menu->menuAction();
         return;
     }
@@ -321,8 +356,8 @@ void WindowView::createMenuEntry(Item& item) {
         item.action = parentMenu ? parentMenu->addSeparator() : menuBar()->addSeparator();
         return;
     }
-    QAction* a = parentMenu ? parentMenu->addAction(qs(d.structure.text))
-                            : menuBar()->addAction(qs(d.structure.text));
+    QAction* a = parentMenu ? parentMenu->addAction(mnemonicText(d.structure.text))
+                            : menuBar()->addAction(mnemonicText(d.structure.text));
     a->setCheckable(d.structure.checkItem);
     QObject::connect(a, &QAction::triggered, a, [this, n] {
         Input in;
@@ -453,8 +488,8 @@ void WindowView::applyControl(Item& item) {
     const ControlData& d = item.data;
     const ControlStructure& s = d.structure;
     if (item.action) {
-        if (!s.separator && s.kind == ControlKind::Item) item.action->setText(qs(s.text));
-        if (item.menu) item.menu->setTitle(qs(s.text));
+        if (!s.separator && s.kind == ControlKind::Item) item.action->setText(mnemonicText(s.text));
+        if (item.menu) item.menu->setTitle(mnemonicText(s.text));
         item.action->setVisible(!s.hidden);
         item.action->setEnabled(d.enabled);
         if (s.checkItem) item.action->setChecked(d.checked);
@@ -476,7 +511,7 @@ void WindowView::applyControl(Item& item) {
             auto* b = static_cast<QAbstractButton*>(w);
             QIcon icon = loadIcon(s.icon);
             b->setIcon(icon);
-            QString text = qs(s.text).trimmed();
+            QString text = mnemonicText(s.text).trimmed();
             b->setText(s.toolbar && !icon.isNull() ? QString() : text);
             QRect r = controlRect(d, w);
             int side = std::max(8, std::min(r.width(), r.height()) - 6);
@@ -486,12 +521,16 @@ void WindowView::applyControl(Item& item) {
         }
         case ControlKind::Entry: {
             auto* e = static_cast<EntryWidget*>(w);
-            if (QString text = editText(d.shown); !e->isModified() && e->text() != text)
+            PictureInfo info = describePicture(s.picture);
+            if (QString text = editText(d.shown, info.kind == PictureKind::Number);
+                !e->isModified() && e->text() != text)
                 e->setText(text);
             e->setMicr(isMicrFace(s.font.name.empty() ? window_.structure.font.name : s.font.name));
             e->setReadOnly(s.readOnly);
-            PictureInfo info = describePicture(s.picture);
-            e->setMaxLength(!s.picture.empty() && info.width > 0 ? info.width : 32767);
+            // A text picture holds so many characters; a number is checked when it is
+            // accepted (typed after a shown zero, it still reads as the number typed).
+            bool limited = !s.picture.empty() && info.width > 0 && info.kind != PictureKind::Number;
+            e->setMaxLength(limited ? info.width : 32767);
             Qt::Alignment fallback =
                 info.kind == PictureKind::Number ? Qt::AlignRight : Qt::AlignLeft;
             e->setAlignment(horizontal(s.align, fallback) | Qt::AlignVCenter);
@@ -522,7 +561,7 @@ void WindowView::applyControl(Item& item) {
             // A prompt's "&" letter moves the focus to the control that follows it.
             bool mnemonic = s.kind == ControlKind::Prompt && !d.bound &&
                             withoutMnemonic(s.text) != s.text && l->buddy();
-            QString text = mnemonic ? qs(s.text) : labelText(d.bound ? d.shown : s.text);
+            QString text = mnemonic ? mnemonicText(s.text) : labelText(d.bound ? d.shown : s.text);
             // A text picture pads with blanks; a centred or right-aligned text stands by
             // what it shows, not by its padding.
             if (s.align == Align::Center || s.align == Align::Right) {
@@ -533,17 +572,19 @@ void WindowView::applyControl(Item& item) {
             }
             l->setText(text);
             l->setAlignment(align | Qt::AlignVCenter);
+            // A string two lines high or more wraps its text over its lines.
+            l->setWordWrap(controlRect(d, w).height() >= 2 * QFontMetrics(fontFor(d)).height());
             break;
         }
         case ControlKind::Check: {
             auto* b = static_cast<QCheckBox*>(w);
-            b->setText(qs(s.text));
+            b->setText(mnemonicText(s.text));
             b->setChecked(d.checked);
             break;
         }
         case ControlKind::Radio: {
             auto* b = static_cast<QRadioButton*>(w);
-            b->setText(qs(s.text));
+            b->setText(mnemonicText(s.text));
             b->setChecked(d.checked);
             break;
         }
@@ -658,7 +699,7 @@ void WindowView::refreshSheet(int sheet) {
             page->setProperty("rtControl", pages[i]->structure.number);
             tabs->addTab(page, QString());
         }
-        tabs->setTabText(index, qs(pages[i]->structure.text));
+        tabs->setTabText(index, mnemonicText(pages[i]->structure.text));
         tabs->setTabVisible(index, !pages[i]->structure.hidden);
         tabs->setTabEnabled(index, !pages[i]->structure.disabled);
         numbers << pages[i]->structure.number;

@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <algorithm>
+#include <map>
+#include <mutex>
 #include <cctype>
 #include <string>
 
@@ -81,10 +83,23 @@ QFont textFont(const Font& font, const Font& window) {
     QFont f = uiFont(font, window);
     std::string_view face = faceOf(font, window);
     if (isFixedCellFace(face)) return f;
+    // Every control of a window asks again: the size found is kept by font (any thread).
+    static std::mutex lock;
+    static std::map<QString, int> fitted;
+    const QString key = f.key();
+    {
+        std::lock_guard guard(lock);
+        if (auto it = fitted.find(key); it != fitted.end()) {
+            f.setPixelSize(it->second);
+            return f;
+        }
+    }
     // The system font's letters average under 7 pixels in its 8-pixel unit.
     double widest = isSystemFace(face) ? 6.5 : dialogUnitsOf(f).charWidth;
     while (f.pixelSize() > 6 && averageWidth(f) > widest + 0.01)
         f.setPixelSize(f.pixelSize() - 1);
+    std::lock_guard guard(lock);
+    fitted[key] = f.pixelSize();
     return f;
 }
 

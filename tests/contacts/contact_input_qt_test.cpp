@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -13,21 +14,25 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "contacts/additional_notes_window.h"
+#include "contacts/contact_form_window.h"
 #include "contacts/contact_procedures.h"
+#include "contacts/contact_search_window.h"
+#include "contacts/contacts_list_window.h"
+#include "frame/codes.h"
+#include "frame/globals.h"
 #include "records/mail.h"
+#include "reference/reference_procedures.h"
+#include "reference/zip_lookup_window.h"
 #include "runtime/qt/qt_list.h"
 #include "runtime/text/fixed_text.h"
 #include "tests/runtime/qt/qt_test_support.h"
 #include "tests/support/temp_dir.h"
-#include "windows/tovik001.h"
-#include "windows/tovik002.h"
-#include "windows/tovik003.h"
-#include "windows/tovik101.h"
 
 namespace {
 
-namespace ContactsControl = windows::tovik001::ContactsControl;
-namespace ContactFormControl = windows::tovik002::ContactFormControl;
+namespace ContactsControl = windows::contacts_list::ContactsControl;
+namespace ContactFormControl = windows::contact_form::ContactFormControl;
 
 rt::Window* topWindow() {
     std::lock_guard lock(rt::Scheduler::instance().mutex());
@@ -37,7 +42,10 @@ rt::Window* topWindow() {
 
 class ContactInputQt : public ::testing::Test {
   protected:
-    void SetUp() override { RegisterContactProcedures(); }
+    void SetUp() override {
+        RegisterContactProcedures();
+        RegisterReferenceProcedures();
+    }
 
     QWidget* widget(rt::Window* w, int control) {
         QWidget* found = session.backend().controlWidget(w, control);
@@ -103,7 +111,7 @@ class ContactInputQt : public ::testing::Test {
     void closeZipLookup() {
         rt::Window* lookup = windowOver(form);
         ASSERT_NE(lookup, nullptr);
-        click(lookup, windows::tovik101::ZipLookupControl::Close);
+        click(lookup, windows::zip_lookup::ZipLookupControl::Close);
         ASSERT_EQ(topWindow(), form);
     }
 
@@ -172,7 +180,7 @@ TEST_F(ContactInputQt, AdditionalNotesLeftWithTheirLetterAreStored) {
     click(form, ContactFormControl::AdditionalNotes);
     rt::Window* notes = windowOver(form);
     ASSERT_NE(notes, nullptr);
-    ASSERT_EQ(focused(notes), widget(notes, windows::tovik003::NotesControl::Notes));
+    ASSERT_EQ(focused(notes), widget(notes, windows::additional_notes::NotesControl::Notes));
     QTest::keyClicks(focused(notes), "Call after five");
     // "&Ok" by its letter: the focus never leaves the notes.
     QTest::keyClick(focused(notes), Qt::Key_O, Qt::AltModifier);
@@ -216,6 +224,10 @@ TEST_F(ContactInputQt, StatusTextShowsAndAnUntitledFormShowsNoName) {
     for (QLabel* zone : bar->findChildren<QLabel*>())
         shown << zone->text();
     EXPECT_TRUE(shown.contains("Adding a MAIL Record")) << shown.join('|').toStdString();
+    // "&Name & Address File ": N is the tab's letter, the lone "& " a plain "&".
+    auto* tabs = qobject_cast<QTabWidget*>(widget(form, ContactFormControl::Sheet));
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(tabs->tabText(0), "&Name && Address File ");
     // Blank, but not empty: an empty title would make way for the program file's name.
     EXPECT_FALSE(frame->windowTitle().isEmpty());
     EXPECT_TRUE(frame->windowTitle().trimmed().isEmpty());
@@ -281,6 +293,30 @@ TEST_F(ContactInputQt, EveryColumnOfTheListCanBeReadAndResized) {
     QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, border + QPoint(30, 0));
     EXPECT_EQ(view->columnSpans()[1].second, before[1].second + 30);
     click(list, ContactsControl::Close);
+    ASSERT_TRUE(session.finish());
+}
+
+// A right click in a search field is the program's: it opens the field's match types,
+// and Qt's own edit menu stays away.
+TEST_F(ContactInputQt, ARightClickInASearchFieldOpensItsMatchTypes) {
+    session.start([] {
+        GLO::Request = REQ::Search;
+        SearchMAIL();
+    });
+    rt::Window* search = topWindow();
+    ASSERT_NE(search, nullptr);
+    ASSERT_NE(session.shownWindow(search), nullptr);
+    session.settle();
+    QWidget* field = widget(search, windows::contact_search::SearchControl::FirstName);
+    ASSERT_NE(field, nullptr);
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, field->rect().center(),
+                           field->mapToGlobal(field->rect().center()));
+    QApplication::sendEvent(field, &menu);
+    session.settle();
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    rt::Window* types = topWindow();
+    ASSERT_NE(types, search);
+    EXPECT_EQ(types->title().rfind("Match Type", 0), 0u) << types->title();
     ASSERT_TRUE(session.finish());
 }
 

@@ -12,7 +12,7 @@
 #include <iostream>
 
 #include "app/register_procedures.h"
-#include "frame/program_main.h"
+#include "shell/program_main.h"
 #include "frame/record_report.h"
 #include "runtime/print/printer.h"
 #include "runtime/qt/print_backend.h"

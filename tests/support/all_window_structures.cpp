@@ -1,57 +1,75 @@
 #include "tests/support/all_window_structures.h"
 
+#include "checks/payee_form_window.h"
+#include "checks/payee_list_window.h"
+#include "contacts/additional_notes_window.h"
+#include "contacts/check_information_window.h"
+#include "contacts/client_selection_window.h"
+#include "contacts/contact_form_window.h"
+#include "contacts/contact_search_window.h"
+#include "contacts/contacts_list_window.h"
+#include "contacts/dial_phone_numbers_window.h"
+#include "followups/add_contacts_list_window.h"
+#include "followups/appointments_list_window.h"
+#include "followups/follow_up_form_window.h"
+#include "followups/follow_ups_list_window.h"
+#include "frame/calendar_window.h"
+#include "frame/progress_window.h"
+#include "frame/report_destination_window.h"
+#include "frame/report_preview_window.h"
+#include "frame/search_by_example_windows.h"
 #include "frame/tag_progress.h"
-#include "windows/progress_window.h"
-#include "windows/s_qbe.h"
-#include "windows/tovik001.h"
-#include "windows/tovik002.h"
-#include "windows/tovik003.h"
-#include "windows/tovik004.h"
-#include "windows/tovik005.h"
-#include "windows/tovik006.h"
-#include "windows/tovik023.h"
-#include "windows/tovik036.h"
-#include "windows/tovik101.h"
-#include "windows/tovik104.h"
-#include "windows/tovik105.h"
-#include "windows/tovik106.h"
-#include "windows/tovik156.h"
-#include "windows/tovik158.h"
-#include "windows/tovik159.h"
-#include "windows/tovik_sf.h"
-#include "windows/tovik_vw.h"
+#include "genealogy/company_id_search_window.h"
+#include "reference/area_code_form_window.h"
+#include "reference/area_code_list_window.h"
+#include "reference/area_code_lookup_window.h"
+#include "reference/zip_form_window.h"
+#include "reference/zip_list_window.h"
+#include "reference/zip_lookup_window.h"
+#include "shell/intro_window.h"
+#include "shell/main_menu_window.h"
 
 namespace testsupport {
 
 std::vector<NamedStructure> allWindowStructures() {
     using namespace windows;
+    using follow_up_form::Edition;
     return {
-        {"intro", &tovik156::introWindow()},
-        {"main menu", &tovik036::menuWindow()},
-        {"contacts list", &tovik001::contactsWindow()},
-        {"contact form", &tovik002::contactFormWindow()},
-        {"additional notes", &tovik003::notesWindow()},
-        {"check information", &tovik004::checkInfoWindow()},
-        {"dial phone numbers", &tovik005::dialWindow()},
-        {"select client", &tovik006::clientWindow()},
-        {"search form", &tovik023::searchWindow()},
-        {"zip look-up", &tovik101::zipLookupWindow()},
-        {"zip list", &tovik159::zipListWindow()},
-        {"zip form", &tovik158::zipFormWindow()},
-        {"area-code look-up", &tovik104::areaLookupWindow()},
-        {"area-code list", &tovik105::areaListWindow()},
-        {"area-code form", &tovik106::areaFormWindow()},
-        {"match type", &s_qbe::matchTypeWindow()},
-        {"upper limit", &s_qbe::upperLimitWindow()},
-        {"begin search", &s_qbe::beginSearchWindow()},
-        {"report destination", &tovik_sf::destinationWindow()},
-        {"print options", &tovik_sf::printOptionsWindow()},
-        {"calendar", &tovik_sf::calendarWindow()},
-        {"report preview", &tovik_vw::previewWindow()},
-        {"basic preview", &tovik_vw::basicPreviewWindow()},
-        {"print range", &tovik_vw::printRangeWindow()},
-        {"jump to page", &tovik_vw::jumpWindow()},
-        {"preview display", &tovik_vw::displayWindow()},
+        {"intro", &intro::introWindowStructure()},
+        {"main menu", &main_menu::menuWindow()},
+        {"contacts list", &contacts_list::contactsWindow()},
+        {"contact form", &contact_form::contactFormWindow()},
+        {"additional notes", &additional_notes::notesWindow()},
+        {"check information", &check_information::checkInfoWindow()},
+        {"dial phone numbers", &dial_phone_numbers::dialWindow()},
+        {"select client", &client_selection::clientWindow()},
+        {"search form", &contact_search::searchWindow()},
+        {"follow-ups list", &follow_ups_list::followUpsListWindow()},
+        {"appointments list", &appointments_list::appointmentsListWindow()},
+        {"add contacts", &add_contacts_list::addContactsWindow()},
+        {"add appointments", &add_contacts_list::addAppointmentsWindow()},
+        {"follow-up form", &follow_up_form::followUpFormWindow(Edition::FollowUp)},
+        {"appointment form", &follow_up_form::followUpFormWindow(Edition::Appointment)},
+        {"company-ID search", &company_id_search::companyIdSearchWindow()},
+        {"payee list", &payee_list::payeeListWindow()},
+        {"payee form", &payee_form::payeeFormWindow()},
+        {"zip look-up", &zip_lookup::zipLookupWindow()},
+        {"zip list", &zip_list::zipListWindow()},
+        {"zip form", &zip_form::zipFormWindow()},
+        {"area-code look-up", &area_code_lookup::areaLookupWindow()},
+        {"area-code list", &area_code_list::areaListWindow()},
+        {"area-code form", &area_code_form::areaFormWindow()},
+        {"match type", &search_by_example::matchTypeWindow()},
+        {"upper limit", &search_by_example::upperLimitWindow()},
+        {"begin search", &search_by_example::beginSearchWindow()},
+        {"report destination", &report_destination::destinationWindow()},
+        {"print options", &report_destination::printOptionsWindow()},
+        {"calendar", &calendar::calendarWindow()},
+        {"report preview", &report_preview::previewWindow()},
+        {"basic preview", &report_preview::basicPreviewWindow()},
+        {"print range", &report_preview::printRangeWindow()},
+        {"jump to page", &report_preview::jumpWindow()},
+        {"preview display", &report_preview::displayWindow()},
         {"progress", &progressWindow("Tovik031")},
         {"tag counting", &tagCountingWindow()},
         {"tag clearing", &tagClearingWindow()},
