@@ -12,12 +12,12 @@
 #include <iostream>
 
 #include "app/register_procedures.h"
-#include "shell/program_main.h"
 #include "frame/record_report.h"
 #include "runtime/print/printer.h"
 #include "runtime/qt/print_backend.h"
 #include "runtime/qt/qt_driver.h"
 #include "runtime/text/fixed_text.h"
+#include "shell/program_main.h"
 #include "tests/frame/report_test_pages.h"
 
 namespace {
