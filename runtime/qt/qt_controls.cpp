@@ -247,14 +247,17 @@ QWidget* WindowView::createWidget(const ControlData& data) {
             break;
         case ControlKind::Sheet: {
             auto* t = new QTabWidget(parent);
-            QObject::connect(t->tabBar(), &QTabBar::tabBarClicked, t, [this, t](int index) {
+            auto choose = [this, t](int index) {
                 QVariantList tabs = t->property("rtTabs").toList();
                 if (index < 0 || index >= tabs.size()) return;
                 Input in;
                 in.kind = Input::Kind::Press;
                 in.control = tabs[index].toInt();
                 send(in);
-            });
+            };
+            QObject::connect(t->tabBar(), &QTabBar::tabBarClicked, t, choose);
+            // A tab chosen by its letter or the keyboard (the model ignores a tab chosen twice).
+            QObject::connect(t, &QTabWidget::currentChanged, t, choose);
             w = t;
             break;
         }

@@ -3,9 +3,9 @@
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <mutex>
-#include <cctype>
 #include <string>
 
 #include "runtime/qt/page_painter.h"

@@ -240,7 +240,13 @@ TEST_F(ContactInputQt, PromptLettersFocusTheFieldAfterThem) {
     session.settle();
     EXPECT_EQ(focused(form), widget(form, ContactFormControl::Address));
     EXPECT_EQ(form->focus(), ContactFormControl::Address);
-    // "&Zip:" focuses the zip field, which opens the look-up for an unknown zip.
+    // A tab's letter brings its page forward in the window model too.
+    chooseTab(form, 1);
+    ASSERT_EQ(form->choice(ContactFormControl::Sheet), 2);
+    QTest::keyClick(focused(form), Qt::Key_N, Qt::AltModifier);
+    session.settle();
+    EXPECT_EQ(form->choice(ContactFormControl::Sheet), 1);
+    // "&Zip:" (on that page) focuses the zip field, which opens the look-up for an unknown zip.
     QTest::keyClick(focused(form), Qt::Key_Z, Qt::AltModifier);
     closeZipLookup();
     EXPECT_EQ(focused(form), widget(form, ContactFormControl::Zip));

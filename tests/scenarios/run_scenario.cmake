@@ -1,12 +1,13 @@
-# Runs one scenario with tovik-drive in an empty folder and checks the exit code and the
-# files the program must leave there.
+# Runs one scenario with tovik-drive in an empty folder and checks the exit code, the files
+# the program must leave there and what it printed.
 #   cmake -DDRIVE=... -DSCENARIO=... -DWORK=... [-DMODE=headless|qt]
 #         [-DEXPECT_FILES="A.KVF;B.KVF"] [-DDAMAGED_FILES="PLF.KVF"] [-DEXPECT_CODE=1]
-#         [-DEXPECT_PDF=out.pdf -DEXPECT_PDF_PAGES=2 -DEXPECT_PDF_TEXTS="a;b"]
+#         [-DEXPECT_PDF_TEXT="out.pdf=Some text;out.pdf=More"] [-DEXPECT_PDF_PAGES="out.pdf=2"]
 #         -P run_scenario.cmake
-# EXPECT_PDF is a file the session printed: its page count and the texts on its pages (read
-# with pdfinfo and pdftotext) are checked.
 # DAMAGED_FILES are written into the folder first, holding text that is no record file.
+# MODE qt plays the scenario on the real widgets (tovik-drive --qt).
+# EXPECT_PDF_TEXT: each PDF file the session printed must hold each text (read by pdftotext);
+# EXPECT_PDF_PAGES: and have that many pages (read by pdfinfo).
 if(NOT DEFINED EXPECT_CODE)
   set(EXPECT_CODE 0)
 endif()
@@ -34,22 +35,37 @@ foreach(name IN LISTS EXPECT_FILES)
     message(FATAL_ERROR "${name} was not left in the folder")
   endif()
 endforeach()
-if(EXPECT_PDF)
-  set(pdf "${WORK}/${EXPECT_PDF}")
-  if(NOT EXISTS "${pdf}")
-    message(FATAL_ERROR "${EXPECT_PDF} was not printed")
+
+# "file=value" into pdf and value.
+macro(split_check check)
+  string(FIND "${check}" "=" split)
+  string(SUBSTRING "${check}" 0 ${split} pdf)
+  math(EXPR from "${split} + 1")
+  string(SUBSTRING "${check}" ${from} -1 wanted)
+endmacro()
+
+foreach(check IN LISTS EXPECT_PDF_PAGES)
+  split_check("${check}")
+  execute_process(COMMAND pdfinfo "${WORK}/${pdf}"
+                  RESULT_VARIABLE pdfCode OUTPUT_VARIABLE pdfInfo ERROR_VARIABLE pdfError)
+  if(NOT pdfCode EQUAL 0)
+    message(FATAL_ERROR "${pdf} could not be read: ${pdfError}")
   endif()
-  execute_process(COMMAND pdfinfo "${pdf}" OUTPUT_VARIABLE info RESULT_VARIABLE info_code)
-  string(REGEX MATCH "Pages: +([0-9]+)" pages_line "${info}")
-  if(NOT info_code EQUAL 0 OR NOT CMAKE_MATCH_1 STREQUAL "${EXPECT_PDF_PAGES}")
-    message(FATAL_ERROR "${EXPECT_PDF} has ${CMAKE_MATCH_1} pages, not ${EXPECT_PDF_PAGES}\n${info}")
+  string(REGEX MATCH "Pages: +([0-9]+)" pagesLine "${pdfInfo}")
+  if(NOT CMAKE_MATCH_1 STREQUAL "${wanted}")
+    message(FATAL_ERROR "${pdf} has ${CMAKE_MATCH_1} pages, not ${wanted}")
   endif()
-  execute_process(COMMAND pdftotext -layout "${pdf}" - OUTPUT_VARIABLE text)
-  foreach(wanted IN LISTS EXPECT_PDF_TEXTS)
-    string(FIND "${text}" "${wanted}" at)
-    if(at EQUAL -1)
-      message(FATAL_ERROR "${EXPECT_PDF} does not show \"${wanted}\":\n${text}")
-    endif()
-  endforeach()
-endif()
+endforeach()
+foreach(check IN LISTS EXPECT_PDF_TEXT)
+  split_check("${check}")
+  execute_process(COMMAND pdftotext -layout "${WORK}/${pdf}" -
+                  RESULT_VARIABLE pdfCode OUTPUT_VARIABLE pdfText ERROR_VARIABLE pdfError)
+  if(NOT pdfCode EQUAL 0)
+    message(FATAL_ERROR "${pdf} could not be read: ${pdfError}")
+  endif()
+  string(FIND "${pdfText}" "${wanted}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "${pdf} does not show \"${wanted}\":\n${pdfText}")
+  endif()
+endforeach()
 file(REMOVE_RECURSE "${WORK}")
