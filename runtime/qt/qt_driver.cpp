@@ -447,7 +447,21 @@ void QtDriver::choose(const ControlName& name, int row) {
         throw DriverError("the list of " + name.describe() + " did not open");
     QModelIndex index = combo->model()->index(row - 1, combo->modelColumn());
     view->scrollTo(index);
-    clickWidget(view->viewport(), view->visualRect(index).center(), KEY::LeftClick,
+    // The row is clicked in its visible part (it may be wider than the list), once the list
+    // has rolled open over it.
+    QWidget* viewport = view->viewport();
+    auto rowPoint = [&] {
+        QRect r = view->visualRect(index);
+        return QPoint(std::min(r.center().x(), r.left() + viewport->width() / 2), r.center().y());
+    };
+    (void)QTest::qWaitFor(
+        [&] {
+            QWidget* top = viewport->window();
+            QWidget* hit = top->childAt(viewport->mapTo(top, rowPoint()));
+            return hit == viewport || viewport->isAncestorOf(hit);
+        },
+        2000);
+    clickWidget(viewport, rowPoint(), KEY::LeftClick,
                 "row " + std::to_string(row) + " of " + name.describe());
 }
 
