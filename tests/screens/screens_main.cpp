@@ -1,8 +1,8 @@
 // tovik-screens FOLDER: a picture of every window of the program, in real widgets on the
 // offscreen platform, saved in FOLDER as one PNG per window named by its title. The windows
-// are reached as a user reaches them (the scenarios beside this file), filled from a small
-// sample data set that the first scenario enters; the report windows come from a report of
-// labels over sample names.
+// are reached as a user reaches them (the scenarios beside this file and the invoice
+// scenario), filled from a small sample data set that the scenarios enter; the report windows
+// come from a report of labels over sample names.
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
@@ -110,13 +110,22 @@ int main(int argc, char** argv) {
     rt::qt::installPrintBackend();
     RegisterProgramProcedures();
     fs::remove_all(folder);
-    fs::create_directories(folder / "sample-data");
-    fs::current_path(folder / "sample-data");
-    const fs::path scripts = fs::path(TOVIK_SOURCE_DIR) / "tests/screens";
-    bool ok = play(scripts / "program_windows.scenario", &ProgramMain, folder.string());
-    ok = play(scripts / "report_windows.scenario", &printSampleLabels, folder.string()) && ok;
-    fs::current_path(folder);
-    fs::remove_all(folder / "sample-data");
+    const fs::path source = TOVIK_SOURCE_DIR;
+    // Each session in a data folder of its own, removed afterwards.
+    auto session = [&](const fs::path& script, std::function<void()> programMain) {
+        const fs::path data = folder / "sample-data";
+        fs::create_directories(data);
+        fs::current_path(data);
+        bool passed = play(script, std::move(programMain), folder.string());
+        fs::current_path(folder);
+        fs::remove_all(data);
+        return passed;
+    };
+    // The invoice windows as the invoice scenario reaches them, then every other window of
+    // the program, then the report windows.
+    bool ok = session(source / "tests/scenarios/invoice_from_main_menu.scenario", &ProgramMain);
+    ok = session(source / "tests/screens/program_windows.scenario", &ProgramMain) && ok;
+    ok = session(source / "tests/screens/report_windows.scenario", &printSampleLabels) && ok;
     int pictures = 0;
     for (const auto& entry : fs::directory_iterator(folder))
         if (entry.path().extension() == ".png") ++pictures;
