@@ -13,6 +13,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
+#include <algorithm>
 #include <atomic>
 #include <set>
 
@@ -56,6 +57,21 @@ const Stacked kStacked[] = {
      "the exit button covers the blank left end of the right-aligned product name"},
     {"main menu", 27, 28, "the trademark sign stands at the right end of the product name"},
 };
+
+// Sheets with more tabs than their width holds, with the reason; their tabs scroll.
+struct Crowded {
+    std::string window;
+    int sheet;
+    const char* reason;
+};
+const Crowded kCrowdedSheets[] = {
+    {"web list", 9, "sixteen category tabs on one row of a 349-unit sheet: the arrows scroll them"},
+};
+
+bool crowdedOnPurpose(const std::string& window, int sheet) {
+    return std::any_of(std::begin(kCrowdedSheets), std::end(kCrowdedSheets),
+                       [&](const Crowded& c) { return c.window == window && c.sheet == sheet; });
+}
 
 bool stackedOnPurpose(const std::string& window, int a, int b) {
     for (const Stacked& s : kStacked)
@@ -123,7 +139,9 @@ TEST(AllWindowsQt, TextsFitTheirControlsAndControlsDoNotOverlap) {
             }
             if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
                 // Tabs that do not fit the sheet get scroll arrows and hide some of them.
-                EXPECT_LE(tabs->tabBar()->sizeHint().width(), tabs->width());
+                if (!crowdedOnPurpose(named.name, c.number)) {
+                    EXPECT_LE(tabs->tabBar()->sizeHint().width(), tabs->width());
+                }
             }
             if (auto* group = qobject_cast<QGroupBox*>(widget); group && !text.isEmpty()) {
                 EXPECT_LE(group->fontMetrics().horizontalAdvance(text) + 8, group->width());
