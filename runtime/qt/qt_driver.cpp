@@ -27,6 +27,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QWindow>
 #include <algorithm>
 #include <chrono>
@@ -356,8 +357,19 @@ void QtDriver::press(const ControlName& name) {
         int index = static_cast<int>(numbers.indexOf(QVariant(t.control)));
         if (index < 0 || !tabs->tabBar()->isTabVisible(index))
             throw DriverError(name.describe() + " is not shown on its sheet");
-        clickWidget(tabs->tabBar(), tabs->tabBar()->tabRect(index).center(), KEY::LeftClick,
-                    name.describe());
+        // A tab scrolled out of the bar is brought in with the bar's arrows, as a user does.
+        QTabBar* bar = tabs->tabBar();
+        for (int step = 0; step < 50; ++step) {
+            QRect r = bar->tabRect(index);
+            bool before = r.left() < 0;
+            bool after = r.right() > bar->width() - 1 - 2 * bar->height();
+            if (!before && !after) break;
+            auto* arrow =
+                bar->findChild<QToolButton*>(before ? "ScrollLeftButton" : "ScrollRightButton");
+            if (!arrow || !arrow->isVisible() || !arrow->isEnabled()) break;
+            clickWidget(arrow, arrow->rect().center(), KEY::LeftClick, "the sheet's arrow");
+        }
+        clickWidget(bar, bar->tabRect(index).center(), KEY::LeftClick, name.describe());
         return;
     }
     if (!t.widget) throw DriverError(name.describe() + " has no widget");
@@ -416,6 +428,8 @@ void QtDriver::type(const ControlName& name, std::string_view text) {
         QCoreApplication::processEvents();
     }
     typeText(into, qs(text));
+    // The step types and accepts, as on the models: the user leaves the field with Tab.
+    QTest::keyClick(into, Qt::Key_Tab);
     settle();
 }
 

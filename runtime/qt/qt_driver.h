@@ -2,9 +2,10 @@
 // Plays scenario steps on real widgets (scenario_driver.h): the program runs with the Qt
 // backend, this thread is the GUI thread, and every step is what a user does with the mouse
 // and the keyboard. `press` and `click` send mouse events to where the control stands in its
-// window (the widget found there must be the control), `type` clicks into the field and
-// sends key events, `expect` reads what the widget shows, and `expect row` also checks that
-// the row is on the screen and not covered. Timers run in real time.
+// window (the widget found there must be the control), `type` clicks into the field, sends
+// key events and leaves the field with Tab (typed and accepted, as on the models), `expect`
+// reads what the widget shows, and `expect row` also checks that the row is on the screen
+// and not covered. Timers run in real time.
 
 #include <QPoint>
 #include <QString>
