@@ -21,7 +21,8 @@ const rt::WindowStructure& panelWindow() {
         StructureBuilder b(w);
         b.button(Sponsor, {4, 6, 53, 18}, "Sponsor").tip =
             "Press this button to select sponsor before adding new distributor.";
-        rt::ControlStructure& downline = b.button(DownlineOnScreen, {4, 28, 53, 26}, "Downline On Screen");
+        rt::ControlStructure& downline =
+            b.button(DownlineOnScreen, {4, 28, 53, 26}, "Downline On Screen");
         downline.font = {"Arial", 9, true};
         downline.tip = "View and Print Genealogy by Selected Company Code";
         b.button(SearchUpline, {4, 58, 53, 18}, "Search Upline").tip =

@@ -32,7 +32,7 @@ class GenealogyReport : public ReportPass {
     int recordVerdict() override {
         if (!onlyTagged_) return VERDICT::Take;
         return GetTag_(TAG::Genealogy, static_cast<long>(MAIL.pointer())) ? VERDICT::Take
-                                                                           : VERDICT::Skip;
+                                                                          : VERDICT::Skip;
     }
 
   private:

@@ -40,13 +40,13 @@ class LevelsList : public BrowseProcedure {
         s.orders = {BrowseOrder::keyed(MAI::KEYLEVEL, LocatorKind::Incremental, StopKind::Number,
                                        "(MAI:Level <> ' ')")};
         s.orderOfTab = [](int) { return 1; };
-        s.columns = {MAI::LEVEL.index(),    MAI::FIRSTNAME.index(), MAI::LASTNAME.index(),
-                     MAI::SPONSOR.index(),  MAI::COMPANYNAME.index(), MAI::CITY.index(),
-                     MAI::STATE.index(),    MAI::ZIP.index(),       MAI::HOMEPHONE.index(),
-                     MAI::WORKPHONE.index(), MAI::TAB4.index(),     MAI::L10.index(),
-                     MAI::L9.index(),       MAI::L8.index(),        MAI::L7.index(),
-                     MAI::L6.index(),       MAI::L5.index(),        MAI::L4.index(),
-                     MAI::L3.index(),       MAI::L2.index(),        MAI::L1.index(),
+        s.columns = {MAI::LEVEL.index(),     MAI::FIRSTNAME.index(),   MAI::LASTNAME.index(),
+                     MAI::SPONSOR.index(),   MAI::COMPANYNAME.index(), MAI::CITY.index(),
+                     MAI::STATE.index(),     MAI::ZIP.index(),         MAI::HOMEPHONE.index(),
+                     MAI::WORKPHONE.index(), MAI::TAB4.index(),        MAI::L10.index(),
+                     MAI::L9.index(),        MAI::L8.index(),          MAI::L7.index(),
+                     MAI::L6.index(),        MAI::L5.index(),          MAI::L4.index(),
+                     MAI::L3.index(),        MAI::L2.index(),          MAI::L1.index(),
                      MAI::DATE.index()};
         s.quickScanFills = true;
         s.buttons.close = Close;

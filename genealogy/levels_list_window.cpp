@@ -58,9 +58,8 @@ const rt::WindowStructure& levelsWindow() {
             count.picture = "@n4";
             count.align = rt::Align::Right;
         }
-        rt::ControlStructure& decoration =
-            b.add(GenealogyCaption, rt::ControlKind::String, {200, 128, 80, 12}, "Genealogy",
-                  LevelsTab);
+        rt::ControlStructure& decoration = b.add(GenealogyCaption, rt::ControlKind::String,
+                                                 {200, 128, 80, 12}, "Genealogy", LevelsTab);
         decoration.font = {"Times New Roman", 12, true, true, 0x0000FF};
 
         rt::ControlStructure& search = b.button(Search, {4, 172, 44, 14}, "&Search");
@@ -73,8 +72,10 @@ const rt::WindowStructure& levelsWindow() {
         b.button(PrintGenealogy, {132, 172, 64, 14}, "Print Genealogy");
         b.button(Help, {200, 172, 40, 14}, "Help");
         b.button(Close, {327, 172, 44, 14}, "Close");
-        const std::pair<int, const char*> hidden[] = {{Insert, "&Insert"},     {Change, "&Change"},
-                                                      {Delete, "&Delete"},     {TagAll, "Tag &All"},
+        const std::pair<int, const char*> hidden[] = {{Insert, "&Insert"},
+                                                      {Change, "&Change"},
+                                                      {Delete, "&Delete"},
+                                                      {TagAll, "Tag &All"},
                                                       {UntagAll, "Unta&g All"}};
         for (const auto& [number, text] : hidden) {
             rt::ControlStructure& c = b.button(number, {244, 172, 40, 14}, text);

@@ -42,7 +42,8 @@ class SponsorList : public BrowseProcedure {
         BrowseOrder byFirst =
             BrowseOrder::keyed(MAI::KEYFIRSTNAME, LocatorKind::Entry, StopKind::None);
         byFirst.entryControl = FirstNameEntry;
-        BrowseOrder byLast = BrowseOrder::keyed(MAI::KEYLASTNAME, LocatorKind::Entry, StopKind::Text);
+        BrowseOrder byLast =
+            BrowseOrder::keyed(MAI::KEYLASTNAME, LocatorKind::Entry, StopKind::Text);
         byLast.entryControl = LastNameEntry;
         BrowseOrder inRecordOrder;  // the ID Number tab: its entry locates nothing
         BrowseOrder forSelect =

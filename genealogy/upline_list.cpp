@@ -24,7 +24,7 @@ class UplineList : public BrowseProcedure {
         s.list = List;
         s.orders = {BrowseOrder::keyed(MAI::KEYLEVEL, LocatorKind::Incremental, StopKind::Number,
                                        "(Mai:FromWhat = 'X')")};
-        s.columns = {MAI::LEVEL.index(),    MAI::L1.index(),      MAI::FIRSTNAME.index(),
+        s.columns = {MAI::LEVEL.index(),    MAI::L1.index(),       MAI::FIRSTNAME.index(),
                      MAI::LASTNAME.index(), MAI::IDNUMBER.index(), MAI::SPONSOR.index(),
                      MAI::DATE.index()};
         s.quickScanFills = true;

@@ -84,8 +84,8 @@ void resetChainCounts() {
     for (long n = 2; n <= kChain + 1; ++n) {
         MAI::IDNUMBER.setText(idOf(n));
         if (mail.get(MAI::KEYIDNUMBER) != 0) throw std::runtime_error("chain broken");
-        for (const char* f : {"MAI:L1", "MAI:L2", "MAI:L3", "MAI:L4", "MAI:L5", "MAI:L6",
-                              "MAI:L7", "MAI:L8", "MAI:L9", "MAI:L10"})
+        for (const char* f : {"MAI:L1", "MAI:L2", "MAI:L3", "MAI:L4", "MAI:L5", "MAI:L6", "MAI:L7",
+                              "MAI:L8", "MAI:L9", "MAI:L10"})
             mail.buf().setNumber(f, rt::Decimal(0));
         mail.put();
     }
@@ -116,11 +116,13 @@ class RawChain {
         const bool exists = std::filesystem::exists(name);
         if (sqlite3_open(name.c_str(), &db_) != SQLITE_OK) throw std::runtime_error("raw open");
         if (!exists) fill();
-        prepare(find_, "SELECT rowid, sponsorid FROM contacts WHERE idnumber = ?1 "
-                       "ORDER BY idnumber, rowid LIMIT 1");
+        prepare(find_,
+                "SELECT rowid, sponsorid FROM contacts WHERE idnumber = ?1 "
+                "ORDER BY idnumber, rowid LIMIT 1");
         for (int k = 1; k <= 10; ++k)
             prepare(raise_[k - 1], "UPDATE contacts SET l" + std::to_string(k) + " = l" +
-                                       std::to_string(k) + " + 1, version = version + 1 WHERE rowid = ?1");
+                                       std::to_string(k) +
+                                       " + 1, version = version + 1 WHERE rowid = ?1");
         prepare(mark_,
                 "UPDATE contacts SET fromwhat = 'X', version = version + 1 WHERE rowid = ?1");
     }
@@ -169,8 +171,9 @@ class RawChain {
                      nullptr, nullptr, nullptr);
         sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr);
         sqlite3_stmt* add = nullptr;
-        prepare(add, "INSERT INTO contacts(firstname, lastname, idnumber, sponsorid) "
-                     "VALUES(?1, ?2, ?3, ?4)");
+        prepare(add,
+                "INSERT INTO contacts(firstname, lastname, idnumber, sponsorid) "
+                "VALUES(?1, ?2, ?3, ?4)");
         for (long n = 1; n <= kContacts; ++n) {
             const std::string values[] = {"First" + std::to_string(n), "Last" + std::to_string(n),
                                           idOf(n), sponsorOf(n)};

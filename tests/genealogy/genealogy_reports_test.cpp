@@ -11,8 +11,8 @@
 
 #include "frame/tagging.h"
 #include "genealogy/genealogy_procedures.h"
-#include "tests/genealogy/genealogy_fixture.h"
 #include "tests/frame/report_test_pages.h"
+#include "tests/genealogy/genealogy_fixture.h"
 #include "tests/support/pdf_report.h"
 #include "tests/support/temp_dir.h"
 
@@ -23,11 +23,12 @@ using genealogytest::Member;
 
 // The words of the text that are one of `wanted`, in the order they stand ("Level 2" kept
 // whole).
-std::vector<std::string> wordsInOrder(const std::string& text, const std::vector<std::string>& wanted) {
+std::vector<std::string> wordsInOrder(const std::string& text,
+                                      const std::vector<std::string>& wanted) {
     std::vector<std::string> found;
     const std::regex word("Level +[0-9]+|[A-Za-z]+");
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), word); it != std::sregex_iterator();
-         ++it) {
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), word);
+         it != std::sregex_iterator(); ++it) {
         std::string w = std::regex_replace(it->str(), std::regex(" +"), " ");
         for (const std::string& x : wanted)
             if (w == x) found.push_back(w);
@@ -52,9 +53,8 @@ class GenealogyReportsTest : public ::testing::Test {
     testsupport::TempDir dir{/*enter=*/true};
     std::filesystem::path pdf = dir / "report.pdf";
     std::vector<std::int64_t> pointers;
-    const std::vector<std::string> words = {"Level 0", "Level 1", "Level 2", "Level 3",
-                                            "Alice",   "Bruce",   "Carol",   "Dora",
-                                            "Nobody"};
+    const std::vector<std::string> words = {"Level 0", "Level 1", "Level 2", "Level 3", "Alice",
+                                            "Bruce",   "Carol",   "Dora",    "Nobody"};
 };
 
 TEST_F(GenealogyReportsTest, TheGenealogyGroupsEveryContactByLevelWhenNoneIsTagged) {
@@ -82,7 +82,8 @@ TEST_F(GenealogyReportsTest, TheUplineReportPrintsTheMarkedContactsInLevelOrder)
     const std::string text = testsupport::pdfText(pdf);
     EXPECT_THAT(text, testing::HasSubstr("Report For Upline"));
     EXPECT_THAT(text, testing::HasSubstr("Sponsor & ID"));
-    EXPECT_EQ(wordsInOrder(text, words), (std::vector<std::string>{"Alice", "Level 1", "Carol", "Level 2"}));
+    EXPECT_EQ(wordsInOrder(text, words),
+              (std::vector<std::string>{"Alice", "Level 1", "Carol", "Level 2"}));
 }
 
 }  // namespace

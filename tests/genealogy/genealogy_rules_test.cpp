@@ -69,13 +69,13 @@ std::vector<Case> cases() {
                    1,
                    {{"D", Counts{1, 1, 1, 1, 1, 1, 1, 1, 1, 1}}},
                    {"D"}});
-    all.push_back({"two sponsoring each other",
-                   {{"A", "A", "B"}, {"B", "B", "A"}},
-                   "A",
-                   1,
-                   {{"B", Counts{1, 0, 1, 0, 1, 0, 1, 0, 1, 0}},
-                    {"A", Counts{0, 1, 0, 1, 0, 1, 0, 1, 0, 1}}},
-                   {"A", "B"}});
+    all.push_back(
+        {"two sponsoring each other",
+         {{"A", "A", "B"}, {"B", "B", "A"}},
+         "A",
+         1,
+         {{"B", Counts{1, 0, 1, 0, 1, 0, 1, 0, 1, 0}}, {"A", Counts{0, 1, 0, 1, 0, 1, 0, 1, 0, 1}}},
+         {"A", "B"}});
     all.push_back({"duplicate IDs: the first in ID order is the sponsor",
                    {{"D", "D", "S"}, {"First", "S", ""}, {"Second", "S", ""}},
                    "D",
