@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "frame/report_fields.h"
 #include "records/mail.h"
 #include "runtime/print/report_structure.h"
 
@@ -26,17 +27,10 @@ rt::ReportControl text(const char* words, int x, int y) {
     return c;
 }
 
-// A field of the MAIL buffer through `picture` at x, y of the band; `width` right-aligns it.
+// A field of the MAIL buffer through `picture` at x, y of the band.
 void addField(rt::ReportBand& band, const char* field, const char* picture, int x, int y,
               int width = 0, bool rightAligned = false) {
-    const rt::Field source(MAIL, field);
-    rt::ReportControl c;
-    c.kind = rt::ReportControlKind::String;
-    c.picture = picture;
-    c.at = {x, y, width, 0};
-    c.value = [source] { return source.value(); };
-    if (rightAligned) c.align = rt::TextAlign::Right;
-    band.controls.push_back(c);
+    AddReportField(band, MAIL, field, picture, x, y, width, rightAligned);
 }
 
 ReportStructurePtr finished(rt::ReportStructure s) {

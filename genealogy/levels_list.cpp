@@ -8,6 +8,7 @@
 #include "frame/procedure_registry.h"
 #include "frame/tagging.h"
 #include "genealogy/genealogy_procedures.h"
+#include "genealogy/level_order.h"
 #include "genealogy/levels_list_window.h"
 #include "records/mail.h"
 #include "records/tag_file.h"
@@ -32,25 +33,18 @@ class LevelsList : public BrowseProcedure {
     }
 
     static BrowseSheet sheet() {
-        BrowseSheet s;
-        s.file = &MAIL;
-        s.displayName = "MAIL";
-        s.list = List;
+        BrowseSheet s = LevelOrderSheet(
+            List, Close, "(MAI:Level <> ' ')",
+            {MAI::LEVEL.index(),     MAI::FIRSTNAME.index(),   MAI::LASTNAME.index(),
+             MAI::SPONSOR.index(),   MAI::COMPANYNAME.index(), MAI::CITY.index(),
+             MAI::STATE.index(),     MAI::ZIP.index(),         MAI::HOMEPHONE.index(),
+             MAI::WORKPHONE.index(), MAI::TAB4.index(),        MAI::L10.index(),
+             MAI::L9.index(),        MAI::L8.index(),          MAI::L7.index(),
+             MAI::L6.index(),        MAI::L5.index(),          MAI::L4.index(),
+             MAI::L3.index(),        MAI::L2.index(),          MAI::L1.index(),
+             MAI::DATE.index()});
         s.tabs = Sheet;
-        s.orders = {BrowseOrder::keyed(MAI::KEYLEVEL, LocatorKind::Incremental, StopKind::Number,
-                                       "(MAI:Level <> ' ')")};
         s.orderOfTab = [](int) { return 1; };
-        s.columns = {MAI::LEVEL.index(),     MAI::FIRSTNAME.index(),   MAI::LASTNAME.index(),
-                     MAI::SPONSOR.index(),   MAI::COMPANYNAME.index(), MAI::CITY.index(),
-                     MAI::STATE.index(),     MAI::ZIP.index(),         MAI::HOMEPHONE.index(),
-                     MAI::WORKPHONE.index(), MAI::TAB4.index(),        MAI::L10.index(),
-                     MAI::L9.index(),        MAI::L8.index(),          MAI::L7.index(),
-                     MAI::L6.index(),        MAI::L5.index(),          MAI::L4.index(),
-                     MAI::L3.index(),        MAI::L2.index(),          MAI::L1.index(),
-                     MAI::DATE.index()};
-        s.quickScanFills = true;
-        s.buttons.close = Close;
-        s.resizable = true;
         return s;
     }
 
@@ -69,7 +63,7 @@ class LevelsList : public BrowseProcedure {
     }
 
     // The typed level locates the first distributor of that level.
-    void locatorAssigned() override { startOfLevel(); }
+    void locatorAssigned() override { StartOfLevel(); }
 
     bool takeEvent() override {
         if (window().event() == EVENT::Accepted && window().field() == LevelEntry) {
@@ -80,14 +74,9 @@ class LevelsList : public BrowseProcedure {
     }
 
   private:
-    static void startOfLevel() {
-        MAI::SPONSOR.setText("");
-        MAI::DATE.setInteger(0);
-    }
-
     void locateLevel() {
         if (MAI::LEVEL.integer() == 0) return;
-        startOfLevel();
+        StartOfLevel();
         LocateRecord(Locate::ByKeyValue);
         window().select(List);
     }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "genealogy/level_order.h"
 #include "runtime/ui/structure_builder.h"
 
 namespace windows::levels_list {
@@ -9,17 +10,8 @@ namespace windows::levels_list {
 const rt::WindowStructure& levelsWindow() {
     static const rt::WindowStructure structure = [] {
         using namespace LevelsControl;
-        rt::WindowStructure w;
-        w.module = "Tovik163";
-        w.label = "BrowseWindow";
-        w.title = "Browse the Levels File";
-        w.at = {0, 0, 375, 191};
-        w.centered = true;
-        w.frame = rt::FrameKind::Resizable;
-        w.resizable = true;
-        w.font = {"MS Sans Serif", 8};
+        rt::WindowStructure w = GenealogyListFrame("Tovik163", "Browse the Levels File", 375, 191);
         w.cursor = "3dsarro.cur";
-        w.wallpaper = {"Tile_35.bmp", true, false};
         StructureBuilder b(w);
         b.add(Sheet, rt::ControlKind::Sheet, {4, 2, 367, 166});
         b.add(LevelsTab, rt::ControlKind::Tab, {}, "Levels", Sheet);

@@ -1,5 +1,6 @@
 #include "genealogy/sponsor_list_window.h"
 
+#include "genealogy/level_order.h"
 #include "runtime/ui/structure_builder.h"
 
 namespace windows::sponsor_list {
@@ -7,16 +8,7 @@ namespace windows::sponsor_list {
 const rt::WindowStructure& sponsorWindow() {
     static const rt::WindowStructure structure = [] {
         using namespace SponsorControl;
-        rt::WindowStructure w;
-        w.module = "Tovik161";
-        w.label = "BrowseWindow";
-        w.title = "Browse the Sponsor File";
-        w.at = {0, 0, 304, 169};
-        w.centered = true;
-        w.frame = rt::FrameKind::Resizable;
-        w.resizable = true;
-        w.font = {"MS Sans Serif", 8};
-        w.wallpaper = {"Tile_35.bmp", true, false};
+        rt::WindowStructure w = GenealogyListFrame("Tovik161", "Browse the Sponsor File", 304, 169);
         StructureBuilder b(w);
         b.add(Sheet, rt::ControlKind::Sheet, {4, 2, 296, 128});
         b.add(FirstNameTab, rt::ControlKind::Tab, {}, "First Name", Sheet);

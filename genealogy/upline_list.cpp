@@ -3,6 +3,7 @@
 
 #include "frame/browse_engine.h"
 #include "genealogy/genealogy_procedures.h"
+#include "genealogy/level_order.h"
 #include "genealogy/upline_list_window.h"
 #include "records/mail.h"
 
@@ -18,27 +19,15 @@ class UplineList : public BrowseProcedure {
     }
 
     static BrowseSheet sheet() {
-        BrowseSheet s;
-        s.file = &MAIL;
-        s.displayName = "MAIL";
-        s.list = List;
-        s.orders = {BrowseOrder::keyed(MAI::KEYLEVEL, LocatorKind::Incremental, StopKind::Number,
-                                       "(Mai:FromWhat = 'X')")};
-        s.columns = {MAI::LEVEL.index(),    MAI::L1.index(),       MAI::FIRSTNAME.index(),
-                     MAI::LASTNAME.index(), MAI::IDNUMBER.index(), MAI::SPONSOR.index(),
-                     MAI::DATE.index()};
-        s.quickScanFills = true;
-        s.buttons.close = Close;
-        s.resizable = true;
-        return s;
+        return LevelOrderSheet(
+            List, Close, "(Mai:FromWhat = 'X')",
+            {MAI::LEVEL.index(), MAI::L1.index(), MAI::FIRSTNAME.index(), MAI::LASTNAME.index(),
+             MAI::IDNUMBER.index(), MAI::SPONSOR.index(), MAI::DATE.index()});
     }
 
   protected:
     // The typed level locates the first marked distributor of that level.
-    void locatorAssigned() override {
-        MAI::SPONSOR.setText("");
-        MAI::DATE.setInteger(0);
-    }
+    void locatorAssigned() override { StartOfLevel(); }
 };
 
 }  // namespace

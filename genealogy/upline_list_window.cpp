@@ -1,5 +1,6 @@
 #include "genealogy/upline_list_window.h"
 
+#include "genealogy/level_order.h"
 #include "runtime/ui/structure_builder.h"
 
 namespace windows::upline_list {
@@ -7,16 +8,7 @@ namespace windows::upline_list {
 const rt::WindowStructure& uplineWindow() {
     static const rt::WindowStructure structure = [] {
         using namespace UplineControl;
-        rt::WindowStructure w;
-        w.module = "Tovik166";
-        w.label = "BrowseWindow";
-        w.title = "Browse the Sponsor File";
-        w.at = {0, 0, 304, 171};
-        w.centered = true;
-        w.frame = rt::FrameKind::Resizable;
-        w.resizable = true;
-        w.font = {"MS Sans Serif", 8};
-        w.wallpaper = {"Tile_35.bmp", true, false};
+        rt::WindowStructure w = GenealogyListFrame("Tovik166", "Browse the Sponsor File", 304, 171);
         StructureBuilder b(w);
         b.add(Sheet, rt::ControlKind::Sheet, {4, 2, 296, 146});
         b.add(Tab, rt::ControlKind::Tab, {}, "", Sheet);
