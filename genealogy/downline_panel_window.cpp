@@ -11,7 +11,7 @@ const rt::WindowStructure& panelWindow() {
         w.module = "Tovik160";
         w.label = "PanelWindow";
         w.title = "Close Panel->";
-        w.at = {250, 40, 61, 139};
+        w.at = {250, 40, 96, 139};
         w.centered = false;
         w.frame = rt::FrameKind::Resizable;
         w.resizable = true;
@@ -19,17 +19,17 @@ const rt::WindowStructure& panelWindow() {
         w.cursor = "3dsarro.cur";
         w.wallpaper = {"Stone.bmp", true, false};
         StructureBuilder b(w);
-        b.button(Sponsor, {4, 6, 53, 18}, "Sponsor").tip =
+        b.button(Sponsor, {4, 6, 88, 18}, "Sponsor").tip =
             "Press this button to select sponsor before adding new distributor.";
         rt::ControlStructure& downline =
-            b.button(DownlineOnScreen, {4, 28, 53, 26}, "Downline On Screen");
+            b.button(DownlineOnScreen, {4, 28, 88, 26}, "Downline On Screen");
         downline.font = {"Arial", 9, true};
         downline.tip = "View and Print Genealogy by Selected Company Code";
-        b.button(SearchUpline, {4, 58, 53, 18}, "Search Upline").tip =
+        b.button(SearchUpline, {4, 58, 88, 18}, "Search Upline").tip =
             "Press Here After Highlighting Distributor You Wish Upline For";
-        b.button(ViewUpline, {4, 80, 53, 18}, "View").tip = "Press Here To View Above Search";
-        b.button(ClearViewAbove, {4, 102, 53, 14}, "Clear View Above").font = {"Arial", 8};
-        b.button(Close, {4, 120, 53, 14}, "Close");
+        b.button(ViewUpline, {4, 88, 80, 18}, "View").tip = "Press Here To View Above Search";
+        b.button(ClearViewAbove, {4, 102, 88, 14}, "Clear View Above").font = {"Arial", 8};
+        b.button(Close, {4, 120, 88, 14}, "Close");
         return w;
     }();
     return structure;

@@ -59,10 +59,10 @@ const rt::WindowStructure& levelsWindow() {
         rt::ControlStructure& dial = b.button(Dial, {52, 172, 22, 14}, "");
         dial.icon = "PHONE10.ICO";
         dial.tip = "Dial Phone";
-        b.button(ShowTagged, {78, 172, 50, 14}, "Sho&w Tagged").tip =
+        b.button(ShowTagged, {78, 172, 56, 14}, "Sho&w Tagged").tip =
             "Show \"All\" or \"Only Tagged\" items?";
-        b.button(PrintGenealogy, {132, 172, 64, 14}, "Print Genealogy");
-        b.button(Help, {200, 172, 40, 14}, "Help");
+        b.button(PrintGenealogy, {138, 172, 64, 14}, "Print Genealogy");
+        b.button(Help, {206, 172, 40, 14}, "Help");
         b.button(Close, {327, 172, 44, 14}, "Close");
         const std::pair<int, const char*> hidden[] = {{Insert, "&Insert"},
                                                       {Change, "&Change"},

@@ -32,11 +32,14 @@ const rt::WindowStructure& sponsorWindow() {
         list.tip = "Browsing Records";
         list.listFlags = 0x800;
         list.verticalScroll = true;
-        b.add(Instructions, rt::ControlKind::String, {6, 132, 292, 34},
-              "Highlight Sponsor for new distributor. Then press the tab: 'Press Here Then Press "
-              "Select'. Next press the 'Select' button. Now close the MLM Panel and Press the "
-              "'Add' button. Press the small button next to 'Sponsor ID' field to add sponsor "
-              "information.");
+        // The instruction, one string a line.
+        const char* lines[] = {
+            "Highlight Sponsor for new distributor. Then press the tab: 'Press Here Then Press",
+            "Select'. Next press the 'Select' button. Now close the MLM Panel and Press the 'Add'",
+            "button. Press the small button next to 'Sponsor ID' field to add sponsor "
+            "information."};
+        for (int i = 0; i < 3; ++i)
+            b.add(Instructions + i, rt::ControlKind::String, {6, 133 + 11 * i, 292, 10}, lines[i]);
         return w;
     }();
     return structure;

@@ -20,7 +20,7 @@ inline constexpr int LastNameEntry = 10;
 inline constexpr int IdNumberPrompt = 11;
 inline constexpr int IdNumberEntry = 12;
 inline constexpr int Select = 13;
-inline constexpr int Instructions = 14;
+inline constexpr int Instructions = 14;  // its three lines at 14 ... 16
 }  // namespace SponsorControl
 
 const rt::WindowStructure& sponsorWindow();
