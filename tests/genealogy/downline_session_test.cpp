@@ -17,6 +17,7 @@
 #include "records/mail.h"
 #include "runtime/ui/driver.h"
 #include "runtime/ui/scheduler.h"
+#include "tests/genealogy/driver_steps.h"
 #include "tests/genealogy/genealogy_fixture.h"
 #include "tests/support/temp_dir.h"
 
@@ -24,14 +25,12 @@ namespace {
 
 using genealogytest::makeMembers;
 using genealogytest::Member;
+using genealogytest::number;
+using genealogytest::rowsOf;
 using genealogytest::storedMembers;
 namespace Main = windows::contacts_list::ContactsControl;
 
 constexpr int kUplineList = 3;
-
-rt::ControlName number(int control) {
-    return rt::ControlName{rt::ControlName::By::Number, control, {}};
-}
 
 class DownlineSessionTest : public ::testing::Test {
   protected:
@@ -56,12 +55,6 @@ class DownlineSessionTest : public ::testing::Test {
         for (const auto& m : storedMembers())
             if (m.mark == "X") names.push_back(m.name);
         return names;
-    }
-
-    int rowsOf(int list) {
-        driver.settle();
-        rt::Window* w = driver.active();
-        return w && w->control(list)->rows ? w->control(list)->rows->rowCount() : -1;
     }
 
     // Runs the progress window of a pass to its end.
@@ -133,7 +126,7 @@ TEST_F(DownlineSessionTest, ASponsorTakenOverAndPostedIsCountedMarkedAndCleared)
     EXPECT_EQ(marked(), (std::vector<std::string>{"Top", "Sam"}));
     driver.press("View");
     driver.waitWindow("Browse the Sponsor File");
-    EXPECT_EQ(rowsOf(kUplineList), 2);
+    EXPECT_EQ(rowsOf(driver, kUplineList), 2);
     driver.expectRow(number(kUplineList), 1, "1 |  | Top | Member | T");
     driver.expectRow(number(kUplineList), 2, "2 | 1 | Sam | Member | S1");
     driver.press("Close");
@@ -144,7 +137,7 @@ TEST_F(DownlineSessionTest, ASponsorTakenOverAndPostedIsCountedMarkedAndCleared)
     EXPECT_TRUE(marked().empty());
     driver.press("View");
     driver.waitWindow("Browse the Sponsor File");
-    EXPECT_EQ(rowsOf(kUplineList), 0);
+    EXPECT_EQ(rowsOf(driver, kUplineList), 0);
     driver.press("Close");
     driver.waitWindow("Close Panel->");
     driver.press("Close");

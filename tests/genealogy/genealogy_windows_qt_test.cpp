@@ -56,8 +56,8 @@ void expectNothingCutOff(qttest::QtSession& session, rt::Window* w,
     }
     EXPECT_GT(checked, 3);
     if (const char* folder = std::getenv("TOVIK_SHOTS"))
-        frame->grab().toImage().save(QString::fromStdString(std::string(folder) + "/" + name +
-                                                            ".png"));
+        frame->grab().toImage().save(
+            QString::fromStdString(std::string(folder) + "/" + name + ".png"));
 }
 
 void press(qttest::QtSession& session, rt::Window* w, int control) {
