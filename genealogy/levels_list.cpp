@@ -18,8 +18,8 @@ namespace {
 using namespace windows::levels_list;
 using namespace LevelsControl;
 
-// The search form answers "&Edit This" by being called again; a form that kept answering so
-// without the user would otherwise hold the list for ever.
+// The search form's "&Edit This" answer calls it again; a form that kept answering so without
+// the user would otherwise hold the list for ever.
 constexpr int kMostSearchRounds = 20;
 
 class LevelsList : public BrowseProcedure {
@@ -85,11 +85,14 @@ class LevelsList : public BrowseProcedure {
         if (ProcedureEntry p = FindProcedure(name)) Call(p);
     }
 
+    // The search form is looked up by name, as the program registered it.
     void search() {
-        Call(&SearchCompanyID, REQ::Search);
+        ProcedureEntry form = FindProcedure("SearchCompanyID");
+        if (!form) return;
+        Call(form, REQ::Search);
         long response = GLO::Response;
         for (int round = 1; response == RESP::EditFound && round < kMostSearchRounds; ++round) {
-            Call(&SearchCompanyID, REQ::Change);
+            Call(form, REQ::Change);
             response = GLO::Response;
         }
         GLO::Response = 0;

@@ -11,6 +11,7 @@
 #include "contacts/contact_procedures.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
+#include "frame/procedure_registry.h"
 #include "genealogy/genealogy_procedures.h"
 #include "runtime/ui/driver.h"
 #include "tests/genealogy/driver_steps.h"
@@ -79,6 +80,26 @@ TEST_F(LevelsListTest, TheSearchTagsByCompanyCodeAndShowTaggedShowsOnlyThoseForT
     EXPECT_EQ(rowsOf(driver, kLevelsList), 0);
     driver.press("Close");
     ASSERT_TRUE(driver.finish());
+}
+
+TEST_F(LevelsListTest, ASearchFormThatKeepsAnsweringEditFoundIsCalledABoundedNumberOfTimes) {
+    std::vector<long> requests;
+    RegisterProcedure("SearchCompanyID", [&requests] {
+        requests.push_back(GLO::Request);
+        GLO::Request = 0;
+        GLO::Response = RESP::EditFound;
+    });
+    driver.start(&BrowseLevels);
+    driver.waitWindow("Browse the Levels File");
+    driver.press("&Search");
+    driver.waitWindow("Browse the Levels File");
+    ASSERT_EQ(requests.size(), 20u);
+    EXPECT_EQ(requests.front(), REQ::Search);
+    EXPECT_EQ(requests.back(), REQ::Change);
+    EXPECT_EQ(rowsOf(driver, kLevelsList), 3);
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    RegisterGenealogyProcedures();
 }
 
 TEST_F(LevelsListTest, TheTelephoneButtonDialsTheHighlightedDistributor) {
