@@ -4,6 +4,7 @@
 #include "contacts/contact_procedures.h"
 #include "followups/followup_procedures.h"
 #include "genealogy/genealogy_procedures.h"
+#include "invoices/invoice_procedures.h"
 #include "reference/reference_procedures.h"
 
 void RegisterProgramProcedures() {
@@ -14,4 +15,5 @@ void RegisterProgramProcedures() {
     RegisterCheckProcedures();
     RegisterGenealogyProcedures();
     RegisterFollowUpProcedures();
+    RegisterInvoiceProcedures();
 }
