@@ -27,7 +27,7 @@ const rt::WindowStructure& panelWindow() {
         downline.tip = "View and Print Genealogy by Selected Company Code";
         b.button(SearchUpline, {4, 58, 88, 18}, "Search Upline").tip =
             "Press Here After Highlighting Distributor You Wish Upline For";
-        b.button(ViewUpline, {4, 88, 80, 18}, "View").tip = "Press Here To View Above Search";
+        b.button(ViewUpline, {4, 80, 88, 18}, "View").tip = "Press Here To View Above Search";
         b.button(ClearViewAbove, {4, 102, 88, 14}, "Clear View Above").font = {"Arial", 8};
         b.button(Close, {4, 120, 88, 14}, "Close");
         return w;

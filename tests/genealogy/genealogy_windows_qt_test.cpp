@@ -1,6 +1,7 @@
 // The genealogy's windows in real widgets (offscreen), reached through the panel's buttons:
-// every control stands inside its window and every caption fits its control, so nothing is
-// cut off or hidden. With TOVIK_SHOTS naming a folder, each window's picture is saved there.
+// every control stands inside its window, every caption fits its control and no button
+// covers another, so nothing is cut off or hidden. With TOVIK_SHOTS naming a folder, each
+// window's picture is saved there.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,8 @@
 #include <QWidget>
 #include <cstdlib>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "genealogy/downline_panel_window.h"
 #include "genealogy/genealogy_procedures.h"
@@ -29,7 +32,8 @@ rt::Window* topWindow() {
     return z.empty() ? nullptr : z.back();
 }
 
-// Every visible control lies inside the client area, and a one-line caption fits its widget.
+// Every visible control lies inside the client area, a one-line caption fits its widget and
+// no button overlaps another.
 void expectNothingCutOff(qttest::QtSession& session, rt::Window* w,
                          const rt::WindowStructure& structure, const std::string& name) {
     SCOPED_TRACE(name);
@@ -39,6 +43,7 @@ void expectNothingCutOff(qttest::QtSession& session, rt::Window* w,
     QWidget* client = session.backend().clientArea(w);
     ASSERT_NE(client, nullptr);
     int checked = 0;
+    std::vector<std::pair<QRect, std::string>> buttons;
     for (const rt::ControlStructure& c : structure.controls) {
         QWidget* widget = session.backend().controlWidget(w, c.number);
         if (widget == nullptr || !widget->isVisible()) continue;
@@ -48,6 +53,9 @@ void expectNothingCutOff(qttest::QtSession& session, rt::Window* w,
         if (auto* button = qobject_cast<QAbstractButton*>(widget); button && c.icon.empty()) {
             const int needed = button->fontMetrics().horizontalAdvance(button->text()) + 4;
             EXPECT_LE(needed, button->width());
+            for (const auto& [other, text] : buttons)
+                EXPECT_FALSE(other.intersects(inClient)) << "overlaps \"" << text << "\"";
+            buttons.emplace_back(inClient, c.text);
         }
         if (auto* label = qobject_cast<QLabel*>(widget); label && !label->wordWrap()) {
             EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
