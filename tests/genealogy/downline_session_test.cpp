@@ -19,6 +19,7 @@
 #include "runtime/ui/scheduler.h"
 #include "tests/genealogy/driver_steps.h"
 #include "tests/genealogy/genealogy_fixture.h"
+#include "tests/support/run_timers.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -55,16 +56,6 @@ class DownlineSessionTest : public ::testing::Test {
         for (const auto& m : storedMembers())
             if (m.mark == "X") names.push_back(m.name);
         return names;
-    }
-
-    // Runs the progress window of a pass to its end.
-    void runPass() {
-        for (int round = 0; round < 100; ++round) {
-            driver.settle();
-            rt::Window* w = driver.active();
-            if (!w || w->title() != "Processing Records") return;
-            if (!driver.backend().fireNextTimer()) return;
-        }
     }
 
     // The main list's window, wherever it stands among the open windows.
@@ -132,7 +123,7 @@ TEST_F(DownlineSessionTest, ASponsorTakenOverAndPostedIsCountedMarkedAndCleared)
     driver.press("Close");
     driver.waitWindow("Close Panel->");
     driver.press("Clear View Above");
-    runPass();
+    testsupport::runTimersToEnd(driver);
     driver.waitWindow("Close Panel->");
     EXPECT_TRUE(marked().empty());
     driver.press("View");
