@@ -752,6 +752,15 @@ void QtDriver::expectRow(const ControlName& name, int row, std::string_view text
         throw DriverError(what + " is hidden under " + describeWidget(hit));
 }
 
+void QtDriver::expectRowCount(const ControlName& name, int count) {
+    Target t = target(name);
+    auto* list = dynamic_cast<ListView*>(t.widget);
+    if (!list) throw DriverError(name.describe() + " is not a list");
+    if (list->rowCount() != count)
+        throw DriverError(name.describe() + " shows " + std::to_string(list->rowCount()) +
+                          " rows, not " + std::to_string(count));
+}
+
 void QtDriver::close() {
     settle();
     noDialogShowing();

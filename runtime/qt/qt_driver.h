@@ -45,6 +45,7 @@ class QtDriver : public ScenarioDriver {
     void expectMessage(std::string_view text) override;
     void expectText(const ControlName& control, std::string_view text) override;
     void expectRow(const ControlName& control, int row, std::string_view text) override;
+    void expectRowCount(const ControlName& control, int count) override;
     void close() override;
     void timer() override;
     std::string dump() override;

@@ -43,6 +43,7 @@ class Driver : public ScenarioDriver {
     void expectMessage(std::string_view text) override;
     void expectText(const ControlName& control, std::string_view text) override;
     void expectRow(const ControlName& control, int row, std::string_view text) override;
+    void expectRowCount(const ControlName& control, int count) override;  // rows the list holds
     void close() override;
     std::string dump() override;
     void timer() override;  // lets the next timer fire

@@ -55,6 +55,7 @@ class ScenarioDriver {
     virtual void expectMessage(std::string_view text) = 0;
     virtual void expectText(const ControlName& control, std::string_view text) = 0;
     virtual void expectRow(const ControlName& control, int row, std::string_view text) = 0;
+    virtual void expectRowCount(const ControlName& control, int count) = 0;  // rows it holds
     virtual void close() = 0;
     virtual void timer() = 0;  // lets the next timer fire
     virtual std::string dump() = 0;
