@@ -28,6 +28,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <QWindow>
 #include <algorithm>
 #include <chrono>
@@ -170,6 +171,25 @@ std::string shownTitle(QWidget* frame) {
     QString title = frame->windowTitle().trimmed();
     if (title.isEmpty()) title = firstStatusText(frame).trimmed();
     return cp(title);
+}
+
+// A row below or above what a list that scrolls itself shows is brought into view with the
+// mouse wheel over the list, as a user does; false when it cannot be.
+bool bringRowIntoView(ListView* list, int row) {
+    QWidget* viewport = list->viewport();
+    for (int turn = 0; turn < 200; ++turn) {
+        QRect r = list->rowRect(row);
+        bool above = r.top() < 0;
+        bool below = r.bottom() > viewport->height() - 1;
+        if (!above && !below) return true;
+        if (!list->scrollsItself()) return false;
+        QPointF at = viewport->rect().center();
+        QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, above ? 120 : -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &wheel);
+        QCoreApplication::processEvents();
+    }
+    return false;
 }
 
 }  // namespace
@@ -442,6 +462,7 @@ void QtDriver::choose(const ControlName& name, int row) {
         if (row < 1 || row > list->rowCount())
             throw DriverError(name.describe() + " shows " + std::to_string(list->rowCount()) +
                               " rows, not row " + std::to_string(row));
+        bringRowIntoView(list, row);
         clickWidget(list->viewport(), list->rowRect(row).center(), KEY::LeftClick,
                     "row " + std::to_string(row) + " of " + name.describe());
         return;
@@ -518,6 +539,7 @@ void QtDriver::click(const ControlName& name, int row, std::string_view keyName)
         if (row > list->rowCount())
             throw DriverError(name.describe() + " shows " + std::to_string(list->rowCount()) +
                               " rows, not row " + std::to_string(row));
+        bringRowIntoView(list, row);
         clickWidget(list->viewport(), list->rowRect(row).center(), code,
                     "row " + std::to_string(row) + " of " + name.describe());
         return;
@@ -601,11 +623,23 @@ void QtDriver::answer(std::string_view choice) {
     if (auto* files = qobject_cast<QFileDialog*>(d)) {
         auto* edit = files->findChild<QLineEdit*>("fileNameEdit");
         if (!edit) throw DriverError("the file dialog has no file name field");
-        clickWidget(edit, edit->rect().center(), KEY::LeftClick, "the file name field");
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        typeText(edit, qs(choice));
-        QTest::keyClick(edit, Qt::Key_Return);
-        settle();
+        // A folder first (typed and entered, the dialog goes there), then the file's name.
+        const std::string path(choice);
+        const std::size_t slash = path.rfind('/');
+        std::vector<std::string> parts;
+        if (slash != std::string::npos && slash > 0) parts.push_back(path.substr(0, slash + 1));
+        parts.push_back(slash == std::string::npos ? path : path.substr(slash + 1));
+        for (const std::string& part : parts) {
+            clickWidget(edit, edit->rect().center(), KEY::LeftClick, "the file name field");
+            QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+            typeText(edit, qs(part));
+            QTest::keyClick(edit, Qt::Key_Return);
+            settle();
+        }
+        if (dialogShowing() == files)
+            throw DriverError("the file dialog took no \"" + path + "\": it shows " +
+                              cp(files->directory().absolutePath()) + ", file \"" +
+                              cp(edit->text()) + "\"");
         return;
     }
     // The printer dialog: its accepting button, or its cancelling one.
@@ -742,6 +776,7 @@ void QtDriver::expectRow(const ControlName& name, int row, std::string_view text
         throw DriverError(what + " is \"" + actual + "\", not \"" + std::string(clip(text)) + "\"");
     // On the screen: shown, inside the list's visible part, and the list is what stands there.
     if (!list->isVisible()) throw DriverError(what + ": the list is not shown");
+    bringRowIntoView(list, row);
     QWidget* viewport = list->viewport();
     QRect r = list->rowRect(row);
     if (!viewport->rect().contains(QPoint(r.left() + 1, r.bottom())))
