@@ -125,6 +125,9 @@ const StepsCase kCases[] = {
          EXPECT_EQ(o.selectedRow, 4);
          EXPECT_EQ(o.doubleClicks, 1);
      }},
+    // Twenty rows in a list that shows fewer: the list scrolls itself to the row.
+    {"a row below what the list shows", "choose 2 18\nexpect row 2 18 \"Row 18\"\nclose\n",
+     [](const Outcome& o) { EXPECT_EQ(o.selectedRow, 18); }},
     {"a check box and a drop list",
      "press \"Tagged\"\nexpect 4 \"1\"\nchoose KIND 2\nexpect KIND \"Work\"\nclose\n",
      [](const Outcome& o) {
