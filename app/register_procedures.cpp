@@ -5,6 +5,7 @@
 #include "followups/followup_procedures.h"
 #include "genealogy/genealogy_procedures.h"
 #include "invoices/invoice_procedures.h"
+#include "labels/label_procedures.h"
 #include "reference/reference_procedures.h"
 
 void RegisterProgramProcedures() {
@@ -16,4 +17,5 @@ void RegisterProgramProcedures() {
     RegisterGenealogyProcedures();
     RegisterFollowUpProcedures();
     RegisterInvoiceProcedures();
+    RegisterLabelProcedures();
 }

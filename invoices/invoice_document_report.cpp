@@ -4,7 +4,7 @@
 
 #include "frame/globals.h"
 #include "invoices/invoice_amounts.h"
-#include "invoices/report_parts.h"
+#include "frame/report_parts.h"
 #include "records/orders.h"
 #include "runtime/text/number_text.h"
 
