@@ -4,12 +4,17 @@
 #include <vector>
 
 #include "runtime/system/picture.h"
+#include "runtime/system/resource_lookup.h"
 
 namespace labels {
 
 bool readCardPicture(std::string_view path, std::string& bytes, std::string& error) {
+    // A name is found as image controls find theirs: as given, else among the program's own
+    // pictures.
+    const std::filesystem::path file =
+        rt::findResource(path).value_or(std::filesystem::path(std::string(path)));
     std::vector<std::uint8_t> data;
-    if (!rt::readFileBytes(std::filesystem::path(std::string(path)), data)) {
+    if (!rt::readFileBytes(file, data)) {
         error = "the file cannot be read";
         return false;
     }

@@ -7,7 +7,8 @@
 
 namespace labels {
 
-// Reads a picture file and checks that it decodes. On success `bytes` holds the file's
+// Reads a picture file (a name not found as given is looked for among the program's own
+// pictures) and checks that it decodes. On success `bytes` holds the file's
 // contents; otherwise it is left as it was and `error` says why the file was refused.
 bool readCardPicture(std::string_view path, std::string& bytes, std::string& error);
 
