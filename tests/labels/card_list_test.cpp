@@ -6,6 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "contacts/contact_procedures.h"
+#include "contacts/contacts_list_window.h"
+#include "invoices/invoice_procedures.h"
 #include "labels/business_card_form_window.h"
 #include "labels/business_card_list_window.h"
 #include "labels/label_procedures.h"
@@ -227,6 +230,26 @@ TEST_F(CardListTest, AFailedDeleteIsToldAndTheClearingEndsNotCompleted) {
     station.join();
     EXPECT_EQ(response, RESP::Cancelled);
     EXPECT_EQ(storedCards().size(), 2u);
+}
+
+TEST_F(CardListTest, TheContactsListOpensTheLabelsEnvelopesAndCards) {
+    RegisterContactProcedures();
+    RegisterInvoiceProcedures();
+    makeContacts({{"Al", "Adams", "", "", "", "", ""}});
+    makeCards({});
+    using namespace windows::contacts_list::ContactsControl;
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    for (int control : {PrintTaggedLabels, ToolEnvelope, ToolBusinessCards})
+        EXPECT_FALSE(driver.active()->prop(control, PROP::Disable)) << control;
+    driver.press(ToolBusinessCards);
+    driver.waitWindow("Printing Menu");
+    driver.press("Close");
+    driver.waitWindow("Names And Information");
+    driver.press("Print Tagged Labels");
+    driver.waitWindow("Select Type Of Label");
+    driver.press("Close");
+    driver.waitWindow("Names And Information");
 }
 
 }  // namespace
