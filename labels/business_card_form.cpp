@@ -45,8 +45,7 @@ class BusinessCardForm : public FormProcedure {
   protected:
     rt::BindingPtr bindLocal(std::string_view name) override {
         if (name != "GLO:ImageFileName") return nullptr;
-        return rt::bindFixedText(std::string(name),
-                                 std::span<char>(GLO::ImageFileName.data(), 40));
+        return rt::bindFixedText(std::string(name), std::span<char>(GLO::ImageFileName.data(), 40));
     }
 
     // A new card starts without a picture, a copied one too.

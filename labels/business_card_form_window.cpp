@@ -48,9 +48,11 @@ const rt::WindowStructure& businessCardFormWindow() {
         b.add(Tab, rt::ControlKind::Tab, {}, " ", Sheet);
         int y = 22;
         for (const Line& l : kLines) {
+            // The file-name entry stands level with its "..." button.
+            if (l.entry == ImageFileName) y = 151;
             b.prompt(l.prompt, {10, y + 1, 62, 10}, l.text, Tab);
             b.entry(l.entry, {74, y, l.width, 11}, l.use, l.picture, Tab);
-            y += 15;
+            y += 14;
         }
         b.button(Ok, {150, 186, 45, 14}, "OK").isDefault = true;
         b.button(Cancel, {199, 186, 45, 14}, "Cancel");

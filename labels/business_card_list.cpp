@@ -19,9 +19,9 @@ BrowseOrder incremental(int key) {
     return BrowseOrder::keyed(key, LocatorKind::Incremental, StopKind::Text);
 }
 
-void (*const kCardReports[])() = {&PrintCardStyle1, &PrintCardStyle2, &PrintCardStyle3,
-                                   &PrintCardStyle4, &PrintCardStyle5, &PrintCardStyle6,
-                                   &PrintCardStyle7, &PrintReturnAddressLabels};
+void (*const kCardReports[])() = {&PrintCardStyle1, &PrintCardStyle2,         &PrintCardStyle3,
+                                  &PrintCardStyle4, &PrintCardStyle5,         &PrintCardStyle6,
+                                  &PrintCardStyle7, &PrintReturnAddressLabels};
 
 class BusinessCardList : public BrowseProcedure {
   public:
@@ -44,8 +44,8 @@ class BusinessCardList : public BrowseProcedure {
         s.list = List;
         s.tabs = Sheet;
         s.orders = {incremental(CAR::KEYBUSINESSNAME), incremental(CAR::KEYNAME)};
-        s.columns = {CAR::BUSINESSNAME.index(), CAR::NAME.index(),    CAR::ADDRESS.index(),
-                     CAR::CITYSTATEZIP.index(), CAR::PHONE.index(),   CAR::FAX.index(),
+        s.columns = {CAR::BUSINESSNAME.index(), CAR::NAME.index(),   CAR::ADDRESS.index(),
+                     CAR::CITYSTATEZIP.index(), CAR::PHONE.index(),  CAR::FAX.index(),
                      CAR::EMAIL.index(),        CAR::WEBSITE.index()};
         s.buttons.insert = Add;
         s.buttons.change = Change;

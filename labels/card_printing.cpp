@@ -46,8 +46,7 @@ class CardStyleReport : public ReportPass {
         std::string error;
         if (bytes.empty() ||
             !report()->setImage(kPictureControl,
-                                {reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                 bytes.size()},
+                                {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()},
                                 error))
             report()->clearImage(kPictureControl);
     }

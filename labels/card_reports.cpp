@@ -28,23 +28,89 @@ struct StyleLayout {
 
 const StyleLayout kLayouts[] = {
     // style 2
-    {{365, 177}, 292, {833, 625}, {833, 792}, {833, 958}, {833, 1104}, {219, 688},
-     {2375, 1292}, {2052, 1281}, {2375, 1458}, {2156, 1448}, {1438, 1615}, {1438, 1760}},
+    {{365, 177},
+     292,
+     {833, 625},
+     {833, 792},
+     {833, 958},
+     {833, 1104},
+     {219, 688},
+     {2375, 1292},
+     {2052, 1281},
+     {2375, 1458},
+     {2156, 1448},
+     {1438, 1615},
+     {1438, 1760}},
     // style 3
-    {{354, 271}, 292, {177, 677}, {177, 802}, {177, 969}, {177, 1115}, {219, 1375},
-     {2375, 1292}, {2052, 1281}, {2375, 1458}, {2156, 1448}, {1438, 1615}, {1438, 1760}},
+    {{354, 271},
+     292,
+     {177, 677},
+     {177, 802},
+     {177, 969},
+     {177, 1115},
+     {219, 1375},
+     {2375, 1292},
+     {2052, 1281},
+     {2375, 1458},
+     {2156, 1448},
+     {1438, 1615},
+     {1438, 1760}},
     // style 4
-    {{344, 219}, 271, {552, 594}, {552, 719}, {552, 885}, {552, 1031}, {2531, 1323},
-     {583, 1281}, {260, 1271}, {583, 1448}, {365, 1438}, {229, 1615}, {229, 1760}},
+    {{344, 219},
+     271,
+     {552, 594},
+     {552, 719},
+     {552, 885},
+     {552, 1031},
+     {2531, 1323},
+     {583, 1281},
+     {260, 1271},
+     {583, 1448},
+     {365, 1438},
+     {229, 1615},
+     {229, 1760}},
     // style 5
-    {{125, 260}, 271, {135, 667}, {135, 792}, {135, 958}, {135, 1104}, {2948, 135},
-     {2375, 1292}, {2052, 1281}, {2375, 1458}, {2156, 1448}, {1438, 1615}, {1438, 1760}},
+    {{125, 260},
+     271,
+     {135, 667},
+     {135, 792},
+     {135, 958},
+     {135, 1104},
+     {2948, 135},
+     {2375, 1292},
+     {2052, 1281},
+     {2375, 1458},
+     {2156, 1448},
+     {1438, 1615},
+     {1438, 1760}},
     // style 6
-    {{344, 271}, 250, {177, 667}, {177, 792}, {177, 958}, {177, 1104}, {2802, 677},
-     {2375, 1292}, {2052, 1281}, {2375, 1458}, {2156, 1448}, {1438, 1615}, {1438, 1760}},
+    {{344, 271},
+     250,
+     {177, 667},
+     {177, 792},
+     {177, 958},
+     {177, 1104},
+     {2802, 677},
+     {2375, 1292},
+     {2052, 1281},
+     {2375, 1458},
+     {2156, 1448},
+     {1438, 1615},
+     {1438, 1760}},
     // style 7
-    {{427, 271}, 271, {542, 667}, {542, 792}, {542, 958}, {542, 1104}, {42, 135},
-     {2375, 1292}, {2052, 1281}, {2375, 1458}, {2156, 1448}, {1438, 1615}, {1438, 1760}},
+    {{427, 271},
+     271,
+     {542, 667},
+     {542, 792},
+     {542, 958},
+     {542, 1104},
+     {42, 135},
+     {2375, 1292},
+     {2052, 1281},
+     {2375, 1458},
+     {2156, 1448},
+     {1438, 1615},
+     {1438, 1760}},
 };
 
 rt::ReportControl cardText(int id, rt::ReportRect at, const rt::Field& f, const char* picture,
@@ -55,9 +121,9 @@ rt::ReportControl cardText(int id, rt::ReportRect at, const rt::Field& f, const 
 }
 
 rt::ReportControl businessName(int id, rt::ReportRect at) {
-    rt::ReportControl c = cardText(id, at, CAR::BUSINESSNAME, "@S40",
-                                   font(10, rt::kFontBold | rt::kFontItalic, "MS Serif"),
-                                   TextAlign::Centre);
+    rt::ReportControl c =
+        cardText(id, at, CAR::BUSINESSNAME, "@S40",
+                 font(10, rt::kFontBold | rt::kFontItalic, "MS Serif"), TextAlign::Centre);
     c.colour = kDarkRed;
     return c;
 }
@@ -114,8 +180,7 @@ rt::ReportBand styleOfSix(int style) {
     card.id = 1;
     // Style 4's band stands 0.01 inch right of its slot.
     card.at = {style == 4 ? 10 : 0, 0, 3500, 2000};
-    card.controls.push_back(
-        businessName(2, {l.business.x, l.business.y, 3063, l.businessHeight}));
+    card.controls.push_back(businessName(2, {l.business.x, l.business.y, 3063, l.businessHeight}));
     if (style == 2)
         card.controls.push_back(cardText(3, {1448, 344, 344, 281}, CAR::BLANK, "@s1",
                                          font(10, rt::kFontBold | rt::kFontItalic)));
@@ -129,14 +194,14 @@ rt::ReportBand styleOfSix(int style) {
     card.controls.push_back(
         cardText(7, {l.city.x, l.city.y, 2531, 156}, CAR::CITYSTATEZIP, "@S40", small));
     card.controls.push_back(picture(l.picture));
-    card.controls.push_back(cardText(9, {l.phone.x, l.phone.y, 0, 155}, CAR::PHONE, "@s15",
-                                     small, TextAlign::Right));
+    card.controls.push_back(
+        cardText(9, {l.phone.x, l.phone.y, 0, 155}, CAR::PHONE, "@s15", small, TextAlign::Right));
     card.controls.push_back(word(10, l.voice, "Voice", small));
     card.controls.push_back(
         cardText(11, {l.fax.x, l.fax.y, 0, 155}, CAR::FAX, "@S15", small, TextAlign::Right));
     card.controls.push_back(word(12, l.faxText, "Fax", small));
-    card.controls.push_back(cardText(13, {l.email.x, l.email.y, 0, 0}, CAR::EMAIL, "@s30", small,
-                                     TextAlign::Right));
+    card.controls.push_back(
+        cardText(13, {l.email.x, l.email.y, 0, 0}, CAR::EMAIL, "@s30", small, TextAlign::Right));
     card.controls.push_back(cardText(14, {l.website.x, l.website.y, 0, 0}, CAR::WEBSITE, "@s30",
                                      small, TextAlign::Right));
     return card;
@@ -156,13 +221,12 @@ ReportStructurePtr returnAddressLabelReport() {
     rt::ReportBand label;
     label.id = 1;
     label.at = {10, 0, 2625, 1000};
-    label.controls.push_back(cardText(2, {42, 135, 2604, 156}, CAR::BUSINESSNAME, "@S40",
-                                      font(8, rt::kFontBold)));
+    label.controls.push_back(
+        cardText(2, {42, 135, 2604, 156}, CAR::BUSINESSNAME, "@S40", font(8, rt::kFontBold)));
     label.controls.push_back(
         cardText(3, {42, 292, 2583, 156}, CAR::NAME, "@S40", font(8, rt::kFontBold)));
     label.controls.push_back(cardText(4, {42, 458, 2573, 156}, CAR::ADDRESS, "@S40", font(8)));
-    label.controls.push_back(
-        cardText(5, {42, 615, 2594, 156}, CAR::CITYSTATEZIP, "@S40", font(8)));
+    label.controls.push_back(cardText(5, {42, 615, 2594, 156}, CAR::CITYSTATEZIP, "@S40", font(8)));
     s.details.push_back(label);
     s.breaks.push_back(onceAround(6, {1}));
     return ReportStructurePtr(new rt::ReportStructure(std::move(s)));

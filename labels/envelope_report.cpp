@@ -32,7 +32,8 @@ ReportStructurePtr envelopeReport(const labels::ContactLines& lines) {
         envelope.controls.push_back(line);
     }
     // The addressee lines, 156 apart; the composed ones hold every character of their fields.
-    envelope.controls.push_back(value(5, {3365, 1292, 0, 0}, fieldSource(MAI::COMPANYNAME), "@s30"));
+    envelope.controls.push_back(
+        value(5, {3365, 1292, 0, 0}, fieldSource(MAI::COMPANYNAME), "@s30"));
     envelope.controls.push_back(value(6, {3365, 1448, 2250, 156}, textSource(lines.name), "@s31"));
     envelope.controls.push_back(value(7, {3365, 1604, 0, 0}, fieldSource(MAI::ADDRESS), "@s30"));
     envelope.controls.push_back(

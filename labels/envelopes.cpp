@@ -23,13 +23,11 @@ class Envelopes : public TaggedContactsReport {
                                envelopeOptions()) {}
 
   protected:
-    ReportStructurePtr makeReport() override {
-        return windows::envelopes::envelopeReport(lines_);
-    }
+    ReportStructurePtr makeReport() override { return windows::envelopes::envelopeReport(lines_); }
     void beforeDetail() override {
         lines_.name = labels::nameLine(MAI::FIRSTNAME.text(), MAI::LASTNAME.text());
-        lines_.cityStateZip = labels::envelopeCityStateZipLine(MAI::CITY.text(),
-                                                               MAI::STATE.text(), MAI::ZIP.text());
+        lines_.cityStateZip =
+            labels::envelopeCityStateZipLine(MAI::CITY.text(), MAI::STATE.text(), MAI::ZIP.text());
     }
 
   private:

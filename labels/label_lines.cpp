@@ -11,8 +11,8 @@ namespace {
 constexpr std::size_t kMailingLine = 30;
 
 // City, separator, the state's two characters as stored, one blank, the zip.
-std::string cityStateZip(std::string_view city, std::string_view separator,
-                         std::string_view state, std::string_view zip) {
+std::string cityStateZip(std::string_view city, std::string_view separator, std::string_view state,
+                         std::string_view zip) {
     std::string stateText(state.substr(0, 2));
     stateText.resize(2, ' ');
     return std::string(rt::clip(city)) + std::string(separator) + stateText + " " +

@@ -13,8 +13,7 @@ using labels::textSource;
 ReportStructurePtr mailingLabelReport(LabelOrder order, const labels::ContactLines& lines) {
     // The heights of the four lines in the label, by order.
     const bool byZip = order == LabelOrder::Zip;
-    const int y[4] = {byZip ? 104 : 115, byZip ? 292 : 302, byZip ? 479 : 500,
-                      byZip ? 677 : 698};
+    const int y[4] = {byZip ? 104 : 115, byZip ? 292 : 302, byZip ? 479 : 500, byZip ? 677 : 698};
     rt::ReportStructure s;
     s.area = {250, 500, 8500, 10000};
     s.font = font(10);

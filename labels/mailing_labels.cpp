@@ -14,10 +14,9 @@ using windows::mailing_labels::LabelOrder;
 class MailingLabels : public TaggedContactsReport {
   public:
     explicit MailingLabels(LabelOrder order)
-        : TaggedContactsReport(order == LabelOrder::Zip ? "Tovik034" : "Tovik031",
-                               {&records::tagFile(), &MAIL},
-                               order == LabelOrder::Zip ? MAI::KEYZIP : MAI::KEYLASTNAME,
-                               labelSheetOptions()),
+        : TaggedContactsReport(
+              order == LabelOrder::Zip ? "Tovik034" : "Tovik031", {&records::tagFile(), &MAIL},
+              order == LabelOrder::Zip ? MAI::KEYZIP : MAI::KEYLASTNAME, labelSheetOptions()),
           order_(order) {}
 
   protected:

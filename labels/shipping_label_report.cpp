@@ -48,8 +48,8 @@ ReportStructurePtr shippingLabelReport() {
                                     globalSource(GLO::CompanyAddress), font(8, rt::kFontBold),
                                     kBlue));
     label.controls.push_back(sender(4, {kSenderIndent, 729, senderWidth, 0},
-                                    globalSource(GLO::CompanyCityStateZip),
-                                    font(8, rt::kFontBold), kBlue));
+                                    globalSource(GLO::CompanyCityStateZip), font(8, rt::kFontBold),
+                                    kBlue));
     label.controls.push_back(box(5, {188, 1104, 2219, 52}, kRed, kRed));
     label.controls.push_back(addressee(6, 156, 1563, MAI::COMPANYNAME, "@s30"));
     label.controls.push_back(addressee(7, 156, 1719, MAI::FIRSTNAME, "@s15"));

@@ -6,8 +6,8 @@
 
 class TaggedContactsReport : public ReportPass {
   protected:
-    TaggedContactsReport(std::string_view module, std::vector<rt::RecordFile*> files,
-                         int key, ReportOptions options);
+    TaggedContactsReport(std::string_view module, std::vector<rt::RecordFile*> files, int key,
+                         ReportOptions options);
     int recordVerdict() override;
 };
 

@@ -32,8 +32,12 @@ struct Label {
 };
 
 Label sample(int n) {
-    return {"Company " + std::to_string(n),  "First" + std::to_string(n), "Last",
-            std::to_string(n) + " Elm Street", "Springfield", "IL",
+    return {"Company " + std::to_string(n),
+            "First" + std::to_string(n),
+            "Last",
+            std::to_string(n) + " Elm Street",
+            "Springfield",
+            "IL",
             std::to_string(10000 + n % 90000)};
 }
 
@@ -89,9 +93,8 @@ void BM_MailingLabelsPlainQPainterToPdf(benchmark::State& state) {
             const int slot = (n - 1) % kPerPage;
             if (slot == 0 && n > 1) writer.newPage();
             const Label l = sample(n);
-            const std::string texts[4] = {
-                l.company, labels::nameLine(l.first, l.last), l.address,
-                labels::mailingCityStateZipLine(l.city, l.state, l.zip)};
+            const std::string texts[4] = {l.company, labels::nameLine(l.first, l.last), l.address,
+                                          labels::mailingCityStateZipLine(l.city, l.state, l.zip)};
             const int x = 250 + 2625 * (slot % 3) + 344, y = 500 + 1000 * (slot / 3);
             for (int line = 0; line < 4; ++line)
                 painter.drawText(x, y + lineY[line] + ascent,

@@ -60,9 +60,7 @@ class CardListTest : public ::testing::Test {
         driver.press("...");
         driver.answer(file.string());
     }
-    std::string shownPicture() {
-        return driver.active()->propText(Picture, PROP::ImageFromBlob);
-    }
+    std::string shownPicture() { return driver.active()->propText(Picture, PROP::ImageFromBlob); }
     int rows() {
         const rt::ControlState* list = driver.active()->control(ListControl::List);
         return list->rows ? list->rows->rowCount() : 0;
@@ -172,7 +170,8 @@ TEST_F(CardListTest, AFileThatIsNoPictureOrNoChoiceKeepsTheCardsPicture) {
 }
 
 TEST_F(CardListTest, CopyMakesASecondCardWithTheSameTextsAndNoPicture) {
-    makeCards({{"Copy Co", "Cal", "Boss", "1 St", "Town", "1", "2", "e", "w", asText(samples::bmp())}});
+    makeCards(
+        {{"Copy Co", "Cal", "Boss", "1 St", "Town", "1", "2", "e", "w", asText(samples::bmp())}});
     openList();
     driver.press("Cop&y");
     driver.waitWindow("Adding a Cards Record");

@@ -32,8 +32,8 @@ std::vector<Card> numberedCards(int count) {
         char business[16], name[16];
         std::snprintf(business, sizeof business, "Biz%02d", i);
         std::snprintf(name, sizeof name, "Name%02d", i);
-        cards.push_back({business, name, "Owner", "1 Road", "Town ST 00001", "555-0100",
-                         "555-0101", "a@b.example", "b.example", ""});
+        cards.push_back({business, name, "Owner", "1 Road", "Town ST 00001", "555-0100", "555-0101",
+                         "a@b.example", "b.example", ""});
     }
     return cards;
 }

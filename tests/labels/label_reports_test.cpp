@@ -139,11 +139,10 @@ long envelopes(bool print) {
 }
 
 TEST_F(LabelReportsTest, EnvelopesPrintWholeNamesInFirstNameOrderOnlyWhenThePreviewSaysSo) {
-    tagContacts(makeContacts(
-        {{"Zed", "Young", "Young Inc", "5 Oak", "Springfield", "IL", "62701"},
-         {"Maximilianusxyz", "Bartholomewsson", "", "7 Pine", "Framinghamtowns", "MA",
-          "01701-123456"},
-         {"Amy", "Ames", "", "1 Ash", "Ames", "IA", "50010"}}));
+    tagContacts(makeContacts({{"Zed", "Young", "Young Inc", "5 Oak", "Springfield", "IL", "62701"},
+                              {"Maximilianusxyz", "Bartholomewsson", "", "7 Pine",
+                               "Framinghamtowns", "MA", "01701-123456"},
+                              {"Amy", "Ames", "", "1 Ash", "Ames", "IA", "50010"}}));
     EXPECT_EQ(envelopes(false), RESP::Completed);
     EXPECT_TRUE(keeper->printed.empty());
     EXPECT_EQ(envelopes(true), RESP::Completed);
