@@ -19,98 +19,34 @@ struct Point {
     int x, y;
 };
 
-// Where styles 2 to 7 put their elements, and the business name's height.
+// Where styles 2 to 7 put their elements, and the business name's height. The text column
+// (name, title, address, city) shares one x; the numbers, e-mail and web site stand at the
+// lower right but in style 4.
+struct NumberBlock {
+    Point phone, voice, fax, faxText, email, website;
+};
+
+constexpr NumberBlock kNumbersRight{{2375, 1292}, {2052, 1281}, {2375, 1458},
+                                    {2156, 1448}, {1438, 1615}, {1438, 1760}};
+constexpr NumberBlock kNumbersLeft{{583, 1281}, {260, 1271}, {583, 1448},
+                                   {365, 1438}, {229, 1615}, {229, 1760}};
+
 struct StyleLayout {
     Point business;
     int businessHeight;
-    Point name, title, address, city, picture, phone, voice, fax, faxText, email, website;
+    int column;
+    int name, title, address, city;  // where the text column's lines stand, down the card
+    Point picture;
+    const NumberBlock* numbers;
 };
 
 const StyleLayout kLayouts[] = {
-    // style 2
-    {{365, 177},
-     292,
-     {833, 625},
-     {833, 792},
-     {833, 958},
-     {833, 1104},
-     {219, 688},
-     {2375, 1292},
-     {2052, 1281},
-     {2375, 1458},
-     {2156, 1448},
-     {1438, 1615},
-     {1438, 1760}},
-    // style 3
-    {{354, 271},
-     292,
-     {177, 677},
-     {177, 802},
-     {177, 969},
-     {177, 1115},
-     {219, 1375},
-     {2375, 1292},
-     {2052, 1281},
-     {2375, 1458},
-     {2156, 1448},
-     {1438, 1615},
-     {1438, 1760}},
-    // style 4
-    {{344, 219},
-     271,
-     {552, 594},
-     {552, 719},
-     {552, 885},
-     {552, 1031},
-     {2531, 1323},
-     {583, 1281},
-     {260, 1271},
-     {583, 1448},
-     {365, 1438},
-     {229, 1615},
-     {229, 1760}},
-    // style 5
-    {{125, 260},
-     271,
-     {135, 667},
-     {135, 792},
-     {135, 958},
-     {135, 1104},
-     {2948, 135},
-     {2375, 1292},
-     {2052, 1281},
-     {2375, 1458},
-     {2156, 1448},
-     {1438, 1615},
-     {1438, 1760}},
-    // style 6
-    {{344, 271},
-     250,
-     {177, 667},
-     {177, 792},
-     {177, 958},
-     {177, 1104},
-     {2802, 677},
-     {2375, 1292},
-     {2052, 1281},
-     {2375, 1458},
-     {2156, 1448},
-     {1438, 1615},
-     {1438, 1760}},
-    // style 7
-    {{427, 271},
-     271,
-     {542, 667},
-     {542, 792},
-     {542, 958},
-     {542, 1104},
-     {42, 135},
-     {2375, 1292},
-     {2052, 1281},
-     {2375, 1458},
-     {2156, 1448},
-     {1438, 1615},
-     {1438, 1760}},
+    {{365, 177}, 292, 833, 625, 792, 958, 1104, {219, 688}, &kNumbersRight},   // style 2
+    {{354, 271}, 292, 177, 677, 802, 969, 1115, {219, 1375}, &kNumbersRight},  // style 3
+    {{344, 219}, 271, 552, 594, 719, 885, 1031, {2531, 1323}, &kNumbersLeft},  // style 4
+    {{125, 260}, 271, 135, 667, 792, 958, 1104, {2948, 135}, &kNumbersRight},  // style 5
+    {{344, 271}, 250, 177, 667, 792, 958, 1104, {2802, 677}, &kNumbersRight},  // style 6
+    {{427, 271}, 271, 542, 667, 792, 958, 1104, {42, 135}, &kNumbersRight},    // style 7
 };
 
 rt::ReportControl cardText(int id, rt::ReportRect at, const rt::Field& f, const char* picture,
@@ -184,25 +120,26 @@ rt::ReportBand styleOfSix(int style) {
     if (style == 2)
         card.controls.push_back(cardText(3, {1448, 344, 344, 281}, CAR::BLANK, "@s1",
                                          font(10, rt::kFontBold | rt::kFontItalic)));
-    const rt::ReportRect nameAt = style == 2 ? rt::ReportRect{l.name.x, l.name.y, 0, 0}
-                                             : rt::ReportRect{l.name.x, l.name.y, 2542, 156};
+    const NumberBlock& n = *l.numbers;
+    const rt::ReportRect nameAt = style == 2 ? rt::ReportRect{l.column, l.name, 0, 0}
+                                             : rt::ReportRect{l.column, l.name, 2542, 156};
     card.controls.push_back(cardText(4, nameAt, CAR::NAME, "@S40",
                                      font(style == 2 ? 8 : 9, rt::kFontBold | rt::kFontItalic)));
-    card.controls.push_back(cardText(5, {l.title.x, l.title.y, 0, 0}, CAR::TITLE, "@s20", small));
+    card.controls.push_back(cardText(5, {l.column, l.title, 0, 0}, CAR::TITLE, "@s20", small));
     card.controls.push_back(
-        cardText(6, {l.address.x, l.address.y, 2531, 146}, CAR::ADDRESS, "@S40", small));
+        cardText(6, {l.column, l.address, 2531, 146}, CAR::ADDRESS, "@S40", small));
     card.controls.push_back(
-        cardText(7, {l.city.x, l.city.y, 2531, 156}, CAR::CITYSTATEZIP, "@S40", small));
+        cardText(7, {l.column, l.city, 2531, 156}, CAR::CITYSTATEZIP, "@S40", small));
     card.controls.push_back(picture(l.picture));
     card.controls.push_back(
-        cardText(9, {l.phone.x, l.phone.y, 0, 155}, CAR::PHONE, "@s15", small, TextAlign::Right));
-    card.controls.push_back(word(10, l.voice, "Voice", small));
+        cardText(9, {n.phone.x, n.phone.y, 0, 155}, CAR::PHONE, "@s15", small, TextAlign::Right));
+    card.controls.push_back(word(10, n.voice, "Voice", small));
     card.controls.push_back(
-        cardText(11, {l.fax.x, l.fax.y, 0, 155}, CAR::FAX, "@S15", small, TextAlign::Right));
-    card.controls.push_back(word(12, l.faxText, "Fax", small));
+        cardText(11, {n.fax.x, n.fax.y, 0, 155}, CAR::FAX, "@S15", small, TextAlign::Right));
+    card.controls.push_back(word(12, n.faxText, "Fax", small));
     card.controls.push_back(
-        cardText(13, {l.email.x, l.email.y, 0, 0}, CAR::EMAIL, "@s30", small, TextAlign::Right));
-    card.controls.push_back(cardText(14, {l.website.x, l.website.y, 0, 0}, CAR::WEBSITE, "@s30",
+        cardText(13, {n.email.x, n.email.y, 0, 0}, CAR::EMAIL, "@s30", small, TextAlign::Right));
+    card.controls.push_back(cardText(14, {n.website.x, n.website.y, 0, 0}, CAR::WEBSITE, "@s30",
                                      small, TextAlign::Right));
     return card;
 }

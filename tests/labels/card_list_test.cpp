@@ -61,6 +61,13 @@ class CardListTest : public ::testing::Test {
         driver.answer(file.string());
     }
     std::string shownPicture() { return driver.active()->propText(Picture, PROP::ImageFromBlob); }
+    // OK in the form, then Close in the "Printing Menu".
+    void saveAndClose() {
+        driver.press("OK");
+        driver.waitWindow("Printing Menu");
+        driver.press("Close");
+        ASSERT_TRUE(driver.finish());
+    }
     int rows() {
         const rt::ControlState* list = driver.active()->control(ListControl::List);
         return list->rows ? list->rows->rowCount() : 0;
@@ -129,10 +136,7 @@ TEST_F(CardListTest, ALongChosenNameIsShownCutButLoadedWhole) {
     choosePicture(file);
     EXPECT_EQ(std::string(GLO::ImageFileName.view()), file.string().substr(0, 40));
     EXPECT_EQ(shownPicture(), bytes);
-    driver.press("OK");
-    driver.waitWindow("Printing Menu");
-    driver.press("Close");
-    ASSERT_TRUE(driver.finish());
+    saveAndClose();
     const auto stored = storedCards();
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].second, bytes);
@@ -160,10 +164,7 @@ TEST_F(CardListTest, AFileThatIsNoPictureOrNoChoiceKeepsTheCardsPicture) {
     driver.type(ImageFileName, "");
     EXPECT_EQ(shownPicture(), gif);
     driver.type(Title, "Owner");
-    driver.press("OK");
-    driver.waitWindow("Printing Menu");
-    driver.press("Close");
-    ASSERT_TRUE(driver.finish());
+    saveAndClose();
     const auto stored = storedCards();
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].second, gif);

@@ -55,12 +55,10 @@ void changeFirstCard() {
 }
 
 const Screen kScreens[] = {
-    {"label_type_choice", &SelectLabelType,
-     &windows::label_type_choice::labelTypeChoiceWindow},
+    {"label_type_choice", &SelectLabelType, &windows::label_type_choice::labelTypeChoiceWindow},
     {"business_card_list", &BrowsePrintBusinessCards,
      &windows::business_card_list::businessCardListWindow},
-    {"business_card_form", &changeFirstCard,
-     &windows::business_card_form::businessCardFormWindow},
+    {"business_card_form", &changeFirstCard, &windows::business_card_form::businessCardFormWindow},
 };
 
 class LabelWindowsQt : public ::testing::TestWithParam<Screen> {};
@@ -69,9 +67,9 @@ TEST_P(LabelWindowsQt, StandsWhereItsDialogUnitsSayAndRenders) {
     testsupport::TempDir dir{/*enter=*/true};
     RegisterLabelProcedures();
     const samples::Bytes gif = samples::gif();
-    labeltest::makeCards({{"Globe Travel", "Dee Globe", "Owner", "1 Road", "Town ST 00001",
-                           "555-0100", "555-0101", "dee@globe.example", "globe.example",
-                           std::string(gif.begin(), gif.end())}});
+    labeltest::makeCards(
+        {{"Globe Travel", "Dee Globe", "Owner", "1 Road", "Town ST 00001", "555-0100", "555-0101",
+          "dee@globe.example", "globe.example", std::string(gif.begin(), gif.end())}});
     const Screen& screen = GetParam();
     qttest::QtSession session;
     session.start(screen.open);
