@@ -3,6 +3,9 @@
 // pictures, and clearing every card.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QImage>
+
 #include <filesystem>
 #include <fstream>
 
@@ -168,6 +171,38 @@ TEST_F(CardListTest, AFileThatIsNoPictureOrNoChoiceKeepsTheCardsPicture) {
     const auto stored = storedCards();
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].second, gif);
+}
+
+// A picture 300 by 150 pixels, as a BMP file's bytes.
+std::string wideBmp() {
+    QImage image(300, 150, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes.toStdString();
+}
+
+TEST_F(CardListTest, ANameTypedIntoTheEntryShowsThePictureFittedInProportion) {
+    makeCards({});
+    const auto file = writeFile("wide.bmp", wideBmp());
+    openList();
+    driver.press("&Add");
+    driver.waitWindow("Adding a Cards Record");
+    driver.type(BusinessName, "Wide Co");
+    driver.type(ImageFileName, file.string());
+    // At most 100 dialog units on either side, the proportions of its own size kept.
+    rt::Window* form = driver.active();
+    const long long ownWidth = form->prop(Picture, PROP::ImageWidth);
+    const long long ownHeight = form->prop(Picture, PROP::ImageHeight);
+    ASSERT_GT(ownWidth, 100);
+    EXPECT_EQ(form->prop(Picture, PROP::Width), 100);
+    EXPECT_EQ(form->prop(Picture, PROP::Height), 100 * ownHeight / ownWidth);
+    saveAndClose();
+    const auto stored = storedCards();
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].second, wideBmp());
 }
 
 TEST_F(CardListTest, CopyMakesASecondCardWithTheSameTextsAndNoPicture) {
