@@ -29,6 +29,10 @@
 #include "frame/search_by_example_windows.h"
 #include "frame/tag_progress.h"
 #include "genealogy/company_id_search_window.h"
+#include "genealogy/downline_panel_window.h"
+#include "genealogy/levels_list_window.h"
+#include "genealogy/sponsor_list_window.h"
+#include "genealogy/upline_list_window.h"
 #include "information/help_list_window.h"
 #include "information/information_list_window.h"
 #include "information/private_label_menu_window.h"
@@ -81,6 +85,10 @@ std::vector<NamedStructure> allWindowStructures() {
         {"follow-up form", &follow_up_form::followUpFormWindow(Edition::FollowUp)},
         {"appointment form", &follow_up_form::followUpFormWindow(Edition::Appointment)},
         {"company-ID search", &company_id_search::companyIdSearchWindow()},
+        {"downline panel", &downline_panel::panelWindow()},
+        {"sponsor list", &sponsor_list::sponsorWindow()},
+        {"levels list", &levels_list::levelsWindow()},
+        {"up-line list", &upline_list::uplineWindow()},
         {"invoice list", &invoice_list::invoiceListWindow()},
         {"invoice form", &invoice_form::invoiceFormWindow()},
         {"invoice memo", &invoice_memo::invoiceMemoWindow()},
