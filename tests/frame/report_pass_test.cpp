@@ -39,6 +39,7 @@ rt::RecordFile& labels() {
 std::vector<std::int64_t> fillLabels(const std::vector<std::pair<std::string, long>>& rows) {
     rt::RecordFile& f = labels();
     std::vector<std::int64_t> pointers;
+    f.remove();  // CREATE never replaces a file
     if (f.create() != 0 || f.open() != 0) return pointers;
     rt::Field name(f, "LAB:NAME"), number(f, "LAB:NUMBER");
     for (const auto& [text, n] : rows) {
