@@ -65,7 +65,7 @@ class FileInstance {
     // An existing file that cannot be opened: 5 when the system denies access, else 90,
     // with the reason in the engine's text.
     int failAccess(int systemError, std::string_view reason) const;
-    int mapSqlite(int sqliteCode) const;   // the error code for an SQLite result
+    int mapSqlite(int sqliteCode) const;  // the error code for an SQLite result
 
     int open(int accessMode);
     int create();
@@ -106,7 +106,7 @@ class FileInstance {
   private:
     int openConnection(int flags, int waitMs);
     int buildNewFile(const std::string& temporary);  // schema and meta rows, one commit
-    bool recordsIntact() const;  // every record reads whole, without the keys
+    bool recordsIntact() const;                      // every record reads whole, without the keys
     int forgetDamagedKeys();
     int checkSchema();
     void buildSelectColumns();

@@ -24,12 +24,12 @@ void syncFolderOf(const std::string& name) {
 }  // namespace
 
 NameCheck checkName(const std::string& name) {
-    struct stat entry{};
+    struct stat entry {};
     if (::lstat(name.c_str(), &entry) != 0) {
         if (errno == ENOENT) return {NameKind::Missing, 0, {}};
         return {NameKind::Unusable, errno, std::strerror(errno)};
     }
-    struct stat target{};
+    struct stat target {};
     if (::stat(name.c_str(), &target) != 0) {
         const int error = errno;
         if (error == ENOENT) return {NameKind::Unusable, error, "a link to a file that is missing"};
@@ -42,8 +42,7 @@ NameCheck checkName(const std::string& name) {
 
 std::string temporaryNameFor(const std::string& name) {
     static std::atomic<unsigned> counter{0};
-    return name + "." + std::to_string(::getpid()) + "-" + std::to_string(++counter) +
-           ".creating";
+    return name + "." + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".creating";
 }
 
 Placement placeWithoutReplacing(const std::string& from, const std::string& to, int& systemError) {

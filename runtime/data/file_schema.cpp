@@ -187,9 +187,9 @@ int FileInstance::create() {
 }
 
 int FileInstance::buildNewFile(const std::string& temporary) {
-    int rc = sqlite3_open_v2(temporary.c_str(), &db,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
-                             nullptr);
+    int rc =
+        sqlite3_open_v2(temporary.c_str(), &db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc == SQLITE_OK) {
         sqlite3_extended_result_codes(db, 1);
         std::string sql = "BEGIN IMMEDIATE;";
@@ -230,7 +230,8 @@ int FileInstance::buildNewFile(const std::string& temporary) {
     if (code) execute(db, "ROLLBACK");
     rc = sqlite3_close(db);
     db = nullptr;
-    if (!code && rc != SQLITE_OK) code = setError(FileError::FileSystemError, name, rc, sqlite3_errstr(rc));
+    if (!code && rc != SQLITE_OK)
+        code = setError(FileError::FileSystemError, name, rc, sqlite3_errstr(rc));
     return code;
 }
 

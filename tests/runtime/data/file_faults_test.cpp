@@ -79,12 +79,21 @@ TEST_F(FileFaults, OnlyAMissingNameIsNotFound) {
         const char* engineText;
     };
     const Case cases[] = {
-        {"unreadable", {}, {FaultOp::Open, "PEOPLE.KVF", SQLITE_CANTOPEN, EACCES},
-         rt::FileError::AccessDenied, "unable to open database file: Permission denied"},
-        {"too many open files", {}, {FaultOp::Open, "PEOPLE.KVF", SQLITE_CANTOPEN, EMFILE},
-         rt::FileError::FileSystemError, "unable to open database file: Too many open files"},
-        {"an I/O error on every read", {}, {FaultOp::Read, "PEOPLE.KVF", SQLITE_IOERR_READ, EIO},
-         rt::FileError::FileSystemError, "disk I/O error"},
+        {"unreadable",
+         {},
+         {FaultOp::Open, "PEOPLE.KVF", SQLITE_CANTOPEN, EACCES},
+         rt::FileError::AccessDenied,
+         "unable to open database file: Permission denied"},
+        {"too many open files",
+         {},
+         {FaultOp::Open, "PEOPLE.KVF", SQLITE_CANTOPEN, EMFILE},
+         rt::FileError::FileSystemError,
+         "unable to open database file: Too many open files"},
+        {"an I/O error on every read",
+         {},
+         {FaultOp::Read, "PEOPLE.KVF", SQLITE_IOERR_READ, EIO},
+         rt::FileError::FileSystemError,
+         "disk I/O error"},
         {"a folder",
          [&] { std::filesystem::create_directory("FOLDER.KVF"); },
          {},
@@ -161,13 +170,17 @@ TEST_F(FileFaults, AFullDiskOrAnIOErrorLosesNothingThatWasReportedWritten) {
         int code;
     };
     const Case cases[] = {
-        {"disk full", {FaultOp::Write, "PEOPLE.KVF-journal", SQLITE_FULL, ENOSPC},
+        {"disk full",
+         {FaultOp::Write, "PEOPLE.KVF-journal", SQLITE_FULL, ENOSPC},
          rt::FileError::FileSystemError},
-        {"write error", {FaultOp::Write, "PEOPLE.KVF", SQLITE_IOERR_WRITE, EIO},
+        {"write error",
+         {FaultOp::Write, "PEOPLE.KVF", SQLITE_IOERR_WRITE, EIO},
          rt::FileError::FileSystemError},
-        {"sync error", {FaultOp::Sync, "PEOPLE.KVF", SQLITE_IOERR_FSYNC, EIO},
+        {"sync error",
+         {FaultOp::Sync, "PEOPLE.KVF", SQLITE_IOERR_FSYNC, EIO},
          rt::FileError::FileSystemError},
-        {"commit error", {FaultOp::Commit, "PEOPLE.KVF-journal", SQLITE_IOERR_DELETE, EIO},
+        {"commit error",
+         {FaultOp::Commit, "PEOPLE.KVF-journal", SQLITE_IOERR_DELETE, EIO},
          rt::FileError::FileSystemError},
     };
     for (const Case& c : cases) {
@@ -213,9 +226,9 @@ TEST_F(FileFaults, ARebuildWritesTheMissingKeysRowOrSaysItCouldNot) {
     {
         sqlite3* db = nullptr;
         ASSERT_EQ(sqlite3_open("PEOPLE.KVF", &db), SQLITE_OK);
-        ASSERT_EQ(sqlite3_exec(db, "DELETE FROM meta WHERE name = 'keys'", nullptr, nullptr,
-                               nullptr),
-                  SQLITE_OK);
+        ASSERT_EQ(
+            sqlite3_exec(db, "DELETE FROM meta WHERE name = 'keys'", nullptr, nullptr, nullptr),
+            SQLITE_OK);
         sqlite3_close(db);
     }
     EXPECT_EQ(people.open(), rt::FileError::KeysMustBeRebuilt);
