@@ -5,6 +5,10 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <fstream>
+#include <set>
+
 #include "engine_fixture.h"
 #include "frame/globals.h"
 #include "frame/program_end.h"
@@ -560,6 +564,86 @@ TEST_F(BrowseEngineTest, AReadErrorShowsItsWarningAndClosesTheList) {
     driver.answer("OK");
     driver.settle();
     EXPECT_TRUE(ended);
+}
+
+}  // namespace
+
+namespace {
+
+// Garbage over the first page of the ITEMS name key, its header left standing.
+void damageNameKey() {
+    int root = 0;
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open("ITEMS.KVF", &db), SQLITE_OK);
+    sqlite3_stmt* s = nullptr;
+    sqlite3_prepare_v2(db, "SELECT rootpage FROM sqlite_master WHERE name = 'rec_k0'", -1, &s,
+                       nullptr);
+    if (sqlite3_step(s) == SQLITE_ROW) root = sqlite3_column_int(s, 0);
+    sqlite3_finalize(s);
+    sqlite3_close(db);
+    ASSERT_GT(root, 1);
+    std::fstream file("ITEMS.KVF", std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp((root - 1) * 4096L + 8);
+    const std::string garbage(4000, '\xA5');
+    file.write(garbage.data(), static_cast<std::streamsize>(garbage.size()));
+}
+
+TEST_F(BrowseEngineTest, ADamagedKeyIsReportedAs46AndTheRebuiltListPagesInEveryOrder) {
+    const std::vector<std::string> all = et::numberedNames(200);
+    et::makeItems(all);
+    damageNameKey();
+    et::listOptions().quickScan = true;  // its QUICKSCAN off must not hide the error
+    bool ended = false;
+    start([&] {
+        et::BrowseItems();
+        ended = true;
+    });
+    auto dialogs = driver.backend().pendingDialogs();
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0]->caption, "Record Retrieval Error");
+    EXPECT_EQ(dialogs[0]->text,
+              "Error: (Key File Must Be Rebuilt (46)) attempting to access a record from the "
+              "ITEMS file.  Returning to previous window.");
+    driver.answer("OK");
+    dialogs = driver.backend().pendingDialogs();
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0]->caption, "Invalid Key");
+    driver.answer("Yes");
+    driver.settle();
+    EXPECT_TRUE(ended);
+    driver.finish();
+    started_ = false;
+
+    rt::Driver again;
+    again.start(et::BrowseItems);
+    again.settle();
+    ASSERT_TRUE(again.backend().pendingDialogs().empty());
+    // Forward to the end and back to the start, in the name order and the number order.
+    std::vector<std::string> byName = all;
+    std::sort(byName.begin(), byName.end());
+    for (const auto& [tab, expected] :
+         {std::pair{"By Name", byName}, std::pair{"By Number", all}}) {
+        SCOPED_TRACE(tab);
+        again.press(tab);
+        again.key("Ctrl+Home");
+        auto walk = [&](const char* key) {
+            std::vector<std::string> seen;
+            std::set<std::string> known;
+            for (int i = 0; i <= 41; ++i) {
+                std::vector<std::string> rows = page(again);
+                if (std::string(key) == "PgUp") std::reverse(rows.begin(), rows.end());
+                for (const std::string& name : rows)
+                    if (known.insert(name).second) seen.push_back(name);
+                again.key(key);
+            }
+            return seen;
+        };
+        EXPECT_EQ(walk("PgDn"), expected);
+        std::vector<std::string> backward = expected;
+        std::reverse(backward.begin(), backward.end());
+        EXPECT_EQ(walk("PgUp"), backward);
+    }
+    again.finish();
 }
 
 }  // namespace

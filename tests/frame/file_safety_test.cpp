@@ -66,7 +66,9 @@ TEST(OpenDataFileSafety, AFileThatExistsButCannotBeOpenedEndsTheProgramUntouched
         const char* error;
     };
     const Case cases[] = {
-        {"unreadable", {}, {FaultOp::Open, "THINGS.KVF", SQLITE_CANTOPEN, EACCES},
+        {"unreadable",
+         {},
+         {FaultOp::Open, "THINGS.KVF", SQLITE_CANTOPEN, EACCES},
          "Access Denied (5)"},
         {"an open failing twice with an I/O error",
          {},
@@ -109,9 +111,8 @@ TEST(OpenDataFileSafety, AFileThatExistsButCannotBeOpenedEndsTheProgramUntouched
         EXPECT_FALSE(returned);
         EXPECT_THAT(run.captions(), testing::ElementsAre("File Access Error", "Halt"));
         if (!run.boxes.empty()) {
-            EXPECT_EQ(run.boxes[0].text,
-                      "File (THINGS.KVF) could not be opened.  Error: " + std::string(c.error) +
-                          ".");
+            EXPECT_EQ(run.boxes[0].text, "File (THINGS.KVF) could not be opened.  Error: " +
+                                             std::string(c.error) + ".");
         }
         EXPECT_EQ(run.haltMessage, "Disk Error");
         EXPECT_NE(ProgramExitCode(), 0);
