@@ -284,6 +284,32 @@ TEST_F(ReportPassTest, ThirtyOneLabelsGoThroughDestinationPreviewAndPrintIntoAPd
     EXPECT_EQ(testsupport::printerState().printToFile, true);
 }
 
+TEST_F(ReportPassTest, APrintThatFailsIsReportedAndAnswersNotCompleted) {
+    testsupport::installPdfPrinting();
+    const std::string pdf = (dir / "no such folder" / "labels.pdf").string();
+    std::string errorBox;
+    runReport(numberedNames(12), 12, [&](rt::Driver& d) {
+        d.waitWindow("Report Destination");
+        d.press("Options");
+        d.waitWindow("Print Options");
+        d.press("Print To FIle");
+        d.type(7, pdf);
+        d.press("OK");
+        d.waitWindow("Report Destination");
+        d.press("Print Report");
+        d.press("OK");
+        runPassToEnd(d);
+        auto dialogs = d.backend().pendingDialogs();
+        ASSERT_EQ(dialogs.size(), 1u);
+        errorBox = dialogs[0]->caption;
+        d.answer("OK");
+        d.settle();
+    });
+    EXPECT_EQ(errorBox, "Report Error");
+    EXPECT_EQ(result.response, RESP::Cancelled);
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
 TEST_F(ReportPassTest, PrintedWithoutPreviewEveryPageGoesToThePrinter) {
     runReport(numberedNames(40), 31, [](rt::Driver& d) {
         d.waitWindow("Report Destination");
