@@ -253,6 +253,9 @@ void BrowseProcedure::popupMenu() {
             targets.push_back(b.select);
         }
     }
+    // A list without any of these buttons has no popup commands to show.
+    if (std::none_of(targets.begin(), targets.end(), [](int button) { return button != 0; }))
+        return;
     const int item = rt::popup(text);
     if (item >= 1 && item <= static_cast<int>(targets.size()) && targets[item - 1])
         window().post(EVENT::Accepted, targets[item - 1]);
