@@ -125,6 +125,23 @@ TEST(OpenDataFileSafety, AFileThatExistsButCannotBeOpenedEndsTheProgramUntouched
     }
 }
 
+TEST(OpenDataFileSafety, ACreationOnAFullDiskEndsTheProgramAndLeavesNoFile) {
+    testsupport::TempDir dir(/*enter=*/true);
+    testsupport::FaultyFileSystem fs;
+    fs.inject({FaultOp::Write, ".creating", SQLITE_FULL, ENOSPC});
+    testsupport::ProgramRun run;
+    run.run([&] { OpenDataFile(testsupport::things()); });
+    EXPECT_THAT(run.captions(), testing::ElementsAre("File Creation Error", "Halt"));
+    if (!run.boxes.empty()) {
+        EXPECT_EQ(run.boxes[0].text,
+                  "Error: (database or disk is full (13)) creating THINGS.KVF.  Press OK to end "
+                  "this application.");
+    }
+    EXPECT_EQ(run.haltMessage, "File Creation Error!");
+    EXPECT_NE(ProgramExitCode(), 0);
+    EXPECT_TRUE(folderContents(dir.path()).empty());
+}
+
 // --- first starts ---
 
 // A station's first start: every record file of the program opened through OpenDataFile
