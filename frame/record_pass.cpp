@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "frame/open_data_file.h"
+#include "frame/progress_window.h"
 #include "frame/warnings.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/text/picture.h"
-#include "windows/progress_window.h"
 
 namespace P = windows::ProgressControl;
 

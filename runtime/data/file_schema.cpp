@@ -9,6 +9,7 @@
 #include "runtime/data/file_instance.h"
 #include "runtime/data/file_placement.h"
 #include "runtime/data/transaction.h"
+#include "runtime/data/wait_seconds.h"
 
 namespace rt::detail {
 namespace {
@@ -121,8 +122,8 @@ int FileInstance::open(int accessMode) {
     if (check.kind == NameKind::Missing) return fail(FileError::FileNotFound);
     if (check.kind == NameKind::Unusable) return failAccess(check.systemError, check.reason);
     int flags = (accessMode & 0x0F) == 0 ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
-    int wait = openWaitMs;
-    openWaitMs = 1000;
+    int wait = waitMilliseconds(openWaitSeconds);
+    openWaitSeconds = 1;
     if (int code = openConnection(flags, wait)) return code;
     int code = checkSchema();
     if (!code) code = prepareStatements();

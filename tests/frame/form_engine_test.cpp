@@ -12,6 +12,7 @@
 #include "frame/program_end.h"
 #include "runtime/data/transaction.h"
 #include "tests/support/faulty_vfs.h"
+#include "tests/support/short_wait_seconds.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -335,6 +336,7 @@ TEST_F(FormEngineTest, AChangeByAnotherStationShowsTheirVersionAndTheFormStays) 
 }
 
 TEST_F(FormEngineTest, AFailedUpdateOffersRetryAndNoClosesAfterTheSaveQuestion) {
+    testsupport::ShortWaitSeconds seconds(100);  // the guarded update's wait runs out
     et::makeItems({"A"});
     et::formOptions().question = CloseQuestion::SaveChanges;
     startForm(REQ::Change, 1);
