@@ -7,6 +7,7 @@
 #include "frame/globals.h"
 #include "frame/guarded_write.h"
 #include "frame/input_controls.h"
+#include "frame/open_data_file.h"
 #include "frame/warnings.h"
 #include "runtime/data/errors.h"
 #include "runtime/ui/dialogs.h"
@@ -108,6 +109,7 @@ void FormProcedure::primeAutoNumbered() {
         const int code = file().previous();
         if (code != 0 && code != rt::FileError::RecordNotAvailable) {
             ShowWarningText(WARN::RecordRetrievalError, name());
+            if (code == rt::FileError::KeysMustBeRebuilt) OfferKeyRebuild(file());
             LOC.Response = RESP::Cancelled;
             return;
         }

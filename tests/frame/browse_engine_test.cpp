@@ -570,28 +570,10 @@ TEST_F(BrowseEngineTest, AReadErrorShowsItsWarningAndClosesTheList) {
 
 namespace {
 
-// Garbage over the first page of the ITEMS name key, its header left standing.
-void damageNameKey() {
-    int root = 0;
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open("ITEMS.KVF", &db), SQLITE_OK);
-    sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v2(db, "SELECT rootpage FROM sqlite_master WHERE name = 'rec_k0'", -1, &s,
-                       nullptr);
-    if (sqlite3_step(s) == SQLITE_ROW) root = sqlite3_column_int(s, 0);
-    sqlite3_finalize(s);
-    sqlite3_close(db);
-    ASSERT_GT(root, 1);
-    std::fstream file("ITEMS.KVF", std::ios::in | std::ios::out | std::ios::binary);
-    file.seekp((root - 1) * 4096L + 8);
-    const std::string garbage(4000, '\xA5');
-    file.write(garbage.data(), static_cast<std::streamsize>(garbage.size()));
-}
-
 TEST_F(BrowseEngineTest, ADamagedKeyIsReportedAs46AndTheRebuiltListPagesInEveryOrder) {
     const std::vector<std::string> all = et::numberedNames(200);
     et::makeItems(all);
-    damageNameKey();
+    et::damageItemsKey("rec_k0");
     et::listOptions().quickScan = true;  // its QUICKSCAN off must not hide the error
     bool ended = false;
     start([&] {

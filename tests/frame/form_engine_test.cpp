@@ -183,6 +183,27 @@ TEST_F(FormEngineTest, AFailedDeleteOfACancelledNumberedInsertIsToldAndTriedAgai
     }
 }
 
+TEST_F(FormEngineTest, ADamagedNumberKeyIsReportedAs46AndRebuiltOnYes) {
+    et::makeItems(et::numberedNames(200));
+    et::damageItemsKey("rec_k1");
+    et::formOptions().path = InsertPath::AutoNumbered;
+    startForm(REQ::Insert);
+    auto dialogs = driver.backend().pendingDialogs();
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0]->caption, "Record Retrieval Error");
+    EXPECT_THAT(dialogs[0]->text, testing::HasSubstr("(Key File Must Be Rebuilt (46))"));
+    driver.answer("OK");
+    EXPECT_EQ(captions(), std::vector<std::string>{"Invalid Key"});
+    driver.answer("Yes");
+    driver.settle();
+    EXPECT_TRUE(done);
+    EXPECT_EQ(response, RESP::Cancelled);
+    const std::vector<std::string> rows = records();
+    ASSERT_EQ(rows.size(), 200u);
+    EXPECT_EQ(rows.front(), "N01/1");
+    EXPECT_EQ(rows.back(), "N200/200");
+}
+
 TEST_F(FormEngineTest, AChangedAutoNumberedInsertAsksAndNoDeletesTheAddedRecord) {
     et::makeItems({"A"});
     et::formOptions().path = InsertPath::AutoNumbered;
