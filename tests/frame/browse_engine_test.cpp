@@ -6,7 +6,6 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <fstream>
 #include <set>
 
 #include "engine_fixture.h"
@@ -15,6 +14,7 @@
 #include "frame/scroll_stops.h"
 #include "frame/tagging.h"
 #include "records/tag_file.h"
+#include "tests/support/damaged_key.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -573,7 +573,7 @@ namespace {
 TEST_F(BrowseEngineTest, ADamagedKeyIsReportedAs46AndTheRebuiltListPagesInEveryOrder) {
     const std::vector<std::string> all = et::numberedNames(200);
     et::makeItems(all);
-    et::damageItemsKey("rec_k0");
+    testsupport::damageKeyPages("ITEMS.KVF", "rec_k0");
     et::listOptions().quickScan = true;  // its QUICKSCAN off must not hide the error
     bool ended = false;
     start([&] {

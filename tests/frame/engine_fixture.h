@@ -2,11 +2,7 @@
 // A small record file, a list window with 5 visible rows and a form window, and the test
 // list and form built on the engines, for the browse and form engine tests.
 
-#include <sqlite3.h>
-
-#include <fstream>
 #include <functional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -73,26 +69,6 @@ inline void makeItems(const std::vector<std::string>& names) {
         f.add();
     }
     f.close();
-}
-
-// Writes garbage over the first page of an ITEMS key's index ("rec_k0" for the name key),
-// its page header left standing: reads in that key then meet a damaged page.
-inline void damageItemsKey(const std::string& index) {
-    int root = 0;
-    sqlite3* db = nullptr;
-    if (sqlite3_open("ITEMS.KVF", &db) != SQLITE_OK) throw std::runtime_error("no ITEMS.KVF");
-    sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v2(db,
-                       ("SELECT rootpage FROM sqlite_master WHERE name = '" + index + "'").c_str(),
-                       -1, &s, nullptr);
-    if (sqlite3_step(s) == SQLITE_ROW) root = sqlite3_column_int(s, 0);
-    sqlite3_finalize(s);
-    sqlite3_close(db);
-    if (root < 2) throw std::runtime_error("no index " + index);
-    std::fstream file("ITEMS.KVF", std::ios::in | std::ios::out | std::ios::binary);
-    file.seekp((root - 1) * 4096L + 8);
-    const std::string garbage(4000, '\xA5');
-    file.write(garbage.data(), static_cast<std::streamsize>(garbage.size()));
 }
 
 // "N01" ... "N<count>".

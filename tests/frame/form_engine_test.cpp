@@ -11,6 +11,7 @@
 #include "frame/globals.h"
 #include "frame/program_end.h"
 #include "runtime/data/transaction.h"
+#include "tests/support/damaged_key.h"
 #include "tests/support/faulty_vfs.h"
 #include "tests/support/short_wait_seconds.h"
 #include "tests/support/temp_dir.h"
@@ -185,7 +186,7 @@ TEST_F(FormEngineTest, AFailedDeleteOfACancelledNumberedInsertIsToldAndTriedAgai
 
 TEST_F(FormEngineTest, ADamagedNumberKeyIsReportedAs46AndRebuiltOnYes) {
     et::makeItems(et::numberedNames(200));
-    et::damageItemsKey("rec_k1");
+    testsupport::damageKeyPages("ITEMS.KVF", "rec_k1");
     et::formOptions().path = InsertPath::AutoNumbered;
     startForm(REQ::Insert);
     auto dialogs = driver.backend().pendingDialogs();
