@@ -52,7 +52,18 @@ Placement placeWithoutReplacing(const std::string& from, const std::string& to, 
         // A file system without the no-replace rename: a hard link fails as well when the
         // name is taken.
         rc = ::link(from.c_str(), to.c_str());
-        if (rc == 0) ::unlink(from.c_str());
+        if (rc == 0) {
+            ::unlink(from.c_str());
+        } else if (errno == EPERM || errno == ENOTSUP || errno == EOPNOTSUPP || errno == ENOSYS) {
+            // Nor hard links (FAT, some network shares): a plain rename while the name is
+            // free, leaving only the moment between the look and the rename unguarded.
+            struct stat entry{};
+            if (::lstat(to.c_str(), &entry) == 0) {
+                errno = EEXIST;
+            } else {
+                rc = ::rename(from.c_str(), to.c_str());
+            }
+        }
     }
     if (rc != 0) {
         systemError = errno;
