@@ -57,7 +57,7 @@ Placement placeWithoutReplacing(const std::string& from, const std::string& to, 
         } else if (errno == EPERM || errno == ENOTSUP || errno == EOPNOTSUPP || errno == ENOSYS) {
             // Nor hard links (FAT, some network shares): a plain rename while the name is
             // free, leaving only the moment between the look and the rename unguarded.
-            struct stat entry{};
+            struct stat entry {};
             if (::lstat(to.c_str(), &entry) == 0) {
                 errno = EEXIST;
             } else {

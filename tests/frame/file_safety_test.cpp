@@ -17,6 +17,7 @@
 #include <random>
 #include <sstream>
 
+#include "frame/codes.h"
 #include "frame/open_data_file.h"
 #include "frame/program_end.h"
 #include "program_run.h"
@@ -140,6 +141,53 @@ TEST(OpenDataFileSafety, ACreationOnAFullDiskEndsTheProgramAndLeavesNoFile) {
     EXPECT_EQ(run.haltMessage, "File Creation Error!");
     EXPECT_NE(ProgramExitCode(), 0);
     EXPECT_TRUE(folderContents(dir.path()).empty());
+}
+
+TEST(OpenDataFileSafety, AKeysRowThatWentMissingIsRebuiltOrTheRebuildSaysItFailed) {
+    struct Case {
+        const char* name;
+        bool diskFull;
+        std::vector<std::string> captions;
+    };
+    const Case cases[] = {
+        {"rebuilt", false, {"Invalid Key"}},
+        {"the disk is full", true, {"Invalid Key", "Key Rebuild Error", "Halt"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testsupport::TempDir dir(/*enter=*/true);
+        storeThings(3);
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open("THINGS.KVF", &db), SQLITE_OK);
+        ASSERT_EQ(
+            sqlite3_exec(db, "DELETE FROM meta WHERE name = 'keys'", nullptr, nullptr, nullptr),
+            SQLITE_OK);
+        sqlite3_close(db);
+        testsupport::FaultyFileSystem fs;
+        if (c.diskFull) fs.inject({FaultOp::Write, "THINGS.KVF-journal", SQLITE_FULL, ENOSPC});
+        testsupport::ProgramRun run;
+        run.answers = {BTN::Yes};
+        long long records = -1;
+        run.run([&] {
+            OpenDataFile(testsupport::things());
+            records = testsupport::things().records();
+            testsupport::things().close();
+        });
+        fs.clear();
+        EXPECT_EQ(run.captions(), c.captions);
+        EXPECT_EQ(records, c.diskFull ? -1 : 3);
+        EXPECT_EQ(ProgramExitCode() != 0, c.diskFull);
+        // Either way the records are all there, and a rebuild that worked holds.
+        rt::RecordFile& f = testsupport::things();
+        const int opened = f.open();
+        EXPECT_EQ(opened, c.diskFull ? rt::FileError::KeysMustBeRebuilt : 0);
+        if (opened != 0) {
+            ASSERT_EQ(f.build(), 0);
+            ASSERT_EQ(f.open(), 0);
+        }
+        EXPECT_EQ(f.records(), 3);
+        f.close();
+    }
 }
 
 // --- first starts ---
