@@ -1,6 +1,5 @@
 // Pattern pictures: "P###-###-####P", "P(###)-###-####P", "P##:##P", "P.#####P", "P###Pb".
 
-#include <algorithm>
 #include <string>
 
 #include "runtime/text/parsed_picture.h"
@@ -38,8 +37,8 @@ bool isClockPattern(const std::string& layout) {
     return true;
 }
 
-bool isTimeOfDay(const std::string& integerDigits, std::size_t positions) {
-    std::string digits = integerDigits;
+bool isTimeOfDay(const std::string& significantDigits, std::size_t positions) {
+    std::string digits = significantDigits;
     if (digits.size() < positions) digits.insert(0, positions - digits.size(), '0');
     for (std::size_t pair = 0; pair < positions; pair += 2) {
         const int value = (digits[pair] - '0') * 10 + (digits[pair + 1] - '0');
@@ -134,12 +133,10 @@ DeformatResult deformatPattern(std::string_view input, const PatternPicture& pic
         placeDigits.size() > places) {
         return refused;
     }
+    const std::string significantDigits =
+        integerCount == 0 ? std::string() : integerDigits.substr(significant);
     if (isClockPattern(picture.layout) &&
-        !isTimeOfDay(
-            integerDigits.substr(
-                integerDigits.size() -
-                std::min(integerDigits.size(), static_cast<std::size_t>(picture.integerPositions))),
-            static_cast<std::size_t>(picture.integerPositions)))
+        !isTimeOfDay(significantDigits, static_cast<std::size_t>(picture.integerPositions)))
         return refused;
     placeDigits.resize(places, '0');
     std::string plain = integerCount == 0 ? "0" : integerDigits.substr(significant);
