@@ -73,6 +73,10 @@ Placement placeWithoutReplacing(const std::string& from, const std::string& to, 
     return Placement::Placed;
 }
 
+void removeOrphanJournal(const std::string& name) {
+    if (checkName(name).kind == NameKind::Missing) ::unlink((name + "-journal").c_str());
+}
+
 void removeTemporary(const std::string& name) {
     ::unlink(name.c_str());
     ::unlink((name + "-journal").c_str());

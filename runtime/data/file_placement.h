@@ -34,4 +34,8 @@ Placement placeWithoutReplacing(const std::string& from, const std::string& to, 
 // Removes a temporary file and its journal, ignoring errors.
 void removeTemporary(const std::string& name);
 
+// While nothing has the name, removes a journal left behind by a file of that name that is
+// gone: a new file put there would take it for its own and have it played back into it.
+void removeOrphanJournal(const std::string& name);
+
 }  // namespace rt::detail

@@ -180,6 +180,7 @@ int FileInstance::create() {
         removeTemporary(temporary);
         return code;
     }
+    removeOrphanJournal(name);
     int systemError = 0;
     const Placement placed = placeWithoutReplacing(temporary, name, systemError);
     if (placed != Placement::Placed) removeTemporary(temporary);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -161,6 +162,43 @@ TEST_F(FileFaults, ACreationThatFailsLeavesNoFileBehind) {
     file.setName("NEW.KVF");
     ASSERT_EQ(file.create(), 0);
     EXPECT_EQ(file.open(), 0);
+}
+
+TEST_F(FileFaults, ANewFileIsNotMixedUpWithTheJournalOfAFileThatIsGone) {
+    // A station dies in the middle of a transaction: its journal stays, hot.
+    for (int i = 0; i < 300; ++i)
+        ASSERT_EQ(add("Many", 10 + i), 0);
+    people.close();
+    pid_t child = fork();
+    if (child == 0) {
+        // A small page cache makes the transaction write into the file before its end.
+        sqlite3* db = nullptr;
+        if (sqlite3_open("PEOPLE.KVF", &db) != SQLITE_OK) _exit(2);
+        const char* sql =
+            "PRAGMA cache_size = 2; BEGIN IMMEDIATE; UPDATE rec SET image = randomblob(2000);";
+        if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK) _exit(3);
+        _exit(0);  // ends without COMMIT: the journal is left hot
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_TRUE(std::filesystem::exists("PEOPLE.KVF-journal"));
+    std::filesystem::remove("PEOPLE.KVF");  // the file goes, its journal stays
+
+    ASSERT_EQ(people.create(), 0);
+    ASSERT_EQ(people.open(), 0);
+    EXPECT_EQ(people.records(), 0);
+    ASSERT_EQ(add("New", 1), 0);
+    people.close();
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open("PEOPLE.KVF", &db), SQLITE_OK);
+    sqlite3_stmt* check = nullptr;
+    sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &check, nullptr);
+    ASSERT_EQ(sqlite3_step(check), SQLITE_ROW);
+    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(check, 0)), "ok");
+    sqlite3_finalize(check);
+    sqlite3_close(db);
 }
 
 TEST_F(FileFaults, AFullDiskOrAnIOErrorLosesNothingThatWasReportedWritten) {
