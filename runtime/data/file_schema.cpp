@@ -194,7 +194,9 @@ int FileInstance::buildNewFile(const std::string& temporary) {
                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc == SQLITE_OK) {
         sqlite3_extended_result_codes(db, 1);
-        std::string sql = "BEGIN IMMEDIATE;";
+        // No journal: nobody else sees the temporary file, and one that is left half built
+        // is never put in place. The commit still syncs the file before it is renamed.
+        std::string sql = "PRAGMA journal_mode = OFF; BEGIN IMMEDIATE;";
         sql += "CREATE TABLE meta(name TEXT PRIMARY KEY, value TEXT NOT NULL);";
         sql +=
             "CREATE TABLE rec(id INTEGER PRIMARY KEY AUTOINCREMENT, version INTEGER NOT NULL, "

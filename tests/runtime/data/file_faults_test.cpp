@@ -142,9 +142,9 @@ TEST_F(FileFaults, ACreationThatFailsLeavesNoFileBehind) {
     const auto before = folderContents(dir.path());
     const Fault faults[] = {
         {FaultOp::Write, ".creating", SQLITE_FULL, ENOSPC},
-        {FaultOp::Write, ".creating-journal", SQLITE_IOERR_WRITE, EIO},
+        {FaultOp::Write, ".creating", SQLITE_IOERR_WRITE, EIO, 2},
         {FaultOp::Sync, ".creating", SQLITE_IOERR_FSYNC, EIO},
-        {FaultOp::Commit, ".creating-journal", SQLITE_IOERR_DELETE, EIO},
+        {FaultOp::Read, ".creating", SQLITE_IOERR_READ, EIO},
         {FaultOp::Open, ".creating", SQLITE_CANTOPEN, EACCES},
     };
     for (const Fault& fault : faults) {
