@@ -1,6 +1,7 @@
 #include "runtime/qt/qt_backend.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -15,6 +16,7 @@
 #include "runtime/qt/qt_resources.h"
 #include "runtime/qt/qt_snapshot.h"
 #include "runtime/qt/qt_window.h"
+#include "runtime/text/codepage.h"
 #include "runtime/ui/codes.h"
 #include "runtime/ui/image_size.h"
 #include "runtime/ui/scheduler.h"
@@ -34,7 +36,8 @@ struct Update {
         Dialog,
         Beep,
         Cursor,
-        ProgramIcon
+        ProgramIcon,
+        Clipboard
     };
     Kind kind = Kind::Window;
     Window* window = nullptr;
@@ -152,6 +155,9 @@ struct QtBackend::Impl {
                     QGuiApplication::restoreOverrideCursor();
                 }
                 cursor = u.number;
+                break;
+            case Update::Kind::Clipboard:
+                QGuiApplication::clipboard()->setText(QString::fromStdString(cp1252ToUtf8(u.text)));
                 break;
             case Update::Kind::ProgramIcon:
                 if (QIcon icon = loadIcon(u.text); !icon.isNull())
@@ -289,6 +295,13 @@ void QtBackend::setProgramIcon(const std::string& name) {
     Update u;
     u.kind = Update::Kind::ProgramIcon;
     u.text = name;
+    impl_->post(std::move(u));
+}
+
+void QtBackend::setClipboardText(const std::string& text) {
+    Update u;
+    u.kind = Update::Kind::Clipboard;
+    u.text = text;
     impl_->post(std::move(u));
 }
 

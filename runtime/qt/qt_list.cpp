@@ -208,6 +208,9 @@ void ListView::mousePressEvent(QMouseEvent* event) {
     in.key = event->button() == Qt::RightButton    ? KEY::RightClick
              : event->button() == Qt::MiddleButton ? KEY::CenterClick
                                                    : KEY::LeftClick;
+    // Shift and Ctrl go with the click (lists that mark rows tell the three clicks apart).
+    if (event->modifiers() & Qt::ShiftModifier) in.key |= KEY::ShiftMask;
+    if (event->modifiers() & Qt::ControlModifier) in.key |= KEY::CtrlMask;
     setFocus(Qt::MouseFocusReason);
     send_(in);
 }
