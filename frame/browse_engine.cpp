@@ -359,7 +359,7 @@ void BrowseProcedure::button(int control) {
     const BrowseButtons& b = sheet_.buttons;
     if (control == b.select) {
         // Disabled outside select mode: a popup item or a posted event cannot press it.
-        if (!selectMode() || rows_.empty()) return;
+        if (!selectMode()) return;
         ReadHighlightedRecord();
         LOC.Response = RESP::Completed;
         handedBack_ = true;

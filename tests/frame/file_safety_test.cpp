@@ -11,11 +11,8 @@
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <map>
 #include <random>
-#include <sstream>
 
 #include "frame/codes.h"
 #include "frame/open_data_file.h"
@@ -24,6 +21,7 @@
 #include "records/all_files.h"
 #include "runtime/data/errors.h"
 #include "tests/support/faulty_vfs.h"
+#include "tests/support/folder_contents.h"
 #include "tests/support/temp_dir.h"
 #include "things_file.h"
 
@@ -31,21 +29,6 @@ namespace {
 
 using testsupport::Fault;
 using testsupport::FaultOp;
-
-std::map<std::string, std::string> folderContents(const std::filesystem::path& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        std::string bytes;
-        if (entry.is_regular_file()) {
-            std::ifstream in(entry.path(), std::ios::binary);
-            std::stringstream s;
-            s << in.rdbuf();
-            bytes = s.str();
-        }
-        files[entry.path().filename().string()] = bytes;
-    }
-    return files;
-}
 
 void storeThings(int count) {
     rt::RecordFile& f = testsupport::things();
@@ -99,7 +82,7 @@ TEST(OpenDataFileSafety, AFileThatExistsButCannotBeOpenedEndsTheProgramUntouched
         testsupport::TempDir dir(/*enter=*/true);
         storeThings(3);
         if (c.arrange) c.arrange();
-        const auto before = folderContents(dir.path());
+        const auto before = testsupport::folderContents(dir.path());
         testsupport::FaultyFileSystem fs;
         if (c.fault.sqliteCode) fs.inject(c.fault);
         testsupport::ProgramRun run;
@@ -117,7 +100,7 @@ TEST(OpenDataFileSafety, AFileThatExistsButCannotBeOpenedEndsTheProgramUntouched
         }
         EXPECT_EQ(run.haltMessage, "Disk Error");
         EXPECT_NE(ProgramExitCode(), 0);
-        EXPECT_EQ(folderContents(dir.path()), before);
+        EXPECT_EQ(testsupport::folderContents(dir.path()), before);
         if (!c.arrange) {
             ASSERT_EQ(testsupport::things().open(), 0);
             EXPECT_EQ(testsupport::things().records(), 3);
@@ -140,7 +123,7 @@ TEST(OpenDataFileSafety, ACreationOnAFullDiskEndsTheProgramAndLeavesNoFile) {
     }
     EXPECT_EQ(run.haltMessage, "File Creation Error!");
     EXPECT_NE(ProgramExitCode(), 0);
-    EXPECT_TRUE(folderContents(dir.path()).empty());
+    EXPECT_TRUE(testsupport::folderContents(dir.path()).empty());
 }
 
 TEST(OpenDataFileSafety, AKeysRowThatWentMissingIsRebuiltOrTheRebuildSaysItFailed) {

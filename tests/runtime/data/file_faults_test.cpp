@@ -9,37 +9,20 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 
 #include "runtime/data/record_file.h"
 #include "runtime/data/transaction.h"
 #include "sample_files.h"
 #include "tests/support/faulty_vfs.h"
+#include "tests/support/folder_contents.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
 using testsupport::Fault;
 using testsupport::FaultOp;
-
-// Every file of the folder with its bytes.
-std::map<std::string, std::string> folderContents(const std::filesystem::path& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        std::string bytes;
-        if (entry.is_regular_file()) {
-            std::ifstream in(entry.path(), std::ios::binary);
-            std::stringstream s;
-            s << in.rdbuf();
-            bytes = s.str();
-        }
-        files[entry.path().filename().string()] = bytes;
-    }
-    return files;
-}
 
 class FileFaults : public ::testing::Test {
   protected:
@@ -67,7 +50,7 @@ class FileFaults : public ::testing::Test {
 
 TEST_F(FileFaults, OnlyAMissingNameIsNotFound) {
     people.close();
-    const auto before = folderContents(dir.path());
+    const auto before = testsupport::folderContents(dir.path());
     rt::RecordFile other{datatest::peopleDecl()};
     other.setName("OTHER.KVF");
     EXPECT_EQ(other.open(), rt::FileError::FileNotFound);
@@ -115,7 +98,7 @@ TEST_F(FileFaults, OnlyAMissingNameIsNotFound) {
             c.arrange();
             file.setName(std::string(c.name) == "a folder" ? "FOLDER.KVF" : "LINK.KVF");
         }
-        const auto arranged = folderContents(dir.path());
+        const auto arranged = testsupport::folderContents(dir.path());
         EXPECT_EQ(file.open(), c.code);
         EXPECT_EQ(rt::fileErrorText(), c.engineText);
         EXPECT_FALSE(file.isOpen());
@@ -128,18 +111,18 @@ TEST_F(FileFaults, OnlyAMissingNameIsNotFound) {
         } else {
             EXPECT_EQ(created, 0);  // the file is there: nothing to create
         }
-        EXPECT_EQ(folderContents(dir.path()), arranged);
+        EXPECT_EQ(testsupport::folderContents(dir.path()), arranged);
     }
     std::filesystem::remove("FOLDER.KVF");
     std::filesystem::remove("LINK.KVF");
-    EXPECT_EQ(folderContents(dir.path()), before);
+    EXPECT_EQ(testsupport::folderContents(dir.path()), before);
     ASSERT_EQ(people.open(), 0);
     EXPECT_EQ(people.records(), 2);
 }
 
 TEST_F(FileFaults, ACreationThatFailsLeavesNoFileBehind) {
     people.close();
-    const auto before = folderContents(dir.path());
+    const auto before = testsupport::folderContents(dir.path());
     const Fault faults[] = {
         {FaultOp::Write, ".creating", SQLITE_FULL, ENOSPC},
         {FaultOp::Write, ".creating", SQLITE_IOERR_WRITE, EIO, 2},
@@ -156,7 +139,7 @@ TEST_F(FileFaults, ACreationThatFailsLeavesNoFileBehind) {
         EXPECT_NE(file.create(), 0);
         EXPECT_GT(fs.failures(), 0);
         EXPECT_EQ(rt::errorFile(), "NEW.KVF");
-        EXPECT_EQ(folderContents(dir.path()), before);
+        EXPECT_EQ(testsupport::folderContents(dir.path()), before);
     }
     rt::RecordFile file{datatest::peopleDecl()};
     file.setName("NEW.KVF");
