@@ -30,12 +30,15 @@ rt::WindowStructure makeContactFormWindow() {
     w.font = {"Arial", 8};
     StructureBuilder b(w);
 
-    b.add(LevelHeading, rt::ControlKind::String, {8, 2, 400, 9},
-          "Number on levels:  1       2       3       4        5        6        7        8        "
-          "9        10");
+    // "Number on levels:" and the levels 1 to 10, each right-aligned over its count, so
+    // that numbers and counts line up whatever the font.
+    b.add(LevelHeading, rt::ControlKind::String, {8, 2, 66, 9}, "Number on levels:");
     for (int i = 0; i < 10; ++i) {
+        const rt::Rect column{76 + 33 * i, 2, 24, 9};
+        b.add(FirstLevelNumber + i, rt::ControlKind::String, column, std::to_string(i + 1)).align =
+            rt::Align::Right;
         rt::ControlStructure& c =
-            b.add(FirstLevelCount + i, rt::ControlKind::String, {76 + 33 * i, 11, 24, 9});
+            b.add(FirstLevelCount + i, rt::ControlKind::String, {column.x, 11, column.width, 9});
         c.use = "MAI:L" + std::to_string(i + 1);
         c.picture = "@n4";
         c.align = rt::Align::Right;
