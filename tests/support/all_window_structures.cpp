@@ -49,6 +49,9 @@
 #include "invoices/invoice_list_window.h"
 #include "invoices/invoice_memo_window.h"
 #include "invoices/item_selector_window.h"
+#include "labels/business_card_form_window.h"
+#include "labels/business_card_list_window.h"
+#include "labels/label_type_choice_window.h"
 #include "reference/area_code_form_window.h"
 #include "reference/area_code_list_window.h"
 #include "reference/area_code_lookup_window.h"
@@ -100,6 +103,9 @@ std::vector<NamedStructure> allWindowStructures() {
          &company_chooser::companyChooserWindow(company_chooser::ChooserRoad::Envelopes)},
         {"company chooser (shipping label)",
          &company_chooser::companyChooserWindow(company_chooser::ChooserRoad::ShippingLabel)},
+        {"label type choice", &label_type_choice::labelTypeChoiceWindow()},
+        {"business card list", &business_card_list::businessCardListWindow()},
+        {"business card form", &business_card_form::businessCardFormWindow()},
         {"checks to print", &checks_to_print::checksToPrintWindow()},
         {"check form", &check_form::checkFormWindow()},
         {"check register", &check_register::checkRegisterWindow()},
