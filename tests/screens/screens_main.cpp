@@ -1,8 +1,8 @@
 // tovik-screens FOLDER: a picture of every window of the program, in real widgets on the
 // offscreen platform, saved in FOLDER as one PNG per window named by its title. The windows
-// are reached as a user reaches them (the scenarios beside this file and the invoice
-// scenario), filled from a small sample data set that the scenarios enter; the report windows
-// come from a report of labels over sample names.
+// are reached as a user reaches them (the scenarios beside this file and the feature
+// scenarios of tests/scenarios), filled from the small sample data sets the scenarios enter;
+// the report windows come from a report of labels over sample names.
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
@@ -121,9 +121,16 @@ int main(int argc, char** argv) {
         fs::remove_all(data);
         return passed;
     };
-    // The invoice windows as the invoice scenario reaches them, then every other window of
-    // the program, then the report windows.
-    bool ok = session(source / "tests/scenarios/invoice_from_main_menu.scenario", &ProgramMain);
+    // The windows of the features that scenarios of their own reach (each with its own small
+    // data set), then every other window of the program, then the report windows.
+    bool ok = true;
+    for (const char* scenario :
+         {"invoice_from_main_menu", "checks_post_print_register_reprint", "genealogy_panel",
+          "labels_envelopes_and_cards", "bookmarks_information_product_name",
+          "follow_ups_and_appointments"})
+        ok = session(source / "tests/scenarios" / (std::string(scenario) + ".scenario"),
+                     &ProgramMain) &&
+             ok;
     ok = session(source / "tests/screens/program_windows.scenario", &ProgramMain) && ok;
     ok = session(source / "tests/screens/report_windows.scenario", &printSampleLabels) && ok;
     int pictures = 0;
