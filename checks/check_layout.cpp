@@ -243,6 +243,19 @@ std::vector<CheckItem> threeUp() {
     return items;
 }
 
+std::vector<CheckItem> draft() {
+    std::vector<CheckItem> items = style1();
+    items.push_back(payerPhone());
+    move(items, "Telephone/Fax Check Payment", 250, 2458, 260, 2469);
+    move(items, "Customer authorization obtained", 250, 2594, 260, 2604);
+    move(items, "CHECKDATE", 1885, 2594, 1896, 2604);
+    move(items, "Memo", 250, 2292, 260, 2302);
+    move(items, "CHECKMEMO", 740, 2292, 750, 2302);
+    moveRule(items, 83, 6865, 73, 6865, 7958);
+    moveRule(items, 52, 3385, 10, 3375, 7979);
+    return items;
+}
+
 }  // namespace
 
 std::string MicrLine(std::string_view checkNumber, std::string_view routing,
@@ -285,6 +298,8 @@ std::vector<CheckItem> checkPageItems(CheckPage page) {
             return style2(true);
         case CheckPage::ThreeUp:
             return threeUp();
+        case CheckPage::Draft:
+            return draft();
     }
     return {};
 }

@@ -29,6 +29,7 @@ enum class CheckPage {
     Style2,         // a signature line in place of the authorization texts
     Style2Reprint,  // style 2 with the two cut rules of the reprint
     ThreeUp,        // the check alone, three to a sheet
+    Draft,          // a monthly draft: style 1 with the payer's telephone number
 };
 
 // One item of a check page, inside the detail band, in 1/1000 inch.

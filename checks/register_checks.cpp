@@ -18,4 +18,11 @@ void RegisterCheckProcedures() {
     RegisterProcedure("BrowseCheckRegister", &BrowseCheckRegister);
     RegisterProcedure("PrintCheckRegister", &PrintCheckRegister);
     RegisterProcedure("SearchChecks", &SearchChecks);
+    RegisterProcedure("BrowseMonthlyDrafts", &BrowseMonthlyDrafts);
+    RegisterProcedure("SelectMonthlyDraftClient", &SelectMonthlyDraftClient);
+    RegisterProcedure("UpdateMonthlyDraft", &UpdateMonthlyDraft);
+    RegisterProcedure("EnterStartingCheckNumber", &EnterStartingCheckNumber);
+    RegisterProcedure("PrintMonthlyDrafts", &PrintMonthlyDrafts);
+    RegisterProcedure("PrintDraftRegister", &PrintDraftRegister);
+    RegisterProcedure("SearchMonthlyDrafts", &SearchMonthlyDrafts);
 }
