@@ -22,18 +22,18 @@ class DraftClientList : public BrowseProcedure {
         s.displayName = "MAIL";
         s.list = List;
         s.tabs = Sheet;
-        const int keys[] = {MAI::KEYDRAFTDAY,  MAI::KEYAMOUNT,      MAI::KEYFIRSTNAME,
+        const int keys[] = {MAI::KEYDRAFTDAY, MAI::KEYAMOUNT,      MAI::KEYFIRSTNAME,
                             MAI::KEYLASTNAME, MAI::KEYCOMPANYNAME, MAI::KEYCITY};
         for (int i = 0; i < 6; ++i) {
-            BrowseOrder o = BrowseOrder::keyed(keys[i], LocatorKind::Entry,
-                                               i < 2 ? StopKind::Number : StopKind::Text,
-                                               "(Mai:DraftDay > 0)");
+            BrowseOrder o =
+                BrowseOrder::keyed(keys[i], LocatorKind::Entry,
+                                   i < 2 ? StopKind::Number : StopKind::Text, "(Mai:DraftDay > 0)");
             o.entryControl = FirstLocator + i;
             s.orders.push_back(o);
         }
-        s.columns = {MAI::DRAFTDAY.index(),    MAI::MONTHLYAMOUNT.index(), MAI::FIRSTNAME.index(),
-                     MAI::LASTNAME.index(),    MAI::COMPANYNAME.index(),   MAI::CITY.index(),
-                     MAI::STATE.index(),       MAI::ZIP.index(),           MAI::HOMEPHONE.index(),
+        s.columns = {MAI::DRAFTDAY.index(), MAI::MONTHLYAMOUNT.index(), MAI::FIRSTNAME.index(),
+                     MAI::LASTNAME.index(), MAI::COMPANYNAME.index(),   MAI::CITY.index(),
+                     MAI::STATE.index(),    MAI::ZIP.index(),           MAI::HOMEPHONE.index(),
                      MAI::WORKPHONE.index()};
         s.quickScanFills = true;
         s.buttons.select = Select;

@@ -20,8 +20,8 @@ rt::WindowStructure makeWindow() {
     w.at.height += kDraftRow;
     constexpr int kDraftsLeftPrompt = 44, kCheckNumberPrompt = 17;
     std::erase_if(w.controls, [](const rt::ControlStructure& c) {
-        return c.number == SelectClient || c.number == PostMonthlyDraft ||
-               c.number == DraftsLeft || c.number == kDraftsLeftPrompt;
+        return c.number == SelectClient || c.number == PostMonthlyDraft || c.number == DraftsLeft ||
+               c.number == kDraftsLeftPrompt;
     });
     for (rt::ControlStructure& c : w.controls) {
         if (c.parent == 0) c.at.y += kDraftRow;
@@ -37,8 +37,7 @@ rt::WindowStructure makeWindow() {
     t.entry(DraftDay, {44, 5, 14, 11}, "CHE:X1", "@s2");
     t.prompt(63, {70, 6, 80, 10}, "Number Of Drafts Left");
     t.entry(NumberLeft, {152, 5, 18, 11}, "CHE:X2", "@s3");
-    t.add(67, rt::ControlKind::String, {290, 6, 80, 10}, "Checks By Fax").font = {"Arial", 8,
-                                                                                  true};
+    t.add(67, rt::ControlKind::String, {290, 6, 80, 10}, "Checks By Fax").font = {"Arial", 8, true};
     w.controls.insert(w.controls.begin(), top.controls.begin(), top.controls.end());
     StructureBuilder b(w);
     b.entry(PayeeAddress, {0, 0, 124, 11}, "PAY:ADDRESS", "@s30").hidden = true;

@@ -58,8 +58,7 @@ class MonthlyDraftsReport : public ReportPass {
   protected:
     ReportStructurePtr makeReport() override {
         return checks_layout::makeCheckPageReport(
-            checks_layout::CheckPage::Draft,
-            [this](const std::string& name) -> rt::ValueSource {
+            checks_layout::CheckPage::Draft, [this](const std::string& name) -> rt::ValueSource {
                 return [this, name] { return valueOf(name); };
             });
     }
@@ -86,6 +85,7 @@ class MonthlyDraftsReport : public ReportPass {
         for (const std::string& name : unwritten_)
             text += "\n" + name;
         rt::message(text, "Draft Printing", ICON::Exclamation);
+        LOC.Response = RESP::Cancelled;
     }
 
   private:
@@ -101,8 +101,9 @@ class MonthlyDraftsReport : public ReportPass {
     bool writeNumbered() {
         const std::int64_t pointer = CHECKS.pointer();
         const std::string number = rt::numberToText(next_);
+        const std::string name = draftName();
         for (long attempt = 0; attempt < kMaximumWriteAttempts; ++attempt) {
-            if (CHECKS.getPointer(pointer) != 0) return false;  // deleted meanwhile
+            if (CHECKS.getPointer(pointer) != 0) break;  // deleted meanwhile
             const rt::Decimal left = rt::textToNumber(CHE::X2.text());
             if (left == rt::Decimal(0)) return false;  // run out meanwhile
             CHE::CHECKNUMBER.setText(number);
@@ -116,8 +117,7 @@ class MonthlyDraftsReport : public ReportPass {
             }
             if (error != rt::FileError::RecordChanged && error != rt::FileError::FileLocked) break;
         }
-        CHECKS.getPointer(pointer);
-        unwritten_.push_back(draftName());
+        unwritten_.push_back(name);
         return false;
     }
 
@@ -144,7 +144,9 @@ class DraftRegisterReport : public ReportPass {
 
 // The tagged drafts still to run.
 long countTaggedDrafts() {
-    UseFile(CHECKS);
+    // A file the caller holds open stays as it is.
+    const bool counted = !CHECKS.isOpen();
+    if (counted) UseFile(CHECKS);
     OpenTagFile_();
     const rt::RecordBuffer saved = CHECKS.buf();
     long count = 0;
@@ -153,7 +155,7 @@ long countTaggedDrafts() {
             if (rt::textToNumber(CHE::X2.text()) != rt::Decimal(0) && taggedDraft()) ++count;
     CHECKS.buf() = saved;
     CloseTagFile_();
-    ReleaseFile(CHECKS);
+    if (counted) ReleaseFile(CHECKS);
     return count;
 }
 
@@ -179,8 +181,7 @@ StartingNumber readStartingNumber(std::string_view typed) {
 
 void printDraftsFrom(const rt::Decimal& first) {
     const long drafts = countTaggedDrafts();
-    if (drafts > 0 &&
-        rt::numberToText(first + rt::Decimal(drafts - 1)).size() > kNumberWidth) {
+    if (drafts > 0 && rt::numberToText(first + rt::Decimal(drafts - 1)).size() > kNumberWidth) {
         rt::message("The check numbers of the " + std::to_string(drafts) +
                         " tagged drafts would not fit the check number's " +
                         std::to_string(kNumberWidth) + " characters. Start lower.",

@@ -22,10 +22,9 @@ namespace {
 using namespace windows::monthly_drafts;
 using namespace DraftsControl;
 
-const rt::Field* const kShown[] = {&CHE::FIRSTNAME,   &CHE::LASTNAME, &CHE::X1,
-                                   &CHE::CHECKDATE,   &CHE::CHECKNUMBER,
-                                   &CHE::AMOUNT,      &CHE::COMPANYNAME,
-                                   &CHE::CITY,        &CHE::STATE,    &CHE::ZIP};
+const rt::Field* const kShown[] = {
+    &CHE::FIRSTNAME, &CHE::LASTNAME,    &CHE::X1,   &CHE::CHECKDATE, &CHE::CHECKNUMBER,
+    &CHE::AMOUNT,    &CHE::COMPANYNAME, &CHE::CITY, &CHE::STATE,     &CHE::ZIP};
 
 class MonthlyDrafts : public BrowseProcedure {
   public:
@@ -51,10 +50,9 @@ class MonthlyDrafts : public BrowseProcedure {
         for (int i = 0; i < 6; ++i) {
             const bool number = keys[i] == CHE::KEYCHECKID || keys[i] == CHE::KEYCHECKDATE;
             // Only the first tab is limited to the drafts still to run.
-            BrowseOrder o =
-                BrowseOrder::keyed(keys[i], LocatorKind::Entry,
-                                   number ? StopKind::Number : StopKind::Text,
-                                   i == 0 ? "(Che:x2 > 0)" : "");
+            BrowseOrder o = BrowseOrder::keyed(keys[i], LocatorKind::Entry,
+                                               number ? StopKind::Number : StopKind::Text,
+                                               i == 0 ? "(Che:x2 > 0)" : "");
             o.entryControl = FirstLocator + i;
             s.orders.push_back(o);
         }
@@ -114,7 +112,8 @@ class MonthlyDrafts : public BrowseProcedure {
 
     bool takeEvent() override {
         const bool consumed = BrowseProcedure::takeEvent();
-        if (totalPending_) computeTotal();
+        // A change of tab refills the list from another order: the total follows it.
+        if (totalPending_ || sortOrder() != totalledOrder_) computeTotal();
         return consumed;
     }
 
@@ -133,6 +132,7 @@ class MonthlyDrafts : public BrowseProcedure {
     // only tagged show), read through a view of its own so the list's place stays.
     void computeTotal() {
         totalPending_ = false;
+        totalledOrder_ = sortOrder();
         if (readFailed()) return;
         const rt::RecordBuffer saved = CHECKS.buf();
         rt::View all(CHECKS);
@@ -163,8 +163,7 @@ class MonthlyDrafts : public BrowseProcedure {
     void nextTagged(bool forward) {
         std::int64_t found = 0;
         const bool any = FindFromHighlighted(forward, [&] {
-            if (GetTag_(TAG::MonthlyDrafts, static_cast<long>(CHECKS.pointer())) == 0)
-                return false;
+            if (GetTag_(TAG::MonthlyDrafts, static_cast<long>(CHECKS.pointer())) == 0) return false;
             found = CHECKS.pointer();
             return true;
         });
@@ -204,6 +203,7 @@ class MonthlyDrafts : public BrowseProcedure {
 
     rt::Decimal total_{0};
     bool totalPending_ = false;
+    int totalledOrder_ = 0;
 };
 
 }  // namespace

@@ -66,8 +66,8 @@ rt::WindowStructure makeWindow() {
     list.listFlags = 0x800;
     list.verticalScroll = true;
 
-    b.add(Caption, rt::ControlKind::String, {430, 80, 86, 12}, "Monthly Drafts").font = {
-        "Arial", 10, true};
+    b.add(Caption, rt::ControlKind::String, {430, 80, 86, 12}, "Monthly Drafts").font = {"Arial",
+                                                                                         10, true};
     b.button(PrintChecks, {430, 8, 86, 16}, "Print Tagged Checks");
     b.button(PrintReport, {430, 28, 86, 16}, "Print Tagged Report");
     b.button(Open, {430, 120, 42, 14}, "&Open");

@@ -52,8 +52,7 @@ class DraftRunTest : public testing::Test {
         rt::Driver d;
         d.start(&EnterStartingCheckNumber);
         d.waitWindow("");
-        const std::string proposed(
-            rt::clip(d.text(rt::ControlName::parse("LOC:StartingNumber"))));
+        const std::string proposed(rt::clip(d.text(rt::ControlName::parse("LOC:StartingNumber"))));
         if (start) d.type("LOC:StartingNumber", start);
         d.press("Continue");
         drive(d);
@@ -100,8 +99,8 @@ TEST_F(DraftRunTest, TaggedDraftsAreNumberedInLastNameOrderDatedAndCountedDown) 
 }
 
 TEST_F(DraftRunTest, EachPageCarriesItsOwnNumberInTheBankLine) {
-    const auto p = makeChecks({{"Al", "Adams", "Bolt", "20.00", "", "3"},
-                               {"Bo", "Brown", "Core", "30.00", "", "2"}});
+    const auto p = makeChecks(
+        {{"Al", "Adams", "Bolt", "20.00", "", "3"}, {"Bo", "Brown", "Core", "30.00", "", "2"}});
     tagChecks(TAG::MonthlyDrafts, p);
     run("77", printWithoutPreview);
     ASSERT_EQ(printedPages().size(), 2u);
@@ -128,8 +127,8 @@ TEST_F(DraftRunTest, AStartingNumberThatIsNotPositiveIsRefusedAndNothingIsWritte
 }
 
 TEST_F(DraftRunTest, ARunWhoseNumbersWouldNotFitIsRefused) {
-    const auto p = makeChecks({{"Al", "Adams", "Bolt", "20.00", "", "3"},
-                               {"Bo", "Brown", "Core", "30.00", "", "2"}});
+    const auto p = makeChecks(
+        {{"Al", "Adams", "Bolt", "20.00", "", "3"}, {"Bo", "Brown", "Core", "30.00", "", "2"}});
     tagChecks(TAG::MonthlyDrafts, p);
     run("9999999999", [](rt::Driver& d) {
         d.expectMessage(
@@ -145,11 +144,12 @@ TEST_F(DraftRunTest, ARunWhoseNumbersWouldNotFitIsRefused) {
     CloseTagFile_();
     run("9999999999", printWithoutPreview);
     EXPECT_EQ(storedDrafts()[0].number, "9999999999");
-    EXPECT_EQ(run(nullptr, [](rt::Driver& d) {
-                  d.expectMessage("The starting check number must be a positive whole number.");
-                  d.answer("OK");
-                  d.press("Cancel");
-              }),
+    EXPECT_EQ(run(nullptr,
+                  [](rt::Driver& d) {
+                      d.expectMessage("The starting check number must be a positive whole number.");
+                      d.answer("OK");
+                      d.press("Cancel");
+                  }),
               "");
 }
 
@@ -184,10 +184,36 @@ TEST_F(DraftRunTest, TheRegisterListsTheTaggedDraftsStillToRunAndWritesNothing) 
     EXPECT_THAT(texts, Contains("Check Register"));
     EXPECT_THAT(texts, Contains("Drafts Left"));
     EXPECT_THAT(texts, Contains(HasSubstr("Bolt")));
-    EXPECT_THAT(texts, Contains(HasSubstr("Dyes")));      // a negative count is still to run
+    EXPECT_THAT(texts, Contains(HasSubstr("Dyes")));       // a negative count is still to run
     EXPECT_THAT(texts, Not(Contains(HasSubstr("Core"))));  // run out
     EXPECT_THAT(texts, Not(Contains(HasSubstr("Eels"))));  // not tagged
     EXPECT_EQ(storedDrafts()[0].left, "3");
+}
+
+TEST_F(DraftRunTest, ADraftThatCannotBeWrittenIsReportedByNameAndUsesNoNumber) {
+    const auto p = makeChecks({{"Al", "Adams", "Bolt", "20.00", "", "3"}});
+    tagChecks(TAG::MonthlyDrafts, p);
+    GLO::LastCheckNumber = "9";
+    long response = 0;
+    rt::Driver d;
+    d.start([&] {
+        // Open on this station for reading only: the draft cannot be written.
+        CHECKS.open(rt::ACCESS::ReadOnly | rt::ACCESS::DenyNone);
+        PrintMonthlyDrafts();
+        response = GLO::Response;
+        CHECKS.close();
+    });
+    printWithoutPreview(d);
+    d.expectMessage(
+        "These drafts could not be written and were neither numbered nor printed:\n"
+        "Al Adams to Bolt");
+    d.answer("OK");
+    ASSERT_TRUE(d.finish());
+    EXPECT_EQ(response, RESP::Cancelled);
+    EXPECT_TRUE(printedPages().empty());
+    EXPECT_EQ(storedDrafts()[0].number, "1001");
+    EXPECT_EQ(storedDrafts()[0].left, "3");
+    EXPECT_EQ(GLO::LastCheckNumber.clipped(), "9");
 }
 
 }  // namespace
