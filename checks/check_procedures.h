@@ -50,5 +50,12 @@ void PrintDraftRegister();
 // REQ::Change edits the draft day of the record in the buffer.
 void SearchMonthlyDrafts();
 
+// Every blank check's number set to "0".
+void ClearBlankCheckNumbers();
+// "Enter Last Check Number Used", then the numbering.
+void EnterLastCheckNumber();
+// The blank checks numbered after GLO::LastCheckNumber, each once.
+void NumberBlankChecks();
+
 // Registers the procedures above by name.
 void RegisterCheckProcedures();

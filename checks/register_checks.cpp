@@ -25,4 +25,7 @@ void RegisterCheckProcedures() {
     RegisterProcedure("PrintMonthlyDrafts", &PrintMonthlyDrafts);
     RegisterProcedure("PrintDraftRegister", &PrintDraftRegister);
     RegisterProcedure("SearchMonthlyDrafts", &SearchMonthlyDrafts);
+    RegisterProcedure("ClearBlankCheckNumbers", &ClearBlankCheckNumbers);
+    RegisterProcedure("EnterLastCheckNumber", &EnterLastCheckNumber);
+    RegisterProcedure("NumberBlankChecks", &NumberBlankChecks);
 }

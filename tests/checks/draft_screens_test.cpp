@@ -76,7 +76,8 @@ TEST_F(DraftScreensTest, TheFirstTabListsTheDraftsStillToRunAndTheOthersEveryChe
 }
 
 TEST_F(DraftScreensTest, TheDraftFormChangesTheCountAndTheAmountAndDeletes) {
-    makeChecks({{"Al", "Adams", "Bolt", "20.00", "", "3"}, {"Cy", "Cole", "Dyes", "40.00", "", "1"}});
+    makeChecks(
+        {{"Al", "Adams", "Bolt", "20.00", "", "3"}, {"Cy", "Cole", "Dyes", "40.00", "", "1"}});
     driver.start(&BrowseMonthlyDrafts);
     driver.waitWindow("Print Monthly Drafts");
     driver.press("&Open");
@@ -140,7 +141,8 @@ TEST_F(DraftScreensTest, PostMonthlyDraftListsDraftClientsAndCopiesOnlyAChosenOn
         UpdateCheck();
     });
     driver.waitWindow("Enter Check Information");
-    EXPECT_TRUE(driver.active()->isEnabled(windows::check_form::CheckFormControl::PostMonthlyDraft));
+    EXPECT_TRUE(
+        driver.active()->isEnabled(windows::check_form::CheckFormControl::PostMonthlyDraft));
     driver.press("Post Monthly Draft");
     driver.waitWindow("Monthly Draft Information");
     const int list = 1;
