@@ -50,6 +50,13 @@ void PrintDraftRegister();
 // REQ::Change edits the draft day of the record in the buffer.
 void SearchMonthlyDrafts();
 
+// "Print Blank Checks ": the blank checks, numbered and printed.
+void BrowseBlankChecks();
+// "Enter Check Information" for one blank check and its picture.
+void UpdateBlankCheck();
+// Every blank check printed, three to a sheet or one with a stub.
+void PrintBlankChecksThreeUp();
+void PrintBlankChecksOneUp();
 // Every blank check's number set to "0".
 void ClearBlankCheckNumbers();
 // "Enter Last Check Number Used", then the numbering.

@@ -32,8 +32,8 @@ class LastCheckNumber : public Procedure {
 
     bool takeEvent() override {
         if (window().accepted() != Ok) return false;
-        const std::string refused = blank_numbers::refusal(
-            GLO::LastCheckNumber.view(), static_cast<long>(BLANK.records()));
+        const std::string refused =
+            blank_numbers::refusal(GLO::LastCheckNumber.view(), static_cast<long>(BLANK.records()));
         if (!refused.empty()) {
             rt::message(refused, "Enter Last Check Number Used", ICON::Exclamation);
             window().select(Number);

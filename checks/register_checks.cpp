@@ -28,4 +28,8 @@ void RegisterCheckProcedures() {
     RegisterProcedure("ClearBlankCheckNumbers", &ClearBlankCheckNumbers);
     RegisterProcedure("EnterLastCheckNumber", &EnterLastCheckNumber);
     RegisterProcedure("NumberBlankChecks", &NumberBlankChecks);
+    RegisterProcedure("BrowseBlankChecks", &BrowseBlankChecks);
+    RegisterProcedure("UpdateBlankCheck", &UpdateBlankCheck);
+    RegisterProcedure("PrintBlankChecksThreeUp", &PrintBlankChecksThreeUp);
+    RegisterProcedure("PrintBlankChecksOneUp", &PrintBlankChecksOneUp);
 }

@@ -118,6 +118,7 @@ void FormProcedure::primeAutoNumbered() {
         TakeCopy();
         if (file().add() == 0) {
             added_ = true;
+            addedPointer_ = file().pointer();
             return;
         }
         if (++attempts < kNumberingAttempts) continue;
@@ -322,10 +323,22 @@ bool FormProcedure::confirmClose() {
     }
     if (sheet_.insertPath == InsertPath::AutoNumbered && added_ &&
         LOC.EntryRequest == REQ::Insert && LOC.Response == RESP::Cancelled) {
-        file().deleteRecord();
-        added_ = false;
+        removePrimedRecord();
     }
     return false;
+}
+
+// The record added at opening goes again, read by its pointer first: a lookup may have left
+// another record of the file in the buffer. A failure is told and may be retried.
+void FormProcedure::removePrimedRecord() {
+    for (;;) {
+        const int error =
+            file().getPointer(addedPointer_) == 0 ? file().deleteRecord() : rt::errorCode();
+        if (error == 0) break;
+        ShowWarningText(WARN::DeleteOperationError, name());
+        if (ShowWarningPlain(WARN::RecordDeleteRetry) != BTN::Yes) break;
+    }
+    added_ = false;
 }
 
 void FormProcedure::recall() {

@@ -150,10 +150,12 @@ class FormProcedure : public Procedure {
     void completeChange();
     bool confirmClose();
     void recall();
+    void removePrimedRecord();
     bool lookup(int control, bool entrySelected);
 
     FormSheet sheet_;
     std::optional<rt::RecordBuffer> copy_;
     bool added_ = false;
+    std::int64_t addedPointer_ = 0;
     WindowResizerData resizer_;
 };

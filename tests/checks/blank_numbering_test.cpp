@@ -107,8 +107,9 @@ TEST(BlankCheckNumbering, ANumberThatIsNotWholeOrWouldNotFitIsRefused) {
         const char* message;
     };
     for (const Case& c : {Case{"12a", "The last check number used must be a whole number."},
-                          Case{"9999999999", "The numbers of the 2 blank checks would not fit "
-                                             "the check number's 10 characters."}}) {
+                          Case{"9999999999",
+                               "The numbers of the 2 blank checks would not fit "
+                               "the check number's 10 characters."}}) {
         SCOPED_TRACE(c.typed);
         rt::Driver d;
         d.start(&EnterLastCheckNumber);
