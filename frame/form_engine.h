@@ -144,18 +144,18 @@ class FormProcedure : public Procedure {
     std::string name() const;
     void primeAddOnCompletion();
     void primeAutoNumbered();
+    void deleteNumberedRecord();
     void deleteRequest();
     void complete();
     void completeInsert();
     void completeChange();
     bool confirmClose();
     void recall();
-    void removePrimedRecord();
     bool lookup(int control, bool entrySelected);
 
     FormSheet sheet_;
     std::optional<rt::RecordBuffer> copy_;
     bool added_ = false;
-    std::int64_t addedPointer_ = 0;
+    long long addedNumber_ = 0;  // the number the primed record was added with
     WindowResizerData resizer_;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "frame/open_data_file.h"
 #include "frame/progress_window.h"
 #include "frame/warnings.h"
 #include "runtime/text/fixed_text.h"
@@ -30,7 +31,7 @@ void RecordPass::setUpWindow() {
     window().setProp(P::Bar, PROP::Progress, 0);
     window().setProp(P::Percent, PROP::Text, "0% Completed");
     window().setProp(P::Heading, PROP::Text, headingText());
-    window().setProp(0, PROP::Text, isReport() ? "Generating Report" : "Processing Records");
+    window().setProp(0, PROP::Text, progressTitle());
     sheet_.file->send("QUICKSCAN=on");
     quickScan_ = true;
 }
@@ -92,6 +93,10 @@ int RecordPass::readForward() {
             if (error != rt::FileError::RecordNotAvailable) {
                 ShowWarningText(WARN::RecordRetrievalError, sheet_.displayName);
                 endPass(Outcome::ReadFailed);
+                if (error == rt::FileError::KeysMustBeRebuilt) {
+                    view_.close();
+                    OfferKeyRebuild(*sheet_.file);
+                }
             }
             return VERDICT::End;
         }

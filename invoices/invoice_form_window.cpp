@@ -69,8 +69,10 @@ void items(StructureBuilder& b) {
                  {182, "Item Price"},
                  {150, "Quantity"},
                  {66, "Description"}};
+    // Each heading as wide as the column under it reaches (the quantity's is narrow).
     for (int i = 0; i < 5; ++i)
-        b.add(30 + i, rt::ControlKind::String, {heads[i].x, 88, 44, 10}, heads[i].text)
+        b.add(30 + i, rt::ControlKind::String, {heads[i].x, 88, heads[i].x == 150 ? 30 : 44, 10},
+              heads[i].text)
             .transparent = true;
     for (int line = 1; line <= 8; ++line) {
         const int y = 100 + 13 * (line - 1);

@@ -73,6 +73,7 @@ void ensureFile() {
         mail.close();
         if (complete) return;
     }
+    mail.remove();  // an incomplete file from an earlier run: CREATE never replaces one
     if (mail.create() != 0 || mail.open() != 0) throw std::runtime_error("cannot create MAIL");
     rt::logout(30, {&mail});
     for (long n = 1; n <= kContacts; ++n) {

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QStyle>
 #include <cstdint>
 #include <map>
 #include <mutex>
@@ -242,10 +243,18 @@ int QtBackend::visibleRows(const Window& window, int control) {
     const ControlState* c = window.control(control);
     if (!c) return 0;
     DialogUnits units = dialogUnitsOf(uiFont(window.structure().font));
-    QFont font = uiFont(c->structure.font, window.structure().font);
+    QFont font = textFont(c->structure.font, window.structure().font);
     bool headers = std::any_of(c->listFormat.columns.begin(), c->listFormat.columns.end(),
                                [](const ListColumn& col) { return !col.header.empty(); });
-    return listRowsThatFit(font, units.y(c->structure.at.height) - 2 * kListFrameWidth, headers);
+    int height = units.y(c->structure.at.height) - 2 * kListFrameWidth;
+    // Columns wider than the list bring a horizontal scroll bar, which takes a row's room.
+    int columns = 0;
+    for (const ListColumn& col : c->listFormat.columns)
+        columns += std::max(0, units.x(col.width));
+    int bar = QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    int inside = units.x(c->structure.at.width) - 2 * kListFrameWidth - (c->scrollBar ? bar : 0);
+    if (columns > inside) height -= bar;
+    return listRowsThatFit(font, height, headers);
 }
 
 std::optional<std::pair<int, int>> QtBackend::pictureSize(const Window& window,

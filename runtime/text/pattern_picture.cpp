@@ -26,6 +26,27 @@ Decimal patternNumber(const Value& value) {
     return Decimal::outOfRangeValue();
 }
 
+// A clock pattern ("##:##", "##:##:##"): pairs of positions joined by colons. Its digits,
+// right-aligned, must make a time of day.
+bool isClockPattern(const std::string& layout) {
+    if (layout.size() != 5 && layout.size() != 8) return false;
+    for (std::size_t i = 0; i < layout.size(); ++i) {
+        const bool colon = i % 3 == 2;
+        if (layout[i] != (colon ? ':' : '#')) return false;
+    }
+    return true;
+}
+
+bool isTimeOfDay(const std::string& significantDigits, std::size_t positions) {
+    std::string digits = significantDigits;
+    if (digits.size() < positions) digits.insert(0, positions - digits.size(), '0');
+    for (std::size_t pair = 0; pair < positions; pair += 2) {
+        const int value = (digits[pair] - '0') * 10 + (digits[pair + 1] - '0');
+        if (value > (pair == 0 ? 23 : 59)) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string formatPattern(const Value& value, const PatternPicture& picture) {
@@ -112,6 +133,11 @@ DeformatResult deformatPattern(std::string_view input, const PatternPicture& pic
         placeDigits.size() > places) {
         return refused;
     }
+    const std::string significantDigits =
+        integerCount == 0 ? std::string() : integerDigits.substr(significant);
+    if (isClockPattern(picture.layout) &&
+        !isTimeOfDay(significantDigits, static_cast<std::size_t>(picture.integerPositions)))
+        return refused;
     placeDigits.resize(places, '0');
     std::string plain = integerCount == 0 ? "0" : integerDigits.substr(significant);
     if (places > 0) plain += "." + placeDigits;
