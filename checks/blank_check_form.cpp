@@ -127,8 +127,8 @@ class BlankCheckForm : public FormProcedure {
 
   private:
     void chooseFile() {
-        const std::optional<std::string> chosen = rt::fileDialog(
-            "Choose a File", "Image Files|*.GIF;*.BMP;*.JPG;*.PCX", chosenPath_);
+        const std::optional<std::string> chosen =
+            rt::fileDialog("Choose a File", "Image Files|*.GIF;*.BMP;*.JPG;*.PCX", chosenPath_);
         if (chosen) load(*chosen);
     }
 
@@ -152,9 +152,9 @@ class BlankCheckForm : public FormProcedure {
         }
         const rt::PictureResult decoded = rt::decodePicture(bytes);
         if (!decoded.ok()) {
-            rt::message("The file is not a picture that can be shown:\n" + path + "\n" +
-                            decoded.error,
-                        "Picture", ICON::Exclamation);
+            rt::message(
+                "The file is not a picture that can be shown:\n" + path + "\n" + decoded.error,
+                "Picture", ICON::Exclamation);
             return;
         }
         chosenPath_ = path;
@@ -169,10 +169,9 @@ class BlankCheckForm : public FormProcedure {
     void showPicture(const std::string& data) {
         window().setProp(Picture, PROP::ImageFromBlob, data);
         if (data.empty()) return;
-        const auto [width, height] =
-            picture_fit::fitted(static_cast<int>(window().prop(Picture, PROP::ImageWidth)),
-                                static_cast<int>(window().prop(Picture, PROP::ImageHeight)),
-                                kPictureSide);
+        const auto [width, height] = picture_fit::fitted(
+            static_cast<int>(window().prop(Picture, PROP::ImageWidth)),
+            static_cast<int>(window().prop(Picture, PROP::ImageHeight)), kPictureSide);
         if (width <= 0 || height <= 0) return;
         window().setProp(Picture, PROP::Width, width);
         window().setProp(Picture, PROP::Height, height);

@@ -51,10 +51,9 @@ class BlankCheckReport : public ReportPass {
         const std::string& data = CHE1::PHOTOGRAPH.data();
         std::string error;
         if (data.empty() ||
-            !report()->setImage(checks_layout::kPictureControl,
-                                std::span(reinterpret_cast<const std::uint8_t*>(data.data()),
-                                          data.size()),
-                                error))
+            !report()->setImage(
+                checks_layout::kPictureControl,
+                std::span(reinterpret_cast<const std::uint8_t*>(data.data()), data.size()), error))
             report()->clearImage(checks_layout::kPictureControl);
     }
 
