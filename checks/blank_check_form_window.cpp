@@ -37,31 +37,31 @@ const rt::WindowStructure& blankCheckFormWindow() {
         b.entry(City, {6, 70, 64, 11}, "CHE1:CITY", "@s15");
         b.entry(State, {72, 70, 16, 11}, "CHE1:STATE", "@s2").upper = true;
         b.entry(Zip, {90, 70, 40, 11}, "CHE1:ZIP", "@s12");
-        b.prompt(14, {6, 88, 54, 10}, "Funds Payable:");
-        rt::ControlStructure& funds = b.entry(Funds, {62, 87, 124, 11}, "CHE1:FUNDS", "@s30");
+        b.prompt(14, {6, 97, 54, 10}, "Funds Payable:");
+        rt::ControlStructure& funds = b.entry(Funds, {62, 96, 124, 11}, "CHE1:FUNDS", "@s30");
         funds.align = rt::Align::Center;
         funds.tip = "If check is to be payable in an other countries funds, change this field.";
 
-        b.prompt(16, {6, 104, 90, 10}, "Bank Name And Address");
-        b.entry(BankName, {6, 114, 124, 11}, "CHE1:BANKNAME", "@S30").required = true;
-        b.entry(BankAddress, {6, 126, 124, 11}, "CHE1:BANKADDRESS", "@S30");
-        b.entry(BankCityStateZip, {6, 138, 124, 11}, "CHE1:BANKCITYSTATEZIP", "@S30");
+        b.prompt(16, {6, 110, 90, 10}, "Bank Name And Address");
+        b.entry(BankName, {6, 120, 124, 11}, "CHE1:BANKNAME", "@S30").required = true;
+        b.entry(BankAddress, {6, 132, 124, 11}, "CHE1:BANKADDRESS", "@S30");
+        b.entry(BankCityStateZip, {6, 144, 124, 11}, "CHE1:BANKCITYSTATEZIP", "@S30");
         b.prompt(20, {140, 36, 50, 10}, "Check Number");
         b.entry(CheckNumber, {140, 46, 44, 11}, "CHE1:CHECKNUMBER", "@S10");
         b.prompt(22, {140, 60, 50, 10}, "Fed Number");
         b.entry(FedNumber1, {140, 70, 64, 11}, "CHE1:FEDNUMBER1", "@S15");
         b.entry(FedNumber2, {140, 82, 64, 11}, "CHE1:FEDNUMBER2", "@S15");
 
-        b.entry(TransitSign, {6, 162, 10, 14}, "CHE1:ANSIGN", "@s1").font = micr13;
-        b.prompt(26, {18, 154, 40, 8}, "&Transit:");
-        rt::ControlStructure& transit = b.entry(Transit, {18, 162, 56, 12}, "CHE1:TRANSIT", "@s9");
+        b.entry(TransitSign, {6, 168, 10, 14}, "CHE1:ANSIGN", "@s1").font = micr13;
+        b.prompt(26, {18, 158, 40, 8}, "&Transit:");
+        rt::ControlStructure& transit = b.entry(Transit, {18, 168, 56, 12}, "CHE1:TRANSIT", "@s9");
         transit.font = micr10;
         transit.align = rt::Align::Right;
         transit.required = true;
-        b.entry(OnUsSign, {78, 162, 10, 14}, "CHE1:CKSIGN", "@s1").font = micr13;
-        b.prompt(29, {92, 154, 60, 8}, "&Account Number:");
+        b.entry(OnUsSign, {78, 168, 10, 14}, "CHE1:CKSIGN", "@s1").font = micr13;
+        b.prompt(29, {92, 158, 60, 8}, "&Account Number:");
         rt::ControlStructure& account =
-            b.entry(AccountNumber, {92, 162, 110, 12}, "CHE1:ACCOUNTNUMBER", "@S20");
+            b.entry(AccountNumber, {92, 168, 110, 12}, "CHE1:ACCOUNTNUMBER", "@S20");
         account.font = micr10;
         account.required = true;
 

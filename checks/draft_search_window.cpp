@@ -21,10 +21,10 @@ const rt::WindowStructure& draftSearchWindow() {
         b.prompt(Prompt, {10, 10, 90, 10}, "Enter Draft Day or Range");
         rt::ControlStructure& day = b.entry(DraftDay, {40, 24, 20, 11}, "CHE:X1", "@n2");
         day.tip = "Press Search Type, then enter day .";
-        b.button(Ok, {8, 50, 44, 14}, "OK");
+        b.button(Ok, {8, 72, 44, 14}, "OK");
         b.button(SearchType, {8, 50, 44, 14}, "&Search Type").tip = "Comparison Operator";
         b.button(BeginSearch, {56, 50, 46, 14}, "&Begin Search").tip = "Begin Search";
-        b.button(Cancel, {32, 72, 44, 14}, "Cancel");
+        b.button(Cancel, {56, 72, 46, 14}, "Cancel");
         return w;
     }();
     return structure;
