@@ -6,6 +6,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QImage>
+#include <cstdlib>
 #include <fstream>
 
 #include "checks/check_procedures.h"
@@ -15,6 +18,8 @@
 #include "frame/globals.h"
 #include "records/blank.h"
 #include "records/mail.h"
+#include "runtime/qt/page_painter.h"
+#include "runtime/qt/print_backend.h"
 #include "runtime/text/fixed_text.h"
 #include "tests/checks/check_test_support.h"
 #include "tests/runtime/system/picture_samples.h"
@@ -270,6 +275,83 @@ TEST_F(BlankChecksTest, ACancelledNewBlankCheckIsRemovedAndACopyGetsTheNextNumbe
         ids.push_back(CHE1::CHECKID.integer());
     BLANK.close();
     EXPECT_EQ(ids, (std::vector<long>{1, 2}));
+}
+
+// The page written to PDF and rendered at 100 dots to the inch.
+QImage renderedAsPdf(const rt::Page& page, const std::filesystem::path& folder) {
+    rt::qt::ensureApplication();
+    const std::filesystem::path pdf = folder / "page.pdf";
+    std::string error;
+    EXPECT_TRUE(rt::qt::writePdf({page}, QString::fromStdString(pdf.string()), error)) << error;
+    const std::string command = "pdftoppm -r 100 -f 1 -l 1 -png -singlefile '" + pdf.string() +
+                                "' '" + (folder / "page").string() + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    return QImage(QString::fromStdString((folder / "page.png").string()));
+}
+
+bool darkIn(const QImage& image, int left, int top, int right, int bottom) {
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x)
+            if (qGray(image.pixel(x, y)) < 100) return true;
+    return false;
+}
+
+TEST_F(BlankChecksTest, ThePdfPagesShowThePictureInItsPlaceAndTheBankLine) {
+    // A picture large enough that the renderer's smoothing leaves its halves whole: the top
+    // half red, the bottom half blue.
+    QImage halves(40, 40, QImage::Format_RGB32);
+    halves.fill(Qt::blue);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 40; ++x)
+            halves.setPixel(x, y, qRgb(255, 0, 0));
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(halves.save(&buffer, "BMP"));
+    BLANK.open();
+    BLANK.clear();
+    CHE1::CHECKID.setInteger(1);
+    CHE1::FIRSTNAME.setText("Ann");
+    CHE1::CHECKNAME.setText("Ann Payer");
+    CHE1::CHECKNUMBER.setText("1001");
+    CHE1::TRANSIT.setText("123456789");
+    CHE1::ACCOUNTNUMBER.setText("987654");
+    CHE1::CKSIGN.setText("C");
+    CHE1::ANSIGN.setText("A");
+    CHE1::PHOTOGRAPH.setData(std::string(bmp.constData(), static_cast<std::size_t>(bmp.size())));
+    BLANK.add();
+    BLANK.close();
+    struct Case {
+        const char* what;
+        void (*report)();
+        int pictureX, pictureY;  // 1/1000 inch from the sheet's corner
+    };
+    for (const Case& c : {Case{"one up", &PrintBlankChecksOneUp, 250 + 594, 125 + 333},
+                          Case{"three up", &PrintBlankChecksThreeUp, 250 + 573, 125 + 344}}) {
+        SCOPED_TRACE(c.what);
+        recordPrintedPages();
+        driver.start(c.report);
+        printWithoutPreview(driver);
+        ASSERT_TRUE(driver.finish());
+        ASSERT_EQ(printedPages().size(), 1u);
+        const QImage image = renderedAsPdf(printedPages()[0], dir.path());
+        ASSERT_FALSE(image.isNull());
+        // At 100 dots to the inch the 500-thousandths picture is 50 dots square.
+        const int left = c.pictureX / 10, top = c.pictureY / 10;
+        const QColor upper = image.pixelColor(left + 25, top + 12);
+        const QColor lower = image.pixelColor(left + 25, top + 37);
+        EXPECT_GT(upper.red(), 200);
+        EXPECT_LT(upper.blue(), 60);
+        EXPECT_GT(lower.blue(), 200);
+        EXPECT_LT(lower.red(), 60);
+        // Nothing of it outside its square.
+        EXPECT_EQ(image.pixelColor(left - 3, top + 25), QColor(Qt::white));
+        EXPECT_EQ(image.pixelColor(left + 53, top + 25), QColor(Qt::white));
+        // The bank line prints in its own band, 3000 below the check's top, from x 1427.
+        const int micrTop = (125 + 3000) / 10, micrLeft = (250 + 1427) / 10;
+        EXPECT_TRUE(darkIn(image, micrLeft, micrTop, micrLeft + 300, micrTop + 27));
+        EXPECT_FALSE(darkIn(image, 0, micrTop, micrLeft - 2, micrTop + 27));
+    }
 }
 
 }  // namespace
