@@ -9,6 +9,7 @@
 #include "checks/check_procedures.h"
 #include "checks/monthly_drafts_window.h"
 #include "contacts/contact_procedures.h"
+#include "contacts/contacts_list_window.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/tagging.h"
@@ -102,6 +103,22 @@ TEST_F(DraftScreensTest, TheDraftFormChangesTheCountAndTheAmountAndDeletes) {
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].last, "Adams");
     EXPECT_EQ(stored[0].draftsLeft, "0");
+}
+
+TEST_F(DraftScreensTest, TheContactsListOpensTheDraftsList) {
+    MAIL.create();
+    makeChecks({{"Al", "Adams", "Bolt", "20.00", "", "3"}});
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    EXPECT_TRUE(
+        driver.active()->isEnabled(windows::contacts_list::ContactsControl::ToolMonthlyDrafts));
+    driver.press(windows::contacts_list::ContactsControl::ToolMonthlyDrafts);
+    driver.waitWindow("Print Monthly Drafts");
+    EXPECT_THAT(listedLastNames(), testing::ElementsAre("Adams"));
+    driver.press("Close");
+    driver.waitWindow("Names And Information");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
 }
 
 TEST_F(DraftScreensTest, TheDraftFormAddsNothing) {
