@@ -135,9 +135,14 @@ DeformatResult deformatPattern(std::string_view input, const PatternPicture& pic
     }
     const std::string significantDigits =
         integerCount == 0 ? std::string() : integerDigits.substr(significant);
-    if (isClockPattern(picture.layout) &&
-        !isTimeOfDay(significantDigits, static_cast<std::size_t>(picture.integerPositions)))
-        return refused;
+    if (isClockPattern(picture.layout)) {
+        const auto positions = static_cast<std::size_t>(picture.integerPositions);
+        if (!isTimeOfDay(significantDigits, positions)) return refused;
+        // A time keeps every position ("08:00" is "0800"), so that times stored as text
+        // sort in the order of the day.
+        return {true,
+                Value(std::string(positions - significantDigits.size(), '0') + significantDigits)};
+    }
     placeDigits.resize(places, '0');
     std::string plain = integerCount == 0 ? "0" : integerDigits.substr(significant);
     if (places > 0) plain += "." + placeDigits;
