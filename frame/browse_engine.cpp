@@ -3,9 +3,12 @@
 #include "frame/browse_engine.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include "frame/codes.h"
 #include "frame/globals.h"
+#include "frame/quick_scan_walk.h"
+#include "frame/tag_writes.h"
 #include "frame/tagging.h"
 #include "records/tag_file.h"
 #include "runtime/data/errors.h"
@@ -18,6 +21,8 @@
 namespace {
 
 constexpr std::size_t kLocatorLength = 30;
+// How long a whole walk (Tag All) works before the program's other threads get a turn.
+constexpr auto kWalkSlice = std::chrono::milliseconds(50);
 
 std::vector<rt::RecordFile*> filesOf(const BrowseSheet& sheet, std::vector<rt::RecordFile*> more) {
     std::vector<rt::RecordFile*> files{sheet.file};
@@ -409,18 +414,27 @@ void BrowseProcedure::CallUpdateForm(long request) {
 
 void BrowseProcedure::ForEachRecord(const std::function<void()>& action) {
     rt::setCursor(CURSOR::Wait);
-    ResetView();
-    for (;;) {
-        int code = view_->next();
-        if (code == rt::FileError::RecordNotAvailable) break;
-        if (code != 0) {
-            rt::setCursor(CURSOR::Normal);
-            readFailure();
-            return;
+    {
+        QuickScanWalk quick(file());
+        ResetView();
+        // The program's other threads get their turn once a slice of time has passed (the
+        // walk's open read and tag batch end first), not after every record.
+        auto sliceEnd = std::chrono::steady_clock::now() + kWalkSlice;
+        for (;;) {
+            int code = view_->next();
+            if (code == rt::FileError::RecordNotAvailable) break;
+            if (code != 0) {
+                rt::setCursor(CURSOR::Normal);
+                readFailure();
+                return;
+            }
+            if (!takes()) continue;
+            action();
+            if (std::chrono::steady_clock::now() >= sliceEnd) {
+                rt::yieldEvents();
+                sliceEnd = std::chrono::steady_clock::now() + kWalkSlice;
+            }
         }
-        if (!takes()) continue;
-        action();
-        rt::yieldEvents();
     }
     rt::setCursor(CURSOR::Normal);
     RefreshPage(Refill::KeepPage);
@@ -491,6 +505,7 @@ bool BrowseProcedure::tagButton(int control) {
     } else if (control == t.tagAll || control == t.untagAll) {
         const bool set = control == t.tagAll;
         ReadHighlightedRecord();
+        TagWriteBatch batch;
         ForEachRecord([&] {
             const long pointer = static_cast<long>(file().pointer());
             if (set)
@@ -498,6 +513,7 @@ bool BrowseProcedure::tagButton(int control) {
             else
                 ClrTag_(t.table, pointer);
         });
+        batch.finish();
     } else if (control == t.nextTagged || control == t.previousTagged) {
         if (rows_.empty()) return true;
         ReadHighlightedRecord();

@@ -2,17 +2,49 @@
 
 #include <atomic>
 #include <chrono>
+#include <optional>
 #include <thread>
 
 #include "frame/program_end.h"
 #include "records/tag_file.h"
 #include "runtime/data/errors.h"
+#include "runtime/data/lock_waiters.h"
 #include "runtime/ui/program.h"
 
 namespace {
 
 std::atomic<int> writeWaitMs = 5000;
 thread_local int lockDepth = 0;  // nested holders on this thread share one lock
+thread_local TagWriteBatch* threadBatch = nullptr;
+
+// Waits up to TagWriteWait() for the tag file's lock; answers 0 (held) or the error code,
+// with the error's text in `text`.
+int acquireLock(std::string& text) {
+    rt::RecordFile& file = records::tagFile();
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(writeWaitMs.load());
+    std::optional<rt::LockWaitSign> waiting;
+    for (;;) {
+        // No wait inside the lock call: the wait happens here, where the program's other
+        // threads (one of which may hold the lock) get their turn.
+        int code = file.lock(0);
+        if (code == 0) return 0;
+        if (code != rt::FileError::FileLocked || std::chrono::steady_clock::now() >= deadline) {
+            text = rt::errorText();
+            return code;
+        }
+        // A station writing in batches lets a station that says it waits go first.
+        if (!waiting) waiting.emplace(file);
+        rt::yieldEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+long nowMs() {
+    using namespace std::chrono;
+    return static_cast<long>(
+        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
 
 }  // namespace
 
@@ -25,31 +57,22 @@ int TagWriteWait() {
 }
 
 TagFileLock::TagFileLock() {
-    if (lockDepth > 0) {
-        ++lockDepth;
-        held_ = true;
-        return;
-    }
-    rt::RecordFile& file = records::tagFile();
-    const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::milliseconds(writeWaitMs.load());
-    for (;;) {
-        // No wait inside the lock call: the wait happens here, where the program's other
-        // threads (one of which may hold the lock) get their turn.
-        int code = file.lock(0);
-        if (code == 0) {
-            held_ = true;
-            lockDepth = 1;
-            return;
-        }
-        if (code != rt::FileError::FileLocked || std::chrono::steady_clock::now() >= deadline) {
+    if (lockDepth == 0) {
+        TagWriteBatch* batch = TagWriteBatch::current();
+        const int code = batch ? batch->take(refusedText_) : acquireLock(refusedText_);
+        if (code != 0) {
             refusedCode_ = code;
-            refusedText_ = rt::errorText();
             return;
         }
-        rt::yieldEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (!batch) {  // taken for this write alone
+            lockDepth = 1;
+            held_ = true;
+            return;
+        }
+        // The batch holds the lock (depth 1); this write nests inside it.
     }
+    ++lockDepth;
+    held_ = true;
 }
 
 TagFileLock::~TagFileLock() {
@@ -74,4 +97,85 @@ TagWriteFailure failureOf(std::string_view label) {
 void HaltOnTagFailure(const TagWriteFailure& failure) {
     Halt("Error #" + std::to_string(failure.code) + " - " + failure.text + " (" + failure.label +
          ")");
+}
+
+TagWriteBatch::TagWriteBatch() {
+    if (threadBatch) return;  // the outer batch goes on
+    threadBatch = this;
+    active_ = true;
+}
+
+TagWriteBatch::~TagWriteBatch() {
+    if (!active_) return;
+    if (holding_) {
+        holding_ = false;
+        lockDepth = 0;
+        records::tagFile().unlock();
+    }
+    threadBatch = nullptr;
+}
+
+TagWriteBatch* TagWriteBatch::current() {
+    return threadBatch;
+}
+
+int TagWriteBatch::take(std::string& text) {
+    if (holding_) return 0;
+    if (failedCode_ != 0) haltOnFailure();
+    const int code = acquireLock(text);
+    if (code != 0) return code;
+    holding_ = true;
+    lockDepth = 1;  // the batch's own hold; each write nests inside it
+    writes_ = 0;
+    startedMs_ = nowMs();
+    return 0;
+}
+
+void TagWriteBatch::wrote(std::string_view label) {
+    if (!active_) return;
+    label_ = label;
+    if (failedCode_ != 0) haltOnFailure();
+    if (!holding_) return;
+    if (++writes_ < kTagBatchWrites && nowMs() - startedMs_ < kTagBatchMs) return;
+    commit();
+    if (failedCode_ != 0) haltOnFailure();
+    giveWay();
+}
+
+void TagWriteBatch::commit() {
+    // Never in the middle of a write: only the batch's own hold is left between writes.
+    if (!holding_ || lockDepth > 1) return;
+    holding_ = false;
+    lockDepth = 0;
+    ++commits_;
+    if (records::tagFile().unlock() != 0 && failedCode_ == 0) {
+        failedCode_ = rt::errorCode();
+        failedText_ = rt::errorText();
+    }
+}
+
+void TagWriteBatch::giveWay() {
+    // A station that waits takes the lock within its next try (10 ms); it takes its sign
+    // down once it holds the lock.
+    const long until = nowMs() + 1000;
+    while (rt::othersWaitForLock(records::tagFile()) && nowMs() < until) {
+        rt::yieldEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+void TagWriteBatch::finish() {
+    if (!active_) return;
+    commit();
+    if (failedCode_ != 0) haltOnFailure();
+}
+
+void TagWriteBatch::haltOnFailure() {
+    TagWriteFailure failure{failedCode_, failedText_, label_};
+    failedCode_ = 0;
+    HaltOnTagFailure(failure);
+}
+
+void EndTagBatchBeforeWait() {
+    if (threadBatch) threadBatch->commit();
 }
