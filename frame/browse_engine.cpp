@@ -12,6 +12,7 @@
 #include "frame/tagging.h"
 #include "records/tag_file.h"
 #include "runtime/data/errors.h"
+#include "runtime/data/read_batch.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/text/number_text.h"
 #include "runtime/ui/dialogs.h"
@@ -140,6 +141,9 @@ void BrowseProcedure::Refresh() {
     order_ = selectedOrder();
     if (order_ != old) clearLocator();
     if (order_ != old || LOC.RefreshPending) {
+        // The highlighted record, the located page and the order's ends for the scroll
+        // stops: one read transaction instead of one per seek.
+        rt::ReadBatch reads(file());
         if (!rows_.empty()) ReadHighlightedRecord();
         ResetView();
         if (old == 0 && !selectMode()) {

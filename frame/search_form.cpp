@@ -166,6 +166,7 @@ bool SearchFormProcedure::nextMatch(SearchScan& scan, rt::Window& progress) {
         // Give the window system a turn once the progress window's timer has run out: wait
         // for its timer event (where the clock is the program's own, at every pause).
         if (!progress.timerDue()) return true;
+        TagBatchPause tagBatchGoesOn;
         while (progress.accept()) {
             if (progress.accepted() == Cancel) {
                 cancelled = true;

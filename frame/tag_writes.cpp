@@ -16,6 +16,7 @@ namespace {
 std::atomic<int> writeWaitMs = 5000;
 thread_local int lockDepth = 0;  // nested holders on this thread share one lock
 thread_local TagWriteBatch* threadBatch = nullptr;
+thread_local int batchPauses = 0;  // TagBatchPause guards alive on this thread
 
 // Waits up to TagWriteWait() for the tag file's lock; answers 0 (held) or the error code,
 // with the error's text in `text`.
@@ -136,7 +137,8 @@ void TagWriteBatch::wrote(std::string_view label) {
     label_ = label;
     if (failedCode_ != 0) haltOnFailure();
     if (!holding_) return;
-    if (++writes_ < kTagBatchWrites && nowMs() - startedMs_ < kTagBatchMs) return;
+    ++writes_;
+    if (!due()) return;
     commit();
     if (failedCode_ != 0) haltOnFailure();
     giveWay();
@@ -152,6 +154,10 @@ void TagWriteBatch::commit() {
         failedCode_ = rt::errorCode();
         failedText_ = rt::errorText();
     }
+}
+
+bool TagWriteBatch::due() const {
+    return holding_ && (writes_ >= kTagBatchWrites || nowMs() - startedMs_ >= kTagBatchMs);
 }
 
 void TagWriteBatch::giveWay() {
@@ -177,5 +183,18 @@ void TagWriteBatch::haltOnFailure() {
 }
 
 void EndTagBatchBeforeWait() {
-    if (threadBatch) threadBatch->commit();
+    if (threadBatch && batchPauses == 0) threadBatch->commit();
+}
+
+TagBatchPause::TagBatchPause() {
+    if (TagWriteBatch* batch = threadBatch; batch && batch->due()) {
+        batch->commit();
+        if (batch->failedCode_ != 0) batch->haltOnFailure();
+        batch->giveWay();
+    }
+    ++batchPauses;
+}
+
+TagBatchPause::~TagBatchPause() {
+    --batchPauses;
 }

@@ -67,8 +67,11 @@ class TagWriteBatch {
     void wrote(std::string_view label);
     // Commits the batch now; a failure is kept for the next write or finish().
     void commit();
+    // Has the batch reached its size or its time?
+    bool due() const;
 
   private:
+    friend class TagBatchPause;
     void giveWay();
     void haltOnFailure();
 
@@ -82,8 +85,21 @@ class TagWriteBatch {
     std::string failedText_;
 };
 
-// Commits this thread's tag batch, if one is open (before the thread waits for an event).
+// Commits this thread's tag batch, if one is open (before the thread waits for an event),
+// unless the wait is a TagBatchPause.
 void EndTagBatchBeforeWait();
+
+// A short pause of a walk for its timer (the search's progress window): a batch that is due
+// is committed first, and then the batch lasts through the pause instead of paying a
+// durable commit at each one. Its limits still hold: it ends at the first write or pause
+// after kTagBatchMs.
+class TagBatchPause {
+  public:
+    TagBatchPause();
+    ~TagBatchPause();
+    TagBatchPause(const TagBatchPause&) = delete;
+    TagBatchPause& operator=(const TagBatchPause&) = delete;
+};
 
 // A failed write on the tag file, kept until the file is let go.
 struct TagWriteFailure {

@@ -1,19 +1,23 @@
-// The main contacts list over a MAIL file of 100,000 contacts, in each of its six orders:
-// choosing the order's tab (the list opens at the highlighted contact's key value in that
-// order) and paging down through the whole file, run inside the list's own thread, beside raw
-// SQLite reading the same pages of the same file (a seek on the order's key column, then one
-// page of records with their images). Costs are per page.
+// The main contacts list over MAIL files of 10,000 contacts (or the sizes in
+// TOVIK_BENCH_SIZES), in each of its six orders: choosing the order's tab (the list opens at
+// the highlighted contact's key value in that order) and paging down (through the whole file,
+// 5,000 pages at most), run inside the list's own thread, beside raw SQLite reading the same
+// pages of the same file (a seek on the order's key column, then one page of records with
+// their images). Costs are per page.
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <stdexcept>
 #include <string>
 
+#include "bench/support/bench_sizes.h"
 #include "bench/support/raw_key_pages.h"
+#include "bench/walks/contact_files.h"
 #include "contacts/contact_procedures.h"
 #include "contacts/contacts_list.h"
 #include "frame/program_end.h"
@@ -24,8 +28,6 @@
 #include "windows/tovik001.h"
 
 namespace {
-
-constexpr long kContacts = 100000;
 
 struct Order {
     const char* tab;
@@ -39,55 +41,14 @@ constexpr Order kOrders[] = {{"First Name", "MAI:KEYFIRSTNAME"},
                              {"State", "MAI:KEYSTATE"},
                              {"Zip Code", "MAI:KEYZIP"}};
 
-std::filesystem::path benchFolder() {
-    static const std::filesystem::path folder = [] {
-        auto p = std::filesystem::temp_directory_path() / "tovik_bench_contacts";
-        std::filesystem::create_directories(p);
-        return p;
-    }();
-    return folder;
-}
+long contactsNow = 0;  // the size being measured
 
 std::string mailName() {
-    return (benchFolder() / "MAIL.KVF").string();
+    return (benchsupport::folderFor(contactsNow) / "MAIL.KVF").string();
 }
 
-std::string syllables(unsigned long x, int count) {
-    static const char* parts[] = {"Ba", "Co", "De", "Fi", "Ga", "Ho", "Ju", "Ke",
-                                  "La", "Mo", "Ne", "Pi", "Ro", "Sa", "Tu", "Ve"};
-    std::string s;
-    for (int i = 0; i < count; ++i) {
-        s += parts[x % 16];
-        x /= 16;
-    }
-    return s;
-}
-
-// Creates the file once; later runs reuse it.
 void ensureFile() {
-    rt::RecordFile& mail = records::mailFile();
-    mail.setName(mailName());
-    if (std::filesystem::exists(mailName()) && mail.open() == 0) {
-        const bool complete = mail.records() == kContacts;
-        mail.close();
-        if (complete) return;
-    }
-    if (mail.create() != 0 || mail.open() != 0) throw std::runtime_error("cannot create MAIL");
-    rt::logout(30, {&mail});
-    for (long n = 1; n <= kContacts; ++n) {
-        const unsigned long x = static_cast<unsigned long>(n) * 2654435761UL;
-        mail.clear();
-        MAI::FIRSTNAME.setText(syllables(x, 3));
-        MAI::LASTNAME.setText(syllables(x >> 12, 4));
-        MAI::COMPANYNAME.setText(syllables(x >> 20, 5) + " Supplies");
-        MAI::CITY.setText(syllables(x >> 8, 3) + "ville");
-        MAI::STATE.setText(syllables(x >> 16, 1));
-        MAI::ZIP.setText(std::to_string(10000 + (x >> 4) % 90000));
-        MAI::HOMEPHONE.setText(std::to_string(2000000000 + n));
-        if (mail.add() != 0) throw std::runtime_error("cannot add to MAIL");
-    }
-    rt::commit();
-    mail.close();
+    benchsupport::ensureMail(contactsNow);
 }
 
 // The contacts list whose OpenWindow runs the benchmark body inside the application thread,
@@ -127,7 +88,7 @@ class BenchContacts : public ContactsList {
 void withList(const std::function<void(BenchContacts&)>& body) {
     ResetProgramExitCode();
     RegisterContactProcedures();
-    std::filesystem::current_path(benchFolder());
+    std::filesystem::current_path(benchsupport::folderFor(contactsNow));
     rt::Driver driver;
     driver.start([&] {
         records::mailFile().setName(mailName());
@@ -219,23 +180,33 @@ void RawOpensOrder(benchmark::State& state, int order) {
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    const long pages = kContacts / pageRows();  // the whole file, page by page
-    for (int order = 0; order < 6; ++order) {
-        const std::string tab = kOrders[order].tab;
-        benchmark::RegisterBenchmark(("ListOpensOrder/" + tab).c_str(), ListOpensOrder, order)
-            ->Iterations(50)
-            ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark(("RawSqliteOpensOrder/" + tab).c_str(), RawOpensOrder, order)
-            ->Iterations(50)
-            ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark(("ListPagesDown/" + tab).c_str(), ListPagesDown, order)
-            ->Iterations(pages)
-            ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark(("RawSqlitePagesDown/" + tab).c_str(), RawPagesDown, order)
-            ->Iterations(pages)
-            ->Unit(benchmark::kMicrosecond);
+    for (long contacts : benchsupport::benchSizes()) {
+        contactsNow = contacts;
+        const long pages = contacts / pageRows();  // the whole file, page by page
+        const std::string n = "/" + std::to_string(contacts);
+        for (int order = 0; order < 6; ++order) {
+            const std::string tab = kOrders[order].tab;
+            benchmark::RegisterBenchmark(("ListOpensOrder/" + tab + n).c_str(), ListOpensOrder,
+                                         order)
+                ->Iterations(50)
+                ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark(("RawSqliteOpensOrder/" + tab + n).c_str(),
+                                         RawOpensOrder, order)
+                ->Iterations(50)
+                ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark(("ListPagesDown/" + tab + n).c_str(), ListPagesDown,
+                                         order)
+                ->Iterations(std::min(pages, 5000L))
+                ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark(("RawSqlitePagesDown/" + tab + n).c_str(),
+                                         RawPagesDown, order)
+                ->Iterations(std::min(pages, 5000L))
+                ->Unit(benchmark::kMicrosecond);
+        }
+        // Each size's benchmarks run on their own file.
+        benchmark::RunSpecifiedBenchmarks();
+        benchmark::ClearRegisteredBenchmarks();
     }
-    benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
 }
