@@ -3,7 +3,8 @@
 // the highlighted contact's key value in that order) and paging down (through the whole file,
 // 5,000 pages at most), run inside the list's own thread, beside raw SQLite reading the same
 // pages of the same file (a seek on the order's key column, then one page of records with
-// their images). Costs are per page.
+// their images and, as the list shows them, their tag marks from a tag file without tags).
+// Costs are per page.
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -22,6 +23,8 @@
 #include "contacts/contacts_list.h"
 #include "frame/program_end.h"
 #include "records/mail.h"
+#include "records/tag_file.h"
+#include "frame/codes.h"
 #include "runtime/data/transaction.h"
 #include "runtime/ui/codes.h"
 #include "runtime/ui/driver.h"
@@ -47,8 +50,15 @@ std::string mailName() {
     return (benchsupport::folderFor(contactsNow) / "MAIL.KVF").string();
 }
 
+// The MAIL file, and a tag file without tags: every row of the list looks up its mark.
 void ensureFile() {
     benchsupport::ensureMail(contactsNow);
+    static long tagsMadeFor = 0;
+    if (tagsMadeFor == contactsNow) return;
+    tagsMadeFor = contactsNow;
+    benchsupport::removeTags();
+    records::tagFile().setName("TagFile_.KVF");
+    if (records::tagFile().create() != 0) throw std::runtime_error("cannot create the tag file");
 }
 
 // The contacts list whose OpenWindow runs the benchmark body inside the application thread,
@@ -147,7 +157,8 @@ void ListPagesDown(benchmark::State& state, int order) {
 // the record image, seeking after (or at) the last key read.
 benchsupport::RawKeyPages rawMailPages(int order) {
     const int key = records::mailFile().key(kOrders[order].keyName);
-    return {mailName(), "k" + std::to_string(key), pageRows()};
+    const std::string tags = (benchsupport::folderFor(contactsNow) / "TagFile_.KVF").string();
+    return {mailName(), "k" + std::to_string(key), pageRows(), tags, TAG::Contacts};
 }
 
 void RawPagesDown(benchmark::State& state, int order) {
