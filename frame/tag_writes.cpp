@@ -112,6 +112,7 @@ TagWriteBatch::~TagWriteBatch() {
         holding_ = false;
         lockDepth = 0;
         records::tagFile().unlock();
+        records::tagFile().send("HOLDWRITES=off");
     }
     threadBatch = nullptr;
 }
@@ -123,8 +124,14 @@ TagWriteBatch* TagWriteBatch::current() {
 int TagWriteBatch::take(std::string& text) {
     if (holding_) return 0;
     if (failedCode_ != 0) haltOnFailure();
+    // A batch's changed pages stay in memory until its commit, so that other stations can
+    // read the tag file (and open it for their own writes) all through the batch.
+    records::tagFile().send("HOLDWRITES=on");
     const int code = acquireLock(text);
-    if (code != 0) return code;
+    if (code != 0) {
+        records::tagFile().send("HOLDWRITES=off");
+        return code;
+    }
     holding_ = true;
     lockDepth = 1;  // the batch's own hold; each write nests inside it
     writes_ = 0;
@@ -150,7 +157,9 @@ void TagWriteBatch::commit() {
     holding_ = false;
     lockDepth = 0;
     ++commits_;
-    if (records::tagFile().unlock() != 0 && failedCode_ == 0) {
+    const int code = records::tagFile().unlock();
+    records::tagFile().send("HOLDWRITES=off");
+    if (code != 0 && failedCode_ == 0) {
         failedCode_ = rt::errorCode();
         failedText_ = rt::errorText();
     }

@@ -73,7 +73,8 @@ class RawKeyPages {
                                       static_cast<unsigned char>(id >> 8),
                                       static_cast<unsigned char>(id)};
         sqlite3_bind_blob(mark_, 1, key, 8, SQLITE_STATIC);
-        if (sqlite3_step(mark_) == SQLITE_ROW) benchmark::DoNotOptimize(sqlite3_column_blob(mark_, 2));
+        if (sqlite3_step(mark_) == SQLITE_ROW)
+            benchmark::DoNotOptimize(sqlite3_column_blob(mark_, 2));
         sqlite3_reset(mark_);
     }
 

@@ -13,7 +13,8 @@
 namespace benchsupport {
 
 inline std::filesystem::path folderFor(long contacts) {
-    auto p = std::filesystem::temp_directory_path() / "tovik_bench_walks" / std::to_string(contacts);
+    auto p =
+        std::filesystem::temp_directory_path() / "tovik_bench_walks" / std::to_string(contacts);
     std::filesystem::create_directories(p);
     return p;
 }

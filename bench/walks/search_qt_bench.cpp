@@ -170,8 +170,8 @@ int main() {
         if (qtTags != matches || headlessTags != matches)
             std::printf("  (tags written: %ld in widgets, %ld headless; %ld expected)\n", qtTags,
                         headlessTags, matches);
-        for (const auto& [what, seconds] : {std::pair{"  in widgets (Qt)", qt},
-                                            std::pair{"  headless", headless}})
+        for (const auto& [what, seconds] :
+             {std::pair{"  in widgets (Qt)", qt}, std::pair{"  headless", headless}})
             std::printf("%-34s %9ld  %12.3f s   %12.3f s   %6.2fx\n", what, contacts, seconds, raw,
                         seconds / raw);
         if (matches * 100 != contacts) std::printf("  (raw search found %ld)\n", matches);
