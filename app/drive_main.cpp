@@ -6,8 +6,8 @@
 
 #include "app/register_procedures.h"
 #include "frame/program_end.h"
-#include "frame/program_main.h"
 #include "runtime/ui/driver.h"
+#include "shell/program_main.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -1,8 +1,8 @@
 // tovik: the program under Qt, working on the record files of the current directory.
 #include "app/register_procedures.h"
 #include "frame/program_end.h"
-#include "frame/program_main.h"
 #include "runtime/qt/qt_backend.h"
+#include "shell/program_main.h"
 
 int main(int argc, char** argv) {
     RegisterProgramProcedures();

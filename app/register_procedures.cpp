@@ -1,10 +1,17 @@
 #include "app/register_procedures.h"
 
+#include "checks/check_procedures.h"
 #include "contacts/contact_procedures.h"
-#include "frame/procedure_registry.h"
+#include "followups/followup_procedures.h"
+#include "genealogy/genealogy_procedures.h"
+#include "reference/reference_procedures.h"
 
 void RegisterProgramProcedures() {
-    // Each subsystem adds its entry procedures here as it is built. The main menu shows
-    // the buttons of procedures not registered disabled.
+    // Each feature folder registers its own procedures. Buttons whose procedure is not
+    // registered stay disabled.
     RegisterContactProcedures();
+    RegisterReferenceProcedures();
+    RegisterCheckProcedures();
+    RegisterGenealogyProcedures();
+    RegisterFollowUpProcedures();
 }

@@ -1,15 +1,15 @@
 // UpdateAdditionalNotes: the memo MAI:NOTES3 of the contact the calling form is editing.
 // It writes nothing itself: the notes stay in the shared buffer for the calling form.
 
+#include "contacts/additional_notes_window.h"
 #include "contacts/contact_procedures.h"
 #include "frame/form_engine.h"
 #include "frame/warnings.h"
 #include "records/mail.h"
-#include "windows/tovik003.h"
 
 namespace {
 
-using namespace windows::tovik003;
+using namespace windows::additional_notes;
 
 class AdditionalNotesForm : public FormProcedure {
   public:

@@ -18,5 +18,5 @@ void DialPhoneNumbers();
 // "Client Names And Information": picks a contact into the MAIL buffer (REQ::Select).
 void SelectClient();
 
-// Registers the procedures above (and those of the zip and area-code tables) by name.
+// Registers the procedures above by name.
 void RegisterContactProcedures();

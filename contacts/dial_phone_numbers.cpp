@@ -4,18 +4,18 @@
 #include <string>
 
 #include "contacts/contact_procedures.h"
+#include "contacts/dial_phone_numbers_window.h"
 #include "contacts/hand_overs.h"
 #include "frame/procedure.h"
 #include "records/mail.h"
-#include "windows/tovik005.h"
 
 namespace {
 
-using namespace windows::tovik005;
+using namespace windows::dial_phone_numbers;
 
-class DialWindow : public Procedure {
+class PhoneDialler : public Procedure {
   public:
-    DialWindow() : Procedure(dialWindow(), {&MAIL}) {}
+    PhoneDialler() : Procedure(dialWindow(), {&MAIL}) {}
 
   protected:
     void beforeSetUp() override { dialingName_ = DialingName(); }
@@ -43,5 +43,5 @@ class DialWindow : public Procedure {
 }  // namespace
 
 void DialPhoneNumbers() {
-    DialWindow().run();
+    PhoneDialler().run();
 }

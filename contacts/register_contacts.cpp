@@ -1,6 +1,5 @@
 #include "contacts/contact_procedures.h"
 #include "frame/procedure_registry.h"
-#include "reference/reference_procedures.h"
 
 void RegisterContactProcedures() {
     RegisterProcedure("BrowseMAIL", &BrowseMAIL);
@@ -10,10 +9,4 @@ void RegisterContactProcedures() {
     RegisterProcedure("UpdateClientCheckInfo", &UpdateClientCheckInfo);
     RegisterProcedure("DialPhoneNumbers", &DialPhoneNumbers);
     RegisterProcedure("SelectClient", &SelectClient);
-    RegisterProcedure("ZipCode", &ZipCode);
-    RegisterProcedure("ZipCode2", &ZipCode2);
-    RegisterProcedure("UpdateZip", &UpdateZip);
-    RegisterProcedure("AreaCodes", &AreaCodes);
-    RegisterProcedure("UpdateAreaCodes", &UpdateAreaCodes);
-    RegisterProcedure("UpdateAreaCode", &UpdateAreaCode);
 }

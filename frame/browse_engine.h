@@ -6,7 +6,7 @@
 //
 //   class SelectPayTo : public BrowseProcedure {
 //     public:
-//       SelectPayTo() : BrowseProcedure(windows::tovik012::window(), sheet()) {}
+//       SelectPayTo() : BrowseProcedure(windows::payee_list::window(), sheet()) {}
 //       static BrowseSheet sheet() {
 //           BrowseSheet s;
 //           s.file = &PAYEE;
@@ -197,7 +197,7 @@ class BrowseProcedure : public Procedure {
     int visible();
     int keyField(const BrowseOrder& o) const;
     int FillRows(int count, bool forward, bool fromEdge = true);
-    void refreshPage(Refill mode, bool probeRead);
+    void refillPage(Refill mode, bool probeRead);
     Row rowFromRecord();
     void setHighlight(int row);
     void enableRowControls(bool on);

@@ -140,12 +140,12 @@ void BrowseProcedure::enableRowControls(bool on) {
 }
 
 void BrowseProcedure::RefreshPage(Refill mode) {
-    refreshPage(mode, false);
+    refillPage(mode, false);
 }
 
 // `probeRead`: the located record was just read through the view and the page starts with
 // it, so the fill goes on from there without seeking it again.
-void BrowseProcedure::refreshPage(Refill mode, bool probeRead) {
+void BrowseProcedure::refillPage(Refill mode, bool probeRead) {
     if (failed_) return;
     TagReads marks(sheet_.tagging.table);
     rt::setCursor(CURSOR::Wait);
@@ -231,9 +231,9 @@ void BrowseProcedure::LocateRecord(Locate mode) {
         return;
     }
     if (probe == 0)
-        refreshPage(Refill::AroundRecord, /*probeRead=*/true);
+        refillPage(Refill::AroundRecord, /*probeRead=*/true);
     else
-        refreshPage(Refill::LastPage, false);
+        refillPage(Refill::LastPage, false);
     if (quick) file().send(kQuickScanOff);
     PostNewSelection();
 }

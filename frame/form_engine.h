@@ -9,7 +9,7 @@
 //
 //   class UpdatePayee : public FormProcedure {
 //     public:
-//       UpdatePayee() : FormProcedure(windows::tovik013::window(), sheet()) {}
+//       UpdatePayee() : FormProcedure(windows::payee_form::window(), sheet()) {}
 //       static FormSheet sheet() {
 //           FormSheet s;
 //           s.file = &PAYEE;

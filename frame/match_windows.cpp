@@ -4,15 +4,15 @@
 #include <optional>
 #include <string>
 
+#include "frame/search_by_example_windows.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/codes.h"
 #include "runtime/ui/dialogs.h"
 #include "runtime/ui/window.h"
-#include "windows/s_qbe.h"
 
 namespace {
 
-using namespace windows::s_qbe;
+using namespace windows::search_by_example;
 
 // Every answer of a small window closes it; closing it otherwise counts as Cancel.
 template <typename Handler>

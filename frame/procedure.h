@@ -5,7 +5,7 @@
 //
 //   class ShowThings : public Procedure {
 //     public:
-//       ShowThings() : Procedure(windows::tovik999::mainWindow(), {&records::PLF()}) {}
+//       ShowThings() : Procedure(windows::things::mainWindow(), {&records::PLF()}) {}
 //     protected:
 //       void setUpRecords() override { ... read a record ... }
 //       int firstControl() const override { return 3; }

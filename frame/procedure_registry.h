@@ -9,6 +9,7 @@
 
 using ProcedureEntry = std::function<void()>;
 
+// Both throw std::logic_error for a name that is no procedure of the program (a misspelling).
 void RegisterProcedure(std::string_view name, ProcedureEntry procedure);
-// The procedure registered under `name`; empty when there is none.
+// The procedure registered under `name`; empty when it is not built yet.
 ProcedureEntry FindProcedure(std::string_view name);

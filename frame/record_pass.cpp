@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "frame/progress_window.h"
 #include "frame/warnings.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/text/picture.h"
-#include "windows/progress_window.h"
 
 namespace P = windows::ProgressControl;
 

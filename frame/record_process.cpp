@@ -1,8 +1,8 @@
 #include "frame/record_process.h"
 
 #include "frame/guarded_write.h"
+#include "frame/progress_window.h"
 #include "frame/warnings.h"
-#include "windows/progress_window.h"
 
 ProcessPass::ProcessPass(std::string_view module, std::vector<rt::RecordFile*> files,
                          PassSheet sheet, ProcessOptions options)

@@ -9,7 +9,7 @@
 //           : ReportPass("Tovik999", {&records::tagFile(), &things}, sheet(), options()) {}
 //     protected:
 //       ReportStructurePtr makeReport() override {
-//           return windows::tovik999::labelReport(...);  // built apart from the window model
+//           return windows::things::labelReport(...);  // built apart from the window model
 //       }
 //       int recordVerdict() override { return tagged() ? VERDICT::Take : VERDICT::Skip; }
 //       void beforeDetail() override { ... compose the name line ... }

@@ -3,17 +3,18 @@
 #include <optional>
 #include <string>
 
+#include "frame/report_destination_window.h"
 #include "frame/report_job.h"
+#include "runtime/print/printer.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/binding.h"
 #include "runtime/ui/dialogs.h"
 #include "runtime/ui/window.h"
-#include "windows/tovik_sf.h"
 
 namespace {
 
-namespace D = windows::tovik_sf::DestinationControl;
-namespace O = windows::tovik_sf::PrintOptionsControl;
+namespace D = windows::report_destination::DestinationControl;
+namespace O = windows::report_destination::PrintOptionsControl;
 
 // The values of one call, bound to both windows.
 struct DestinationValues {
@@ -31,7 +32,7 @@ bool ticked(const std::string& box) {
 }
 
 void runPrintOptions(DestinationValues& v) {
-    rt::Window w(windows::tovik_sf::printOptionsWindow());
+    rt::Window w(windows::report_destination::printOptionsWindow());
     w.bind(O::Copies, rt::bindLong("Copies", v.copies));
     w.bind(O::Collate, rt::bindText("Collate", v.collate));
     w.bind(O::PrintToFile, rt::bindText("PrintToFile", v.printToFile));
@@ -79,7 +80,7 @@ int SelectReportDestination() {
     int destination = DEST::View;
     std::optional<int> answer;  // set by OK or Cancel
 
-    rt::Window w(windows::tovik_sf::destinationWindow());
+    rt::Window w(windows::report_destination::destinationWindow());
     w.bind(D::PrinterName, rt::bindText("PrinterName", v.printerName));
     v.readPrinter();
     w.open();
@@ -90,8 +91,9 @@ int SelectReportDestination() {
                 SetPrinterCopies(static_cast<int>(v.copies), ticked(v.collate));
                 // The check box decides every time, so a report after one printed into a
                 // file goes to the device again when the box is clear.
-                SetPrintToFile(ticked(v.printToFile));
-                if (ticked(v.printToFile)) SetPrintFileName(std::string(rt::clip(v.fileName)));
+                rt::printer().setPrintToFile(ticked(v.printToFile));
+                if (ticked(v.printToFile))
+                    rt::printer().setPrintFileName(std::string(rt::clip(v.fileName)));
                 answer = w.choice(D::Destination) == 2 ? DEST::Print : DEST::View;
                 w.post(EVENT::CloseWindow);
                 break;

@@ -82,11 +82,3 @@ void SetPrinterCopies(int copies, bool collate) {
     rt::printer().setCollate(collate);
     rt::printer().setCopies(copies);
 }
-
-void SetPrintToFile(bool on) {
-    rt::printer().setPrintToFile(on);
-}
-
-void SetPrintFileName(const std::string& name) {
-    rt::printer().setPrintFileName(name);
-}

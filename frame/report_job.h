@@ -61,5 +61,3 @@ class ReportJob {
 std::string PrinterDeviceName();
 void SetPrinterDevice(const std::string& name);
 void SetPrinterCopies(int copies, bool collate);
-void SetPrintToFile(bool on);
-void SetPrintFileName(const std::string& name);

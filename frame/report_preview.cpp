@@ -10,18 +10,18 @@
 
 #include "frame/codes.h"
 #include "frame/globals.h"
+#include "frame/report_preview_window.h"
 #include "runtime/print/page_file.h"
 #include "runtime/ui/binding.h"
 #include "runtime/ui/dialogs.h"
 #include "runtime/ui/keys.h"
 #include "runtime/ui/window.h"
-#include "windows/tovik_vw.h"
 
 namespace {
 
-namespace F = windows::tovik_vw::PreviewControl;
-namespace B = windows::tovik_vw::BasicPreviewControl;
-namespace R = windows::tovik_vw::RangeControl;
+namespace F = windows::report_preview::PreviewControl;
+namespace B = windows::report_preview::BasicPreviewControl;
+namespace R = windows::report_preview::RangeControl;
 
 enum Mode { NoZoom = 1, PageWidth, Zoom50, Zoom75, Zoom100, Zoom200, Zoom300 };
 
@@ -38,8 +38,8 @@ class PreviewSession {
     PreviewSession(rt::PageList& pages, bool basic)
         : pages_(pages),
           basic_(basic),
-          w_(basic ? windows::tovik_vw::basicPreviewWindow() : windows::tovik_vw::previewWindow()) {
-    }
+          w_(basic ? windows::report_preview::basicPreviewWindow()
+                   : windows::report_preview::previewWindow()) {}
 
     // Runs the preview; answers whether to print.
     bool run(std::string_view title, bool keepTitle);
@@ -352,7 +352,7 @@ void PreviewSession::deletePage() {
 
 void PreviewSession::printOptions() {
     long range = 1;
-    rt::Window o(windows::tovik_vw::printRangeWindow());
+    rt::Window o(windows::report_preview::printRangeWindow());
     o.bind(R::From, rt::bindLong("From", from_));
     o.bind(R::To, rt::bindLong("To", to_));
     o.open();

@@ -2,10 +2,10 @@
 #include <string>
 
 #include "frame/report_preview.h"
+#include "frame/report_preview_window.h"
 #include "runtime/print/page_file.h"
 #include "runtime/ui/binding.h"
 #include "runtime/ui/window.h"
-#include "windows/tovik_vw.h"
 
 namespace {
 
@@ -22,10 +22,10 @@ void pullToLimit(rt::Window& w, long& value) {
 }  // namespace
 
 long JumpToReportPage(long current, long total) {
-    namespace C = windows::tovik_vw::JumpControl;
+    namespace C = windows::report_preview::JumpControl;
     long page = current;
     long answer = current;
-    rt::Window w(windows::tovik_vw::jumpWindow());
+    rt::Window w(windows::report_preview::jumpWindow());
     w.bind(C::Page, rt::bindLong("Page", page));
     w.open();
     w.setProp(C::Page, PROP::RangeLow, 1);
@@ -51,8 +51,8 @@ long JumpToReportPageBasic(long current, long total) {
 }
 
 void ChangeReportDisplay(long& across, long& down) {
-    namespace C = windows::tovik_vw::DisplayControl;
-    rt::Window w(windows::tovik_vw::displayWindow());
+    namespace C = windows::report_preview::DisplayControl;
+    rt::Window w(windows::report_preview::displayWindow());
     w.bind(C::Across, rt::bindLong("Across", across));
     w.bind(C::Down, rt::bindLong("Down", down));
     w.open();

@@ -8,6 +8,7 @@
 #include "frame/globals.h"
 #include "frame/input_controls.h"
 #include "frame/match_windows.h"
+#include "frame/progress_window.h"
 #include "frame/quick_scan_walk.h"
 #include "frame/tag_writes.h"
 #include "frame/tagging.h"
@@ -17,7 +18,6 @@
 #include "runtime/ui/dialogs.h"
 #include "runtime/ui/keys.h"
 #include "runtime/ui/program.h"
-#include "windows/progress_window.h"
 
 namespace {
 
@@ -198,7 +198,7 @@ bool SearchFormProcedure::nextMatchWithProgress(SearchScan& scan) {
     return found;
 }
 
-void SearchFormProcedure::beginSearch() {
+void SearchFormProcedure::startSearch() {
     criteria_.save();
     if (criteria_.active().empty()) {
         rt::message("You must specify at least one search field!", "", ICON::Exclamation);
@@ -343,7 +343,7 @@ bool SearchFormProcedure::takeEvent() {
             } else if (control == sheet_.searchTypeButton) {
                 chooseType();
             } else if (control == sheet_.beginButton) {
-                beginSearch();
+                startSearch();
             } else if (control == sheet_.cancelButton) {
                 leave(RESP::Cancelled);
             }

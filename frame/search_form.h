@@ -48,7 +48,7 @@ class SearchFormProcedure : public Procedure {
     void refreshLabel(int control);
     void firstEntry(int control);
     void chooseType();
-    void beginSearch();
+    void startSearch();
     // Finds the next match with the progress window; false at the end (or on cancel).
     // A read error shows its warning and leaves the form.
     bool nextMatch(SearchScan& scan, rt::Window& progress);

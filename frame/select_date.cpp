@@ -3,15 +3,15 @@
 #include <string>
 
 #include "frame/calendar_month.h"
+#include "frame/calendar_window.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/codes.h"
 #include "runtime/ui/keys.h"
 #include "runtime/ui/window.h"
-#include "windows/tovik_sf.h"
 
 namespace {
 
-using namespace windows::tovik_sf;
+using namespace windows::calendar;
 
 void show(rt::Window& w, const CalendarMonth& month) {
     for (int row = 1; row <= 6; ++row)

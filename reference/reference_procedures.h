@@ -15,3 +15,6 @@ void AreaCodes();
 void UpdateAreaCodes();
 // "Update the AreaCode File": adds, changes or deletes one area-code record.
 void UpdateAreaCode();
+
+// Registers the procedures above by name.
+void RegisterReferenceProcedures();

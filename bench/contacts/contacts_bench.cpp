@@ -21,14 +21,15 @@
 #include "bench/walks/contact_files.h"
 #include "contacts/contact_procedures.h"
 #include "contacts/contacts_list.h"
+#include "contacts/contacts_list_window.h"
+#include "frame/codes.h"
 #include "frame/program_end.h"
 #include "records/mail.h"
 #include "records/tag_file.h"
-#include "frame/codes.h"
+#include "reference/reference_procedures.h"
 #include "runtime/data/transaction.h"
 #include "runtime/ui/codes.h"
 #include "runtime/ui/driver.h"
-#include "windows/tovik001.h"
 
 namespace {
 
@@ -74,10 +75,12 @@ class BenchContacts : public ContactsList {
 
     // What pressing the order's tab does: the sheet's choice, then the list's refresh.
     void chooseOrder(int order) {
-        window().setProp(windows::tovik001::ContactsControl::Sheet, PROP::Choice, order + 1);
+        window().setProp(windows::contacts_list::ContactsControl::Sheet, PROP::Choice, order + 1);
         Refresh();
     }
-    int visibleRows() { return window().visibleRows(windows::tovik001::ContactsControl::List); }
+    int visibleRows() {
+        return window().visibleRows(windows::contacts_list::ContactsControl::List);
+    }
 
   protected:
     bool takeOwnEvent() override {
@@ -98,6 +101,7 @@ class BenchContacts : public ContactsList {
 void withList(const std::function<void(BenchContacts&)>& body) {
     ResetProgramExitCode();
     RegisterContactProcedures();
+    RegisterReferenceProcedures();
     std::filesystem::current_path(benchsupport::folderFor(contactsNow));
     rt::Driver driver;
     driver.start([&] {

@@ -19,6 +19,7 @@
 #include "bench/support/bench_sizes.h"
 #include "bench/walks/contact_files.h"
 #include "contacts/contact_procedures.h"
+#include "reference/reference_procedures.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/program_end.h"
@@ -26,8 +27,8 @@
 #include "runtime/qt/qt_backend.h"
 #include "runtime/ui/driver.h"
 #include "runtime/ui/scheduler.h"
-#include "windows/s_qbe.h"
-#include "windows/tovik023.h"
+#include "frame/search_by_example_windows.h"
+#include "contacts/contact_search_window.h"
 
 namespace {
 
@@ -83,13 +84,13 @@ double qtSearch() {
     rt::Window* form = idleOn("Enter Search Criteria");
     rt::Input type;
     type.kind = rt::Input::Kind::Type;
-    type.control = windows::tovik023::SearchControl::Tag1;
+    type.control = windows::contact_search::SearchControl::Tag1;
     type.text = "HIT";
     backend.deliver(form, type);
-    backend.deliver(form, press(windows::tovik023::SearchControl::BeginSearch));
+    backend.deliver(form, press(windows::contact_search::SearchControl::BeginSearch));
     rt::Window* question = idleOn("Begin Search");
     const auto start = Clock::now();
-    backend.deliver(question, press(windows::s_qbe::BeginSearchControl::Select));
+    backend.deliver(question, press(windows::search_by_example::BeginSearchControl::Select));
     runEventsUntil([&] { return scheduler.programEnded(); });
     const double seconds = secondsSince(start);
     QCoreApplication::processEvents();
@@ -154,6 +155,7 @@ int main() {
     rt::qt::ensureApplication();
     QApplication::setQuitOnLastWindowClosed(false);
     RegisterContactProcedures();
+    RegisterReferenceProcedures();
     std::printf("%-34s %9s  %15s  %15s  %7s\n", "search by example, 1 % selected", "contacts",
                 "engine", "raw", "ratio");
     for (long contacts : benchsupport::benchSizes()) {

@@ -36,6 +36,7 @@
 #include "bench/support/bench_sizes.h"
 #include "bench/walks/contact_files.h"
 #include "contacts/contact_procedures.h"
+#include "reference/reference_procedures.h"
 #include "frame/program_end.h"
 #include "frame/quick_scan_walk.h"
 #include "frame/record_process.h"
@@ -47,7 +48,7 @@
 #include "runtime/data/view.h"
 #include "runtime/ui/driver.h"
 #include "runtime/ui/scheduler.h"
-#include "windows/tovik001.h"
+#include "contacts/contacts_list_window.h"
 
 namespace {
 
@@ -66,6 +67,7 @@ void withContactsList(long contacts, const std::function<void(rt::Driver&)>& ses
     std::filesystem::current_path(folderFor(contacts));
     ResetProgramExitCode();
     RegisterContactProcedures();
+    RegisterReferenceProcedures();
     rt::Driver driver;
     driver.start([] {
         records::mailFile().setName("MAIL.KVF");
@@ -82,7 +84,7 @@ std::string firstRow(rt::Driver& d) {
     rt::Window* w = d.active();
     if (!w) return {};
     std::string row;
-    for (const std::string& column : w->rowTexts(windows::tovik001::ContactsControl::List, 1))
+    for (const std::string& column : w->rowTexts(windows::contacts_list::ContactsControl::List, 1))
         row += (row.empty() ? "" : "|") + column;
     return row;
 }
@@ -449,9 +451,9 @@ int main(int argc, char** argv) {
         double tagAll = 0, untagAll = 0, search = 0;
         std::string rowAfterTag, rowAfterUntag;
         withContactsList(contacts, [&](rt::Driver& d) {
-            tagAll = pressAndSettle(d, windows::tovik001::ContactsControl::TagAll);
+            tagAll = pressAndSettle(d, windows::contacts_list::ContactsControl::TagAll);
             rowAfterTag = firstRow(d);
-            untagAll = pressAndSettle(d, windows::tovik001::ContactsControl::UntagAll);
+            untagAll = pressAndSettle(d, windows::contacts_list::ContactsControl::UntagAll);
             rowAfterUntag = firstRow(d);
             search = searchAndSelect(d);
         });
@@ -476,7 +478,7 @@ int main(int argc, char** argv) {
         double tagAllShared = 0;
         tell(other, folderFor(contacts).string());
         withContactsList(contacts, [&](rt::Driver& d) {
-            tagAllShared = pressAndSettle(d, windows::tovik001::ContactsControl::TagAll);
+            tagAllShared = pressAndSettle(d, windows::contacts_list::ContactsControl::TagAll);
         });
         const auto [presses, slowest] = stopPresses(other);
         std::printf(

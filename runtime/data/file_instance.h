@@ -34,7 +34,7 @@ class FileInstance {
     sqlite3* db = nullptr;
     int access = 0;
     bool quickScan = false;
-    int openWaitMs = 1000;  // how long OPEN waits for another station's lock
+    int openWaitSeconds = 1;  // how long OPEN waits for another station's lock
 
     std::int64_t currentId = 0;
     std::int64_t currentVersion = 0;

@@ -9,6 +9,7 @@
 #include "runtime/data/errors.h"
 #include "runtime/data/file_instance.h"
 #include "runtime/data/transaction.h"
+#include "runtime/data/wait_seconds.h"
 
 namespace rt::detail {
 namespace {
@@ -124,8 +125,8 @@ int FileInstance::open(int accessMode) {
     if (isOpen()) return fail(FileError::FileAlreadyOpen);
     if (!fileExists(name)) return fail(FileError::FileNotFound);
     int flags = (accessMode & 0x0F) == 0 ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
-    int wait = openWaitMs;
-    openWaitMs = 1000;
+    int wait = waitMilliseconds(openWaitSeconds);
+    openWaitSeconds = 1;
     if (int code = openConnection(flags, wait)) return code;
     int code = checkSchema();
     if (!code) code = prepareStatements();

@@ -11,6 +11,7 @@
 #include "runtime/data/key_codec.h"
 #include "runtime/data/thread_state.h"
 #include "runtime/data/transaction.h"
+#include "runtime/data/wait_seconds.h"
 #include "runtime/text/ascii_case.h"
 
 namespace rt {
@@ -258,7 +259,7 @@ int RecordFile::send(std::string_view command) {
         // A lock left by a station that died goes with its process; a half-written
         // transaction is rolled back by the next reader. So recovery is a longer wait.
         int seconds = std::atoi(std::string(command.substr(8)).c_str());
-        f.openWaitMs = std::max(0, seconds) * 1000;
+        f.openWaitSeconds = seconds;
     }
     return 0;
 }
@@ -330,7 +331,7 @@ int RecordFile::remove() {
 
 int RecordFile::lock(int seconds) {
     detail::clearError();
-    return instance().beginTx(detail::kTxLock, std::max(0, seconds) * 1000);
+    return instance().beginTx(detail::kTxLock, waitMilliseconds(seconds));
 }
 
 int RecordFile::unlock() {

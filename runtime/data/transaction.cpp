@@ -8,6 +8,7 @@
 #include "runtime/data/file_instance.h"
 #include "runtime/data/record_file.h"
 #include "runtime/data/thread_state.h"
+#include "runtime/data/wait_seconds.h"
 
 namespace rt {
 namespace {
@@ -34,7 +35,7 @@ int logout(int seconds, std::initializer_list<RecordFile*> files) {
     std::vector<detail::FileInstance*> begun;
     for (RecordFile* file : files) {
         detail::FileInstance& f = file->instance();
-        int code = f.beginTx(detail::kTxLogout, std::max(0, seconds) * 1000);
+        int code = f.beginTx(detail::kTxLogout, waitMilliseconds(seconds));
         if (code) {
             for (detail::FileInstance* b : begun)
                 b->rollbackTx();

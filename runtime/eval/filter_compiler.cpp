@@ -178,7 +178,7 @@ class Compiler {
     std::optional<CompileError> operand(const Token& token, bool& expectOperand) {
         switch (token.kind) {
             case TokenKind::Name: {
-                if (peek().kind == TokenKind::OpenParen) return call(token, expectOperand);
+                if (peek().kind == TokenKind::OpenParen) return functionCall(token, expectOperand);
                 auto getter = findBinding(token.text);
                 if (!getter) return CompileError{token.position, token.text + " is not bound"};
                 program_->getters.push_back(std::move(getter));
@@ -211,7 +211,7 @@ class Compiler {
         }
     }
 
-    std::optional<CompileError> call(const Token& name, bool& expectOperand) {
+    std::optional<CompileError> functionCall(const Token& name, bool& expectOperand) {
         const FunctionInfo* function = findFunction(name.text);
         if (!function) return CompileError{name.position, "unknown function " + name.text};
         take();  // the '('

@@ -23,9 +23,9 @@ QString qs(const std::string& s) {
 
 // Answers a dialog once; a dialog destroyed unanswered (its parent window closed under it)
 // answers `fallback`, so the thread waiting for it goes on.
-class Answer {
+class DialogAnswer {
   public:
-    Answer(DialogPtr dialog, QObject* widget, int fallback) : dialog_(std::move(dialog)) {
+    DialogAnswer(DialogPtr dialog, QObject* widget, int fallback) : dialog_(std::move(dialog)) {
         QObject::connect(widget, &QObject::destroyed, [state = state_, d = dialog_, fallback] {
             if (!*state) answerDialog(d, fallback);
             *state = true;
@@ -84,7 +84,7 @@ void showMessage(const DialogPtr& d, QWidget* parent) {
     }
     if (codes->size() == 1) escape = codes->begin()->first;
     if (escape) box->setEscapeButton(escape);
-    Answer answer(d, box, d->defaultButton);
+    DialogAnswer answer(d, box, d->defaultButton);
     QObject::connect(box, &QMessageBox::finished, box, [box, d, codes, answer](int) {
         auto it = codes->find(box->clickedButton());
         answer(it != codes->end() ? it->second : d->defaultButton);
@@ -95,7 +95,7 @@ void showMessage(const DialogPtr& d, QWidget* parent) {
 void showPopup(const DialogPtr& d, QWidget* parent) {
     auto* menu = new QMenu(parent);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    Answer answer(d, menu, 0);
+    DialogAnswer answer(d, menu, 0);
     for (const PopupItem& item : parsePopupMenu(d->menu)) {
         if (item.separator) {
             menu->addSeparator();
@@ -133,7 +133,7 @@ void showFileDialog(const DialogPtr& d, QWidget* parent) {
     dialog->setAcceptMode(d->save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog->setFileMode(d->save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (!d->fileName.empty()) dialog->selectFile(qs(d->fileName));
-    Answer answer(d, dialog, 0);
+    DialogAnswer answer(d, dialog, 0);
     QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, d, answer](int result) {
         QStringList files = dialog->selectedFiles();
         if (result == QDialog::Accepted && !files.isEmpty() && !answer.done()) {
@@ -154,7 +154,7 @@ void showPrinterDialog(const DialogPtr& d, QWidget* parent) {
     auto* dialog = new QPrintDialog(printer.get(), parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowTitle(qs(d->title));
-    Answer answer(d, dialog, 0);
+    DialogAnswer answer(d, dialog, 0);
     QObject::connect(dialog, &QDialog::finished, dialog, [d, printer, answer](int result) {
         if (result == QDialog::Accepted && !answer.done()) {
             d->printer.device = utf8ToCp1252(printer->printerName().toStdString());

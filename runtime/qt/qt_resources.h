@@ -3,30 +3,24 @@
 // without regard to letter case or folder: "C:\ICO\CRDFLE04.ICO", "~PC04.ICO" and
 // "crdfle04.ico" all name icons/CRDFLE04.ICO. A name that is found nowhere gives a null
 // result, and the caller carries on without the picture.
-//
-// The resources folder is looked for, in this order: the folder set by setResourceFolder(),
-// $TOVIK_RESOURCES, "resources" next to the executable or in one of its parent folders (the
-// build tree usually lies inside the source tree), "resources" in the working directory,
-// and last the source tree's resources folder, compiled in.
 
 #include <QCursor>
 #include <QIcon>
 #include <QImage>
+
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+#include "runtime/system/resource_lookup.h"
 
 namespace rt::qt {
 
-// Puts `folder` first in the search (an installed program, a test).
-void setResourceFolder(const std::filesystem::path& folder);
-std::vector<std::filesystem::path> resourceFolders();
-
-// The file a picture name stands for: the name as given when such a file exists, else the
-// file of that name (case ignored, leading "~" and any path dropped) in the resources.
-std::optional<std::filesystem::path> findResource(std::string_view name);
+// The lookup itself is the runtime's (runtime/system/resource_lookup.h).
+using rt::findResource;
+using rt::resourceFolders;
+using rt::setResourceFolder;
 
 // A built-in picture named by number ("32514"): the style's standard icon; null otherwise.
 QIcon builtinIcon(std::string_view name);

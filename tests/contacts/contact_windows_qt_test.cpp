@@ -9,18 +9,19 @@
 #include <QWidget>
 #include <set>
 
+#include "contacts/contact_form_window.h"
 #include "contacts/contact_procedures.h"
+#include "contacts/contact_search_window.h"
+#include "contacts/contacts_list_window.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/match_types.h"
+#include "reference/reference_procedures.h"
 #include "runtime/qt/qt_fonts.h"
 #include "runtime/text/codepage.h"
 #include "runtime/ui/keys.h"
 #include "tests/runtime/qt/qt_test_support.h"
 #include "tests/support/temp_dir.h"
-#include "windows/tovik001.h"
-#include "windows/tovik002.h"
-#include "windows/tovik023.h"
 
 namespace {
 
@@ -64,6 +65,7 @@ void expectRendered(QWidget* frame) {
 TEST(ContactWindowsQt, TheListAndTheFormStandWhereTheirDialogUnitsSay) {
     testsupport::TempDir dir{/*enter=*/true};
     RegisterContactProcedures();
+    RegisterReferenceProcedures();
     qttest::QtSession session;
     session.start([] { BrowseMAIL(); });
     rt::Window* list = topWindow();
@@ -71,13 +73,13 @@ TEST(ContactWindowsQt, TheListAndTheFormStandWhereTheirDialogUnitsSay) {
     QWidget* listFrame = session.shownWindow(list);
     ASSERT_NE(listFrame, nullptr);
     session.settle();
-    expectPlaced(session, list, windows::tovik001::contactsWindow());
+    expectPlaced(session, list, windows::contacts_list::contactsWindow());
     expectRendered(listFrame);
 
     // "&Add" opens the form over the list.
     rt::Input add;
     add.kind = rt::Input::Kind::Press;
-    add.control = windows::tovik001::ContactsControl::Add;
+    add.control = windows::contacts_list::ContactsControl::Add;
     session.backend().deliver(list, add);
     session.settle();
     rt::Window* form = topWindow();
@@ -86,31 +88,32 @@ TEST(ContactWindowsQt, TheListAndTheFormStandWhereTheirDialogUnitsSay) {
     QWidget* formFrame = session.shownWindow(form);
     ASSERT_NE(formFrame, nullptr);
     session.settle();
-    expectPlaced(session, form, windows::tovik002::contactFormWindow());
+    expectPlaced(session, form, windows::contact_form::contactFormWindow());
     expectRendered(formFrame);
     auto* tabs = qobject_cast<QTabWidget*>(
-        session.backend().controlWidget(form, windows::tovik002::ContactFormControl::Sheet));
+        session.backend().controlWidget(form, windows::contact_form::ContactFormControl::Sheet));
     ASSERT_NE(tabs, nullptr);
     ASSERT_EQ(tabs->count(), 3);
     EXPECT_EQ(tabs->tabText(1), "Contact Information");
     // Fields of the first tab show, those of the others wait behind their tabs.
     EXPECT_TRUE(session.backend()
-                    .controlWidget(form, windows::tovik002::ContactFormControl::FirstName)
+                    .controlWidget(form, windows::contact_form::ContactFormControl::FirstName)
                     ->isVisible());
-    EXPECT_FALSE(session.backend()
-                     .controlWidget(form, windows::tovik002::ContactFormControl::AppointmentType)
-                     ->isVisible());
+    EXPECT_FALSE(
+        session.backend()
+            .controlWidget(form, windows::contact_form::ContactFormControl::AppointmentType)
+            ->isVisible());
 
     // OK adds the (blank) contact and the list closes with "Close".
     rt::Input ok;
     ok.kind = rt::Input::Kind::Press;
-    ok.control = windows::tovik002::ContactFormControl::Ok;
+    ok.control = windows::contact_form::ContactFormControl::Ok;
     session.backend().deliver(form, ok);
     session.settle();
     ASSERT_EQ(topWindow(), list);
     rt::Input close;
     close.kind = rt::Input::Kind::Press;
-    close.control = windows::tovik001::ContactsControl::Close;
+    close.control = windows::contacts_list::ContactsControl::Close;
     session.backend().deliver(list, close);
     EXPECT_TRUE(session.finish());
 }
@@ -161,6 +164,7 @@ double overlap(const std::vector<bool>& a, const std::vector<bool>& b) {
 TEST(ContactWindowsQt, MatchTypeGlyphsDrawTheirSymbols) {
     testsupport::TempDir dir{/*enter=*/true};
     RegisterContactProcedures();
+    RegisterReferenceProcedures();
     qttest::QtSession session;
     session.start([] {
         GLO::Request = REQ::Search;
@@ -172,7 +176,7 @@ TEST(ContactWindowsQt, MatchTypeGlyphsDrawTheirSymbols) {
     // A first entry in "&First Name:" gives it "Begins with this".
     rt::Input type;
     type.kind = rt::Input::Kind::Type;
-    type.control = windows::tovik023::SearchControl::FirstName;
+    type.control = windows::contact_search::SearchControl::FirstName;
     type.text = "An";
     session.backend().deliver(form, type);
     rt::Input tab;
@@ -205,7 +209,7 @@ TEST(ContactWindowsQt, MatchTypeGlyphsDrawTheirSymbols) {
     }
     rt::Input cancel;
     cancel.kind = rt::Input::Kind::Press;
-    cancel.control = windows::tovik023::SearchControl::Cancel;
+    cancel.control = windows::contact_search::SearchControl::Cancel;
     session.backend().deliver(form, cancel);
     EXPECT_TRUE(session.finish());
 }

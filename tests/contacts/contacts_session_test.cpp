@@ -5,13 +5,17 @@
 #include <string>
 #include <vector>
 
+#include "contacts/client_selection_window.h"
+#include "contacts/contact_form_window.h"
 #include "contacts/contact_procedures.h"
+#include "contacts/contacts_list_window.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/tagging.h"
 #include "records/mail.h"
 #include "records/zip.h"
 #include "reference/reference_procedures.h"
+#include "reference/zip_lookup_window.h"
 #include "runtime/system/desktop_handover.h"
 #include "runtime/text/day_number.h"
 #include "runtime/text/fixed_text.h"
@@ -20,10 +24,6 @@
 #include "runtime/ui/keys.h"
 #include "runtime/ui/scheduler.h"
 #include "tests/support/temp_dir.h"
-#include "windows/tovik001.h"
-#include "windows/tovik002.h"
-#include "windows/tovik006.h"
-#include "windows/tovik101.h"
 
 namespace {
 
@@ -43,13 +43,23 @@ struct Contact {
 class ContactsSessionTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        resetProgramState();
         RegisterContactProcedures();
+        RegisterReferenceProcedures();
         rt::setDesktopRecorder(
             [this](const rt::DesktopHandOver& h) { handed.push_back(h.address); });
     }
+    // However a test ends, the program-wide state it set goes back for the next one.
     void TearDown() override {
         driver.finish();
         rt::setDesktopRecorder(nullptr);
+        resetProgramState();
+    }
+    static void resetProgramState() {
+        GLO::SponsorIdNumber = "";
+        GLO::SponsorLevel = "";
+        GLO::SponsorName = "";
+        rt::substituteKey(KEY::Enter, 0);  // the check information's Enter-moves-on
     }
 
     // Writes the contacts into a new MAIL file; answers their record pointers.
@@ -95,12 +105,12 @@ class ContactsSessionTest : public ::testing::Test {
     }
 
     int selectedRow() {
-        return static_cast<int>(
-            driver.active()->prop(windows::tovik001::ContactsControl::List, PROP::SelectedRow));
+        return static_cast<int>(driver.active()->prop(windows::contacts_list::ContactsControl::List,
+                                                      PROP::SelectedRow));
     }
     std::string selectedLastName() {
         const auto row =
-            driver.active()->rowTexts(windows::tovik001::ContactsControl::List, selectedRow());
+            driver.active()->rowTexts(windows::contacts_list::ContactsControl::List, selectedRow());
         return std::string(rt::clip(row.at(2)));
     }
 
@@ -177,7 +187,7 @@ TEST_F(ContactsSessionTest, ACancelledCalendarKeepsTheContactDate) {
     driver.press("&Open");
     driver.waitWindow("Changing a MAIL Record");
     driver.press("Contact Information");
-    driver.press(windows::tovik002::ContactFormControl::ContactCalendar);
+    driver.press(windows::contact_form::ContactFormControl::ContactCalendar);
     driver.waitWindow("Contact Date");
     driver.key("Esc");
     driver.waitWindow("Changing a MAIL Record");
@@ -200,10 +210,10 @@ TEST_F(ContactsSessionTest, TheFormHandsOverItsEMailAndWebAddresses) {
     EXPECT_TRUE(handed.empty());
     // " Send E-Mail" acts when it receives the focus: typing the note moves the focus on to it.
     driver.type("MAI:NOTE1", "Met at the fair");
-    EXPECT_EQ(driver.active()->focus(), windows::tovik002::ContactFormControl::SendEMailButton);
-    driver.press(windows::tovik002::ContactFormControl::WebButton);
+    EXPECT_EQ(driver.active()->focus(), windows::contact_form::ContactFormControl::SendEMailButton);
+    driver.press(windows::contact_form::ContactFormControl::WebButton);
     driver.type("MAI:WEBSITE", "file:///etc/passwd");
-    driver.press(windows::tovik002::ContactFormControl::WebButton);
+    driver.press(windows::contact_form::ContactFormControl::WebButton);
     driver.press("Cancel");
     driver.expectMessage("Are you sure you want to cancel?");
     driver.answer("Yes");
@@ -228,7 +238,7 @@ TEST_F(ContactsSessionTest, ZipSelectIsDisabledWhileTheZipListIsEmpty) {
         city = std::string(rt::clip(MAI::CITY.text()));
     });
     driver.waitWindow("Browse the Zip File");
-    EXPECT_FALSE(driver.active()->isEnabled(windows::tovik101::ZipLookupControl::Select));
+    EXPECT_FALSE(driver.active()->isEnabled(windows::zip_lookup::ZipLookupControl::Select));
     driver.key("Enter");
     driver.press("Close");
     ASSERT_TRUE(driver.finish());
@@ -373,9 +383,6 @@ TEST_F(ContactsSessionTest, TheSponsorButtonTakesTheChosenSponsor) {
     driver.waitWindow("Names And Information");
     driver.press("Close");
     ASSERT_TRUE(driver.finish());
-    GLO::SponsorIdNumber = "";
-    GLO::SponsorLevel = "";
-    GLO::SponsorName = "";
 }
 
 TEST_F(ContactsSessionTest, SelectClientHandsBackTheChosenOrHighlightedContact) {
@@ -522,7 +529,7 @@ TEST_F(ContactsSessionTest, StatusIconsShowFollowUpsAndAppointmentsAgainstToday)
     driver.waitWindow("Names And Information");
     driver.press("&Tag");  // A1 tagged: its tag column shows icon 3
     const rt::ControlState* list =
-        driver.active()->control(windows::tovik001::ContactsControl::List);
+        driver.active()->control(windows::contacts_list::ContactsControl::List);
     ASSERT_TRUE(list && list->rows);
     ASSERT_EQ(list->rows->rowCount(), 8);
     for (int row = 1; row <= 8; ++row) {
@@ -543,7 +550,7 @@ TEST_F(ContactsSessionTest, FirstNameThumbFollowsTheHighlightedContact) {
     makeContacts(contacts);
     driver.start(&BrowseMAIL);
     driver.waitWindow("Names And Information");
-    const int list = windows::tovik001::ContactsControl::List;
+    const int list = windows::contacts_list::ContactsControl::List;
     const int rows = driver.active()->visibleRows(list);
     ASSERT_GE(rows, 3);
     ASSERT_LT(rows, 26);  // a full page, so the thumb is shown
@@ -586,7 +593,7 @@ TEST_F(ContactsSessionTest, EachTabListsTheContactsInItsOwnOrder) {
     driver.waitWindow("Names And Information");
     const char* tabs[] = {"First Name", "Last Name", "Company Name",
                           "City Name",  "State",     "Zip Code"};
-    const int list = windows::tovik001::ContactsControl::List;
+    const int list = windows::contacts_list::ContactsControl::List;
     for (int i : {1, 2, 3, 4, 5, 0}) {
         SCOPED_TRACE(tabs[i]);
         driver.press(tabs[i]);
@@ -601,7 +608,7 @@ TEST_F(ContactsSessionTest, EachTabListsTheContactsInItsOwnOrder) {
         SelectClient();
     });
     driver.waitWindow("");
-    const int clients = windows::tovik006::ClientControl::List;
+    const int clients = windows::client_selection::ClientControl::List;
     for (int i : {1, 2, 3, 4, 5, 0}) {
         SCOPED_TRACE(std::string("SelectClient ") + tabs[i]);
         driver.press(tabs[i]);

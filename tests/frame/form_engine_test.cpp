@@ -8,6 +8,7 @@
 #include "frame/globals.h"
 #include "frame/program_end.h"
 #include "runtime/data/transaction.h"
+#include "tests/support/short_wait_seconds.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -294,6 +295,7 @@ TEST_F(FormEngineTest, AChangeByAnotherStationShowsTheirVersionAndTheFormStays) 
 }
 
 TEST_F(FormEngineTest, AFailedUpdateOffersRetryAndNoClosesAfterTheSaveQuestion) {
+    testsupport::ShortWaitSeconds seconds(100);  // the guarded update's wait runs out
     et::makeItems({"A"});
     et::formOptions().question = CloseQuestion::SaveChanges;
     startForm(REQ::Change, 1);

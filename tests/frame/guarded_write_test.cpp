@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <future>
 #include <thread>
 
 #include "frame/file_hooks.h"
@@ -15,6 +14,8 @@
 #include "runtime/data/transaction.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/program.h"
+#include "tests/support/short_wait_seconds.h"
+#include "tests/support/station_thread.h"
 #include "tests/support/temp_dir.h"
 #include "things_file.h"
 
@@ -167,8 +168,8 @@ TEST_F(GuardedWriteTest, AnotherThreadsUpdateDuringTheWarningDoesNotChangeWhatIs
 }
 
 TEST_F(GuardedWriteTest, LockHeldPastTwoSecondsFailsTheUpdateWithTransactionFramingError) {
-    std::promise<void> locked, release;
-    std::thread holder([&] {
+    testsupport::ShortWaitSeconds seconds(100);
+    testsupport::StationThread holder([](testsupport::StationThread& station) {
         rt::RecordFile& f = things();
         ASSERT_EQ(f.open(), 0);
         ASSERT_EQ(rt::logout(1, {&f}), 0);
@@ -176,12 +177,12 @@ TEST_F(GuardedWriteTest, LockHeldPastTwoSecondsFailsTheUpdateWithTransactionFram
         f.next();
         f.buf().setText("THI:NAME", "Held");
         f.put();
-        locked.set_value();
-        release.get_future().wait();
+        station.ready();
+        station.waitForRelease();
         rt::rollback();
         f.close();
     });
-    locked.get_future().wait();
+    ASSERT_TRUE(holder.waitReady());
     int result = -1;
     auto started = std::chrono::steady_clock::now();
     run.run([&] {
@@ -191,10 +192,9 @@ TEST_F(GuardedWriteTest, LockHeldPastTwoSecondsFailsTheUpdateWithTransactionFram
         ReleaseFile(things());
     });
     auto waited = std::chrono::steady_clock::now() - started;
-    release.set_value();
     holder.join();
     EXPECT_EQ(result, GUARDED::Failed);
-    EXPECT_GE(waited, std::chrono::milliseconds(1900));
+    EXPECT_GE(waited, seconds(2) * 95 / 100);
     ASSERT_EQ(run.boxes.size(), 1u);
     EXPECT_EQ(run.boxes[0].caption, "Transaction Framing Error");
     EXPECT_THAT(run.boxes[0].text,

@@ -138,7 +138,7 @@ class MultiplyNumbers : public ProcessPass {
 struct Outcome {
     long response = 0;
     long request = -1;
-    long useCount = -1;
+    long filesStillInUse = -1;
     std::vector<long> numbers;  // in name order, read after the procedure
 };
 
@@ -183,7 +183,7 @@ class ReportPassTest : public testing::Test {
             quickAfterPass = labels().quickScan();
             result.response = GLO::Response;
             result.request = GLO::Request;
-            result.useCount = UseCount(labels()) + UseCount(records::tagFile());
+            result.filesStillInUse = UseCount(labels()) + UseCount(records::tagFile());
         });
         drive(d);
         d.finish();
@@ -198,7 +198,7 @@ class ReportPassTest : public testing::Test {
             MultiplyNumbers(sheet).run();
             quickAfterPass = labels().quickScan();
             result.response = GLO::Response;
-            result.useCount = UseCount(labels());
+            result.filesStillInUse = UseCount(labels());
             result.numbers = numbersInNameOrder();
         });
         drive(d);
@@ -269,7 +269,7 @@ TEST_F(ReportPassTest, ThirtyOneLabelsGoThroughDestinationPreviewAndPrintIntoAPd
         d.press("OK");
     });
     EXPECT_EQ(result.response, RESP::Completed);
-    EXPECT_EQ(result.useCount, 0);
+    EXPECT_EQ(result.filesStillInUse, 0);
     EXPECT_EQ(zone5, "Page 1 of 2");
     // Numbered in place, centred in the placeholder's 19 characters.
     EXPECT_THAT(firstPageTexts, Contains("    Page 1 of 2    "));
@@ -339,7 +339,7 @@ TEST_F(ReportPassTest, CancelledAtTheDestinationOpensNothingAndLeavesNoRequest) 
         REQ::Change);
     EXPECT_EQ(result.response, RESP::Cancelled);
     EXPECT_EQ(result.request, 0);
-    EXPECT_EQ(result.useCount, 0);
+    EXPECT_EQ(result.filesStillInUse, 0);
     EXPECT_TRUE(testsupport::printedPages().empty());
 }
 
@@ -351,7 +351,7 @@ TEST_F(ReportPassTest, NothingTaggedMakesNoPageAndAnswersCancelled) {
         runPassToEnd(d);
     });
     EXPECT_EQ(result.response, RESP::Cancelled);
-    EXPECT_EQ(result.useCount, 0);
+    EXPECT_EQ(result.filesStillInUse, 0);
     EXPECT_TRUE(testsupport::printedPages().empty());
 }
 
@@ -449,7 +449,7 @@ TEST_F(ReportPassTest, TheByteCountingVariantEndsABatchOnceItsBytesAreRead) {
 TEST_F(ReportPassTest, ProcessWritesEveryRecordAndAnswersCompleted) {
     runProcess({{"A", 1}, {"B", 2}, {"C", 3}}, runPassToEnd);
     EXPECT_EQ(result.response, RESP::Completed);
-    EXPECT_EQ(result.useCount, 0);
+    EXPECT_EQ(result.filesStillInUse, 0);
     EXPECT_EQ(result.numbers, (std::vector<long>{10, 20, 30}));
 }
 
@@ -465,7 +465,7 @@ TEST_F(ReportPassTest, ProcessWhoseThirdWriteFailsKeepsTheFirstTwoAndAnswersCanc
     });
     EXPECT_EQ(caption, "Process PUT Error");
     EXPECT_EQ(result.response, RESP::Cancelled);
-    EXPECT_EQ(result.useCount, 0);
+    EXPECT_EQ(result.filesStillInUse, 0);
     EXPECT_EQ(result.numbers, (std::vector<long>{10, 20, 3, 30, 5}));
 }
 
@@ -493,7 +493,7 @@ TEST_F(ReportPassTest, AReportStoppedByAReadErrorPrintsWhatItMadeAndAnswersCance
     });
     EXPECT_EQ(warning, "Record Retrieval Error");
     EXPECT_EQ(result.response, RESP::Cancelled);
-    EXPECT_EQ(result.useCount, 0);
+    EXPECT_EQ(result.filesStillInUse, 0);
     auto pages = testsupport::printedPages();
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_EQ(std::count_if(pages[0].begin(), pages[0].end(), isLabel), 12);
@@ -506,7 +506,7 @@ TEST_F(ReportPassTest, AProcessStoppedByAReadErrorKeepsWhatItWroteAndAnswersCanc
                [&](rt::Driver& d) { warning = answerReadError(d); });
     EXPECT_EQ(warning, "Record Retrieval Error");
     EXPECT_EQ(result.response, RESP::Cancelled);
-    EXPECT_EQ(result.useCount, 0);
+    EXPECT_EQ(result.filesStillInUse, 0);
     EXPECT_EQ(result.numbers, (std::vector<long>{10, 20, 3, 4}));
 }
 

@@ -8,16 +8,16 @@
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/report_preview.h"
+#include "frame/report_preview_window.h"
 #include "runtime/ui/driver.h"
 #include "tests/frame/report_test_pages.h"
 #include "tests/support/temp_dir.h"
-#include "windows/tovik_vw.h"
 
 namespace {
 
-namespace F = windows::tovik_vw::PreviewControl;
-namespace B = windows::tovik_vw::BasicPreviewControl;
-namespace R = windows::tovik_vw::RangeControl;
+namespace F = windows::report_preview::PreviewControl;
+namespace B = windows::report_preview::BasicPreviewControl;
+namespace R = windows::report_preview::RangeControl;
 using testing::Contains;
 using testing::ElementsAre;
 
@@ -221,7 +221,7 @@ TEST_F(PreviewTest, JumpToAPageAndClickASlotToZoomOnIt) {
         d.type(F::Across, "3");
         d.press(F::Jump);
         d.waitWindow("Jump to a Report Page");
-        d.type(windows::tovik_vw::JumpControl::Page, "7");
+        d.type(windows::report_preview::JumpControl::Page, "7");
         d.press("OK");
         d.waitWindow("Report Preview");
         afterJump = d.active()->status(5);

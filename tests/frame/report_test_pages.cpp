@@ -1,12 +1,14 @@
 #include "tests/frame/report_test_pages.h"
 
 #include <memory>
+#include <utility>
 
 #include "runtime/print/page_file.h"
 #include "runtime/print/printer.h"
 #include "runtime/print/report_structure.h"
 #include "runtime/qt/page_painter.h"
 #include "runtime/qt/print_backend.h"
+#include "tests/support/label_sheet.h"
 
 namespace testsupport {
 
@@ -39,30 +41,7 @@ std::shared_ptr<RecordingBackend>& recorder() {
 }  // namespace
 
 ReportStructurePtr labelReport(std::function<std::string()> line) {
-    rt::ReportStructure s;
-    s.paper = rt::kLetterPaper;
-    s.area = {250, 500, 8500, 10000};
-    rt::ReportBand label;
-    label.id = 1;
-    label.at = {0, 0, 2625, 1000};
-    rt::ReportControl text;
-    text.id = 2;
-    text.kind = rt::ReportControlKind::String;
-    text.at = {344, 115, 0, 0};
-    text.picture = "@s30";
-    text.value = [line] { return rt::Value(line()); };
-    label.controls.push_back(text);
-    s.details.push_back(label);
-    rt::ReportBand footer;
-    footer.id = 3;
-    footer.at = {3000, 10600, 3000, 200};
-    rt::ReportControl pageText;
-    pageText.id = 4;
-    pageText.kind = rt::ReportControlKind::Text;
-    pageText.text = "Page xxxxx of xxxxx";
-    footer.controls.push_back(pageText);
-    s.pageFooter = footer;
-    return ReportStructurePtr(new rt::ReportStructure(std::move(s)));
+    return ReportStructurePtr(new rt::ReportStructure(labelSheet(std::move(line))));
 }
 
 void writeTestPages(const std::filesystem::path& folder, int count, rt::PageList& queue,

@@ -14,7 +14,7 @@
 
 namespace testsupport {
 
-// Labels 2625 by 1000 on a report area 8500 by 10000: thirty to a page, each showing
+// The shared label sheet (tests/support/label_sheet.h): thirty labels to a page, each showing
 // `line()`; the page footer holds "Page xxxxx of xxxxx".
 ReportStructurePtr labelReport(std::function<std::string()> line);
 

@@ -6,7 +6,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <future>
 #include <set>
 #include <thread>
 
@@ -18,6 +17,7 @@
 #include "records/tag_file.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/program.h"
+#include "tests/support/station_thread.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -363,17 +363,16 @@ TEST_F(TaggingTest, TagWriteWaitsForAnotherStationsLock) {
     std::chrono::milliseconds waited{};
     run.run([&] {
         SetTag_(TAG::Contacts, 1, "V");
-        std::promise<void> locked;
-        std::thread other([&] {
+        testsupport::StationThread other([](testsupport::StationThread& station) {
             rt::RecordFile& f = tagFile();
             ASSERT_EQ(f.open(), 0);
             ASSERT_EQ(f.lock(1), 0);
-            locked.set_value();
-            std::this_thread::sleep_for(std::chrono::milliseconds(800));
+            station.ready();
+            std::this_thread::sleep_for(std::chrono::milliseconds(150));
             f.unlock();
             f.close();
         });
-        locked.get_future().wait();
+        ASSERT_TRUE(other.waitReady());
         auto start = std::chrono::steady_clock::now();
         SetTag_(TAG::Contacts, 2, "V");
         ClrTag_(TAG::Contacts, 1);
@@ -383,7 +382,7 @@ TEST_F(TaggingTest, TagWriteWaitsForAnotherStationsLock) {
         count = CountTags_(TAG::Contacts);
     });
     EXPECT_FALSE(run.halted) << run.haltMessage;
-    EXPECT_GE(waited.count(), 500);
+    EXPECT_GE(waited.count(), 100);
     EXPECT_EQ(count, 1);
 }
 
@@ -399,10 +398,8 @@ TEST_F(TaggingTest, TagWriteLetsTheProgramsOtherThreadFinishWithTheLock) {
             ASSERT_EQ(f.open(), 0);
             ASSERT_EQ(f.lock(1), 0);
             holding = true;
-            for (int i = 0; i < 20; ++i) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            for (int i = 0; i < 5; ++i)
                 rt::yieldEvents();
-            }
             f.unlock();
             f.close();
         });
@@ -434,27 +431,19 @@ TEST_F(TaggingTest, LockOutlastingTheWaitEndsTheProgramWithTheOperation) {
         std::string before;
         station.run([&] {
             SetTag_(TAG::Contacts, 1, "OLD");
-            SetTagWriteWait(200);
-            std::promise<void> locked, done;
-            std::thread other([&] {
+            SetTagWriteWait(50);
+            // Released and joined however the write ends (a halt ends the procedure).
+            testsupport::StationThread other([](testsupport::StationThread& station) {
                 rt::RecordFile& f = tagFile();
                 ASSERT_EQ(f.open(), 0);
                 ASSERT_EQ(f.lock(1), 0);
-                locked.set_value();
-                done.get_future().wait();
+                station.ready();
+                station.waitForRelease();
                 f.unlock();
                 f.close();
             });
-            locked.get_future().wait();
-            try {
-                c.write();
-            } catch (...) {
-                done.set_value();
-                other.join();
-                throw;
-            }
-            done.set_value();
-            other.join();
+            ASSERT_TRUE(other.waitReady());
+            c.write();
         });
         EXPECT_TRUE(station.halted);
         EXPECT_EQ(station.haltMessage, c.message);

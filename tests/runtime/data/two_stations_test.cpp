@@ -13,45 +13,70 @@
 #include "runtime/data/record_file.h"
 #include "runtime/data/transaction.h"
 #include "sample_files.h"
+#include "tests/support/short_wait_seconds.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// A one-byte signal between the two processes.
-class Pipe {
+// Another station: a child process with a pipe each way. The child uses its own RecordFile
+// objects, so it shares no SQLite connection with the parent. Each side holds only its own
+// ends, so a station that ends early (or is killed) is read as end-of-file: the other side
+// never waits for a signal that cannot come.
+class Station {
   public:
-    Pipe() {
-        if (pipe(fds_) != 0) std::abort();
+    // Runs `body` in the child; its result is the child's exit code.
+    explicit Station(const std::function<int(Station&)>& body) {
+        int up[2], down[2];
+        if (pipe(up) != 0 || pipe(down) != 0) std::abort();
+        pid_ = fork();
+        if (pid_ == 0) {
+            ::close(up[0]);
+            ::close(down[1]);
+            out_ = up[1];
+            in_ = down[0];
+            _exit(body(*this));
+        }
+        ::close(up[1]);
+        ::close(down[0]);
+        in_ = up[0];
+        out_ = down[1];
     }
-    ~Pipe() {
-        ::close(fds_[0]);
-        ::close(fds_[1]);
+    ~Station() {
+        ::close(in_);
+        ::close(out_);
+        if (pid_ > 0) {
+            ::kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
     }
-    void send(char c = 'x') { (void)!write(fds_[1], &c, 1); }
-    char receive() {
+    Station(const Station&) = delete;
+    Station& operator=(const Station&) = delete;
+
+    // A one-byte signal to the other side; false when that side has gone.
+    void send() {
+        char c = 'x';
+        (void)!write(out_, &c, 1);
+    }
+    bool receive() {
         char c = 0;
-        return read(fds_[0], &c, 1) == 1 ? c : 0;
+        return read(in_, &c, 1) == 1;
     }
+
+    // Waits for the child to end: its exit code, or 100 + the signal that ended it.
+    int exitCode() {
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        pid_ = 0;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 100 + WTERMSIG(status);
+    }
+    void kill() { ::kill(pid_, SIGKILL); }
 
   private:
-    int fds_[2];
+    pid_t pid_ = 0;
+    int in_ = -1, out_ = -1;
 };
-
-// Runs `body` in a child process; its result is the child's exit code. The child uses its
-// own RecordFile objects, so it shares no SQLite connection with the parent.
-pid_t runStation(const std::function<int()>& body) {
-    pid_t pid = fork();
-    if (pid == 0) _exit(body());
-    return pid;
-}
-
-int exitCodeOf(pid_t pid) {
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 100 + WTERMSIG(status);
-}
 
 class TwoStations : public ::testing::Test {
   protected:
@@ -67,18 +92,19 @@ class TwoStations : public ::testing::Test {
     }
 
     testsupport::TempDir dir{true};
+    // The waits for another station count seconds of a quarter of a second.
+    testsupport::ShortWaitSeconds seconds{250};
     rt::RecordFile people{datatest::peopleDecl()};
-    Pipe toChild, toParent;
 };
 
 TEST_F(TwoStations, EachSeesTheOthersWritesAndAStaleWriteAnswers89) {
     addPerson("Ann", 1);
     std::int64_t ann = people.pointer();
-    pid_t child = runStation([&] {
+    Station child([&](Station& parent) {
         rt::RecordFile mine{datatest::peopleDecl()};
         if (mine.open() || mine.getPointer(ann)) return 1;
-        toParent.send();    // read Ann
-        toChild.receive();  // the parent has changed her meanwhile
+        parent.send();                    // read Ann
+        if (!parent.receive()) return 7;  // the parent has changed her meanwhile
         mine.buf().setText("PEO:CITY", "Child");
         if (mine.put() != rt::FileError::RecordChanged) return 2;
         if (rt::errorText() != "Record Changed By Another Station") return 3;
@@ -92,12 +118,12 @@ TEST_F(TwoStations, EachSeesTheOthersWritesAndAStaleWriteAnswers89) {
         if (mine.add()) return 6;
         return 0;
     });
-    toParent.receive();
+    ASSERT_TRUE(child.receive()) << "exit code " << child.exitCode();
     ASSERT_EQ(people.getPointer(ann), 0);
     people.buf().setText("PEO:CITY", "Parent");
     ASSERT_EQ(people.put(), 0);
-    toChild.send();
-    ASSERT_EQ(exitCodeOf(child), 0);
+    child.send();
+    ASSERT_EQ(child.exitCode(), 0);
     EXPECT_EQ(people.records(), 2);
     // The parent's own copy is stale now as well.
     people.buf().setText("PEO:CITY", "Again");
@@ -109,85 +135,101 @@ TEST_F(TwoStations, EachSeesTheOthersWritesAndAStaleWriteAnswers89) {
 TEST_F(TwoStations, LogoutWaitsForAShortTransactionAndGivesUpOnALongOne) {
     addPerson("Ann", 1);
     std::int64_t ann = people.pointer();
-    auto holdTransaction = [&](int milliseconds) {
-        return runStation([&, milliseconds] {
+    // The child changes Ann in a transaction and commits `holdFor` later, or when the parent
+    // says so when `holdFor` is zero.
+    auto holdTransaction = [&](std::chrono::milliseconds holdFor) {
+        return [&, holdFor](Station& parent) {
             rt::RecordFile mine{datatest::peopleDecl()};
             if (mine.open() || rt::logout(1, {&mine}) || mine.getPointer(ann)) return 1;
             mine.buf().setInteger("PEO:LEVEL",
                                   static_cast<int>(mine.buf().integer("PEO:LEVEL")) + 1);
             if (mine.put()) return 2;
-            toParent.send();
-            std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+            parent.send();
+            if (holdFor.count() > 0)
+                std::this_thread::sleep_for(holdFor);
+            else
+                parent.receive();
             return rt::commit() ? 3 : 0;
-        });
+        };
     };
 
-    pid_t child = holdTransaction(400);
-    toParent.receive();
-    auto start = Clock::now();
-    ASSERT_EQ(rt::logout(2, {&people}), 0);
-    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(250));
-    ASSERT_EQ(people.getPointer(ann), 0);
-    EXPECT_EQ(people.buf().integer("PEO:LEVEL"), 1);  // the other's commit is in
-    ASSERT_EQ(rt::commit(), 0);
-    EXPECT_EQ(exitCodeOf(child), 0);
+    {
+        Station child(holdTransaction(std::chrono::milliseconds(100)));  // LOGOUT waits 500
+        ASSERT_TRUE(child.receive()) << "exit code " << child.exitCode();
+        auto start = Clock::now();
+        ASSERT_EQ(rt::logout(2, {&people}), 0);
+        EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(60));
+        ASSERT_EQ(people.getPointer(ann), 0);
+        EXPECT_EQ(people.buf().integer("PEO:LEVEL"), 1);  // the other's commit is in
+        ASSERT_EQ(rt::commit(), 0);
+        EXPECT_EQ(child.exitCode(), 0);
+    }
 
-    child = holdTransaction(2500);
-    toParent.receive();
-    start = Clock::now();
+    Station child(holdTransaction(std::chrono::milliseconds(0)));
+    ASSERT_TRUE(child.receive()) << "exit code " << child.exitCode();
+    auto start = Clock::now();
     EXPECT_EQ(rt::logout(1, {&people}), rt::FileError::FileLocked);
     auto waited = Clock::now() - start;
-    EXPECT_GE(waited, std::chrono::milliseconds(900));
-    EXPECT_LT(waited, std::chrono::milliseconds(2400));
+    EXPECT_GE(waited, seconds(1) * 9 / 10);
+    EXPECT_LT(waited, seconds(5));
     EXPECT_FALSE(rt::logoutActive());
     EXPECT_EQ(rt::rollback(), 0);  // harmless without a transaction
-    EXPECT_EQ(exitCodeOf(child), 0);
+    child.send();
+    EXPECT_EQ(child.exitCode(), 0);
+    ASSERT_EQ(people.getPointer(ann), 0);
+    EXPECT_EQ(people.buf().integer("PEO:LEVEL"), 2);
 }
 
 TEST_F(TwoStations, ALockKeepsOtherStationsFromWritingUntilUnlock) {
     addPerson("Ann", 1);
-    pid_t child = runStation([&] {
+    Station child([&](Station& parent) {
         rt::RecordFile mine{datatest::peopleDecl()};
         if (mine.open() || mine.lock(1)) return 1;
-        toParent.send();
-        toChild.receive();
+        parent.send();
+        parent.receive();
         return mine.unlock() ? 2 : 0;
     });
-    toParent.receive();
+    ASSERT_TRUE(child.receive()) << "exit code " << child.exitCode();
+    auto start = Clock::now();
     EXPECT_EQ(people.lock(1), rt::FileError::FileLocked);
+    EXPECT_GE(Clock::now() - start, seconds(1) * 9 / 10);
     EXPECT_EQ(rt::errorText(), "File Is Already Locked");
     people.set();
     EXPECT_EQ(people.next(), 0);  // reading goes on
-    toChild.send();
-    EXPECT_EQ(exitCodeOf(child), 0);
+    child.send();
+    EXPECT_EQ(child.exitCode(), 0);
     EXPECT_EQ(people.lock(1), 0);
     EXPECT_EQ(people.unlock(), 0);
 }
 
 TEST_F(TwoStations, OpenAnswers32WhileLockedAndRecoverWaitsForTheLock) {
     people.close();
-    auto holdExclusive = [&](int milliseconds) {
-        return runStation([&, milliseconds] {
-            sqlite3* db = nullptr;
-            if (sqlite3_open("PEOPLE.KVF", &db) != SQLITE_OK) return 1;
-            if (sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) != SQLITE_OK)
-                return 2;
-            toParent.send();
-            std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-            sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-            sqlite3_close(db);
-            return 0;
-        });
-    };
-    pid_t child = holdExclusive(1800);
-    toParent.receive();
+    // The child holds the file until the parent says so, and a while longer than an OPEN
+    // without "Recover=" would wait.
+    Station child([&](Station& parent) {
+        sqlite3* db = nullptr;
+        if (sqlite3_open("PEOPLE.KVF", &db) != SQLITE_OK) return 1;
+        if (sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) != SQLITE_OK) return 2;
+        parent.send();
+        parent.receive();
+        std::this_thread::sleep_for(seconds(1) * 6 / 5);
+        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        return 0;
+    });
+    ASSERT_TRUE(child.receive()) << "exit code " << child.exitCode();
+    auto start = Clock::now();
     EXPECT_EQ(people.open(), rt::FileError::FileLocked);
+    EXPECT_GE(Clock::now() - start, seconds(1) * 9 / 10);
     EXPECT_FALSE(people.isOpen());
     EXPECT_EQ(people.send("Recover=10"), 0);
-    auto start = Clock::now();
+    child.send();
+    start = Clock::now();
     EXPECT_EQ(people.open(), 0);
-    EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));
-    EXPECT_EQ(exitCodeOf(child), 0);
+    const auto waited = Clock::now() - start;
+    EXPECT_GE(waited, seconds(1)) << "longer than an OPEN without it would have waited";
+    EXPECT_LT(waited, seconds(10));
+    EXPECT_EQ(child.exitCode(), 0);
 }
 
 TEST_F(TwoStations, AStationKilledInTransactionsLeavesWholeRecords) {
@@ -197,7 +239,7 @@ TEST_F(TwoStations, AStationKilledInTransactionsLeavesWholeRecords) {
         addPerson("Person", i + 1);
     people.close();
     for (int round = 0; round < 3; ++round) {
-        pid_t child = runStation([&] {
+        Station child([&](Station& parent) {
             rt::RecordFile mine{datatest::peopleDecl()};
             if (mine.open()) return 1;
             for (long generation = 1;; ++generation) {
@@ -209,14 +251,14 @@ TEST_F(TwoStations, AStationKilledInTransactionsLeavesWholeRecords) {
                                        std::string(40, static_cast<char>('a' + generation % 26)));
                     if (mine.put()) return 3;
                 }
-                if (generation == 1) toParent.send();
+                if (generation == 1) parent.send();
                 if (rt::commit()) return 4;
             }
         });
-        toParent.receive();
+        ASSERT_TRUE(child.receive()) << "exit code " << child.exitCode();
         std::this_thread::sleep_for(std::chrono::milliseconds(50 + 70 * round));
-        kill(child, SIGKILL);
-        EXPECT_EQ(exitCodeOf(child), 100 + SIGKILL);
+        child.kill();
+        EXPECT_EQ(child.exitCode(), 100 + SIGKILL);
 
         rt::RecordFile after{datatest::peopleDecl()};
         ASSERT_EQ(after.open(), 0);

@@ -4,20 +4,20 @@
 
 #include "runtime/print/report.h"
 #include "tests/runtime/print/report_fixtures.h"
+#include "tests/support/label_sheet.h"
 
 namespace {
 
 using fixtures::findText;
 using fixtures::texts;
 
-constexpr int kLabel = 1;
+constexpr int kLabel = testsupport::kLabelBand;
 
-// Labels 2.625 x 1 inch, three across and ten down in an area of 8500 x 10000 at (250, 500),
-// with a page header, a page footer and a form band.
-rt::ReportStructure labelSheet(const int& labelNumber) {
-    rt::ReportStructure s;
-    s.paper = rt::kLetterPaper;
-    s.area = {250, 500, 8500, 10000};
+// The shared label sheet (three across, ten down at (250, 500)) with a page header, a page
+// footer with the page number and a form band.
+rt::ReportStructure fullLabelSheet(const int& labelNumber) {
+    rt::ReportStructure s =
+        testsupport::labelSheet([&labelNumber] { return "Label " + std::to_string(labelNumber); });
     rt::ReportBand header;
     header.id = 100;
     header.at = {250, 100, 8000, 300};
@@ -41,19 +41,12 @@ rt::ReportStructure labelSheet(const int& labelNumber) {
     frame.at = {0, 0, 8500, 10000};
     form.controls.push_back(frame);
     s.form = form;
-    rt::ReportBand label;
-    label.id = kLabel;
-    label.at = {0, 0, 2625, 1000};
-    label.minHeight = 1000;
-    label.controls.push_back(fixtures::stringControl(
-        2, 344, 115, [&labelNumber] { return rt::Value("Label " + std::to_string(labelNumber)); }));
-    s.details.push_back(label);
     return s;
 }
 
 std::vector<rt::Page> runLabels(int count) {
     int labelNumber = 0;
-    rt::Report report(labelSheet(labelNumber));
+    rt::Report report(fullLabelSheet(labelNumber));
     rt::PageList queue;
     report.setPreviewQueue(&queue);
     std::string error;
@@ -204,7 +197,7 @@ TEST(ReportLayout, OffsetShiftsTheBandInsideItsSlotAndMinimumHeightHolds) {
 
 TEST(ReportLayout, EndPageStartsANewPage) {
     int n = 0;
-    rt::Report report(labelSheet(n));
+    rt::Report report(fullLabelSheet(n));
     rt::PageList queue;
     report.setPreviewQueue(&queue);
     std::string error;

@@ -15,7 +15,6 @@
 #include "runtime/ui/dialogs.h"
 #include "tests/runtime/qt/qt_test_support.h"
 #include "tests/support/temp_dir.h"
-#include "windows/tovik036.h"
 
 namespace {
 
@@ -211,7 +210,13 @@ ToolbarColours toolbarColours(const rt::WindowStructure& structure) {
 
 TEST(QtWindowTest, TheToolBarShowsItsOwnColourAndTheSystemsByDefault) {
     const QColor navy(0, 0, 128);
-    ToolbarColours menu = toolbarColours(windows::tovik036::menuWindow());
+    rt::WindowStructure coloured = simpleWindow("Coloured");
+    coloured.toolbar = {0, 0, 200, 21};
+    coloured.toolbarBackground = 0x000080;
+    rt::ControlStructure button = control(2, ControlKind::Button, "Tool", {1, 2, 19, 17});
+    button.toolbar = true;
+    coloured.controls.push_back(button);
+    ToolbarColours menu = toolbarColours(coloured);
     EXPECT_EQ(menu.bar, navy);
     EXPECT_NE(menu.button, navy);  // the buttons keep their own face
 

@@ -13,6 +13,7 @@
 #include "runtime/qt/page_painter.h"
 #include "runtime/qt/print_backend.h"
 #include "tests/runtime/qt/rendered_page.h"
+#include "tests/support/label_sheet.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -37,29 +38,8 @@ TEST(ReportToPdf, LabelsArePreviewedNumberedAndPrintedIntoAFile) {
     rt::printer().setPrintFileName((dir / "labels.pdf").string());
 
     int n = 0;
-    rt::ReportStructure s;
-    s.paper = rt::kLetterPaper;
-    s.area = {250, 500, 8500, 10000};
-    rt::ReportBand label;
-    label.id = 1;
-    label.at = {0, 0, 2625, 1000};
-    rt::ReportControl name;
-    name.id = 2;
-    name.kind = rt::ReportControlKind::String;
-    name.at = {344, 115, 0, 0};
-    name.picture = "s30";
-    name.value = [&n] { return rt::Value("LABEL " + std::to_string(n)); };
-    label.controls.push_back(name);
-    s.details.push_back(label);
-    rt::ReportBand footer;
-    footer.id = 3;
-    footer.at = {3000, 10600, 3000, 200};
-    rt::ReportControl pageText;
-    pageText.id = 4;
-    pageText.kind = rt::ReportControlKind::Text;
-    pageText.text = "Page xxxxx of xxxxx";
-    footer.controls.push_back(pageText);
-    s.pageFooter = footer;
+    const rt::ReportStructure s =
+        testsupport::labelSheet([&n] { return "LABEL " + std::to_string(n); });
 
     rt::Report report(s);
     rt::PageList queue;
@@ -67,7 +47,7 @@ TEST(ReportToPdf, LabelsArePreviewedNumberedAndPrintedIntoAFile) {
     std::string error;
     ASSERT_TRUE(report.open(error)) << error;
     for (n = 1; n <= 31; ++n)
-        ASSERT_TRUE(report.print(1));
+        ASSERT_TRUE(report.print(testsupport::kLabelBand));
     ASSERT_TRUE(report.finish());
     ASSERT_EQ(queue.names.size(), 2u);
     EXPECT_EQ(

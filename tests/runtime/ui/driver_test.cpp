@@ -244,8 +244,8 @@ TEST(Driver, ARegionClickCarriesItsPositionToEachOfItsEvents) {
     };
     EXPECT_EQ(seen, want);
 
-    std::istringstream onButton("clickat \"Go\" 1 1 \"LeftClick\"\n");
-    result = rt::runScenario(onButton, program, "grid");
+    std::istringstream clickOnButton("clickat \"Go\" 1 1 \"LeftClick\"\n");
+    result = rt::runScenario(clickOnButton, program, "grid");
     EXPECT_FALSE(result.passed);
     EXPECT_NE(result.report.find("no region"), std::string::npos) << result.report;
 }

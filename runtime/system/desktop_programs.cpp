@@ -1,0 +1,163 @@
+#include "runtime/system/desktop_programs.h"
+#include "runtime/system/resource_lookup.h"
+#include "runtime/text/ascii_case.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <mutex>
+
+namespace desktop {
+
+namespace {
+
+std::mutex recorderLock;
+std::function<void(const Launch&)> recorder;
+
+std::string trimmed(std::string_view text) {
+    std::size_t begin = text.find_first_not_of(' ');
+    if (begin == std::string_view::npos) return {};
+    std::size_t end = text.find_last_not_of(' ');
+    return std::string(text.substr(begin, end - begin + 1));
+}
+
+// The full path of an executable found in PATH; empty when there is none.
+std::string inPath(const std::string& program) {
+    if (program.find('/') != std::string::npos)
+        return access(program.c_str(), X_OK) == 0 ? program : std::string();
+    const char* path = std::getenv("PATH");
+    std::string dirs = path ? path : "/usr/bin:/bin";
+    std::size_t start = 0;
+    while (start <= dirs.size()) {
+        std::size_t end = dirs.find(':', start);
+        if (end == std::string::npos) end = dirs.size();
+        std::string candidate = dirs.substr(start, end - start) + "/" + program;
+        if (end > start && access(candidate.c_str(), X_OK) == 0) return candidate;
+        start = end + 1;
+    }
+    return {};
+}
+
+// The first command of the list whose program is installed.
+std::vector<std::string> firstInstalled(std::initializer_list<std::vector<std::string>> choices) {
+    for (const auto& command : choices)
+        if (!inPath(command.front()).empty()) return command;
+    return {};
+}
+
+std::vector<std::string> commandFor(const std::string& program, const std::string& directory) {
+    if (program == "calc.exe")
+        return firstInstalled({{"gnome-calculator"},
+                               {"kcalc"},
+                               {"mate-calc"},
+                               {"galculator"},
+                               {"qalculate-gtk"},
+                               {"xcalc"}});
+    if (program == "winfile.exe")
+        return firstInstalled({{"xdg-open", directory},
+                               {"nautilus", directory},
+                               {"dolphin", directory},
+                               {"thunar", directory},
+                               {"pcmanfm", directory},
+                               {"caja", directory}});
+    if (program == "write.exe")
+        return firstInstalled({{"libreoffice", "--writer"},
+                               {"abiword"},
+                               {"calligrawords"},
+                               {"gedit"},
+                               {"kwrite"},
+                               {"mousepad"}});
+    return {};
+}
+
+bool launch(Launch request) {
+    {
+        std::lock_guard lock(recorderLock);
+        if (recorder) {
+            recorder(request);
+            return !request.command.empty();
+        }
+    }
+    if (request.command.empty()) return false;
+    return StartDetached(request.command, request.workingDirectory);
+}
+
+}  // namespace
+
+bool StartDetached(const std::vector<std::string>& command,
+                   const std::filesystem::path& workingDirectory) {
+    if (command.empty()) return false;
+    const std::string program = inPath(command.front());
+    if (program.empty()) return false;
+    // Everything the child needs is prepared before fork: after it, only exec and _exit.
+    std::vector<char*> argv;
+    for (const std::string& word : command)
+        argv.push_back(const_cast<char*>(word.c_str()));
+    argv.push_back(nullptr);
+    const std::string directory = workingDirectory.string();
+    int status[2];
+    if (pipe(status) != 0) return false;
+    pid_t child = fork();
+    if (child < 0) {
+        close(status[0]);
+        close(status[1]);
+        return false;
+    }
+    if (child == 0) {
+        // The middle process starts the program in a session of its own and leaves at
+        // once, so the program is nobody's child here and is never waited for.
+        close(status[0]);
+        setsid();
+        pid_t grandchild = fork();
+        if (grandchild == 0) {
+            if (!directory.empty() && chdir(directory.c_str()) != 0) _exit(127);
+            fcntl(status[1], F_SETFD, FD_CLOEXEC);
+            execv(program.c_str(), argv.data());
+            char failed = 1;
+            (void)!write(status[1], &failed, 1);
+            _exit(127);
+        }
+        _exit(grandchild < 0 ? 1 : 0);
+    }
+    close(status[1]);
+    int middle = 0;
+    waitpid(child, &middle, 0);
+    // The pipe closes on a successful exec; a byte in it means the exec failed.
+    char failed = 0;
+    ssize_t got = read(status[0], &failed, 1);
+    close(status[0]);
+    return WIFEXITED(middle) && WEXITSTATUS(middle) == 0 && got == 0;
+}
+
+bool RunExternal(std::string_view program) {
+    std::error_code ec;
+    std::filesystem::path here = std::filesystem::current_path(ec);
+    Launch request;
+    request.request = std::string(program);
+    request.workingDirectory = here;
+    request.command = commandFor(rt::lowerAscii(trimmed(program)), here.string());
+    return launch(std::move(request));
+}
+
+bool PlaySoundAsync(std::string_view file) {
+    Launch request;
+    request.request = std::string(file);
+    std::filesystem::path sound = rt::findResource(file).value_or(std::filesystem::path());
+    if (!sound.empty()) {
+        request.command = firstInstalled({{"paplay", sound.string()},
+                                          {"aplay", "-q", sound.string()},
+                                          {"pw-play", sound.string()}});
+    }
+    return launch(std::move(request));
+}
+
+void SetLaunchRecorder(std::function<void(const Launch&)> replacement) {
+    std::lock_guard lock(recorderLock);
+    recorder = std::move(replacement);
+}
+
+}  // namespace desktop

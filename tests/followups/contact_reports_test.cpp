@@ -1,0 +1,150 @@
+// The follow-up, appointment and tagged contacts reports printed into PDF files, read back
+// with pdftotext: exactly the expected contacts in the expected order; an empty selection
+// shows no preview and writes no file.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "followups/followup_procedures.h"
+#include "frame/codes.h"
+#include "frame/globals.h"
+#include "frame/tagging.h"
+#include "records/mail.h"
+#include "runtime/text/day_number.h"
+#include "runtime/ui/driver.h"
+#include "tests/followups/follow_up_fixture.h"
+#include "tests/frame/report_test_pages.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+using namespace followuptest;
+
+std::string pdfText(const std::filesystem::path& pdf) {
+    std::string output;
+    const std::string command = "pdftotext -layout '" + pdf.string() + "' - 2>/dev/null";
+    if (std::FILE* pipe = popen(command.c_str(), "r")) {
+        std::array<char, 256> chunk;
+        while (std::fgets(chunk.data(), chunk.size(), pipe))
+            output += chunk.data();
+        pclose(pipe);
+    }
+    return output;
+}
+
+// The first names found in the text, in the order they stand.
+std::vector<std::string> namesInOrder(const std::string& text,
+                                      const std::vector<std::string>& names) {
+    std::vector<std::pair<std::size_t, std::string>> found;
+    for (const std::string& n : names)
+        for (std::size_t at = text.find(n); at != std::string::npos; at = text.find(n, at + 1))
+            found.emplace_back(at, n);
+    std::sort(found.begin(), found.end());
+    std::vector<std::string> out;
+    for (const auto& f : found)
+        out.push_back(f.second);
+    return out;
+}
+
+class ContactReportsTest : public ::testing::Test {
+  protected:
+    void SetUp() override { testsupport::installPdfPrinting(); }
+
+    // Runs the report, chooses to view and print into `pdf`; answers whether a preview
+    // showed.
+    bool printToPdf(void (*report)()) {
+        rt::Driver driver;
+        driver.start([this, report] {
+            report();
+            response = GLO::Response;
+        });
+        driver.waitWindow("Report Destination");
+        driver.press("Options");
+        driver.waitWindow("Print Options");
+        driver.press("Print To FIle");
+        driver.type(7, pdf.string());
+        driver.press("OK");
+        driver.waitWindow("Report Destination");
+        driver.press("OK");
+        bool previewed = false;
+        for (int round = 0; round < 1000 && !driver.ended(); ++round) {
+            driver.settle();
+            rt::Window* w = driver.active();
+            if (w && w->title() == "Report Preview") {
+                previewed = true;
+                driver.press(1);  // "Print The Report"
+                driver.waitWindow("Print Options");
+                driver.press("OK");
+                break;
+            }
+            if (!driver.backend().fireNextTimer()) break;
+        }
+        EXPECT_TRUE(driver.finish());
+        return previewed;
+    }
+
+    testsupport::TempDir dir{/*enter=*/true};
+    std::filesystem::path pdf = dir / "report.pdf";
+    long response = 0;
+    const long today = rt::today();
+    const std::vector<std::string> names = {"Alpha", "Bravo", "Charlie", "Delta", "Echo"};
+};
+
+TEST_F(ContactReportsTest, FollowUpReportPrintsContactsWithAFollowUpInDayOrder) {
+    makeContacts({{"Alpha", "Zed", today + 4},
+                  {"Bravo", "Young", 0},
+                  {"Charlie", "Xu", today - 2},
+                  {"Delta", "Ware", today}});
+    ASSERT_TRUE(printToPdf(&PrintContactsReport));
+    const std::string text = pdfText(pdf);
+    EXPECT_THAT(text, testing::HasSubstr("Report By Search Selection"));
+    EXPECT_THAT(text, testing::HasSubstr("Call Back"));
+    EXPECT_EQ(namesInOrder(text, names), (std::vector<std::string>{"Charlie", "Delta", "Alpha"}));
+}
+
+TEST_F(ContactReportsTest, AppointmentReportPrintsAppointmentsInDateAndTimeOrder) {
+    makeContacts({{"Alpha", "Zed", 0, today + 1, "08:00"},
+                  {"Bravo", "Young", today, 0, "07:00", "1"},
+                  {"Charlie", "Xu", 0, today - 3, "10:00"},
+                  {"Delta", "Ware", 0, today + 1, "07:30", "1"}});
+    ASSERT_TRUE(printToPdf(&PrintAppointmentsReport));
+    const std::string text = pdfText(pdf);
+    // Each name stands twice: in the name and in the subject ("Subject Delta").
+    EXPECT_EQ(namesInOrder(text, names),
+              (std::vector<std::string>{"Charlie", "Charlie", "Delta", "Delta", "Alpha", "Alpha"}));
+    EXPECT_THAT(text, testing::HasSubstr("Business"));
+    EXPECT_THAT(text, testing::HasSubstr("10:00"));
+}
+
+TEST_F(ContactReportsTest, TaggedReportPrintsTheTaggedContactsInLastNameOrder) {
+    const auto pointers = makeContacts({{"Alpha", "Zed"},
+                                        {"Bravo", "Young"},
+                                        {"Charlie", "Xu"},
+                                        {"Delta", "Ware"},
+                                        {"Echo", "Vo"}});
+    OpenTagFile_();
+    SetTag_(TAG::Contacts, static_cast<long>(pointers[0]), "Alpha");
+    SetTag_(TAG::Contacts, static_cast<long>(pointers[3]), "Delta");
+    SetTag_(TAG::Contacts, static_cast<long>(pointers[2]), "Charlie");
+    CloseTagFile_();
+    ASSERT_TRUE(printToPdf(&PrintMAILReport));
+    EXPECT_EQ(namesInOrder(pdfText(pdf), names),
+              (std::vector<std::string>{"Delta", "Charlie", "Alpha"}));
+}
+
+TEST_F(ContactReportsTest, AnEmptySelectionShowsNoPreviewAndWritesNoFile) {
+    makeContacts({{"Alpha", "Zed"}, {"Bravo", "Young"}});
+    for (auto report : {&PrintContactsReport, &PrintAppointmentsReport, &PrintMAILReport}) {
+        EXPECT_FALSE(printToPdf(report));
+        EXPECT_EQ(response, RESP::Cancelled);
+        EXPECT_FALSE(std::filesystem::exists(pdf));
+    }
+}
+
+}  // namespace
