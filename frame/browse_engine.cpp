@@ -449,22 +449,31 @@ bool BrowseProcedure::FindFromHighlighted(bool forward, const std::function<bool
     if (rows_.empty()) return false;
     rt::setCursor(CURSOR::Wait);
     const std::string from = rows_[current_ - 1].position;
-    view_->reset(from);
     bool found = false;
-    for (bool first = true;; first = false) {
-        int code = forward ? view_->next() : view_->previous();
-        if (code == rt::FileError::RecordNotAvailable) break;
-        if (code != 0) {
-            rt::setCursor(CURSOR::Normal);
-            readFailure();
-            return false;
+    {
+        // A walk that may cross the whole file: under QUICKSCAN, the other threads' turn
+        // after each slice of time.
+        QuickScanWalk quick(file());
+        view_->reset(from);
+        auto sliceEnd = std::chrono::steady_clock::now() + kWalkSlice;
+        for (bool first = true;; first = false) {
+            int code = forward ? view_->next() : view_->previous();
+            if (code == rt::FileError::RecordNotAvailable) break;
+            if (code != 0) {
+                rt::setCursor(CURSOR::Normal);
+                readFailure();
+                return false;
+            }
+            if (first && view_->position() == from) continue;
+            if (takes() && wanted()) {
+                found = true;
+                break;
+            }
+            if (std::chrono::steady_clock::now() >= sliceEnd) {
+                rt::yieldEvents();
+                sliceEnd = std::chrono::steady_clock::now() + kWalkSlice;
+            }
         }
-        if (first && view_->position() == from) continue;
-        if (takes() && wanted()) {
-            found = true;
-            break;
-        }
-        rt::yieldEvents();
     }
     rt::setCursor(CURSOR::Normal);
     if (found) {

@@ -205,16 +205,15 @@ int main(int argc, char** argv) {
                                          order)
                 ->Iterations(50)
                 ->Unit(benchmark::kMicrosecond);
-            benchmark::RegisterBenchmark(("RawSqliteOpensOrder/" + tab + n).c_str(),
-                                         RawOpensOrder, order)
+            benchmark::RegisterBenchmark(("RawSqliteOpensOrder/" + tab + n).c_str(), RawOpensOrder,
+                                         order)
                 ->Iterations(50)
                 ->Unit(benchmark::kMicrosecond);
-            benchmark::RegisterBenchmark(("ListPagesDown/" + tab + n).c_str(), ListPagesDown,
-                                         order)
+            benchmark::RegisterBenchmark(("ListPagesDown/" + tab + n).c_str(), ListPagesDown, order)
                 ->Iterations(std::min(pages, 5000L))
                 ->Unit(benchmark::kMicrosecond);
-            benchmark::RegisterBenchmark(("RawSqlitePagesDown/" + tab + n).c_str(),
-                                         RawPagesDown, order)
+            benchmark::RegisterBenchmark(("RawSqlitePagesDown/" + tab + n).c_str(), RawPagesDown,
+                                         order)
                 ->Iterations(std::min(pages, 5000L))
                 ->Unit(benchmark::kMicrosecond);
         }

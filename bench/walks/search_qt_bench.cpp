@@ -19,16 +19,16 @@
 #include "bench/support/bench_sizes.h"
 #include "bench/walks/contact_files.h"
 #include "contacts/contact_procedures.h"
-#include "reference/reference_procedures.h"
+#include "contacts/contact_search_window.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/program_end.h"
+#include "frame/search_by_example_windows.h"
+#include "reference/reference_procedures.h"
 #include "runtime/qt/page_painter.h"
 #include "runtime/qt/qt_backend.h"
 #include "runtime/ui/driver.h"
 #include "runtime/ui/scheduler.h"
-#include "frame/search_by_example_windows.h"
-#include "contacts/contact_search_window.h"
 
 namespace {
 

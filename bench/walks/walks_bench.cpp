@@ -36,7 +36,7 @@
 #include "bench/support/bench_sizes.h"
 #include "bench/walks/contact_files.h"
 #include "contacts/contact_procedures.h"
-#include "reference/reference_procedures.h"
+#include "contacts/contacts_list_window.h"
 #include "frame/program_end.h"
 #include "frame/quick_scan_walk.h"
 #include "frame/record_process.h"
@@ -44,11 +44,11 @@
 #include "frame/tagging.h"
 #include "records/mail.h"
 #include "records/tag_file.h"
+#include "reference/reference_procedures.h"
 #include "runtime/data/transaction.h"
 #include "runtime/data/view.h"
 #include "runtime/ui/driver.h"
 #include "runtime/ui/scheduler.h"
-#include "contacts/contacts_list_window.h"
 
 namespace {
 
