@@ -1,7 +1,7 @@
-// The list engine over ZIP files of 10,000 records (or the sizes in TOVIK_BENCH_SIZES), in city order with
-// text scroll stops and a list of 20 visible rows: paging down through the whole file, and
-// thumb jumps to stop positions. Beside each, raw SQLite reads the same rows of the same file
-// (a seek on the key column, then one page of rows). Costs are per page.
+// The list engine over ZIP files of 10,000 records (or the sizes in TOVIK_BENCH_SIZES), in
+// city order with text scroll stops and a list of 20 visible rows: paging down through the
+// whole file, and thumb jumps to stop positions. Beside each, raw SQLite reads the same rows
+// of the same file (a seek on the key column, then one page of rows). Costs are per page.
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
