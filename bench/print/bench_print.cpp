@@ -151,9 +151,10 @@ void printRatio() {
                                if (!rt::printer().printPageFiles(report.pageFiles(), error))
                                    std::fprintf(stderr, "%s\n", error.c_str());
                            }));
-        plain = std::min(plain, secondsOf([&] {
-                             plainQPainterLabels(QString::fromStdString((folder / "plain.pdf").string()));
-                         }));
+        plain = std::min(
+            plain, secondsOf([&] {
+                plainQPainterLabels(QString::fromStdString((folder / "plain.pdf").string()));
+            }));
     }
     std::printf("PDF of %d label pages: printer %.3f s, plain QPainter loop %.3f s, %.2fx\n",
                 kPages, printed, plain, printed / plain);

@@ -149,7 +149,9 @@ void paintText(QPainter& painter, const PageText& text, FontCache& fonts) {
     }
     // Text is measured only where its place or its background needs the width: a
     // left-aligned text on no background is drawn where it starts.
-    auto boxWidth = [&] { return text.width > 0 ? text.width : metrics.horizontalAdvance(content); };
+    auto boxWidth = [&] {
+        return text.width > 0 ? text.width : metrics.horizontalAdvance(content);
+    };
     double x = text.x;
     switch (text.align) {
         case TextAlign::Left:
