@@ -4,4 +4,18 @@
 void RegisterCheckProcedures() {
     RegisterProcedure("SelectPayTo", &SelectPayTo);
     RegisterProcedure("UpdatePayee", &UpdatePayee);
+    RegisterProcedure("PostChecksToPrint", &PostChecksToPrint);
+    RegisterProcedure("UpdateCheck", &UpdateCheck);
+    RegisterProcedure("SelectCheckStyleTagged", &SelectCheckStyleTagged);
+    RegisterProcedure("SelectCheckStyleAll", &SelectCheckStyleAll);
+    RegisterProcedure("SelectCheckStyleReprint", &SelectCheckStyleReprint);
+    RegisterProcedure("PrintCheckStyle1Tagged", &PrintCheckStyle1Tagged);
+    RegisterProcedure("PrintCheckStyle2Tagged", &PrintCheckStyle2Tagged);
+    RegisterProcedure("PrintCheckStyle1All", &PrintCheckStyle1All);
+    RegisterProcedure("PrintCheckStyle2ThreeUp", &PrintCheckStyle2ThreeUp);
+    RegisterProcedure("ReprintCheckStyle1", &ReprintCheckStyle1);
+    RegisterProcedure("ReprintCheckStyle2", &ReprintCheckStyle2);
+    RegisterProcedure("BrowseCheckRegister", &BrowseCheckRegister);
+    RegisterProcedure("PrintCheckRegister", &PrintCheckRegister);
+    RegisterProcedure("SearchChecks", &SearchChecks);
 }

@@ -78,7 +78,7 @@ const rt::WindowStructure& checkInfoWindow() {
             if (std::string(r.field) == "MAI:TRANSIT" ||
                 std::string(r.field) == "MAI:ACCOUNTNUMBER")
                 e.font = {"MICR 010 BT", 12};
-            y += 12;
+            y += 11;  // eighteen rows end above the instruction line
             ++i;
         }
         b.add(3, rt::ControlKind::String, {10, 232, 200, 10},

@@ -30,12 +30,15 @@ rt::WindowStructure makeContactFormWindow() {
     w.font = {"Arial", 8};
     StructureBuilder b(w);
 
-    b.add(LevelHeading, rt::ControlKind::String, {8, 2, 400, 9},
-          "Number on levels:  1       2       3       4        5        6        7        8        "
-          "9        10");
+    // "Number on levels:" and the levels 1 to 10, each right-aligned over its count, so
+    // that numbers and counts line up whatever the font.
+    b.add(LevelHeading, rt::ControlKind::String, {8, 2, 66, 9}, "Number on levels:");
     for (int i = 0; i < 10; ++i) {
+        const rt::Rect column{76 + 33 * i, 2, 24, 9};
+        b.add(FirstLevelNumber + i, rt::ControlKind::String, column, std::to_string(i + 1)).align =
+            rt::Align::Right;
         rt::ControlStructure& c =
-            b.add(FirstLevelCount + i, rt::ControlKind::String, {76 + 33 * i, 11, 24, 9});
+            b.add(FirstLevelCount + i, rt::ControlKind::String, {column.x, 11, column.width, 9});
         c.use = "MAI:L" + std::to_string(i + 1);
         c.picture = "@n4";
         c.align = rt::Align::Right;
@@ -115,8 +118,8 @@ rt::WindowStructure makeContactFormWindow() {
     b.prompt(74, {332, 70, 22, 10}, "Level:", t1);
     b.entry(Level, {356, 69, 16, 11}, "MAI:LEVEL", "@n2", t1);
     b.prompt(76, {216, 84, 44, 10}, "Sponsor ID:", t1);
-    b.entry(SponsorId, {262, 83, 56, 11}, "MAI:SPONSORID", "@s12", t1);
-    b.button(TakeSponsor, {320, 83, 14, 11}, "...", t1).tip =
+    b.entry(SponsorId, {262, 83, 64, 11}, "MAI:SPONSORID", "@s15", t1);
+    b.button(TakeSponsor, {328, 83, 14, 11}, "...", t1).tip =
         "Press after looking sponsor to enter the information.";
     b.prompt(79, {216, 98, 44, 10}, "Sponsor:", t1);
     b.entry(Sponsor, {262, 97, 86, 11}, "MAI:SPONSOR", "@s20", t1);

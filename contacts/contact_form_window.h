@@ -6,8 +6,9 @@
 namespace windows::contact_form {
 
 namespace ContactFormControl {
-inline constexpr int LevelHeading = 1;
-inline constexpr int FirstLevelCount = 2;  // MAI:L1 .. MAI:L10: 2 .. 11
+inline constexpr int LevelHeading = 1;        // "Number on levels:"
+inline constexpr int FirstLevelNumber = 140;  // the headings "1" .. "10": 140 .. 149
+inline constexpr int FirstLevelCount = 2;     // MAI:L1 .. MAI:L10: 2 .. 11
 inline constexpr int Sheet = 12;
 inline constexpr int NameTab = 13;
 inline constexpr int ContactTab = 14;

@@ -11,10 +11,11 @@ const rt::WindowStructure& appointmentsListWindow() {
             "Tovik028", "Appointments", "Appointment Date", "Clear Old Appointments",
             "Add New Appointment", "49L|I~ Date~@d1@?23L|~ Time~@P##:##P@11L|I@s2@80R|I@s20@", 140);
         StructureBuilder b(w);
-        b.add(30, rt::ControlKind::String, {148, 90, 64, 10}, "Type", Tab).font = {"", 0, true};
-        b.add(31, rt::ControlKind::String, {148, 100, 64, 10}, {}, Tab).use = "MAI:APPOITMENTTYPE";
-        b.add(32, rt::ControlKind::String, {148, 111, 64, 10}, "Subject", Tab).font = {"", 0, true};
-        b.add(33, rt::ControlKind::String, {148, 121, 64, 10}, {}, Tab).use =
+        // The type and subject stand in the column right of the list, as the name does.
+        b.add(30, rt::ControlKind::String, {156, 90, 56, 10}, "Type", Tab).font = {"", 0, true};
+        b.add(31, rt::ControlKind::String, {156, 100, 56, 10}, {}, Tab).use = "MAI:APPOITMENTTYPE";
+        b.add(32, rt::ControlKind::String, {156, 111, 56, 10}, "Subject", Tab).font = {"", 0, true};
+        b.add(33, rt::ControlKind::String, {156, 121, 56, 10}, {}, Tab).use =
             "MAI:APPOINTMENTSUBJECT";
         // The AM and PM legend.
         b.add(34, rt::ControlKind::String, {140, 140, 14, 10}, "AM", Tab);

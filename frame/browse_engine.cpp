@@ -223,7 +223,7 @@ void BrowseProcedure::newSelection() {
     newSelectionPosted_ = false;
     if (handedBack_) return;
     if (rt::keyCode() == KEY::RightClick) {
-        popupMenu();
+        if (!sheet_.noPopup) popupMenu();
         return;
     }
     if (rows_.empty()) return;

@@ -107,6 +107,7 @@ struct BrowseSheet {
     // texts: the standard menu.
     std::string popupText, popupTextEmpty;
     std::vector<int> popupButtons;
+    bool noPopup = false;      // a right-click on the list shows no menu
     bool handleSized = false;  // EVENT::Sized refreshes the page for the new height
     // The window resizer keeps the controls in proportion (and the page follows the size);
     // the window cannot be made smaller than it opened.

@@ -21,7 +21,7 @@ rt::WindowStructure makeCalendarWindow() {
     w.centered = true;
     w.frame = rt::FrameKind::Double;
     w.systemMenu = false;
-    w.font = {"Arial", 8};
+    w.font = {"System", 0};  // no face of its own: laid out in the system font
     w.alertKeys = {KEY::Esc,  KEY::Enter,    KEY::Down, KEY::Right,    KEY::Up,  KEY::Left,
                    KEY::Home, KEY::CtrlPgDn, KEY::PgDn, KEY::CtrlPgUp, KEY::PgUp};
 

@@ -85,6 +85,8 @@ constexpr std::array kProcedureNames = {
     "PrintUnprintedInvoices",
     "PrintUplineReport",
     "PrivateLabelMenu",
+    "ReprintCheckStyle1",
+    "ReprintCheckStyle2",
     "SearchChecks",
     "SearchCompanyID",
     "SearchMAIL",

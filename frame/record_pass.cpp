@@ -30,7 +30,7 @@ void RecordPass::setUpWindow() {
     window().setProp(P::Bar, PROP::Progress, 0);
     window().setProp(P::Percent, PROP::Text, "0% Completed");
     window().setProp(P::Heading, PROP::Text, headingText());
-    window().setProp(0, PROP::Text, isReport() ? "Generating Report" : "Processing Records");
+    window().setProp(0, PROP::Text, progressTitle());
     sheet_.file->send("QUICKSCAN=on");
     quickScan_ = true;
 }

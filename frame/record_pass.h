@@ -81,6 +81,10 @@ class RecordPass : public Procedure {
     virtual void batch() = 0;             // one timer event's work
     virtual void passEnded() = 0;         // after QUICKSCAN=off, while the files are open
     virtual std::string headingText() const { return {}; }  // control 2 of the window
+    // The progress window's title.
+    virtual std::string progressTitle() const {
+        return isReport() ? "Generating Report" : "Processing Records";
+    }
 
     // Reads on to the next record to take or to the end; answers VERDICT::Take or End.
     // A read error other than 33 shows warning 35 and ends the pass as failed.

@@ -14,6 +14,14 @@ bool isNumberKind(FieldKind k) {
     return k == FieldKind::Number || k == FieldKind::NumberPicture || k == FieldKind::Date;
 }
 
+// The digits of a text as one number; 0 when it holds none.
+double digitsOf(std::string_view text) {
+    double number = 0;
+    for (char c : text)
+        if (c >= '0' && c <= '9') number = number * 10 + (c - '0');
+    return number;
+}
+
 }  // namespace
 
 SearchCriteria::SearchCriteria(rt::RecordFile& file, std::vector<SearchField> fields)
@@ -70,8 +78,12 @@ std::string SearchCriteria::textOf(const SearchField& f) const {
 double SearchCriteria::numberOf(const SearchField& f) const {
     rt::RecordBuffer& buf = file_->buf();
     const int index = buf.field(f.name);
-    if (buf.decl().fields()[index].type == rt::FieldType::String)
+    if (buf.decl().fields()[index].type == rt::FieldType::String) {
+        // A text entered through a picture ("555-123-4567") reads as the number its digits
+        // make, not as the number it starts with.
+        if (f.kind == FieldKind::NumberPicture) return digitsOf(buf.text(index));
         return rt::textToNumber(buf.text(index)).toDouble();
+    }
     return buf.real(index);
 }
 

@@ -16,5 +16,10 @@ void UpdateAreaCodes();
 // "Update the AreaCode File": adds, changes or deletes one area-code record.
 void UpdateAreaCode();
 
+// "Browse the Web File": the web bookmarks by category; "Go to site" opens one.
+void WebBookMarks();
+// "Web Addresses": adds, changes or deletes one web bookmark.
+void UpdateWeb();
+
 // Registers the procedures above by name.
 void RegisterReferenceProcedures();

@@ -8,4 +8,6 @@ void RegisterReferenceProcedures() {
     RegisterProcedure("AreaCodes", &AreaCodes);
     RegisterProcedure("UpdateAreaCodes", &UpdateAreaCodes);
     RegisterProcedure("UpdateAreaCode", &UpdateAreaCode);
+    RegisterProcedure("WebBookMarks", &WebBookMarks);
+    RegisterProcedure("UpdateWeb", &UpdateWeb);
 }

@@ -15,12 +15,13 @@ const rt::WindowStructure& zipLookupWindow() {
         list.format = "80L(2)|M~City~@s20@24L(2)|M~State~@s2@26R(1)|M~Zip~L@s5@";
         list.tip = "Browsing Records";
         list.listFlags = 0x800;
-        b.button(Select, {8, 176, 45, 14}, "&Select");
-        b.button(Close, {109, 176, 45, 14}, "Close");
+        b.button(Select, {8, 176, 40, 14}, "&Select");
+        b.button(Close, {114, 176, 40, 14}, "Close");
         b.add(Sheet, rt::ControlKind::Sheet, {4, 4, 154, 166});
         b.add(CityTab, rt::ControlKind::Tab, {}, "City", Sheet);
         b.entry(City, {40, 22, 84, 11}, "ZIP:CITY", "@s20", CityTab);
-        b.button(UpdateZipCodes, {56, 176, 50, 14}, "Update Zip Codes", CityTab);
+        // Wide enough for its bold text.
+        b.button(UpdateZipCodes, {51, 176, 60, 14}, "Update Zip Codes", CityTab);
         rt::ControlStructure& ok = b.button(HiddenOk, {0, 0, 1, 1}, "OK", CityTab);
         ok.hidden = true;
         ok.isDefault = true;

@@ -76,6 +76,7 @@ int LineFile::open(int access) {
     offset_ = 0;
     lastBytes_ = 0;
     readSinceOpen_ = false;
+    utf8_ = false;
     chunk_.clear();
     chunkStart_ = 0;
     return 0;
@@ -137,11 +138,49 @@ int LineFile::next() {
     return 0;
 }
 
-int LineFile::add() {
+int LineFile::readLine(std::string& line) {
     detail::clearError();
     if (!isOpen()) return detail::setError(FileError::FileNotOpen, name_);
+    std::int64_t pos = offset_;
+    if (pos == 0) {
+        utf8_ = byteAt(0) == 0xEF && byteAt(1) == 0xBB && byteAt(2) == 0xBF;
+        if (utf8_) pos = 3;
+    }
+    int first = byteAt(pos);
+    if (first < 0 || first == 26) return detail::setError(FileError::RecordNotAvailable, name_);
+    line.clear();
+    lineEnd_ = "";
+    for (;;) {
+        int c = byteAt(pos);
+        if (c < 0 || c == 26) break;
+        ++pos;
+        if (c == '\n') {
+            lineEnd_ = "\n";
+            break;
+        }
+        if (c == '\r' && byteAt(pos) == '\n') {
+            ++pos;
+            lineEnd_ = "\r\n";
+            break;
+        }
+        line.push_back(static_cast<char>(c));
+    }
+    lastBytes_ = pos - offset_;
+    offset_ = pos;
+    readSinceOpen_ = true;
+    return 0;
+}
+
+int LineFile::add() {
     std::size_t end = record_.find_last_not_of(' ');
-    std::string line = end == std::string::npos ? std::string() : record_.substr(0, end + 1);
+    return appendLine(end == std::string::npos ? std::string_view()
+                                               : std::string_view(record_).substr(0, end + 1));
+}
+
+int LineFile::appendLine(std::string_view text) {
+    detail::clearError();
+    if (!isOpen()) return detail::setError(FileError::FileNotOpen, name_);
+    std::string line(text);
     line += "\r\n";
     const char* p = line.data();
     std::size_t left = line.size();

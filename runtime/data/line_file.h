@@ -36,6 +36,18 @@ class LineFile {
     int set();   // back to the first line
     int next();  // 33 at the end of the data
     int add();
+
+    // Whole lines, without the record's limits, for comma-separated files whose quoted values
+    // may be longer than a record or hold line breaks. readLine takes the next line as it
+    // stands (tabs kept, no length limit): a CR LF or a lone LF ends it, byte 26 ends the
+    // data; answers 33 at the end. A file that starts with a UTF-8 byte-order mark has the
+    // mark skipped (its bytes count with the first line) and utf8() is true.
+    int readLine(std::string& line);
+    bool utf8() const { return utf8_; }
+    // What ended the line readLine took: "\r\n", "\n", or "" at the end of the data.
+    std::string_view lineEnd() const { return lineEnd_; }
+    // Appends `text` followed by CR LF, as it stands (no blanks dropped).
+    int appendLine(std::string_view text);
     std::int64_t bytes();  // the file's size before the first read, the line's bytes after
     int remove();
     int send(std::string_view command);  // "QUICKSCAN=on/off": reading is buffered anyway
@@ -50,6 +62,8 @@ class LineFile {
     std::int64_t offset_ = 0;
     std::int64_t lastBytes_ = 0;
     bool readSinceOpen_ = false;
+    bool utf8_ = false;
+    std::string_view lineEnd_;
     std::vector<char> chunk_;
     std::int64_t chunkStart_ = 0;
 };

@@ -1,9 +1,11 @@
 #include "runtime/qt/qt_backend.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QStyle>
 #include <cstdint>
 #include <map>
 #include <mutex>
@@ -15,6 +17,7 @@
 #include "runtime/qt/qt_resources.h"
 #include "runtime/qt/qt_snapshot.h"
 #include "runtime/qt/qt_window.h"
+#include "runtime/text/codepage.h"
 #include "runtime/ui/codes.h"
 #include "runtime/ui/image_size.h"
 #include "runtime/ui/scheduler.h"
@@ -34,7 +37,8 @@ struct Update {
         Dialog,
         Beep,
         Cursor,
-        ProgramIcon
+        ProgramIcon,
+        Clipboard
     };
     Kind kind = Kind::Window;
     Window* window = nullptr;
@@ -153,6 +157,9 @@ struct QtBackend::Impl {
                 }
                 cursor = u.number;
                 break;
+            case Update::Kind::Clipboard:
+                QGuiApplication::clipboard()->setText(QString::fromStdString(cp1252ToUtf8(u.text)));
+                break;
             case Update::Kind::ProgramIcon:
                 if (QIcon icon = loadIcon(u.text); !icon.isNull())
                     QApplication::setWindowIcon(icon);
@@ -236,10 +243,18 @@ int QtBackend::visibleRows(const Window& window, int control) {
     const ControlState* c = window.control(control);
     if (!c) return 0;
     DialogUnits units = dialogUnitsOf(uiFont(window.structure().font));
-    QFont font = uiFont(c->structure.font, window.structure().font);
+    QFont font = textFont(c->structure.font, window.structure().font);
     bool headers = std::any_of(c->listFormat.columns.begin(), c->listFormat.columns.end(),
                                [](const ListColumn& col) { return !col.header.empty(); });
-    return listRowsThatFit(font, units.y(c->structure.at.height) - 2 * kListFrameWidth, headers);
+    int height = units.y(c->structure.at.height) - 2 * kListFrameWidth;
+    // Columns wider than the list bring a horizontal scroll bar, which takes a row's room.
+    int columns = 0;
+    for (const ListColumn& col : c->listFormat.columns)
+        columns += std::max(0, units.x(col.width));
+    int bar = QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    int inside = units.x(c->structure.at.width) - 2 * kListFrameWidth - (c->scrollBar ? bar : 0);
+    if (columns > inside) height -= bar;
+    return listRowsThatFit(font, height, headers);
 }
 
 std::optional<std::pair<int, int>> QtBackend::pictureSize(const Window& window,
@@ -289,6 +304,13 @@ void QtBackend::setProgramIcon(const std::string& name) {
     Update u;
     u.kind = Update::Kind::ProgramIcon;
     u.text = name;
+    impl_->post(std::move(u));
+}
+
+void QtBackend::setClipboardText(const std::string& text) {
+    Update u;
+    u.kind = Update::Kind::Clipboard;
+    u.text = text;
     impl_->post(std::move(u));
 }
 

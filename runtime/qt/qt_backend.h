@@ -39,6 +39,7 @@ class QtBackend : public Backend {
     void beep(int sound) override;
     void setCursor(int cursor) override;
     void setProgramIcon(const std::string& name) override;
+    void setClipboardText(const std::string& text) override;
 
     // --- GUI thread: the widgets of a model window (tests, tools); nullptr when the window
     // has no widgets (yet) ---

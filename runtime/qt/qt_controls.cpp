@@ -60,9 +60,53 @@ Qt::Alignment horizontal(Align a, Qt::Alignment fallback) {
     }
 }
 
+// A text with its "&" letter for Qt: an "&" before a blank marks no letter (no key is a
+// blank), so it stays a plain "&" ("&Name & Address File").
+QString mnemonicText(const std::string& text) {
+    QString shown = qs(text);
+    for (qsizetype i = 0; i + 1 < shown.size(); ++i) {
+        if (shown[i] != u'&') continue;
+        if (shown[i + 1] == u'&') {
+            ++i;
+        } else if (shown[i + 1] == u' ') {
+            shown.insert(i, u'&');
+            ++i;
+        }
+    }
+    return shown;
+}
+
 // Plain text of a label: "&" marks no mnemonic here, "&&" is one "&".
 QString labelText(const std::string& text) {
     return qs(withoutMnemonic(text));
+}
+
+// What an edit control shows of its value: the padding blanks of a text picture (or of a
+// fixed-length field) would fill the control, leaving no room for typing and pushing a
+// right-aligned text out of sight.
+QString editText(const std::string& shown, bool number = false) {
+    QString text = qs(shown);
+    // A number stands right-aligned by leading blanks: they are padding too.
+    if (number) text = text.trimmed();
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == u' ')
+        --end;
+    text.truncate(end);
+    return text;
+}
+
+bool standsBelow(ControlKind k) {
+    switch (k) {
+        case ControlKind::Sheet:
+        case ControlKind::Panel:
+        case ControlKind::Box:
+        case ControlKind::Group:
+        case ControlKind::Option:
+        case ControlKind::Image:
+            return true;
+        default:
+            return false;
+    }
 }
 
 bool isEditKind(ControlKind k) {
@@ -73,7 +117,7 @@ bool isEditKind(ControlKind k) {
 }  // namespace
 
 QFont WindowView::fontFor(const ControlData& data) const {
-    return uiFont(data.structure.font, window_.structure.font);
+    return textFont(data.structure.font, window_.structure.font);
 }
 
 QWidget* WindowView::containerFor(const ControlData& data) const {
@@ -108,7 +152,7 @@ QWidget* WindowView::createWidget(const ControlData& data) {
         Input in;
         in.kind = Input::Kind::Press;
         in.control = n;
-        send_(in);
+        send(in);
     };
     // A mouse click on a button: the model moves the focus to it before accepting it.
     auto click = [this, n] {
@@ -116,7 +160,7 @@ QWidget* WindowView::createWidget(const ControlData& data) {
         in.kind = Input::Kind::Click;
         in.control = n;
         in.key = KEY::LeftClick;
-        send_(in);
+        send(in);
     };
     QWidget* w = nullptr;
     switch (data.structure.kind) {
@@ -193,24 +237,27 @@ QWidget* WindowView::createWidget(const ControlData& data) {
                 in.kind = Input::Kind::Choose;
                 in.control = n;
                 in.number = index + 1;
-                send_(in);
+                send(in);
             });
             w = c;
             break;
         }
         case ControlKind::List:
-            w = new ListView(parent, n, [this](Input in) { send_(std::move(in)); });
+            w = new ListView(parent, n, [this](Input in) { send(std::move(in)); });
             break;
         case ControlKind::Sheet: {
             auto* t = new QTabWidget(parent);
-            QObject::connect(t->tabBar(), &QTabBar::tabBarClicked, t, [this, t](int index) {
+            auto choose = [this, t](int index) {
                 QVariantList tabs = t->property("rtTabs").toList();
                 if (index < 0 || index >= tabs.size()) return;
                 Input in;
                 in.kind = Input::Kind::Press;
                 in.control = tabs[index].toInt();
-                send_(in);
-            });
+                send(in);
+            };
+            QObject::connect(t->tabBar(), &QTabBar::tabBarClicked, t, choose);
+            // A tab chosen by its letter or the keyboard (the model ignores a tab chosen twice).
+            QObject::connect(t, &QTabWidget::currentChanged, t, choose);
             w = t;
             break;
         }
@@ -237,7 +284,7 @@ QWidget* WindowView::createWidget(const ControlData& data) {
                     in.x = units_.duX(at.x());
                     in.y = units_.duY(at.y());
                 }
-                send_(std::move(in));
+                send(std::move(in));
             });
             break;
         case ControlKind::Image: {
@@ -257,11 +304,41 @@ QWidget* WindowView::createWidget(const ControlData& data) {
         case ControlKind::Item:
             return nullptr;
     }
+    if (isEditKind(data.structure.kind)) {
+        // A right click belongs to the program (the search form's match types), not to
+        // Qt's own edit menu.
+        auto rightClick = [this, n] {
+            Input in;
+            in.kind = Input::Kind::Click;
+            in.control = n;
+            in.key = KEY::RightClick;
+            send(in);
+        };
+        w->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(w, &QWidget::customContextMenuRequested, w, rightClick);
+        for (QLineEdit* inner : w->findChildren<QLineEdit*>()) {
+            inner->setContextMenuPolicy(Qt::CustomContextMenu);
+            QObject::connect(inner, &QWidget::customContextMenuRequested, w, rightClick);
+        }
+    }
     w->setProperty("rtControl", n);
     w->installEventFilter(keys_);
     for (QWidget* child : w->findChildren<QWidget*>()) {
         if (!child->property("rtControl").isValid()) child->setProperty("rtControl", n);
         child->installEventFilter(keys_);
+    }
+    // Controls stack in the structure's order, later ones on top, except that sheets,
+    // panels, boxes, groups and images are what other controls stand on: they stay below
+    // every other control, so a list placed on a sheet shows on each of its tabs.
+    if (standsBelow(data.structure.kind)) {
+        for (int other : order_) {
+            const Item& it = items_.at(other);
+            if (it.widget && it.widget->parentWidget() == parent &&
+                !standsBelow(it.data.structure.kind)) {
+                w->stackUnder(it.widget);
+                return w;
+            }
+        }
     }
     w->raise();
     return w;
@@ -273,8 +350,8 @@ void WindowView::createMenuEntry(Item& item) {
     QMenu* parentMenu = nullptr;
     if (auto it = items_.find(d.structure.parent); it != items_.end()) parentMenu = it->second.menu;
     if (d.structure.kind == ControlKind::Menu) {
-        item.menu = parentMenu ? parentMenu->addMenu(qs(d.structure.text))
-                               : menuBar()->addMenu(qs(d.structure.text));
+        item.menu = parentMenu ? parentMenu->addMenu(mnemonicText(d.structure.text))
+                               : menuBar()->addMenu(mnemonicText(d.structure.text));
         item.action = item.menu->menuAction();
         return;
     }
@@ -282,14 +359,14 @@ void WindowView::createMenuEntry(Item& item) {
         item.action = parentMenu ? parentMenu->addSeparator() : menuBar()->addSeparator();
         return;
     }
-    QAction* a = parentMenu ? parentMenu->addAction(qs(d.structure.text))
-                            : menuBar()->addAction(qs(d.structure.text));
+    QAction* a = parentMenu ? parentMenu->addAction(mnemonicText(d.structure.text))
+                            : menuBar()->addAction(mnemonicText(d.structure.text));
     a->setCheckable(d.structure.checkItem);
     QObject::connect(a, &QAction::triggered, a, [this, n] {
         Input in;
         in.kind = Input::Kind::Press;
         in.control = n;
-        send_(in);
+        send(in);
     });
     item.action = a;
 }
@@ -312,6 +389,42 @@ void WindowView::updateControl(const ControlData& data) {
     }
     applyControl(it->second);
     if (data.structure.kind == ControlKind::Tab) refreshSheet(data.structure.parent);
+    if (fresh && linked_) linkPrompts();
+}
+
+bool WindowView::takesFocus(const ControlData& data) const {
+    switch (data.structure.kind) {
+        case ControlKind::Button:
+            return !data.structure.toolbar;
+        case ControlKind::Entry:
+        case ControlKind::Text:
+        case ControlKind::Spin:
+        case ControlKind::Combo:
+        case ControlKind::DropList:
+        case ControlKind::List:
+        case ControlKind::Check:
+        case ControlKind::Radio:
+        case ControlKind::Sheet:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void WindowView::linkPrompts() {
+    for (std::size_t i = 0; i < order_.size(); ++i) {
+        Item& prompt = items_.at(order_[i]);
+        if (prompt.data.structure.kind != ControlKind::Prompt || !prompt.widget) continue;
+        auto* label = static_cast<QLabel*>(prompt.widget.data());
+        QWidget* buddy = nullptr;
+        for (std::size_t j = i + 1; j < order_.size() && !buddy; ++j) {
+            const Item& next = items_.at(order_[j]);
+            if (next.widget && takesFocus(next.data)) buddy = next.widget;
+        }
+        if (label->buddy() == buddy) continue;
+        label->setBuddy(buddy);
+        applyControl(prompt);
+    }
 }
 
 void WindowView::destroyControl(int control) {
@@ -378,8 +491,8 @@ void WindowView::applyControl(Item& item) {
     const ControlData& d = item.data;
     const ControlStructure& s = d.structure;
     if (item.action) {
-        if (!s.separator && s.kind == ControlKind::Item) item.action->setText(qs(s.text));
-        if (item.menu) item.menu->setTitle(qs(s.text));
+        if (!s.separator && s.kind == ControlKind::Item) item.action->setText(mnemonicText(s.text));
+        if (item.menu) item.menu->setTitle(mnemonicText(s.text));
         item.action->setVisible(!s.hidden);
         item.action->setEnabled(d.enabled);
         if (s.checkItem) item.action->setChecked(d.checked);
@@ -401,7 +514,7 @@ void WindowView::applyControl(Item& item) {
             auto* b = static_cast<QAbstractButton*>(w);
             QIcon icon = loadIcon(s.icon);
             b->setIcon(icon);
-            QString text = qs(s.text).trimmed();
+            QString text = mnemonicText(s.text).trimmed();
             b->setText(s.toolbar && !icon.isNull() ? QString() : text);
             QRect r = controlRect(d, w);
             int side = std::max(8, std::min(r.width(), r.height()) - 6);
@@ -411,11 +524,16 @@ void WindowView::applyControl(Item& item) {
         }
         case ControlKind::Entry: {
             auto* e = static_cast<EntryWidget*>(w);
-            if (!e->isModified()) e->setText(qs(d.shown));
+            PictureInfo info = describePicture(s.picture);
+            if (QString text = editText(d.shown, info.kind == PictureKind::Number);
+                !e->isModified() && e->text() != text)
+                e->setText(text);
             e->setMicr(isMicrFace(s.font.name.empty() ? window_.structure.font.name : s.font.name));
             e->setReadOnly(s.readOnly);
-            PictureInfo info = describePicture(s.picture);
-            e->setMaxLength(!s.picture.empty() && info.width > 0 ? info.width : 32767);
+            // A text picture holds so many characters; a number is checked when it is
+            // accepted (typed after a shown zero, it still reads as the number typed).
+            bool limited = !s.picture.empty() && info.width > 0 && info.kind != PictureKind::Number;
+            e->setMaxLength(limited ? info.width : 32767);
             Qt::Alignment fallback =
                 info.kind == PictureKind::Number ? Qt::AlignRight : Qt::AlignLeft;
             e->setAlignment(horizontal(s.align, fallback) | Qt::AlignVCenter);
@@ -432,8 +550,9 @@ void WindowView::applyControl(Item& item) {
         }
         case ControlKind::Text: {
             auto* t = static_cast<QPlainTextEdit*>(w);
-            if (!t->document()->isModified()) {
-                t->setPlainText(qs(d.shown));
+            if (QString text = editText(d.shown);
+                !t->document()->isModified() && t->toPlainText() != text) {
+                t->setPlainText(text);
                 t->document()->setModified(false);
             }
             t->setReadOnly(s.readOnly);
@@ -442,7 +561,10 @@ void WindowView::applyControl(Item& item) {
         case ControlKind::String:
         case ControlKind::Prompt: {
             auto* l = static_cast<QLabel*>(w);
-            QString text = labelText(d.bound ? d.shown : s.text);
+            // A prompt's "&" letter moves the focus to the control that follows it.
+            bool mnemonic = s.kind == ControlKind::Prompt && !d.bound &&
+                            withoutMnemonic(s.text) != s.text && l->buddy();
+            QString text = mnemonic ? mnemonicText(s.text) : labelText(d.bound ? d.shown : s.text);
             // A text picture pads with blanks; a centred or right-aligned text stands by
             // what it shows, not by its padding.
             if (s.align == Align::Center || s.align == Align::Right) {
@@ -453,17 +575,19 @@ void WindowView::applyControl(Item& item) {
             }
             l->setText(text);
             l->setAlignment(align | Qt::AlignVCenter);
+            // A string two lines high or more wraps its text over its lines.
+            l->setWordWrap(controlRect(d, w).height() >= 2 * QFontMetrics(fontFor(d)).height());
             break;
         }
         case ControlKind::Check: {
             auto* b = static_cast<QCheckBox*>(w);
-            b->setText(qs(s.text));
+            b->setText(mnemonicText(s.text));
             b->setChecked(d.checked);
             break;
         }
         case ControlKind::Radio: {
             auto* b = static_cast<QRadioButton*>(w);
-            b->setText(qs(s.text));
+            b->setText(mnemonicText(s.text));
             b->setChecked(d.checked);
             break;
         }
@@ -499,7 +623,9 @@ void WindowView::applyControl(Item& item) {
                 c->addItems(items);
             }
             if (c->lineEdit()) {
-                if (!c->lineEdit()->isModified()) c->setEditText(qs(d.shown));
+                if (QString text = editText(d.shown);
+                    !c->lineEdit()->isModified() && c->currentText() != text)
+                    c->setEditText(text);
             } else {
                 c->setCurrentIndex(d.choice - 1);
             }
@@ -576,7 +702,7 @@ void WindowView::refreshSheet(int sheet) {
             page->setProperty("rtControl", pages[i]->structure.number);
             tabs->addTab(page, QString());
         }
-        tabs->setTabText(index, qs(pages[i]->structure.text));
+        tabs->setTabText(index, mnemonicText(pages[i]->structure.text));
         tabs->setTabVisible(index, !pages[i]->structure.hidden);
         tabs->setTabEnabled(index, !pages[i]->structure.disabled);
         numbers << pages[i]->structure.number;
@@ -631,8 +757,29 @@ bool WindowView::commitEdit(int control) {
     in.kind = Input::Kind::Type;
     in.control = control;
     in.text = cp(text);
+    in.stay = true;  // Qt has moved the focus itself, or the user is acting elsewhere
     send_(in);
     return true;
+}
+
+void WindowView::commitEdits() {
+    for (int n : order_)
+        commitEdit(n);
+}
+
+void WindowView::send(Input input) {
+    // What the user typed reaches its field before a button, key, choice or close acts.
+    switch (input.kind) {
+        case Input::Kind::Type:
+        case Input::Kind::Focus:
+        case Input::Kind::Timer:
+        case Input::Kind::Resize:
+            break;
+        default:
+            commitEdits();
+            break;
+    }
+    send_(std::move(input));
 }
 
 }  // namespace rt::qt

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "runtime/qt/qt_window.h"
 #include "runtime/text/codepage.h"
 #include "runtime/ui/codes.h"
 #include "runtime/ui/popup_menu.h"
@@ -71,6 +72,7 @@ QMessageBox::Icon iconOf(int icon) {
 void showMessage(const DialogPtr& d, QWidget* parent) {
     auto* box = new QMessageBox(iconOf(d->icon), qs(d->caption), qs(d->text), QMessageBox::NoButton,
                                 parent);
+    box->setWindowTitle(shownTitle(d->caption));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
     auto codes = std::make_shared<std::map<QAbstractButton*, int>>();
@@ -153,7 +155,7 @@ void showPrinterDialog(const DialogPtr& d, QWidget* parent) {
     printer->setCollateCopies(d->printer.collate);
     auto* dialog = new QPrintDialog(printer.get(), parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(qs(d->title));
+    dialog->setWindowTitle(shownTitle(d->title));
     DialogAnswer answer(d, dialog, 0);
     QObject::connect(dialog, &QDialog::finished, dialog, [d, printer, answer](int result) {
         if (result == QDialog::Accepted && !answer.done()) {

@@ -15,9 +15,17 @@ namespace rt::qt {
 // any other face to fontconfig's choice.
 QString uiFamilyFor(std::string_view face);
 
-// The font a control or window shows: `font` with the blanks filled from `window` (the
-// window's font), and those from "MS Sans Serif" 8. Sizes are points at 96 dots per inch.
+// The font a control or window was laid out with: `font` with the blanks filled from
+// `window` (the window's font), and those from "MS Sans Serif" 8. Sizes are points at 96
+// dots per inch. "System" is the old system font, one size with 8 by 16 dialog units.
+// Dialog units come from this font.
 QFont uiFont(const Font& font, const Font& window = {});
+
+// The font a control's text is drawn in: uiFont's face at the largest size whose average
+// character is no wider than a quarter of its dialog units across. The installed faces
+// run wider than the ones the windows were laid out for; at this size every text takes
+// no more room than it did there.
+QFont textFont(const Font& font, const Font& window = {});
 
 // a * b / c (c > 0) rounded to the nearest, halves away from zero.
 int mulDiv(int a, int b, int c);
@@ -30,7 +38,10 @@ struct DialogUnits {
     int y(int du) const { return mulDiv(du, charHeight, 8); }
     int duX(int px) const { return mulDiv(px, 4, charWidth); }
     int duY(int px) const { return mulDiv(px, 8, charHeight); }
-    QRect rect(const Rect& r) const { return QRect(x(r.x), y(r.y), x(r.width), y(r.height)); }
+    // Edges are rounded, not sizes, so controls that meet in dialog units meet in pixels.
+    QRect rect(const Rect& r) const {
+        return QRect(x(r.x), y(r.y), x(r.x + r.width) - x(r.x), y(r.y + r.height) - y(r.y));
+    }
 };
 
 // The dialog units of a font (usable on any thread).

@@ -6,6 +6,26 @@
 namespace rt::qt {
 namespace {
 
+// Keys of the numeric keypad have codes of their own.
+int keypadCode(int key) {
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) return KEY::Pad0 + (key - Qt::Key_0);
+    switch (key) {
+        case Qt::Key_Asterisk:
+            return KEY::PadMultiply;
+        case Qt::Key_Plus:
+            return KEY::PadAdd;
+        case Qt::Key_Minus:
+            return KEY::PadSubtract;
+        case Qt::Key_Period:
+        case Qt::Key_Comma:
+            return KEY::PadPoint;
+        case Qt::Key_Slash:
+            return KEY::PadDivide;
+        default:
+            return 0;
+    }
+}
+
 int baseCode(int key) {
     if (key >= Qt::Key_A && key <= Qt::Key_Z) return 'A' + (key - Qt::Key_A);
     if (key >= Qt::Key_0 && key <= Qt::Key_9) return '0' + (key - Qt::Key_0);
@@ -55,9 +75,10 @@ int baseCode(int key) {
 
 KeyPress keyPressOf(const QKeyEvent& event) {
     KeyPress k;
-    int base = baseCode(event.key());
-    if (base == 0) return k;
     Qt::KeyboardModifiers mods = event.modifiers();
+    int base = (mods & Qt::KeypadModifier) ? keypadCode(event.key()) : 0;
+    if (base == 0) base = baseCode(event.key());
+    if (base == 0) return k;
     k.code = base;
     if ((mods & Qt::ShiftModifier) || event.key() == Qt::Key_Backtab) k.code += KEY::ShiftMask;
     if (mods & Qt::ControlModifier) k.code += KEY::CtrlMask;

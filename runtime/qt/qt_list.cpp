@@ -31,6 +31,20 @@ QString qs(const std::string& s) {
     return QString::fromStdString(cp1252ToUtf8(s));
 }
 
+// A cell's text without the blanks a text picture pads it with (they would push a
+// right-aligned text out of its column).
+QString cellText(const std::string& s) {
+    QString text = qs(s);
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == u' ')
+        --end;
+    text.truncate(end);
+    return text;
+}
+
+constexpr int kBorderReach = 3;  // pixels either side of a column border that grab it
+constexpr int kNarrowest = 4;    // a dragged column keeps this many pixels
+
 }  // namespace
 
 ListView::ListView(QWidget* parent, int number, Send send)
@@ -38,7 +52,10 @@ ListView::ListView(QWidget* parent, int number, Send send)
     setFocusPolicy(Qt::StrongFocus);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(kListFrameWidth);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    viewport()->setMouseTracking(true);  // the cursor shows where a column border is
+    connect(horizontalScrollBar(), &QAbstractSlider::valueChanged, viewport(),
+            qOverload<>(&QWidget::update));
     QScrollBar* bar = verticalScrollBar();
     bar->setRange(0, 100);
     bar->setPageStep(10);
@@ -100,8 +117,18 @@ void ListView::setData(const ControlData& data, const DialogUnits& units) {
         for (const auto& [number, picture] : data.listIcons)
             icons_[number] = loadIcon(picture);
     }
+    bool newColumns = data.structure.format != widthsFormat_ ||
+                      data.listFormat.columns.size() != widths_.size() ||
+                      units.charWidth != units_.charWidth;
     data_ = data;
     units_ = units;
+    if (newColumns) {
+        widthsFormat_ = data.structure.format;
+        widths_.clear();
+        for (const ListColumn& c : data_.listFormat.columns)
+            widths_.push_back(std::max(0, units_.x(c.width)));
+    }
+    refreshHorizontalBar();
     updating_ = true;
     setVerticalScrollBarPolicy(data_.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     if (!verticalScrollBar()->isSliderDown()) verticalScrollBar()->setValue(data_.thumb);
@@ -124,17 +151,47 @@ bool ListView::hasHeaders() const {
 
 std::vector<std::pair<int, int>> ListView::columnSpans() const {
     std::vector<std::pair<int, int>> spans;
-    int x = 0;
+    int x = -horizontalScrollBar()->value();
     int total = viewport()->width();
-    const auto& columns = data_.listFormat.columns;
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        int w = units_.x(columns[i].width);
-        if (i + 1 == columns.size() || w <= 0) w = std::max(w, total - x);
+    for (std::size_t i = 0; i < widths_.size(); ++i) {
+        int w = widths_[i];
+        // The last column (and one without a width) reaches the list's right edge.
+        if (i + 1 == widths_.size() || w <= 0) w = std::max(w, total - x);
         spans.emplace_back(x, w);
         x += w;
     }
     if (spans.empty()) spans.emplace_back(0, total);
     return spans;
+}
+
+int ListView::columnsWidth() const {
+    int sum = 0;
+    for (int w : widths_)
+        sum += std::max(w, 0);
+    return sum;
+}
+
+void ListView::refreshHorizontalBar() {
+    QScrollBar* bar = horizontalScrollBar();
+    int hidden = std::max(0, columnsWidth() - viewport()->width());
+    bar->setRange(0, hidden);
+    bar->setPageStep(viewport()->width());
+    bar->setSingleStep(std::max(1, units_.x(4)));
+}
+
+int ListView::borderAt(QPoint point) const {
+    if (!hasHeaders() || point.y() >= listHeaderHeight(font())) return -1;
+    auto spans = columnSpans();
+    for (std::size_t i = 0; i < spans.size() && i < widths_.size(); ++i) {
+        int border = spans[i].first + spans[i].second;
+        if (std::abs(point.x() - border) <= kBorderReach) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void ListView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    refreshHorizontalBar();
 }
 
 QRect ListView::rowRect(int row) const {
@@ -163,7 +220,10 @@ void ListView::paintEvent(QPaintEvent*) {
         for (std::size_t i = 0; i < columns.size(); ++i) {
             QRect cell(spans[i].first + pad, 0, spans[i].second - 2 * pad, hh);
             Align a = columns[i].headerAlignGiven ? columns[i].headerAlign : columns[i].align;
-            p.drawText(cell, alignmentOf(a), qs(columns[i].header));
+            p.save();
+            p.setClipRect(QRect(spans[i].first, 0, spans[i].second, hh));
+            p.drawText(cell, alignmentOf(a) | Qt::TextDontClip, cellText(columns[i].header));
+            p.restore();
             p.setPen(palette().color(QPalette::Mid));
             p.drawLine(spans[i].first + spans[i].second - 1, 0,
                        spans[i].first + spans[i].second - 1, hh - 1);
@@ -189,7 +249,11 @@ void ListView::paintEvent(QPaintEvent*) {
             QRect cell(spans[i].first + pad + indent, r.top(), spans[i].second - 2 * pad - indent,
                        r.height());
             Align a = i < columns.size() ? columns[i].align : Align::Left;
-            p.drawText(cell, alignmentOf(a), qs(texts[i]));
+            // A text may use its column's padding, never the next column.
+            p.save();
+            p.setClipRect(QRect(spans[i].first, r.top(), spans[i].second, r.height()));
+            p.drawText(cell, alignmentOf(a) | Qt::TextDontClip, cellText(texts[i]));
+            p.restore();
         }
         for (std::size_t i = 0; i < columns.size(); ++i)
             if (columns[i].rightBorder) {
@@ -201,6 +265,15 @@ void ListView::paintEvent(QPaintEvent*) {
 }
 
 void ListView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        if (int column = borderAt(event->position().toPoint()); column >= 0) {
+            dragging_ = column;
+            dragStart_ = event->position().toPoint().x();
+            dragWidth_ = columnSpans()[static_cast<std::size_t>(column)].second;
+            event->accept();
+            return;
+        }
+    }
     Input in;
     in.kind = Input::Kind::Click;
     in.control = number_;
@@ -208,11 +281,40 @@ void ListView::mousePressEvent(QMouseEvent* event) {
     in.key = event->button() == Qt::RightButton    ? KEY::RightClick
              : event->button() == Qt::MiddleButton ? KEY::CenterClick
                                                    : KEY::LeftClick;
+    // Shift and Ctrl go with the click (lists that mark rows tell the three clicks apart).
+    if (event->modifiers() & Qt::ShiftModifier) in.key |= KEY::ShiftMask;
+    if (event->modifiers() & Qt::ControlModifier) in.key |= KEY::CtrlMask;
     setFocus(Qt::MouseFocusReason);
     send_(in);
 }
 
+void ListView::mouseMoveEvent(QMouseEvent* event) {
+    QPoint at = event->position().toPoint();
+    if (dragging_ >= 0) {
+        widths_[static_cast<std::size_t>(dragging_)] =
+            std::max(kNarrowest, dragWidth_ + at.x() - dragStart_);
+        refreshHorizontalBar();
+        viewport()->update();
+        return;
+    }
+    if (borderAt(at) >= 0) {
+        viewport()->setCursor(Qt::SplitHCursor);
+    } else {
+        viewport()->unsetCursor();
+    }
+}
+
+void ListView::mouseReleaseEvent(QMouseEvent* event) {
+    if (dragging_ >= 0) {
+        dragging_ = -1;
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::mouseReleaseEvent(event);
+}
+
 void ListView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (borderAt(event->position().toPoint()) >= 0) return;
     Input in;
     in.kind = Input::Kind::Click;
     in.control = number_;

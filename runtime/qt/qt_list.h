@@ -28,10 +28,15 @@ class ListView : public QAbstractScrollArea {
     int rowCount() const { return static_cast<int>(data_.rows.size()); }
     // The icon a row shows in a column; null when none.
     QIcon rowIcon(int row, int column) const;
+    // x (in viewport pixels, after the horizontal scroll) and width of each column.
+    std::vector<std::pair<int, int>> columnSpans() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -40,7 +45,10 @@ class ListView : public QAbstractScrollArea {
   private:
     void scrollAction(int action);
     bool hasHeaders() const;
-    std::vector<std::pair<int, int>> columnSpans() const;  // x and width in pixels
+    int columnsWidth() const;
+    void refreshHorizontalBar();
+    // The column whose right border is within reach of x in the header; -1 for none.
+    int borderAt(QPoint point) const;
 
     int number_;
     Send send_;
@@ -48,6 +56,10 @@ class ListView : public QAbstractScrollArea {
     std::map<int, QIcon> icons_;  // by icon number
     DialogUnits units_;
     bool updating_ = false;
+    std::vector<int> widths_;   // column widths in pixels; the user may drag them
+    std::string widthsFormat_;  // the format they were taken from
+    int dragging_ = -1;         // the column whose border the mouse drags
+    int dragStart_ = 0, dragWidth_ = 0;
 };
 
 }  // namespace rt::qt

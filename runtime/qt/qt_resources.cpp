@@ -94,6 +94,8 @@ QIcon builtinIcon(std::string_view name) {
             return style->standardIcon(QStyle::SP_MessageBoxInformation);
         case 32526:
             return style->standardIcon(QStyle::SP_DriveFDIcon);
+        case 32527:  // the import icon: back into the program
+            return style->standardIcon(QStyle::SP_ArrowBack);
         case 32531:
             return style->standardIcon(QStyle::SP_DialogCancelButton);
         default:

@@ -2,6 +2,7 @@
 // bar, timer, and the keys and mouse clicks that belong to the window as a whole.
 #include "runtime/qt/qt_window.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -52,6 +53,11 @@ bool resizable(const WindowStructure& structure) {
 }
 
 }  // namespace
+
+QString shownTitle(const std::string& title) {
+    QString text = qs(title);
+    return text.trimmed().isEmpty() ? QStringLiteral(" ") : text;
+}
 
 // ---------------------------------------------------------------- frame and canvas
 
@@ -132,7 +138,8 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
         // Focus the user moved (Tab, a click) is news to the model; focus the model set is not.
         if (d && d->structure.kind != ControlKind::List &&
             (focus->reason() == Qt::TabFocusReason || focus->reason() == Qt::BacktabFocusReason ||
-             focus->reason() == Qt::MouseFocusReason)) {
+             focus->reason() == Qt::MouseFocusReason ||
+             focus->reason() == Qt::ShortcutFocusReason)) {
             Input in;
             in.kind = Input::Kind::Focus;
             in.control = control;
@@ -179,7 +186,7 @@ WindowView::WindowView(const WindowData& data, Send send, QWidget* modalParent)
     frame_ = new WindowFrame(*this, modalParent, flagsFor(window_.structure));
     if (modalParent) frame_->setWindowModality(Qt::WindowModal);
     frame_->setAttribute(Qt::WA_DeleteOnClose, false);
-    frame_->setFont(uiFont(window_.structure.font));
+    frame_->setFont(textFont(window_.structure.font));
     keys_ = new KeyFilter(*this, frame_);
     frame_->installEventFilter(keys_);
     layout_ = new QVBoxLayout(frame_);
@@ -196,21 +203,7 @@ WindowView::WindowView(const WindowData& data, Send send, QWidget* modalParent)
     canvas_ = new WindowCanvas(*this, frame_);
     canvas_->installEventFilter(keys_);
     layout_->addWidget(canvas_, 1);
-    if (!window_.structure.statusZones.empty()) {
-        statusBar_ = new QStatusBar(frame_);
-        statusBar_->setSizeGripEnabled(resizable(window_.structure));
-        for (int width : window_.structure.statusZones) {
-            auto* label = new QLabel(statusBar_);
-            if (width > 0) {
-                label->setMinimumWidth(units_.x(width));
-                statusBar_->addWidget(label);
-            } else {
-                statusBar_->addWidget(label, 1);
-            }
-            statusZones_.push_back(label);
-        }
-        layout_->addWidget(statusBar_);
-    }
+    if (!window_.structure.statusZones.empty()) makeStatusBar(window_.structure.statusZones);
     timer_ = new QTimer(frame_);
     // On time to the millisecond: work paced by the timer goes on as soon as it is due, and
     // the timer event waits only for what the window system has queued before it.
@@ -218,10 +211,12 @@ WindowView::WindowView(const WindowData& data, Send send, QWidget* modalParent)
     QObject::connect(timer_, &QTimer::timeout, frame_, [this] {
         Input in;
         in.kind = Input::Kind::Timer;
-        send_(in);
+        this->send(in);
     });
     for (const ControlData& c : data.controls)
         updateControl(c);
+    linked_ = true;
+    linkPrompts();
     updateWindow(data);
 }
 
@@ -285,6 +280,22 @@ void WindowView::show() {
     if (window_.focus) focusControl(window_.focus);
 }
 
+void WindowView::makeStatusBar(const std::vector<int>& zones) {
+    statusBar_ = new QStatusBar(frame_);
+    statusBar_->setSizeGripEnabled(resizable(window_.structure));
+    for (int width : zones) {
+        auto* label = new QLabel(statusBar_);
+        if (width > 0) {
+            label->setMinimumWidth(units_.x(width));
+            statusBar_->addWidget(label);
+        } else {
+            statusBar_->addWidget(label, 1);
+        }
+        statusZones_.push_back(label);
+    }
+    layout_->addWidget(statusBar_);
+}
+
 QMenuBar* WindowView::menuBar() {
     if (!menuBar_) {
         menuBar_ = new QMenuBar(frame_);
@@ -308,7 +319,7 @@ void WindowView::updateWindow(const WindowData& data) {
     window_.structure = data.structure;
     window_.status = data.status;
     window_.focus = data.focus;
-    frame_->setWindowTitle(qs(window_.structure.title));
+    frame_->setWindowTitle(shownTitle(window_.structure.title));
     // Pictures are read again only when their names change (the status line changes often).
     if (iconChanged) frame_->setWindowIcon(loadIcon(window_.structure.icon));
     if (cursorChanged) {
@@ -329,15 +340,22 @@ void WindowView::updateWindow(const WindowData& data) {
             bar.setColor(QPalette::Window, colourOf(window_.structure.toolbarBackground));
         toolbar_->setPalette(bar);
     }
+    // A status text set on a window without a status bar gets a bar to show it in.
+    bool statusGrows = false;
+    if (!statusBar_ && std::any_of(window_.status.begin(), window_.status.end(),
+                                   [](const std::string& t) { return !t.empty(); })) {
+        makeStatusBar({0});
+        statusGrows = shown_;
+    }
     for (std::size_t i = 0; i < statusZones_.size(); ++i)
         statusZones_[i]->setText(i < window_.status.size() ? qs(window_.status[i]) : QString());
     if (geometryChanged) {
         units_ = dialogUnitsOf(uiFont(window_.structure.font));
-        frame_->setFont(uiFont(window_.structure.font));
+        frame_->setFont(textFont(window_.structure.font));
         for (auto& [n, item] : items_)
             applyGeometry(item);
     }
-    if (geometryChanged || !shown_) refreshWindowGeometry();
+    if (geometryChanged || statusGrows || !shown_) refreshWindowGeometry();
     canvas_->update();
 }
 
@@ -386,6 +404,11 @@ void WindowView::focusControl(int control) {
     QWidget* w = controlWidget(control);
     if (!w || !shown_) return;
     if (w->focusProxy()) w = w->focusProxy();
+    // A button held down under the mouse keeps the focus until it is let go: taking it
+    // away would cancel the click (the model focuses the button as the click arrives).
+    if (auto* held = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+        held && held->isDown() && held->window() == frame_)
+        return;
     if (!w->hasFocus()) w->setFocus(Qt::OtherFocusReason);
 }
 

@@ -30,6 +30,10 @@ class WindowFrame;
 class WindowCanvas;
 class KeyFilter;
 
+// A window title as the title bar shows it: an empty title stays empty (Qt would put the
+// program file's name there).
+QString shownTitle(const std::string& title);
+
 class WindowView {
   public:
     using Send = std::function<void(Input)>;
@@ -58,12 +62,14 @@ class WindowView {
     void setTimer(int hundredths);
 
     // --- for the frame, the canvas and the key filter ---
-    void send(Input input) const { send_(std::move(input)); }
+    // Hands input to the model; what was typed into the window's edit controls goes first.
+    void send(Input input);
     int controlOf(const QObject* object) const;  // 0 when no control owns it
     const ControlData* data(int control) const;
     const WindowData& windowData() const { return window_; }
     // Hands typed text to the model when the user changed it; true when it did.
     bool commitEdit(int control);
+    void commitEdits();
     bool isButtonKey(int code) const;
     const QImage& wallpaper() const { return wallpaper_; }
 
@@ -83,6 +89,10 @@ class WindowView {
     void refreshSheet(int sheet);
     void refreshWindowGeometry();
     QMenuBar* menuBar();
+    void makeStatusBar(const std::vector<int>& zones);
+    bool takesFocus(const ControlData& data) const;
+    // Gives each prompt the control after it as the one its "&" letter focuses.
+    void linkPrompts();
     QWidget* containerFor(const ControlData& data) const;
     QFont fontFor(const ControlData& data) const;
 
@@ -104,6 +114,7 @@ class WindowView {
     std::vector<int> order_;  // control numbers in creation order
     bool shown_ = false;
     bool loaded_ = false;  // updateWindow has run once
+    bool linked_ = false;  // the structure's controls are made and prompts linked
 };
 
 }  // namespace rt::qt

@@ -56,6 +56,14 @@ bool requestCall(std::string_view number, std::string_view application,
         {*uri, std::string(application), std::string(calledParty), std::string(comment)});
 }
 
+bool openDocument(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) return false;
+    const std::filesystem::path absolute = std::filesystem::absolute(file, error);
+    const QUrl url = QUrl::fromLocalFile(QString::fromStdString(absolute.string()));
+    return handOver({url.toEncoded().toStdString(), {}, {}, {}});
+}
+
 void setDesktopRecorder(std::function<void(const DesktopHandOver&)> r) {
     std::lock_guard lock(recorderMutex);
     recorder() = std::move(r);

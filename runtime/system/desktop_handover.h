@@ -4,6 +4,7 @@
 // over, as URIs, never through a command shell. The desktop opens them on its own: the
 // program does not wait and no failure is reported back. Tests record the hand-overs.
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,10 @@ bool openShellAddress(std::string_view text);
 // request; the desktop's telephone application may show them.
 bool requestCall(std::string_view number, std::string_view application,
                  std::string_view calledParty, std::string_view comment);
+
+// A document the program ships (its manual), opened by the desktop's handler for its kind as
+// a file: address. False when the file does not exist or no desktop is there to take it.
+bool openDocument(const std::filesystem::path& file);
 
 // In tests: every accepted hand-over goes to `recorder` instead of the desktop (nullptr:
 // the desktop again).

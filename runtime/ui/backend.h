@@ -95,6 +95,8 @@ class Backend {
     // The program's own icon (a resource name such as "~APP.ICO"), shown where a window has
     // none of its own and by the desktop for the program.
     virtual void setProgramIcon(const std::string& /*name*/) {}
+    // Puts text (in the Windows code page) on the system clipboard.
+    virtual void setClipboardText(const std::string& /*text*/) {}
 };
 
 }  // namespace rt

@@ -126,6 +126,13 @@ inline constexpr int F9 = 0x78;
 inline constexpr int F10 = 0x79;
 inline constexpr int F11 = 0x7A;
 inline constexpr int F12 = 0x7B;
+// The numeric keypad's digits (Pad0 + n), point and operators.
+inline constexpr int Pad0 = 0x60;
+inline constexpr int PadMultiply = 0x6A;
+inline constexpr int PadAdd = 0x6B;
+inline constexpr int PadSubtract = 0x6D;
+inline constexpr int PadPoint = 0x6E;
+inline constexpr int PadDivide = 0x6F;
 inline constexpr int Quote = 0xDE;
 inline constexpr int ShiftTab = ShiftMask + Tab;
 inline constexpr int CtrlEnter = CtrlMask + Enter;

@@ -119,6 +119,12 @@ void setCursor(int cursor) {
     if (s.currentThread() != 0) s.backend().setCursor(cursor);
 }
 
+void setClipboardText(std::string_view text) {
+    Scheduler& s = Scheduler::instance();
+    std::lock_guard lock(s.mutex());
+    if (s.currentThread() != 0) s.backend().setClipboardText(std::string(text));
+}
+
 void setProgramIcon(std::string_view name) {
     Scheduler& s = Scheduler::instance();
     std::lock_guard lock(s.mutex());

@@ -33,5 +33,7 @@ bool printerDialog(std::string_view title, PrinterSettings& settings);
 // A beep, and the mouse cursor (CURSOR::Wait while busy, CURSOR::Normal after).
 void beep(int sound = 0);
 void setCursor(int cursor);
+// Puts text on the clipboard (SETCLIPBOARD).
+void setClipboardText(std::string_view text);
 
 }  // namespace rt

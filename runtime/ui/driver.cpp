@@ -537,6 +537,18 @@ void Driver::expectRow(const ControlName& name, int row, std::string_view text) 
                           actual + "\", not \"" + clipped(text) + "\"");
 }
 
+void Driver::expectRowCount(const ControlName& name, int count) {
+    Window& w = activeOrFail();
+    int n = resolve(w, name);
+    const ControlState* c = w.control(n);
+    if (c->structure.kind != ControlKind::List)
+        throw DriverError(name.describe() + " is not a list");
+    const int rows = c->rows ? c->rows->rowCount() : 0;
+    if (rows != count)
+        throw DriverError(name.describe() + " has " + std::to_string(rows) + " rows, not " +
+                          std::to_string(count));
+}
+
 void Driver::close() {
     Window& w = activeOrFail();
     Input in;

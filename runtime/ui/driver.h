@@ -62,6 +62,7 @@ class Driver {
     void expectMessage(std::string_view text);
     void expectText(const ControlName& control, std::string_view text);
     void expectRow(const ControlName& control, int row, std::string_view text);
+    void expectRowCount(const ControlName& control, int count);  // rows the list holds
     void close();
     std::string dump();
     void timer();  // lets the next timer fire

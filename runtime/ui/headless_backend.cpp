@@ -118,4 +118,13 @@ std::string HeadlessBackend::programIcon() {
     return programIcon_;
 }
 
+void HeadlessBackend::setClipboardText(const std::string& text) {
+    clipboard_ = text;
+}
+
+std::string HeadlessBackend::clipboardText() {
+    std::lock_guard lock(Scheduler::instance().mutex());
+    return clipboard_;
+}
+
 }  // namespace rt

@@ -28,6 +28,7 @@ class HeadlessBackend : public Backend {
     void beep(int sound) override;
     void setCursor(int cursor) override;
     void setProgramIcon(const std::string& name) override;
+    void setClipboardText(const std::string& text) override;
 
     // --- for the driver; call while every application thread waits ---
     // The unanswered dialogs, oldest first.
@@ -39,6 +40,7 @@ class HeadlessBackend : public Backend {
     int beeps();
     int cursor();
     std::string programIcon();
+    std::string clipboardText();
     // The average character cell in pixels that stands for every window's font (by default
     // that of the standard dialog font, 6 x 13), to match a display backend's.
     void setCharacterCell(int width, int height);
@@ -54,6 +56,7 @@ class HeadlessBackend : public Backend {
     int beeps_ = 0;
     int cursor_ = 0;
     std::string programIcon_;
+    std::string clipboard_;
     int cellWidth_ = 6, cellHeight_ = 13;
 };
 

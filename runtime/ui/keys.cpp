@@ -40,6 +40,11 @@ constexpr NamedKey kNames[] = {
     {"Del", KEY::Delete},
     {"Quote", KEY::Quote},
     {"'", KEY::Quote},
+    {"PadMultiply", KEY::PadMultiply},
+    {"PadAdd", KEY::PadAdd},
+    {"PadSubtract", KEY::PadSubtract},
+    {"PadPoint", KEY::PadPoint},
+    {"PadDivide", KEY::PadDivide},
 };
 
 int baseKey(std::string_view name) {
@@ -47,6 +52,9 @@ int baseKey(std::string_view name) {
         if (equalNoCaseAscii(name, k.name)) return k.code;
     if (name.size() == 1 && std::isalnum(static_cast<unsigned char>(name[0])))
         return KEY::letter(name[0]);
+    if (name.size() == 4 && equalNoCaseAscii(name.substr(0, 3), "Pad") &&
+        std::isdigit(static_cast<unsigned char>(name[3])))
+        return KEY::Pad0 + (name[3] - '0');
     if ((name.size() == 2 || name.size() == 3) && (name[0] == 'F' || name[0] == 'f')) {
         int n = 0;
         for (char c : name.substr(1)) {

@@ -88,6 +88,9 @@ void step(Driver& d, const std::vector<std::string>& t, std::string& log) {
     } else if (verb == "expect" && t.size() >= 2 && t[1] == "message") {
         need(t, 3, "expect message \"TEXT\"");
         d.expectMessage(unquoted(t[2]));
+    } else if (verb == "expect" && t.size() >= 2 && t[1] == "rows") {
+        need(t, 4, "expect rows CONTROL COUNT");
+        d.expectRowCount(ControlName::parse(t[2]), number(t[3]));
     } else if (verb == "expect" && t.size() >= 2 && t[1] == "row") {
         need(t, 5, "expect row CONTROL ROW \"TEXT\"");
         d.expectRow(ControlName::parse(t[2]), number(t[3]), unquoted(t[4]));

@@ -20,6 +20,19 @@ inline rt::ControlStructure makeControl(int number, rt::ControlKind kind, rt::Re
     return c;
 }
 
+// A window with where it is declared, its title, its size in dialog units and its font; the
+// other settings keep their defaults.
+inline rt::WindowStructure makeWindow(std::string module, std::string label, std::string title,
+                                      int width, int height, rt::Font font) {
+    rt::WindowStructure w;
+    w.module = std::move(module);
+    w.label = std::move(label);
+    w.title = std::move(title);
+    w.at = {0, 0, width, height};
+    w.font = std::move(font);
+    return w;
+}
+
 class StructureBuilder {
   public:
     explicit StructureBuilder(rt::WindowStructure& window) : window_(window) {}

@@ -88,6 +88,9 @@ struct Input {
     int number2 = 0;
     int key = 0;
     char character = 0;
+    // Type: the focus stays where it is (the user already moved it, or is pressing a
+    // button); otherwise it moves on to the next control as after Enter.
+    bool stay = false;
     // Click on a region: where, in dialog units from the top left of the client area.
     int x = 0, y = 0;
 };
@@ -216,7 +219,7 @@ class Window {
     void applyInput(const Input& in);
     void applyKey(int key, char character);
     void press(ControlState& c, int key);
-    void typeInto(ControlState& c, const std::string& text);
+    void typeInto(ControlState& c, const std::string& text, bool stay = false);
     void choose(ControlState& c, int row);
     bool checkControl(ControlState& c, int& detail);
     void stepPass();

@@ -120,7 +120,7 @@ void Window::applyInput(const Input& in) {
             if (usable()) press(*c, KEY::LeftClick);
             break;
         case Input::Kind::Type:
-            if (usable() && !c->structure.readOnly) typeInto(*c, in.text);
+            if (usable() && !c->structure.readOnly) typeInto(*c, in.text, in.stay);
             break;
         case Input::Kind::Choose:
             if (usable()) choose(*c, in.number);
@@ -292,10 +292,10 @@ bool Window::checkControl(ControlState& c, int& detail) {
     return true;
 }
 
-void Window::typeInto(ControlState& c, const std::string& typed) {
+void Window::typeInto(ControlState& c, const std::string& typed, bool stay) {
     int number = c.structure.number;
     std::string text = c.structure.upper ? upper(typed) : typed;
-    setFocus(number);
+    if (!stay) setFocus(number);
     switch (c.structure.kind) {
         case ControlKind::Entry:
         case ControlKind::Text:
@@ -346,7 +346,7 @@ void Window::typeInto(ControlState& c, const std::string& typed) {
     }
     changed(number);
     queue({EVENT::Accepted, number, 0, 0, 0});
-    moveFocus(1, 0, true);
+    if (!stay) moveFocus(1, 0, true);
 }
 
 void Window::choose(ControlState& c, int row) {

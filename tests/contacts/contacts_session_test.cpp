@@ -376,7 +376,7 @@ TEST_F(ContactsSessionTest, TheSponsorButtonTakesTheChosenSponsor) {
     driver.press("&Open");
     driver.waitWindow("Changing a MAIL Record");
     driver.press("...");
-    driver.expectText(rt::ControlName::parse("MAI:SPONSORID"), "ID-000000004");
+    driver.expectText(rt::ControlName::parse("MAI:SPONSORID"), "ID-0000000042-7");
     driver.expectText(rt::ControlName::parse("MAI:LEVEL"), "4");
     driver.expectText(rt::ControlName::parse("MAI:SPONSOR"), "Carl Best");
     driver.press("OK");

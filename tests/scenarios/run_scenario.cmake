@@ -1,8 +1,10 @@
 # Runs one scenario with tovik-drive in an empty folder and checks the exit code and the
 # files the program must leave there.
 #   cmake -DDRIVE=... -DSCENARIO=... -DWORK=... [-DEXPECT_FILES="A.KVF;B.KVF"]
-#         [-DDAMAGED_FILES="PLF.KVF"] [-DEXPECT_CODE=1] -P run_scenario.cmake
+#         [-DDAMAGED_FILES="PLF.KVF"] [-DEXPECT_CODE=1]
+#         [-DEXPECT_PDF_TEXT="out.pdf=Some text;out.pdf=More"] -P run_scenario.cmake
 # DAMAGED_FILES are written into the folder first, holding text that is no record file.
+# EXPECT_PDF_TEXT: each PDF file the session printed must hold each text (read by pdftotext).
 if(NOT DEFINED EXPECT_CODE)
   set(EXPECT_CODE 0)
 endif()
@@ -24,6 +26,21 @@ endif()
 foreach(name IN LISTS EXPECT_FILES)
   if(NOT EXISTS "${WORK}/${name}")
     message(FATAL_ERROR "${name} was not left in the folder")
+  endif()
+endforeach()
+foreach(check IN LISTS EXPECT_PDF_TEXT)
+  string(FIND "${check}" "=" split)
+  string(SUBSTRING "${check}" 0 ${split} pdf)
+  math(EXPR from "${split} + 1")
+  string(SUBSTRING "${check}" ${from} -1 wanted)
+  execute_process(COMMAND pdftotext -layout "${WORK}/${pdf}" -
+                  RESULT_VARIABLE pdfCode OUTPUT_VARIABLE pdfText ERROR_VARIABLE pdfError)
+  if(NOT pdfCode EQUAL 0)
+    message(FATAL_ERROR "${pdf} could not be read: ${pdfError}")
+  endif()
+  string(FIND "${pdfText}" "${wanted}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "${pdf} does not show \"${wanted}\":\n${pdfText}")
   endif()
 endforeach()
 file(REMOVE_RECURSE "${WORK}")

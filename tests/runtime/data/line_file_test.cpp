@@ -98,3 +98,44 @@ TEST_F(LineFileTest, OpenAndRemoveAnswerTheirErrors) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(LineFileTest, WholeLinesEndAtCrLfOrLfAndKeepTabsAndLength) {
+    const std::string big(20000, 'y');
+    writeFile("lines.csv",
+              "\xEF\xBB\xBF"
+              "a\r\nb\tc\nd\re\r\n" +
+                  big + "\r\nlast\x1Atail");
+    ASSERT_EQ(file.open(0x20), 0);
+    struct Line {
+        std::string text;
+        std::string end;
+        std::int64_t bytes;
+    } expected[] = {{"a", "\r\n", 6},  // the byte-order mark counts with the first line
+                    {"b\tc", "\n", 4},
+                    {"d\re", "\r\n", 5},
+                    {big, "\r\n", 20002},
+                    {"last", "", 4}};
+    std::string line;
+    for (const Line& e : expected) {
+        ASSERT_EQ(file.readLine(line), 0);
+        EXPECT_EQ(line, e.text);
+        EXPECT_EQ(file.lineEnd(), e.end);
+        EXPECT_EQ(file.bytes(), e.bytes);
+    }
+    EXPECT_TRUE(file.utf8());
+    EXPECT_EQ(file.readLine(line), rt::FileError::RecordNotAvailable);
+    file.close();
+}
+
+TEST_F(LineFileTest, AppendLineWritesTheTextAsItStands) {
+    ASSERT_EQ(file.create(), 0);
+    ASSERT_EQ(file.open(0x11), 0);
+    ASSERT_EQ(file.appendLine("\"a\"  "), 0);
+    ASSERT_EQ(file.appendLine(std::string(17000, 'z')), 0);
+    file.close();
+    EXPECT_EQ(readFile("lines.csv"), "\"a\"  \r\n" + std::string(17000, 'z') + "\r\n");
+}
+
+}  // namespace

@@ -1,0 +1,206 @@
+#include "data_exchange/import_pass.h"
+
+#include <algorithm>
+
+#include "data_exchange/csv_file.h"
+#include "data_exchange/grouped_adds.h"
+#include "data_exchange/record_values.h"
+#include "frame/procedure.h"
+#include "frame/progress_window.h"
+#include "runtime/data/errors.h"
+#include "runtime/text/fixed_text.h"
+#include "runtime/text/picture.h"
+#include "runtime/ui/dialogs.h"
+
+namespace {
+
+namespace P = windows::ProgressControl;
+
+class ImportPass : public Procedure {
+  public:
+    explicit ImportPass(const ImportJob& job)
+        : Procedure(windows::progressWindow(job.module), {job.file}),
+          job_(job),
+          columns_(job.columns),
+          adds_(*job.file) {
+        resolveImportColumns(job.file->decl(), columns_);
+    }
+
+    long added() const { return added_; }
+    bool completed() const { return completed_; }
+
+  protected:
+    void setUpWindow() override {
+        window().setProp(P::Bar, PROP::Progress, 0);
+        window().setProp(P::Percent, PROP::Text, "0% Completed");
+        window().setProp(P::Heading, PROP::Text, "");
+        window().setProp(0, PROP::Text, "Importing Records");
+    }
+
+    bool takeEvent() override {
+        switch (window().event()) {
+            case EVENT::OpenWindow:
+                if (started_) break;
+                started_ = true;
+                RewindImportFile(true);
+                if (job_.stripHeader) readRecord();
+                if (!readRecord()) finish(true);
+                break;
+            case EVENT::Timer:
+                if (!ended_) batch();
+                break;
+            case EVENT::Accepted:
+                if (window().field() == P::Cancel && !ended_) finish(false);
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+
+  private:
+    // The next record that holds a value; blank lines add nothing.
+    bool readRecord() {
+        for (;;) {
+            std::int64_t bytes = ReadImportLine();
+            if (bytes == 0) return false;
+            bytesDone_ += bytes;
+            ++batchDone_;
+            showPercent();
+            if (ParseImportField() != 0) return true;
+        }
+    }
+
+    void batch() {
+        batchDone_ = 0;
+        while (batchDone_ < 25 && !ended_) {
+            if (!addRecord()) return;
+            if (!readRecord()) {
+                finish(true);
+                window().setProp(P::Percent, PROP::Text, "Process Completed");
+                window().display(P::Percent);
+                return;
+            }
+        }
+        adds_.commitIfDue();
+    }
+
+    bool addRecord() {
+        rt::RecordFile& file = *job_.file;
+        for (int attempt = 0;; ++attempt) {
+            file.clear();
+            std::optional<std::string> refused = BuildImportRecord(file, columns_);
+            if (refused) {
+                adds_.commit();
+                rt::message(*refused, "Value Refused", ICON::Hand);
+                finish(false);
+                return false;
+            }
+            if (!job_.numberField.empty() && !numberRecord()) return false;
+            if (adds_.add() == 0) break;
+            // Another station may have taken the number: try the next one, up to three times.
+            if (!job_.numberField.empty() && rt::errorCode() == rt::FileError::DuplicateKey &&
+                attempt < 2) {
+                continue;
+            }
+            const std::string error = "Error #" + std::to_string(rt::errorCode()) + " - " +
+                                      std::string(rt::clip(rt::errorText()));
+            adds_.commit();
+            rt::message(error, job_.addErrorCaption, ICON::Hand);
+            finish(false);
+            return false;
+        }
+        ++added_;
+        return true;
+    }
+
+    // One above the highest number in the file (read by its key, the record kept aside).
+    bool numberRecord() {
+        rt::RecordFile& file = *job_.file;
+        rt::RecordBuffer built = file.buf();
+        file.set(job_.numberKey);
+        int code = file.previous();
+        long long next = code == 0 ? file.buf().integer(file.buf().field(job_.numberField)) + 1 : 1;
+        file.buf() = built;
+        if (code != 0 && code != rt::FileError::RecordNotAvailable) {
+            adds_.commit();
+            rt::message("Error #" + std::to_string(rt::errorCode()) + " - " +
+                            std::string(rt::clip(rt::errorText())),
+                        job_.addErrorCaption, ICON::Hand);
+            finish(false);
+            return false;
+        }
+        file.buf().setInteger(file.buf().field(job_.numberField), next);
+        return true;
+    }
+
+    void showPercent() {
+        if (percent_ >= 100) return;
+        long long p = job_.expectedBytes > 0 ? bytesDone_ * 100 / job_.expectedBytes : 100;
+        p = std::min<long long>(p, 100);
+        if (p == percent_) return;
+        percent_ = p;
+        window().setProp(P::Bar, PROP::Progress, percent_);
+        window().setProp(P::Percent, PROP::Text,
+                         rt::format(rt::Value(percent_), "@N3") + "% Completed");
+        window().display();
+    }
+
+    void finish(bool completed) {
+        adds_.commit();
+        if (ended_) return;
+        ended_ = true;
+        completed_ = completed;
+        PostCloseWindow();
+    }
+
+    const ImportJob& job_;
+    std::vector<ImportColumn> columns_;
+    GroupedAdds adds_;
+    long added_ = 0;
+    long long bytesDone_ = 0;
+    long long percent_ = 0;
+    int batchDone_ = 0;
+    bool started_ = false;
+    bool ended_ = false;
+    bool completed_ = false;
+};
+
+}  // namespace
+
+void resolveImportColumns(const rt::FileDecl& decl, std::vector<ImportColumn>& columns) {
+    for (ImportColumn& c : columns) {
+        c.refs.clear();
+        for (const std::string& t : c.targets)
+            c.refs.push_back(resolveField(decl, t));
+    }
+}
+
+std::optional<std::string> BuildImportRecord(rt::RecordFile& file,
+                                             const std::vector<ImportColumn>& columns) {
+    RestartImportValues();
+    for (std::size_t n = 0; n < columns.size(); ++n) {
+        if (ParseImportField() == 0) break;
+        const ImportColumn& column = columns[n];
+        if (column.targets.empty()) continue;
+        const std::string where = "Line " + std::to_string(ImportLineNumber()) + ", column Field_" +
+                                  std::to_string(n + 1) + ": ";
+        if (!DeformatImportField(column.picture))
+            return where + "\"" + ImportValue() + "\" cannot be read with the picture " +
+                   column.picture + ".";
+        for (std::size_t t = 0; t < column.targets.size(); ++t) {
+            if (std::optional<std::string> refused =
+                    storeImportedText(file, column.refs[t], ImportValue()))
+                return where + *refused + " of " + column.targets[t] +
+                       "; nothing of this line was added.";
+        }
+    }
+    return std::nullopt;
+}
+
+long RunImportPass(const ImportJob& job, bool& completed) {
+    ImportPass pass(job);
+    pass.run();
+    completed = pass.completed();
+    return pass.added();
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The adding pass of an import: every record of the open import file becomes one new record,
+// 25 per timer event of the progress window "Importing Records". Each record starts cleared
+// (fields, memos and BLOBs), so a field without a column is blank, never the line before's.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "data_exchange/record_values.h"
+#include "runtime/data/record_file.h"
+
+// One column of the file: its picture and the fields it fills.
+struct ImportColumn {
+    std::string picture;
+    std::vector<std::string> targets;
+    std::vector<FieldRef> refs;  // the targets looked up (resolveImportColumns)
+};
+void resolveImportColumns(const rt::FileDecl& decl, std::vector<ImportColumn>& columns);
+
+struct ImportJob {
+    std::string module;  // of the progress window
+    rt::RecordFile* file = nullptr;
+    std::string addErrorCaption;  // "Cannot ADD to MAIL!"
+    bool stripHeader = false;
+    std::vector<ImportColumn> columns;
+    // The check number of a record without a column for it: one above the highest.
+    std::string numberField;
+    int numberKey = -1;
+    std::int64_t expectedBytes = 0;
+};
+
+// Runs the pass; answers the records added. `completed` tells whether every record was added
+// (not cancelled, no refused value, no failed ADD).
+long RunImportPass(const ImportJob& job, bool& completed);
+
+// Fills the cleared buffer from the record just read (its columns resolved). A value that does not
+// fit its field is refused: the answer names the line, the column and why.
+std::optional<std::string> BuildImportRecord(rt::RecordFile& file,
+                                             const std::vector<ImportColumn>& columns);

@@ -1,0 +1,32 @@
+// UpdateCompany: "Enter Your Company Name", one own company with its sales-tax rate.
+#include "frame/form_engine.h"
+#include "invoices/company_form_window.h"
+#include "invoices/invoice_procedures.h"
+#include "records/company.h"
+
+namespace {
+
+using namespace windows::company_form;
+
+class CompanyForm : public FormProcedure {
+  public:
+    CompanyForm() : FormProcedure(companyFormWindow(), sheet()) {}
+
+    static FormSheet sheet() {
+        FormSheet s;
+        s.file = &COMPANY;
+        s.displayName = "COMPANY";
+        s.closeQuestion = CloseQuestion::SaveChanges;
+        s.conflictFlag = 0;
+        s.okButton = CompanyFormControl::Ok;
+        s.cancelButton = CompanyFormControl::Cancel;
+        s.firstField = CompanyFormControl::CompanyName;
+        return s;
+    }
+};
+
+}  // namespace
+
+void UpdateCompany() {
+    CompanyForm().run();
+}

@@ -1,0 +1,158 @@
+// UpdateInvoice: the invoice form. A new invoice is numbered and added as the form opens;
+// the amounts are worked out as the user reaches them and once more, line by line, on OK.
+#include <string>
+
+#include "frame/calculator.h"
+#include "frame/form_engine.h"
+#include "frame/globals.h"
+#include "frame/procedure_registry.h"
+#include "invoices/invoice_amounts.h"
+#include "invoices/invoice_form_window.h"
+#include "invoices/invoice_procedures.h"
+#include "records/inventor.h"
+#include "records/mail.h"
+#include "records/orders.h"
+#include "runtime/text/day_number.h"
+#include "runtime/ui/dialogs.h"
+
+namespace {
+
+using namespace windows::invoice_form;
+using namespace InvoiceFormControl;
+
+void (*const kSelectors[8])() = {&LookUp1, &LookUp2, &LookUp3, &LookUp4,
+                                 &LookUp5, &LookUp6, &LookUp7, &LookUp8};
+
+// The chosen item into line n: number, description and price; the quantity and the line
+// total stay until the line is worked out again.
+void takeItem(int line) {
+    const std::string n = std::to_string(line);
+    rt::RecordBuffer& order = ORDERS.buf();
+    order.setText("ORD:ITEMNO" + n, INV::ITEM.text());
+    order.setText("ORD:DISC" + n, INV::DISC.text());
+    order.setNumber("ORD:P" + n, INV::PRICE.number());
+}
+
+// The chosen contact becomes the invoice's client.
+void takeClient() {
+    ORD::FIRSTNAME.setText(MAI::FIRSTNAME.text());
+    ORD::LASTNAME.setText(MAI::LASTNAME.text());
+    ORD::COMPANY.setText(MAI::COMPANYNAME.text());
+    ORD::ADDRESS.setText(MAI::ADDRESS.text());
+    ORD::CITY.setText(MAI::CITY.text());
+    ORD::STATE.setText(MAI::STATE.text());
+    ORD::ZIP.setText(MAI::ZIP.text().substr(0, 5));
+    ORD::CARDNUMBER.setText(MAI::X10.text());
+}
+
+void selectClient() {
+    if (ProcedureEntry clients = FindProcedure("SelectClient")) clients();
+}
+
+class InvoiceForm : public FormProcedure {
+  public:
+    InvoiceForm() : FormProcedure(invoiceFormWindow(), sheet(), {&INVENTOR, &MAIL}) {}
+
+    static FormSheet sheet() {
+        FormSheet s;
+        s.file = &ORDERS;
+        s.displayName = "ORDERS";
+        s.insertPath = InsertPath::AutoNumbered;
+        s.numberKey = ORD::KEYINVOICENUMBER;
+        s.numberField = ORD::INVOICENUMBER.index();
+        s.conflictFlag = 0;
+        s.closeQuestion = CloseQuestion::SaveChanges;
+        s.okButton = Ok;
+        s.cancelButton = Cancel;
+        s.firstField = Company;
+        s.duplicateKeyTexts = {{ORD::KEYINVOICENUMBER, "ORD:KeyInvoiceNumber"}};
+        // A selector or the client list closed without a choice changes nothing.
+        for (int line = 1; line <= 8; ++line) {
+            FormLookup item;
+            item.control = lookupButton(line);
+            item.selectList = kSelectors[line - 1];
+            item.take = [line] { takeItem(line); };
+            s.lookups.push_back(item);
+        }
+        FormLookup client;
+        client.control = SelectClient;
+        client.selectList = &selectClient;
+        client.take = &takeClient;
+        s.lookups.push_back(client);
+        return s;
+    }
+
+  protected:
+    void primeRecord() override {
+        ORD::TAXABLE.setText("N");
+        ORD::ORDERDATE.setInteger(rt::today());
+    }
+
+    void setUpWindow() override {
+        FormProcedure::setUpWindow();
+        if (!FindProcedure("SelectClient")) window().setProp(SelectClient, PROP::Disable, 1);
+    }
+
+    bool takeEvent() override {
+        // Amounts that do not fit their fields are refused before anything is written.
+        if (window().event() == EVENT::Completed && !amounts_.misfits().empty()) {
+            rt::message(amounts_.misfitMessage(), "Amount Too Large", ICON::Exclamation);
+            window().select(focusOfMisfit());
+            return true;
+        }
+        return FormProcedure::takeEvent();
+    }
+
+    bool takeOwnEvent() override {
+        const int event = window().event();
+        const int control = window().field();
+        if (event != EVENT::Selected && event != EVENT::Accepted) return false;
+        if (const int line = lineOfPriceEntry(control)) {
+            amounts_.recomputeLine(line, GLO::SalesTaxRate);
+            window().display();
+        } else if (control == Shipping || control == Total) {
+            amounts_.recomputeTotal();
+            window().display();
+        } else if (control == Paid) {
+            amounts_.recomputeBalance();
+            window().display();
+        } else if (event == EVENT::Accepted && control == ShippingCalculator) {
+            shippingCalculator();
+        } else if (event == EVENT::Accepted && control == Memo) {
+            Call(&UpdateInvoiceMemo);
+        }
+        return false;
+    }
+
+  private:
+    // The calculator opens on the current shipping amount, so that leaving it at once keeps
+    // that amount.
+    void shippingCalculator() {
+        const double shown =
+            ShowCalculator("Shipping Calculator", 0, ORD::SHIPPING.number().toDouble(), 0);
+        std::optional<rt::Decimal> amount = rt::Decimal::fromDouble(shown, 2);
+        if (!amount || !amount->fitTo(5, 2) || !ORD::SHIPPING.setNumber(*amount)) {
+            rt::message("The shipping amount can be at most 999.99.", "Amount Too Large",
+                        ICON::Exclamation);
+        }
+        window().display(Shipping);
+    }
+
+    int focusOfMisfit() const {
+        const std::string& field =
+            ORDERS.decl().fields().at(amounts_.misfits().begin()->first).name;
+        for (int line = 1; line <= 8; ++line)
+            if (field == "ORD:T" + std::to_string(line)) return quantityEntry(line);
+        if (field == "ORD:TAX") return Tax;
+        if (field == "ORD:TOTAL") return Total;
+        return SubTotal;
+    }
+
+    InvoiceAmounts amounts_;
+};
+
+}  // namespace
+
+void UpdateInvoice() {
+    InvoiceForm().run();
+}

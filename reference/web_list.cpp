@@ -1,0 +1,75 @@
+// "Browse the Web File" (WebBookMarks): the bookmarks by site name, one tab per category;
+// "Press Here To Go To Site" hands the highlighted bookmark's address to the desktop.
+#include <string>
+
+#include "frame/browse_engine.h"
+#include "frame/globals.h"
+#include "records/web.h"
+#include "reference/reference_procedures.h"
+#include "reference/web_list_window.h"
+#include "runtime/system/desktop_address.h"
+#include "runtime/system/desktop_handover.h"
+#include "runtime/text/codepage.h"
+#include "runtime/text/fixed_text.h"
+#include "runtime/ui/dialogs.h"
+
+namespace {
+
+namespace C = windows::web_list::WebListControl;
+
+class WebList : public BrowseProcedure {
+  public:
+    WebList() : BrowseProcedure(windows::web_list::webListWindow(), sheet()) {
+        OnButton(C::GoToSite, [] { goToSite(); });
+    }
+
+    static BrowseSheet sheet() {
+        BrowseSheet s;
+        s.file = &WEB;
+        s.displayName = "Web";
+        s.list = C::List;
+        s.tabs = C::Sheet;
+        BrowseOrder all = BrowseOrder::keyed(WEB::KEYSITENAME, LocatorKind::Entry);
+        all.entryControl = C::SiteName;
+        s.orders = {all};
+        for (const char* category : windows::web_list::kWebCategories)
+            s.orders.push_back(
+                BrowseOrder::keyed(WEB::KEYSITENAME, LocatorKind::Incremental, StopKind::None,
+                                   std::string("(Web:General = '") + category + "')"));
+        s.columns = {WEB::SITENAME.index(), WEB::URL.index()};
+        s.buttons.insert = C::Add;
+        s.buttons.change = C::Open;
+        s.buttons.remove = C::Delete;
+        s.buttons.close = C::Close;
+        s.rowControls = {C::SiteName};
+        s.updateForm = [] { UpdateWeb(); };
+        s.popupText = "Add|&Open|&Delete";
+        s.popupTextEmpty = "Add|~&Open|~&Delete";
+        s.popupButtons = {C::Add, C::Open, C::Delete};
+        s.resizable = true;
+        return s;
+    }
+
+  private:
+    // Only web addresses reach the desktop: a bare host gets "http://"; a blank, a local
+    // path, a program or another scheme is refused.
+    static void goToSite() {
+        const std::string text = rt::cp1252ToUtf8(rt::clip(WEB::URL.text()));
+        const std::optional<std::string> address = rt::webAddressFor(text);
+        if (!address) {
+            rt::message("\"" + std::string(rt::clip(WEB::URL.text())) +
+                            "\" is not a web address. Only addresses that begin with http:// or "
+                            "https://, or a site name such as www.example.com, can be opened.",
+                        "Cannot Go To Site", ICON::Exclamation);
+            return;
+        }
+        rt::openShellAddress(*address);
+    }
+};
+
+}  // namespace
+
+void WebBookMarks() {
+    GLO::Request = 0;
+    WebList().run();
+}

@@ -1,0 +1,350 @@
+// The check pages: the bank line and city line, where each report puts its items, the MICR
+// line measured on a rendered page, and three checks to a sheet.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <cstdlib>
+#include <iostream>
+#include <map>
+
+#include "checks/check_layout.h"
+#include "checks/check_register_report_layout.h"
+#include "runtime/print/page_file.h"
+#include "runtime/print/report.h"
+#include "runtime/qt/micr_e13b.h"
+#include "runtime/qt/page_painter.h"
+#include "runtime/qt/print_backend.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+using checks_layout::CheckPage;
+
+TEST(BankLine, IsBuiltFromTheSymbolLettersAndTheCheckNumbers) {
+    struct Case {
+        std::string number, routing, account, line;
+    };
+    const Case cases[] = {
+        {"1234", "123456789", "987654", "C1234C A123456789A 987654C"},
+        // A short routing number keeps its blanks inside the transit symbols.
+        {"77", "1234567", "55", "C77C A1234567  A 55C"},
+        {"1234567890", "123456789", "12345678901234567890",
+         "C1234567890C A123456789A 12345678901234567890C"},
+    };
+    for (const Case& c : cases) {
+        const std::string line = checks_layout::MicrLine(c.number, c.routing, c.account);
+        EXPECT_EQ(line.size(), 70u);
+        EXPECT_EQ(line.substr(0, c.line.size()), c.line) << c.number;
+        EXPECT_EQ(line.find_last_not_of(' ') + 1, c.line.size()) << c.number;
+    }
+    EXPECT_EQ(std::string("C1234C A123456789A 987654C").size(), 26u);
+    EXPECT_EQ(std::string("C1234567890C A123456789A 12345678901234567890C").size(), 46u);
+}
+
+TEST(CityLine, JoinsCityStateAndZipAndIsCutAtThirty) {
+    EXPECT_EQ(checks_layout::CityLine("Springfield    ", "IL", "62701       "),
+              "Springfield, IL 62701         ");
+    // A city of 15 characters with a 12-character zip loses the zip's last 2 characters.
+    EXPECT_EQ(checks_layout::CityLine("Kalamazoo Falls", "MI", "49001-123456"),
+              "Kalamazoo Falls, MI 49001-1234");
+}
+
+// The pages a report makes for `count` checks, each band showing the same sample check.
+std::vector<rt::Page> pagesOf(CheckPage page, int count) {
+    testsupport::TempDir dir;
+    rt::Report report(checks_layout::checkPageReport(page, [](const std::string& name) {
+        static const std::map<std::string, rt::Value> sample = {
+            {"LOC:MicrLine", rt::Value(checks_layout::MicrLine("1234", "123456789", "987654"))},
+            {"LOC:CityLine", rt::Value(checks_layout::CityLine("Springfield", "IL", "62701"))},
+            {"CHECKNAME", rt::Value("Ann Smith")},
+            {"PAYTO", rt::Value("Acme Supply")},
+            {"AMOUNT", rt::Value(rt::Decimal("125.50"))},
+            {"CHECKDATE", rt::Value(80000L)},
+        };
+        auto it = sample.find(name);
+        rt::Value v = it != sample.end() ? it->second : rt::Value(name);
+        return [v] { return v; };
+    }));
+    std::string error;
+    EXPECT_TRUE(report.open(error)) << error;
+    for (int i = 0; i < count; ++i)
+        EXPECT_TRUE(report.print(checks_layout::kCheckBand));
+    EXPECT_TRUE(report.finish());
+    std::vector<rt::Page> pages;
+    for (const auto& file : report.pageFiles())
+        pages.push_back(rt::readPageFile(file).page);
+    report.close(error);
+    return pages;
+}
+
+std::vector<rt::PageText> textsNamed(const rt::Page& page, const std::string& text) {
+    std::vector<rt::PageText> found;
+    for (const rt::PageItem& item : page.items)
+        if (const auto* t = std::get_if<rt::PageText>(&item); t && t->text == text)
+            found.push_back(*t);
+    return found;
+}
+
+std::vector<rt::PageLine> rulesOf(const rt::Page& page) {
+    std::vector<rt::PageLine> found;
+    for (const rt::PageItem& item : page.items)
+        if (const auto* l = std::get_if<rt::PageLine>(&item)) found.push_back(*l);
+    return found;
+}
+
+struct Placed {
+    std::string text;  // the printed text, or "rule"
+    int x, y;          // inside the band
+    int points;
+    std::uint8_t style;
+    int count = 1;  // how often the text stands at that place on one check
+};
+
+// The fixture: what each page prints where, as the band's own positions. Every page shares
+// the check part; the variants differ in the items listed for them.
+const std::string kMicr = checks_layout::MicrLine("1234", "123456789", "987654");
+const std::string kDollars = "Dollars And Cents " + std::string(74, '/');
+
+const std::map<CheckPage, std::vector<Placed>> kFixture = {
+    {CheckPage::Style1,
+     {{"Pay To The", 292, 1031, 10, 0},
+      {"SIGNATURE NOT REQUIRED", 5156, 2000, 12, rt::kFontBold},
+      {"Memo", 250, 2292, 10, 0},
+      {"Telephone/Fax Check Payment", 250, 2458, 8, 0},
+      {"Cut on line above to mail copy below to your client in windowed envelope", 1656, 3458, 8,
+       rt::kFontBold},
+      {"Client Copy", 4583, 3833, 12, rt::kFontBold | rt::kFontUnderline},
+      {"Check Authorization Notice", 4563, 4073, 18, rt::kFontBold},
+      {"NON-NEGOTIABLE", 4271, 7865, 18, rt::kFontBold},
+      {"Payee Copy", 219, 7438, 12, rt::kFontBold | rt::kFontUnderline},
+      {kDollars, 3125, 1490, 12, rt::kFontBold | rt::kFontItalic},
+      {kDollars, 3302, 4990, 12, rt::kFontBold | rt::kFontItalic},
+      {kDollars, 3010, 8719, 12, rt::kFontBold | rt::kFontItalic},
+      {kMicr, 1427, 2958, 18, 0},
+      {kMicr, 1083, 9885, 18, 0},
+      {"rule", 52, 3385, 0, 0},
+      {"rule", 83, 6865, 0, 0}}},
+    {CheckPage::Style1All,
+     {{"Memo", 281, 2292, 10, 0},
+      {"Telephone/Fax Check Payment", 281, 2458, 8, 0},
+      {"Customer authorization obtained", 281, 2594, 8, 0},
+      {"Cut on  line above to mail copy below to your client in windowed envelope", 1656, 3458, 8,
+       rt::kFontBold},
+      {"Springfield, IL 62701         ", 1219, 635, 10, 0},
+      {kMicr, 1427, 2958, 18, 0},
+      {"rule", 10, 3385, 0, 0},
+      {"rule", 42, 6854, 0, 0}}},
+    {CheckPage::Style1Reprint,
+     {{"Memo", 250, 2313, 10, 0},
+      {"Telephone/Fax Check Payment", 250, 2479, 8, 0},
+      {"Customer authorization obtained", 250, 2615, 8, 0},
+      {kMicr, 1083, 9885, 18, 0},
+      {"rule", 10, 3375, 0, 0},
+      {"rule", 73, 6854, 0, 0}}},
+    {CheckPage::Style2,
+     {{std::string(96, '_'), 4594, 2417, 10, 0},
+      {"Memo", 260, 2417, 10, 0},
+      {"Springfield, IL 62701         ", 1219, 635, 10, 0},
+      {"Client Copy", 4583, 3833, 12, rt::kFontBold | rt::kFontUnderline},
+      {kMicr, 1427, 2958, 18, 0},
+      {"rule", 21, 3385, 0, 0},
+      {"rule", 63, 6854, 0, 0}}},
+    {CheckPage::Style2Reprint, {{"rule", 104, 3375, 0, 0}, {"rule", 94, 6865, 0, 0}}},
+    {CheckPage::ThreeUp,
+     {{"Memo", 260, 2385, 10, 0},
+      {"Telephone/Fax Check Payment", 260, 2552, 8, 0},
+      {"Customer authorization obtained", 260, 2688, 8, 0},
+      {"SIGNATURE NOT REQUIRED", 5156, 2000, 12, rt::kFontBold},
+      {kMicr, 1427, 2958, 18, 0},
+      {"rule", 21, 3385, 0, 0}}},
+};
+
+// Texts that a page must not print.
+const std::map<CheckPage, std::vector<std::string>> kAbsent = {
+    {CheckPage::Style2,
+     {"SIGNATURE NOT REQUIRED", "Telephone/Fax Check Payment", "Customer authorization obtained",
+      "Your depositor has authorized this payment to payee."}},
+    {CheckPage::ThreeUp, {"Client Copy", "Payee Copy", "NON-NEGOTIABLE"}},
+};
+
+TEST(CheckPages, EveryReportPlacesItsItemsWhereTheFixtureSays) {
+    for (const auto& [page, placed] : kFixture) {
+        const std::vector<rt::Page> pages = pagesOf(page, 1);
+        ASSERT_EQ(pages.size(), 1u);
+        const rt::Page& p = pages.front();
+        // The band stands in the report area (250 or 254 from the left, 125 from the top),
+        // shifted by its stored offsets.
+        const int bandX =
+            (page == CheckPage::Style1All ? 254 : 250) + (page == CheckPage::ThreeUp ? -10 : 10);
+        const int bandY = 125 + 10;
+        for (const Placed& want : placed) {
+            SCOPED_TRACE(want.text.substr(0, 30) + " on page " +
+                         std::to_string(static_cast<int>(page)));
+            if (want.text == "rule") {
+                const auto rules = rulesOf(p);
+                EXPECT_TRUE(std::any_of(rules.begin(), rules.end(), [&](const rt::PageLine& l) {
+                    return l.x1 == bandX + want.x && l.y1 == bandY + want.y && l.y2 == l.y1;
+                }));
+                continue;
+            }
+            const auto found = textsNamed(p, want.text);
+            const bool there = std::any_of(found.begin(), found.end(), [&](const rt::PageText& t) {
+                return t.x == bandX + want.x && t.y == bandY + want.y &&
+                       t.font.points == want.points && t.font.style == want.style;
+            });
+            EXPECT_TRUE(there);
+            if (want.text == kMicr) {
+                for (const rt::PageText& t : found)
+                    EXPECT_EQ(t.font.face, "MICR 012 BT");
+            }
+        }
+        if (auto it = kAbsent.find(page); it != kAbsent.end()) {
+            for (const std::string& gone : it->second)
+                EXPECT_TRUE(textsNamed(p, gone).empty()) << gone;
+        }
+    }
+}
+
+TEST(CheckPages, StylesOneAndTwoPrintTheBankLineTwiceAndTheAmountSixTimes) {
+    for (CheckPage page : {CheckPage::Style1, CheckPage::Style2, CheckPage::Style1Reprint}) {
+        const rt::Page p = pagesOf(page, 1).front();
+        EXPECT_EQ(textsNamed(p, kMicr).size(), 2u);
+        std::size_t amounts = 0;
+        for (const rt::PageItem& item : p.items)
+            if (const auto* t = std::get_if<rt::PageText>(&item);
+                t && t->text.find("125.50") != std::string::npos)
+                ++amounts;
+        EXPECT_EQ(amounts, 6u);
+    }
+}
+
+TEST(CheckPages, TenThreeUpChecksTakeFourSheetsTheLastHoldingOne) {
+    const std::vector<rt::Page> pages = pagesOf(CheckPage::ThreeUp, 10);
+    ASSERT_EQ(pages.size(), 4u);
+    const std::size_t perPage[] = {3, 3, 3, 1};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const auto lines = textsNamed(pages[i], kMicr);
+        ASSERT_EQ(lines.size(), perPage[i]);
+        // One check every 3583 down the sheet, the bank line 2958 below each band's top.
+        for (std::size_t n = 0; n < lines.size(); ++n)
+            EXPECT_EQ(lines[n].y, 135 + 2958 + static_cast<int>(n) * 3583);
+    }
+}
+
+// The extent of the dark pixels of an image.
+struct Extent {
+    int left = -1, right = -1, top = -1, bottom = -1;
+};
+Extent darkExtent(const QImage& image) {
+    Extent e;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) {
+                if (e.left < 0 || x < e.left) e.left = x;
+                if (x > e.right) e.right = x;
+                if (e.top < 0) e.top = y;
+                e.bottom = y;
+            }
+    return e;
+}
+
+TEST(CheckPages, ThePaintedBankLineIsEightCharactersToTheInchAnd117ThousandthsHigh) {
+    rt::qt::ensureApplication();
+    const rt::Page page = pagesOf(CheckPage::Style1, 1).front();
+    const auto lines = textsNamed(page, kMicr);
+    ASSERT_FALSE(lines.empty());
+    const rt::PageText micr = lines.front();
+    EXPECT_EQ(micr.x, 260 + 1427);
+    EXPECT_EQ(micr.y, 135 + 2958);
+    // Only the bank line, drawn at 1000 pixels to the inch.
+    rt::Page alone;
+    alone.items.push_back(micr);
+    const int x0 = micr.x - 200, y0 = micr.y - 200;
+    QImage image(4000, 700, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.translate(-x0, -y0);
+        rt::qt::paintPage(painter, alone);
+    }
+    const Extent e = darkExtent(image);
+    ASSERT_GE(e.left, 0);
+    // The first and last characters are the same on-us symbol, 25 characters apart.
+    const rt::qt::MicrGlyph* onUs = rt::qt::micrGlyph('C');
+    ASSERT_NE(onUs, nullptr);
+    int glyphLeft = 1000, glyphRight = 0;
+    for (const auto& polygon : onUs->polygons)
+        for (const rt::qt::MicrPoint& p : polygon) {
+            glyphLeft = std::min(glyphLeft, p.x);
+            glyphRight = std::max(glyphRight, p.x);
+        }
+    const double pitch = static_cast<double>((e.right - glyphRight) - (e.left - glyphLeft)) / 25;
+    EXPECT_NEAR(pitch, 125.0, 1.0);  // 8 characters to the inch
+    EXPECT_NEAR(e.bottom - e.top + 1, 117, 3);
+    EXPECT_NEAR(x0 + e.left - glyphLeft, micr.x, 3);
+}
+
+TEST(CheckPages, TheBankLineInThePdfIsEightCharactersToTheInchAnd117ThousandthsHigh) {
+    rt::qt::ensureApplication();
+    testsupport::TempDir dir;
+    const rt::Page page = pagesOf(CheckPage::Style1, 1).front();
+    const std::filesystem::path pdf = dir / "check.pdf";
+    std::string error;
+    ASSERT_TRUE(rt::qt::writePdf({page}, QString::fromStdString(pdf.string()), error)) << error;
+    // The band of the sheet that holds the bank line, rendered from the PDF at 1000 dots to
+    // the inch: nothing else prints there.
+    const int x0 = 1500, y0 = 2950;
+    const std::string command = "pdftoppm -r 1000 -f 1 -l 1 -x " + std::to_string(x0) + " -y " +
+                                std::to_string(y0) + " -W 3800 -H 420 -png -singlefile '" +
+                                pdf.string() + "' '" + (dir / "micr").string() + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const QImage image(QString::fromStdString((dir / "micr.png").string()));
+    ASSERT_FALSE(image.isNull());
+    const Extent e = darkExtent(image);
+    ASSERT_GE(e.left, 0);
+    int glyphLeft = 1000, glyphRight = 0;
+    for (const auto& polygon : rt::qt::micrGlyph('C')->polygons)
+        for (const rt::qt::MicrPoint& p : polygon) {
+            glyphLeft = std::min(glyphLeft, p.x);
+            glyphRight = std::max(glyphRight, p.x);
+        }
+    const double pitch = static_cast<double>((e.right - glyphRight) - (e.left - glyphLeft)) / 25;
+    EXPECT_NEAR(pitch, 125.0, 1.5);  // 8 characters to the inch
+    EXPECT_NEAR(e.bottom - e.top + 1, 117, 4);
+    // Where the page puts it: the band at 260, 135 and the line 1427, 2958 inside it.
+    EXPECT_NEAR(x0 + e.left - glyphLeft, 260 + 1427, 4);
+    std::cout << "bank line in the PDF: pitch " << pitch << " (1/1000 in), height "
+              << e.bottom - e.top + 1 << ", left edge " << x0 + e.left - glyphLeft
+              << ", symbols from " << y0 + e.top << " to " << y0 + e.bottom << "\n";
+}
+
+TEST(RegisterReport, RowsStopAtThePrintableBottomAndGoOnOnTheNextPage) {
+    testsupport::TempDir dir;
+    rt::Report report(checks_layout::registerReport([](const std::string& name) {
+        return [name] { return rt::Value(name == "CHE:PAYTO" ? "Acme" : ""); };
+    }));
+    std::string error;
+    ASSERT_TRUE(report.open(error));
+    for (int i = 0; i < 60; ++i)
+        ASSERT_TRUE(report.print(checks_layout::kCheckBand));
+    ASSERT_TRUE(report.finish());
+    ASSERT_GE(report.pageCount(), 2);
+    int rows = 0;
+    for (const auto& file : report.pageFiles()) {
+        const rt::Page page = rt::readPageFile(file).page;
+        for (const rt::PageText& t : textsNamed(page, "Acme" + std::string(26, ' '))) {
+            ++rows;
+            EXPECT_LE(t.y - 31 + 219, checks_layout::kRegisterPrintableBottom);
+            EXPECT_LE(t.y + 229, page.height);
+        }
+        EXPECT_EQ(textsNamed(page, "Check Register").size(), 1u);
+    }
+    EXPECT_EQ(rows, 60);
+    report.close(error);
+}
+
+}  // namespace

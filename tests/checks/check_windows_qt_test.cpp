@@ -1,0 +1,84 @@
+// The checks windows in real widgets (offscreen): each opens from its procedure and renders
+// with more than a background; with TOVIK_PICTURES set, each picture is saved there.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QWidget>
+#include <cstdlib>
+#include <set>
+
+#include "checks/check_procedures.h"
+#include "frame/codes.h"
+#include "frame/globals.h"
+#include "records/checks.h"
+#include "tests/checks/check_test_support.h"
+#include "tests/runtime/qt/qt_test_support.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+rt::Window* topWindow() {
+    std::lock_guard lock(rt::Scheduler::instance().mutex());
+    auto& z = rt::Scheduler::instance().zOrder();
+    return z.empty() ? nullptr : z.back();
+}
+
+// The window's picture: more than a background; kept when pictures are asked for.
+void expectRendered(QWidget* frame, const std::string& name) {
+    const QImage image = frame->grab().toImage();
+    ASSERT_FALSE(image.isNull());
+    std::set<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 5)
+        for (int x = 0; x < image.width(); x += 5)
+            colours.insert(image.pixel(x, y));
+    EXPECT_GT(colours.size(), 3u) << name;
+    if (const char* folder = std::getenv("TOVIK_PICTURES"))
+        image.save(QString::fromStdString(std::string(folder) + "/" + name + ".png"));
+}
+
+struct Shown {
+    const char* name;
+    std::function<void()> procedure;
+};
+
+TEST(CheckWindowsQt, EveryChecksWindowOpensAndRenders) {
+    testsupport::TempDir dir{/*enter=*/true};
+    RegisterCheckProcedures();
+    checktest::Check printed("Cy", "Brown", "Core", "30.00", "Y");
+    printed.checkNumber = "1003";
+    checktest::makeChecks({{"Ann", "Smith", "Acme Supply", "125.50"},
+                           {"Bob", "Jones", "Bolt Works", "20.00"},
+                           printed});
+    const std::vector<Shown> windows = {
+        {"Post Checks To Print", [] { PostChecksToPrint(); }},
+        {"Check Register - Printed Checks", [] { BrowseCheckRegister(); }},
+        {"Enter Check Information",
+         [] {
+             GLO::Request = REQ::Insert;
+             CHECKS.clear();
+             UpdateCheck();
+         }},
+        {"Enter Search Criteria",
+         [] {
+             GLO::Request = REQ::Search;
+             SearchChecks();
+         }},
+        {"Select Check Style And Print Check", [] { SelectCheckStyleTagged(); }},
+    };
+    for (const Shown& shown : windows) {
+        SCOPED_TRACE(shown.name);
+        qttest::QtSession session;
+        session.start(shown.procedure);
+        session.settle();
+        rt::Window* w = topWindow();
+        ASSERT_NE(w, nullptr);
+        QWidget* frame = session.shownWindow(w);
+        ASSERT_NE(frame, nullptr);
+        session.settle();
+        expectRendered(frame, shown.name);
+        EXPECT_TRUE(session.finish());
+    }
+}
+
+}  // namespace

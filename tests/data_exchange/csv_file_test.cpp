@@ -1,0 +1,123 @@
+// The import and export file: what the export writes and how the import reads the lines of
+// files written by this program and by others.
+
+#include "data_exchange/csv_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "runtime/text/decimal.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/run_timers.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+// Every record of the file as its values.
+std::vector<std::vector<std::string>> importAll(const std::string& name) {
+    std::vector<std::vector<std::string>> out;
+    EXPECT_GT(OpenImportFile(name), 0);
+    while (ReadImportLine() != 0) {
+        std::vector<std::string> values;
+        while (ParseImportField() != 0)
+            values.push_back(ImportValue());
+        out.push_back(values);
+    }
+    CloseImportFile();
+    return out;
+}
+
+class CsvFileTest : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        CloseImportFile();
+        if (ImportExportFile().isOpen()) ImportExportFile().close();
+    }
+    testsupport::TempDir dir{true};
+};
+
+TEST_F(CsvFileTest, ExportWritesValuesByTheirPictures) {
+    ASSERT_TRUE(OpenExportFile("out.csv"));
+    ClearExportLine();
+    AppendExportField(rt::Value("Smith          "), "@s15", false);
+    AppendExportField(rt::Value(rt::Decimal("12.50")), "@n-10.2", false);
+    AppendExportField(rt::Value(72686L), "@d1", false);  // 12/31/1999 as a day number
+    AppendExportField(rt::Value("   "), "@s3", false);
+    ASSERT_TRUE(WriteExportLine());
+    ClearExportLine();
+    AppendExportField(rt::Value(rt::Decimal("0.00")), "@n-10.2", false);
+    AppendExportField(rt::Value(rt::Decimal("-3.10")), "@n-10.2", false);
+    AppendExportField(rt::Value(rt::Decimal("1234.00")), "@n$-10.2", false);
+    AppendExportField(rt::Value("  42  "), "@n4", false);
+    ASSERT_TRUE(WriteExportLine());
+    ClearExportLine();
+    AppendExportField(rt::Value("MAI:FirstName"), "@s50", true);
+    AppendExportField(rt::Value("X[1]"), "@s50", true);
+    ASSERT_TRUE(WriteExportLine());
+    CloseExportFile();
+    EXPECT_EQ(testsupport::readBytes("out.csv"),
+              "\"Smith\",12.5,\"12/31/99\",\"\"\r\n"
+              "0,-3.1,1234,42\r\n"
+              "\"MAI:FirstName\",\"X_1\"\r\n");
+}
+
+TEST_F(CsvFileTest, ImportReadsLinesEndedEitherWayAndSkipsNothing) {
+    testsupport::writeBytes("in.csv", "\"a\",1\r\n\"b\",2\n\r\n\"c\r\nd\",3\nlast,4");
+    EXPECT_EQ(importAll("in.csv"),
+              (std::vector<std::vector<std::string>>{
+                  {"a", "1"}, {"b", "2"}, {}, {"c\r\nd", "3"}, {"last", "4"}}));
+}
+
+TEST_F(CsvFileTest, ImportCountsTheBytesAndLinesOfEachRecord) {
+    testsupport::writeBytes("in.csv", "\"x\"\r\n\"two\nlines\",1\r\nend");
+    ASSERT_EQ(OpenImportFile("in.csv"), 23);
+    EXPECT_EQ(ReadImportLine(), 5);
+    EXPECT_EQ(ImportLineNumber(), 1);
+    EXPECT_EQ(ReadImportLine(), 15);
+    EXPECT_EQ(ImportLineNumber(), 2);
+    EXPECT_EQ(ReadImportLine(), 3);
+    EXPECT_EQ(ImportLineNumber(), 4);
+    EXPECT_EQ(ReadImportLine(), 0);
+    CloseImportFile();
+}
+
+TEST_F(CsvFileTest, ImportStopsAtByte26AndKeepsTabsInsideQuotes) {
+    testsupport::writeBytes("in.csv", "a\tb,\"c\td\"\r\nx\x1Ay,z\r\n");
+    EXPECT_EQ(importAll("in.csv"),
+              (std::vector<std::vector<std::string>>{{"a       b", "c\td"}, {"x"}}));
+}
+
+TEST_F(CsvFileTest, AUtf8FileWithItsMarkIsReadInTheProgramsCodePage) {
+    testsupport::writeBytes("in.csv",
+                            "\xEF\xBB\xBF\"Jos\xC3\xA9\",\"M\xC3\xBCller \xE2\x82\xAC\"\r\n");
+    EXPECT_EQ(importAll("in.csv"),
+              (std::vector<std::vector<std::string>>{{"Jos\xE9", "M\xFCller \x80"}}));
+    // Without the mark the bytes pass unchanged.
+    testsupport::writeBytes("plain.csv", "\"Jos\xE9\"\r\n");
+    EXPECT_EQ(importAll("plain.csv"), (std::vector<std::vector<std::string>>{{"Jos\xE9"}}));
+}
+
+TEST_F(CsvFileTest, ALongLineIsOneRecord) {
+    std::string big(20000, 'x');
+    testsupport::writeBytes("in.csv", "\"" + big + "\",1\r\n");
+    EXPECT_EQ(importAll("in.csv"), (std::vector<std::vector<std::string>>{{big, "1"}}));
+}
+
+TEST_F(CsvFileTest, FormattedValuesAreConvertedOncePerValue) {
+    testsupport::writeBytes("in.csv", "\"12/31/99\",\"not a date\"\r\n");
+    ASSERT_GT(OpenImportFile("in.csv"), 0);
+    ASSERT_NE(ReadImportLine(), 0);
+    ASSERT_EQ(ParseImportField(), 1);
+    EXPECT_TRUE(DeformatImportField("@d1"));
+    EXPECT_EQ(ImportValue(), "72686");
+    EXPECT_TRUE(DeformatImportField("@d1"));  // a second target: no second conversion
+    EXPECT_EQ(ImportValue(), "72686");
+    ASSERT_EQ(ParseImportField(), 1);
+    EXPECT_FALSE(DeformatImportField("@d1"));
+    ASSERT_EQ(ParseImportField(), 0);
+    CloseImportFile();
+}
+
+}  // namespace

@@ -1,0 +1,308 @@
+// The export chooser and the import assigner driven as a user would.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "data_exchange/csv_file.h"
+#include "data_exchange/data_exchange_procedures.h"
+#include "frame/codes.h"
+#include "frame/globals.h"
+#include "frame/tagging.h"
+#include "records/checks.h"
+#include "records/mail.h"
+#include "runtime/text/fixed_text.h"
+#include "runtime/ui/driver.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/run_timers.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+const rt::ControlName kAllFields = rt::ControlName::parse("1");
+const rt::ControlName kExportFields = rt::ControlName::parse("7");
+
+class ExportImportTest : public ::testing::Test {
+  protected:
+    void TearDown() override { driver.finish(); }
+
+    static void addContact(const char* first, const char* last, const char* amount,
+                           const char* notes = "") {
+        MAIL.clear();
+        MAI::FIRSTNAME.setText(first);
+        MAI::LASTNAME.setText(last);
+        MAI::AMOUNT.setNumber(rt::Decimal(amount));
+        MAI::NOTES3.setText(notes);
+        ASSERT_EQ(MAIL.add(), 0);
+    }
+
+    static void makeContacts() {
+        MAIL.create();
+        MAIL.open();
+        addContact("Ann", "Lee", "12.50", "said \"yes\",\r\nthen left");
+        addContact("Bob", "Ray", "0");
+        addContact("Cy", "Oz", "-3.10");
+        MAIL.close();
+    }
+
+    // Picks FirstName, Amount and Notes3 in the chooser, in this order, and exports.
+    void chooseAndExport(bool header, const char* file) {
+        driver.waitWindow("Choose Fields for Export...");
+        driver.click(kAllFields, 1, "LeftClick");       // MAI:FirstName
+        driver.click(kAllFields, 5, "Ctrl+LeftClick");  // MAI:Amount
+        driver.press("&Add ->");
+        driver.click(kAllFields, 50, "LeftClick");  // MAI:Notes3
+        driver.press("&Add ->");
+        driver.expectRow(kExportFields, 3, "* | MAI:Notes3");
+        if (header) driver.press("Include &header record with field names");
+        driver.press("&OK");
+        driver.answer(file);
+        testsupport::runTimersToEnd(driver);
+    }
+
+    testsupport::TempDir dir{/*enter=*/true};
+    rt::Driver driver;
+};
+
+TEST_F(ExportImportTest, ExportWritesEveryContactWhenNoneIsTagged) {
+    makeContacts();
+    long response = 0;
+    driver.start([&] {
+        ExportMAIL();
+        response = GLO::Response;
+    });
+    chooseAndExport(true, "out.csv");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(response, RESP::Completed);
+    EXPECT_EQ(testsupport::readBytes("out.csv"),
+              "\"MAI:FirstName\",\"MAI:Amount\",\"MAI:Notes3\"\r\n"
+              "\"Ann\",12.5,\"said \"\"yes\"\",\r\nthen left\"\r\n"
+              "\"Bob\",0,\"\"\r\n"
+              "\"Cy\",-3.1,\"\"\r\n");
+}
+
+TEST_F(ExportImportTest, ExportWritesOnlyTheTaggedContacts) {
+    makeContacts();
+    driver.start([&] {
+        OpenTagFile_();
+        MAIL.open();
+        MAIL.set();
+        MAIL.next();
+        MAIL.next();  // Bob
+        SetTag_(TAG::Contacts, static_cast<long>(MAIL.pointer()), "Bob");
+        MAIL.close();
+        CloseTagFile_();
+        ExportMAIL();
+    });
+    chooseAndExport(false, "tagged.csv");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(testsupport::readBytes("tagged.csv"), "\"Bob\",0,\"\"\r\n");
+}
+
+TEST_F(ExportImportTest, ChooserMovesRemovesAndRefusesAnEmptyList) {
+    makeContacts();
+    driver.start(&ExportMAIL);
+    driver.waitWindow("Choose Fields for Export...");
+    driver.press("&OK");
+    driver.expectMessage("You must select one or more fields to export.");
+    driver.answer("OK");
+    driver.click(kAllFields, 1, "LeftClick");
+    driver.click(kAllFields, 3, "Shift+LeftClick");  // rows 1 to 3
+    driver.press("&Add ->");
+    driver.press("&Add ->");  // already there: marked, not added twice
+    driver.expectRow(kExportFields, 3, "* | MAI:Sponsorid");
+    EXPECT_EQ(driver.active()->control(7)->rows->rowCount(), 3);
+    driver.click(kExportFields, 3, "LeftClick");
+    driver.press("Shift &Up");
+    driver.expectRow(kExportFields, 2, "* | MAI:Sponsorid");
+    driver.press("Shift &Up");
+    driver.press("Shift &Up");  // already first: stays
+    driver.expectRow(kExportFields, 1, "* | MAI:Sponsorid");
+    driver.press("&Remove");
+    driver.expectRow(kExportFields, 1, "MAI:FirstName");
+    EXPECT_EQ(driver.active()->control(7)->rows->rowCount(), 2);
+    driver.press("&Cancel");
+    ASSERT_TRUE(driver.finish());
+}
+
+TEST_F(ExportImportTest, ImportAddsContactsFromAssignedColumnsSkippingTheHeader) {
+    testsupport::writeBytes("in.csv",
+                            "\"MAI:FirstName\",\"MAI:LastName\",\"Amount\"\r\n"
+                            "\"Ann\",\"Lee\",12.5\n"
+                            "\"Bo \"\"B\"\"\",\"Ray, Jr\",7\r\n");
+    long response = 0;
+    driver.start([&] {
+        ImportMAIL();
+        response = GLO::Response;
+    });
+    driver.answer("in.csv");
+    driver.waitWindow("Assign fields for Import...");
+    driver.expectRow(rt::ControlName::parse("1"), 1, "Field_1 | Alpha-num | MAI:FirstName");
+    driver.expectRow(rt::ControlName::parse("1"), 3, "Field_3 | Numeric | Amount");
+    driver.press("&OK");
+    driver.expectMessage("You must select one or more fields to import.");
+    driver.answer("OK");
+    const auto assign = [&](int column, int target) {
+        driver.choose(rt::ControlName::parse("1"), column);
+        driver.choose(rt::ControlName::parse("2"), target);
+        driver.press("&Assign");
+    };
+    assign(1, 1);   // MAI:FirstName
+    assign(2, 20);  // MAI:LastName
+    assign(3, 5);   // MAI:Amount
+    driver.expectRow(rt::ControlName::parse("2"), 20, "MAI:LastName | = | Field_2");
+    driver.press("&Next");
+    driver.expectText(rt::ControlName::parse("5"), "2");
+    driver.press("Strip &header record (field names)");
+    driver.press("&OK");
+    testsupport::runTimersToEnd(driver);
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(response, RESP::Completed);
+    MAIL.open();
+    ASSERT_EQ(MAIL.records(), 2);
+    MAIL.set();
+    ASSERT_EQ(MAIL.next(), 0);
+    EXPECT_EQ(MAI::FIRSTNAME.text(), "Ann            ");
+    EXPECT_EQ(MAI::AMOUNT.number(), rt::Decimal("12.5"));
+    ASSERT_EQ(MAIL.next(), 0);
+    EXPECT_EQ(std::string(rt::clip(MAI::FIRSTNAME.text())), "Bo \"B\"");
+    EXPECT_EQ(std::string(rt::clip(MAI::LASTNAME.text())), "Ray, Jr");
+    MAIL.close();
+}
+
+TEST_F(ExportImportTest, ImportRefusesAValueItsFieldCannotHoldAndKeepsWhatWasAdded) {
+    testsupport::writeBytes("in.csv", "1,5\r\n2,40000\r\n3,6\r\n");
+    long response = 0;
+    driver.start([&] {
+        ImportMAIL();
+        response = GLO::Response;
+    });
+    driver.answer("in.csv");
+    driver.waitWindow("Assign fields for Import...");
+    driver.choose(rt::ControlName::parse("1"), 1);
+    driver.choose(rt::ControlName::parse("2"), 1);  // MAI:FirstName
+    driver.press("&Assign");
+    driver.choose(rt::ControlName::parse("1"), 2);
+    driver.choose(rt::ControlName::parse("2"), 79);  // MAI:Level, a SHORT
+    driver.press("&Assign");
+    driver.press("&OK");
+    testsupport::runTimersToEnd(driver);
+    driver.expectMessage(
+        "Line 2, column Field_2: 40000 is outside the range of a SHORT of MAI:Level; nothing of "
+        "this line was added.");
+    driver.answer("OK");
+    driver.expectMessage("The import was not completed. 1 record was added.");
+    driver.answer("OK");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(response, RESP::Cancelled);
+    MAIL.open();
+    EXPECT_EQ(MAIL.records(), 1);
+    MAIL.close();
+}
+
+TEST_F(ExportImportTest, ImportedChecksWithoutANumberColumnAreNumberedOneAboveTheHighest) {
+    CHECKS.create();
+    CHECKS.open();
+    CHECKS.clear();
+    CHE::CHECKID.setInteger(41);
+    CHE::FIRSTNAME.setText("Old");
+    CHECKS.add();
+    CHECKS.close();
+    testsupport::writeBytes("in.csv", "\"Ann\",\"note\"\r\n\"Bob\"\r\n");
+    driver.start(&ImportCHECKS);
+    driver.answer("in.csv");
+    driver.waitWindow("Assign fields for Import...");
+    driver.choose(rt::ControlName::parse("1"), 1);
+    driver.choose(rt::ControlName::parse("2"), 1);  // CHE:FirstName
+    driver.press("&Assign");
+    driver.choose(rt::ControlName::parse("1"), 2);
+    driver.choose(rt::ControlName::parse("2"), 21);  // CHE:CheckMemo
+    driver.press("&Assign");
+    driver.press("&OK");
+    testsupport::runTimersToEnd(driver);
+    ASSERT_TRUE(driver.finish());
+    CHECKS.open();
+    ASSERT_EQ(CHECKS.records(), 3);
+    CHECKS.set(CHE::KEYCHECKID);
+    const char* expected[][3] = {{"41", "Old", ""}, {"42", "Ann", "note"}, {"43", "Bob", ""}};
+    for (auto& e : expected) {
+        ASSERT_EQ(CHECKS.next(), 0);
+        EXPECT_EQ(std::to_string(CHE::CHECKID.integer()), e[0]);
+        EXPECT_EQ(std::string(rt::clip(CHE::FIRSTNAME.text())), e[1]);
+        // Bob's line has no memo: it does not inherit Ann's.
+        EXPECT_EQ(std::string(rt::clip(CHE::CHECKMEMO.text())), e[2]);
+    }
+    CHECKS.close();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ExportImportTest, AFailedWriteAsksRetryOrAbortAndClosingTheQuestionAborts) {
+    bool written = true;
+    driver.start([&] {
+        ASSERT_TRUE(OpenExportFile("out.csv"));
+        ImportExportFile().close();  // every write now fails
+        ClearExportLine();
+        AppendExportField(rt::Value("x"), "@s1", false);
+        written = WriteExportLine();
+    });
+    driver.expectMessage("Error #37 - File Not Open");
+    driver.answer("Retry");  // asked again
+    driver.expectMessage("Error #37 - File Not Open");
+    driver.cancel();  // the close box: Abort
+    ASSERT_TRUE(driver.finish());
+    EXPECT_FALSE(written);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ExportImportTest, CancelOnTheProgressWindowKeepsTheLinesAndTellsHowMany) {
+    makeContacts();
+    long response = 0;
+    driver.start([&] {
+        ExportMAIL();
+        response = GLO::Response;
+    });
+    driver.waitWindow("Choose Fields for Export...");
+    driver.click(kAllFields, 1, "LeftClick");
+    driver.press("&Add ->");
+    driver.press("&OK");
+    driver.answer("out.csv");
+    driver.timer();  // one record a timer event: the first line is written
+    driver.press("Cancel");
+    driver.expectMessage("The export was not completed. 1 record was written to the file.");
+    driver.answer("OK");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(response, RESP::Cancelled);
+    EXPECT_EQ(testsupport::readBytes("out.csv"), "\"Ann\"\r\n");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ExportImportTest, EnterPictureRefusesAPictureWithoutItsAtSign) {
+    std::string typed = "unset";
+    driver.start([&] { typed = EnterPicture("@s15"); });
+    driver.waitWindow("Enter Picture...");
+    driver.expectText(rt::ControlName::parse("2"), "@s15");
+    driver.type("LOC:Picture", "d1");
+    driver.expectMessage("Pictures must begin with \"@\"");
+    driver.answer("OK");
+    driver.press("&Cancel");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(typed, std::string(30, ' '));  // the caller keeps its picture
+
+    driver.start([&] { typed = EnterPicture("@s15"); });
+    driver.waitWindow("Enter Picture...");
+    driver.type("LOC:Picture", "@d1");
+    driver.press("&OK");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(std::string(rt::clip(typed)), "@d1");
+}
+
+}  // namespace

@@ -1,0 +1,194 @@
+// The own companies and the company choosers: what a choice puts into the company globals,
+// the road each chooser takes next, and the companies kept through their list and form.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "contacts/contact_procedures.h"
+#include "frame/codes.h"
+#include "frame/globals.h"
+#include "frame/procedure_registry.h"
+#include "invoices/company_choice.h"
+#include "invoices/invoice_procedures.h"
+#include "runtime/ui/driver.h"
+#include "tests/invoices/invoice_fixture.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+using namespace invoicetest;
+
+void clearGlobals() {
+    GLO::CompanyName = "";
+    GLO::CompanyAddress = "";
+    GLO::CompanyCityStateZip = "";
+    GLO::CompanyPhone = "";
+    GLO::CompanyFax = "";
+    GLO::SalesTaxRate = 0;
+}
+
+struct ChoiceCase {
+    long long phone;
+    const char* rate;
+    const char* phoneText;
+    const char* rateKept;
+};
+
+TEST(CompanyChoiceTest, TheGlobalsTakeTheCompanyWithItsWholeRate) {
+    const ChoiceCase cases[] = {
+        {2175550100, "0.0825", "2175550100", "0.0825"},  // 8.25 %, not rounded to 8.3 %
+        {0, "0.0650", "0", "0.065"},
+        {12, "0.0824", "12", "0.0824"},
+    };
+    for (const ChoiceCase& c : cases) {
+        COMPANY.clear();
+        COM::COMPANYNAME.setText("Acme Supply");
+        COM::CITYSTATEZIP.setText("Springfield IL 62704");
+        COM::PHONE.setInteger(c.phone);
+        COM::FAX.setInteger(c.phone);
+        COM::SALESTAX.setNumber(rt::Decimal(c.rate));
+        TakeCompanyChoice();
+        EXPECT_EQ(rt::clip(GLO::CompanyName.view()), "Acme Supply");
+        EXPECT_EQ(rt::clip(GLO::CompanyCityStateZip.view()), "Springfield IL 62704");
+        EXPECT_EQ(rt::clip(GLO::CompanyPhone.view()), c.phoneText);
+        EXPECT_EQ(rt::clip(GLO::CompanyFax.view()), c.phoneText);
+        EXPECT_EQ(GLO::SalesTaxRate, rt::Decimal(c.rateKept)) << c.rate;
+    }
+}
+
+class CompanyChooserTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        clearGlobals();
+        RegisterInvoiceProcedures();
+    }
+    void TearDown() override { driver.finish(); }
+
+    // Runs a chooser as its callers do, keeping its response.
+    void startChooser(void (*chooser)()) {
+        driver.start([this, chooser] {
+            GLO::Request = REQ::Select;
+            chooser();
+            response = GLO::Response;
+        });
+        driver.waitWindow("Select Company Name For Return Address");
+    }
+
+    testsupport::TempDir dir{/*enter=*/true};
+    rt::Driver driver;
+    long response = 0;
+};
+
+TEST_F(CompanyChooserTest, TheInvoiceChoiceOpensTheInvoiceListAndAnswersCompletedAfterIt) {
+    makeCompanies({{"First Co", "1 Main St", "Springfield IL", 2175550100, 0, "0.05"},
+                   {"Second Co", "2 Oak St", "Dayton OH", 9375550100, 9375550199, "0.0825"}});
+    makeInvoices({});
+    startChooser(&SelectInvoiceCompany);
+    driver.expectRow(rt::ControlName::parse("1"), 1,
+                     "First Co | 1 Main St | Springfield IL | 2,175,550,100 | 0 | 0.050");
+    driver.choose(rt::ControlName::parse("1"), 2);
+    driver.press("&Press Here After Selection");
+    driver.waitWindow("Browse Invoice Records");
+    EXPECT_EQ(rt::clip(GLO::CompanyName.view()), "Second Co");
+    EXPECT_EQ(GLO::SalesTaxRate, rt::Decimal("0.0825"));
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(response, RESP::Completed);
+}
+
+TEST_F(CompanyChooserTest, TheEnvelopeAndLabelChoicesEndWithTheGlobalsSetUntilTheirReportsExist) {
+    makeCompanies({{"Only Co", "9 Elm St", "Troy NY", 5185550100, 0, "0.04"}});
+    for (void (*chooser)() : {&SelectEnvelopeCompany, &SelectShippingLabelCompany}) {
+        clearGlobals();
+        startChooser(chooser);
+        driver.press("&Press Here After Selection");
+        ASSERT_TRUE(driver.finish());
+        EXPECT_EQ(response, RESP::Completed);
+        EXPECT_EQ(rt::clip(GLO::CompanyName.view()), "Only Co");
+        EXPECT_EQ(rt::clip(GLO::CompanyPhone.view()), "5185550100");
+    }
+}
+
+TEST_F(CompanyChooserTest, TheEnvelopeChoiceRunsThePrintingOnceItIsPartOfTheProgram) {
+    makeCompanies({{"Only Co", "9 Elm St", "Troy NY", 0, 0, "0"}});
+    std::string sender;
+    RegisterProcedure("PrintEnvelopes",
+                      [&sender] { sender = std::string(rt::clip(GLO::CompanyName.view())); });
+    startChooser(&SelectEnvelopeCompany);
+    driver.press("&Press Here After Selection");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(sender, "Only Co");
+}
+
+TEST_F(CompanyChooserTest, AnEmptyFileStillChoosesBlankTextsAndZeros) {
+    makeCompanies({});
+    GLO::CompanyName = "Old Co";
+    startChooser(&SelectShippingLabelCompany);
+    driver.press("&Press Here After Selection");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(rt::clip(GLO::CompanyName.view()), "");
+    EXPECT_EQ(rt::clip(GLO::CompanyPhone.view()), "0");
+    EXPECT_EQ(GLO::SalesTaxRate, rt::Decimal(0));
+}
+
+TEST_F(CompanyChooserTest, CloseAnswersCancelledAndAddLeadsToTheCompanyList) {
+    makeCompanies({{"Only Co", "9 Elm St", "Troy NY", 0, 0, "0.04"}});
+    startChooser(&SelectInvoiceCompany);
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(response, RESP::Cancelled);
+    EXPECT_EQ(rt::clip(GLO::CompanyName.view()), "");
+
+    startChooser(&SelectInvoiceCompany);
+    driver.press("Add");
+    driver.waitWindow("Add Your Company Name");
+    driver.press("Add");
+    driver.waitWindow("Enter Your Company Name");
+    driver.type("COM:COMPANYNAME", "New Co");
+    driver.type("COM:SALESTAX", ".0725");
+    driver.press("OK");
+    driver.waitWindow("Add Your Company Name");
+    driver.expectRow(rt::ControlName::parse("1"), 2, "New Co");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());  // the chooser is gone with the company list
+    EXPECT_EQ(response, RESP::Cancelled);
+    COMPANY.open();
+    COMPANY.set();
+    COMPANY.next();
+    COMPANY.next();
+    EXPECT_EQ(text(COM::COMPANYNAME), "New Co");
+    EXPECT_EQ(amount(COM::SALESTAX), "0.0725");
+    COMPANY.close();
+}
+
+TEST_F(CompanyChooserTest, TheCompanyFocusedOnTheChoiceStaysChosenWhenClosed) {
+    makeCompanies({{"First Co", "1 Main St", "Springfield IL", 0, 0, "0.05"},
+                   {"Second Co", "2 Oak St", "Dayton OH", 0, 0, "0.06"}});
+    startChooser(&SelectInvoiceCompany);
+    driver.choose(rt::ControlName::parse("1"), 2);
+    driver.key("Tab");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(response, RESP::Cancelled);
+    EXPECT_EQ(rt::clip(GLO::CompanyName.view()), "Second Co");
+    EXPECT_EQ(GLO::SalesTaxRate, rt::Decimal("0.06"));
+}
+
+TEST_F(CompanyChooserTest, TheContactsListCreatesAnInvoiceThroughTheChooser) {
+    RegisterContactProcedures();
+    makeCompanies({{"Only Co", "9 Elm St", "Troy NY", 0, 0, "0.04"}});
+    makeInvoices({});
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    driver.press("Create An Invoice");
+    driver.waitWindow("Select Company Name For Return Address");
+    driver.press("&Press Here After Selection");
+    driver.waitWindow("Browse Invoice Records");
+    driver.press("Close");
+    driver.waitWindow("Names And Information");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(rt::clip(GLO::CompanyName.view()), "Only Co");
+}
+
+}  // namespace

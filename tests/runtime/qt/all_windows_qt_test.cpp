@@ -1,0 +1,191 @@
+// Every window of the program in real widgets (offscreen): each control's own text fits its
+// rectangle at the window's fonts, no two controls overlap unless the structure stacks them
+// on purpose, and every picture a window names is one the program ships.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <algorithm>
+#include <atomic>
+#include <set>
+
+#include "runtime/qt/qt_resources.h"
+#include "runtime/ui/popup_menu.h"
+#include "tests/runtime/qt/qt_test_support.h"
+#include "tests/support/all_window_structures.h"
+
+namespace {
+
+using rt::ControlKind;
+
+// Controls other controls stand on: a sheet, a group, a panel, a box or an image, and the
+// invisible region that takes clicks over drawn parts.
+bool isGround(ControlKind k) {
+    switch (k) {
+        case ControlKind::Sheet:
+        case ControlKind::Tab:
+        case ControlKind::Group:
+        case ControlKind::Option:
+        case ControlKind::Panel:
+        case ControlKind::Box:
+        case ControlKind::Image:
+        case ControlKind::Region:
+        case ControlKind::Line:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Pairs of controls a structure lays over each other on purpose, with the reason.
+struct Stacked {
+    std::string window;
+    int a, b;
+    const char* reason;
+};
+const Stacked kStacked[] = {
+    {"calendar", 1, 2, "the date string stands on the disabled entry that frames it"},
+    {"main menu", 23, 27,
+     "the exit button covers the blank left end of the right-aligned product name"},
+    {"main menu", 27, 28, "the trademark sign stands at the right end of the product name"},
+};
+
+// Sheets with more tabs than their width holds, with the reason; their tabs scroll.
+struct Crowded {
+    std::string window;
+    int sheet;
+    const char* reason;
+};
+const Crowded kCrowdedSheets[] = {
+    {"web list", 9, "sixteen category tabs on one row of a 349-unit sheet: the arrows scroll them"},
+};
+
+bool crowdedOnPurpose(const std::string& window, int sheet) {
+    return std::any_of(std::begin(kCrowdedSheets), std::end(kCrowdedSheets),
+                       [&](const Crowded& c) { return c.window == window && c.sheet == sheet; });
+}
+
+bool stackedOnPurpose(const std::string& window, int a, int b) {
+    for (const Stacked& s : kStacked)
+        if (s.window == window && ((s.a == a && s.b == b) || (s.a == b && s.b == a))) return true;
+    return false;
+}
+
+QString plain(const std::string& text) {
+    return QString::fromStdString(rt::withoutMnemonic(text)).trimmed();
+}
+
+// The room a control leaves for its own text, in pixels; -1 when it shows no text of its own.
+int roomFor(const rt::ControlStructure& c, QWidget* w) {
+    QStyle* style = w->style();
+    switch (c.kind) {
+        case ControlKind::String:
+        case ControlKind::Prompt:
+            return c.use.empty() ? w->contentsRect().width() : -1;
+        case ControlKind::Button:
+            if (auto* tool = qobject_cast<QToolButton*>(w); tool && !tool->icon().isNull())
+                return -1;
+            // The style draws a button's text inside its frame.
+            return w->width() - 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, w);
+        case ControlKind::Check:
+        case ControlKind::Radio:
+            return w->width() - style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w) -
+                   style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w);
+        default:
+            return -1;
+    }
+}
+
+struct Opened {
+    std::atomic<rt::Window*> window{nullptr};
+};
+
+TEST(AllWindowsQt, TextsFitTheirControlsAndControlsDoNotOverlap) {
+    for (const testsupport::NamedStructure& named : testsupport::allWindowStructures()) {
+        SCOPED_TRACE(named.name);
+        Opened opened;
+        qttest::QtSession session;
+        session.start([&] {
+            rt::Window w(*named.structure);
+            w.open();
+            opened.window = &w;
+            while (w.accept()) {
+            }
+        });
+        rt::Window* w = opened.window;
+        ASSERT_NE(session.shownWindow(w), nullptr);
+        session.settle();
+        const auto& controls = named.structure->controls;
+        for (const rt::ControlStructure& c : controls) {
+            QWidget* widget = session.backend().controlWidget(w, c.number);
+            if (!widget || !widget->isVisible()) continue;
+            SCOPED_TRACE("control " + std::to_string(c.number) + " " + c.text);
+            int room = roomFor(c, widget);
+            QString text = plain(c.text);
+            if (auto* label = qobject_cast<QLabel*>(widget); label && label->wordWrap()) {
+                // A string over several lines: its lines fit its height.
+                EXPECT_LE(label->heightForWidth(label->width()), label->height());
+            } else if (room >= 0 && !text.isEmpty()) {
+                EXPECT_LE(widget->fontMetrics().horizontalAdvance(text), room);
+                EXPECT_LE(widget->fontMetrics().ascent(), widget->height());
+            }
+            if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
+                // Tabs that do not fit the sheet get scroll arrows and hide some of them.
+                if (!crowdedOnPurpose(named.name, c.number)) {
+                    EXPECT_LE(tabs->tabBar()->sizeHint().width(), tabs->width());
+                }
+            }
+            if (auto* group = qobject_cast<QGroupBox*>(widget); group && !text.isEmpty()) {
+                EXPECT_LE(group->fontMetrics().horizontalAdvance(text) + 8, group->width());
+            }
+        }
+        // Overlaps between controls standing on the same ground.
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            for (std::size_t j = i + 1; j < controls.size(); ++j) {
+                const auto& a = controls[i];
+                const auto& b = controls[j];
+                if (isGround(a.kind) || isGround(b.kind)) continue;
+                QWidget* wa = session.backend().controlWidget(w, a.number);
+                QWidget* wb = session.backend().controlWidget(w, b.number);
+                if (!wa || !wb || !wa->isVisible() || !wb->isVisible()) continue;
+                if (wa->parentWidget() != wb->parentWidget()) continue;
+                if (!wa->geometry().intersects(wb->geometry())) continue;
+                if (stackedOnPurpose(named.name, a.number, b.number)) continue;
+                ADD_FAILURE() << "controls " << a.number << " (" << a.text << ") and " << b.number
+                              << " (" << b.text << ") overlap";
+            }
+        }
+        ASSERT_TRUE(session.finish());
+    }
+}
+
+// Every picture a window names (its icon, wallpaper, cursor, a button's or an image's
+// picture) is a file the program ships.
+TEST(AllWindowsQt, EveryPictureAWindowNamesIsShipped) {
+    rt::qt::ensureApplication();  // the built-in pictures come from the style
+    for (const testsupport::NamedStructure& named : testsupport::allWindowStructures()) {
+        SCOPED_TRACE(named.name);
+        const rt::WindowStructure& s = *named.structure;
+        for (const std::string& picture : {s.icon, s.wallpaper.file, s.cursor})
+            if (!picture.empty()) {
+                EXPECT_TRUE(rt::qt::findResource(picture)) << picture;
+            }
+        for (const rt::ControlStructure& c : s.controls) {
+            for (const std::string& picture : {c.icon, c.cursor}) {
+                if (picture.empty() || rt::qt::findResource(picture)) continue;
+                if (!rt::qt::builtinIcon(picture).isNull()) continue;
+                ADD_FAILURE() << "control " << c.number << " names " << picture;
+            }
+        }
+    }
+}
+
+}  // namespace
