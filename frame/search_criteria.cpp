@@ -76,8 +76,11 @@ std::string SearchCriteria::textOf(const SearchField& f) const {
 }
 
 double SearchCriteria::numberOf(const SearchField& f) const {
+    return numberAt(f, file_->buf().field(f.name));
+}
+
+double SearchCriteria::numberAt(const SearchField& f, int index) const {
     rt::RecordBuffer& buf = file_->buf();
-    const int index = buf.field(f.name);
     if (buf.decl().fields()[index].type == rt::FieldType::String) {
         // A text entered through a picture ("555-123-4567") reads as the number its digits
         // make, not as the number it starts with.
@@ -119,13 +122,6 @@ std::string SearchCriteria::textAt(const SearchField& f, const Saved& s) const {
     return isMemo(f) ? buf.memoText(s.index) : buf.text(s.index);
 }
 
-double SearchCriteria::numberAt(const Saved& s) const {
-    rt::RecordBuffer& buf = file_->buf();
-    if (buf.decl().fields()[s.index].type == rt::FieldType::String)
-        return rt::textToNumber(buf.text(s.index)).toDouble();
-    return buf.real(s.index);
-}
-
 bool SearchCriteria::passes(int control) const {
     const SearchField* f = find(control);
     auto it = saved_.find(control);
@@ -134,7 +130,7 @@ bool SearchCriteria::passes(int control) const {
     const Saved& saved = it->second;
     if (isMemo(*f)) return TestMemoMatch(t, textAt(*f, saved), saved.text);
     if (isNumberKind(f->kind))
-        return TestNumberMatch(t, numberAt(saved), saved.number, limitNumber(control));
+        return TestNumberMatch(t, numberAt(*f, saved.index), saved.number, limitNumber(control));
     if (isTextKind(f->kind))
         return TestStringMatch(t, textAt(*f, saved), saved.text, limitText(control));
     return true;

@@ -59,7 +59,7 @@ class SearchCriteria {
     };
     // The record's value of the saved field, read by index.
     std::string textAt(const SearchField& f, const Saved& s) const;
-    double numberAt(const Saved& s) const;
+    double numberAt(const SearchField& f, int index) const;
     bool isMemo(const SearchField& f) const;
 
     rt::RecordFile* file_;
