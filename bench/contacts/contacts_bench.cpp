@@ -122,7 +122,8 @@ int pageRows() {
     return rows;
 }
 
-void ListOpensOrder(benchmark::State& state, int order) {
+void ListOpensOrder(benchmark::State& state, int order, long contacts) {
+    contactsNow = contacts;
     ensureFile();
     withList([&](BenchContacts& list) {
         const int other = order == 0 ? 1 : 0;
@@ -137,7 +138,8 @@ void ListOpensOrder(benchmark::State& state, int order) {
     });
 }
 
-void ListPagesDown(benchmark::State& state, int order) {
+void ListPagesDown(benchmark::State& state, int order, long contacts) {
+    contactsNow = contacts;
     ensureFile();
     withList([&](BenchContacts& list) {
         list.chooseOrder(order);
@@ -165,7 +167,8 @@ benchsupport::RawKeyPages rawMailPages(int order) {
     return {mailName(), "k" + std::to_string(key), pageRows(), tags, TAG::Contacts};
 }
 
-void RawPagesDown(benchmark::State& state, int order) {
+void RawPagesDown(benchmark::State& state, int order, long contacts) {
+    contactsNow = contacts;
     ensureFile();
     benchsupport::RawKeyPages raw = rawMailPages(order);
     std::string key;
@@ -179,7 +182,8 @@ void RawPagesDown(benchmark::State& state, int order) {
 }
 
 // Opening an order reads one page at a key value: the seek and the page.
-void RawOpensOrder(benchmark::State& state, int order) {
+void RawOpensOrder(benchmark::State& state, int order, long contacts) {
+    contactsNow = contacts;
     ensureFile();
     benchsupport::RawKeyPages raw = rawMailPages(order);
     std::string middle;
@@ -202,25 +206,24 @@ int main(int argc, char** argv) {
         for (int order = 0; order < 6; ++order) {
             const std::string tab = kOrders[order].tab;
             benchmark::RegisterBenchmark(("ListOpensOrder/" + tab + n).c_str(), ListOpensOrder,
-                                         order)
+                                         order, contacts)
                 ->Iterations(50)
                 ->Unit(benchmark::kMicrosecond);
             benchmark::RegisterBenchmark(("RawSqliteOpensOrder/" + tab + n).c_str(), RawOpensOrder,
-                                         order)
+                                         order, contacts)
                 ->Iterations(50)
                 ->Unit(benchmark::kMicrosecond);
-            benchmark::RegisterBenchmark(("ListPagesDown/" + tab + n).c_str(), ListPagesDown, order)
+            benchmark::RegisterBenchmark(("ListPagesDown/" + tab + n).c_str(), ListPagesDown, order,
+                                         contacts)
                 ->Iterations(std::min(pages, 5000L))
                 ->Unit(benchmark::kMicrosecond);
             benchmark::RegisterBenchmark(("RawSqlitePagesDown/" + tab + n).c_str(), RawPagesDown,
-                                         order)
+                                         order, contacts)
                 ->Iterations(std::min(pages, 5000L))
                 ->Unit(benchmark::kMicrosecond);
         }
-        // Each size's benchmarks run on their own file.
-        benchmark::RunSpecifiedBenchmarks();
-        benchmark::ClearRegisteredBenchmarks();
     }
+    benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
 }
