@@ -40,8 +40,8 @@ class TagFileLock {
 // batches the lock is let go, and a station waiting for it goes first, so another station's
 // tag write waits one batch at most. A batch is also committed before the thread waits for
 // its next event (EndTagBatchBeforeWait). One batch per thread; a nested one does nothing.
-inline constexpr int kTagBatchWrites = 250;
-inline constexpr int kTagBatchMs = 50;
+inline constexpr int kTagBatchWrites = 1000;
+inline constexpr int kTagBatchMs = 100;
 
 class TagWriteBatch {
   public:
