@@ -173,8 +173,10 @@ rt::WindowStructure makeContactFormWindow() {
     b.entry(AppointmentTime, {82, 67, 30, 11}, "MAI:APPOINTMENTTIME", "@P##:##P", t3);
     rt::ControlStructure& am = b.add(Am, rt::ControlKind::Check, {116, 67, 24, 11}, "AM", t3);
     am.use = "MAI:AM";
+    am.checkedUnlessBlank = true;
     rt::ControlStructure& pm = b.add(Pm, rt::ControlKind::Check, {142, 67, 24, 11}, "PM", t3);
     pm.use = "MAI:PM";
+    pm.checkedUnlessBlank = true;
     b.prompt(119, {10, 82, 70, 10}, "Appointment Subject:", t3);
     b.entry(AppointmentSubject, {82, 81, 130, 11}, "MAI:APPOINTMENTSUBJECT", "@s30", t3);
     b.prompt(121, {10, 96, 80, 10}, "Appointment Notes:", t3);

@@ -139,7 +139,9 @@ void BrowseProcedure::Refresh() {
     if (window().acceptAllActive() || failed_ || handedBack_) return;
     const int old = order_;
     order_ = selectedOrder();
-    if (order_ != old) clearLocator();
+    // A select list opens on the caller's record: its key values stay for the locate.
+    const bool opensOnCaller = old == 0 && selectMode();
+    if (order_ != old && !opensOnCaller) clearLocator();
     if (order_ != old || LOC.RefreshPending) {
         // The highlighted record, the located page and the order's ends for the scroll
         // stops: one read transaction instead of one per seek.
@@ -150,6 +152,8 @@ void BrowseProcedure::Refresh() {
             rows_.clear();
             RefreshPage(Refill::FirstPage);
             PostNewSelection();
+        } else if (opensOnCaller && file().pointer() != 0) {
+            LocateRecord(Locate::ExactRecord);  // the very record, among equal keys too
         } else {
             LocateRecord(Locate::ByKeyValue);
         }
@@ -242,7 +246,12 @@ void BrowseProcedure::popupMenu() {
     std::string text;
     std::vector<int> targets;
     if (!sheet_.popupText.empty()) {
-        text = rows || sheet_.popupTextEmpty.empty() ? sheet_.popupText : sheet_.popupTextEmpty;
+        // Selecting belongs to select mode: outside it the menu is the empty list's, with
+        // its items greyed.
+        const bool selectOnly = std::all_of(sheet_.popupButtons.begin(), sheet_.popupButtons.end(),
+                                            [&](int button) { return button == b.select; });
+        const bool offered = rows && (selectMode() || !selectOnly);
+        text = offered || sheet_.popupTextEmpty.empty() ? sheet_.popupText : sheet_.popupTextEmpty;
         targets = sheet_.popupButtons;
     } else {
         text = rows ? "Add|Open|&Delete" : "Add|~Open|~&Delete";
@@ -253,6 +262,9 @@ void BrowseProcedure::popupMenu() {
             targets.push_back(b.select);
         }
     }
+    // A list without any of these buttons has no popup commands to show.
+    if (std::none_of(targets.begin(), targets.end(), [](int button) { return button != 0; }))
+        return;
     const int item = rt::popup(text);
     if (item >= 1 && item <= static_cast<int>(targets.size()) && targets[item - 1])
         window().post(EVENT::Accepted, targets[item - 1]);
@@ -355,6 +367,8 @@ void BrowseProcedure::button(int control) {
     if (control == 0) return;
     const BrowseButtons& b = sheet_.buttons;
     if (control == b.select) {
+        // Disabled outside select mode: a popup item or a posted event cannot press it.
+        if (!selectMode()) return;
         ReadHighlightedRecord();
         LOC.Response = RESP::Completed;
         handedBack_ = true;

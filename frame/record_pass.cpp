@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "frame/open_data_file.h"
 #include "frame/progress_window.h"
 #include "frame/warnings.h"
 #include "runtime/text/fixed_text.h"
@@ -96,6 +97,10 @@ int RecordPass::readForward() {
             if (error != rt::FileError::RecordNotAvailable) {
                 ShowWarningText(WARN::RecordRetrievalError, sheet_.displayName);
                 endPass(Outcome::ReadFailed);
+                if (error == rt::FileError::KeysMustBeRebuilt) {
+                    view_.close();
+                    OfferKeyRebuild(*sheet_.file);
+                }
             }
             return VERDICT::End;
         }

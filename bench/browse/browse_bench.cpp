@@ -64,6 +64,7 @@ void ensureFile(long records) {
         zip.close();
         if (complete) return;
     }
+    zip.remove();  // an incomplete file from an earlier run: CREATE never replaces one
     if (zip.create() != 0 || zip.open() != 0) throw std::runtime_error("cannot create " + name);
     rt::logout(10, {&zip});
     for (long n = 1; n <= records; ++n) {

@@ -43,6 +43,7 @@ inline void ensureMail(long contacts) {
     }
     std::printf("making %ld contacts...\n", contacts);
     std::fflush(stdout);
+    mail.remove();  // an incomplete file from an earlier run: CREATE never replaces one
     if (mail.create() != 0 || mail.open() != 0) throw std::runtime_error("cannot create MAIL");
     rt::logout(30, {&mail});
     for (long n = 1; n <= contacts; ++n) {

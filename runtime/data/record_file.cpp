@@ -239,8 +239,9 @@ std::string RecordFile::position(int key) {
     return f.positionOf(key, f.currentId, f.keyOf(key, f.currentId));
 }
 
+// SEND never fails, so it leaves the last error alone: a list that turns quick scan off after
+// a failed read still has that read's error to report.
 int RecordFile::send(std::string_view command) {
-    detail::clearError();
     detail::FileInstance& f = instance();
     if (sameName(command, "QUICKSCAN=on")) {
         f.quickScan = true;

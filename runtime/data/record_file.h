@@ -54,7 +54,10 @@ class RecordFile {
     void setName(std::string name);
 
     int open(int access = ACCESS::ReadWriteDenyNone);
-    int create();  // a new empty file, replacing any file of that name
+    // A new empty file, built whole and then put in place. An existing file of that name
+    // is never replaced: CREATE then answers 0 and leaves it (another station may have just
+    // created it); REMOVE first to start afresh.
+    int create();
     int close();
     bool isOpen();
 

@@ -42,6 +42,7 @@ struct Invoice {
 // A new ORDERS file holding the invoices; answers their record pointers.
 inline std::vector<long> makeInvoices(const std::vector<Invoice>& invoices) {
     std::vector<long> pointers;
+    ORDERS.remove();  // CREATE never replaces a file
     ORDERS.create();
     ORDERS.open();
     for (const Invoice& i : invoices) {
@@ -86,6 +87,7 @@ inline std::string amount(const rt::Field& f) {
 }
 
 inline void makeItems(const std::vector<std::vector<std::string>>& items) {
+    INVENTOR.remove();  // CREATE never replaces a file
     INVENTOR.create();
     INVENTOR.open();
     for (const auto& item : items) {
@@ -105,6 +107,7 @@ struct Company {
 };
 
 inline void makeCompanies(const std::vector<Company>& companies) {
+    COMPANY.remove();  // CREATE never replaces a file
     COMPANY.create();
     COMPANY.open();
     for (const Company& c : companies) {

@@ -1,11 +1,19 @@
 #include "tests/support/all_window_structures.h"
 
+#include "checks/blank_check_form_window.h"
+#include "checks/blank_checks_window.h"
 #include "checks/check_form_window.h"
 #include "checks/check_register_window.h"
 #include "checks/check_search_window.h"
 #include "checks/checks_to_print_window.h"
+#include "checks/draft_client_selection_window.h"
+#include "checks/draft_form_window.h"
+#include "checks/draft_search_window.h"
+#include "checks/last_check_number_window.h"
+#include "checks/monthly_drafts_window.h"
 #include "checks/payee_form_window.h"
 #include "checks/payee_list_window.h"
+#include "checks/starting_check_number_window.h"
 #include "contacts/additional_notes_window.h"
 #include "contacts/check_information_window.h"
 #include "contacts/client_selection_window.h"
@@ -112,6 +120,14 @@ std::vector<NamedStructure> allWindowStructures() {
         {"check search", &check_search::checkSearchWindow()},
         {"payee list", &payee_list::payeeListWindow()},
         {"payee form", &payee_form::payeeFormWindow()},
+        {"monthly drafts", &monthly_drafts::monthlyDraftsWindow()},
+        {"draft client selection", &draft_client_selection::draftClientWindow()},
+        {"draft form", &draft_form::draftFormWindow()},
+        {"starting check number", &starting_check_number::startingCheckNumberWindow()},
+        {"draft search", &draft_search::draftSearchWindow()},
+        {"blank checks", &blank_checks::blankChecksWindow()},
+        {"blank check form", &blank_check_form::blankCheckFormWindow()},
+        {"last check number", &last_check_number::lastCheckNumberWindow()},
         {"information list", &information_list::informationListWindow()},
         {"information form", &text_form::informationFormWindow()},
         {"help list", &help_list::helpListWindow()},
