@@ -50,9 +50,13 @@ bool RecordPass::takeEvent() {
             }
             break;
         case EVENT::Timer:
-            if (outcome_ == Outcome::Running) {
+            // Batches go on until the timer has run out again: where the clock is the
+            // program's own that is after each batch, otherwise the pass runs as fast as its
+            // work and still waits for the window system every timer interval.
+            while (outcome_ == Outcome::Running) {
                 PASS.BatchCount = 0;
                 batch();
+                if (window().timerDue()) break;
             }
             break;
         case EVENT::Accepted:

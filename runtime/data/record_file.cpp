@@ -248,6 +248,14 @@ int RecordFile::send(std::string_view command) {
     } else if (sameName(command, "QUICKSCAN=off")) {
         f.quickScan = false;
         f.suspendCursors();
+    } else if (sameName(command, "HOLDWRITES=on") || sameName(command, "HOLDWRITES=off")) {
+        // SQLite writes changed pages out before the commit when its cache fills, and must
+        // then shut other stations' reads out until the commit. Held writes stay in memory
+        // instead, for a batch of writes whose size the caller keeps small. SQLite takes the
+        // setting at the start of a transaction: send it before LOCK or LOGOUT.
+        if (f.isOpen())
+            detail::execute(f.db, sameName(command, "HOLDWRITES=on") ? "PRAGMA cache_spill = OFF"
+                                                                     : "PRAGMA cache_spill = ON");
     } else if (startsWithNoCaseAscii(command, "Recover=")) {
         // A lock left by a station that died goes with its process; a half-written
         // transaction is rolled back by the next reader. So recovery is a longer wait.
