@@ -3,7 +3,7 @@ JOBS    := $(shell nproc)
 BUILD   := build
 SANBUILD := build-sanitize
 
-.PHONY: deps configure build run test test-sanitize bench format format-check clean
+.PHONY: deps configure build run test test-sanitize bench bench-all screens format format-check clean
 
 deps:
 	@sh scripts/install-deps
@@ -25,8 +25,18 @@ test-sanitize: deps
 	cmake --build $(SANBUILD) -j $(JOBS)
 	cd $(SANBUILD) && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
+# A picture of every window, filled from a small sample data set, in build/screens.
+screens: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tovik-screens $(BUILD)/screens
+
+# Quick: files of 10,000 records. bench-all: 10,000, 100,000 and 1,000,000 (the files are
+# made once in the temporary folder and kept for later runs; the largest take some minutes).
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
+
+bench-all: build
+	@for b in $(BUILD)/bench/bench_*; do \
+	  [ -x "$$b" ] && TOVIK_BENCH_SIZES=10000,100000,1000000 "$$b" || exit 1; done
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs -r clang-format -i

@@ -7,6 +7,7 @@
 #include "genealogy/genealogy_procedures.h"
 #include "information/information_procedures.h"
 #include "invoices/invoice_procedures.h"
+#include "labels/label_procedures.h"
 #include "reference/reference_procedures.h"
 
 void RegisterProgramProcedures() {
@@ -20,4 +21,5 @@ void RegisterProgramProcedures() {
     RegisterDataExchangeProcedures();
     RegisterInformationProcedures();
     RegisterInvoiceProcedures();
+    RegisterLabelProcedures();
 }

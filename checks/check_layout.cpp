@@ -243,6 +243,69 @@ std::vector<CheckItem> threeUp() {
     return items;
 }
 
+std::vector<CheckItem> draft() {
+    std::vector<CheckItem> items = style1();
+    items.push_back(payerPhone());
+    move(items, "Telephone/Fax Check Payment", 250, 2458, 260, 2469);
+    move(items, "Customer authorization obtained", 250, 2594, 260, 2604);
+    move(items, "CHECKDATE", 1885, 2594, 1896, 2604);
+    move(items, "Memo", 250, 2292, 260, 2302);
+    move(items, "CHECKMEMO", 740, 2292, 750, 2302);
+    moveRule(items, 83, 6865, 73, 6865, 7958);
+    moveRule(items, 52, 3385, 10, 3375, 7979);
+    return items;
+}
+
+CheckItem picture(int x, int y) {
+    return {Kind::Picture, "", x, y, 500, 500, {}, "", false};
+}
+
+// A blank check: the payer, the bank and the bank line printed; the date, payee, amount and
+// memo left as lines to fill in by hand.
+std::vector<CheckItem> blankCheck(bool oneUp) {
+    const std::string line(56, '_');
+    const std::string amountBox = "$___________________";
+    std::vector<CheckItem> items = {
+        rule(42, 188, 7938),
+        field("CHECKNAME", 1219, 302, 3313, 188, arial(12, B), "@S30"),
+        field("CHECKNUMBER", 7000, 323, 0, 0, arial(12), "@S10"),
+        oneUp ? picture(594, 333) : picture(573, 344),
+        field("ADDRESS", 1219, 479, 2625, 146, arial(10), "@s30"),
+        field("LOC:CityLine", 1219, 635, 0, 0, arial(10), "@s30"),
+        field("BANKNAME", 4792, 302, 2500, 146, arial(8, B), "@S30"),
+        field("BANKADDRESS", 4792, 417, 2500, 146, arial(8), "@S30"),
+        field("BANKCITYSTATEZIP", 4792, 531, 2500, 146, arial(8), "@S30"),
+        field("FEDNUMBER1", 4792, 667, 1740, 146, arial(8), "@S15"),
+        field("FEDNUMBER2", 4802, 802, 1740, 146, arial(8), "@S15"),
+        text("Date__________", 6406, 823, 0, 0, arial(10)),
+        text("Pay To The", 292, 1031, 750, 156, arial(10)),
+        text("Order Of", 292, 1188, 573, 167, arial(10)),
+        text(line, 896, 1354, 0, 0, arial(10)),
+        text(amountBox, 6604, 1354, 0, 0, arial(10)),
+        text(std::string(96, '_'), 271, 1677, 0, 0, arial(10)),
+        text("Dollars", 7125, 1677, 0, 0, arial(10)),
+        field("FUNDS", 5396, 1938, 0, 0, arial(8), "@s30"),
+        text("Memo", 177, 2479, 406, 208, arial(10)),
+        text(std::string(40, '_'), 646, 2521, 0, 0, arial(10)),
+        text(std::string(44, '_'), 4646, 2521, 0, 0, arial(10)),
+        field("LOC:MicrLine", 1427, 3000, 8000, 271, kMicrFont, "@s70"),
+        rule(oneUp ? 10 : 21, 3375, 7979),
+    };
+    if (!oneUp) return items;
+    const std::vector<CheckItem> stub = {
+        field("CHECKNUMBER", 6833, 3760, 0, 0, arial(12), "@S10"),
+        text("Date__________", 5625, 3740, 0, 0, arial(10)),
+        text("Pay To The", 719, 4135, 750, 156, arial(10)),
+        text("Order Of", 708, 4302, 573, 167, arial(10)),
+        text(amountBox, 7063, 4260, 0, 0, arial(10)),
+        text(line, 1417, 4271, 0, 0, arial(10)),
+        text("Memo", 740, 4823, 406, 208, arial(10)),
+        text(std::string(60, '_'), 1156, 4781, 0, 0, arial(10)),
+    };
+    items.insert(items.end(), stub.begin(), stub.end());
+    return items;
+}
+
 }  // namespace
 
 std::string MicrLine(std::string_view checkNumber, std::string_view routing,
@@ -285,6 +348,12 @@ std::vector<CheckItem> checkPageItems(CheckPage page) {
             return style2(true);
         case CheckPage::ThreeUp:
             return threeUp();
+        case CheckPage::Draft:
+            return draft();
+        case CheckPage::BlankThreeUp:
+            return blankCheck(false);
+        case CheckPage::BlankOneUp:
+            return blankCheck(true);
     }
     return {};
 }
@@ -297,8 +366,20 @@ rt::ReportStructure checkPageReport(CheckPage page, const FieldBinder& bind) {
     r.pageFooter = rt::ReportBand{101, {1000, 9000, 6000, 52}, 0, {}};
     rt::ReportBand band;
     band.id = kCheckBand;
-    band.at = page == CheckPage::ThreeUp ? rt::ReportRect{-10, 10, 8250, 3583}
-                                         : rt::ReportRect{10, 10, 8250, 10427};
+    switch (page) {
+        case CheckPage::ThreeUp:
+            band.at = {-10, 10, 8250, 3583};
+            break;
+        case CheckPage::BlankThreeUp:
+            band.at = {0, 0, 8250, 3510};
+            break;
+        case CheckPage::BlankOneUp:
+            band.at = {0, 0, 8250, 10948};
+            break;
+        default:
+            band.at = {10, 10, 8250, 10427};
+            break;
+    }
     band.minHeight = band.at.height;
     int id = 1;
     for (const CheckItem& item : checkPageItems(page)) {
@@ -313,6 +394,10 @@ rt::ReportStructure checkPageReport(CheckPage page, const FieldBinder& bind) {
                 c.kind = rt::ReportControlKind::Text;
                 c.text = item.what;
                 c.font = item.font;
+                break;
+            case Kind::Picture:
+                c.kind = rt::ReportControlKind::Image;
+                c.id = kPictureControl;
                 break;
             case Kind::Field:
                 c.kind = rt::ReportControlKind::String;

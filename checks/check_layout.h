@@ -29,11 +29,14 @@ enum class CheckPage {
     Style2,         // a signature line in place of the authorization texts
     Style2Reprint,  // style 2 with the two cut rules of the reprint
     ThreeUp,        // the check alone, three to a sheet
+    Draft,          // a monthly draft: style 1 with the payer's telephone number
+    BlankThreeUp,   // a blank check with its picture, three to a sheet
+    BlankOneUp,     // a blank check with its picture and a stub, one to a sheet
 };
 
 // One item of a check page, inside the detail band, in 1/1000 inch.
 struct CheckItem {
-    enum class Kind { Rule, Text, Field };
+    enum class Kind { Rule, Text, Field, Picture };
     Kind kind = Kind::Text;
     std::string what;  // the text, or the field's name ("CHECKNAME", "PAY:ADDRESS",
                        // "LOC:MicrLine")
@@ -55,5 +58,7 @@ ReportStructurePtr makeCheckPageReport(CheckPage page, const FieldBinder& bind);
 
 // The detail band's id in every check page report.
 inline constexpr int kCheckBand = 1;
+// The id of a page's picture (blank checks), given while the report runs.
+inline constexpr int kPictureControl = 1000;
 
 }  // namespace checks_layout

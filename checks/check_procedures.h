@@ -34,5 +34,35 @@ void SelectPayTo();
 // "Enter The Pay To Name For Check": adds, changes or deletes one payee.
 void UpdatePayee();
 
+// "Print Monthly Drafts": the drafts, tagged and printed with consecutive check numbers.
+void BrowseMonthlyDrafts();
+// "Monthly Draft Information": the clients with a draft day (REQ::Select).
+void SelectMonthlyDraftClient();
+// One monthly draft, changed or deleted.
+void UpdateMonthlyDraft();
+// The starting number of a draft run, then the run itself.
+void EnterStartingCheckNumber();
+// The tagged drafts printed and numbered from the number after GLO::LastCheckNumber.
+void PrintMonthlyDrafts();
+// The register of the tagged drafts, by check date.
+void PrintDraftRegister();
+// The draft-day search of the drafts list: REQ::Search tags in TAG::MonthlyDrafts;
+// REQ::Change edits the draft day of the record in the buffer.
+void SearchMonthlyDrafts();
+
+// "Print Blank Checks ": the blank checks, numbered and printed.
+void BrowseBlankChecks();
+// "Enter Check Information" for one blank check and its picture.
+void UpdateBlankCheck();
+// Every blank check printed, three to a sheet or one with a stub.
+void PrintBlankChecksThreeUp();
+void PrintBlankChecksOneUp();
+// Every blank check's number set to "0".
+void ClearBlankCheckNumbers();
+// "Enter Last Check Number Used", then the numbering.
+void EnterLastCheckNumber();
+// The blank checks numbered after GLO::LastCheckNumber, each once.
+void NumberBlankChecks();
+
 // Registers the procedures above by name.
 void RegisterCheckProcedures();

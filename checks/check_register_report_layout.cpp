@@ -70,4 +70,24 @@ ReportStructurePtr makeRegisterReport(const FieldBinder& bind) {
     return ReportStructurePtr(new rt::ReportStructure(registerReport(bind)));
 }
 
+rt::ReportStructure draftRegisterReport(const FieldBinder& bind) {
+    constexpr int kMemoHeading = 6, kMemoField = 13;
+    const rt::PageFont arial10{"Arial", 10, rt::kFontRegular};
+    rt::ReportStructure r = registerReport(bind);
+    r.pageFooter.reset();
+    auto& heading = r.pageHeader->controls;
+    std::erase_if(heading, [](const rt::ReportControl& c) { return c.id == kMemoHeading; });
+    heading.push_back(textAt(15, "Draft Day", {4250, 281, 0, 0}, arial10));
+    heading.push_back(textAt(16, "Drafts Left", {5115, 281, 0, 0}, arial10));
+    auto& detail = r.details.front().controls;
+    std::erase_if(detail, [](const rt::ReportControl& c) { return c.id == kMemoField; });
+    detail.push_back(fieldAt(17, bind("CHE:X1"), "@s2", {4417, 31, 0, 0}, arial10));
+    detail.push_back(fieldAt(18, bind("CHE:X2"), "@s3", {5313, 31, 0, 0}, arial10));
+    return r;
+}
+
+ReportStructurePtr makeDraftRegisterReport(const FieldBinder& bind) {
+    return ReportStructurePtr(new rt::ReportStructure(draftRegisterReport(bind)));
+}
+
 }  // namespace checks_layout

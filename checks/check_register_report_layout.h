@@ -12,4 +12,9 @@ inline constexpr int kRegisterPrintableBottom = 10750;
 rt::ReportStructure registerReport(const FieldBinder& bind);
 ReportStructurePtr makeRegisterReport(const FieldBinder& bind);
 
+// The register of the monthly drafts: the draft day and the drafts left in place of the memo,
+// and no page footer.
+rt::ReportStructure draftRegisterReport(const FieldBinder& bind);
+ReportStructurePtr makeDraftRegisterReport(const FieldBinder& bind);
+
 }  // namespace checks_layout

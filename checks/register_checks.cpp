@@ -18,4 +18,18 @@ void RegisterCheckProcedures() {
     RegisterProcedure("BrowseCheckRegister", &BrowseCheckRegister);
     RegisterProcedure("PrintCheckRegister", &PrintCheckRegister);
     RegisterProcedure("SearchChecks", &SearchChecks);
+    RegisterProcedure("BrowseMonthlyDrafts", &BrowseMonthlyDrafts);
+    RegisterProcedure("SelectMonthlyDraftClient", &SelectMonthlyDraftClient);
+    RegisterProcedure("UpdateMonthlyDraft", &UpdateMonthlyDraft);
+    RegisterProcedure("EnterStartingCheckNumber", &EnterStartingCheckNumber);
+    RegisterProcedure("PrintMonthlyDrafts", &PrintMonthlyDrafts);
+    RegisterProcedure("PrintDraftRegister", &PrintDraftRegister);
+    RegisterProcedure("SearchMonthlyDrafts", &SearchMonthlyDrafts);
+    RegisterProcedure("ClearBlankCheckNumbers", &ClearBlankCheckNumbers);
+    RegisterProcedure("EnterLastCheckNumber", &EnterLastCheckNumber);
+    RegisterProcedure("NumberBlankChecks", &NumberBlankChecks);
+    RegisterProcedure("BrowseBlankChecks", &BrowseBlankChecks);
+    RegisterProcedure("UpdateBlankCheck", &UpdateBlankCheck);
+    RegisterProcedure("PrintBlankChecksThreeUp", &PrintBlankChecksThreeUp);
+    RegisterProcedure("PrintBlankChecksOneUp", &PrintBlankChecksOneUp);
 }

@@ -13,7 +13,7 @@ using namespace ClientControl;
 
 class ClientList : public BrowseProcedure {
   public:
-    ClientList() : BrowseProcedure(clientWindow(), sheet()) {}
+    ClientList() : BrowseProcedure(clientWindow(), sheet()), callerRecord_(MAIL.buf()) {}
 
     static BrowseSheet sheet() {
         BrowseSheet s;
@@ -41,6 +41,17 @@ class ClientList : public BrowseProcedure {
         s.popupButtons = {Select};
         return s;
     }
+
+  protected:
+    // Only a contact chosen with "&Select" goes back: Close and the close box leave the
+    // caller's record as the caller left it, not a mix of it and the list's locator.
+    void finishing() override {
+        BrowseProcedure::finishing();
+        if (LOC.Response != RESP::Completed) MAIL.buf() = callerRecord_;
+    }
+
+  private:
+    rt::RecordBuffer callerRecord_;
 };
 
 }  // namespace

@@ -162,7 +162,7 @@ class ContactForm : public FormProcedure {
     }
 
     void takeSponsor() {
-        MAI::SPONSORID.setText(std::string(GLO::SponsorIdNumber.view().substr(0, 12)));
+        MAI::SPONSORID.setText(std::string(GLO::SponsorIdNumber.view().substr(0, 15)));
         window().display(ContactFormControl::SponsorId);
         MAI::LEVEL.setInteger(rt::textToNumber(GLO::SponsorLevel.view()).toDouble() + 1);
         window().display(ContactFormControl::Level);

@@ -118,8 +118,8 @@ rt::WindowStructure makeContactFormWindow() {
     b.prompt(74, {332, 70, 22, 10}, "Level:", t1);
     b.entry(Level, {356, 69, 16, 11}, "MAI:LEVEL", "@n2", t1);
     b.prompt(76, {216, 84, 44, 10}, "Sponsor ID:", t1);
-    b.entry(SponsorId, {262, 83, 56, 11}, "MAI:SPONSORID", "@s12", t1);
-    b.button(TakeSponsor, {320, 83, 14, 11}, "...", t1).tip =
+    b.entry(SponsorId, {262, 83, 64, 11}, "MAI:SPONSORID", "@s15", t1);
+    b.button(TakeSponsor, {328, 83, 14, 11}, "...", t1).tip =
         "Press after looking sponsor to enter the information.";
     b.prompt(79, {216, 98, 44, 10}, "Sponsor:", t1);
     b.entry(Sponsor, {262, 97, 86, 11}, "MAI:SPONSOR", "@s20", t1);
@@ -173,8 +173,10 @@ rt::WindowStructure makeContactFormWindow() {
     b.entry(AppointmentTime, {82, 67, 30, 11}, "MAI:APPOINTMENTTIME", "@P##:##P", t3);
     rt::ControlStructure& am = b.add(Am, rt::ControlKind::Check, {116, 67, 24, 11}, "AM", t3);
     am.use = "MAI:AM";
+    am.checkedUnlessBlank = true;
     rt::ControlStructure& pm = b.add(Pm, rt::ControlKind::Check, {142, 67, 24, 11}, "PM", t3);
     pm.use = "MAI:PM";
+    pm.checkedUnlessBlank = true;
     b.prompt(119, {10, 82, 70, 10}, "Appointment Subject:", t3);
     b.entry(AppointmentSubject, {82, 81, 130, 11}, "MAI:APPOINTMENTSUBJECT", "@s30", t3);
     b.prompt(121, {10, 96, 80, 10}, "Appointment Notes:", t3);

@@ -105,7 +105,9 @@ ContactsList::ContactsList() : BrowseProcedure(contactsWindow(), sheet(), {&TagF
     });
     OnButton(EMail, [] { SendEMail(MAI::NOTE2.text()); });
     OnButton(Web, [] { OpenWebSite(MAI::WEBSITE.text()); });
-    OnButton(PostNewDistributor, [] {
+    OnButton(PostNewDistributor, [this] {
+        // With no contact highlighted there is no distributor to count.
+        if (rowCount() == 0) return;
         if (ProcedureEntry walk = FindProcedure("LevelWalk")) walk();
     });
     OnButton(NextTag, [this] { nextTagged(true); });
@@ -156,7 +158,20 @@ bool ContactsList::takeEvent() {
         if (row < 1 || row > rowCount()) row = currentRow();
         if (row >= 1 && row <= rowCount()) RecordFromShownFields(rowFields(row));
     }
-    return BrowseProcedure::takeEvent();
+    const bool consumed = BrowseProcedure::takeEvent();
+    publishHighlighted();
+    return consumed;
+}
+
+// The downline panel, on its own thread too, searches the up-line of this contact.
+void ContactsList::publishHighlighted() {
+    const int row = currentRow();
+    GLO::HighlightedContact = row >= 1 && row <= rowCount() ? rowPosition(row) : std::string();
+}
+
+void ContactsList::finishing() {
+    GLO::HighlightedContact.clear();
+    BrowseProcedure::finishing();
 }
 
 void ContactsList::setUpWindow() {

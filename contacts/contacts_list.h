@@ -21,7 +21,10 @@ class ContactsList : public BrowseProcedure {
     // then last name, company, city, state, zip and the two phone numbers.
     void extraColumns(std::vector<rt::Value>& row) override;
 
+    void finishing() override;
+
   private:
+    void publishHighlighted();
     // The next (or previous) tagged contact in the current order, exactly that record even
     // among contacts with the same key value.
     void nextTagged(bool forward);

@@ -1,10 +1,13 @@
 #include "data_exchange/csv_file.h"
 
+#include <filesystem>
+#include <fstream>
 #include <optional>
 
 #include "data_exchange/csv_format.h"
 #include "frame/globals.h"
 #include "runtime/data/errors.h"
+#include "runtime/text/ascii_case.h"
 #include "runtime/text/codepage.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/text/picture.h"
@@ -50,6 +53,17 @@ void showFileError(std::string_view what) {
                 std::string(what) + fileName(), ICON::Hand);
 }
 
+// A record file of this or any other program's data: its name ends in ".KVF" or it is an
+// SQLite database. An export never writes over one.
+bool isRecordFile(const std::string& name) {
+    const std::string extension = rt::lowerAscii(std::filesystem::path(name).extension().string());
+    if (extension == ".kvf") return true;
+    std::ifstream in(name, std::ios::binary);
+    char head[16] = {};
+    return in.read(head, sizeof head) &&
+           std::string_view(head, sizeof head) == std::string_view("SQLite format 3\0", 16);
+}
+
 }  // namespace
 
 rt::LineFile& ImportExportFile() {
@@ -65,6 +79,13 @@ bool OpenExportFile(std::string_view name) {
             rt::fileDialog("Export File", kExportFilters, fileName(), /*save=*/true);
         if (!chosen) return false;
         setFileName(*chosen);
+    }
+    if (isRecordFile(fileName())) {
+        rt::message("The file " + fileName() +
+                        " holds records of the program and is not overwritten. Choose another "
+                        "name for the export.",
+                    "Export File", ICON::Exclamation);
+        return false;
     }
     rt::LineFile& file = ImportExportFile();
     file.setName(fileName());

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "frame/report_fields.h"
 #include "records/mail.h"
 #include "runtime/print/report_structure.h"
 
@@ -32,14 +33,7 @@ rt::ReportControl text(const char* words, int x, int y, std::uint8_t style = rt:
 
 void addField(rt::ReportBand& band, const char* field, const char* picture, int x, int y, int width,
               bool right) {
-    const rt::Field source(MAIL, field);
-    rt::ReportControl c;
-    c.kind = rt::ReportControlKind::String;
-    c.picture = picture;
-    c.at = {x, y, width, 0};
-    c.value = [source] { return source.value(); };
-    if (right) c.align = rt::TextAlign::Right;
-    band.controls.push_back(c);
+    AddReportField(band, MAIL, field, picture, x, y, width, right);
 }
 
 ReportStructurePtr contactReport(const Columns& col,

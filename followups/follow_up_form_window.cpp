@@ -1,6 +1,7 @@
 #include "followups/follow_up_form_window.h"
 
 #include <string>
+#include <tuple>
 
 #include "contacts/contact_form_window.h"
 #include "runtime/ui/structure_builder.h"
@@ -164,8 +165,12 @@ void appointmentPage(StructureBuilder& b) {
     calendarButton(b, AppointmentCalendar, {140, 46, 12, 11}, t).tip = "Press For Calandar";
     b.prompt(105, {10, 61, 74, 10}, "Appointment Time:", t);
     b.entry(AppointmentTime, {86, 60, 30, 11}, "MAI:APPOINTMENTTIME", "@P##:##P", t);
-    b.add(Am, rt::ControlKind::Check, {122, 60, 26, 11}, "AM", t).use = "MAI:AM";
-    b.add(Pm, rt::ControlKind::Check, {150, 60, 26, 11}, "PM", t).use = "MAI:PM";
+    for (auto [control, left, text] : {std::tuple{Am, 122, "AM"}, std::tuple{Pm, 150, "PM"}}) {
+        rt::ControlStructure& box =
+            b.add(control, rt::ControlKind::Check, {left, 60, 26, 11}, text, t);
+        box.use = std::string("MAI:") + text;
+        box.checkedUnlessBlank = true;  // any mark but a blank shows ticked
+    }
     b.prompt(109, {10, 75, 74, 10}, "Appointment Subject:", t);
     b.entry(AppointmentSubject, {86, 74, 130, 11}, "MAI:APPOINTMENTSUBJECT", "@s30", t);
     b.prompt(111, {10, 90, 80, 10}, "Appointment Notes:", t);

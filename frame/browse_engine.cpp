@@ -3,12 +3,16 @@
 #include "frame/browse_engine.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include "frame/codes.h"
 #include "frame/globals.h"
+#include "frame/quick_scan_walk.h"
+#include "frame/tag_writes.h"
 #include "frame/tagging.h"
 #include "records/tag_file.h"
 #include "runtime/data/errors.h"
+#include "runtime/data/read_batch.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/text/number_text.h"
 #include "runtime/ui/dialogs.h"
@@ -18,6 +22,8 @@
 namespace {
 
 constexpr std::size_t kLocatorLength = 30;
+// How long a whole walk (Tag All) works before the program's other threads get a turn.
+constexpr auto kWalkSlice = std::chrono::milliseconds(50);
 
 std::vector<rt::RecordFile*> filesOf(const BrowseSheet& sheet, std::vector<rt::RecordFile*> more) {
     std::vector<rt::RecordFile*> files{sheet.file};
@@ -133,14 +139,21 @@ void BrowseProcedure::Refresh() {
     if (window().acceptAllActive() || failed_ || handedBack_) return;
     const int old = order_;
     order_ = selectedOrder();
-    if (order_ != old) clearLocator();
+    // A select list opens on the caller's record: its key values stay for the locate.
+    const bool opensOnCaller = old == 0 && selectMode();
+    if (order_ != old && !opensOnCaller) clearLocator();
     if (order_ != old || LOC.RefreshPending) {
+        // The highlighted record, the located page and the order's ends for the scroll
+        // stops: one read transaction instead of one per seek.
+        rt::ReadBatch reads(file());
         if (!rows_.empty()) ReadHighlightedRecord();
         ResetView();
         if (old == 0 && !selectMode()) {
             rows_.clear();
             RefreshPage(Refill::FirstPage);
             PostNewSelection();
+        } else if (opensOnCaller && file().pointer() != 0) {
+            LocateRecord(Locate::ExactRecord);  // the very record, among equal keys too
         } else {
             LocateRecord(Locate::ByKeyValue);
         }
@@ -233,7 +246,12 @@ void BrowseProcedure::popupMenu() {
     std::string text;
     std::vector<int> targets;
     if (!sheet_.popupText.empty()) {
-        text = rows || sheet_.popupTextEmpty.empty() ? sheet_.popupText : sheet_.popupTextEmpty;
+        // Selecting belongs to select mode: outside it the menu is the empty list's, with
+        // its items greyed.
+        const bool selectOnly = std::all_of(sheet_.popupButtons.begin(), sheet_.popupButtons.end(),
+                                            [&](int button) { return button == b.select; });
+        const bool offered = rows && (selectMode() || !selectOnly);
+        text = offered || sheet_.popupTextEmpty.empty() ? sheet_.popupText : sheet_.popupTextEmpty;
         targets = sheet_.popupButtons;
     } else {
         text = rows ? "Add|Open|&Delete" : "Add|~Open|~&Delete";
@@ -244,6 +262,9 @@ void BrowseProcedure::popupMenu() {
             targets.push_back(b.select);
         }
     }
+    // A list without any of these buttons has no popup commands to show.
+    if (std::none_of(targets.begin(), targets.end(), [](int button) { return button != 0; }))
+        return;
     const int item = rt::popup(text);
     if (item >= 1 && item <= static_cast<int>(targets.size()) && targets[item - 1])
         window().post(EVENT::Accepted, targets[item - 1]);
@@ -346,6 +367,8 @@ void BrowseProcedure::button(int control) {
     if (control == 0) return;
     const BrowseButtons& b = sheet_.buttons;
     if (control == b.select) {
+        // Disabled outside select mode: a popup item or a posted event cannot press it.
+        if (!selectMode()) return;
         ReadHighlightedRecord();
         LOC.Response = RESP::Completed;
         handedBack_ = true;
@@ -409,18 +432,27 @@ void BrowseProcedure::CallUpdateForm(long request) {
 
 void BrowseProcedure::ForEachRecord(const std::function<void()>& action) {
     rt::setCursor(CURSOR::Wait);
-    ResetView();
-    for (;;) {
-        int code = view_->next();
-        if (code == rt::FileError::RecordNotAvailable) break;
-        if (code != 0) {
-            rt::setCursor(CURSOR::Normal);
-            readFailure();
-            return;
+    {
+        QuickScanWalk quick(file());
+        ResetView();
+        // The program's other threads get their turn once a slice of time has passed (the
+        // walk's open read and tag batch end first), not after every record.
+        auto sliceEnd = std::chrono::steady_clock::now() + kWalkSlice;
+        for (;;) {
+            int code = view_->next();
+            if (code == rt::FileError::RecordNotAvailable) break;
+            if (code != 0) {
+                rt::setCursor(CURSOR::Normal);
+                readFailure();
+                return;
+            }
+            if (!takes()) continue;
+            action();
+            if (std::chrono::steady_clock::now() >= sliceEnd) {
+                rt::yieldEvents();
+                sliceEnd = std::chrono::steady_clock::now() + kWalkSlice;
+            }
         }
-        if (!takes()) continue;
-        action();
-        rt::yieldEvents();
     }
     rt::setCursor(CURSOR::Normal);
     RefreshPage(Refill::KeepPage);
@@ -431,22 +463,31 @@ bool BrowseProcedure::FindFromHighlighted(bool forward, const std::function<bool
     if (rows_.empty()) return false;
     rt::setCursor(CURSOR::Wait);
     const std::string from = rows_[current_ - 1].position;
-    view_->reset(from);
     bool found = false;
-    for (bool first = true;; first = false) {
-        int code = forward ? view_->next() : view_->previous();
-        if (code == rt::FileError::RecordNotAvailable) break;
-        if (code != 0) {
-            rt::setCursor(CURSOR::Normal);
-            readFailure();
-            return false;
+    {
+        // A walk that may cross the whole file: under QUICKSCAN, the other threads' turn
+        // after each slice of time.
+        QuickScanWalk quick(file());
+        view_->reset(from);
+        auto sliceEnd = std::chrono::steady_clock::now() + kWalkSlice;
+        for (bool first = true;; first = false) {
+            int code = forward ? view_->next() : view_->previous();
+            if (code == rt::FileError::RecordNotAvailable) break;
+            if (code != 0) {
+                rt::setCursor(CURSOR::Normal);
+                readFailure();
+                return false;
+            }
+            if (first && view_->position() == from) continue;
+            if (takes() && wanted()) {
+                found = true;
+                break;
+            }
+            if (std::chrono::steady_clock::now() >= sliceEnd) {
+                rt::yieldEvents();
+                sliceEnd = std::chrono::steady_clock::now() + kWalkSlice;
+            }
         }
-        if (first && view_->position() == from) continue;
-        if (takes() && wanted()) {
-            found = true;
-            break;
-        }
-        rt::yieldEvents();
     }
     rt::setCursor(CURSOR::Normal);
     if (found) {
@@ -491,6 +532,7 @@ bool BrowseProcedure::tagButton(int control) {
     } else if (control == t.tagAll || control == t.untagAll) {
         const bool set = control == t.tagAll;
         ReadHighlightedRecord();
+        TagWriteBatch batch;
         ForEachRecord([&] {
             const long pointer = static_cast<long>(file().pointer());
             if (set)
@@ -498,6 +540,7 @@ bool BrowseProcedure::tagButton(int control) {
             else
                 ClrTag_(t.table, pointer);
         });
+        batch.finish();
     } else if (control == t.nextTagged || control == t.previousTagged) {
         if (rows_.empty()) return true;
         ReadHighlightedRecord();

@@ -6,6 +6,7 @@
 #include "frame/browse_engine.h"
 #include "frame/codes.h"
 #include "frame/file_hooks.h"
+#include "frame/open_data_file.h"
 #include "frame/scroll_stops.h"
 #include "frame/tagging.h"
 #include "frame/warnings.h"
@@ -41,8 +42,14 @@ BrowseProcedure::Row BrowseProcedure::rowFromRecord() {
 
 void BrowseProcedure::readFailure() {
     failed_ = true;
+    const int code = rt::errorCode();
     ShowWarningText(WARN::RecordRetrievalError,
                     sheet_.displayName.empty() ? DisplayName(file()) : sheet_.displayName);
+    if (code == rt::FileError::KeysMustBeRebuilt) {
+        // Damaged keys stay damaged until rebuilt: the list offers it before it closes.
+        view_->close();
+        OfferKeyRebuild(file());
+    }
     PostCloseWindow();
 }
 

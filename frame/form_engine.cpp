@@ -7,6 +7,7 @@
 #include "frame/globals.h"
 #include "frame/guarded_write.h"
 #include "frame/input_controls.h"
+#include "frame/open_data_file.h"
 #include "frame/warnings.h"
 #include "runtime/data/errors.h"
 #include "runtime/ui/dialogs.h"
@@ -108,6 +109,7 @@ void FormProcedure::primeAutoNumbered() {
         const int code = file().previous();
         if (code != 0 && code != rt::FileError::RecordNotAvailable) {
             ShowWarningText(WARN::RecordRetrievalError, name());
+            if (code == rt::FileError::KeysMustBeRebuilt) OfferKeyRebuild(file());
             LOC.Response = RESP::Cancelled;
             return;
         }
@@ -118,6 +120,7 @@ void FormProcedure::primeAutoNumbered() {
         TakeCopy();
         if (file().add() == 0) {
             added_ = true;
+            addedNumber_ = next;
             return;
         }
         if (++attempts < kNumberingAttempts) continue;
@@ -322,10 +325,24 @@ bool FormProcedure::confirmClose() {
     }
     if (sheet_.insertPath == InsertPath::AutoNumbered && added_ &&
         LOC.EntryRequest == REQ::Insert && LOC.Response == RESP::Cancelled) {
-        file().deleteRecord();
+        deleteNumberedRecord();
         added_ = false;
     }
     return false;
+}
+
+// The record numbered and added at opening goes again when the insert is cancelled. A delete
+// that fails (another station holds the file) names the record and is tried again for as
+// long as the user asks, as a delete request is.
+void FormProcedure::deleteNumberedRecord() {
+    const std::string what = name() + " (record number " + std::to_string(addedNumber_) + ")";
+    for (;;) {
+        rt::setCursor(CURSOR::Wait);
+        const int result = GuardedDelete(file(), what);
+        rt::setCursor(CURSOR::Normal);
+        if (result == GUARDED::Done) return;
+        if (ShowWarningPlain(WARN::RecordDeleteRetry) != BTN::Yes) return;
+    }
 }
 
 void FormProcedure::recall() {

@@ -144,6 +144,7 @@ class FormProcedure : public Procedure {
     std::string name() const;
     void primeAddOnCompletion();
     void primeAutoNumbered();
+    void deleteNumberedRecord();
     void deleteRequest();
     void complete();
     void completeInsert();
@@ -155,5 +156,6 @@ class FormProcedure : public Procedure {
     FormSheet sheet_;
     std::optional<rt::RecordBuffer> copy_;
     bool added_ = false;
+    long long addedNumber_ = 0;  // the number the primed record was added with
     WindowResizerData resizer_;
 };

@@ -34,6 +34,10 @@ inline rt::FixedString<20> SponsorLevel;
 inline rt::FixedString<20> SponsorIdNumber;
 inline rt::FixedString<20> SponsorName;
 
+// The position of the contact highlighted in the main contacts list (empty while it shows
+// none): the downline panel's up-line search starts from it, on whichever thread it runs.
+inline std::string HighlightedContact;
+
 inline rt::FixedString<10> LastCheckNumber;
 inline rt::FixedString<40> ImageFileName;
 inline rt::FixedString<80> ImportExportFileName;

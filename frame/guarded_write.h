@@ -2,6 +2,8 @@
 // Guarded writes: forms change and delete existing records only through these, each in a
 // short transaction over the one file (waiting at most 2 seconds for other stations).
 
+#include <string_view>
+
 #include "runtime/data/record_file.h"
 
 namespace GUARDED {
@@ -15,5 +17,6 @@ inline constexpr int ChangedElsewhere = 2;  // nothing written; the other versio
 // station's version into the buffer and answers 2.
 int GuardedUpdate(rt::RecordFile& file, int flag);
 
-// Deletes the record in the buffer; 0 deleted, 1 failed after its warning.
-int GuardedDelete(rt::RecordFile& file);
+// Deletes the record in the buffer; 0 deleted, 1 failed after its warning, which names the
+// file by `what` when given (the record's number, say) and else by its display name.
+int GuardedDelete(rt::RecordFile& file, std::string_view what = {});

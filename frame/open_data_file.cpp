@@ -49,3 +49,9 @@ void OpenDataFile(rt::RecordFile& file, int access) {
     ShowWarningText(WARN::FileAccessError, name);
     Halt("Disk Error");
 }
+
+void OfferKeyRebuild(rt::RecordFile& file) {
+    const std::string name = file.name();
+    ShowWarningText(WARN::InvalidKey, name);  // ends the program unless Yes
+    if (operations->build(file) != 0) ShowWarningText(WARN::KeyRebuildError, name);
+}

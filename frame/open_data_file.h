@@ -10,6 +10,11 @@
 
 void OpenDataFile(rt::RecordFile& file, int access = rt::ACCESS::ReadWriteDenyNone);
 
+// A read of an open file met damaged keys (error 46): asks, as the open does, whether to
+// rebuild them (No ends the program) and rebuilds them; a rebuild that fails ends the
+// program after its warning.
+void OfferKeyRebuild(rt::RecordFile& file);
+
 // The record operations OpenDataFile uses, so that tests can make them fail. Each one
 // answers 0 or an error code and leaves the thread's last error set as the real one does.
 class FileOpenOperations {

@@ -2,6 +2,7 @@
 
 #include "frame/globals.h"
 #include "frame/program_end.h"
+#include "frame/tag_writes.h"
 #include "frame/use_counts.h"
 #include "runtime/ui/binding.h"
 #include "runtime/ui/dialogs.h"
@@ -48,7 +49,10 @@ void Procedure::run() {
     // An open read of a record file would hold up other stations' writes while this station
     // waits for the user: every wait of an application thread finishes its reads first.
     static const bool readsEndBeforeWaits = [] {
-        rt::Scheduler::instance().setBeforeWait(rt::suspendRecordScans);
+        rt::Scheduler::instance().setBeforeWait([] {
+            EndTagBatchBeforeWait();
+            rt::suspendRecordScans();
+        });
         return true;
     }();
     (void)readsEndBeforeWaits;

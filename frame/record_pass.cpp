@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "frame/open_data_file.h"
 #include "frame/progress_window.h"
 #include "frame/warnings.h"
 #include "runtime/text/fixed_text.h"
@@ -49,9 +50,13 @@ bool RecordPass::takeEvent() {
             }
             break;
         case EVENT::Timer:
-            if (outcome_ == Outcome::Running) {
+            // Batches go on until the timer has run out again: where the clock is the
+            // program's own that is after each batch, otherwise the pass runs as fast as its
+            // work and still waits for the window system every timer interval.
+            while (outcome_ == Outcome::Running) {
                 PASS.BatchCount = 0;
                 batch();
+                if (window().timerDue()) break;
             }
             break;
         case EVENT::Accepted:
@@ -92,6 +97,10 @@ int RecordPass::readForward() {
             if (error != rt::FileError::RecordNotAvailable) {
                 ShowWarningText(WARN::RecordRetrievalError, sheet_.displayName);
                 endPass(Outcome::ReadFailed);
+                if (error == rt::FileError::KeysMustBeRebuilt) {
+                    view_.close();
+                    OfferKeyRebuild(*sheet_.file);
+                }
             }
             return VERDICT::End;
         }

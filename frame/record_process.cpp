@@ -3,6 +3,7 @@
 #include "frame/guarded_write.h"
 #include "frame/progress_window.h"
 #include "frame/warnings.h"
+#include "runtime/data/errors.h"
 
 ProcessPass::ProcessPass(std::string_view module, std::vector<rt::RecordFile*> files,
                          PassSheet sheet, ProcessOptions options)
@@ -20,8 +21,23 @@ int ProcessPass::write() {
             return GuardedUpdate(*sheet().file, 0);
         case ProcessWrite::Delete:
             return view().deleteRecord();
+        case ProcessWrite::RetriedPut:
+            return retriedPut();
     }
     return 0;
+}
+
+int ProcessPass::retriedPut() {
+    constexpr int kTries = 10;
+    rt::RecordFile& file = *sheet().file;
+    const std::string position = file.position();
+    int result = file.put();
+    for (int attempt = 1; attempt < kTries && result == rt::FileError::RecordChanged; ++attempt) {
+        if (file.reget(position) != 0) return result;
+        assignFields();
+        result = file.put();
+    }
+    return result;
 }
 
 void ProcessPass::batch() {

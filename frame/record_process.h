@@ -23,6 +23,10 @@ enum class ProcessWrite {
     Put,            // plain PUT of the view's record, no transaction
     GuardedUpdate,  // the file's guarded update, a change by another station told by warning 15
     Delete,         // plain DELETE of the view's record
+    // PUT under change detection: a record another station changed since it was read is read
+    // again, its fields assigned anew and written again (a few tries), so that the other
+    // station's change stays and the pass's own change is still made.
+    RetriedPut,
 };
 
 struct ProcessOptions {
@@ -49,6 +53,7 @@ class ProcessPass : public RecordPass {
     void passEnded() final {}
     std::string headingText() const final { return options_.heading; }
     int write();
+    int retriedPut();
 
     ProcessOptions options_;
 };

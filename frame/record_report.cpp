@@ -67,6 +67,7 @@ void ReportPass::passEnded() {
     if (output && report_->isOpen()) {
         if (!report_->finish()) {
             showReportError(report_->lastError());
+            LOC.Response = RESP::Cancelled;
             output = false;
         }
     }
@@ -82,7 +83,11 @@ void ReportPass::passEnded() {
         }
     }
     std::string error;
-    if (!report_->close(error)) showReportError(error);
+    if (!report_->close(error)) {
+        // Pages that did not print are no completed report.
+        showReportError(error);
+        LOC.Response = RESP::Cancelled;
+    }
     PreviewPages.names.clear();
 }
 

@@ -43,8 +43,9 @@ void runPrintOptions(DestinationValues& v) {
     while (w.accept()) {
         switch (w.accepted()) {
             case O::FileButton:
-                // Choosing a file does not switch printing into a file on.
-                if (auto chosen = rt::fileDialog("Select A File...", "Windows MetaFile|*.WMF",
+                // Choosing a file does not switch printing into a file on. Printing into a
+                // file writes PDF, so that is what the dialog offers.
+                if (auto chosen = rt::fileDialog("Select A File...", "PDF File|*.pdf",
                                                  rt::clip(v.fileName), /*save=*/true))
                     v.fileName = chosen->substr(0, 100);
                 break;

@@ -76,8 +76,11 @@ std::string SearchCriteria::textOf(const SearchField& f) const {
 }
 
 double SearchCriteria::numberOf(const SearchField& f) const {
+    return numberAt(f, file_->buf().field(f.name));
+}
+
+double SearchCriteria::numberAt(const SearchField& f, int index) const {
     rt::RecordBuffer& buf = file_->buf();
-    const int index = buf.field(f.name);
     if (buf.decl().fields()[index].type == rt::FieldType::String) {
         // A text entered through a picture ("555-123-4567") reads as the number its digits
         // make, not as the number it starts with.
@@ -95,6 +98,8 @@ void SearchCriteria::save() {
         s.text = textOf(f);
         if (f.kind == FieldKind::Text || isMemo(f)) s.text = rt::upper(s.text);
         if (isNumberKind(f.kind)) s.number = numberOf(f);
+        rt::RecordBuffer& buf = file_->buf();
+        s.index = isMemo(f) ? buf.memo(f.name) : buf.field(f.name);
         saved_[f.control] = std::move(s);
         if (type(f.control) != MATCH::Ignore) active_.push_back(f.control);
     }
@@ -112,16 +117,22 @@ void SearchCriteria::restore() {
     }
 }
 
+std::string SearchCriteria::textAt(const SearchField& f, const Saved& s) const {
+    rt::RecordBuffer& buf = file_->buf();
+    return isMemo(f) ? buf.memoText(s.index) : buf.text(s.index);
+}
+
 bool SearchCriteria::passes(int control) const {
     const SearchField* f = find(control);
     auto it = saved_.find(control);
     if (f == nullptr || it == saved_.end()) return true;
     const int t = type(control);
-    if (isMemo(*f)) return TestMemoMatch(t, textOf(*f), it->second.text);
+    const Saved& saved = it->second;
+    if (isMemo(*f)) return TestMemoMatch(t, textAt(*f, saved), saved.text);
     if (isNumberKind(f->kind))
-        return TestNumberMatch(t, numberOf(*f), it->second.number, limitNumber(control));
+        return TestNumberMatch(t, numberAt(*f, saved.index), saved.number, limitNumber(control));
     if (isTextKind(f->kind))
-        return TestStringMatch(t, textOf(*f), it->second.text, limitText(control));
+        return TestStringMatch(t, textAt(*f, saved), saved.text, limitText(control));
     return true;
 }
 

@@ -55,7 +55,11 @@ class SearchCriteria {
     struct Saved {
         std::string text;
         double number = 0;
+        int index = -1;  // the field's (or memo's) index, looked up once for the scan
     };
+    // The record's value of the saved field, read by index.
+    std::string textAt(const SearchField& f, const Saved& s) const;
+    double numberAt(const SearchField& f, int index) const;
     bool isMemo(const SearchField& f) const;
 
     rt::RecordFile* file_;

@@ -9,6 +9,8 @@
 #include "frame/input_controls.h"
 #include "frame/match_windows.h"
 #include "frame/progress_window.h"
+#include "frame/quick_scan_walk.h"
+#include "frame/tag_writes.h"
 #include "frame/tagging.h"
 #include "frame/use_counts.h"
 #include "frame/warnings.h"
@@ -161,7 +163,10 @@ bool SearchFormProcedure::nextMatch(SearchScan& scan, rt::Window& progress) {
             progress.setProp(Percent, PROP::Text,
                              rt::format(rt::Value(rt::Decimal(percent)), "@N3") + "% Completed");
         }
-        // Give the window system a turn: wait for the progress window's next timer.
+        // Give the window system a turn once the progress window's timer has run out: wait
+        // for its timer event (where the clock is the program's own, at every pause).
+        if (!progress.timerDue()) return true;
+        TagBatchPause tagBatchGoesOn;
         while (progress.accept()) {
             if (progress.accepted() == Cancel) {
                 cancelled = true;
@@ -187,6 +192,7 @@ bool SearchFormProcedure::nextMatchWithProgress(SearchScan& scan) {
     rt::Window progress(*sheet_.progressWindow);
     progress.open();
     progress.setProp(0, PROP::Text, "Searching for Matching Records");
+    QuickScanWalk quick(*sheet_.file);
     const bool found = nextMatch(scan, progress);
     if (progress.isOpen()) progress.close();
     return found;
@@ -226,14 +232,20 @@ void SearchFormProcedure::startSearch() {
     progress.open();
     progress.setProp(0, PROP::Text, "Searching for Matching Records");
     long count = 0;
-    for (;;) {
-        if (!nextMatch(*scan_, progress)) break;
-        const long pointer = static_cast<long>(sheet_.file->pointer());
-        if (action == static_cast<int>(Action::Select))
-            SetTag_(table, pointer, sheet_.file->buf().text(sheet_.tagValueField).substr(0, 10));
-        else
-            ClrTag_(table, pointer);
-        ++count;
+    {
+        QuickScanWalk quick(*sheet_.file);
+        TagWriteBatch batch;
+        for (;;) {
+            if (!nextMatch(*scan_, progress)) break;
+            const long pointer = static_cast<long>(sheet_.file->pointer());
+            if (action == static_cast<int>(Action::Select))
+                SetTag_(table, pointer,
+                        sheet_.file->buf().text(sheet_.tagValueField).substr(0, 10));
+            else
+                ClrTag_(table, pointer);
+            ++count;
+        }
+        batch.finish();
     }
     if (failed_) return;  // the read error was shown; the form is leaving
     progress.close();

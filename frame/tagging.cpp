@@ -123,13 +123,14 @@ void SetTag_(long table, long pointer, std::string_view value) {
     TagFileUse use;
     TagWriteFailure failure;
     bool added = false;
+    const char* label = "SetTag_/ADD";
     {
         TagFileLock lock;
         setPointerKey(table, pointer);
         const bool found = tags().get(TF_::PTRKEY) == 0;
         setPointerKey(table, pointer);
         TF_::VAL.setText(value);
-        const char* label = found ? "SetTag_/PUT" : "SetTag_/ADD";
+        if (found) label = "SetTag_/PUT";
         if (!lock.held())
             failure = lock.refusal(label);
         else if ((found ? tags().put() : tags().add()) != 0 || lock.release() != 0)
@@ -142,6 +143,7 @@ void SetTag_(long table, long pointer, std::string_view value) {
         HaltOnTagFailure(failure);
     }
     if (added) adjustTagCount(table, +1);
+    if (TagWriteBatch* batch = TagWriteBatch::current()) batch->wrote(label);
 }
 
 void ClrTag_(long table, long pointer) {
@@ -167,6 +169,7 @@ void ClrTag_(long table, long pointer) {
         HaltOnTagFailure(failure);
     }
     if (removed) adjustTagCount(table, -1);
+    if (TagWriteBatch* batch = TagWriteBatch::current()) batch->wrote("ClrTag_/DELETE");
 }
 
 int GetTag_(long table, long pointer) {

@@ -3,4 +3,13 @@
 
 void RegisterGenealogyProcedures() {
     RegisterProcedure("SearchCompanyID", &SearchCompanyID);
+    RegisterProcedure("LevelWalk", &LevelWalk);
+    RegisterProcedure("UplineSearch", &UplineSearch);
+    RegisterProcedure("DownlinePanel", &DownlinePanel);
+    RegisterProcedure("Sponsor", &Sponsor);
+    RegisterProcedure("BrowseLevels", &BrowseLevels);
+    RegisterProcedure("PrintGenealogy", &PrintGenealogy);
+    RegisterProcedure("BrowseUpline", &BrowseUpline);
+    RegisterProcedure("PrintUplineReport", &PrintUplineReport);
+    RegisterProcedure("ClearUpline", &ClearUpline);
 }

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "frame/globals.h"
+#include "frame/report_parts.h"
 #include "invoices/invoice_amounts.h"
-#include "invoices/report_parts.h"
 #include "records/orders.h"
 #include "runtime/text/number_text.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "frame/globals.h"
-#include "invoices/report_parts.h"
+#include "frame/report_parts.h"
 #include "records/orders.h"
 
 namespace windows::invoice_shipping_label {

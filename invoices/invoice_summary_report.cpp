@@ -1,6 +1,6 @@
 #include "invoices/invoice_summary_report.h"
 
-#include "invoices/report_parts.h"
+#include "frame/report_parts.h"
 #include "records/orders.h"
 
 namespace windows::invoice_summary {

@@ -7,7 +7,7 @@ rt::FileDecl mailDeclaration() {
         .attributes(rt::CREATE | rt::RECLAIM | rt::THREAD)
         .STRING("MAI:FIRSTNAME", 15)
         .STRING("MAI:IDNUMBER", 15)
-        .STRING("MAI:SPONSORID", 12)
+        .STRING("MAI:SPONSORID", 15)
         .STRING("MAI:PAYTO", 30)
         .DECIMAL("MAI:AMOUNT", 7, 2)
         .STRING("MAI:CKECKNAME", 30)

@@ -1,32 +1,37 @@
-// The main contacts list over a MAIL file of 100,000 contacts, in each of its six orders:
-// choosing the order's tab (the list opens at the highlighted contact's key value in that
-// order) and paging down through the whole file, run inside the list's own thread, beside raw
-// SQLite reading the same pages of the same file (a seek on the order's key column, then one
-// page of records with their images). Costs are per page.
+// The main contacts list over MAIL files of 10,000 contacts (or the sizes in
+// TOVIK_BENCH_SIZES), in each of its six orders: choosing the order's tab (the list opens at
+// the highlighted contact's key value in that order) and paging down (through the whole file,
+// 5,000 pages at most), run inside the list's own thread, beside raw SQLite reading the same
+// pages of the same file (a seek on the order's key column, then one page of records with
+// their images and, as the list shows them, their tag marks from a tag file without tags).
+// Costs are per page.
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <stdexcept>
 #include <string>
 
+#include "bench/support/bench_sizes.h"
 #include "bench/support/raw_key_pages.h"
+#include "bench/walks/contact_files.h"
 #include "contacts/contact_procedures.h"
 #include "contacts/contacts_list.h"
 #include "contacts/contacts_list_window.h"
+#include "frame/codes.h"
 #include "frame/program_end.h"
 #include "records/mail.h"
+#include "records/tag_file.h"
 #include "reference/reference_procedures.h"
 #include "runtime/data/transaction.h"
 #include "runtime/ui/codes.h"
 #include "runtime/ui/driver.h"
 
 namespace {
-
-constexpr long kContacts = 100000;
 
 struct Order {
     const char* tab;
@@ -40,55 +45,21 @@ constexpr Order kOrders[] = {{"First Name", "MAI:KEYFIRSTNAME"},
                              {"State", "MAI:KEYSTATE"},
                              {"Zip Code", "MAI:KEYZIP"}};
 
-std::filesystem::path benchFolder() {
-    static const std::filesystem::path folder = [] {
-        auto p = std::filesystem::temp_directory_path() / "tovik_bench_contacts";
-        std::filesystem::create_directories(p);
-        return p;
-    }();
-    return folder;
-}
+long contactsNow = 0;  // the size being measured
 
 std::string mailName() {
-    return (benchFolder() / "MAIL.KVF").string();
+    return (benchsupport::folderFor(contactsNow) / "MAIL.KVF").string();
 }
 
-std::string syllables(unsigned long x, int count) {
-    static const char* parts[] = {"Ba", "Co", "De", "Fi", "Ga", "Ho", "Ju", "Ke",
-                                  "La", "Mo", "Ne", "Pi", "Ro", "Sa", "Tu", "Ve"};
-    std::string s;
-    for (int i = 0; i < count; ++i) {
-        s += parts[x % 16];
-        x /= 16;
-    }
-    return s;
-}
-
-// Creates the file once; later runs reuse it.
+// The MAIL file, and a tag file without tags: every row of the list looks up its mark.
 void ensureFile() {
-    rt::RecordFile& mail = records::mailFile();
-    mail.setName(mailName());
-    if (std::filesystem::exists(mailName()) && mail.open() == 0) {
-        const bool complete = mail.records() == kContacts;
-        mail.close();
-        if (complete) return;
-    }
-    if (mail.create() != 0 || mail.open() != 0) throw std::runtime_error("cannot create MAIL");
-    rt::logout(30, {&mail});
-    for (long n = 1; n <= kContacts; ++n) {
-        const unsigned long x = static_cast<unsigned long>(n) * 2654435761UL;
-        mail.clear();
-        MAI::FIRSTNAME.setText(syllables(x, 3));
-        MAI::LASTNAME.setText(syllables(x >> 12, 4));
-        MAI::COMPANYNAME.setText(syllables(x >> 20, 5) + " Supplies");
-        MAI::CITY.setText(syllables(x >> 8, 3) + "ville");
-        MAI::STATE.setText(syllables(x >> 16, 1));
-        MAI::ZIP.setText(std::to_string(10000 + (x >> 4) % 90000));
-        MAI::HOMEPHONE.setText(std::to_string(2000000000 + n));
-        if (mail.add() != 0) throw std::runtime_error("cannot add to MAIL");
-    }
-    rt::commit();
-    mail.close();
+    benchsupport::ensureMail(contactsNow);
+    static long tagsMadeFor = 0;
+    if (tagsMadeFor == contactsNow) return;
+    tagsMadeFor = contactsNow;
+    benchsupport::removeTags();
+    records::tagFile().setName("TagFile_.KVF");
+    if (records::tagFile().create() != 0) throw std::runtime_error("cannot create the tag file");
 }
 
 // The contacts list whose OpenWindow runs the benchmark body inside the application thread,
@@ -131,7 +102,7 @@ void withList(const std::function<void(BenchContacts&)>& body) {
     ResetProgramExitCode();
     RegisterContactProcedures();
     RegisterReferenceProcedures();
-    std::filesystem::current_path(benchFolder());
+    std::filesystem::current_path(benchsupport::folderFor(contactsNow));
     rt::Driver driver;
     driver.start([&] {
         records::mailFile().setName(mailName());
@@ -151,7 +122,8 @@ int pageRows() {
     return rows;
 }
 
-void ListOpensOrder(benchmark::State& state, int order) {
+void ListOpensOrder(benchmark::State& state, int order, long contacts) {
+    contactsNow = contacts;
     ensureFile();
     withList([&](BenchContacts& list) {
         const int other = order == 0 ? 1 : 0;
@@ -166,7 +138,8 @@ void ListOpensOrder(benchmark::State& state, int order) {
     });
 }
 
-void ListPagesDown(benchmark::State& state, int order) {
+void ListPagesDown(benchmark::State& state, int order, long contacts) {
+    contactsNow = contacts;
     ensureFile();
     withList([&](BenchContacts& list) {
         list.chooseOrder(order);
@@ -190,10 +163,12 @@ void ListPagesDown(benchmark::State& state, int order) {
 // the record image, seeking after (or at) the last key read.
 benchsupport::RawKeyPages rawMailPages(int order) {
     const int key = records::mailFile().key(kOrders[order].keyName);
-    return {mailName(), "k" + std::to_string(key), pageRows()};
+    const std::string tags = (benchsupport::folderFor(contactsNow) / "TagFile_.KVF").string();
+    return {mailName(), "k" + std::to_string(key), pageRows(), tags, TAG::Contacts};
 }
 
-void RawPagesDown(benchmark::State& state, int order) {
+void RawPagesDown(benchmark::State& state, int order, long contacts) {
+    contactsNow = contacts;
     ensureFile();
     benchsupport::RawKeyPages raw = rawMailPages(order);
     std::string key;
@@ -207,7 +182,8 @@ void RawPagesDown(benchmark::State& state, int order) {
 }
 
 // Opening an order reads one page at a key value: the seek and the page.
-void RawOpensOrder(benchmark::State& state, int order) {
+void RawOpensOrder(benchmark::State& state, int order, long contacts) {
+    contactsNow = contacts;
     ensureFile();
     benchsupport::RawKeyPages raw = rawMailPages(order);
     std::string middle;
@@ -223,21 +199,29 @@ void RawOpensOrder(benchmark::State& state, int order) {
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    const long pages = kContacts / pageRows();  // the whole file, page by page
-    for (int order = 0; order < 6; ++order) {
-        const std::string tab = kOrders[order].tab;
-        benchmark::RegisterBenchmark(("ListOpensOrder/" + tab).c_str(), ListOpensOrder, order)
-            ->Iterations(50)
-            ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark(("RawSqliteOpensOrder/" + tab).c_str(), RawOpensOrder, order)
-            ->Iterations(50)
-            ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark(("ListPagesDown/" + tab).c_str(), ListPagesDown, order)
-            ->Iterations(pages)
-            ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark(("RawSqlitePagesDown/" + tab).c_str(), RawPagesDown, order)
-            ->Iterations(pages)
-            ->Unit(benchmark::kMicrosecond);
+    for (long contacts : benchsupport::benchSizes()) {
+        contactsNow = contacts;
+        const long pages = contacts / pageRows();  // the whole file, page by page
+        const std::string n = "/" + std::to_string(contacts);
+        for (int order = 0; order < 6; ++order) {
+            const std::string tab = kOrders[order].tab;
+            benchmark::RegisterBenchmark(("ListOpensOrder/" + tab + n).c_str(), ListOpensOrder,
+                                         order, contacts)
+                ->Iterations(50)
+                ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark(("RawSqliteOpensOrder/" + tab + n).c_str(), RawOpensOrder,
+                                         order, contacts)
+                ->Iterations(50)
+                ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark(("ListPagesDown/" + tab + n).c_str(), ListPagesDown, order,
+                                         contacts)
+                ->Iterations(std::min(pages, 5000L))
+                ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark(("RawSqlitePagesDown/" + tab + n).c_str(), RawPagesDown,
+                                         order, contacts)
+                ->Iterations(std::min(pages, 5000L))
+                ->Unit(benchmark::kMicrosecond);
+        }
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -47,6 +47,7 @@ std::string shortName(const std::string& name) {
 // The source file: 100,000 contacts with every exported field filled.
 void makeContacts() {
     folder();
+    MAIL.remove();  // CREATE never replaces a file
     MAIL.create();
     MAIL.open();
     rt::logout(30, {&MAIL});

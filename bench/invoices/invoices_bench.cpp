@@ -72,6 +72,7 @@ void ensureFile() {
         orders.close();
         if (complete) return;
     }
+    orders.remove();  // an incomplete file from an earlier run: CREATE never replaces one
     if (orders.create() != 0 || orders.open() != 0) throw std::runtime_error("cannot create");
     rt::logout(30, {&orders});
     for (long n = 1; n <= kInvoices; ++n) {

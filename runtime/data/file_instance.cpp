@@ -3,6 +3,7 @@
 #include "runtime/data/file_instance.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <map>
@@ -81,7 +82,9 @@ int FileInstance::mapSqlite(int rc) const {
         case SQLITE_PERM:
             return FileError::AccessDenied;
         case SQLITE_CANTOPEN:
-            return FileError::FileNotFound;
+            // A file that is missing never reaches SQLite (see checkName): one that cannot
+            // be opened exists and must never be taken for missing.
+            return FileError::FileSystemError;
         case SQLITE_CONSTRAINT:
             if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY)
                 return FileError::DuplicateKey;
@@ -94,10 +97,21 @@ int FileInstance::mapSqlite(int rc) const {
     }
 }
 
+int FileInstance::failAccess(int systemError, std::string_view reason) const {
+    const bool denied = systemError == EACCES || systemError == EPERM;
+    return setError(denied ? FileError::AccessDenied : FileError::FileSystemError, name,
+                    SQLITE_CANTOPEN, "unable to open database file: " + std::string(reason));
+}
+
 int FileInstance::failSqlite(int rc) const {
     const char* message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     std::string text = message ? message : "";
     int code = mapSqlite(rc);
+    if ((rc & 0xFF) == SQLITE_CANTOPEN) {
+        // Name the system's reason: too many open files, access denied, an I/O error.
+        const int systemError = db ? sqlite3_system_errno(db) : 0;
+        if (systemError != 0) return failAccess(systemError, std::strerror(systemError));
+    }
     // Damage that leaves every record readable lies in the keys: BUILD mends it.
     if ((rc & 0xFF) == SQLITE_CORRUPT && db && recordsIntact()) code = FileError::KeysMustBeRebuilt;
     return setError(code, name, rc, text);

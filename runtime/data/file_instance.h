@@ -62,7 +62,10 @@ class FileInstance {
     bool isOpen() const { return db != nullptr; }
     int fail(int code) const;              // sets the last error with this file's name
     int failSqlite(int sqliteCode) const;  // maps SQLite's code, keeps its text
-    int mapSqlite(int sqliteCode) const;   // the error code for an SQLite result
+    // An existing file that cannot be opened: 5 when the system denies access, else 90,
+    // with the reason in the engine's text.
+    int failAccess(int systemError, std::string_view reason) const;
+    int mapSqlite(int sqliteCode) const;  // the error code for an SQLite result
 
     int open(int accessMode);
     int create();
@@ -102,7 +105,8 @@ class FileInstance {
 
   private:
     int openConnection(int flags, int waitMs);
-    bool recordsIntact() const;  // every record reads whole, without the keys
+    int buildNewFile(const std::string& temporary);  // schema and meta rows, one commit
+    bool recordsIntact() const;                      // every record reads whole, without the keys
     int forgetDamagedKeys();
     int checkSchema();
     void buildSelectColumns();

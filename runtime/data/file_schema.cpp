@@ -3,11 +3,11 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
+#include <cstring>
 
 #include "runtime/data/errors.h"
 #include "runtime/data/file_instance.h"
+#include "runtime/data/file_placement.h"
 #include "runtime/data/transaction.h"
 #include "runtime/data/wait_seconds.h"
 
@@ -22,11 +22,6 @@ std::string memoColumn(std::size_t i) {
 
 std::string blobColumn(std::size_t i) {
     return "b" + std::to_string(i);
-}
-
-bool fileExists(const std::string& name) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(name, ec);
 }
 
 }  // namespace
@@ -123,7 +118,9 @@ int FileInstance::prepareStatements() {
 
 int FileInstance::open(int accessMode) {
     if (isOpen()) return fail(FileError::FileAlreadyOpen);
-    if (!fileExists(name)) return fail(FileError::FileNotFound);
+    const NameCheck check = checkName(name);
+    if (check.kind == NameKind::Missing) return fail(FileError::FileNotFound);
+    if (check.kind == NameKind::Unusable) return failAccess(check.systemError, check.reason);
     int flags = (accessMode & 0x0F) == 0 ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
     int wait = waitMilliseconds(openWaitSeconds);
     openWaitSeconds = 1;
@@ -168,30 +165,56 @@ void FileInstance::close() {
     forgetCurrent();
 }
 
+// CREATE builds the file whole under a temporary name and renames it into place, so a
+// station killed meanwhile leaves no file or a whole one. An existing file is never replaced:
+// when another station has created it meanwhile, that file is the one to open.
 int FileInstance::create() {
     if (isOpen()) return fail(FileError::FileAlreadyOpen);
-    std::error_code ec;
-    std::filesystem::remove(name, ec);
-    std::filesystem::remove(name + "-journal", ec);
-    if (int code = openConnection(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, kDefaultWaitMs))
+    const NameCheck check = checkName(name);
+    if (check.kind == NameKind::RegularFile) return 0;
+    if (check.kind == NameKind::Unusable) return failAccess(check.systemError, check.reason);
+    const std::string temporary = temporaryNameFor(name);
+    removeTemporary(temporary);
+    int code = buildNewFile(temporary);
+    if (code) {
+        removeTemporary(temporary);
         return code;
-    std::string sql = "BEGIN IMMEDIATE;";
-    sql += "CREATE TABLE meta(name TEXT PRIMARY KEY, value TEXT NOT NULL);";
-    sql +=
-        "CREATE TABLE rec(id INTEGER PRIMARY KEY AUTOINCREMENT, version INTEGER NOT NULL, "
-        "image BLOB NOT NULL";
-    for (std::size_t i = 0; i < decl.memos().size(); ++i)
-        sql += ", " + memoColumn(i) + " BLOB";
-    for (std::size_t i = 0; i < decl.blobs().size(); ++i)
-        sql += ", " + blobColumn(i) + " BLOB";
-    for (std::size_t i = 0; i < decl.keys().size(); ++i)
-        sql += ", " + keyColumn(static_cast<int>(i)) + " BLOB NOT NULL";
-    sql += ");";
-    for (int k = 0; k < static_cast<int>(decl.keys().size()); ++k)
-        sql += indexSql(decl, k) + ";";
-    sql += "COMMIT;";
-    int rc = execute(db, sql);
+    }
+    removeOrphanJournal(name);
+    int systemError = 0;
+    const Placement placed = placeWithoutReplacing(temporary, name, systemError);
+    if (placed != Placement::Placed) removeTemporary(temporary);
+    if (placed == Placement::Failed) return failAccess(systemError, std::strerror(systemError));
+    return 0;
+}
+
+int FileInstance::buildNewFile(const std::string& temporary) {
+    int rc =
+        sqlite3_open_v2(temporary.c_str(), &db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc == SQLITE_OK) {
+        sqlite3_extended_result_codes(db, 1);
+        // No journal: nobody else sees the temporary file, and one that is left half built
+        // is never put in place. The commit still syncs the file before it is renamed.
+        std::string sql = "PRAGMA journal_mode = OFF; BEGIN IMMEDIATE;";
+        sql += "CREATE TABLE meta(name TEXT PRIMARY KEY, value TEXT NOT NULL);";
+        sql +=
+            "CREATE TABLE rec(id INTEGER PRIMARY KEY AUTOINCREMENT, version INTEGER NOT NULL, "
+            "image BLOB NOT NULL";
+        for (std::size_t i = 0; i < decl.memos().size(); ++i)
+            sql += ", " + memoColumn(i) + " BLOB";
+        for (std::size_t i = 0; i < decl.blobs().size(); ++i)
+            sql += ", " + blobColumn(i) + " BLOB";
+        for (std::size_t i = 0; i < decl.keys().size(); ++i)
+            sql += ", " + keyColumn(static_cast<int>(i)) + " BLOB NOT NULL";
+        sql += ");";
+        for (int k = 0; k < static_cast<int>(decl.keys().size()); ++k)
+            sql += indexSql(decl, k) + ";";
+        rc = execute(db, sql);
+    }
+    if (rc == SQLITE_OK) {
+        // The meta rows belong to the same commit as the tables: a file without them is
+        // never seen.
         Statement meta(db, "INSERT INTO meta VALUES (?1, ?2)");
         const std::pair<const char*, std::string> rows[] = {{"format", kFormat},
                                                             {"label", decl.label()},
@@ -206,17 +229,22 @@ int FileInstance::create() {
             rc = SQLITE_OK;
         }
     }
+    if (rc == SQLITE_OK) rc = execute(db, "COMMIT");
     int code = rc == SQLITE_OK ? 0 : failSqlite(rc);
-    sqlite3_close(db);
+    if (code) execute(db, "ROLLBACK");
+    rc = sqlite3_close(db);
     db = nullptr;
-    if (code) std::filesystem::remove(name, ec);
+    if (!code && rc != SQLITE_OK)
+        code = setError(FileError::FileSystemError, name, rc, sqlite3_errstr(rc));
     return code;
 }
 
 int FileInstance::build() {
     bool wasOpen = isOpen();
     if (!wasOpen) {
-        if (!fileExists(name)) return fail(FileError::FileNotFound);
+        const NameCheck check = checkName(name);
+        if (check.kind == NameKind::Missing) return fail(FileError::FileNotFound);
+        if (check.kind == NameKind::Unusable) return failAccess(check.systemError, check.reason);
         if (int code = openConnection(SQLITE_OPEN_READWRITE, kDefaultWaitMs)) return code;
         Statement meta;
         int rc = meta.prepare(db, "SELECT value FROM meta WHERE name = 'layout'");
@@ -290,7 +318,8 @@ int FileInstance::build() {
                 return failSqlite(rc);
             }
         }
-        Statement meta(db, "UPDATE meta SET value = ?1 WHERE name = 'keys'");
+        // The keys' row is written even when it went missing.
+        Statement meta(db, "INSERT OR REPLACE INTO meta(name, value) VALUES ('keys', ?1)");
         meta.bindText(1, decl.keySignature());
         if (int rc = meta.step(); rc != SQLITE_DONE) return failSqlite(rc);
         return 0;
@@ -301,6 +330,8 @@ int FileInstance::build() {
         code = forgetDamagedKeys();
         if (!code) code = withWriteTx(rebuild);
     }
+    // The file must pass the check of OPEN now, or the rebuild did not mend it.
+    if (!code) code = checkSchema();
     forgetCurrent();
     if (!code && wasOpen) {
         // The statements were prepared against the old columns.

@@ -239,14 +239,23 @@ std::string RecordFile::position(int key) {
     return f.positionOf(key, f.currentId, f.keyOf(key, f.currentId));
 }
 
+// SEND never fails, so it leaves the last error alone: a list that turns quick scan off after
+// a failed read still has that read's error to report.
 int RecordFile::send(std::string_view command) {
-    detail::clearError();
     detail::FileInstance& f = instance();
     if (sameName(command, "QUICKSCAN=on")) {
         f.quickScan = true;
     } else if (sameName(command, "QUICKSCAN=off")) {
         f.quickScan = false;
         f.suspendCursors();
+    } else if (sameName(command, "HOLDWRITES=on") || sameName(command, "HOLDWRITES=off")) {
+        // SQLite writes changed pages out before the commit when its cache fills, and must
+        // then shut other stations' reads out until the commit. Held writes stay in memory
+        // instead, for a batch of writes whose size the caller keeps small. SQLite takes the
+        // setting at the start of a transaction: send it before LOCK or LOGOUT.
+        if (f.isOpen())
+            detail::execute(f.db, sameName(command, "HOLDWRITES=on") ? "PRAGMA cache_spill = OFF"
+                                                                     : "PRAGMA cache_spill = ON");
     } else if (startsWithNoCaseAscii(command, "Recover=")) {
         // A lock left by a station that died goes with its process; a half-written
         // transaction is rolled back by the next reader. So recovery is a longer wait.

@@ -54,7 +54,10 @@ class RecordFile {
     void setName(std::string name);
 
     int open(int access = ACCESS::ReadWriteDenyNone);
-    int create();  // a new empty file, replacing any file of that name
+    // A new empty file, built whole and then put in place. An existing file of that name
+    // is never replaced: CREATE then answers 0 and leaves it (another station may have just
+    // created it); REMOVE first to start afresh.
+    int create();
     int close();
     bool isOpen();
 
@@ -86,8 +89,11 @@ class RecordFile {
     std::string position();         // in the order of the last SET or RESET
     std::string position(int key);  // the record in the buffer, in the key's order
 
-    int send(std::string_view command);  // "QUICKSCAN=on", "QUICKSCAN=off", "Recover=<s>"
-    bool quickScan();                    // is QUICKSCAN on for this thread's instance?
+    // "QUICKSCAN=on", "QUICKSCAN=off", "Recover=<s>", "HOLDWRITES=on" / "HOLDWRITES=off"
+    // (the changes of the transactions begun after it stay in memory until their commit, so
+    // other stations go on reading meanwhile).
+    int send(std::string_view command);
+    bool quickScan();  // is QUICKSCAN on for this thread's instance?
     std::int64_t records();
     // Before the first read after OPEN the size of all records (records() times the record
     // size; the size on disk while closed), after a read the size of one record.

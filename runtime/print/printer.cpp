@@ -29,12 +29,14 @@ bool Printer::printPageFiles(const std::vector<std::filesystem::path>& files, st
         }
         pages.push_back(std::move(read.page));
     }
+    PrintSettings settings = settings_;
+    settings.device = device();
+    // One copy of the pages in memory: only more than one copy needs them laid out again.
+    if (settings_.copies <= 1) return backend_->print(pages, settings, error);
     std::vector<Page> ordered;
     for (int index :
          printOrder(static_cast<int>(pages.size()), settings_.copies, settings_.collate))
         ordered.push_back(pages[static_cast<std::size_t>(index)]);
-    PrintSettings settings = settings_;
-    settings.device = device();
     return backend_->print(ordered, settings, error);
 }
 

@@ -66,7 +66,9 @@ void paintMicrText(QPainter& painter, const PageText& text) {
     painter.fillPath(path, colour(text.colour));
 }
 
-// Consecutive texts of a page mostly share one font; it is resolved once for them.
+// Consecutive texts of a page mostly share one font and colour; the font is resolved once
+// for them, and font, pen and brush are handed to the painter only when they change (each
+// change costs the painter, and a PDF a state change in its content).
 class FontCache {
   public:
     struct Entry {
@@ -78,12 +80,29 @@ class FontCache {
         if (!last_ || !(last_->wanted == wanted)) {
             const QFont font = pageFont(wanted);
             last_.emplace(Entry{wanted, font, QFontMetricsF(font)});
+            fontSet_ = false;
         }
         return *last_;
     }
+    // Sets the entry's font, `textColour` as the pen and no brush, unless they are set.
+    void applyText(QPainter& painter, Rgb textColour) {
+        if (!fontSet_) painter.setFont(last_->font);
+        if (!textStateSet_ || penColour_ != textColour) {
+            painter.setPen(colour(textColour));
+            painter.setBrush(Qt::NoBrush);
+        }
+        fontSet_ = true;
+        textStateSet_ = true;
+        penColour_ = textColour;
+    }
+    // Something else (a line, a box, a picture) changed the painter's pen or brush.
+    void forgetPen() { textStateSet_ = false; }
 
   private:
     std::optional<Entry> last_;
+    bool fontSet_ = false;
+    bool textStateSet_ = false;
+    Rgb penColour_ = 0;
 };
 
 void paintText(QPainter& painter, const PageText& text, FontCache& fonts) {
@@ -92,11 +111,8 @@ void paintText(QPainter& painter, const PageText& text, FontCache& fonts) {
         return;
     }
     const FontCache::Entry& resolved = fonts.get(text.font);
-    const QFont& font = resolved.font;
     const QFontMetricsF& metrics = resolved.metrics;
-    painter.setFont(font);
-    painter.setPen(colour(text.colour));
-    painter.setBrush(Qt::NoBrush);
+    fonts.applyText(painter, text.colour);
     const QString content = QString::fromStdString(cp1252ToUtf8(text.text));
     const double height = text.height > 0 ? text.height : metrics.height();
 
@@ -120,25 +136,31 @@ void paintText(QPainter& painter, const PageText& text, FontCache& fonts) {
         return;
     }
 
-    // Pictures pad texts with blanks; a centred or right-aligned text is placed by what shows.
+    // Pictures pad texts with blanks; a centred or right-aligned text is placed by what shows,
+    // and the blanks after a left-aligned one draw nothing unless a line runs through them.
     QString shown = content;
-    if (text.align == TextAlign::Centre || text.align == TextAlign::Right) {
+    const bool linedBlanks = text.font.style & (kFontUnderline | kFontStrikeOut);
+    if (text.align == TextAlign::Centre || text.align == TextAlign::Right ||
+        (text.align == TextAlign::Left && !linedBlanks)) {
         qsizetype end = shown.size();
         while (end > 0 && shown[end - 1] == ' ')
             --end;
         shown.truncate(end);
     }
-    const double textWidth = metrics.horizontalAdvance(shown);
-    const double width = text.width > 0 ? text.width : metrics.horizontalAdvance(content);
+    // Text is measured only where its place or its background needs the width: a
+    // left-aligned text on no background is drawn where it starts.
+    auto boxWidth = [&] {
+        return text.width > 0 ? text.width : metrics.horizontalAdvance(content);
+    };
     double x = text.x;
     switch (text.align) {
         case TextAlign::Left:
             break;
         case TextAlign::Centre:
-            x = text.x + (width - textWidth) / 2;
+            x = text.x + (boxWidth() - metrics.horizontalAdvance(shown)) / 2;
             break;
         case TextAlign::Right:
-            x = text.x + width - textWidth;
+            x = text.x + boxWidth() - metrics.horizontalAdvance(shown);
             break;
         case TextAlign::Decimal: {
             // The point stands where it would if every position up to it held a digit, so
@@ -162,7 +184,8 @@ void paintText(QPainter& painter, const PageText& text, FontCache& fonts) {
             break;
         }
     }
-    fillBackground(painter, QRectF(text.x, text.y, width, height), text.background);
+    if (text.background != kTransparent)
+        fillBackground(painter, QRectF(text.x, text.y, boxWidth(), height), text.background);
     if (text.width > 0) {
         painter.save();
         painter.setClipRect(QRectF(text.x, text.y - height, text.width, 3 * height));
@@ -241,7 +264,10 @@ void paintPage(QPainter& painter, const Page& page) {
     for (const PageItem& item : page.items) {
         if (const auto* text = std::get_if<PageText>(&item)) {
             paintText(painter, *text, fonts);
-        } else if (const auto* line = std::get_if<PageLine>(&item)) {
+            continue;
+        }
+        fonts.forgetPen();
+        if (const auto* line = std::get_if<PageLine>(&item)) {
             paintLine(painter, *line);
         } else if (const auto* box = std::get_if<PageBox>(&item)) {
             paintBox(painter, *box);

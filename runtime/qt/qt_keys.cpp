@@ -91,4 +91,27 @@ KeyPress keyPressOf(const QKeyEvent& event) {
     return k;
 }
 
+bool qtKeyOf(int code, Qt::Key& key, Qt::KeyboardModifiers& modifiers) {
+    const int base = code & 0xFF;
+    if (base == 0) return false;
+    static const Qt::Key kCandidates[] = {
+        Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab,      Qt::Key_Backspace,
+        Qt::Key_Space,  Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_End,
+        Qt::Key_Home,   Qt::Key_Left,   Qt::Key_Up,       Qt::Key_Right,
+        Qt::Key_Down,   Qt::Key_Insert, Qt::Key_Delete,   Qt::Key_Apostrophe};
+    int found = 0;
+    if (base >= 'A' && base <= 'Z') found = Qt::Key_A + (base - 'A');
+    if (base >= '0' && base <= '9') found = Qt::Key_0 + (base - '0');
+    if (base >= KEY::F1 && base <= KEY::F12) found = Qt::Key_F1 + (base - KEY::F1);
+    for (Qt::Key k : kCandidates)
+        if (!found && baseCode(k) == base) found = k;
+    if (!found) return false;
+    key = static_cast<Qt::Key>(found);
+    modifiers = Qt::NoModifier;
+    if (code & KEY::ShiftMask) modifiers |= Qt::ShiftModifier;
+    if (code & KEY::CtrlMask) modifiers |= Qt::ControlModifier;
+    if (code & KEY::AltMask) modifiers |= Qt::AltModifier;
+    return true;
+}
+
 }  // namespace rt::qt

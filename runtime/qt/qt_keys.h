@@ -13,4 +13,7 @@ struct KeyPress {
 
 KeyPress keyPressOf(const QKeyEvent& event);
 
+// The Qt key and modifiers that give a model key code; false for a code no key gives.
+bool qtKeyOf(int code, Qt::Key& key, Qt::KeyboardModifiers& modifiers);
+
 }  // namespace rt::qt

@@ -67,11 +67,53 @@ ListView::ListView(QWidget* parent, int number, Send send)
         in.kind = Input::Kind::Thumb;
         in.control = number_;
         in.number = verticalScrollBar()->sliderPosition();
+        if (scrollsItself())
+            scrollItselfTo(in.number * std::max(0, rowCount() - rowsThatFit()) / 100);
         send_(in);
     });
 }
 
+bool ListView::scrollsItself() const {
+    return rowCount() > rowsThatFit();
+}
+
+int ListView::rowsThatFit() const {
+    int top = hasHeaders() ? listHeaderHeight(font()) : 0;
+    return std::max(1, (viewport()->height() - top) / listRowHeight(font()));
+}
+
+void ListView::scrollItselfTo(int first) {
+    const int last = std::max(0, rowCount() - rowsThatFit());
+    first_ = std::clamp(first, 0, last);
+    updating_ = true;
+    verticalScrollBar()->setValue(last == 0 ? 0 : first_ * 100 / last);
+    updating_ = false;
+    viewport()->update();
+}
+
 void ListView::scrollAction(int action) {
+    // A list that scrolls itself moves its rows; the procedure hears of the scrolling as from
+    // any list (a procedure that pages never gives more rows than fit).
+    const bool itself = scrollsItself();
+    if (itself) {
+        const int page = rowsThatFit();
+        switch (action) {
+            case QAbstractSlider::SliderSingleStepSub:
+                scrollItselfTo(first_ - 1);
+                break;
+            case QAbstractSlider::SliderSingleStepAdd:
+                scrollItselfTo(first_ + 1);
+                break;
+            case QAbstractSlider::SliderPageStepSub:
+                scrollItselfTo(first_ - page);
+                break;
+            case QAbstractSlider::SliderPageStepAdd:
+                scrollItselfTo(first_ + page);
+                break;
+            default:
+                break;
+        }
+    }
     Input in;
     in.control = number_;
     auto key = [&](int code) {
@@ -103,6 +145,7 @@ void ListView::scrollAction(int action) {
         default:
             return;  // the thumb is reported when it is let go
     }
+    if (itself) return;
     // The thumb stays where the procedure put it.
     QTimer::singleShot(0, this, [this] {
         updating_ = true;
@@ -117,6 +160,7 @@ void ListView::setData(const ControlData& data, const DialogUnits& units) {
         for (const auto& [number, picture] : data.listIcons)
             icons_[number] = loadIcon(picture);
     }
+    const bool newSelection = data.selectedRow != data_.selectedRow;
     bool newColumns = data.structure.format != widthsFormat_ ||
                       data.listFormat.columns.size() != widths_.size() ||
                       units.charWidth != units_.charWidth;
@@ -133,6 +177,16 @@ void ListView::setData(const ControlData& data, const DialogUnits& units) {
     setVerticalScrollBarPolicy(data_.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     if (!verticalScrollBar()->isSliderDown()) verticalScrollBar()->setValue(data_.thumb);
     updating_ = false;
+    if (scrollsItself()) {
+        // A row newly selected comes into view.
+        const int selected = data_.selectedRow;
+        int first = first_;
+        if (newSelection && selected >= 1 && selected <= first) first = selected - 1;
+        if (newSelection && selected > first + rowsThatFit()) first = selected - rowsThatFit();
+        scrollItselfTo(first);
+    } else {
+        first_ = 0;
+    }
     viewport()->update();
 }
 
@@ -142,6 +196,11 @@ QIcon ListView::rowIcon(int row, int column) const {
     if (column < 0 || column >= static_cast<int>(numbers.size())) return {};
     auto it = icons_.find(numbers[static_cast<std::size_t>(column)]);
     return it == icons_.end() ? QIcon() : it->second;
+}
+
+std::vector<std::string> ListView::rowTexts(int row) const {
+    if (row < 1 || row > rowCount()) return {};
+    return data_.rows[static_cast<std::size_t>(row - 1)];
 }
 
 bool ListView::hasHeaders() const {
@@ -192,18 +251,19 @@ int ListView::borderAt(QPoint point) const {
 void ListView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     refreshHorizontalBar();
+    scrollItselfTo(scrollsItself() ? first_ : 0);
 }
 
 QRect ListView::rowRect(int row) const {
     int top = hasHeaders() ? listHeaderHeight(font()) : 0;
     int h = listRowHeight(font());
-    return QRect(0, top + (row - 1) * h, viewport()->width(), h);
+    return QRect(0, top + (row - 1 - first_) * h, viewport()->width(), h);
 }
 
 int ListView::rowAt(QPoint point) const {
     int top = hasHeaders() ? listHeaderHeight(font()) : 0;
     if (point.y() < top) return 0;
-    int row = (point.y() - top) / listRowHeight(font()) + 1;
+    int row = (point.y() - top) / listRowHeight(font()) + 1 + first_;
     return row <= rowCount() ? row : 0;
 }
 
@@ -232,7 +292,7 @@ void ListView::paintEvent(QPaintEvent*) {
         p.setPen(palette().color(QPalette::Mid));
         p.drawLine(0, hh - 1, viewport()->width(), hh - 1);
     }
-    for (int row = 1; row <= rowCount(); ++row) {
+    for (int row = first_ + 1; row <= rowCount(); ++row) {
         QRect r = rowRect(row);
         if (r.top() > viewport()->height()) break;
         bool selected = row == data_.selectedRow;
@@ -326,6 +386,7 @@ void ListView::mouseDoubleClickEvent(QMouseEvent* event) {
 void ListView::wheelEvent(QWheelEvent* event) {
     int steps = event->angleDelta().y() / 120;
     if (steps == 0) steps = event->angleDelta().y() > 0 ? 1 : event->angleDelta().y() < 0 ? -1 : 0;
+    if (scrollsItself()) scrollItselfTo(first_ - 3 * steps);  // three rows a notch
     for (int i = 0; i < std::abs(steps); ++i) {
         Input in;
         in.kind = Input::Kind::Wheel;

@@ -25,7 +25,14 @@ class ListView : public QAbstractScrollArea {
     // The row (from 1) at a point of the viewport; 0 for the header or below the rows.
     int rowAt(QPoint point) const;
     QRect rowRect(int row) const;  // in viewport coordinates
+    // A list holding more rows than fit (a queue the procedure does not page) scrolls itself:
+    // the wheel and its scroll bar move the rows, and the selected row is kept in view.
+    bool scrollsItself() const;
+    int rowsThatFit() const;
+    int firstShownRow() const { return first_ + 1; }
     int rowCount() const { return static_cast<int>(data_.rows.size()); }
+    // The column texts a row (from 1) shows; empty past the last row.
+    std::vector<std::string> rowTexts(int row) const;
     // The icon a row shows in a column; null when none.
     QIcon rowIcon(int row, int column) const;
     // x (in viewport pixels, after the horizontal scroll) and width of each column.
@@ -56,6 +63,8 @@ class ListView : public QAbstractScrollArea {
     std::map<int, QIcon> icons_;  // by icon number
     DialogUnits units_;
     bool updating_ = false;
+    int first_ = 0;  // rows scrolled out above, when the list scrolls itself
+    void scrollItselfTo(int first);
     std::vector<int> widths_;   // column widths in pixels; the user may drag them
     std::string widthsFormat_;  // the format they were taken from
     int dragging_ = -1;         // the column whose border the mouse drags

@@ -205,6 +205,9 @@ WindowView::WindowView(const WindowData& data, Send send, QWidget* modalParent)
     layout_->addWidget(canvas_, 1);
     if (!window_.structure.statusZones.empty()) makeStatusBar(window_.structure.statusZones);
     timer_ = new QTimer(frame_);
+    // On time to the millisecond: work paced by the timer goes on as soon as it is due, and
+    // the timer event waits only for what the window system has queued before it.
+    timer_->setTimerType(Qt::PreciseTimer);
     QObject::connect(timer_, &QTimer::timeout, frame_, [this] {
         Input in;
         in.kind = Input::Kind::Timer;

@@ -127,8 +127,17 @@ std::optional<std::string> mailAddressFor(std::string_view email) {
 
 std::optional<std::string> telephoneAddressFor(std::string_view number) {
     number = trimmed(number);
-    if (number.empty() || hasControlCharacter(number)) return std::nullopt;
-    return "tel:" + percentEncoded(number, "+-().");
+    // Digits and the usual telephone punctuation only: a text such as "--help" or a script
+    // address is no number.
+    bool digit = false;
+    for (char c : number) {
+        if (c >= '0' && c <= '9')
+            digit = true;
+        else if (std::string_view(" +-()./").find(c) == std::string_view::npos)
+            return std::nullopt;
+    }
+    if (!digit) return std::nullopt;
+    return "tel:" + percentEncoded(number, "+-()./");
 }
 
 std::optional<std::string> shellAddressFor(std::string_view text) {

@@ -96,6 +96,13 @@ DeformatResult deformatDate(std::string_view input, const DatePicture&) {
     const std::string_view text = trimBlanks(input);
     if (text.empty()) return {true, Value(0)};
 
+    // A "-" in front of digits, not between them, is a sign: no part of a date is negative.
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool beforeDigit = i + 1 < text.size() && text[i + 1] >= '0' && text[i + 1] <= '9';
+        const bool afterDigitOrLetter =
+            i > 0 && std::isalnum(static_cast<unsigned char>(text[i - 1]));
+        if (text[i] == '-' && beforeDigit && !afterDigitOrLetter) return refused;
+    }
     long month = 0, day = 0;
     std::optional<long> year;
     const std::vector<std::string_view> parts = words(text);

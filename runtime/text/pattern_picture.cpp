@@ -26,6 +26,27 @@ Decimal patternNumber(const Value& value) {
     return Decimal::outOfRangeValue();
 }
 
+// A clock pattern ("##:##", "##:##:##"): pairs of positions joined by colons. Its digits,
+// right-aligned, must make a time of day.
+bool isClockPattern(const std::string& layout) {
+    if (layout.size() != 5 && layout.size() != 8) return false;
+    for (std::size_t i = 0; i < layout.size(); ++i) {
+        const bool colon = i % 3 == 2;
+        if (layout[i] != (colon ? ':' : '#')) return false;
+    }
+    return true;
+}
+
+bool isTimeOfDay(const std::string& significantDigits, std::size_t positions) {
+    std::string digits = significantDigits;
+    if (digits.size() < positions) digits.insert(0, positions - digits.size(), '0');
+    for (std::size_t pair = 0; pair < positions; pair += 2) {
+        const int value = (digits[pair] - '0') * 10 + (digits[pair + 1] - '0');
+        if (value > (pair == 0 ? 23 : 59)) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string formatPattern(const Value& value, const PatternPicture& picture) {
@@ -111,6 +132,16 @@ DeformatResult deformatPattern(std::string_view input, const PatternPicture& pic
     if (integerCount > static_cast<std::size_t>(picture.integerPositions) ||
         placeDigits.size() > places) {
         return refused;
+    }
+    const std::string significantDigits =
+        integerCount == 0 ? std::string() : integerDigits.substr(significant);
+    if (isClockPattern(picture.layout)) {
+        const auto positions = static_cast<std::size_t>(picture.integerPositions);
+        if (!isTimeOfDay(significantDigits, positions)) return refused;
+        // A time keeps every position ("08:00" is "0800"), so that times stored as text
+        // sort in the order of the day.
+        return {true,
+                Value(std::string(positions - significantDigits.size(), '0') + significantDigits)};
     }
     placeDigits.resize(places, '0');
     std::string plain = integerCount == 0 ? "0" : integerDigits.substr(significant);

@@ -65,9 +65,10 @@ std::string format(const Value& value, std::string_view picture);
 // "$", commas, leading "*", digits and one point; a value too wide for the picture.
 // Blank input gives 0.
 // Date pictures give the day number; blank input gives 0; refused: an impossible date
-// (2/30/2026), an unreadable one, a year outside 1801..9999.
+// (2/30/2026), an unreadable one, a year outside 1801..9999, a negative part ("1/2/-2026").
 // Pattern pictures give the number; the input may be typed with or without the pattern's
-// other characters; refused: letters and other stray characters, more digits than positions.
+// other characters; refused: letters and other stray characters, more digits than positions,
+// and for a clock pattern ("##:##", "##:##:##") a value that is no time of day ("99:99").
 // Blank input gives 0.
 DeformatResult deformat(std::string_view input, std::string_view picture);
 

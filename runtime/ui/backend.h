@@ -75,6 +75,9 @@ class Backend {
     virtual void focusChanged(Window& window, int control) = 0;
     // The window's timer: hundredths of a second, 0 for none.
     virtual void timerChanged(Window& window, int hundredths) = 0;
+    // True when time is the program's own and passes only while every procedure waits (the
+    // headless backend); false when timers run on the wall clock.
+    virtual bool keepsProgramTime() const { return false; }
     // How many rows of a list fit its height.
     virtual int visibleRows(const Window& window, int control) = 0;
     // Natural size of a picture (file name, or the bytes given) in the dialog units of

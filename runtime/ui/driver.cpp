@@ -234,7 +234,7 @@ void Driver::noDialogShowing() {
         throw DriverError("a " + describeDialog(*dialogs.front()) + " is showing");
 }
 
-int Driver::resolve(Window& w, const ControlName& name) {
+int findControl(Window& w, const ControlName& name) {
     if (name.by == ControlName::By::Number) {
         if (!w.hasControl(name.number))
             throw DriverError("window \"" + w.title() + "\" has no " + name.describe());
@@ -263,6 +263,10 @@ int Driver::resolve(Window& w, const ControlName& name) {
         throw DriverError(name.describe() + " fits " + std::to_string(found.size()) +
                           " controls of window \"" + w.title() + "\"");
     return found.front();
+}
+
+int Driver::resolve(Window& w, const ControlName& name) {
+    return findControl(w, name);
 }
 
 void Driver::deliver(Window& w, Input input) {
@@ -535,6 +539,18 @@ void Driver::expectRow(const ControlName& name, int row, std::string_view text) 
     if (clipped(actual) != clipped(text))
         throw DriverError("row " + std::to_string(row) + " of " + name.describe() + " is \"" +
                           actual + "\", not \"" + clipped(text) + "\"");
+}
+
+void Driver::expectRowCount(const ControlName& name, int count) {
+    Window& w = activeOrFail();
+    int n = resolve(w, name);
+    const ControlState* c = w.control(n);
+    if (c->structure.kind != ControlKind::List)
+        throw DriverError(name.describe() + " is not a list");
+    const int rows = c->rows ? c->rows->rowCount() : 0;
+    if (rows != count)
+        throw DriverError(name.describe() + " has " + std::to_string(rows) + " rows, not " +
+                          std::to_string(count));
 }
 
 void Driver::close() {

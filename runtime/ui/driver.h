@@ -1,39 +1,20 @@
 #pragma once
 // Drives a program headless as a user would: waits for windows, reads controls, types,
-// presses, chooses rows, answers message boxes. Each step throws DriverError when it
-// cannot be done; the scenario runner (runScenario) reads the same steps from a file.
-//
-// A control is named by its number, by its text (buttons, menu items, tool buttons, tabs,
-// check boxes, radios; "&" ignored) or by the name of its bound variable ("MAI:FIRSTNAME").
+// presses, chooses rows, answers message boxes (the steps of scenario_driver.h).
 
 #include <functional>
 #include <istream>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "runtime/ui/headless_backend.h"
+#include "runtime/ui/scenario_driver.h"
 #include "runtime/ui/window.h"
 
 namespace rt {
 
-class DriverError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
-
-// How a step names a control.
-struct ControlName {
-    enum class By { Number, Text, Field, TextOrField };
-    By by = By::TextOrField;
-    int number = 0;
-    std::string name;
-    static ControlName parse(std::string_view token);  // 12, "Text" (quoted), MAI:FIELD
-    std::string describe() const;
-};
-
-class Driver {
+class Driver : public ScenarioDriver {
   public:
     Driver();
     ~Driver();
@@ -41,30 +22,31 @@ class Driver {
     Driver& operator=(const Driver&) = delete;
 
     // Runs `programMain` headless on an application thread; returns when it waits.
-    void start(std::function<void()> programMain);
+    void start(std::function<void()> programMain) override;
     // Closes what is still open (close requests, message boxes answered with their
     // default) until the program ends; false when it would not end.
-    bool finish();
+    bool finish() override;
     bool ended();
 
-    void waitWindow(std::string_view title);
-    void press(const ControlName& control);
-    void type(const ControlName& control, std::string_view text);
-    void choose(const ControlName& control, int row);
-    void key(std::string_view keyName);
-    void click(const ControlName& control, int row, std::string_view keyName);
+    void waitWindow(std::string_view title) override;
+    void press(const ControlName& control) override;
+    void type(const ControlName& control, std::string_view text) override;
+    void choose(const ControlName& control, int row) override;
+    void key(std::string_view keyName) override;
+    void click(const ControlName& control, int row, std::string_view keyName) override;
     // A click on a region at x, y (dialog units from the top left of the client area).
-    void clickAt(const ControlName& control, int x, int y, std::string_view keyName);
-    void thumb(const ControlName& control, int position);
+    void clickAt(const ControlName& control, int x, int y, std::string_view keyName) override;
+    void thumb(const ControlName& control, int position) override;
     // The dialog steps wait (letting timers run) until a dialog shows.
-    void answer(std::string_view choice);  // message box button, popup item, file name
-    void cancel();                         // the dialog showing is closed without a choice
-    void expectMessage(std::string_view text);
-    void expectText(const ControlName& control, std::string_view text);
-    void expectRow(const ControlName& control, int row, std::string_view text);
-    void close();
-    std::string dump();
-    void timer();  // lets the next timer fire
+    void answer(std::string_view choice) override;  // message box button, popup item, file name
+    void cancel() override;                         // the dialog showing is closed without a choice
+    void expectMessage(std::string_view text) override;
+    void expectText(const ControlName& control, std::string_view text) override;
+    void expectRow(const ControlName& control, int row, std::string_view text) override;
+    void expectRowCount(const ControlName& control, int count) override;  // rows the list holds
+    void close() override;
+    std::string dump() override;
+    void timer() override;  // lets the next timer fire
 
     // Conveniences for tests written in C++.
     void press(std::string_view name) {
@@ -100,11 +82,8 @@ class Driver {
     bool gaveUp_ = false;  // finish could not end the program; the destructor does not retry
 };
 
-struct ScenarioResult {
-    bool passed = false;
-    int line = 0;        // the failing line, 0 when passed
-    std::string report;  // "NAME passed", or the failing line, the reason and a dump
-};
+// The control of `w` a step names; DriverError when none or more than one fits.
+int findControl(Window& w, const ControlName& name);
 
 // Runs `programMain` headless and follows the script, one step a line.
 ScenarioResult runScenario(std::istream& script, std::function<void()> programMain,

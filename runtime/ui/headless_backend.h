@@ -19,6 +19,7 @@ class HeadlessBackend : public Backend {
     void controlDestroyed(Window&, int) override {}
     void focusChanged(Window&, int) override {}
     void timerChanged(Window& window, int hundredths) override;
+    bool keepsProgramTime() const override { return true; }
     int visibleRows(const Window& window, int control) override;
     // In dialog units of the character cell below, whatever the window's font.
     std::optional<std::pair<int, int>> pictureSize(const Window& window, const std::string& file,

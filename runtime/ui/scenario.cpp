@@ -53,7 +53,7 @@ void need(const std::vector<std::string>& t, std::size_t count, const char* form
     if (t.size() != count) throw DriverError(std::string("expected: ") + form);
 }
 
-void step(Driver& d, const std::vector<std::string>& t, std::string& log) {
+void step(ScenarioDriver& d, const std::vector<std::string>& t, std::string& log) {
     const std::string& verb = t[0];
     if (verb == "window") {
         need(t, 2, "window \"TITLE\"");
@@ -88,6 +88,9 @@ void step(Driver& d, const std::vector<std::string>& t, std::string& log) {
     } else if (verb == "expect" && t.size() >= 2 && t[1] == "message") {
         need(t, 3, "expect message \"TEXT\"");
         d.expectMessage(unquoted(t[2]));
+    } else if (verb == "expect" && t.size() >= 2 && t[1] == "rows") {
+        need(t, 4, "expect rows CONTROL COUNT");
+        d.expectRowCount(ControlName::parse(t[2]), number(t[3]));
     } else if (verb == "expect" && t.size() >= 2 && t[1] == "row") {
         need(t, 5, "expect row CONTROL ROW \"TEXT\"");
         d.expectRow(ControlName::parse(t[2]), number(t[3]), unquoted(t[4]));
@@ -109,7 +112,7 @@ void step(Driver& d, const std::vector<std::string>& t, std::string& log) {
 }
 
 // Ends the program; false when it would not end (a procedure that never waits).
-bool finishQuietly(Driver& driver) {
+bool finishQuietly(ScenarioDriver& driver) {
     try {
         return driver.finish();
     } catch (const DriverError&) {
@@ -121,9 +124,14 @@ bool finishQuietly(Driver& driver) {
 
 ScenarioResult runScenario(std::istream& script, std::function<void()> programMain,
                            std::string_view name) {
+    Driver driver;
+    return runScenarioWith(driver, script, std::move(programMain), name);
+}
+
+ScenarioResult runScenarioWith(ScenarioDriver& driver, std::istream& script,
+                               std::function<void()> programMain, std::string_view name) {
     ScenarioResult result;
     std::string log;
-    Driver driver;
     std::string line;
     int lineNumber = 0;
     try {

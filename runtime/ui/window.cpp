@@ -236,10 +236,21 @@ bool Window::accept() {
         s.waitUntil(lock, [this] { return !open_ || hasWork(); });
     }
     lock.unlock();
+    if (current_.event == EVENT::Timer) lastTimer_ = std::chrono::steady_clock::now();
     hasCurrent_ = true;
     consumed_ = false;
     setKeyCode(current_.key, current_.character);
     return true;
+}
+
+bool Window::timerDue() {
+    Scheduler& s = Scheduler::instance();
+    std::lock_guard lock(s.mutex());
+    if (structure_.timer <= 0 || s.backend().keepsProgramTime()) return true;
+    for (const auto& i : inputs_)
+        if (i.kind == Input::Kind::Timer) return true;
+    return std::chrono::steady_clock::now() - lastTimer_ >=
+           std::chrono::milliseconds(structure_.timer * 10);
 }
 
 void Window::defaultAction(const Pending& p) {

@@ -11,6 +11,7 @@
 // Everything here runs on the application thread that opened the window, except post(),
 // postInput() and postInputIfOpen(), which any thread may call.
 
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -142,6 +143,11 @@ class Window {
     // Accepted; the first failure raises Rejected and ends the pass; Completed when all pass.
     void acceptAll();
     bool acceptAllActive() const { return passActive_; }
+    // Has the window's timer run out since the procedure took its last timer event? Work
+    // paced by timer events asks before it waits, and goes on working while the answer is
+    // no. Where time is the program's own (headless) time passes only while the procedure
+    // waits, so the answer is always yes; so it is for a window without a timer.
+    bool timerDue();
     // DISPLAY: show the bound variables again (0: every control).
     void display(int control = 0);
     int focus() const { return focus_; }
@@ -243,6 +249,7 @@ class Window {
     int focus_ = 0;
     int mouseX_ = 0, mouseY_ = 0;
     bool passActive_ = false;
+    std::chrono::steady_clock::time_point lastTimer_ = std::chrono::steady_clock::now();
     std::size_t passNext_ = 0;
     int deferRepaint_ = 0;
     int wallpaperUntiled_ = 0;

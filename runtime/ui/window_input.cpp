@@ -57,7 +57,9 @@ void Window::showValue(ControlState& c) {
     Value v = c.binding->get();
     switch (c.structure.kind) {
         case ControlKind::Check:
-            c.checked = sameText(v.asText(), c.structure.trueValue);
+            c.checked = c.structure.checkedUnlessBlank
+                            ? !clip(v.asText()).empty()
+                            : sameText(v.asText(), c.structure.trueValue);
             break;
         case ControlKind::Option: {
             c.choice = 0;

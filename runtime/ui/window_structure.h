@@ -89,6 +89,7 @@ struct ControlStructure {
     StandardAction action = StandardAction::None;
     std::string trueValue = "1";                 // stored by a check box when checked
     std::string falseValue;                      // and when not (blank by default)
+    bool checkedUnlessBlank = false;             // a check box shows ticked for any value but blank
     long rangeLow = 0, rangeHigh = 0, step = 1;  // spin boxes; low == high: no range
     int bevel = 0;       // panels: the outer edge (< 0 sunken, > 0 raised), its width
     int innerBevel = 0;  // panels: a second edge inside the first, the same way

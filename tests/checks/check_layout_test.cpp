@@ -161,6 +161,16 @@ const std::map<CheckPage, std::vector<Placed>> kFixture = {
       {"SIGNATURE NOT REQUIRED", 5156, 2000, 12, rt::kFontBold},
       {kMicr, 1427, 2958, 18, 0},
       {"rule", 21, 3385, 0, 0}}},
+    {CheckPage::Draft,
+     {{"Memo", 260, 2302, 10, 0},
+      {"Telephone/Fax Check Payment", 260, 2469, 8, 0},
+      {"Customer authorization obtained", 260, 2604, 8, 0},
+      {"SIGNATURE NOT REQUIRED", 5156, 2000, 12, rt::kFontBold},
+      {"Client Copy", 4583, 3833, 12, rt::kFontBold | rt::kFontUnderline},
+      {kMicr, 1427, 2958, 18, 0},
+      {kMicr, 1083, 9885, 18, 0},
+      {"rule", 10, 3375, 0, 0},
+      {"rule", 73, 6865, 0, 0}}},
 };
 
 // Texts that a page must not print.

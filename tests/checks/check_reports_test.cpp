@@ -149,6 +149,7 @@ TEST_F(CheckReportsTest, ACheckStillBeingEnteredIsNeitherPrintedNorMarked) {
 }
 
 TEST_F(CheckReportsTest, TheClientCopyShowsEachChecksOwnPayeeAndBlankForAnUnknownOne) {
+    PAYEE.remove();  // CREATE never replaces a file
     PAYEE.create();
     PAYEE.open();
     PAYEE.clear();

@@ -69,6 +69,7 @@ TEST_F(CheckScreensTest, AnInsertIsNumberedOnAndACancelRemovesIt) {
 }
 
 TEST_F(CheckScreensTest, ACancelledClientListCopiesNothingAndAChosenClientIsCopied) {
+    MAIL.remove();  // CREATE never replaces a file
     MAIL.create();
     MAIL.open();
     MAIL.clear();

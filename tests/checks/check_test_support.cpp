@@ -33,6 +33,7 @@ std::shared_ptr<KeepingBackend>& keeper() {
 
 std::vector<std::int64_t> makeChecks(const std::vector<Check>& checks) {
     std::vector<std::int64_t> pointers;
+    CHECKS.remove();  // CREATE never replaces a file
     CHECKS.create();
     CHECKS.open();
     rt::logout(1, {&CHECKS});  // one commit for all of them

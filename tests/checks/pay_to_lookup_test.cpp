@@ -26,6 +26,7 @@ struct Payee {
 };
 
 void makePayees(const std::vector<Payee>& payees) {
+    PAYEE.remove();  // CREATE never replaces a file
     PAYEE.create();
     PAYEE.open();
     for (const Payee& p : payees) {
@@ -119,6 +120,7 @@ TEST_F(PayToLookupTest, KnownNamesStayUnknownNamesOpenTheListAtOrAfterThem) {
 }
 
 TEST_F(PayToLookupTest, APayeeAddedInTheEmptyListIsSelected) {
+    PAYEE.remove();  // CREATE never replaces a file
     PAYEE.create();
     PAYEE.open();
     PAYEE.empty();

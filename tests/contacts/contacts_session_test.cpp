@@ -333,6 +333,55 @@ TEST_F(ContactsSessionTest, PhoneNumbersDialsEachRowsOwnNumber) {
     EXPECT_EQ(handed, (std::vector<std::string>{"tel:555-0133"}));
 }
 
+TEST_F(ContactsSessionTest, OnlyANumberIsDialled) {
+    makeContacts({{"Ann", "Smith"}});
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    driver.press("Phone Numbers");
+    driver.waitWindow("Dial Phone Numbers");
+    for (const char* number : {"--help", "javascript:x", "555-0133;x", "(555) 013.3/4"}) {
+        driver.type("MAI:FAX", number);
+        driver.press(7);  // row 3's dial button
+    }
+    driver.press("Close");
+    driver.waitWindow("Names And Information");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(handed, (std::vector<std::string>{"tel:(555)%20013.3/4"}));
+}
+
+TEST_F(ContactsSessionTest, TheAmAndPmBoxesShowTickedForAnyValueButBlank) {
+    namespace F = windows::contact_form::ContactFormControl;
+    struct Case {
+        const char* am;
+        const char* pm;
+        bool amTicked, pmTicked;
+    };
+    for (const Case& c :
+         {Case{"1", "", true, false}, Case{"X", "yes", true, true}, Case{" ", "0", false, true}}) {
+        SCOPED_TRACE(std::string(c.am) + "/" + c.pm);
+        makeContacts({{"Ann", "Smith"}});
+        MAIL.open();
+        MAIL.set();
+        ASSERT_EQ(MAIL.next(), 0);
+        rt::Field(MAIL, "MAI:AM").setText(c.am);
+        rt::Field(MAIL, "MAI:PM").setText(c.pm);
+        ASSERT_EQ(MAIL.put(), 0);
+        MAIL.close();
+        driver.start(&BrowseMAIL);
+        driver.waitWindow("Names And Information");
+        driver.press("&Open");
+        driver.waitWindow("Changing a MAIL Record");
+        EXPECT_EQ(driver.active()->control(F::Am)->checked, c.amTicked);
+        EXPECT_EQ(driver.active()->control(F::Pm)->checked, c.pmTicked);
+        driver.press("Cancel");
+        driver.waitWindow("Names And Information");
+        driver.press("Close");
+        ASSERT_TRUE(driver.finish());
+        MAIL.remove();
+    }
+}
+
 TEST_F(ContactsSessionTest, AdditionalNotesAreWrittenWithTheContactOnly) {
     makeContacts({{"Ann", "Smith"}});
     driver.start(&BrowseMAIL);
@@ -376,7 +425,7 @@ TEST_F(ContactsSessionTest, TheSponsorButtonTakesTheChosenSponsor) {
     driver.press("&Open");
     driver.waitWindow("Changing a MAIL Record");
     driver.press("...");
-    driver.expectText(rt::ControlName::parse("MAI:SPONSORID"), "ID-000000004");
+    driver.expectText(rt::ControlName::parse("MAI:SPONSORID"), "ID-0000000042-7");
     driver.expectText(rt::ControlName::parse("MAI:LEVEL"), "4");
     driver.expectText(rt::ControlName::parse("MAI:SPONSOR"), "Carl Best");
     driver.press("OK");
@@ -385,35 +434,74 @@ TEST_F(ContactsSessionTest, TheSponsorButtonTakesTheChosenSponsor) {
     ASSERT_TRUE(driver.finish());
 }
 
-TEST_F(ContactsSessionTest, SelectClientHandsBackTheChosenOrHighlightedContact) {
-    makeContacts({{"Ann", "Smith"}, {"Bert", "Jones"}});
-    std::string chosen;
-    long response = 0;
-    auto run = [&] {
-        driver.start([&] {
-            MAIL.clear();
-            GLO::Request = REQ::Select;
+TEST_F(ContactsSessionTest, SelectClientHandsBackOnlyAContactChosenInSelectMode) {
+    makeContacts({{"Ann", "Smith"}, {"Bert", "Jones"}, {"Carl", "Brown"}, {"Bert", "Adams"}});
+    const rt::ControlName list = rt::ControlName::parse("2");
+    struct Outcome {
+        long response = 0;
+        std::string first, last;
+    } out;
+    // The caller's record: Bert Jones, read from the file; a second Bert comes after him.
+    auto run = [&](long request) {
+        driver.start([&, request] {
+            MAIL.open();
+            MAIL.set(MAI::KEYLASTNAME);
+            while (MAIL.next() == 0 && rt::clip(MAI::LASTNAME.text()) != "Jones") {
+            }
+            GLO::Request = request;
             SelectClient();
-            response = GLO::Response;
-            chosen = std::string(rt::clip(MAI::LASTNAME.text()));
+            out = {GLO::Response, std::string(rt::clip(MAI::FIRSTNAME.text())),
+                   std::string(rt::clip(MAI::LASTNAME.text()))};
+            MAIL.close();
         });
         driver.waitWindow("");  // the window has no title, only its heading
     };
-    run();
-    driver.choose(rt::ControlName::parse("2"), 2);
-    driver.press("&Select");
-    ASSERT_TRUE(driver.finish());
-    EXPECT_EQ(response, RESP::Completed);
-    EXPECT_EQ(chosen, "Jones");
+    auto highlighted = [&] {
+        const int row = static_cast<int>(driver.active()->prop(
+            windows::client_selection::ClientControl::List, PROP::SelectedRow));
+        return std::string(rt::clip(
+            driver.active()->rowTexts(windows::client_selection::ClientControl::List, row).at(1)));
+    };
 
-    run();
-    driver.choose(rt::ControlName::parse("2"), 2);
-    driver.key("Insert");  // offers no insert
+    // Select mode opens on the caller's contact; "&Select" hands back the one chosen.
+    run(REQ::Select);
+    EXPECT_EQ(highlighted(), "Jones");
+    driver.choose(list, 1);
+    driver.click(list, 1, "RightClick");
+    driver.answer("&Select");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(out.response, RESP::Completed);
+    EXPECT_EQ(out.first + " " + out.last, "Ann Smith");
+
+    // Close and the close box answer Cancelled and leave the caller's record whole.
+    for (const char* how : {"Close", "close box"}) {
+        SCOPED_TRACE(how);
+        run(REQ::Select);
+        driver.choose(list, 3);
+        driver.key("Insert");  // offers no insert
+        if (std::string(how) == "Close")
+            driver.press("Close");
+        else
+            driver.close();
+        ASSERT_TRUE(driver.finish());
+        EXPECT_EQ(out.response, RESP::Cancelled);
+        EXPECT_EQ(out.first + " " + out.last, "Bert Jones");
+    }
+
+    // Without the select request nothing selects: button, popup and double-click.
+    run(0);
+    EXPECT_FALSE(driver.active()->isEnabled(windows::client_selection::ClientControl::Select));
+    driver.choose(list, 2);
+    driver.click(list, 2, "RightClick");
+    EXPECT_EQ(driver.backend().pendingDialogs().at(0)->menu, "~&Select");  // greyed
+    driver.cancel();
+    driver.click(list, 2, "DoubleClick");
+    EXPECT_EQ(driver.active()->title(), "");  // still open
     driver.press("Close");
     ASSERT_TRUE(driver.finish());
-    EXPECT_EQ(response, RESP::Cancelled);
-    EXPECT_EQ(chosen, "Jones");
-    EXPECT_EQ(storedContacts().size(), 2u);
+    EXPECT_EQ(out.response, RESP::Cancelled);
+    EXPECT_EQ(out.first + " " + out.last, "Bert Jones");
+    EXPECT_EQ(storedContacts().size(), 4u);
 }
 
 TEST_F(ContactsSessionTest, EnterMovesOnInTheCheckInformationAndIsEnterAgainAfterwards) {

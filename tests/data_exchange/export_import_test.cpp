@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <string>
 
 #include "data_exchange/csv_file.h"
@@ -238,6 +240,25 @@ TEST_F(ExportImportTest, ImportedChecksWithoutANumberColumnAreNumberedOneAboveTh
 }  // namespace
 
 namespace {
+
+TEST_F(ExportImportTest, AnExportNeverWritesOverARecordFile) {
+    makeContacts();
+    MAIL.close();
+    const std::string before = testsupport::readBytes("MAIL.KVF");
+    { std::ofstream("renamed.dat", std::ios::binary) << before; }
+    for (const char* name : {"MAIL.KVF", "mail.kvf", "renamed.dat"}) {
+        bool opened = true;
+        driver.start([&] { opened = OpenExportFile(name); });
+        driver.expectMessage(std::string("The file ") + name +
+                             " holds records of the program and is not overwritten. Choose "
+                             "another name for the export.");
+        driver.answer("OK");
+        ASSERT_TRUE(driver.finish());
+        EXPECT_FALSE(opened) << name;
+    }
+    EXPECT_EQ(testsupport::readBytes("MAIL.KVF"), before);
+    EXPECT_EQ(testsupport::readBytes("renamed.dat"), before);
+}
 
 TEST_F(ExportImportTest, AFailedWriteAsksRetryOrAbortAndClosingTheQuestionAborts) {
     bool written = true;

@@ -20,23 +20,14 @@
 #include "runtime/ui/driver.h"
 #include "tests/followups/follow_up_fixture.h"
 #include "tests/frame/report_test_pages.h"
+#include "tests/support/pdf_report.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
 using namespace followuptest;
 
-std::string pdfText(const std::filesystem::path& pdf) {
-    std::string output;
-    const std::string command = "pdftotext -layout '" + pdf.string() + "' - 2>/dev/null";
-    if (std::FILE* pipe = popen(command.c_str(), "r")) {
-        std::array<char, 256> chunk;
-        while (std::fgets(chunk.data(), chunk.size(), pipe))
-            output += chunk.data();
-        pclose(pipe);
-    }
-    return output;
-}
+using testsupport::pdfText;
 
 // The first names found in the text, in the order they stand.
 std::vector<std::string> namesInOrder(const std::string& text,
@@ -59,34 +50,12 @@ class ContactReportsTest : public ::testing::Test {
     // Runs the report, chooses to view and print into `pdf`; answers whether a preview
     // showed.
     bool printToPdf(void (*report)()) {
-        rt::Driver driver;
-        driver.start([this, report] {
-            report();
-            response = GLO::Response;
-        });
-        driver.waitWindow("Report Destination");
-        driver.press("Options");
-        driver.waitWindow("Print Options");
-        driver.press("Print To FIle");
-        driver.type(7, pdf.string());
-        driver.press("OK");
-        driver.waitWindow("Report Destination");
-        driver.press("OK");
-        bool previewed = false;
-        for (int round = 0; round < 1000 && !driver.ended(); ++round) {
-            driver.settle();
-            rt::Window* w = driver.active();
-            if (w && w->title() == "Report Preview") {
-                previewed = true;
-                driver.press(1);  // "Print The Report"
-                driver.waitWindow("Print Options");
-                driver.press("OK");
-                break;
-            }
-            if (!driver.backend().fireNextTimer()) break;
-        }
-        EXPECT_TRUE(driver.finish());
-        return previewed;
+        return testsupport::printReportToPdf(
+            [this, report] {
+                report();
+                response = GLO::Response;
+            },
+            pdf);
     }
 
     testsupport::TempDir dir{/*enter=*/true};

@@ -7,6 +7,7 @@ namespace followuptest {
 
 std::vector<std::int64_t> makeContacts(const std::vector<Contact>& contacts) {
     std::vector<std::int64_t> pointers;
+    MAIL.remove();  // CREATE never replaces a file
     MAIL.create();
     MAIL.open();
     for (const Contact& c : contacts) {

@@ -5,12 +5,16 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <set>
+
 #include "engine_fixture.h"
 #include "frame/globals.h"
 #include "frame/program_end.h"
 #include "frame/scroll_stops.h"
 #include "frame/tagging.h"
 #include "records/tag_file.h"
+#include "tests/support/damaged_key.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -560,6 +564,68 @@ TEST_F(BrowseEngineTest, AReadErrorShowsItsWarningAndClosesTheList) {
     driver.answer("OK");
     driver.settle();
     EXPECT_TRUE(ended);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(BrowseEngineTest, ADamagedKeyIsReportedAs46AndTheRebuiltListPagesInEveryOrder) {
+    const std::vector<std::string> all = et::numberedNames(200);
+    et::makeItems(all);
+    testsupport::damageKeyPages("ITEMS.KVF", "rec_k0");
+    et::listOptions().quickScan = true;  // its QUICKSCAN off must not hide the error
+    bool ended = false;
+    start([&] {
+        et::BrowseItems();
+        ended = true;
+    });
+    auto dialogs = driver.backend().pendingDialogs();
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0]->caption, "Record Retrieval Error");
+    EXPECT_EQ(dialogs[0]->text,
+              "Error: (Key File Must Be Rebuilt (46)) attempting to access a record from the "
+              "ITEMS file.  Returning to previous window.");
+    driver.answer("OK");
+    dialogs = driver.backend().pendingDialogs();
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0]->caption, "Invalid Key");
+    driver.answer("Yes");
+    driver.settle();
+    EXPECT_TRUE(ended);
+    driver.finish();
+    started_ = false;
+
+    rt::Driver again;
+    again.start(et::BrowseItems);
+    again.settle();
+    ASSERT_TRUE(again.backend().pendingDialogs().empty());
+    // Forward to the end and back to the start, in the name order and the number order.
+    std::vector<std::string> byName = all;
+    std::sort(byName.begin(), byName.end());
+    for (const auto& [tab, expected] :
+         {std::pair{"By Name", byName}, std::pair{"By Number", all}}) {
+        SCOPED_TRACE(tab);
+        again.press(tab);
+        again.key("Ctrl+Home");
+        auto walk = [&](const char* key) {
+            std::vector<std::string> seen;
+            std::set<std::string> known;
+            for (int i = 0; i <= 41; ++i) {
+                std::vector<std::string> rows = page(again);
+                if (std::string(key) == "PgUp") std::reverse(rows.begin(), rows.end());
+                for (const std::string& name : rows)
+                    if (known.insert(name).second) seen.push_back(name);
+                again.key(key);
+            }
+            return seen;
+        };
+        EXPECT_EQ(walk("PgDn"), expected);
+        std::vector<std::string> backward = expected;
+        std::reverse(backward.begin(), backward.end());
+        EXPECT_EQ(walk("PgUp"), backward);
+    }
+    again.finish();
 }
 
 }  // namespace

@@ -42,6 +42,7 @@ inline rt::RecordFile& codes() {
 
 inline void makeCodes(const std::vector<std::string>& values) {
     rt::RecordFile& f = codes();
+    f.remove();  // CREATE never replaces a file
     f.create();
     f.open();
     for (const std::string& v : values) {
@@ -55,6 +56,7 @@ inline void makeCodes(const std::vector<std::string>& values) {
 // Creates ITEMS with the given names, numbered 1, 2, ... (codes "C1", "C2", ...).
 inline void makeItems(const std::vector<std::string>& names) {
     rt::RecordFile& f = items();
+    f.remove();  // CREATE never replaces a file
     f.create();
     f.open();
     int n = 0;

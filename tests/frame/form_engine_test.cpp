@@ -2,12 +2,17 @@
 // the close-confirmation table, required entries, the delete request, captions and Ctrl+'.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <cerrno>
 
 #include "engine_fixture.h"
 #include "frame/file_hooks.h"
 #include "frame/globals.h"
 #include "frame/program_end.h"
 #include "runtime/data/transaction.h"
+#include "tests/support/damaged_key.h"
+#include "tests/support/faulty_vfs.h"
 #include "tests/support/short_wait_seconds.h"
 #include "tests/support/temp_dir.h"
 
@@ -140,6 +145,64 @@ TEST_F(FormEngineTest, CancelledAutoNumberedInsertDeletesTheAddedRecord) {
     EXPECT_TRUE(captions().empty());
     EXPECT_EQ(response, RESP::Cancelled);
     EXPECT_THAT(records(), testing::ElementsAre("A/1"));
+}
+
+TEST_F(FormEngineTest, AFailedDeleteOfACancelledNumberedInsertIsToldAndTriedAgain) {
+    struct Case {
+        const char* retry;  // the answer to "try again?"
+        std::vector<std::string> left;
+    };
+    for (const Case& c : {Case{"Yes", {"A/1"}}, Case{"No", {"A/1", "/2"}}}) {
+        SCOPED_TRACE(c.retry);
+        testsupport::FaultyFileSystem fs;  // before the form opens its file
+        et::makeItems({"A"});
+        et::formOptions().path = InsertPath::AutoNumbered;
+        startForm(REQ::Insert);
+        driver.waitWindow("Adding a ITEMS Record");
+        // The delete's journal cannot be written, once.
+        fs.inject({testsupport::FaultOp::Write, "ITEMS.KVF-journal", SQLITE_FULL, ENOSPC, 0, 1});
+        driver.close();
+        auto dialogs = driver.backend().pendingDialogs();
+        ASSERT_EQ(dialogs.size(), 1u);
+        EXPECT_EQ(dialogs[0]->caption, "Delete Operation Error");
+        EXPECT_EQ(dialogs[0]->text,
+                  "An error (database or disk is full (13)) was experienced when attempting to "
+                  "delete a record from the file ITEMS (record number 2).");
+        driver.answer("OK");
+        dialogs = driver.backend().pendingDialogs();
+        ASSERT_EQ(dialogs.size(), 1u);
+        EXPECT_EQ(dialogs[0]->caption, "Record Update Error");
+        driver.answer(c.retry);
+        driver.settle();
+        EXPECT_TRUE(captions().empty());
+        EXPECT_TRUE(done);
+        EXPECT_EQ(response, RESP::Cancelled);
+        EXPECT_EQ(records(), c.left);
+        driver.finish();
+        started_ = false;
+        done = false;
+    }
+}
+
+TEST_F(FormEngineTest, ADamagedNumberKeyIsReportedAs46AndRebuiltOnYes) {
+    et::makeItems(et::numberedNames(200));
+    testsupport::damageKeyPages("ITEMS.KVF", "rec_k1");
+    et::formOptions().path = InsertPath::AutoNumbered;
+    startForm(REQ::Insert);
+    auto dialogs = driver.backend().pendingDialogs();
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0]->caption, "Record Retrieval Error");
+    EXPECT_THAT(dialogs[0]->text, testing::HasSubstr("(Key File Must Be Rebuilt (46))"));
+    driver.answer("OK");
+    EXPECT_EQ(captions(), std::vector<std::string>{"Invalid Key"});
+    driver.answer("Yes");
+    driver.settle();
+    EXPECT_TRUE(done);
+    EXPECT_EQ(response, RESP::Cancelled);
+    const std::vector<std::string> rows = records();
+    ASSERT_EQ(rows.size(), 200u);
+    EXPECT_EQ(rows.front(), "N01/1");
+    EXPECT_EQ(rows.back(), "N200/200");
 }
 
 TEST_F(FormEngineTest, AChangedAutoNumberedInsertAsksAndNoDeletesTheAddedRecord) {

@@ -84,8 +84,12 @@ TEST_F(DestinationTest, PrintToFileFollowsItsCheckBoxEveryTime) {
     askDestination([](rt::Driver& d) {
         openOptions(d);
         d.press(8);
-        d.answer("/tmp/chosen.wmf");
-        EXPECT_EQ(rt::clip(d.text(rt::ControlName::parse("7"))), "/tmp/chosen.wmf");
+        auto dialogs = d.backend().pendingDialogs();
+        ASSERT_EQ(dialogs.size(), 1u);
+        ASSERT_EQ(dialogs[0]->filters.size(), 1u);  // the format that is written
+        EXPECT_EQ(dialogs[0]->filters[0].pattern, "*.pdf");
+        d.answer("/tmp/chosen.pdf");
+        EXPECT_EQ(rt::clip(d.text(rt::ControlName::parse("7"))), "/tmp/chosen.pdf");
         d.press("OK");
         d.waitWindow("Report Destination");
         d.press("OK");

@@ -17,6 +17,7 @@
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/driver.h"
 #include "tests/frame/report_test_pages.h"
+#include "tests/support/damaged_key.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -39,6 +40,7 @@ rt::RecordFile& labels() {
 std::vector<std::int64_t> fillLabels(const std::vector<std::pair<std::string, long>>& rows) {
     rt::RecordFile& f = labels();
     std::vector<std::int64_t> pointers;
+    f.remove();  // CREATE never replaces a file
     if (f.create() != 0 || f.open() != 0) return pointers;
     rt::Field name(f, "LAB:NAME"), number(f, "LAB:NUMBER");
     for (const auto& [text, n] : rows) {
@@ -178,6 +180,7 @@ class ReportPassTest : public testing::Test {
                 SetTag_(TAG::Contacts, static_cast<long>(pointers[static_cast<std::size_t>(i)]),
                         "");
             CloseTagFile_();
+            if (beforePass) beforePass();
             GLO::Request = request;
             PrintTestLabels(sheet, options).run();
             quickAfterPass = labels().quickScan();
@@ -207,6 +210,7 @@ class ReportPassTest : public testing::Test {
 
     testsupport::TempDir dir{/*enter=*/true};
     Outcome result;
+    std::function<void()> beforePass;  // runs after the file is filled, before the report
 };
 
 // Lets the progress window's timer run until the procedure has returned.
@@ -281,6 +285,32 @@ TEST_F(ReportPassTest, ThirtyOneLabelsGoThroughDestinationPreviewAndPrintIntoAPd
     EXPECT_THAT(text, HasSubstr("Page 2 of 2"));
     EXPECT_THAT(text, testing::Not(HasSubstr("LABEL NAME 32")));
     EXPECT_EQ(testsupport::printerState().printToFile, true);
+}
+
+TEST_F(ReportPassTest, APrintThatFailsIsReportedAndAnswersNotCompleted) {
+    testsupport::installPdfPrinting();
+    const std::string pdf = (dir / "no such folder" / "labels.pdf").string();
+    std::string errorBox;
+    runReport(numberedNames(12), 12, [&](rt::Driver& d) {
+        d.waitWindow("Report Destination");
+        d.press("Options");
+        d.waitWindow("Print Options");
+        d.press("Print To FIle");
+        d.type(7, pdf);
+        d.press("OK");
+        d.waitWindow("Report Destination");
+        d.press("Print Report");
+        d.press("OK");
+        runPassToEnd(d);
+        auto dialogs = d.backend().pendingDialogs();
+        ASSERT_EQ(dialogs.size(), 1u);
+        errorBox = dialogs[0]->caption;
+        d.answer("OK");
+        d.settle();
+    });
+    EXPECT_EQ(errorBox, "Report Error");
+    EXPECT_EQ(result.response, RESP::Cancelled);
+    EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
 TEST_F(ReportPassTest, PrintedWithoutPreviewEveryPageGoesToThePrinter) {
@@ -497,6 +527,38 @@ TEST_F(ReportPassTest, AReportStoppedByAReadErrorPrintsWhatItMadeAndAnswersCance
     auto pages = testsupport::printedPages();
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_EQ(std::count_if(pages[0].begin(), pages[0].end(), isLabel), 12);
+}
+
+TEST_F(ReportPassTest, AReportMeetingDamagedKeysQuotes46AndOffersTheRebuild) {
+    beforePass = [] { testsupport::damageKeyPages("LABELS.KVF", "rec_k0"); };
+    std::vector<std::string> boxes;
+    runReport(numberedNames(200), 200, [&](rt::Driver& d) {
+        d.waitWindow("Report Destination");
+        d.press("Print Report");
+        d.press("OK");
+        runPassToEnd(d);
+        for (int i = 0; i < 3; ++i) {
+            auto dialogs = d.backend().pendingDialogs();
+            if (dialogs.empty()) break;
+            boxes.push_back(dialogs.front()->caption + ": " + dialogs.front()->text);
+            d.answer(dialogs.front()->caption == "Invalid Key" ? "Yes" : "OK");
+            runPassToEnd(d);
+        }
+    });
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0],
+              "Record Retrieval Error: Error: (Key File Must Be Rebuilt (46)) attempting to access "
+              "a record from the LABELS file.  Returning to previous window.");
+    EXPECT_EQ(boxes[1],
+              "Invalid Key: LABELS.KVF key file is invalid.  Do you want to rebuild the key?");
+    EXPECT_EQ(result.response, RESP::Cancelled);
+    labels().open();
+    labels().set(labels().key("LAB:KEYNAME"));
+    int read = 0;
+    while (labels().next() == 0)
+        ++read;
+    EXPECT_EQ(read, 200);
+    labels().close();
 }
 
 TEST_F(ReportPassTest, AProcessStoppedByAReadErrorKeepsWhatItWroteAndAnswersCancelled) {

@@ -18,6 +18,7 @@ namespace {
 
 std::vector<std::int64_t> makeMembers(const std::vector<std::pair<const char*, const char*>>& m) {
     std::vector<std::int64_t> pointers;
+    MAIL.remove();  // CREATE never replaces a file
     MAIL.create();
     MAIL.open();
     for (const auto& [first, code] : m) {

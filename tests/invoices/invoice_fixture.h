@@ -13,6 +13,7 @@
 #include "records/orders.h"
 #include "runtime/print/printer.h"
 #include "runtime/text/fixed_text.h"
+#include "tests/support/page_keeper.h"
 
 namespace invoicetest {
 
@@ -41,6 +42,7 @@ struct Invoice {
 // A new ORDERS file holding the invoices; answers their record pointers.
 inline std::vector<long> makeInvoices(const std::vector<Invoice>& invoices) {
     std::vector<long> pointers;
+    ORDERS.remove();  // CREATE never replaces a file
     ORDERS.create();
     ORDERS.open();
     for (const Invoice& i : invoices) {
@@ -85,6 +87,7 @@ inline std::string amount(const rt::Field& f) {
 }
 
 inline void makeItems(const std::vector<std::vector<std::string>>& items) {
+    INVENTOR.remove();  // CREATE never replaces a file
     INVENTOR.create();
     INVENTOR.open();
     for (const auto& item : items) {
@@ -104,6 +107,7 @@ struct Company {
 };
 
 inline void makeCompanies(const std::vector<Company>& companies) {
+    COMPANY.remove();  // CREATE never replaces a file
     COMPANY.create();
     COMPANY.open();
     for (const Company& c : companies) {
@@ -119,42 +123,9 @@ inline void makeCompanies(const std::vector<Company>& companies) {
     COMPANY.close();
 }
 
-// A printer that keeps every page it prints, items and places included.
-class PageKeeper : public rt::PrintBackend {
-  public:
-    std::string defaultPrinterName() override { return "Test Printer"; }
-    bool print(const std::vector<rt::Page>& pages, const rt::PrintSettings&,
-               std::string&) override {
-        printed.insert(printed.end(), pages.begin(), pages.end());
-        return true;
-    }
-    std::vector<rt::Page> printed;
-};
-
-inline std::shared_ptr<PageKeeper> installPageKeeper() {
-    auto keeper = std::make_shared<PageKeeper>();
-    rt::printer().reset();
-    rt::printer().setBackend(keeper);
-    return keeper;
-}
-
-// The texts of a page in drawing order.
-inline std::vector<std::string> pageTexts(const rt::Page& page) {
-    std::vector<std::string> out;
-    for (const rt::PageItem& item : page.items)
-        if (const auto* t = std::get_if<rt::PageText>(&item)) out.push_back(t->text);
-    return out;
-}
-
-// The first text of the page that reads `wanted` without its blanks, or nullptr.
-inline const rt::PageText* findText(const rt::Page& page, const std::string& wanted) {
-    for (const rt::PageItem& item : page.items) {
-        const auto* t = std::get_if<rt::PageText>(&item);
-        if (!t) continue;
-        const std::string_view shown = rt::clip(t->text);
-        if (shown.substr(std::min(shown.find_first_not_of(' '), shown.size())) == wanted) return t;
-    }
-    return nullptr;
-}
+using testsupport::findText;
+using testsupport::installPageKeeper;
+using testsupport::PageKeeper;
+using testsupport::pageTexts;
 
 }  // namespace invoicetest

@@ -90,6 +90,7 @@ TEST_F(InvoiceFormTest, OkWorksOutEveryAmountAgainAndTypedTotalsDoNotSurvive) {
 
 TEST_F(InvoiceFormTest, ChosenItemsAndClientFillTheInvoiceAndAClosedListChangesNothing) {
     makeInvoices({{"", "", 3, "", 0, "0", "0", "0"}});
+    MAIL.remove();  // CREATE never replaces a file
     MAIL.create();
     MAIL.open();
     MAIL.clear();

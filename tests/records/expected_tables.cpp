@@ -22,7 +22,7 @@ File mail() {
     File f{&MAIL, "MAIL", "MAI:", "MAIL.KVF", CRT, "MAIL"};
     f.fields = {F(MAI, FIRSTNAME, S, 15),
                 F(MAI, IDNUMBER, S, 15),
-                F(MAI, SPONSORID, S, 12),
+                F(MAI, SPONSORID, S, 15),
                 F(MAI, PAYTO, S, 30),
                 F(MAI, AMOUNT, D, 7, 2),
                 F(MAI, CKECKNAME, S, 30),

@@ -64,6 +64,41 @@ TEST_F(ReferenceTest, SelectingAZipCopiesCityStateAndZipIntoTheContact) {
     EXPECT_EQ(zip, "11413       ");
 }
 
+TEST_F(ReferenceTest, TheZipPopupSelectsOnlyInSelectModeAndTheAreaLookupHasNoPopup) {
+    makeZips();
+    const rt::ControlName list = rt::ControlName::parse("1");
+    std::string city;
+    long response = 0;
+    driver.start([&] {
+        MAIL.clear();
+        MAI::CITY.setText("Keepsake");
+        GLO::Request = 0;  // browsing
+        ZipCode();
+        response = GLO::Response;
+        city = std::string(rt::clip(MAI::CITY.text()));
+        AREACODE.create();
+        AREACODE.open();
+        AREACODE.clear();
+        ARE::AREACODE.setText("518");
+        ARE::CITY.setText("Albany");
+        AREACODE.add();
+        AREACODE.close();
+        AreaCodes();
+    });
+    driver.waitWindow("Browse the Zip File");
+    driver.click(list, 1, "RightClick");
+    EXPECT_EQ(driver.backend().pendingDialogs().at(0)->menu, "~&Select");  // greyed
+    driver.cancel();
+    driver.press("Close");
+    driver.waitWindow("Browse the Area Code File");
+    EXPECT_EQ(response, RESP::Cancelled);
+    EXPECT_EQ(city, "Keepsake");
+    driver.click(list, 1, "RightClick");
+    EXPECT_TRUE(driver.backend().pendingDialogs().empty());
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+}
+
 TEST_F(ReferenceTest, TheLookupClosesWhenItsMaintenanceListCloses) {
     makeZips();
     long response = 0;

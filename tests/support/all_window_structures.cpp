@@ -1,11 +1,19 @@
 #include "tests/support/all_window_structures.h"
 
+#include "checks/blank_check_form_window.h"
+#include "checks/blank_checks_window.h"
 #include "checks/check_form_window.h"
 #include "checks/check_register_window.h"
 #include "checks/check_search_window.h"
 #include "checks/checks_to_print_window.h"
+#include "checks/draft_client_selection_window.h"
+#include "checks/draft_form_window.h"
+#include "checks/draft_search_window.h"
+#include "checks/last_check_number_window.h"
+#include "checks/monthly_drafts_window.h"
 #include "checks/payee_form_window.h"
 #include "checks/payee_list_window.h"
+#include "checks/starting_check_number_window.h"
 #include "contacts/additional_notes_window.h"
 #include "contacts/check_information_window.h"
 #include "contacts/client_selection_window.h"
@@ -29,6 +37,10 @@
 #include "frame/search_by_example_windows.h"
 #include "frame/tag_progress.h"
 #include "genealogy/company_id_search_window.h"
+#include "genealogy/downline_panel_window.h"
+#include "genealogy/levels_list_window.h"
+#include "genealogy/sponsor_list_window.h"
+#include "genealogy/upline_list_window.h"
 #include "information/help_list_window.h"
 #include "information/information_list_window.h"
 #include "information/private_label_menu_window.h"
@@ -45,6 +57,9 @@
 #include "invoices/invoice_list_window.h"
 #include "invoices/invoice_memo_window.h"
 #include "invoices/item_selector_window.h"
+#include "labels/business_card_form_window.h"
+#include "labels/business_card_list_window.h"
+#include "labels/label_type_choice_window.h"
 #include "reference/area_code_form_window.h"
 #include "reference/area_code_list_window.h"
 #include "reference/area_code_lookup_window.h"
@@ -78,6 +93,10 @@ std::vector<NamedStructure> allWindowStructures() {
         {"follow-up form", &follow_up_form::followUpFormWindow(Edition::FollowUp)},
         {"appointment form", &follow_up_form::followUpFormWindow(Edition::Appointment)},
         {"company-ID search", &company_id_search::companyIdSearchWindow()},
+        {"downline panel", &downline_panel::panelWindow()},
+        {"sponsor list", &sponsor_list::sponsorWindow()},
+        {"levels list", &levels_list::levelsWindow()},
+        {"up-line list", &upline_list::uplineWindow()},
         {"invoice list", &invoice_list::invoiceListWindow()},
         {"invoice form", &invoice_form::invoiceFormWindow()},
         {"invoice memo", &invoice_memo::invoiceMemoWindow()},
@@ -92,12 +111,23 @@ std::vector<NamedStructure> allWindowStructures() {
          &company_chooser::companyChooserWindow(company_chooser::ChooserRoad::Envelopes)},
         {"company chooser (shipping label)",
          &company_chooser::companyChooserWindow(company_chooser::ChooserRoad::ShippingLabel)},
+        {"label type choice", &label_type_choice::labelTypeChoiceWindow()},
+        {"business card list", &business_card_list::businessCardListWindow()},
+        {"business card form", &business_card_form::businessCardFormWindow()},
         {"checks to print", &checks_to_print::checksToPrintWindow()},
         {"check form", &check_form::checkFormWindow()},
         {"check register", &check_register::checkRegisterWindow()},
         {"check search", &check_search::checkSearchWindow()},
         {"payee list", &payee_list::payeeListWindow()},
         {"payee form", &payee_form::payeeFormWindow()},
+        {"monthly drafts", &monthly_drafts::monthlyDraftsWindow()},
+        {"draft client selection", &draft_client_selection::draftClientWindow()},
+        {"draft form", &draft_form::draftFormWindow()},
+        {"starting check number", &starting_check_number::startingCheckNumberWindow()},
+        {"draft search", &draft_search::draftSearchWindow()},
+        {"blank checks", &blank_checks::blankChecksWindow()},
+        {"blank check form", &blank_check_form::blankCheckFormWindow()},
+        {"last check number", &last_check_number::lastCheckNumberWindow()},
         {"information list", &information_list::informationListWindow()},
         {"information form", &text_form::informationFormWindow()},
         {"help list", &help_list::helpListWindow()},

@@ -83,13 +83,18 @@ TEST(ShellAddress, MailAddressesAreClippedAndEncoded) {
                 });
 }
 
-TEST(TelephoneAddress, NumbersAsStoredBecomeTelAddresses) {
+TEST(TelephoneAddress, OnlyDigitsAndTelephonePunctuationBecomeTelAddresses) {
     expectCases(rt::telephoneAddressFor, {
                                              {"5551234567     ", "tel:5551234567"},
                                              {"(555)-123-4567", "tel:(555)-123-4567"},
                                              {"+1 555 123", "tel:+1%20555%20123"},
-                                             {"555-1234 #22", "tel:555-1234%20%2322"},
-                                             {"1-800-FLOWERS", "tel:1-800-FLOWERS"},
+                                             {"555.123/4567", "tel:555.123/4567"},
+                                             {"555-1234 #22", nullptr},
+                                             {"1-800-FLOWERS", nullptr},
+                                             {"--help", nullptr},
+                                             {"javascript:alert(1)", nullptr},
+                                             {"555;1234", nullptr},
+                                             {"()-+", nullptr},
                                              {"", nullptr},
                                              {"               ", nullptr},
                                              {"555\n1234", nullptr},

@@ -1,5 +1,5 @@
 #pragma once
-// Small builders for the controls of the invoice reports' structures (1/1000 inch inside
+// Small builders for the controls of report structures (1/1000 inch inside
 // their band).
 
 #include <string>

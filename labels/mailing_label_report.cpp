@@ -1,0 +1,32 @@
+#include "labels/mailing_label_report.h"
+
+#include "frame/report_parts.h"
+#include "labels/report_sources.h"
+#include "records/mail.h"
+
+namespace windows::mailing_labels {
+
+using namespace report_parts;
+using labels::fieldSource;
+using labels::textSource;
+
+ReportStructurePtr mailingLabelReport(LabelOrder order, const labels::ContactLines& lines) {
+    // The heights of the four lines in the label, by order.
+    const bool byZip = order == LabelOrder::Zip;
+    const int y[4] = {byZip ? 104 : 115, byZip ? 292 : 302, byZip ? 479 : 500, byZip ? 677 : 698};
+    rt::ReportStructure s;
+    s.area = {250, 500, 8500, 10000};
+    s.font = font(10);
+    rt::ReportBand label;
+    label.id = 1;
+    label.at = {0, 0, 2625, 1000};
+    label.controls.push_back(value(2, {344, y[0], 0, 156}, fieldSource(MAI::COMPANYNAME), "@s30"));
+    label.controls.push_back(value(3, {344, y[1], 2323, 167}, textSource(lines.name), "@s31"));
+    label.controls.push_back(value(4, {344, y[2], 0, 156}, fieldSource(MAI::ADDRESS), "@s30"));
+    label.controls.push_back(value(5, {344, y[3], 0, 0}, textSource(lines.cityStateZip), "@s30"));
+    s.details.push_back(label);
+    s.breaks.push_back(onceAround(6, {1}));
+    return ReportStructurePtr(new rt::ReportStructure(std::move(s)));
+}
+
+}  // namespace windows::mailing_labels

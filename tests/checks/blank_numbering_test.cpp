@@ -1,0 +1,130 @@
+// The blank checks' numbering over a real BLANK file, through "Enter Last Check Number Used":
+// each blank check numbered exactly once, whatever the digit lengths of its old and new
+// numbers, and GLO::LastCheckNumber left at the last number given.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "checks/check_procedures.h"
+#include "frame/globals.h"
+#include "records/blank.h"
+#include "runtime/data/transaction.h"
+#include "runtime/text/fixed_text.h"
+#include "runtime/ui/driver.h"
+#include "tests/checks/check_test_support.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+using testing::ElementsAreArray;
+
+void makeBlankChecks(const std::vector<std::string>& numbers) {
+    BLANK.create();
+    BLANK.open();
+    long id = 0;
+    for (const std::string& n : numbers) {
+        BLANK.clear();
+        CHE1::CHECKID.setInteger(++id);
+        CHE1::FIRSTNAME.setText("Name " + std::to_string(id));
+        CHE1::CHECKNUMBER.setText(n);
+        BLANK.add();
+    }
+    BLANK.close();
+}
+
+// The numbers in the order the blank checks were stored.
+std::vector<std::string> storedNumbers() {
+    std::vector<std::string> numbers;
+    BLANK.open();
+    BLANK.set();
+    while (BLANK.next() == 0)
+        numbers.emplace_back(rt::clip(CHE1::CHECKNUMBER.text()));
+    BLANK.close();
+    return numbers;
+}
+
+// "Enter Last Check Number Used" with `typed` (nullptr: what it shows), then OK.
+void numberAfter(const char* typed) {
+    rt::Driver d;
+    d.start(&EnterLastCheckNumber);
+    d.waitWindow("Enter Last Check Number Used");
+    if (typed) d.type("GLO:LastCheckNumber", typed);
+    d.press("OK");
+    checktest::runPassToEnd(d);
+    ASSERT_TRUE(d.finish());
+}
+
+TEST(BlankCheckNumbering, EachBlankCheckIsNumberedOnceAfterTheLastNumberUsed) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> before;
+        const char* typed;
+        std::vector<std::string> after;
+        const char* global;
+    };
+    const Case cases[] = {
+        {"three cleared", {"0", "0", "0"}, "1000", {"1001", "1002", "1003"}, "1003"},
+        {"a copy and mixed lengths",
+         {"5000", "8", "9", "10"},
+         "99",
+         {"100", "101", "102", "103"},
+         "103"},
+        {"numbers growing a digit", {"0", "0", "0"}, "8", {"9", "10", "11"}, "11"},
+        {"blank reads as 0", {"7", "7"}, "", {"1", "2"}, "2"},
+        {"an empty file", {}, "1000", {}, "1000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::TempDir dir{/*enter=*/true};
+        makeBlankChecks(c.before);
+        GLO::LastCheckNumber = "";
+        numberAfter(c.typed);
+        EXPECT_THAT(storedNumbers(), ElementsAreArray(c.after));
+        EXPECT_EQ(GLO::LastCheckNumber.clipped(), c.global);
+    }
+}
+
+TEST(BlankCheckNumbering, ASecondNumberingGoesOnFromTheFirst) {
+    testsupport::TempDir dir{/*enter=*/true};
+    makeBlankChecks({"0", "0", "0"});
+    GLO::LastCheckNumber = "";
+    numberAfter("1000");
+    numberAfter(nullptr);  // the window shows 1003
+    EXPECT_THAT(storedNumbers(), ElementsAreArray({"1004", "1005", "1006"}));
+    EXPECT_EQ(GLO::LastCheckNumber.clipped(), "1006");
+    rt::Driver d;
+    d.start(&ClearBlankCheckNumbers);
+    checktest::runPassToEnd(d);
+    ASSERT_TRUE(d.finish());
+    EXPECT_THAT(storedNumbers(), ElementsAreArray({"0", "0", "0"}));
+}
+
+TEST(BlankCheckNumbering, ANumberThatIsNotWholeOrWouldNotFitIsRefused) {
+    testsupport::TempDir dir{/*enter=*/true};
+    makeBlankChecks({"0", "0"});
+    struct Case {
+        const char* typed;
+        const char* message;
+    };
+    for (const Case& c : {Case{"12a", "The last check number used must be a whole number."},
+                          Case{"9999999999",
+                               "The numbers of the 2 blank checks would not fit "
+                               "the check number's 10 characters."}}) {
+        SCOPED_TRACE(c.typed);
+        rt::Driver d;
+        d.start(&EnterLastCheckNumber);
+        d.waitWindow("Enter Last Check Number Used");
+        d.type("GLO:LastCheckNumber", c.typed);
+        d.press("OK");
+        d.expectMessage(c.message);
+        d.answer("OK");
+        d.waitWindow("Enter Last Check Number Used");
+        d.type("GLO:LastCheckNumber", "5");
+        d.press("OK");
+        checktest::runPassToEnd(d);
+        ASSERT_TRUE(d.finish());
+        EXPECT_THAT(storedNumbers(), ElementsAreArray({"6", "7"}));
+    }
+}
+
+}  // namespace

@@ -1,0 +1,115 @@
+// Tag writes of a whole walk in batches: the writes of a batch share one transaction, the
+// lock is free between batches, and another station that waits for it gets in after one
+// batch at most instead of after the whole walk.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <future>
+#include <thread>
+
+#include "frame/tag_writes.h"
+#include "frame/tagging.h"
+#include "program_run.h"
+#include "records/tag_file.h"
+#include "runtime/data/errors.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+// Another station's try for the tag file's lock, without waiting: 0 or the error code.
+int otherStationTriesLock() {
+    return std::async(std::launch::async,
+                      [] {
+                          rt::RecordFile& f = records::tagFile();
+                          if (f.open() != 0) return -1;
+                          const int code = f.lock(0);
+                          if (code == 0) f.unlock();
+                          f.close();
+                          return code;
+                      })
+        .get();
+}
+
+class TagBatchTest : public testing::Test {
+  protected:
+    testsupport::TempDir dir{/*enter=*/true};
+    testsupport::ProgramRun run;
+};
+
+TEST_F(TagBatchTest, HoldsTheLockWithinABatchAndFreesItBetweenBatches) {
+    int duringBatch = -1, afterFullBatch = -1, afterFinish = -1;
+    long commits = 0, count = 0;
+    run.run([&] {
+        OpenTagFile_();
+        TagWriteBatch batch;
+        SetTag_(TAG::Contacts, 1, "A");
+        duringBatch = otherStationTriesLock();
+        for (long p = 2; p <= kTagBatchWrites; ++p)
+            SetTag_(TAG::Contacts, p, "A");
+        afterFullBatch = otherStationTriesLock();
+        for (long p = 1; p <= kTagBatchWrites / 2; ++p)
+            ClrTag_(TAG::Contacts, p);
+        batch.finish();
+        afterFinish = otherStationTriesLock();
+        commits = batch.commits();
+        for (long p = 1; p <= kTagBatchWrites; ++p)
+            count += GetTag_(TAG::Contacts, p);
+        CloseTagFile_();
+    });
+    EXPECT_FALSE(run.halted) << run.haltMessage;
+    EXPECT_EQ(duringBatch, rt::FileError::FileLocked);
+    EXPECT_EQ(afterFullBatch, 0);
+    EXPECT_EQ(afterFinish, 0);
+    // One commit for the full batch (or more when the time limit ended one early), one for
+    // the rest.
+    EXPECT_GE(commits, 2);
+    EXPECT_EQ(count, kTagBatchWrites - kTagBatchWrites / 2);
+}
+
+TEST_F(TagBatchTest, ASingleTagOutsideABatchIsCommittedAtOnce) {
+    int afterTag = -1;
+    run.run([&] {
+        OpenTagFile_();
+        SetTag_(TAG::Contacts, 7, "A");
+        afterTag = otherStationTriesLock();
+        CloseTagFile_();
+    });
+    EXPECT_FALSE(run.halted) << run.haltMessage;
+    EXPECT_EQ(afterTag, 0);
+}
+
+TEST_F(TagBatchTest, AnotherStationsTagWaitsForOneBatchAtMost) {
+    constexpr long kWalk = 6 * kTagBatchWrites;
+    std::atomic<long> written = 0;
+    long writtenWhenOtherStarted = 0, writtenWhenOtherDone = 0;
+    bool otherTagged = false;
+    run.run([&] {
+        OpenTagFile_();
+        std::promise<void> started;
+        std::thread other([&] {
+            // A station of its own: its own connection, its single Tag press.
+            started.get_future().wait();
+            writtenWhenOtherStarted = written;
+            SetTag_(TAG::Contacts + 1, 1, "OTHER");
+            writtenWhenOtherDone = written;
+            otherTagged = GetTag_(TAG::Contacts + 1, 1) == 1;
+        });
+        {
+            TagWriteBatch batch;
+            for (long p = 1; p <= kWalk; ++p) {
+                SetTag_(TAG::Contacts, p, "A");
+                ++written;
+                if (p == 10) started.set_value();
+            }
+            batch.finish();
+        }
+        other.join();
+        CloseTagFile_();
+    });
+    EXPECT_FALSE(run.halted) << run.haltMessage;
+    EXPECT_TRUE(otherTagged);
+    EXPECT_LT(writtenWhenOtherDone, kWalk) << "the other station waited for the whole walk";
+    EXPECT_LE(writtenWhenOtherDone - writtenWhenOtherStarted, kTagBatchWrites + 1);
+}
+
+}  // namespace

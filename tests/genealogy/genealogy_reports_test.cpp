@@ -1,0 +1,89 @@
+// The genealogy report and the up-line report printed into PDF files and read back with
+// pdftotext: the genealogy groups every contact by level, or only the tagged ones when any
+// are tagged; the up-line report prints exactly the marked contacts in level order.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "frame/tagging.h"
+#include "genealogy/genealogy_procedures.h"
+#include "tests/frame/report_test_pages.h"
+#include "tests/genealogy/genealogy_fixture.h"
+#include "tests/support/pdf_report.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+using genealogytest::makeMembers;
+using genealogytest::Member;
+
+// The words of the text that are one of `wanted`, in the order they stand ("Level 2" kept
+// whole).
+std::vector<std::string> wordsInOrder(const std::string& text,
+                                      const std::vector<std::string>& wanted) {
+    std::vector<std::string> found;
+    const std::regex word("Level +[0-9]+|[A-Za-z]+");
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), word);
+         it != std::sregex_iterator(); ++it) {
+        std::string w = std::regex_replace(it->str(), std::regex(" +"), " ");
+        for (const std::string& x : wanted)
+            if (w == x) found.push_back(w);
+    }
+    return found;
+}
+
+class GenealogyReportsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        testsupport::installPdfPrinting();
+        std::vector<Member> m = {{"Carol", "C", "B", 2},
+                                 {"Nobody", "N", "", 0},
+                                 {"Alice", "A", "", 1},
+                                 {"Bruce", "B", "A", 1},
+                                 {"Dora", "D", "C", 3}};
+        m[0].mark = "X";
+        m[2].mark = "X";
+        pointers = makeMembers(m);
+    }
+
+    testsupport::TempDir dir{/*enter=*/true};
+    std::filesystem::path pdf = dir / "report.pdf";
+    std::vector<std::int64_t> pointers;
+    const std::vector<std::string> words = {"Level 0", "Level 1", "Level 2", "Level 3", "Alice",
+                                            "Bruce",   "Carol",   "Dora",    "Nobody"};
+};
+
+TEST_F(GenealogyReportsTest, TheGenealogyGroupsEveryContactByLevelWhenNoneIsTagged) {
+    ASSERT_TRUE(testsupport::printReportToPdf(&PrintGenealogy, pdf));
+    const std::string text = testsupport::pdfText(pdf);
+    EXPECT_THAT(text, testing::HasSubstr("Genealogy"));
+    EXPECT_THAT(text, testing::HasSubstr("Name - First, Last"));
+    EXPECT_EQ(wordsInOrder(text, words),
+              (std::vector<std::string>{"Level 0", "Nobody", "Level 1", "Alice", "Bruce", "Level 2",
+                                        "Carol", "Level 3", "Dora"}));
+}
+
+TEST_F(GenealogyReportsTest, TheGenealogyPrintsOnlyTheTaggedContactsWhenAnyAreTagged) {
+    OpenTagFile_();
+    SetTag_(TAG::Genealogy, static_cast<long>(pointers[4]), "Dora");
+    SetTag_(TAG::Genealogy, static_cast<long>(pointers[2]), "Alice");
+    CloseTagFile_();
+    ASSERT_TRUE(testsupport::printReportToPdf(&PrintGenealogy, pdf));
+    EXPECT_EQ(wordsInOrder(testsupport::pdfText(pdf), words),
+              (std::vector<std::string>{"Level 1", "Alice", "Level 3", "Dora"}));
+}
+
+TEST_F(GenealogyReportsTest, TheUplineReportPrintsTheMarkedContactsInLevelOrder) {
+    ASSERT_TRUE(testsupport::printReportToPdf(&PrintUplineReport, pdf));
+    const std::string text = testsupport::pdfText(pdf);
+    EXPECT_THAT(text, testing::HasSubstr("Report For Upline"));
+    EXPECT_THAT(text, testing::HasSubstr("Sponsor & ID"));
+    EXPECT_EQ(wordsInOrder(text, words),
+              (std::vector<std::string>{"Alice", "Level 1", "Carol", "Level 2"}));
+}
+
+}  // namespace

@@ -1,0 +1,173 @@
+// Every label, envelope and card report printed into a PDF file through the destination
+// question (the envelopes through the plain preview), read back with pdftotext, pdfinfo and
+// pdfimages: pages, order, texts and pictures.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+
+#include "labels/label_procedures.h"
+#include "runtime/print/printer.h"
+#include "tests/frame/report_test_pages.h"
+#include "tests/labels/label_fixture.h"
+#include "tests/runtime/system/picture_samples.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+using namespace labeltest;
+using testing::HasSubstr;
+
+std::string run(const std::string& command) {
+    std::string output;
+    if (std::FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r")) {
+        std::array<char, 256> chunk;
+        while (std::fgets(chunk.data(), chunk.size(), pipe))
+            output += chunk.data();
+        pclose(pipe);
+    }
+    return output;
+}
+
+int pages(const std::filesystem::path& pdf) {
+    const std::string info = run("pdfinfo '" + pdf.string() + "'");
+    const std::size_t at = info.find("Pages:");
+    return at == std::string::npos ? 0 : std::stoi(info.substr(at + 6));
+}
+
+std::string text(const std::filesystem::path& pdf) {
+    return run("pdftotext -layout '" + pdf.string() + "' -");
+}
+
+// Pictures in the file: the lines of `pdfimages -list` after its two heading lines.
+int pictures(const std::filesystem::path& pdf) {
+    const std::string list = run("pdfimages -list '" + pdf.string() + "'");
+    const int lines = static_cast<int>(std::count(list.begin(), list.end(), '\n'));
+    return lines > 2 ? lines - 2 : 0;
+}
+
+// Positions of the texts in the order they stand in `all`.
+bool inOrder(const std::string& all, const std::vector<std::string>& texts) {
+    std::size_t from = 0;
+    for (const std::string& t : texts) {
+        from = all.find(t, from);
+        if (from == std::string::npos) return false;
+    }
+    return true;
+}
+
+class LabelPdfTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        testsupport::installPdfPrinting();
+        GLO::CompanyName = "Acme Supply";
+        GLO::CompanyAddress = "1 Main Street";
+        GLO::CompanyCityStateZip = "Salem OR 97301";
+    }
+    void TearDown() override { rt::printer().reset(); }
+
+    // Runs a report: view, print into `pdf` from the preview.
+    long printToPdf(void (*report)()) {
+        long response = 0;
+        rt::Driver driver;
+        driver.start([&] {
+            report();
+            response = GLO::Response;
+        });
+        driver.waitWindow("Report Destination");
+        driver.press("Options");
+        driver.waitWindow("Print Options");
+        driver.press("Print To FIle");
+        driver.type(7, pdf.string());
+        driver.press("OK");
+        driver.waitWindow("Report Destination");
+        driver.press("OK");
+        runTimers(driver);
+        if (rt::Window* w = driver.active(); w && w->title() == "Report Preview") {
+            driver.press(1);  // "Print The Report"
+            driver.waitWindow("Print Options");
+            driver.press("OK");
+        }
+        EXPECT_TRUE(driver.finish());
+        return response;
+    }
+    void threeTagged() {
+        tagContacts(makeContacts({{"Cy", "Clark", "", "3 C St", "Cody", "WY", "82414"},
+                                  {"Al", "Adams", "Adams Co", "1 A St", "Ames", "IA", "50010"},
+                                  {"Bo", "Brown", "", "2 B St", "Boise", "ID", "83701"}}));
+    }
+
+    testsupport::TempDir dir{/*enter=*/true};
+    std::filesystem::path pdf = dir / "out.pdf";
+};
+
+TEST_F(LabelPdfTest, MailingLabelsInLastNameAndZipOrder) {
+    threeTagged();
+    ASSERT_EQ(printToPdf(&PrintLabelsByLastName), RESP::Completed);
+    EXPECT_EQ(pages(pdf), 1);
+    EXPECT_TRUE(inOrder(text(pdf), {"Al Adams", "Bo Brown", "Cy Clark"}));
+    EXPECT_THAT(text(pdf), HasSubstr("Ames,IA 50010"));
+    std::filesystem::remove(pdf);
+    ASSERT_EQ(printToPdf(&PrintLabelsByZip), RESP::Completed);
+    EXPECT_TRUE(inOrder(text(pdf), {"Al Adams", "Cy Clark", "Bo Brown"}));
+}
+
+TEST_F(LabelPdfTest, ShippingLabelsCarryTheSenderOnEachLabel) {
+    threeTagged();
+    ASSERT_EQ(printToPdf(&PrintShippingLabel), RESP::Completed);
+    EXPECT_EQ(pages(pdf), 1);
+    const std::string all = text(pdf);
+    EXPECT_TRUE(inOrder(all, {"Adams Co", "Boise", "Cody"}));
+    std::size_t senders = 0;
+    for (std::size_t at = all.find("Acme Supply"); at != std::string::npos;
+         at = all.find("Acme Supply", at + 1))
+        ++senders;
+    EXPECT_EQ(senders, 3u);
+}
+
+TEST_F(LabelPdfTest, EnvelopesOnePerPageThroughThePlainPreview) {
+    threeTagged();
+    rt::printer().setPrintToFile(true);
+    rt::printer().setPrintFileName(pdf.string());
+    long response = 0;
+    rt::Driver driver;
+    driver.start([&] {
+        PrintEnvelopes();
+        response = GLO::Response;
+    });
+    runTimers(driver);
+    driver.waitWindow("Report Preview");
+    driver.press(17);  // "Print this report"
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(response, RESP::Completed);
+    EXPECT_EQ(pages(pdf), 3);
+    EXPECT_TRUE(inOrder(text(pdf), {"Al Adams", "Ames, IA 50010", "Bo Brown", "Cy Clark"}));
+    EXPECT_THAT(text(pdf), HasSubstr("1 Main Street"));
+}
+
+TEST_F(LabelPdfTest, CardsWithPicturesOfEachFormatAndReturnAddressLabels) {
+    auto bytes = [](const samples::Bytes& b) { return std::string(b.begin(), b.end()); };
+    std::vector<Card> cards;
+    const std::string formats[] = {bytes(samples::gif()), bytes(samples::bmp()),
+                                   bytes(samples::jpeg(samples::JpegKind::Rgb)),
+                                   bytes(samples::pcx8()), ""};
+    for (int i = 0; i < 11; ++i)
+        cards.push_back({"Biz" + std::to_string(10 + i), "Person " + std::to_string(10 + i),
+                         "Owner", "1 Road", "Town", "555-0100", "555-0101", "a@b.example",
+                         "b.example", formats[i % 5]});
+    makeCards(cards);
+    ASSERT_EQ(printToPdf(&PrintCardStyle6), RESP::Completed);
+    EXPECT_EQ(pages(pdf), 2);
+    EXPECT_TRUE(inOrder(text(pdf), {"Person 10", "Person 11", "Person 19", "Person 20"}));
+    // Cards 14 and 19 have none: 8 of the 10 on the first page, 1 on the second.
+    EXPECT_EQ(pictures(pdf), 9);
+    std::filesystem::remove(pdf);
+    ASSERT_EQ(printToPdf(&PrintReturnAddressLabels), RESP::Completed);
+    EXPECT_EQ(pages(pdf), 1);
+    EXPECT_EQ(pictures(pdf), 0);
+    EXPECT_TRUE(inOrder(text(pdf), {"Biz10", "Person 10", "Biz20", "Person 20"}));
+}
+
+}  // namespace

@@ -1,0 +1,268 @@
+// Record files over a file system that fails on demand: what stands under a file's name
+// decides between "not found" and an access error, creation is all or nothing, and a full
+// disk or an I/O error answers its error and leaves the records as they were.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "runtime/data/record_file.h"
+#include "runtime/data/transaction.h"
+#include "sample_files.h"
+#include "tests/support/faulty_vfs.h"
+#include "tests/support/folder_contents.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+using testsupport::Fault;
+using testsupport::FaultOp;
+
+class FileFaults : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(people.create(), 0);
+        ASSERT_EQ(people.open(), 0);
+        ASSERT_EQ(add("Ann", 1), 0);
+        ASSERT_EQ(add("Bob", 2), 0);
+    }
+    int add(const char* name, long number) {
+        people.clear();
+        people.buf().setText("PEO:NAME", name);
+        people.buf().setInteger("PEO:NUMBER", number);
+        return people.add();
+    }
+    long long recordsAfterReopen() {
+        people.close();
+        EXPECT_EQ(people.open(), 0);
+        return people.records();
+    }
+
+    testsupport::TempDir dir{true};
+    rt::RecordFile people{datatest::peopleDecl()};
+};
+
+TEST_F(FileFaults, OnlyAMissingNameIsNotFound) {
+    people.close();
+    const auto before = testsupport::folderContents(dir.path());
+    rt::RecordFile other{datatest::peopleDecl()};
+    other.setName("OTHER.KVF");
+    EXPECT_EQ(other.open(), rt::FileError::FileNotFound);
+
+    struct Case {
+        const char* name;
+        std::function<void()> arrange;
+        Fault fault;
+        int code;
+        const char* engineText;
+    };
+    const Case cases[] = {
+        {"unreadable",
+         {},
+         {FaultOp::Open, "PEOPLE.KVF", SQLITE_CANTOPEN, EACCES},
+         rt::FileError::AccessDenied,
+         "unable to open database file: Permission denied"},
+        {"too many open files",
+         {},
+         {FaultOp::Open, "PEOPLE.KVF", SQLITE_CANTOPEN, EMFILE},
+         rt::FileError::FileSystemError,
+         "unable to open database file: Too many open files"},
+        {"an I/O error on every read",
+         {},
+         {FaultOp::Read, "PEOPLE.KVF", SQLITE_IOERR_READ, EIO},
+         rt::FileError::FileSystemError,
+         "disk I/O error"},
+        {"a folder",
+         [&] { std::filesystem::create_directory("FOLDER.KVF"); },
+         {},
+         rt::FileError::FileSystemError,
+         "unable to open database file: a folder, not a file"},
+        {"a dangling link",
+         [&] { ASSERT_EQ(symlink("GONE.KVF", "LINK.KVF"), 0); },
+         {},
+         rt::FileError::FileSystemError,
+         "unable to open database file: a link to a file that is missing"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testsupport::FaultyFileSystem fs;
+        if (c.fault.sqliteCode) fs.inject(c.fault);
+        rt::RecordFile file{datatest::peopleDecl()};
+        if (c.arrange) {
+            c.arrange();
+            file.setName(std::string(c.name) == "a folder" ? "FOLDER.KVF" : "LINK.KVF");
+        }
+        const auto arranged = testsupport::folderContents(dir.path());
+        EXPECT_EQ(file.open(), c.code);
+        EXPECT_EQ(rt::fileErrorText(), c.engineText);
+        EXPECT_FALSE(file.isOpen());
+        // CREATE and BUILD leave an existing name alone as well.
+        EXPECT_NE(file.build(), 0);
+        fs.clear();
+        const int created = file.create();
+        if (c.arrange) {
+            EXPECT_EQ(created, c.code);
+        } else {
+            EXPECT_EQ(created, 0);  // the file is there: nothing to create
+        }
+        EXPECT_EQ(testsupport::folderContents(dir.path()), arranged);
+    }
+    std::filesystem::remove("FOLDER.KVF");
+    std::filesystem::remove("LINK.KVF");
+    EXPECT_EQ(testsupport::folderContents(dir.path()), before);
+    ASSERT_EQ(people.open(), 0);
+    EXPECT_EQ(people.records(), 2);
+}
+
+TEST_F(FileFaults, ACreationThatFailsLeavesNoFileBehind) {
+    people.close();
+    const auto before = testsupport::folderContents(dir.path());
+    const Fault faults[] = {
+        {FaultOp::Write, ".creating", SQLITE_FULL, ENOSPC},
+        {FaultOp::Write, ".creating", SQLITE_IOERR_WRITE, EIO, 2},
+        {FaultOp::Sync, ".creating", SQLITE_IOERR_FSYNC, EIO},
+        {FaultOp::Read, ".creating", SQLITE_IOERR_READ, EIO},
+        {FaultOp::Open, ".creating", SQLITE_CANTOPEN, EACCES},
+    };
+    for (const Fault& fault : faults) {
+        SCOPED_TRACE(fault.nameEnd + " " + std::to_string(static_cast<int>(fault.op)));
+        testsupport::FaultyFileSystem fs;
+        fs.inject(fault);
+        rt::RecordFile file{datatest::peopleDecl()};
+        file.setName("NEW.KVF");
+        EXPECT_NE(file.create(), 0);
+        EXPECT_GT(fs.failures(), 0);
+        EXPECT_EQ(rt::errorFile(), "NEW.KVF");
+        EXPECT_EQ(testsupport::folderContents(dir.path()), before);
+    }
+    rt::RecordFile file{datatest::peopleDecl()};
+    file.setName("NEW.KVF");
+    ASSERT_EQ(file.create(), 0);
+    EXPECT_EQ(file.open(), 0);
+}
+
+TEST_F(FileFaults, ANewFileIsNotMixedUpWithTheJournalOfAFileThatIsGone) {
+    // A station dies in the middle of a transaction: its journal stays, hot.
+    for (int i = 0; i < 300; ++i)
+        ASSERT_EQ(add("Many", 10 + i), 0);
+    people.close();
+    pid_t child = fork();
+    if (child == 0) {
+        // A small page cache makes the transaction write into the file before its end.
+        sqlite3* db = nullptr;
+        if (sqlite3_open("PEOPLE.KVF", &db) != SQLITE_OK) _exit(2);
+        const char* sql =
+            "PRAGMA cache_size = 2; BEGIN IMMEDIATE; UPDATE rec SET image = randomblob(2000);";
+        if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK) _exit(3);
+        _exit(0);  // ends without COMMIT: the journal is left hot
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_TRUE(std::filesystem::exists("PEOPLE.KVF-journal"));
+    std::filesystem::remove("PEOPLE.KVF");  // the file goes, its journal stays
+
+    ASSERT_EQ(people.create(), 0);
+    ASSERT_EQ(people.open(), 0);
+    EXPECT_EQ(people.records(), 0);
+    ASSERT_EQ(add("New", 1), 0);
+    people.close();
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open("PEOPLE.KVF", &db), SQLITE_OK);
+    sqlite3_stmt* check = nullptr;
+    sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &check, nullptr);
+    ASSERT_EQ(sqlite3_step(check), SQLITE_ROW);
+    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(check, 0)), "ok");
+    sqlite3_finalize(check);
+    sqlite3_close(db);
+}
+
+TEST_F(FileFaults, AFullDiskOrAnIOErrorLosesNothingThatWasReportedWritten) {
+    struct Case {
+        const char* name;
+        Fault fault;
+        int code;
+    };
+    const Case cases[] = {
+        {"disk full",
+         {FaultOp::Write, "PEOPLE.KVF-journal", SQLITE_FULL, ENOSPC},
+         rt::FileError::FileSystemError},
+        {"write error",
+         {FaultOp::Write, "PEOPLE.KVF", SQLITE_IOERR_WRITE, EIO},
+         rt::FileError::FileSystemError},
+        {"sync error",
+         {FaultOp::Sync, "PEOPLE.KVF", SQLITE_IOERR_FSYNC, EIO},
+         rt::FileError::FileSystemError},
+        {"commit error",
+         {FaultOp::Commit, "PEOPLE.KVF-journal", SQLITE_IOERR_DELETE, EIO},
+         rt::FileError::FileSystemError},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        people.close();
+        {
+            testsupport::FaultyFileSystem fs;
+            ASSERT_EQ(people.open(), 0);
+            const long long records = people.records();
+            fs.inject(c.fault);
+
+            EXPECT_EQ(add("Cid", 3), c.code);
+            EXPECT_EQ(rt::errorCode(), c.code);
+            EXPECT_FALSE(rt::fileErrorText().empty());
+            EXPECT_EQ(people.pointer(), 0);  // no current record after a failed ADD
+
+            // A change inside a transaction: the commit fails, the change is undone.
+            fs.clear();
+            people.set(people.key("PEO:KEYNUMBER"));
+            ASSERT_EQ(people.next(), 0);
+            ASSERT_EQ(rt::logout(1, {&people}), 0);
+            people.buf().setText("PEO:NAME", "Changed");
+            ASSERT_EQ(people.put(), 0);
+            fs.inject(c.fault);
+            EXPECT_EQ(rt::commit(), c.code);
+            rt::rollback();
+            fs.clear();
+            EXPECT_EQ(recordsAfterReopen(), records);
+            people.set(people.key("PEO:KEYNUMBER"));
+            ASSERT_EQ(people.next(), 0);
+            EXPECT_EQ(people.buf().text("PEO:NAME").substr(0, 3), "Ann");
+            people.close();
+        }
+        // Without the faults the same file takes writes again.
+        ASSERT_EQ(people.open(), 0);
+        ASSERT_EQ(add("Dan", 4), 0);
+        ASSERT_EQ(people.deleteRecord(), 0);
+    }
+}
+
+TEST_F(FileFaults, ARebuildWritesTheMissingKeysRowOrSaysItCouldNot) {
+    people.close();
+    {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open("PEOPLE.KVF", &db), SQLITE_OK);
+        ASSERT_EQ(
+            sqlite3_exec(db, "DELETE FROM meta WHERE name = 'keys'", nullptr, nullptr, nullptr),
+            SQLITE_OK);
+        sqlite3_close(db);
+    }
+    EXPECT_EQ(people.open(), rt::FileError::KeysMustBeRebuilt);
+    {
+        testsupport::FaultyFileSystem fs;
+        fs.inject({FaultOp::Write, "PEOPLE.KVF-journal", SQLITE_FULL, ENOSPC});
+        EXPECT_EQ(people.build(), rt::FileError::FileSystemError);
+        EXPECT_EQ(rt::fileErrorText(), "database or disk is full");
+    }
+    EXPECT_EQ(people.open(), rt::FileError::KeysMustBeRebuilt);
+    ASSERT_EQ(people.build(), 0);
+    ASSERT_EQ(people.open(), 0);
+    EXPECT_EQ(people.records(), 2);
+}
+
+}  // namespace
