@@ -214,7 +214,7 @@ struct QtBackend::Impl {
 
 QtBackend::QtBackend() : impl_(std::make_unique<Impl>()) {
     impl_->self = this;
-    QCoreApplication::instance()->installEventFilter(&impl_->guard);
+    if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(&impl_->guard);
 }
 
 QtBackend::~QtBackend() {
