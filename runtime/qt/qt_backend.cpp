@@ -214,7 +214,8 @@ struct QtBackend::Impl {
 
 QtBackend::QtBackend() : impl_(std::make_unique<Impl>()) {
     impl_->self = this;
-    if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(&impl_->guard);
+    if (QCoreApplication* app = QCoreApplication::instance())
+        app->installEventFilter(&impl_->guard);
 }
 
 QtBackend::~QtBackend() {
