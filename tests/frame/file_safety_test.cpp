@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sqlite3.h>
+#include <sys/time.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -208,15 +209,12 @@ pid_t startStation(const std::filesystem::path& folder, const int* release = nul
         (void)!read(release[0], &c, 1);
     }
     if (killAfter.count() > 0) {
-        sigevent event{};
-        event.sigev_notify = SIGEV_SIGNAL;
-        event.sigev_signo = SIGKILL;
-        timer_t timer;
-        if (timer_create(CLOCK_MONOTONIC, &event, &timer) != 0) _exit(90);
-        itimerspec when{};
+        // The alarm kills the station outright, wherever its start has got to.
+        signal(SIGALRM, [](int) { kill(getpid(), SIGKILL); });
+        itimerval when{};
         when.it_value.tv_sec = killAfter.count() / 1000000;
-        when.it_value.tv_nsec = (killAfter.count() % 1000000) * 1000;
-        timer_settime(timer, 0, &when, nullptr);
+        when.it_value.tv_usec = killAfter.count() % 1000000;
+        if (setitimer(ITIMER_REAL, &when, nullptr) != 0) _exit(90);
     }
     _exit(firstStart());
 }
