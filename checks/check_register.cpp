@@ -28,8 +28,8 @@ class CheckRegister : public BrowseProcedure {
     CheckRegister() : BrowseProcedure(checkRegisterWindow(), sheet(), {&TagFile, &PLF}) {
         OnButton(Reprint, [this] { Call(&SelectCheckStyleReprint); });
         OnButton(PrintReport, [this] { Call(&PrintCheckRegister); });
-        OnButton(NextTag, [this] { nextTagged(true); });
-        OnButton(PrevTag, [this] { nextTagged(false); });
+        OnButton(NextTag, [this] { GoToNextTagged(TAG::CheckRegister, true); });
+        OnButton(PrevTag, [this] { GoToNextTagged(TAG::CheckRegister, false); });
         OnButton(Search, [this] { search(); });
     }
 
@@ -94,20 +94,6 @@ class CheckRegister : public BrowseProcedure {
     }
 
   private:
-    void nextTagged(bool forward) {
-        std::int64_t found = 0;
-        const bool any = FindFromHighlighted(forward, [&] {
-            if (GetTag_(TAG::CheckRegister, static_cast<long>(CHECKS.pointer())) == 0) return false;
-            found = CHECKS.pointer();
-            return true;
-        });
-        if (!any) {
-            rt::message("There are no more tagged records!", "", ICON::Exclamation);
-            return;
-        }
-        if (CHECKS.getPointer(found) == 0) LocateRecord(Locate::ExactRecord);
-    }
-
     void search() {
         long request = REQ::Search;
         for (;;) {

@@ -34,8 +34,8 @@ class MonthlyDrafts : public BrowseProcedure {
             totalPending_ = true;
         });
         OnButton(PrintReport, [this] { Call(&PrintDraftRegister); });
-        OnButton(NextTag, [this] { nextTagged(true); });
-        OnButton(PrevTag, [this] { nextTagged(false); });
+        OnButton(NextTag, [this] { GoToNextTagged(TAG::MonthlyDrafts, true); });
+        OnButton(PrevTag, [this] { GoToNextTagged(TAG::MonthlyDrafts, false); });
         OnButton(Search, [this] { search(); });
     }
 
@@ -158,20 +158,6 @@ class MonthlyDrafts : public BrowseProcedure {
         }
         total_ = sum;
         window().display(Total);
-    }
-
-    void nextTagged(bool forward) {
-        std::int64_t found = 0;
-        const bool any = FindFromHighlighted(forward, [&] {
-            if (GetTag_(TAG::MonthlyDrafts, static_cast<long>(CHECKS.pointer())) == 0) return false;
-            found = CHECKS.pointer();
-            return true;
-        });
-        if (!any) {
-            rt::message("There are no more tagged records!", "", ICON::Exclamation);
-            return;
-        }
-        if (CHECKS.getPointer(found) == 0) LocateRecord(Locate::ExactRecord);
     }
 
     void search() {

@@ -110,8 +110,8 @@ ContactsList::ContactsList() : BrowseProcedure(contactsWindow(), sheet(), {&TagF
         if (rowCount() == 0) return;
         if (ProcedureEntry walk = FindProcedure("LevelWalk")) walk();
     });
-    OnButton(NextTag, [this] { nextTagged(true); });
-    OnButton(PrevTag, [this] { nextTagged(false); });
+    OnButton(NextTag, [this] { GoToNextTagged(TAG::Contacts, true); });
+    OnButton(PrevTag, [this] { GoToNextTagged(TAG::Contacts, false); });
     OnButton(Search, [this] { search(); });
 }
 
@@ -196,20 +196,6 @@ void ContactsList::extraColumns(std::vector<rt::Value>& row) {
         StatusIcon(static_cast<long>(MAI::CONTDAY.integer()), appointment, rt::today())));
     for (const rt::Field* f : kShownAfterFirstName)
         row.emplace_back(f->text());
-}
-
-void ContactsList::nextTagged(bool forward) {
-    std::int64_t found = 0;
-    const bool any = FindFromHighlighted(forward, [&] {
-        if (GetTag_(TAG::Contacts, static_cast<long>(MAIL.pointer())) == 0) return false;
-        found = MAIL.pointer();
-        return true;
-    });
-    if (!any) {
-        rt::message("There are no more tagged records!", "", ICON::Exclamation);
-        return;
-    }
-    if (MAIL.getPointer(found) == 0) LocateRecord(Locate::ExactRecord);
 }
 
 void ContactsList::search() {

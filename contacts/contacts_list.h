@@ -25,8 +25,5 @@ class ContactsList : public BrowseProcedure {
 
   private:
     void publishHighlighted();
-    // The next (or previous) tagged contact in the current order, exactly that record even
-    // among contacts with the same key value.
-    void nextTagged(bool forward);
     void search();
 };

@@ -459,6 +459,20 @@ void BrowseProcedure::ForEachRecord(const std::function<void()>& action) {
     window().select(sheet_.list);
 }
 
+void BrowseProcedure::GoToNextTagged(long tagTable, bool forward) {
+    std::int64_t found = 0;
+    const bool any = FindFromHighlighted(forward, [&] {
+        if (GetTag_(tagTable, static_cast<long>(file().pointer())) == 0) return false;
+        found = file().pointer();
+        return true;
+    });
+    if (!any) {
+        rt::message("There are no more tagged records!", "", ICON::Exclamation);
+        return;
+    }
+    if (file().getPointer(found) == 0) LocateRecord(Locate::ExactRecord);
+}
+
 bool BrowseProcedure::FindFromHighlighted(bool forward, const std::function<bool()>& wanted) {
     if (rows_.empty()) return false;
     rt::setCursor(CURSOR::Wait);

@@ -170,6 +170,9 @@ class BrowseProcedure : public Procedure {
     // From the highlighted row, reads on until `wanted` holds; locates that record and
     // answers true, or answers false at the end of the data.
     bool FindFromHighlighted(bool forward, const std::function<bool()>& wanted);
+    // Next Tag / Prev Tag: the next record of the order tagged in `tagTable`, that very
+    // record even among equal key values; says so when there is none.
+    void GoToNextTagged(long tagTable, bool forward);
     rt::View& view() { return *view_; }
     rt::RecordFile& file() { return *sheet_.file; }
     const BrowseSheet& sheet() const { return sheet_; }
