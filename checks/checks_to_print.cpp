@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "checks/check_amounts.h"
 #include "checks/check_procedures.h"
 #include "checks/checks_to_print_window.h"
 #include "frame/browse_engine.h"
@@ -124,25 +125,13 @@ class ChecksToPrint : public BrowseProcedure {
     void computeTotal() {
         totalPending_ = false;
         if (readFailed()) return;
-        const rt::RecordBuffer saved = CHECKS.buf();
-        rt::View all(CHECKS);
-        all.setFilter(kUnprinted);
-        CHECKS.send("QUICKSCAN=on");
-        rt::Decimal sum(0);
-        int error = CHECKS.set(CHE::KEYCHECKID) == 0 ? all.open() : rt::errorCode();
-        while (error == 0) {
-            error = all.next();
-            if (error == 0) sum += CHE::AMOUNT.number();
-        }
-        all.close();
-        CHECKS.send("QUICKSCAN=off");
-        CHECKS.buf() = saved;
-        if (error != rt::FileError::RecordNotAvailable) {
+        const std::optional<rt::Decimal> sum = SumCheckAmounts(kUnprinted);
+        if (!sum) {
             ShowWarningText(WARN::RecordRetrievalError, "Checks");
             PostCloseWindow();
             return;
         }
-        total_ = sum;
+        total_ = *sum;
         window().display(Total);
     }
 

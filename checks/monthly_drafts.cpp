@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "checks/check_amounts.h"
 #include "checks/check_procedures.h"
 #include "checks/monthly_drafts_window.h"
 #include "frame/browse_engine.h"
@@ -134,29 +135,16 @@ class MonthlyDrafts : public BrowseProcedure {
         totalPending_ = false;
         totalledOrder_ = sortOrder();
         if (readFailed()) return;
-        const rt::RecordBuffer saved = CHECKS.buf();
-        rt::View all(CHECKS);
-        if (!order().filter.empty()) all.setFilter(order().filter);
-        CHECKS.send("QUICKSCAN=on");
-        rt::Decimal sum(0);
-        int error = CHECKS.set(CHE::KEYCHECKID) == 0 ? all.open() : rt::errorCode();
-        while (error == 0) {
-            error = all.next();
-            if (error != 0) break;
-            if (showingTaggedOnly() &&
-                GetTag_(TAG::MonthlyDrafts, static_cast<long>(CHECKS.pointer())) == 0)
-                continue;
-            sum += CHE::AMOUNT.number();
-        }
-        all.close();
-        CHECKS.send("QUICKSCAN=off");
-        CHECKS.buf() = saved;
-        if (error != rt::FileError::RecordNotAvailable) {
+        const std::optional<rt::Decimal> sum = SumCheckAmounts(order().filter, [this] {
+            return !showingTaggedOnly() ||
+                   GetTag_(TAG::MonthlyDrafts, static_cast<long>(CHECKS.pointer())) != 0;
+        });
+        if (!sum) {
             ShowWarningText(WARN::RecordRetrievalError, "Checks");
             PostCloseWindow();
             return;
         }
-        total_ = sum;
+        total_ = *sum;
         window().display(Total);
     }
 
