@@ -10,11 +10,22 @@
 #include "frame/search_form.h"
 #include "records/checks.h"
 #include "records/tag_file.h"
+#include "runtime/ui/dialogs.h"
 
 namespace {
 
 using namespace windows::draft_search;
 using namespace DraftSearchControl;
+
+// A day the entry's picture refuses (letters, signs) is answered with a message; the entry
+// shows its value from before and keeps the focus.
+bool refusedDay(rt::Window& w) {
+    if (w.event() != EVENT::Rejected || w.field() != DraftDay) return false;
+    rt::message("The draft day must be a number, such as 15.", "Draft Day", ICON::Exclamation);
+    w.display(DraftDay);
+    w.select(DraftDay);
+    return true;
+}
 
 SearchSheet searchSheet() {
     SearchSheet s;
@@ -31,6 +42,14 @@ SearchSheet searchSheet() {
     s.editProcedure = [] { SearchMonthlyDrafts(); };
     return s;
 }
+
+class DraftDaySearch : public SearchFormProcedure {
+  public:
+    DraftDaySearch() : SearchFormProcedure(draftSearchWindow(), searchSheet(), {&TagFile}) {}
+
+  protected:
+    bool takeEvent() override { return refusedDay(window()) || SearchFormProcedure::takeEvent(); }
+};
 
 class DraftDayForm : public FormProcedure {
   public:
@@ -54,13 +73,15 @@ class DraftDayForm : public FormProcedure {
         window().setProp(BeginSearch, PROP::Hide, 1);
         window().setProp(Ok, PROP::Default, 1);
     }
+
+    bool takeOwnEvent() override { return refusedDay(window()); }
 };
 
 }  // namespace
 
 void SearchMonthlyDrafts() {
     if (GLO::Request == REQ::Search) {
-        SearchFormProcedure(draftSearchWindow(), searchSheet(), {&TagFile}).runSearch();
+        DraftDaySearch().runSearch();
         return;
     }
     DraftDayForm().run();

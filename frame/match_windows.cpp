@@ -29,6 +29,14 @@ int runWindow(rt::Window& w, int onClose, Handler handle) {
     return answer;
 }
 
+// What an upper limit that its entry's picture refuses must be instead.
+std::string unreadableLimitText(std::string_view picture) {
+    const char kind = picture.size() > 1 ? static_cast<char>(picture[1] | 0x20) : ' ';
+    if (kind == 'd') return "The upper limit must be a date.";
+    if (kind == 'n' || kind == 'e') return "The upper limit must be a number.";
+    return "The upper limit cannot be read.";
+}
+
 }  // namespace
 
 int SelectMatchType(FieldKind kind, int current) {
@@ -98,10 +106,18 @@ int EnterUpperLimit(const rt::Value& lower, rt::Value& upper, std::string_view p
     w.display();
     w.select(Upper);
     return runWindow(w, 0, [&](rt::Window& win) -> std::optional<int> {
+        if (win.event() == EVENT::Rejected && win.field() == Upper) {
+            // The entry shows the limit kept before the refused text.
+            rt::message(unreadableLimitText(picture), "", ICON::Exclamation);
+            win.display(Upper);
+            win.select(Upper);
+            return std::nullopt;
+        }
         const int control = win.accepted();
         if (control == Upper || control == Ok) {
             if (!above(high, low)) {
-                rt::beep();
+                rt::message("The upper limit must be greater than the lower limit.", "",
+                            ICON::Exclamation);
                 win.select(Upper);
                 return std::nullopt;
             }

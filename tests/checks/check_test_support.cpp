@@ -50,6 +50,7 @@ std::vector<std::int64_t> makeChecks(const std::vector<Check>& checks) {
         CHE::BANKNAME.setText("First Bank");
         CHE::DONE.setText(c.done);
         CHE::X2.setText(c.draftsLeft);
+        CHE::X1.setText(c.draftDay);
         CHE::CHECKNUMBER.setText(c.checkNumber);
         CHE::TRANSIT.setText("123456789");
         CHE::ACCOUNTNUMBER.setText("987654");

@@ -25,6 +25,7 @@ struct Check {
     std::string amount;
     std::string done;        // "Y" once printed
     std::string draftsLeft;  // CHE:X2
+    std::string draftDay;    // CHE:X1
     std::string checkNumber = "1001";
 };
 

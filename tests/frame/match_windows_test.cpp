@@ -40,11 +40,13 @@ TEST(EnterUpperLimit, TheUpperLimitMustLieAboveTheLowerOne) {
     driver.start([&] { answer = EnterUpperLimit(rt::Value(rt::Decimal(100)), upper, "@n6"); });
     driver.waitWindow("Enter Upper Limit");
     driver.expectText(rt::ControlName::parse("4"), "100");  // no upper limit yet: the lower one
-    const int beepsBefore = driver.backend().beeps();
-    driver.type(4, "50");
-    EXPECT_EQ(driver.backend().beeps(), beepsBefore + 1);
-    driver.type(4, "100");
-    EXPECT_EQ(driver.backend().beeps(), beepsBefore + 2);
+    for (const char* notAbove : {"50", "100"}) {
+        SCOPED_TRACE(notAbove);
+        driver.type(4, notAbove);
+        driver.expectMessage("The upper limit must be greater than the lower limit.");
+        driver.answer("OK");
+        driver.waitWindow("Enter Upper Limit");
+    }
     driver.type(4, "250");
     driver.press("&OK");
     ASSERT_TRUE(driver.finish());
@@ -68,6 +70,36 @@ TEST(EnterUpperLimit, TheUpperLimitMustLieAboveTheLowerOne) {
     ASSERT_TRUE(driver.finish());
     EXPECT_EQ(answer, 0);
     EXPECT_EQ(textUpper.asText().substr(0, 2), "50");
+}
+
+TEST(EnterUpperLimit, ALimitThePictureCannotReadIsRefusedAndTheOldOneKept) {
+    const struct {
+        const char* picture;
+        long lower, upper;
+        const char* typed;
+        const char* message;
+    } cases[] = {
+        {"@n6", 100, 250, "abc", "The upper limit must be a number."},
+        {"@d1", 80000, 80030, "zz/qq", "The upper limit must be a date."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.picture);
+        rt::Driver driver;
+        int answer = -1;
+        rt::Value upper(rt::Decimal(c.upper));
+        driver.start(
+            [&] { answer = EnterUpperLimit(rt::Value(rt::Decimal(c.lower)), upper, c.picture); });
+        driver.waitWindow("Enter Upper Limit");
+        const std::string shown = driver.text(rt::ControlName::parse("4"));
+        driver.type(4, c.typed);
+        driver.expectMessage(c.message);
+        driver.answer("OK");
+        driver.expectText(rt::ControlName::parse("4"), shown);
+        driver.press("&OK");
+        ASSERT_TRUE(driver.finish());
+        EXPECT_EQ(answer, 1);
+        EXPECT_EQ(upper.asNumber(), rt::Decimal(c.upper));
+    }
 }
 
 TEST(BeginSearch, UnselectIsOfferedOnlyWithTags) {
