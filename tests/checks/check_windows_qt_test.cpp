@@ -9,9 +9,14 @@
 #include <set>
 
 #include "checks/check_procedures.h"
+#include "checks/draft_client_selection_window.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "records/checks.h"
+#include "records/mail.h"
+#include "runtime/qt/qt_driver.h"
+#include "runtime/qt/qt_list.h"
+#include "runtime/text/fixed_text.h"
 #include "tests/checks/check_test_support.h"
 #include "tests/runtime/qt/qt_test_support.h"
 #include "tests/support/temp_dir.h"
@@ -79,6 +84,60 @@ TEST(CheckWindowsQt, EveryChecksWindowOpensAndRenders) {
         expectRendered(frame, shown.name);
         EXPECT_TRUE(session.finish());
     }
+}
+
+// In real widgets the draft client list shows the caller's client highlighted, on screen,
+// however far down the list it stands.
+TEST(CheckWindowsQt, TheDraftClientListShowsTheCallersClientHighlighted) {
+    testsupport::TempDir dir{/*enter=*/true};
+    RegisterCheckProcedures();
+    MAIL.create();
+    MAIL.open();
+    for (int i = 0; i < 40; ++i) {
+        MAIL.clear();
+        MAI::FIRSTNAME.setText("Fil");
+        MAI::LASTNAME.setText("Ler" + std::to_string(100 + i));
+        MAI::DRAFTDAY.setInteger(1 + i % 28);
+        MAIL.add();
+    }
+    MAIL.clear();
+    MAI::FIRSTNAME.setText("Cy");
+    MAI::LASTNAME.setText("Cole");
+    MAI::DRAFTDAY.setInteger(15);
+    MAIL.add();
+    MAIL.close();
+
+    rt::qt::ensureApplication();
+    rt::qt::QtDriver driver;
+    driver.start([] {
+        MAIL.open();
+        MAIL.set(MAI::KEYLASTNAME);
+        while (MAIL.next() == 0 && rt::clip(MAI::LASTNAME.text()) != "Cole") {
+        }
+        GLO::Request = REQ::Select;
+        SelectMonthlyDraftClient();
+        MAIL.close();
+    });
+    driver.waitWindow("Monthly Draft Information");
+    namespace D = windows::draft_client_selection::DraftClientControl;
+    const int row = static_cast<int>(driver.active()->prop(D::List, PROP::SelectedRow));
+    ASSERT_GE(row, 1);
+    driver.expectRow(rt::ControlName::parse(std::to_string(D::List)), row,
+                     "15 | $0.00 | Cy | Cole |  |  |  |  | (000)-000-0000 | (000)-000-0000");
+    // The highlight is painted on that row and on no other.
+    auto* list =
+        dynamic_cast<rt::qt::ListView*>(driver.backend().controlWidget(driver.active(), D::List));
+    ASSERT_NE(list, nullptr);
+    const QImage shown = list->viewport()->grab().toImage();
+    const QColor highlight = list->palette().highlight().color();
+    for (int r = 1; r <= list->rowCount(); ++r) {
+        const QRect at = list->rowRect(r);
+        if (!shown.rect().contains(at.topLeft() + QPoint(2, 2))) continue;
+        SCOPED_TRACE(r);
+        EXPECT_EQ(shown.pixelColor(at.topLeft() + QPoint(2, 2)) == highlight, r == row);
+    }
+    driver.press(rt::ControlName::parse("\"Close\""));
+    ASSERT_TRUE(driver.finish());
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "checks/check_form_window.h"
 #include "checks/check_procedures.h"
+#include "checks/draft_client_selection_window.h"
 #include "checks/monthly_drafts_window.h"
 #include "contacts/contact_procedures.h"
 #include "contacts/contacts_list_window.h"
@@ -174,6 +175,85 @@ TEST_F(DraftScreensTest, PostMonthlyDraftListsDraftClientsAndCopiesOnlyAChosenOn
     driver.waitWindow("Enter Check Information");
     driver.expectText(rt::ControlName::parse("CHE:FIRSTNAME"), "Bea");
     driver.expectText(rt::ControlName::parse("CHE:X2"), "6");
+    driver.press("Cancel");
+    driver.answer("No");
+    ASSERT_TRUE(driver.finish());
+}
+
+// Clients with draft days, the 15th twice (Ames before Cole), and Gray with none; then
+// `filler` more with later days, so that a caller far down is past the first page.
+void addDraftClients(int filler = 0) {
+    MAIL.create();
+    MAIL.open();
+    addClient("Ann", "Adams", 3);
+    addClient("Abe", "Ames", 15);
+    addClient("Cy", "Cole", 15);
+    addClient("Di", "Dunn", 20);
+    addClient("Gus", "Gray", 0);
+    for (int i = 0; i < filler; ++i)
+        addClient("Fil", ("Ler" + std::to_string(100 + i)).c_str(), 21 + i % 8);
+    addClient("Zoe", "Zorn", 30);
+    MAIL.close();
+}
+
+// The last name on the list's highlighted row.
+std::string highlightedLastName(rt::Driver& driver) {
+    namespace D = windows::draft_client_selection::DraftClientControl;
+    const int row = static_cast<int>(driver.active()->prop(D::List, PROP::SelectedRow));
+    const auto texts = driver.active()->rowTexts(D::List, row);
+    return texts.size() > 3 ? std::string(rt::clip(texts[3])) : "";
+}
+
+TEST_F(DraftScreensTest, TheDraftClientListOpensOnTheCallersClient) {
+    struct Case {
+        const char* caller;  // read into the MAIL buffer before the call
+        int filler;
+        const char* highlighted;
+    } cases[] = {
+        {"Cole", 0, "Cole"},   // the very client, not the first of his day
+        {"Zorn", 40, "Zorn"},  // past the first page
+        {"Gray", 0, "Adams"},  // no draft day: the list starts at the top
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caller);
+        addDraftClients(c.filler);
+        driver.start([&] {
+            MAIL.open();
+            MAIL.set(MAI::KEYLASTNAME);
+            while (MAIL.next() == 0 && rt::clip(MAI::LASTNAME.text()) != c.caller) {
+            }
+            GLO::Request = REQ::Select;
+            SelectMonthlyDraftClient();
+            MAIL.close();
+        });
+        driver.waitWindow("Monthly Draft Information");
+        EXPECT_EQ(highlightedLastName(driver), c.highlighted);
+        driver.press("Close");
+        ASSERT_TRUE(driver.finish());
+    }
+}
+
+TEST_F(DraftScreensTest, PostMonthlyDraftOpensOnTheClientSelectedBefore) {
+    addDraftClients();
+    makeChecks({});
+    driver.start([&] {
+        CHECKS.clear();
+        GLO::Request = REQ::Insert;
+        UpdateCheck();
+    });
+    driver.waitWindow("Enter Check Information");
+    driver.press("Select Client");
+    driver.waitWindow("");
+    driver.choose(rt::ControlName::parse("2"), 3);  // first names: Abe, Ann, Cy ...
+    driver.press("&Select");
+    driver.waitWindow("Enter Check Information");
+    driver.press("Post Monthly Draft");
+    driver.waitWindow("Monthly Draft Information");
+    EXPECT_EQ(highlightedLastName(driver), "Cole");
+    driver.press("&Select");
+    driver.waitWindow("Enter Check Information");
+    driver.expectText(rt::ControlName::parse("CHE:LASTNAME"), "Cole");
+    driver.expectText(rt::ControlName::parse("CHE:FIRSTNAME"), "Cy");
     driver.press("Cancel");
     driver.answer("No");
     ASSERT_TRUE(driver.finish());
