@@ -45,6 +45,17 @@ class DraftScreensTest : public testing::Test {
         }
     }
 
+    // The check form on a new check, in an empty CHECKS file.
+    void openNewCheck() {
+        makeChecks({});
+        driver.start([] {
+            CHECKS.clear();
+            GLO::Request = REQ::Insert;
+            UpdateCheck();
+        });
+        driver.waitWindow("Enter Check Information");
+    }
+
     testsupport::TempDir dir{/*enter=*/true};
     rt::Driver driver;
 };
@@ -152,13 +163,7 @@ TEST_F(DraftScreensTest, PostMonthlyDraftListsDraftClientsAndCopiesOnlyAChosenOn
     addClient("Ann", "Smith", 0);
     addClient("Bea", "Jones", 15);
     MAIL.close();
-    makeChecks({});
-    driver.start([&] {
-        CHECKS.clear();
-        GLO::Request = REQ::Insert;
-        UpdateCheck();
-    });
-    driver.waitWindow("Enter Check Information");
+    openNewCheck();
     EXPECT_TRUE(
         driver.active()->isEnabled(windows::check_form::CheckFormControl::PostMonthlyDraft));
     driver.press("Post Monthly Draft");
@@ -235,13 +240,7 @@ TEST_F(DraftScreensTest, TheDraftClientListOpensOnTheCallersClient) {
 
 TEST_F(DraftScreensTest, PostMonthlyDraftOpensOnTheClientSelectedBefore) {
     addDraftClients();
-    makeChecks({});
-    driver.start([&] {
-        CHECKS.clear();
-        GLO::Request = REQ::Insert;
-        UpdateCheck();
-    });
-    driver.waitWindow("Enter Check Information");
+    openNewCheck();
     driver.press("Select Client");
     driver.waitWindow("");
     driver.choose(rt::ControlName::parse("2"), 3);  // first names: Abe, Ann, Cy ...
