@@ -72,8 +72,21 @@ void EntryWidget::setMicr(bool micr) {
     update();
 }
 
+double EntryWidget::micrPitch() const {
+    const double bankPitch = kMicrPitch * kScreenDpi / 1000.0;
+    // Every character the picture admits must show: the layout gave a bank-line font of its
+    // point size, narrower than the printed characters.
+    const int held = maxLength() < 32767 ? maxLength() : static_cast<int>(text().size());
+    if (held <= 0) return bankPitch;
+    return std::min(bankPitch, (width() - 2 * kMicrMargin) / static_cast<double>(held));
+}
+
 int EntryWidget::micrX(int index) const {
-    return kMicrMargin + static_cast<int>(index * kMicrPitch * kScreenDpi / 1000.0);
+    const double pitch = micrPitch();
+    double left = kMicrMargin;
+    if (alignment() & Qt::AlignRight)
+        left = width() - kMicrMargin - static_cast<double>(text().size()) * pitch;
+    return static_cast<int>(left + index * pitch);
 }
 
 void EntryWidget::paintEvent(QPaintEvent* event) {
@@ -85,7 +98,7 @@ void EntryWidget::paintEvent(QPaintEvent* event) {
     p.fillRect(rect(), palette().base());
     p.setPen(palette().color(QPalette::Mid));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
-    const double scale = kScreenDpi / 1000.0;
+    const double scale = micrPitch() / kMicrPitch;
     const double top = (height() - kMicrHeight * scale) / 2.0;
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);

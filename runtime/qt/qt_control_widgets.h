@@ -69,7 +69,10 @@ class EntryWidget : public QLineEdit {
     explicit EntryWidget(QWidget* parent);
     void setMicr(bool micr);
     bool isMicr() const { return micr_; }
-    // The left edge of character `index` in E-13B drawing.
+    // E-13B drawing: the pixels from one character to the next (the printed size when the
+    // entry holds every character of its picture at that size, smaller otherwise) and the
+    // left edge of character `index`.
+    double micrPitch() const;
     int micrX(int index) const;
 
   protected:

@@ -12,8 +12,10 @@
 #include "checks/draft_client_selection_window.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
+#include "records/blank.h"
 #include "records/checks.h"
 #include "records/mail.h"
+#include "runtime/qt/qt_control_widgets.h"
 #include "runtime/qt/qt_driver.h"
 #include "runtime/qt/qt_list.h"
 #include "runtime/text/fixed_text.h"
@@ -138,6 +140,80 @@ TEST(CheckWindowsQt, TheDraftClientListShowsTheCallersClientHighlighted) {
     }
     driver.press(rt::ControlName::parse("\"Close\""));
     ASSERT_TRUE(driver.finish());
+}
+
+// The bank line's entries of the check, draft and blank check forms, each holding as many
+// characters as its picture admits, show the last of them in real widgets.
+TEST(CheckWindowsQt, TheBankLineEntriesShowEveryCharacterTheyHold) {
+    testsupport::TempDir dir{/*enter=*/true};
+    RegisterCheckProcedures();
+    const char* transit = "123456789";
+    const char* account = "12345678901234567890";
+    checktest::makeChecks({{"Ann", "Smith", "Acme Supply", "125.50", "", "3"}});
+    CHECKS.open();
+    CHECKS.set(CHE::KEYCHECKID);
+    CHECKS.next();
+    CHE::TRANSIT.setText(transit);
+    CHE::ACCOUNTNUMBER.setText(account);
+    CHECKS.put();
+    CHECKS.close();
+    BLANK.create();
+    BLANK.open();
+    BLANK.clear();
+    CHE1::CHECKID.setInteger(1);
+    CHE1::TRANSIT.setText(transit);
+    CHE1::ACCOUNTNUMBER.setText(account);
+    BLANK.add();
+    BLANK.close();
+    MAIL.create();
+
+    // Each form changes the first record of its file.
+    auto change = [](rt::RecordFile& file, int key, void (*form)()) {
+        return [&file, key, form] {
+            file.open();
+            file.set(key);
+            file.next();
+            GLO::Request = REQ::Change;
+            form();
+            file.close();
+        };
+    };
+    const std::vector<Shown> forms = {
+        {"check form", change(CHECKS, CHE::KEYCHECKID, &UpdateCheck)},
+        {"draft form", change(CHECKS, CHE::KEYCHECKID, &UpdateMonthlyDraft)},
+        {"blank check form", change(BLANK, CHE1::KEYCHECKID, &UpdateBlankCheck)},
+    };
+    for (const Shown& shown : forms) {
+        SCOPED_TRACE(shown.name);
+        qttest::QtSession session;
+        session.start(shown.procedure);
+        rt::Window* w = topWindow();
+        ASSERT_NE(w, nullptr);
+        ASSERT_NE(session.shownWindow(w), nullptr);
+        session.settle();
+        int bankEntries = 0;
+        for (const rt::ControlStructure& c : w->structure().controls) {
+            auto* entry =
+                dynamic_cast<rt::qt::EntryWidget*>(session.backend().controlWidget(w, c.number));
+            if (!entry || !entry->isMicr() || entry->text().trimmed().isEmpty()) continue;
+            ++bankEntries;
+            SCOPED_TRACE(c.use);
+            const int last = static_cast<int>(entry->text().size()) - 1;
+            ASSERT_EQ(entry->text().size(), entry->maxLength());
+            // Ink in the last character's cell, and that cell inside the entry's frame.
+            EXPECT_LE(entry->micrX(last + 1), entry->width() - 1);
+            const QImage drawn = entry->grab().toImage();
+            int ink = 0;
+            for (int x = entry->micrX(last); x < std::min(entry->micrX(last + 1), drawn.width());
+                 ++x)
+                for (int y = 1; y < drawn.height() - 1; ++y)
+                    ink += drawn.pixelColor(x, y).lightness() < 100;
+            EXPECT_GT(ink, 3);
+        }
+        EXPECT_EQ(bankEntries, 4);  // the two symbols, the transit and the account number
+        expectRendered(session.shownWindow(w), std::string("Bank line of the ") + shown.name);
+        EXPECT_TRUE(session.finish());
+    }
 }
 
 }  // namespace
