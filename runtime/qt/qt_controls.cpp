@@ -461,6 +461,13 @@ void WindowView::applyColours(const Item& item) {
     const ControlStructure& s = item.data.structure;
     QPalette pal = QApplication::palette(w);
     int colour = s.font.color;
+    // Texts standing on the window's own background take the window font's colour when they
+    // have none of their own (white prompts on a dark window); entries and buttons keep their
+    // own grounds and the system's text colour.
+    const bool onWindowGround = s.kind == ControlKind::String || s.kind == ControlKind::Prompt ||
+                                s.kind == ControlKind::Check || s.kind == ControlKind::Radio ||
+                                s.kind == ControlKind::Group || s.kind == ControlKind::Option;
+    if (colour == kDefaultColor && onWindowGround) colour = window_.structure.font.color;
     if (colour != kDefaultColor) {
         for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
             pal.setColor(role, colourOf(colour));

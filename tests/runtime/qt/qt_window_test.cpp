@@ -1,5 +1,5 @@
-// Window-wide behaviour through Qt: wallpaper, MICR entries, windows over windows, timers,
-// the wait cursor, and a whole program run by runQtProgram.
+// Window-wide behaviour through Qt: wallpaper, MICR entries, the window font's colour, windows
+// over windows, timers, the wait cursor, and a whole program run by runQtProgram.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -91,6 +91,49 @@ TEST(QtWindowTest, TiledWallpaperAndMicrEntry) {
     EXPECT_EQ(beyond, 0);
     // Twelve characters at eight to the inch on a 96 dpi screen: 144 pixels.
     EXPECT_EQ(entry->micrX(12) - entry->micrX(0), 144);
+}
+
+// A window's font colour reaches the texts standing on its background; an entry keeps its
+// own white ground and dark text.
+TEST(QtWindowTest, PromptsTakeTheWindowFontsColour) {
+    rt::WindowStructure structure = simpleWindow("Coloured");
+    structure.font = {"Arial", 10, true, false, 0xFFFFFF};
+    structure.background = 0x800000;
+    structure.controls.push_back(control(2, ControlKind::Prompt, "WWWWWW", {10, 10, 80, 12}));
+    rt::ControlStructure entry = control(3, ControlKind::Entry, "", {10, 30, 80, 13});
+    entry.use = "LOC:Shown";
+    structure.controls.push_back(entry);
+    std::atomic<rt::Window*> opened{nullptr};
+    qttest::QtSession session;
+    session.start([&] {
+        rt::Window w(structure);
+        w.open();
+        w.setProp(3, PROP::Text, "WWWWWW");
+        opened = &w;
+        while (w.accept()) {
+        }
+    });
+    rt::Window* w = opened;
+    ASSERT_NE(session.shownWindow(w), nullptr);
+    session.settle();
+    // The lightest and darkest pixels of each control.
+    auto extremes = [&](int control) {
+        const QImage drawn = session.backend().controlWidget(w, control)->grab().toImage();
+        int lightest = 0, darkest = 255;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) {
+                lightest = std::max(lightest, drawn.pixelColor(x, y).lightness());
+                darkest = std::min(darkest, drawn.pixelColor(x, y).lightness());
+            }
+        return std::pair{lightest, darkest};
+    };
+    const auto [promptLight, promptDark] = extremes(2);
+    EXPECT_GT(promptLight, 230);  // white letters on the dark ground
+    EXPECT_GT(promptDark, 20);    // and no black ones
+    const auto [entryLight, entryDark] = extremes(3);
+    EXPECT_GT(entryLight, 230);
+    EXPECT_LT(entryDark, 60);  // dark letters on the entry's white
+    EXPECT_TRUE(session.finish());
 }
 
 TEST(QtWindowTest, AWindowOverAnotherOfItsThreadIsModalToIt) {
