@@ -264,4 +264,28 @@ TEST_F(DraftSearchTest, AChangedDayThatIsNotANumberIsRefusedAndNothingIsWritten)
     EXPECT_EQ(storedDays().at("Cole"), "15");
 }
 
+TEST_F(DraftSearchTest, ADayChangedMeanwhileByAnotherStationIsToldAndShown) {
+    editFirstDraftOfDay("15");
+    driver.type("CHE:X1", "20");
+    CHECKS.open();  // another station (this thread) moves Cole to the 7th
+    CHE::CHECKID.setInteger(3);
+    ASSERT_EQ(CHECKS.get(CHE::KEYCHECKID), 0);
+    CHE::X1.setText("7");
+    ASSERT_EQ(CHECKS.put(), 0);
+    CHECKS.close();
+    driver.press("OK");
+    driver.expectMessage("This record was changed by another station.");
+    driver.answer("OK");
+    driver.waitWindow("Enter Search Criteria");
+    driver.expectText(rt::ControlName::parse("CHE:X1"), "7");
+    // The form still holds the day it opened with as its copy: leaving asks about the change.
+    driver.press("Cancel");
+    driver.expectMessage("Do you want to save the changes to this record?");
+    driver.answer("No");
+    driver.waitWindow("Print Monthly Drafts");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(storedDays().at("Cole"), "7");
+}
+
 }  // namespace
