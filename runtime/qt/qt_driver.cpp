@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -32,6 +31,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <chrono>
+#include <map>
 #include <mutex>
 #include <sstream>
 #include <thread>
@@ -312,7 +312,7 @@ void QtDriver::waitWindow(std::string_view title) {
             lastSeen = "\"" + seen + "\"";
             if (seen == want) {
                 activate(frame);
-                if (!pictureFolder_.empty()) savePicture(frame, *active(), seen);
+                if (pictures_) pictures_->save(*frame, active()->structure(), seen);
                 return;
             }
         }
@@ -859,30 +859,6 @@ std::string QtDriver::dump() {
     return out.str();
 }
 
-void QtDriver::savePicture(QWidget* frame, const Window& window, const std::string& title) {
-    // One picture per window structure, named by its title; a second structure with the same
-    // title (a look-up and its list) and a window without one add a name of their own. A
-    // window met again is pictured again: the last picture shows it the fullest.
-    const std::string key = window.structure().module + "/" + window.structure().label;
-    std::string name;
-    if (auto it = saved_.find(key); it != saved_.end()) {
-        name = it->second;
-    } else {
-        name = title.empty() ? "(untitled) " + window.structure().module : title;
-        for (const auto& [otherKey, otherName] : saved_)
-            if (otherName == name)
-                name += " - " + (otherKey.rfind(window.structure().module + "/", 0) == 0
-                                     ? window.structure().label
-                                     : window.structure().module);
-        saved_[key] = name;
-    }
-    QString file = qs(name);
-    for (QChar& ch : file)
-        if (!ch.isLetterOrNumber() && !QStringLiteral(" -.()'&,").contains(ch)) ch = '_';
-    QDir().mkpath(QString::fromStdString(pictureFolder_));
-    frame->grab().save(QString::fromStdString(pictureFolder_) + "/" + file.simplified() + ".png");
-}
-
 bool QtDriver::finish() {
     if (!started_) return true;
     auto deadline = Clock::now() + kFinishLimit;
@@ -934,9 +910,9 @@ bool QtDriver::finish() {
 }
 
 ScenarioResult runQtScenario(std::istream& script, std::function<void()> programMain,
-                             std::string_view name, const std::string& pictureFolder) {
+                             std::string_view name, WindowPictures* pictures) {
     QtDriver driver;
-    if (!pictureFolder.empty()) driver.saveWindowsTo(pictureFolder);
+    driver.saveWindowsTo(pictures);
     return runScenarioWith(driver, script, std::move(programMain), name);
 }
 
