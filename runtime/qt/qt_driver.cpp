@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -100,6 +101,29 @@ std::string describeDialog(QWidget* w) {
     }
     if (qobject_cast<QMenu*>(w)) return "popup menu";
     return "dialog \"" + cp(w->windowTitle()) + "\"";
+}
+
+// Sends `key` to `into`, a field of `dialog`. A dialog refusing what it was given (an open
+// dialog told of a file that does not exist) says so in a message box of its own, run modally
+// inside the key press; that box is read and closed there, and its words answered, so the
+// step fails instead of waiting in it for ever. Empty when nothing was refused.
+std::string keyRefusedBy(QWidget* dialog, QWidget* into, Qt::Key key) {
+    std::string refusal;
+    QTimer watch;
+    watch.setInterval(20);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || box == dialog) return;
+        for (QWidget* p = box->parentWidget(); p; p = p->parentWidget())
+            if (p == dialog) {
+                refusal = cp(box->text());
+                box->reject();
+                return;
+            }
+    });
+    watch.start();
+    QTest::keyClick(into, key);
+    return refusal;
 }
 
 // The mouse button, double click and modifiers a click code stands for.
@@ -623,8 +647,12 @@ void QtDriver::answer(std::string_view choice) {
     if (auto* files = qobject_cast<QFileDialog*>(d)) {
         auto* edit = files->findChild<QLineEdit*>("fileNameEdit");
         if (!edit) throw DriverError("the file dialog has no file name field");
-        // A folder first (typed and entered, the dialog goes there), then the file's name.
-        const std::string path(choice);
+        // A relative name means what it means on the window models, a file from the working
+        // folder, whichever folder the dialog shows. A folder first (typed and entered, the
+        // dialog goes there), then the file's name.
+        std::string path(choice);
+        if (!path.empty() && QDir::isRelativePath(qs(path)))
+            path = cp(QDir::cleanPath(QDir::current().absoluteFilePath(qs(path))));
         const std::size_t slash = path.rfind('/');
         std::vector<std::string> parts;
         if (slash != std::string::npos && slash > 0) parts.push_back(path.substr(0, slash + 1));
@@ -633,7 +661,9 @@ void QtDriver::answer(std::string_view choice) {
             clickWidget(edit, edit->rect().center(), KEY::LeftClick, "the file name field");
             QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
             typeText(edit, qs(part));
-            QTest::keyClick(edit, Qt::Key_Return);
+            const std::string refusal = keyRefusedBy(files, edit, Qt::Key_Return);
+            if (!refusal.empty())
+                throw DriverError("the file dialog refused \"" + path + "\": " + refusal);
             settle();
         }
         if (dialogShowing() == files)

@@ -39,7 +39,7 @@ class WindowPictures {
     void rename(const std::string& from, const std::string& to) const;
 
     std::string folder_;
-    std::map<Shown, std::string> names_;                  // window and title -> file name
+    std::map<Shown, std::string> names_;                 // window and title -> file name
     std::map<std::string, std::vector<Shown>> byTitle_;  // title as a file name -> windows
 };
 

@@ -132,7 +132,8 @@ int main(int argc, char** argv) {
          {"invoice_from_main_menu", "checks_post_print_register_reprint", "genealogy_panel",
           "labels_envelopes_and_cards", "bookmarks_information_product_name",
           "follow_ups_and_appointments", "monthly_draft_post_search_print",
-          "blank_checks_number_and_print", "export_tagged_contacts"})
+          "blank_checks_number_and_print", "export_tagged_contacts",
+          "import_contacts_into_new_folder"})
         ok = session(source / "tests/scenarios" / (std::string(scenario) + ".scenario"),
                      &ProgramMain) &&
              ok;

@@ -62,12 +62,16 @@ TEST(WindowPictures, ASharedTitleNamesEveryWindowApartInAnyOrder) {
         {"Tovik160", "Panel", "Close Panel->", 110},
         {"Tovik001", "BrowseMAIL", "Names And Information", 111},  // met again
     };
-    const std::set<std::string> expected = {
-        "Enter Search Criteria - Tovik023.png", "Enter Search Criteria - Tovik165.png",
-        "Names And Information.png",            "Select Style - Reprint.png",
-        "Select Style - Tagged.png",            "Contact Date.png",
-        "Appointment Date.png",                 "(untitled) Tovik004.png",
-        "Ridar Uzad Version 5.55.png",          "Close Panel-_.png"};
+    const std::set<std::string> expected = {"Enter Search Criteria - Tovik023.png",
+                                            "Enter Search Criteria - Tovik165.png",
+                                            "Names And Information.png",
+                                            "Select Style - Reprint.png",
+                                            "Select Style - Tagged.png",
+                                            "Contact Date.png",
+                                            "Appointment Date.png",
+                                            "(untitled) Tovik004.png",
+                                            "Ridar Uzad Version 5.55.png",
+                                            "Close Panel-_.png"};
     testsupport::TempDir inOrder, reversed;
     EXPECT_EQ(saveAll(inOrder.path(), met), expected);
     EXPECT_EQ(saveAll(reversed.path(), std::vector<Met>(met.rbegin(), met.rend())), expected);
