@@ -20,8 +20,8 @@ const rt::ControlName kList = rt::ControlName::parse(std::to_string(C::List));
 const rt::ControlName kSiteName = rt::ControlName::parse(std::to_string(C::SiteName));
 
 void addBookmarks() {
-    const char* bookmarks[][2] = {{"Alpha", "General"},  {"Mail", "General"}, {"Maps", "News"},
-                                  {"Movies", "News"},    {"Weather", "News"}, {"Zoo", "General"},
+    const char* bookmarks[][2] = {{"Alpha", "General"},    {"Mail", "General"}, {"Maps", "News"},
+                                  {"Movies", "News"},      {"Weather", "News"}, {"Zoo", "General"},
                                   {"Mortgages", "Finance"}};
     WEB.create();
     WEB.open();
@@ -54,12 +54,11 @@ TEST(WebBookmarksQt, TheSiteNameEntryLocatesWithinTheTabShowing) {
         const char* typed;
         const char* found;  // the tab's first bookmark at or after the typed name
     } cases[] = {
-        {"News", "Mo", "Movies"},    // "Mortgages" of Finance sorts between, but is not here
-        {"News", "mAP", "Maps"},     // letter case does not matter
-        {"News", "Zz", "Weather"},   // after every name of the tab: its last bookmark
-        {"General", "Mb", "Zoo"},    // the News and Finance names between are passed over
-        {"Finance", "A", "Mortgages"},
-        {"All", "Mo", "Mortgages"},  // every category
+        {"News", "Mo", "Movies"},   // "Mortgages" of Finance sorts between, but is not here
+        {"News", "mAP", "Maps"},    // letter case does not matter
+        {"News", "Zz", "Weather"},  // after every name of the tab: its last bookmark
+        {"General", "Mb", "Zoo"},   // the News and Finance names between are passed over
+        {"Finance", "A", "Mortgages"}, {"All", "Mo", "Mortgages"},  // every category
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.tab) + " \"" + c.typed + "\"");
