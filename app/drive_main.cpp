@@ -51,8 +51,10 @@ int main(int argc, char** argv) {
     app.setQuitOnLastWindowClosed(false);
     rt::qt::installPrintBackend();
     RegisterProgramProcedures();
+    rt::qt::WindowPictures windowPictures(pictures);
     rt::ScenarioResult result =
-        qt ? rt::qt::runQtScenario(script, &ProgramMain, scriptName, pictures)
+        qt ? rt::qt::runQtScenario(script, &ProgramMain, scriptName,
+                                   pictures.empty() ? nullptr : &windowPictures)
            : rt::runScenario(script, &ProgramMain, scriptName);
     (result.passed ? std::cout : std::cerr) << result.report;
     if (!result.passed) return 2;

@@ -38,8 +38,12 @@ std::string& chosenName() {
     return name;
 }
 
+// The whole name while the global still holds its beginning; once the global is set or
+// cleared elsewhere (a start of the program clears it), the global's name holds.
 std::string fileName() {
-    return chosenName();
+    if (rt::FixedString<80>(chosenName()).view() == GLO::ImportExportFileName.view())
+        return chosenName();
+    return std::string(rt::clip(GLO::ImportExportFileName.view()));
 }
 
 void setFileName(std::string_view name) {

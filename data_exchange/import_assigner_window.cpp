@@ -25,8 +25,9 @@ rt::WindowStructure makeAssigner(std::string_view module) {
         "42L(1)|M~Import Field~S(75)@s50@40L(1)|M~Picture~S(45)@s30@150L(1)~Value~S(300)@s255@";
     columns.verticalScroll = true;
     rt::ControlStructure& targets = b.add(c.targets, rt::ControlKind::List, {186, 7, 138, 110});
-    // The target column is wide enough for the longest field name ("MAI:AppointmentSubject").
-    targets.format = "92L(1)M~Target Field~S(75)@s50@8C~=~@s1@38L(1)~Import Field~S(75)@s50@";
+    // The target column holds the longest field name ("CHE:CkCityStateAddress"), and the three
+    // columns fit beside the scroll bar, so the list never scrolls sideways over its last row.
+    targets.format = "80L(1)M~Target Field~S(75)@s50@8C~=~@s1@38L(1)~Import Field~S(75)@s50@";
     targets.verticalScroll = true;
     b.button(c.next, {4, 121, 36, 12}, "&Next");
     if (showsLineNumber(module)) {

@@ -29,10 +29,13 @@ void callIfRegistered(const char* name) {
 class FollowUpForm : public FormProcedure {
   public:
     explicit FollowUpForm(Edition edition)
-        : FormProcedure(windows::follow_up_form::followUpFormWindow(edition), sheet(), {&PAYEE}) {}
+        : FormProcedure(windows::follow_up_form::followUpFormWindow(edition), sheet(edition),
+                        {&PAYEE}) {}
 
-    static FormSheet sheet() {
+    static FormSheet sheet(Edition edition) {
         FormSheet s;
+        // The first field of the edition's first page: focusing it shows that page.
+        if (edition == Edition::Appointment) s.firstField = AppointmentType;
         s.file = &MAIL;
         s.caption = CaptionStyle::StatusText;
         s.closeQuestion = CloseQuestion::ConfirmCancel;

@@ -21,7 +21,7 @@ const rt::WindowStructure& sponsorWindow() {
         b.entry(LastNameEntry, {56, 19, 64, 11}, "MAI:LASTNAME", "@s15", LastNameTab);
         b.prompt(IdNumberPrompt, {10, 20, 44, 10}, "ID Number:", IdNumberTab);
         b.entry(IdNumberEntry, {56, 19, 64, 11}, "MAI:IDNUMBER", "@s15", IdNumberTab);
-        rt::ControlStructure& select = b.button(Select, {10, 16, 60, 16}, "Select", SelectTab);
+        rt::ControlStructure& select = b.button(Select, {10, 17, 60, 16}, "Select", SelectTab);
         select.font = {"Arial", 14, true};
         rt::ControlStructure& list = b.add(List, rt::ControlKind::List, {8, 36, 288, 90});
         list.format =

@@ -29,13 +29,17 @@ class WebList : public BrowseProcedure {
         s.displayName = "Web";
         s.list = C::List;
         s.tabs = C::Sheet;
-        BrowseOrder all = BrowseOrder::keyed(WEB::KEYSITENAME, LocatorKind::Entry);
-        all.entryControl = C::SiteName;
-        s.orders = {all};
+        // The site-name entry locates within the tab showing and becomes that tab's
+        // locator text, which typing in the list then goes on with.
+        auto byName = [](std::string filter) {
+            BrowseOrder o = BrowseOrder::keyed(WEB::KEYSITENAME, LocatorKind::Entry, StopKind::None,
+                                               std::move(filter));
+            o.entryControl = C::SiteName;
+            return o;
+        };
+        s.orders = {byName("")};
         for (const char* category : windows::web_list::kWebCategories)
-            s.orders.push_back(
-                BrowseOrder::keyed(WEB::KEYSITENAME, LocatorKind::Incremental, StopKind::None,
-                                   std::string("(Web:General = '") + category + "')"));
+            s.orders.push_back(byName(std::string("(Web:General = '") + category + "')"));
         s.columns = {WEB::SITENAME.index(), WEB::URL.index()};
         s.buttons.insert = C::Add;
         s.buttons.change = C::Open;

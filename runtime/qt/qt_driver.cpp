@@ -32,6 +32,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <chrono>
+#include <map>
 #include <mutex>
 #include <sstream>
 #include <thread>
@@ -100,6 +101,29 @@ std::string describeDialog(QWidget* w) {
     }
     if (qobject_cast<QMenu*>(w)) return "popup menu";
     return "dialog \"" + cp(w->windowTitle()) + "\"";
+}
+
+// Sends `key` to `into`, a field of `dialog`. A dialog refusing what it was given (an open
+// dialog told of a file that does not exist) says so in a message box of its own, run modally
+// inside the key press; that box is read and closed there, and its words answered, so the
+// step fails instead of waiting in it for ever. Empty when nothing was refused.
+std::string keyRefusedBy(QWidget* dialog, QWidget* into, Qt::Key key) {
+    std::string refusal;
+    QTimer watch;
+    watch.setInterval(20);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || box == dialog) return;
+        for (QWidget* p = box->parentWidget(); p; p = p->parentWidget())
+            if (p == dialog) {
+                refusal = cp(box->text());
+                box->reject();
+                return;
+            }
+    });
+    watch.start();
+    QTest::keyClick(into, key);
+    return refusal;
 }
 
 // The mouse button, double click and modifiers a click code stands for.
@@ -312,7 +336,7 @@ void QtDriver::waitWindow(std::string_view title) {
             lastSeen = "\"" + seen + "\"";
             if (seen == want) {
                 activate(frame);
-                if (!pictureFolder_.empty()) savePicture(frame, *active(), seen);
+                if (pictures_) pictures_->save(*frame, active()->structure(), seen);
                 return;
             }
         }
@@ -623,8 +647,12 @@ void QtDriver::answer(std::string_view choice) {
     if (auto* files = qobject_cast<QFileDialog*>(d)) {
         auto* edit = files->findChild<QLineEdit*>("fileNameEdit");
         if (!edit) throw DriverError("the file dialog has no file name field");
-        // A folder first (typed and entered, the dialog goes there), then the file's name.
-        const std::string path(choice);
+        // A relative name means what it means on the window models, a file from the working
+        // folder, whichever folder the dialog shows. A folder first (typed and entered, the
+        // dialog goes there), then the file's name.
+        std::string path(choice);
+        if (!path.empty() && QDir::isRelativePath(qs(path)))
+            path = cp(QDir::cleanPath(QDir::current().absoluteFilePath(qs(path))));
         const std::size_t slash = path.rfind('/');
         std::vector<std::string> parts;
         if (slash != std::string::npos && slash > 0) parts.push_back(path.substr(0, slash + 1));
@@ -633,7 +661,9 @@ void QtDriver::answer(std::string_view choice) {
             clickWidget(edit, edit->rect().center(), KEY::LeftClick, "the file name field");
             QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
             typeText(edit, qs(part));
-            QTest::keyClick(edit, Qt::Key_Return);
+            const std::string refusal = keyRefusedBy(files, edit, Qt::Key_Return);
+            if (!refusal.empty())
+                throw DriverError("the file dialog refused \"" + path + "\": " + refusal);
             settle();
         }
         if (dialogShowing() == files)
@@ -859,30 +889,6 @@ std::string QtDriver::dump() {
     return out.str();
 }
 
-void QtDriver::savePicture(QWidget* frame, const Window& window, const std::string& title) {
-    // One picture per window structure, named by its title; a second structure with the same
-    // title (a look-up and its list) and a window without one add a name of their own. A
-    // window met again is pictured again: the last picture shows it the fullest.
-    const std::string key = window.structure().module + "/" + window.structure().label;
-    std::string name;
-    if (auto it = saved_.find(key); it != saved_.end()) {
-        name = it->second;
-    } else {
-        name = title.empty() ? "(untitled) " + window.structure().module : title;
-        for (const auto& [otherKey, otherName] : saved_)
-            if (otherName == name)
-                name += " - " + (otherKey.rfind(window.structure().module + "/", 0) == 0
-                                     ? window.structure().label
-                                     : window.structure().module);
-        saved_[key] = name;
-    }
-    QString file = qs(name);
-    for (QChar& ch : file)
-        if (!ch.isLetterOrNumber() && !QStringLiteral(" -.()'&,").contains(ch)) ch = '_';
-    QDir().mkpath(QString::fromStdString(pictureFolder_));
-    frame->grab().save(QString::fromStdString(pictureFolder_) + "/" + file.simplified() + ".png");
-}
-
 bool QtDriver::finish() {
     if (!started_) return true;
     auto deadline = Clock::now() + kFinishLimit;
@@ -934,9 +940,9 @@ bool QtDriver::finish() {
 }
 
 ScenarioResult runQtScenario(std::istream& script, std::function<void()> programMain,
-                             std::string_view name, const std::string& pictureFolder) {
+                             std::string_view name, WindowPictures* pictures) {
     QtDriver driver;
-    if (!pictureFolder.empty()) driver.saveWindowsTo(pictureFolder);
+    driver.saveWindowsTo(pictures);
     return runScenarioWith(driver, script, std::move(programMain), name);
 }
 

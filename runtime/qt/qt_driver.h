@@ -10,11 +10,11 @@
 #include <QPoint>
 #include <QString>
 #include <istream>
-#include <map>
 #include <memory>
 #include <string>
 
 #include "runtime/qt/qt_backend.h"
+#include "runtime/qt/window_pictures.h"
 #include "runtime/ui/scenario_driver.h"
 
 class QWidget;
@@ -58,10 +58,9 @@ class QtDriver : public ScenarioDriver {
     QtBackend& backend() { return *backend_; }
     // Waits until every application thread waits and the widgets have caught up.
     void settle();
-    // Each window that the `window` step finds is also saved as a picture in `folder`,
-    // named by the title it shows (make screens).
-    void saveWindowsTo(std::string folder) { pictureFolder_ = std::move(folder); }
-    int picturesSaved() const { return static_cast<int>(saved_.size()); }
+    // Each window that the `window` step finds is also saved among `pictures` (make
+    // screens); they outlive the driver, so one run of several scenarios names them all.
+    void saveWindowsTo(WindowPictures* pictures) { pictures_ = pictures; }
 
   private:
     struct Target {
@@ -79,18 +78,17 @@ class QtDriver : public ScenarioDriver {
     void activate(QWidget* topLevel);
     QWidget* typingTarget();
     void typeText(QWidget* into, const QString& text);
-    void savePicture(QWidget* frame, const Window& window, const std::string& title);
 
     std::unique_ptr<QtBackend> backend_;
     bool started_ = false;
-    std::string pictureFolder_;
-    std::map<std::string, std::string> saved_;  // structure -> picture name
+    WindowPictures* pictures_ = nullptr;
 };
 
-// Runs `programMain` with the Qt backend and follows the script, one step a line. The
-// QApplication must exist; this thread is its GUI thread.
+// Runs `programMain` with the Qt backend and follows the script, one step a line, saving
+// the windows it waits for among `pictures` when given. The QApplication must exist; this
+// thread is its GUI thread.
 ScenarioResult runQtScenario(std::istream& script, std::function<void()> programMain,
                              std::string_view name = "scenario",
-                             const std::string& pictureFolder = {});
+                             WindowPictures* pictures = nullptr);
 
 }  // namespace rt::qt

@@ -143,6 +143,12 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
             Input in;
             in.kind = Input::Kind::Focus;
             in.control = control;
+            const bool tabbed =
+                focus->reason() == Qt::TabFocusReason || focus->reason() == Qt::BacktabFocusReason;
+            in.at = tabbed && tabAt_ != std::chrono::steady_clock::time_point{}
+                        ? tabAt_
+                        : std::chrono::steady_clock::now();
+            tabAt_ = {};
             view_.send(in);
         }
         return false;
@@ -151,6 +157,10 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     KeyPress k = keyPressOf(*key);
+    // Taken before a field's text goes to the model: whatever the program selects in answer
+    // comes after this Tab.
+    tabAt_ = (k.code & 0xFF) == KEY::Tab ? std::chrono::steady_clock::now()
+                                         : std::chrono::steady_clock::time_point{};
     if (k.code == 0) return false;
     int control = view_.controlOf(watched);
     const ControlData* d = view_.data(control);

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QWidget>
+#include <chrono>
 
 namespace rt::qt {
 
@@ -19,6 +20,7 @@ class WindowFrame : public QWidget {
 
   private:
     WindowView& view_;
+    std::chrono::steady_clock::time_point tabAt_{};  // the last Tab that moves the focus
 };
 
 class WindowCanvas : public QWidget {
@@ -32,6 +34,7 @@ class WindowCanvas : public QWidget {
 
   private:
     WindowView& view_;
+    std::chrono::steady_clock::time_point tabAt_{};  // the last Tab that moves the focus
 };
 
 class KeyFilter : public QObject {
@@ -43,6 +46,7 @@ class KeyFilter : public QObject {
 
   private:
     WindowView& view_;
+    std::chrono::steady_clock::time_point tabAt_{};  // the last Tab that moves the focus
 };
 
 }  // namespace rt::qt

@@ -280,6 +280,7 @@ void Window::select(int control) {
     ControlState* c = find(control);
     if (!c) return;
     passActive_ = false;
+    selectedAt_ = std::chrono::steady_clock::now();
     // Bring the tab the control is on (or the tab itself) to the front of its sheet.
     for (ControlState* p = c; p; p = find(p->structure.parent)) {
         if (p->structure.kind != ControlKind::Tab) continue;

@@ -93,6 +93,9 @@ struct Input {
     bool stay = false;
     // Click on a region: where, in dialog units from the top left of the client area.
     int x = 0, y = 0;
+    // Focus: when the user moved it (unset: no matter when). A control the program selected
+    // after that moment keeps the focus: the program answered what the user did first.
+    std::chrono::steady_clock::time_point at{};
 };
 
 class Window {
@@ -247,6 +250,7 @@ class Window {
     int thread_ = 0;
     std::uint64_t openingId_ = 0;
     int focus_ = 0;
+    std::chrono::steady_clock::time_point selectedAt_{};  // the program's last select()
     int mouseX_ = 0, mouseY_ = 0;
     bool passActive_ = false;
     std::chrono::steady_clock::time_point lastTimer_ = std::chrono::steady_clock::now();

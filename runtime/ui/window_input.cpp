@@ -178,6 +178,13 @@ void Window::applyInput(const Input& in) {
                        0, 0});
             break;
         case Input::Kind::Focus:
+            // The user's Tab left a field whose acceptance the program answered by selecting
+            // a control: the focus stays there, and the screen is told so again.
+            if (in.at != std::chrono::steady_clock::time_point{} && in.at < selectedAt_) {
+                std::lock_guard lock(Scheduler::instance().mutex());
+                if (open_) Scheduler::instance().backend().focusChanged(*this, focus_);
+                break;
+            }
             if (usable() && focus_ != c->structure.number) {
                 setFocus(c->structure.number);
                 queue({EVENT::Selected, focus_, 0, 0, 0});

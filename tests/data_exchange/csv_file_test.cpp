@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "frame/globals.h"
 #include "runtime/text/decimal.h"
+#include "runtime/ui/driver.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/run_timers.h"
 #include "tests/support/temp_dir.h"
@@ -118,6 +120,27 @@ TEST_F(CsvFileTest, FormattedValuesAreConvertedOncePerValue) {
     EXPECT_FALSE(DeformatImportField("@d1"));
     ASSERT_EQ(ParseImportField(), 0);
     CloseImportFile();
+}
+
+// The open dialog suggests the whole name the export last used (longer than the global's 80
+// characters), unless the program's start cleared the global since.
+TEST_F(CsvFileTest, TheImportSuggestsTheLastNameUnlessTheProgramStartedAgain) {
+    const std::string longName = (dir.path() / (std::string(90, 'x') + ".csv")).string();
+    for (const bool startedAgain : {false, true}) {
+        SCOPED_TRACE(startedAgain ? "started again" : "same run");
+        rt::Driver driver;
+        driver.start([&] {
+            ASSERT_TRUE(OpenExportFile(longName));
+            CloseExportFile();
+            if (startedAgain) GLO::ImportExportFileName = "";  // as the program's start does
+            EXPECT_EQ(OpenImportFile(""), 0);
+        });
+        const std::vector<rt::DialogPtr> dialogs = driver.backend().pendingDialogs();
+        ASSERT_EQ(dialogs.size(), 1u);
+        EXPECT_EQ(dialogs[0]->fileName, startedAgain ? "" : longName);
+        driver.cancel();
+        ASSERT_TRUE(driver.finish());
+    }
 }
 
 }  // namespace

@@ -23,7 +23,9 @@ namespace {
 
 using namespace followuptest;
 using windows::follow_up_form::FollowUpFormControl::AppointmentCalendar;
+using windows::follow_up_form::FollowUpFormControl::AppointmentType;
 using windows::follow_up_form::FollowUpFormControl::ContactCalendar;
+using windows::follow_up_form::FollowUpFormControl::EMail1;
 using windows::follow_ups_list::DatedListControl::List;
 constexpr int kCloseList = windows::follow_ups_list::DatedListControl::Close;
 
@@ -237,6 +239,32 @@ TEST_F(FollowUpsSessionTest, ACancelledCalendarKeepsBothDatesAndTheBankLineKeeps
         EXPECT_EQ(stored.followUp, today + 7);
         EXPECT_EQ(stored.appointmentDate, std::to_string(today + 9));
         EXPECT_EQ(stored.bankCityStateZip, bankLine);
+    }
+}
+
+// Each edition opens on its own first page, with the focus in a field of that page.
+TEST_F(FollowUpsSessionTest, EachFormOpensOnItsFirstPage) {
+    makeContacts({{"Ann", "Smith", today + 7, today + 9, "09:00"}});
+    struct Case {
+        void (*list)();
+        const char* title;
+        int focused;
+    } cases[] = {{&BrowseContacts, "Contacts", EMail1},
+                 {&BrowseAppointments, "Appointments", AppointmentType}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title);
+        driver.start(c.list);
+        driver.waitWindow(c.title);
+        driver.press("&Change");
+        driver.waitWindow("Changing a MAIL Record");
+        EXPECT_EQ(driver.text(rt::ControlName::parse(
+                      std::to_string(windows::follow_up_form::FollowUpFormControl::Sheet))),
+                  "1");
+        EXPECT_EQ(driver.active()->focus(), c.focused);
+        driver.press("Cancel");
+        driver.waitWindow(c.title);
+        driver.press(kCloseList);
+        ASSERT_TRUE(driver.finish());
     }
 }
 

@@ -1,8 +1,8 @@
 // tovik-screens FOLDER: a picture of every window of the program, in real widgets on the
-// offscreen platform, saved in FOLDER as one PNG per window named by its title. The windows
-// are reached as a user reaches them (the scenarios beside this file and the feature
-// scenarios of tests/scenarios), filled from the small sample data sets the scenarios enter;
-// the report windows come from a report of labels over sample names.
+// offscreen platform, saved in FOLDER as one PNG per window and title it shows, named by that
+// title. The windows are reached as a user reaches them (the scenarios beside this file and the
+// feature scenarios of tests/scenarios), filled from the small sample data sets the scenarios
+// enter; the report windows come from a report of labels over sample names.
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
@@ -16,6 +16,7 @@
 #include "runtime/print/printer.h"
 #include "runtime/qt/print_backend.h"
 #include "runtime/qt/qt_driver.h"
+#include "runtime/qt/window_pictures.h"
 #include "runtime/text/fixed_text.h"
 #include "shell/program_main.h"
 #include "tests/frame/report_test_pages.h"
@@ -84,14 +85,15 @@ void printSampleLabels() {
     SampleLabels(ReportOptions::Destination::PlainPreview).run();
 }
 
-bool play(const fs::path& script, std::function<void()> programMain, const std::string& folder) {
+bool play(const fs::path& script, std::function<void()> programMain,
+          rt::qt::WindowPictures& pictures) {
     std::ifstream in(script);
     if (!in) {
         std::cerr << "tovik-screens: cannot read " << script << "\n";
         return false;
     }
     rt::ScenarioResult result =
-        rt::qt::runQtScenario(in, std::move(programMain), script.string(), folder);
+        rt::qt::runQtScenario(in, std::move(programMain), script.string(), &pictures);
     (result.passed ? std::cout : std::cerr) << result.report;
     return result.passed;
 }
@@ -111,12 +113,14 @@ int main(int argc, char** argv) {
     RegisterProgramProcedures();
     fs::remove_all(folder);
     const fs::path source = TOVIK_SOURCE_DIR;
+    // One set of names for the whole run: a title two windows share names both pictures.
+    rt::qt::WindowPictures pictures(folder.string());
     // Each session in a data folder of its own, removed afterwards.
     auto session = [&](const fs::path& script, std::function<void()> programMain) {
         const fs::path data = folder / "sample-data";
         fs::create_directories(data);
         fs::current_path(data);
-        bool passed = play(script, std::move(programMain), folder.string());
+        bool passed = play(script, std::move(programMain), pictures);
         fs::current_path(folder);
         fs::remove_all(data);
         return passed;
@@ -128,15 +132,13 @@ int main(int argc, char** argv) {
          {"invoice_from_main_menu", "checks_post_print_register_reprint", "genealogy_panel",
           "labels_envelopes_and_cards", "bookmarks_information_product_name",
           "follow_ups_and_appointments", "monthly_draft_post_search_print",
-          "blank_checks_number_and_print", "export_tagged_contacts"})
+          "blank_checks_number_and_print", "export_tagged_contacts",
+          "import_contacts_into_new_folder"})
         ok = session(source / "tests/scenarios" / (std::string(scenario) + ".scenario"),
                      &ProgramMain) &&
              ok;
     ok = session(source / "tests/screens/program_windows.scenario", &ProgramMain) && ok;
     ok = session(source / "tests/screens/report_windows.scenario", &printSampleLabels) && ok;
-    int pictures = 0;
-    for (const auto& entry : fs::directory_iterator(folder))
-        if (entry.path().extension() == ".png") ++pictures;
-    std::cout << pictures << " windows pictured in " << folder.string() << "\n";
+    std::cout << pictures.count() << " windows pictured in " << folder.string() << "\n";
     return ok ? 0 : 1;
 }

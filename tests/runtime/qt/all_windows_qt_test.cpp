@@ -1,6 +1,7 @@
 // Every window of the program in real widgets (offscreen): each control's own text fits its
 // rectangle at the window's fonts, no two controls overlap unless the structure stacks them
-// on purpose, and every picture a window names is one the program ships.
+// on purpose, no control of a page stands over its sheet's tabs, and every picture a window
+// names is one the program ships.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -21,6 +22,7 @@
 #include "runtime/ui/popup_menu.h"
 #include "tests/runtime/qt/qt_test_support.h"
 #include "tests/support/all_window_structures.h"
+#include "tests/support/qt_text_fits.h"
 
 namespace {
 
@@ -153,6 +155,7 @@ TEST(AllWindowsQt, TextsFitTheirControlsAndControlsDoNotOverlap) {
                 EXPECT_LE(group->fontMetrics().horizontalAdvance(text) + 8, group->width());
             }
         }
+        testsupport::expectPagesBelowTheirTabs(session.backend(), w);
         // Overlaps between controls standing on the same ground.
         for (std::size_t i = 0; i < controls.size(); ++i) {
             for (std::size_t j = i + 1; j < controls.size(); ++j) {

@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <atomic>
+#include <filesystem>
+#include <fstream>
 #include <mutex>
 #include <sstream>
 
@@ -46,6 +48,7 @@ rt::WindowStructure stepsWindow() {
     add(7, ControlKind::Button, "File", {110, 128, 40, 14});
     add(8, ControlKind::Region, "", {140, 100, 60, 20});
     add(9, ControlKind::Button, "Ask", {160, 128, 40, 14});
+    add(10, ControlKind::Button, "Open", {10, 106, 40, 14});
     return w;
 }
 
@@ -84,6 +87,10 @@ struct StepsProgram {
             if (e == EVENT::Accepted && f == 6) o.popupChoice = rt::popup("&Add|&Open|-|&Close");
             if (e == EVENT::Accepted && f == 7)
                 if (auto file = rt::fileDialog("Choose", "Text|*.txt", "", true))
+                    o.chosenFile = *file;
+            // An open dialog that suggests a file in another folder than the working one.
+            if (e == EVENT::Accepted && f == 10)
+                if (auto file = rt::fileDialog("Open", "Text|*.txt", "elsewhere/suggested.txt"))
                     o.chosenFile = *file;
             if (e == EVENT::Accepted && f == 8) {
                 o.regionX = w.mouseX();
@@ -144,6 +151,13 @@ const StepsCase kCases[] = {
                      o.chosenFile.compare(o.chosenFile.size() - 10, 10, "chosen.txt") == 0)
              << o.chosenFile;
      }},
+    // The name is taken from the working folder, not from the folder the dialog shows.
+    {"a file dialog showing another folder", "press \"Open\"\nanswer \"wanted.txt\"\nclose\n",
+     [](const Outcome& o) {
+         EXPECT_TRUE(o.chosenFile.ends_with("wanted.txt")) << o.chosenFile;
+         EXPECT_EQ(std::filesystem::canonical(o.chosenFile),
+                   std::filesystem::canonical("wanted.txt"));
+     }},
     {"a region clicked at a place", "clickat 8 150 105 \"LeftClick\"\nclose\n",
      [](const Outcome& o) {
          EXPECT_NEAR(o.regionX, 150, 1);
@@ -156,12 +170,22 @@ const StepsCase kCases[] = {
      }},
 };
 
+void writeFiles(std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        std::filesystem::create_directories(std::filesystem::path(name).parent_path().empty()
+                                                ? "."
+                                                : std::filesystem::path(name).parent_path());
+        std::ofstream(name) << "text\n";
+    }
+}
+
 class DriverParity : public testing::TestWithParam<bool> {};
 
 TEST_P(DriverParity, EveryStepLeavesTheProcedureAsTheOtherDriverDoes) {
     testsupport::TempDir dir{/*enter=*/true};
     rt::qt::ensureApplication();
     QApplication::setQuitOnLastWindowClosed(false);
+    writeFiles({"elsewhere/suggested.txt", "wanted.txt"});
     for (const StepsCase& c : kCases) {
         SCOPED_TRACE(c.what);
         StepsProgram program;
@@ -213,6 +237,25 @@ TEST(QtDriver, APressOnACoveredButtonSaysWhatCoversIt) {
         "covered");
     EXPECT_FALSE(result.passed);
     EXPECT_NE(result.report.find("is covered by"), std::string::npos) << result.report;
+}
+
+// A name the open dialog refuses fails the step with the dialog's own words; the step does
+// not wait for ever in the dialog's message box.
+TEST(QtDriver, AFileTheOpenDialogRefusesFailsTheStepWithItsReason) {
+    testsupport::TempDir dir{/*enter=*/true};
+    rt::qt::ensureApplication();
+    QApplication::setQuitOnLastWindowClosed(false);
+    writeFiles({"elsewhere/suggested.txt"});
+    StepsProgram program;
+    std::istringstream script("window \"Steps\"\npress \"Open\"\nanswer \"missing.txt\"\n");
+    rt::qt::QtDriver driver;
+    rt::ScenarioResult result = rt::runScenarioWith(
+        driver, script, [&] { program(); }, "refused");
+    EXPECT_FALSE(result.passed);
+    EXPECT_NE(result.report.find("refused"), std::string::npos) << result.report;
+    EXPECT_NE(result.report.find("missing.txt"), std::string::npos) << result.report;
+    std::lock_guard lock(program.mutex);
+    EXPECT_EQ(program.out.chosenFile, "");
 }
 
 }  // namespace

@@ -385,6 +385,61 @@ TEST(QtInputTest, AClickedControlTakesTheFocusAndAButtonIsAcceptedAfterIt) {
     EXPECT_EQ(seen, headless.take());
 }
 
+// Tab leaves a field and Qt moves the focus on at once; a control the program selects in
+// answer to the field's acceptance still ends with the focus, on the screen and in the model.
+TEST(QtInputTest, AControlSelectedInAnswerToATabKeepsTheFocus) {
+    rt::WindowStructure structure;
+    structure.title = "Tab";
+    structure.at = {0, 0, 200, 120};
+    auto add = [&](int number, ControlKind kind, rt::Rect at) -> auto& {
+        rt::ControlStructure c;
+        c.number = number;
+        c.kind = kind;
+        c.at = at;
+        structure.controls.push_back(c);
+        return structure.controls.back();
+    };
+    add(1, ControlKind::Entry, {10, 10, 100, 12}).use = "FIND";
+    add(2, ControlKind::Entry, {10, 26, 100, 12});
+    add(3, ControlKind::List, {10, 44, 150, 60}).format = "80L~Name~";
+    struct Case {
+        const char* typed;
+        int focused;  // the program selects the list when the entry holds "go"
+    } cases[] = {{"go", 3}, {"stay", 2}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        std::atomic<rt::Window*> shown{nullptr};
+        qttest::QtSession session;
+        session.start([&] {
+            std::string find;
+            rt::Window w(structure, [&](std::string_view use) -> rt::BindingPtr {
+                return use == "FIND" ? rt::bindText("FIND", find) : nullptr;
+            });
+            const std::vector<std::vector<rt::Value>> rows = {{rt::Value("Row")}};
+            w.setRows(3, rt::rowsFrom(rows));
+            w.open();
+            shown = &w;
+            while (w.accept())
+                if (w.event() == EVENT::Accepted && w.field() == 1 && find.starts_with("go"))
+                    w.select(3);
+            shown = nullptr;
+        });
+        QWidget* frame = session.shownWindow(shown);
+        ASSERT_NE(frame, nullptr);
+        frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+        QWidget* entry = session.backend().controlWidget(shown, 1);
+        QTest::mouseClick(entry, Qt::LeftButton);
+        QTest::keyClicks(entry, c.typed);
+        QTest::keyClick(entry, Qt::Key_Tab);
+        session.settle();
+        EXPECT_EQ(shown.load()->focus(), c.focused);
+        EXPECT_TRUE(session.backend().controlWidget(shown, c.focused)->hasFocus());
+        frame->close();
+        ASSERT_TRUE(session.finish());
+    }
+}
+
 TEST(QtInputTest, TheProgramIconBecomesTheApplicationsWindowIcon) {
     qttest::QtSession session;
     QApplication::setWindowIcon(QIcon());
