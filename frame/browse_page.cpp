@@ -27,7 +27,8 @@ int BrowseProcedure::visible() {
 
 BrowseProcedure::Row BrowseProcedure::rowFromRecord() {
     Row row;
-    row.fields.reserve(sheet_.columns.size() + 2);
+    // Room for the list's own columns too, as wide as the widest row so far.
+    row.fields.reserve(std::max(sheet_.columns.size() + 2, rowWidth_));
     for (int field : sheet_.columns)
         row.fields.push_back(file().buf().value(field));
     if (sheet_.tagging.table) {
@@ -36,6 +37,7 @@ BrowseProcedure::Row BrowseProcedure::rowFromRecord() {
         if (sheet_.tagging.iconColumn) row.fields.emplace_back(rt::Decimal(mark ? 1 : 0));
     }
     extraColumns(row.fields);
+    rowWidth_ = std::max(rowWidth_, row.fields.size());
     row.position = view_->position();
     return row;
 }
@@ -392,7 +394,12 @@ void BrowseProcedure::ComputeScrollStops() {
         return;
     }
     OrderState& s = orders_[order_ - 1];
+    if (sheet_.quickScanStops) file().send(kQuickScanOff);
+    // The stops follow from the ends alone: unchanged ends keep the stops made for them.
+    if (s.stops.size() == 100 && s.stopsLow == low && s.stopsHigh == high) return;
     s.stops.clear();
+    s.stopsLow = low;
+    s.stopsHigh = high;
     const rt::FieldDecl& decl = file().decl().fields()[field];
     if (o.stops == StopKind::Text) {
         InitStringScrollStops(low.asText(), high.asText(), decl.size, o.stopClasses, 0);
@@ -416,7 +423,6 @@ void BrowseProcedure::ComputeScrollStops() {
             s.stops.push_back(scratch.value(field));
         }
     }
-    if (sheet_.quickScanStops) file().send(kQuickScanOff);
 }
 
 void BrowseProcedure::thumbFromStops() {

@@ -150,7 +150,9 @@ int Cursor::read(bool forward, bool load, const std::function<bool()>& accept) {
         if (accept && !accept()) continue;
         lastKey_ = std::move(key);
         lastId_ = id;
-        if (!f.quickScan) suspend();
+        // Inside a read batch the statement stays open too: the batch holds the read lock
+        // anyway and ends the statement with its transaction.
+        if (!f.quickScan && !f.readTxOpen) suspend();
         return 0;
     }
 }
