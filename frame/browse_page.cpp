@@ -29,8 +29,9 @@ BrowseProcedure::Row BrowseProcedure::rowFromRecord() {
     Row row;
     // Room for the list's own columns too, as wide as the widest row so far.
     row.fields.reserve(std::max(sheet_.columns.size() + 2, rowWidth_));
+    const rt::RecordBuffer& buffer = file().buf();
     for (int field : sheet_.columns)
-        row.fields.push_back(file().buf().value(field));
+        row.fields.push_back(buffer.value(field));
     if (sheet_.tagging.table) {
         const bool mark = tagged();
         row.fields.emplace_back(std::string(mark ? "X" : " "));

@@ -3,6 +3,7 @@
 #include "runtime/data/file_instance.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -171,7 +172,14 @@ std::string FileInstance::keyOf(int key, std::int64_t id) const {
 std::string FileInstance::positionOf(int order, std::int64_t id, const std::string& key) const {
     if (order < 0) return "R:" + std::to_string(id);
     // Built in one buffer: a list takes a position for every row it reads.
-    static const char digits[] = "0123456789ABCDEF";
+    static const auto hexPairs = [] {
+        std::array<char, 512> pairs{};
+        for (int byte = 0; byte < 256; ++byte) {
+            pairs[2 * byte] = "0123456789ABCDEF"[byte >> 4];
+            pairs[2 * byte + 1] = "0123456789ABCDEF"[byte & 15];
+        }
+        return pairs;
+    }();
     char orderText[16], idText[24];
     const std::size_t orderLength = static_cast<std::size_t>(
         std::to_chars(orderText, orderText + sizeof orderText, order).ptr - orderText);
@@ -182,10 +190,8 @@ std::string FileInstance::positionOf(int order, std::int64_t id, const std::stri
     *out++ = 'K';
     out = std::copy_n(orderText, orderLength, out) + 1;  // and the ':' already there
     out = std::copy_n(idText, idLength, out) + 1;
-    for (unsigned char c : key) {
-        *out++ = digits[c >> 4];
-        *out++ = digits[c & 15];
-    }
+    for (unsigned char c : key)
+        out = std::copy_n(&hexPairs[2 * c], 2, out);
     return position;
 }
 
