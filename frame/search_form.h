@@ -50,9 +50,11 @@ class SearchFormProcedure : public Procedure {
     void chooseType();
     void startSearch();
     // Finds the next match with the progress window; false at the end (or on cancel).
-    // A read error shows its warning and leaves the form.
+    // A read error shows its warning and sets failed_; the caller ends the form with
+    // endAfterReadError once the scan's reads are closed.
     bool nextMatch(SearchScan& scan, rt::Window& progress);
     bool nextMatchWithProgress(SearchScan& scan);
+    void endAfterReadError();
     void showMatch();
     void backToCriteria();
     void leave(long response);
@@ -64,7 +66,8 @@ class SearchFormProcedure : public Procedure {
     Mode mode_ = Mode::Criteria;
     std::unique_ptr<SearchScan> scan_;
     std::string searchTypeText_, beginText_;
-    bool failed_ = false;     // a read error ended the scan
-    bool leaving_ = false;    // the form is on its way out
-    bool editFound_ = false;  // "&Edit This" hands the found record on once the form closed
+    bool failed_ = false;       // a read error ended the scan
+    bool keysDamaged_ = false;  // ... and it was error 46: the keys need a rebuild
+    bool leaving_ = false;      // the form is on its way out
+    bool editFound_ = false;    // "&Edit This" hands the found record on once the form closed
 };
