@@ -11,6 +11,7 @@
 #include "frame/tagging.h"
 #include "frame/warnings.h"
 #include "runtime/data/errors.h"
+#include "runtime/data/read_batch.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/dialogs.h"
 
@@ -64,6 +65,8 @@ void BrowseProcedure::viewError() {
 // did not have.
 int BrowseProcedure::FillRows(int count, bool forward, bool fromEdge) {
     if (failed_) return count;
+    // The rows of a fill are one run of reads: one read transaction, not one per record.
+    rt::ReadBatch reads(file());
     TagReads marks(sheet_.tagging.table);
     const bool quick = sheet_.quickScanFills && count > 1;
     if (quick) file().send(kQuickScanOn);
@@ -226,6 +229,7 @@ void BrowseProcedure::LocateRecord(Locate mode) {
     rows_.clear();
     current_ = 0;
     // The probe and the page fill after it are one run of sequential reads.
+    rt::ReadBatch reads(file());
     TagReads marks(sheet_.tagging.table);
     const bool quick = sheet_.quickScanFills && visible() > 1;
     if (quick) file().send(kQuickScanOn);
