@@ -195,7 +195,8 @@ class BrowseProcedure : public Procedure {
     struct OrderState {
         std::string locator;  // at most 30 characters
         std::vector<rt::Value> stops;
-        bool filterIgnored = false;  // it could not be opened; warned once
+        rt::Value stopsLow, stopsHigh;  // the ends the stops were made for
+        bool filterIgnored = false;     // it could not be opened; warned once
     };
 
     int visible();
@@ -234,6 +235,7 @@ class BrowseProcedure : public Procedure {
     std::vector<OrderState> orders_;
     std::map<int, std::function<void()>> ownButtons_;
     int current_ = 0;
+    std::size_t rowWidth_ = 0;  // the fields of the widest row built so far
     int order_ = 0;
     int thumb_ = 0;
     bool newSelectionPosted_ = false;

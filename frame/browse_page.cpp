@@ -11,6 +11,7 @@
 #include "frame/tagging.h"
 #include "frame/warnings.h"
 #include "runtime/data/errors.h"
+#include "runtime/data/read_batch.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/dialogs.h"
 
@@ -27,15 +28,18 @@ int BrowseProcedure::visible() {
 
 BrowseProcedure::Row BrowseProcedure::rowFromRecord() {
     Row row;
-    row.fields.reserve(sheet_.columns.size() + 2);
+    // Room for the list's own columns too, as wide as the widest row so far.
+    row.fields.reserve(std::max(sheet_.columns.size() + 2, rowWidth_));
+    const rt::RecordBuffer& buffer = file().buf();
     for (int field : sheet_.columns)
-        row.fields.push_back(file().buf().value(field));
+        row.fields.push_back(buffer.value(field));
     if (sheet_.tagging.table) {
         const bool mark = tagged();
         row.fields.emplace_back(std::string(mark ? "X" : " "));
         if (sheet_.tagging.iconColumn) row.fields.emplace_back(rt::Decimal(mark ? 1 : 0));
     }
     extraColumns(row.fields);
+    rowWidth_ = std::max(rowWidth_, row.fields.size());
     row.position = view_->position();
     return row;
 }
@@ -61,6 +65,8 @@ void BrowseProcedure::viewError() {
 // did not have.
 int BrowseProcedure::FillRows(int count, bool forward, bool fromEdge) {
     if (failed_) return count;
+    // The rows of a fill are one run of reads: one read transaction, not one per record.
+    rt::ReadBatch reads(file());
     TagReads marks(sheet_.tagging.table);
     const bool quick = sheet_.quickScanFills && count > 1;
     if (quick) file().send(kQuickScanOn);
@@ -223,6 +229,7 @@ void BrowseProcedure::LocateRecord(Locate mode) {
     rows_.clear();
     current_ = 0;
     // The probe and the page fill after it are one run of sequential reads.
+    rt::ReadBatch reads(file());
     TagReads marks(sheet_.tagging.table);
     const bool quick = sheet_.quickScanFills && visible() > 1;
     if (quick) file().send(kQuickScanOn);
@@ -392,7 +399,12 @@ void BrowseProcedure::ComputeScrollStops() {
         return;
     }
     OrderState& s = orders_[order_ - 1];
+    if (sheet_.quickScanStops) file().send(kQuickScanOff);
+    // The stops follow from the ends alone: unchanged ends keep the stops made for them.
+    if (s.stops.size() == 100 && s.stopsLow == low && s.stopsHigh == high) return;
     s.stops.clear();
+    s.stopsLow = low;
+    s.stopsHigh = high;
     const rt::FieldDecl& decl = file().decl().fields()[field];
     if (o.stops == StopKind::Text) {
         InitStringScrollStops(low.asText(), high.asText(), decl.size, o.stopClasses, 0);
@@ -416,7 +428,6 @@ void BrowseProcedure::ComputeScrollStops() {
             s.stops.push_back(scratch.value(field));
         }
     }
-    if (sheet_.quickScanStops) file().send(kQuickScanOff);
 }
 
 void BrowseProcedure::thumbFromStops() {

@@ -109,6 +109,10 @@ using namespace tagging;
 void OpenTagFile_() {
     rt::RecordFile& file = tags();
     UseFile(file, GLO::TagFileOpenMode);
+    // A list reads a mark for every row: the names are bound once per scope, not per read.
+    thread_local std::uint64_t boundInScope = ~std::uint64_t{0};
+    if (boundInScope == rt::bindScopeId()) return;
+    boundInScope = rt::bindScopeId();
     const auto& fields = file.decl().fields();
     for (int f = 0; f < static_cast<int>(fields.size()); ++f)
         rt::bind(fields[f].name, [f] { return records::tagFile().buf().value(f); });

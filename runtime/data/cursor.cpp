@@ -141,16 +141,22 @@ int Cursor::read(bool forward, bool load, const std::function<bool()>& accept) {
             return f.failSqlite(rc);
         }
         std::int64_t id = live_->integer(0);
-        std::string key =
-            order_ < 0 ? keycodec::encodeId(id) : std::string(live_->blob(keyColumnIndex));
-        forwardKey_ = backwardKey_ = key;
+        // The key goes into strings that keep their room from row to row.
+        if (!forwardKey_) forwardKey_.emplace();
+        if (order_ < 0)
+            *forwardKey_ = keycodec::encodeId(id);
+        else
+            forwardKey_->assign(live_->blob(keyColumnIndex));
+        backwardKey_ = forwardKey_;
         inclusive_ = false;
         if (passed_.count(id)) continue;
         if (load) f.loadRow(*live_);
         if (accept && !accept()) continue;
-        lastKey_ = std::move(key);
+        lastKey_ = *forwardKey_;
         lastId_ = id;
-        if (!f.quickScan) suspend();
+        // Inside a read batch the statement stays open too: the batch holds the read lock
+        // anyway and ends the statement with its transaction.
+        if (!f.quickScan && !f.readTxOpen) suspend();
         return 0;
     }
 }

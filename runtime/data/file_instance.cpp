@@ -3,7 +3,9 @@
 #include "runtime/data/file_instance.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <filesystem>
 #include <map>
@@ -16,17 +18,6 @@
 
 namespace rt::detail {
 namespace {
-
-std::string hex(std::string_view bytes) {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string out;
-    out.reserve(bytes.size() * 2);
-    for (unsigned char c : bytes) {
-        out += digits[c >> 4];
-        out += digits[c & 15];
-    }
-    return out;
-}
 
 bool unhex(std::string_view text, std::string& out) {
     if (text.size() % 2) return false;
@@ -180,7 +171,28 @@ std::string FileInstance::keyOf(int key, std::int64_t id) const {
 
 std::string FileInstance::positionOf(int order, std::int64_t id, const std::string& key) const {
     if (order < 0) return "R:" + std::to_string(id);
-    return "K" + std::to_string(order) + ":" + std::to_string(id) + ":" + hex(key);
+    // Built in one buffer: a list takes a position for every row it reads.
+    static const auto hexPairs = [] {
+        std::array<char, 512> pairs{};
+        for (int byte = 0; byte < 256; ++byte) {
+            pairs[2 * byte] = "0123456789ABCDEF"[byte >> 4];
+            pairs[2 * byte + 1] = "0123456789ABCDEF"[byte & 15];
+        }
+        return pairs;
+    }();
+    char orderText[16], idText[24];
+    const std::size_t orderLength = static_cast<std::size_t>(
+        std::to_chars(orderText, orderText + sizeof orderText, order).ptr - orderText);
+    const std::size_t idLength =
+        static_cast<std::size_t>(std::to_chars(idText, idText + sizeof idText, id).ptr - idText);
+    std::string position(3 + orderLength + idLength + key.size() * 2, ':');
+    char* out = position.data();
+    *out++ = 'K';
+    out = std::copy_n(orderText, orderLength, out) + 1;  // and the ':' already there
+    out = std::copy_n(idText, idLength, out) + 1;
+    for (unsigned char c : key)
+        out = std::copy_n(&hexPairs[2 * c], 2, out);
+    return position;
 }
 
 int FileInstance::parsePosition(std::string_view position, int& order, std::int64_t& id,
@@ -386,8 +398,10 @@ int FileInstance::getByKey(int key) {
     forgetCurrent();
     Statement& s = keyLookup(key);
     if (!s) return failSqlite(sqlite3_errcode(db));
-    s.bindBlob(1, components);
-    s.bindBlob(2, keycodec::upperBound(k, components));
+    // Both values outlive the step, and every lookup binds them anew.
+    const std::string upper = keycodec::upperBound(k, components);
+    s.bindBlobInPlace(1, components);
+    s.bindBlobInPlace(2, upper);
     int rc = s.step();
     int code = 0;
     if (rc == SQLITE_ROW)

@@ -51,6 +51,7 @@ class FileInstance {
     // transaction is open.
     int readBatches = 0;
     bool readTxOpen = false;
+    Statement beginRead, commitRead;  // the batch's BEGIN and COMMIT, prepared once
 
     // SQL pieces and statements, ready while the file is open.
     std::string selectColumns;  // id, version, image, memos, BLOBs

@@ -160,6 +160,8 @@ void FileInstance::close() {
     duplicateLookup_.clear();
     storedKeys_ = Statement();
     idleStatements_.clear();
+    beginRead = Statement();
+    commitRead = Statement();
     sqlite3_close(db);
     db = nullptr;
     forgetCurrent();

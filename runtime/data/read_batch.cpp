@@ -16,12 +16,21 @@ OpenBatches* openBatches(bool create = true) {
     return ThreadState<OpenBatches>::get(create);
 }
 
+// Runs BEGIN or COMMIT through a statement prepared once for the connection: a list pays
+// for a batch on every page.
+int runKept(sqlite3* db, Statement& statement, const char* sql) {
+    if (!statement && statement.prepare(db, sql) != SQLITE_OK) return execute(db, sql);
+    const int rc = statement.step();
+    statement.reset();
+    return rc == SQLITE_DONE ? SQLITE_OK : rc;
+}
+
 }  // namespace
 
 void FileInstance::beginReadTx() {
     ++readBatches;
     if (readBatches > 1 || readTxOpen || txReasons || !isOpen()) return;
-    if (execute(db, "BEGIN") != SQLITE_OK) return;  // the reads go on one by one
+    if (runKept(db, beginRead, "BEGIN") != SQLITE_OK) return;  // the reads go on one by one
     readTxOpen = true;
     if (OpenBatches* open = openBatches()) open->insert(this);
 }
@@ -35,7 +44,9 @@ void FileInstance::endReadTx() {
     if (!readTxOpen) return;
     readTxOpen = false;
     if (OpenBatches* open = openBatches(false)) open->erase(this);
-    if (execute(db, "COMMIT") == SQLITE_OK) return;
+    // Walks kept open only for the batch would hold its read lock on past the commit.
+    if (!quickScan) suspendCursors();
+    if (runKept(db, commitRead, "COMMIT") == SQLITE_OK) return;
     // Nothing was written: giving the transaction up loses nothing.
     suspendCursors();
     execute(db, "ROLLBACK");

@@ -43,6 +43,11 @@ class Statement {
     void bindBlob(int i, std::string_view v) const {
         sqlite3_bind_blob(stmt_, i, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
     }
+    // Binds the bytes without copying them: they must stay until the step that reads them
+    // has run, and the statement must be bound again before any later step.
+    void bindBlobInPlace(int i, std::string_view v) const {
+        sqlite3_bind_blob(stmt_, i, v.data(), static_cast<int>(v.size()), SQLITE_STATIC);
+    }
     void bindText(int i, std::string_view v) const {
         sqlite3_bind_text(stmt_, i, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
     }

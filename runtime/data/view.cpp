@@ -51,10 +51,13 @@ int View::read(bool forward, bool load) {
     detail::FileInstance& f = *instance_;
     if (filter_->isEmpty()) return cursor_->read(forward, load);
     // Judging a record needs it in the buffer; a read that finds none leaves the buffer as
-    // it was.
-    RecordBuffer before = f.buffer;
+    // it was. The copy goes into storage kept from read to read.
+    if (!saved_)
+        saved_ = std::make_unique<RecordBuffer>(f.buffer);
+    else
+        *saved_ = f.buffer;
     int code = cursor_->read(forward, true, [this] { return filter_->matches(); });
-    if (code) f.buffer = before;
+    if (code) f.buffer = *saved_;
     return code;
 }
 

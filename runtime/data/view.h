@@ -54,6 +54,7 @@ class View {
     std::string filterText_;
     std::unique_ptr<class Filter> filter_;
     std::unique_ptr<detail::Cursor> cursor_;
+    std::unique_ptr<RecordBuffer> saved_;  // the buffer before a filtered read
 };
 
 // Binds every field of the file under its full name ("MAI:LASTNAME") and every memo under

@@ -65,6 +65,10 @@ int bindScopeDepth() {
     return static_cast<int>(stack().scopes.size()) - 1;
 }
 
+std::uint64_t bindScopeId() {
+    return stack().scopes.back().id;
+}
+
 bool bind(std::string_view name, BindGetter getter) {
     if (!getter || !isSpellableName(name)) return false;
     stack().scopes.back().names[nameKey(name)] =

@@ -30,6 +30,10 @@ bool closeBindScope();
 // The depth of the innermost scope on the running thread.
 int bindScopeDepth();
 
+// The innermost scope's id: on the running thread no other scope ever has it, so a caller
+// that binds the same names again and again can tell that they are bound there already.
+std::uint64_t bindScopeId();
+
 // Binds `name` in the innermost scope, replacing an earlier binding of the same name there.
 // Refuses (answers false, binds nothing) an empty getter and a name that a filter could not
 // spell: it must start with a letter or '_' and hold only letters, digits, '_' and ':'.

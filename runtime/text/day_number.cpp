@@ -88,10 +88,16 @@ bool isValidDate(long month, long day, long year) {
 }
 
 long today() {
+    // A list asks for every row it shows: the day is worked out once a second.
+    thread_local std::time_t lastAsked = -1;
+    thread_local long lastDay = 0;
     const std::time_t now = std::time(nullptr);
+    if (now == lastAsked) return lastDay;
     std::tm local{};
     localtime_r(&now, &local);
-    return date(local.tm_mon + 1, local.tm_mday, local.tm_year + 1900);
+    lastAsked = now;
+    lastDay = date(local.tm_mon + 1, local.tm_mday, local.tm_year + 1900);
+    return lastDay;
 }
 
 long clockTime() {

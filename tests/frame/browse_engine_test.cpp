@@ -191,6 +191,34 @@ TEST_F(BrowseEngineTest, ThumbLocatesOnItsScrollStopAndFollowsTheHighlight) {
     EXPECT_EQ(driver.active()->prop(et::kList, PROP::VerticalThumb), 0);
 }
 
+// The stops are kept while the order's ends stay; a new end (here another station's record)
+// spreads them anew when the order is chosen again.
+TEST_F(BrowseEngineTest, ThumbStopsFollowANewEndOfTheOrder) {
+    et::makeItems(et::numberedNames(20));
+    start();
+    const rt::ControlName list{rt::ControlName::By::Number, et::kList, {}};
+    driver.press("By Number");
+    driver.thumb(list, 50);
+    EXPECT_EQ(page(driver), names({10, 11, 12, 13, 14}));
+    rt::RecordFile& other = et::items();  // this thread's own connection: another station
+    ASSERT_EQ(other.open(), 0);
+    other.clear();
+    other.buf().setText(et::kName, "FAR");
+    other.buf().setInteger(et::kNum, 200);
+    other.buf().setText(et::kCode, "C200");
+    ASSERT_EQ(other.add(), 0);
+    other.close();
+    driver.press("By Name");
+    driver.press("By Number");
+    // Stops now spread 1..200: stop 50 holds 99, and the first number at or above it is 200.
+    driver.thumb(list, 50);
+    EXPECT_EQ(highlightedName(driver), "FAR");
+    driver.press("By Name");
+    driver.press("By Number");
+    driver.thumb(list, 50);  // the same ends again: the same stops
+    EXPECT_EQ(highlightedName(driver), "FAR");
+}
+
 TEST_F(BrowseEngineTest, TextScrollStopsSpreadTheThumbOverTheNames) {
     et::makeItems({"ADAMS", "BAKER", "CLARK", "DAVIS", "EVANS", "FOX",  "GREEN",
                    "HILL",  "JONES", "KING",  "LEWIS", "MOORE", "NASH", "OWEN",

@@ -15,6 +15,7 @@
 #include "frame/use_counts.h"
 #include "program_run.h"
 #include "records/tag_file.h"
+#include "runtime/eval/bind_scope.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/program.h"
 #include "tests/support/station_thread.h"
@@ -115,6 +116,25 @@ TEST_F(TaggingTest, SetGetAndClearOneTag) {
         EXPECT_EQ(GLO::TagCountTable, TAG::Contacts);
         EXPECT_EQ(GLO::TagCount, 0);
         EXPECT_EQ(useCount(), 0);
+    });
+    EXPECT_FALSE(run.halted) << run.haltMessage;
+}
+
+// The tag file's names reach filters in every scope that reads a tag, also in a new scope
+// opened where an ended one stood (the names are bound once per scope, not per read).
+TEST_F(TaggingTest, TagNamesAreBoundInEachScopeThatReadsATag) {
+    run.run([&] {
+        SetTag_(TAG::Contacts, 7, "FIRST");
+        for (int scope = 0; scope < 2; ++scope) {
+            rt::BindScopeGuard guard;
+            EXPECT_EQ(rt::findBinding("TF_:VAL"), nullptr);
+            EXPECT_EQ(GetTag_(TAG::Contacts, 7), 1);
+            auto value = rt::findBinding("TF_:VAL");
+            ASSERT_NE(value, nullptr) << "scope " << scope;
+            EXPECT_EQ((*value)().asText(), "FIRST     ");
+            EXPECT_EQ(GetTag_(TAG::Contacts, 8), 0);  // a second read binds nothing new
+            EXPECT_NE(rt::findBinding("TF_:PTR"), nullptr);
+        }
     });
     EXPECT_FALSE(run.halted) << run.haltMessage;
 }

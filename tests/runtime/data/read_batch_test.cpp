@@ -116,6 +116,44 @@ TEST_F(ReadBatchTest, AWaitForTheNextEventEndsTheBatchsLock) {
     EXPECT_EQ(nameOf(4), "P4");
 }
 
+// A walk inside a batch keeps its statement open between reads; the batch's end, a write and
+// a wait must still leave no lock behind, and the walk goes on from its place.
+TEST_F(ReadBatchTest, AWalkInsideABatchEndsItsReadWithTheBatch) {
+    auto nextName = [&] {
+        return people.next() == 0 ? std::string(rt::clip(people.buf().text("PEO:NAME")))
+                                  : std::string();
+    };
+    people.set(numberKey);
+    std::vector<std::string> walked;
+    {
+        rt::ReadBatch batch(people);
+        for (int i = 0; i < 3; ++i)
+            walked.push_back(nextName());
+    }
+    EXPECT_TRUE(othersCanCommit(path));
+    ASSERT_EQ(otherStationAdds("Late", 21), 0);
+    {
+        rt::ReadBatch batch(people);
+        walked.push_back(nextName());
+        people.buf().setText("PEO:NAME", "Changed");
+        ASSERT_EQ(people.put(), 0);  // a write in the middle of the walk
+        EXPECT_TRUE(othersCanCommit(path));
+        walked.push_back(nextName());
+        rt::suspendRecordScans();  // and a wait for the next event
+        EXPECT_TRUE(othersCanCommit(path));
+        while (walked.size() < 22)
+            walked.push_back(nextName());
+    }
+    EXPECT_TRUE(othersCanCommit(path));
+    std::vector<std::string> expected;
+    for (long n = 1; n <= 20; ++n)
+        expected.push_back("P" + std::to_string(n));
+    expected.push_back("Late");
+    expected.push_back("");  // the end of the file
+    EXPECT_EQ(walked, expected);
+    EXPECT_EQ(nameOf(4), "Changed");
+}
+
 TEST_F(ReadBatchTest, WritesInsideABatchCommitAtOnce) {
     rt::ReadBatch batch(people);
     EXPECT_EQ(nameOf(5), "P5");
