@@ -53,6 +53,10 @@ class SearchFormProcedure : public Procedure {
     // A read error shows its warning and leaves the form.
     bool nextMatch(SearchScan& scan, rt::Window& progress);
     bool nextMatchWithProgress(SearchScan& scan);
+    // Opens the progress window of a scan, nothing shown in it yet.
+    void openProgress(rt::Window& progress);
+    // Brings the found count up to date in the progress window.
+    void showFound(const SearchScan& scan, rt::Window& progress);
     void showMatch();
     void backToCriteria();
     void leave(long response);
@@ -67,4 +71,7 @@ class SearchFormProcedure : public Procedure {
     bool failed_ = false;     // a read error ended the scan
     bool leaving_ = false;    // the form is on its way out
     bool editFound_ = false;  // "&Edit This" hands the found record on once the form closed
+    // What the open progress window shows: its percentage and found count (-1: nothing).
+    int shownPercent_ = -1;
+    long shownFound_ = -1;
 };
