@@ -87,6 +87,6 @@ class SearchCriteria {
     std::map<int, bool> limits_;
     std::map<int, Saved> saved_;
     std::vector<int> active_;
-    std::vector<Test> tests_;              // one per saved field, in control order
+    std::vector<Test> tests_;               // one per saved field, in control order
     std::vector<const Test*> activeTests_;  // those of the active fields
 };

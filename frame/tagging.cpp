@@ -120,6 +120,7 @@ void CloseTagFile_() {
 
 void SetTag_(long table, long pointer, std::string_view value) {
     if (!validTable(table) || !validPointer(pointer)) return;
+    SingleTagWriteSign waiting;
     TagFileUse use;
     TagWriteFailure failure;
     bool added = false;
@@ -138,6 +139,7 @@ void SetTag_(long table, long pointer, std::string_view value) {
         else
             added = !found;
     }
+    waiting.drop();
     if (failure) {
         use.release();
         HaltOnTagFailure(failure);
@@ -148,6 +150,7 @@ void SetTag_(long table, long pointer, std::string_view value) {
 
 void ClrTag_(long table, long pointer) {
     if (!validTable(table) || !validPointer(pointer)) return;
+    SingleTagWriteSign waiting;
     TagFileUse use;
     TagWriteFailure failure;
     bool removed = false;
@@ -163,6 +166,7 @@ void ClrTag_(long table, long pointer) {
                 removed = true;
         }
     }
+    waiting.drop();
     tags().clear();
     if (failure) {
         use.release();
