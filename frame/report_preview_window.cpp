@@ -51,7 +51,12 @@ rt::WindowStructure makePreviewWindow() {
     w.alertKeys = {KEY::Right, KEY::Left, KEY::Down, KEY::Up, KEY::PgDn, KEY::PgUp};
     w.controls.push_back(toolButton(C::Print, 2, "PRINT.ICO", "Print The Report"));
     w.controls.push_back(toolButton(C::Exit, 20, "EXIT.ICO", "Exit Without Printing Report"));
-    w.controls.push_back(toolButton(C::Spare, 38, "", ""));
+    // A button without picture, message or action: it keeps its place in the tool bar
+    // (a gap between the exit and the page buttons) but is neither shown nor pressed.
+    rt::ControlStructure spare = toolButton(C::Spare, 38, "", "");
+    spare.hidden = true;
+    spare.disabled = true;
+    w.controls.push_back(spare);
     w.controls.push_back(toolButton(C::First, 56, "VCRFIRST.ICO", "Go To First Page"));
     w.controls.push_back(toolButton(C::Previous, 74, "VCRPRIOR.ICO", "Previous Page"));
     w.controls.push_back(toolButton(C::Next, 92, "VCRNEXT.ICO", "Next Page"));

@@ -11,7 +11,7 @@ namespace windows::report_preview {
 namespace PreviewControl {
 inline constexpr int Print = 1;
 inline constexpr int Exit = 2;
-inline constexpr int Spare = 3;  // a button without an action
+inline constexpr int Spare = 3;  // a button without an action, hidden
 inline constexpr int First = 4;
 inline constexpr int Previous = 5;
 inline constexpr int Next = 6;

@@ -8,12 +8,14 @@
 #include "frame/globals.h"
 #include "frame/input_controls.h"
 #include "frame/match_windows.h"
+#include "frame/open_data_file.h"
 #include "frame/progress_window.h"
 #include "frame/quick_scan_walk.h"
 #include "frame/tag_writes.h"
 #include "frame/tagging.h"
 #include "frame/use_counts.h"
 #include "frame/warnings.h"
+#include "runtime/data/errors.h"
 #include "runtime/text/picture.h"
 #include "runtime/ui/dialogs.h"
 #include "runtime/ui/keys.h"
@@ -197,22 +199,34 @@ bool SearchFormProcedure::nextMatch(SearchScan& scan, rt::Window& progress) {
     };
     const SearchScan::Result result = scan.next(pause);
     if (result == SearchScan::Result::ReadError) {
-        // The search is not finished: its partial count is no answer.
+        // The search is not finished: its partial count is no answer. The error is taken
+        // before anything else is sent to the file.
         failed_ = true;
+        keysDamaged_ = rt::errorCode() == rt::FileError::KeysMustBeRebuilt;
         progress.close();
         ShowWarningText(WARN::RecordRetrievalError, DisplayName(*sheet_.file));
-        leave(RESP::Cancelled);
         return false;
     }
     return result == SearchScan::Result::Match;
 }
 
+void SearchFormProcedure::endAfterReadError() {
+    // Damaged keys stay damaged until rebuilt: the form offers it (No ends the program)
+    // once the scan's reads are over, then closes.
+    if (keysDamaged_) OfferKeyRebuild(*sheet_.file);
+    leave(RESP::Cancelled);
+}
+
 bool SearchFormProcedure::nextMatchWithProgress(SearchScan& scan) {
     rt::Window progress(*sheet_.progressWindow);
     openProgress(progress);
-    QuickScanWalk quick(*sheet_.file);
-    const bool found = nextMatch(scan, progress);
+    bool found = false;
+    {
+        QuickScanWalk quick(*sheet_.file);
+        found = nextMatch(scan, progress);
+    }
     if (progress.isOpen()) progress.close();
+    if (failed_) endAfterReadError();
     return found;
 }
 
@@ -264,7 +278,10 @@ void SearchFormProcedure::startSearch() {
         }
         batch.finish();
     }
-    if (failed_) return;  // the read error was shown; the form is leaving
+    if (failed_) {
+        endAfterReadError();
+        return;
+    }
     progress.close();
     if (count == 0) {
         rt::message("There are no matching records!", "", ICON::Exclamation);

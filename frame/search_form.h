@@ -50,13 +50,15 @@ class SearchFormProcedure : public Procedure {
     void chooseType();
     void startSearch();
     // Finds the next match with the progress window; false at the end (or on cancel).
-    // A read error shows its warning and leaves the form.
+    // A read error shows its warning and sets failed_; the caller ends the form with
+    // endAfterReadError once the scan's reads are closed.
     bool nextMatch(SearchScan& scan, rt::Window& progress);
     bool nextMatchWithProgress(SearchScan& scan);
     // Opens the progress window of a scan, nothing shown in it yet.
     void openProgress(rt::Window& progress);
     // Brings the found count up to date in the progress window.
     void showFound(const SearchScan& scan, rt::Window& progress);
+    void endAfterReadError();
     void showMatch();
     void backToCriteria();
     void leave(long response);
@@ -68,9 +70,10 @@ class SearchFormProcedure : public Procedure {
     Mode mode_ = Mode::Criteria;
     std::unique_ptr<SearchScan> scan_;
     std::string searchTypeText_, beginText_;
-    bool failed_ = false;     // a read error ended the scan
-    bool leaving_ = false;    // the form is on its way out
-    bool editFound_ = false;  // "&Edit This" hands the found record on once the form closed
+    bool failed_ = false;       // a read error ended the scan
+    bool keysDamaged_ = false;  // ... and it was error 46: the keys need a rebuild
+    bool leaving_ = false;      // the form is on its way out
+    bool editFound_ = false;    // "&Edit This" hands the found record on once the form closed
     // What the open progress window shows: its percentage and found count (-1: nothing).
     int shownPercent_ = -1;
     long shownFound_ = -1;

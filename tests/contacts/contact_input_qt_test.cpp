@@ -34,11 +34,7 @@ namespace {
 namespace ContactsControl = windows::contacts_list::ContactsControl;
 namespace ContactFormControl = windows::contact_form::ContactFormControl;
 
-rt::Window* topWindow() {
-    std::lock_guard lock(rt::Scheduler::instance().mutex());
-    auto& z = rt::Scheduler::instance().zOrder();
-    return z.empty() ? nullptr : z.back();
-}
+using qttest::topWindow;
 
 class ContactInputQt : public ::testing::Test {
   protected:
@@ -47,18 +43,8 @@ class ContactInputQt : public ::testing::Test {
         RegisterReferenceProcedures();
     }
 
-    QWidget* widget(rt::Window* w, int control) {
-        QWidget* found = session.backend().controlWidget(w, control);
-        EXPECT_NE(found, nullptr) << "control " << control;
-        return found;
-    }
-
-    void click(rt::Window* w, int control) {
-        QWidget* target = widget(w, control);
-        if (!target) return;
-        QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
-        session.settle();
-    }
+    QWidget* widget(rt::Window* w, int control) { return session.widget(w, control); }
+    void click(rt::Window* w, int control) { session.click(w, control); }
 
     // The widget with the keyboard focus in a window (the offscreen platform does not
     // always make a window active again when the one over it closes).
@@ -78,13 +64,8 @@ class ContactInputQt : public ::testing::Test {
 
     // The window that opens on top of `under`, shown.
     rt::Window* windowOver(rt::Window* under) {
-        session.settle();
-        rt::Window* top = topWindow();
+        rt::Window* top = session.shownTop();
         EXPECT_NE(top, under);
-        if (top) {
-            EXPECT_NE(session.shownWindow(top), nullptr);
-        }
-        session.settle();
         return top;
     }
 

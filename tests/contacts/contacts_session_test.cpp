@@ -59,6 +59,7 @@ class ContactsSessionTest : public ::testing::Test {
         GLO::SponsorIdNumber = "";
         GLO::SponsorLevel = "";
         GLO::SponsorName = "";
+        GLO::TagCountTable = 0;            // the test thread's tag count of an earlier test
         rt::substituteKey(KEY::Enter, 0);  // the check information's Enter-moves-on
     }
 

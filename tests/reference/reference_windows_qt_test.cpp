@@ -25,37 +25,13 @@
 
 namespace {
 
-rt::Window* topWindow() {
-    std::lock_guard lock(rt::Scheduler::instance().mutex());
-    auto& z = rt::Scheduler::instance().zOrder();
-    return z.empty() ? nullptr : z.back();
-}
+using qttest::topWindow;
 
 class ReferenceWindowsQt : public ::testing::Test {
   protected:
-    rt::Window* shownTop() {
-        session.settle();
-        rt::Window* top = topWindow();
-        EXPECT_NE(top, nullptr);
-        if (top) {
-            EXPECT_NE(session.shownWindow(top), nullptr);
-        }
-        session.settle();
-        return top;
-    }
-
-    QWidget* widget(rt::Window* w, int control) {
-        QWidget* found = session.backend().controlWidget(w, control);
-        EXPECT_NE(found, nullptr) << "control " << control;
-        return found;
-    }
-
-    void click(rt::Window* w, int control) {
-        QWidget* target = widget(w, control);
-        if (!target) return;
-        QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
-        session.settle();
-    }
+    rt::Window* shownTop() { return session.shownTop(); }
+    QWidget* widget(rt::Window* w, int control) { return session.widget(w, control); }
+    void click(rt::Window* w, int control) { session.click(w, control); }
 
     void typeInto(rt::Window* w, int control, const QString& text) {
         QWidget* target = widget(w, control);

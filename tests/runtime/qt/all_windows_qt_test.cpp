@@ -143,6 +143,12 @@ TEST(AllWindowsQt, TextsFitTheirControlsAndControlsDoNotOverlap) {
                     EXPECT_LE(tabs->tabBar()->sizeHint().width(), tabs->width());
                 }
             }
+            if (auto* button = qobject_cast<QAbstractButton*>(widget);
+                button && c.kind == ControlKind::Button) {
+                // A button the user can click shows what it is.
+                EXPECT_FALSE(button->text().trimmed().isEmpty() && button->icon().isNull())
+                    << "a blank button";
+            }
             if (auto* group = qobject_cast<QGroupBox*>(widget); group && !text.isEmpty()) {
                 EXPECT_LE(group->fontMetrics().horizontalAdvance(text) + 8, group->width());
             }

@@ -2,6 +2,8 @@
 // Runs a program with the Qt backend inside a test: the test's thread is the GUI thread,
 // the program runs on application threads, and the test waits for it as a user would.
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -18,6 +20,13 @@
 #include "runtime/ui/window.h"
 
 namespace qttest {
+
+// The window on top of all others; nullptr when none is open.
+inline rt::Window* topWindow() {
+    std::lock_guard lock(rt::Scheduler::instance().mutex());
+    auto& z = rt::Scheduler::instance().zOrder();
+    return z.empty() ? nullptr : z.back();
+}
 
 class QtSession {
   public:
@@ -90,6 +99,33 @@ class QtSession {
             },
             5000);
         return frame;
+    }
+
+    // The window on top once the program waits, shown (a test failure when none is).
+    rt::Window* shownTop() {
+        settle();
+        rt::Window* top = topWindow();
+        EXPECT_NE(top, nullptr);
+        if (top) {
+            EXPECT_NE(shownWindow(top), nullptr);
+        }
+        settle();
+        return top;
+    }
+
+    // A control's widget (a test failure when it has none).
+    QWidget* widget(rt::Window* w, int control) {
+        QWidget* found = backend_->controlWidget(w, control);
+        EXPECT_NE(found, nullptr) << "control " << control;
+        return found;
+    }
+
+    // A left click in the middle of a control, and the program's answer to it.
+    void click(rt::Window* w, int control) {
+        QWidget* target = widget(w, control);
+        if (!target) return;
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
+        settle();
     }
 
   private:
