@@ -1,5 +1,6 @@
 #include "frame/match_types.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -150,18 +151,30 @@ FieldKindInfo DescribeFieldKind(FieldKind kind) {
 
 bool TestStringMatch(int type, std::string_view field, std::string_view criterion,
                      std::string_view upperLimit) {
-    const std::string f = rt::upper(cut(field, kTextLimit));
-    const std::string c = rt::upper(cut(criterion, kTextLimit));
-    const std::string u = rt::upper(cut(upperLimit, kTextLimit));
+    return StringMatch(type, criterion, upperLimit).test(field);
+}
+
+StringMatch::StringMatch(int type, std::string_view criterion, std::string_view upperLimit)
+    : type_(type),
+      criterion_(rt::upper(cut(criterion, kTextLimit))),
+      upperLimit_(rt::upper(cut(upperLimit, kTextLimit))) {}
+
+bool StringMatch::test(std::string_view field) const {
+    char upperField[kTextLimit];
+    const std::size_t length = std::min(field.size(), kTextLimit);
+    for (std::size_t i = 0; i < length; ++i)
+        upperField[i] = rt::upperChar(field[i]);
+    const std::string_view f(upperField, length);
+    const std::string_view c = criterion_;
     const std::string_view clippedC = rt::clip(c);
-    const std::string_view clippedU = rt::clip(u);
+    const std::string_view clippedU = rt::clip(upperLimit_);
     const std::size_t n = clippedC.size();
     const std::size_t m = clippedU.size();
     auto inside = [&] {
         return rt::compareText(firstOf(f, n), clippedC) >= 0 &&
                rt::compareText(firstOf(f, m), clippedU) <= 0;
     };
-    switch (type) {
+    switch (type_) {
         case MATCH::Equals:
             return rt::compareText(dropLeadingBlanks(f), c) == 0;
         // The exact negation of Equals: a field that equals the criterion once its leading

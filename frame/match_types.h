@@ -60,6 +60,19 @@ FieldKindInfo DescribeFieldKind(FieldKind kind);
 // of the range types. Case is ignored: all three are compared upper-cased.
 bool TestStringMatch(int type, std::string_view field, std::string_view criterion,
                      std::string_view upperLimit);
+
+// The same test with the criterion and upper limit prepared once, for a scan that tests
+// many records against them: test() upper-cases the field on the stack, not on the heap.
+class StringMatch {
+  public:
+    StringMatch(int type, std::string_view criterion, std::string_view upperLimit);
+    bool test(std::string_view field) const;
+
+  private:
+    int type_;
+    std::string criterion_;   // cut and upper-cased
+    std::string upperLimit_;  // cut and upper-cased
+};
 // Numbers and dates (day numbers): `third` is the upper limit of the range types and the
 // divisor of "Begins with this".
 bool TestNumberMatch(int type, double value, double criterion, double third);

@@ -43,6 +43,7 @@ int SearchCriteria::type(int control) const {
 
 void SearchCriteria::setType(int control, int type) {
     types_[control] = type;
+    prepareTests();
 }
 
 std::string SearchCriteria::limitText(int control) const {
@@ -58,11 +59,13 @@ double SearchCriteria::limitNumber(int control) const {
 void SearchCriteria::setLimitText(int control, std::string text) {
     limitTexts_[control] = std::move(text);
     limits_[control] = true;
+    prepareTests();
 }
 
 void SearchCriteria::setLimitNumber(int control, double number) {
     limitNumbers_[control] = number;
     limits_[control] = true;
+    prepareTests();
 }
 
 bool SearchCriteria::isMemo(const SearchField& f) const {
@@ -84,8 +87,8 @@ double SearchCriteria::numberAt(const SearchField& f, int index) const {
     if (buf.decl().fields()[index].type == rt::FieldType::String) {
         // A text entered through a picture ("555-123-4567") reads as the number its digits
         // make, not as the number it starts with.
-        if (f.kind == FieldKind::NumberPicture) return digitsOf(buf.text(index));
-        return rt::textToNumber(buf.text(index)).toDouble();
+        if (f.kind == FieldKind::NumberPicture) return digitsOf(buf.raw(index));
+        return rt::textToNumber(buf.raw(index)).toDouble();
     }
     return buf.real(index);
 }
@@ -103,6 +106,33 @@ void SearchCriteria::save() {
         saved_[f.control] = std::move(s);
         if (type(f.control) != MATCH::Ignore) active_.push_back(f.control);
     }
+    prepareTests();
+}
+
+void SearchCriteria::prepareTests() {
+    tests_.clear();
+    activeTests_.clear();
+    tests_.reserve(saved_.size());
+    for (const auto& f : fields_) {
+        auto it = saved_.find(f.control);
+        if (it == saved_.end()) continue;
+        Test t;
+        t.field = &f;
+        t.saved = &it->second;
+        t.type = type(f.control);
+        if (isNumberKind(f.kind)) t.limit = limitNumber(f.control);
+        if (!isMemo(f) && !isNumberKind(f.kind) && isTextKind(f.kind))
+            t.text.emplace(t.type, t.saved->text, limitText(f.control));
+        tests_.push_back(std::move(t));
+    }
+    for (int control : active_)
+        if (const Test* t = testOf(control)) activeTests_.push_back(t);
+}
+
+const SearchCriteria::Test* SearchCriteria::testOf(int control) const {
+    for (const Test& t : tests_)
+        if (t.field->control == control) return &t;
+    return nullptr;
 }
 
 void SearchCriteria::restore() {
@@ -122,24 +152,30 @@ std::string SearchCriteria::textAt(const SearchField& f, const Saved& s) const {
     return isMemo(f) ? buf.memoText(s.index) : buf.text(s.index);
 }
 
-bool SearchCriteria::passes(int control) const {
-    const SearchField* f = find(control);
-    auto it = saved_.find(control);
-    if (f == nullptr || it == saved_.end()) return true;
-    const int t = type(control);
-    const Saved& saved = it->second;
-    if (isMemo(*f)) return TestMemoMatch(t, textAt(*f, saved), saved.text);
-    if (isNumberKind(f->kind))
-        return TestNumberMatch(t, numberAt(*f, saved.index), saved.number, limitNumber(control));
-    if (isTextKind(f->kind))
-        return TestStringMatch(t, textAt(*f, saved), saved.text, limitText(control));
+bool SearchCriteria::run(const Test& t) const {
+    const SearchField& f = *t.field;
+    const Saved& saved = *t.saved;
+    if (isMemo(f)) return TestMemoMatch(t.type, textAt(f, saved), saved.text);
+    if (isNumberKind(f.kind))
+        return TestNumberMatch(t.type, numberAt(f, saved.index), saved.number, t.limit);
+    if (t.text) {
+        const rt::RecordBuffer& buf = file_->buf();
+        if (buf.decl().fields()[saved.index].type == rt::FieldType::String)
+            return t.text->test(buf.raw(saved.index));
+        return t.text->test(buf.text(saved.index));
+    }
     return true;
 }
 
+bool SearchCriteria::passes(int control) const {
+    const Test* t = testOf(control);
+    return t == nullptr || run(*t);
+}
+
 bool SearchCriteria::passesAll(int skip) const {
-    for (int control : active_) {
-        if (control == skip) continue;
-        if (!passes(control)) return false;
+    for (const Test* t : activeTests_) {
+        if (t->field->control == skip) continue;
+        if (!run(*t)) return false;
     }
     return true;
 }

@@ -5,6 +5,7 @@
 // record's fields, so the criteria are read from and put back into the record buffer.
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ struct SearchField {
 class SearchCriteria {
   public:
     SearchCriteria(rt::RecordFile& file, std::vector<SearchField> fields);
+    // The prepared tests point into this object.
+    SearchCriteria(const SearchCriteria&) = delete;
+    SearchCriteria& operator=(const SearchCriteria&) = delete;
 
     const std::vector<SearchField>& fields() const { return fields_; }
     const SearchField* find(int control) const;
@@ -57,6 +61,19 @@ class SearchCriteria {
         double number = 0;
         int index = -1;  // the field's (or memo's) index, looked up once for the scan
     };
+    // A saved field's test with its type and limit, prepared for testing record after
+    // record without looking anything up.
+    struct Test {
+        const SearchField* field = nullptr;
+        const Saved* saved = nullptr;
+        int type = MATCH::Ignore;
+        double limit = 0;
+        std::optional<StringMatch> text;  // text kinds
+    };
+    // Prepares the tests again after the criteria, a type or a limit changed.
+    void prepareTests();
+    const Test* testOf(int control) const;
+    bool run(const Test& t) const;
     // The record's value of the saved field, read by index.
     std::string textAt(const SearchField& f, const Saved& s) const;
     double numberAt(const SearchField& f, int index) const;
@@ -70,4 +87,6 @@ class SearchCriteria {
     std::map<int, bool> limits_;
     std::map<int, Saved> saved_;
     std::vector<int> active_;
+    std::vector<Test> tests_;               // one per saved field, in control order
+    std::vector<const Test*> activeTests_;  // those of the active fields
 };

@@ -20,6 +20,7 @@
 #include "runtime/ui/dialogs.h"
 #include "runtime/ui/keys.h"
 #include "runtime/ui/program.h"
+#include "runtime/ui/scheduler.h"
 
 namespace {
 
@@ -153,21 +154,39 @@ void SearchFormProcedure::leave(long response) {
     PostCloseWindow();
 }
 
+void SearchFormProcedure::openProgress(rt::Window& progress) {
+    progress.open();
+    progress.setProp(0, PROP::Text, "Searching for Matching Records");
+    shownPercent_ = -1;
+    shownFound_ = -1;
+}
+
+void SearchFormProcedure::showFound(const SearchScan& scan, rt::Window& progress) {
+    if (scan.found() == shownFound_) return;
+    shownFound_ = scan.found();
+    progress.setProp(windows::ProgressControl::Heading, PROP::Text,
+                     std::to_string(shownFound_) + " Found");
+}
+
 bool SearchFormProcedure::nextMatch(SearchScan& scan, rt::Window& progress) {
     using namespace windows::ProgressControl;
-    progress.setProp(Heading, PROP::Text, std::to_string(scan.found()) + " Found");
-    int shown = -1;
+    if (shownFound_ < 0) showFound(scan, progress);  // the window has just opened
+    const bool programTime = rt::Scheduler::instance().backend().keepsProgramTime();
     bool cancelled = false;
     auto pause = [&](int percent) {
-        if (percent != shown) {
-            shown = percent;
+        const bool moved = percent != shownPercent_;
+        if (moved) {
+            shownPercent_ = percent;
             progress.setProp(Bar, PROP::Progress, percent);
             progress.setProp(Percent, PROP::Text,
                              rt::format(rt::Value(rt::Decimal(percent)), "@N3") + "% Completed");
         }
         // Give the window system a turn once the progress window's timer has run out: wait
-        // for its timer event (where the clock is the program's own, at every pause).
-        if (!progress.timerDue()) return true;
+        // for its timer event. Where the clock is the program's own, the timer has run out
+        // at every pause; the turn comes when the percentage has moved on, as that is when
+        // the window has something new to show.
+        if (!progress.timerDue() || (programTime && !moved)) return true;
+        showFound(scan, progress);
         TagBatchPause tagBatchGoesOn;
         while (progress.accept()) {
             if (progress.accepted() == Cancel) {
@@ -200,8 +219,7 @@ void SearchFormProcedure::endAfterReadError() {
 
 bool SearchFormProcedure::nextMatchWithProgress(SearchScan& scan) {
     rt::Window progress(*sheet_.progressWindow);
-    progress.open();
-    progress.setProp(0, PROP::Text, "Searching for Matching Records");
+    openProgress(progress);
     bool found = false;
     {
         QuickScanWalk quick(*sheet_.file);
@@ -243,8 +261,7 @@ void SearchFormProcedure::startSearch() {
     }
 
     rt::Window progress(*sheet_.progressWindow);
-    progress.open();
-    progress.setProp(0, PROP::Text, "Searching for Matching Records");
+    openProgress(progress);
     long count = 0;
     {
         QuickScanWalk quick(*sheet_.file);

@@ -54,6 +54,10 @@ class SearchFormProcedure : public Procedure {
     // endAfterReadError once the scan's reads are closed.
     bool nextMatch(SearchScan& scan, rt::Window& progress);
     bool nextMatchWithProgress(SearchScan& scan);
+    // Opens the progress window of a scan, nothing shown in it yet.
+    void openProgress(rt::Window& progress);
+    // Brings the found count up to date in the progress window.
+    void showFound(const SearchScan& scan, rt::Window& progress);
     void endAfterReadError();
     void showMatch();
     void backToCriteria();
@@ -70,4 +74,7 @@ class SearchFormProcedure : public Procedure {
     bool keysDamaged_ = false;  // ... and it was error 46: the keys need a rebuild
     bool leaving_ = false;      // the form is on its way out
     bool editFound_ = false;    // "&Edit This" hands the found record on once the form closed
+    // What the open progress window shows: its percentage and found count (-1: nothing).
+    int shownPercent_ = -1;
+    long shownFound_ = -1;
 };

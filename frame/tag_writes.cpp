@@ -91,6 +91,10 @@ int TagFileLock::release() {
     return records::tagFile().unlock();
 }
 
+SingleTagWriteSign::SingleTagWriteSign() {
+    if (!TagWriteBatch::current()) sign_.emplace(records::tagFile());
+}
+
 TagWriteFailure failureOf(std::string_view label) {
     return {rt::errorCode(), rt::errorText(), std::string(label)};
 }
@@ -124,6 +128,9 @@ TagWriteBatch* TagWriteBatch::current() {
 int TagWriteBatch::take(std::string& text) {
     if (holding_) return 0;
     if (failedCode_ != 0) haltOnFailure();
+    // However the last batch ended (full, at a pause, before a wait or a turn of the other
+    // threads), a station that waits goes first.
+    giveWay();
     // A batch's changed pages stay in memory until its commit, so that other stations can
     // read the tag file (and open it for their own writes) all through the batch.
     records::tagFile().send("HOLDWRITES=on");

@@ -3,8 +3,11 @@
 // another station's lock, batches of writes for whole walks, and the fatal stop that a failed
 // write ends in.
 
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "runtime/data/lock_waiters.h"
 
 // How long a tag write waits for another station's lock before it fails (5 seconds unless a
 // test shortens it).
@@ -99,6 +102,20 @@ class TagBatchPause {
     ~TagBatchPause();
     TagBatchPause(const TagBatchPause&) = delete;
     TagBatchPause& operator=(const TagBatchPause&) = delete;
+};
+
+// A tag write of its own (a Tag press, not part of a walk's batch) says from its start that
+// it waits for the tag file, before the file is opened and read: a station writing in
+// batches lets it go first after its next commit instead of starting another batch while
+// this one waits for a read.
+class SingleTagWriteSign {
+  public:
+    SingleTagWriteSign();
+    // The write is done (or failed): the sign comes down.
+    void drop() { sign_.reset(); }
+
+  private:
+    std::optional<rt::LockWaitSign> sign_;
 };
 
 // A failed write on the tag file, kept until the file is let go.

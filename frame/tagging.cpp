@@ -124,6 +124,7 @@ void CloseTagFile_() {
 
 void SetTag_(long table, long pointer, std::string_view value) {
     if (!validTable(table) || !validPointer(pointer)) return;
+    SingleTagWriteSign waiting;
     TagFileUse use;
     TagWriteFailure failure;
     bool added = false;
@@ -142,6 +143,7 @@ void SetTag_(long table, long pointer, std::string_view value) {
         else
             added = !found;
     }
+    waiting.drop();
     if (failure) {
         use.release();
         HaltOnTagFailure(failure);
@@ -152,6 +154,7 @@ void SetTag_(long table, long pointer, std::string_view value) {
 
 void ClrTag_(long table, long pointer) {
     if (!validTable(table) || !validPointer(pointer)) return;
+    SingleTagWriteSign waiting;
     TagFileUse use;
     TagWriteFailure failure;
     bool removed = false;
@@ -167,6 +170,7 @@ void ClrTag_(long table, long pointer) {
                 removed = true;
         }
     }
+    waiting.drop();
     tags().clear();
     if (failure) {
         use.release();

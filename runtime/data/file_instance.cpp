@@ -11,6 +11,7 @@
 #include <map>
 #include <mutex>
 #include <system_error>
+#include <thread>
 
 #include "runtime/data/errors.h"
 #include "runtime/data/key_codec.h"
@@ -433,9 +434,9 @@ int FileInstance::beginTx(unsigned reason, int waitMs) {
     if (txReasons & reason) return reason == kTxLogout ? fail(FileError::LogoutActive) : 0;
     if (txReasons == 0) {
         endReadTx();
-        sqlite3_busy_timeout(db, waitMs);
+        setBusyWait(waitMs);
         int rc = execute(db, "BEGIN IMMEDIATE");
-        sqlite3_busy_timeout(db, kDefaultWaitMs);
+        setBusyWait(kDefaultWaitMs);
         if (rc != SQLITE_OK) return failSqlite(rc);
     }
     txReasons |= reason;
@@ -469,6 +470,24 @@ int FileInstance::rollbackTx() {
 void FileInstance::suspendCursors() {
     for (Cursor* c : cursors)
         c->suspend();
+}
+
+void FileInstance::setBusyWait(int milliseconds) {
+    busyWaitMs_ = milliseconds;
+    if (db) sqlite3_busy_handler(db, milliseconds > 0 ? &FileInstance::busyRetry : nullptr, this);
+}
+
+int FileInstance::busyRetry(void* self, int tries) {
+    auto& f = *static_cast<FileInstance*>(self);
+    const auto now = std::chrono::steady_clock::now();
+    if (tries == 0) f.busySince_ = now;
+    const auto waited = now - f.busySince_;
+    if (waited >= std::chrono::milliseconds(f.busyWaitMs_)) return 0;
+    // Short steps first (a writer's commit), longer ones once the wait goes on.
+    std::this_thread::sleep_for(waited < std::chrono::milliseconds(100)
+                                    ? std::chrono::microseconds(500)
+                                    : std::chrono::milliseconds(2));
+    return 1;
 }
 
 Statement FileInstance::takeStatement(const std::string& sql) {

@@ -4,6 +4,7 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -104,7 +105,13 @@ class FileInstance {
     Statement takeStatement(const std::string& sql);
     void keepStatement(std::string sql, Statement statement);
 
+    // How long a statement waits for another station's lock. The lock is tried again every
+    // millisecond or two, not in SQLite's own steps that grow to a tenth of a second: a
+    // lock let go is taken at once, even while its holder takes it back often.
+    void setBusyWait(int milliseconds);
+
   private:
+    static int busyRetry(void* self, int tries);
     int openConnection(int flags, int waitMs);
     int buildNewFile(const std::string& temporary);  // schema and meta rows, one commit
     bool recordsIntact() const;                      // every record reads whole, without the keys
@@ -126,6 +133,8 @@ class FileInstance {
     std::map<int, Statement> duplicateLookup_;
     Statement storedKeys_;
     std::unordered_multimap<std::string, Statement> idleStatements_;
+    int busyWaitMs_ = 0;
+    std::chrono::steady_clock::time_point busySince_;  // the first try of the current wait
 };
 
 // The connection's busy wait while a statement runs.

@@ -35,7 +35,7 @@ int FileInstance::openConnection(int flags, int waitMs) {
         return code;
     }
     sqlite3_extended_result_codes(db, 1);
-    sqlite3_busy_timeout(db, waitMs);
+    setBusyWait(waitMs);
     return 0;
 }
 
@@ -131,7 +131,7 @@ int FileInstance::open(int accessMode) {
         close();
         return code;
     }
-    sqlite3_busy_timeout(db, kDefaultWaitMs);
+    setBusyWait(kDefaultWaitMs);
     access = accessMode;
     readSinceOpen = false;
     quickScan = false;

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QPen>
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <optional>
 
@@ -75,11 +76,30 @@ class FontCache {
         PageFont wanted;
         QFont font;
         QFontMetricsF metrics;
+        // The widths of the first 256 characters, looked up as they are met (-1: not yet).
+        std::array<double, 256> advances;
+
+        // At least the width the text takes when drawn: its characters' widths added up
+        // (kerning is off, and a ligature only narrows a text), without shaping it.
+        double widthBound(const QString& text) {
+            double width = 0;
+            for (QChar c : text) {
+                if (c.unicode() > 0xFF) {
+                    width += metrics.horizontalAdvance(c);
+                    continue;
+                }
+                double& advance = advances[c.unicode()];
+                if (advance < 0) advance = metrics.horizontalAdvance(c);
+                width += advance;
+            }
+            return width;
+        }
     };
-    const Entry& get(const PageFont& wanted) {
+    Entry& get(const PageFont& wanted) {
         if (!last_ || !(last_->wanted == wanted)) {
             const QFont font = pageFont(wanted);
-            last_.emplace(Entry{wanted, font, QFontMetricsF(font)});
+            last_.emplace(Entry{wanted, font, QFontMetricsF(font), {}});
+            last_->advances.fill(-1);
             fontSet_ = false;
         }
         return *last_;
@@ -110,7 +130,7 @@ void paintText(QPainter& painter, const PageText& text, FontCache& fonts) {
         paintMicrText(painter, text);
         return;
     }
-    const FontCache::Entry& resolved = fonts.get(text.font);
+    FontCache::Entry& resolved = fonts.get(text.font);
     const QFontMetricsF& metrics = resolved.metrics;
     fonts.applyText(painter, text.colour);
     const QString content = QString::fromStdString(cp1252ToUtf8(text.text));
@@ -153,14 +173,17 @@ void paintText(QPainter& painter, const PageText& text, FontCache& fonts) {
         return text.width > 0 ? text.width : metrics.horizontalAdvance(content);
     };
     double x = text.x;
+    std::optional<double> shownWidth;  // measured where the alignment needed it
     switch (text.align) {
         case TextAlign::Left:
             break;
         case TextAlign::Centre:
-            x = text.x + (boxWidth() - metrics.horizontalAdvance(shown)) / 2;
+            shownWidth = metrics.horizontalAdvance(shown);
+            x = text.x + (boxWidth() - *shownWidth) / 2;
             break;
         case TextAlign::Right:
-            x = text.x + boxWidth() - metrics.horizontalAdvance(shown);
+            shownWidth = metrics.horizontalAdvance(shown);
+            x = text.x + boxWidth() - *shownWidth;
             break;
         case TextAlign::Decimal: {
             // The point stands where it would if every position up to it held a digit, so
@@ -186,12 +209,18 @@ void paintText(QPainter& painter, const PageText& text, FontCache& fonts) {
     }
     if (text.background != kTransparent)
         fillBackground(painter, QRectF(text.x, text.y, boxWidth(), height), text.background);
-    if (text.width > 0) {
+    // A text is cut at the edges of its box only where it may run past them: the clip costs
+    // the painter a saved state and the PDF a clipping path for each text.
+    constexpr double kTolerance = 1e-6;
+    const bool clipped = text.width > 0 && (x < text.x - kTolerance ||
+                                            x + shownWidth.value_or(resolved.widthBound(shown)) >
+                                                text.x + text.width + kTolerance);
+    if (clipped) {
         painter.save();
         painter.setClipRect(QRectF(text.x, text.y - height, text.width, 3 * height));
     }
     painter.drawText(QPointF(x, text.y + metrics.ascent()), shown);
-    if (text.width > 0) painter.restore();
+    if (clipped) painter.restore();
 }
 
 void paintLine(QPainter& painter, const PageLine& line) {

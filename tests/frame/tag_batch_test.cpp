@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <future>
 #include <thread>
 
@@ -110,6 +111,52 @@ TEST_F(TagBatchTest, AnotherStationsTagWaitsForOneBatchAtMost) {
     EXPECT_TRUE(otherTagged);
     EXPECT_LT(writtenWhenOtherDone, kWalk) << "the other station waited for the whole walk";
     EXPECT_LE(writtenWhenOtherDone - writtenWhenOtherStarted, kTagBatchWrites + 1);
+}
+
+TEST_F(TagBatchTest, AStationThatWaitsGoesFirstHoweverTheLastBatchEnded) {
+    // The walk's batch ends before a turn of the program's other threads, not because it is
+    // full; another station's Tag press has begun meanwhile. The walk's next write waits
+    // until that station has had the lock, instead of taking it back at once.
+    std::atomic<long> written = 0;
+    long writtenWhenCommitted = -1, writtenWhenOtherLocked = -1;
+    run.run([&] {
+        OpenTagFile_();
+        std::promise<void> pressed, committed;
+        std::thread other([&] {
+            SingleTagWriteSign sign;
+            pressed.set_value();
+            committed.get_future().wait();
+            // Between two of its tries for the lock.
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            rt::RecordFile& f = records::tagFile();
+            if (f.open() != 0) return;
+            if (f.lock(0) == 0) {
+                writtenWhenOtherLocked = written;
+                sign.drop();
+                f.unlock();
+            }
+            f.close();
+        });
+        {
+            TagWriteBatch batch;
+            SetTag_(TAG::Contacts, 1, "A");
+            ++written;
+            pressed.get_future().wait();
+            EndTagBatchBeforeWait();
+            writtenWhenCommitted = written;
+            committed.set_value();
+            for (long p = 2; p <= 20; ++p) {
+                SetTag_(TAG::Contacts, p, "A");
+                ++written;
+            }
+            batch.finish();
+        }
+        other.join();
+        CloseTagFile_();
+    });
+    EXPECT_FALSE(run.halted) << run.haltMessage;
+    EXPECT_EQ(writtenWhenCommitted, 1);
+    EXPECT_EQ(writtenWhenOtherLocked, writtenWhenCommitted);
 }
 
 }  // namespace

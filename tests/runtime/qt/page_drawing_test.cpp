@@ -139,4 +139,43 @@ TEST_F(PageDrawing, DecimalTextsLineUpOnTheirPoint) {
     }
 }
 
+// A text longer than its box is cut at the box's edges, whatever its alignment; a short one
+// is drawn whole at its place in the box.
+TEST_F(PageDrawing, TextsAreCutAtTheEdgesOfTheirBox) {
+    for (rt::TextAlign align : {rt::TextAlign::Left, rt::TextAlign::Centre, rt::TextAlign::Right}) {
+        SCOPED_TRACE(static_cast<int>(align));
+        rt::Page page;
+        rt::PageText longer;
+        longer.x = 1000, longer.y = 1000, longer.width = 2000;  // 300 to 900 at 300 per inch
+        longer.align = align;
+        longer.text = std::string(40, 'W');  // some five inches in 10 points
+        page.items.emplace_back(longer);
+        rt::PageText shorter = longer;
+        shorter.y = 2000;
+        shorter.text = "WW";
+        page.items.emplace_back(shorter);
+        const QImage drawn = rt::qt::renderPage(page, QSize(2550, 3300));
+
+        const QRect cut = rendered::inkBounds(drawn, QRect(0, 280, 2550, 80));
+        ASSERT_FALSE(cut.isEmpty());
+        EXPECT_GE(cut.left(), 299);
+        EXPECT_LE(cut.right(), 901);
+        EXPECT_GT(cut.width(), 560) << "the box is filled to its edges";
+
+        const QRect whole = rendered::inkBounds(drawn, QRect(0, 580, 2550, 80));
+        ASSERT_FALSE(whole.isEmpty());
+        EXPECT_GT(whole.width(), 40);
+        EXPECT_LT(whole.width(), 100);
+        if (align == rt::TextAlign::Left) {
+            EXPECT_NEAR(whole.left(), 300, 4);
+        }
+        if (align == rt::TextAlign::Right) {
+            EXPECT_NEAR(whole.right(), 900, 4);
+        }
+        if (align == rt::TextAlign::Centre) {
+            EXPECT_NEAR((whole.left() + whole.right()) / 2, 600, 4);
+        }
+    }
+}
+
 }  // namespace
