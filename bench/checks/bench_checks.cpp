@@ -7,8 +7,8 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPolygonF>
 #include <QPdfWriter>
+#include <QPolygonF>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -79,8 +79,8 @@ BENCHMARK(BM_Style1ChecksThroughTheReportEngineToPdf)->Unit(benchmark::kMillisec
 // on the line's baseline, filled as one path.
 void drawMicrLine(QPainter& painter, double x, double y, double points, const std::string& text) {
     const double em = points * 1000.0 / 72;
-    const double cellY = y + (em > rt::qt::kMicrHeight ? em * 0.8 : rt::qt::kMicrHeight) -
-                         rt::qt::kMicrHeight;
+    const double cellY =
+        y + (em > rt::qt::kMicrHeight ? em * 0.8 : rt::qt::kMicrHeight) - rt::qt::kMicrHeight;
     QPainterPath path;
     path.setFillRule(Qt::WindingFill);
     for (std::size_t i = 0; i < text.size(); ++i) {
