@@ -115,9 +115,12 @@ int main(int argc, char** argv) {
     const fs::path source = TOVIK_SOURCE_DIR;
     // One set of names for the whole run: a title two windows share names both pictures.
     rt::qt::WindowPictures pictures(folder.string());
-    // Each session in a data folder of its own, removed afterwards.
+    // Each session in a data folder of its own, removed afterwards. Files a session writes
+    // beside its folder (an export the import session reads) stay in a scratch folder that
+    // goes at the end, so the picture folder holds pictures only.
+    const fs::path scratch = folder / ".sessions";
     auto session = [&](const fs::path& script, std::function<void()> programMain) {
-        const fs::path data = folder / "sample-data";
+        const fs::path data = scratch / "sample-data";
         fs::create_directories(data);
         fs::current_path(data);
         bool passed = play(script, std::move(programMain), pictures);
@@ -140,5 +143,6 @@ int main(int argc, char** argv) {
     ok = session(source / "tests/screens/program_windows.scenario", &ProgramMain) && ok;
     ok = session(source / "tests/screens/report_windows.scenario", &printSampleLabels) && ok;
     std::cout << pictures.count() << " windows pictured in " << folder.string() << "\n";
+    fs::remove_all(scratch);
     return ok ? 0 : 1;
 }
