@@ -174,6 +174,10 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     bool alert = std::find(windowKeys.begin(), windowKeys.end(), k.code) != windowKeys.end() ||
                  (d && std::find(d->structure.alertKeys.begin(), d->structure.alertKeys.end(),
                                  k.code) != d->structure.alertKeys.end());
+    // A plain Enter in a text box is a new line, which the text box makes itself.
+    if (d && d->structure.kind == ControlKind::Text && k.code == KEY::Enter && !alert &&
+        !view_.isButtonKey(k.code))
+        return false;
     bool forward = alert || view_.isButtonKey(k.code) || base == KEY::Enter || base == KEY::Esc ||
                    (base >= KEY::F1 && base <= KEY::F12) || (k.code & KEY::AltMask);
     if (!forward) return false;

@@ -440,6 +440,57 @@ TEST(QtInputTest, AControlSelectedInAnswerToATabKeepsTheFocus) {
     }
 }
 
+// Enter in a text box starts a new line there; in an entry it presses the default button.
+TEST(QtInputTest, EnterInATextBoxStartsANewLineAndPressesNoButton) {
+    rt::WindowStructure structure;
+    structure.title = "Notes";
+    structure.at = {0, 0, 200, 120};
+    auto add = [&](int number, ControlKind kind, std::string text, rt::Rect at) -> auto& {
+        rt::ControlStructure c;
+        c.number = number;
+        c.kind = kind;
+        c.text = std::move(text);
+        c.at = at;
+        structure.controls.push_back(c);
+        return structure.controls.back();
+    };
+    add(1, ControlKind::Text, "", {10, 10, 150, 60}).use = "NOTES";
+    add(2, ControlKind::Entry, "", {10, 76, 100, 12});
+    add(3, ControlKind::Button, "&OK", {10, 96, 40, 14}).isDefault = true;
+    qttest::EventLog log;
+    std::string notes;
+    std::atomic<rt::Window*> shown{nullptr};
+    qttest::QtSession session;
+    session.start([&] {
+        rt::Window w(structure, [&](std::string_view use) -> rt::BindingPtr {
+            return use == "NOTES" ? rt::bindText("NOTES", notes) : nullptr;
+        });
+        w.open();
+        shown = &w;
+        while (w.accept())
+            if (w.event() == EVENT::Accepted) log.add(w.event(), w.field());
+        shown = nullptr;
+    });
+    QWidget* frame = session.shownWindow(shown);
+    ASSERT_NE(frame, nullptr);
+    QWidget* text = session.backend().controlWidget(shown, 1);
+    QTest::mouseClick(text, Qt::LeftButton);
+    QTest::keyClicks(text, "one");
+    QTest::keyClick(text, Qt::Key_Return);
+    QTest::keyClicks(text, "two");
+    session.settle();
+    EXPECT_EQ(log.take(), Log{}) << "Enter in the text box pressed a button";
+    QWidget* entry = session.backend().controlWidget(shown, 2);
+    QTest::mouseClick(entry, Qt::LeftButton);
+    session.settle();
+    EXPECT_EQ(notes, "one\ntwo");
+    QTest::keyClick(entry, Qt::Key_Return);
+    session.settle();
+    EXPECT_EQ(log.take(), (Log{{EVENT::Accepted, 1}, {EVENT::Accepted, 3}}));
+    frame->close();
+    ASSERT_TRUE(session.finish());
+}
+
 TEST(QtInputTest, TheProgramIconBecomesTheApplicationsWindowIcon) {
     qttest::QtSession session;
     QApplication::setWindowIcon(QIcon());
