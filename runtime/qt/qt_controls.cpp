@@ -537,9 +537,11 @@ void WindowView::applyControl(Item& item) {
                 e->setText(text);
             e->setMicr(isMicrFace(s.font.name.empty() ? window_.structure.font.name : s.font.name));
             e->setReadOnly(s.readOnly);
-            // A text picture holds so many characters; a number is checked when it is
-            // accepted (typed after a shown zero, it still reads as the number typed).
-            bool limited = !s.picture.empty() && info.width > 0 && info.kind != PictureKind::Number;
+            // A text picture holds so many characters; a number or a date is checked when it
+            // is accepted (a number typed after a shown zero still reads as the number typed,
+            // a date may come with its year in four digits).
+            bool limited = !s.picture.empty() && info.width > 0 &&
+                           info.kind != PictureKind::Number && info.kind != PictureKind::Date;
             e->setMaxLength(limited ? info.width : 32767);
             Qt::Alignment fallback =
                 info.kind == PictureKind::Number ? Qt::AlignRight : Qt::AlignLeft;

@@ -13,6 +13,7 @@
 
 #include "runtime/qt/qt_list.h"
 #include "runtime/qt/qt_resources.h"
+#include "runtime/text/day_number.h"
 #include "runtime/ui/codes.h"
 #include "runtime/ui/dialogs.h"
 #include "runtime/ui/driver.h"
@@ -489,6 +490,59 @@ TEST(QtInputTest, EnterInATextBoxStartsANewLineAndPressesNoButton) {
     EXPECT_EQ(log.take(), (Log{{EVENT::Accepted, 1}, {EVENT::Accepted, 3}}));
     frame->close();
     ASSERT_TRUE(session.finish());
+}
+
+// A date entry takes a four-digit year although its picture shows two: the date is read
+// when the entry is accepted, as a number is, not cut to the picture's width first.
+TEST(QtInputTest, ADateEntryTakesTheYearAsTyped) {
+    rt::WindowStructure structure;
+    structure.title = "Date";
+    structure.at = {0, 0, 200, 60};
+    rt::ControlStructure entry;
+    entry.number = 1;
+    entry.kind = ControlKind::Entry;
+    entry.picture = "@d1";
+    entry.use = "DAY";
+    entry.at = {10, 10, 60, 12};
+    structure.controls.push_back(entry);
+    rt::ControlStructure other = entry;
+    other.number = 2;
+    other.picture.clear();
+    other.use.clear();
+    other.at = {10, 30, 60, 12};
+    structure.controls.push_back(other);
+    struct Case {
+        const char* typed;
+        long day;
+    } cases[] = {{"12/25/2027", rt::date(12, 25, 2027)},
+                 {"1/5/1999", rt::date(1, 5, 1999)},
+                 {"12/25/27", rt::date(12, 25, 2027)}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        long day = 0;
+        std::atomic<rt::Window*> shown{nullptr};
+        qttest::QtSession session;
+        session.start([&] {
+            rt::Window w(structure, [&](std::string_view use) -> rt::BindingPtr {
+                return use == "DAY" ? rt::bindLong("DAY", day) : nullptr;
+            });
+            w.open();
+            shown = &w;
+            while (w.accept()) {
+            }
+            shown = nullptr;
+        });
+        QWidget* frame = session.shownWindow(shown);
+        ASSERT_NE(frame, nullptr);
+        QWidget* field = session.backend().controlWidget(shown, 1);
+        QTest::mouseClick(field, Qt::LeftButton);
+        QTest::keyClicks(field, c.typed);
+        QTest::keyClick(field, Qt::Key_Tab);
+        session.settle();
+        EXPECT_EQ(day, c.day);
+        frame->close();
+        ASSERT_TRUE(session.finish());
+    }
 }
 
 TEST(QtInputTest, TheProgramIconBecomesTheApplicationsWindowIcon) {
