@@ -423,3 +423,34 @@ TEST_F(QtWidgetsTest, AnImageShowsItsContentMovedByItsScrollPositions) {
     EXPECT_EQ(QColor(still.pixel(20, 2)), QColor(Qt::red));
     EXPECT_EQ(QColor(moved.pixel(20, 2)), QColor(0, 0, 255));
 }
+
+// A button in a colour of its own still shows when it is disabled: its text greys as any
+// disabled button's does, and takes the colour back once it is enabled.
+TEST_F(QtWidgetsTest, ADisabledButtonInAColourOfItsOwnLooksDisabled) {
+    rt::WindowStructure structure;
+    structure.title = "Colours";
+    structure.at = {0, 0, 160, 60};
+    // Button 10 (the test's OK) runs the change; button 2 starts disabled.
+    for (int n : {10, 2})
+        structure.controls.push_back(control(n, ControlKind::Button, "Delete",
+                                             {n == 10 ? 10 : 80, 10, 60, 16},
+                                             [](auto& s) { s.font.color = kRed; }));
+    run(structure, [](rt::Window& w) { w.setProp(2, PROP::Disable, 1); });
+    ASSERT_NE(session.shownWindow(window), nullptr);
+    auto redPixels = [&](int control) {
+        QImage image = session.backend().controlWidget(window, control)->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                QColor c(image.pixel(x, y));
+                if (c.red() > 200 && c.green() < 90 && c.blue() < 90) ++count;
+            }
+        return count;
+    };
+    EXPECT_GT(redPixels(10), 0);
+    EXPECT_EQ(redPixels(2), 0) << "the disabled button shows its colour as if it were enabled";
+    change = [](rt::Window& w) { w.setProp(2, PROP::Disable, 0); };
+    QTest::mouseClick(widget<QPushButton>(session, window, 10), Qt::LeftButton);
+    session.settle();
+    EXPECT_GT(redPixels(2), 0);
+}
