@@ -5,15 +5,17 @@
 
 #include <array>
 #include <cstdio>
+#include <fstream>
 #include <thread>
 
-#include "runtime/print/page_file.h"
+#include "runtime/print/page_spool.h"
 #include "runtime/print/printer.h"
 #include "runtime/print/report.h"
 #include "runtime/qt/page_painter.h"
 #include "runtime/qt/print_backend.h"
 #include "tests/runtime/qt/rendered_page.h"
 #include "tests/support/label_sheet.h"
+#include "tests/support/pdf_report.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -50,19 +52,18 @@ TEST(ReportToPdf, LabelsArePreviewedNumberedAndPrintedIntoAFile) {
         ASSERT_TRUE(report.print(testsupport::kLabelBand));
     ASSERT_TRUE(report.finish());
     ASSERT_EQ(queue.names.size(), 2u);
-    EXPECT_EQ(
-        rt::replaceTextInPageFile(queue.names[0], "Page xxxxx of xxxxx", "    Page 1 of 2    "),
-        rt::ReplaceResult::Replaced);
-    EXPECT_EQ(
-        rt::replaceTextInPageFile(queue.names[1], "Page xxxxx of xxxxx", "    Page 2 of 2    "),
-        rt::ReplaceResult::Replaced);
+    EXPECT_EQ(rt::replaceTextInPage(queue.names[0], "Page xxxxx of xxxxx", "    Page 1 of 2    "),
+              rt::ReplaceResult::Replaced);
+    EXPECT_EQ(rt::replaceTextInPage(queue.names[1], "Page xxxxx of xxxxx", "    Page 2 of 2    "),
+              rt::ReplaceResult::Replaced);
+    const std::filesystem::path spool = report.spoolFile();
     report.setPrintPreviewedPages(true);
     ASSERT_TRUE(report.close(error)) << error;
     rt::printer().reset();
 
     EXPECT_NE(pdfInfo(dir / "labels.pdf").find("Pages:           2\n"), std::string::npos);
-    for (const std::string& file : queue.names)
-        EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_FALSE(std::filesystem::exists(spool));
+    EXPECT_NE(testsupport::pdfText(dir / "labels.pdf").find("Page 2 of 2"), std::string::npos);
 
     // The first label of the first page stands where the engine put it.
     const QImage first = rendered::pdfPage(dir / "labels.pdf", 100);
@@ -70,6 +71,36 @@ TEST(ReportToPdf, LabelsArePreviewedNumberedAndPrintedIntoAFile) {
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_NEAR(ink.left(), (250 + 344) / 10, 2);
     EXPECT_GE(ink.top(), (500 + 115) / 10 - 1);
+}
+
+// A page found damaged half way through the PDF leaves no document behind, not even the one
+// the file held before.
+TEST(ReportToPdf, APageDamagedInTheSpoolLeavesNoPdf) {
+    rt::qt::ensureApplication();
+    testsupport::TempDir dir;
+    const std::filesystem::path pdf = dir / "labels.pdf";
+    std::ofstream(pdf) << "an earlier document";
+    rt::printer().reset();
+    rt::qt::installPrintBackend();
+    rt::printer().setPrintToFile(true);
+    rt::printer().setPrintFileName(pdf.string());
+    int n = 0;
+    rt::Report report(testsupport::labelSheet([&n] { return "LABEL " + std::to_string(n); }));
+    rt::PageList queue;
+    report.setPreviewQueue(&queue);
+    std::string error;
+    ASSERT_TRUE(report.open(error)) << error;
+    for (n = 1; n <= 61; ++n)
+        ASSERT_TRUE(report.print(testsupport::kLabelBand));
+    ASSERT_TRUE(report.finish());
+    ASSERT_EQ(queue.names.size(), 3u);
+    ASSERT_EQ(rt::replaceTextInPage(queue.names[1], "TVKPAGE1", "TVKPAGE?"),
+              rt::ReplaceResult::Replaced);
+    report.setPrintPreviewedPages(true);
+    EXPECT_FALSE(report.close(error));
+    EXPECT_NE(error.find("not a report page"), std::string::npos) << error;
+    rt::printer().reset();
+    EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
 }  // namespace
@@ -89,9 +120,9 @@ TEST(ReportToPdf, PagesPrintAndRenderFromAnApplicationThread) {
     bool printed = false;
     QImage image;
     std::string error;
+    rt::PagesInMemory pages({page, page});
     std::thread worker([&] {
-        printed =
-            rt::qt::writePdf({page, page}, QString::fromStdString((dir / "t.pdf").string()), error);
+        printed = rt::qt::writePdf(pages, QString::fromStdString((dir / "t.pdf").string()), error);
         image = rt::qt::renderPage(page, QSize(850, 1100));
     });
     worker.join();
