@@ -62,6 +62,16 @@ class ReportOutput : public ::testing::Test {
         return s;
     }
 
+    // Opens the report on `queue` and prints records 1 to `count`, one to a page.
+    void printRecords(rt::Report& report, rt::PageList& queue, int count) {
+        report.setPreviewQueue(&queue);
+        std::string error;
+        ASSERT_TRUE(report.open(error)) << error;
+        for (record = 1; record <= count; ++record)
+            report.print(1);
+        report.finish();
+    }
+
     std::string recordOn(const rt::Page& page) {
         for (const rt::PageText& t : texts(page))
             if (t.text.rfind("Record ", 0) == 0) return t.text;
@@ -98,37 +108,25 @@ TEST_F(ReportOutput, PagesAreListedInOrderInOneSpoolDeletedWhenTheReportCloses) 
     EXPECT_FALSE(rt::readPage(queue.names[0]).ok());
 }
 
-TEST_F(ReportOutput, TheSpoolGoesWithAReportDestroyedOpenOrOpenedAgain) {
-    std::filesystem::path first, second;
+TEST_F(ReportOutput, TheSpoolGoesWithAReportDestroyedWhileOpen) {
+    std::filesystem::path spool;
     {
         rt::Report report(onePerPage());
-        std::string error;
-        ASSERT_TRUE(report.open(error));
-        record = 1;
-        report.print(1);
+        rt::PageList queue;
+        printRecords(report, queue, 2);
         report.setPrintPreviewedPages(true);
-        first = report.spoolFile();
-        ASSERT_TRUE(report.close(error)) << error;
-        EXPECT_FALSE(std::filesystem::exists(first));
-        ASSERT_TRUE(report.open(error));
-        report.print(1);
-        second = report.spoolFile();
-        EXPECT_EQ(report.pageCount(), 0) << "a report opened again starts with no pages";
-        ASSERT_TRUE(std::filesystem::exists(second));
+        spool = report.spoolFile();
+        ASSERT_TRUE(std::filesystem::exists(spool));
     }
-    EXPECT_FALSE(std::filesystem::exists(second));
-    EXPECT_EQ(backend->jobs.size(), 1u) << "destroyed without printing";
+    EXPECT_FALSE(std::filesystem::exists(spool));
+    EXPECT_TRUE(backend->jobs.empty()) << "destroyed without printing";
 }
 
 TEST_F(ReportOutput, PageNumberPlaceholderIsReplacedInPlaceAndThePageStillReads) {
     rt::Report report(onePerPage());
     rt::PageList queue;
-    report.setPreviewQueue(&queue);
+    printRecords(report, queue, 12);
     std::string error;
-    ASSERT_TRUE(report.open(error));
-    for (record = 1; record <= 12; ++record)
-        report.print(1);
-    report.finish();
     ASSERT_EQ(queue.names.size(), 12u);
     // What the preview does: "Page 3 of 12" centred in the placeholder's 19 characters.
     ASSERT_EQ(rt::replaceTextInPage(queue.names[2], "Page xxxxx of xxxxx", "   Page 3 of 12    "),
@@ -161,12 +159,8 @@ TEST_F(ReportOutput, ClosingPrintsThePagesStillListedWithTheCopiesAsSet) {
         rt::printer().setCollate(c.collate);
         rt::Report report(onePerPage());
         rt::PageList queue;
-        report.setPreviewQueue(&queue);
+        printRecords(report, queue, 4);
         std::string error;
-        ASSERT_TRUE(report.open(error));
-        for (record = 1; record <= 4; ++record)
-            report.print(1);
-        report.finish();
         queue.names.erase(queue.names.begin() + 1);  // the preview dropped page 2
         report.setPrintPreviewedPages(true);
         ASSERT_TRUE(report.close(error)) << error;
@@ -186,9 +180,11 @@ TEST_F(ReportOutput, APageStillBeingFilledPrintsWhenClosedForPrinting) {
     record = 1;
     report.print(1);
     report.setPrintPreviewedPages(true);
+    const std::filesystem::path spool = report.spoolFile();
     ASSERT_TRUE(report.close(error));
     ASSERT_EQ(backend->jobs.size(), 1u);
     EXPECT_EQ(backend->jobs[0].size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(spool));
 }
 
 TEST_F(ReportOutput, PrintFailuresAreReportedAndTheSpoolStillGoes) {
@@ -259,12 +255,8 @@ TEST_F(ReportOutput, ADamagedSpoolFailsThePrint) {
         rt::printer().setPrintFileName("out.pdf");
         rt::Report report(onePerPage());
         rt::PageList queue;
-        report.setPreviewQueue(&queue);
+        printRecords(report, queue, 3);
         std::string error;
-        ASSERT_TRUE(report.open(error));
-        for (record = 1; record <= 3; ++record)
-            report.print(1);
-        report.finish();
         c.apply(report, queue);
         report.setPrintPreviewedPages(true);
         EXPECT_FALSE(report.close(error));

@@ -31,26 +31,37 @@ std::string pdfInfo(const std::filesystem::path& pdf) {
     return output;
 }
 
-TEST(ReportToPdf, LabelsArePreviewedNumberedAndPrintedIntoAFile) {
-    rt::qt::ensureApplication();
+// Label pages printed into labels.pdf in a scratch folder through TARGET:Printer.
+class LabelsToPdf : public testing::Test {
+  protected:
+    void SetUp() override {
+        rt::qt::ensureApplication();
+        rt::printer().reset();
+        rt::qt::installPrintBackend();
+        rt::printer().setPrintToFile(true);
+        rt::printer().setPrintFileName(pdf.string());
+    }
+    void TearDown() override { rt::printer().reset(); }
+
+    // Opens the report on `queue` and prints labels 1 to `count`, thirty to a page.
+    void printLabels(rt::PageList& queue, int count) {
+        report.setPreviewQueue(&queue);
+        std::string error;
+        ASSERT_TRUE(report.open(error)) << error;
+        for (label = 1; label <= count; ++label)
+            ASSERT_TRUE(report.print(testsupport::kLabelBand));
+        ASSERT_TRUE(report.finish());
+    }
+
     testsupport::TempDir dir;
-    rt::printer().reset();
-    rt::qt::installPrintBackend();
-    rt::printer().setPrintToFile(true);
-    rt::printer().setPrintFileName((dir / "labels.pdf").string());
+    const std::filesystem::path pdf = dir / "labels.pdf";
+    int label = 0;
+    rt::Report report{testsupport::labelSheet([this] { return "LABEL " + std::to_string(label); })};
+};
 
-    int n = 0;
-    const rt::ReportStructure s =
-        testsupport::labelSheet([&n] { return "LABEL " + std::to_string(n); });
-
-    rt::Report report(s);
+TEST_F(LabelsToPdf, LabelsArePreviewedNumberedAndPrintedIntoAFile) {
     rt::PageList queue;
-    report.setPreviewQueue(&queue);
-    std::string error;
-    ASSERT_TRUE(report.open(error)) << error;
-    for (n = 1; n <= 31; ++n)
-        ASSERT_TRUE(report.print(testsupport::kLabelBand));
-    ASSERT_TRUE(report.finish());
+    printLabels(queue, 31);
     ASSERT_EQ(queue.names.size(), 2u);
     EXPECT_EQ(rt::replaceTextInPage(queue.names[0], "Page xxxxx of xxxxx", "    Page 1 of 2    "),
               rt::ReplaceResult::Replaced);
@@ -58,15 +69,15 @@ TEST(ReportToPdf, LabelsArePreviewedNumberedAndPrintedIntoAFile) {
               rt::ReplaceResult::Replaced);
     const std::filesystem::path spool = report.spoolFile();
     report.setPrintPreviewedPages(true);
+    std::string error;
     ASSERT_TRUE(report.close(error)) << error;
-    rt::printer().reset();
 
-    EXPECT_NE(pdfInfo(dir / "labels.pdf").find("Pages:           2\n"), std::string::npos);
+    EXPECT_NE(pdfInfo(pdf).find("Pages:           2\n"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(spool));
-    EXPECT_NE(testsupport::pdfText(dir / "labels.pdf").find("Page 2 of 2"), std::string::npos);
+    EXPECT_NE(testsupport::pdfText(pdf).find("Page 2 of 2"), std::string::npos);
 
     // The first label of the first page stands where the engine put it.
-    const QImage first = rendered::pdfPage(dir / "labels.pdf", 100);
+    const QImage first = rendered::pdfPage(pdf, 100);
     const QRect ink = rendered::inkBounds(first, QRect(0, 0, 850, 140));
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_NEAR(ink.left(), (250 + 344) / 10, 2);
@@ -75,31 +86,17 @@ TEST(ReportToPdf, LabelsArePreviewedNumberedAndPrintedIntoAFile) {
 
 // A page found damaged half way through the PDF leaves no document behind, not even the one
 // the file held before.
-TEST(ReportToPdf, APageDamagedInTheSpoolLeavesNoPdf) {
-    rt::qt::ensureApplication();
-    testsupport::TempDir dir;
-    const std::filesystem::path pdf = dir / "labels.pdf";
+TEST_F(LabelsToPdf, APageDamagedInTheSpoolLeavesNoPdf) {
     std::ofstream(pdf) << "an earlier document";
-    rt::printer().reset();
-    rt::qt::installPrintBackend();
-    rt::printer().setPrintToFile(true);
-    rt::printer().setPrintFileName(pdf.string());
-    int n = 0;
-    rt::Report report(testsupport::labelSheet([&n] { return "LABEL " + std::to_string(n); }));
     rt::PageList queue;
-    report.setPreviewQueue(&queue);
-    std::string error;
-    ASSERT_TRUE(report.open(error)) << error;
-    for (n = 1; n <= 61; ++n)
-        ASSERT_TRUE(report.print(testsupport::kLabelBand));
-    ASSERT_TRUE(report.finish());
+    printLabels(queue, 61);
     ASSERT_EQ(queue.names.size(), 3u);
     ASSERT_EQ(rt::replaceTextInPage(queue.names[1], "TVKPAGE1", "TVKPAGE?"),
               rt::ReplaceResult::Replaced);
     report.setPrintPreviewedPages(true);
+    std::string error;
     EXPECT_FALSE(report.close(error));
     EXPECT_NE(error.find("not a report page"), std::string::npos) << error;
-    rt::printer().reset();
     EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
