@@ -205,8 +205,11 @@ PageReadResult PageReader::read(std::string_view name) {
     SpooledPage page;
     if (!locate(name, page, result.error)) return result;
     bytes_.resize(page.length);
+    errno = 0;
     if (!readAt(fd_, bytes_.data(), bytes_.size(), page.offset)) {
-        result.error = "cannot read page " + std::string(name) + ": " + reason();
+        // No error from the system: the spool was cut off since it was looked at.
+        result.error = "cannot read page " + std::string(name) + ": " +
+                       (errno ? reason() : std::string("the report's pages end early"));
         return result;
     }
     result = decodePage(bytes_);
