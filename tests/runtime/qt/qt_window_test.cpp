@@ -14,7 +14,6 @@
 #include "runtime/ui/codes.h"
 #include "runtime/ui/dialogs.h"
 #include "tests/runtime/qt/qt_test_support.h"
-#include "tests/support/temp_dir.h"
 
 namespace {
 
