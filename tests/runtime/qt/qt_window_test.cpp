@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <optional>
 
-#include "runtime/print/page_file.h"
+#include "runtime/print/page_spool.h"
 #include "runtime/qt/qt_control_widgets.h"
 #include "runtime/qt/qt_fonts.h"
 #include "runtime/qt/qt_list.h"
@@ -14,7 +14,6 @@
 #include "runtime/ui/codes.h"
 #include "runtime/ui/dialogs.h"
 #include "tests/runtime/qt/qt_test_support.h"
-#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -439,17 +438,19 @@ TEST(QtWindowTest, TheModelKnowsWhereTheUserMovedTheWindow) {
     ASSERT_TRUE(session.finish());
 }
 
-TEST(QtWindowTest, ImageShowsAPageFileScaledToFit) {
-    testsupport::TempDir dir;
-    std::string file = (dir.path() / "page1.tpg").string();
+TEST(QtWindowTest, ImageShowsASpooledPageScaledToFit) {
     rt::Page page;
     rt::PageBox box;
     box.width = page.width / 2;
     box.height = page.height / 2;
     box.fill = rt::kBlack;
     page.items.push_back(box);
+    rt::PageSpool spool;
     std::string error;
-    ASSERT_TRUE(rt::writePageFile(file, page, error)) << error;
+    ASSERT_TRUE(spool.create(error)) << error;
+    ASSERT_TRUE(spool.append(rt::Page{}, error)) << error;  // the page shown is not the first
+    ASSERT_TRUE(spool.append(page, error)) << error;
+    const std::string file = spool.pageName(1);
 
     std::atomic<rt::Window*> window{nullptr};
     qttest::QtSession session;
