@@ -174,8 +174,11 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     bool alert = std::find(windowKeys.begin(), windowKeys.end(), k.code) != windowKeys.end() ||
                  (d && std::find(d->structure.alertKeys.begin(), d->structure.alertKeys.end(),
                                  k.code) != d->structure.alertKeys.end());
-    bool forward = alert || view_.isButtonKey(k.code) || base == KEY::Enter || base == KEY::Esc ||
-                   (base >= KEY::F1 && base <= KEY::F12) || (k.code & KEY::AltMask);
+    // A plain Enter in a text box is a new line of its text, not the default button.
+    const bool newLine = k.code == KEY::Enter && d && d->structure.kind == ControlKind::Text;
+    bool forward = alert || view_.isButtonKey(k.code) || (base == KEY::Enter && !newLine) ||
+                   base == KEY::Esc || (base >= KEY::F1 && base <= KEY::F12) ||
+                   (k.code & KEY::AltMask);
     if (!forward) return false;
     if (control) view_.commitEdit(control);
     Input in;
