@@ -469,8 +469,10 @@ void WindowView::applyColours(const Item& item) {
                                 s.kind == ControlKind::Group || s.kind == ControlKind::Option;
     if (colour == kDefaultColor && onWindowGround) colour = window_.structure.font.color;
     if (colour != kDefaultColor) {
-        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            pal.setColor(role, colourOf(colour));
+        // Active and inactive only: a disabled control keeps the greyed text that shows it.
+        for (auto group : {QPalette::Active, QPalette::Inactive})
+            for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+                pal.setColor(group, role, colourOf(colour));
     }
     bool fill = s.background != kDefaultColor && !s.transparent;
     if (fill) {
