@@ -240,6 +240,51 @@ TEST(QtInputTest, EnterInATextBoxStartsANewLineInsteadOfPressingTheDefaultButton
     EXPECT_EQ(kept, "Net 30\nThank you");
 }
 
+TEST(QtInputTest, AClickOnAStringOverARegionReachesTheRegion) {
+    rt::WindowStructure structure;
+    structure.title = "Notice";
+    structure.at = {0, 0, 200, 60};
+    rt::ControlStructure region;
+    region.number = 1;
+    region.kind = ControlKind::Region;
+    region.at = {10, 10, 120, 17};
+    structure.controls.push_back(region);
+    rt::ControlStructure notice;
+    notice.number = 2;
+    notice.kind = ControlKind::String;
+    notice.text = "Click here for information";
+    notice.at = {12, 11};
+    structure.controls.push_back(notice);
+    qttest::EventLog log;
+    std::atomic<rt::Window*> shown{nullptr};
+    qttest::QtSession session;
+    session.start([&] {
+        rt::Window w(structure);
+        w.open();
+        shown = &w;
+        while (w.accept())
+            log.add(w.event(), w.field());
+        shown = nullptr;
+    });
+    QWidget* frame = session.shownWindow(shown);
+    ASSERT_NE(frame, nullptr);
+    QWidget* text = session.backend().controlWidget(shown, 2);
+    ASSERT_NE(text, nullptr);
+    // Where the window system sends a click on the middle of the text.
+    QWidget* canvas = text->parentWidget();
+    const QPoint at = text->geometry().center();
+    QWidget* hit = canvas->childAt(at);
+    ASSERT_NE(hit, nullptr);
+    QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(canvas, at));
+    session.settle();
+    frame->close();
+    ASSERT_TRUE(session.finish());
+    bool reached = false;
+    for (const auto& [event, control] : log.take())
+        reached = reached || (event == EVENT::Accepted && control == 1);
+    EXPECT_TRUE(reached) << "the click stopped at the text";
+}
+
 TEST(QtInputTest, MessageBoxAndPopupMenuAnswerThroughQt) {
     std::atomic<int> answer{-1}, item{-1};
     qttest::QtSession session;
