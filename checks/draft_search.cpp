@@ -1,6 +1,7 @@
 // SearchMonthlyDrafts: with REQ::Search it finds records of CHECKS by draft day (a blank day
-// is 0) and tags or untags them in TAG::MonthlyDrafts; with REQ::Change it is the form of the
-// draft day of the record in the buffer, in the same window.
+// is 0) and tags or untags them in TAG::MonthlyDrafts; "&Edit This" hands the draft found back
+// to the drafts list, which calls the form again with REQ::Change: then it is the form of the
+// draft day of the record in the buffer, in the same window and at the same place.
 
 #include "checks/check_procedures.h"
 #include "checks/draft_search_window.h"
@@ -39,7 +40,7 @@ SearchSheet searchSheet() {
     s.beginButton = BeginSearch;
     s.cancelButton = Cancel;
     s.progressWindow = &windows::progressWindow("Tovik092");
-    s.editProcedure = [] { SearchMonthlyDrafts(); };
+    s.editThroughCaller = true;
     return s;
 }
 
@@ -72,9 +73,31 @@ class DraftDayForm : public FormProcedure {
         window().setProp(SearchType, PROP::Hide, 1);
         window().setProp(BeginSearch, PROP::Hide, 1);
         window().setProp(Ok, PROP::Default, 1);
+        placeWindow();
     }
 
     bool takeOwnEvent() override { return refusedDay(window()); }
+
+  private:
+    // The first change of the run opens where the search window stood; every later one opens
+    // at that same place.
+    void placeWindow() {
+        rt::Window& w = window();
+        if (GLO::KeptEditX != 0 || GLO::KeptEditY != 0) {
+            w.setProp(0, PROP::Xpos, GLO::KeptEditX);
+            w.setProp(0, PROP::Ypos, GLO::KeptEditY);
+            GLO::KeptEditX = 0;
+            GLO::KeptEditY = 0;
+        }
+        if (GLO::ChangeFormPlaced) {
+            w.setProp(0, PROP::Xpos, GLO::ChangeFormX);
+            w.setProp(0, PROP::Ypos, GLO::ChangeFormY);
+        } else {
+            GLO::ChangeFormX = w.prop(0, PROP::Xpos);
+            GLO::ChangeFormY = w.prop(0, PROP::Ypos);
+            GLO::ChangeFormPlaced = true;
+        }
+    }
 };
 
 }  // namespace

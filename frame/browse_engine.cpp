@@ -146,14 +146,16 @@ void BrowseProcedure::Refresh() {
         // The highlighted record, the located page and the order's ends for the scroll
         // stops: one read transaction instead of one per seek.
         rt::ReadBatch reads(file());
-        if (!rows_.empty()) ReadHighlightedRecord();
+        const bool highlighted = !rows_.empty();
+        if (highlighted) ReadHighlightedRecord();
         ResetView();
         if (old == 0 && !selectMode()) {
             rows_.clear();
             RefreshPage(Refill::FirstPage);
             PostNewSelection();
-        } else if (opensOnCaller && file().pointer() != 0) {
-            LocateRecord(Locate::ExactRecord);  // the very record, among equal keys too
+        } else if ((opensOnCaller || highlighted) && file().pointer() != 0) {
+            // The very record (the caller's, or the one highlighted), among equal keys too.
+            LocateRecord(Locate::ExactRecord);
         } else {
             LocateRecord(Locate::ByKeyValue);
         }

@@ -44,6 +44,15 @@ inline rt::FixedString<80> ImportExportFileName;
 inline thread_local rt::FixedString<4000> CsvLine;
 inline rt::FixedString<20> HelpTopic;
 inline long NavigationRequest = 0;
+
+// Where a search window stood when "&Edit This" handed its record back to the caller (0, 0:
+// none); the change form that follows opens there and clears it.
+inline long KeptEditX = 0;
+inline long KeptEditY = 0;
+// Where the first change form of the run opened; later ones open at the same place.
+inline long ChangeFormX = 0;
+inline long ChangeFormY = 0;
+inline bool ChangeFormPlaced = false;
 inline long CheckID = 0;
 
 // The access mode every procedure opens the tag file with (read and write, deny none).

@@ -1,7 +1,7 @@
 #pragma once
 // The report engine: the destination question first (or none, with the plain preview), then
 // the pass of RecordPass printing the detail band once per record taken, then the preview
-// or the printer. Pages always go into page files listed in the report's preview queue.
+// or the printer. Pages always go into the report's spool, listed in its preview queue.
 //
 //   class PrintThingLabelsReport : public ReportPass {
 //     public:

@@ -4,14 +4,13 @@
 #include "frame/report_preview.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/report_preview_window.h"
-#include "runtime/print/page_file.h"
+#include "runtime/print/page_spool.h"
 #include "runtime/ui/binding.h"
 #include "runtime/ui/dialogs.h"
 #include "runtime/ui/keys.h"
@@ -126,7 +125,7 @@ bool PreviewSession::run(std::string_view title, bool keepTitle) {
 
 void PreviewSession::measurePage() {
     if (pages_.names.empty()) return;
-    rt::PageReadResult first = rt::readPageFile(pages_.names.front());
+    rt::PageReadResult first = rt::readPage(pages_.names.front());
     if (!first.ok() || first.page.width <= 0 || first.page.height <= 0) return;
     pageWidth_ = first.page.width * kUnitsPerInch / 1000;
     pageHeight_ = first.page.height * kUnitsPerInch / 1000;
@@ -341,7 +340,7 @@ void PreviewSession::toggleMark() {
 
 void PreviewSession::deletePage() {
     if (!singlePageView() || current_ < 1 || current_ > pageCount()) return;
-    // The page file stays on disk until the report closes.
+    // The page stays in the report's spool until the report closes.
     std::size_t index = static_cast<std::size_t>(current_ - 1);
     if (marks_[index]) --markedCount_;
     marks_.erase(marks_.begin() + static_cast<long>(index));
@@ -394,8 +393,7 @@ void PreviewSession::printOptions() {
                      : range == 3 ? !marks_[index]
                                   : (from_ <= n && n <= to_);
         if (stays) continue;
-        std::error_code ignored;
-        std::filesystem::remove(pages_.names[index], ignored);
+        // The page's bytes stay in the report's spool until the report closes.
         pages_.names.erase(pages_.names.begin() + static_cast<long>(index));
         marks_.erase(marks_.begin() + static_cast<long>(index));
     }

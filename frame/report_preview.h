@@ -24,7 +24,7 @@ long JumpToReportPageBasic(long current, long total);
 void ChangeReportDisplay(long& across, long& down);
 void ChangeReportDisplayBasic(long& across, long& down);
 
-// Page numbering: in every page file, the first "Page xxxxx of xxxxx" becomes "Page n of N"
-// centred in the same 19 characters, wherever it stands in the file. A page that cannot be
+// Page numbering: in every listed page, the first "Page xxxxx of xxxxx" becomes "Page n of N"
+// centred in the same 19 characters, wherever it stands in the page. A page that cannot be
 // opened or holds no placeholder is left as it is.
 void NumberReportPages(const rt::PageList& pages);

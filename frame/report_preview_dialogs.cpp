@@ -3,7 +3,7 @@
 
 #include "frame/report_preview.h"
 #include "frame/report_preview_window.h"
-#include "runtime/print/page_file.h"
+#include "runtime/print/page_spool.h"
 #include "runtime/ui/binding.h"
 #include "runtime/ui/window.h"
 
@@ -77,6 +77,6 @@ void NumberReportPages(const rt::PageList& pages) {
         std::string centred(left, ' ');
         centred += text;
         centred.resize(kPagePlaceholder.size(), ' ');
-        rt::replaceTextInPageFile(pages.names[n], kPagePlaceholder, centred);
+        rt::replaceTextInPage(pages.names[n], kPagePlaceholder, centred);
     }
 }

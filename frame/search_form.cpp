@@ -347,6 +347,12 @@ bool SearchFormProcedure::takeEvent() {
                 backToCriteria();
             }
         } else if (control == sheet_.searchTypeButton) {
+            if (sheet_.editThroughCaller) {
+                GLO::KeptEditX = window().prop(0, PROP::Xpos);
+                GLO::KeptEditY = window().prop(0, PROP::Ypos);
+                leave(RESP::EditFound);
+                return false;
+            }
             if (sheet_.editProcedure && !editFound_) {
                 // The found record stays in the buffer, its file open, until the edit.
                 editFound_ = true;

@@ -3,7 +3,8 @@
 // fields, take criteria; each search field carries a match type shown by a glyph beside it;
 // "&Begin Search" finds the matching records and lets the user step through them (Edit),
 // tag all of them (Select) or untag all of them (Unselect) in the calling list's tag table.
-// The form answers RESP::Cancelled, or minus the number of records tagged or untagged.
+// The form answers RESP::Cancelled, minus the number of records tagged or untagged, or
+// RESP::EditFound when "&Edit This" hands the found record back to its caller.
 
 #include <functional>
 #include <vector>
@@ -23,6 +24,10 @@ struct SearchSheet {
     const rt::WindowStructure* progressWindow = nullptr;  // the module's progress window
     // "&Edit This": the found record is handed to this procedure with REQ::Change.
     std::function<void()> editProcedure;
+    // "&Edit This" hands the found record back to the caller instead: the form keeps its
+    // window's place in GLO::KeptEditX/Y and answers RESP::EditFound; the caller then calls
+    // the form again with REQ::Change.
+    bool editThroughCaller = false;
 };
 
 class SearchFormProcedure : public Procedure {

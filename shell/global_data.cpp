@@ -24,6 +24,11 @@ void InitGlobalData() {
     GLO::CsvLine = "";
     GLO::HelpTopic = "";
     GLO::NavigationRequest = 0;
+    GLO::KeptEditX = 0;
+    GLO::KeptEditY = 0;
+    GLO::ChangeFormX = 0;
+    GLO::ChangeFormY = 0;
+    GLO::ChangeFormPlaced = false;
     GLO::CheckID = 0;
     GLO::TagFileOpenMode = 0x42;
 }

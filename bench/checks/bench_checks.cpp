@@ -1,4 +1,4 @@
-// 1,000 style-1 check pages into a PDF file: through the report engine (page files, then
+// 1,000 style-1 check pages into a PDF file: through the report engine (the page spool, then
 // the PDF writer), beside a plain QPainter loop that draws the same items straight into a
 // PDF file. Pages per second.
 
@@ -65,7 +65,7 @@ void BM_Style1ChecksThroughTheReportEngineToPdf(benchmark::State& state) {
         rt::qt::installPrintBackend();
         rt::printer().setPrintToFile(true);
         rt::printer().setPrintFileName(pdf.string());
-        if (!rt::printer().printPageFiles(report.pageFiles(), error))
+        if (!rt::printer().printPages(report.pageNames(), error))
             state.SkipWithError(error.c_str());
         report.close(error);
     }

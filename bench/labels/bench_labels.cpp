@@ -1,5 +1,5 @@
 // 10,000 mailing labels (thirty to a page) into a PDF file: through the report engine with
-// the label's own structure and composed lines (page files, then the PDF writer), beside a
+// the label's own structure and composed lines (the page spool, then the PDF writer), beside a
 // plain QPainter loop that draws the same texts at the same places straight into a PDF file.
 // Pages per second.
 
@@ -64,7 +64,7 @@ void BM_MailingLabelsThroughTheReportEngineToPdf(benchmark::State& state) {
         rt::qt::installPrintBackend();
         rt::printer().setPrintToFile(true);
         rt::printer().setPrintFileName(pdf.string());
-        if (!rt::printer().printPageFiles(job.report().pageFiles(), error))
+        if (!rt::printer().printPages(job.report().pageNames(), error))
             state.SkipWithError(error.c_str());
         job.close(error);
     }

@@ -1,7 +1,7 @@
-// Label pages (thirty four-line labels each) written as page files, and page files printed
-// into a PDF file: pages per second. Beside the printing, a plain QPainter loop draws the same
-// texts at the same places in the same font into a PDF file of its own; the ratio of the two
-// is printed at the end.
+// Label pages (thirty four-line labels each) written into the report's page spool, and the
+// spooled pages printed into a PDF file: pages per second. Beside the printing, a plain QPainter
+// loop draws the same texts at the same places in the same font into a PDF file of its own; the
+// ratio of the two is printed at the end.
 
 #include <benchmark/benchmark.h>
 
@@ -54,7 +54,7 @@ rt::ReportStructure labelSheet(const LabelData& data) {
     return s;
 }
 
-// Runs the label report; the report is left open so that its page files stay.
+// Runs the label report; the report is left open so that its spool stays.
 void runLabels(rt::Report& report, LabelData& data) {
     std::string error;
     report.open(error);
@@ -63,7 +63,7 @@ void runLabels(rt::Report& report, LabelData& data) {
     report.finish();
 }
 
-void BM_LabelPagesToPageFiles(benchmark::State& state) {
+void BM_LabelPagesToSpool(benchmark::State& state) {
     for (auto _ : state) {
         LabelData data;
         rt::Report report(labelSheet(data));
@@ -75,31 +75,32 @@ void BM_LabelPagesToPageFiles(benchmark::State& state) {
     state.counters["pages/s"] = benchmark::Counter(static_cast<double>(kPages) * state.iterations(),
                                                    benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_LabelPagesToPageFiles)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LabelPagesToSpool)->Unit(benchmark::kMillisecond);
 
-void BM_LabelPageFilesToPdf(benchmark::State& state) {
+void BM_LabelSpoolToPdf(benchmark::State& state) {
     rt::qt::ensureApplication();
     LabelData data;
     rt::Report report(labelSheet(data));
     runLabels(report, data);
-    const std::filesystem::path pdf = report.pageFolder() / "labels.pdf";
+    const std::filesystem::path pdf = std::filesystem::temp_directory_path() / "bench_print.pdf";
     rt::printer().reset();
     rt::qt::installPrintBackend();
     rt::printer().setPrintToFile(true);
     rt::printer().setPrintFileName(pdf.string());
     for (auto _ : state) {
         std::string error;
-        if (!rt::printer().printPageFiles(report.pageFiles(), error))
+        if (!rt::printer().printPages(report.pageNames(), error))
             state.SkipWithError(error.c_str());
     }
     state.counters["pages/s"] = benchmark::Counter(static_cast<double>(kPages) * state.iterations(),
                                                    benchmark::Counter::kIsRate);
     state.counters["pdf bytes"] = static_cast<double>(std::filesystem::file_size(pdf));
     rt::printer().reset();
+    std::filesystem::remove(pdf);
     std::string error;
     report.close(error);
 }
-BENCHMARK(BM_LabelPageFilesToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_LabelSpoolToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // The baseline: the same 1000 pages of 30 labels of four lines drawn by hand in the report's
 // font (Arial 10, Liberation Sans), in 1/1000 inch, three labels across and ten down.
@@ -139,26 +140,29 @@ void printRatio() {
     LabelData data;
     rt::Report report(labelSheet(data));
     runLabels(report, data);
-    const std::filesystem::path folder = report.pageFolder();
+    const std::filesystem::path folder = std::filesystem::temp_directory_path();
     rt::printer().reset();
     rt::qt::installPrintBackend();
     rt::printer().setPrintToFile(true);
-    rt::printer().setPrintFileName((folder / "labels.pdf").string());
+    const std::filesystem::path printedPdf = folder / "bench_print_labels.pdf";
+    const std::filesystem::path plainPdf = folder / "bench_print_plain.pdf";
+    rt::printer().setPrintFileName(printedPdf.string());
     double printed = 1e9, plain = 1e9;
     for (int round = 0; round < 3; ++round) {
         std::string error;
         printed = std::min(printed, secondsOf([&] {
-                               if (!rt::printer().printPageFiles(report.pageFiles(), error))
+                               if (!rt::printer().printPages(report.pageNames(), error))
                                    std::fprintf(stderr, "%s\n", error.c_str());
                            }));
-        plain = std::min(
-            plain, secondsOf([&] {
-                plainQPainterLabels(QString::fromStdString((folder / "plain.pdf").string()));
-            }));
+        plain = std::min(plain, secondsOf([&] {
+                             plainQPainterLabels(QString::fromStdString(plainPdf.string()));
+                         }));
     }
     std::printf("PDF of %d label pages: printer %.3f s, plain QPainter loop %.3f s, %.2fx\n",
                 kPages, printed, plain, printed / plain);
     rt::printer().reset();
+    std::filesystem::remove(printedPdf);
+    std::filesystem::remove(plainPdf);
     std::string error;
     report.close(error);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // One finished report page as a display list: what stands where, in 1/1000 inch from the
-// page's top-left corner. Pages are written to page files (page_file.h) and drawn by the Qt
-// backend onto the preview, the printer or a PDF file.
+// page's top-left corner. Pages are written to the report's page spool (page_spool.h) and
+// drawn by the Qt backend onto the preview, the printer or a PDF file.
 
 #include <cstdint>
 #include <string>

@@ -3,7 +3,6 @@
 // settings between reports and sends finished pages to the device or a file through the
 // print backend that the Qt layer installs.
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,14 +20,36 @@ struct PrintSettings {
     std::string device;    // the printer's name; empty for the system's default printer
 };
 
+// The pages of one print job, handed out one at a time in print order: a page stays valid
+// until the next one is asked for, so a job never needs all of its pages in memory.
+class PageSource {
+  public:
+    virtual ~PageSource() = default;
+    virtual std::size_t count() const = 0;
+    // The next page; null with the reason when it cannot be read.
+    virtual const Page* next(std::string& error) = 0;
+};
+
+// Pages already in memory, in order.
+class PagesInMemory : public PageSource {
+  public:
+    explicit PagesInMemory(std::vector<Page> pages) : pages_(std::move(pages)) {}
+    std::size_t count() const override { return pages_.size(); }
+    const Page* next(std::string& error) override;
+
+  private:
+    std::vector<Page> pages_;
+    std::size_t at_ = 0;
+};
+
 // What actually prints: implemented by the Qt layer (device and PDF file), by tests with a
-// recorder. `pages` arrive in print order with the copies already laid out.
+// recorder. `pages` arrive in print order with the copies already laid out. A page that
+// cannot be read stops the job and fails it.
 class PrintBackend {
   public:
     virtual ~PrintBackend() = default;
     virtual std::string defaultPrinterName() = 0;
-    virtual bool print(const std::vector<Page>& pages, const PrintSettings& settings,
-                       std::string& error) = 0;
+    virtual bool print(PageSource& pages, const PrintSettings& settings, std::string& error) = 0;
 };
 
 class Printer {
@@ -53,9 +74,10 @@ class Printer {
     void setBackend(std::shared_ptr<PrintBackend> backend) { backend_ = std::move(backend); }
     PrintBackend* backend() const { return backend_.get(); }
 
-    // Prints the page files in order with the current settings. Every file is read first:
-    // a missing or damaged one prints nothing and gives an error.
-    bool printPageFiles(const std::vector<std::filesystem::path>& files, std::string& error);
+    // Prints the named pages (page_spool.h) in order with the current settings, reading one
+    // page at a time. Every name is looked up first (for a device, every page is read): a
+    // missing spool or a page beyond its end prints nothing and gives an error.
+    bool printPages(const std::vector<std::string>& names, std::string& error);
 
     // Back to the settings the program starts with (tests).
     void reset();

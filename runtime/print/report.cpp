@@ -1,11 +1,7 @@
 #include "runtime/print/report.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <system_error>
 
-#include "runtime/print/page_file.h"
 #include "runtime/print/printer.h"
 #include "runtime/system/picture.h"
 #include "runtime/text/picture.h"
@@ -15,8 +11,7 @@ namespace {
 
 constexpr int kCheckBoxSide = 110;
 constexpr int kCheckBoxGap = 50;
-constexpr int kScreenDotsPerInch = 96;
-constexpr std::size_t kLongestTempFolder = 40;  // the natural size of a picture given in pixels
+constexpr int kScreenDotsPerInch = 96;  // the natural size of a picture given in pixels
 
 std::string formatted(const Value& value, const std::string& picture) {
     return picture.empty() ? value.asText() : format(value, picture);
@@ -108,25 +103,13 @@ void Report::clearImage(int controlId) {
 
 bool Report::open(std::string& error) {
     if (open_) return true;
-    // Preview queue entries hold 80 characters, so a long temporary folder gives way to /tmp.
-    std::error_code noTemp;
-    std::filesystem::path base = std::filesystem::temp_directory_path(noTemp);
-    if (noTemp || base.string().size() > kLongestTempFolder) base = "/tmp";
-    std::string pattern = (base / "tovik-pages-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) {
-        error = "cannot create a folder for the report's pages";
-        return false;
-    }
-    folder_ = pattern;
+    if (!spool_.create(error)) return false;
     open_ = true;
-    closed_ = false;
-    files_.clear();
     ownQueue_.names.clear();
     sums_.clear();
     breaks_.assign(s_.breaks.size(), BreakState{});
     page_.reset();
     pageNumber_ = 0;
-    pagesWritten_ = 0;
     return true;
 }
 
@@ -246,19 +229,15 @@ bool Report::startPage() {
 bool Report::finishPage() {
     if (!page_) return true;
     if (s_.pageFooter) drawBand(*s_.pageFooter, s_.pageFooter->at.x, s_.pageFooter->at.y);
-    char name[32];
-    std::snprintf(name, sizeof name, "page%05d.tvp", pagesWritten_ + 1);
-    const std::filesystem::path file = folder_ / name;
     std::string error;
-    const bool written = writePageFile(file, *page_, error);
+    const bool written = spool_.append(*page_, error);
     page_.reset();
     if (!written) {
         lastError_ = error;
         return false;
     }
-    ++pagesWritten_;
-    files_.push_back(file);
-    (queue_ ? static_cast<PreviewQueue&>(*queue_) : ownQueue_).add(file.string());
+    (queue_ ? static_cast<PreviewQueue&>(*queue_) : ownQueue_)
+        .add(spool_.pageName(spool_.pageCount() - 1));
     return true;
 }
 
@@ -279,24 +258,31 @@ bool Report::finish() {
 bool Report::close(std::string& error) {
     if (!open_) return true;
     bool ok = true;
-    if (printPreviewed_) {
-        if (page_) finishPage();
-        std::vector<std::filesystem::path> listed;
+    if (printPreviewed_ && page_ && !finishPage()) {
+        // The page being filled could not be kept: printing the others would pass it over.
+        error = lastError_;
+        ok = false;
+    } else if (printPreviewed_) {
+        std::vector<std::string> listed;
         for (std::string name : (queue_ ? *queue_ : ownQueue_).entries()) {
             while (!name.empty() && name.back() == ' ')
                 name.pop_back();
-            if (!name.empty()) listed.emplace_back(name);
+            if (!name.empty()) listed.push_back(std::move(name));
         }
-        ok = printer().printPageFiles(listed, error);
+        ok = printer().printPages(listed, error);
     }
     page_.reset();
-    std::error_code ignored;
-    for (const auto& file : files_)
-        std::filesystem::remove(file, ignored);
-    std::filesystem::remove_all(folder_, ignored);
+    spool_.remove();
     open_ = false;
-    closed_ = true;
     return ok;
+}
+
+std::vector<std::string> Report::pageNames() const {
+    std::vector<std::string> names;
+    names.reserve(spool_.pageCount());
+    for (std::size_t n = 0; n < spool_.pageCount(); ++n)
+        names.push_back(spool_.pageName(n));
+    return names;
 }
 
 void Report::drawBand(const ReportBand& band, int originX, int originY) {

@@ -1,8 +1,8 @@
 #pragma once
 // A running report: open, print(band) as the procedure walks its records, finish (or
-// endPage for a forced page break), close. Every finished page is written to a page file of
-// its own and listed in the preview queue; close prints the pages still listed when
-// PROP:PrintPreviewedPages is set, and deletes all of the report's page files.
+// endPage for a forced page break), close. Every finished page is appended to the report's
+// page spool and its name listed in the preview queue; close prints the pages still listed
+// when PROP:PrintPreviewedPages is set, and deletes the spool.
 
 #include <cstdint>
 #include <filesystem>
@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "runtime/print/page.h"
+#include "runtime/print/page_spool.h"
 #include "runtime/print/preview_queue.h"
 #include "runtime/print/report_structure.h"
 #include "runtime/text/decimal.h"
@@ -43,7 +44,7 @@ class Report {
     bool setImageFile(int controlId, const std::filesystem::path& file, std::string& error);
     void clearImage(int controlId);
 
-    // OPEN: creates the folder for the page files. False with the reason when it cannot.
+    // OPEN: creates the spool for the pages. False with the reason when it cannot.
     bool open(std::string& error);
     bool isOpen() const { return open_; }
 
@@ -59,17 +60,18 @@ class Report {
     bool finish();
 
     // CLOSE: prints the listed pages when PROP:PrintPreviewedPages is set (a page still being
-    // filled is finished first), then deletes every page file of the report. False with the
-    // reason when printing failed; the files are deleted in any case.
+    // filled is finished first), then deletes the report's spool. False with the reason when
+    // printing failed; the spool is deleted in any case.
     bool close(std::string& error);
 
     // The last error met while writing a page (a full disk, a folder removed).
     const std::string& lastError() const { return lastError_; }
 
-    int pageCount() const { return pagesWritten_; }
-    // The page files written so far, in page order, whether or not still in the queue.
-    const std::vector<std::filesystem::path>& pageFiles() const { return files_; }
-    const std::filesystem::path& pageFolder() const { return folder_; }
+    int pageCount() const { return static_cast<int>(spool_.pageCount()); }
+    // The names of the pages written so far, in page order, whether or not still in the queue.
+    std::vector<std::string> pageNames() const;
+    // The spool's file while the report is open.
+    const std::filesystem::path& spoolFile() const { return spool_.path(); }
 
     // The paper of the report's pages.
     PaperSize paper() const { return paper_; }
@@ -99,9 +101,7 @@ class Report {
     PageList ownQueue_;
     bool printPreviewed_ = false;
     bool open_ = false;
-    bool closed_ = false;
-    std::filesystem::path folder_;
-    std::vector<std::filesystem::path> files_;
+    PageSpool spool_;
     struct HeldPicture {
         std::vector<std::uint8_t> bytes;
         int width = 0, height = 0;  // pixels
@@ -112,7 +112,6 @@ class Report {
 
     std::optional<Page> page_;  // the page being filled
     int pageNumber_ = 0;
-    int pagesWritten_ = 0;
     int cursorX_ = 0, cursorY_ = 0, rowHeight_ = 0;
     std::string lastError_;
 };

@@ -9,7 +9,7 @@
 #include <cctype>
 #include <optional>
 
-#include "runtime/print/page_file.h"
+#include "runtime/print/page_spool.h"
 #include "runtime/qt/micr_e13b.h"
 #include "runtime/system/picture.h"
 #include "runtime/text/ascii_case.h"
@@ -320,9 +320,8 @@ QImage renderPage(const Page& page, QSize size) {
     return image;
 }
 
-bool renderPageFile(const std::filesystem::path& file, QSize size, QImage& image,
-                    std::string& error) {
-    PageReadResult read = readPageFile(file);
+bool renderNamedPage(const std::string& name, QSize size, QImage& image, std::string& error) {
+    PageReadResult read = readPage(name);
     if (!read.ok()) {
         error = read.error;
         return false;

@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QSize>
 #include <QString>
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -33,8 +32,8 @@ void paintPage(QPainter& painter, const Page& page);
 // when that size cannot be allocated.
 QImage renderPage(const Page& page, QSize size);
 
-// The same for a page file; false with the reason when the file cannot be read.
-bool renderPageFile(const std::filesystem::path& file, QSize size, QImage& image,
-                    std::string& error);
+// The same for a spooled page named as in page_spool.h; false with the reason when it
+// cannot be read.
+bool renderNamedPage(const std::string& name, QSize size, QImage& image, std::string& error);
 
 }  // namespace rt::qt

@@ -2,6 +2,7 @@
 
 #include <malloc.h>
 
+#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -24,9 +25,9 @@ QPageSize pageSizeOf(const Page& page) {
 }
 
 // The PDF engine takes a few hundred kilobytes to compress each page and frees them again.
-// With the pages of a report in memory below, that space is at the top of the heap, and
-// the C library would give it back to the system after every page and take it back zeroed
-// for the next one. Free space at the top is kept up to 32 MB instead (once per program).
+// When that space is at the top of the heap, the C library would give it back to the system
+// after every page and take it back zeroed for the next one. Free space at the top is kept up
+// to 32 MB instead (once per program).
 void keepFreedMemoryForTheNextPage() {
     static const bool kept = [] {
         mallopt(M_TRIM_THRESHOLD, 32 << 20);
@@ -36,11 +37,14 @@ void keepFreedMemoryForTheNextPage() {
     (void)kept;
 }
 
-// Draws the pages on a device already set up in 1/1000 inch; `next` starts each later page.
+// Draws the pages on a device already set up in 1/1000 inch, one page in memory at a time.
 template <typename Device>
-bool paintPages(Device& device, const std::vector<Page>& pages, std::string& error) {
+bool paintPages(Device& device, PageSource& pages, std::string& error) {
     keepFreedMemoryForTheNextPage();
-    device.setPageSize(pageSizeOf(pages.front()));
+    const Page* page = pages.next(error);
+    if (!page) return false;
+    int width = page->width, height = page->height;
+    device.setPageSize(pageSizeOf(*page));
     QPainter painter;
     if (!painter.begin(&device)) {
         error = "cannot start printing";
@@ -48,20 +52,25 @@ bool paintPages(Device& device, const std::vector<Page>& pages, std::string& err
     }
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                            QPainter::SmoothPixmapTransform);
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        if (i > 0) {
-            // The page size is looked up (and set) only where it changes: most reports
-            // print every page on one paper.
-            const Page& before = pages[i - 1];
-            if (pages[i].width != before.width || pages[i].height != before.height)
-                device.setPageSize(pageSizeOf(pages[i]));
-            if (!device.newPage()) {
-                painter.end();
-                error = "cannot start a new page";
-                return false;
-            }
+    for (std::size_t printed = 0;;) {
+        paintPage(painter, *page);
+        if (++printed == pages.count()) break;
+        page = pages.next(error);
+        if (!page) {
+            painter.end();
+            return false;
         }
-        paintPage(painter, pages[i]);
+        // The page size is looked up (and set) only where it changes: most reports print
+        // every page on one paper.
+        if (page->width != width || page->height != height) {
+            width = page->width, height = page->height;
+            device.setPageSize(pageSizeOf(*page));
+        }
+        if (!device.newPage()) {
+            painter.end();
+            error = "cannot start a new page";
+            return false;
+        }
     }
     if (!painter.end()) {
         error = "printing failed";
@@ -72,27 +81,30 @@ bool paintPages(Device& device, const std::vector<Page>& pages, std::string& err
 
 }  // namespace
 
-bool writePdf(const std::vector<Page>& pages, const QString& file, std::string& error) {
-    if (pages.empty()) return true;
+bool writePdf(PageSource& pages, const QString& file, std::string& error) {
+    if (pages.count() == 0) return true;
     ensureApplication();
-    QPdfWriter writer(file);
-    writer.setResolution(kUnitsPerInch);
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setCreator(QStringLiteral("tovik"));
-    if (!paintPages(writer, pages, error)) {
-        error = "cannot write " + file.toStdString() + ": " + error;
-        return false;
+    bool written = false;
+    {
+        QPdfWriter writer(file);
+        writer.setResolution(kUnitsPerInch);
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setCreator(QStringLiteral("tovik"));
+        written = paintPages(writer, pages, error);
     }
-    return true;
+    if (!written) {
+        QFile::remove(file);  // no half-written document
+        error = "cannot write " + file.toStdString() + ": " + error;
+    }
+    return written;
 }
 
 std::string QtPrintBackend::defaultPrinterName() {
     return utf8ToCp1252(QPrinterInfo::defaultPrinterName().toStdString());
 }
 
-bool QtPrintBackend::print(const std::vector<Page>& pages, const PrintSettings& settings,
-                           std::string& error) {
-    if (pages.empty()) return true;
+bool QtPrintBackend::print(PageSource& pages, const PrintSettings& settings, std::string& error) {
+    if (pages.count() == 0) return true;
     if (settings.printToFile)
         return writePdf(pages, QString::fromStdString(cp1252ToUtf8(settings.fileName)), error);
     ensureApplication();
@@ -106,8 +118,8 @@ bool QtPrintBackend::print(const std::vector<Page>& pages, const PrintSettings& 
     return printOnDevice(device, pages, error);
 }
 
-bool printOnDevice(QPrinter& device, const std::vector<Page>& pages, std::string& error) {
-    if (pages.empty()) return true;
+bool printOnDevice(QPrinter& device, PageSource& pages, std::string& error) {
+    if (pages.count() == 0) return true;
     device.setResolution(kUnitsPerInch);
     device.setFullPage(true);
     device.setCopyCount(1);  // copies arrive already laid out

@@ -6,25 +6,25 @@
 #include <QString>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "runtime/print/page.h"
 #include "runtime/print/printer.h"
 
 namespace rt::qt {
 
-// Writes the pages into one PDF file, each page at its own paper size.
-bool writePdf(const std::vector<Page>& pages, const QString& file, std::string& error);
+// Writes the pages into one PDF file, each page at its own paper size. A page that cannot
+// be read leaves no file.
+bool writePdf(PageSource& pages, const QString& file, std::string& error);
 
 // Prints the pages on a printer set up by the caller (its name, or a file format): the
-// device is switched to 1/1000 inch units over the full page, one copy.
-bool printOnDevice(QPrinter& device, const std::vector<Page>& pages, std::string& error);
+// device is switched to 1/1000 inch units over the full page, one copy. A page that cannot
+// be read ends the job there (the printer object reads every page before a device job).
+bool printOnDevice(QPrinter& device, PageSource& pages, std::string& error);
 
 class QtPrintBackend : public PrintBackend {
   public:
     std::string defaultPrinterName() override;
-    bool print(const std::vector<Page>& pages, const PrintSettings& settings,
-               std::string& error) override;
+    bool print(PageSource& pages, const PrintSettings& settings, std::string& error) override;
 };
 
 // Makes TARGET:Printer print through Qt, on the default printer's paper when there is one.

@@ -149,7 +149,7 @@ void ImageWidget::paintEvent(QPaintEvent*) {
     if (!pageFile_.empty()) {
         if (page_.size() != size()) {
             std::string error;
-            if (!renderPageFile(pageFile_, size(), page_, error)) page_ = QImage();
+            if (!renderNamedPage(pageFile_, size(), page_, error)) page_ = QImage();
         }
         if (!page_.isNull()) p.drawImage(0, 0, page_);
         return;

@@ -787,6 +787,7 @@ void WindowView::send(Input input) {
         case Input::Kind::Focus:
         case Input::Kind::Timer:
         case Input::Kind::Resize:
+        case Input::Kind::Move:
             break;
         default:
             commitEdits();

@@ -171,6 +171,12 @@ void ListView::setData(const ControlData& data, const DialogUnits& units) {
         widths_.clear();
         for (const ListColumn& c : data_.listFormat.columns)
             widths_.push_back(std::max(0, units_.x(c.width)));
+        // No column follows the last one, so it can be as wide as its header without moving
+        // any other: scrolled to the right end, its header shows whole.
+        if (!widths_.empty() && widths_.back() > 0) {
+            const QString header = cellText(data_.listFormat.columns.back().header);
+            widths_.back() = std::max(widths_.back(), fontMetrics().horizontalAdvance(header) + 6);
+        }
     }
     refreshHorizontalBar();
     updating_ = true;

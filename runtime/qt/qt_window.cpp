@@ -88,6 +88,22 @@ void WindowFrame::resizeEvent(QResizeEvent* event) {
     view_.send(in);
 }
 
+void WindowFrame::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (!isVisible()) return;
+    // A window the user dragged tells the model its new place. Our own placing comes back
+    // here too (a centred window in the middle of the screen, a placed one where the model
+    // has it): only a new place is news.
+    const WindowStructure& structure = view_.windowData().structure;
+    if (structure.centered && view_.centredPlace() == pos()) return;
+    Input in;
+    in.kind = Input::Kind::Move;
+    in.number = view_.units().duX(x());
+    in.number2 = view_.units().duY(y());
+    if (!structure.centered && in.number == structure.at.x && in.number2 == structure.at.y) return;
+    view_.send(in);
+}
+
 WindowCanvas::WindowCanvas(WindowView& view, QWidget* parent) : QWidget(parent), view_(view) {}
 
 void WindowCanvas::paintEvent(QPaintEvent*) {
@@ -376,6 +392,14 @@ void WindowView::updateWindow(const WindowData& data) {
     canvas_->update();
 }
 
+std::optional<QPoint> WindowView::centredPlace() const {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return std::nullopt;
+    const QRect area = screen->availableGeometry();
+    const QSize size = frame_->size();
+    return area.center() - QPoint(size.width() / 2, size.height() / 2);
+}
+
 void WindowView::refreshWindowGeometry() {
     QSize client(units_.x(window_.structure.at.width), units_.y(window_.structure.at.height));
     if (toolbar_) {
@@ -398,12 +422,9 @@ void WindowView::refreshWindowGeometry() {
         frame_->setFixedSize(whole);
     }
     if (window_.structure.centered) {
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect area = screen->availableGeometry();
-            QSize size = frame_->size();
-            frame_->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
-        }
-    } else {
+        if (std::optional<QPoint> centre = centredPlace()) frame_->move(*centre);
+    } else if (units_.duX(frame_->x()) != window_.structure.at.x ||
+               units_.duY(frame_->y()) != window_.structure.at.y) {
         frame_->move(units_.x(window_.structure.at.x), units_.y(window_.structure.at.y));
     }
 }

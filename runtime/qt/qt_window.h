@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "runtime/qt/qt_fonts.h"
@@ -60,6 +61,8 @@ class WindowView {
     void applyFlags(const std::vector<ControlFlags>& flags);
     void focusControl(int control);
     void setTimer(int hundredths);
+    // Where a centred window stands: the middle of the screen for the frame's size.
+    std::optional<QPoint> centredPlace() const;
 
     // --- for the frame, the canvas and the key filter ---
     // Hands input to the model; what was typed into the window's edit controls goes first.

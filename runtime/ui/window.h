@@ -80,6 +80,7 @@ struct Input {
         Close,   // close request from the title bar or system menu
         Timer,   // the window's timer ran out
         Resize,  // the user resized the window to `number` x `number2` dialog units
+        Move,    // the window stands at `number`, `number2` dialog units on the screen
     };
     Kind kind = Kind::Key;
     int control = 0;

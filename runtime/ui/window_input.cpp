@@ -202,6 +202,12 @@ void Window::applyInput(const Input& in) {
             changed(0);
             queue({EVENT::Sized, 0, 0, 0, 0});
             break;
+        case Input::Kind::Move:
+            structure_.at.x = in.number;
+            structure_.at.y = in.number2;
+            structure_.centered = false;
+            changed(0);
+            break;
     }
 }
 

@@ -208,11 +208,14 @@ long long Window::prop(int control, int prop) const {
 void Window::setProp(int control, int prop, long long value) {
     if (control == 0) {
         switch (prop) {
+            // A window placed by the program stands where it is put, no longer centred.
             case PROP::Xpos:
                 structure_.at.x = static_cast<int>(value);
+                structure_.centered = false;
                 break;
             case PROP::Ypos:
                 structure_.at.y = static_cast<int>(value);
+                structure_.centered = false;
                 break;
             case PROP::Width:
                 structure_.at.width = static_cast<int>(value);

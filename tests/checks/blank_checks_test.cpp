@@ -282,7 +282,8 @@ QImage renderedAsPdf(const rt::Page& page, const std::filesystem::path& folder) 
     rt::qt::ensureApplication();
     const std::filesystem::path pdf = folder / "page.pdf";
     std::string error;
-    EXPECT_TRUE(rt::qt::writePdf({page}, QString::fromStdString(pdf.string()), error)) << error;
+    rt::PagesInMemory pages({page});
+    EXPECT_TRUE(rt::qt::writePdf(pages, QString::fromStdString(pdf.string()), error)) << error;
     const std::string command = "pdftoppm -r 100 -f 1 -l 1 -png -singlefile '" + pdf.string() +
                                 "' '" + (folder / "page").string() + "'";
     EXPECT_EQ(std::system(command.c_str()), 0);

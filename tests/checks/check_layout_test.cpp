@@ -13,7 +13,7 @@
 
 #include "checks/check_layout.h"
 #include "checks/check_register_report_layout.h"
-#include "runtime/print/page_file.h"
+#include "runtime/print/page_spool.h"
 #include "runtime/print/report.h"
 #include "runtime/qt/micr_e13b.h"
 #include "runtime/qt/page_painter.h"
@@ -75,8 +75,8 @@ std::vector<rt::Page> pagesOf(CheckPage page, int count) {
         EXPECT_TRUE(report.print(checks_layout::kCheckBand));
     EXPECT_TRUE(report.finish());
     std::vector<rt::Page> pages;
-    for (const auto& file : report.pageFiles())
-        pages.push_back(rt::readPageFile(file).page);
+    for (const std::string& name : report.pageNames())
+        pages.push_back(rt::readPage(name).page);
     report.close(error);
     return pages;
 }
@@ -304,7 +304,8 @@ TEST(CheckPages, TheBankLineInThePdfIsEightCharactersToTheInchAnd117ThousandthsH
     const rt::Page page = pagesOf(CheckPage::Style1, 1).front();
     const std::filesystem::path pdf = dir / "check.pdf";
     std::string error;
-    ASSERT_TRUE(rt::qt::writePdf({page}, QString::fromStdString(pdf.string()), error)) << error;
+    rt::PagesInMemory pages({page});
+    ASSERT_TRUE(rt::qt::writePdf(pages, QString::fromStdString(pdf.string()), error)) << error;
     // The band of the sheet that holds the bank line, rendered from the PDF at 1000 dots to
     // the inch: nothing else prints there.
     const int x0 = 1500, y0 = 2950;
@@ -344,8 +345,8 @@ TEST(RegisterReport, RowsStopAtThePrintableBottomAndGoOnOnTheNextPage) {
     ASSERT_TRUE(report.finish());
     ASSERT_GE(report.pageCount(), 2);
     int rows = 0;
-    for (const auto& file : report.pageFiles()) {
-        const rt::Page page = rt::readPageFile(file).page;
+    for (const std::string& name : report.pageNames()) {
+        const rt::Page page = rt::readPage(name).page;
         for (const rt::PageText& t : textsNamed(page, "Acme" + std::string(26, ' '))) {
             ++rows;
             EXPECT_LE(t.y - 31 + 219, checks_layout::kRegisterPrintableBottom);

@@ -8,6 +8,7 @@
 #include "runtime/print/printer.h"
 #include "runtime/text/day_number.h"
 #include "runtime/text/fixed_text.h"
+#include "tests/support/page_keeper.h"
 
 namespace checktest {
 
@@ -16,10 +17,8 @@ namespace {
 class KeepingBackend : public rt::PrintBackend {
   public:
     std::string defaultPrinterName() override { return "Test Printer"; }
-    bool print(const std::vector<rt::Page>& pages, const rt::PrintSettings&,
-               std::string&) override {
-        printed.insert(printed.end(), pages.begin(), pages.end());
-        return true;
+    bool print(rt::PageSource& pages, const rt::PrintSettings&, std::string& error) override {
+        return testsupport::takePages(pages, printed, error);
     }
     std::vector<rt::Page> printed;
 };

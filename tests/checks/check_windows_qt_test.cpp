@@ -10,6 +10,7 @@
 
 #include "checks/check_procedures.h"
 #include "checks/draft_client_selection_window.h"
+#include "checks/draft_search_window.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "records/blank.h"
@@ -138,6 +139,42 @@ TEST(CheckWindowsQt, TheDraftClientListShowsTheCallersClientHighlighted) {
         SCOPED_TRACE(r);
         EXPECT_EQ(shown.pixelColor(at.topLeft() + QPoint(2, 2)) == highlight, r == row);
     }
+    driver.press(rt::ControlName::parse("\"Close\""));
+    ASSERT_TRUE(driver.finish());
+}
+
+// A search window the user dragged aside: "&Edit This" opens the draft's change form where the
+// search window stood, not back in the middle of the screen.
+TEST(CheckWindowsQt, TheDraftChangeOpensWhereTheUserLeftTheSearchWindow) {
+    testsupport::TempDir dir{/*enter=*/true};
+    RegisterCheckProcedures();
+    GLO::KeptEditX = GLO::KeptEditY = 0;
+    GLO::ChangeFormPlaced = false;
+    checktest::Check cole("Al", "Cole", "Acme", "10.00", "", "3");
+    cole.draftDay = "15";
+    checktest::makeChecks({cole});
+
+    rt::qt::ensureApplication();
+    rt::qt::QtDriver driver;
+    driver.start(&BrowseMonthlyDrafts);
+    driver.waitWindow("Print Monthly Drafts");
+    driver.press(rt::ControlName::parse("\"&Search\""));
+    driver.waitWindow("Enter Search Criteria");
+    const QPoint dragged = driver.activeFrame()->pos() + QPoint(-90, 70);
+    driver.activeFrame()->move(dragged);
+    driver.type(rt::ControlName::parse("CHE:X1"), "15");
+    driver.press(rt::ControlName::parse("\"&Begin Search\""));
+    driver.waitWindow("Begin Search");
+    driver.press(rt::ControlName::parse("\"&Edit\""));
+    driver.waitWindow("Enter Search Criteria");
+    driver.press(rt::ControlName::parse("\"&Edit This\""));
+    driver.waitWindow("Enter Search Criteria");
+    EXPECT_FALSE(
+        driver.active()->isVisible(windows::draft_search::DraftSearchControl::BeginSearch));
+    // Within a pixel: the place goes through dialog units.
+    EXPECT_LE((driver.activeFrame()->pos() - dragged).manhattanLength(), 2);
+    driver.press(rt::ControlName::parse("\"Cancel\""));
+    driver.waitWindow("Print Monthly Drafts");
     driver.press(rt::ControlName::parse("\"Close\""));
     ASSERT_TRUE(driver.finish());
 }

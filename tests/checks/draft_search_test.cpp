@@ -9,7 +9,9 @@
 
 #include "checks/check_procedures.h"
 #include "checks/draft_search_window.h"
+#include "checks/monthly_drafts_window.h"
 #include "frame/codes.h"
+#include "frame/globals.h"
 #include "frame/tagging.h"
 #include "records/checks.h"
 #include "runtime/text/fixed_text.h"
@@ -34,6 +36,8 @@ class DraftSearchTest : public testing::Test {
         // Eck's day is blank; Fox is an ordinary check, not a draft.
         pointers_ = makeChecks({draft("Adams", "1"), draft("Brown", "5"), draft("Cole", "15"),
                                 draft("Dunn", "16"), draft("Eck", ""), draft("Fox", "31")});
+        GLO::KeptEditX = GLO::KeptEditY = 0;
+        GLO::ChangeFormPlaced = false;
     }
     void TearDown() override { driver.finish(); }
 
@@ -229,6 +233,49 @@ TEST_F(DraftSearchTest, EditThisChangesTheFoundDraftsDayInTheSameWindow) {
     EXPECT_EQ(days.at("Cole"), "5");
     EXPECT_EQ(days.at("Adams"), "1");
     EXPECT_TRUE(taggedNames().empty());
+}
+
+// "&Edit This" hands the draft back to the list, which opens the change form where the search
+// window stood and afterwards stands on the changed draft; later changes of the run open at
+// that first place, wherever the search window was moved since.
+TEST_F(DraftSearchTest, EditThisOpensTheChangeWhereTheSearchStoodAndTheListMovesToTheDraft) {
+    struct Visit {
+        const char* day;
+        const char* last;
+        int searchX, searchY;
+    } visits[] = {{"15", "Cole", 30, 20}, {"16", "Dunn", 50, 60}};
+    driver.start(&BrowseMonthlyDrafts);
+    for (const Visit& v : visits) {
+        SCOPED_TRACE(v.last);
+        driver.waitWindow("Print Monthly Drafts");
+        driver.press("&Search");
+        driver.waitWindow("Enter Search Criteria");
+        driver.active()->postInput({rt::Input::Kind::Move, 0, "", v.searchX, v.searchY});
+        driver.type("CHE:X1", v.day);
+        driver.press("&Begin Search");
+        driver.waitWindow("Begin Search");
+        driver.press("&Edit");
+        driver.waitWindow("Enter Search Criteria");
+        driver.press("&Edit This");
+        driver.waitWindow("Enter Search Criteria");
+        EXPECT_FALSE(driver.active()->isVisible(S::BeginSearch));
+        EXPECT_EQ(driver.active()->prop(0, PROP::Xpos), 30);
+        EXPECT_EQ(driver.active()->prop(0, PROP::Ypos), 20);
+        driver.type("CHE:X1", "7");
+        driver.press("OK");
+        driver.waitWindow("Print Monthly Drafts");
+        rt::Window* list = driver.active();
+        const int row = static_cast<int>(
+            list->prop(windows::monthly_drafts::DraftsControl::List, PROP::SelectedRow));
+        ASSERT_GT(row, 0);
+        EXPECT_THAT(list->rowTexts(windows::monthly_drafts::DraftsControl::List, row),
+                    testing::Contains(testing::HasSubstr(v.last)));
+    }
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    const auto days = storedDays();
+    EXPECT_EQ(days.at("Cole"), "7");
+    EXPECT_EQ(days.at("Dunn"), "7");
 }
 
 TEST_F(DraftSearchTest, LeavingTheChangedDayAsksWhetherToSaveIt) {

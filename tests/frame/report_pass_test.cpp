@@ -6,6 +6,9 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
 
 #include "frame/codes.h"
 #include "frame/globals.h"
@@ -239,8 +242,8 @@ std::string pdfText(const std::filesystem::path& pdf, const std::string& tool) {
     return output;
 }
 
-// The page files the preview shows now.
-std::vector<std::string> shownPageFiles(rt::Window& w) {
+// The names of the pages the preview shows now.
+std::vector<std::string> shownPages(rt::Window& w) {
     std::vector<std::string> files;
     for (int n : w.controlNumbers())
         if (const rt::ControlState* c = w.control(n); c && !c->pageFile.empty() && w.isVisible(n))
@@ -265,7 +268,7 @@ TEST_F(ReportPassTest, ThirtyOneLabelsGoThroughDestinationPreviewAndPrintIntoAPd
         d.press("OK");
         d.waitWindow("Report Preview");
         zone5 = d.active()->status(5);
-        auto shown = shownPageFiles(*d.active());
+        auto shown = shownPages(*d.active());
         ASSERT_EQ(shown.size(), 1u);
         firstPageTexts = testsupport::pageTexts(shown.front());
         d.press(1);  // "Print The Report"
@@ -335,13 +338,15 @@ TEST_F(ReportPassTest, ViewedAndNotPrintedTheReportIsStillCompletedAndItsPagesAr
         d.waitWindow("Report Destination");
         d.press("OK");
         d.waitWindow("Report Preview");
-        shownPage = shownPageFiles(*d.active()).front();
+        shownPage = shownPages(*d.active()).front();
+        EXPECT_FALSE(testsupport::pageTexts(shownPage).empty());
         d.press(2);  // "Exit Without Printing Report"
     });
     EXPECT_EQ(result.response, RESP::Completed);
     EXPECT_TRUE(testsupport::printedPages().empty());
-    ASSERT_FALSE(shownPage.empty());
-    EXPECT_FALSE(std::filesystem::exists(shownPage));
+    const std::optional<rt::SpooledPage> page = rt::parsePageName(shownPage);
+    ASSERT_TRUE(page) << shownPage;
+    EXPECT_FALSE(std::filesystem::exists(page->spool));
 }
 
 TEST_F(ReportPassTest, ThePlainPreviewAsksNothingAndPrintsEveryPage) {
@@ -385,7 +390,21 @@ TEST_F(ReportPassTest, NothingTaggedMakesNoPageAndAnswersCancelled) {
     EXPECT_TRUE(testsupport::printedPages().empty());
 }
 
-TEST_F(ReportPassTest, ProgressCountsRecordsReadAndCancelPrintsNothing) {
+// The report's spools in a folder.
+std::vector<std::filesystem::path> spoolsIn(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> found;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().filename().string().rfind("tovik-pages-", 0) == 0)
+            found.push_back(entry.path());
+    return found;
+}
+
+TEST_F(ReportPassTest, ProgressCountsRecordsReadAndCancelPrintsNothingAndLeavesNoSpool) {
+    // The report's spool goes into this test's own folder, where no other test writes.
+    const char* tmp = std::getenv("TMPDIR");
+    const std::string savedTmp = tmp ? tmp : "";
+    setenv("TMPDIR", dir.path().c_str(), 1);
+    std::size_t spoolsWhileRunning = 0;
     std::string afterFirstBatch, before;
     runReport(numberedNames(40), 40, [&](rt::Driver& d) {
         d.waitWindow("Report Destination");
@@ -396,12 +415,16 @@ TEST_F(ReportPassTest, ProgressCountsRecordsReadAndCancelPrintsNothing) {
         d.timer();
         // The first record and 25 more were read: 26 of 40.
         afterFirstBatch = d.text(rt::ControlName::parse("3"));
+        spoolsWhileRunning = spoolsIn(dir.path()).size();
         d.press("Cancel");
     });
+    tmp ? setenv("TMPDIR", savedTmp.c_str(), 1) : unsetenv("TMPDIR");
     EXPECT_EQ(before, "  2% Completed");
     EXPECT_EQ(afterFirstBatch, " 65% Completed");
     EXPECT_EQ(result.response, RESP::Cancelled);
     EXPECT_TRUE(testsupport::printedPages().empty());
+    EXPECT_EQ(spoolsWhileRunning, 1u);
+    EXPECT_TRUE(spoolsIn(dir.path()).empty());
 }
 
 TEST_F(ReportPassTest, AnExpectedCountBelowTheRecordsReadStaysAtAHundredPercent) {

@@ -1,17 +1,15 @@
-// The preview over real page files: marks and print ranges, the page grid, page numbering,
+// The preview over pages in a real spool: marks and print ranges, the page grid, page numbering,
 // deleting pages, and the plain preview.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/report_preview.h"
 #include "frame/report_preview_window.h"
+#include "runtime/print/printer.h"
 #include "runtime/ui/driver.h"
 #include "tests/frame/report_test_pages.h"
-#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -25,11 +23,12 @@ class PreviewTest : public testing::Test {
   protected:
     void runPreview(int count, bool placeholder, const std::function<void(rt::Driver&)>& drive,
                     bool basic = false) {
-        // Each run writes its pages into a folder of its own.
-        std::filesystem::path folder = dir / ("run" + std::to_string(++runs));
-        std::filesystem::create_directory(folder);
+        // Each run writes its pages into a spool of its own.
+        std::string error;
+        ASSERT_TRUE(spool.create(error)) << error;
         pages.names.clear();
-        testsupport::writeTestPages(folder, count, pages, placeholder);
+        testsupport::writeTestPages(spool, count, pages, placeholder);
+        ASSERT_EQ(pages.names.size(), static_cast<std::size_t>(count));
         files = pages.names;
         rt::Driver d;
         d.start([&] {
@@ -53,19 +52,24 @@ class PreviewTest : public testing::Test {
                 if (files[i] == name) out.push_back(static_cast<int>(i) + 1);
         return out;
     }
-    std::vector<int> pagesOnDisk() const {
+    // The page numbers that print when the report closes: what is still listed, read back
+    // from the spool in queue order.
+    std::vector<int> printedPages() const {
+        testsupport::resetRecordingPrinter();
+        std::string error;
+        EXPECT_TRUE(rt::printer().printPages(pages.names, error)) << error;
         std::vector<int> out;
-        for (std::size_t i = 0; i < files.size(); ++i)
-            if (std::filesystem::exists(files[i])) out.push_back(static_cast<int>(i) + 1);
+        for (const std::vector<std::string>& texts : testsupport::printedPages())
+            out.push_back(texts.empty() ? 0 : std::stoi(texts.front().substr(5)));
+        rt::printer().reset();
         return out;
     }
 
-    testsupport::TempDir dir;
+    rt::PageSpool spool;
     rt::PageList pages;
     std::vector<std::string> files;
     int answer = 0;
     long response = 0;
-    int runs = 0;
 };
 
 // Marks pages 2 and 4 of five in the one-page view.
@@ -78,7 +82,7 @@ void markPagesTwoAndFour(rt::Driver& d) {
     d.press(F::Mark);
 }
 
-TEST_F(PreviewTest, PrintRangesKeepOnlyThePagesToPrintAndDeleteTheOthersFiles) {
+TEST_F(PreviewTest, PrintRangesKeepOnlyThePagesToPrintAndTheyPrintInOrder) {
     struct Case {
         const char* range;
         std::function<void(rt::Driver&)> options;
@@ -115,7 +119,7 @@ TEST_F(PreviewTest, PrintRangesKeepOnlyThePagesToPrintAndDeleteTheOthersFiles) {
         EXPECT_EQ(answer, RESP::Completed);
         EXPECT_EQ(response, RESP::Completed);
         EXPECT_EQ(listedPages(), c.printed);
-        EXPECT_EQ(pagesOnDisk(), c.printed);
+        EXPECT_EQ(printedPages(), c.printed);
     }
 }
 
@@ -192,6 +196,7 @@ TEST_F(PreviewTest, ADeletedMarkedPageIsNeverPrintedAndLeavesNoMark) {
     EXPECT_FALSE(markedRangeEnabled);
     // Page 2 was deleted; the range counts the pages as they stand after it.
     EXPECT_EQ(listedPages(), (std::vector<int>{3, 4}));
+    EXPECT_EQ(printedPages(), (std::vector<int>{3, 4}));
 }
 
 TEST_F(PreviewTest, ZoomedPagesStepOneAtATime) {

@@ -3,7 +3,6 @@
 #include <memory>
 #include <utility>
 
-#include "runtime/print/page_file.h"
 #include "runtime/print/printer.h"
 #include "runtime/print/report_structure.h"
 #include "runtime/qt/page_painter.h"
@@ -24,10 +23,12 @@ std::vector<std::string> textsOf(const rt::Page& page) {
 class RecordingBackend : public rt::PrintBackend {
   public:
     std::string defaultPrinterName() override { return "Test Printer"; }
-    bool print(const std::vector<rt::Page>& pages, const rt::PrintSettings&,
-               std::string&) override {
-        for (const rt::Page& page : pages)
-            printed.push_back(textsOf(page));
+    bool print(rt::PageSource& pages, const rt::PrintSettings&, std::string& error) override {
+        for (std::size_t n = 0; n < pages.count(); ++n) {
+            const rt::Page* page = pages.next(error);
+            if (!page) return false;
+            printed.push_back(textsOf(*page));
+        }
         return true;
     }
     std::vector<std::vector<std::string>> printed;
@@ -44,8 +45,7 @@ ReportStructurePtr labelReport(std::function<std::string()> line) {
     return ReportStructurePtr(new rt::ReportStructure(labelSheet(std::move(line))));
 }
 
-void writeTestPages(const std::filesystem::path& folder, int count, rt::PageList& queue,
-                    bool placeholder) {
+void writeTestPages(rt::PageSpool& spool, int count, rt::PageList& queue, bool placeholder) {
     for (int n = 1; n <= count; ++n) {
         rt::Page page;
         rt::PageText title;
@@ -60,15 +60,14 @@ void writeTestPages(const std::filesystem::path& folder, int count, rt::PageList
             page.items.push_back(number);
             if (n == 3) page.items.push_back(number);
         }
-        std::filesystem::path file = folder / ("page" + std::to_string(n) + ".tpg");
         std::string error;
-        rt::writePageFile(file, page, error);
-        queue.add(file.string());
+        if (!spool.append(page, error)) return;
+        queue.add(spool.pageName(spool.pageCount() - 1));
     }
 }
 
-std::vector<std::string> pageTexts(const std::filesystem::path& file) {
-    rt::PageReadResult read = rt::readPageFile(file);
+std::vector<std::string> pageTexts(const std::string& name) {
+    rt::PageReadResult read = rt::readPage(name);
     return read.ok() ? textsOf(read.page) : std::vector<std::string>{};
 }
 

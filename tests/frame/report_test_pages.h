@@ -1,15 +1,15 @@
 #pragma once
 // The print side of the report tests, kept apart from the window model (see
-// frame/report_job.h): a label report over a record file, page files to preview, and a look
+// frame/report_job.h): a label report over a record file, spooled pages to preview, and a look
 // at TARGET:Printer.
 
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "frame/report_job.h"
 #include "runtime/data/record_file.h"
+#include "runtime/print/page_spool.h"
 #include "runtime/print/preview_queue.h"
 
 namespace testsupport {
@@ -18,12 +18,11 @@ namespace testsupport {
 // `line()`; the page footer holds "Page xxxxx of xxxxx".
 ReportStructurePtr labelReport(std::function<std::string()> line);
 
-// `count` page files in `folder`, page n holding the text "PAGE n" and, when `placeholder`
-// is set, "Page xxxxx of xxxxx" (twice on the third page). Listed in `queue`.
-void writeTestPages(const std::filesystem::path& folder, int count, rt::PageList& queue,
-                    bool placeholder = false);
-// Every text of a page file, in drawing order; empty when it cannot be read.
-std::vector<std::string> pageTexts(const std::filesystem::path& file);
+// `count` pages appended to `spool`, page n holding the text "PAGE n" and, when
+// `placeholder` is set, "Page xxxxx of xxxxx" (twice on the third page). Listed in `queue`.
+void writeTestPages(rt::PageSpool& spool, int count, rt::PageList& queue, bool placeholder = false);
+// Every text of a named page, in drawing order; empty when it cannot be read.
+std::vector<std::string> pageTexts(const std::string& name);
 
 struct PrinterState {
     int copies = 1;

@@ -12,14 +12,23 @@
 
 namespace testsupport {
 
+// Every page of a print job, appended to `into`; false with the reason when one cannot be
+// read (the pages before it are kept).
+inline bool takePages(rt::PageSource& pages, std::vector<rt::Page>& into, std::string& error) {
+    for (std::size_t n = 0; n < pages.count(); ++n) {
+        const rt::Page* page = pages.next(error);
+        if (!page) return false;
+        into.push_back(*page);
+    }
+    return true;
+}
+
 // A printer that keeps every page it prints, items and places included.
 class PageKeeper : public rt::PrintBackend {
   public:
     std::string defaultPrinterName() override { return "Test Printer"; }
-    bool print(const std::vector<rt::Page>& pages, const rt::PrintSettings&,
-               std::string&) override {
-        printed.insert(printed.end(), pages.begin(), pages.end());
-        return true;
+    bool print(rt::PageSource& pages, const rt::PrintSettings&, std::string& error) override {
+        return takePages(pages, printed, error);
     }
     std::vector<rt::Page> printed;
 };

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/print/page_file.h"
+#include "runtime/print/page_spool.h"
 #include "runtime/print/report.h"
 
 namespace fixtures {
@@ -49,10 +49,10 @@ inline const rt::PageText* findText(const std::vector<rt::PageText>& all, const 
     return it == all.end() ? nullptr : &*it;
 }
 
-inline std::vector<rt::Page> readPages(const std::vector<std::string>& files) {
+inline std::vector<rt::Page> readPages(const std::vector<std::string>& names) {
     std::vector<rt::Page> pages;
-    for (const std::string& file : files) {
-        rt::PageReadResult read = rt::readPageFile(file);
+    for (const std::string& name : names) {
+        rt::PageReadResult read = rt::readPage(name);
         if (read.ok()) pages.push_back(std::move(read.page));
     }
     return pages;

@@ -1,13 +1,17 @@
-// What a report hands on: page files in the preview queue, printing of the listed pages
+// What a report hands on: its pages' names in the preview queue, printing of the listed pages
 // through the printer object, deletion at close, break groups, sums and pictures.
 
 #include <gtest/gtest.h>
 
-#include "runtime/print/page_file.h"
+#include <filesystem>
+#include <functional>
+
+#include "runtime/print/page_spool.h"
 #include "runtime/print/printer.h"
 #include "runtime/print/report.h"
 #include "tests/runtime/print/report_fixtures.h"
 #include "tests/runtime/system/picture_samples.h"
+#include "tests/support/page_keeper.h"
 
 namespace {
 
@@ -17,9 +21,11 @@ using fixtures::texts;
 class RecordingBackend : public rt::PrintBackend {
   public:
     std::string defaultPrinterName() override { return "Office Printer"; }
-    bool print(const std::vector<rt::Page>& pages, const rt::PrintSettings& settings,
-               std::string&) override {
-        jobs.push_back(pages);
+    bool print(rt::PageSource& pages, const rt::PrintSettings& settings,
+               std::string& error) override {
+        std::vector<rt::Page> job;
+        if (!testsupport::takePages(pages, job, error)) return false;
+        jobs.push_back(std::move(job));
         lastSettings = settings;
         return true;
     }
@@ -56,6 +62,16 @@ class ReportOutput : public ::testing::Test {
         return s;
     }
 
+    // Opens the report on `queue` and prints records 1 to `count`, one to a page.
+    void printRecords(rt::Report& report, rt::PageList& queue, int count) {
+        report.setPreviewQueue(&queue);
+        std::string error;
+        ASSERT_TRUE(report.open(error)) << error;
+        for (record = 1; record <= count; ++record)
+            report.print(1);
+        report.finish();
+    }
+
     std::string recordOn(const rt::Page& page) {
         for (const rt::PageText& t : texts(page))
             if (t.text.rfind("Record ", 0) == 0) return t.text;
@@ -66,73 +82,95 @@ class ReportOutput : public ::testing::Test {
     int record = 0;
 };
 
-TEST_F(ReportOutput, PagesAreListedInOrderAndDeletedWhenTheReportCloses) {
+TEST_F(ReportOutput, PagesAreListedInOrderInOneSpoolDeletedWhenTheReportCloses) {
     rt::Report report(onePerPage());
     rt::PageList queue;
     report.setPreviewQueue(&queue);
     std::string error;
     ASSERT_TRUE(report.open(error));
+    const std::filesystem::path spool = report.spoolFile();
+    ASSERT_TRUE(std::filesystem::is_regular_file(spool));
     for (record = 1; record <= 3; ++record)
         report.print(1);
     report.finish();
     ASSERT_EQ(queue.names.size(), 3u);
+    EXPECT_EQ(report.pageNames(), queue.names);
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_LE(queue.names[i].size(), 80u) << "a preview queue entry holds 80 characters";
-        const rt::PageReadResult read = rt::readPageFile(queue.names[i]);
-        ASSERT_TRUE(read.ok());
+        EXPECT_EQ(rt::parsePageName(queue.names[i])->spool, spool);
+        const rt::PageReadResult read = rt::readPage(queue.names[i]);
+        ASSERT_TRUE(read.ok()) << read.error;
         EXPECT_EQ(recordOn(read.page), "Record " + std::to_string(i + 1));
     }
     EXPECT_TRUE(report.close(error));
     EXPECT_TRUE(backend->jobs.empty()) << "nothing prints without PROP:PrintPreviewedPages";
-    for (const std::string& name : queue.names)
-        EXPECT_FALSE(std::filesystem::exists(name));
-    EXPECT_FALSE(std::filesystem::exists(report.pageFolder()));
+    EXPECT_FALSE(std::filesystem::exists(spool));
+    EXPECT_FALSE(rt::readPage(queue.names[0]).ok());
+}
+
+TEST_F(ReportOutput, TheSpoolGoesWithAReportDestroyedWhileOpen) {
+    std::filesystem::path spool;
+    {
+        rt::Report report(onePerPage());
+        rt::PageList queue;
+        printRecords(report, queue, 2);
+        report.setPrintPreviewedPages(true);
+        spool = report.spoolFile();
+        ASSERT_TRUE(std::filesystem::exists(spool));
+    }
+    EXPECT_FALSE(std::filesystem::exists(spool));
+    EXPECT_TRUE(backend->jobs.empty()) << "destroyed without printing";
 }
 
 TEST_F(ReportOutput, PageNumberPlaceholderIsReplacedInPlaceAndThePageStillReads) {
     rt::Report report(onePerPage());
     rt::PageList queue;
-    report.setPreviewQueue(&queue);
+    printRecords(report, queue, 12);
     std::string error;
-    ASSERT_TRUE(report.open(error));
-    for (record = 1; record <= 12; ++record)
-        report.print(1);
-    report.finish();
     ASSERT_EQ(queue.names.size(), 12u);
     // What the preview does: "Page 3 of 12" centred in the placeholder's 19 characters.
-    ASSERT_EQ(
-        rt::replaceTextInPageFile(queue.names[2], "Page xxxxx of xxxxx", "   Page 3 of 12    "),
-        rt::ReplaceResult::Replaced);
-    const rt::PageReadResult read = rt::readPageFile(queue.names[2]);
+    ASSERT_EQ(rt::replaceTextInPage(queue.names[2], "Page xxxxx of xxxxx", "   Page 3 of 12    "),
+              rt::ReplaceResult::Replaced);
+    const rt::PageReadResult read = rt::readPage(queue.names[2]);
     ASSERT_TRUE(read.ok()) << read.error;
     const auto all = texts(read.page);
     const rt::PageText* replaced = findText(all, "   Page 3 of 12");
     ASSERT_NE(replaced, nullptr);
     EXPECT_EQ(replaced->y, 10500);
     EXPECT_NE(findText(all, "Page xxxxx of xxxxx"), nullptr) << "the second one stays";
+    for (std::size_t other : {1u, 3u})
+        EXPECT_EQ(findText(texts(rt::readPage(queue.names[other]).page), "Page 3 of 12"), nullptr);
     report.close(error);
 }
 
 TEST_F(ReportOutput, ClosingPrintsThePagesStillListedWithTheCopiesAsSet) {
-    rt::printer().setCopies(2);
-    rt::printer().setCollate(true);
-    rt::Report report(onePerPage());
-    rt::PageList queue;
-    report.setPreviewQueue(&queue);
-    std::string error;
-    ASSERT_TRUE(report.open(error));
-    for (record = 1; record <= 3; ++record)
-        report.print(1);
-    report.finish();
-    queue.names.erase(queue.names.begin() + 1);  // the preview dropped page 2
-    report.setPrintPreviewedPages(true);
-    ASSERT_TRUE(report.close(error)) << error;
-    ASSERT_EQ(backend->jobs.size(), 1u);
-    std::vector<std::string> printed;
-    for (const rt::Page& page : backend->jobs[0])
-        printed.push_back(recordOn(page));
-    EXPECT_EQ(printed, (std::vector<std::string>{"Record 1", "Record 3", "Record 1", "Record 3"}));
-    EXPECT_EQ(backend->lastSettings.device, "Office Printer");
+    struct Case {
+        bool collate;
+        std::vector<std::string> printed;
+    };
+    const Case cases[] = {
+        {true, {"Record 1", "Record 3", "Record 4", "Record 1", "Record 3", "Record 4"}},
+        {false, {"Record 1", "Record 1", "Record 3", "Record 3", "Record 4", "Record 4"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.collate ? "collated" : "not collated");
+        backend->jobs.clear();
+        rt::printer().setCopies(2);
+        rt::printer().setCollate(c.collate);
+        rt::Report report(onePerPage());
+        rt::PageList queue;
+        printRecords(report, queue, 4);
+        std::string error;
+        queue.names.erase(queue.names.begin() + 1);  // the preview dropped page 2
+        report.setPrintPreviewedPages(true);
+        ASSERT_TRUE(report.close(error)) << error;
+        ASSERT_EQ(backend->jobs.size(), 1u);
+        std::vector<std::string> printed;
+        for (const rt::Page& page : backend->jobs[0])
+            printed.push_back(recordOn(page));
+        EXPECT_EQ(printed, c.printed);
+        EXPECT_EQ(backend->lastSettings.device, "Office Printer");
+    }
 }
 
 TEST_F(ReportOutput, APageStillBeingFilledPrintsWhenClosedForPrinting) {
@@ -142,12 +180,14 @@ TEST_F(ReportOutput, APageStillBeingFilledPrintsWhenClosedForPrinting) {
     record = 1;
     report.print(1);
     report.setPrintPreviewedPages(true);
+    const std::filesystem::path spool = report.spoolFile();
     ASSERT_TRUE(report.close(error));
     ASSERT_EQ(backend->jobs.size(), 1u);
     EXPECT_EQ(backend->jobs[0].size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(spool));
 }
 
-TEST_F(ReportOutput, PrintFailuresAreReportedAndTheFilesStillGo) {
+TEST_F(ReportOutput, PrintFailuresAreReportedAndTheSpoolStillGoes) {
     rt::printer().setPrintToFile(true);  // with no file name
     rt::Report report(onePerPage());
     std::string error;
@@ -155,12 +195,12 @@ TEST_F(ReportOutput, PrintFailuresAreReportedAndTheFilesStillGo) {
     record = 1;
     report.print(1);
     report.finish();
-    const auto files = report.pageFiles();
+    const std::filesystem::path spool = report.spoolFile();
     report.setPrintPreviewedPages(true);
     EXPECT_FALSE(report.close(error));
     EXPECT_FALSE(error.empty());
     EXPECT_TRUE(backend->jobs.empty());
-    EXPECT_FALSE(std::filesystem::exists(files[0]));
+    EXPECT_FALSE(std::filesystem::exists(spool));
 }
 
 TEST(PrinterObject, SettingsAndPrintOrder) {
@@ -172,7 +212,8 @@ TEST(PrinterObject, SettingsAndPrintOrder) {
     rt::printer().setDevice("Label Printer");
     EXPECT_EQ(rt::printer().device(), "Label Printer");
     std::string error;
-    EXPECT_FALSE(rt::printer().printPageFiles({"/nonexistent/page.tvp"}, error));
+    EXPECT_FALSE(rt::printer().printPages({"/nonexistent/page.tvp"}, error));
+    EXPECT_FALSE(error.empty());
     rt::printer().reset();
 
     EXPECT_EQ(rt::printOrder(3, 2, true), (std::vector<int>{0, 1, 2, 0, 1, 2}));
@@ -181,18 +222,65 @@ TEST(PrinterObject, SettingsAndPrintOrder) {
     EXPECT_TRUE(rt::printOrder(0, 3, true).empty());
 }
 
-TEST_F(ReportOutput, MissingPageFileMeansNothingPrints) {
+// Whatever happened to the spool, the print answers failure with the reason and the printer
+// keeps no job; on a device every page is read before the job starts.
+TEST_F(ReportOutput, ADamagedSpoolFailsThePrint) {
+    auto damageSecondPage = [](const rt::Report&, rt::PageList& q) {
+        rt::replaceTextInPage(q.names[1], "TVKPAGE1", "XXXXXXXX");
+    };
+    struct Case {
+        const char* damage;
+        bool toFile;
+        std::function<void(const rt::Report&, rt::PageList&)> apply;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"spool removed", false,
+         [](const rt::Report& r, rt::PageList&) { std::filesystem::remove(r.spoolFile()); },
+         "cannot open the report's pages"},
+        {"spool cut off", true,
+         [](const rt::Report& r, rt::PageList& q) {
+             std::filesystem::resize_file(r.spoolFile(), rt::parsePageName(q.names[1])->offset + 5);
+         },
+         "end before page"},
+        {"second page damaged, on a device", false, damageSecondPage, "not a report page"},
+        {"second page damaged, into a file", true, damageSecondPage, "not a report page"},
+        {"a listed name that is no page", true,
+         [](const rt::Report&, rt::PageList& q) { q.names.push_back("/etc/passwd"); },
+         "not the name of a report page"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.damage);
+        rt::printer().setPrintToFile(c.toFile);
+        rt::printer().setPrintFileName("out.pdf");
+        rt::Report report(onePerPage());
+        rt::PageList queue;
+        printRecords(report, queue, 3);
+        std::string error;
+        c.apply(report, queue);
+        report.setPrintPreviewedPages(true);
+        EXPECT_FALSE(report.close(error));
+        EXPECT_NE(error.find(c.expected), std::string::npos) << error;
+        EXPECT_TRUE(backend->jobs.empty());
+    }
+}
+
+TEST_F(ReportOutput, APageThatCannotBeWrittenStopsTheReportWithTheReason) {
     rt::Report report(onePerPage());
-    rt::PageList queue;
-    report.setPreviewQueue(&queue);
     std::string error;
     ASSERT_TRUE(report.open(error));
-    for (record = 1; record <= 2; ++record)
-        report.print(1);
-    report.finish();
-    std::filesystem::remove(queue.names[1]);
+    record = 1;
+    ASSERT_TRUE(report.print(1));
+    std::filesystem::remove(report.spoolFile());  // the temporary folder cleaned under it
+    record = 2;
+    EXPECT_FALSE(report.print(1)) << "the first page is written when the second starts";
+    EXPECT_NE(report.lastError().find("was removed"), std::string::npos) << report.lastError();
+    EXPECT_EQ(report.pageCount(), 0);
+    record = 3;
+    ASSERT_TRUE(report.print(1));
     report.setPrintPreviewedPages(true);
-    EXPECT_FALSE(report.close(error));
+    EXPECT_FALSE(report.close(error)) << "the page being filled cannot be kept either";
+    EXPECT_NE(error.find("was removed"), std::string::npos) << error;
     EXPECT_TRUE(backend->jobs.empty());
 }
 

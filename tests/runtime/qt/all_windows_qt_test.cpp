@@ -139,6 +139,8 @@ TEST(AllWindowsQt, TextsFitTheirControlsAndControlsDoNotOverlap) {
                 EXPECT_LE(widget->fontMetrics().horizontalAdvance(text), room);
                 EXPECT_LE(widget->fontMetrics().ascent(), widget->height());
             }
+            if (auto* list = dynamic_cast<rt::qt::ListView*>(widget))
+                testsupport::expectHeadersFit(*list, c, named.name);
             if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
                 // Tabs that do not fit the sheet get scroll arrows and hide some of them.
                 if (!crowdedOnPurpose(named.name, c.number)) {

@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "runtime/print/page_file.h"
+#include "runtime/print/page_spool.h"
 #include "runtime/qt/page_painter.h"
 #include "tests/runtime/qt/rendered_page.h"
 #include "tests/runtime/system/picture_samples.h"
@@ -48,23 +48,24 @@ TEST_F(PageDrawing, BoxesLinesAndColours) {
     EXPECT_EQ(QColor(drawn.pixel(400, 500)), QColor(0, 0, 0x80));
 }
 
-TEST_F(PageDrawing, PageFilesDrawAfterTheirPageNumberIsReplaced) {
-    testsupport::TempDir dir;
+TEST_F(PageDrawing, SpooledPagesDrawAfterTheirPageNumberIsReplaced) {
     rt::Page page;
     rt::PageText footer;
     footer.x = 3000, footer.y = 10000;
     footer.font = {"Arial", 12, rt::kFontBold};
     footer.text = "Page xxxxx of xxxxx";
     page.items.emplace_back(footer);
+    rt::PageSpool spool;
     std::string error;
-    ASSERT_TRUE(rt::writePageFile(dir / "p.tvp", page, error));
+    ASSERT_TRUE(spool.create(error)) << error;
+    ASSERT_TRUE(spool.append(page, error)) << error;
+    const std::string name = spool.pageName(0);
     QImage before;
-    ASSERT_TRUE(rt::qt::renderPageFile(dir / "p.tvp", QSize(425, 550), before, error));
-    ASSERT_EQ(
-        rt::replaceTextInPageFile(dir / "p.tvp", "Page xxxxx of xxxxx", "    Page 1 of 1    "),
-        rt::ReplaceResult::Replaced);
+    ASSERT_TRUE(rt::qt::renderNamedPage(name, QSize(425, 550), before, error));
+    ASSERT_EQ(rt::replaceTextInPage(name, "Page xxxxx of xxxxx", "    Page 1 of 1    "),
+              rt::ReplaceResult::Replaced);
     QImage after;
-    ASSERT_TRUE(rt::qt::renderPageFile(dir / "p.tvp", QSize(425, 550), after, error)) << error;
+    ASSERT_TRUE(rt::qt::renderNamedPage(name, QSize(425, 550), after, error)) << error;
     EXPECT_EQ(after.size(), QSize(425, 550));
     const QRect inkBefore = rendered::inkBounds(before, before.rect());
     const QRect inkAfter = rendered::inkBounds(after, after.rect());
@@ -73,14 +74,17 @@ TEST_F(PageDrawing, PageFilesDrawAfterTheirPageNumberIsReplaced) {
     EXPECT_GT(inkAfter.left(), inkBefore.left()) << "the new text is centred in the old place";
 }
 
-TEST_F(PageDrawing, DamagedPageFilesAreErrors) {
+TEST_F(PageDrawing, DamagedOrMissingPagesAreErrors) {
     testsupport::TempDir dir;
-    std::ofstream(dir / "bad.tvp") << "TVKPAGE1 and then nothing useful";
+    std::ofstream(dir / "bad") << "TVKSPOOLTVKPAGE1 and then nothing useful";
     QImage image;
     std::string error;
-    EXPECT_FALSE(rt::qt::renderPageFile(dir / "bad.tvp", QSize(100, 100), image, error));
-    EXPECT_FALSE(error.empty());
-    EXPECT_FALSE(rt::qt::renderPageFile(dir / "missing.tvp", QSize(100, 100), image, error));
+    EXPECT_FALSE(
+        rt::qt::renderNamedPage((dir / "bad#8:20").string(), QSize(100, 100), image, error));
+    EXPECT_NE(error.find("bad#8:20"), std::string::npos) << error;
+    EXPECT_FALSE(
+        rt::qt::renderNamedPage((dir / "missing#8:20").string(), QSize(100, 100), image, error));
+    EXPECT_NE(error.find("cannot open"), std::string::npos) << error;
 }
 
 }  // namespace

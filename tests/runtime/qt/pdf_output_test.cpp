@@ -111,7 +111,8 @@ TEST(PrinterDevice, AMissingPrinterIsAnErrorNotACrash) {
     rt::PrintSettings settings;
     settings.device = "No Such Printer";
     std::string error;
-    EXPECT_FALSE(backend.print({rt::Page{}}, settings, error));
+    rt::PagesInMemory pages({rt::Page{}});
+    EXPECT_FALSE(backend.print(pages, settings, error));
     EXPECT_FALSE(error.empty());
 }
 
@@ -131,7 +132,8 @@ TEST(PrinterDevice, PrinterUnitsAreThousandthsOfAnInchFromThePaperEdge) {
     first.items.emplace_back(rt::PageBox{1000, 1000, 500, 500, 0, rt::kBlack, rt::kBlack, false});
     second.items.emplace_back(rt::PageBox{7000, 9000, 500, 500, 0, rt::kBlack, rt::kBlack, false});
     std::string error;
-    ASSERT_TRUE(rt::qt::printOnDevice(device, {first, second}, error)) << error;
+    rt::PagesInMemory pages({first, second});
+    ASSERT_TRUE(rt::qt::printOnDevice(device, pages, error)) << error;
     const QImage image = rendered::pdfPage(dir / "device.pdf", 100);
     ASSERT_EQ(image.size(), QSize(850, 1100));
     const QRect box = rendered::inkBounds(image, image.rect());

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <optional>
 
-#include "runtime/print/page_file.h"
+#include "runtime/print/page_spool.h"
 #include "runtime/qt/qt_control_widgets.h"
 #include "runtime/qt/qt_fonts.h"
 #include "runtime/qt/qt_list.h"
@@ -14,7 +14,6 @@
 #include "runtime/ui/codes.h"
 #include "runtime/ui/dialogs.h"
 #include "tests/runtime/qt/qt_test_support.h"
-#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -397,17 +396,61 @@ TEST(QtWindowTest, ResizingAResizableWindowTellsTheModel) {
     EXPECT_EQ(log.take(), want);
 }
 
-TEST(QtWindowTest, ImageShowsAPageFileScaledToFit) {
-    testsupport::TempDir dir;
-    std::string file = (dir.path() / "page1.tpg").string();
+// A centred window stays centred until the user drags it; the model then knows its new place,
+// and a place the program gives moves the frame there.
+TEST(QtWindowTest, TheModelKnowsWhereTheUserMovedTheWindow) {
+    std::atomic<rt::Window*> window{nullptr};
+    qttest::QtSession session;
+    session.start([&] {
+        rt::Window w(simpleWindow("Places"));
+        window = &w;
+        runWindow(w, [&](rt::Window& w) {
+            if (w.event() != EVENT::Accepted) return;
+            w.setProp(0, PROP::Xpos, 30);
+            w.setProp(0, PROP::Ypos, 40);
+        });
+    });
+    QWidget* frame = session.shownWindow(window);
+    ASSERT_NE(frame, nullptr);
+    session.settle();
+    rt::qt::DialogUnits du = rt::qt::dialogUnitsOf(rt::qt::uiFont({}));
+    auto standsAt = [&](int x, int y) {
+        return QTest::qWaitFor([&] {
+            session.settle();
+            const rt::Rect at = window.load()->position(0);
+            return at.x == x && at.y == y;
+        });
+    };
+    EXPECT_EQ(window.load()->position(0).x, 0);  // centred: no place of its own yet
+
+    frame->move(du.x(12), du.y(16));
+    EXPECT_TRUE(standsAt(12, 16));
+    EXPECT_EQ(frame->pos(), QPoint(du.x(12), du.y(16)));
+
+    QTest::mouseClick(qobject_cast<QPushButton*>(session.backend().controlWidget(window, 1)),
+                      Qt::LeftButton);
+    EXPECT_TRUE(standsAt(30, 40));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        session.settle();
+        return frame->pos() == QPoint(du.x(30), du.y(40));
+    }));
+    frame->close();
+    ASSERT_TRUE(session.finish());
+}
+
+TEST(QtWindowTest, ImageShowsASpooledPageScaledToFit) {
     rt::Page page;
     rt::PageBox box;
     box.width = page.width / 2;
     box.height = page.height / 2;
     box.fill = rt::kBlack;
     page.items.push_back(box);
+    rt::PageSpool spool;
     std::string error;
-    ASSERT_TRUE(rt::writePageFile(file, page, error)) << error;
+    ASSERT_TRUE(spool.create(error)) << error;
+    ASSERT_TRUE(spool.append(rt::Page{}, error)) << error;  // the page shown is not the first
+    ASSERT_TRUE(spool.append(page, error)) << error;
+    const std::string file = spool.pageName(1);
 
     std::atomic<rt::Window*> window{nullptr};
     qttest::QtSession session;

@@ -3,7 +3,7 @@
 #include <QColor>
 #include <cstdlib>
 
-#include "runtime/print/page_file.h"
+#include "runtime/print/page_spool.h"
 #include "runtime/print/printer.h"
 #include "runtime/qt/page_painter.h"
 #include "runtime/qt/print_backend.h"
@@ -13,16 +13,18 @@ namespace rendered {
 bool printToPdf(const std::vector<rt::Page>& pages, const std::filesystem::path& pdf,
                 std::string& error) {
     rt::qt::ensureApplication();
-    std::vector<std::filesystem::path> files;
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        files.push_back(pdf.parent_path() / ("page" + std::to_string(i) + ".tvp"));
-        if (!rt::writePageFile(files.back(), pages[i], error)) return false;
+    rt::PageSpool spool;
+    if (!spool.create(error)) return false;
+    std::vector<std::string> names;
+    for (const rt::Page& page : pages) {
+        if (!spool.append(page, error)) return false;
+        names.push_back(spool.pageName(names.size()));
     }
     rt::printer().reset();
     rt::qt::installPrintBackend();
     rt::printer().setPrintToFile(true);
     rt::printer().setPrintFileName(pdf.string());
-    const bool printed = rt::printer().printPageFiles(files, error);
+    const bool printed = rt::printer().printPages(names, error);
     rt::printer().reset();
     return printed;
 }

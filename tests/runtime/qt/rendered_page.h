@@ -12,7 +12,8 @@
 
 namespace rendered {
 
-// Prints the pages into a PDF file through the printer object, as print-to-file does.
+// Prints the pages into a PDF file through a page spool and the printer object, as
+// print-to-file does.
 bool printToPdf(const std::vector<rt::Page>& pages, const std::filesystem::path& pdf,
                 std::string& error);
 

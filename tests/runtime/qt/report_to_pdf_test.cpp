@@ -5,15 +5,17 @@
 
 #include <array>
 #include <cstdio>
+#include <fstream>
 #include <thread>
 
-#include "runtime/print/page_file.h"
+#include "runtime/print/page_spool.h"
 #include "runtime/print/printer.h"
 #include "runtime/print/report.h"
 #include "runtime/qt/page_painter.h"
 #include "runtime/qt/print_backend.h"
 #include "tests/runtime/qt/rendered_page.h"
 #include "tests/support/label_sheet.h"
+#include "tests/support/pdf_report.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -29,47 +31,73 @@ std::string pdfInfo(const std::filesystem::path& pdf) {
     return output;
 }
 
-TEST(ReportToPdf, LabelsArePreviewedNumberedAndPrintedIntoAFile) {
-    rt::qt::ensureApplication();
+// Label pages printed into labels.pdf in a scratch folder through TARGET:Printer.
+class LabelsToPdf : public testing::Test {
+  protected:
+    void SetUp() override {
+        rt::qt::ensureApplication();
+        rt::printer().reset();
+        rt::qt::installPrintBackend();
+        rt::printer().setPrintToFile(true);
+        rt::printer().setPrintFileName(pdf.string());
+    }
+    void TearDown() override { rt::printer().reset(); }
+
+    // Opens the report on `queue` and prints labels 1 to `count`, thirty to a page.
+    void printLabels(rt::PageList& queue, int count) {
+        report.setPreviewQueue(&queue);
+        std::string error;
+        ASSERT_TRUE(report.open(error)) << error;
+        for (label = 1; label <= count; ++label)
+            ASSERT_TRUE(report.print(testsupport::kLabelBand));
+        ASSERT_TRUE(report.finish());
+    }
+
     testsupport::TempDir dir;
-    rt::printer().reset();
-    rt::qt::installPrintBackend();
-    rt::printer().setPrintToFile(true);
-    rt::printer().setPrintFileName((dir / "labels.pdf").string());
+    const std::filesystem::path pdf = dir / "labels.pdf";
+    int label = 0;
+    rt::Report report{testsupport::labelSheet([this] { return "LABEL " + std::to_string(label); })};
+};
 
-    int n = 0;
-    const rt::ReportStructure s =
-        testsupport::labelSheet([&n] { return "LABEL " + std::to_string(n); });
-
-    rt::Report report(s);
+TEST_F(LabelsToPdf, LabelsArePreviewedNumberedAndPrintedIntoAFile) {
     rt::PageList queue;
-    report.setPreviewQueue(&queue);
-    std::string error;
-    ASSERT_TRUE(report.open(error)) << error;
-    for (n = 1; n <= 31; ++n)
-        ASSERT_TRUE(report.print(testsupport::kLabelBand));
-    ASSERT_TRUE(report.finish());
+    printLabels(queue, 31);
     ASSERT_EQ(queue.names.size(), 2u);
-    EXPECT_EQ(
-        rt::replaceTextInPageFile(queue.names[0], "Page xxxxx of xxxxx", "    Page 1 of 2    "),
-        rt::ReplaceResult::Replaced);
-    EXPECT_EQ(
-        rt::replaceTextInPageFile(queue.names[1], "Page xxxxx of xxxxx", "    Page 2 of 2    "),
-        rt::ReplaceResult::Replaced);
+    EXPECT_EQ(rt::replaceTextInPage(queue.names[0], "Page xxxxx of xxxxx", "    Page 1 of 2    "),
+              rt::ReplaceResult::Replaced);
+    EXPECT_EQ(rt::replaceTextInPage(queue.names[1], "Page xxxxx of xxxxx", "    Page 2 of 2    "),
+              rt::ReplaceResult::Replaced);
+    const std::filesystem::path spool = report.spoolFile();
     report.setPrintPreviewedPages(true);
+    std::string error;
     ASSERT_TRUE(report.close(error)) << error;
-    rt::printer().reset();
 
-    EXPECT_NE(pdfInfo(dir / "labels.pdf").find("Pages:           2\n"), std::string::npos);
-    for (const std::string& file : queue.names)
-        EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_NE(pdfInfo(pdf).find("Pages:           2\n"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(spool));
+    EXPECT_NE(testsupport::pdfText(pdf).find("Page 2 of 2"), std::string::npos);
 
     // The first label of the first page stands where the engine put it.
-    const QImage first = rendered::pdfPage(dir / "labels.pdf", 100);
+    const QImage first = rendered::pdfPage(pdf, 100);
     const QRect ink = rendered::inkBounds(first, QRect(0, 0, 850, 140));
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_NEAR(ink.left(), (250 + 344) / 10, 2);
     EXPECT_GE(ink.top(), (500 + 115) / 10 - 1);
+}
+
+// A page found damaged half way through the PDF leaves no document behind, not even the one
+// the file held before.
+TEST_F(LabelsToPdf, APageDamagedInTheSpoolLeavesNoPdf) {
+    std::ofstream(pdf) << "an earlier document";
+    rt::PageList queue;
+    printLabels(queue, 61);
+    ASSERT_EQ(queue.names.size(), 3u);
+    ASSERT_EQ(rt::replaceTextInPage(queue.names[1], "TVKPAGE1", "TVKPAGE?"),
+              rt::ReplaceResult::Replaced);
+    report.setPrintPreviewedPages(true);
+    std::string error;
+    EXPECT_FALSE(report.close(error));
+    EXPECT_NE(error.find("not a report page"), std::string::npos) << error;
+    EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
 }  // namespace
@@ -89,9 +117,9 @@ TEST(ReportToPdf, PagesPrintAndRenderFromAnApplicationThread) {
     bool printed = false;
     QImage image;
     std::string error;
+    rt::PagesInMemory pages({page, page});
     std::thread worker([&] {
-        printed =
-            rt::qt::writePdf({page, page}, QString::fromStdString((dir / "t.pdf").string()), error);
+        printed = rt::qt::writePdf(pages, QString::fromStdString((dir / "t.pdf").string()), error);
         image = rt::qt::renderPage(page, QSize(850, 1100));
     });
     worker.join();

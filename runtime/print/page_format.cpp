@@ -1,8 +1,6 @@
-#include "runtime/print/page_file.h"
+#include "runtime/print/page_format.h"
 
-#include <cstdio>
 #include <cstring>
-#include <fstream>
 
 namespace rt {
 namespace {
@@ -158,7 +156,7 @@ bool decodeItem(Reader& r, Page& page, std::string& error) {
             }
     }
     if (r.failed()) {
-        error = "page file ends early";
+        error = "page ends early";
         return false;
     }
     return true;
@@ -182,14 +180,14 @@ PageReadResult decodePage(std::span<const std::uint8_t> bytes) {
     Reader r(bytes);
     const std::uint8_t* magic;
     if (!r.take(8, magic) || std::memcmp(magic, kMagic, 8) != 0) {
-        result.error = "not a page file";
+        result.error = "not a report page";
         return result;
     }
     Page& page = result.page;
     page.width = r.i32(), page.height = r.i32();
     const std::uint32_t count = r.u32();
     if (r.failed()) {
-        result.error = "page file ends early";
+        result.error = "page ends early";
         return result;
     }
     if (page.width <= 0 || page.height <= 0 || page.width > kMaxPageSize ||
@@ -212,53 +210,9 @@ PageReadResult decodePage(std::span<const std::uint8_t> bytes) {
     const std::uint8_t* trailer;
     if (!r.take(4, trailer) || std::memcmp(trailer, kTrailer, 4) != 0 || r.left() != 0) {
         result.page = Page{};
-        result.error = "page file damaged at its end";
+        result.error = "page damaged at its end";
     }
     return result;
-}
-
-PageReadResult readPageFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        PageReadResult result;
-        result.error = "cannot open page file " + path.string();
-        return result;
-    }
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                    std::istreambuf_iterator<char>());
-    return decodePage(bytes);
-}
-
-bool writePageFile(const std::filesystem::path& path, const Page& page, std::string& error) {
-    const std::vector<std::uint8_t> bytes = encodePage(page);
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
-        error = "cannot create page file " + path.string();
-        return false;
-    }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
-        error = "cannot write page file " + path.string();
-        return false;
-    }
-    return true;
-}
-
-ReplaceResult replaceTextInPageFile(const std::filesystem::path& path, std::string_view from,
-                                    std::string_view to) {
-    if (from.empty() || from.size() != to.size()) return ReplaceResult::Failed;
-    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
-    if (!file) return ReplaceResult::Failed;
-    const std::string bytes((std::istreambuf_iterator<char>(file)),
-                            std::istreambuf_iterator<char>());
-    const std::size_t at = bytes.find(from);
-    if (at == std::string::npos) return ReplaceResult::NotFound;
-    file.clear();
-    file.seekp(static_cast<std::streamoff>(at));
-    file.write(to.data(), static_cast<std::streamsize>(to.size()));
-    file.flush();
-    return file ? ReplaceResult::Replaced : ReplaceResult::Failed;
 }
 
 }  // namespace rt

@@ -1,5 +1,5 @@
 #pragma once
-// Page files: one report page per file, in a binary format of our own.
+// The bytes of one report page, in a binary format of our own (the page spool holds them).
 //
 // Layout (integers little-endian):
 //   "TVKPAGE1", int32 width, int32 height, uint32 item count, the items, "TEND".
@@ -10,14 +10,12 @@
 //   'L' line:  int32 x1 y1 x2 y2 width, uint32 colour
 //   'B' box:   int32 x y width height lineWidth, uint32 border, uint32 fill, uint8 rounded
 //   'I' image: int32 x y width height, uint32 length, the picture file's bytes
-// Texts stand in the file as their plain single-byte characters, so a text can be found and
+// Texts stand in the bytes as their plain single-byte characters, so a text can be found and
 // overwritten in place by another of the same length (the preview's page numbering).
 
 #include <cstdint>
-#include <filesystem>
 #include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "runtime/print/page.h"
@@ -33,18 +31,7 @@ struct PageReadResult {
     bool ok() const { return error.empty(); }
 };
 
-// A damaged or foreign file gives an error, never a crash.
+// Damaged or foreign bytes give an error, never a crash.
 PageReadResult decodePage(std::span<const std::uint8_t> bytes);
-PageReadResult readPageFile(const std::filesystem::path& path);
-
-// Writes the page; false with error set when the file cannot be written.
-bool writePageFile(const std::filesystem::path& path, const Page& page, std::string& error);
-
-enum class ReplaceResult { Replaced, NotFound, Failed };
-
-// Overwrites the first occurrence of `from` anywhere in the file with `to` (same length),
-// leaving every other byte in place.
-ReplaceResult replaceTextInPageFile(const std::filesystem::path& path, std::string_view from,
-                                    std::string_view to);
 
 }  // namespace rt
