@@ -10,6 +10,7 @@
 #include "data_exchange/data_exchange_procedures.h"
 #include "data_exchange/export_chooser_window.h"
 #include "data_exchange/export_pass.h"
+#include "data_exchange/list_keys.h"
 #include "frame/procedure.h"
 #include "frame/procedure_registry.h"
 #include "frame/tagging.h"
@@ -139,6 +140,9 @@ class ExportChooser : public Procedure {
     bool takeEvent() override {
         const int event = window().event();
         const int control = window().field();
+        if (data_exchange::moveListHighlight(window(), event, C::AllFields) ||
+            data_exchange::moveListHighlight(window(), event, C::ExportFields))
+            return false;
         if ((event == EVENT::AlertKey || event == EVENT::Accepted) &&
             (control == C::AllFields || control == C::ExportFields)) {
             markRow(control, rt::keyCode());

@@ -10,6 +10,7 @@
 #include "data_exchange/field_tables.h"
 #include "data_exchange/import_assigner_window.h"
 #include "data_exchange/import_pass.h"
+#include "data_exchange/list_keys.h"
 #include "frame/procedure.h"
 #include "frame/procedure_registry.h"
 #include "records/checks.h"
@@ -125,6 +126,9 @@ class ImportAssigner : public Procedure {
     bool takeEvent() override {
         const int event = window().event();
         const int control = window().field();
+        if (data_exchange::moveListHighlight(window(), event, c_.columns) ||
+            data_exchange::moveListHighlight(window(), event, c_.targets))
+            return false;
         columnRow_ = window().choice(c_.columns);
         targetRow_ = window().choice(c_.targets);
         if (event == EVENT::NewSelection && control == c_.columns) {

@@ -13,9 +13,9 @@ namespace {
 
 rt::BindingPtr fieldBinding(rt::RecordFile& file, int field) {
     const std::string& name = file.decl().fields()[field].name;
-    return rt::bindFunctions(
+    return rt::bindRefusingFunctions(
         name, [&file, field] { return file.buf().value(field); },
-        [&file, field](const rt::Value& v) { file.buf().setValue(field, v); });
+        [&file, field](const rt::Value& v) { return file.buf().setValue(field, v); });
 }
 
 rt::BindingPtr memoBinding(rt::RecordFile& file, int memo) {

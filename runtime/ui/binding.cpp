@@ -8,16 +8,16 @@ namespace {
 class FunctionBinding : public Binding {
   public:
     FunctionBinding(std::string name, std::function<Value()> get,
-                    std::function<void(const Value&)> set)
+                    std::function<bool(const Value&)> set)
         : name_(std::move(name)), get_(std::move(get)), set_(std::move(set)) {}
     const std::string& name() const override { return name_; }
     Value get() const override { return get_(); }
-    void set(const Value& value) override { set_(value); }
+    bool set(const Value& value) override { return set_(value); }
 
   private:
     std::string name_;
     std::function<Value()> get_;
-    std::function<void(const Value&)> set_;
+    std::function<bool(const Value&)> set_;
 };
 
 long long toWhole(const Value& value) {
@@ -47,6 +47,15 @@ BindingPtr bindLong(std::string name, long& number) {
 
 BindingPtr bindFunctions(std::string name, std::function<Value()> get,
                          std::function<void(const Value&)> set) {
+    return bindRefusingFunctions(std::move(name), std::move(get),
+                                 [set = std::move(set)](const Value& v) {
+                                     set(v);
+                                     return true;
+                                 });
+}
+
+BindingPtr bindRefusingFunctions(std::string name, std::function<Value()> get,
+                                 std::function<bool(const Value&)> set) {
     return std::make_shared<FunctionBinding>(std::move(name), std::move(get), std::move(set));
 }
 

@@ -18,8 +18,9 @@ class Binding {
     // The name a test or scenario uses for the variable ("MAI:FIRSTNAME"); may be empty.
     virtual const std::string& name() const = 0;
     virtual Value get() const = 0;
-    // Stores a value as the variable's own assignment does (cut, padded, rounded).
-    virtual void set(const Value& value) = 0;
+    // Stores a value as the variable's own assignment does (cut, padded, rounded). False when
+    // the variable cannot hold it at all (a number too large for its field): nothing stored.
+    virtual bool set(const Value& value) = 0;
 };
 
 using BindingPtr = std::shared_ptr<Binding>;
@@ -33,5 +34,8 @@ BindingPtr bindLong(std::string name, long& number);
 // Anything else, through two functions.
 BindingPtr bindFunctions(std::string name, std::function<Value()> get,
                          std::function<void(const Value&)> set);
+// The same, for a variable that may refuse a value: `set` answers whether it took it.
+BindingPtr bindRefusingFunctions(std::string name, std::function<Value()> get,
+                                 std::function<bool(const Value&)> set);
 
 }  // namespace rt

@@ -341,6 +341,8 @@ void Window::typeInto(ControlState& c, const std::string& typed, bool stay) {
             ok = detail == 0;
         }
     }
+    // A value its variable cannot hold (a number too large for its field) is refused too.
+    if (ok && c.binding) ok = c.binding->set(value);
     if (!ok) {
         // The focus leaves as the user tabs away; the Rejected event brings it back.
         moveFocus(1, 0, false);
@@ -349,7 +351,6 @@ void Window::typeInto(ControlState& c, const std::string& typed, bool stay) {
         return;
     }
     if (c.binding) {
-        c.binding->set(value);
         showValue(c);
     } else if (!c.structure.picture.empty()) {
         c.shown = format(value, c.structure.picture);

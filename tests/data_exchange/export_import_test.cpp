@@ -127,6 +127,34 @@ TEST_F(ExportImportTest, ChooserMovesRemovesAndRefusesAnEmptyList) {
     ASSERT_TRUE(driver.finish());
 }
 
+TEST_F(ExportImportTest, ArrowAndPageKeysMoveTheChoosersHighlightAndMarkNothing) {
+    makeContacts();
+    driver.start(&ExportMAIL);
+    driver.waitWindow("Choose Fields for Export...");
+    rt::Window* w = driver.active();
+    const int fields = w->control(1)->rows->rowCount();
+    const struct {
+        const char* key;
+        int row;
+    } steps[] = {{"Down", 2}, {"PgDn", 12},          {"Up", 11},       {"PgUp", 1},
+                 {"Up", 1},   {"Ctrl+PgDn", fields}, {"Down", fields}, {"Ctrl+PgUp", 1}};
+    driver.click(kAllFields, 1, "LeftClick");
+    for (const auto& step : steps) {
+        driver.key(step.key);
+        EXPECT_EQ(w->prop(1, PROP::SelectedRow), step.row) << step.key;
+    }
+    driver.press("&Add ->");  // the click marked row 1; moving marked nothing more
+    EXPECT_EQ(w->control(7)->rows->rowCount(), 1);
+    driver.click(kAllFields, 5, "LeftClick");  // MAI:Amount
+    driver.press("&Add ->");
+    driver.click(kExportFields, 1, "LeftClick");
+    driver.key("Down");  // the export list's highlight shows its field's picture kind
+    EXPECT_EQ(w->prop(7, PROP::SelectedRow), 2);
+    driver.expectText(rt::ControlName::parse("LOC:PictureKind"), "Numeric");
+    driver.press("&Cancel");
+    ASSERT_TRUE(driver.finish());
+}
+
 TEST_F(ExportImportTest, ImportAddsContactsFromAssignedColumnsSkippingTheHeader) {
     testsupport::writeBytes("in.csv",
                             "\"MAI:FirstName\",\"MAI:LastName\",\"Amount\"\r\n"
@@ -153,6 +181,12 @@ TEST_F(ExportImportTest, ImportAddsContactsFromAssignedColumnsSkippingTheHeader)
     assign(2, 20);  // MAI:LastName
     assign(3, 5);   // MAI:Amount
     driver.expectRow(rt::ControlName::parse("2"), 20, "MAI:LastName | = | Field_2");
+    // The arrow keys move the column list's highlight, and the target list follows it to
+    // the first target assigned that column.
+    driver.click(rt::ControlName::parse("1"), 1, "LeftClick");
+    driver.key("Down");
+    EXPECT_EQ(driver.active()->prop(1, PROP::SelectedRow), 2);
+    EXPECT_EQ(driver.active()->prop(2, PROP::SelectedRow), 20);
     driver.press("&Next");
     driver.expectText(rt::ControlName::parse("5"), "2");
     driver.press("Strip &header record (field names)");

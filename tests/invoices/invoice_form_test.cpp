@@ -183,6 +183,20 @@ TEST_F(InvoiceFormTest, AmountsTooLargeAreRefusedOnOkAndNothingIsWritten) {
     EXPECT_EQ(amount(ORD::TOTAL), "1999.98");
 }
 
+TEST_F(InvoiceFormTest, AQuantityTheLineCannotHoldIsRefusedAndTheOldOneKept) {
+    makeInvoices({{"Ann", "Smith", 8, "", 1, "10.00", "0", "10.00"}});
+    openFirstInvoice();
+    driver.type("ORD:Q1", "300");  // a quantity holds 0 to 255
+    driver.expectText(ControlName::parse("ORD:Q1"), "1");
+    EXPECT_EQ(driver.active()->focus(), quantityEntry(1));
+    driver.type("ORD:Q1", "3");
+    driver.press("OK");
+    closeList();
+    ASSERT_TRUE(readInvoice(8));
+    EXPECT_EQ(ORD::Q1.integer(), 3);
+    EXPECT_EQ(amount(ORD::T1), "30.00");
+}
+
 TEST_F(InvoiceFormTest, TheMemoIsWrittenWithTheInvoice) {
     makeInvoices({{"Ann", "Smith", 6, "", 1, "10.00", "0", "10.00"}});
     openFirstInvoice();

@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QWindow>
 #include <algorithm>
 #include <chrono>
 #include <thread>
@@ -121,6 +122,38 @@ TEST(QtModalTest, OnlyTheInnermostWindowOfAThreadTakesInputThroughTheWidgets) {
     ASSERT_TRUE(session.finish());
     Log seen = lowerLog.take();
     EXPECT_TRUE(contains(seen, {EVENT::CloseWindow, 0}));
+}
+
+TEST(QtModalTest, ACalledWindowIsADialogOfItsCallerSoItStaysAboveIt) {
+    qttest::EventLog lowerLog, innerLog, otherLog;
+    std::atomic<rt::Window*> lower{nullptr}, inner{nullptr}, other{nullptr};
+    qttest::QtSession session;
+    session.start([&] {
+        rt::start([&] {
+            rt::Window w(menuWindow("Other", 300));
+            runLogged(w, otherLog, other);
+        });
+        rt::Window menu(menuWindow("Menu", 0));
+        runLogged(menu, lowerLog, lower, [&] {
+            rt::Window called(menuWindow("Called", 100));
+            runLogged(called, innerLog, inner);
+        });
+    });
+    QWidget* calledFrame = session.shownWindow(inner);
+    QWidget* otherFrame = session.shownWindow(other);
+    ASSERT_NE(calledFrame, nullptr);
+    ASSERT_NE(otherFrame, nullptr);
+    QWidget* menuFrame = session.backend().windowWidget(lower);
+    ASSERT_NE(menuFrame, nullptr);
+    // The window system keeps a dialog above the window it is transient for (a click on
+    // the caller raises the caller, and with it the dialog).
+    EXPECT_EQ(calledFrame->windowType(), Qt::Dialog);
+    EXPECT_EQ(calledFrame->windowHandle()->transientParent(), menuFrame->windowHandle());
+    // Windows no procedure called stand on their own.
+    EXPECT_EQ(menuFrame->windowType(), Qt::Window);
+    EXPECT_EQ(otherFrame->windowType(), Qt::Window);
+    EXPECT_EQ(otherFrame->windowHandle()->transientParent(), nullptr);
+    ASSERT_TRUE(session.finish());
 }
 
 TEST(QtModalTest, AClickOnTheCallerWhileTheCallIsPreparedIsDroppedWhenItsWindowOpens) {
