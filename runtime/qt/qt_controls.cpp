@@ -191,6 +191,10 @@ QWidget* WindowView::createWidget(const ControlData& data) {
         case ControlKind::Prompt: {
             auto* l = new QLabel(parent);
             l->setTextFormat(Qt::PlainText);
+            // A string takes no clicks: one over a region ("Click here ...") lets the click
+            // through to it. A string with a tip keeps the mouse for its tip.
+            if (data.structure.kind == ControlKind::String && data.structure.tip.empty())
+                l->setAttribute(Qt::WA_TransparentForMouseEvents);
             w = l;
             break;
         }

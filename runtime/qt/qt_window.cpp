@@ -213,7 +213,11 @@ WindowView::WindowView(const WindowData& data, Send send, QWidget* modalParent)
     : send_(std::move(send)), window_(data) {
     window_.controls.clear();
     units_ = dialogUnitsOf(uiFont(window_.structure.font));
-    frame_ = new WindowFrame(*this, modalParent, flagsFor(window_.structure));
+    Qt::WindowFlags flags = flagsFor(window_.structure);
+    // A called window is a dialog of its caller's: the window manager keeps it above the
+    // caller, so a click on the caller cannot hide the window that holds the input.
+    if (modalParent) flags = (flags & ~Qt::WindowType_Mask) | Qt::Dialog;
+    frame_ = new WindowFrame(*this, modalParent, flags);
     if (modalParent) frame_->setWindowModality(Qt::WindowModal);
     frame_->setAttribute(Qt::WA_DeleteOnClose, false);
     frame_->setFont(textFont(window_.structure.font));
