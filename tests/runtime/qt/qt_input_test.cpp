@@ -185,62 +185,6 @@ TEST(QtInputTest, EscapeAndTheDefaultButtonGoThroughTheModel) {
     EXPECT_EQ(real.names, std::vector<std::string>{"Jo"});
 }
 
-TEST(QtInputTest, EnterInATextBoxStartsANewLineInsteadOfPressingTheDefaultButton) {
-    rt::WindowStructure structure;
-    structure.title = "Memo";
-    structure.at = {0, 0, 200, 100};
-    auto add = [&](int number, ControlKind kind, rt::Rect at) -> rt::ControlStructure& {
-        rt::ControlStructure c;
-        c.number = number;
-        c.kind = kind;
-        c.at = at;
-        structure.controls.push_back(c);
-        return structure.controls.back();
-    };
-    add(1, ControlKind::Text, {10, 10, 150, 50}).use = "MEMO";
-    rt::ControlStructure& ok = add(2, ControlKind::Button, {10, 70, 40, 14});
-    ok.text = "OK";
-    ok.isDefault = true;
-    qttest::EventLog log;
-    std::mutex mutex;
-    std::string kept;
-    std::atomic<rt::Window*> shown{nullptr};
-    qttest::QtSession session;
-    session.start([&] {
-        std::string memo;
-        rt::Window w(structure, [&](std::string_view use) -> rt::BindingPtr {
-            return use == "MEMO" ? rt::bindText("MEMO", memo) : nullptr;
-        });
-        w.open();
-        shown = &w;
-        while (w.accept()) {
-            log.add(w.event(), w.field());
-            std::lock_guard lock(mutex);
-            kept = memo;
-        }
-        shown = nullptr;
-    });
-    QWidget* frame = session.shownWindow(shown);
-    ASSERT_NE(frame, nullptr);
-    QWidget* text = session.backend().controlWidget(shown, 1);
-    ASSERT_NE(text, nullptr);
-    text->setFocus();
-    QTest::keyClicks(text, "Net 30");
-    QTest::keyClick(text, Qt::Key_Return);
-    QTest::keyClicks(text, "Thank you");
-    QTest::keyClick(text, Qt::Key_Tab);
-    session.settle();
-    QTest::keyClick(session.backend().controlWidget(shown, 2), Qt::Key_Escape);
-    ASSERT_TRUE(session.finish());
-    // The text kept both lines; the Tab took the focus to OK, which was never pressed.
-    Log steps = {{EVENT::OpenWindow, 0},
-                 {EVENT::Accepted, 1},
-                 {EVENT::Selected, 2},
-                 {EVENT::CloseWindow, 0}};
-    EXPECT_EQ(log.take(), steps);
-    EXPECT_EQ(kept, "Net 30\nThank you");
-}
-
 TEST(QtInputTest, AClickOnAStringOverARegionReachesTheRegion) {
     rt::WindowStructure structure;
     structure.title = "Notice";

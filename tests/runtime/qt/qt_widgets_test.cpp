@@ -392,31 +392,6 @@ TEST_F(QtWidgetsTest, APanelDrawsItsOuterBevelAndTheInnerOneInsideIt) {
     }
 }
 
-TEST_F(QtWidgetsTest, ADisabledButtonGreysItsColouredTextLikeAnyOther) {
-    rt::WindowStructure structure;
-    structure.title = "Buttons";
-    structure.at = {0, 0, 200, 60};
-    for (int i = 0; i < 2; ++i)
-        structure.controls.push_back(control(i + 1, ControlKind::Button, "&Delete",
-                                             {10 + 60 * i, 10, 50, 14},
-                                             [](auto& s) { s.font.color = kRed; }));
-    run(structure, [](rt::Window& w) { w.setProp(2, PROP::Disable, 1); });
-    ASSERT_NE(session.shownWindow(window), nullptr);
-    session.settle();
-    auto redPixels = [&](int control) {
-        QImage shot = session.backend().controlWidget(window, control)->grab().toImage();
-        int red = 0;
-        for (int y = 0; y < shot.height(); ++y)
-            for (int x = 0; x < shot.width(); ++x) {
-                QColor c(shot.pixel(x, y));
-                if (c.red() > 160 && c.green() < 90 && c.blue() < 90) ++red;
-            }
-        return red;
-    };
-    EXPECT_GT(redPixels(1), 0);  // enabled: its own red text
-    EXPECT_EQ(redPixels(2), 0);  // disabled: the greyed text every disabled button shows
-}
-
 TEST_F(QtWidgetsTest, AnImageShowsItsContentMovedByItsScrollPositions) {
     testsupport::TempDir dir;
     QImage picture(10, 10, QImage::Format_RGB32);
