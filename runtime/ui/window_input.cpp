@@ -469,6 +469,11 @@ void Window::applyKey(int key, char character) {
     switch (key) {
         case KEY::Enter:
             if (f && f->structure.kind == ControlKind::Text) return;  // a new line in the text
+            // A button with the focus answers Enter itself, so Enter on "Cancel" cancels.
+            if (f && f->structure.kind == ControlKind::Button && focusable(*f)) {
+                press(*f, key);
+                return;
+            }
             if (int b = defaultButton()) {
                 press(*find(b), key);
                 return;

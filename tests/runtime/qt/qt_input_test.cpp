@@ -537,6 +537,52 @@ TEST(QtInputTest, EnterInATextBoxStartsANewLineAndPressesNoButton) {
     ASSERT_TRUE(session.finish());
 }
 
+// Enter on a button that has the focus presses that button, not the window's default one:
+// Enter on "Cancel" must not complete the form.
+TEST(QtInputTest, EnterOnAFocusedButtonPressesThatButton) {
+    rt::WindowStructure structure;
+    structure.title = "Buttons";
+    structure.at = {0, 0, 200, 60};
+    auto add = [&](int number, ControlKind kind, std::string text, rt::Rect at) -> auto& {
+        rt::ControlStructure c;
+        c.number = number;
+        c.kind = kind;
+        c.text = std::move(text);
+        c.at = at;
+        structure.controls.push_back(c);
+        return structure.controls.back();
+    };
+    add(1, ControlKind::Entry, "", {10, 10, 100, 12});
+    add(2, ControlKind::Button, "OK", {10, 30, 40, 14}).isDefault = true;
+    add(3, ControlKind::Button, "Cancel", {60, 30, 40, 14});
+    add(4, ControlKind::Button, "Help", {110, 30, 40, 14});
+    qttest::EventLog log;
+    std::atomic<rt::Window*> shown{nullptr};
+    qttest::QtSession session;
+    session.start([&] {
+        rt::Window w(structure);
+        w.open();
+        shown = &w;
+        while (w.accept())
+            if (w.event() == EVENT::Accepted) log.add(w.event(), w.field());
+        shown = nullptr;
+    });
+    QWidget* frame = session.shownWindow(shown);
+    ASSERT_NE(frame, nullptr);
+    for (int focused : {3, 4, 2}) {
+        QWidget* button = session.backend().controlWidget(shown, focused);
+        ASSERT_NE(button, nullptr);
+        button->setFocus(Qt::TabFocusReason);
+        session.settle();
+        ASSERT_EQ(shown.load()->focus(), focused);
+        QTest::keyClick(button, Qt::Key_Return);
+        session.settle();
+        EXPECT_EQ(log.take(), (Log{{EVENT::Accepted, focused}})) << "focus on " << focused;
+    }
+    frame->close();
+    ASSERT_TRUE(session.finish());
+}
+
 // A date entry takes a four-digit year although its picture shows two: the date is read
 // when the entry is accepted, as a number is, not cut to the picture's width first.
 TEST(QtInputTest, ADateEntryTakesTheYearAsTyped) {
