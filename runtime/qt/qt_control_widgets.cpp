@@ -1,6 +1,8 @@
 #include "runtime/qt/qt_control_widgets.h"
 
 #include <qdrawutil.h>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -11,6 +13,23 @@
 #include "runtime/ui/codes.h"
 
 namespace rt::qt {
+
+void RadioWidget::keyPressEvent(QKeyEvent* event) {
+    QRadioButton::keyPressEvent(event);
+    switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            break;
+        default:
+            return;
+    }
+    // The radios are not auto-exclusive (the model keeps the choice), so Qt only moved
+    // the focus.
+    auto* reached = dynamic_cast<RadioWidget*>(QApplication::focusWidget());
+    if (reached && reached != this && reached->parentWidget() == parentWidget()) reached->click();
+}
 
 RegionWidget::RegionWidget(QWidget* parent, int number, std::function<void(Input)> send)
     : QWidget(parent), number_(number), send_(std::move(send)) {

@@ -60,6 +60,8 @@ class RadioWidget : public QRadioButton {
 
   protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    // An arrow key moves to the next radio of the option and chooses it, as a click does.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // An entry. With a MICR face it shows its text as E-13B characters at their true size

@@ -328,6 +328,34 @@ TEST_F(QtWidgetsTest, RadiosShowTheOptionsChoice) {
     EXPECT_FALSE(two->isChecked());
 }
 
+// The arrow keys move through an option's radios and choose the radio they reach, so the
+// focused radio is always the chosen one.
+TEST_F(QtWidgetsTest, ArrowKeysChooseTheRadioTheyReach) {
+    run(allControls());
+    ASSERT_NE(session.shownWindow(window), nullptr);
+    rt::Window* w = window;
+    auto* one = widget<QRadioButton>(session, w, 26);
+    auto* two = widget<QRadioButton>(session, w, 27);
+    QTest::mouseClick(one, Qt::LeftButton);
+    session.settle();
+    ASSERT_EQ(w->choice(25), 1);
+    struct Step {
+        QRadioButton* from;
+        Qt::Key key;
+        QRadioButton* focused;
+        int choice;
+    };
+    for (const Step& s : {Step{one, Qt::Key_Down, two, 2}, Step{two, Qt::Key_Up, one, 1},
+                          Step{one, Qt::Key_Right, two, 2}, Step{two, Qt::Key_Left, one, 1}}) {
+        QTest::keyClick(s.from, s.key);
+        session.settle();
+        EXPECT_TRUE(s.focused->hasFocus()) << s.key;
+        EXPECT_EQ(w->choice(25), s.choice) << s.key;
+        EXPECT_TRUE(s.focused->isChecked()) << s.key;
+        EXPECT_FALSE(s.from->isChecked()) << s.key;
+    }
+}
+
 }  // namespace
 
 TEST_F(QtWidgetsTest, CentredAndRightAlignedStringsStandWithoutTheirPicturesPadding) {
