@@ -38,6 +38,7 @@ rt::WindowStructure previewFrame(std::string label) {
     w.frame = rt::FrameKind::Resizable;
     w.resizable = true;
     w.maximizeBox = true;
+    w.maximized = true;
     w.background = 0xC0C0C0;
     w.font = {"MS Sans Serif", 8};
     w.toolbar = {0, 0, 640, 20};

@@ -310,7 +310,10 @@ void WindowView::show() {
     if (shown_) return;
     shown_ = true;
     refreshWindowGeometry();
-    frame_->show();
+    if (window_.structure.maximized)
+        frame_->showMaximized();
+    else
+        frame_->show();
     if (window_.focus) focusControl(window_.focus);
 }
 
@@ -418,6 +421,8 @@ void WindowView::refreshWindowGeometry() {
         canvas_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         frame_->setMinimumSize(0, 0);
         frame_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        // A maximised window keeps the screen; its size in the model follows from it.
+        if (frame_->isMaximized()) return;
         frame_->resize(whole);
     } else {
         frame_->setFixedSize(whole);

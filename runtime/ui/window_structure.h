@@ -111,6 +111,7 @@ struct WindowStructure {
     FrameKind frame = FrameKind::Double;
     bool systemMenu = true;
     bool maximizeBox = false;
+    bool maximized = false;  // opens filling the screen
     bool resizable = false;
     int minWidth = 0, minHeight = 0;
     Font font;

@@ -438,6 +438,30 @@ TEST(QtWindowTest, TheModelKnowsWhereTheUserMovedTheWindow) {
     ASSERT_TRUE(session.finish());
 }
 
+TEST(QtWindowTest, AWindowThatOpensMaximisedFillsTheScreenAndTheModelKnowsItsSize) {
+    std::atomic<rt::Window*> window{nullptr};
+    qttest::QtSession session;
+    session.start([&] {
+        rt::WindowStructure structure = simpleWindow("Pages");
+        structure.frame = rt::FrameKind::Resizable;
+        structure.resizable = true;
+        structure.maximizeBox = true;
+        structure.maximized = true;
+        rt::Window w(structure);
+        window = &w;
+        runWindow(w);
+    });
+    QWidget* frame = session.shownWindow(window);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(frame->windowState() & Qt::WindowMaximized);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        session.settle();
+        return window.load()->position(0).width > 200;
+    }));
+    frame->close();
+    ASSERT_TRUE(session.finish());
+}
+
 TEST(QtWindowTest, ImageShowsASpooledPageScaledToFit) {
     rt::Page page;
     rt::PageBox box;
