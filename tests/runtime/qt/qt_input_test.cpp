@@ -26,19 +26,24 @@ namespace {
 using rt::ControlKind;
 using Log = std::vector<std::pair<int, int>>;
 
+// A control added to a window structure, for the program of a test to set up further.
+rt::ControlStructure& addControl(rt::WindowStructure& w, int number, ControlKind kind,
+                                 std::string text, rt::Rect at) {
+    rt::ControlStructure c;
+    c.number = number;
+    c.kind = kind;
+    c.text = std::move(text);
+    c.at = at;
+    w.controls.push_back(c);
+    return w.controls.back();
+}
+
 rt::WindowStructure inputWindow() {
     rt::WindowStructure w;
     w.title = "Input";
     w.at = {0, 0, 200, 130};
-    auto add = [&](int number, ControlKind kind, std::string text,
-                   rt::Rect at) -> rt::ControlStructure& {
-        rt::ControlStructure c;
-        c.number = number;
-        c.kind = kind;
-        c.text = std::move(text);
-        c.at = at;
-        w.controls.push_back(c);
-        return w.controls.back();
+    auto add = [&](int number, ControlKind kind, std::string text, rt::Rect at) -> auto& {
+        return addControl(w, number, kind, std::move(text), at);
     };
     add(1, ControlKind::Entry, "", {10, 10, 100, 12}).use = "NAME";
     rt::ControlStructure& list = add(2, ControlKind::List, "", {10, 30, 150, 60});
@@ -374,13 +379,7 @@ TEST(QtInputTest, AClickedControlTakesTheFocusAndAButtonIsAcceptedAfterIt) {
     structure.title = "Click";
     structure.at = {0, 0, 200, 100};
     auto add = [&](int number, ControlKind kind, std::string text, rt::Rect at) -> auto& {
-        rt::ControlStructure c;
-        c.number = number;
-        c.kind = kind;
-        c.text = std::move(text);
-        c.at = at;
-        structure.controls.push_back(c);
-        return structure.controls.back();
+        return addControl(structure, number, kind, std::move(text), at);
     };
     add(1, ControlKind::Entry, "", {10, 10, 100, 12});
     add(2, ControlKind::Button, "Find", {10, 40, 40, 14});
@@ -438,12 +437,7 @@ TEST(QtInputTest, AControlSelectedInAnswerToATabKeepsTheFocus) {
     structure.title = "Tab";
     structure.at = {0, 0, 200, 120};
     auto add = [&](int number, ControlKind kind, rt::Rect at) -> auto& {
-        rt::ControlStructure c;
-        c.number = number;
-        c.kind = kind;
-        c.at = at;
-        structure.controls.push_back(c);
-        return structure.controls.back();
+        return addControl(structure, number, kind, "", at);
     };
     add(1, ControlKind::Entry, {10, 10, 100, 12}).use = "FIND";
     add(2, ControlKind::Entry, {10, 26, 100, 12});
@@ -492,13 +486,7 @@ TEST(QtInputTest, EnterInATextBoxStartsANewLineAndPressesNoButton) {
     structure.title = "Notes";
     structure.at = {0, 0, 200, 120};
     auto add = [&](int number, ControlKind kind, std::string text, rt::Rect at) -> auto& {
-        rt::ControlStructure c;
-        c.number = number;
-        c.kind = kind;
-        c.text = std::move(text);
-        c.at = at;
-        structure.controls.push_back(c);
-        return structure.controls.back();
+        return addControl(structure, number, kind, std::move(text), at);
     };
     add(1, ControlKind::Text, "", {10, 10, 150, 60}).use = "NOTES";
     add(2, ControlKind::Entry, "", {10, 76, 100, 12});
@@ -544,13 +532,7 @@ TEST(QtInputTest, EnterOnAFocusedButtonPressesThatButton) {
     structure.title = "Buttons";
     structure.at = {0, 0, 200, 60};
     auto add = [&](int number, ControlKind kind, std::string text, rt::Rect at) -> auto& {
-        rt::ControlStructure c;
-        c.number = number;
-        c.kind = kind;
-        c.text = std::move(text);
-        c.at = at;
-        structure.controls.push_back(c);
-        return structure.controls.back();
+        return addControl(structure, number, kind, std::move(text), at);
     };
     add(1, ControlKind::Entry, "", {10, 10, 100, 12});
     add(2, ControlKind::Button, "OK", {10, 30, 40, 14}).isDefault = true;
