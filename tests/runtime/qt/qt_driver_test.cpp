@@ -14,6 +14,7 @@
 #include "runtime/qt/qt_driver.h"
 #include "runtime/ui/dialogs.h"
 #include "runtime/ui/driver.h"
+#include "tests/runtime/qt/qt_test_support.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -27,13 +28,7 @@ rt::WindowStructure stepsWindow() {
     w.timer = 20;
     auto add = [&](int number, ControlKind kind, std::string text,
                    rt::Rect at) -> rt::ControlStructure& {
-        rt::ControlStructure c;
-        c.number = number;
-        c.kind = kind;
-        c.text = std::move(text);
-        c.at = at;
-        w.controls.push_back(c);
-        return w.controls.back();
+        return qttest::addControl(w, number, kind, std::move(text), at);
     };
     add(1, ControlKind::Entry, "", {10, 10, 100, 12}).use = "NAME";
     rt::ControlStructure& list = add(2, ControlKind::List, "", {10, 28, 120, 70});

@@ -23,19 +23,23 @@
 
 namespace {
 
+using qttest::addControl;
 using rt::ControlKind;
 using Log = std::vector<std::pair<int, int>>;
 
-// A control added to a window structure, for the program of a test to set up further.
-rt::ControlStructure& addControl(rt::WindowStructure& w, int number, ControlKind kind,
-                                 std::string text, rt::Rect at) {
-    rt::ControlStructure c;
-    c.number = number;
-    c.kind = kind;
-    c.text = std::move(text);
-    c.at = at;
-    w.controls.push_back(c);
-    return w.controls.back();
+// Runs a window of `structure` in the session; `log` takes what is pressed (its Accepted
+// events).
+void startLoggingPresses(qttest::QtSession& session, const rt::WindowStructure& structure,
+                         qttest::EventLog& log, std::atomic<rt::Window*>& shown,
+                         rt::BindingResolver resolve = {}) {
+    session.start([&, resolve] {
+        rt::Window w(structure, resolve);
+        w.open();
+        shown = &w;
+        while (w.accept())
+            if (w.event() == EVENT::Accepted) log.add(w.event(), w.field());
+        shown = nullptr;
+    });
 }
 
 rt::WindowStructure inputWindow() {
@@ -495,16 +499,10 @@ TEST(QtInputTest, EnterInATextBoxStartsANewLineAndPressesNoButton) {
     std::string notes;
     std::atomic<rt::Window*> shown{nullptr};
     qttest::QtSession session;
-    session.start([&] {
-        rt::Window w(structure, [&](std::string_view use) -> rt::BindingPtr {
-            return use == "NOTES" ? rt::bindText("NOTES", notes) : nullptr;
-        });
-        w.open();
-        shown = &w;
-        while (w.accept())
-            if (w.event() == EVENT::Accepted) log.add(w.event(), w.field());
-        shown = nullptr;
-    });
+    startLoggingPresses(session, structure, log, shown,
+                        [&](std::string_view use) -> rt::BindingPtr {
+                            return use == "NOTES" ? rt::bindText("NOTES", notes) : nullptr;
+                        });
     QWidget* frame = session.shownWindow(shown);
     ASSERT_NE(frame, nullptr);
     QWidget* text = session.backend().controlWidget(shown, 1);
@@ -541,14 +539,7 @@ TEST(QtInputTest, EnterOnAFocusedButtonPressesThatButton) {
     qttest::EventLog log;
     std::atomic<rt::Window*> shown{nullptr};
     qttest::QtSession session;
-    session.start([&] {
-        rt::Window w(structure);
-        w.open();
-        shown = &w;
-        while (w.accept())
-            if (w.event() == EVENT::Accepted) log.add(w.event(), w.field());
-        shown = nullptr;
-    });
+    startLoggingPresses(session, structure, log, shown);
     QWidget* frame = session.shownWindow(shown);
     ASSERT_NE(frame, nullptr);
     for (int focused : {3, 4, 2}) {

@@ -25,12 +25,7 @@ rt::WindowStructure menuWindow(std::string title, int x) {
     w.at = {x, 0, 160, 60};
     w.systemMenu = true;
     auto add = [&](int number, ControlKind kind, std::string text, rt::Rect at) {
-        rt::ControlStructure c;
-        c.number = number;
-        c.kind = kind;
-        c.text = std::move(text);
-        c.at = at;
-        w.controls.push_back(c);
+        qttest::addControl(w, number, kind, std::move(text), at);
     };
     add(1, ControlKind::Entry, "", {10, 10, 100, 12});
     add(2, ControlKind::Button, "Close", {10, 35, 40, 14});
@@ -67,22 +62,32 @@ bool contains(const Log& log, std::pair<int, int> step) {
     return std::find(log.begin(), log.end(), step) != log.end();
 }
 
-TEST(QtModalTest, OnlyTheInnermostWindowOfAThreadTakesInputThroughTheWidgets) {
+// A menu whose procedure calls another window before it takes any event, and a window of
+// another thread beside them.
+struct CallerCalledAndOther {
     qttest::EventLog lowerLog, innerLog, otherLog;
     std::atomic<rt::Window*> lower{nullptr}, inner{nullptr}, other{nullptr};
+
+    void start(qttest::QtSession& session) {
+        session.start([this] {
+            rt::start([this] {
+                rt::Window w(menuWindow("Other", 300));
+                runLogged(w, otherLog, other);
+            });
+            rt::Window menu(menuWindow("Menu", 0));
+            runLogged(menu, lowerLog, lower, [this] {
+                rt::Window called(menuWindow("Called", 100));
+                runLogged(called, innerLog, inner);
+            });
+        });
+    }
+};
+
+TEST(QtModalTest, OnlyTheInnermostWindowOfAThreadTakesInputThroughTheWidgets) {
+    CallerCalledAndOther windows;
+    auto& [lowerLog, innerLog, otherLog, lower, inner, other] = windows;
     qttest::QtSession session;
-    session.start([&] {
-        rt::start([&] {
-            rt::Window w(menuWindow("Other", 300));
-            runLogged(w, otherLog, other);
-        });
-        rt::Window menu(menuWindow("Menu", 0));
-        runLogged(menu, lowerLog, lower, [&] {
-            // The menu calls another procedure before it takes any event.
-            rt::Window called(menuWindow("Called", 100));
-            runLogged(called, innerLog, inner);
-        });
-    });
+    windows.start(session);
     ASSERT_NE(session.shownWindow(inner), nullptr);
     ASSERT_NE(session.shownWindow(other), nullptr);
     rt::Window* menu = lower;
@@ -125,20 +130,10 @@ TEST(QtModalTest, OnlyTheInnermostWindowOfAThreadTakesInputThroughTheWidgets) {
 }
 
 TEST(QtModalTest, ACalledWindowIsADialogOfItsCallerSoItStaysAboveIt) {
-    qttest::EventLog lowerLog, innerLog, otherLog;
-    std::atomic<rt::Window*> lower{nullptr}, inner{nullptr}, other{nullptr};
+    CallerCalledAndOther windows;
+    auto& [lowerLog, innerLog, otherLog, lower, inner, other] = windows;
     qttest::QtSession session;
-    session.start([&] {
-        rt::start([&] {
-            rt::Window w(menuWindow("Other", 300));
-            runLogged(w, otherLog, other);
-        });
-        rt::Window menu(menuWindow("Menu", 0));
-        runLogged(menu, lowerLog, lower, [&] {
-            rt::Window called(menuWindow("Called", 100));
-            runLogged(called, innerLog, inner);
-        });
-    });
+    windows.start(session);
     QWidget* calledFrame = session.shownWindow(inner);
     QWidget* otherFrame = session.shownWindow(other);
     ASSERT_NE(calledFrame, nullptr);

@@ -12,6 +12,7 @@
 #include <atomic>
 #include <functional>
 #include <mutex>
+#include <string>
 #include <vector>
 
 #include "runtime/qt/page_painter.h"
@@ -20,6 +21,24 @@
 #include "runtime/ui/window.h"
 
 namespace qttest {
+
+// A control of a test window: its number, kind, text and place.
+inline rt::ControlStructure control(int number, rt::ControlKind kind, std::string text,
+                                    rt::Rect at) {
+    rt::ControlStructure c;
+    c.number = number;
+    c.kind = kind;
+    c.text = std::move(text);
+    c.at = at;
+    return c;
+}
+
+// The same control added to a window structure, for the test to set up further.
+inline rt::ControlStructure& addControl(rt::WindowStructure& w, int number, rt::ControlKind kind,
+                                        std::string text, rt::Rect at) {
+    w.controls.push_back(control(number, kind, std::move(text), at));
+    return w.controls.back();
+}
 
 // The window on top of all others; nullptr when none is open.
 inline rt::Window* topWindow() {

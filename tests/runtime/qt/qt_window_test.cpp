@@ -17,16 +17,8 @@
 
 namespace {
 
+using qttest::control;
 using rt::ControlKind;
-
-rt::ControlStructure control(int number, ControlKind kind, std::string text, rt::Rect at) {
-    rt::ControlStructure c;
-    c.number = number;
-    c.kind = kind;
-    c.text = std::move(text);
-    c.at = at;
-    return c;
-}
 
 rt::WindowStructure simpleWindow(std::string title) {
     rt::WindowStructure w;
