@@ -169,11 +169,25 @@ class ImportAssigner : public Procedure {
     void finishing() override { CloseImportFile(); }
 
   private:
+    void showFirstLine() {
+        RewindImportFile(true);
+        ReadImportLine();
+        lineNumber_ = 0;
+        for (Column& column : columns_)
+            column.value.clear();
+        showLineValues();
+        window().setProp(c_.next, PROP::Disable, 0);
+    }
+
     void nextLine() {
         if (ReadImportLine() == 0) {
             window().setProp(c_.next, PROP::Disable, 1);
             return;
         }
+        showLineValues();
+    }
+
+    void showLineValues() {
         ++lineNumber_;
         for (Column& column : columns_) {
             if (ParseImportField() == 0) break;
@@ -223,6 +237,14 @@ class ImportAssigner : public Procedure {
             job.numberField = setting_.numberField;
             job.numberKey =
                 setting_.file().key(std::string(setting_.numberField).replace(4, 0, "KEY"));
+        }
+        // A file with a value that cannot be stored exactly adds nothing; the window stays
+        // open at the first line, for pictures to be given and the import tried again.
+        const ImportCheck check = CheckImportFile(job);
+        if (check.refused > 0) {
+            rt::message(describeRefusals(check), "Values Refused", ICON::Hand);
+            showFirstLine();
+            return;
         }
         bool completed = false;
         long added = RunImportPass(job, completed);

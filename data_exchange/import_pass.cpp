@@ -89,10 +89,10 @@ class ImportPass : public Procedure {
         rt::RecordFile& file = *job_.file;
         for (int attempt = 0;; ++attempt) {
             file.clear();
-            std::optional<std::string> refused = BuildImportRecord(file, columns_);
-            if (refused) {
+            std::vector<std::string> refused = BuildImportRecord(file, columns_);
+            if (!refused.empty()) {
                 adds_.commit();
-                rt::message(*refused, "Value Refused", ICON::Hand);
+                rt::message(refused.front(), "Value Refused", ICON::Hand);
                 finish(false);
                 return false;
             }
@@ -176,26 +176,72 @@ void resolveImportColumns(const rt::FileDecl& decl, std::vector<ImportColumn>& c
     }
 }
 
-std::optional<std::string> BuildImportRecord(rt::RecordFile& file,
-                                             const std::vector<ImportColumn>& columns) {
+std::vector<std::string> BuildImportRecord(rt::RecordFile& file,
+                                           const std::vector<ImportColumn>& columns) {
+    if (!ImportRecordRefusal().empty()) return {ImportRecordRefusal()};
+    std::vector<std::string> refusals;
     RestartImportValues();
     for (std::size_t n = 0; n < columns.size(); ++n) {
         if (ParseImportField() == 0) break;
         const ImportColumn& column = columns[n];
         if (column.targets.empty()) continue;
         const std::string where = "Line " + std::to_string(ImportLineNumber()) + ", column Field_" +
-                                  std::to_string(n + 1) + ": ";
-        if (!DeformatImportField(column.picture))
-            return where + "\"" + ImportValue() + "\" cannot be read with the picture " +
-                   column.picture + ".";
+                                  std::to_string(n + 1);
+        const std::string value = ImportValue();
+        if (!ImportValueRefusal().empty()) {
+            refusals.push_back(where + ": \"" + value + "\": " + ImportValueRefusal() + ".");
+            continue;
+        }
+        if (!DeformatImportField(column.picture)) {
+            refusals.push_back(where + ": \"" + value + "\" cannot be read with the picture " +
+                               column.picture + ".");
+            continue;
+        }
         for (std::size_t t = 0; t < column.targets.size(); ++t) {
             if (std::optional<std::string> refused =
-                    storeImportedText(file, column.refs[t], ImportValue()))
-                return where + *refused + " of " + column.targets[t] +
-                       "; nothing of this line was added.";
+                    storeImportedText(file, column.refs[t], ImportValue())) {
+                refusals.push_back(where + " (" + column.targets[t] + "): " + *refused + ".");
+                break;
+            }
         }
     }
-    return std::nullopt;
+    return refusals;
+}
+
+ImportCheck CheckImportFile(const ImportJob& job) {
+    rt::RecordFile& file = *job.file;
+    std::vector<ImportColumn> columns = job.columns;
+    resolveImportColumns(file.decl(), columns);
+    const rt::RecordBuffer kept = file.buf();
+    ImportCheck check;
+    RewindImportFile(true);
+    if (job.stripHeader) ReadImportLine();
+    while (ReadImportLine() != 0) {
+        RestartImportValues();
+        if (ParseImportField() == 0 && ImportRecordRefusal().empty()) continue;  // a blank line
+        file.clear();
+        for (std::string& refusal : BuildImportRecord(file, columns)) {
+            ++check.refused;
+            if (check.first.size() < ImportCheck::kNamed) check.first.push_back(std::move(refusal));
+        }
+    }
+    file.buf() = kept;
+    RewindImportFile(true);
+    return check;
+}
+
+std::string describeRefusals(const ImportCheck& check) {
+    std::string text = "Nothing was imported: " + std::to_string(check.refused) +
+                       (check.refused == 1 ? " value cannot" : " values cannot") +
+                       " be stored as the file gives " + (check.refused == 1 ? "it" : "them") +
+                       ".\n";
+    for (const std::string& refusal : check.first)
+        text += "\n" + refusal;
+    if (check.refused > static_cast<long>(check.first.size()))
+        text += "\n... and " + std::to_string(check.refused - check.first.size()) + " more.";
+    return text +
+           "\n\nCorrect the file, or give the columns the pictures their values need, and "
+           "import again.";
 }
 
 long RunImportPass(const ImportJob& job, bool& completed) {

@@ -30,11 +30,24 @@ struct ImportJob {
     std::int64_t expectedBytes = 0;
 };
 
-// Runs the pass; answers the records added. `completed` tells whether every record was added
-// (not cancelled, no refused value, no failed ADD).
+// Runs the pass (after CheckImportFile found nothing to refuse); answers the records added.
+// `completed` tells whether every record was added (not cancelled, no failed ADD).
 long RunImportPass(const ImportJob& job, bool& completed);
 
-// Fills the cleared buffer from the record just read (its columns resolved). A value that does not
-// fit its field is refused: the answer names the line, the column and why.
-std::optional<std::string> BuildImportRecord(rt::RecordFile& file,
-                                             const std::vector<ImportColumn>& columns);
+// Fills the cleared buffer from the record just read (its columns resolved). A record or value
+// that cannot be stored exactly is refused: each answer names the line, the column, the value
+// and why. Empty when the whole record was stored.
+std::vector<std::string> BuildImportRecord(rt::RecordFile& file,
+                                           const std::vector<ImportColumn>& columns);
+
+// Every value of the file checked before anything is added, so that a refused value does not
+// leave half a file imported: the refusals counted, the first of them named.
+struct ImportCheck {
+    static constexpr std::size_t kNamed = 20;
+    long refused = 0;
+    std::vector<std::string> first;
+};
+// Reads the whole file through the job's columns (the file's buffer kept) and rewinds it.
+ImportCheck CheckImportFile(const ImportJob& job);
+// The message that tells the user which values were refused.
+std::string describeRefusals(const ImportCheck& check);

@@ -182,13 +182,19 @@ int LineFile::appendLine(std::string_view text) {
     if (!isOpen()) return detail::setError(FileError::FileNotOpen, name_);
     std::string line(text);
     line += "\r\n";
+    struct stat before;
+    if (fstat(fd_, &before) != 0) return failErrno(errno);
     const char* p = line.data();
     std::size_t left = line.size();
     while (left > 0) {
         ssize_t n = ::write(fd_, p, left);
         if (n < 0) {
             if (errno == EINTR) continue;
-            return failErrno(errno);
+            const int error = errno;
+            // A partly written line would end the file with a fragment that a retry
+            // appends after: the file is cut back to its last whole line.
+            [[maybe_unused]] const int cut = ftruncate(fd_, before.st_size);
+            return failErrno(error);
         }
         p += n;
         left -= static_cast<std::size_t>(n);

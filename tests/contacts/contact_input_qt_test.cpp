@@ -6,13 +6,18 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+
+#include <vector>
 
 #include "contacts/additional_notes_window.h"
 #include "contacts/contact_form_window.h"
@@ -60,6 +65,17 @@ class ContactInputQt : public ::testing::Test {
         QTest::mouseClick(target, Qt::LeftButton, {},
                           QPoint(target->width() - 4, target->height() / 2));
         QTest::keyClicks(target, text);
+    }
+
+    // Key presses carrying each character's text, as a keyboard of any language sends them
+    // (QTest::keyClicks takes Latin-1 only).
+    static void typeText(QWidget* target, const QString& text) {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(target, &press);
+            QApplication::sendEvent(target, &release);
+        }
     }
 
     // The window that opens on top of `under`, shown.
@@ -152,6 +168,60 @@ TEST_F(ContactInputQt, TypingIntoClickedBlankFieldsReachesTheRecord) {
     EXPECT_EQ(rt::clip(MAI::ZIP.text()), "97201");
     EXPECT_EQ(rt::clip(MAI::HOMEPHONE.text()), "5035551212");
     EXPECT_EQ(rt::clip(MAI::EMAIL1.text()), "anna@example.com");
+    MAIL.close();
+}
+
+// The records keep Windows-1252 text: a character outside it is refused where it is typed,
+// with a message naming it, and what was typed before stays.
+TEST_F(ContactInputQt, ACharacterTheRecordsCannotHoldIsRefusedWhereItIsTyped) {
+    openNewContact();
+    // The one message shown over the form: its text, once it has been closed with OK.
+    const auto closeMessage = []() -> QString {
+        std::vector<QMessageBox*> boxes;
+        const bool shown = QTest::qWaitFor(
+            [&] {
+                boxes.clear();
+                for (QWidget* w : QApplication::topLevelWidgets()) {
+                    auto* b = qobject_cast<QMessageBox*>(w);
+                    if (b && b->isVisible()) boxes.push_back(b);
+                }
+                return !boxes.empty();
+            },
+            3000);
+        if (!shown) return QStringLiteral("(no message)");
+        if (boxes.size() != 1) return QStringLiteral("(%1 messages)").arg(boxes.size());
+        const QString text = boxes[0]->text();
+        QPointer<QMessageBox> box = boxes[0];
+        box->button(QMessageBox::Ok)->click();
+        if (!QTest::qWaitFor([&] { return box.isNull() || !box->isVisible(); }, 3000))
+            return QStringLiteral("(the message stayed)");
+        return text;
+    };
+    QWidget* first = focused(form);
+    typeText(first, QStringLiteral("Łukasz"));
+    const QString message = closeMessage();
+    EXPECT_TRUE(message.startsWith(QStringLiteral("“Ł” (U+0141) cannot be kept")))
+        << message.toStdString();
+    EXPECT_EQ(qobject_cast<QLineEdit*>(first)->text(), "ukasz");
+    // What was typed before the character stays; what follows goes on after it.
+    QWidget* last = widget(form, ContactFormControl::LastName);
+    QTest::mouseClick(last, Qt::LeftButton, {}, QPoint(last->width() - 4, last->height() / 2));
+    typeText(last, QStringLiteral("Dvořák"));
+    EXPECT_TRUE(closeMessage().startsWith(QStringLiteral("“ř” (U+0159) cannot be kept")));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(last)->text(), QStringLiteral("Dvoák"));
+    // Several such characters give one message, naming the first.
+    QWidget* city = widget(form, ContactFormControl::City);
+    QTest::mouseClick(city, Qt::LeftButton, {}, QPoint(city->width() - 4, city->height() / 2));
+    typeText(city, QStringLiteral("日本語"));
+    EXPECT_TRUE(closeMessage().startsWith(QStringLiteral("“日” (U+65E5)")));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(city)->text(), "");
+    click(form, ContactFormControl::Ok);
+    closeList();
+
+    readFirstContact();
+    EXPECT_EQ(rt::clip(MAI::FIRSTNAME.text()), "ukasz");
+    EXPECT_EQ(std::string(rt::clip(MAI::LASTNAME.text())), "Dvo\xE1k");
+    EXPECT_EQ(rt::clip(MAI::CITY.text()), "");
     MAIL.close();
 }
 
