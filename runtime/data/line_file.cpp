@@ -182,8 +182,6 @@ int LineFile::appendLine(std::string_view text) {
     if (!isOpen()) return detail::setError(FileError::FileNotOpen, name_);
     std::string line(text);
     line += "\r\n";
-    struct stat before;
-    if (fstat(fd_, &before) != 0) return failErrno(errno);
     const char* p = line.data();
     std::size_t left = line.size();
     while (left > 0) {
@@ -193,7 +191,11 @@ int LineFile::appendLine(std::string_view text) {
             const int error = errno;
             // A partly written line would end the file with a fragment that a retry
             // appends after: the file is cut back to its last whole line.
-            [[maybe_unused]] const int cut = ftruncate(fd_, before.st_size);
+            const auto written = static_cast<off_t>(line.size() - left);
+            struct stat now;
+            if (written > 0 && fstat(fd_, &now) == 0) {
+                [[maybe_unused]] const int cut = ftruncate(fd_, now.st_size - written);
+            }
             return failErrno(error);
         }
         p += n;
