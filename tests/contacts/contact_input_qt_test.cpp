@@ -78,6 +78,29 @@ class ContactInputQt : public ::testing::Test {
         }
     }
 
+    // The one message box showing: its text, once it has been closed with OK.
+    static QString closeMessage() {
+        std::vector<QMessageBox*> boxes;
+        const bool shown = QTest::qWaitFor(
+            [&] {
+                boxes.clear();
+                for (QWidget* w : QApplication::topLevelWidgets()) {
+                    auto* b = qobject_cast<QMessageBox*>(w);
+                    if (b && b->isVisible()) boxes.push_back(b);
+                }
+                return !boxes.empty();
+            },
+            3000);
+        if (!shown) return QStringLiteral("(no message)");
+        if (boxes.size() != 1) return QStringLiteral("(%1 messages)").arg(boxes.size());
+        const QString text = boxes[0]->text();
+        QPointer<QMessageBox> box = boxes[0];
+        box->button(QMessageBox::Ok)->click();
+        if (!QTest::qWaitFor([&] { return box.isNull() || !box->isVisible(); }, 3000))
+            return QStringLiteral("(the message stayed)");
+        return text;
+    }
+
     // The window that opens on top of `under`, shown.
     rt::Window* windowOver(rt::Window* under) {
         rt::Window* top = session.shownTop();
@@ -102,6 +125,23 @@ class ContactInputQt : public ::testing::Test {
         click(list, ContactsControl::Add);
         form = windowOver(list);
         ASSERT_NE(form, nullptr);
+    }
+
+    // A new contact "Anna" with its additional notes open: the notes window.
+    rt::Window* openNotes() {
+        openNewContact();
+        QTest::keyClicks(focused(form), "Anna");
+        click(form, ContactFormControl::AdditionalNotes);
+        return windowOver(form);
+    }
+
+    // "&Ok" of the notes by its letter (the focus never leaves them), then the form's OK.
+    void saveNotesAndContact(QWidget* notesField) {
+        QTest::keyClick(notesField, Qt::Key_O, Qt::AltModifier);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return topWindow() == form; }, 3000));
+        session.settle();
+        click(form, ContactFormControl::Ok);
+        closeList();
     }
 
     // The contact form's zip field opens the zip look-up while the zip is unknown: close it.
@@ -175,28 +215,6 @@ TEST_F(ContactInputQt, TypingIntoClickedBlankFieldsReachesTheRecord) {
 // with a message naming it, and what was typed before stays.
 TEST_F(ContactInputQt, ACharacterTheRecordsCannotHoldIsRefusedWhereItIsTyped) {
     openNewContact();
-    // The one message shown over the form: its text, once it has been closed with OK.
-    const auto closeMessage = []() -> QString {
-        std::vector<QMessageBox*> boxes;
-        const bool shown = QTest::qWaitFor(
-            [&] {
-                boxes.clear();
-                for (QWidget* w : QApplication::topLevelWidgets()) {
-                    auto* b = qobject_cast<QMessageBox*>(w);
-                    if (b && b->isVisible()) boxes.push_back(b);
-                }
-                return !boxes.empty();
-            },
-            3000);
-        if (!shown) return QStringLiteral("(no message)");
-        if (boxes.size() != 1) return QStringLiteral("(%1 messages)").arg(boxes.size());
-        const QString text = boxes[0]->text();
-        QPointer<QMessageBox> box = boxes[0];
-        box->button(QMessageBox::Ok)->click();
-        if (!QTest::qWaitFor([&] { return box.isNull() || !box->isVisible(); }, 3000))
-            return QStringLiteral("(the message stayed)");
-        return text;
-    };
     QWidget* first = focused(form);
     typeText(first, QStringLiteral("Łukasz"));
     const QString message = closeMessage();
@@ -225,20 +243,31 @@ TEST_F(ContactInputQt, ACharacterTheRecordsCannotHoldIsRefusedWhereItIsTyped) {
     MAIL.close();
 }
 
+// A text box refuses such a character the same way, keeping its lines as they were.
+TEST_F(ContactInputQt, ATextBoxRefusesACharacterTheRecordsCannotHold) {
+    rt::Window* notes = openNotes();
+    ASSERT_NE(notes, nullptr);
+    auto* box = qobject_cast<QPlainTextEdit*>(
+        widget(notes, windows::additional_notes::NotesControl::Notes));
+    ASSERT_NE(box, nullptr);
+    typeText(box, QStringLiteral("Call Zoë"));
+    QTest::keyClick(box, Qt::Key_Return);
+    typeText(box, QStringLiteral("ask Łukasz"));
+    EXPECT_TRUE(closeMessage().startsWith(QStringLiteral("“Ł” (U+0141) cannot be kept")));
+    EXPECT_EQ(box->toPlainText(), QStringLiteral("Call Zoë\nask ukasz"));
+    saveNotesAndContact(box);
+
+    readFirstContact();
+    EXPECT_EQ(MAI::NOTES3.text(), "Call Zo\xEB\nask ukasz");
+    MAIL.close();
+}
+
 TEST_F(ContactInputQt, AdditionalNotesLeftWithTheirLetterAreStored) {
-    openNewContact();
-    QTest::keyClicks(focused(form), "Anna");
-    click(form, ContactFormControl::AdditionalNotes);
-    rt::Window* notes = windowOver(form);
+    rt::Window* notes = openNotes();
     ASSERT_NE(notes, nullptr);
     ASSERT_EQ(focused(notes), widget(notes, windows::additional_notes::NotesControl::Notes));
     QTest::keyClicks(focused(notes), "Call after five");
-    // "&Ok" by its letter: the focus never leaves the notes.
-    QTest::keyClick(focused(notes), Qt::Key_O, Qt::AltModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return topWindow() == form; }, 3000));
-    session.settle();
-    click(form, ContactFormControl::Ok);
-    closeList();
+    saveNotesAndContact(focused(notes));
 
     readFirstContact();
     EXPECT_EQ(MAI::NOTES3.text(), "Call after five");
