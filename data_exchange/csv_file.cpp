@@ -119,6 +119,10 @@ std::string scanImportFile(std::int64_t size) {
     std::string line;
     while (file.readLine(line) == 0) {
         ++lineNumber;
+        // UTF-16 ("Unicode text" of some spreadsheets) starts with its mark and holds zeros.
+        if (lineNumber == 1 && (line.rfind("\xFF\xFE", 0) == 0 || line.rfind("\xFE\xFF", 0) == 0))
+            return "That file is UTF-16 text, which the import does not read.  Please save it "
+                   "as comma-separated text in UTF-8 and pick it again.";
         for (std::size_t i = 0; i < line.size(); ++i) {
             const auto c = static_cast<unsigned char>(line[i]);
             if (isBinaryByte(c) && c != 26) {

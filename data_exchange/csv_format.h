@@ -1,9 +1,10 @@
 #pragma once
 // The comma-separated format of the import and export files. A line holds the values of the
 // chosen fields separated by commas. Text and formatted values stand between double quotes,
-// a double quote inside doubled; numbers stand bare. A quoted value may hold commas and line
-// breaks, so one record can span several lines of the file. Any spreadsheet reads the file
-// back as the same values, and so does the reader below.
+// a double quote inside doubled; numbers stand bare (a text given a number picture is quoted
+// when it holds a comma, a quote or a line break); a blank field is an empty value. A quoted
+// value may hold commas and line breaks, so one record can span several lines of the file.
+// Any spreadsheet reads the file back as the same values, and so does the reader below.
 
 #include <cstddef>
 #include <string>

@@ -197,6 +197,9 @@ TEST_F(ImportCorpusTest, FilesThatAreNoTextAreToldAtOpeningAndTheDialogAsksAgain
          "Remove it, or pick another file."},
         {kCorpus / "mark_only.csv",
          "That file holds nothing but a byte-order mark.  Please pick another file."},
+        {kCorpus / "utf16.csv",
+         "That file is UTF-16 text, which the import does not read.  Please save it as "
+         "comma-separated text in UTF-8 and pick it again."},
         {kCorpus / "binary.csv",
          "That file is not a text file: it holds the byte 03 (hexadecimal) at line 1, column "
          "3.  Please pick a comma-separated file."},

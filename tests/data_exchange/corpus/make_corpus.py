@@ -60,4 +60,5 @@ write_csv("outside_code_page.csv", [["Ann", "Lee"], ["Łukasz", "Dąbrowski"], [
 write_csv("not_a_number.csv", [["Ann", "1e3"], ["Bob", "abc"], ["Cy", "12.345"]])
 write_bytes("ctrl_z.csv", b"Ann,Lee\r\nBob,Ray\x1a\r\nCy,Oz\r\n")
 write_bytes("mark_only.csv", b"\xef\xbb\xbf")
+write_csv("utf16.csv", people, encoding="utf-16")
 write_bytes("binary.csv", b"PK\x03\x04\x14\x00\x00\x00\x08\x00Ann,Lee\r\n")
