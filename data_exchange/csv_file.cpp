@@ -24,7 +24,6 @@ constexpr std::size_t kLongestRecord = 1 << 20;
 struct ImportState {
     std::string record;  // as the file holds it: UTF-8 or Windows-1252
     csv::ValueReader reader;
-    int valueNumber = 0;  // of the value just taken, from 1
     std::string value;
     std::string valueRefusal;
     std::string recordRefusal;
@@ -301,7 +300,6 @@ std::int64_t ReadImportLine() {
     ImportState& s = importState;
     std::string line;
     s.recordRefusal.clear();
-    s.valueNumber = 0;
     if (file.readLine(line) != 0) {
         s.record.clear();
         s.reader = csv::ValueReader();
@@ -357,7 +355,6 @@ int ParseImportField() {
         s.value.clear();
         return kind;
     }
-    ++s.valueNumber;
     if (s.reader.strayAfterQuote())
         s.valueRefusal = "text follows the closing quote (a quote inside a value is doubled)";
     if (importIsUtf8) {
@@ -378,7 +375,6 @@ int ParseImportField() {
 
 void RestartImportValues() {
     importState.reader = csv::ValueReader(importState.record);
-    importState.valueNumber = 0;
 }
 
 bool DeformatImportField(std::string_view picture) {
