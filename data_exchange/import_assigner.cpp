@@ -238,16 +238,16 @@ class ImportAssigner : public Procedure {
             job.numberKey =
                 setting_.file().key(std::string(setting_.numberField).replace(4, 0, "KEY"));
         }
-        // A file with a value that cannot be stored exactly adds nothing; the window stays
-        // open at the first line, for pictures to be given and the import tried again.
-        const ImportCheck check = CheckImportFile(job);
+        bool completed = false;
+        ImportCheck check;
+        long added = RunImportPass(job, completed, check);
         if (check.refused > 0) {
+            // Nothing was added; the window stays open at the first line, for pictures to be
+            // given and the import tried again.
             rt::message(describeRefusals(check), "Values Refused", ICON::Hand);
             showFirstLine();
             return;
         }
-        bool completed = false;
-        long added = RunImportPass(job, completed);
         CloseImportFile();
         if (completed) {
             LOC.Response = RESP::Completed;

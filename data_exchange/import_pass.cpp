@@ -28,13 +28,14 @@ class ImportPass : public Procedure {
 
     long added() const { return added_; }
     bool completed() const { return completed_; }
+    const ImportCheck& check() const { return check_; }
 
   protected:
     void setUpWindow() override {
         window().setProp(P::Bar, PROP::Progress, 0);
         window().setProp(P::Percent, PROP::Text, "0% Completed");
         window().setProp(P::Heading, PROP::Text, "");
-        window().setProp(0, PROP::Text, "Importing Records");
+        window().setProp(0, PROP::Text, "Checking Records");
     }
 
     bool takeEvent() override {
@@ -44,10 +45,14 @@ class ImportPass : public Procedure {
                 started_ = true;
                 RewindImportFile(true);
                 if (job_.stripHeader) readRecord();
-                if (!readRecord()) finish(true);
                 break;
             case EVENT::Timer:
-                if (!ended_) batch();
+                if (ended_) break;
+                if (checking_) {
+                    checkBatch();
+                } else {
+                    batch();
+                }
                 break;
             case EVENT::Accepted:
                 if (window().field() == P::Cancel && !ended_) finish(false);
@@ -68,6 +73,46 @@ class ImportPass : public Procedure {
             ++batchDone_;
             showPercent();
             if (ParseImportField() != 0) return true;
+        }
+    }
+
+    // The whole file is read before anything is added, so that a refused value does not leave
+    // half a file imported: every record is built in the buffer and its refusals counted.
+    void checkBatch() {
+        batchDone_ = 0;
+        while (batchDone_ < kCheckBatch) {
+            if (!readRecord()) {
+                endChecking();
+                return;
+            }
+            job_.file->clear();
+            for (std::string& refusal : BuildImportRecord(*job_.file, columns_)) {
+                ++check_.refused;
+                if (check_.first.size() < ImportCheck::kNamed)
+                    check_.first.push_back(std::move(refusal));
+            }
+        }
+    }
+
+    // With nothing refused, the file is read again from its start, adding its records.
+    void endChecking() {
+        if (check_.refused > 0) {
+            finish(false);
+            return;
+        }
+        checking_ = false;
+        bytesDone_ = 0;
+        percent_ = 0;
+        window().setProp(0, PROP::Text, "Importing Records");
+        window().setProp(P::Bar, PROP::Progress, 0);
+        window().setProp(P::Percent, PROP::Text, "0% Completed");
+        window().display();
+        RewindImportFile(true);
+        if (job_.stripHeader) readRecord();
+        if (!readRecord()) {
+            finish(true);
+            window().setProp(P::Percent, PROP::Text, "Process Completed");
+            window().display(P::Percent);
         }
     }
 
@@ -154,9 +199,13 @@ class ImportPass : public Procedure {
         PostCloseWindow();
     }
 
+    static constexpr int kCheckBatch = 250;  // lines checked per timer event
+
     const ImportJob& job_;
     std::vector<ImportColumn> columns_;
     GroupedAdds adds_;
+    ImportCheck check_;
+    bool checking_ = true;
     long added_ = 0;
     long long bytesDone_ = 0;
     long long percent_ = 0;
@@ -208,28 +257,6 @@ std::vector<std::string> BuildImportRecord(rt::RecordFile& file,
     return refusals;
 }
 
-ImportCheck CheckImportFile(const ImportJob& job) {
-    rt::RecordFile& file = *job.file;
-    std::vector<ImportColumn> columns = job.columns;
-    resolveImportColumns(file.decl(), columns);
-    const rt::RecordBuffer kept = file.buf();
-    ImportCheck check;
-    RewindImportFile(true);
-    if (job.stripHeader) ReadImportLine();
-    while (ReadImportLine() != 0) {
-        RestartImportValues();
-        if (ParseImportField() == 0 && ImportRecordRefusal().empty()) continue;  // a blank line
-        file.clear();
-        for (std::string& refusal : BuildImportRecord(file, columns)) {
-            ++check.refused;
-            if (check.first.size() < ImportCheck::kNamed) check.first.push_back(std::move(refusal));
-        }
-    }
-    file.buf() = kept;
-    RewindImportFile(true);
-    return check;
-}
-
 std::string describeRefusals(const ImportCheck& check) {
     std::string text = "Nothing was imported: " + std::to_string(check.refused) +
                        (check.refused == 1 ? " value cannot" : " values cannot") +
@@ -244,9 +271,10 @@ std::string describeRefusals(const ImportCheck& check) {
            "import again.";
 }
 
-long RunImportPass(const ImportJob& job, bool& completed) {
+long RunImportPass(const ImportJob& job, bool& completed, ImportCheck& check) {
     ImportPass pass(job);
     pass.run();
     completed = pass.completed();
+    check = pass.check();
     return pass.added();
 }

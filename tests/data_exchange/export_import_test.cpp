@@ -230,6 +230,7 @@ TEST_F(ExportImportTest, ImportRefusesAFileWithAValueItsFieldCannotHoldAndAddsNo
     assign(2, 79);  // MAI:Level, a SHORT
     driver.press("&Next");
     driver.press("&OK");
+    testsupport::runTimersToEnd(driver);
     driver.expectMessage(
         "Nothing was imported: 1 value cannot be stored as the file gives it.\n\n"
         "Line 2, column Field_2 (MAI:Level): 40000 is outside the range of a SHORT.\n\n"
@@ -257,6 +258,7 @@ TEST_F(ExportImportTest, ImportNamesTheFirstTwentyRefusedValuesAndCountsTheRest)
     openAssigner(&ImportMAIL, "in.csv");
     assign(2, 5);  // MAI:Amount
     driver.press("&OK");
+    testsupport::runTimersToEnd(driver);
     const std::vector<rt::DialogPtr> dialogs = driver.backend().pendingDialogs();
     ASSERT_EQ(dialogs.size(), 1u);
     const std::string& text = dialogs[0]->text;
