@@ -10,15 +10,9 @@
 #include "runtime/data/errors.h"
 #include "runtime/data/transaction.h"
 
-namespace {
-
-constexpr int kTransactionWaitSeconds = 2;
-
-}  // namespace
-
 int GuardedUpdate(rt::RecordFile& file, int flag) {
     const std::string name = DisplayName(file);
-    if (rt::logout(kTransactionWaitSeconds, {&file}) != 0) {
+    if (rt::logout(kGuardedWaitSeconds, {&file}) != 0) {
         SaveFileError();
         ShowWarning(WARN::TransactionFramingError, name, "Update");
         FinishUpdate(file);
@@ -59,7 +53,7 @@ int GuardedDelete(rt::RecordFile& file, std::string_view what) {
     const std::string name = what.empty() ? DisplayName(file) : std::string(what);
     const bool hasKey = !file.decl().keys().empty();
     const std::string position = hasKey ? file.position(0) : file.position();
-    if (rt::logout(kTransactionWaitSeconds, {&file}) != 0) {
+    if (rt::logout(kGuardedWaitSeconds, {&file}) != 0) {
         SaveFileError();
         ShowWarning(WARN::TransactionFramingError, name, "Delete");
         FinishDelete(file);

@@ -6,6 +6,9 @@
 
 #include "runtime/data/record_file.h"
 
+// How long a guarded write waits for other stations' transactions.
+inline constexpr int kGuardedWaitSeconds = 2;
+
 namespace GUARDED {
 inline constexpr int Done = 0;
 inline constexpr int Failed = 1;            // after its warning
