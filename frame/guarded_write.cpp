@@ -49,8 +49,8 @@ int GuardedUpdate(rt::RecordFile& file, int flag) {
     return GUARDED::Done;
 }
 
-int GuardedDelete(rt::RecordFile& file, std::string_view what) {
-    const std::string name = what.empty() ? DisplayName(file) : std::string(what);
+int GuardedDelete(rt::RecordFile& file) {
+    const std::string name = DisplayName(file);
     const bool hasKey = !file.decl().keys().empty();
     const std::string position = hasKey ? file.position(0) : file.position();
     if (rt::logout(kGuardedWaitSeconds, {&file}) != 0) {
