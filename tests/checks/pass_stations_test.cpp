@@ -41,6 +41,7 @@ std::vector<std::int64_t> makeBlankChecks() {
 }
 
 TEST(NumberingStations, BlankChecksAreNumberedOnceWhileAnotherStationSavesThem) {
+    long savesDuringPasses = 0;  // the other station's saves while a pass ran
     for (int run = 0; run < 20; ++run) {
         SCOPED_TRACE("run " + std::to_string(run));
         testsupport::TempDir dir{/*enter=*/true};
@@ -59,7 +60,8 @@ TEST(NumberingStations, BlankChecksAreNumberedOnceWhileAnotherStationSavesThem) 
                 checktest::runPassToEnd(d);
             },
             response);
-        ASSERT_GT(saves, 1);
+        ASSERT_GE(saves, 1);
+        savesDuringPasses += saves - 1;
         EXPECT_EQ(rt::clip(GLO::LastCheckNumber.view()), std::to_string(1000 + kBlankChecks));
         BLANK.open();
         for (int k = 0; k < kBlankChecks; ++k) {
@@ -71,10 +73,12 @@ TEST(NumberingStations, BlankChecksAreNumberedOnceWhileAnotherStationSavesThem) 
         }
         BLANK.close();
     }
+    EXPECT_GT(savesDuringPasses, 0);
 }
 
 TEST(PrintingStations, APrintRunPrintsAndMarksEachCheckOnceWhileAnotherStationSavesThem) {
     constexpr int kChecks = 60;
+    long savesDuringPasses = 0;  // the other station's saves while a pass ran
     for (int run = 0; run < 20; ++run) {
         SCOPED_TRACE("run " + std::to_string(run));
         testsupport::TempDir dir{/*enter=*/true};
@@ -95,7 +99,8 @@ TEST(PrintingStations, APrintRunPrintsAndMarksEachCheckOnceWhileAnotherStationSa
                 PrintCheckStyle2ThreeUp();
             },
             checktest::printWithoutPreview, response);
-        ASSERT_GT(saves, 1);
+        ASSERT_GE(saves, 1);
+        savesDuringPasses += saves - 1;
         EXPECT_EQ(response, RESP::Completed);
         // Every check printed, each as often as the others (the payee may show on a stub).
         std::map<std::string, int> printed;
@@ -117,6 +122,7 @@ TEST(PrintingStations, APrintRunPrintsAndMarksEachCheckOnceWhileAnotherStationSa
         }
         CHECKS.close();
     }
+    EXPECT_GT(savesDuringPasses, 0);
 }
 
 }  // namespace

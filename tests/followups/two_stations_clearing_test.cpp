@@ -37,6 +37,7 @@ TEST(TwoStationsClearing, PassesCompleteAndKeepEverySaveOfAStationWritingMeanwhi
         {"ClearOldAppointments", &ClearOldAppointments,
          [](const Stored& s) { return s.appointmentDate.empty() && s.subject.empty(); }},
     };
+    long savesDuringPasses = 0;  // the other station's saves while a pass ran
     for (const ClearingPass& pass : passes) {
         for (int run = 0; run < kRuns; ++run) {
             SCOPED_TRACE(std::string(pass.name) + " run " + std::to_string(run));
@@ -54,7 +55,8 @@ TEST(TwoStationsClearing, PassesCompleteAndKeepEverySaveOfAStationWritingMeanwhi
             long response = 0;
             const long saves = testsupport::runBesideBusyStation(
                 other, pass.run, testsupport::runTimersToEnd, response);
-            ASSERT_GT(saves, 1);
+            ASSERT_GE(saves, 1);
+            savesDuringPasses += saves - 1;
             EXPECT_EQ(response, RESP::Completed);
 
             const auto stored = storedContacts();
@@ -65,6 +67,7 @@ TEST(TwoStationsClearing, PassesCompleteAndKeepEverySaveOfAStationWritingMeanwhi
             }
         }
     }
+    EXPECT_GT(savesDuringPasses, 0);
 }
 
 }  // namespace

@@ -147,6 +147,7 @@ TEST(TwoStationsPosting, AStationKilledWhilePostingLeavesEveryLevelCountedAlike)
 
 TEST(TwoStationsPosting, ClearingTheUplineKeepsEverySaveOfAStationWritingMeanwhile) {
     constexpr int kMembers = 60;
+    long savesDuringPasses = 0;  // the other station's saves while a pass ran
     for (int run = 0; run < 20; ++run) {
         SCOPED_TRACE("run " + std::to_string(run));
         testsupport::TempDir dir{/*enter=*/true};
@@ -162,7 +163,8 @@ TEST(TwoStationsPosting, ClearingTheUplineKeepsEverySaveOfAStationWritingMeanwhi
         long response = 0;
         const long saves = testsupport::runBesideBusyStation(other, &ClearUpline,
                                                              testsupport::runTimersToEnd, response);
-        ASSERT_GT(saves, 1);
+        ASSERT_GE(saves, 1);
+        savesDuringPasses += saves - 1;
         EXPECT_EQ(response, RESP::Completed);
         MAIL.open();
         for (int k = 0; k < kMembers; ++k) {
@@ -173,6 +175,7 @@ TEST(TwoStationsPosting, ClearingTheUplineKeepsEverySaveOfAStationWritingMeanwhi
         }
         MAIL.close();
     }
+    EXPECT_GT(savesDuringPasses, 0);
 }
 
 }  // namespace
