@@ -1,5 +1,5 @@
-// UpdateBlankCheck: one blank check with its picture. An insert is numbered and added at
-// once, completed by OK and removed again when cancelled. The stored picture changes only
+// UpdateBlankCheck: one blank check with its picture. An insert is numbered at once and added
+// by OK; a cancelled one leaves nothing behind. The stored picture changes only
 // when a file was chosen and decoded: tabbing through the file name or onto "...", a
 // cancelled file dialog, or a file that cannot be read keep it.
 

@@ -33,8 +33,7 @@ class ClearNumbers : public ProcessPass {
 
 class NumberChecks : public ProcessPass {
   public:
-    NumberChecks()
-        : ProcessPass("Tovik097", {&BLANK}, blankSheet(), {ProcessWrite::GuardedUpdate, ""}) {}
+    NumberChecks() : ProcessPass("Tovik097", {&BLANK}, blankSheet(), {ProcessWrite::Put, ""}) {}
 
   protected:
     void assignFields() override {

@@ -1,5 +1,5 @@
 // UpdateCheck: one check, entered from a client's bank data and paid to a payee. An insert
-// is numbered and added at once, completed by OK and removed again when cancelled.
+// is numbered at once and added by OK; a cancelled one leaves nothing behind.
 
 #include <string>
 

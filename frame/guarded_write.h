@@ -2,9 +2,10 @@
 // Guarded writes: forms change and delete existing records only through these, each in a
 // short transaction over the one file (waiting at most 2 seconds for other stations).
 
-#include <string_view>
-
 #include "runtime/data/record_file.h"
+
+// How long a guarded write waits for other stations' transactions.
+inline constexpr int kGuardedWaitSeconds = 2;
 
 namespace GUARDED {
 inline constexpr int Done = 0;
@@ -18,5 +19,5 @@ inline constexpr int ChangedElsewhere = 2;  // nothing written; the other versio
 int GuardedUpdate(rt::RecordFile& file, int flag);
 
 // Deletes the record in the buffer; 0 deleted, 1 failed after its warning, which names the
-// file by `what` when given (the record's number, say) and else by its display name.
-int GuardedDelete(rt::RecordFile& file, std::string_view what = {});
+// file by its display name.
+int GuardedDelete(rt::RecordFile& file);

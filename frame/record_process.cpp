@@ -1,9 +1,13 @@
 #include "frame/record_process.h"
 
+#include <cstdint>
+
 #include "frame/guarded_write.h"
 #include "frame/progress_window.h"
+#include "frame/saved_error.h"
 #include "frame/warnings.h"
 #include "runtime/data/errors.h"
+#include "runtime/data/transaction.h"
 
 ProcessPass::ProcessPass(std::string_view module, std::vector<rt::RecordFile*> files,
                          PassSheet sheet, ProcessOptions options)
@@ -14,44 +18,41 @@ void ProcessPass::beforeSetUp() {
 }
 
 int ProcessPass::write() {
-    switch (options_.write) {
-        case ProcessWrite::Put:
-            return view().put();
-        case ProcessWrite::GuardedUpdate:
-            return GuardedUpdate(*sheet().file, 0);
-        case ProcessWrite::Delete:
-            return view().deleteRecord();
-        case ProcessWrite::RetriedPut:
-            return retriedPut();
-    }
-    return 0;
-}
-
-int ProcessPass::retriedPut() {
-    constexpr int kTries = 10;
     rt::RecordFile& file = *sheet().file;
-    const std::string position = file.position();
-    int result = file.put();
-    for (int attempt = 1; attempt < kTries && result == rt::FileError::RecordChanged; ++attempt) {
-        if (file.reget(position) != 0) return result;
+    const bool deleting = options_.write == ProcessWrite::Delete;
+    const char* operation = deleting ? "Delete" : "Put";
+    const std::int64_t record = file.pointer();
+    // The transaction lets go of the view's read (which would keep SQLite from waiting for
+    // another station's write) and holds the file until the commit, so the record read
+    // again below cannot change before it is written.
+    int code = rt::logout(kGuardedWaitSeconds, {&file});
+    if (code == 0) code = file.getPointer(record);
+    bool written = false;
+    if (code == rt::FileError::EntryNotFound) {
+        code = 0;  // deleted by another station meanwhile: nothing left to change
+    } else if (code == 0 && view().matches()) {
         assignFields();
-        result = file.put();
+        code = deleting ? file.deleteRecord() : file.put();
+        written = code == 0;
     }
-    return result;
+    if (code == 0) code = rt::commit();
+    if (code != 0) {
+        SaveFileError();  // keeps the error for the warning and rolls the record back
+        ShowWarning(WARN::ProcessWriteError, "Process:View", operation);
+        return code;
+    }
+    if (written) afterWrite();
+    return 0;
 }
 
 void ProcessPass::batch() {
     // Every record read counts toward the batch, skipped ones included (in the byte-counting
     // variant, the bytes read).
     while (PASS.BatchCount < PASS.BatchSize) {
-        assignFields();
         if (write() != 0) {
-            ShowWarning(WARN::ProcessWriteError, "Process:View",
-                        options_.write == ProcessWrite::Delete ? "Delete" : "Put");
             endPass(Outcome::WriteFailed);
             return;
         }
-        afterWrite();
         if (readForward() == VERDICT::End) {
             if (outcome() == Outcome::Running) {
                 window().setProp(windows::ProgressControl::Percent, PROP::Text,

@@ -11,22 +11,22 @@
 //   };
 //   void ClearThingCounts() { ClearThingCountsProcess().run(); }
 //
-// A write that fails shows warning 31 ("Process:View" with "Put" or "Delete") and ends the
-// pass at once: the records before it stay written, the rest are untouched, and the answer
-// is RESP::Cancelled.
+// Each record taken is written in a short transaction of its own: the pass lets go of its
+// read, waits for other stations like any write, reads the record again, and when it still
+// passes the filter assigns the fields on that version and writes it; the walk then goes on
+// from its key. So another station's change made meanwhile is kept, and the pass's change is
+// still made once. A record another station deleted or changed out of the filter is left.
+// A write that fails shows warning 31 ("Process:View" with "Put" or "Delete", quoting the
+// error that happened) and ends the pass at once: the records before it stay written, the
+// rest are untouched, and the answer is RESP::Cancelled.
 
 #include <string>
 
 #include "frame/record_pass.h"
 
 enum class ProcessWrite {
-    Put,            // plain PUT of the view's record, no transaction
-    GuardedUpdate,  // the file's guarded update, a change by another station told by warning 15
-    Delete,         // plain DELETE of the view's record
-    // PUT under change detection: a record another station changed since it was read is read
-    // again, its fields assigned anew and written again (a few tries), so that the other
-    // station's change stays and the pass's own change is still made.
-    RetriedPut,
+    Put,     // rewrites the record with the fields assigned
+    Delete,  // deletes the record
 };
 
 struct ProcessOptions {
@@ -39,7 +39,7 @@ class ProcessPass : public RecordPass {
     ProcessPass(std::string_view module, std::vector<rt::RecordFile*> files, PassSheet sheet,
                 ProcessOptions options = {});
 
-    // The fields assigned to the record in the buffer before it is written.
+    // The fields assigned to the record in the buffer (as read again) before it is written.
     virtual void assignFields() {}
     // After the record was written (counters that follow the records written).
     virtual void afterWrite() {}
@@ -52,8 +52,8 @@ class ProcessPass : public RecordPass {
     void batch() final;
     void passEnded() final {}
     std::string headingText() const final { return options_.heading; }
+    // 0 when the record was written or left; else the error, its warnings shown.
     int write();
-    int retriedPut();
 
     ProcessOptions options_;
 };

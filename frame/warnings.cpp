@@ -100,11 +100,14 @@ std::optional<WarningBox> BuildWarning(int number, std::string_view text1, std::
                 "Record Insert Error",
                 "An error was experienced during the update of record.  Error: " + err + ".");
         case WARN::UpdateOperationError:
-            // Only a record changed by another station gets the plain sentence; any other
+            // Only a record changed or deleted by another station gets a plain sentence; any other
             // error is quoted, whatever its driver code reads as.
             if (error.code == rt::FileError::RecordChanged)
                 return notice("Update Operation Error",
                               "This record was changed by another station.");
+            if (error.code == rt::FileError::RecordNotAvailable)
+                return notice("Update Operation Error",
+                              "This record was deleted by another station.");
             return notice("Update Operation Error",
                           "An error (" + err +
                               ") was experienced when attempting to update a record from the "

@@ -1,5 +1,5 @@
 // ClearUpline: blanks the up-line mark of every contact the up-line search marked. Only the
-// marked contacts are read and written; each is written under change detection, so another
+// marked contacts are read and written; each is read again when it is written, so another
 // station's change to it stays. Progress counts the bytes of the records read, one record per
 // timer event.
 
@@ -22,8 +22,7 @@ PassSheet clearSheet() {
 class ClearUplineMarks : public ProcessPass {
   public:
     ClearUplineMarks()
-        : ProcessPass("Tovik164", {&MAIL}, clearSheet(),
-                      {ProcessWrite::RetriedPut, "Clearing Upline"}) {}
+        : ProcessPass("Tovik164", {&MAIL}, clearSheet(), {ProcessWrite::Put, "Clearing Upline"}) {}
 
   protected:
     void assignFields() override { MAI::FROMWHAT.setText(""); }

@@ -3,13 +3,13 @@
 #include <cstdint>
 #include <string>
 
+#include "frame/guarded_write.h"
+#include "frame/saved_error.h"
 #include "records/mail.h"
 #include "runtime/data/errors.h"
+#include "runtime/data/transaction.h"
 
 namespace {
-
-// Tries of one sponsor's write while other stations keep changing it.
-constexpr int kWriteTries = 50;
 
 bool isBlank(const std::string& text) {
     return text.find_first_not_of(' ') == std::string::npos;
@@ -22,19 +22,6 @@ bool loadById(const std::string& id) {
     return MAIL.get(MAI::KEYIDNUMBER) == 0;
 }
 
-// Writes the sponsor `id` after `change`; on another station's change, looks the sponsor up
-// again (its record, or even which contact it is, may have changed) and tries anew.
-bool writeSponsor(const std::string& id, int level, const std::function<void(int)>& change) {
-    for (int attempt = 0; attempt < kWriteTries; ++attempt) {
-        if (attempt > 0 && !loadById(id)) return false;
-        change(level);
-        const int result = MAIL.put();
-        if (result == 0) return true;
-        if (result != rt::FileError::RecordChanged) return false;
-    }
-    return false;
-}
-
 }  // namespace
 
 bool LoadSponsor() {
@@ -45,14 +32,28 @@ UplineWalk WalkUpline(int levels, const std::function<void(int level)>& change) 
     UplineWalk walk;
     const std::int64_t start = MAIL.pointer();
     if (start == 0) return walk;
+    // One transaction for the whole walk: a station that dies midway, or a write that fails,
+    // leaves every sponsor as it was, so posting again counts no level twice.
+    if (rt::logout(kGuardedWaitSeconds, {&MAIL}) != 0) {
+        SaveFileError();
+        walk.writeFailed = true;
+        MAIL.getPointer(start);
+        return walk;
+    }
     for (int level = 1; level <= levels; ++level) {
         const std::string id = MAI::SPONSORID.text();
         if (!loadById(id)) break;
-        if (!writeSponsor(id, level, change)) {
+        change(level);
+        if (MAIL.put() != 0) {
             walk.writeFailed = true;
             break;
         }
         ++walk.levelsWritten;
+    }
+    if (walk.writeFailed || rt::commit() != 0) {
+        SaveFileError();  // keeps the error for the warning and rolls the walk back
+        walk.writeFailed = true;
+        walk.levelsWritten = 0;
     }
     MAIL.getPointer(start);
     return walk;

@@ -13,14 +13,14 @@ bool LoadSponsor();
 
 struct UplineWalk {
     int levelsWritten = 0;     // sponsors written, from the nearest up
-    bool writeFailed = false;  // a write could not be made; nothing above it was written
+    bool writeFailed = false;  // a write could not be made; nothing was written
 };
 
 // Walks up to `levels` sponsors above the contact in the MAIL buffer (which must be the
 // file's current record) and writes each one after `change(level)` (level 1 for the nearest
-// sponsor) has changed it in the buffer. Each write is under change detection: when another
-// station changed the sponsor since it was read, it is read again and changed anew, so no
-// other station's change is overwritten and no raise is lost. The walk stops at the first
-// missing sponsor, and nothing is ever written after a failed look-up. Afterwards the buffer
+// sponsor) has changed it in the buffer. The walk is one transaction: every sponsor it
+// reaches is written, or (a write or the commit fails, the station dies) none is; the error
+// is then kept for the warning. Inside it no other station can change a sponsor between its
+// read and its write. The walk stops at the first missing sponsor. Afterwards the buffer
 // holds the starting contact again, as it is in the file.
 UplineWalk WalkUpline(int levels, const std::function<void(int level)>& change);

@@ -1,5 +1,5 @@
-// UpdateInvoice: the invoice form. A new invoice is numbered and added as the form opens;
-// the amounts are worked out as the user reaches them and once more, line by line, on OK.
+// UpdateInvoice: the invoice form. A new invoice is numbered as the form opens and added on
+// OK; the amounts are worked out as the user reaches them and once more, line by line, on OK.
 #include <string>
 
 #include "frame/calculator.h"

@@ -108,5 +108,12 @@ int setError(int code, std::string_view file, int engineCode, std::string_view e
     return code;
 }
 
+int setErrorSaying(int code, std::string_view text, std::string_view file, int engineCode,
+                   std::string_view engineText) {
+    setError(code, file, engineCode, engineText);
+    if (last()) last()->text = text;
+    return code;
+}
+
 }  // namespace detail
 }  // namespace rt

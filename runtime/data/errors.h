@@ -44,6 +44,10 @@ namespace detail {
 void clearError();
 int setError(int code, std::string_view file, int engineCode = 0, std::string_view engineText = {},
              std::string_view key = {});
+// The same with a text of its own instead of the code's usual one: it says what happened
+// where the code alone would mislead (a file that is no record file at all answers 47).
+int setErrorSaying(int code, std::string_view text, std::string_view file, int engineCode = 0,
+                   std::string_view engineText = {});
 }  // namespace detail
 
 }  // namespace rt

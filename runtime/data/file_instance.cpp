@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "runtime/data/errors.h"
+#include "runtime/data/file_placement.h"
 #include "runtime/data/key_codec.h"
 #include "runtime/text/codepage.h"
 
@@ -105,9 +106,17 @@ int FileInstance::failSqlite(int rc) const {
         const int systemError = db ? sqlite3_system_errno(db) : 0;
         if (systemError != 0) return failAccess(systemError, std::strerror(systemError));
     }
+    if ((rc & 0xFF) == SQLITE_NOTADB) return failForeign(rc, text);
     // Damage that leaves every record readable lies in the keys: BUILD mends it.
     if ((rc & 0xFF) == SQLITE_CORRUPT && db && recordsIntact()) code = FileError::KeysMustBeRebuilt;
     return setError(code, name, rc, text);
+}
+
+bool FileInstance::recordExists(std::int64_t id) {
+    byId.bind(1, id);
+    const bool found = byId.step() == SQLITE_ROW;
+    byId.reset();
+    return found;
 }
 
 bool FileInstance::recordsIntact() const {
@@ -202,15 +211,7 @@ int FileInstance::parsePosition(std::string_view position, int& order, std::int6
     // Positions may come back blank padded from a STRING(512).
     while (!position.empty() && position.back() == ' ')
         position.remove_suffix(1);
-    auto number = [](std::string_view text, std::int64_t& out) {
-        if (text.empty() || text.size() > 18) return false;
-        out = 0;
-        for (char c : text) {
-            if (c < '0' || c > '9') return false;
-            out = out * 10 + (c - '0');
-        }
-        return true;
-    };
+    const auto number = parseDigits;
     if (position.starts_with("R:")) {
         order = -1;
         if (!number(position.substr(2), id)) return fail(FileError::EntryNotFound);
@@ -308,6 +309,64 @@ int FileInstance::addRecord() {
     return 0;
 }
 
+namespace {
+
+std::string claimRow(std::string_view counter) {
+    return "claimed " + std::string(counter);
+}
+
+}  // namespace
+
+bool FileInstance::lastClaimed(const std::string& row, std::int64_t& last) {
+    last = 0;
+    Statement read(db, "SELECT value FROM meta WHERE name = ?1");
+    if (!read) return false;
+    read.bindText(1, row);
+    const int rc = read.step();
+    if (rc == SQLITE_ROW) {
+        const std::string_view value = read.blob(0);
+        std::from_chars(value.data(), value.data() + value.size(), last);
+    }
+    return rc == SQLITE_ROW || rc == SQLITE_DONE;
+}
+
+int FileInstance::storeClaimed(const std::string& row, std::int64_t last) {
+    Statement write(db, "INSERT OR REPLACE INTO meta(name, value) VALUES (?1, ?2)");
+    if (!write) return failSqlite(sqlite3_errcode(db));
+    write.bindText(1, row);
+    write.bindText(2, std::to_string(last));
+    const int rc = write.step();
+    return rc == SQLITE_DONE ? 0 : failSqlite(rc);
+}
+
+int FileInstance::claimNumber(std::string_view counter, std::int64_t atLeast,
+                              std::int64_t& claimed) {
+    claimed = 0;
+    if (!isOpen()) return fail(FileError::FileNotOpen);
+    suspendCursors();
+    const std::string row = claimRow(counter);
+    std::int64_t number = 0;
+    const int code = withWriteTx([&] {
+        std::int64_t last = 0;
+        if (!lastClaimed(row, last)) return failSqlite(sqlite3_errcode(db));
+        number = std::max(atLeast, last + 1);
+        return storeClaimed(row, number);
+    });
+    if (code == 0) claimed = number;
+    return code;
+}
+
+int FileInstance::releaseNumber(std::string_view counter, std::int64_t claimed) {
+    if (!isOpen()) return fail(FileError::FileNotOpen);
+    suspendCursors();
+    const std::string row = claimRow(counter);
+    return withWriteTx([&] {
+        std::int64_t last = 0;
+        if (!lastClaimed(row, last)) return failSqlite(sqlite3_errcode(db));
+        return last == claimed ? storeClaimed(row, claimed - 1) : 0;
+    });
+}
+
 std::vector<std::string> FileInstance::storedKeys(std::int64_t id) {
     std::vector<std::string> keys(decl.keys().size());
     if (keys.empty()) return keys;
@@ -355,7 +414,12 @@ int FileInstance::putRecord() {
         if (mapSqlite(rc) == FileError::DuplicateKey) return duplicateFailure();
         return failSqlite(rc);
     }
-    if (sqlite3_changes(db) == 0) return fail(FileError::RecordChanged);
+    if (sqlite3_changes(db) == 0) {
+        // Another station wrote the record since it was read, or deleted it.
+        if (!recordExists(currentId))
+            return setErrorSaying(FileError::RecordNotAvailable, kDeletedElsewhere, name);
+        return fail(FileError::RecordChanged);
+    }
     if (txReasons) versionsBeforeTx.emplace(currentId, currentVersion);
     ++currentVersion;
     for (Cursor* c : cursors) {
@@ -435,6 +499,10 @@ int FileInstance::beginTx(unsigned reason, int waitMs) {
     if (txReasons & reason) return reason == kTxLogout ? fail(FileError::LogoutActive) : 0;
     if (txReasons == 0) {
         endReadTx();
+        // A walk of this connection still holding its read would make SQLite refuse the
+        // write lock at once whenever another station is writing, instead of waiting for it:
+        // the walks let go here and go on later from their key.
+        suspendCursors();
         setBusyWait(waitMs);
         int rc = execute(db, "BEGIN IMMEDIATE");
         setBusyWait(kDefaultWaitMs);

@@ -71,6 +71,9 @@ class FileInstance {
     // with the reason in the engine's text.
     int failAccess(int systemError, std::string_view reason) const;
     int mapSqlite(int sqliteCode) const;  // the error code for an SQLite result
+    // 47 for a file that is no record file of this program at all (empty, garbage, another
+    // program's database), saying so.
+    int failForeign(int sqliteCode, std::string_view reason) const;
 
     int open(int accessMode);
     int create();
@@ -81,6 +84,7 @@ class FileInstance {
     void loadRow(const Statement& row);
     void forgetCurrent() { currentId = currentVersion = 0; }
     int readById(std::int64_t id);
+    bool recordExists(std::int64_t id);
 
     std::string keyOf(int key, std::int64_t id) const;  // stored key from the buffer
     std::string positionOf(int order, std::int64_t id, const std::string& key) const;
@@ -91,6 +95,8 @@ class FileInstance {
     int putRecord();
     int deleteRecord();
     int getByKey(int key);
+    int claimNumber(std::string_view counter, std::int64_t atLeast, std::int64_t& claimed);
+    int releaseNumber(std::string_view counter, std::int64_t claimed);
     bool duplicates(int key);
 
     int beginTx(unsigned reason, int waitMs);
@@ -130,6 +136,9 @@ class FileInstance {
     // The UPDATE that writes the record and the keys marked '1' in `changedKeys`.
     Statement& updateFor(const std::string& changedKeys);
     std::vector<std::string> storedKeys(std::int64_t id);
+    // The last number claimed under `counter` (0 when none); false on an engine error.
+    bool lastClaimed(const std::string& row, std::int64_t& last);
+    int storeClaimed(const std::string& row, std::int64_t last);
 
     std::map<int, Statement> getByKey_;
     std::map<std::string, Statement> updates_;
@@ -139,6 +148,9 @@ class FileInstance {
     int busyWaitMs_ = 0;
     std::chrono::steady_clock::time_point busySince_;  // the first try of the current wait
 };
+
+inline constexpr const char* kNotARecordFile = "not a record file of this program";
+inline constexpr const char* kDeletedElsewhere = "Record Deleted By Another Station";
 
 // The connection's busy wait while a statement runs.
 inline constexpr int kDefaultWaitMs = 5000;

@@ -1,14 +1,18 @@
 #include "runtime/data/file_placement.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <string_view>
 
 namespace rt::detail {
 namespace {
@@ -40,9 +44,74 @@ NameCheck checkName(const std::string& name) {
     return {NameKind::RegularFile, 0, {}};
 }
 
+namespace {
+
+constexpr std::string_view kCreatingSuffix = ".creating";
+
+// This machine's name as it goes into a temporary name: no '/' and no '-', which part it.
+std::string machineName() {
+    char host[256] = {};
+    if (::gethostname(host, sizeof host - 1) != 0 || host[0] == '\0') return "host";
+    std::string text = host;
+    for (char& c : text)
+        if (c == '/' || c == '-') c = '_';
+    return text;
+}
+
+// Whether the creation that left `entry` ("<machine>-<pid>-<n>" between the file's name and
+// the suffix) can be told to have ended: its process on this machine is gone, or it began
+// more than a day ago (a creation takes seconds; a process on another machine cannot be
+// asked).
+bool creationEnded(std::string_view middle, const std::filesystem::path& entry) {
+    const std::size_t last = middle.rfind('-');
+    if (last != std::string_view::npos && last > 0) {
+        const std::size_t before = middle.rfind('-', last - 1);
+        std::int64_t pid = 0, count = 0;
+        if (before != std::string_view::npos && middle.substr(0, before) == machineName() &&
+            parseDigits(middle.substr(before + 1, last - before - 1), pid) &&
+            parseDigits(middle.substr(last + 1), count) && pid > 0 &&
+            ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            return true;
+    }
+    std::error_code ec;
+    const auto written = std::filesystem::last_write_time(entry, ec);
+    if (ec) return false;
+    return std::filesystem::file_time_type::clock::now() - written > std::chrono::hours(24);
+}
+
+}  // namespace
+
+bool parseDigits(std::string_view text, std::int64_t& out) {
+    if (text.empty() || text.size() > 18) return false;
+    out = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        out = out * 10 + (c - '0');
+    }
+    return true;
+}
+
 std::string temporaryNameFor(const std::string& name) {
     static std::atomic<unsigned> counter{0};
-    return name + "." + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".creating";
+    return name + "." + machineName() + "-" + std::to_string(::getpid()) + "-" +
+           std::to_string(++counter) + std::string(kCreatingSuffix);
+}
+
+void removeAbandonedTemporaries(const std::string& name) {
+    const std::filesystem::path path(name);
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+    const std::string prefix = path.filename().string() + ".";
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string entry = it->path().filename().string();
+        if (entry.size() <= prefix.size() + kCreatingSuffix.size() || !entry.starts_with(prefix) ||
+            !entry.ends_with(kCreatingSuffix))
+            continue;
+        const std::string_view middle = std::string_view(entry).substr(
+            prefix.size(), entry.size() - prefix.size() - kCreatingSuffix.size());
+        if (creationEnded(middle, it->path())) removeTemporary(it->path().string());
+    }
 }
 
 Placement placeWithoutReplacing(const std::string& from, const std::string& to, int& systemError) {

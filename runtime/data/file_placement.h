@@ -4,7 +4,9 @@
 // replacing anything there, so that no station ever sees half a file and no file is ever
 // replaced by a new one.
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace rt::detail {
 
@@ -22,8 +24,18 @@ struct NameCheck {
 
 NameCheck checkName(const std::string& name);
 
-// A name in the same folder as `name` that no other process uses.
+// A whole number of at most 18 decimal digits and nothing else (in temporary names and in
+// record positions).
+bool parseDigits(std::string_view text, std::int64_t& out);
+
+// A name in the same folder as `name` that no other process uses:
+// "<name>.<machine>-<pid>-<n>.creating".
 std::string temporaryNameFor(const std::string& name);
+
+// Removes the temporary files of creations of `name` that ended without putting their file
+// in place (the station was killed): those whose process on this machine is gone, and any
+// older than a day. A creation still running elsewhere keeps its file.
+void removeAbandonedTemporaries(const std::string& name);
 
 enum class Placement { Placed, TakenMeanwhile, Failed };
 

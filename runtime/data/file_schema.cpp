@@ -46,6 +46,10 @@ int FileInstance::openConnection(int flags, int waitMs) {
     return 0;
 }
 
+int FileInstance::failForeign(int sqliteCode, std::string_view reason) const {
+    return setErrorSaying(FileError::InvalidDeclaration, kNotARecordFile, name, sqliteCode, reason);
+}
+
 int FileInstance::checkSchema() {
     Statement meta;
     int rc = meta.prepare(db, "SELECT name, value FROM meta");
@@ -53,7 +57,7 @@ int FileInstance::checkSchema() {
         // A database without our table, or no database at all, is not a record file.
         if ((rc & 0xFF) == SQLITE_BUSY || (rc & 0xFF) == SQLITE_LOCKED) return failSqlite(rc);
         if ((rc & 0xFF) == SQLITE_ERROR || (rc & 0xFF) == SQLITE_NOTADB)
-            return setError(FileError::InvalidDeclaration, name, rc, sqlite3_errmsg(db));
+            return failForeign(rc, sqlite3_errmsg(db));
         return failSqlite(rc);
     }
     std::string format, layout, keys;
@@ -64,9 +68,12 @@ int FileInstance::checkSchema() {
         if (key == "layout") layout = value;
         if (key == "keys") keys = value;
     }
-    if (rc != SQLITE_DONE) return failSqlite(rc);
-    if (format != kFormat || !layoutMatches(decl, layout))
-        return fail(FileError::InvalidDeclaration);
+    if (rc != SQLITE_DONE) {
+        if ((rc & 0xFF) == SQLITE_NOTADB) return failForeign(rc, sqlite3_errmsg(db));
+        return failSqlite(rc);
+    }
+    if (format != kFormat) return failForeign(0, "no record file format in the file");
+    if (!layoutMatches(decl, layout)) return fail(FileError::InvalidDeclaration);
     storedOem = decl.oem() || layout != decl.layoutSignature();
     if (keys != decl.keySignature()) return fail(FileError::KeysMustBeRebuilt);
 
@@ -140,6 +147,9 @@ int FileInstance::open(int accessMode) {
         return code;
     }
     setBusyWait(kDefaultWaitMs);
+    // A creation of this file that was killed before it put the file in place leaves its
+    // temporary file; the stations that open the file since clear it away.
+    removeAbandonedTemporaries(name);
     access = accessMode;
     readSinceOpen = false;
     quickScan = false;
@@ -183,6 +193,7 @@ int FileInstance::create() {
     const NameCheck check = checkName(name);
     if (check.kind == NameKind::RegularFile) return 0;
     if (check.kind == NameKind::Unusable) return failAccess(check.systemError, check.reason);
+    removeAbandonedTemporaries(name);
     const std::string temporary = temporaryNameFor(name);
     removeTemporary(temporary);
     int code = buildNewFile(temporary);

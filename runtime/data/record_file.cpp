@@ -350,6 +350,16 @@ int RecordFile::flush() {
     return instance().endTx(detail::kTxStream);
 }
 
+int RecordFile::claimNumber(std::string_view counter, std::int64_t atLeast, std::int64_t& claimed) {
+    detail::clearError();
+    return instance().claimNumber(counter, atLeast, claimed);
+}
+
+int RecordFile::releaseNumber(std::string_view counter, std::int64_t claimed) {
+    detail::clearError();
+    return instance().releaseNumber(counter, claimed);
+}
+
 Field::Field(RecordFile& file, std::string_view name) : file_(&file) {
     index_ = file.decl().fieldIndex(name);
     if (index_ < 0) throw std::out_of_range("no field " + std::string(name));

@@ -114,6 +114,15 @@ class RecordFile {
     int stream();
     int flush();
 
+    // Numbers handed out before their records are added (a form numbers its record as it
+    // opens and adds it on OK): `claimed` becomes the larger of `atLeast` and one above the
+    // last number claimed under `counter`, kept in the file so that no two stations claim
+    // the same one. Inside LOCK or LOGOUT it belongs to that transaction.
+    int claimNumber(std::string_view counter, std::int64_t atLeast, std::int64_t& claimed);
+    // Gives `claimed` back while it is still the last one claimed (its record was never
+    // added); a number claimed by a station that died is skipped.
+    int releaseNumber(std::string_view counter, std::int64_t claimed);
+
     detail::FileInstance& instance();  // the running thread's instance (internal)
 
   private:

@@ -61,6 +61,10 @@ int View::read(bool forward, bool load) {
     return code;
 }
 
+bool View::matches() const {
+    return !filter_ || filter_->isEmpty() || filter_->matches();
+}
+
 int View::next() {
     return read(true, true);
 }

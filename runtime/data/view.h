@@ -42,6 +42,8 @@ class View {
     std::string position();  // of the record last read through the view
     int reget(std::string_view position);
     void watch() {}
+    // True when the record in the file's buffer passes the filter (a record read again).
+    bool matches() const;
     int put() { return file_->put(); }
     int deleteRecord() { return file_->deleteRecord(); }
 

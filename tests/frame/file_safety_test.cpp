@@ -275,9 +275,13 @@ TEST(FirstStart, AKillAtAnyMomentLeavesAFolderThatStarts) {
         ASSERT_TRUE(first == 0 || first == 100 + SIGKILL) << "round " << round << ": " << first;
         ASSERT_EQ(exitCodeOf(startStation(folder)), 0)
             << "round " << round << ", killed after " << at.count() << " us";
-        // The second start opened every file without a word: each is whole, under its name.
+        // The second start opened every file without a word: each is whole, under its name ...
         for (const records::RecordFileEntry& entry : records::allRecordFiles())
             ASSERT_TRUE(std::filesystem::is_regular_file(folder / entry.file->name()));
+        // ... and cleared away what the killed creation left half built.
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            ASSERT_FALSE(entry.path().string().ends_with(".creating"))
+                << "round " << round << ": " << entry.path();
         std::filesystem::remove_all(folder);
     }
     // Most starts were killed part way, not after their end.

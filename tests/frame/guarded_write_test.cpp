@@ -47,6 +47,14 @@ void changeOtherStation(const char* name) {
     });
 }
 
+void deleteFirstAtOtherStation() {
+    otherStation([](rt::RecordFile& f) {
+        f.set();
+        f.next();
+        ASSERT_EQ(f.deleteRecord(), 0);
+    });
+}
+
 class GuardedWriteTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -202,6 +210,22 @@ TEST_F(GuardedWriteTest, LockHeldPastTwoSecondsFailsTheUpdateWithTransactionFram
                                       "transaction on THINGS\\.  Update transaction cancelled\\."));
 }
 
+TEST_F(GuardedWriteTest, UpdateOfARecordAnotherStationDeletedSaysSoAndAddsNothing) {
+    int result = -1;
+    run.run([&] {
+        readFirst();
+        deleteFirstAtOtherStation();
+        things().buf().setText("THI:NAME", "Mine");
+        result = GuardedUpdate(things(), 0);
+        ReleaseFile(things());
+    });
+    EXPECT_EQ(result, GUARDED::Failed);
+    ASSERT_EQ(run.boxes.size(), 1u);
+    EXPECT_EQ(run.boxes[0].caption, "Update Operation Error");
+    EXPECT_EQ(run.boxes[0].text, "This record was deleted by another station.");
+    EXPECT_EQ(count(), 1);
+}
+
 TEST_F(GuardedWriteTest, DeleteRemovesTheRecordInTheBuffer) {
     int result = -1;
     run.run([&] {
@@ -220,11 +244,7 @@ TEST_F(GuardedWriteTest, DeleteOfARecordAnotherStationDeletedFailsAndDeletesNoth
     SetFileHooks(things(), {nullptr, nullptr, [&] { ++finishes; }});
     run.run([&] {
         readFirst();
-        otherStation([](rt::RecordFile& f) {
-            f.set();
-            f.next();
-            ASSERT_EQ(f.deleteRecord(), 0);
-        });
+        deleteFirstAtOtherStation();
         result = GuardedDelete(things());
         ReleaseFile(things());
     });

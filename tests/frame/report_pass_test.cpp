@@ -17,10 +17,12 @@
 #include "frame/tagging.h"
 #include "frame/use_counts.h"
 #include "records/tag_file.h"
+#include "runtime/data/transaction.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/driver.h"
 #include "tests/frame/report_test_pages.h"
 #include "tests/support/damaged_key.h"
+#include "tests/support/short_wait_seconds.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -520,6 +522,30 @@ TEST_F(ReportPassTest, ProcessWhoseThirdWriteFailsKeepsTheFirstTwoAndAnswersCanc
     EXPECT_EQ(result.response, RESP::Cancelled);
     EXPECT_EQ(result.filesStillInUse, 0);
     EXPECT_EQ(result.numbers, (std::vector<long>{10, 20, 3, 30, 5}));
+}
+
+TEST_F(ReportPassTest, AProcessWhoseWriteWaitsInVainQuotesTheLockInItsWarning) {
+    testsupport::ShortWaitSeconds seconds(100);  // the write's wait for the lock runs out
+    std::string caption;
+    runProcess({{"A", 1}, {"B", 2}}, [&](rt::Driver& d) {
+        d.waitWindow("Processing Records");
+        // Another station holds the file in a transaction for as long as the pass waits.
+        rt::RecordFile& other = labels();
+        ASSERT_EQ(other.open(), 0);
+        ASSERT_EQ(rt::logout(1, {&other}), 0);
+        runPassToEnd(d);
+        d.expectMessage(
+            "An error was experienced when making changes to the Process:View file.  Error: File "
+            "Is Already Locked (32)");
+        caption = d.backend().pendingDialogs().front()->caption;
+        d.answer("OK");
+        rt::rollback();
+        other.close();
+        runPassToEnd(d);
+    });
+    EXPECT_EQ(caption, "Process PUT Error");
+    EXPECT_EQ(result.response, RESP::Cancelled);
+    EXPECT_EQ(result.numbers, (std::vector<long>{1, 2}));
 }
 
 // The read-error warning of a pass: its caption and whether it names the file.

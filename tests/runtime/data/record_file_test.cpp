@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -85,20 +87,45 @@ TEST_F(RecordFileTest, OpenTwiceOrMissingAnswersItsError) {
     EXPECT_EQ(rt::errorCode(), 0);
 }
 
-TEST_F(RecordFileTest, AFileThatIsNoRecordFileAnswers47AndStaysUntouched) {
-    {
-        std::ofstream out("TEXT.KVF", std::ios::binary);
-        out << "just some text, not a database\r\n";
+TEST_F(RecordFileTest, AFileThatIsNoRecordFileAnswers47SayingSoAndStaysUntouched) {
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+    };
+    const Case cases[] = {
+        {"text", [] { std::ofstream("OTHER.KVF", std::ios::binary) << "just some text\r\n"; }},
+        {"empty", [] { std::ofstream("OTHER.KVF", std::ios::binary); }},
+        {"another database", [] { rawSql("OTHER.KVF", "CREATE TABLE t(a)"); }},
+        {"another program's meta table",
+         [] {
+             rawSql("OTHER.KVF",
+                    "CREATE TABLE meta(name, value); INSERT INTO meta "
+                    "VALUES ('format', 'something else')");
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove("OTHER.KVF");
+        c.make();
+        const std::string before = readAll("OTHER.KVF");
+        rt::RecordFile other{rt::FileDecl("OTHER", "OTH:").STRING("OTH:A", 4)};
+        EXPECT_EQ(other.open(), rt::FileError::InvalidDeclaration);
+        EXPECT_EQ(rt::errorText(), "not a record file of this program");
+        EXPECT_EQ(readAll("OTHER.KVF"), before);
     }
-    rt::RecordFile text{rt::FileDecl("TEXT", "TXT:").STRING("TXT:A", 4)};
-    std::string before = readAll("TEXT.KVF");
-    EXPECT_EQ(text.open(), rt::FileError::InvalidDeclaration);
-    EXPECT_EQ(rt::errorText(), "Invalid Record Declaration");
-    EXPECT_EQ(readAll("TEXT.KVF"), before);
+}
 
-    rawSql("OTHER.KVF", "CREATE TABLE t(a)");
-    rt::RecordFile other{rt::FileDecl("OTHER", "OTH:").STRING("OTH:A", 4)};
-    EXPECT_EQ(other.open(), rt::FileError::InvalidDeclaration);
+TEST_F(RecordFileTest, PuttingARecordAnotherConnectionDeletedSaysItWasDeleted) {
+    ASSERT_EQ(add("Ann", "Rome", 1), 0);
+    const std::int64_t ann = people.pointer();
+    rt::RecordFile other{datatest::peopleDecl()};
+    ASSERT_EQ(other.open(), 0);
+    ASSERT_EQ(other.getPointer(ann), 0);
+    ASSERT_EQ(people.deleteRecord(), 0);
+    other.buf().setText("PEO:CITY", "Oslo");
+    EXPECT_EQ(other.put(), RecordNotAvailable);
+    EXPECT_EQ(rt::errorText(), "Record Deleted By Another Station");
+    EXPECT_EQ(people.records(), 0);
 }
 
 TEST_F(RecordFileTest, AnotherLayoutAnswers47AndTheFileKeepsItsRecords) {
