@@ -1,14 +1,15 @@
 #include "runtime/qt/print_backend.h"
 
 #include <malloc.h>
+#include <unistd.h>
 
-#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
 
 #include "runtime/qt/page_painter.h"
 #include "runtime/text/codepage.h"
@@ -84,16 +85,34 @@ bool paintPages(Device& device, PageSource& pages, std::string& error) {
 bool writePdf(PageSource& pages, const QString& file, std::string& error) {
     if (pages.count() == 0) return true;
     ensureApplication();
-    bool written = false;
-    {
-        QPdfWriter writer(file);
+    // The document is written under a temporary name in the same folder and renamed into
+    // place only when complete: a failure or a kill half way leaves an existing file of the
+    // name as it was, and never a half-written one under it.
+    QSaveFile out(file);
+    out.setDirectWriteFallback(false);
+    bool written = out.open(QIODevice::WriteOnly);
+    if (!written) error = out.errorString().toStdString();
+    if (written) {
+        QPdfWriter writer(&out);
         writer.setResolution(kUnitsPerInch);
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setCreator(QStringLiteral("tovik"));
         written = paintPages(writer, pages, error);
     }
+    if (written && out.error() != QFileDevice::NoError) {
+        written = false;
+        error = out.errorString().toStdString();
+    }
+    if (written && (!out.flush() || ::fsync(out.handle()) != 0)) {
+        written = false;
+        error = out.errorString().toStdString();
+    }
+    if (written && !out.commit()) {
+        written = false;
+        error = out.errorString().toStdString();
+    }
     if (!written) {
-        QFile::remove(file);  // no half-written document
+        out.cancelWriting();  // the temporary file goes; the named one stays as it was
         error = "cannot write " + file.toStdString() + ": " + error;
     }
     return written;

@@ -12,8 +12,9 @@
 
 namespace rt::qt {
 
-// Writes the pages into one PDF file, each page at its own paper size. A page that cannot
-// be read leaves no file.
+// Writes the pages into one PDF file, each page at its own paper size, under a temporary
+// name in the file's folder, renamed to `file` once complete. A page that cannot be read or
+// a write that fails leaves no new file and an existing one as it was.
 bool writePdf(PageSource& pages, const QString& file, std::string& error);
 
 // Prints the pages on a printer set up by the caller (its name, or a file format): the
