@@ -18,6 +18,7 @@
 #include "tests/labels/label_fixture.h"
 #include "tests/runtime/system/picture_samples.h"
 #include "tests/support/page_keeper.h"
+#include "tests/support/pdf_report.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -81,13 +82,7 @@ class LabelPdfTest : public ::testing::Test {
             report();
             response = GLO::Response;
         });
-        driver.waitWindow("Report Destination");
-        driver.press("Options");
-        driver.waitWindow("Print Options");
-        driver.press("Print To FIle");
-        driver.type(7, pdf.string());
-        driver.press("OK");
-        driver.waitWindow("Report Destination");
+        testsupport::chooseFileAtDestination(driver, pdf);
         driver.press("OK");
         runTimers(driver);
         if (rt::Window* w = driver.active(); w && w->title() == "Report Preview") {
@@ -154,13 +149,7 @@ TEST_F(LabelPdfTest, EnvelopesAskWhereToPrintAndNeverReplaceAFileUnasked) {
             PrintEnvelopes();
             response = GLO::Response;
         });
-        driver.waitWindow("Report Destination");
-        driver.press("Options");
-        driver.waitWindow("Print Options");
-        driver.press("Print To FIle");
-        driver.type(7, pdf.string());
-        driver.press("OK");
-        driver.waitWindow("Report Destination");
+        testsupport::chooseFileAtDestination(driver, pdf);
         driver.press("Print Report");
         driver.press("OK");
         driver.expectMessage("The file " + pdf.string() + " already exists. Replace it?");
