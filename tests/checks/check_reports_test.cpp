@@ -90,14 +90,7 @@ TEST_F(CheckReportsTest, EachReportMarksAndCountsDownAsItsStyleSays) {
     for (const Bookkeeping& row : table) {
         SCOPED_TRACE(row.report);
         recordPrintedPages();
-        const auto pointers = makeChecks({{"Ann", "Smith", "Acme", "10.00", "", "3"},
-                                          {"Bob", "smith", "Bolt", "20.00", "", ""},
-                                          {"Cy", "Smith", "Core", "30.00", "Y", "5"}});
-        OpenTagFile_();
-        NewTag_(TAG::ChecksToPrint);
-        NewTag_(TAG::CheckRegister);
-        CloseTagFile_();
-        if (row.table) tagChecks(row.table, pointers);
+        const auto pointers = makeThreeSmiths(row.table);
         EXPECT_EQ(run(row.procedure, "SMITH"), RESP::Completed);
         const auto stored = storedChecks();
         ASSERT_EQ(stored.size(), 3u);
