@@ -228,9 +228,9 @@ PutBack PrintClaims::settle(const PrintRun& run) {
     if (!result.empty()) {
         const std::string count = std::to_string(result.putBack.size());
         tell(result, words_,
-             count + " " + words_.things + " did not reach paper and " +
+             count + " of the " + words_.things + " did not reach paper and " +
                  (result.putBack.size() == 1 ? "was" : "were") +
-                 " put back as they were before the run, because " + run.reason() + ".");
+                 " put back as before the run, because " + run.reason() + ".");
     }
     return result;
 }
