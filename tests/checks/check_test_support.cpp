@@ -9,6 +9,7 @@
 #include "runtime/text/day_number.h"
 #include "runtime/text/fixed_text.h"
 #include "tests/support/page_keeper.h"
+#include "tests/support/print_endings.h"
 
 namespace checktest {
 
@@ -117,11 +118,7 @@ std::vector<std::string> textsOf(const rt::Page& page) {
 }
 
 void runPassToEnd(rt::Driver& d) {
-    for (int round = 0; round < 2000; ++round) {
-        d.settle();
-        if (d.ended() || !d.backend().pendingDialogs().empty() || !d.backend().fireNextTimer())
-            return;
-    }
+    testsupport::runTimersUntilAsked(d);
 }
 
 void printWithoutPreview(rt::Driver& d) {

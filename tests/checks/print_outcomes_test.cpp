@@ -26,61 +26,16 @@
 #include "runtime/ui/headless_backend.h"
 #include "tests/checks/check_test_support.h"
 #include "tests/support/pdf_report.h"
+#include "tests/support/print_endings.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
 using namespace checktest;
-
-enum class Ending {
-    CompleteFile,
-    ServiceJob,
-    PreviewClosed,
-    CancelAtDestination,
-    CancelDuringRun,
-    UnwritableFile,
-    ServiceRefuses
-};
-
-const char* nameOf(Ending e) {
-    switch (e) {
-        case Ending::CompleteFile:
-            return "complete file";
-        case Ending::ServiceJob:
-            return "print service job";
-        case Ending::PreviewClosed:
-            return "preview closed";
-        case Ending::CancelAtDestination:
-            return "cancel at the destination";
-        case Ending::CancelDuringRun:
-            return "cancel during the run";
-        case Ending::UnwritableFile:
-            return "unwritable file";
-        case Ending::ServiceRefuses:
-            return "print service refuses";
-    }
-    return "";
-}
-
-bool onPaper(Ending e) {
-    return e == Ending::CompleteFile || e == Ending::ServiceJob;
-}
-
-// A print service that takes no job.
-class RefusingService : public rt::PrintBackend {
-  public:
-    std::string defaultPrinterName() override { return "Office"; }
-    bool print(rt::PageSource&, const rt::PrintSettings&, std::string& error) override {
-        error = "the print service refused the job";
-        return false;
-    }
-};
-
-// Printing into PDF files through Qt on a machine without a print service.
-class FilesOnly : public rt::qt::QtPrintBackend {
-  public:
-    std::string defaultPrinterName() override { return ""; }
-};
+using testsupport::Ending;
+using testsupport::kEndings;
+using testsupport::nameOf;
+using testsupport::onPaper;
 
 constexpr const char* kOtherStationsMemo = "Changed elsewhere";
 
@@ -97,60 +52,15 @@ void changeMemoElsewhere(std::int64_t pointer) {
     station.join();
 }
 
-// Answers every message box until the procedure ends; their texts.
-std::vector<std::string> answerToTheEnd(rt::Driver& d) {
-    std::vector<std::string> texts;
-    for (int round = 0; round < 2000 && !d.ended(); ++round) {
-        d.settle();
-        const auto dialogs = d.backend().pendingDialogs();
-        if (!dialogs.empty()) {
-            texts.push_back(dialogs.front()->text);
-            d.answer("OK");
-            continue;
-        }
-        if (!d.backend().fireNextTimer()) break;
-    }
-    return texts;
-}
-
 class PrintOutcomesTest : public testing::Test {
   protected:
     void TearDown() override { rt::printer().reset(); }
 
-    // Runs `report` ended the way asked; the other station changes `changed` once the run
-    // has claimed its first record. Answers the messages shown.
     std::vector<std::string> run(const std::function<void()>& report, Ending ending,
                                  std::int64_t changed) {
         recordPrintedPages();
-        if (ending == Ending::ServiceRefuses)
-            rt::printer().setBackend(std::make_shared<RefusingService>());
-        if (ending == Ending::CompleteFile || ending == Ending::UnwritableFile)
-            rt::printer().setBackend(std::make_shared<FilesOnly>());
-        rt::Driver d;
-        d.start(report);
-        if (ending == Ending::CancelAtDestination) {
-            d.waitWindow("Report Destination");
-            d.press("Cancel");
-            EXPECT_TRUE(d.finish());
-            return {};
-        }
-        if (ending == Ending::CompleteFile) testsupport::chooseFileAtDestination(d, pdf);
-        if (ending == Ending::UnwritableFile)
-            testsupport::chooseFileAtDestination(d, "/nonexistent/dir/x.pdf");
-        if (ending != Ending::PreviewClosed) d.press("Print Report");
-        d.press("OK");
-        d.waitWindow("Generating Report");
-        d.settle();  // the first record is found and claimed
-        changeMemoElsewhere(changed);
-        if (ending == Ending::CancelDuringRun) d.press("Cancel");
-        runPassToEnd(d);
-        if (ending == Ending::PreviewClosed) {
-            d.waitWindow("Report Preview");
-            d.press(2);  // "Exit Without Printing Report"
-        }
-        std::vector<std::string> messages = answerToTheEnd(d);
-        EXPECT_TRUE(d.finish());
-        return messages;
+        return testsupport::runEndedBy(report, ending, pdf,
+                                       [changed] { changeMemoElsewhere(changed); });
     }
 
     static void expectPutBackTold(const std::vector<std::string>& messages, Ending ending) {
@@ -163,11 +73,6 @@ class PrintOutcomesTest : public testing::Test {
     testsupport::TempDir dir{/*enter=*/true};
     std::filesystem::path pdf = dir.path() / "checks.pdf";
 };
-
-const Ending kEndings[] = {Ending::CompleteFile,    Ending::ServiceJob,
-                           Ending::PreviewClosed,   Ending::CancelAtDestination,
-                           Ending::CancelDuringRun, Ending::UnwritableFile,
-                           Ending::ServiceRefuses};
 
 struct CheckRun {
     const char* name;
