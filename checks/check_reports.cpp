@@ -117,6 +117,10 @@ class CheckReport : public ReportPass {
         if (claimed_) claims_.placeLast(detailPage());
     }
 
+    bool beforeFileInPlace(const PrintRun& planned, const std::string& temporaryFile) override {
+        return claims_.notePaper(planned, temporaryFile);
+    }
+
     void afterPass() override {
         if (!claims_.settle(printRun()).putBack.empty()) LOC.Response = RESP::Cancelled;
         if (!blankPayTo_.empty())

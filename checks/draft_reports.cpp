@@ -89,6 +89,10 @@ class MonthlyDraftsReport : public ReportPass {
         numbered_.push_back({detailPage(), std::string(rt::clip(CHE::CHECKNUMBER.text()))});
     }
 
+    bool beforeFileInPlace(const PrintRun& planned, const std::string& temporaryFile) override {
+        return claims_.notePaper(planned, temporaryFile);
+    }
+
     void afterPass() override {
         const PrintRun& run = printRun();
         if (!claims_.settle(run).putBack.empty()) LOC.Response = RESP::Cancelled;

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "frame/codes.h"
@@ -28,6 +29,9 @@ namespace {
 
 constexpr long kPutBackAttempts = 3;
 constexpr const char* kNoteSuffix = ".claims";
+// The line noting the document about to take its name: its temporary name and the pointers
+// of the claims on it.
+constexpr const char* kPaperLine = "paper";
 
 // The folder of the notes of the runs over one record file, beside it.
 fs::path notesFolder(rt::RecordFile& file) {
@@ -195,14 +199,26 @@ bool PrintClaims::note(const rt::RecordBuffer& before, std::string label) {
         if (before.raw(index) == after.raw(index)) continue;
         claim.changes.push_back({fields[f].name, before.text(index), after.text(index)});
     }
-    const std::string line = lineOf(claim.pointer, claim.label, claim.changes);
+    if (!writeLine(lineOf(claim.pointer, claim.label, claim.changes))) return false;
+    claims_.push_back(std::move(claim));
+    return true;
+}
+
+bool PrintClaims::writeLine(const std::string& line) {
     if (::write(fd_, line.data(), line.size()) != static_cast<ssize_t>(line.size()) ||
         ::fdatasync(fd_) != 0) {
         error_ = "cannot keep the print run's note " + path_ + ": " + std::strerror(errno);
         return false;
     }
-    claims_.push_back(std::move(claim));
     return true;
+}
+
+bool PrintClaims::notePaper(const PrintRun& planned, const std::string& temporaryFile) {
+    if (fd_ < 0) return true;  // nothing claimed
+    std::string line = std::string(kPaperLine) + " " + hex(temporaryFile);
+    for (const Claim& claim : claims_)
+        if (planned.onPaper(claim.page)) line += " " + std::to_string(claim.pointer);
+    return writeLine(line + "\n");
 }
 
 void PrintClaims::withdraw() {
@@ -255,13 +271,27 @@ PutBack PutBackAbandonedClaims(rt::RecordFile& file, const ClaimWords& words) {
         }
         std::ifstream in(note);
         std::string line;
-        bool allPutBack = true;
+        struct Noted {
+            std::int64_t pointer;
+            std::string label;
+            std::vector<ClaimedChange> changes;
+        };
+        std::vector<Noted> noted;
+        std::string paperFile;
+        std::set<std::int64_t> onPaper;
         while (std::getline(in, line)) {
             std::istringstream words_in(line);
-            std::int64_t pointer = 0;
-            std::string hexLabel, label, change;
-            if (!(words_in >> pointer >> hexLabel) || !unhex(hexLabel, label)) continue;
-            std::vector<ClaimedChange> changes;
+            std::string first, hexLabel, label, change;
+            if (!(words_in >> first >> hexLabel) || !unhex(hexLabel, label)) continue;
+            if (first == kPaperLine) {
+                paperFile = label;
+                onPaper.clear();
+                std::int64_t pointer = 0;
+                while (words_in >> pointer)
+                    onPaper.insert(pointer);
+                continue;
+            }
+            Noted n{std::strtoll(first.c_str(), nullptr, 10), label, {}};
             while (words_in >> change) {
                 // Field names hold a colon themselves: the two texts are the last two parts.
                 const std::size_t b = change.rfind(':');
@@ -274,10 +304,21 @@ PutBack PutBackAbandonedClaims(rt::RecordFile& file, const ClaimWords& words) {
                     !unhex(change.substr(a + 1, b - a - 1), c.before) ||
                     !unhex(change.substr(b + 1), c.after))
                     continue;
-                changes.push_back(std::move(c));
+                n.changes.push_back(std::move(c));
             }
+            noted.push_back(std::move(n));
+        }
+        // A document still under its temporary name never took its name: nothing of it is on
+        // paper. Once renamed, the claims on it stay.
+        if (!paperFile.empty() && fs::exists(fs::u8path(paperFile), ec)) {
+            fs::remove(fs::u8path(paperFile), ec);
+            onPaper.clear();
+        }
+        bool allPutBack = true;
+        for (const Noted& n : noted) {
+            if (onPaper.count(n.pointer)) continue;
             const std::size_t failedBefore = result.failed.size();
-            putBackRecord(file, pointer, label, changes, result);
+            putBackRecord(file, n.pointer, n.label, n.changes, result);
             if (result.failed.size() != failedBefore) allPutBack = false;
         }
         if (allPutBack) ::unlink(note.c_str());

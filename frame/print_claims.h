@@ -53,6 +53,11 @@ class PrintClaims {
     // The detail band of the record noted last printed on `page`.
     void placeLast(int page);
 
+    // Printing into a file: the document holding `planned`'s pages is complete under
+    // `temporaryFile` and about to take its name. Notes which claims it holds, so that a run
+    // killed after the rename keeps them; false when the note cannot be kept.
+    bool notePaper(const PrintRun& planned, const std::string& temporaryFile);
+
     // After the run: keeps the changes of the records on paper, puts the others back and
     // removes the note. Shows one message when anything was put back or could not be.
     PutBack settle(const PrintRun& run);
@@ -62,6 +67,7 @@ class PrintClaims {
   private:
     struct Claim;
     bool openNote();
+    bool writeLine(const std::string& line);
 
     rt::RecordFile& file_;
     ClaimWords words_;

@@ -5,6 +5,7 @@
 #include "frame/globals.h"
 #include "frame/report_destination.h"
 #include "frame/report_preview.h"
+#include "runtime/print/printer.h"
 #include "runtime/print/report.h"
 #include "runtime/ui/dialogs.h"
 
@@ -115,8 +116,19 @@ void ReportPass::passEnded() {
         report_->setPrintPreviewedPages(print);
     }
     const bool printing = report_->report().printPreviewedPages();
+    if (printing) {
+        PrintRun planned;
+        planned.ending = PrintRun::Ending::OnPaper;
+        planned.pagesOnPaper = report_->report().indexesOf(PreviewPages.names);
+        std::sort(planned.pagesOnPaper.begin(), planned.pagesOnPaper.end());
+        rt::printer().setBeforeFileInPlace([this, planned](const std::string& temporary) {
+            return beforeFileInPlace(planned, temporary);
+        });
+    }
     std::string error;
-    if (!report_->close(error)) {
+    const bool closed = report_->close(error);
+    rt::printer().setBeforeFileInPlace({});
+    if (!closed) {
         // Pages that did not print are no completed report.
         showReportError(error);
         LOC.Response = RESP::Cancelled;

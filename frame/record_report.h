@@ -69,6 +69,12 @@ class ReportPass : public RecordPass {
     // Around each detail band: computed texts before it, marks written after it.
     virtual void beforeDetail() {}
     virtual void afterDetail() {}
+    // Printing into a file: the document is complete under `temporaryFile` and about to take
+    // its name, with the pages of `planned` on it. False keeps it from taking its name.
+    virtual bool beforeFileInPlace(const PrintRun& planned, const std::string& temporaryFile) {
+        (void)planned, (void)temporaryFile;
+        return true;
+    }
 
     // --- services ---
     ReportJob* report() { return report_.get(); }

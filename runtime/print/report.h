@@ -67,6 +67,8 @@ class Report {
     // The pages that reached the printer at CLOSE (their indexes in page order): empty until
     // a CLOSE printed them, and after a CLOSE whose printing failed.
     const std::vector<int>& pagesPrinted() const { return pagesPrinted_; }
+    // The indexes of the named pages in page order (names not of this report are left out).
+    std::vector<int> indexesOf(const std::vector<std::string>& names) const;
     // The index the page being filled will have (the page of the band printed last); -1
     // when no page is being filled.
     int pageBeingFilled() const { return page_ ? static_cast<int>(spool_.pageCount()) : -1; }
@@ -101,7 +103,6 @@ class Report {
     void resetSums(SumReset reset, int breakId);
     bool placeGroupBand(const std::optional<ReportBand>& band);
     int usableHeight() const;
-    std::vector<int> indexesOf(const std::vector<std::string>& names) const;
 
     ReportStructure s_;
     PaperSize paper_;
