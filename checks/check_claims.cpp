@@ -5,8 +5,8 @@
 
 std::string checkLabel() {
     std::string label(rt::clip(CHE::CHECKNUMBER.text()));
-    const std::string_view payTo = rt::clip(CHE::PAYTO.text());
-    if (!payTo.empty()) label += " (" + std::string(payTo) + ")";
+    const std::string payTo(rt::clip(CHE::PAYTO.text()));
+    if (!payTo.empty()) label += " (" + payTo + ")";
     return label.empty() ? "without a number" : label;
 }
 

@@ -242,11 +242,14 @@ PutBack PrintClaims::settle(const PrintRun& run) {
         fd_ = -1;
     }
     if (!result.empty()) {
-        const std::string count = std::to_string(result.putBack.size());
-        tell(result, words_,
-             count + " of the " + words_.things + " did not reach paper and " +
-                 (result.putBack.size() == 1 ? "was" : "were") +
-                 " put back as before the run, because " + run.reason() + ".");
+        const std::size_t count = result.putBack.size();
+        const std::string first =
+            count == 0 ? "Some " + words_.things + " of this run did not reach paper, because " +
+                             run.reason() + "."
+                       : std::to_string(count) + " of the " + words_.things +
+                             " did not reach paper and " + (count == 1 ? "was" : "were") +
+                             " put back as before the run, because " + run.reason() + ".";
+        tell(result, words_, first);
     }
     return result;
 }

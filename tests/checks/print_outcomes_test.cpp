@@ -179,3 +179,29 @@ TEST_F(PrintOutcomesTest, DraftsKeepTheirNumberDateAndCountOnlyOnPaper) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PrintOutcomesTest, AClaimAnotherStationChangedIsLeftAsThatStationWroteItAndNamed) {
+    const auto p = makeChecks({{"Ann", "Smith", "Acme", "10.00", "", "3"}});
+    recordPrintedPages();
+    const auto messages =
+        testsupport::runEndedBy(&PrintCheckStyle1All, Ending::PreviewClosed, pdf, [&] {
+            std::thread([&] {
+                CHECKS.open();
+                CHECKS.getPointer(p[0]);
+                CHE::X2.setText("9");  // the run had counted it down to 2
+                EXPECT_EQ(CHECKS.put(), 0);
+                CHECKS.close();
+            }).join();
+        });
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_THAT(messages[0], testing::HasSubstr("Some checks of this run did not reach paper"));
+    EXPECT_THAT(messages[0], testing::HasSubstr("Changed or deleted by another station meanwhile, "
+                                                "left as that station wrote them: 1001 (Acme)."));
+    const auto stored = storedChecks();
+    EXPECT_EQ(stored[0].draftsLeft, "9");
+    EXPECT_EQ(stored[0].done, "Y");
+}
+
+}  // namespace
