@@ -87,7 +87,7 @@ rt::WindowStructure makeWindow() {
     account.required = true;
 
     b.prompt(42, {250, 172, 26, 10}, "Printed");
-    b.entry(Done, {278, 171, 10, 11}, "CHE:DONE", "@s1");
+    b.entry(Done, {278, 171, 10, 11}, "CHE:DONE", "@s1").upper = true;
     b.prompt(44, {300, 172, 40, 10}, "Drafts Left:");
     b.entry(DraftsLeft, {342, 171, 20, 11}, "CHE:X2", "@s3");
 

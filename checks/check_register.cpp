@@ -43,9 +43,9 @@ class CheckRegister : public BrowseProcedure {
                             CHE::KEYCHECKDATE, CHE::KEYCHECKNUMBER, CHE::KEYCOMPANYNAME};
         for (int i = 0; i < 6; ++i) {
             const bool number = keys[i] == CHE::KEYCHECKID || keys[i] == CHE::KEYCHECKDATE;
-            BrowseOrder o =
-                BrowseOrder::keyed(keys[i], LocatorKind::Entry,
-                                   number ? StopKind::Number : StopKind::Text, "(che:Done = 'Y')");
+            BrowseOrder o = BrowseOrder::keyed(keys[i], LocatorKind::Entry,
+                                               number ? StopKind::Number : StopKind::Text,
+                                               "(UPPER(che:Done) = 'Y')");
             o.entryControl = FirstLocator + i;
             s.orders.push_back(o);
         }

@@ -13,7 +13,7 @@ PassSheet registerSheet() {
     PassSheet s;
     s.file = &CHECKS;
     s.key = "CHE:KEYCHECKDATE";
-    s.filter = "Che:Done = 'Y'";
+    s.filter = "UPPER(Che:Done) = 'Y'";
     s.displayName = "Checks";
     s.expectedRecords = 500;
     return s;

@@ -1,11 +1,13 @@
 // The check reports: the tagged checks of one client, every unprinted check, and the reprint
 // of the register's tagged checks, each in its page style. Every check is read again and
-// marked printed before its band prints; a check another station marked meanwhile, or one
-// still being entered (blank pay-to name), is passed over.
+// marked printed before its band prints, so that two stations never print the same check;
+// a check another station marked meanwhile, or one without a pay-to name, is passed over.
+// When the run has ended, the checks whose pages did not reach paper are put back.
 
 #include <string>
 #include <vector>
 
+#include "checks/check_claims.h"
 #include "checks/check_layout.h"
 #include "checks/check_procedures.h"
 #include "frame/globals.h"
@@ -47,11 +49,12 @@ PassSheet sheetOf(const Member& m) {
     switch (m.selection) {
         case Selection::TaggedOfClient:
             s.filter =
-                "UPPER(CHE:LastName) = UPPER(Report:Save::CHE:LastName) AND (Che:Done <> 'Y')";
+                "UPPER(CHE:LastName) = UPPER(Report:Save::CHE:LastName) AND "
+                "(UPPER(Che:Done) <> 'Y')";
             s.expectedRecords = 500;
             break;
         case Selection::AllUnprinted:
-            s.filter = "Che:Done <> 'Y'";
+            s.filter = "UPPER(Che:Done) <> 'Y'";
             s.expectedRecords = 500;
             break;
         case Selection::Reprint:
@@ -73,7 +76,8 @@ class CheckReport : public ReportPass {
     explicit CheckReport(const Member& m)
         : ReportPass(kModule, {&TagFile, &CHECKS, &PAYEE}, sheetOf(m)),
           member_(m),
-          savedLastName_(CHE::LASTNAME.text()) {}
+          savedLastName_(CHE::LASTNAME.text()),
+          claims_(CHECKS, checkClaimWords()) {}
 
   protected:
     void bindNames() override {
@@ -86,6 +90,8 @@ class CheckReport : public ReportPass {
                 return [this, name] { return valueOf(name); };
             });
     }
+
+    void beforePass() override { PutBackAbandonedCheckClaims(); }
 
     int recordVerdict() override {
         if (member_.selection != Selection::AllUnprinted) {
@@ -107,12 +113,24 @@ class CheckReport : public ReportPass {
         if (PAYEE.get(PAY::KEYPAYTO) != 0) PAYEE.clear();
     }
 
+    void afterDetail() override {
+        if (claimed_) claims_.placeLast(detailPage());
+    }
+
+    bool beforeFileInPlace(const PrintRun& planned, const std::string& temporaryFile) override {
+        return claims_.notePaper(planned, temporaryFile);
+    }
+
     void afterPass() override {
+        if (!claims_.settle(printRun()).putBack.empty()) LOC.Response = RESP::Cancelled;
+        if (!blankPayTo_.empty())
+            rt::message("These checks were not printed because their pay-to name is blank:" +
+                            listed(blankPayTo_),
+                        "Check Printing", ICON::Exclamation);
         if (unmarked_.empty()) return;
-        std::string text = "These checks could not be marked printed and were not printed:";
-        for (const std::string& name : unmarked_)
-            text += "\n" + name;
-        rt::message(text, "Check Printing", ICON::Exclamation);
+        rt::message(
+            "These checks could not be marked printed and were not printed:" + listed(unmarked_),
+            "Check Printing", ICON::Exclamation);
         LOC.Response = RESP::Cancelled;
     }
 
@@ -124,19 +142,43 @@ class CheckReport : public ReportPass {
         return CHECKS.buf().value(CHECKS.buf().field("CHE:" + name));
     }
 
-    // Reads the check again and marks it printed, guarded against another station's change
-    // in between. Answers whether its band is to print.
+    static std::string listed(const std::vector<std::string>& names) {
+        std::string text;
+        for (const std::string& name : names)
+            text += "\n" + name;
+        return text;
+    }
+
+    // Reads the check again and claims it: marked printed (and its drafts counted down),
+    // guarded against another station's change in between, noted first so that it can be
+    // put back. Answers whether its band is to print.
     bool markPrinted() {
+        claimed_ = false;
         const std::int64_t pointer = CHECKS.pointer();
         for (long attempt = 0; attempt < kMaximumMarkAttempts; ++attempt) {
             if (CHECKS.getPointer(pointer) != 0) return false;  // deleted meanwhile
-            const bool marked = rt::clip(CHE::DONE.text()) == "Y";
-            if (rt::clip(CHE::PAYTO.text()).empty()) return false;  // still being entered
+            const bool marked = rt::upper(rt::clip(CHE::DONE.text())) == "Y";
+            if (rt::clip(CHE::PAYTO.text()).empty()) {
+                const std::string client = std::string(rt::clip(CHE::FIRSTNAME.text())) + " " +
+                                           std::string(rt::clip(CHE::LASTNAME.text()));
+                blankPayTo_.push_back("Check " + checkLabel() +
+                                      (client == " " ? "" : " of " + client));
+                return false;
+            }
             if (marked) return member_.selection == Selection::Reprint;
+            const rt::RecordBuffer before = CHECKS.buf();
             if (member_.countDown) countDownDrafts();
             CHE::DONE.setText("Y");
+            if (!claims_.note(before, checkLabel())) {
+                unmarked_.push_back("Check " + checkLabel() + ": " + claims_.lastError());
+                return false;
+            }
             const int error = CHECKS.put();
-            if (error == 0) return true;
+            if (error == 0) {
+                claimed_ = true;
+                return true;
+            }
+            claims_.withdraw();
             // Another station's change or its write in progress: read the check again.
             if (error != rt::FileError::RecordChanged && error != rt::FileError::FileLocked) break;
         }
@@ -149,6 +191,9 @@ class CheckReport : public ReportPass {
     std::string savedLastName_;
     std::string micrLine_, cityLine_;
     std::vector<std::string> unmarked_;
+    std::vector<std::string> blankPayTo_;
+    PrintClaims claims_;
+    bool claimed_ = false;  // the check in the buffer was claimed by this run
 };
 
 void runMember(const Member& m) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "checks/check_amounts.h"
+#include "checks/check_claims.h"
 #include "checks/check_procedures.h"
 #include "checks/checks_to_print_window.h"
 #include "frame/browse_engine.h"
@@ -21,7 +22,8 @@ namespace {
 using namespace windows::checks_to_print;
 using namespace ChecksToPrintControl;
 
-constexpr const char* kUnprinted = "(Che:Done <> 'Y')";
+// A mark typed in lower case counts as printed too.
+constexpr const char* kUnprinted = "(UPPER(Che:Done) <> 'Y')";
 
 const rt::Field* const kShown[] = {&CHE::FIRSTNAME, &CHE::LASTNAME,    &CHE::COMPANYNAME,
                                    &CHE::AMOUNT,    &CHE::CHECKNUMBER, &CHE::STATE,
@@ -90,8 +92,10 @@ class ChecksToPrint : public BrowseProcedure {
         BrowseProcedure::setUpWindow();
         window().setListIcon(List, 1, "~check.ico");
         if (!FindProcedure("HelpBrowse")) window().setProp(Help, PROP::Disable, 1);
-        // Every visit starts with no check tagged.
+        // Every visit starts with no check tagged, and with no check held by a print run
+        // that ended without finishing.
         NewTag_(TAG::ChecksToPrint);
+        PutBackAbandonedCheckClaims();
     }
 
     void firstRefreshWindow() override {

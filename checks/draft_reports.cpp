@@ -1,11 +1,13 @@
 // The draft run and the draft register. The run numbers the tagged drafts in last-name order
 // from the starting number, dates them today and counts their drafts left down by one; each
 // draft is written, guarded against another station's change, before its page prints, so a
-// draft that cannot be written is neither printed nor given a number.
+// draft that cannot be written is neither printed nor given a number. When the run has
+// ended, the drafts whose pages did not reach paper get back their number, date and count.
 
 #include <string>
 #include <vector>
 
+#include "checks/check_claims.h"
 #include "checks/check_layout.h"
 #include "checks/check_procedures.h"
 #include "checks/check_register_report_layout.h"
@@ -53,9 +55,13 @@ class MonthlyDraftsReport : public ReportPass {
   public:
     explicit MonthlyDraftsReport(const rt::Decimal& first)
         : ReportPass("Tovik094", {&TagFile, &CHECKS, &PAYEE}, draftSheet("CHE:KEYLASTNAME")),
-          next_(first) {}
+          next_(first),
+          lastBefore_(GLO::LastCheckNumber.view()),
+          claims_(CHECKS, {"drafts", "Draft Printing"}) {}
 
   protected:
+    void beforePass() override { PutBackAbandonedCheckClaims(); }
+
     ReportStructurePtr makeReport() override {
         return checks_layout::makeCheckPageReport(
             checks_layout::CheckPage::Draft, [this](const std::string& name) -> rt::ValueSource {
@@ -78,7 +84,22 @@ class MonthlyDraftsReport : public ReportPass {
         if (PAYEE.get(PAY::KEYPAYTO) != 0) PAYEE.clear();
     }
 
+    void afterDetail() override {
+        claims_.placeLast(detailPage());
+        numbered_.push_back({detailPage(), std::string(rt::clip(CHE::CHECKNUMBER.text()))});
+    }
+
+    bool beforeFileInPlace(const PrintRun& planned, const std::string& temporaryFile) override {
+        return claims_.notePaper(planned, temporaryFile);
+    }
+
     void afterPass() override {
+        const PrintRun& run = printRun();
+        if (!claims_.settle(run).putBack.empty()) LOC.Response = RESP::Cancelled;
+        // The last number used is the last one on paper; none: as before the run.
+        GLO::LastCheckNumber = lastBefore_;
+        for (const auto& [page, number] : numbered_)
+            if (run.onPaper(page)) GLO::LastCheckNumber = number;
         if (unwritten_.empty()) return;
         std::string text =
             "These drafts could not be written and were neither numbered nor printed:";
@@ -106,15 +127,21 @@ class MonthlyDraftsReport : public ReportPass {
             if (CHECKS.getPointer(pointer) != 0) break;  // deleted meanwhile
             const rt::Decimal left = rt::textToNumber(CHE::X2.text());
             if (left == rt::Decimal(0)) return false;  // run out meanwhile
+            const rt::RecordBuffer before = CHECKS.buf();
             CHE::CHECKNUMBER.setText(number);
             CHE::CHECKDATE.setInteger(rt::today());
             CHE::X2.setText(rt::numberToText(left - rt::Decimal(1)));
+            if (!claims_.note(before, checkLabel())) {
+                unwritten_.push_back(name + ": " + claims_.lastError());
+                return false;
+            }
             const int error = CHECKS.put();
             if (error == 0) {
                 GLO::LastCheckNumber = number;
                 next_ += rt::Decimal(1);
                 return true;
             }
+            claims_.withdraw();
             if (error != rt::FileError::RecordChanged && error != rt::FileError::FileLocked) break;
         }
         unwritten_.push_back(name);
@@ -122,8 +149,11 @@ class MonthlyDraftsReport : public ReportPass {
     }
 
     rt::Decimal next_;
+    std::string lastBefore_;  // GLO::LastCheckNumber when the run began
     std::string micrLine_, cityLine_;
     std::vector<std::string> unwritten_;
+    PrintClaims claims_;
+    std::vector<std::pair<int, std::string>> numbered_;  // page and number of each draft
 };
 
 class DraftRegisterReport : public ReportPass {

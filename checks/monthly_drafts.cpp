@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "checks/check_amounts.h"
+#include "checks/check_claims.h"
 #include "checks/check_procedures.h"
 #include "checks/monthly_drafts_window.h"
 #include "frame/browse_engine.h"
@@ -100,6 +101,8 @@ class MonthlyDrafts : public BrowseProcedure {
         window().setListIcon(List, 1, "~check.ico");
         if (!FindProcedure("HelpBrowse")) window().setProp(Help, PROP::Disable, 1);
         NewTag_(TAG::MonthlyDrafts);
+        // Drafts still held by a draft run that ended without finishing are put back.
+        PutBackAbandonedCheckClaims();
     }
 
     void firstRefreshWindow() override {

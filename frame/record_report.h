@@ -20,10 +20,31 @@
 // GLO::Request is cleared and GLO::Response is RESP::Cancelled.
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "frame/record_pass.h"
 #include "frame/report_job.h"
 #include "runtime/print/preview_queue.h"
+
+// How a report's run ended, for the procedure that ran it: which pages reached paper (a
+// complete file under its name, or a job the print service accepted), or why none did.
+struct PrintRun {
+    enum class Ending {
+        NothingToPrint,          // no record was taken
+        CancelledAtDestination,  // nothing was read
+        CancelledDuringRun,      // "Cancel" in the progress window
+        PreviewClosed,           // the preview was left without printing
+        Failed,                  // a page could not be made or printed
+        OnPaper,                 // the pages listed went out (after the preview: maybe some)
+    };
+    Ending ending = Ending::NothingToPrint;
+    std::vector<int> pagesOnPaper;  // page indexes, in page order
+
+    bool onPaper(int page) const;
+    // Why records whose pages are not on paper did not print, for a message.
+    std::string reason() const;
+};
 
 struct ReportOptions {
     // Ask: SelectReportDestination first, PreviewReport when the user chose to view.
@@ -48,9 +69,20 @@ class ReportPass : public RecordPass {
     // Around each detail band: computed texts before it, marks written after it.
     virtual void beforeDetail() {}
     virtual void afterDetail() {}
+    // Printing into a file: the document is complete under `temporaryFile` and about to take
+    // its name, with the pages of `planned` on it. False keeps it from taking its name.
+    virtual bool beforeFileInPlace(const PrintRun& planned, const std::string& temporaryFile) {
+        (void)planned, (void)temporaryFile;
+        return true;
+    }
 
     // --- services ---
     ReportJob* report() { return report_.get(); }
+    // The page holding the detail band printed last (in afterDetail): a page index that
+    // printRun() answers for once the run has ended.
+    int detailPage() const;
+    // How the run ended; complete in afterPass.
+    const PrintRun& printRun() const { return run_; }
     long Destination = 1;  // DEST::View, DEST::Print or DEST::Cancel
     rt::PageList PreviewPages;
 
@@ -66,4 +98,5 @@ class ReportPass : public RecordPass {
 
     ReportOptions options_;
     std::unique_ptr<ReportJob> report_;
+    PrintRun run_;
 };

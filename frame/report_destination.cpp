@@ -1,11 +1,13 @@
 #include "frame/report_destination.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
 #include "frame/report_destination_window.h"
 #include "frame/report_job.h"
 #include "runtime/print/printer.h"
+#include "runtime/text/codepage.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/binding.h"
 #include "runtime/ui/dialogs.h"
@@ -23,9 +25,21 @@ struct DestinationValues {
     std::string printToFile;  // likewise
     std::string fileName;
     std::string printerName;
+    std::string agreedFile;  // chosen in the save dialog, which asked before replacing it
 
     void readPrinter() { printerName = PrinterDeviceName(); }
 };
+
+// Printing into a file that exists replaces it only when the user agrees.
+bool mayWriteInto(const DestinationValues& v) {
+    const std::string name(rt::clip(v.fileName));
+    std::error_code ec;
+    if (name.empty() || name == v.agreedFile ||
+        !std::filesystem::exists(std::filesystem::u8path(rt::cp1252ToUtf8(name)), ec))
+        return true;
+    return rt::message("The file " + name + " already exists. Replace it?", "Report Destination",
+                       ICON::Question, BUTTON::Yes + BUTTON::No, BUTTON::No) == BUTTON::Yes;
+}
 
 bool ticked(const std::string& box) {
     return rt::clip(box) == "1";
@@ -46,8 +60,10 @@ void runPrintOptions(DestinationValues& v) {
                 // Choosing a file does not switch printing into a file on. Printing into a
                 // file writes PDF, so that is what the dialog offers.
                 if (auto chosen = rt::fileDialog("Select A File...", "PDF File|*.pdf",
-                                                 rt::clip(v.fileName), /*save=*/true))
+                                                 rt::clip(v.fileName), /*save=*/true)) {
                     v.fileName = chosen->substr(0, 100);
+                    v.agreedFile = rt::clip(v.fileName);
+                }
                 break;
             case O::Select: {
                 rt::PrinterSettings settings;
@@ -89,10 +105,11 @@ int SelectReportDestination() {
     while (w.accept()) {
         switch (w.accepted()) {
             case D::Ok: {
+                if (ticked(v.printToFile) && !mayWriteInto(v)) break;  // the window stays
                 SetPrinterCopies(static_cast<int>(v.copies), ticked(v.collate));
                 // The check box decides every time, so a report after one printed into a
                 // file goes to the device again when the box is clear.
-                rt::printer().setPrintToFile(ticked(v.printToFile));
+                SetPrintToFile(ticked(v.printToFile));
                 if (ticked(v.printToFile))
                     rt::printer().setPrintFileName(std::string(rt::clip(v.fileName)));
                 answer = w.choice(D::Destination) == 2 ? DEST::Print : DEST::View;

@@ -82,3 +82,7 @@ void SetPrinterCopies(int copies, bool collate) {
     rt::printer().setCollate(collate);
     rt::printer().setCopies(copies);
 }
+
+void SetPrintToFile(bool on) {
+    rt::printer().setPrintToFile(on);
+}

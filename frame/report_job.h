@@ -61,3 +61,4 @@ class ReportJob {
 std::string PrinterDeviceName();
 void SetPrinterDevice(const std::string& name);
 void SetPrinterCopies(int copies, bool collate);
+void SetPrintToFile(bool on);

@@ -1,8 +1,11 @@
-// PrintTaggedInvoices and PrintUnprintedInvoices: the invoice documents, one invoice a page,
-// each invoice marked printed as soon as its page is made. Both print the figures the
-// invoice holds: nothing is worked out again while printing, so a printed invoice adds up as
-// it was saved.
+// PrintTaggedInvoices and PrintUnprintedInvoices: the invoice documents, one invoice a page.
+// An invoice is marked printed once the run has ended and only when its page reached paper:
+// a preview left without printing, a cancelled run or a failed print marks nothing. Both print the
+// figures the invoice holds: nothing is worked out again while printing, so a printed invoice adds
+// up as it was saved.
+#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "frame/record_report.h"
@@ -52,12 +55,14 @@ class InvoiceDocuments : public ReportPass {
                                                                            : VERDICT::Skip;
     }
 
-    void afterDetail() override {
-        if (!MarkInvoicePrinted())
-            unmarked_.push_back(static_cast<long>(ORD::INVOICENUMBER.integer()));
-    }
+    void afterDetail() override { pages_.push_back({ORDERS.pointer(), detailPage()}); }
 
     void afterPass() override {
+        for (const auto& [pointer, page] : pages_) {
+            if (!printRun().onPaper(page)) continue;
+            if (ORDERS.getPointer(pointer) != 0 || !MarkInvoicePrinted())
+                unmarked_.push_back(static_cast<long>(ORD::INVOICENUMBER.integer()));
+        }
         if (unmarked_.empty()) return;
         std::string numbers;
         for (long n : unmarked_)
@@ -69,6 +74,7 @@ class InvoiceDocuments : public ReportPass {
 
   private:
     bool unprintedRun_;
+    std::vector<std::pair<std::int64_t, int>> pages_;  // each invoice's pointer and page
     std::vector<long> unmarked_;
 };
 

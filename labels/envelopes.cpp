@@ -1,6 +1,7 @@
 // PrintEnvelopes: an envelope for each tagged contact in first-name order, the company
-// globals as the return address; no destination question, the plain preview prints all
-// envelopes or none.
+// globals as the return address. With a print service set up, no destination question: the
+// plain preview prints all envelopes or none on its printer, never into the file a report
+// before them printed into. Without one, the destination question says where they go.
 #include "labels/envelope_report.h"
 #include "labels/label_lines.h"
 #include "labels/label_procedures.h"
@@ -12,7 +13,10 @@ namespace {
 
 ReportOptions envelopeOptions() {
     ReportOptions o;
-    o.destination = ReportOptions::Destination::PlainPreview;
+    if (!PrinterDeviceName().empty()) {
+        o.destination = ReportOptions::Destination::PlainPreview;
+        SetPrintToFile(false);
+    }
     return o;
 }
 

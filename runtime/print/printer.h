@@ -3,6 +3,7 @@
 // settings between reports and sends finished pages to the device or a file through the
 // print backend that the Qt layer installs.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +19,9 @@ struct PrintSettings {
     bool printToFile = false;
     std::string fileName;  // the file that receives the output when printToFile is set
     std::string device;    // the printer's name; empty for the system's default printer
+    // Printing into a file: called once the document is complete under its temporary name
+    // (given), before it replaces the file; false stops there and leaves no new file.
+    std::function<bool(const std::string& temporaryFile)> beforeFileInPlace;
 };
 
 // The pages of one print job, handed out one at a time in print order: a page stays valid
@@ -66,6 +70,11 @@ class Printer {
     // PROP:PrinterDevice: the selected printer, or the backend's default printer.
     std::string device() const;
     void setDevice(std::string name) { settings_.device = std::move(name); }
+
+    // The call made before a document printed into a file takes its name (one report's).
+    void setBeforeFileInPlace(std::function<bool(const std::string&)> call) {
+        settings_.beforeFileInPlace = std::move(call);
+    }
 
     // The printer's current paper, used by reports that name no paper of their own.
     PaperSize paper() const { return paper_; }

@@ -106,6 +106,7 @@ bool Report::open(std::string& error) {
     if (!spool_.create(error)) return false;
     open_ = true;
     ownQueue_.names.clear();
+    pagesPrinted_.clear();
     sums_.clear();
     breaks_.assign(s_.breaks.size(), BreakState{});
     page_.reset();
@@ -270,11 +271,22 @@ bool Report::close(std::string& error) {
             if (!name.empty()) listed.push_back(std::move(name));
         }
         ok = printer().printPages(listed, error);
+        if (ok) pagesPrinted_ = indexesOf(listed);
     }
     page_.reset();
     spool_.remove();
     open_ = false;
     return ok;
+}
+
+std::vector<int> Report::indexesOf(const std::vector<std::string>& names) const {
+    const std::vector<std::string> all = pageNames();
+    std::vector<int> indexes;
+    for (const std::string& name : names) {
+        const auto at = std::find(all.begin(), all.end(), name);
+        if (at != all.end()) indexes.push_back(static_cast<int>(at - all.begin()));
+    }
+    return indexes;
 }
 
 std::vector<std::string> Report::pageNames() const {

@@ -64,6 +64,15 @@ class Report {
     // printing failed; the spool is deleted in any case.
     bool close(std::string& error);
 
+    // The pages that reached the printer at CLOSE (their indexes in page order): empty until
+    // a CLOSE printed them, and after a CLOSE whose printing failed.
+    const std::vector<int>& pagesPrinted() const { return pagesPrinted_; }
+    // The indexes of the named pages in page order (names not of this report are left out).
+    std::vector<int> indexesOf(const std::vector<std::string>& names) const;
+    // The index the page being filled will have (the page of the band printed last); -1
+    // when no page is being filled.
+    int pageBeingFilled() const { return page_ ? static_cast<int>(spool_.pageCount()) : -1; }
+
     // The last error met while writing a page (a full disk, a folder removed).
     const std::string& lastError() const { return lastError_; }
 
@@ -110,6 +119,7 @@ class Report {
     std::map<int, Decimal> sums_;        // sum control id -> running sum
     std::vector<BreakState> breaks_;
 
+    std::vector<int> pagesPrinted_;
     std::optional<Page> page_;  // the page being filled
     int pageNumber_ = 0;
     int cursorX_ = 0, cursorY_ = 0, rowHeight_ = 0;

@@ -1,6 +1,12 @@
 #include "runtime/qt/print_backend.h"
 
 #include <malloc.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 
 #include <QFile>
 #include <QPageLayout>
@@ -81,20 +87,55 @@ bool paintPages(Device& device, PageSource& pages, std::string& error) {
 
 }  // namespace
 
-bool writePdf(PageSource& pages, const QString& file, std::string& error) {
+bool writePdf(PageSource& pages, const QString& file, std::string& error,
+              const std::function<bool(const std::string&)>& beforeInPlace) {
     if (pages.count() == 0) return true;
     ensureApplication();
+    // The document is written under a temporary name in the same folder and renamed into
+    // place only when complete: a failure or a kill half way leaves an existing file of the
+    // name as it was, and never a half-written one under it.
+    const std::string target = file.toStdString();
+    std::string temporary = target + ".part-XXXXXX";
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0) {
+        error = "cannot write " + target + ": " + std::strerror(errno);
+        return false;
+    }
+    // The document gets the permissions of the file it replaces, or the usual ones.
+    struct stat existing {};
+    ::fchmod(fd, ::stat(target.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0644);
     bool written = false;
     {
-        QPdfWriter writer(file);
-        writer.setResolution(kUnitsPerInch);
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setCreator(QStringLiteral("tovik"));
-        written = paintPages(writer, pages, error);
+        QFile out;
+        written = out.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle);
+        if (written) {
+            QPdfWriter writer(&out);
+            writer.setResolution(kUnitsPerInch);
+            writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+            writer.setCreator(QStringLiteral("tovik"));
+            written = paintPages(writer, pages, error);
+        }
+        if (written && (!out.flush() || out.error() != QFileDevice::NoError)) {
+            written = false;
+            error = out.errorString().toStdString();
+        }
+    }
+    if (written && ::fsync(fd) != 0) {
+        written = false;
+        error = std::strerror(errno);
+    }
+    ::close(fd);
+    if (written && beforeInPlace && !beforeInPlace(temporary)) {
+        written = false;
+        error = "the run could not note the document";
+    }
+    if (written && ::rename(temporary.c_str(), target.c_str()) != 0) {
+        written = false;
+        error = std::strerror(errno);
     }
     if (!written) {
-        QFile::remove(file);  // no half-written document
-        error = "cannot write " + file.toStdString() + ": " + error;
+        ::unlink(temporary.c_str());  // the named file stays as it was
+        error = "cannot write " + target + ": " + error;
     }
     return written;
 }
@@ -106,7 +147,8 @@ std::string QtPrintBackend::defaultPrinterName() {
 bool QtPrintBackend::print(PageSource& pages, const PrintSettings& settings, std::string& error) {
     if (pages.count() == 0) return true;
     if (settings.printToFile)
-        return writePdf(pages, QString::fromStdString(cp1252ToUtf8(settings.fileName)), error);
+        return writePdf(pages, QString::fromStdString(cp1252ToUtf8(settings.fileName)), error,
+                        settings.beforeFileInPlace);
     ensureApplication();
     QPrinter device(QPrinter::HighResolution);
     if (!settings.device.empty())

@@ -4,6 +4,7 @@
 
 #include <QPrinter>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -12,9 +13,12 @@
 
 namespace rt::qt {
 
-// Writes the pages into one PDF file, each page at its own paper size. A page that cannot
-// be read leaves no file.
-bool writePdf(PageSource& pages, const QString& file, std::string& error);
+// Writes the pages into one PDF file, each page at its own paper size, under a temporary
+// name in the file's folder, renamed to `file` once complete. A page that cannot be read or
+// a write that fails leaves no new file and an existing one as it was.
+// `beforeInPlace`, when set, is called with the temporary name just before the rename.
+bool writePdf(PageSource& pages, const QString& file, std::string& error,
+              const std::function<bool(const std::string&)>& beforeInPlace = {});
 
 // Prints the pages on a printer set up by the caller (its name, or a file format): the
 // device is switched to 1/1000 inch units over the full page, one copy. A page that cannot

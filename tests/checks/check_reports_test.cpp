@@ -90,14 +90,7 @@ TEST_F(CheckReportsTest, EachReportMarksAndCountsDownAsItsStyleSays) {
     for (const Bookkeeping& row : table) {
         SCOPED_TRACE(row.report);
         recordPrintedPages();
-        const auto pointers = makeChecks({{"Ann", "Smith", "Acme", "10.00", "", "3"},
-                                          {"Bob", "smith", "Bolt", "20.00", "", ""},
-                                          {"Cy", "Smith", "Core", "30.00", "Y", "5"}});
-        OpenTagFile_();
-        NewTag_(TAG::ChecksToPrint);
-        NewTag_(TAG::CheckRegister);
-        CloseTagFile_();
-        if (row.table) tagChecks(row.table, pointers);
+        const auto pointers = makeThreeSmiths(row.table);
         EXPECT_EQ(run(row.procedure, "SMITH"), RESP::Completed);
         const auto stored = storedChecks();
         ASSERT_EQ(stored.size(), 3u);
@@ -137,9 +130,17 @@ TEST_F(CheckReportsTest, TaggedPrintingKeepsToTheHighlightedLastNameInAnyCase) {
     EXPECT_EQ(printedPages().size(), 2u);
 }
 
-TEST_F(CheckReportsTest, ACheckStillBeingEnteredIsNeitherPrintedNorMarked) {
-    makeChecks({{"Ann", "Smith", "Acme"}, {"", "", ""}});
-    EXPECT_EQ(run(&PrintCheckStyle2ThreeUp, ""), RESP::Completed);
+TEST_F(CheckReportsTest, ACheckWithoutPayToIsNeitherPrintedNorMarkedAndIsNamed) {
+    makeChecks({{"Ann", "Smith", "Acme"}, {"Bob", "Jones", ""}});
+    EXPECT_EQ(run(&PrintCheckStyle2ThreeUp, "",
+                  [](rt::Driver& d) {
+                      printWithoutPreview(d);
+                      d.expectMessage(
+                          "These checks were not printed because their pay-to name "
+                          "is blank:\nCheck 1001 of Bob Jones");
+                      d.answer("OK");
+                  }),
+              RESP::Completed);
     const auto stored = storedChecks();
     EXPECT_EQ(stored[0].done, "Y");
     EXPECT_EQ(stored[1].done, "");
@@ -165,21 +166,6 @@ TEST_F(CheckReportsTest, TheClientCopyShowsEachChecksOwnPayeeAndBlankForAnUnknow
     // The second check's payee is not in PAYEE: its address lines are blank, not Acme's.
     EXPECT_THAT(textsOf(printedPages()[1]), Not(Contains(testing::HasSubstr("Anvil"))));
     EXPECT_THAT(textsOf(printedPages()[1]), Not(Contains(testing::HasSubstr("Dusty"))));
-}
-
-TEST_F(CheckReportsTest, ViewedAndNotPrintedTheChecksStayMarked) {
-    makeChecks({{"Ann", "Smith", "Acme"}, {"Bob", "Jones", "Bolt"}});
-    const long response = run(&PrintCheckStyle1All, "", [](rt::Driver& d) {
-        d.waitWindow("Report Destination");
-        d.press("OK");  // view first
-        runPassToEnd(d);
-        d.waitWindow("Report Preview");
-        d.press(2);  // "Exit Without Printing Report"
-    });
-    EXPECT_EQ(response, RESP::Completed);
-    EXPECT_TRUE(printedPages().empty());
-    for (const StoredCheck& c : storedChecks())
-        EXPECT_EQ(c.done, "Y");
 }
 
 TEST_F(CheckReportsTest, TheRegisterReportListsTheTaggedPrintedChecksOnly) {

@@ -51,6 +51,25 @@ TEST_F(CheckScreensTest, TheListTotalsTheUnprintedChecksOnly) {
     ASSERT_TRUE(driver.finish());
 }
 
+TEST_F(CheckScreensTest, PrintedTakesUpperCaseAndAStoredLowerCaseMarkCountsAsPrinted) {
+    makeChecks({{"Ann", "Smith", "Acme", "10.00"}, {"Bob", "Jones", "Bolt", "2.00", "y"}});
+    driver.start(&PostChecksToPrint);
+    driver.waitWindow("Post Checks To Print");
+    // Bob's "y" is printed: he is neither listed nor counted.
+    driver.expectText(rt::ControlName::parse("LOC:Total"), "$10.00");
+    const int list = windows::checks_to_print::ChecksToPrintControl::List;
+    EXPECT_TRUE(driver.active()->rowTexts(list, 2).empty());
+    driver.press("&Open");
+    driver.waitWindow("Enter Check Information");
+    driver.type("CHE:DONE", "y");
+    driver.press("OK");
+    driver.waitWindow("Post Checks To Print");
+    driver.expectText(rt::ControlName::parse("LOC:Total"), "$0.00");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(storedChecks()[0].done, "Y");
+}
+
 TEST_F(CheckScreensTest, AnInsertIsNumberedOnAndACancelRemovesIt) {
     makeChecks({{"Ann", "Smith", "Acme"}, {"Bob", "Jones", "Bolt"}});
     driver.start(&PostChecksToPrint);

@@ -9,6 +9,7 @@
 #include "runtime/text/day_number.h"
 #include "runtime/text/fixed_text.h"
 #include "tests/support/page_keeper.h"
+#include "tests/support/print_endings.h"
 
 namespace checktest {
 
@@ -71,11 +72,25 @@ std::vector<StoredCheck> storedChecks() {
     CHECKS.open();
     CHECKS.set(CHE::KEYCHECKID);
     while (CHECKS.next() == 0)
-        all.push_back({std::string(rt::clip(CHE::LASTNAME.text())),
-                       std::string(rt::clip(CHE::DONE.text())),
-                       std::string(rt::clip(CHE::X2.text()))});
+        all.push_back(
+            {std::string(rt::clip(CHE::LASTNAME.text())), std::string(rt::clip(CHE::DONE.text())),
+             std::string(rt::clip(CHE::X2.text())), std::string(rt::clip(CHE::CHECKNUMBER.text())),
+             std::string(rt::clip(CHE::CHECKMEMO.text())),
+             static_cast<long>(CHE::CHECKDATE.integer())});
     CHECKS.close();
     return all;
+}
+
+std::vector<std::int64_t> makeThreeSmiths(long table) {
+    const auto pointers = makeChecks({{"Ann", "Smith", "Acme", "10.00", "", "3"},
+                                      {"Bob", "smith", "Bolt", "20.00", "", ""},
+                                      {"Cy", "Smith", "Core", "30.00", "Y", "5"}});
+    OpenTagFile_();
+    NewTag_(TAG::ChecksToPrint);
+    NewTag_(TAG::CheckRegister);
+    CloseTagFile_();
+    if (table) tagChecks(table, pointers);
+    return pointers;
 }
 
 void tagChecks(long table, const std::vector<std::int64_t>& pointers) {
@@ -103,11 +118,7 @@ std::vector<std::string> textsOf(const rt::Page& page) {
 }
 
 void runPassToEnd(rt::Driver& d) {
-    for (int round = 0; round < 2000; ++round) {
-        d.settle();
-        if (d.ended() || !d.backend().pendingDialogs().empty() || !d.backend().fireNextTimer())
-            return;
-    }
+    testsupport::runTimersUntilAsked(d);
 }
 
 void printWithoutPreview(rt::Driver& d) {

@@ -34,9 +34,15 @@ std::vector<std::int64_t> makeChecks(const std::vector<Check>& checks);
 
 struct StoredCheck {
     std::string last, done, draftsLeft;
+    std::string number, memo;
+    long date = 0;
 };
 // Every check in CHE:CHECKID order, read after a run.
 std::vector<StoredCheck> storedChecks();
+
+// Three checks of the Smiths, no check tagged, then those tagged in `table` (0: none):
+// Ann unprinted with 3 drafts left, Bob ("smith") unprinted with none, Cy printed with 5.
+std::vector<std::int64_t> makeThreeSmiths(long table);
 
 // Tags in a table, by the checks' pointers.
 void tagChecks(long table, const std::vector<std::int64_t>& pointers);

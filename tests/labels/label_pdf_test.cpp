@@ -1,5 +1,5 @@
 // Every label, envelope and card report printed into a PDF file through the destination
-// question (the envelopes through the plain preview), read back with pdftotext, pdfinfo and
+// question, read back with pdftotext, pdfinfo and
 // pdfimages: pages, order, texts and pictures.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -7,12 +7,18 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
 
 #include "labels/label_procedures.h"
 #include "runtime/print/printer.h"
+#include "runtime/qt/print_backend.h"
 #include "tests/frame/report_test_pages.h"
 #include "tests/labels/label_fixture.h"
 #include "tests/runtime/system/picture_samples.h"
+#include "tests/support/page_keeper.h"
+#include "tests/support/pdf_report.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -76,13 +82,7 @@ class LabelPdfTest : public ::testing::Test {
             report();
             response = GLO::Response;
         });
-        driver.waitWindow("Report Destination");
-        driver.press("Options");
-        driver.waitWindow("Print Options");
-        driver.press("Print To FIle");
-        driver.type(7, pdf.string());
-        driver.press("OK");
-        driver.waitWindow("Report Destination");
+        testsupport::chooseFileAtDestination(driver, pdf);
         driver.press("OK");
         runTimers(driver);
         if (rt::Window* w = driver.active(); w && w->title() == "Report Preview") {
@@ -127,24 +127,70 @@ TEST_F(LabelPdfTest, ShippingLabelsCarryTheSenderOnEachLabel) {
     EXPECT_EQ(senders, 3u);
 }
 
-TEST_F(LabelPdfTest, EnvelopesOnePerPageThroughThePlainPreview) {
+// Printing into PDF files as the program does, on a machine without a print service.
+class NoPrintService : public rt::qt::QtPrintBackend {
+  public:
+    std::string defaultPrinterName() override { return ""; }
+};
+
+// The file an earlier report printed into is left set on the printer: without a print
+// service the envelopes ask where to print, and a file of the name chosen is replaced only
+// after a Yes.
+TEST_F(LabelPdfTest, EnvelopesAskWhereToPrintAndNeverReplaceAFileUnasked) {
+    rt::printer().setBackend(std::make_shared<NoPrintService>());
     threeTagged();
+    std::ofstream(pdf) << "the labels printed before";
     rt::printer().setPrintToFile(true);
     rt::printer().setPrintFileName(pdf.string());
-    long response = 0;
+    auto envelopesInto = [&](const char* replace) {
+        long response = 0;
+        rt::Driver driver;
+        driver.start([&] {
+            PrintEnvelopes();
+            response = GLO::Response;
+        });
+        testsupport::chooseFileAtDestination(driver, pdf);
+        driver.press("Print Report");
+        driver.press("OK");
+        driver.expectMessage("The file " + pdf.string() + " already exists. Replace it?");
+        driver.answer(replace);
+        if (std::string(replace) == "No") {
+            driver.waitWindow("Report Destination");
+            driver.press("Cancel");
+        } else {
+            runTimers(driver);
+        }
+        EXPECT_TRUE(driver.finish());
+        return response;
+    };
+    EXPECT_EQ(envelopesInto("No"), RESP::Cancelled);
+    std::ifstream in(pdf);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()),
+              "the labels printed before");
+    EXPECT_EQ(envelopesInto("Yes"), RESP::Completed);
+    EXPECT_EQ(pages(pdf), 3);
+    EXPECT_TRUE(inOrder(text(pdf), {"Al Adams", "Ames, IA 50010", "Bo Brown", "Cy Clark"}));
+    EXPECT_THAT(text(pdf), HasSubstr("1 Main Street"));
+}
+
+// With a print service the envelopes go to its printer through the plain preview, not into
+// the file the report before them printed into.
+TEST_F(LabelPdfTest, EnvelopesGoToThePrintServiceNotToTheLastReportsFile) {
+    auto service = testsupport::installPageKeeper();
+    threeTagged();
+    std::ofstream(pdf) << "the labels printed before";
+    rt::printer().setPrintToFile(true);
+    rt::printer().setPrintFileName(pdf.string());
     rt::Driver driver;
-    driver.start([&] {
-        PrintEnvelopes();
-        response = GLO::Response;
-    });
+    driver.start([] { PrintEnvelopes(); });
     runTimers(driver);
     driver.waitWindow("Report Preview");
     driver.press(17);  // "Print this report"
     ASSERT_TRUE(driver.finish());
-    EXPECT_EQ(response, RESP::Completed);
-    EXPECT_EQ(pages(pdf), 3);
-    EXPECT_TRUE(inOrder(text(pdf), {"Al Adams", "Ames, IA 50010", "Bo Brown", "Cy Clark"}));
-    EXPECT_THAT(text(pdf), HasSubstr("1 Main Street"));
+    EXPECT_EQ(service->printed.size(), 3u);
+    std::ifstream in(pdf);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()),
+              "the labels printed before");
 }
 
 TEST_F(LabelPdfTest, CardsWithPicturesOfEachFormatAndReturnAddressLabels) {

@@ -26,12 +26,8 @@ inline std::string pdfText(const std::filesystem::path& pdf) {
     return output;
 }
 
-// Runs `report` headless, chooses to view it and print it into `pdf`; answers whether a
-// preview showed (an empty report shows none and writes no file).
-inline bool printReportToPdf(const std::function<void()>& report,
-                             const std::filesystem::path& pdf) {
-    rt::Driver driver;
-    driver.start(report);
+// At the destination question: printing into `pdf` ticked and named; the question stays open.
+inline void chooseFileAtDestination(rt::Driver& driver, const std::filesystem::path& pdf) {
     driver.waitWindow("Report Destination");
     driver.press("Options");
     driver.waitWindow("Print Options");
@@ -39,6 +35,15 @@ inline bool printReportToPdf(const std::function<void()>& report,
     driver.type(7, pdf.string());
     driver.press("OK");
     driver.waitWindow("Report Destination");
+}
+
+// Runs `report` headless, chooses to view it and print it into `pdf`; answers whether a
+// preview showed (an empty report shows none and writes no file).
+inline bool printReportToPdf(const std::function<void()>& report,
+                             const std::filesystem::path& pdf) {
+    rt::Driver driver;
+    driver.start(report);
+    chooseFileAtDestination(driver, pdf);
     driver.press("OK");
     bool previewed = false;
     for (int round = 0; round < 1000 && !driver.ended(); ++round) {

@@ -5,7 +5,9 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <thread>
 
 #include "runtime/print/page_spool.h"
@@ -84,8 +86,8 @@ TEST_F(LabelsToPdf, LabelsArePreviewedNumberedAndPrintedIntoAFile) {
     EXPECT_GE(ink.top(), (500 + 115) / 10 - 1);
 }
 
-// A page found damaged half way through the PDF leaves no document behind, not even the one
-// the file held before.
+// A page found damaged half way through the PDF leaves no half-written document: the file of
+// that name keeps what it held before, and no temporary file is left beside it.
 TEST_F(LabelsToPdf, APageDamagedInTheSpoolLeavesNoPdf) {
     std::ofstream(pdf) << "an earlier document";
     rt::PageList queue;
@@ -97,7 +99,13 @@ TEST_F(LabelsToPdf, APageDamagedInTheSpoolLeavesNoPdf) {
     std::string error;
     EXPECT_FALSE(report.close(error));
     EXPECT_NE(error.find("not a report page"), std::string::npos) << error;
-    EXPECT_FALSE(std::filesystem::exists(pdf));
+    std::ifstream in(pdf);
+    std::string held((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(held, "an earlier document");
+    for (const auto& entry : std::filesystem::directory_iterator(pdf.parent_path()))
+        EXPECT_EQ(entry.path().filename().string().rfind(pdf.filename().string() + ".", 0),
+                  std::string::npos)
+            << entry.path();
 }
 
 }  // namespace

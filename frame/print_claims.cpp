@@ -1,0 +1,336 @@
+#include "frame/print_claims.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "frame/codes.h"
+#include "frame/record_report.h"
+#include "runtime/data/errors.h"
+#include "runtime/ui/dialogs.h"
+
+namespace fs = std::filesystem;
+
+struct PrintClaims::Claim {
+    std::int64_t pointer = 0;
+    std::string label;
+    std::vector<ClaimedChange> changes;
+    int page = -1;  // the page its band printed on; -1: none
+};
+
+namespace {
+
+constexpr long kPutBackAttempts = 3;
+constexpr const char* kNoteSuffix = ".claims";
+// The line noting the document about to take its name: its temporary name and the pointers
+// of the claims on it.
+constexpr const char* kPaperLine = "paper";
+
+// The folder of the notes of the runs over one record file, beside it.
+fs::path notesFolder(rt::RecordFile& file) {
+    return fs::absolute(fs::path(file.name())).parent_path() / "print-claims";
+}
+
+std::string notePrefix(rt::RecordFile& file) {
+    return fs::path(file.name()).filename().string() + "-";
+}
+
+// Texts in a note are written as hex, so that any byte of a field fits on its line.
+std::string hex(std::string_view text) {
+    static const char* const kDigits = "0123456789abcdef";
+    std::string out;
+    out.reserve(text.size() * 2);
+    for (unsigned char c : text) {
+        out += kDigits[c >> 4];
+        out += kDigits[c & 15];
+    }
+    return out;
+}
+
+bool unhex(std::string_view text, std::string& out) {
+    if (text.size() % 2) return false;
+    out.clear();
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        const std::string pair(text.substr(i, 2));
+        char* end = nullptr;
+        const long byte = std::strtol(pair.c_str(), &end, 16);
+        if (end != pair.c_str() + 2) return false;
+        out += static_cast<char>(byte);
+    }
+    return true;
+}
+
+bool knownField(rt::RecordFile& file, const std::string& name) {
+    for (const rt::FieldDecl& f : file.decl().fields())
+        if (f.name == name) return true;
+    return false;
+}
+
+// A lock on the whole note while its run lives; the process's end lets it go.
+bool lockNote(int fd) {
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    return fcntl(fd, F_OFD_SETLK, &lock) == 0;
+}
+
+// One line a claim: the pointer, the label, then field:before:after for each change.
+std::string lineOf(std::int64_t pointer, const std::string& label,
+                   const std::vector<ClaimedChange>& changes) {
+    std::string line = std::to_string(pointer) + " " + hex(label);
+    for (const ClaimedChange& c : changes)
+        line += " " + c.field + ":" + hex(c.before) + ":" + hex(c.after);
+    return line + "\n";
+}
+
+// Puts one record back: each changed field that still holds what the run wrote gets what it
+// held before. A field another station changed meanwhile keeps that change, and the record
+// is then left as it is. The write is guarded: a record changed between the read and the
+// write is read again.
+void putBackRecord(rt::RecordFile& file, std::int64_t pointer, const std::string& label,
+                   const std::vector<ClaimedChange>& changes, PutBack& result) {
+    rt::RecordBuffer& buf = file.buf();
+    for (long attempt = 0; attempt < kPutBackAttempts; ++attempt) {
+        if (file.getPointer(pointer) != 0) {
+            result.changedElsewhere.push_back(label);  // deleted meanwhile
+            return;
+        }
+        bool ours = false, theirs = false;
+        for (const auto& c : changes) {
+            const std::string now = buf.text(c.field);
+            if (now == c.after && now != c.before)
+                ours = true;
+            else if (now != c.before)
+                theirs = true;
+        }
+        if (theirs) {
+            result.changedElsewhere.push_back(label);
+            return;
+        }
+        if (!ours) return;  // never written, or put back already
+        for (const auto& c : changes)
+            buf.setText(c.field, c.before);
+        const int error = file.put();
+        if (error == 0) {
+            result.putBack.push_back(label);
+            return;
+        }
+        if (error != rt::FileError::RecordChanged && error != rt::FileError::FileLocked) break;
+    }
+    result.failed.push_back(label);
+}
+
+std::string joined(const std::vector<std::string>& labels) {
+    std::string text;
+    for (const std::string& l : labels)
+        text += (text.empty() ? "" : ", ") + l;
+    return text;
+}
+
+void tell(const PutBack& result, const ClaimWords& words, const std::string& first) {
+    std::string text = first;
+    if (!result.changedElsewhere.empty())
+        text +=
+            "\n\nChanged or deleted by another station meanwhile, left as that station "
+            "wrote them: " +
+            joined(result.changedElsewhere) + ".";
+    if (!result.failed.empty())
+        text += "\n\nThese could not be put back: " + joined(result.failed) + ".";
+    rt::message(text, words.title, ICON::Exclamation);
+}
+
+}  // namespace
+
+PrintClaims::PrintClaims(rt::RecordFile& file, ClaimWords words)
+    : file_(file), words_(std::move(words)) {}
+
+PrintClaims::~PrintClaims() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool PrintClaims::openNote() {
+    if (fd_ >= 0) return true;
+    std::error_code ec;
+    const fs::path folder = notesFolder(file_);
+    fs::create_directories(folder, ec);
+    // Made under a name the search for abandoned notes passes over, locked, then renamed:
+    // a note is never found unlocked while its run lives.
+    std::string pattern = (folder / (notePrefix(file_) + "XXXXXX")).string();
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    fd_ = mkstemp(name.data());
+    if (fd_ < 0 || !lockNote(fd_)) {
+        error_ =
+            "cannot keep the print run's note in " + folder.string() + ": " + std::strerror(errno);
+        if (fd_ >= 0) {
+            ::unlink(name.data());
+            ::close(fd_);
+            fd_ = -1;
+        }
+        return false;
+    }
+    path_ = std::string(name.data()) + kNoteSuffix;
+    if (::rename(name.data(), path_.c_str()) != 0) {
+        error_ = "cannot keep the print run's note " + path_ + ": " + std::strerror(errno);
+        ::unlink(name.data());
+        ::close(fd_);
+        fd_ = -1;
+        return false;
+    }
+    return true;
+}
+
+bool PrintClaims::note(const rt::RecordBuffer& before, std::string label) {
+    if (!openNote()) return false;
+    const rt::RecordBuffer& after = file_.buf();
+    Claim claim;
+    claim.pointer = file_.pointer();
+    claim.label = std::move(label);
+    const auto& fields = after.decl().fields();
+    for (std::size_t f = 0; f < fields.size(); ++f) {
+        const int index = static_cast<int>(f);
+        if (before.raw(index) == after.raw(index)) continue;
+        claim.changes.push_back({fields[f].name, before.text(index), after.text(index)});
+    }
+    if (!writeLine(lineOf(claim.pointer, claim.label, claim.changes))) return false;
+    claims_.push_back(std::move(claim));
+    return true;
+}
+
+bool PrintClaims::writeLine(const std::string& line) {
+    if (::write(fd_, line.data(), line.size()) != static_cast<ssize_t>(line.size()) ||
+        ::fdatasync(fd_) != 0) {
+        error_ = "cannot keep the print run's note " + path_ + ": " + std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+bool PrintClaims::notePaper(const PrintRun& planned, const std::string& temporaryFile) {
+    if (fd_ < 0) return true;  // nothing claimed
+    std::string line = std::string(kPaperLine) + " " + hex(temporaryFile);
+    for (const Claim& claim : claims_)
+        if (planned.onPaper(claim.page)) line += " " + std::to_string(claim.pointer);
+    return writeLine(line + "\n");
+}
+
+void PrintClaims::withdraw() {
+    if (!claims_.empty()) claims_.pop_back();
+}
+
+void PrintClaims::placeLast(int page) {
+    if (!claims_.empty()) claims_.back().page = page;
+}
+
+PutBack PrintClaims::settle(const PrintRun& run) {
+    PutBack result;
+    for (const Claim& claim : claims_)
+        if (!run.onPaper(claim.page))
+            putBackRecord(file_, claim.pointer, claim.label, claim.changes, result);
+    claims_.clear();
+    if (fd_ >= 0) {
+        // A record that could not be put back stays in the note for the next opening.
+        if (result.failed.empty()) ::unlink(path_.c_str());
+        ::close(fd_);
+        fd_ = -1;
+    }
+    if (!result.empty()) {
+        const std::size_t count = result.putBack.size();
+        const std::string first =
+            count == 0 ? "Some " + words_.things + " of this run did not reach paper, because " +
+                             run.reason() + "."
+                       : std::to_string(count) + " of the " + words_.things +
+                             " did not reach paper and " + (count == 1 ? "was" : "were") +
+                             " put back as before the run, because " + run.reason() + ".";
+        tell(result, words_, first);
+    }
+    return result;
+}
+
+PutBack PutBackAbandonedClaims(rt::RecordFile& file, const ClaimWords& words) {
+    PutBack result;
+    std::error_code ec;
+    const fs::path folder = notesFolder(file);
+    const std::string prefix = notePrefix(file);
+    std::vector<fs::path> notes;
+    for (const fs::directory_entry& e : fs::directory_iterator(folder, ec)) {
+        const std::string name = e.path().filename().string();
+        if (name.rfind(prefix, 0) == 0 && e.path().extension() == kNoteSuffix)
+            notes.push_back(e.path());
+    }
+    for (const fs::path& note : notes) {
+        const int fd = ::open(note.c_str(), O_RDWR | O_CLOEXEC);
+        if (fd < 0) continue;
+        if (!lockNote(fd)) {  // its run is still going
+            ::close(fd);
+            continue;
+        }
+        std::ifstream in(note);
+        std::string line;
+        struct Noted {
+            std::int64_t pointer;
+            std::string label;
+            std::vector<ClaimedChange> changes;
+        };
+        std::vector<Noted> noted;
+        std::string paperFile;
+        std::set<std::int64_t> onPaper;
+        while (std::getline(in, line)) {
+            std::istringstream words_in(line);
+            std::string first, hexLabel, label, change;
+            if (!(words_in >> first >> hexLabel) || !unhex(hexLabel, label)) continue;
+            if (first == kPaperLine) {
+                paperFile = label;
+                onPaper.clear();
+                std::int64_t pointer = 0;
+                while (words_in >> pointer)
+                    onPaper.insert(pointer);
+                continue;
+            }
+            Noted n{std::strtoll(first.c_str(), nullptr, 10), label, {}};
+            while (words_in >> change) {
+                // Field names hold a colon themselves: the two texts are the last two parts.
+                const std::size_t b = change.rfind(':');
+                const std::size_t a =
+                    b == 0 || b == change.npos ? change.npos : change.rfind(':', b - 1);
+                if (a == change.npos) continue;
+                ClaimedChange c;
+                c.field = change.substr(0, a);
+                if (!knownField(file, c.field) ||
+                    !unhex(change.substr(a + 1, b - a - 1), c.before) ||
+                    !unhex(change.substr(b + 1), c.after))
+                    continue;
+                n.changes.push_back(std::move(c));
+            }
+            noted.push_back(std::move(n));
+        }
+        // A document still under its temporary name never took its name: nothing of it is on
+        // paper. Once renamed, the claims on it stay.
+        if (!paperFile.empty() && fs::exists(fs::u8path(paperFile), ec)) {
+            fs::remove(fs::u8path(paperFile), ec);
+            onPaper.clear();
+        }
+        bool allPutBack = true;
+        for (const Noted& n : noted) {
+            if (onPaper.count(n.pointer)) continue;
+            const std::size_t failedBefore = result.failed.size();
+            putBackRecord(file, n.pointer, n.label, n.changes, result);
+            if (result.failed.size() != failedBefore) allPutBack = false;
+        }
+        if (allPutBack) ::unlink(note.c_str());
+        ::close(fd);
+    }
+    if (!result.empty())
+        tell(result, words,
+             "A print run ended before its pages were printed. These " + words.things +
+                 " it had claimed were put back as they were before it: " +
+                 (result.putBack.empty() ? std::string("none") : joined(result.putBack)) + ".");
+    return result;
+}
