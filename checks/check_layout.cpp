@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "records/bank_account.h"
 #include "runtime/text/fixed_text.h"
 
 namespace checks_layout {
@@ -16,6 +17,9 @@ rt::PageFont arial(int points, std::uint8_t style = rt::kFontRegular) {
     return {"Arial", points, style};
 }
 const rt::PageFont kMicrFont{"MICR 012 BT", 18, rt::kFontRegular};
+constexpr int kBankLineBaseline = 188;  // 3/16 inch above the check's bottom edge
+// Position 1 of the bank line ends 5/16 inch from the check's right edge, the sheet's.
+constexpr int kBankLineRightEnd = rt::kLetterPaper.width - 313;
 
 CheckItem rule(int x, int y, int length) {
     return {Kind::Rule, "", x, y, length, 0, {}, "", false};
@@ -26,6 +30,15 @@ CheckItem text(std::string t, int x, int y, int w, int h, rt::PageFont f) {
 CheckItem field(std::string name, int x, int y, int w, int h, rt::PageFont f, std::string pic,
                 bool right = false) {
     return {Kind::Field, std::move(name), x, y, w, h, f, std::move(pic), right};
+}
+
+// The bank line of a check whose bottom edge (its cut rule) is at `bottom`: its baseline
+// 3/16 inch above that edge. The font's characters stand 0.8 of its size below the item's
+// top. Its width is set where the page's place on the sheet is known (checkPageReport).
+CheckItem bankLine(int x, int bottom) {
+    const int baselineBelowTop = kMicrFont.points * 1000 * 8 / (72 * 10);
+    return field("LOC:MicrLine", x, bottom - kBankLineBaseline - baselineBelowTop, 0, 271,
+                 kMicrFont, "@s70", true);
 }
 
 const std::string kDollars = "Dollars And Cents " + std::string(74, '/');
@@ -66,7 +79,7 @@ std::vector<CheckItem> checkPart() {
         text("Absence of endorsement is guaranteed by payee.", 4969, 2573, 2531, 167, arial(8)),
         text("Customer authorization obtained", 250, 2594, 1646, 146, arial(8)),
         field("CHECKDATE", 1885, 2594, 490, 146, arial(8), "@D1", true),
-        field("LOC:MicrLine", 1427, 2958, 8000, 271, kMicrFont, "@s70"),
+        bankLine(1427, 3385),
     };
 }
 
@@ -129,7 +142,7 @@ std::vector<CheckItem> copiesPart() {
         field("BANKADDRESS", 2500, 9219, 2427, 156, arial(10), "@S25"),
         field("BANKCITYSTATEZIP", 2500, 9354, 2427, 156, arial(10), "@S25"),
         field("CHECKMEMO", 646, 9552, 5021, 208, arial(10), "@S40"),
-        field("LOC:MicrLine", 1083, 9885, 8000, 271, kMicrFont, "@s70"),
+        bankLine(1083, 10240),
         rule(10, 10240, 7958),
     };
 }
@@ -234,11 +247,13 @@ std::vector<CheckItem> threeUp() {
     items.push_back(payerPhone());
     move(items, "LOC:CityLine", 1219, 625, 1219, 635);
     move(items, "FUNDS", 5469, 1698, 5396, 1719);
-    move(items, "Memo", 250, 2292, 260, 2385);
-    move(items, "CHECKMEMO", 740, 2292, 750, 2385);
-    move(items, "Telephone/Fax Check Payment", 250, 2458, 260, 2552);
-    move(items, "Customer authorization obtained", 250, 2594, 260, 2688);
-    move(items, "CHECKDATE", 1885, 2594, 1896, 2688);
+    // The memo and the authorization lines stand as on the page of style 1, above the clear
+    // band at the check's foot that is kept for the bank line.
+    move(items, "Memo", 250, 2292, 260, 2292);
+    move(items, "CHECKMEMO", 740, 2292, 750, 2292);
+    move(items, "Telephone/Fax Check Payment", 250, 2458, 260, 2458);
+    move(items, "Customer authorization obtained", 250, 2594, 260, 2594);
+    move(items, "CHECKDATE", 1885, 2594, 1896, 2594);
     items.push_back(rule(21, 3385, 7979));
     return items;
 }
@@ -265,6 +280,8 @@ CheckItem picture(int x, int y) {
 std::vector<CheckItem> blankCheck(bool oneUp) {
     const std::string line(56, '_');
     const std::string amountBox = "$___________________";
+    // The amount lines end at the right end of the check's top rule.
+    constexpr int kRuleEnd = 42 + 7938;
     std::vector<CheckItem> items = {
         rule(42, 188, 7938),
         field("CHECKNAME", 1219, 302, 3313, 188, arial(12, B), "@S30"),
@@ -281,14 +298,14 @@ std::vector<CheckItem> blankCheck(bool oneUp) {
         text("Pay To The", 292, 1031, 750, 156, arial(10)),
         text("Order Of", 292, 1188, 573, 167, arial(10)),
         text(line, 896, 1354, 0, 0, arial(10)),
-        text(amountBox, 6604, 1354, 0, 0, arial(10)),
+        text(amountBox, 6604, 1354, kRuleEnd - 6604, 0, arial(10)),
         text(std::string(96, '_'), 271, 1677, 0, 0, arial(10)),
         text("Dollars", 7125, 1677, 0, 0, arial(10)),
         field("FUNDS", 5396, 1938, 0, 0, arial(8), "@s30"),
         text("Memo", 177, 2479, 406, 208, arial(10)),
         text(std::string(40, '_'), 646, 2521, 0, 0, arial(10)),
         text(std::string(44, '_'), 4646, 2521, 0, 0, arial(10)),
-        field("LOC:MicrLine", 1427, 3000, 8000, 271, kMicrFont, "@s70"),
+        bankLine(1427, 3375),
         rule(oneUp ? 10 : 21, 3375, 7979),
     };
     if (!oneUp) return items;
@@ -297,7 +314,7 @@ std::vector<CheckItem> blankCheck(bool oneUp) {
         text("Date__________", 5625, 3740, 0, 0, arial(10)),
         text("Pay To The", 719, 4135, 750, 156, arial(10)),
         text("Order Of", 708, 4302, 573, 167, arial(10)),
-        text(amountBox, 7063, 4260, 0, 0, arial(10)),
+        text(amountBox, 7063, 4260, kRuleEnd - 7063, 0, arial(10)),
         text(line, 1417, 4271, 0, 0, arial(10)),
         text("Memo", 740, 4823, 406, 208, arial(10)),
         text(std::string(60, '_'), 1156, 4781, 0, 0, arial(10)),
@@ -310,20 +327,32 @@ std::vector<CheckItem> blankCheck(bool oneUp) {
 
 std::string MicrLine(std::string_view checkNumber, std::string_view routing,
                      std::string_view account, std::string_view onUs, std::string_view transit) {
+    // Built from its left end, as it prints: the auxiliary on-us field (the check number
+    // between two on-us symbols), a blank (44), transit 43-33, on-us 32-14 with the account
+    // number ending at 15, and positions 13-1 blank.
+    // Each symbol takes exactly one position, whatever the record holds.
+    const char onUsSymbol = onUs.empty() ? ' ' : onUs[0];
+    const char transitSymbol = transit.empty() ? ' ' : transit[0];
     std::string line;
-    line += onUs;
+    line += onUsSymbol;
     line += rt::clip(checkNumber);
-    line += onUs;
+    line += onUsSymbol;
     line += ' ';
-    line += transit;
+    line += transitSymbol;
     std::string nine(routing.substr(0, std::min<std::size_t>(routing.size(), 9)));
     nine.resize(9, ' ');
     line += nine;
-    line += transit;
-    line += ' ';
-    line += rt::clip(account);
-    line += onUs;
-    line.resize(70, ' ');
+    line += transitSymbol;
+    // An account too long for its field is left out rather than printed cut, so that no
+    // wrong account number reaches the bank (entries and imports refuse such numbers).
+    const std::string_view number = records::accountNumberFits(account) ? rt::clip(account) : "";
+    line += std::string(records::kBankLineAccountLength - number.size(), ' ');
+    line += number;
+    line += onUsSymbol;
+    line += std::string(kMicrAmountPositions, ' ');
+    // Right-justified in the 70 positions of the field that prints it: the last character
+    // is position 1.
+    if (line.size() < kMicrLineLength) line.insert(0, kMicrLineLength - line.size(), ' ');
     return line;
 }
 
@@ -400,6 +429,9 @@ rt::ReportStructure checkPageReport(CheckPage page, const FieldBinder& bind) {
                 c.id = kPictureControl;
                 break;
             case Kind::Field:
+                // The bank line ends where its position 1 does, wherever the page stands.
+                if (item.what == "LOC:MicrLine")
+                    c.at.width = kBankLineRightEnd - r.area.x - band.at.x - item.x;
                 c.kind = rt::ReportControlKind::String;
                 c.value = bind(item.what);
                 c.picture = item.picture;

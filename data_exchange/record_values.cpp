@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "records/bank_account.h"
 #include "runtime/text/integer_fit.h"
 #include "runtime/text/number_text.h"
 
@@ -32,6 +33,7 @@ std::optional<std::string> storeImportedText(rt::RecordFile& file, const FieldRe
     rt::Decimal number = rt::textToNumber(text);
     switch (decl.type) {
         case rt::FieldType::String:
+            if (auto refused = records::refusedAccountNumber(decl.name, text)) return refused;
             buf.setText(field, text);
             return std::nullopt;
         case rt::FieldType::Short:

@@ -1,5 +1,6 @@
 #include "genealogy/genealogy_report_layouts.h"
 
+#include <iterator>
 #include <string>
 
 #include "frame/report_fields.h"
@@ -58,8 +59,16 @@ ReportStructurePtr genealogyReport() {
                                                     {"Entry Date", 3969},
                                                     {"St.", 4635},
                                                     {"First Phone#", 4990}};
-    for (const auto& [words, x] : headings)
-        form.controls.push_back(text(words, x, 420));
+    // Each heading keeps to its column, ending a gap before the next one begins: a heading
+    // wider than that is drawn smaller rather than run into its neighbour.
+    constexpr int kHeadingGap = 83;
+    for (std::size_t i = 0; i < std::size(headings); ++i) {
+        const auto& [words, x] = headings[i];
+        const int end = i + 1 < std::size(headings) ? headings[i + 1].second - kHeadingGap : 6000;
+        rt::ReportControl heading = text(words, x, 420);
+        heading.at.width = end - x;
+        form.controls.push_back(heading);
+    }
     form.controls.push_back(rule(0, 680, 6000));
     s.form = form;
 

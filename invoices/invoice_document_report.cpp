@@ -6,6 +6,7 @@
 #include "frame/report_parts.h"
 #include "invoices/invoice_amounts.h"
 #include "records/orders.h"
+#include "runtime/text/fixed_text.h"
 #include "runtime/text/number_text.h"
 
 namespace windows::invoice_document {
@@ -25,6 +26,22 @@ rt::ValueSource field(const rt::Field& f) {
 rt::ValueSource fieldNamed(const std::string& name) {
     const int index = ORDERS.decl().fieldIndex(name);
     return [index] { return ORDERS.buf().value(index); };
+}
+
+// A number of item line `n`, or a blank text on an empty line (no item, no description, its
+// numbers zero), so that the line prints blank rather than as zeros.
+rt::ValueSource lineNumber(const std::string& name, const std::string& n) {
+    const rt::ValueSource own = fieldNamed(name + n);
+    const rt::ValueSource item = fieldNamed("ORD:ITEMNO" + n),
+                          description = fieldNamed("ORD:DISC" + n);
+    const rt::ValueSource numbers[] = {fieldNamed("ORD:Q" + n), fieldNamed("ORD:P" + n),
+                                       fieldNamed("ORD:T" + n)};
+    return [=] {
+        bool empty = rt::clip(item().asText()).empty() && rt::clip(description().asText()).empty();
+        for (const rt::ValueSource& number : numbers)
+            empty = empty && number().asNumber().isZero();
+        return empty ? rt::Value(std::string()) : own();
+    };
 }
 
 template <std::size_t N>
@@ -114,11 +131,11 @@ void itemTable(rt::ReportBand& d) {
         d.controls.push_back(value(id++, {line == 8 ? 1063 : 1073, y, 1700, 208},
                                    fieldNamed("ORD:DISC" + n), "@s20"));
         d.controls.push_back(
-            value(id++, {2979, y, 400, 208}, fieldNamed("ORD:Q" + n), "@n3", TextAlign::Right));
-        d.controls.push_back(value(id++, {3854, y, 1000, 208}, fieldNamed("ORD:P" + n), "@n-10.2",
+            value(id++, {2979, y, 400, 208}, lineNumber("ORD:Q", n), "@n3", TextAlign::Right));
+        d.controls.push_back(value(id++, {3854, y, 1000, 208}, lineNumber("ORD:P", n), "@n-10.2",
                                    TextAlign::Decimal));
         d.controls.push_back(value(id++, {line == 4 ? 5698 : 5708, y, 1000, 208},
-                                   fieldNamed("ORD:T" + n), "@n-10.2", TextAlign::Decimal));
+                                   lineNumber("ORD:T", n), "@n-10.2", TextAlign::Decimal));
     }
 }
 

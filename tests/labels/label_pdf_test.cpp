@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 
@@ -168,6 +169,111 @@ TEST_F(LabelPdfTest, CardsWithPicturesOfEachFormatAndReturnAddressLabels) {
     EXPECT_EQ(pages(pdf), 1);
     EXPECT_EQ(pictures(pdf), 0);
     EXPECT_TRUE(inOrder(text(pdf), {"Biz10", "Person 10", "Biz20", "Person 20"}));
+}
+
+// A word of the PDF as pdftotext -bbox finds it, in 1/1000 inch from the sheet's top left.
+struct Word {
+    std::string text;
+    double left, top, right, bottom;
+};
+
+double attribute(const std::string& tag, const std::string& name) {
+    const std::size_t at = tag.find(name + "=\"");
+    return at == std::string::npos ? -1 : std::stod(tag.substr(at + name.size() + 2)) * 1000 / 72;
+}
+
+std::vector<Word> words(const std::filesystem::path& pdf) {
+    std::vector<Word> found;
+    const std::string html = run("pdftotext -bbox '" + pdf.string() + "' -");
+    for (std::size_t at = html.find("<word "); at != std::string::npos;
+         at = html.find("<word ", at + 1)) {
+        const std::size_t close = html.find('>', at), end = html.find("</word>", at);
+        const std::string tag = html.substr(at, close - at);
+        found.push_back({html.substr(close + 1, end - close - 1), attribute(tag, "xMin"),
+                         attribute(tag, "yMin"), attribute(tag, "xMax"), attribute(tag, "yMax")});
+    }
+    return found;
+}
+
+// The slots a report fills across and down from (x, y), each `width` by `height`.
+struct Slots {
+    double x, y, width, height;
+};
+
+// Every word stands inside one slot (a label, a card), and no two words overlap.
+void expectEveryWordInItsSlotAndApart(const std::vector<Word>& all, const Slots& slots) {
+    ASSERT_FALSE(all.empty());
+    constexpr double kTolerance = 2;  // thousandths: the rounding of pdftotext's points
+    for (const Word& w : all) {
+        const double column = std::floor((w.left - slots.x) / slots.width);
+        const double row = std::floor((w.top - slots.y) / slots.height);
+        const double left = slots.x + column * slots.width, top = slots.y + row * slots.height;
+        EXPECT_GE(w.left, left - kTolerance) << w.text;
+        EXPECT_LE(w.right, left + slots.width + kTolerance) << w.text;
+        EXPECT_GE(w.top, top - kTolerance) << w.text;
+        EXPECT_LE(w.bottom, top + slots.height + kTolerance) << w.text;
+    }
+    for (std::size_t i = 0; i < all.size(); ++i)
+        for (std::size_t j = i + 1; j < all.size(); ++j) {
+            const Word &a = all[i], &b = all[j];
+            const bool apart = a.right <= b.left + kTolerance || b.right <= a.left + kTolerance ||
+                               a.bottom <= b.top + kTolerance || b.bottom <= a.top + kTolerance;
+            EXPECT_TRUE(apart) << a.text << " over " << b.text;
+        }
+}
+
+// The longest values each field holds, in capitals and the widest letters.
+const Contact kWidest = {std::string(15, 'W'), std::string(15, 'M'), std::string(30, 'W'),
+                         std::string(30, 'M'), "FRAMINGHAMTOWNS",    "MA",
+                         "10000-123456"};
+const Card kWidestCard = {std::string(40, 'W'), std::string(40, 'M'),
+                          std::string(20, 'W'), std::string(40, 'M'),
+                          std::string(40, 'W'), std::string(15, 'W'),
+                          std::string(15, 'M'), std::string(30, 'W'),
+                          std::string(30, 'M'), ""};
+
+TEST_F(LabelPdfTest, LongestValuesStayOnTheirLabelsWithTheWholeZip) {
+    tagContacts(makeContacts(std::vector<Contact>(4, kWidest)));
+    ASSERT_EQ(printToPdf(&PrintLabelsByLastName), RESP::Completed);
+    // Three labels across, 2.625 by 1 inch, from (0.25, 0.5) inch.
+    expectEveryWordInItsSlotAndApart(words(pdf), {250, 500, 2625, 1000});
+    EXPECT_THAT(text(pdf), HasSubstr("10000-123456"));
+    std::filesystem::remove(pdf);
+    ASSERT_EQ(printToPdf(&PrintShippingLabel), RESP::Completed);
+    expectEveryWordInItsSlotAndApart(words(pdf), {354, 500, 2594, 3000});
+}
+
+TEST_F(LabelPdfTest, LongestValuesStayOnTheirCardsInTheFontsOfTheWindows) {
+    makeCards(std::vector<Card>(2, kWidestCard));
+    for (auto* style : {&PrintCardStyle1, &PrintCardStyle2, &PrintCardStyle3, &PrintCardStyle4,
+                        &PrintCardStyle5, &PrintCardStyle6, &PrintCardStyle7}) {
+        std::filesystem::remove(pdf);
+        ASSERT_EQ(printToPdf(style), RESP::Completed);
+        // Two cards across, 3.5 by 2 inches, from (0.75, 0.5) inch.
+        expectEveryWordInItsSlotAndApart(words(pdf), {750, 500, 3500, 2000});
+        // The business name's face prints in the serif family the card form shows it in.
+        const std::string fonts = run("pdffonts '" + pdf.string() + "'");
+        EXPECT_THAT(fonts, HasSubstr("LiberationSerif-BoldItalic"));
+        EXPECT_THAT(fonts, testing::Not(HasSubstr("DejaVu")));
+    }
+    std::filesystem::remove(pdf);
+    ASSERT_EQ(printToPdf(&PrintReturnAddressLabels), RESP::Completed);
+    expectEveryWordInItsSlotAndApart(words(pdf), {250, 500, 2625, 1000});
+}
+
+// Phone, fax, e-mail and web site end on one right edge whatever their lengths.
+TEST_F(LabelPdfTest, CardNumbersAlignOnTheirVisibleRightEdge) {
+    makeCards({{"Biz", "Ann", "", "", "", "555-0100", "5550101", "a@b.example",
+                "www.longer-site.example", ""}});
+    ASSERT_EQ(printToPdf(&PrintCardStyle2), RESP::Completed);
+    std::vector<double> rights;
+    for (const Word& w : words(pdf))
+        if (w.text == "555-0100" || w.text == "5550101" || w.text == "a@b.example" ||
+            w.text == "www.longer-site.example")
+            rights.push_back(w.right);
+    ASSERT_EQ(rights.size(), 4u);
+    for (double right : rights)
+        EXPECT_NEAR(right, rights.front(), 3);
 }
 
 }  // namespace
