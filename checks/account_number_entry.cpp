@@ -5,17 +5,15 @@
 #include "runtime/ui/dialogs.h"
 
 bool AccountNumberEntry::take(rt::Window& window) {
-    if (window.field() != control_) return false;
-    if (window.event() == EVENT::Selected) {
+    // The first event the form sees comes before any typing: the number the record holds.
+    if (!before_) before_ = field_.text();
+    if (window.field() != control_ || window.event() != EVENT::Accepted) return false;
+    if (records::accountNumberFits(field_.text())) {
         before_ = field_.text();
         return false;
     }
-    if (window.event() != EVENT::Accepted || records::accountNumberFits(field_.text()))
-        return false;
     rt::message(records::accountNumberRefusal(), "Account Number", ICON::Exclamation);
-    // A number the record already held before the entry was ever selected is left for the
-    // user to mend.
-    if (before_) field_.setText(*before_);
+    field_.setText(*before_);
     window.display(control_);
     window.select(control_);
     return true;

@@ -12,13 +12,13 @@ class AccountNumberEntry {
   public:
     AccountNumberEntry(int control, const rt::Field& field) : control_(control), field_(field) {}
 
-    // Call with each event of the form's window. Remembers the number as the entry is
-    // selected and refuses a too-long one as it is accepted; answers whether the event was
-    // such a refusal.
+    // Call with each event of the form's window. Remembers the number the record held and
+    // each one accepted since, and refuses a too-long one as it is accepted; answers whether
+    // the event was such a refusal.
     bool take(rt::Window& window);
 
   private:
     int control_;
     const rt::Field& field_;
-    std::optional<std::string> before_;  // as the entry was selected
+    std::optional<std::string> before_;  // the last number taken
 };
