@@ -74,4 +74,3 @@ TEST(StoringImportedText, AccountNumbersLongerThanTheBankLineHoldsAreRefused) {
 }
 
 }  // namespace
-

@@ -62,6 +62,8 @@ TEST_F(GenealogyReportsTest, TheGenealogyGroupsEveryContactByLevelWhenNoneIsTagg
     const std::string text = testsupport::pdfText(pdf);
     EXPECT_THAT(text, testing::HasSubstr("Genealogy"));
     EXPECT_THAT(text, testing::HasSubstr("Name - First, Last"));
+    // Each heading keeps to its column: none runs into the next.
+    EXPECT_THAT(text, testing::ContainsRegex("Entry Date +St\\. +First Phone#"));
     EXPECT_EQ(wordsInOrder(text, words),
               (std::vector<std::string>{"Level 0", "Nobody", "Level 1", "Alice", "Bruce", "Level 2",
                                         "Carol", "Level 3", "Dora"}));

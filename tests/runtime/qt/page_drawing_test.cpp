@@ -228,4 +228,3 @@ TEST_F(PageDrawing, PicturesKeepTheirProportionsCentredInTheirBox) {
 }
 
 }  // namespace
-
