@@ -42,6 +42,11 @@ CheckItem bankLine(int x, int bottom) {
 }
 
 const std::string kDollars = "Dollars And Cents " + std::string(74, '/');
+
+// Where fields without a width of their own end, so that a long value is drawn smaller
+// rather than over its neighbour or off the sheet: short of the sheet's right edge, of the
+// federal numbers beside the city line and of the client copy's notice.
+constexpr int kRightEnd = 8150, kFedNumbers = 4760 - 42, kNotice = 4563 - 42;
 const std::string kAmount = "@n$*10.2";
 
 // The check itself, as style 1 and style 2 print it, down to the bank line.
@@ -49,11 +54,11 @@ std::vector<CheckItem> checkPart() {
     return {
         rule(42, 240, 7938),
         field("CHECKNAME", 1219, 302, 3313, 188, arial(12, B), "@S30"),
-        field("CHECKNUMBER", 7000, 323, 0, 0, arial(12), "@S10"),
+        field("CHECKNUMBER", 7000, 323, kRightEnd - 7000, 0, arial(12), "@S10"),
         field("FEDNUMBER1", 4760, 396, 1740, 146, arial(8), "@S15"),
         field("ADDRESS", 1219, 479, 2625, 146, arial(10), "@s30"),
         field("FEDNUMBER2", 4760, 552, 1740, 146, arial(8), "@S15"),
-        field("LOC:CityLine", 1219, 625, 0, 0, arial(10), "@s30"),
+        field("LOC:CityLine", 1219, 625, kFedNumbers - 1219, 0, arial(10), "@s30"),
         field("CHECKDATE", 7000, 813, 0, 0, arial(10), "@D1", true),
         text("Pay To The", 292, 1031, 750, 156, arial(10)),
         text("Order Of", 292, 1188, 573, 167, arial(10)),
@@ -62,7 +67,7 @@ std::vector<CheckItem> checkPart() {
         text("Pay Exactly", 1135, 1458, 948, 229, arial(12, B | I)),
         field("AMOUNT", 2104, 1458, 1021, 281, arial(14, B | I), kAmount),
         text(kDollars, 3125, 1490, 4604, 177, arial(12, B | I)),
-        field("FUNDS", 5469, 1698, 0, 0, arial(8), "@s30"),
+        field("FUNDS", 5469, 1698, kRightEnd - 5469, 0, arial(8), "@s30"),
         field("BANKNAME", 1719, 1823, 2760, 156, arial(10), "@S30"),
         field("BANKADDRESS", 1719, 1979, 2760, 156, arial(10), "@S30"),
         text("SIGNATURE NOT REQUIRED", 5156, 2000, 2323, 188, arial(12, B)),
@@ -92,10 +97,10 @@ std::vector<CheckItem> copiesPart() {
         rule(10, 3729, 7958),
         field("PAYTO", 625, 3813, 2896, 229, arial(12), "@s30"),
         text("Client Copy", 4583, 3833, 0, 0, arial(12, B | U)),
-        field("CHECKNUMBER", 6844, 3844, 0, 0, arial(12), "@S10"),
-        field("PAY:ADDRESS", 635, 4010, 0, 0, arial(10), "@s30"),
+        field("CHECKNUMBER", 6844, 3844, kRightEnd - 6844, 0, arial(12), "@S10"),
+        field("PAY:ADDRESS", 635, 4010, kNotice - 635, 0, arial(10), "@s30"),
         text("Check Authorization Notice", 4563, 4073, 3344, 344, arial(18, B)),
-        field("PAY:CITYSTATEZIP", 635, 4198, 0, 0, arial(10), "@s30"),
+        field("PAY:CITYSTATEZIP", 635, 4198, kNotice - 635, 0, arial(10), "@s30"),
         text("As per your authorization this check has been ", 4594, 4313, 2698, 146, arial(8, B)),
         text("deposited to make the payment you requested.", 4594, 4458, 2750, 208, arial(8, B)),
         field("CHECKDATE", 7354, 4531, 0, 0, arial(10), "@D1", true),
@@ -120,7 +125,7 @@ std::vector<CheckItem> copiesPart() {
         rule(83, 6865, 7958),
         // The payee copy.
         rule(52, 7240, 7958),
-        field("CHECKNUMBER", 6813, 7385, 0, 0, arial(12), "@S10"),
+        field("CHECKNUMBER", 6813, 7385, kRightEnd - 6813, 0, arial(12), "@S10"),
         field("CHECKNAME", 1500, 7417, 3260, 146, arial(10, B), "@S30"),
         text("Payee Copy", 219, 7438, 0, 0, arial(12, B | U)),
         field("ADDRESS", 1500, 7573, 2708, 146, arial(10), "@s30"),
@@ -161,6 +166,15 @@ void move(std::vector<CheckItem>& items, const std::string& what, int x, int y, 
     i.y = toY;
 }
 
+// The same for an item that ends at a fixed place: its box keeps that end.
+void moveKeepingEnd(std::vector<CheckItem>& items, const std::string& what, int x, int y, int toX,
+                    int toY) {
+    CheckItem& i = at(items, what, x, y);
+    i.width -= toX - i.x;
+    i.x = toX;
+    i.y = toY;
+}
+
 void moveRule(std::vector<CheckItem>& items, int x, int y, int toX, int toY, int length) {
     CheckItem& i = at(items, "", x, y);
     i.x = toX;
@@ -187,7 +201,7 @@ std::vector<CheckItem> style1All() {
     std::vector<CheckItem> items = style1();
     items.push_back(payerPhone());
     move(items, "LOC:CityLine", 1219, 625, 1219, 635);
-    move(items, "FUNDS", 5469, 1698, 5344, 1708);
+    moveKeepingEnd(items, "FUNDS", 5469, 1698, 5344, 1708);
     move(items, "Memo", 250, 2292, 281, 2292);
     move(items, "CHECKMEMO", 740, 2292, 771, 2292);
     move(items, "Telephone/Fax Check Payment", 250, 2458, 281, 2458);
@@ -229,9 +243,10 @@ std::vector<CheckItem> style2(bool reprint) {
     items.push_back(text(std::string(96, '_'), 4594, 2417, 3417, 208, rt::PageFont{}));
     move(items, "Memo", 250, 2292, 260, 2417);
     move(items, "CHECKMEMO", 740, 2292, 750, 2417);
+    at(items, "CHECKMEMO", 750, 2417).width = 4594 - 42 - 750;  // ends before the signature line
     items.push_back(payerPhone());
     move(items, "LOC:CityLine", 1219, 625, 1219, 635);
-    move(items, "FUNDS", 5469, 1698, 5719, 1698);
+    moveKeepingEnd(items, "FUNDS", 5469, 1698, 5719, 1698);
     if (reprint) {
         moveRule(items, 52, 3385, 104, 3375, 7979);
         moveRule(items, 83, 6865, 94, 6865, 7958);
@@ -246,7 +261,7 @@ std::vector<CheckItem> threeUp() {
     std::vector<CheckItem> items = checkPart();
     items.push_back(payerPhone());
     move(items, "LOC:CityLine", 1219, 625, 1219, 635);
-    move(items, "FUNDS", 5469, 1698, 5396, 1719);
+    moveKeepingEnd(items, "FUNDS", 5469, 1698, 5396, 1719);
     // The memo and the authorization lines stand as on the page of style 1, above the clear
     // band at the check's foot that is kept for the bank line.
     move(items, "Memo", 250, 2292, 260, 2292);
@@ -285,12 +300,13 @@ std::vector<CheckItem> blankCheck(bool oneUp) {
     std::vector<CheckItem> items = {
         rule(42, 188, 7938),
         field("CHECKNAME", 1219, 302, 3313, 188, arial(12, B), "@S30"),
-        field("CHECKNUMBER", 7000, 323, 0, 0, arial(12), "@S10"),
+        field("CHECKNUMBER", 7000, 323, kRightEnd - 7000, 0, arial(12), "@S10"),
         oneUp ? picture(594, 333) : picture(573, 344),
         field("ADDRESS", 1219, 479, 2625, 146, arial(10), "@s30"),
-        field("LOC:CityLine", 1219, 635, 0, 0, arial(10), "@s30"),
-        field("BANKNAME", 4792, 302, 2500, 146, arial(8, B), "@S30"),
-        field("BANKADDRESS", 4792, 417, 2500, 146, arial(8), "@S30"),
+        field("LOC:CityLine", 1219, 635, 4792 - 42 - 1219, 0, arial(10), "@s30"),
+        // The bank's first two lines end before the check number beside them.
+        field("BANKNAME", 4792, 302, 7000 - 42 - 4792, 146, arial(8, B), "@S30"),
+        field("BANKADDRESS", 4792, 417, 7000 - 42 - 4792, 146, arial(8), "@S30"),
         field("BANKCITYSTATEZIP", 4792, 531, 2500, 146, arial(8), "@S30"),
         field("FEDNUMBER1", 4792, 667, 1740, 146, arial(8), "@S15"),
         field("FEDNUMBER2", 4802, 802, 1740, 146, arial(8), "@S15"),
@@ -299,9 +315,9 @@ std::vector<CheckItem> blankCheck(bool oneUp) {
         text("Order Of", 292, 1188, 573, 167, arial(10)),
         text(line, 896, 1354, 0, 0, arial(10)),
         text(amountBox, 6604, 1354, kRuleEnd - 6604, 0, arial(10)),
-        text(std::string(96, '_'), 271, 1677, 0, 0, arial(10)),
+        text(std::string(96, '_'), 271, 1677, 7125 - 42 - 271, 0, arial(10)),  // to "Dollars"
         text("Dollars", 7125, 1677, 0, 0, arial(10)),
-        field("FUNDS", 5396, 1938, 0, 0, arial(8), "@s30"),
+        field("FUNDS", 5396, 1938, kRightEnd - 5396, 0, arial(8), "@s30"),
         text("Memo", 177, 2479, 406, 208, arial(10)),
         text(std::string(40, '_'), 646, 2521, 0, 0, arial(10)),
         text(std::string(44, '_'), 4646, 2521, 0, 0, arial(10)),
@@ -310,7 +326,7 @@ std::vector<CheckItem> blankCheck(bool oneUp) {
     };
     if (!oneUp) return items;
     const std::vector<CheckItem> stub = {
-        field("CHECKNUMBER", 6833, 3760, 0, 0, arial(12), "@S10"),
+        field("CHECKNUMBER", 6833, 3760, kRightEnd - 6833, 0, arial(12), "@S10"),
         text("Date__________", 5625, 3740, 0, 0, arial(10)),
         text("Pay To The", 719, 4135, 750, 156, arial(10)),
         text("Order Of", 708, 4302, 573, 167, arial(10)),

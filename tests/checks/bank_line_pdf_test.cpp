@@ -1,6 +1,7 @@
-// The bank line of every check page, measured in the printed PDF: which positions from the
+// The check pages measured in the printed PDF. The bank line: which positions from the
 // check's right edge hold a character, how high the line stands over the check's bottom edge
-// (its cut rule), and that nothing else prints in the clear band above that edge.
+// (its cut rule), and that nothing else prints in the clear band above that edge. The texts:
+// the longest values stay in their boxes and apart.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include "runtime/print/page_spool.h"
 #include "runtime/print/report.h"
 #include "tests/runtime/qt/rendered_page.h"
+#include "tests/support/pdf_words.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -149,6 +151,50 @@ TEST(BankLinePdf, StandsAtItsPositionsAndHeightWithTheClearBandFreeOnEveryCheckP
             }
             EXPECT_EQ(positions, positionsOf(micr[n]));
         }
+    }
+}
+
+// Every field of a check filled with the longest value it holds, in capitals and the widest
+// letters: from the printed PDF, no word leaves the sheet and none stands over another.
+TEST(CheckPagesPdf, LongestValuesStayInTheirBoxesAndApart) {
+    const std::map<std::string, std::size_t> lengths = {
+        {"CHECKNUMBER", 10}, {"FEDNUMBER1", 15},  {"FEDNUMBER2", 15},      {"CITY", 15},
+        {"STATE", 2},        {"ZIP", 12},         {"PHONE", 10},           {"CHECKMEMO", 40},
+        {"BANKNAME", 30},    {"BANKADDRESS", 30}, {"BANKCITYSTATEZIP", 30}};
+    const std::string micr =
+        checks_layout::MicrLine("1234567890", "123456789", "123456789012345678");
+    testsupport::TempDir dir;
+    for (CheckPage page : {CheckPage::Style1, CheckPage::Style1All, CheckPage::Style1Reprint,
+                           CheckPage::Style2, CheckPage::Style2Reprint, CheckPage::ThreeUp,
+                           CheckPage::Draft, CheckPage::BlankThreeUp, CheckPage::BlankOneUp}) {
+        SCOPED_TRACE(static_cast<int>(page));
+        rt::Report report(checks_layout::checkPageReport(page, [&](const std::string& name) {
+            rt::Value v;
+            if (name == "LOC:MicrLine") {
+                v = rt::Value(micr);
+            } else if (name == "AMOUNT") {
+                v = rt::Value(rt::Decimal("99999.99"));
+            } else if (name == "CHECKDATE") {
+                v = rt::Value(80000L);
+            } else if (name == "PHONE") {
+                v = rt::Value(std::string("8005551212"));
+            } else {
+                const auto known = lengths.find(name);
+                v = rt::Value(std::string(known == lengths.end() ? 30 : known->second, 'W'));
+            }
+            return [v] { return v; };
+        }));
+        std::string error;
+        ASSERT_TRUE(report.open(error)) << error;
+        ASSERT_TRUE(report.print(checks_layout::kCheckBand));
+        ASSERT_TRUE(report.finish());
+        const std::filesystem::path pdf = dir / "longest.pdf";
+        ASSERT_TRUE(
+            rendered::printToPdf({rt::readPage(report.pageNames().front()).page}, pdf, error))
+            << error;
+        report.close(error);
+        testsupport::expectEveryWordInItsSlotAndApart(testsupport::pdfWords(pdf),
+                                                      {0, 0, 8500, 11000});
     }
 }
 

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
 
@@ -14,6 +13,7 @@
 #include "tests/frame/report_test_pages.h"
 #include "tests/labels/label_fixture.h"
 #include "tests/runtime/system/picture_samples.h"
+#include "tests/support/pdf_words.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -171,55 +171,11 @@ TEST_F(LabelPdfTest, CardsWithPicturesOfEachFormatAndReturnAddressLabels) {
     EXPECT_TRUE(inOrder(text(pdf), {"Biz10", "Person 10", "Biz20", "Person 20"}));
 }
 
-// A word of the PDF as pdftotext -bbox finds it, in 1/1000 inch from the sheet's top left.
-struct Word {
-    std::string text;
-    double left, top, right, bottom;
-};
+using testsupport::expectEveryWordInItsSlotAndApart;
+using testsupport::PdfWord;
 
-double attribute(const std::string& tag, const std::string& name) {
-    const std::size_t at = tag.find(name + "=\"");
-    return at == std::string::npos ? -1 : std::stod(tag.substr(at + name.size() + 2)) * 1000 / 72;
-}
-
-std::vector<Word> words(const std::filesystem::path& pdf) {
-    std::vector<Word> found;
-    const std::string html = run("pdftotext -bbox '" + pdf.string() + "' -");
-    for (std::size_t at = html.find("<word "); at != std::string::npos;
-         at = html.find("<word ", at + 1)) {
-        const std::size_t close = html.find('>', at), end = html.find("</word>", at);
-        const std::string tag = html.substr(at, close - at);
-        found.push_back({html.substr(close + 1, end - close - 1), attribute(tag, "xMin"),
-                         attribute(tag, "yMin"), attribute(tag, "xMax"), attribute(tag, "yMax")});
-    }
-    return found;
-}
-
-// The slots a report fills across and down from (x, y), each `width` by `height`.
-struct Slots {
-    double x, y, width, height;
-};
-
-// Every word stands inside one slot (a label, a card), and no two words overlap.
-void expectEveryWordInItsSlotAndApart(const std::vector<Word>& all, const Slots& slots) {
-    ASSERT_FALSE(all.empty());
-    constexpr double kTolerance = 2;  // thousandths: the rounding of pdftotext's points
-    for (const Word& w : all) {
-        const double column = std::floor((w.left - slots.x) / slots.width);
-        const double row = std::floor((w.top - slots.y) / slots.height);
-        const double left = slots.x + column * slots.width, top = slots.y + row * slots.height;
-        EXPECT_GE(w.left, left - kTolerance) << w.text;
-        EXPECT_LE(w.right, left + slots.width + kTolerance) << w.text;
-        EXPECT_GE(w.top, top - kTolerance) << w.text;
-        EXPECT_LE(w.bottom, top + slots.height + kTolerance) << w.text;
-    }
-    for (std::size_t i = 0; i < all.size(); ++i)
-        for (std::size_t j = i + 1; j < all.size(); ++j) {
-            const Word &a = all[i], &b = all[j];
-            const bool apart = a.right <= b.left + kTolerance || b.right <= a.left + kTolerance ||
-                               a.bottom <= b.top + kTolerance || b.bottom <= a.top + kTolerance;
-            EXPECT_TRUE(apart) << a.text << " over " << b.text;
-        }
+std::vector<PdfWord> words(const std::filesystem::path& pdf) {
+    return testsupport::pdfWords(pdf);
 }
 
 // The longest values each field holds, in capitals and the widest letters.
@@ -267,7 +223,7 @@ TEST_F(LabelPdfTest, CardNumbersAlignOnTheirVisibleRightEdge) {
                 "www.longer-site.example", ""}});
     ASSERT_EQ(printToPdf(&PrintCardStyle2), RESP::Completed);
     std::vector<double> rights;
-    for (const Word& w : words(pdf))
+    for (const PdfWord& w : words(pdf))
         if (w.text == "555-0100" || w.text == "5550101" || w.text == "a@b.example" ||
             w.text == "www.longer-site.example")
             rights.push_back(w.right);
