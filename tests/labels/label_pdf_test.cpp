@@ -199,6 +199,24 @@ TEST_F(LabelPdfTest, LongestValuesStayOnTheirLabelsWithTheWholeZip) {
     expectEveryWordInItsSlotAndApart(words(pdf), {354, 500, 2594, 3000});
 }
 
+TEST_F(LabelPdfTest, LongestValuesStayOnTheirEnvelope) {
+    GLO::CompanyName = std::string(30, 'W');
+    GLO::CompanyAddress = std::string(30, 'M');
+    GLO::CompanyCityStateZip = std::string(30, 'W');
+    tagContacts(makeContacts({kWidest}));
+    rt::printer().setPrintToFile(true);
+    rt::printer().setPrintFileName(pdf.string());
+    rt::Driver driver;
+    driver.start(&PrintEnvelopes);
+    runTimers(driver);
+    driver.waitWindow("Report Preview");
+    driver.press(17);  // "Print this report"
+    ASSERT_TRUE(driver.finish());
+    // The envelope's band, 7.677 by 4.125 inches, from (0.51, 0.25) inch.
+    expectEveryWordInItsSlotAndApart(words(pdf), {510, 250, 7677, 4125});
+    EXPECT_THAT(text(pdf), HasSubstr("10000-123456"));
+}
+
 TEST_F(LabelPdfTest, LongestValuesStayOnTheirCardsInTheFontsOfTheWindows) {
     makeCards(std::vector<Card>(2, kWidestCard));
     for (auto* style : {&PrintCardStyle1, &PrintCardStyle2, &PrintCardStyle3, &PrintCardStyle4,
