@@ -148,4 +148,3 @@ TEST_F(ContactReportsTest, LongestValuesStayInTheirBoxesAndApart) {
 }
 
 }  // namespace
-
