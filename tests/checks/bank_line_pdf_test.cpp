@@ -11,6 +11,7 @@
 #include <set>
 
 #include "checks/check_layout.h"
+#include "checks/check_register_report_layout.h"
 #include "runtime/print/page_spool.h"
 #include "runtime/print/report.h"
 #include "tests/runtime/qt/rendered_page.h"
@@ -189,6 +190,38 @@ TEST(CheckPagesPdf, LongestValuesStayInTheirBoxesAndApart) {
         ASSERT_TRUE(report.print(checks_layout::kCheckBand));
         ASSERT_TRUE(report.finish());
         const std::filesystem::path pdf = dir / "longest.pdf";
+        ASSERT_TRUE(
+            rendered::printToPdf({rt::readPage(report.pageNames().front()).page}, pdf, error))
+            << error;
+        report.close(error);
+        testsupport::expectEveryWordInItsSlotAndApart(testsupport::pdfWords(pdf),
+                                                      {0, 0, 8500, 11000});
+    }
+}
+
+// The check and draft registers with the longest values: every word on the sheet and apart.
+TEST(CheckPagesPdf, RegistersKeepTheLongestValuesInTheirColumns) {
+    const checks_layout::FieldBinder bind = [](const std::string& name) {
+        rt::Value v = rt::Value(std::string(name == "CHE:CHECKNUMBER" ? 10
+                                            : name == "CHE:CHECKMEMO" ? 40
+                                            : name == "CHE:X1"        ? 2
+                                            : name == "CHE:X2"        ? 3
+                                                                      : 30,
+                                            'W'));
+        if (name == "CHE:AMOUNT") v = rt::Value(rt::Decimal("99999.99"));
+        if (name == "CHE:CHECKDATE") v = rt::Value(80000L);
+        return [v] { return v; };
+    };
+    testsupport::TempDir dir;
+    for (const rt::ReportStructure& structure :
+         {checks_layout::registerReport(bind), checks_layout::draftRegisterReport(bind)}) {
+        rt::Report report(structure);
+        std::string error;
+        ASSERT_TRUE(report.open(error)) << error;
+        for (int i = 0; i < 3; ++i)
+            ASSERT_TRUE(report.print(checks_layout::kCheckBand));
+        ASSERT_TRUE(report.finish());
+        const std::filesystem::path pdf = dir / "register.pdf";
         ASSERT_TRUE(
             rendered::printToPdf({rt::readPage(report.pageNames().front()).page}, pdf, error))
             << error;
