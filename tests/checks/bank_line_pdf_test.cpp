@@ -155,6 +155,21 @@ TEST(BankLinePdf, StandsAtItsPositionsAndHeightWithTheClearBandFreeOnEveryCheckP
     }
 }
 
+// Prints the band `count` times and the report's first page into `pdf`: every word stands on
+// the sheet and apart from the others.
+void expectWordsOnTheSheetAndApart(rt::Report& report, int count,
+                                   const std::filesystem::path& pdf) {
+    std::string error;
+    ASSERT_TRUE(report.open(error)) << error;
+    for (int i = 0; i < count; ++i)
+        ASSERT_TRUE(report.print(checks_layout::kCheckBand));
+    ASSERT_TRUE(report.finish());
+    ASSERT_TRUE(rendered::printToPdf({rt::readPage(report.pageNames().front()).page}, pdf, error))
+        << error;
+    report.close(error);
+    testsupport::expectEveryWordInItsSlotAndApart(testsupport::pdfWords(pdf), {0, 0, 8500, 11000});
+}
+
 // Every field of a check filled with the longest value it holds, in capitals and the widest
 // letters: from the printed PDF, no word leaves the sheet and none stands over another.
 TEST(CheckPagesPdf, LongestValuesStayInTheirBoxesAndApart) {
@@ -185,17 +200,7 @@ TEST(CheckPagesPdf, LongestValuesStayInTheirBoxesAndApart) {
             }
             return [v] { return v; };
         }));
-        std::string error;
-        ASSERT_TRUE(report.open(error)) << error;
-        ASSERT_TRUE(report.print(checks_layout::kCheckBand));
-        ASSERT_TRUE(report.finish());
-        const std::filesystem::path pdf = dir / "longest.pdf";
-        ASSERT_TRUE(
-            rendered::printToPdf({rt::readPage(report.pageNames().front()).page}, pdf, error))
-            << error;
-        report.close(error);
-        testsupport::expectEveryWordInItsSlotAndApart(testsupport::pdfWords(pdf),
-                                                      {0, 0, 8500, 11000});
+        expectWordsOnTheSheetAndApart(report, 1, dir / "longest.pdf");
     }
 }
 
@@ -216,18 +221,7 @@ TEST(CheckPagesPdf, RegistersKeepTheLongestValuesInTheirColumns) {
     for (const rt::ReportStructure& structure :
          {checks_layout::registerReport(bind), checks_layout::draftRegisterReport(bind)}) {
         rt::Report report(structure);
-        std::string error;
-        ASSERT_TRUE(report.open(error)) << error;
-        for (int i = 0; i < 3; ++i)
-            ASSERT_TRUE(report.print(checks_layout::kCheckBand));
-        ASSERT_TRUE(report.finish());
-        const std::filesystem::path pdf = dir / "register.pdf";
-        ASSERT_TRUE(
-            rendered::printToPdf({rt::readPage(report.pageNames().front()).page}, pdf, error))
-            << error;
-        report.close(error);
-        testsupport::expectEveryWordInItsSlotAndApart(testsupport::pdfWords(pdf),
-                                                      {0, 0, 8500, 11000});
+        expectWordsOnTheSheetAndApart(report, 3, dir / "register.pdf");
     }
 }
 
