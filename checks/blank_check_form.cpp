@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "checks/account_number_entry.h"
 #include "checks/blank_check_form_window.h"
 #include "checks/check_procedures.h"
 #include "checks/picture_fit.h"
@@ -112,6 +113,7 @@ class BlankCheckForm : public FormProcedure {
     bool ownChanges() override { return pictureChanged_; }
 
     bool takeOwnEvent() override {
+        if (accountNumber_.take(window())) return true;
         switch (window().accepted()) {
             case ChooseFile:
                 chooseFile();
@@ -126,6 +128,8 @@ class BlankCheckForm : public FormProcedure {
     }
 
   private:
+    AccountNumberEntry accountNumber_{AccountNumber, CHE1::ACCOUNTNUMBER};
+
     void chooseFile() {
         const std::optional<std::string> chosen =
             rt::fileDialog("Choose a File", "Image Files|*.GIF;*.BMP;*.JPG;*.PCX", chosenPath_);

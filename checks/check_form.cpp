@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "checks/account_number_entry.h"
 #include "checks/check_form_window.h"
 #include "checks/check_procedures.h"
 #include "checks/pay_to_lookup.h"
@@ -106,12 +107,16 @@ class CheckForm : public FormProcedure {
     }
 
     bool takeOwnEvent() override {
+        if (accountNumber_.take(window())) return true;
         if (window().accepted() == CheckFormControl::MonthlyAmount) {
             CHE::AMOUNT.setNumber(CHE::MONTHLYAMOUNT.number());
             window().display(CheckFormControl::Amount);
         }
         return false;
     }
+
+  private:
+    AccountNumberEntry accountNumber_{CheckFormControl::AccountNumber, CHE::ACCOUNTNUMBER};
 };
 
 }  // namespace

@@ -13,12 +13,18 @@
 
 namespace checks_layout {
 
-// The bank line: on-us, check number, on-us, blank, transit, routing number (all nine
-// characters, blanks kept), transit, blank, account number, on-us; blank padded to 70.
-// `onUs` and `transit` are the letters the MICR font prints as those symbols ("C", "A").
+// The bank line, 70 characters whose last one prints at position 1 (positions counted from
+// the check's right edge, 1/8 inch each): on-us, check number, on-us (the auxiliary on-us
+// field, from position 45 leftwards), a blank, transit, routing number (all nine characters,
+// blanks kept), transit (positions 43 to 33), the account number ending at position 15 and
+// an on-us symbol at 14, and positions 13 to 1 (the amount field) blank. `onUs` and
+// `transit` are the letters the MICR font prints as those symbols ("C", "A").
 std::string MicrLine(std::string_view checkNumber, std::string_view routing,
                      std::string_view account, std::string_view onUs = "C",
                      std::string_view transit = "A");
+inline constexpr std::size_t kMicrAmountPositions = 13;  // the amount field and its blank
+inline constexpr std::size_t kMicrLineLength = 70;
+
 // The payer's city line: "City, ST zip", cut at 30 characters.
 std::string CityLine(std::string_view city, std::string_view state, std::string_view zip);
 

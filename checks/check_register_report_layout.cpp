@@ -55,8 +55,9 @@ rt::ReportStructure registerReport(const FieldBinder& bind) {
     rt::ReportControl date = fieldAt(10, bind("CHE:CHECKDATE"), "@D1", {135, 31, 0, 0});
     date.align = rt::TextAlign::Right;
     detail.controls.push_back(date);
+    // The check number ends before the payee: a longer one is drawn smaller.
     detail.controls.push_back(
-        fieldAt(11, bind("CHE:CHECKNUMBER"), "@S10", {1021, 31, 0, 0}, arial10));
+        fieldAt(11, bind("CHE:CHECKNUMBER"), "@S10", {1021, 31, 1979 - 42 - 1021, 0}, arial10));
     detail.controls.push_back(
         fieldAt(12, bind("CHE:PAYTO"), "@s30", {1979, 31, 2188, 229}, arial10));
     detail.controls.push_back(fieldAt(13, bind("CHE:CHECKMEMO"), "@S40", {4208, 31, 2917, 208}));

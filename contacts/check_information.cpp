@@ -1,6 +1,7 @@
 // UpdateClientCheckInfo: the bank data of the contact the contact form is editing. It
 // writes nothing itself; Enter moves on to the next field while the user fills the page.
 
+#include "checks/account_number_entry.h"
 #include "checks/pay_to_lookup.h"
 #include "contacts/check_information_window.h"
 #include "contacts/contact_procedures.h"
@@ -34,6 +35,7 @@ class ClientCheckInfoForm : public FormProcedure {
 
   protected:
     bool takeOwnEvent() override {
+        if (accountNumber_.take(window())) return true;
         const int control = window().field();
         if (window().event() == EVENT::Accepted && control == CheckInfoControl::MonthlyAmount) {
             MAI::AMOUNT.setNumber(MAI::MONTHLYAMOUNT.number());
@@ -46,6 +48,8 @@ class ClientCheckInfoForm : public FormProcedure {
     void finishing() override { enterMovesOn(false); }
 
   private:
+    AccountNumberEntry accountNumber_{CheckInfoControl::AccountNumber, MAI::ACCOUNTNUMBER};
+
     static void enterMovesOn(bool on) { rt::substituteKey(KEY::Enter, on ? KEY::Tab : 0); }
 };
 

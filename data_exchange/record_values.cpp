@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "records/bank_account.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/text/integer_fit.h"
 #include "runtime/text/number_text.h"
@@ -60,6 +61,7 @@ std::optional<std::string> storeImportedText(rt::RecordFile& file, const FieldRe
         if (static_cast<int>(kept.size()) > decl.size)
             return quoted(kept) + " is " + std::to_string(kept.size()) +
                    " characters, more than the " + std::to_string(decl.size) + " the field holds";
+        if (auto refused = records::refusedAccountNumber(decl.name, text)) return refused;
         buf.setText(field, text);
         return std::nullopt;
     }

@@ -61,20 +61,23 @@ ReportStructurePtr contactReport(const Columns& col,
     const int numberWidth = col.extensions - col.numbers - 100;
     for (int i = 0; i < 4; ++i) {
         const int y = kLineY[i];
-        addField(detail, kinds[i], "@s10", col.kinds, y);
+        addField(detail, kinds[i], "@s10", col.kinds, y, col.numbers - kGap - col.kinds);
         addField(detail, numbers[i], i == 0 ? "@S15" : "@s15", col.numbers, y, numberWidth, true);
         addField(detail, extensions[i], "@P###Pb", col.extensions, y, col.extensionWidth);
     }
-    addField(detail, "MAI:FIRSTNAME", "@s15", kNameColumn, kLineY[0]);
-    addField(detail, "MAI:LASTNAME", "@s15", 1313, kLineY[0]);
+    // Each field ends a gap before the next item on its line: a longer value is drawn
+    // smaller rather than over its neighbour.
+    addField(detail, "MAI:FIRSTNAME", "@s15", kNameColumn, kLineY[0], 1313 - kGap - kNameColumn);
+    addField(detail, "MAI:LASTNAME", "@s15", 1313, kLineY[0], col.kinds - kGap - 1313);
     detail.controls.push_back(text("Date Entered", col.enteredLabel, kLineY[0]));
     addField(detail, "MAI:DATE", "@d1", col.dates, kLineY[0], 800, true);
-    addField(detail, "MAI:COMPANYNAME", "@s30", kNameColumn, kLineY[1]);
+    addField(detail, "MAI:COMPANYNAME", "@s30", kNameColumn, kLineY[1],
+             col.kinds - kGap - kNameColumn);
     detail.controls.push_back(text("Last Access", col.accessLabel, kLineY[1]));
     addField(detail, "MAI:ACCESSDATE", "@d1", col.dates, kLineY[1], 800, true);
-    addField(detail, "MAI:ADDRESS", "@s30", kNameColumn, kLineY[2]);
-    addField(detail, "MAI:CITY", "@s15", kNameColumn, kLineY[3]);
-    addField(detail, "MAI:STATE", "@s2", 1313, kLineY[3]);
+    addField(detail, "MAI:ADDRESS", "@s30", kNameColumn, kLineY[2], col.kinds - kGap - kNameColumn);
+    addField(detail, "MAI:CITY", "@s15", kNameColumn, kLineY[3], 1313 - kGap - kNameColumn);
+    addField(detail, "MAI:STATE", "@s2", 1313, kLineY[3], 1490 - kGap - 1313);
     addField(detail, "MAI:ZIP", "@s12", 1490, kLineY[3], col.kinds - 1490 - 80, true);
     if (moreLines) moreLines(detail);
     detail.controls.push_back(rule(col.ruleAt, 7500));

@@ -32,6 +32,11 @@ struct Columns {
 ReportStructurePtr contactReport(const Columns& columns,
                                  const std::function<void(rt::ReportBand&)>& moreLines = {});
 
+// The room left between a field's end and the next item on its line.
+inline constexpr int kGap = 42;
+// The report area's width.
+inline constexpr int kAreaWidth = 7500;
+
 // A field of the MAIL buffer printed through `picture` at x, y of the band.
 void addField(rt::ReportBand& band, const char* field, const char* picture, int x, int y,
               int width = 0, bool right = false);

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "checks/account_number_entry.h"
 #include "checks/pay_to_lookup.h"
 #include "followups/follow_up_form_window.h"
 #include "followups/followup_procedures.h"
@@ -76,6 +77,7 @@ class FollowUpForm : public FormProcedure {
     }
 
     bool takeOwnEvent() override {
+        if (accountNumber_.take(window())) return true;
         const int control = window().field();
         if (control == MoreNotes) {
             MAI::CHECK1.setText(rt::clip(MAI::NOTES3.text()).empty() ? " " : "X");
@@ -110,6 +112,9 @@ class FollowUpForm : public FormProcedure {
         }
         return false;
     }
+
+  private:
+    AccountNumberEntry accountNumber_{AccountNumber, MAI::ACCOUNTNUMBER};
 };
 
 }  // namespace

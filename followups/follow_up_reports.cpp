@@ -12,6 +12,8 @@ namespace {
 
 using reports::contact_block::addField;
 using reports::contact_block::Columns;
+using reports::contact_block::kAreaWidth;
+using reports::contact_block::kGap;
 
 PassSheet datedSheet(const char* key, const char* filter) {
     PassSheet s;
@@ -45,8 +47,9 @@ class FollowUpsReport : public ReportPass {
         c.enteredLabel = 5594;
         c.accessLabel = 5615;
         c.dates = 6500;
-        return reports::contact_block::contactReport(
-            c, [](rt::ReportBand& band) { addField(band, "MAI:FOLLOWUP", "@s20", 177, 646); });
+        return reports::contact_block::contactReport(c, [](rt::ReportBand& band) {
+            addField(band, "MAI:FOLLOWUP", "@s20", 177, 646, kAreaWidth - kGap - 177);
+        });
     }
 };
 
@@ -67,10 +70,11 @@ class AppointmentsReport : public ReportPass {
         c.accessLabel = 5167;
         c.dates = 6052;
         return reports::contact_block::contactReport(c, [](rt::ReportBand& band) {
-            addField(band, "MAI:APPOINTMENTSUBJECT", "@s30", 5167, 400);
-            addField(band, "MAI:APPOITMENTTYPE", "@s20", 188, 677);
-            addField(band, "MAI:APPOINTMENTDATE", "@d1", 5167, 677);
-            addField(band, "MAI:APPOINTMENTTIME", "@P##:##P", 5792, 677);
+            // Each field ends a gap before the next item on its line.
+            addField(band, "MAI:APPOINTMENTSUBJECT", "@s30", 5167, 400, kAreaWidth - kGap - 5167);
+            addField(band, "MAI:APPOITMENTTYPE", "@s20", 188, 677, 5167 - kGap - 188);
+            addField(band, "MAI:APPOINTMENTDATE", "@d1", 5167, 677, 5792 - kGap - 5167);
+            addField(band, "MAI:APPOINTMENTTIME", "@P##:##P", 5792, 677, 6250 - kGap - 5792);
             const char* marks[][2] = {{"MAI:AM", "AM"}, {"MAI:PM", "PM"}};
             const int at[] = {6250, 6927};
             for (int i = 0; i < 2; ++i) {

@@ -105,6 +105,8 @@ bool PreviewSession::run(std::string_view title, bool keepTitle) {
     current_ = 1;
     across_ = down_ = 1;
     mode_ = NoZoom;
+    // A footer's "Page xxxxx of xxxxx" is filled in on every preview, the plain one too.
+    NumberReportPages(pages_);
     if (basic_) {
         w_.setProp(B::Page, PROP::RangeLow, 1);
         w_.setProp(B::Page, PROP::RangeHigh, std::max(1L, pageCount()));
@@ -114,7 +116,6 @@ bool PreviewSession::run(std::string_view title, bool keepTitle) {
             for (int c : {B::Page, B::Across, B::Down, B::ViewMenu})
                 enable(c, false);
     } else {
-        NumberReportPages(pages_);
         rt::setCursor(CURSOR::Normal);
     }
     show();

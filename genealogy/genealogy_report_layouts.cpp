@@ -1,5 +1,6 @@
 #include "genealogy/genealogy_report_layouts.h"
 
+#include <iterator>
 #include <string>
 
 #include "frame/report_fields.h"
@@ -11,6 +12,7 @@ namespace reports::genealogy {
 namespace {
 
 constexpr rt::Rgb kRed = 0xFF0000u;
+constexpr int kGap = 42;  // between a column's end and the next column
 
 rt::ReportControl rule(int x, int y, int width) {
     rt::ReportControl c;
@@ -58,19 +60,28 @@ ReportStructurePtr genealogyReport() {
                                                     {"Entry Date", 3969},
                                                     {"St.", 4635},
                                                     {"First Phone#", 4990}};
-    for (const auto& [words, x] : headings)
-        form.controls.push_back(text(words, x, 420));
+    // Each heading keeps to its column, ending a gap before the next one begins: a heading
+    // wider than that is drawn smaller rather than run into its neighbour.
+    constexpr int kHeadingGap = 83;
+    for (std::size_t i = 0; i < std::size(headings); ++i) {
+        const auto& [words, x] = headings[i];
+        const int end = i + 1 < std::size(headings) ? headings[i + 1].second - kHeadingGap : 6000;
+        rt::ReportControl heading = text(words, x, 420);
+        heading.at.width = end - x;
+        form.controls.push_back(heading);
+    }
     form.controls.push_back(rule(0, 680, 6000));
     s.form = form;
 
     rt::ReportBand detail;
     detail.id = 1;
     detail.at = {0, 0, 6000, 250};
-    addField(detail, "MAI:FIRSTNAME", "@s15", 104, 20);
-    addField(detail, "MAI:LASTNAME", "@s15", 1240, 20);
-    addField(detail, "MAI:SPONSOR", "@s20", 2490, 20);
+    // Each column ends a gap before the next begins: a longer value is drawn smaller.
+    addField(detail, "MAI:FIRSTNAME", "@s15", 104, 20, 1240 - kGap - 104);
+    addField(detail, "MAI:LASTNAME", "@s15", 1240, 20, 2490 - kGap - 1240);
+    addField(detail, "MAI:SPONSOR", "@s20", 2490, 20, 3969 - kGap - 2490);
     addField(detail, "MAI:DATE", "@d1", 3969, 20, 600, true);
-    addField(detail, "MAI:STATE", "@s2", 4635, 20);
+    addField(detail, "MAI:STATE", "@s2", 4635, 20, 4802 - kGap - 4635);
     addField(detail, "MAI:HOMEPHONE", "@S15", 4802, 20, 1198, true);
     s.details.push_back(detail);
 
@@ -108,20 +119,22 @@ ReportStructurePtr uplineReport() {
     detail.id = 1;
     detail.at = {0, 0, 7500, 1167};
     constexpr int kPhoneWidth = 1300;
-    addField(detail, "MAI:FIRSTNAME", "@s15", 52, 52);
-    addField(detail, "MAI:LASTNAME", "@s15", 1177, 52);
+    // Each field ends a gap before the next one on its line (the phones' boxes, the right
+    // margin): a longer value is drawn smaller.
+    addField(detail, "MAI:FIRSTNAME", "@s15", 52, 52, 1177 - kGap - 52);
+    addField(detail, "MAI:LASTNAME", "@s15", 1177, 52, 2552 - kGap - 1177);
     addField(detail, "MAI:HOMEPHONE", "@P(###)-###-####P", 2552, 52, kPhoneWidth, true);
     detail.controls.push_back(text("ID#", 4708, 52));
-    addField(detail, "MAI:IDNUMBER", "@s15", 5031, 52);
-    addField(detail, "MAI:COMPANYNAME", "@s30", 52, 208);
+    addField(detail, "MAI:IDNUMBER", "@s15", 5031, 52, 7500 - kGap - 5031);
+    addField(detail, "MAI:COMPANYNAME", "@s30", 52, 208, 2552 - kGap - 52);
     addField(detail, "MAI:WORKPHONE", "@P(###)-###-####P", 2552, 208, kPhoneWidth, true);
     detail.controls.push_back(text("Sponsor & ID", 4104, 250));
-    addField(detail, "MAI:SPONSORID", "@s15", 5031, 250);
-    addField(detail, "MAI:ADDRESS", "@s30", 52, 375);
+    addField(detail, "MAI:SPONSORID", "@s15", 5031, 250, 7500 - kGap - 5031);
+    addField(detail, "MAI:ADDRESS", "@s30", 52, 375, 2552 - kGap - 52);
     addField(detail, "MAI:FAX", "@P(###)-###-####P", 2552, 375, kPhoneWidth, true);
-    addField(detail, "MAI:SPONSOR", "@s20", 5031, 427);
-    addField(detail, "MAI:CITY", "@s15", 52, 542);
-    addField(detail, "MAI:STATE", "@s2", 1198, 542);
+    addField(detail, "MAI:SPONSOR", "@s20", 5031, 427, 7500 - kGap - 5031);
+    addField(detail, "MAI:CITY", "@s15", 52, 542, 1198 - kGap - 52);
+    addField(detail, "MAI:STATE", "@s2", 1198, 542, 1406 - kGap - 1198);
     addField(detail, "MAI:ZIP", "@s12", 1406, 542, 1000, true);
     addField(detail, "MAI:CELLPHONE", "@P(###)-###-####P", 2552, 542, kPhoneWidth, true);
     addField(detail, "MAI:BEEPER", "@P(###)-###-####P", 2552, 719, kPhoneWidth, true);

@@ -6,6 +6,7 @@
 #include "frame/report_parts.h"
 #include "invoices/invoice_amounts.h"
 #include "records/orders.h"
+#include "runtime/text/fixed_text.h"
 #include "runtime/text/number_text.h"
 
 namespace windows::invoice_document {
@@ -15,6 +16,7 @@ namespace {
 using namespace report_parts;
 using rt::TextAlign;
 
+constexpr int kGap = 42, kBandEnd = 7500;
 constexpr rt::Rgb kDarkBlue = 0x0000A0, kPurple = 0x800040, kBlue = 0x0000FF, kLightBlue = 0xC6C6FF,
                   kRed = 0xFF0000;
 
@@ -25,6 +27,22 @@ rt::ValueSource field(const rt::Field& f) {
 rt::ValueSource fieldNamed(const std::string& name) {
     const int index = ORDERS.decl().fieldIndex(name);
     return [index] { return ORDERS.buf().value(index); };
+}
+
+// A number of item line `n`, or a blank text on an empty line (no item, no description, its
+// numbers zero), so that the line prints blank rather than as zeros.
+rt::ValueSource lineNumber(const std::string& name, const std::string& n) {
+    const rt::ValueSource own = fieldNamed(name + n);
+    const rt::ValueSource item = fieldNamed("ORD:ITEMNO" + n),
+                          description = fieldNamed("ORD:DISC" + n);
+    const rt::ValueSource numbers[] = {fieldNamed("ORD:Q" + n), fieldNamed("ORD:P" + n),
+                                       fieldNamed("ORD:T" + n)};
+    return [=] {
+        bool empty = rt::clip(item().asText()).empty() && rt::clip(description().asText()).empty();
+        for (const rt::ValueSource& number : numbers)
+            empty = empty && number().asNumber().isZero();
+        return empty ? rt::Value(std::string()) : own();
+    };
 }
 
 template <std::size_t N>
@@ -74,27 +92,30 @@ rt::ReportBand pageHeader(bool unprintedRun) {
 
 void clientBlock(rt::ReportBand& d) {
     const rt::PageFont bold = font(10, rt::kFontBold);
-    auto client = [&](int id, rt::ReportRect at, const rt::Field& f, const char* picture) {
+    // Each field ends a gap before the next item on its line (or the band's right edge): a
+    // longer value is drawn smaller rather than over its neighbour.
+    auto client = [&](int id, rt::ReportRect at, int end, const rt::Field& f, const char* picture) {
+        at.width = end - kGap - at.x;
         d.controls.push_back(styled(value(id, at, field(f), picture), bold, kDarkBlue));
     };
     d.controls.push_back(text(11, {583, 542, 188, 208}, "To"));
-    client(12, {1063, 542, 0, 0}, ORD::COMPANY, "@s30");
-    client(14, {1063, 760, 0, 0}, ORD::FIRSTNAME, "@s15");
-    client(13, {2229, 750, 0, 0}, ORD::LASTNAME, "@s15");
-    client(17, {1063, 979, 0, 0}, ORD::ADDRESS, "@s30");
-    client(21, {1063, 1188, 0, 0}, ORD::CITY, "@s15");
-    client(22, {2302, 1188, 0, 0}, ORD::STATE, "@s2");
-    client(23, {2635, 1188, 0, 0}, ORD::ZIP, "@s5");
+    client(12, {1063, 542, 0, 0}, 5146, ORD::COMPANY, "@s30");
+    client(14, {1063, 760, 0, 0}, 2229, ORD::FIRSTNAME, "@s15");
+    client(13, {2229, 750, 0, 0}, 5594, ORD::LASTNAME, "@s15");
+    client(17, {1063, 979, 0, 0}, 5146, ORD::ADDRESS, "@s30");
+    client(21, {1063, 1188, 0, 0}, 2302, ORD::CITY, "@s15");
+    client(22, {2302, 1188, 0, 0}, 2635, ORD::STATE, "@s2");
+    client(23, {2635, 1188, 0, 0}, 4969, ORD::ZIP, "@s5");
     d.controls.push_back(text(15, {5740, 542, 1031, 208}, "Invoice Number"));
     d.controls.push_back(styled(
         value(20, {5594, 719, 1177, 260}, field(ORD::INVOICENUMBER), "@n-13", TextAlign::Right),
         font(14, rt::kFontBold), kRed));
     d.controls.push_back(text(18, {5146, 1000, 948, 208}, "Payment Type"));
-    client(19, {6188, 1010, 0, 0}, ORD::PAYMENTTYPE, "@s12");
-    client(24, {4969, 1271, 0, 0}, ORD::CARDNUMBER, "@s30");
+    client(19, {6188, 1010, 0, 0}, kBandEnd, ORD::PAYMENTTYPE, "@s12");
+    client(24, {4969, 1271, 0, 0}, kBandEnd, ORD::CARDNUMBER, "@s30");
     d.controls.push_back(text(31, {4958, 1510, 333, 208}, "Ship"));
-    client(16, {5354, 1510, 0, 0}, ORD::SHIPPINGTYPE, "@s10");
-    client(25, {6135, 1510, 0, 0}, ORD::SPEED, "@s12");
+    client(16, {5354, 1510, 0, 0}, 6135, ORD::SHIPPINGTYPE, "@s10");
+    client(25, {6135, 1510, 0, 0}, kBandEnd, ORD::SPEED, "@s12");
 }
 
 void itemTable(rt::ReportBand& d) {
@@ -114,11 +135,11 @@ void itemTable(rt::ReportBand& d) {
         d.controls.push_back(value(id++, {line == 8 ? 1063 : 1073, y, 1700, 208},
                                    fieldNamed("ORD:DISC" + n), "@s20"));
         d.controls.push_back(
-            value(id++, {2979, y, 400, 208}, fieldNamed("ORD:Q" + n), "@n3", TextAlign::Right));
-        d.controls.push_back(value(id++, {3854, y, 1000, 208}, fieldNamed("ORD:P" + n), "@n-10.2",
+            value(id++, {2979, y, 400, 208}, lineNumber("ORD:Q", n), "@n3", TextAlign::Right));
+        d.controls.push_back(value(id++, {3854, y, 1000, 208}, lineNumber("ORD:P", n), "@n-10.2",
                                    TextAlign::Decimal));
         d.controls.push_back(value(id++, {line == 4 ? 5698 : 5708, y, 1000, 208},
-                                   fieldNamed("ORD:T" + n), "@n-10.2", TextAlign::Decimal));
+                                   lineNumber("ORD:T", n), "@n-10.2", TextAlign::Decimal));
     }
 }
 

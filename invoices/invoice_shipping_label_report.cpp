@@ -26,9 +26,13 @@ rt::ReportControl sender(int id, rt::ReportRect at, rt::ValueSource source) {
     return c;
 }
 
-rt::ReportControl addressee(int id, int x, int y, const rt::Field& f, const char* picture) {
+// Each field ends where the next one on its line begins (or the label's right margin): a
+// longer value is drawn smaller rather than over its neighbour.
+constexpr int kLabelEnd = 2573 - 41;
+rt::ReportControl addressee(int id, int x, int y, int end, const rt::Field& f,
+                            const char* picture) {
     return value(
-        id, {x, y, 0, 156}, [&f] { return f.value(); }, picture);
+        id, {x, y, end - x, 156}, [&f] { return f.value(); }, picture);
 }
 
 }  // namespace
@@ -46,13 +50,13 @@ ReportStructurePtr invoiceShippingLabelReport() {
     label.controls.push_back(sender(3, {250, 500, 2073, 180}, global(GLO::CompanyAddress)));
     label.controls.push_back(sender(4, {250, 698, 2073, 180}, global(GLO::CompanyCityStateZip)));
     label.controls.push_back(box(5, {135, 1344, 2417, 63}, kRed, kRed));
-    label.controls.push_back(addressee(6, 177, 1750, ORD::COMPANY, "@s30"));
-    label.controls.push_back(addressee(7, 177, 1917, ORD::FIRSTNAME, "@s15"));
-    label.controls.push_back(addressee(8, 1302, 1917, ORD::LASTNAME, "@s15"));
-    label.controls.push_back(addressee(9, 177, 2073, ORD::ADDRESS, "@s30"));
-    label.controls.push_back(addressee(10, 177, 2229, ORD::CITY, "@s15"));
-    label.controls.push_back(addressee(11, 1375, 2229, ORD::STATE, "@s2"));
-    label.controls.push_back(addressee(12, 1625, 2229, ORD::ZIP, "@s5"));
+    label.controls.push_back(addressee(6, 177, 1750, kLabelEnd, ORD::COMPANY, "@s30"));
+    label.controls.push_back(addressee(7, 177, 1917, 1302 - 42, ORD::FIRSTNAME, "@s15"));
+    label.controls.push_back(addressee(8, 1302, 1917, kLabelEnd, ORD::LASTNAME, "@s15"));
+    label.controls.push_back(addressee(9, 177, 2073, kLabelEnd, ORD::ADDRESS, "@s30"));
+    label.controls.push_back(addressee(10, 177, 2229, 1375 - 42, ORD::CITY, "@s15"));
+    label.controls.push_back(addressee(11, 1375, 2229, 1625 - 42, ORD::STATE, "@s2"));
+    label.controls.push_back(addressee(12, 1625, 2229, kLabelEnd, ORD::ZIP, "@s5"));
     s.details.push_back(label);
     rt::BreakGroup once = onceAround(20, {1});
     s.breaks.push_back(once);

@@ -104,11 +104,13 @@ class BusinessCardForm : public FormProcedure {
     // The file the entry names: the whole name chosen in the dialog while the entry still
     // shows its beginning, otherwise what the entry holds.
     std::string namedFile() const {
-        const std::string shown(rt::clip(GLO::ImageFileName.view()));
-        if (!chosenPath_.empty() && chosenPath_.compare(0, shown.size(), shown) == 0 &&
-            (shown.size() == 40 || shown.size() == chosenPath_.size()))
-            return chosenPath_;
-        return shown;
+        // The entry's 40 characters as they are, blanks included: a chosen name whose 40th
+        // character is a blank still matches what the entry shows of it.
+        const std::string_view held = GLO::ImageFileName.view();
+        std::string start = chosenPath_.substr(0, held.size());
+        start.resize(held.size(), ' ');
+        if (!chosenPath_.empty() && start == held) return chosenPath_;
+        return std::string(rt::clip(held));
     }
 
     // Loads the named picture into the image control. A blank name or a file that does not

@@ -1,14 +1,10 @@
 #include "labels/label_lines.h"
 
-#include <algorithm>
-
 #include "runtime/text/fixed_text.h"
 
 namespace labels {
 
 namespace {
-
-constexpr std::size_t kMailingLine = 30;
 
 // City, separator, the state's two characters as stored, one blank, the zip.
 std::string cityStateZip(std::string_view city, std::string_view separator, std::string_view state,
@@ -27,9 +23,7 @@ std::string nameLine(std::string_view first, std::string_view last) {
 
 std::string mailingCityStateZipLine(std::string_view city, std::string_view state,
                                     std::string_view zip) {
-    std::string line = cityStateZip(city, ",", state, zip);
-    if (line.size() > kMailingLine) line.resize(kMailingLine);
-    return line;
+    return cityStateZip(city, ",", state, zip);
 }
 
 std::string envelopeCityStateZipLine(std::string_view city, std::string_view state,

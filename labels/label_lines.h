@@ -10,7 +10,9 @@ namespace labels {
 // them. Two names of 15 characters give 31, which the label and envelope lines both hold.
 std::string nameLine(std::string_view first, std::string_view last);
 
-// Mailing labels: "City,ST Zip" without a blank after the comma, cut at 30 characters.
+// Mailing labels: "City,ST Zip" without a blank after the comma. Like the envelope's, the
+// line keeps every character of its fields (31 at most); the label draws it smaller where it
+// is wider than the label.
 std::string mailingCityStateZipLine(std::string_view city, std::string_view state,
                                     std::string_view zip);
 

@@ -20,10 +20,13 @@ ReportStructurePtr mailingLabelReport(LabelOrder order, const labels::ContactLin
     rt::ReportBand label;
     label.id = 1;
     label.at = {0, 0, 2625, 1000};
-    label.controls.push_back(value(2, {344, y[0], 0, 156}, fieldSource(MAI::COMPANYNAME), "@s30"));
-    label.controls.push_back(value(3, {344, y[1], 2323, 167}, textSource(lines.name), "@s31"));
-    label.controls.push_back(value(4, {344, y[2], 0, 156}, fieldSource(MAI::ADDRESS), "@s30"));
-    label.controls.push_back(value(5, {344, y[3], 0, 0}, textSource(lines.cityStateZip), "@s30"));
+    // Every line ends 0.04 inch inside the label; a wider one is drawn smaller to fit.
+    constexpr int x = 344, width = 2625 - x - 41;
+    label.controls.push_back(
+        value(2, {x, y[0], width, 156}, fieldSource(MAI::COMPANYNAME), "@s30"));
+    label.controls.push_back(value(3, {x, y[1], width, 167}, textSource(lines.name), "@s31"));
+    label.controls.push_back(value(4, {x, y[2], width, 156}, fieldSource(MAI::ADDRESS), "@s30"));
+    label.controls.push_back(value(5, {x, y[3], width, 0}, textSource(lines.cityStateZip), "@s31"));
     s.details.push_back(label);
     s.breaks.push_back(onceAround(6, {1}));
     return ReportStructurePtr(new rt::ReportStructure(std::move(s)));

@@ -27,9 +27,13 @@ rt::ReportControl sender(int id, rt::ReportRect at, rt::ValueSource source, rt::
     return c;
 }
 
-// Each field of the contact stands at a fixed place, so columns never move.
-rt::ReportControl addressee(int id, int x, int y, const rt::Field& f, const char* picture) {
-    return value(id, {x, y, 0, 156}, fieldSource(f), picture);
+// Each field of the contact stands at a fixed place, so columns never move, and ends where
+// the next item on its line (or the label's right margin) begins: a longer value is drawn
+// smaller rather than over its neighbour.
+constexpr int kAddresseeEnd = kLabelWidth - 41;
+rt::ReportControl addressee(int id, int x, int y, int end, const rt::Field& f,
+                            const char* picture) {
+    return value(id, {x, y, end - x, 156}, fieldSource(f), picture);
 }
 
 }  // namespace
@@ -51,13 +55,13 @@ ReportStructurePtr shippingLabelReport() {
                                     globalSource(GLO::CompanyCityStateZip), font(8, rt::kFontBold),
                                     kBlue));
     label.controls.push_back(box(5, {188, 1104, 2219, 52}, kRed, kRed));
-    label.controls.push_back(addressee(6, 156, 1563, MAI::COMPANYNAME, "@s30"));
-    label.controls.push_back(addressee(7, 156, 1719, MAI::FIRSTNAME, "@s15"));
-    label.controls.push_back(addressee(8, 1302, 1719, MAI::LASTNAME, "@s15"));
-    label.controls.push_back(addressee(9, 156, 1885, MAI::ADDRESS, "@s30"));
-    label.controls.push_back(addressee(10, 156, 2042, MAI::CITY, "@s15"));
-    label.controls.push_back(addressee(11, 1323, 2042, MAI::STATE, "@s2"));
-    label.controls.push_back(addressee(12, 1604, 2042, MAI::ZIP, "@s12"));
+    label.controls.push_back(addressee(6, 156, 1563, kAddresseeEnd, MAI::COMPANYNAME, "@s30"));
+    label.controls.push_back(addressee(7, 156, 1719, 1302 - 42, MAI::FIRSTNAME, "@s15"));
+    label.controls.push_back(addressee(8, 1302, 1719, kAddresseeEnd, MAI::LASTNAME, "@s15"));
+    label.controls.push_back(addressee(9, 156, 1885, kAddresseeEnd, MAI::ADDRESS, "@s30"));
+    label.controls.push_back(addressee(10, 156, 2042, 1250, MAI::CITY, "@s15"));
+    label.controls.push_back(addressee(11, 1323, 2042, 1604 - 42, MAI::STATE, "@s2"));
+    label.controls.push_back(addressee(12, 1604, 2042, kAddresseeEnd, MAI::ZIP, "@s12"));
     label.controls.push_back(text(13, {1250, 2052, 83, 208}, ","));
     s.details.push_back(label);
     s.breaks.push_back(onceAround(14, {1}));

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <functional>
+#include <map>
 #include <optional>
 
 #include "runtime/print/page_spool.h"
@@ -21,6 +23,8 @@ namespace {
 
 constexpr double kThinnestLine = 1000.0 / 144;  // half a point: what a hairline prints as
 constexpr double kMaxCornerRadius = 125;
+// The smallest a text too wide for its box is drawn, as a part of its own size.
+constexpr double kSmallestFit = 0.6;
 
 QColor colour(Rgb rgb) {
     return QColor::fromRgb((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
@@ -117,6 +121,8 @@ class FontCache {
     }
     // Something else (a line, a box, a picture) changed the painter's pen or brush.
     void forgetPen() { textStateSet_ = false; }
+    // A fitted text changed the painter's font.
+    void forgetFont() { fontSet_ = false; }
 
   private:
     std::optional<Entry> last_;
@@ -167,6 +173,29 @@ void paintText(QPainter& painter, const PageText& text, FontCache& fonts) {
             --end;
         shown.truncate(end);
     }
+    // A text wider than its box is drawn smaller, down to kSmallestFit of its size, so that
+    // it keeps to its box; what still does not fit is cut at the box's right edge.
+    std::optional<QFont> fitted;
+    std::optional<QFontMetricsF> fittedMetrics;
+    if (text.width > 0 && text.align != TextAlign::Decimal &&
+        resolved.widthBound(shown) > text.width) {
+        const double natural = metrics.horizontalAdvance(shown);
+        if (natural > text.width) {
+            const int size = resolved.font.pixelSize();
+            const int smallest = std::max(1, static_cast<int>(size * kSmallestFit));
+            const int wanted = static_cast<int>(size * text.width / natural);
+            fitted = resolved.font;
+            fitted->setPixelSize(std::max(smallest, std::min(size, wanted)));
+            fittedMetrics.emplace(*fitted);
+            // Rounding of the glyph widths may leave a sliver over; one size less takes it.
+            if (fitted->pixelSize() > smallest &&
+                fittedMetrics->horizontalAdvance(shown) > text.width) {
+                fitted->setPixelSize(fitted->pixelSize() - 1);
+                fittedMetrics.emplace(*fitted);
+            }
+        }
+    }
+    const QFontMetricsF& drawn = fittedMetrics ? *fittedMetrics : metrics;
     // Text is measured only where its place or its background needs the width: a
     // left-aligned text on no background is drawn where it starts.
     auto boxWidth = [&] {
@@ -176,13 +205,14 @@ void paintText(QPainter& painter, const PageText& text, FontCache& fonts) {
     std::optional<double> shownWidth;  // measured where the alignment needed it
     switch (text.align) {
         case TextAlign::Left:
+            if (fitted) shownWidth = drawn.horizontalAdvance(shown);
             break;
         case TextAlign::Centre:
-            shownWidth = metrics.horizontalAdvance(shown);
+            shownWidth = drawn.horizontalAdvance(shown);
             x = text.x + (boxWidth() - *shownWidth) / 2;
             break;
         case TextAlign::Right:
-            shownWidth = metrics.horizontalAdvance(shown);
+            shownWidth = drawn.horizontalAdvance(shown);
             x = text.x + boxWidth() - *shownWidth;
             break;
         case TextAlign::Decimal: {
@@ -207,6 +237,18 @@ void paintText(QPainter& painter, const PageText& text, FontCache& fonts) {
             break;
         }
     }
+    // A text too wide even at its smallest starts at the box's left edge and keeps the
+    // characters that fit, whatever its alignment: none stands past the edge, half drawn.
+    if (fitted && *shownWidth > text.width) {
+        x = text.x;
+        qsizetype low = 0, high = shown.size();  // shown.left(low) fits, shown.left(high) not
+        while (high - low > 1) {
+            const qsizetype middle = (low + high) / 2;
+            (drawn.horizontalAdvance(shown.left(middle)) <= text.width ? low : high) = middle;
+        }
+        shown.truncate(low);
+        shownWidth = drawn.horizontalAdvance(shown);
+    }
     if (text.background != kTransparent)
         fillBackground(painter, QRectF(text.x, text.y, boxWidth(), height), text.background);
     // A text is cut at the edges of its box only where it may run past them: the clip costs
@@ -219,7 +261,11 @@ void paintText(QPainter& painter, const PageText& text, FontCache& fonts) {
         painter.save();
         painter.setClipRect(QRectF(text.x, text.y - height, text.width, 3 * height));
     }
-    painter.drawText(QPointF(x, text.y + metrics.ascent()), shown);
+    if (fitted) {
+        painter.setFont(*fitted);
+        fonts.forgetFont();
+    }
+    painter.drawText(QPointF(x, text.y + drawn.ascent()), shown);
     if (clipped) painter.restore();
 }
 
@@ -255,7 +301,13 @@ void paintImage(QPainter& painter, const PageImage& image) {
     const QImage picture(reinterpret_cast<const uchar*>(decoded.picture.pixels.data()),
                          decoded.picture.width, decoded.picture.height,
                          static_cast<qsizetype>(decoded.picture.width) * 4, QImage::Format_ARGB32);
-    painter.drawImage(QRectF(image.x, image.y, image.width, image.height), picture);
+    // The picture keeps its proportions: as large as the box allows, centred in it.
+    const double scale = std::min(static_cast<double>(image.width) / picture.width(),
+                                  static_cast<double>(image.height) / picture.height());
+    const double width = picture.width() * scale, height = picture.height() * scale;
+    painter.drawImage(QRectF(image.x + (image.width - width) / 2,
+                             image.y + (image.height - height) / 2, width, height),
+                      picture);
 }
 
 }  // namespace
@@ -269,10 +321,33 @@ void ensureApplication() {
 }
 
 QString fontFamilyFor(std::string_view face) {
-    const std::string key = lowered(face);
-    if (key == "arial") return QStringLiteral("Liberation Sans");
-    if (key == "times new roman") return QStringLiteral("Liberation Serif");
-    if (key == "courier new") return QStringLiteral("Liberation Mono");
+    // Each face the windows and reports name, to the installed family whose letters take the
+    // same room (or the nearest in kind where no such family is installed).
+    static const std::map<std::string, QString, std::less<>> families = {
+        {"", QStringLiteral("Liberation Sans")},
+        {"arial", QStringLiteral("Liberation Sans")},
+        {"helv", QStringLiteral("Liberation Sans")},
+        {"ms sans serif", QStringLiteral("Liberation Sans")},
+        {"ms shell dlg", QStringLiteral("Liberation Sans")},
+        {"ms shell dlg 2", QStringLiteral("Liberation Sans")},
+        {"system", QStringLiteral("Liberation Sans")},
+        {"times new roman", QStringLiteral("Liberation Serif")},
+        {"tms rmn", QStringLiteral("Liberation Serif")},
+        {"ms serif", QStringLiteral("Liberation Serif")},
+        {"aldine721 bt", QStringLiteral("Liberation Serif")},
+        {"aldine721 lt bt", QStringLiteral("Liberation Serif")},
+        {"americana xbdcn bt", QStringLiteral("Nimbus Sans Narrow")},
+        {"courier new", QStringLiteral("Liberation Mono")},
+        {"courier", QStringLiteral("Liberation Mono")},
+        {"fixedsys", QStringLiteral("Liberation Mono")},
+        {"terminal", QStringLiteral("Liberation Mono")},
+        {"micr 010 bt", QStringLiteral("Liberation Mono")},
+        {"micr 012 bt", QStringLiteral("Liberation Mono")},
+        {"micr 013 bt", QStringLiteral("Liberation Mono")},
+        {"symbol", QStringLiteral("Standard Symbols PS")},
+    };
+    const auto known = families.find(lowered(face));
+    if (known != families.end()) return known->second;
     return QString::fromStdString(cp1252ToUtf8(face)).trimmed();
 }
 

@@ -17,8 +17,10 @@ namespace rt::qt {
 // Creates the program's QApplication when there is none yet (tests, tools, benchmarks).
 void ensureApplication();
 
-// The installed family that prints a report's face: Arial, Times New Roman and Courier New
-// print with their metric-compatible Liberation fonts; other faces go to fontconfig.
+// The installed family of a face, one table for windows and paper: Arial, Times New Roman and
+// Courier New go to their metric-compatible Liberation fonts, the old dialog, serif and
+// fixed-pitch faces and the other faces the program names to the nearest of those (or of the
+// narrow and symbol fonts); an unknown face goes to fontconfig.
 QString fontFamilyFor(std::string_view face);
 
 // The font of a page text, sized in 1/1000 inch (points * 1000 / 72).

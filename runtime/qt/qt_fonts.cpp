@@ -24,17 +24,6 @@ std::string lowered(std::string_view s) {
 
 }  // namespace
 
-QString uiFamilyFor(std::string_view face) {
-    std::string key = lowered(face);
-    if (key.empty() || key == "ms sans serif" || key == "ms shell dlg" || key == "system" ||
-        key == "ms shell dlg 2" || key == "helv")
-        return QStringLiteral("Liberation Sans");
-    if (key == "ms serif" || key == "tms rmn") return QStringLiteral("Liberation Serif");
-    if (key == "fixedsys" || key == "terminal" || key == "courier")
-        return QStringLiteral("Liberation Mono");
-    return fontFamilyFor(face);
-}
-
 namespace {
 
 std::string_view faceOf(const Font& font, const Font& window) {
@@ -64,7 +53,7 @@ double averageWidth(const QFont& font) {
 QFont uiFont(const Font& font, const Font& window) {
     std::string_view face = faceOf(font, window);
     int points = font.size > 0 ? font.size : window.size > 0 ? window.size : kDefaultPoints;
-    QFont f(uiFamilyFor(face));
+    QFont f(fontFamilyFor(face));
     f.setStyleHint(QFont::SansSerif);
     // The system font's one size: 14 pixels of the sans font give its 8 by 16 units.
     f.setPixelSize(isSystemFace(face) ? 14 : std::max(1, mulDiv(points, 96, 72)));

@@ -10,11 +10,6 @@
 
 namespace rt::qt {
 
-// The installed family for a face: Arial, Times New Roman and Courier New go to the
-// Liberation fonts, the old dialog faces ("MS Sans Serif", "System") to the sans font, and
-// any other face to fontconfig's choice.
-QString uiFamilyFor(std::string_view face);
-
 // The font a control or window was laid out with: `font` with the blanks filled from
 // `window` (the window's font), and those from "MS Sans Serif" 8. Sizes are points at 96
 // dots per inch. "System" is the old system font, one size with 8 by 16 dialog units.

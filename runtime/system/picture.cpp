@@ -16,14 +16,27 @@ PictureFormat detectPictureFormat(std::span<const std::uint8_t> b) {
     return PictureFormat::Unknown;
 }
 
+namespace {
+
+// A picture is taken only when its file holds it whole.
+PictureResult wholeThenQt(std::span<const std::uint8_t> bytes, const std::string& damage,
+                          const char* format) {
+    if (damage.empty()) return detail::decodeWithQt(bytes, format);
+    PictureResult result;
+    result.error = std::string(format) + ": " + damage;
+    return result;
+}
+
+}  // namespace
+
 PictureResult decodePicture(std::span<const std::uint8_t> bytes) {
     switch (detectPictureFormat(bytes)) {
         case PictureFormat::Jpeg:
             return detail::decodeJpeg(bytes);
         case PictureFormat::Gif:
-            return detail::decodeWithQt(bytes, "GIF");
+            return wholeThenQt(bytes, detail::gifDamage(bytes), "GIF");
         case PictureFormat::Bmp:
-            return detail::decodeWithQt(bytes, "BMP");
+            return wholeThenQt(bytes, detail::bmpDamage(bytes), "BMP");
         case PictureFormat::Pcx:
             return detail::decodePcx(bytes);
         case PictureFormat::Unknown:

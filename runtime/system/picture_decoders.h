@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 
 #include "runtime/system/picture.h"
 
@@ -12,5 +13,9 @@ PictureResult decodeJpeg(std::span<const std::uint8_t> bytes);
 PictureResult decodePcx(std::span<const std::uint8_t> bytes);
 // GIF and BMP go through Qt's image readers.
 PictureResult decodeWithQt(std::span<const std::uint8_t> bytes, const char* format);
+// Why a GIF or BMP file does not hold a whole picture (cut short, a damaged block or code);
+// empty when it does.
+std::string gifDamage(std::span<const std::uint8_t> bytes);
+std::string bmpDamage(std::span<const std::uint8_t> bytes);
 
 }  // namespace rt::detail

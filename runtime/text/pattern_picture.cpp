@@ -51,6 +51,8 @@ bool isTimeOfDay(const std::string& significantDigits, std::size_t positions) {
 
 std::string formatPattern(const Value& value, const PatternPicture& picture) {
     std::string out = picture.layout;
+    // A blank text (an empty phone number) shows blank, not as a pattern of zeros.
+    if (!value.isNumber() && trimBlanks(value.text()).empty()) return std::string(out.size(), ' ');
     const Decimal number = patternNumber(value);
     const Decimal rounded = number.outOfRange() ? number : number.rounded(picture.placePositions);
     if (picture.blankWhenZero && rounded.isZero()) return std::string(out.size(), ' ');

@@ -42,6 +42,9 @@ std::string format(const Value& value, std::string_view picture) {
             return text;
         }
         case PictureKind::Number: {
+            // A blank text (a field left empty) shows blank, not as a zero.
+            if (!value.isNumber() && detail::trimBlanks(value.text()).empty())
+                return std::string(static_cast<std::size_t>(parsed.number.width), ' ');
             if (auto text = detail::formatNumber(value.asNumber(), parsed.number)) return *text;
             return std::string(static_cast<std::size_t>(parsed.number.width), '#');
         }

@@ -130,8 +130,9 @@ TEST_F(BlankChecksTest, EachPictureFormatIsStoredReopenedAndPrinted) {
     // First-name order: Pa.bmp, Pa.gif, Pa.jpg, Pa.pcx; numbered in the order they were
     // stored.
     const int order[] = {1, 0, 2, 3};
-    const char* bankLines[] = {"C1002C A123456789A 987654C", "C1001C A123456789A 987654C",
-                               "C1003C A123456789A 987654C", "C1004C A123456789A 987654C"};
+    const char* bankLines[] = {
+        "C1002C A123456789A            987654C", "C1001C A123456789A            987654C",
+        "C1003C A123456789A            987654C", "C1004C A123456789A            987654C"};
     for (int page = 0; page < 4; ++page) {
         SCOPED_TRACE(pictures[order[page]].first);
         const auto images = imagesOf(printedPages()[page]);

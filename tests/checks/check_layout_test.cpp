@@ -24,25 +24,48 @@ namespace {
 
 using checks_layout::CheckPage;
 
-TEST(BankLine, IsBuiltFromTheSymbolLettersAndTheCheckNumbers) {
-    struct Case {
-        std::string number, routing, account, line;
-    };
-    const Case cases[] = {
-        {"1234", "123456789", "987654", "C1234C A123456789A 987654C"},
-        // A short routing number keeps its blanks inside the transit symbols.
-        {"77", "1234567", "55", "C77C A1234567  A 55C"},
-        {"1234567890", "123456789", "12345678901234567890",
-         "C1234567890C A123456789A 12345678901234567890C"},
-    };
-    for (const Case& c : cases) {
-        const std::string line = checks_layout::MicrLine(c.number, c.routing, c.account);
-        EXPECT_EQ(line.size(), 70u);
-        EXPECT_EQ(line.substr(0, c.line.size()), c.line) << c.number;
-        EXPECT_EQ(line.find_last_not_of(' ') + 1, c.line.size()) << c.number;
+// The character of a 70-character bank line at position p (1: the right end).
+char at(const std::string& line, int p) {
+    return line[line.size() - static_cast<std::size_t>(p)];
+}
+
+// What each position of the line holds, from the right: 1-13 blank, on-us at 14, the account
+// ending at 15, transit 33-43 around the routing number, 44 blank, then the check number
+// between two on-us symbols from 45 leftwards.
+TEST(BankLine, StandsAtItsPositionsFromTheRightForEveryNumberAndAccountLength) {
+    for (std::size_t digits = 1; digits <= 10; ++digits) {
+        for (std::size_t length = 1; length <= 20; ++length) {
+            const std::string number = std::string("1234567890").substr(0, digits);
+            const std::string account = std::string("98765432109876543210").substr(0, length);
+            const std::string line = checks_layout::MicrLine(number, "123456789", account);
+            SCOPED_TRACE(number + " / " + account + ": [" + line + "]");
+            ASSERT_EQ(line.size(), 70u);
+            std::string expected(70, ' ');
+            auto put = [&](int p, char c) { expected[70 - static_cast<std::size_t>(p)] = c; };
+            put(14, 'C');
+            if (length <= 18)  // longer ones are left out rather than printed cut
+                for (std::size_t i = 0; i < length; ++i)
+                    put(15 + static_cast<int>(i), account[length - 1 - i]);
+            put(33, 'A');
+            put(43, 'A');
+            for (int i = 0; i < 9; ++i)
+                put(34 + i, "123456789"[8 - i]);
+            put(45, 'C');
+            for (std::size_t i = 0; i < digits; ++i)
+                put(46 + static_cast<int>(i), number[digits - 1 - i]);
+            put(46 + static_cast<int>(digits), 'C');
+            EXPECT_EQ(line, expected);
+        }
     }
-    EXPECT_EQ(std::string("C1234C A123456789A 987654C").size(), 26u);
-    EXPECT_EQ(std::string("C1234567890C A123456789A 12345678901234567890C").size(), 46u);
+    // A short routing number keeps its blanks inside the transit symbols; a blank symbol
+    // letter still takes its position.
+    const std::string shortRouting = checks_layout::MicrLine("77", "1234567", "55", "", "A");
+    EXPECT_EQ(at(shortRouting, 43), 'A');
+    EXPECT_EQ(at(shortRouting, 36), '7');
+    EXPECT_EQ(at(shortRouting, 35), ' ');
+    EXPECT_EQ(at(shortRouting, 34), ' ');
+    EXPECT_EQ(at(shortRouting, 14), ' ');
+    EXPECT_EQ(at(shortRouting, 16), '5');
 }
 
 TEST(CityLine, JoinsCityStateAndZipAndIsCutAtThirty) {
@@ -108,6 +131,12 @@ struct Placed {
 // the check part; the variants differ in the items listed for them.
 const std::string kMicr = checks_layout::MicrLine("1234", "123456789", "987654");
 const std::string kDollars = "Dollars And Cents " + std::string(74, '/');
+// The bank lines' tops: their baselines 3/16 inch above the cut rules at 3385 and 10240 (the
+// characters stand 200 below the top at 18 points).
+constexpr int kCheckBankLine = 3385 - 188 - 200, kCopyBankLine = 10240 - 188 - 200;
+// The left edge of the cell of kMicr's first on-us symbol, position 50: position 1 ends 5/16
+// inch from the sheet's right edge.
+constexpr int kFirstSymbolLeft = 8500 - 313 - 50 * 125;
 
 const std::map<CheckPage, std::vector<Placed>> kFixture = {
     {CheckPage::Style1,
@@ -124,8 +153,8 @@ const std::map<CheckPage, std::vector<Placed>> kFixture = {
       {kDollars, 3125, 1490, 12, rt::kFontBold | rt::kFontItalic},
       {kDollars, 3302, 4990, 12, rt::kFontBold | rt::kFontItalic},
       {kDollars, 3010, 8719, 12, rt::kFontBold | rt::kFontItalic},
-      {kMicr, 1427, 2958, 18, 0},
-      {kMicr, 1083, 9885, 18, 0},
+      {kMicr, 1427, kCheckBankLine, 18, 0},
+      {kMicr, 1083, kCopyBankLine, 18, 0},
       {"rule", 52, 3385, 0, 0},
       {"rule", 83, 6865, 0, 0}}},
     {CheckPage::Style1All,
@@ -135,14 +164,14 @@ const std::map<CheckPage, std::vector<Placed>> kFixture = {
       {"Cut on  line above to mail copy below to your client in windowed envelope", 1656, 3458, 8,
        rt::kFontBold},
       {"Springfield, IL 62701         ", 1219, 635, 10, 0},
-      {kMicr, 1427, 2958, 18, 0},
+      {kMicr, 1427, kCheckBankLine, 18, 0},
       {"rule", 10, 3385, 0, 0},
       {"rule", 42, 6854, 0, 0}}},
     {CheckPage::Style1Reprint,
      {{"Memo", 250, 2313, 10, 0},
       {"Telephone/Fax Check Payment", 250, 2479, 8, 0},
       {"Customer authorization obtained", 250, 2615, 8, 0},
-      {kMicr, 1083, 9885, 18, 0},
+      {kMicr, 1083, kCopyBankLine, 18, 0},
       {"rule", 10, 3375, 0, 0},
       {"rule", 73, 6854, 0, 0}}},
     {CheckPage::Style2,
@@ -150,16 +179,16 @@ const std::map<CheckPage, std::vector<Placed>> kFixture = {
       {"Memo", 260, 2417, 10, 0},
       {"Springfield, IL 62701         ", 1219, 635, 10, 0},
       {"Client Copy", 4583, 3833, 12, rt::kFontBold | rt::kFontUnderline},
-      {kMicr, 1427, 2958, 18, 0},
+      {kMicr, 1427, kCheckBankLine, 18, 0},
       {"rule", 21, 3385, 0, 0},
       {"rule", 63, 6854, 0, 0}}},
     {CheckPage::Style2Reprint, {{"rule", 104, 3375, 0, 0}, {"rule", 94, 6865, 0, 0}}},
     {CheckPage::ThreeUp,
-     {{"Memo", 260, 2385, 10, 0},
-      {"Telephone/Fax Check Payment", 260, 2552, 8, 0},
-      {"Customer authorization obtained", 260, 2688, 8, 0},
+     {{"Memo", 260, 2292, 10, 0},
+      {"Telephone/Fax Check Payment", 260, 2458, 8, 0},
+      {"Customer authorization obtained", 260, 2594, 8, 0},
       {"SIGNATURE NOT REQUIRED", 5156, 2000, 12, rt::kFontBold},
-      {kMicr, 1427, 2958, 18, 0},
+      {kMicr, 1427, kCheckBankLine, 18, 0},
       {"rule", 21, 3385, 0, 0}}},
     {CheckPage::Draft,
      {{"Memo", 260, 2302, 10, 0},
@@ -167,8 +196,8 @@ const std::map<CheckPage, std::vector<Placed>> kFixture = {
       {"Customer authorization obtained", 260, 2604, 8, 0},
       {"SIGNATURE NOT REQUIRED", 5156, 2000, 12, rt::kFontBold},
       {"Client Copy", 4583, 3833, 12, rt::kFontBold | rt::kFontUnderline},
-      {kMicr, 1427, 2958, 18, 0},
-      {kMicr, 1083, 9885, 18, 0},
+      {kMicr, 1427, kCheckBankLine, 18, 0},
+      {kMicr, 1083, kCopyBankLine, 18, 0},
       {"rule", 10, 3375, 0, 0},
       {"rule", 73, 6865, 0, 0}}},
 };
@@ -239,9 +268,9 @@ TEST(CheckPages, TenThreeUpChecksTakeFourSheetsTheLastHoldingOne) {
     for (std::size_t i = 0; i < 4; ++i) {
         const auto lines = textsNamed(pages[i], kMicr);
         ASSERT_EQ(lines.size(), perPage[i]);
-        // One check every 3583 down the sheet, the bank line 2958 below each band's top.
+        // One check every 3583 down the sheet, the bank line at the same place in each band.
         for (std::size_t n = 0; n < lines.size(); ++n)
-            EXPECT_EQ(lines[n].y, 135 + 2958 + static_cast<int>(n) * 3583);
+            EXPECT_EQ(lines[n].y, 135 + kCheckBankLine + static_cast<int>(n) * 3583);
     }
 }
 
@@ -269,12 +298,12 @@ TEST(CheckPages, ThePaintedBankLineIsEightCharactersToTheInchAnd117ThousandthsHi
     ASSERT_FALSE(lines.empty());
     const rt::PageText micr = lines.front();
     EXPECT_EQ(micr.x, 260 + 1427);
-    EXPECT_EQ(micr.y, 135 + 2958);
+    EXPECT_EQ(micr.y, 135 + kCheckBankLine);
     // Only the bank line, drawn at 1000 pixels to the inch.
     rt::Page alone;
     alone.items.push_back(micr);
-    const int x0 = micr.x - 200, y0 = micr.y - 200;
-    QImage image(4000, 700, QImage::Format_RGB32);
+    const int x0 = kFirstSymbolLeft - 200, y0 = micr.y - 200;
+    QImage image(5200, 700, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
@@ -283,7 +312,7 @@ TEST(CheckPages, ThePaintedBankLineIsEightCharactersToTheInchAnd117ThousandthsHi
     }
     const Extent e = darkExtent(image);
     ASSERT_GE(e.left, 0);
-    // The first and last characters are the same on-us symbol, 25 characters apart.
+    // The first and last characters are the same on-us symbol, 36 characters apart.
     const rt::qt::MicrGlyph* onUs = rt::qt::micrGlyph('C');
     ASSERT_NE(onUs, nullptr);
     int glyphLeft = 1000, glyphRight = 0;
@@ -292,10 +321,10 @@ TEST(CheckPages, ThePaintedBankLineIsEightCharactersToTheInchAnd117ThousandthsHi
             glyphLeft = std::min(glyphLeft, p.x);
             glyphRight = std::max(glyphRight, p.x);
         }
-    const double pitch = static_cast<double>((e.right - glyphRight) - (e.left - glyphLeft)) / 25;
+    const double pitch = static_cast<double>((e.right - glyphRight) - (e.left - glyphLeft)) / 36;
     EXPECT_NEAR(pitch, 125.0, 1.0);  // 8 characters to the inch
     EXPECT_NEAR(e.bottom - e.top + 1, 117, 3);
-    EXPECT_NEAR(x0 + e.left - glyphLeft, micr.x, 3);
+    EXPECT_NEAR(x0 + e.left - glyphLeft, kFirstSymbolLeft, 3);
 }
 
 TEST(CheckPages, TheBankLineInThePdfIsEightCharactersToTheInchAnd117ThousandthsHigh) {
@@ -310,7 +339,7 @@ TEST(CheckPages, TheBankLineInThePdfIsEightCharactersToTheInchAnd117ThousandthsH
     // the inch: nothing else prints there.
     const int x0 = 1500, y0 = 2950;
     const std::string command = "pdftoppm -r 1000 -f 1 -l 1 -x " + std::to_string(x0) + " -y " +
-                                std::to_string(y0) + " -W 3800 -H 420 -png -singlefile '" +
+                                std::to_string(y0) + " -W 5400 -H 420 -png -singlefile '" +
                                 pdf.string() + "' '" + (dir / "micr").string() + "'";
     ASSERT_EQ(std::system(command.c_str()), 0);
     const QImage image(QString::fromStdString((dir / "micr.png").string()));
@@ -323,11 +352,11 @@ TEST(CheckPages, TheBankLineInThePdfIsEightCharactersToTheInchAnd117ThousandthsH
             glyphLeft = std::min(glyphLeft, p.x);
             glyphRight = std::max(glyphRight, p.x);
         }
-    const double pitch = static_cast<double>((e.right - glyphRight) - (e.left - glyphLeft)) / 25;
+    const double pitch = static_cast<double>((e.right - glyphRight) - (e.left - glyphLeft)) / 36;
     EXPECT_NEAR(pitch, 125.0, 1.5);  // 8 characters to the inch
     EXPECT_NEAR(e.bottom - e.top + 1, 117, 4);
-    // Where the page puts it: the band at 260, 135 and the line 1427, 2958 inside it.
-    EXPECT_NEAR(x0 + e.left - glyphLeft, 260 + 1427, 4);
+    // Where the page puts it: its first on-us symbol at position 50 from the right edge.
+    EXPECT_NEAR(x0 + e.left - glyphLeft, kFirstSymbolLeft, 4);
     std::cout << "bank line in the PDF: pitch " << pitch << " (1/1000 in), height "
               << e.bottom - e.top + 1 << ", left edge " << x0 + e.left - glyphLeft
               << ", symbols from " << y0 + e.top << " to " << y0 + e.bottom << "\n";

@@ -198,6 +198,32 @@ TEST_F(CheckScreensTest, TheFormShowsTheSymbolLettersAndWritesThemOnlyWithARealC
     EXPECT_EQ(storedSigns(), "CA");
 }
 
+// An account number longer than the bank line's 18 characters is refused where it is typed:
+// a message, and the entry shows the number from before; 18 characters are taken.
+TEST_F(CheckScreensTest, AnAccountNumberTooLongForTheBankLineIsRefusedWhereTyped) {
+    makeChecks({{"Ann", "Smith", "Acme"}});
+    driver.start(&PostChecksToPrint);
+    driver.waitWindow("Post Checks To Print");
+    driver.press("&Open");
+    driver.waitWindow("Enter Check Information");
+    const rt::ControlName account = rt::ControlName::parse("CHE:ACCOUNTNUMBER");
+    driver.type("CHE:ACCOUNTNUMBER", "1234567890123456789");
+    driver.expectMessage(
+        "The account number is too long for the bank line: it holds at most 18 characters.");
+    driver.answer("OK");
+    driver.expectText(account, "987654");
+    driver.type("CHE:ACCOUNTNUMBER", "123456789012345678");
+    driver.press("OK");
+    driver.waitWindow("Post Checks To Print");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    CHECKS.open();
+    CHECKS.set(CHE::KEYCHECKID);
+    CHECKS.next();
+    EXPECT_EQ(std::string(rt::clip(CHE::ACCOUNTNUMBER.text())), "123456789012345678");
+    CHECKS.close();
+}
+
 // The other station: its own connection on its own thread.
 void payToFromOtherStation(const char* payTo) {
     std::thread([payTo] {

@@ -104,8 +104,10 @@ TEST_F(DraftRunTest, EachPageCarriesItsOwnNumberInTheBankLine) {
     tagChecks(TAG::MonthlyDrafts, p);
     run("77", printWithoutPreview);
     ASSERT_EQ(printedPages().size(), 2u);
-    EXPECT_THAT(textsOf(printedPages()[0]), Contains(HasSubstr("C77C A123456789A 987654C")));
-    EXPECT_THAT(textsOf(printedPages()[1]), Contains(HasSubstr("C78C A123456789A 987654C")));
+    EXPECT_THAT(textsOf(printedPages()[0]),
+                Contains(HasSubstr("C77C A123456789A            987654C")));
+    EXPECT_THAT(textsOf(printedPages()[1]),
+                Contains(HasSubstr("C78C A123456789A            987654C")));
 }
 
 TEST_F(DraftRunTest, AStartingNumberThatIsNotPositiveIsRefusedAndNothingIsWritten) {

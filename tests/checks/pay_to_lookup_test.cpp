@@ -150,4 +150,26 @@ TEST_F(PayToLookupTest, APayeeAddedInTheEmptyListIsSelected) {
     EXPECT_EQ(out.payTo, "New Payee");
 }
 
+// The client's check information refuses an account number longer than the bank line holds
+// as the check form does: a message, and the number from before stays.
+TEST_F(PayToLookupTest, AnAccountNumberTooLongForTheBankLineIsRefused) {
+    std::string kept;
+    rt::Driver driver;
+    driver.start([&kept] {
+        MAIL.clear();
+        MAI::ACCOUNTNUMBER.setText("987654");
+        UpdateClientCheckInfo();
+        kept = rt::clip(MAI::ACCOUNTNUMBER.text());
+    });
+    driver.waitWindow("");
+    driver.type("MAI:ACCOUNTNUMBER", "1234567890123456789");
+    driver.expectMessage(
+        "The account number is too long for the bank line: it holds at most 18 characters.");
+    driver.answer("OK");
+    driver.expectText(rt::ControlName::parse("MAI:ACCOUNTNUMBER"), "987654");
+    driver.press("OK");
+    EXPECT_TRUE(driver.finish());
+    EXPECT_EQ(kept, "987654");
+}
+
 }  // namespace

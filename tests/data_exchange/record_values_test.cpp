@@ -75,4 +75,21 @@ TEST(StoringImportedText, TextsLongerThanTheirFieldOrMemoAreRefusedNotCut) {
     EXPECT_EQ(MAI::LETTER.text(), longMemo);
 }
 
+// The bank line holds 18 characters of an account number: a longer one is refused, whichever
+// file it goes into, and the field keeps the number it held.
+TEST(StoringImportedText, AccountNumbersLongerThanTheBankLineHoldsAreRefused) {
+    for (rt::RecordFile* file : {&MAIL, &CHECKS}) {
+        const std::string field = file == &MAIL ? "MAI:AccountNumber" : "CHE:AccountNumber";
+        SCOPED_TRACE(field);
+        file->clear();
+        EXPECT_FALSE(storeImportedText(*file, field, "123456789012345678"));
+        const std::optional<std::string> refused =
+            storeImportedText(*file, field, "1234567890123456789");
+        ASSERT_TRUE(refused);
+        EXPECT_NE(refused->find("18 characters"), std::string::npos) << *refused;
+        EXPECT_EQ(std::string(rt::clip(file->buf().text(file->buf().field(field)))),
+                  "123456789012345678");
+    }
+}
+
 }  // namespace

@@ -21,6 +21,7 @@
 #include "tests/followups/follow_up_fixture.h"
 #include "tests/frame/report_test_pages.h"
 #include "tests/support/pdf_report.h"
+#include "tests/support/pdf_words.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -113,6 +114,36 @@ TEST_F(ContactReportsTest, AnEmptySelectionShowsNoPreviewAndWritesNoFile) {
         EXPECT_FALSE(printToPdf(report));
         EXPECT_EQ(response, RESP::Cancelled);
         EXPECT_FALSE(std::filesystem::exists(pdf));
+    }
+}
+
+// Every text field of the contacts filled to its length with the widest capital (the dates
+// and the time that select them aside): from the printed PDF, no word leaves the sheet and
+// none stands over another.
+TEST_F(ContactReportsTest, LongestValuesStayInTheirBoxesAndApart) {
+    const auto pointers = makeContacts(
+        {{"Alpha", "Zed", today, today, "08:00"}, {"Bravo", "Young", today, today, "09:00"}});
+    MAIL.open();
+    for (std::int64_t pointer : pointers) {
+        MAIL.get(pointer);
+        for (const rt::FieldDecl& f : MAIL.decl().fields()) {
+            if (f.type != rt::FieldType::String || f.size < 3 || f.name == "MAI:APPOINTMENTDATE" ||
+                f.name == "MAI:APPOINTMENTTIME")
+                continue;
+            MAIL.buf().setText(MAIL.buf().field(f.name), std::string(f.size, 'W'));
+        }
+        ASSERT_EQ(MAIL.put(), 0);
+    }
+    MAIL.close();
+    OpenTagFile_();
+    for (std::int64_t pointer : pointers)
+        SetTag_(TAG::Contacts, static_cast<long>(pointer), "x");
+    CloseTagFile_();
+    for (auto report : {&PrintContactsReport, &PrintAppointmentsReport, &PrintMAILReport}) {
+        std::filesystem::remove(pdf);
+        ASSERT_TRUE(printToPdf(report));
+        testsupport::expectEveryWordInItsSlotAndApart(testsupport::pdfWords(pdf),
+                                                      {0, 0, 8500, 11000});
     }
 }
 

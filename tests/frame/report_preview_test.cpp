@@ -178,6 +178,15 @@ TEST_F(PreviewTest, PageNumbersReplaceTheFirstPlaceholderOfEveryPage) {
     EXPECT_EQ(listedPages().size(), 12u);
 }
 
+// The plain preview fills in the footer's page numbers too, so they never print as "xxxxx".
+TEST_F(PreviewTest, ThePlainPreviewNumbersThePagesToo) {
+    runPreview(
+        3, true, [](rt::Driver& d) { d.press(B::Print); }, /*basic=*/true);
+    EXPECT_THAT(testsupport::pageTexts(files[0]), Contains("    Page 1 of 3    "));
+    EXPECT_THAT(testsupport::pageTexts(files[2]),
+                ElementsAre("PAGE 3", "    Page 3 of 3    ", "Page xxxxx of xxxxx"));
+}
+
 TEST_F(PreviewTest, ADeletedMarkedPageIsNeverPrintedAndLeavesNoMark) {
     bool markedRangeEnabled = true;
     runPreview(4, false, [&](rt::Driver& d) {

@@ -11,9 +11,11 @@
 
 #include "frame/tagging.h"
 #include "genealogy/genealogy_procedures.h"
+#include "records/mail.h"
 #include "tests/frame/report_test_pages.h"
 #include "tests/genealogy/genealogy_fixture.h"
 #include "tests/support/pdf_report.h"
+#include "tests/support/pdf_words.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -62,6 +64,8 @@ TEST_F(GenealogyReportsTest, TheGenealogyGroupsEveryContactByLevelWhenNoneIsTagg
     const std::string text = testsupport::pdfText(pdf);
     EXPECT_THAT(text, testing::HasSubstr("Genealogy"));
     EXPECT_THAT(text, testing::HasSubstr("Name - First, Last"));
+    // Each heading keeps to its column: none runs into the next.
+    EXPECT_THAT(text, testing::ContainsRegex("Entry Date +St\\. +First Phone#"));
     EXPECT_EQ(wordsInOrder(text, words),
               (std::vector<std::string>{"Level 0", "Nobody", "Level 1", "Alice", "Bruce", "Level 2",
                                         "Carol", "Level 3", "Dora"}));
@@ -84,6 +88,37 @@ TEST_F(GenealogyReportsTest, TheUplineReportPrintsTheMarkedContactsInLevelOrder)
     EXPECT_THAT(text, testing::HasSubstr("Sponsor & ID"));
     EXPECT_EQ(wordsInOrder(text, words),
               (std::vector<std::string>{"Alice", "Level 1", "Carol", "Level 2"}));
+}
+
+// Every field the two reports print filled with the longest value it holds, in capitals and
+// the widest letters: from the printed PDF, no word leaves the sheet and none stands over
+// another.
+TEST_F(GenealogyReportsTest, LongestValuesStayInTheirColumnsAndApart) {
+    MAIL.open();
+    for (std::int64_t pointer : pointers) {
+        MAIL.get(pointer);
+        for (const auto& [field, length] :
+             std::vector<std::pair<const rt::Field*, std::size_t>>{{&MAI::FIRSTNAME, 15},
+                                                                   {&MAI::LASTNAME, 15},
+                                                                   {&MAI::SPONSOR, 20},
+                                                                   {&MAI::STATE, 2},
+                                                                   {&MAI::COMPANYNAME, 30},
+                                                                   {&MAI::ADDRESS, 30},
+                                                                   {&MAI::CITY, 15},
+                                                                   {&MAI::ZIP, 12}})
+            field->setText(std::string(length, 'W'));
+        for (const rt::Field* phone :
+             {&MAI::HOMEPHONE, &MAI::WORKPHONE, &MAI::FAX, &MAI::CELLPHONE, &MAI::BEEPER})
+            phone->setText("8005551212");
+        ASSERT_EQ(MAIL.put(), 0);
+    }
+    MAIL.close();
+    for (auto* report : {&PrintGenealogy, &PrintUplineReport}) {
+        std::filesystem::remove(pdf);
+        ASSERT_TRUE(testsupport::printReportToPdf(report, pdf));
+        testsupport::expectEveryWordInItsSlotAndApart(testsupport::pdfWords(pdf),
+                                                      {0, 0, 8500, 11000});
+    }
 }
 
 }  // namespace

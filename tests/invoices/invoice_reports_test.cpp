@@ -111,6 +111,16 @@ TEST_F(InvoiceReportsTest, DocumentsPrintOneInvoiceAPageWithItsStoredFiguresAndM
     EXPECT_NE(findText(keeper->printed[1], "11.00"), nullptr);  // its stored total
     EXPECT_NE(findText(keeper->printed[0], "Acme Supply"), nullptr);
     EXPECT_NE(findText(keeper->printed[0], "Thank You For Your Business"), nullptr);
+    // Lines 2 to 8 hold nothing: they print blank, not as "0 0.00 0.00". The page places
+    // line 1 at 2323 + 1552 down; lines 2 to 8 from 2771 to 5458 below the same origin.
+    int emptyLineTexts = 0;
+    for (const rt::PageItem& item : keeper->printed[0].items) {
+        const auto* t = std::get_if<rt::PageText>(&item);
+        if (!t || t->y < 2771 + 1552 || t->y > 5458 + 1552) continue;
+        ++emptyLineTexts;
+        EXPECT_EQ(rt::clip(t->text), "") << t->x << "," << t->y << " [" << t->text << "]";
+    }
+    EXPECT_EQ(emptyLineTexts, 7 * 5);
     // Both are marked: the unprinted tab is empty and a second run prints nothing.
     driver.press("Unprinted Invoices Only");
     EXPECT_EQ(rows(), 0);

@@ -173,6 +173,48 @@ TEST_F(CardListTest, AFileThatIsNoPictureOrNoChoiceKeepsTheCardsPicture) {
     EXPECT_EQ(stored[0].second, gif);
 }
 
+// A chosen name whose 40th character is a blank: the entry shows the first 40 characters and
+// the picture is still read from the whole name.
+TEST_F(CardListTest, AChosenNameWithABlankAsItsFortiethCharacterIsLoadedWhole) {
+    makeCards({});
+    const std::string bytes = asText(samples::bmp());
+    const std::string folder = (dir / "").string();
+    ASSERT_LT(folder.size(), 39u);
+    const auto file =
+        writeFile(std::string(39 - folder.size(), 'p') + " folder/picture.bmp", bytes);
+    ASSERT_EQ(file.string()[39], ' ');
+    openList();
+    driver.press("&Add");
+    driver.waitWindow("Adding a Cards Record");
+    driver.type(BusinessName, "Blank Co");
+    choosePicture(file);
+    EXPECT_EQ(shownPicture(), bytes);
+    saveAndClose();
+    const auto stored = storedCards();
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].second, bytes);
+}
+
+// A GIF cut short is refused like any file that is no picture: the card keeps its own.
+TEST_F(CardListTest, ACutShortGifIsRefusedAndTheStoredPictureKept) {
+    const std::string stored = asText(samples::pcx8());
+    makeCards({{"Kept Co", "Kay", "", "", "", "", "", "", "", stored}});
+    const std::string gif = asText(samples::gif());
+    const auto cut = writeFile("cut.gif", gif.substr(0, gif.size() - 4));
+    openList();
+    driver.press("&Change");
+    driver.waitWindow("Changing a Cards Record");
+    driver.press("...");
+    driver.answer(cut.string());
+    driver.answer("OK");
+    EXPECT_EQ(shownPicture(), stored);
+    driver.type(Title, "Owner");
+    saveAndClose();
+    const auto cards = storedCards();
+    ASSERT_EQ(cards.size(), 1u);
+    EXPECT_EQ(cards[0].second, stored);
+}
+
 // A picture 300 by 150 pixels, as a BMP file's bytes.
 std::string wideBmp() {
     QImage image(300, 150, QImage::Format_RGB32);

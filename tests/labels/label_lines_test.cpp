@@ -21,9 +21,9 @@ const Composition kCases[] = {
     // Names of 15 characters each fill 31 characters and print whole on both.
     {"Maximilianusxyz", "Bartholomewsson", "Springfield", "IL", "62701",
      "Maximilianusxyz Bartholomewsson", "Springfield,IL 62701", "Springfield, IL 62701"},
-    // A 15-character city and a 12-character zip: 31 characters on a label, cut at 30; the
-    // envelope has room for all 32.
-    {"A", "B", "Framinghamtowns", "MA", "01701-123456", "A B", "Framinghamtowns,MA 01701-12345",
+    // A 15-character city and a 12-character zip: all 31 characters on a label, as all 32 on
+    // the envelope; the zip is never cut.
+    {"A", "B", "Framinghamtowns", "MA", "01701-123456", "A B", "Framinghamtowns,MA 01701-123456",
      "Framinghamtowns, MA 01701-123456"},
     // Padded fields as the record holds them.
     {"Ann   ", "Lee    ", "Reno     ", "NV", "89501       ", "Ann Lee", "Reno,NV 89501",

@@ -19,6 +19,7 @@
 #include "tests/runtime/system/picture_samples.h"
 #include "tests/support/page_keeper.h"
 #include "tests/support/pdf_report.h"
+#include "tests/support/pdf_words.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -196,24 +197,107 @@ TEST_F(LabelPdfTest, EnvelopesGoToThePrintServiceNotToTheLastReportsFile) {
 TEST_F(LabelPdfTest, CardsWithPicturesOfEachFormatAndReturnAddressLabels) {
     auto bytes = [](const samples::Bytes& b) { return std::string(b.begin(), b.end()); };
     std::vector<Card> cards;
-    const std::string formats[] = {bytes(samples::gif()), bytes(samples::bmp()),
+    const std::string formats[] = {bytes(samples::gif()),
+                                   bytes(samples::bmp()),
                                    bytes(samples::jpeg(samples::JpegKind::Rgb)),
-                                   bytes(samples::pcx8()), ""};
+                                   bytes(samples::pcx8()),
+                                   bytes(samples::pcx1()),
+                                   bytes(samples::pcx4Planes()),
+                                   ""};
     for (int i = 0; i < 11; ++i)
         cards.push_back({"Biz" + std::to_string(10 + i), "Person " + std::to_string(10 + i),
                          "Owner", "1 Road", "Town", "555-0100", "555-0101", "a@b.example",
-                         "b.example", formats[i % 5]});
+                         "b.example", formats[i % 7]});
     makeCards(cards);
     ASSERT_EQ(printToPdf(&PrintCardStyle6), RESP::Completed);
     EXPECT_EQ(pages(pdf), 2);
     EXPECT_TRUE(inOrder(text(pdf), {"Person 10", "Person 11", "Person 19", "Person 20"}));
-    // Cards 14 and 19 have none: 8 of the 10 on the first page, 1 on the second.
-    EXPECT_EQ(pictures(pdf), 9);
+    // Card 16 has none: 9 of the 10 on the first page, 1 on the second.
+    EXPECT_EQ(pictures(pdf), 10);
     std::filesystem::remove(pdf);
     ASSERT_EQ(printToPdf(&PrintReturnAddressLabels), RESP::Completed);
     EXPECT_EQ(pages(pdf), 1);
     EXPECT_EQ(pictures(pdf), 0);
     EXPECT_TRUE(inOrder(text(pdf), {"Biz10", "Person 10", "Biz20", "Person 20"}));
+}
+
+using testsupport::expectEveryWordInItsSlotAndApart;
+using testsupport::PdfWord;
+
+std::vector<PdfWord> words(const std::filesystem::path& pdf) {
+    return testsupport::pdfWords(pdf);
+}
+
+// The longest values each field holds, in capitals and the widest letters.
+const Contact kWidest = {std::string(15, 'W'), std::string(15, 'M'), std::string(30, 'W'),
+                         std::string(30, 'M'), "FRAMINGHAMTOWNS",    "MA",
+                         "10000-123456"};
+const Card kWidestCard = {std::string(40, 'W'), std::string(40, 'M'),
+                          std::string(20, 'W'), std::string(40, 'M'),
+                          std::string(40, 'W'), std::string(15, 'W'),
+                          std::string(15, 'M'), std::string(30, 'W'),
+                          std::string(30, 'M'), ""};
+
+TEST_F(LabelPdfTest, LongestValuesStayOnTheirLabelsWithTheWholeZip) {
+    tagContacts(makeContacts(std::vector<Contact>(4, kWidest)));
+    ASSERT_EQ(printToPdf(&PrintLabelsByLastName), RESP::Completed);
+    // Three labels across, 2.625 by 1 inch, from (0.25, 0.5) inch.
+    expectEveryWordInItsSlotAndApart(words(pdf), {250, 500, 2625, 1000});
+    EXPECT_THAT(text(pdf), HasSubstr("10000-123456"));
+    std::filesystem::remove(pdf);
+    ASSERT_EQ(printToPdf(&PrintShippingLabel), RESP::Completed);
+    expectEveryWordInItsSlotAndApart(words(pdf), {354, 500, 2594, 3000});
+}
+
+TEST_F(LabelPdfTest, LongestValuesStayOnTheirEnvelope) {
+    GLO::CompanyName = std::string(30, 'W');
+    GLO::CompanyAddress = std::string(30, 'M');
+    GLO::CompanyCityStateZip = std::string(30, 'W');
+    tagContacts(makeContacts({kWidest}));
+    rt::printer().setPrintToFile(true);
+    rt::printer().setPrintFileName(pdf.string());
+    rt::Driver driver;
+    driver.start(&PrintEnvelopes);
+    runTimers(driver);
+    driver.waitWindow("Report Preview");
+    driver.press(17);  // "Print this report"
+    ASSERT_TRUE(driver.finish());
+    // The envelope's band, 7.677 by 4.125 inches, from (0.51, 0.25) inch.
+    expectEveryWordInItsSlotAndApart(words(pdf), {510, 250, 7677, 4125});
+    EXPECT_THAT(text(pdf), HasSubstr("10000-123456"));
+}
+
+TEST_F(LabelPdfTest, LongestValuesStayOnTheirCardsInTheFontsOfTheWindows) {
+    makeCards(std::vector<Card>(2, kWidestCard));
+    for (auto* style : {&PrintCardStyle1, &PrintCardStyle2, &PrintCardStyle3, &PrintCardStyle4,
+                        &PrintCardStyle5, &PrintCardStyle6, &PrintCardStyle7}) {
+        std::filesystem::remove(pdf);
+        ASSERT_EQ(printToPdf(style), RESP::Completed);
+        // Two cards across, 3.5 by 2 inches, from (0.75, 0.5) inch.
+        expectEveryWordInItsSlotAndApart(words(pdf), {750, 500, 3500, 2000});
+        // The business name's face prints in the serif family the card form shows it in.
+        const std::string fonts = run("pdffonts '" + pdf.string() + "'");
+        EXPECT_THAT(fonts, HasSubstr("LiberationSerif-BoldItalic"));
+        EXPECT_THAT(fonts, testing::Not(HasSubstr("DejaVu")));
+    }
+    std::filesystem::remove(pdf);
+    ASSERT_EQ(printToPdf(&PrintReturnAddressLabels), RESP::Completed);
+    expectEveryWordInItsSlotAndApart(words(pdf), {250, 500, 2625, 1000});
+}
+
+// Phone, fax, e-mail and web site end on one right edge whatever their lengths.
+TEST_F(LabelPdfTest, CardNumbersAlignOnTheirVisibleRightEdge) {
+    makeCards({{"Biz", "Ann", "", "", "", "555-0100", "5550101", "a@b.example",
+                "www.longer-site.example", ""}});
+    ASSERT_EQ(printToPdf(&PrintCardStyle2), RESP::Completed);
+    std::vector<double> rights;
+    for (const PdfWord& w : words(pdf))
+        if (w.text == "555-0100" || w.text == "5550101" || w.text == "a@b.example" ||
+            w.text == "www.longer-site.example")
+            rights.push_back(w.right);
+    ASSERT_EQ(rights.size(), 4u);
+    for (double right : rights)
+        EXPECT_NEAR(right, rights.front(), 3);
 }
 
 }  // namespace

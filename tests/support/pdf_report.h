@@ -26,6 +26,10 @@ inline std::string pdfText(const std::filesystem::path& pdf) {
     return output;
 }
 
+inline std::string pdfText(const std::filesystem::path& pdf) {
+    return commandOutput("pdftotext -layout '" + pdf.string() + "' - 2>/dev/null");
+}
+
 // At the destination question: printing into `pdf` ticked and named; the question stays open.
 inline void chooseFileAtDestination(rt::Driver& driver, const std::filesystem::path& pdf) {
     driver.waitWindow("Report Destination");

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -18,6 +19,8 @@
 #include <atomic>
 #include <set>
 
+#include "runtime/qt/page_painter.h"
+#include "runtime/qt/qt_fonts.h"
 #include "runtime/qt/qt_resources.h"
 #include "runtime/ui/popup_menu.h"
 #include "tests/runtime/qt/qt_test_support.h"
@@ -196,6 +199,29 @@ TEST(AllWindowsQt, EveryPictureAWindowNamesIsShipped) {
                 ADD_FAILURE() << "control " << c.number << " names " << picture;
             }
         }
+    }
+}
+
+// Every face a window or a report names resolves, on the screen and on paper alike, to one
+// family that is installed (the font Qt hands back is that family, not a stand-in).
+TEST(AllWindowsQt, EveryFaceResolvesToTheSameInstalledFamilyOnScreenAndPaper) {
+    rt::qt::ensureApplication();
+    // The faces of the report structures, and the windows' own.
+    std::set<std::string> faces = {"Arial",        "Times New Roman", "MS Serif",
+                                   "Aldine721 BT", "Aldine721 Lt BT", "Americana XBdCn BT"};
+    for (const testsupport::NamedStructure& named : testsupport::allWindowStructures()) {
+        faces.insert(named.structure->font.name);
+        for (const rt::ControlStructure& c : named.structure->controls)
+            faces.insert(c.font.name);
+    }
+    for (const std::string& face : faces) {
+        SCOPED_TRACE("\"" + face + "\"");
+        // Qt adds the foundry ("[urw]") where two foundries make a family of that name.
+        const QString family = rt::qt::fontFamilyFor(face);
+        const QString screen = QFontInfo(rt::qt::uiFont({face, 10})).family();
+        const QString paper = QFontInfo(rt::qt::pageFont({face, 10, rt::kFontRegular})).family();
+        EXPECT_EQ(screen, paper);
+        EXPECT_TRUE(screen == family || screen.startsWith(family + " [")) << screen.toStdString();
     }
 }
 

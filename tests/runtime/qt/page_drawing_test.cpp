@@ -182,4 +182,49 @@ TEST_F(PageDrawing, TextsAreCutAtTheEdgesOfTheirBox) {
     }
 }
 
+// A text somewhat wider than its box is drawn smaller and whole; one too wide even at the
+// smallest size keeps the characters that fit, none of them past the box's edge.
+TEST_F(PageDrawing, TextsWiderThanTheirBoxAreDrawnSmallerAndWhole) {
+    rt::Page page;
+    rt::PageText wider;
+    wider.x = 1000, wider.y = 1000, wider.width = 1500;  // 300 to 750 at 300 per inch
+    wider.align = rt::TextAlign::Right;
+    wider.text = std::string(12, 'M');  // about 1.85 inches in 10 points
+    page.items.emplace_back(wider);
+    rt::PageText widest = wider;
+    widest.y = 2000;
+    widest.text = std::string(30, 'M');
+    page.items.emplace_back(widest);
+    const QImage drawn = rt::qt::renderPage(page, QSize(2550, 3300));
+
+    const QRect whole = rendered::inkBounds(drawn, QRect(0, 280, 2550, 80));
+    ASSERT_FALSE(whole.isEmpty());
+    EXPECT_GE(whole.left(), 299);
+    EXPECT_LE(whole.right(), 751);
+    EXPECT_EQ(rendered::inkColumns(drawn, QRect(0, 280, 2550, 80), 1).size(), 12u);
+
+    const QRect cut = rendered::inkBounds(drawn, QRect(0, 580, 2550, 80));
+    ASSERT_FALSE(cut.isEmpty());
+    EXPECT_GE(cut.left(), 299);
+    EXPECT_LE(cut.right(), 751);
+    const auto letters = rendered::inkColumns(drawn, QRect(0, 580, 2550, 80), 1).size();
+    EXPECT_GT(letters, 12u);
+    EXPECT_LT(letters, 30u);
+}
+
+// A picture keeps its proportions, as large as its box allows and centred in it.
+TEST_F(PageDrawing, PicturesKeepTheirProportionsCentredInTheirBox) {
+    rt::Page page;
+    rt::PageImage image;
+    image.x = 1000, image.y = 1000, image.width = 1000, image.height = 1000;
+    image.data = samples::bmp();  // 4 by 2
+    page.items.emplace_back(image);
+    const QImage drawn = rt::qt::renderPage(page, QSize(850, 1100));
+    const QRect ink = rendered::inkBounds(drawn, QRect(90, 90, 120, 120));
+    EXPECT_NEAR(ink.left(), 100, 1);
+    EXPECT_NEAR(ink.width(), 100, 2);
+    EXPECT_NEAR(ink.top(), 125, 1);
+    EXPECT_NEAR(ink.height(), 50, 2);
+}
+
 }  // namespace

@@ -104,16 +104,48 @@ Bytes gif() {
 
 namespace {
 
-Bytes pcxHeader(int planes, int bytesPerLine) {
+Bytes pcxHeader(int planes, int bytesPerLine, int bitsPerPixel = 8) {
     Bytes header(128, 0);
-    header[0] = 0x0A, header[1] = 5, header[2] = 1, header[3] = 8;
+    header[0] = 0x0A, header[1] = 5, header[2] = 1;
+    header[3] = static_cast<std::uint8_t>(bitsPerPixel);
     header[8] = 3, header[10] = 1;  // window 0..3 x 0..1
     header[65] = static_cast<std::uint8_t>(planes);
     header[66] = static_cast<std::uint8_t>(bytesPerLine);
     return header;
 }
 
+// The header's 16-colour palette: index 1 red, index 4 blue.
+void headerPalette(Bytes& header) {
+    header[16 + 3] = 255;
+    header[16 + 12 + 2] = 255;
+}
+
 }  // namespace
+
+Bytes pcx1() {
+    Bytes out = pcxHeader(1, 2, 1);
+    // Row 0 white (bits 1), row 1 black; 0xF0 must be written as a run.
+    const Bytes data = {0xC1, 0xF0, 0x00, 0xC2, 0x00};
+    out.insert(out.end(), data.begin(), data.end());
+    return out;
+}
+
+Bytes pcx4Planes() {
+    Bytes out = pcxHeader(4, 2, 1);
+    headerPalette(out);
+    // Row 0 index 1 (plane 0 set), row 1 index 4 (plane 2 set); each plane 2 bytes a line.
+    const Bytes data = {0xC1, 0xF0, 0xC7, 0x00, 0xC4, 0x00, 0xC1, 0xF0, 0xC3, 0x00};
+    out.insert(out.end(), data.begin(), data.end());
+    return out;
+}
+
+Bytes pcx4Packed() {
+    Bytes out = pcxHeader(1, 2, 4);
+    headerPalette(out);
+    const Bytes data = {0x11, 0x11, 0x44, 0x44};  // two pixels a byte
+    out.insert(out.end(), data.begin(), data.end());
+    return out;
+}
 
 Bytes pcx8() {
     Bytes out = pcxHeader(1, 4);

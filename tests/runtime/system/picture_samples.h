@@ -16,7 +16,10 @@ Bytes jpeg(JpegKind kind);
 // 4 x 2: the top row red, the bottom row blue.
 Bytes bmp();
 Bytes gif();
-Bytes pcx8();   // paletted
-Bytes pcx24();  // three planes
+Bytes pcx1();        // black and white: the top row white, the bottom row black
+Bytes pcx4Planes();  // 16 colours in four planes of one bit, the header's palette
+Bytes pcx4Packed();  // 16 colours, one plane of four bits
+Bytes pcx8();        // paletted
+Bytes pcx24();       // three planes
 
 }  // namespace samples

@@ -121,9 +121,9 @@ TEST(Picture, GarbageGivesAnError) {
 }
 
 TEST(Picture, PcxWithUnsupportedDepthOrHugeWindowIsRefused) {
-    Bytes mono = samples::pcx8();
-    mono[3] = 1;  // 1 bit per pixel
-    EXPECT_FALSE(rt::decodePicture(mono).ok());
+    Bytes fourColours = samples::pcx8();
+    fourColours[3] = 2;  // 2 bits per pixel in one plane: not a Paintbrush kind we read
+    EXPECT_FALSE(rt::decodePicture(fourColours).ok());
     Bytes huge = samples::pcx24();
     huge[8] = 0xFF, huge[9] = 0xFF, huge[10] = 0xFF, huge[11] = 0xFF;
     huge[66] = 0xFF, huge[67] = 0xFF;
@@ -161,6 +161,63 @@ TEST(Picture, TruncatedAndDamagedFilesNeverCrash) {
                           static_cast<std::size_t>(result.picture.width) * result.picture.height);
             }
         }
+    }
+}
+
+Bytes cut(const Bytes& whole, std::size_t dropped) {
+    return Bytes(whole.begin(), whole.end() - static_cast<std::ptrdiff_t>(dropped));
+}
+
+Bytes firstBytes(const Bytes& whole, std::size_t kept) {
+    return Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(kept));
+}
+
+// A picture is taken only when its whole file decodes: GIF and BMP cut short or with a bad
+// code are refused like JPEG and PCX; every Paintbrush kind of PCX reads with its colours.
+TEST(Picture, OnlyWholeFilesDecodeAndEveryPcxKindReads) {
+    const Rgb red{255, 0, 0}, blue{0, 0, 255}, white{255, 255, 255}, black{0, 0, 0};
+    Bytes badCode = samples::gif();
+    badCode[13 + 6 + 10 + 1 + 1] ^= 0x03;  // the first code (clear, 4) becomes 7: not yet made
+    Bytes bmpLongerThanItsData = samples::bmp();
+    bmpLongerThanItsData[22] = 200;  // 200 rows where the file holds 2
+    struct Case {
+        const char* name;
+        Bytes bytes;
+        bool taken;
+        Rgb top, bottom;
+    };
+    const Case cases[] = {
+        {"gif", samples::gif(), true, red, blue},
+        {"gif without its trailer", cut(samples::gif(), 1), false, {}, {}},
+        {"gif cut in its image data", cut(samples::gif(), 4), false, {}, {}},
+        {"gif header and palette only", firstBytes(samples::gif(), 19), false, {}, {}},
+        {"gif with a bad code", badCode, false, {}, {}},
+        {"bmp", samples::bmp(), true, red, blue},
+        {"bmp cut to half", firstBytes(samples::bmp(), samples::bmp().size() / 2), false, {}, {}},
+        {"bmp missing its last byte", cut(samples::bmp(), 1), false, {}, {}},
+        {"bmp taller than its data", bmpLongerThanItsData, false, {}, {}},
+        {"jpeg", samples::jpeg(samples::JpegKind::Rgb), true, red, red},
+        {"jpeg cut short", cut(samples::jpeg(samples::JpegKind::Rgb), 40), false, {}, {}},
+        {"pcx 1-bit", samples::pcx1(), true, white, black},
+        {"pcx 1-bit cut short", cut(samples::pcx1(), 2), false, {}, {}},
+        {"pcx 16 colours in planes", samples::pcx4Planes(), true, red, blue},
+        {"pcx 16 colours in planes cut short", cut(samples::pcx4Planes(), 3), false, {}, {}},
+        {"pcx 16 colours packed", samples::pcx4Packed(), true, red, blue},
+        {"pcx 8-bit", samples::pcx8(), true, red, blue},
+        {"pcx 8-bit without its palette", cut(samples::pcx8(), 769), false, {}, {}},
+        {"pcx 24-bit", samples::pcx24(), true, red, blue},
+        {"pcx 24-bit cut short", cut(samples::pcx24(), 3), false, {}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const rt::PictureResult result = rt::decodePicture(c.bytes);
+        ASSERT_EQ(result.ok(), c.taken) << result.error;
+        if (!c.taken) {
+            EXPECT_FALSE(result.error.empty());
+            continue;
+        }
+        expectColour(result.picture, 0, 0, c.top, 8);
+        expectColour(result.picture, 0, result.picture.height - 1, c.bottom, 8);
     }
 }
 

@@ -1,0 +1,88 @@
+// The invoice reports with every field holding the longest value it takes, in capitals and
+// the widest letters, printed into a PDF: no word leaves its page or label, none stands over
+// another.
+#include <gtest/gtest.h>
+
+#include "frame/globals.h"
+#include "invoices/invoice_procedures.h"
+#include "records/orders.h"
+#include "runtime/print/printer.h"
+#include "runtime/ui/driver.h"
+#include "tests/invoices/invoice_fixture.h"
+#include "tests/runtime/qt/rendered_page.h"
+#include "tests/support/pdf_words.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+using namespace invoicetest;
+
+// One invoice whose every field the reports print is as long and wide as it may be.
+void makeWidestInvoice() {
+    makeInvoices({{std::string(15, 'W'), std::string(15, 'M'), 1, "", 99, "99999.99", "9999.99",
+                   "99999.99", std::string(30, 'W')}});
+    ORDERS.open();
+    ORDERS.clear();
+    ORD::INVOICENUMBER.setInteger(1);
+    ASSERT_EQ(ORDERS.get(ORD::KEYINVOICENUMBER), 0);
+    ORD::ADDRESS.setText(std::string(30, 'W'));
+    ORD::CITY.setText(std::string(15, 'W'));
+    ORD::STATE.setText("WW");
+    ORD::ZIP.setText("99999");
+    ORD::PAYMENTTYPE.setText(std::string(12, 'W'));
+    ORD::CARDNUMBER.setText(std::string(30, 'W'));
+    ORD::SHIPPINGTYPE.setText(std::string(10, 'W'));
+    ORD::SPEED.setText(std::string(12, 'W'));
+    for (int line = 1; line <= 8; ++line) {
+        const std::string n = std::to_string(line);
+        ORDERS.buf().setText(ORDERS.buf().field("ORD:ITEMNO" + n), std::string(8, 'W'));
+        ORDERS.buf().setText(ORDERS.buf().field("ORD:DISC" + n), std::string(20, 'W'));
+        ORDERS.buf().setInteger(ORDERS.buf().field("ORD:Q" + n), 99);
+        ORDERS.buf().setNumber(ORDERS.buf().field("ORD:P" + n), rt::Decimal("99999.99"));
+        ORDERS.buf().setNumber(ORDERS.buf().field("ORD:T" + n), rt::Decimal("99999.99"));
+    }
+    ORD::SHIPPING.setNumber(rt::Decimal("9999.99"));
+    ORD::PAID.setText("99999.99");
+    ORD::BALANCE.setText("99999.99");
+    ASSERT_EQ(ORDERS.put(), 0);
+    ORDERS.close();
+}
+
+TEST(InvoicePdf, LongestValuesStayInTheirBoxesAndApart) {
+    testsupport::TempDir dir{/*enter=*/true};
+    RegisterInvoiceProcedures();
+    GLO::CompanyName = std::string(30, 'W');
+    GLO::CompanyAddress = std::string(30, 'M');
+    GLO::CompanyCityStateZip = std::string(30, 'W');
+    makeWidestInvoice();
+    struct Report {
+        const char* button;
+        testsupport::PdfSlots grid;
+    };
+    // The documents and the summary on the whole sheet; the labels 2.573 by 2.958 inches.
+    for (const Report& report : {Report{"Print Tagged Invoice", {0, 0, 8500, 11000}},
+                                 Report{"Print Tagged Rpt.", {0, 0, 8500, 11000}},
+                                 Report{"Print Taged Shipping Label", {254, 500, 2573, 2958}}}) {
+        SCOPED_TRACE(report.button);
+        auto keeper = installPageKeeper();
+        rt::Driver driver;
+        driver.start(&BrowseInvoices);
+        driver.waitWindow("Browse Invoice Records");
+        driver.press("Tag &All");
+        driver.press(report.button);
+        driver.waitWindow("Report Destination");
+        driver.press("Print Report");
+        driver.press("OK");
+        driver.waitWindow("Browse Invoice Records");
+        driver.press("Close");
+        ASSERT_TRUE(driver.finish());
+        rt::printer().reset();
+        ASSERT_FALSE(keeper->printed.empty());
+        const std::filesystem::path pdf = dir / "invoice.pdf";
+        std::string error;
+        ASSERT_TRUE(rendered::printToPdf({keeper->printed.front()}, pdf, error)) << error;
+        testsupport::expectEveryWordInItsSlotAndApart(testsupport::pdfWords(pdf), report.grid);
+    }
+}
+
+}  // namespace
