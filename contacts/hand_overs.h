@@ -1,7 +1,8 @@
 #pragma once
-// Dialling, e-mail and web hand-overs of a contact. The program does not dial, mail or
-// browse itself: it hands the number, the "MailTo:" address or the web address to the
-// desktop and examines no result.
+// Dialling, e-mail and web hand-overs of a contact (and of the web bookmarks). The program
+// does not dial, mail or browse itself: it hands the number, the "MailTo:" address or the web
+// address to the desktop. A text that is no such address, and an address the desktop cannot
+// open, are told in a message box.
 
 #include <string>
 #include <string_view>
@@ -18,3 +19,6 @@ void SendEMail(std::string_view emailField);
 
 // Hands a web address (MAI:WEBSITE as stored) to the desktop.
 void OpenWebSite(std::string_view webField);
+
+// Hands any web address (Windows-1252 text, as stored) to the desktop.
+void OpenWebAddress(std::string_view text);

@@ -1,5 +1,6 @@
 #include "data_exchange/csv_file.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -21,9 +22,11 @@ constexpr std::string_view kImportFilters = "Import Files|*.CSV|All Files|*.*";
 constexpr std::size_t kLongestRecord = 1 << 20;
 
 struct ImportState {
-    std::string record;
+    std::string record;  // as the file holds it: UTF-8 or Windows-1252
     csv::ValueReader reader;
     std::string value;
+    std::string valueRefusal;
+    std::string recordRefusal;
     bool converted = false;
     long lineNumber = 0;  // of the record just read
     long linesRead = 0;   // lines of the file read so far
@@ -31,6 +34,8 @@ struct ImportState {
 
 thread_local csv::LineBuilder exportLine;
 thread_local ImportState importState;
+// Whether the open import file is UTF-8 (with or without its mark); fixed when it is opened.
+thread_local bool importIsUtf8 = false;
 
 // The whole name chosen: GLO::ImportExportFileName holds 80 characters, a path may hold more.
 std::string& chosenName() {
@@ -66,6 +71,84 @@ bool isRecordFile(const std::string& name) {
     char head[16] = {};
     return in.read(head, sizeof head) &&
            std::string_view(head, sizeof head) == std::string_view("SQLite format 3\0", 16);
+}
+
+// A byte that no text holds: a control character other than tab, line feed and carriage
+// return.
+bool isBinaryByte(unsigned char c) {
+    return c < 0x20 && c != '\t' && c != '\n' && c != '\r';
+}
+
+// True when a value of the record has text between its closing quote and the next comma.
+bool hasStrayQuote(std::string_view record) {
+    csv::ValueReader reader(record);
+    std::string value;
+    while (reader.next(value) != csv::ValueReader::None) {
+        if (reader.strayAfterQuote()) return true;
+    }
+    return false;
+}
+
+// "U+0141" for the UTF-8 bytes of one character.
+std::string codePointName(std::string_view utf8) {
+    const auto lead = static_cast<unsigned char>(utf8.empty() ? 0 : utf8[0]);
+    unsigned long code = lead;
+    if (utf8.size() > 1) {
+        code = lead & (utf8.size() == 2 ? 0x1F : utf8.size() == 3 ? 0x0F : 0x07);
+        for (std::size_t i = 1; i < utf8.size(); ++i)
+            code = (code << 6) | (static_cast<unsigned char>(utf8[i]) & 0x3F);
+    }
+    char name[16];
+    std::snprintf(name, sizeof name, "U+%04lX", code);
+    return name;
+}
+
+std::string lineAndColumn(long line, std::size_t column) {
+    return "line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+// Reads the open import file through once: it is UTF-8 when every line is (an ASCII file reads
+// the same either way); a control byte, a Ctrl+Z with data after it or a file of nothing but a
+// byte-order mark make it unreadable, and the answer says why (empty when it can be read).
+std::string scanImportFile(std::int64_t size) {
+    rt::LineFile& file = ImportExportFile();
+    file.set();
+    bool utf8 = true;
+    long lineNumber = 0;
+    std::string line;
+    while (file.readLine(line) == 0) {
+        ++lineNumber;
+        // UTF-16 ("Unicode text" of some spreadsheets) starts with its mark and holds zeros.
+        if (lineNumber == 1 && (line.rfind("\xFF\xFE", 0) == 0 || line.rfind("\xFE\xFF", 0) == 0))
+            return "That file is UTF-16 text, which the import does not read.  Please save it "
+                   "as comma-separated text in UTF-8 and pick it again.";
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            const auto c = static_cast<unsigned char>(line[i]);
+            if (isBinaryByte(c) && c != 26) {
+                char hex[8];
+                std::snprintf(hex, sizeof hex, "%02X", c);
+                return "That file is not a text file: it holds the byte " + std::string(hex) +
+                       " (hexadecimal) at " + lineAndColumn(lineNumber, i + 1) +
+                       ".  Please pick a comma-separated file.";
+            }
+        }
+        if (utf8 && !rt::isUtf8(line)) utf8 = false;
+    }
+    // A file of a mark alone reads no line and leaves the position before the mark.
+    const std::int64_t stop = lineNumber == 0 && file.utf8() ? 3 : file.position();
+    if (lineNumber == 0 && file.utf8() && stop >= size)
+        return "That file holds nothing but a byte-order mark.  Please pick another file.";
+    // readLine stops only at a Ctrl+Z; one that is not the file's last byte hides the rest.
+    if (stop < size && (stop + 1 < size || lineNumber == 0)) {
+        const bool midLine = lineNumber > 0 && file.lineEnd().empty();
+        return "That file holds a Ctrl+Z byte at " +
+               (midLine ? lineAndColumn(lineNumber, line.size() + 1)
+                        : lineAndColumn(lineNumber + 1, 1)) +
+               ", which would end its data there.  Remove it, or pick another file.";
+    }
+    importIsUtf8 = file.utf8() || utf8;
+    file.set();
+    return std::string();
 }
 
 }  // namespace
@@ -121,18 +204,29 @@ void AppendExportField(const rt::Value& value, std::string_view picture, bool he
         }
         case csv::ValueKind::Number: {
             // Numbers in their plain form; a text field given a number picture is written
-            // without its surrounding blanks.
+            // without its surrounding blanks, quoted when it holds a comma, a quote or a line
+            // break, so that the values after it keep their columns.
             std::string text = value.isNumber() ? value.asText() : value.text();
             std::size_t start = text.find_first_not_of(' ');
             std::size_t end = text.find_last_not_of(' ');
-            exportLine.appendBare(start == std::string::npos
-                                      ? std::string_view()
-                                      : std::string_view(text).substr(start, end - start + 1));
+            std::string_view bare = start == std::string::npos
+                                        ? std::string_view()
+                                        : std::string_view(text).substr(start, end - start + 1);
+            if (bare.find_first_of(",\"\r\n") != std::string_view::npos) {
+                exportLine.appendQuoted(bare);
+            } else {
+                exportLine.appendBare(bare);
+            }
             break;
         }
-        case csv::ValueKind::Formatted:
-            exportLine.appendQuoted(rt::format(value, pic));
+        case csv::ValueKind::Formatted: {
+            // A blank field (no text, a zero day or number) is written empty, not as the
+            // picture's zeros ("000", "00:00"), so that it comes back blank.
+            const bool blank =
+                value.isNumber() ? value.asNumber().isZero() : rt::clip(value.text()).empty();
+            exportLine.appendQuoted(blank ? std::string() : rt::format(value, pic));
             break;
+        }
     }
 }
 
@@ -167,19 +261,30 @@ std::int64_t OpenImportFile(std::string_view name) {
             if (!chosen) return 0;
             setFileName(*chosen);
         }
+        std::error_code error;
+        if (std::filesystem::is_directory(fileName(), error)) {
+            rt::message(fileName() + " is a folder.  Please pick a comma-separated file.",
+                        "Attention!", ICON::Asterisk);
+            if (!fromDialog) return 0;
+            continue;
+        }
         file.setName(fileName());
         if (file.open(0x20) != 0) {
             showFileError("Cannot OPEN ");
             return 0;
         }
         std::int64_t size = file.bytes();
-        if (size > 0) {
+        std::string unreadable = size > 0 ? scanImportFile(size) : std::string();
+        if (size > 0 && unreadable.empty()) {
             RewindImportFile(false);
             return size;
         }
         file.close();
+        if (!fromDialog && size == 0) return 0;
+        rt::message(
+            size == 0 ? std::string("That file is empty!  Please pick another file.") : unreadable,
+            "Attention!", ICON::Asterisk);
         if (!fromDialog) return 0;
-        rt::message("That file is empty!  Please pick another file.", "Attention!", ICON::Asterisk);
     }
 }
 
@@ -194,6 +299,7 @@ std::int64_t ReadImportLine() {
     rt::LineFile& file = ImportExportFile();
     ImportState& s = importState;
     std::string line;
+    s.recordRefusal.clear();
     if (file.readLine(line) != 0) {
         s.record.clear();
         s.reader = csv::ValueReader();
@@ -203,14 +309,34 @@ std::int64_t ReadImportLine() {
     s.lineNumber = ++s.linesRead;
     csv::RecordAssembler assembler;
     assembler.start(line);
-    while (assembler.open() && assembler.record().size() < kLongestRecord) {
-        std::string end(file.lineEnd());
-        if (end.empty() || file.readLine(line) != 0) break;
-        ++s.linesRead;
-        bytes += file.bytes();
-        assembler.add(end, line);
+    if (assembler.open()) {
+        // The value goes on over the next lines only when its quote closes there, followed by
+        // a comma or the line's end; otherwise it is refused and the next line is read as a
+        // record of its own.
+        const std::int64_t next = file.position();
+        const std::int64_t firstBytes = bytes;
+        const std::string first = assembler.record();
+        const int openValue = assembler.openValue();
+        while (assembler.open() && assembler.record().size() < kLongestRecord) {
+            std::string end(file.lineEnd());
+            if (end.empty() || file.readLine(line) != 0) break;
+            ++s.linesRead;
+            bytes += file.bytes();
+            assembler.add(end, line);
+        }
+        if (assembler.open() || hasStrayQuote(assembler.record())) {
+            file.seek(next);
+            s.linesRead = s.lineNumber;
+            bytes = firstBytes;
+            s.record = first;
+            s.recordRefusal = "Line " + std::to_string(s.lineNumber) + ", column Field_" +
+                              std::to_string(openValue + 1) +
+                              ": the quote that opens its value is never closed.";
+            s.reader = csv::ValueReader(s.record);
+            return bytes;
+        }
     }
-    s.record = file.utf8() ? rt::utf8ToCp1252(assembler.record()) : assembler.record();
+    s.record = assembler.record();
     s.reader = csv::ValueReader(s.record);
     return bytes;
 }
@@ -220,8 +346,31 @@ long ImportLineNumber() {
 }
 
 int ParseImportField() {
-    importState.converted = false;
-    return importState.reader.next(importState.value);
+    ImportState& s = importState;
+    s.converted = false;
+    s.valueRefusal.clear();
+    std::string raw;
+    const int kind = s.reader.next(raw);
+    if (kind == csv::ValueReader::None) {
+        s.value.clear();
+        return kind;
+    }
+    if (s.reader.strayAfterQuote())
+        s.valueRefusal = "text follows the closing quote (a quote inside a value is doubled)";
+    if (importIsUtf8) {
+        rt::Cp1252Conversion converted = rt::utf8ToCp1252Exactly(raw);
+        if (!converted.refused.empty() && s.valueRefusal.empty())
+            s.valueRefusal = rt::isUtf8(converted.refused)
+                                 ? "it holds the character " + codePointName(converted.refused) +
+                                       ", which the records cannot keep"
+                                 : std::string(
+                                       "it holds bytes that are not UTF-8, as the "
+                                       "file's byte-order mark says it is");
+        s.value = converted.refused.empty() ? std::move(converted.text) : rt::utf8ToCp1252(raw);
+    } else {
+        s.value = std::move(raw);
+    }
+    return kind;
 }
 
 void RestartImportValues() {
@@ -234,6 +383,8 @@ bool DeformatImportField(std::string_view picture) {
     s.converted = true;
     std::string_view pic = rt::clip(picture);
     if (csv::kindOfPicture(pic) != csv::ValueKind::Formatted) return true;
+    // A blank value stays blank: it is what the export writes for a blank field.
+    if (rt::clip(s.value).empty()) return true;
     rt::DeformatResult r = rt::deformat(s.value, pic);
     if (!r.ok) return false;
     s.value = r.value.asText();
@@ -244,9 +395,18 @@ const std::string& ImportValue() {
     return importState.value;
 }
 
+const std::string& ImportRecordRefusal() {
+    return importState.recordRefusal;
+}
+
+const std::string& ImportValueRefusal() {
+    return importState.valueRefusal;
+}
+
 void SetImportValue(std::string_view text) {
     importState.value = text;
     importState.converted = false;
+    importState.valueRefusal.clear();
 }
 
 void CloseImportFile() {

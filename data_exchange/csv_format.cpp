@@ -44,6 +44,8 @@ void RecordAssembler::start(std::string_view line) {
     inQuotes_ = false;
     fieldStart_ = true;
     quoteSeen_ = false;
+    value_ = 0;
+    openValue_ = -1;
     scan(line);
 }
 
@@ -60,6 +62,7 @@ void RecordAssembler::scan(std::string_view text) {
                 if (c != '"') {
                     inQuotes_ = false;  // the quote before closed the value
                     fieldStart_ = c == ',';
+                    if (fieldStart_) ++value_;
                 }
             } else if (c == '"') {
                 quoteSeen_ = true;
@@ -67,8 +70,10 @@ void RecordAssembler::scan(std::string_view text) {
         } else if (c == '"' && fieldStart_) {
             inQuotes_ = true;
             fieldStart_ = false;
+            openValue_ = value_;
         } else {
             fieldStart_ = c == ',';
+            if (fieldStart_) ++value_;
         }
         if (c == '\t' && !inQuotes_) {
             record_.append(8 - record_.size() % 8, ' ');
@@ -91,6 +96,7 @@ ValueReader::ValueReader(std::string_view record) : record_(record), position_(0
 
 ValueReader::Result ValueReader::next(std::string& value) {
     value.clear();
+    stray_ = false;
     if (position_ == std::string_view::npos) return None;
     std::size_t p = position_;
     if (p < record_.size() && record_[p] == '"') {
@@ -116,8 +122,10 @@ ValueReader::Result ValueReader::next(std::string& value) {
         }
         // Anything between the closing quote and the next comma belongs to the value.
         std::size_t comma = record_.find(',', i);
-        value.append(record_.substr(
-            i, comma == std::string_view::npos ? std::string_view::npos : comma - i));
+        std::string_view after =
+            record_.substr(i, comma == std::string_view::npos ? std::string_view::npos : comma - i);
+        stray_ = after.find_first_not_of(' ') != std::string_view::npos;
+        value.append(after);
         position_ = comma == std::string_view::npos ? std::string_view::npos : comma + 1;
         return Quoted;
     }

@@ -1,9 +1,10 @@
 #pragma once
 // The comma-separated format of the import and export files. A line holds the values of the
 // chosen fields separated by commas. Text and formatted values stand between double quotes,
-// a double quote inside doubled; numbers stand bare. A quoted value may hold commas and line
-// breaks, so one record can span several lines of the file. Any spreadsheet reads the file
-// back as the same values, and so does the reader below.
+// a double quote inside doubled; numbers stand bare (a text given a number picture is quoted
+// when it holds a comma, a quote or a line break); a blank field is an empty value. A quoted
+// value may hold commas and line breaks, so one record can span several lines of the file.
+// Any spreadsheet reads the file back as the same values, and so does the reader below.
 
 #include <cstddef>
 #include <string>
@@ -49,6 +50,8 @@ class RecordAssembler {
     void start(std::string_view line);
     // True while the record's last quoted value is still open.
     bool open() const { return inQuotes_; }
+    // The value (from 0) whose quote opened last: the one still open while open() is true.
+    int openValue() const { return openValue_; }
     // Adds the next line after the line break that ended the one before.
     void add(std::string_view lineEnd, std::string_view line);
     const std::string& record() const { return record_; }
@@ -59,6 +62,8 @@ class RecordAssembler {
     bool inQuotes_ = false;
     bool fieldStart_ = true;
     bool quoteSeen_ = false;  // inside quotes, a quote that may close or be doubled
+    int value_ = 0;           // the value being scanned, from 0
+    int openValue_ = -1;
 };
 
 // Splits a record into its values, one after the other.
@@ -71,10 +76,14 @@ class ValueReader {
     // The next value into `value`; None when the record has no value left. A record of
     // blanks holds no value; a trailing comma is followed by an empty value.
     Result next(std::string& value);
+    // True when the value just taken had something other than blanks between its closing
+    // quote and the next comma (kept at the value's end): a quote the writer did not double.
+    bool strayAfterQuote() const { return stray_; }
 
   private:
     std::string_view record_;
     std::size_t position_;  // npos: used up
+    bool stray_ = false;
 };
 
 }  // namespace csv

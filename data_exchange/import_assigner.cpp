@@ -169,11 +169,25 @@ class ImportAssigner : public Procedure {
     void finishing() override { CloseImportFile(); }
 
   private:
+    void showFirstLine() {
+        RewindImportFile(true);
+        ReadImportLine();
+        lineNumber_ = 0;
+        for (Column& column : columns_)
+            column.value.clear();
+        showLineValues();
+        window().setProp(c_.next, PROP::Disable, 0);
+    }
+
     void nextLine() {
         if (ReadImportLine() == 0) {
             window().setProp(c_.next, PROP::Disable, 1);
             return;
         }
+        showLineValues();
+    }
+
+    void showLineValues() {
         ++lineNumber_;
         for (Column& column : columns_) {
             if (ParseImportField() == 0) break;
@@ -225,7 +239,15 @@ class ImportAssigner : public Procedure {
                 setting_.file().key(std::string(setting_.numberField).replace(4, 0, "KEY"));
         }
         bool completed = false;
-        long added = RunImportPass(job, completed);
+        ImportCheck check;
+        long added = RunImportPass(job, completed, check);
+        if (check.refused > 0) {
+            // Nothing was added; the window stays open at the first line, for pictures to be
+            // given and the import tried again.
+            rt::message(describeRefusals(check), "Values Refused", ICON::Hand);
+            showFirstLine();
+            return;
+        }
         CloseImportFile();
         if (completed) {
             LOC.Response = RESP::Completed;

@@ -28,13 +28,14 @@ class ImportPass : public Procedure {
 
     long added() const { return added_; }
     bool completed() const { return completed_; }
+    const ImportCheck& check() const { return check_; }
 
   protected:
     void setUpWindow() override {
         window().setProp(P::Bar, PROP::Progress, 0);
         window().setProp(P::Percent, PROP::Text, "0% Completed");
         window().setProp(P::Heading, PROP::Text, "");
-        window().setProp(0, PROP::Text, "Importing Records");
+        window().setProp(0, PROP::Text, "Checking Records");
     }
 
     bool takeEvent() override {
@@ -44,10 +45,14 @@ class ImportPass : public Procedure {
                 started_ = true;
                 RewindImportFile(true);
                 if (job_.stripHeader) readRecord();
-                if (!readRecord()) finish(true);
                 break;
             case EVENT::Timer:
-                if (!ended_) batch();
+                if (ended_) break;
+                if (checking_) {
+                    checkBatch();
+                } else {
+                    batch();
+                }
                 break;
             case EVENT::Accepted:
                 if (window().field() == P::Cancel && !ended_) finish(false);
@@ -71,6 +76,46 @@ class ImportPass : public Procedure {
         }
     }
 
+    // The whole file is read before anything is added, so that a refused value does not leave
+    // half a file imported: every record is built in the buffer and its refusals counted.
+    void checkBatch() {
+        batchDone_ = 0;
+        while (batchDone_ < kCheckBatch) {
+            if (!readRecord()) {
+                endChecking();
+                return;
+            }
+            job_.file->clear();
+            for (std::string& refusal : BuildImportRecord(*job_.file, columns_)) {
+                ++check_.refused;
+                if (check_.first.size() < ImportCheck::kNamed)
+                    check_.first.push_back(std::move(refusal));
+            }
+        }
+    }
+
+    // With nothing refused, the file is read again from its start, adding its records.
+    void endChecking() {
+        if (check_.refused > 0) {
+            finish(false);
+            return;
+        }
+        checking_ = false;
+        bytesDone_ = 0;
+        percent_ = 0;
+        window().setProp(0, PROP::Text, "Importing Records");
+        window().setProp(P::Bar, PROP::Progress, 0);
+        window().setProp(P::Percent, PROP::Text, "0% Completed");
+        window().display();
+        RewindImportFile(true);
+        if (job_.stripHeader) readRecord();
+        if (!readRecord()) {
+            finish(true);
+            window().setProp(P::Percent, PROP::Text, "Process Completed");
+            window().display(P::Percent);
+        }
+    }
+
     void batch() {
         batchDone_ = 0;
         while (batchDone_ < 25 && !ended_) {
@@ -89,10 +134,10 @@ class ImportPass : public Procedure {
         rt::RecordFile& file = *job_.file;
         for (int attempt = 0;; ++attempt) {
             file.clear();
-            std::optional<std::string> refused = BuildImportRecord(file, columns_);
-            if (refused) {
+            std::vector<std::string> refused = BuildImportRecord(file, columns_);
+            if (!refused.empty()) {
                 adds_.commit();
-                rt::message(*refused, "Value Refused", ICON::Hand);
+                rt::message(refused.front(), "Value Refused", ICON::Hand);
                 finish(false);
                 return false;
             }
@@ -154,9 +199,13 @@ class ImportPass : public Procedure {
         PostCloseWindow();
     }
 
+    static constexpr int kCheckBatch = 250;  // lines checked per timer event
+
     const ImportJob& job_;
     std::vector<ImportColumn> columns_;
     GroupedAdds adds_;
+    ImportCheck check_;
+    bool checking_ = true;
     long added_ = 0;
     long long bytesDone_ = 0;
     long long percent_ = 0;
@@ -176,31 +225,56 @@ void resolveImportColumns(const rt::FileDecl& decl, std::vector<ImportColumn>& c
     }
 }
 
-std::optional<std::string> BuildImportRecord(rt::RecordFile& file,
-                                             const std::vector<ImportColumn>& columns) {
+std::vector<std::string> BuildImportRecord(rt::RecordFile& file,
+                                           const std::vector<ImportColumn>& columns) {
+    if (!ImportRecordRefusal().empty()) return {ImportRecordRefusal()};
+    std::vector<std::string> refusals;
     RestartImportValues();
     for (std::size_t n = 0; n < columns.size(); ++n) {
         if (ParseImportField() == 0) break;
         const ImportColumn& column = columns[n];
         if (column.targets.empty()) continue;
         const std::string where = "Line " + std::to_string(ImportLineNumber()) + ", column Field_" +
-                                  std::to_string(n + 1) + ": ";
-        if (!DeformatImportField(column.picture))
-            return where + "\"" + ImportValue() + "\" cannot be read with the picture " +
-                   column.picture + ".";
+                                  std::to_string(n + 1);
+        const std::string value = ImportValue();
+        if (!ImportValueRefusal().empty()) {
+            refusals.push_back(where + ": \"" + value + "\": " + ImportValueRefusal() + ".");
+            continue;
+        }
+        if (!DeformatImportField(column.picture)) {
+            refusals.push_back(where + ": \"" + value + "\" cannot be read with the picture " +
+                               column.picture + ".");
+            continue;
+        }
         for (std::size_t t = 0; t < column.targets.size(); ++t) {
             if (std::optional<std::string> refused =
-                    storeImportedText(file, column.refs[t], ImportValue()))
-                return where + *refused + " of " + column.targets[t] +
-                       "; nothing of this line was added.";
+                    storeImportedText(file, column.refs[t], ImportValue())) {
+                refusals.push_back(where + " (" + column.targets[t] + "): " + *refused + ".");
+                break;
+            }
         }
     }
-    return std::nullopt;
+    return refusals;
 }
 
-long RunImportPass(const ImportJob& job, bool& completed) {
+std::string describeRefusals(const ImportCheck& check) {
+    std::string text = "Nothing was imported: " + std::to_string(check.refused) +
+                       (check.refused == 1 ? " value cannot" : " values cannot") +
+                       " be stored as the file gives " + (check.refused == 1 ? "it" : "them") +
+                       ".\n";
+    for (const std::string& refusal : check.first)
+        text += "\n" + refusal;
+    if (check.refused > static_cast<long>(check.first.size()))
+        text += "\n... and " + std::to_string(check.refused - check.first.size()) + " more.";
+    return text +
+           "\n\nCorrect the file, or give the columns the pictures their values need, and "
+           "import again.";
+}
+
+long RunImportPass(const ImportJob& job, bool& completed, ImportCheck& check) {
     ImportPass pass(job);
     pass.run();
     completed = pass.completed();
+    check = pass.check();
     return pass.added();
 }

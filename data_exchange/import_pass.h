@@ -1,6 +1,7 @@
 #pragma once
 // The adding pass of an import: every record of the open import file becomes one new record,
-// 25 per timer event of the progress window "Importing Records". Each record starts cleared
+// 25 per timer event of the progress window "Importing Records", once the whole file has been
+// read under "Checking Records" and nothing in it refused. Each record starts cleared
 // (fields, memos and BLOBs), so a field without a column is blank, never the line before's.
 
 #include <optional>
@@ -30,11 +31,24 @@ struct ImportJob {
     std::int64_t expectedBytes = 0;
 };
 
-// Runs the pass; answers the records added. `completed` tells whether every record was added
-// (not cancelled, no refused value, no failed ADD).
-long RunImportPass(const ImportJob& job, bool& completed);
+// The refusals of the check before the adding: counted, the first of them named.
+struct ImportCheck {
+    static constexpr std::size_t kNamed = 20;
+    long refused = 0;
+    std::vector<std::string> first;
+};
 
-// Fills the cleared buffer from the record just read (its columns resolved). A value that does not
-// fit its field is refused: the answer names the line, the column and why.
-std::optional<std::string> BuildImportRecord(rt::RecordFile& file,
-                                             const std::vector<ImportColumn>& columns);
+// Runs the pass; answers the records added. It first reads the whole file through the columns
+// ("Checking Records"): a record or value it refuses ends the pass with nothing added and
+// `check` naming the refusals. `completed` tells whether every record was added (not
+// cancelled, nothing refused, no failed ADD).
+long RunImportPass(const ImportJob& job, bool& completed, ImportCheck& check);
+
+// Fills the cleared buffer from the record just read (its columns resolved). A record or value
+// that cannot be stored exactly is refused: each answer names the line, the column, the value
+// and why. Empty when the whole record was stored.
+std::vector<std::string> BuildImportRecord(rt::RecordFile& file,
+                                           const std::vector<ImportColumn>& columns);
+
+// The message that tells the user which values were refused.
+std::string describeRefusals(const ImportCheck& check);

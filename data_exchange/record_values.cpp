@@ -2,8 +2,10 @@
 
 #include <stdexcept>
 
+#include "runtime/text/fixed_text.h"
 #include "runtime/text/integer_fit.h"
 #include "runtime/text/number_text.h"
+#include "runtime/text/picture.h"
 
 FieldRef resolveField(const rt::FileDecl& decl, std::string_view name) {
     FieldRef ref;
@@ -20,20 +22,63 @@ rt::Value recordValue(rt::RecordFile& file, const FieldRef& ref) {
     return buf.value(ref.field);
 }
 
+namespace {
+
+// Places after the point that a number text gives, trailing zeros not counted.
+int placesOf(std::string_view text) {
+    const std::size_t point = text.find('.');
+    if (point == std::string_view::npos) return 0;
+    std::size_t end = point + 1;
+    while (end < text.size() && text[end] >= '0' && text[end] <= '9')
+        ++end;
+    std::string_view fraction = text.substr(point + 1, end - point - 1);
+    const std::size_t last = fraction.find_last_not_of('0');
+    return last == std::string_view::npos ? 0 : static_cast<int>(last + 1);
+}
+
+std::string quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+}  // namespace
+
 std::optional<std::string> storeImportedText(rt::RecordFile& file, const FieldRef& ref,
                                              std::string_view text) {
     rt::RecordBuffer& buf = file.buf();
     if (ref.memo >= 0) {
+        const int size = buf.decl().memos()[ref.memo].size;
+        if (static_cast<int>(text.size()) > size)
+            return quoted(text.substr(0, 20)) + "... is " + std::to_string(text.size()) +
+                   " characters, more than the " + std::to_string(size) + " the field holds";
         buf.setMemo(ref.memo, text);
         return std::nullopt;
     }
     const int field = ref.field;
     const rt::FieldDecl& decl = buf.decl().fields()[field];
-    rt::Decimal number = rt::textToNumber(text);
+    if (decl.type == rt::FieldType::String) {
+        const std::string_view kept = rt::clip(text);
+        if (static_cast<int>(kept.size()) > decl.size)
+            return quoted(kept) + " is " + std::to_string(kept.size()) +
+                   " characters, more than the " + std::to_string(decl.size) + " the field holds";
+        buf.setText(field, text);
+        return std::nullopt;
+    }
+    // Numbers as the program's own pictures write them: blanks, a sign, "$", commas grouping
+    // thousands, leading "*"; a blank text is 0. Anything else, and places the field would
+    // round away, are refused rather than stored as another number.
+    rt::Decimal number;
+    if (!rt::clip(text).empty()) {
+        rt::DeformatResult read = rt::deformat(text, "@n-30.9");
+        if (!read.ok) return quoted(text) + " is not a number";
+        number = read.value.asNumber();
+    }
+    const bool whole = decl.type == rt::FieldType::Short || decl.type == rt::FieldType::Long ||
+                       decl.type == rt::FieldType::Date || decl.type == rt::FieldType::Byte;
+    const int places = whole ? 0 : decl.places;
+    if (placesOf(text) > places)
+        return quoted(text) + " has more places after the point than the " +
+               std::to_string(places) + " the field keeps";
     switch (decl.type) {
-        case rt::FieldType::String:
-            buf.setText(field, text);
-            return std::nullopt;
         case rt::FieldType::Short:
             if (!rt::fitShort(number.truncated()))
                 return rt::numberToText(number) + " is outside the range of a SHORT";

@@ -25,9 +25,10 @@ inline rt::Value recordValue(rt::RecordFile& file, std::string_view name) {
     return recordValue(file, resolveField(file.decl(), name));
 }
 
-// Stores `text`: text cut to the field, memos to their size, numbers read from the text (a
-// LONG or SHORT without its fraction, a decimal rounded to its places). A number that the
-// field cannot hold is refused: the field is left as it was and the answer says why.
+// Stores `text` exactly or refuses it: a text longer than its field or memo, a number the
+// field cannot hold (out of range, more places than it keeps) and a text that is no number
+// for a number field are refused; the field is left as it was and the answer says why;
+// the caller names the field.
 std::optional<std::string> storeImportedText(rt::RecordFile& file, const FieldRef& ref,
                                              std::string_view text);
 inline std::optional<std::string> storeImportedText(rt::RecordFile& file, std::string_view name,

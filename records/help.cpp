@@ -4,7 +4,7 @@ namespace records {
 
 rt::FileDecl helpDeclaration() {
     return rt::FileDecl("HELP", "HEL:")
-        .attributes(rt::CREATE | rt::RECLAIM | rt::THREAD | rt::OEM)
+        .attributes(rt::CREATE | rt::RECLAIM | rt::THREAD)
         .STRING("HEL:HELP", 40)
         .MEMO("HEL:HELPINFO", 6000)
         .KEY("HEL:KEYHELP", rt::OPT | rt::NOCASE, {"HEL:HELP"});

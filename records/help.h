@@ -1,5 +1,5 @@
 #pragma once
-// HELP: titled help texts, kept in the OEM code page.
+// HELP: titled help texts (files made before in code page 437 keep it).
 
 #include <string_view>
 

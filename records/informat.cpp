@@ -4,7 +4,7 @@ namespace records {
 
 rt::FileDecl informatDeclaration() {
     return rt::FileDecl("INFORMAT", "INF:")
-        .attributes(rt::CREATE | rt::RECLAIM | rt::THREAD | rt::OEM)
+        .attributes(rt::CREATE | rt::RECLAIM | rt::THREAD)
         .STRING("INF:INFORMATIONFILE", 40)
         .MEMO("INF:INFO", 6000)
         .KEY("INF:KEYINFORMATIONFILE", rt::OPT | rt::NOCASE, {"INF:INFORMATIONFILE"});

@@ -1,5 +1,5 @@
 #pragma once
-// INFORMAT: titled information texts, kept in the OEM code page.
+// INFORMAT: titled information texts (files made before in code page 437 keep it).
 
 #include <string_view>
 

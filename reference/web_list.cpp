@@ -2,16 +2,12 @@
 // "Press Here To Go To Site" hands the highlighted bookmark's address to the desktop.
 #include <string>
 
+#include "contacts/hand_overs.h"
 #include "frame/browse_engine.h"
 #include "frame/globals.h"
 #include "records/web.h"
 #include "reference/reference_procedures.h"
 #include "reference/web_list_window.h"
-#include "runtime/system/desktop_address.h"
-#include "runtime/system/desktop_handover.h"
-#include "runtime/text/codepage.h"
-#include "runtime/text/fixed_text.h"
-#include "runtime/ui/dialogs.h"
 
 namespace {
 
@@ -56,19 +52,8 @@ class WebList : public BrowseProcedure {
 
   private:
     // Only web addresses reach the desktop: a bare host gets "http://"; a blank, a local
-    // path, a program or another scheme is refused.
-    static void goToSite() {
-        const std::string text = rt::cp1252ToUtf8(rt::clip(WEB::URL.text()));
-        const std::optional<std::string> address = rt::webAddressFor(text);
-        if (!address) {
-            rt::message("\"" + std::string(rt::clip(WEB::URL.text())) +
-                            "\" is not a web address. Only addresses that begin with http:// or "
-                            "https://, or a site name such as www.example.com, can be opened.",
-                        "Cannot Go To Site", ICON::Exclamation);
-            return;
-        }
-        rt::openShellAddress(*address);
-    }
+    // path, a program or another scheme is refused with a message.
+    static void goToSite() { OpenWebAddress(WEB::URL.text()); }
 };
 
 }  // namespace

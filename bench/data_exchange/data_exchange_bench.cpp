@@ -58,7 +58,12 @@ void makeContacts() {
             if (f.picture.find_first_of("sS") == 1)
                 value = "Value, \"" + std::to_string(n) + "\" of " + f.name;
             if (f.picture == "@d1") value = std::to_string(73000 + n % 5000);
-            storeImportedText(MAIL, f.name, value);
+            // Texts cut to their fields, as typed; the import would refuse them whole.
+            const FieldRef ref = resolveField(MAIL.decl(), f.name);
+            if (ref.field >= 0 && MAIL.decl().fields()[ref.field].type == rt::FieldType::String)
+                MAIL.buf().setText(ref.field, value);
+            else
+                storeImportedText(MAIL, ref, value);
         }
         MAIL.add();
     }

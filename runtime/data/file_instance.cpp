@@ -51,7 +51,8 @@ std::int64_t claimId(const std::string& file, std::int64_t next) {
 
 }  // namespace
 
-FileInstance::FileInstance(const FileDecl& d) : decl(d), buffer(d), name(d.diskName()) {
+FileInstance::FileInstance(const FileDecl& d)
+    : decl(d), buffer(d), name(d.diskName()), storedOem(d.oem()) {
     cursors.push_back(&sequence);
 }
 
@@ -120,7 +121,7 @@ bool FileInstance::recordsIntact() const {
 
 std::string FileInstance::diskImage() const {
     std::string image(buffer.image().data(), buffer.image().size());
-    if (decl.oem()) {
+    if (storedOem) {
         for (const FieldDecl& f : decl.fields()) {
             if (f.type != FieldType::String) continue;
             std::string converted = cp1252ToOem(std::string_view(image).substr(f.offset, f.size));
@@ -139,7 +140,7 @@ void FileInstance::loadRow(const Statement& row) {
     std::size_t n = std::min(image.size(), target.size());
     std::memcpy(target.data(), image.data(), n);
     std::memset(target.data() + n, 0, target.size() - n);
-    if (decl.oem()) {
+    if (storedOem) {
         for (const FieldDecl& f : decl.fields()) {
             if (f.type != FieldType::String) continue;
             std::string converted = oemToCp1252(std::string_view(target.data() + f.offset, f.size));
@@ -150,7 +151,7 @@ void FileInstance::loadRow(const Statement& row) {
     int column = 3;
     for (std::string& memo : buffer.memos()) {
         std::string_view text = row.blob(column++);
-        memo = decl.oem() ? oemToCp1252(text) : std::string(text);
+        memo = storedOem ? oemToCp1252(text) : std::string(text);
     }
     for (std::string& blob : buffer.blobs())
         blob = row.blob(column++);
@@ -161,7 +162,7 @@ void FileInstance::bindRecord(const Statement& s, int first) const {
     int param = first;
     s.bindBlob(param++, diskImage());
     for (const std::string& memo : buffer.memos())
-        s.bindBlob(param++, decl.oem() ? cp1252ToOem(memo) : memo);
+        s.bindBlob(param++, storedOem ? cp1252ToOem(memo) : memo);
     for (const std::string& blob : buffer.blobs())
         s.bindBlob(param++, blob);
 }

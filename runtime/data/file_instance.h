@@ -35,6 +35,9 @@ class FileInstance {
     sqlite3* db = nullptr;
     int access = 0;
     bool quickScan = false;
+    // Text kept on disk in code page 437: the declaration's choice, or that of a file made
+    // while its declaration still asked for it (such a file keeps its code page).
+    bool storedOem = false;
     int openWaitSeconds = 1;  // how long OPEN waits for another station's lock
 
     std::int64_t currentId = 0;

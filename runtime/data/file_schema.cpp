@@ -24,6 +24,13 @@ std::string blobColumn(std::size_t i) {
     return "b" + std::to_string(i);
 }
 
+// The stored layout is the declaration's, or the same layout of a file made while the
+// declaration kept its text in code page 437: such a file is still read and written in it.
+bool layoutMatches(const FileDecl& decl, const std::string& layout) {
+    const std::string expected = decl.layoutSignature();
+    return layout == expected || (!decl.oem() && layout == expected + "OEM;");
+}
+
 }  // namespace
 
 int FileInstance::openConnection(int flags, int waitMs) {
@@ -58,8 +65,9 @@ int FileInstance::checkSchema() {
         if (key == "keys") keys = value;
     }
     if (rc != SQLITE_DONE) return failSqlite(rc);
-    if (format != kFormat || layout != decl.layoutSignature())
+    if (format != kFormat || !layoutMatches(decl, layout))
         return fail(FileError::InvalidDeclaration);
+    storedOem = decl.oem() || layout != decl.layoutSignature();
     if (keys != decl.keySignature()) return fail(FileError::KeysMustBeRebuilt);
 
     Statement indexes(db,
@@ -253,10 +261,11 @@ int FileInstance::build() {
         std::string layout;
         if (rc == SQLITE_OK && meta.step() == SQLITE_ROW) layout = meta.blob(0);
         meta = Statement();
-        if (layout != decl.layoutSignature()) {
+        if (!layoutMatches(decl, layout)) {
             close();
             return fail(FileError::InvalidDeclaration);
         }
+        storedOem = decl.oem() || layout != decl.layoutSignature();
         buildSelectColumns();
     }
     suspendCursors();

@@ -188,7 +188,15 @@ int LineFile::appendLine(std::string_view text) {
         ssize_t n = ::write(fd_, p, left);
         if (n < 0) {
             if (errno == EINTR) continue;
-            return failErrno(errno);
+            const int error = errno;
+            // A partly written line would end the file with a fragment that a retry
+            // appends after: the file is cut back to its last whole line.
+            const auto written = static_cast<off_t>(line.size() - left);
+            struct stat now;
+            if (written > 0 && fstat(fd_, &now) == 0) {
+                [[maybe_unused]] const int cut = ftruncate(fd_, now.st_size - written);
+            }
+            return failErrno(error);
         }
         p += n;
         left -= static_cast<std::size_t>(n);

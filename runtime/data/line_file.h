@@ -46,7 +46,11 @@ class LineFile {
     bool utf8() const { return utf8_; }
     // What ended the line readLine took: "\r\n", "\n", or "" at the end of the data.
     std::string_view lineEnd() const { return lineEnd_; }
-    // Appends `text` followed by CR LF, as it stands (no blanks dropped).
+    // Where the next readLine starts, and a return there (a reader looking ahead).
+    std::int64_t position() const { return offset_; }
+    void seek(std::int64_t position) { offset_ = position; }
+    // Appends `text` followed by CR LF, as it stands (no blanks dropped). A write that fails
+    // part-way is undone, so the file still ends with a whole line.
     int appendLine(std::string_view text);
     std::int64_t bytes();  // the file's size before the first read, the line's bytes after
     int remove();

@@ -19,6 +19,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "runtime/qt/code_page_guard.h"
 #include "runtime/qt/legible_colours.h"
 #include "runtime/qt/micr_e13b.h"
 #include "runtime/qt/qt_control_widgets.h"
@@ -179,12 +180,16 @@ QWidget* WindowView::createWidget(const ControlData& data) {
                 w = b;
             }
             break;
-        case ControlKind::Entry:
-            w = new EntryWidget(parent);
+        case ControlKind::Entry: {
+            auto* e = new EntryWidget(parent);
+            guardCodePage(e);
+            w = e;
             break;
+        }
         case ControlKind::Text: {
             auto* t = new QPlainTextEdit(parent);
             t->setTabChangesFocus(true);
+            guardCodePage(t);
             w = t;
             break;
         }
@@ -235,6 +240,7 @@ QWidget* WindowView::createWidget(const ControlData& data) {
         case ControlKind::DropList: {
             auto* c = new QComboBox(parent);
             c->setEditable(data.structure.kind == ControlKind::Combo);
+            if (c->lineEdit()) guardCodePage(c->lineEdit());
             c->setInsertPolicy(QComboBox::NoInsert);
             QObject::connect(c, &QComboBox::activated, c, [this, n, c](int index) {
                 if (c->lineEdit()) c->lineEdit()->setModified(false);

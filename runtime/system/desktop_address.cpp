@@ -1,6 +1,8 @@
 #include "runtime/system/desktop_address.h"
 #include "runtime/text/ascii_case.h"
 
+#include <QString>
+#include <QUrl>
 #include <cctype>
 #include <vector>
 
@@ -45,15 +47,49 @@ bool isDigits(std::string_view s) {
     return true;
 }
 
-// A host name of at least two labels of letters, digits and inner hyphens, or an IPv4
-// address; the port, when there is one, is digits.
-bool validHost(std::string_view hostAndPort) {
+// A port: one to five digits, at most 65535.
+bool validPort(std::string_view port) {
+    return isDigits(port) && port.size() <= 5 && std::stol(std::string(port)) <= 65535;
+}
+
+// An IPv6 address between brackets: hexadecimal digits, colons and dots.
+bool validIpv6(std::string_view literal) {
+    if (literal.size() < 4 || literal.front() != '[' || literal.back() != ']') return false;
+    const std::string_view inside = literal.substr(1, literal.size() - 2);
+    return inside.find(':') != std::string_view::npos &&
+           inside.find_first_not_of("0123456789abcdefABCDEF:.") == std::string_view::npos;
+}
+
+// The host of a web address in the form the desktop takes: labels of letters, digits, inner
+// hyphens and underscores, or international labels (turned into their ASCII form); an IPv4
+// or a bracketed IPv6 address; an optional port. A name without a dot ("intranet") is a host
+// only after "http://"; bare, only "localhost" is one (any other word may be a program).
+std::optional<std::string> validHost(std::string_view hostAndPort, bool bare) {
     std::string_view host = hostAndPort;
-    const auto colon = hostAndPort.find(':');
+    std::string_view port;
+    const bool bracketed = !hostAndPort.empty() && hostAndPort.front() == '[';
+    std::size_t colon = std::string_view::npos;
+    if (bracketed) {
+        const auto close = hostAndPort.find(']');
+        if (close == std::string_view::npos) return std::nullopt;
+        if (close + 1 < hostAndPort.size()) {
+            if (hostAndPort[close + 1] != ':') return std::nullopt;
+            colon = close + 1;
+        }
+    } else {
+        colon = hostAndPort.find(':');
+    }
     if (colon != std::string_view::npos) {
-        if (!isDigits(hostAndPort.substr(colon + 1))) return false;
+        port = hostAndPort.substr(colon + 1);
+        if (!validPort(port)) return std::nullopt;
         host = hostAndPort.substr(0, colon);
     }
+    const std::string portPart = colon == std::string_view::npos ? "" : ":" + std::string(port);
+    if (bracketed) {
+        if (!validIpv6(host)) return std::nullopt;
+        return std::string(host) + portPart;
+    }
+    if (!host.empty() && host.back() == '.') host.remove_suffix(1);  // a fully qualified name
     std::vector<std::string_view> labels;
     std::size_t start = 0;
     for (;;) {
@@ -63,17 +99,27 @@ bool validHost(std::string_view hostAndPort) {
         if (dot == std::string_view::npos) break;
         start = dot + 1;
     }
-    if (labels.size() < 2) return false;
+    if (labels.size() < 2 && bare && !rt::equalNoCaseAscii(host, "localhost")) return std::nullopt;
     bool allNumeric = true;
+    bool international = false;
     for (std::string_view label : labels) {
-        if (label.empty() || label.size() > 63) return false;
-        if (label.front() == '-' || label.back() == '-') return false;
-        for (unsigned char c : label)
-            if ((std::isalnum(c) == 0 || c >= 0x80) && c != '-') return false;
+        if (label.empty() || label.size() > 63) return std::nullopt;
+        if (label.front() == '-' || label.back() == '-') return std::nullopt;
+        for (unsigned char c : label) {
+            if (c >= 0x80) {
+                international = true;
+            } else if (std::isalnum(c) == 0 && c != '-' && c != '_') {
+                return std::nullopt;
+            }
+        }
         allNumeric = allNumeric && isDigits(label);
     }
-    if (allNumeric) return labels.size() == 4;
-    return !isDigits(labels.back());
+    if (allNumeric && labels.size() != 4) return std::nullopt;
+    if (!allNumeric && isDigits(labels.back())) return std::nullopt;
+    if (!international) return std::string(host) + portPart;
+    const QByteArray ascii = QUrl::toAce(QString::fromUtf8(host.data(), host.size()));
+    if (ascii.isEmpty()) return std::nullopt;
+    return ascii.toStdString() + portPart;
 }
 
 // A bare name that ends like a program file is a program, not a web site.
@@ -109,11 +155,11 @@ std::optional<std::string> webAddressFor(std::string_view text) {
     const auto end = text.find_first_of("/?#");
     const std::string_view authority = text.substr(0, end);
     // No user part: "http://bank.com@elsewhere" would not go where it reads.
-    if (authority.find('@') != std::string_view::npos || !validHost(authority)) return std::nullopt;
-    if (bare && namesAProgram(authority)) return std::nullopt;
+    if (authority.find('@') != std::string_view::npos) return std::nullopt;
+    const std::optional<std::string> host = validHost(authority, bare);
+    if (!host || (bare && namesAProgram(authority))) return std::nullopt;
     const std::string_view rest = end == std::string_view::npos ? "" : text.substr(end);
-    return scheme + "://" + std::string(authority) +
-           percentEncoded(rest, "-._~/?#[]!$&'()*+,;=:@%");
+    return scheme + "://" + *host + percentEncoded(rest, "-._~/?#[]!$&'()*+,;=:@%");
 }
 
 std::optional<std::string> mailAddressFor(std::string_view email) {

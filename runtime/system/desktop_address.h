@@ -10,8 +10,11 @@
 
 namespace rt {
 
-// "http://" or "https://" with a host name, or a bare host name ("www.example.com/a"),
-// which gets "http://". Blanks around the text are dropped.
+// "http://" or "https://" with a host as a browser takes it: a name with or without dots
+// ("intranet", "localhost"), an international name (handed over in its ASCII form), an IPv4
+// or bracketed IPv6 address, with an optional port. A bare host name ("www.example.com/a",
+// "localhost:8080") gets "http://"; bare, a name without dots is taken only for "localhost".
+// Blanks around the text are dropped.
 std::optional<std::string> webAddressFor(std::string_view text);
 
 // "mailto:" with the e-mail text, blanks around it dropped and every character that could

@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMetaObject>
+#include <QThread>
 #include <QUrl>
 #include <mutex>
 #include <optional>
@@ -18,40 +19,43 @@ std::function<void(const DesktopHandOver&)>& recorder() {
     return r;
 }
 
-// Opens the URI on the GUI thread without waiting for it.
+// Opens the URI on the GUI thread and answers whether the desktop took it.
 bool openOnDesktop(const std::string& uri) {
     QCoreApplication* app = QGuiApplication::instance();
     if (app == nullptr || qobject_cast<QGuiApplication*>(app) == nullptr) return false;
     const QUrl url = QUrl::fromEncoded(QByteArray::fromStdString(uri), QUrl::StrictMode);
     if (!url.isValid()) return false;
+    if (QThread::currentThread() == app->thread()) return QDesktopServices::openUrl(url);
+    bool opened = false;
     QMetaObject::invokeMethod(
-        app, [url] { QDesktopServices::openUrl(url); }, Qt::QueuedConnection);
-    return true;
+        app, [url] { return QDesktopServices::openUrl(url); }, Qt::BlockingQueuedConnection,
+        &opened);
+    return opened;
 }
 
-bool handOver(DesktopHandOver request) {
+HandOverResult handOver(DesktopHandOver request) {
     {
         std::lock_guard lock(recorderMutex);
         if (recorder()) {
             recorder()(request);
-            return true;
+            return HandOverResult::Opened;
         }
     }
-    return openOnDesktop(request.address);
+    return openOnDesktop(request.address) ? HandOverResult::Opened : HandOverResult::NotOpened;
 }
 
 }  // namespace
 
-bool openShellAddress(std::string_view text) {
+HandOverResult openShellAddress(std::string_view text) {
     const std::optional<std::string> uri = shellAddressFor(text);
-    if (!uri) return false;
+    if (!uri) return HandOverResult::Refused;
     return handOver({*uri, {}, {}, {}});
 }
 
-bool requestCall(std::string_view number, std::string_view application,
-                 std::string_view calledParty, std::string_view comment) {
+HandOverResult requestCall(std::string_view number, std::string_view application,
+                           std::string_view calledParty, std::string_view comment) {
     const std::optional<std::string> uri = telephoneAddressFor(number);
-    if (!uri) return false;
+    if (!uri) return HandOverResult::Refused;
     return handOver(
         {*uri, std::string(application), std::string(calledParty), std::string(comment)});
 }
@@ -61,7 +65,7 @@ bool openDocument(const std::filesystem::path& file) {
     if (!std::filesystem::is_regular_file(file, error)) return false;
     const std::filesystem::path absolute = std::filesystem::absolute(file, error);
     const QUrl url = QUrl::fromLocalFile(QString::fromStdString(absolute.string()));
-    return handOver({url.toEncoded().toStdString(), {}, {}, {}});
+    return handOver({url.toEncoded().toStdString(), {}, {}, {}}) == HandOverResult::Opened;
 }
 
 void setDesktopRecorder(std::function<void(const DesktopHandOver&)> r) {

@@ -1,8 +1,8 @@
 #pragma once
 // Hands addresses to the desktop's default programs: the web browser, the e-mail program
 // and the telephone application. Only addresses that desktop_address.h accepts are handed
-// over, as URIs, never through a command shell. The desktop opens them on its own: the
-// program does not wait and no failure is reported back. Tests record the hand-overs.
+// over, as URIs, never through a command shell. The answer tells whether the desktop took the
+// address (its program may still fail later). Tests record the hand-overs.
 
 #include <filesystem>
 #include <functional>
@@ -18,14 +18,19 @@ struct DesktopHandOver {
     std::string comment;      // for a call: a comment
 };
 
-// A web address or "MailTo:" address (UTF-8). False when the text was refused or no
-// desktop is there to take it.
-bool openShellAddress(std::string_view text);
+enum class HandOverResult {
+    Opened,     // the desktop took the address
+    Refused,    // the text is no address of its kind: nothing was handed over
+    NotOpened,  // the desktop could not open it (no handler, no desktop)
+};
+
+// A web address or "MailTo:" address (UTF-8).
+HandOverResult openShellAddress(std::string_view text);
 
 // A call request for `number` (UTF-8), as a tel: address. The three texts go with the
 // request; the desktop's telephone application may show them.
-bool requestCall(std::string_view number, std::string_view application,
-                 std::string_view calledParty, std::string_view comment);
+HandOverResult requestCall(std::string_view number, std::string_view application,
+                           std::string_view calledParty, std::string_view comment);
 
 // A document the program ships (its manual), opened by the desktop's handler for its kind as
 // a file: address. False when the file does not exist or no desktop is there to take it.

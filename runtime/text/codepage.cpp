@@ -93,6 +93,11 @@ char32_t nextUtf8(std::string_view text, std::size_t& pos) {
     return code;
 }
 
+// A U+FFFD that nextUtf8 gave for a malformed sequence rather than read from the text.
+bool malformed(char32_t code, std::string_view bytes) {
+    return code == 0xFFFD && bytes != "\xEF\xBF\xBD";
+}
+
 }  // namespace
 
 std::string cp1252ToUtf8(std::string_view text) {
@@ -110,6 +115,38 @@ std::string utf8ToCp1252(std::string_view text) {
     while (pos < text.size())
         out += unicodeToCp1252(nextUtf8(text, pos));
     return out;
+}
+
+Cp1252Conversion utf8ToCp1252Exactly(std::string_view text) {
+    Cp1252Conversion out;
+    out.text.reserve(text.size());
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t start = pos;
+        const char32_t code = nextUtf8(text, pos);
+        const char byte = unicodeToCp1252(code);
+        if (malformed(code, text.substr(start, pos - start)) || (byte == '?' && code != '?')) {
+            out.refused = std::string(text.substr(start, pos - start));
+            return out;
+        }
+        out.text += byte;
+    }
+    return out;
+}
+
+bool isUtf8(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[pos]);
+        if (lead < 0x80) {
+            ++pos;
+            continue;
+        }
+        const std::size_t start = pos;
+        const char32_t code = nextUtf8(text, pos);
+        if (malformed(code, text.substr(start, pos - start))) return false;
+    }
+    return true;
 }
 
 std::string cp1252ToOem(std::string_view text) {

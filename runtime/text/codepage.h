@@ -16,6 +16,18 @@ std::string cp1252ToUtf8(std::string_view text);
 // becomes '?'.
 std::string utf8ToCp1252(std::string_view text);
 
+// UTF-8 to Windows-1252 without replacing anything: `refused` is the first character (as
+// UTF-8) that 1252 cannot hold, or the bytes of the first malformed sequence; empty when
+// the whole text converted. `text` is then the conversion of what came before it.
+struct Cp1252Conversion {
+    std::string text;
+    std::string refused;
+};
+Cp1252Conversion utf8ToCp1252Exactly(std::string_view text);
+
+// True when the text is well-formed UTF-8 (plain ASCII included).
+bool isUtf8(std::string_view text);
+
 // Windows-1252 to code page 437; a character 437 cannot hold becomes '?'.
 std::string cp1252ToOem(std::string_view text);
 

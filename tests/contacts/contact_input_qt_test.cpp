@@ -6,13 +6,18 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+
+#include <vector>
 
 #include "contacts/additional_notes_window.h"
 #include "contacts/contact_form_window.h"
@@ -62,6 +67,40 @@ class ContactInputQt : public ::testing::Test {
         QTest::keyClicks(target, text);
     }
 
+    // Key presses carrying each character's text, as a keyboard of any language sends them
+    // (QTest::keyClicks takes Latin-1 only).
+    static void typeText(QWidget* target, const QString& text) {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(target, &press);
+            QApplication::sendEvent(target, &release);
+        }
+    }
+
+    // The one message box showing: its text, once it has been closed with OK.
+    static QString closeMessage() {
+        std::vector<QMessageBox*> boxes;
+        const bool shown = QTest::qWaitFor(
+            [&] {
+                boxes.clear();
+                for (QWidget* w : QApplication::topLevelWidgets()) {
+                    auto* b = qobject_cast<QMessageBox*>(w);
+                    if (b && b->isVisible()) boxes.push_back(b);
+                }
+                return !boxes.empty();
+            },
+            3000);
+        if (!shown) return QStringLiteral("(no message)");
+        if (boxes.size() != 1) return QStringLiteral("(%1 messages)").arg(boxes.size());
+        const QString text = boxes[0]->text();
+        QPointer<QMessageBox> box = boxes[0];
+        box->button(QMessageBox::Ok)->click();
+        if (!QTest::qWaitFor([&] { return box.isNull() || !box->isVisible(); }, 3000))
+            return QStringLiteral("(the message stayed)");
+        return text;
+    }
+
     // The window that opens on top of `under`, shown.
     rt::Window* windowOver(rt::Window* under) {
         rt::Window* top = session.shownTop();
@@ -86,6 +125,23 @@ class ContactInputQt : public ::testing::Test {
         click(list, ContactsControl::Add);
         form = windowOver(list);
         ASSERT_NE(form, nullptr);
+    }
+
+    // A new contact "Anna" with its additional notes open: the notes window.
+    rt::Window* openNotes() {
+        openNewContact();
+        QTest::keyClicks(focused(form), "Anna");
+        click(form, ContactFormControl::AdditionalNotes);
+        return windowOver(form);
+    }
+
+    // "&Ok" of the notes by its letter (the focus never leaves them), then the form's OK.
+    void saveNotesAndContact(QWidget* notesField) {
+        QTest::keyClick(notesField, Qt::Key_O, Qt::AltModifier);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return topWindow() == form; }, 3000));
+        session.settle();
+        click(form, ContactFormControl::Ok);
+        closeList();
     }
 
     // The contact form's zip field opens the zip look-up while the zip is unknown: close it.
@@ -155,20 +211,63 @@ TEST_F(ContactInputQt, TypingIntoClickedBlankFieldsReachesTheRecord) {
     MAIL.close();
 }
 
-TEST_F(ContactInputQt, AdditionalNotesLeftWithTheirLetterAreStored) {
+// The records keep Windows-1252 text: a character outside it is refused where it is typed,
+// with a message naming it, and what was typed before stays.
+TEST_F(ContactInputQt, ACharacterTheRecordsCannotHoldIsRefusedWhereItIsTyped) {
     openNewContact();
-    QTest::keyClicks(focused(form), "Anna");
-    click(form, ContactFormControl::AdditionalNotes);
-    rt::Window* notes = windowOver(form);
+    QWidget* first = focused(form);
+    typeText(first, QStringLiteral("Łukasz"));
+    const QString message = closeMessage();
+    EXPECT_TRUE(message.startsWith(QStringLiteral("“Ł” (U+0141) cannot be kept")))
+        << message.toStdString();
+    EXPECT_EQ(qobject_cast<QLineEdit*>(first)->text(), "ukasz");
+    // What was typed before the character stays; what follows goes on after it.
+    QWidget* last = widget(form, ContactFormControl::LastName);
+    QTest::mouseClick(last, Qt::LeftButton, {}, QPoint(last->width() - 4, last->height() / 2));
+    typeText(last, QStringLiteral("Dvořák"));
+    EXPECT_TRUE(closeMessage().startsWith(QStringLiteral("“ř” (U+0159) cannot be kept")));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(last)->text(), QStringLiteral("Dvoák"));
+    // Several such characters give one message, naming the first.
+    QWidget* city = widget(form, ContactFormControl::City);
+    QTest::mouseClick(city, Qt::LeftButton, {}, QPoint(city->width() - 4, city->height() / 2));
+    typeText(city, QStringLiteral("日本語"));
+    EXPECT_TRUE(closeMessage().startsWith(QStringLiteral("“日” (U+65E5)")));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(city)->text(), "");
+    click(form, ContactFormControl::Ok);
+    closeList();
+
+    readFirstContact();
+    EXPECT_EQ(rt::clip(MAI::FIRSTNAME.text()), "ukasz");
+    EXPECT_EQ(std::string(rt::clip(MAI::LASTNAME.text())), "Dvo\xE1k");
+    EXPECT_EQ(rt::clip(MAI::CITY.text()), "");
+    MAIL.close();
+}
+
+// A text box refuses such a character the same way, keeping its lines as they were.
+TEST_F(ContactInputQt, ATextBoxRefusesACharacterTheRecordsCannotHold) {
+    rt::Window* notes = openNotes();
+    ASSERT_NE(notes, nullptr);
+    auto* box = qobject_cast<QPlainTextEdit*>(
+        widget(notes, windows::additional_notes::NotesControl::Notes));
+    ASSERT_NE(box, nullptr);
+    typeText(box, QStringLiteral("Call Zoë"));
+    QTest::keyClick(box, Qt::Key_Return);
+    typeText(box, QStringLiteral("ask Łukasz"));
+    EXPECT_TRUE(closeMessage().startsWith(QStringLiteral("“Ł” (U+0141) cannot be kept")));
+    EXPECT_EQ(box->toPlainText(), QStringLiteral("Call Zoë\nask ukasz"));
+    saveNotesAndContact(box);
+
+    readFirstContact();
+    EXPECT_EQ(MAI::NOTES3.text(), "Call Zo\xEB\nask ukasz");
+    MAIL.close();
+}
+
+TEST_F(ContactInputQt, AdditionalNotesLeftWithTheirLetterAreStored) {
+    rt::Window* notes = openNotes();
     ASSERT_NE(notes, nullptr);
     ASSERT_EQ(focused(notes), widget(notes, windows::additional_notes::NotesControl::Notes));
     QTest::keyClicks(focused(notes), "Call after five");
-    // "&Ok" by its letter: the focus never leaves the notes.
-    QTest::keyClick(focused(notes), Qt::Key_O, Qt::AltModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return topWindow() == form; }, 3000));
-    session.settle();
-    click(form, ContactFormControl::Ok);
-    closeList();
+    saveNotesAndContact(focused(notes));
 
     readFirstContact();
     EXPECT_EQ(MAI::NOTES3.text(), "Call after five");

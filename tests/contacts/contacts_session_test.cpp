@@ -215,6 +215,10 @@ TEST_F(ContactsSessionTest, TheFormHandsOverItsEMailAndWebAddresses) {
     driver.press(windows::contact_form::ContactFormControl::WebButton);
     driver.type("MAI:WEBSITE", "file:///etc/passwd");
     driver.press(windows::contact_form::ContactFormControl::WebButton);
+    driver.expectMessage(
+        "\"file:///etc/passwd\" is not a web address. Only addresses that begin with http:// or "
+        "https://, or a site name such as www.example.com, can be opened.");
+    driver.answer("OK");
     driver.press("Cancel");
     driver.expectMessage("Are you sure you want to cancel?");
     driver.answer("Yes");
@@ -340,9 +344,14 @@ TEST_F(ContactsSessionTest, OnlyANumberIsDialled) {
     driver.waitWindow("Names And Information");
     driver.press("Phone Numbers");
     driver.waitWindow("Dial Phone Numbers");
-    for (const char* number : {"--help", "javascript:x", "555-0133;x", "(555) 013.3/4"}) {
+    for (const std::string number : {"--help", "javascript:x", "555-0133;x", "(555) 013.3/4"}) {
         driver.type("MAI:FAX", number);
         driver.press(7);  // row 3's dial button
+        if (number.front() == '(') continue;
+        driver.expectMessage("\"" + number +
+                             "\" is not a telephone number. A telephone number holds digits, and "
+                             "may hold blanks and the signs + - ( ) . /.");
+        driver.answer("OK");
     }
     driver.press("Close");
     driver.waitWindow("Names And Information");
@@ -730,7 +739,15 @@ TEST_F(ContactsSessionTest, TheListHandsOverTheHighlightedContactsAddresses) {
     driver.press("Web");
     driver.choose(list, 3);  // no e-mail address and a program: nothing is handed over
     driver.press("E-Mail");
+    driver.expectMessage(
+        "No e-mail address is given. An e-mail address holds one \"@\" with a name before it "
+        "and a domain after it, such as ann@example.com.");
+    driver.answer("OK");
     driver.press("Web");
+    driver.expectMessage(
+        "\"C:\\Windows\\notepad.exe\" is not a web address. Only addresses that begin with "
+        "http:// or https://, or a site name such as www.example.com, can be opened.");
+    driver.answer("OK");
     driver.press("Close");
     ASSERT_TRUE(driver.finish());
     EXPECT_EQ(handed,

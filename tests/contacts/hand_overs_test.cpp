@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "contacts/hand_overs.h"
 #include "records/mail.h"
 #include "runtime/system/desktop_handover.h"
+#include "runtime/ui/driver.h"
 
 namespace {
 
@@ -93,6 +95,45 @@ TEST_F(HandOversTest, TextFromRecordsIsConvertedFromTheWindowsCodePage) {
     SendEMail(MAI::NOTE2.text());
     ASSERT_EQ(handed.size(), 1u);
     EXPECT_EQ(handed[0].address, "mailto:j%C3%BCrgen@example.com");
+}
+
+// Each button says why nothing opened: a text that is no address of its kind, or an address
+// the desktop could not open (here there is no desktop at all).
+TEST_F(HandOversTest, EachButtonSaysWhyNothingOpened) {
+    const struct {
+        std::function<void()> press;
+        bool recorded;  // false: handed to the (missing) desktop
+        const char* caption;
+        const char* text;
+    } cases[] = {
+        {[] { OpenWebSite("C:\\WINDOWS\\SYSTEM32\\CMD.EXE"); }, true, "Cannot Go To Site",
+         "\"C:\\WINDOWS\\SYSTEM32\\CMD.EXE\" is not a web address. Only addresses that begin "
+         "with http:// or https://, or a site name such as www.example.com, can be opened."},
+        {[] { SendEMail("                "); }, true, "Cannot Send E-Mail",
+         "No e-mail address is given. An e-mail address holds one \"@\" with a name before it "
+         "and a domain after it, such as ann@example.com."},
+        {[] { SendEMail("ann@example.com?cc=all@example.com&x=@y"); }, true, "Cannot Send E-Mail",
+         "\"ann@example.com?cc=all@example.com&x=@y\" is not an e-mail address. An e-mail "
+         "address holds one \"@\" with a name before it and a domain after it, such as "
+         "ann@example.com."},
+        {[] { DialNumber("555-0100; rm -rf", "Ann"); }, true, "Cannot Dial",
+         "\"555-0100; rm -rf\" is not a telephone number. A telephone number holds digits, and "
+         "may hold blanks and the signs + - ( ) . /."},
+        {[] { OpenWebSite("http://intranet/"); }, false, "Cannot Go To Site",
+         "The desktop could not open the web address \"http://intranet/\". Check that a program "
+         "is set up to open such addresses."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        if (!c.recorded) rt::setDesktopRecorder(nullptr);
+        rt::Driver driver;
+        driver.start(c.press);
+        driver.expectMessage(c.text);
+        EXPECT_EQ(driver.backend().pendingDialogs().at(0)->caption, c.caption);
+        driver.answer("OK");
+        ASSERT_TRUE(driver.finish());
+    }
+    EXPECT_TRUE(handed.empty());
 }
 
 }  // namespace

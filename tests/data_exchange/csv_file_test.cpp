@@ -4,7 +4,9 @@
 #include "data_exchange/csv_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <string>
 #include <vector>
 
@@ -54,6 +56,18 @@ TEST_F(CsvFileTest, ExportWritesValuesByTheirPictures) {
     AppendExportField(rt::Value(rt::Decimal("1234.00")), "@n$-10.2", false);
     AppendExportField(rt::Value("  42  "), "@n4", false);
     ASSERT_TRUE(WriteExportLine());
+    // A text given a number picture is quoted when it would split its line; blank fields
+    // come out empty whatever their picture, never as the picture's zeros.
+    ClearExportLine();
+    AppendExportField(rt::Value("Ann"), "@s15", false);
+    AppendExportField(rt::Value("5 Main St, Apt 3  "), "@n30", false);
+    AppendExportField(rt::Value("say \"hi\""), "@n30", false);
+    AppendExportField(rt::Value("   "), "@P###P", false);
+    AppendExportField(rt::Value("     "), "@P##:##P", false);
+    AppendExportField(rt::Value(0L), "@P###-###-####P", false);
+    AppendExportField(rt::Value(0L), "@d1", false);
+    AppendExportField(rt::Value("123"), "@P###P", false);
+    ASSERT_TRUE(WriteExportLine());
     ClearExportLine();
     AppendExportField(rt::Value("MAI:FirstName"), "@s50", true);
     AppendExportField(rt::Value("X[1]"), "@s50", true);
@@ -62,6 +76,7 @@ TEST_F(CsvFileTest, ExportWritesValuesByTheirPictures) {
     EXPECT_EQ(testsupport::readBytes("out.csv"),
               "\"Smith\",12.5,\"12/31/99\",\"\"\r\n"
               "0,-3.1,1234,42\r\n"
+              "\"Ann\",\"5 Main St, Apt 3\",\"say \"\"hi\"\"\",\"\",\"\",\"\",\"\",\"123\"\r\n"
               "\"MAI:FirstName\",\"X_1\"\r\n");
 }
 
@@ -85,20 +100,93 @@ TEST_F(CsvFileTest, ImportCountsTheBytesAndLinesOfEachRecord) {
     CloseImportFile();
 }
 
-TEST_F(CsvFileTest, ImportStopsAtByte26AndKeepsTabsInsideQuotes) {
-    testsupport::writeBytes("in.csv", "a\tb,\"c\td\"\r\nx\x1Ay,z\r\n");
+TEST_F(CsvFileTest, ImportStopsAtAFinalByte26AndKeepsTabsInsideQuotes) {
+    testsupport::writeBytes("in.csv", "a\tb,\"c\td\"\r\nx\x1A");
     EXPECT_EQ(importAll("in.csv"),
               (std::vector<std::vector<std::string>>{{"a       b", "c\td"}, {"x"}}));
 }
 
-TEST_F(CsvFileTest, AUtf8FileWithItsMarkIsReadInTheProgramsCodePage) {
-    testsupport::writeBytes("in.csv",
-                            "\xEF\xBB\xBF\"Jos\xC3\xA9\",\"M\xC3\xBCller \xE2\x82\xAC\"\r\n");
-    EXPECT_EQ(importAll("in.csv"),
-              (std::vector<std::vector<std::string>>{{"Jos\xE9", "M\xFCller \x80"}}));
-    // Without the mark the bytes pass unchanged.
-    testsupport::writeBytes("plain.csv", "\"Jos\xE9\"\r\n");
-    EXPECT_EQ(importAll("plain.csv"), (std::vector<std::vector<std::string>>{{"Jos\xE9"}}));
+TEST_F(CsvFileTest, AUtf8FileWithOrWithoutItsMarkIsReadInTheProgramsCodePage) {
+    for (const std::string mark : {"\xEF\xBB\xBF", ""}) {
+        testsupport::writeBytes("in.csv",
+                                mark + "\"Jos\xC3\xA9\",\"M\xC3\xBCller \xE2\x82\xAC\"\r\n");
+        EXPECT_EQ(importAll("in.csv"),
+                  (std::vector<std::vector<std::string>>{{"Jos\xE9", "M\xFCller \x80"}}))
+            << (mark.empty() ? "without" : "with") << " the mark";
+    }
+    // A file that is no UTF-8 is Windows-1252: its bytes pass unchanged, even when a line
+    // further on would read as UTF-8.
+    testsupport::writeBytes("plain.csv", "\"Jos\xE9\"\r\n\"M\xC3\xBCller\"\r\n");
+    EXPECT_EQ(importAll("plain.csv"),
+              (std::vector<std::vector<std::string>>{{"Jos\xE9"}, {"M\xC3\xBCller"}}));
+}
+
+// A quoted value that never closes is its line's alone: the next lines are records of their
+// own, and the record says which line and column it refuses.
+TEST_F(CsvFileTest, AnUnclosedQuoteIsRefusedAndTheLinesAfterItAreRead) {
+    testsupport::writeBytes(
+        "in.csv", "a,\"open\r\nb,c\r\n\"x\",\"y\"\r\n\"two\r\nlines\",z\r\nd,\"e\"\"f\r\n");
+    ASSERT_GT(OpenImportFile("in.csv"), 0);
+    const struct {
+        long line;
+        std::vector<std::string> values;
+        std::string refusal;
+    } expected[] = {
+        {1,
+         {"a", "open"},
+         "Line 1, column Field_2: the quote that opens its value is never closed."},
+        {2, {"b", "c"}, ""},
+        {3, {"x", "y"}, ""},
+        {4, {"two\r\nlines", "z"}, ""},
+        {6,
+         {"d", "e\"f"},
+         "Line 6, column Field_2: the quote that opens its value is never closed."},
+    };
+    for (const auto& e : expected) {
+        ASSERT_NE(ReadImportLine(), 0) << "line " << e.line;
+        EXPECT_EQ(ImportLineNumber(), e.line);
+        EXPECT_EQ(ImportRecordRefusal(), e.refusal);
+        std::vector<std::string> values;
+        while (ParseImportField() != 0)
+            values.push_back(ImportValue());
+        EXPECT_EQ(values, e.values) << "line " << e.line;
+    }
+    EXPECT_EQ(ReadImportLine(), 0);
+    CloseImportFile();
+}
+
+// The system cuts a write at the file's size limit as a full disk would: the line cut part-way
+// is taken back, and Retry, once there is room, writes it whole and once.
+TEST_F(CsvFileTest, AWriteThatFailsPartWayLeavesWholeLinesAndRetryWritesTheLineOnce) {
+    const auto line = [](char c) { return "\"" + std::string(36, c) + "\"\r\n"; };  // 40 bytes
+    rlimit unlimited{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &unlimited), 0);
+    const auto ignored = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = unlimited;
+    limited.rlim_cur = 100;  // the third line stops after 20 of its bytes
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    rt::Driver driver;
+    std::vector<bool> written;
+    driver.start([&] {  // comes back when the program asks
+        ASSERT_TRUE(OpenExportFile("out.csv"));
+        for (char c : {'a', 'b', 'c'}) {
+            ClearExportLine();
+            AppendExportField(rt::Value(std::string(36, c)), "@s40", false);
+            written.push_back(WriteExportLine());
+        }
+        CloseExportFile();
+    });
+    const std::vector<rt::DialogPtr> dialogs = driver.backend().pendingDialogs();
+    const std::string bytesAtFailure = testsupport::readBytes("out.csv");
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &unlimited), 0);
+    std::signal(SIGXFSZ, ignored);
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0]->caption, "Cannot ADD to out.csv");
+    EXPECT_EQ(bytesAtFailure, line('a') + line('b'));
+    driver.answer("Retry");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(written, (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(testsupport::readBytes("out.csv"), line('a') + line('b') + line('c'));
 }
 
 TEST_F(CsvFileTest, ALongLineIsOneRecord) {

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 
 #include <string>
+#include <vector>
 
 #include "data_exchange/csv_file.h"
 #include "data_exchange/data_exchange_procedures.h"
@@ -60,6 +62,18 @@ class ExportImportTest : public ::testing::Test {
         driver.press("&OK");
         driver.answer(file);
         testsupport::runTimersToEnd(driver);
+    }
+
+    // The import assigner of `procedure` on `file`, and a column assigned to a target there.
+    void openAssigner(std::function<void()> procedure, const char* file) {
+        driver.start(std::move(procedure));
+        driver.answer(file);
+        driver.waitWindow("Assign fields for Import...");
+    }
+    void assign(int column, int target) {
+        driver.choose(rt::ControlName::parse("1"), column);
+        driver.choose(rt::ControlName::parse("2"), target);
+        driver.press("&Assign");
     }
 
     testsupport::TempDir dir{/*enter=*/true};
@@ -172,11 +186,6 @@ TEST_F(ExportImportTest, ImportAddsContactsFromAssignedColumnsSkippingTheHeader)
     driver.press("&OK");
     driver.expectMessage("You must select one or more fields to import.");
     driver.answer("OK");
-    const auto assign = [&](int column, int target) {
-        driver.choose(rt::ControlName::parse("1"), column);
-        driver.choose(rt::ControlName::parse("2"), target);
-        driver.press("&Assign");
-    };
     assign(1, 1);   // MAI:FirstName
     assign(2, 20);  // MAI:LastName
     assign(3, 5);   // MAI:Amount
@@ -206,33 +215,64 @@ TEST_F(ExportImportTest, ImportAddsContactsFromAssignedColumnsSkippingTheHeader)
     MAIL.close();
 }
 
-TEST_F(ExportImportTest, ImportRefusesAValueItsFieldCannotHoldAndKeepsWhatWasAdded) {
+// The whole file is read before anything is added: one refused value adds nothing, so that a
+// second try does not double what a first one added.
+TEST_F(ExportImportTest, ImportRefusesAFileWithAValueItsFieldCannotHoldAndAddsNothing) {
     testsupport::writeBytes("in.csv", "1,5\r\n2,40000\r\n3,6\r\n");
     long response = 0;
-    driver.start([&] {
-        ImportMAIL();
-        response = GLO::Response;
-    });
-    driver.answer("in.csv");
-    driver.waitWindow("Assign fields for Import...");
-    driver.choose(rt::ControlName::parse("1"), 1);
-    driver.choose(rt::ControlName::parse("2"), 1);  // MAI:FirstName
-    driver.press("&Assign");
-    driver.choose(rt::ControlName::parse("1"), 2);
-    driver.choose(rt::ControlName::parse("2"), 79);  // MAI:Level, a SHORT
-    driver.press("&Assign");
+    openAssigner(
+        [&] {
+            ImportMAIL();
+            response = GLO::Response;
+        },
+        "in.csv");
+    assign(1, 1);   // MAI:FirstName
+    assign(2, 79);  // MAI:Level, a SHORT
+    driver.press("&Next");
     driver.press("&OK");
     testsupport::runTimersToEnd(driver);
     driver.expectMessage(
-        "Line 2, column Field_2: 40000 is outside the range of a SHORT of MAI:Level; nothing of "
-        "this line was added.");
+        "Nothing was imported: 1 value cannot be stored as the file gives it.\n\n"
+        "Line 2, column Field_2 (MAI:Level): 40000 is outside the range of a SHORT.\n\n"
+        "Correct the file, or give the columns the pictures their values need, and import "
+        "again.");
     driver.answer("OK");
-    driver.expectMessage("The import was not completed. 1 record was added.");
-    driver.answer("OK");
+    // The assigner shows the first line again, ready for another try.
+    driver.waitWindow("Assign fields for Import...");
+    driver.expectText(rt::ControlName::parse("5"), "1");
+    driver.expectRow(rt::ControlName::parse("1"), 2, "Field_2 | Numeric | 5");
+    driver.press("&Cancel");
     ASSERT_TRUE(driver.finish());
     EXPECT_EQ(response, RESP::Cancelled);
     MAIL.open();
-    EXPECT_EQ(MAIL.records(), 1);
+    EXPECT_EQ(MAIL.records(), 0);
+    MAIL.close();
+}
+
+// More than twenty refusals: the first twenty are named and the rest counted.
+TEST_F(ExportImportTest, ImportNamesTheFirstTwentyRefusedValuesAndCountsTheRest) {
+    std::string file;
+    for (int n = 1; n <= 25; ++n)
+        file += "x" + std::to_string(n) + ",abc\r\n";
+    testsupport::writeBytes("in.csv", file);
+    openAssigner(&ImportMAIL, "in.csv");
+    assign(2, 5);  // MAI:Amount
+    driver.press("&OK");
+    testsupport::runTimersToEnd(driver);
+    const std::vector<rt::DialogPtr> dialogs = driver.backend().pendingDialogs();
+    ASSERT_EQ(dialogs.size(), 1u);
+    const std::string& text = dialogs[0]->text;
+    EXPECT_EQ(text.rfind("Nothing was imported: 25 values cannot be stored", 0), 0u) << text;
+    EXPECT_NE(text.find("\nLine 20, column Field_2 (MAI:Amount): \"abc\" is not a number.\n"),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("Line 21,"), std::string::npos) << text;
+    EXPECT_NE(text.find("\n... and 5 more.\n"), std::string::npos) << text;
+    driver.answer("OK");
+    driver.press("&Cancel");
+    ASSERT_TRUE(driver.finish());
+    MAIL.open();
+    EXPECT_EQ(MAIL.records(), 0);
     MAIL.close();
 }
 
@@ -245,15 +285,9 @@ TEST_F(ExportImportTest, ImportedChecksWithoutANumberColumnAreNumberedOneAboveTh
     CHECKS.add();
     CHECKS.close();
     testsupport::writeBytes("in.csv", "\"Ann\",\"note\"\r\n\"Bob\"\r\n");
-    driver.start(&ImportCHECKS);
-    driver.answer("in.csv");
-    driver.waitWindow("Assign fields for Import...");
-    driver.choose(rt::ControlName::parse("1"), 1);
-    driver.choose(rt::ControlName::parse("2"), 1);  // CHE:FirstName
-    driver.press("&Assign");
-    driver.choose(rt::ControlName::parse("1"), 2);
-    driver.choose(rt::ControlName::parse("2"), 21);  // CHE:CheckMemo
-    driver.press("&Assign");
+    openAssigner(&ImportCHECKS, "in.csv");
+    assign(1, 1);   // CHE:FirstName
+    assign(2, 21);  // CHE:CheckMemo
     driver.press("&OK");
     testsupport::runTimersToEnd(driver);
     ASSERT_TRUE(driver.finish());

@@ -1,5 +1,5 @@
-// Storing imported texts into their fields: what fits is stored, what does not is refused and
-// leaves the field as it was.
+// Storing imported texts into their fields: what fits is stored exactly, what does not is
+// refused and leaves the field as it was.
 
 #include "data_exchange/record_values.h"
 
@@ -14,7 +14,7 @@
 
 namespace {
 
-TEST(StoringImportedText, NumbersThatDoNotFitAreRefusedAndNothingIsWrapped) {
+TEST(StoringImportedText, NumbersAreStoredExactlyOrRefused) {
     struct Case {
         const char* field;
         const char* text;
@@ -24,15 +24,28 @@ TEST(StoringImportedText, NumbersThatDoNotFitAreRefusedAndNothingIsWrapped) {
         {"MAI:Level", "32767", false, "32767"},
         {"MAI:Level", "40000", true, "7"},  // a SHORT keeps its value
         {"MAI:Level", "-32769", true, "7"},
-        {"MAI:Level", "12.9", false, "12"},  // the fraction is dropped
-        {"MAI:Amount", "12345.678", false, "12345.68"},
+        {"MAI:Level", "12.9", true, "7"},  // a fraction would be dropped
+        {"MAI:Level", "12.000", false, "12"},
+        {"MAI:Amount", "12345.678", true, "7"},  // a place would be rounded away
+        {"MAI:Amount", "12345.670", false, "12345.67"},
         {"MAI:Amount", "123456", true, "7"},  // DECIMAL(7,2): five digits before the point
         {"MAI:Date", "2147483648", true, "7"},
         {"MAI:Date", "72686", false, "72686"},
         {"MAI:DraftDay", "1000", true, "7"},  // DECIMAL(3,0)
         {"CHE:CheckID", "9999999", false, "9999999"},
         {"CHE:CheckID", "10000000", true, "7"},
-        {"MAI:Amount", "$12.50", false, "0"},  // read as a number: no digits first
+        // What the program's number pictures write reads back as the same number.
+        {"MAI:Amount", "$12.50", false, "12.5"},
+        {"MAI:Amount", "1,234.50", false, "1234.5"},
+        {"MAI:Amount", "-$1,234.50", false, "-1234.5"},
+        {"MAI:Amount", "$***12.50", false, "12.5"},
+        {"MAI:Amount", "  12.50-", false, "-12.5"},
+        {"MAI:Amount", "   ", false, "0"},  // a blank field written empty comes back 0
+        // Texts that are no number are refused, not stored as 0 or as their first digits.
+        {"MAI:Amount", "abc", true, "7"},
+        {"MAI:Amount", "12 apples", true, "7"},
+        {"MAI:Amount", "1e3", true, "7"},
+        {"MAI:Date", "12/31/99", true, "7"},  // a date needs its column's picture
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.field) + " <- " + c.text);
@@ -45,12 +58,18 @@ TEST(StoringImportedText, NumbersThatDoNotFitAreRefusedAndNothingIsWrapped) {
     }
 }
 
-TEST(StoringImportedText, TextsAreCutToTheirFieldAndMemosToTheirSize) {
+TEST(StoringImportedText, TextsLongerThanTheirFieldOrMemoAreRefusedNotCut) {
     MAIL.clear();
-    EXPECT_FALSE(storeImportedText(MAIL, "MAI:FirstName", "Maximilian Alexander"));
+    MAI::FIRSTNAME.setText("Ann");
+    EXPECT_EQ(storeImportedText(MAIL, "MAI:FirstName", "Maximilian Alexander"),
+              "\"Maximilian Alexander\" is 20 characters, more than the 15 the field holds");
+    EXPECT_EQ(MAI::FIRSTNAME.text(), "Ann            ");
+    EXPECT_FALSE(storeImportedText(MAIL, "MAI:FirstName", "Maximilian Alex     "));  // blanks
     EXPECT_EQ(MAI::FIRSTNAME.text(), "Maximilian Alex");
     const std::string longMemo(1500, 'm');
-    EXPECT_FALSE(storeImportedText(MAIL, "MAI:Notes3", longMemo));
+    EXPECT_TRUE(storeImportedText(MAIL, "MAI:Notes3", longMemo));
+    EXPECT_EQ(MAI::NOTES3.text(), "");
+    EXPECT_FALSE(storeImportedText(MAIL, "MAI:Notes3", longMemo.substr(0, 1000)));
     EXPECT_EQ(MAI::NOTES3.text(), longMemo.substr(0, 1000));
     EXPECT_FALSE(storeImportedText(MAIL, "MAI:Letter", longMemo));
     EXPECT_EQ(MAI::LETTER.text(), longMemo);

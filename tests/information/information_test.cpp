@@ -11,6 +11,7 @@
 #include "records/help.h"
 #include "records/informat.h"
 #include "runtime/system/desktop_handover.h"
+#include "runtime/text/codepage.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/driver.h"
 #include "tests/support/temp_dir.h"
@@ -30,6 +31,16 @@ class InformationTest : public ::testing::Test {
         rt::setDesktopRecorder(nullptr);
     }
 
+    // Adds a text through the information list's insert button and form.
+    void addInformationText(const std::string& title, const std::string& text) {
+        driver.press(1);  // the small insert button
+        driver.waitWindow(" ");
+        driver.type("INF:INFORMATIONFILE", title);
+        driver.type("INF:INFO", text);
+        driver.press(" Close");
+        driver.waitWindow("Browse the Information File");
+    }
+
     testsupport::TempDir dir{/*enter=*/true};
     rt::Driver driver;
     std::vector<rt::DesktopHandOver> handed;
@@ -38,12 +49,7 @@ class InformationTest : public ::testing::Test {
 TEST_F(InformationTest, AnInformationTextIsAddedReadBackAndChanged) {
     driver.start(&Information);
     driver.waitWindow("Browse the Information File");
-    driver.press(1);  // the small insert button
-    driver.waitWindow(" ");
-    driver.type("INF:INFORMATIONFILE", "Check paper");
-    driver.type("INF:INFO", "Order blank checks\r\nwith the MICR line.");
-    driver.press(" Close");
-    driver.waitWindow("Browse the Information File");
+    addInformationText("Check paper", "Order blank checks\r\nwith the MICR line.");
     driver.expectRow(kInformationList, 1, "Check paper");
     driver.press("         View");
     driver.waitWindow("   ");
@@ -59,6 +65,59 @@ TEST_F(InformationTest, AnInformationTextIsAddedReadBackAndChanged) {
     ASSERT_EQ(INFORMAT.next(), 0);
     EXPECT_EQ(INF::INFO.text(), "Only the text changed.");
     INFORMAT.close();
+}
+
+// Texts keep every character of Windows-1252, like every other text of the program: the euro
+// sign, curly quotes and dashes included.
+TEST_F(InformationTest, TextsKeepTheEuroSignCurlyQuotesAndDashes) {
+    const std::string title = rt::utf8ToCp1252("Prices – “Zoë”");
+    const std::string text = rt::utf8ToCp1252("Costs 5 € — ask “Zoë” • ‰ Œ š");
+    driver.start(&Information);
+    driver.waitWindow("Browse the Information File");
+    addInformationText(title, text);
+    driver.press("              Close");
+    ASSERT_TRUE(driver.finish());
+    INFORMAT.open();
+    INFORMAT.set();
+    ASSERT_EQ(INFORMAT.next(), 0);
+    EXPECT_EQ(std::string(rt::clip(INF::INFORMATIONFILE.text())), title);
+    EXPECT_EQ(INF::INFO.text(), text);
+    INFORMAT.close();
+}
+
+// A help or information file made while the texts were kept in code page 437 is read and
+// written in it still: its texts come back as they were stored.
+TEST_F(InformationTest, FilesMadeInTheOlderCodePageKeepTheirTexts) {
+    const std::string accented = rt::utf8ToCp1252("Zoë Müller, Señor");
+    for (rt::RecordFile* file : {&INFORMAT, &HELP}) {
+        SCOPED_TRACE(file->decl().label());
+        rt::FileDecl olderDecl = file->decl();
+        olderDecl.attributes(olderDecl.attributes() | rt::OEM);
+        {
+            rt::RecordFile older(olderDecl);
+            ASSERT_EQ(older.create(), 0);
+            ASSERT_EQ(older.open(), 0);
+            older.clear();
+            older.buf().setText(0, accented);
+            older.buf().setMemo(0, accented);
+            ASSERT_EQ(older.add(), 0);
+            older.close();
+        }
+        ASSERT_EQ(file->open(), 0);
+        file->set();
+        ASSERT_EQ(file->next(), 0);
+        EXPECT_EQ(std::string(rt::clip(file->buf().text(0))), accented);
+        EXPECT_EQ(file->buf().memoText(0), accented);
+        file->buf().setMemo(0, accented + " again");
+        ASSERT_EQ(file->put(), 0);
+        file->close();
+        rt::RecordFile older(olderDecl);
+        ASSERT_EQ(older.open(), 0);
+        older.set();
+        ASSERT_EQ(older.next(), 0);
+        EXPECT_EQ(older.buf().memoText(0), accented + " again");
+        older.close();
+    }
 }
 
 TEST_F(InformationTest, FormsRefuseABlankTitleAndStoreNothing) {

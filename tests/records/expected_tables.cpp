@@ -382,7 +382,7 @@ File dynaLbls() {
 }
 
 File informat() {
-    File f{&INFORMAT, "INFORMAT", "INF:", "INFORMAT.KVF", CRT | rt::OEM, "Information"};
+    File f{&INFORMAT, "INFORMAT", "INF:", "INFORMAT.KVF", CRT, "Information"};
     f.fields = {F(INF, INFORMATIONFILE, S, 40)};
     f.keys = {K(INF, KEYINFORMATIONFILE, UON, {"INF:INFORMATIONFILE"})};
     f.memos = {M(INF, INFO, 6000)};
@@ -390,7 +390,7 @@ File informat() {
 }
 
 File help() {
-    File f{&HELP, "HELP", "HEL:", "HELP.KVF", CRT | rt::OEM, "Help"};
+    File f{&HELP, "HELP", "HEL:", "HELP.KVF", CRT, "Help"};
     f.fields = {F(HEL, HELP, S, 40)};
     f.keys = {K(HEL, KEYHELP, UON, {"HEL:HELP"})};
     f.memos = {M(HEL, HELPINFO, 6000)};

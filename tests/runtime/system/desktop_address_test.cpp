@@ -35,6 +35,16 @@ TEST(ShellAddress, WebAddressesAcceptedAndRefused) {
                     {"localhost.example:8080/x", "http://localhost.example:8080/x"},
                     {"192.168.1.20/status", "http://192.168.1.20/status"},
                     {"http://calc.exe", "http://calc.exe"},  // a web address as typed
+                    // Every host a browser opens: names without dots after the scheme,
+                    // ports, international names (in their ASCII form), IPv6.
+                    {"http://localhost:8080/", "http://localhost:8080/"},
+                    {"localhost:8080/x", "http://localhost:8080/x"},
+                    {"http://intranet/", "http://intranet/"},
+                    {"https://intranet:8443/app", "https://intranet:8443/app"},
+                    {"http://m\xC3\xBCnchen.de/", "http://xn--mnchen-3ya.de/"},
+                    {"http://[::1]:8080/", "http://[::1]:8080/"},
+                    {"http://build_server.corp.example/", "http://build_server.corp.example/"},
+                    {"http://example.com./a", "http://example.com/a"},
                     // Local paths and programs.
                     {"C:\\WINDOWS\\calc.exe", nullptr},
                     {"/usr/bin/xterm", nullptr},
@@ -59,6 +69,10 @@ TEST(ShellAddress, WebAddressesAcceptedAndRefused) {
                     {"http://1.2.3", nullptr},
                     {"www.example.com\n--flag", nullptr},
                     {"host.example:http", nullptr},
+                    {"http://intranet:99999/", nullptr},
+                    {"http://[::1", nullptr},
+                    {"http://[zz::1]/", nullptr},
+                    {"intranet", nullptr},  // bare, a word may name a program
                 });
 }
 

@@ -27,6 +27,34 @@ TEST(CodePage, UnmappableAndMalformedUtf8BecomeQuestionMarks) {
     EXPECT_EQ(rt::utf8ToCp1252("\xED\xA0\x80"), "?");    // surrogate
 }
 
+// The exact conversion names the first character it cannot keep instead of writing "?", and
+// a "?" typed is kept.
+TEST(CodePage, ExactConversionNamesTheFirstCharacterItCannotKeep) {
+    const struct {
+        const char* utf8;
+        const char* text;
+        const char* refused;
+        bool utf8Valid;
+    } cases[] = {
+        {"Costs 5 € — ask “Zoë”?", "Costs 5 \x80 \x97 ask \x93Zo\xEB\x94?", "", true},
+        {"Łukasz", "", "Ł", true},
+        {"Dvořák", "Dvo", "ř", true},
+        {"日本語", "", "日", true},
+        {"a\U0001F600b", "a", "\U0001F600", true},
+        {"\xEF\xBF\xBD", "", "\xEF\xBF\xBD", true},  // a real U+FFFD is kept apart
+        {"a\xC3", "a", "\xC3", false},               // cut sequence
+        {"Jos\xE9", "Jos", "\xE9", false},           // Windows-1252, not UTF-8
+        {"\xC0\xAF", "", "\xC0\xAF", false},         // overlong "/"
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.utf8);
+        const rt::Cp1252Conversion converted = rt::utf8ToCp1252Exactly(c.utf8);
+        EXPECT_EQ(converted.text, c.text);
+        EXPECT_EQ(converted.refused, c.refused);
+        EXPECT_EQ(rt::isUtf8(c.utf8), c.utf8Valid);
+    }
+}
+
 TEST(CodePage, OemCodePageConversion) {
     // é ü Ä ñ £ ° ½ ß in 437.
     const std::string ansi = "\xE9\xFC\xC4\xF1\xA3\xB0\xBD\xDF plain";
