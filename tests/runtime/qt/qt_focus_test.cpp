@@ -48,12 +48,14 @@ rt::WindowStructure lookupWindow() {
 }
 
 struct Program {
-    std::atomic<rt::Window*> form{nullptr}, lookup{nullptr};
+    std::atomic<rt::Window*> form{nullptr}, lookup{nullptr}, inner{nullptr};
     qttest::EventLog lookupLog;  // accepted buttons of the look-up
     std::atomic<int> answer{0};  // the message's answer
     std::string first, note;     // written by the program, read after it ended
 
-    void lookupRun() {
+    // The look-up's "Add" opens another window over it (when not already inner); when that
+    // one closes, the look-up closes with it.
+    void lookupRun(bool innermost = false) {
         rt::Window w(lookupWindow(), [this](std::string_view use) -> rt::BindingPtr {
             return use == "NOTE" ? rt::bindText("NOTE", note) : nullptr;
         });
@@ -62,12 +64,16 @@ struct Program {
             rows.push_back({rt::Value(name)});
         w.setRows(1, rt::rowsFrom(rows));
         w.open();
-        lookup = &w;
+        (innermost ? inner : lookup) = &w;
         while (w.accept()) {
             if (w.event() == EVENT::Accepted) lookupLog.add(EVENT::Accepted, w.field());
             if (w.accepted() == 4) w.close();
+            if (w.accepted() == 2 && !innermost) {
+                lookupRun(true);
+                w.close();
+            }
         }
-        lookup = nullptr;
+        (innermost ? inner : lookup) = nullptr;
     }
 
     void operator()() {
@@ -177,6 +183,26 @@ TEST_F(QtFocusTest, TypingIntoAWindowTheUserOpenedGoesIn) {
     EXPECT_TRUE(formHasKeyboardOn(4));
     ASSERT_TRUE(session.finish());
     EXPECT_EQ(program.note, "note");
+}
+
+TEST_F(QtFocusTest, TwoWindowsClosingTogetherGiveTheKeyboardToTheCallerOfBoth) {
+    session.click(form, 1);
+    session.click(form, 4);
+    rt::Window* lookup = program.lookup;
+    ASSERT_NE(lookup, nullptr);
+    session.click(lookup, 2);
+    rt::Window* inner = program.inner;
+    ASSERT_NE(inner, nullptr);
+    ASSERT_NE(session.shownWindow(inner), nullptr);
+    session.click(inner, 4);
+    ASSERT_EQ(program.inner.load(), nullptr);
+    ASSERT_EQ(program.lookup.load(), nullptr);
+    EXPECT_TRUE(formHasKeyboardOn(4));
+    // The keyboard works there: Escape closes the form.
+    keyAt(5000, Qt::Key_Escape);
+    session.settle();
+    EXPECT_EQ(program.form.load(), nullptr);
+    ASSERT_TRUE(session.finish());
 }
 
 }  // namespace
