@@ -53,9 +53,9 @@ std::string draftName() {
 
 class MonthlyDraftsReport : public ReportPass {
   public:
-    explicit MonthlyDraftsReport(const rt::Decimal& first)
+    explicit MonthlyDraftsReport(std::string first)
         : ReportPass("Tovik094", {&TagFile, &CHECKS, &PAYEE}, draftSheet("CHE:KEYLASTNAME")),
-          next_(first),
+          next_(std::move(first)),
           lastBefore_(GLO::LastCheckNumber.view()),
           claims_(CHECKS, {"drafts", "Draft Printing"}) {}
 
@@ -121,7 +121,7 @@ class MonthlyDraftsReport : public ReportPass {
     // and writes it. Only a written draft uses up its number.
     bool writeNumbered() {
         const std::int64_t pointer = CHECKS.pointer();
-        const std::string number = rt::numberToText(next_);
+        const std::string number = next_;
         const std::string name = draftName();
         for (long attempt = 0; attempt < kMaximumWriteAttempts; ++attempt) {
             if (CHECKS.getPointer(pointer) != 0) break;  // deleted meanwhile
@@ -138,7 +138,7 @@ class MonthlyDraftsReport : public ReportPass {
             const int error = CHECKS.put();
             if (error == 0) {
                 GLO::LastCheckNumber = number;
-                next_ += rt::Decimal(1);
+                next_ = draft_run::advancedNumber(next_, 1);
                 return true;
             }
             claims_.withdraw();
@@ -148,7 +148,7 @@ class MonthlyDraftsReport : public ReportPass {
         return false;
     }
 
-    rt::Decimal next_;
+    std::string next_;
     std::string lastBefore_;  // GLO::LastCheckNumber when the run began
     std::string micrLine_, cityLine_;
     std::vector<std::string> unwritten_;
@@ -193,10 +193,10 @@ long countTaggedDrafts() {
 
 namespace draft_run {
 
-std::string proposedStartingNumber() {
-    const std::string next =
-        rt::numberToText(rt::textToNumber(GLO::LastCheckNumber.view()) + rt::Decimal(1));
-    return next.size() <= kNumberWidth ? next : std::string();
+std::string advancedNumber(std::string_view digits, long by) {
+    std::string next = rt::numberToText(rt::textToNumber(digits) + rt::Decimal(by));
+    if (next.size() < digits.size()) next.insert(0, digits.size() - next.size(), '0');
+    return next;
 }
 
 StartingNumber readStartingNumber(std::string_view typed) {
@@ -206,16 +206,27 @@ StartingNumber readStartingNumber(std::string_view typed) {
     const bool whole = !digits.empty() && digits.find_first_not_of("0123456789") == digits.npos;
     if (!whole || rt::textToNumber(digits) <= rt::Decimal(0))
         return {std::nullopt, "The starting check number must be a positive whole number."};
-    return {rt::textToNumber(digits), ""};
+    return {std::string(digits), ""};
 }
 
-void printDraftsFrom(const rt::Decimal& first) {
+std::string proposedStartingNumber() {
+    const StartingNumber last = readStartingNumber(GLO::LastCheckNumber.view());
+    if (!last.number) return {};
+    const std::string next = advancedNumber(*last.number, 1);
+    return next.size() <= kNumberWidth ? next : std::string();
+}
+
+std::string runRefusal(const std::string& first) {
     const long drafts = countTaggedDrafts();
-    if (drafts > 0 && rt::numberToText(first + rt::Decimal(drafts - 1)).size() > kNumberWidth) {
-        rt::message("The check numbers of the " + std::to_string(drafts) +
-                        " tagged drafts would not fit the check number's " +
-                        std::to_string(kNumberWidth) + " characters. Start lower.",
-                    "Draft Printing", ICON::Exclamation);
+    if (drafts == 0 || advancedNumber(first, drafts - 1).size() <= kNumberWidth) return {};
+    return "The check numbers of the " + std::to_string(drafts) +
+           " tagged drafts would not fit the check number's " + std::to_string(kNumberWidth) +
+           " characters. Start lower.";
+}
+
+void printDraftsFrom(const std::string& first) {
+    if (const std::string refused = runRefusal(first); !refused.empty()) {
+        rt::message(refused, "Draft Printing", ICON::Exclamation);
         GLO::Response = RESP::Cancelled;
         return;
     }

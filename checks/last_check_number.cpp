@@ -1,6 +1,7 @@
 // EnterLastCheckNumber: the last check number used, edited in GLO::LastCheckNumber itself;
 // OK numbers the blank checks after it. A number that is not whole, or after which the blank
-// checks' numbers would not fit, is refused and the window stays. It answers
+// checks' numbers would not fit, is refused and the window stays. Closed any other way
+// (Escape), it numbers nothing and the last number used stays what it was. It answers
 // RESP::Cancelled.
 
 #include "checks/blank_check_numbering.h"
@@ -9,6 +10,7 @@
 #include "frame/globals.h"
 #include "frame/procedure.h"
 #include "records/blank.h"
+#include "runtime/text/fixed_text.h"
 #include "runtime/ui/binding.h"
 #include "runtime/ui/dialogs.h"
 
@@ -19,7 +21,8 @@ using namespace LastNumberControl;
 
 class LastCheckNumber : public Procedure {
   public:
-    LastCheckNumber() : Procedure(lastCheckNumberWindow(), {&BLANK}) {}
+    LastCheckNumber()
+        : Procedure(lastCheckNumberWindow(), {&BLANK}), before_(GLO::LastCheckNumber) {}
 
   protected:
     rt::BindingPtr bindLocal(std::string_view name) override {
@@ -40,11 +43,20 @@ class LastCheckNumber : public Procedure {
             return false;
         }
         Call(&NumberBlankChecks, std::nullopt, Redisplay::No);
+        numbered_ = true;
         PostCloseWindow();
         return false;
     }
 
-    void finishing() override { LOC.Response = RESP::Cancelled; }
+    void finishing() override {
+        // The entry edits the global in place: what was typed counts only when it numbered.
+        if (!numbered_) GLO::LastCheckNumber = before_;
+        LOC.Response = RESP::Cancelled;
+    }
+
+  private:
+    const rt::FixedString<10> before_;
+    bool numbered_ = false;
 };
 
 }  // namespace

@@ -1,6 +1,9 @@
 // EnterStartingCheckNumber: proposes the number after the last check number used and runs the
-// draft printing from the number confirmed or typed. A number that is not a positive whole
-// number is refused and the window stays. It answers RESP::Cancelled.
+// draft printing from the number confirmed or typed, keeping its digits as typed. A number that
+// is not a positive whole number, or whose run would not fit the field, is refused and the
+// window stays. It answers RESP::Cancelled.
+
+#include <string>
 
 #include "checks/check_procedures.h"
 #include "checks/draft_run.h"
@@ -53,8 +56,14 @@ class StartingCheckNumber : public Procedure {
             window().select(Number);
             return;
         }
+        // A run that cannot start is refused while the number can still be changed.
+        if (const std::string refused = draft_run::runRefusal(*start.number); !refused.empty()) {
+            rt::message(refused, "Enter Starting Check Number", ICON::Exclamation);
+            window().select(Number);
+            return;
+        }
         PostCloseWindow();
-        const rt::Decimal first = *start.number;
+        const std::string first = *start.number;
         Call([first] { draft_run::printDraftsFrom(first); }, std::nullopt, Redisplay::No);
     }
 

@@ -64,6 +64,10 @@ const std::string& BrowseProcedure::locatorText() const {
     return order_ >= 1 ? orders_[order_ - 1].locator : none;
 }
 
+void BrowseProcedure::setLocatorText(std::string_view text) {
+    if (order_ >= 1) orders_[order_ - 1].locator = std::string(text.substr(0, 30));
+}
+
 int BrowseProcedure::keyField(const BrowseOrder& o) const {
     if (o.locatorField >= 0) return o.locatorField;
     if (o.key < 0) return -1;

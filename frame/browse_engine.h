@@ -145,6 +145,9 @@ class BrowseProcedure : public Procedure {
     // A locator has just put what was typed into the key field and the list is about to
     // locate by key value: the other fields of a key of several parts are set here.
     virtual void locatorAssigned() {}
+    // Makes `text` the current order's locator text, as if typed: the key field keeps it
+    // when the list is refreshed.
+    void setLocatorText(std::string_view text);
 
     // Registers a button of the list's own: the highlighted record is read again, the
     // action runs, the request is restored and the list refreshed.

@@ -3,6 +3,8 @@
 // by company code tags in TAG::Genealogy, which is emptied at every opening; "Sho&w Tagged"
 // shows only the tagged distributors.
 
+#include <string>
+
 #include "frame/browse_engine.h"
 #include "frame/globals.h"
 #include "frame/procedure_registry.h"
@@ -74,8 +76,11 @@ class LevelsList : public BrowseProcedure {
     }
 
   private:
+    // The entry keeps showing the level located: it is the order's locator text from now on.
     void locateLevel() {
-        if (MAI::LEVEL.integer() == 0) return;
+        const long level = MAI::LEVEL.integer();
+        if (level == 0) return;
+        setLocatorText(std::to_string(level));
         StartOfLevel();
         LocateRecord(Locate::ByKeyValue);
         window().select(List);

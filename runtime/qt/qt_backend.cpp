@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QPointer>
 #include <QStyle>
 #include <cstdint>
 #include <map>
@@ -18,6 +19,7 @@
 #include "runtime/qt/qt_resources.h"
 #include "runtime/qt/qt_snapshot.h"
 #include "runtime/qt/qt_window.h"
+#include "runtime/qt/typing_guard.h"
 #include "runtime/text/codepage.h"
 #include "runtime/ui/codes.h"
 #include "runtime/ui/image_size.h"
@@ -92,6 +94,7 @@ struct QtBackend::Impl {
     std::vector<const Window*> stack;                 // windows in the order they opened
     std::map<const Window*, const Window*> callerOf;  // a called window and its caller
     CallerGuard guard;
+    TypingGuard typing;
     int cursor = CURSOR::Normal;
     // Any thread
     std::mutex pendingMutex;
@@ -129,6 +132,36 @@ struct QtBackend::Impl {
         return nullptr;
     }
 
+    // The newest window that has no called window above it.
+    QWidget* usableWidget() {
+        for (auto it = stack.rbegin(); it != stack.rend(); ++it)
+            if (WindowView* v = view(*it); v && !guard.callers.count(v->topLevel()))
+                return v->topLevel();
+        return nullptr;
+    }
+
+    // After a window or message box closed: unless another window has taken the keyboard,
+    // it goes back to `preferred` (the caller), or else to the newest usable window, on the
+    // control that had the focus there. Later, so that the window system has settled first.
+    void giveKeyboardBack(QPointer<QWidget> preferred) {
+        QMetaObject::invokeMethod(
+            &context,
+            [this, preferred] {
+                QWidget* active = QApplication::activeWindow();
+                if (active && active->isVisible() && !guard.callers.count(active)) return;
+                QWidget* target = QApplication::activeModalWidget();
+                if (!target)
+                    target =
+                        preferred && preferred->isVisible() ? preferred.data() : usableWidget();
+                if (!target || guard.callers.count(target)) target = usableWidget();
+                if (!target) return;
+                target->activateWindow();
+                if (QWidget* had = target->focusWidget())
+                    had->setFocus(Qt::ActiveWindowFocusReason);
+            },
+            Qt::QueuedConnection);
+    }
+
     void apply(Update& u) {
         WindowView* v = view(u.window);
         switch (u.kind) {
@@ -153,16 +186,21 @@ struct QtBackend::Impl {
                 }
                 break;
             }
-            case Update::Kind::Close:
+            case Update::Kind::Close: {
+                QPointer<QWidget> caller;
                 if (auto it = callerOf.find(u.window); it != callerOf.end()) {
-                    if (WindowView* caller = view(it->second))
-                        guard.callers.erase(caller->topLevel());
+                    if (WindowView* c = view(it->second)) {
+                        caller = c->topLevel();
+                        guard.callers.erase(c->topLevel());
+                    }
                     callerOf.erase(it);
                 }
                 if (v) guard.callers.erase(v->topLevel());
                 views.erase(u.window);
                 std::erase(stack, u.window);
+                giveKeyboardBack(caller);
                 break;
+            }
             case Update::Kind::Window:
                 if (v) {
                     v->updateWindow(*u.windowData);
@@ -187,9 +225,15 @@ struct QtBackend::Impl {
             case Update::Kind::Timer:
                 if (v) v->setTimer(u.number);
                 break;
-            case Update::Kind::Dialog:
-                presentDialog(u.dialog, activeWidget());
+            case Update::Kind::Dialog: {
+                QPointer<QWidget> owner = activeWidget();
+                presentDialog(u.dialog, owner);
+                // A dialog answered gives the keyboard back to the window it came from.
+                if (QWidget* shown = QApplication::activeModalWidget())
+                    QObject::connect(shown, &QObject::destroyed, &context,
+                                     [this, owner] { giveKeyboardBack(owner); });
                 break;
+            }
             case Update::Kind::Beep:
                 QApplication::beep();
                 break;
@@ -214,12 +258,17 @@ struct QtBackend::Impl {
 
 QtBackend::QtBackend() : impl_(std::make_unique<Impl>()) {
     impl_->self = this;
-    if (QCoreApplication* app = QCoreApplication::instance())
+    if (QCoreApplication* app = QCoreApplication::instance()) {
         app->installEventFilter(&impl_->guard);
+        app->installEventFilter(&impl_->typing);
+    }
 }
 
 QtBackend::~QtBackend() {
-    if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(&impl_->guard);
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+        app->removeEventFilter(&impl_->typing);
+        app->removeEventFilter(&impl_->guard);
+    }
     if (impl_->cursor == CURSOR::Wait) QGuiApplication::restoreOverrideCursor();
 }
 

@@ -20,6 +20,7 @@
 #include <algorithm>
 
 #include "runtime/qt/code_page_guard.h"
+#include "runtime/qt/legible_colours.h"
 #include "runtime/qt/micr_e13b.h"
 #include "runtime/qt/qt_control_widgets.h"
 #include "runtime/qt/qt_list.h"
@@ -466,6 +467,21 @@ void WindowView::applyGeometry(Item& item) {
     item.widget->setGeometry(r);
 }
 
+QColor WindowView::groundBehind(const QWidget* w) const {
+    for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
+        if (p == canvas_) {
+            if (window_.structure.background != kDefaultColor)
+                return colourOf(window_.structure.background);
+            if (!wallpaper_.isNull())
+                return wallpaper_.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                    .pixelColor(0, 0);
+            return p->palette().color(QPalette::Window);
+        }
+        if (p->autoFillBackground()) return p->palette().color(p->backgroundRole());
+    }
+    return w->palette().color(QPalette::Window);
+}
+
 void WindowView::applyColours(const Item& item) {
     QWidget* w = item.widget;
     const ControlStructure& s = item.data.structure;
@@ -478,16 +494,27 @@ void WindowView::applyColours(const Item& item) {
                                 s.kind == ControlKind::Check || s.kind == ControlKind::Radio ||
                                 s.kind == ControlKind::Group || s.kind == ControlKind::Option;
     if (colour == kDefaultColor && onWindowGround) colour = window_.structure.font.color;
-    if (colour != kDefaultColor) {
-        // Enabled only: a disabled control keeps the system's grey, so that it shows as such.
-        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            for (auto group : {QPalette::Active, QPalette::Inactive})
-                pal.setColor(group, role, colourOf(colour));
-    }
     bool fill = s.background != kDefaultColor && !s.transparent;
     if (fill) {
         for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
             pal.setColor(role, colourOf(s.background));
+    }
+    if (colour != kDefaultColor) {
+        QColor text = colourOf(colour);
+        const bool button = s.kind == ControlKind::Button;
+        if (button && !fill) {
+            // Coloured button texts were chosen for a grey face.
+            for (auto group : {QPalette::Active, QPalette::Inactive})
+                pal.setColor(group, QPalette::Button, buttonFaceFor(text));
+        }
+        const QColor ground = fill || button   ? pal.color(QPalette::Button)
+                              : onWindowGround ? groundBehind(w)
+                                               : pal.color(QPalette::Base);
+        text = legibleOn(text, ground);
+        // Enabled only: a disabled control keeps the system's grey, so that it shows as such.
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            for (auto group : {QPalette::Active, QPalette::Inactive})
+                pal.setColor(group, role, text);
     }
     w->setPalette(pal);
     switch (s.kind) {

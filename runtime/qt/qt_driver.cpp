@@ -199,11 +199,17 @@ std::string shownTitle(QWidget* frame) {
 
 // A row below or above what a list that scrolls itself shows is brought into view with the
 // mouse wheel over the list, as a user does; false when it cannot be.
-bool bringRowIntoView(ListView* list, int row) {
+// Scrolls a list that scrolls itself until `row` stands whole in view. The program answers
+// each turn of the wheel (it may move the selection, and the list follows it), so the rows
+// are measured again only once it has and the list has repainted; false when the row cannot
+// be brought into view.
+bool bringRowIntoView(ListView* list, int row, const std::function<void()>& settle) {
     QWidget* viewport = list->viewport();
     for (int turn = 0; turn < 200; ++turn) {
+        settle();
         QRect r = list->rowRect(row);
-        bool above = r.top() < 0;
+        // A row scrolled up under the header counts as above: a click there hits the header.
+        bool above = row < list->firstShownRow() || r.top() < 0;
         bool below = r.bottom() > viewport->height() - 1;
         if (!above && !below) return true;
         if (!list->scrollsItself()) return false;
@@ -211,7 +217,6 @@ bool bringRowIntoView(ListView* list, int row) {
         QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, above ? 120 : -120),
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(viewport, &wheel);
-        QCoreApplication::processEvents();
     }
     return false;
 }
@@ -486,7 +491,7 @@ void QtDriver::choose(const ControlName& name, int row) {
         if (row < 1 || row > list->rowCount())
             throw DriverError(name.describe() + " shows " + std::to_string(list->rowCount()) +
                               " rows, not row " + std::to_string(row));
-        bringRowIntoView(list, row);
+        bringRowIntoView(list, row, [this] { settle(); });
         clickWidget(list->viewport(), list->rowRect(row).center(), KEY::LeftClick,
                     "row " + std::to_string(row) + " of " + name.describe());
         return;
@@ -563,7 +568,7 @@ void QtDriver::click(const ControlName& name, int row, std::string_view keyName)
         if (row > list->rowCount())
             throw DriverError(name.describe() + " shows " + std::to_string(list->rowCount()) +
                               " rows, not row " + std::to_string(row));
-        bringRowIntoView(list, row);
+        bringRowIntoView(list, row, [this] { settle(); });
         clickWidget(list->viewport(), list->rowRect(row).center(), code,
                     "row " + std::to_string(row) + " of " + name.describe());
         return;
@@ -806,7 +811,7 @@ void QtDriver::expectRow(const ControlName& name, int row, std::string_view text
         throw DriverError(what + " is \"" + actual + "\", not \"" + std::string(clip(text)) + "\"");
     // On the screen: shown, inside the list's visible part, and the list is what stands there.
     if (!list->isVisible()) throw DriverError(what + ": the list is not shown");
-    bringRowIntoView(list, row);
+    bringRowIntoView(list, row, [this] { settle(); });
     QWidget* viewport = list->viewport();
     QRect r = list->rowRect(row);
     if (!viewport->rect().contains(QPoint(r.left() + 1, r.bottom())))

@@ -366,10 +366,17 @@ void WindowView::updateWindow(const WindowData& data) {
             canvas_->unsetCursor();
         }
     }
+    bool newGround = fresh || data.structure.background != groundColour_;
+    groundColour_ = data.structure.background;
     if (window_.structure.wallpaper.file != wallpaperFile_) {
         wallpaperFile_ = window_.structure.wallpaper.file;
         wallpaper_ = wallpaperFile_.empty() ? QImage() : loadPicture(wallpaperFile_);
+        newGround = true;
     }
+    // Text colours are kept readable on the window's ground.
+    if (newGround)
+        for (auto& [n, item] : items_)
+            if (item.widget) applyColours(item);
     if (toolbar_) {
         // Tool buttons take the application's palette, so only the bar itself changes.
         QPalette bar = frame_->palette();

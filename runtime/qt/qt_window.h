@@ -89,6 +89,8 @@ class WindowView {
     void applyControl(Item& item);
     void applyGeometry(Item& item);
     void applyColours(const Item& item);
+    // The colour a control without a ground of its own is drawn on.
+    QColor groundBehind(const QWidget* w) const;
     void refreshSheet(int sheet);
     void refreshWindowGeometry();
     QMenuBar* menuBar();
@@ -113,6 +115,7 @@ class WindowView {
     KeyFilter* keys_ = nullptr;
     QImage wallpaper_;
     std::string wallpaperFile_;
+    int groundColour_ = 0;  // the window background the control colours were set for
     std::map<int, Item> items_;
     std::vector<int> order_;  // control numbers in creation order
     bool shown_ = false;

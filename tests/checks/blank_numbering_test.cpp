@@ -127,4 +127,21 @@ TEST(BlankCheckNumbering, ANumberThatIsNotWholeOrWouldNotFitIsRefused) {
     }
 }
 
+TEST(BlankCheckNumbering, EscapeNumbersNothingAndKeepsTheLastNumberUsed) {
+    testsupport::TempDir dir{/*enter=*/true};
+    makeBlankChecks({"0", "0"});
+    for (const char* typed : {"5000", "abc"}) {
+        SCOPED_TRACE(typed);
+        GLO::LastCheckNumber = "41";
+        rt::Driver d;
+        d.start(&EnterLastCheckNumber);
+        d.waitWindow("Enter Last Check Number Used");
+        d.type("GLO:LastCheckNumber", typed);
+        d.key("Esc");
+        ASSERT_TRUE(d.finish());
+        EXPECT_THAT(storedNumbers(), ElementsAreArray({"0", "0"}));
+        EXPECT_EQ(GLO::LastCheckNumber.clipped(), "41");
+    }
+}
+
 }  // namespace

@@ -137,6 +137,9 @@ TEST_F(DraftRunTest, ARunWhoseNumbersWouldNotFitIsRefused) {
             "The check numbers of the 2 tagged drafts would not fit the check number's 10 "
             "characters. Start lower.");
         d.answer("OK");
+        // Refused while the number can still be changed: the window stays.
+        d.waitWindow("");
+        d.press("Cancel");
     });
     EXPECT_EQ(storedDrafts()[0].number, "1001");
     EXPECT_TRUE(printedPages().empty());
@@ -153,6 +156,46 @@ TEST_F(DraftRunTest, ARunWhoseNumbersWouldNotFitIsRefused) {
                       d.press("Cancel");
                   }),
               "");
+}
+
+TEST_F(DraftRunTest, NumbersCountOnFromTheDigitsAsTyped) {
+    const auto p = makeChecks(
+        {{"Al", "Adams", "Bolt", "20.00", "", "9"}, {"Bo", "Brown", "Core", "30.00", "", "9"}});
+    tagChecks(TAG::MonthlyDrafts, p);
+    struct Case {
+        const char* typed;
+        const char* first;
+        const char* second;
+        const char* proposedNext;
+    };
+    for (const Case& c : {Case{"00123", "00123", "00124", "00125"},
+                          Case{"0099", "0099", "0100", "0101"}, Case{"99", "99", "100", "101"}}) {
+        SCOPED_TRACE(c.typed);
+        run(c.typed, printWithoutPreview);
+        EXPECT_EQ(storedDrafts()[0].number, c.first);
+        EXPECT_EQ(storedDrafts()[1].number, c.second);
+        EXPECT_EQ(GLO::LastCheckNumber.clipped(), c.second);
+        EXPECT_EQ(run(nullptr, [](rt::Driver& d) { d.press("Cancel"); }), c.proposedNext);
+    }
+}
+
+TEST_F(DraftRunTest, WithNoLastNumberKnownNothingIsProposed) {
+    const auto p = makeChecks({{"Al", "Adams", "Bolt", "20.00", "", "3"}});
+    tagChecks(TAG::MonthlyDrafts, p);
+    for (const char* last : {"", "abc"}) {
+        SCOPED_TRACE(last);
+        GLO::LastCheckNumber = last;
+        // Continue on the blank proposal is refused rather than starting from 1.
+        EXPECT_EQ(
+            run(nullptr,
+                [](rt::Driver& d) {
+                    d.expectMessage("The starting check number must be a positive whole number.");
+                    d.answer("OK");
+                    d.press("Cancel");
+                }),
+            "");
+        EXPECT_EQ(storedDrafts()[0].number, "1001");
+    }
 }
 
 TEST_F(DraftRunTest, CancellingTheDestinationWritesNothing) {

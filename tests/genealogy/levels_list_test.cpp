@@ -101,6 +101,19 @@ TEST_F(LevelsListTest, ASearchFormThatKeepsAnsweringEditFoundIsCalledABoundedNum
     RegisterGenealogyProcedures();
 }
 
+TEST_F(LevelsListTest, ALevelTypedIntoTheLocatorIsLocatedAndStaysShown) {
+    driver.start(&BrowseLevels);
+    driver.waitWindow("Browse the Levels File");
+    driver.type("MAI:LEVEL", "2");
+    driver.expectText(rt::ControlName::parse("MAI:LEVEL"), "2");
+    EXPECT_EQ(rowsOf(driver, kLevelsList), 3);
+    rt::Window* w = driver.active();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->control(kLevelsList)->selectedRow, 2);  // Bob, the first of level 2
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+}
+
 TEST_F(LevelsListTest, TheTelephoneButtonDialsTheHighlightedDistributor) {
     driver.start(&BrowseLevels);
     driver.waitWindow("Browse the Levels File");

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,8 +18,10 @@
 #include <QToolButton>
 #include <algorithm>
 #include <atomic>
+#include <map>
 #include <set>
 
+#include "runtime/qt/legible_colours.h"
 #include "runtime/qt/page_painter.h"
 #include "runtime/qt/qt_fonts.h"
 #include "runtime/qt/qt_resources.h"
@@ -113,19 +116,25 @@ struct Opened {
     std::atomic<rt::Window*> window{nullptr};
 };
 
+// Starts a program that shows one window of `structure` until it is closed; answers it.
+rt::Window* startWindow(qttest::QtSession& session, const rt::WindowStructure& structure,
+                        Opened& opened) {
+    session.start([&] {
+        rt::Window w(structure);
+        w.open();
+        opened.window = &w;
+        while (w.accept()) {
+        }
+    });
+    return opened.window;
+}
+
 TEST(AllWindowsQt, TextsFitTheirControlsAndControlsDoNotOverlap) {
     for (const testsupport::NamedStructure& named : testsupport::allWindowStructures()) {
         SCOPED_TRACE(named.name);
         Opened opened;
         qttest::QtSession session;
-        session.start([&] {
-            rt::Window w(*named.structure);
-            w.open();
-            opened.window = &w;
-            while (w.accept()) {
-            }
-        });
-        rt::Window* w = opened.window;
+        rt::Window* w = startWindow(session, *named.structure, opened);
         ASSERT_NE(session.shownWindow(w), nullptr);
         session.settle();
         const auto& controls = named.structure->controls;
@@ -176,6 +185,58 @@ TEST(AllWindowsQt, TextsFitTheirControlsAndControlsDoNotOverlap) {
                 ADD_FAILURE() << "controls " << a.number << " (" << a.text << ") and " << b.number
                               << " (" << b.text << ") overlap";
             }
+        }
+        ASSERT_TRUE(session.finish());
+    }
+}
+
+// The colour most of the edge of a rectangle of a picture shows (two pixels wide, where a
+// text's letters seldom reach): the ground a text inside is drawn on.
+QColor groundColour(const QImage& image, const QRect& area) {
+    std::map<QRgb, int> counts;
+    const QRect inside = area.intersected(image.rect());
+    const QRect core = inside.adjusted(2, 2, -2, -2);
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            if (!core.contains(x, y)) ++counts[image.pixel(x, y)];
+    if (counts.empty()) return {};
+    auto most = std::max_element(counts.begin(), counts.end(),
+                                 [](const auto& a, const auto& b) { return a.second < b.second; });
+    return QColor::fromRgb(most->first);
+}
+
+// Every text a window shows stands out from the ground it is drawn on, as the window is
+// painted: the ground is read from the picture of the window, the text's colour from the
+// control.
+TEST(AllWindowsQt, EveryTextHasAContrastOfAtLeastThreeToOneWithItsGround) {
+    for (const testsupport::NamedStructure& named : testsupport::allWindowStructures()) {
+        SCOPED_TRACE(named.name);
+        Opened opened;
+        qttest::QtSession session;
+        rt::Window* w = startWindow(session, *named.structure, opened);
+        QWidget* frame = session.shownWindow(w);
+        ASSERT_NE(frame, nullptr);
+        session.settle();
+        const QImage picture = frame->grab().toImage();
+        for (const rt::ControlStructure& c : named.structure->controls) {
+            QWidget* widget = session.backend().controlWidget(w, c.number);
+            if (!widget || !widget->isVisible() || !widget->isEnabled()) continue;
+            const bool shown =
+                (qobject_cast<QLabel*>(widget) &&
+                 !qobject_cast<QLabel*>(widget)->text().isEmpty()) ||
+                (qobject_cast<QAbstractButton*>(widget) &&
+                 !qobject_cast<QAbstractButton*>(widget)->text().trimmed().isEmpty()) ||
+                c.kind == ControlKind::Entry;
+            if (!shown) continue;
+            // Inside the control's frame, where its text stands.
+            QRect area(widget->mapTo(frame, QPoint(0, 0)), widget->size());
+            area.adjust(3, 3, -3, -3);
+            if (area.width() < 6 || area.height() < 6) continue;
+            const QColor ground = groundColour(picture, area);
+            const QColor text = widget->palette().color(QPalette::Active, widget->foregroundRole());
+            EXPECT_GE(rt::qt::contrastRatio(text, ground), rt::qt::kLeastTextContrast)
+                << "control " << c.number << " \"" << c.text << "\": " << text.name().toStdString()
+                << " on " << ground.name().toStdString();
         }
         ASSERT_TRUE(session.finish());
     }

@@ -68,7 +68,7 @@ struct StepsProgram {
             return nullptr;
         });
         std::vector<std::vector<rt::Value>> rows;
-        for (int i = 1; i <= 20; ++i)
+        for (int i = 1; i <= 50; ++i)
             rows.push_back({rt::Value("Row " + std::to_string(i))});
         w.setRows(2, rt::rowsFrom(rows));
         w.open();
@@ -127,9 +127,15 @@ const StepsCase kCases[] = {
          EXPECT_EQ(o.selectedRow, 4);
          EXPECT_EQ(o.doubleClicks, 1);
      }},
-    // Twenty rows in a list that shows fewer: the list scrolls itself to the row.
+    // Fifty rows in a list that shows fewer: the list scrolls itself to the row.
     {"a row below what the list shows", "choose 2 18\nexpect row 2 18 \"Row 18\"\nclose\n",
      [](const Outcome& o) { EXPECT_EQ(o.selectedRow, 18); }},
+    // Rows far apart, each chosen after the list scrolled away from it.
+    {"rows far from the one before",
+     "choose 2 1\nexpect 2 \"Row 1\"\nchoose 2 20\nexpect 2 \"Row 20\"\nchoose 2 2\n"
+     "expect 2 \"Row 2\"\nchoose 2 40\nexpect 2 \"Row 40\"\nchoose 2 3\nexpect 2 \"Row 3\"\n"
+     "close\n",
+     [](const Outcome& o) { EXPECT_EQ(o.selectedRow, 3); }},
     {"a check box and a drop list",
      "press \"Tagged\"\nexpect 4 \"1\"\nchoose KIND 2\nexpect KIND \"Work\"\nclose\n",
      [](const Outcome& o) {

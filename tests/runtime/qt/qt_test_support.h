@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -150,6 +151,29 @@ class QtSession {
   private:
     std::unique_ptr<rt::qt::QtBackend> backend_;
 };
+
+// One key pressed and let go at `at` milliseconds, as the window system stamps keys, into the
+// widget that has the keyboard: typing at a known pace without waiting for it.
+inline void keyAt(unsigned long at, Qt::Key key, const QString& text = {}) {
+    QWidget* to = QApplication::focusWidget();
+    ASSERT_NE(to, nullptr) << "no widget has the keyboard";
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    press.setTimestamp(at);
+    QApplication::sendEvent(to, &press);
+    if (!QApplication::focusWidget()) return;
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    release.setTimestamp(at + 10);
+    QApplication::sendEvent(QApplication::focusWidget(), &release);
+}
+
+// Letters and blanks typed from `at`, 40 ms apart; answers the time after the last.
+inline unsigned long typeAt(unsigned long at, const QString& text) {
+    for (QChar c : text) {
+        keyAt(at, c == ' ' ? Qt::Key_Space : Qt::Key(c.toUpper().unicode()), QString(c));
+        at += 40;
+    }
+    return at;
+}
 
 // Events a program saw, written by the application thread and read by the test between
 // steps (while every application thread waits).

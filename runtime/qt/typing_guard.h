@@ -1,0 +1,31 @@
+#pragma once
+// Keeps a burst of typing from acting in a window that opened in the middle of it. A window
+// (or message box) shown while the user was typing into another (text, Tab, Backspace) did
+// not come at the user's asking: the keys of the same burst that reach it are dropped, so a
+// blank or an Enter meant for the caller presses none of its buttons. The first key after a
+// pause, or a click, is the user's answer to the window and goes through.
+//
+// Bursts are told apart by the keys' own timestamps, as the window system stamps them; a key
+// without a timestamp belongs to no burst.
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+namespace rt::qt {
+
+class TypingGuard : public QObject {
+  public:
+    // The longest pause between two keys of one burst, in milliseconds.
+    static constexpr unsigned long kBurstPause = 500;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    unsigned long lastKeyAt_ = 0;  // the timestamp of the last key the user pressed
+    bool typing_ = false;          // the user's last input was typing, not a command or click
+    QPointer<QWidget> guarded_;    // the window opened in the middle of the burst
+};
+
+}  // namespace rt::qt

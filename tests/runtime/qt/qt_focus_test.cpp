@@ -1,0 +1,208 @@
+// The keyboard through the real widgets when windows open and close by themselves: a window
+// that opens in the middle of a burst of typing takes none of that burst (no blank or Enter
+// presses its buttons), and when a called window or a message closes, its caller has the
+// keyboard again on the control that had it.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <algorithm>
+#include <atomic>
+#include <string>
+#include <vector>
+
+#include "runtime/ui/binding.h"
+#include "runtime/ui/codes.h"
+#include "runtime/ui/dialogs.h"
+#include "tests/runtime/qt/qt_test_support.h"
+
+namespace {
+
+using rt::ControlKind;
+
+// Entries 1, 2, 3 and 5 in that order; tabbing into 2 opens the look-up, into 5 a message;
+// "Call" (4) opens the look-up at the user's asking.
+rt::WindowStructure formWindow() {
+    rt::WindowStructure w;
+    w.title = "Form";
+    w.at = {0, 0, 200, 90};
+    qttest::addControl(w, 1, ControlKind::Entry, "", {10, 10, 100, 12}).use = "FIRST";
+    qttest::addControl(w, 2, ControlKind::Entry, "", {10, 26, 100, 12}).use = "SECOND";
+    qttest::addControl(w, 3, ControlKind::Entry, "", {10, 42, 100, 12}).use = "THIRD";
+    qttest::addControl(w, 5, ControlKind::Entry, "", {110, 42, 80, 12}).use = "FOURTH";
+    qttest::addControl(w, 4, ControlKind::Button, "Call", {10, 64, 40, 14});
+    return w;
+}
+
+// A list with a default "Add" button, an entry and "Close".
+rt::WindowStructure lookupWindow() {
+    rt::WindowStructure w;
+    w.title = "Look-up";
+    w.at = {120, 0, 160, 100};
+    w.systemMenu = true;
+    rt::ControlStructure& list = qttest::addControl(w, 1, ControlKind::List, "", {5, 5, 150, 60});
+    list.format = "80L~Name~";
+    qttest::addControl(w, 2, ControlKind::Button, "Add", {5, 75, 40, 14}).isDefault = true;
+    qttest::addControl(w, 3, ControlKind::Entry, "", {50, 75, 50, 12}).use = "NOTE";
+    qttest::addControl(w, 4, ControlKind::Button, "Close", {110, 75, 40, 14});
+    return w;
+}
+
+struct Program {
+    std::atomic<rt::Window*> form{nullptr}, lookup{nullptr}, inner{nullptr};
+    qttest::EventLog lookupLog;  // accepted buttons of the look-up
+    std::atomic<int> answer{0};  // the message's answer
+    std::string first, note;     // written by the program, read after it ended
+
+    // The look-up's "Add" opens another window over it (when not already inner); when that
+    // one closes, the look-up closes with it.
+    void lookupRun(bool innermost = false) {
+        rt::Window w(lookupWindow(), [this](std::string_view use) -> rt::BindingPtr {
+            return use == "NOTE" ? rt::bindText("NOTE", note) : nullptr;
+        });
+        std::vector<std::vector<rt::Value>> rows;
+        for (const char* name : {"Acme", "Bolt"})
+            rows.push_back({rt::Value(name)});
+        w.setRows(1, rt::rowsFrom(rows));
+        w.open();
+        (innermost ? inner : lookup) = &w;
+        while (w.accept()) {
+            if (w.event() == EVENT::Accepted) lookupLog.add(EVENT::Accepted, w.field());
+            if (w.accepted() == 4) w.close();
+            if (w.accepted() == 2 && !innermost) {
+                lookupRun(true);
+                w.close();
+            }
+        }
+        (innermost ? inner : lookup) = nullptr;
+    }
+
+    void operator()() {
+        std::string second, third, fourth;
+        rt::Window w(formWindow(), [&](std::string_view use) -> rt::BindingPtr {
+            if (use == "FIRST") return rt::bindText("FIRST", first);
+            if (use == "SECOND") return rt::bindText("SECOND", second);
+            if (use == "THIRD") return rt::bindText("THIRD", third);
+            if (use == "FOURTH") return rt::bindText("FOURTH", fourth);
+            return nullptr;
+        });
+        w.open();
+        form = &w;
+        while (w.accept()) {
+            if (w.event() == EVENT::Selected && w.field() == 2) lookupRun();
+            if (w.event() == EVENT::Selected && w.field() == 5)
+                answer = rt::message("Go on?", "Form", ICON::Question, BUTTON::Yes | BUTTON::No,
+                                     BUTTON::Yes);
+            if (w.accepted() == 4) lookupRun();
+        }
+        form = nullptr;
+    }
+};
+
+using qttest::keyAt;
+using qttest::typeAt;
+
+class QtFocusTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        session.start([this] { program(); });
+        ASSERT_NE(session.shownWindow(program.form), nullptr);
+        form = program.form;
+        frame = session.backend().windowWidget(form);
+    }
+
+    // True when the form's window has the keyboard on control `control`.
+    bool formHasKeyboardOn(int control) {
+        QWidget* want = session.backend().controlWidget(form, control);
+        return QTest::qWaitFor(
+            [&] {
+                return QApplication::activeWindow() == frame && QApplication::focusWidget() == want;
+            },
+            2000);
+    }
+
+    Program program;
+    qttest::QtSession session;
+    rt::Window* form = nullptr;
+    QWidget* frame = nullptr;
+};
+
+TEST_F(QtFocusTest, TheBurstThatOpenedALookupPressesNoneOfItsButtons) {
+    session.click(form, 1);
+    unsigned long at = typeAt(1000, "ab");
+    keyAt(at, Qt::Key_Tab);  // into entry 2: the look-up opens by itself
+    ASSERT_TRUE(QTest::qWaitFor([&] { return program.lookup.load() != nullptr; }));
+    rt::Window* lookup = program.lookup;
+    QWidget* lookupFrame = session.shownWindow(lookup);
+    ASSERT_NE(lookupFrame, nullptr);
+    session.settle();
+    ASSERT_EQ(QApplication::activeWindow(), lookupFrame);
+    // The rest of the burst, meant for the form: a blank, letters, Tab and Enter.
+    at = typeAt(at + 40, "x y");
+    keyAt(at, Qt::Key_Tab);
+    keyAt(at + 40, Qt::Key_Return);
+    session.settle();
+    EXPECT_TRUE(program.lookupLog.take().empty());
+    EXPECT_EQ(program.lookup.load(), lookup);
+    // After a pause the user answers the look-up: Escape closes it.
+    keyAt(at + 1500, Qt::Key_Escape);
+    session.settle();
+    ASSERT_EQ(program.lookup.load(), nullptr);
+    EXPECT_TRUE(formHasKeyboardOn(2));
+    ASSERT_TRUE(session.finish());
+    EXPECT_EQ(program.first, "ab");
+}
+
+TEST_F(QtFocusTest, EnterInTheBurstThatOpenedAMessageAnswersNothing) {
+    session.click(form, 3);
+    keyAt(1000, Qt::Key_Tab);  // into entry 5: the message opens by itself
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
+    session.settle();
+    keyAt(1040, Qt::Key_Return);
+    keyAt(1080, Qt::Key_Space);
+    session.settle();
+    EXPECT_NE(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(program.answer.load(), 0);
+    // After a pause Enter answers with the default button.
+    keyAt(2000, Qt::Key_Return);
+    session.settle();
+    EXPECT_EQ(program.answer.load(), BUTTON::Yes);
+    EXPECT_TRUE(formHasKeyboardOn(5));
+    ASSERT_TRUE(session.finish());
+}
+
+TEST_F(QtFocusTest, TypingIntoAWindowTheUserOpenedGoesIn) {
+    session.click(form, 4);
+    rt::Window* lookup = program.lookup;
+    ASSERT_NE(lookup, nullptr);
+    session.click(lookup, 3);
+    unsigned long at = typeAt(1000, "note");
+    keyAt(at, Qt::Key_Tab);
+    session.settle();
+    session.click(lookup, 4);
+    ASSERT_EQ(program.lookup.load(), nullptr);
+    EXPECT_TRUE(formHasKeyboardOn(4));
+    ASSERT_TRUE(session.finish());
+    EXPECT_EQ(program.note, "note");
+}
+
+TEST_F(QtFocusTest, TwoWindowsClosingTogetherGiveTheKeyboardToTheCallerOfBoth) {
+    session.click(form, 1);
+    session.click(form, 4);
+    rt::Window* lookup = program.lookup;
+    ASSERT_NE(lookup, nullptr);
+    session.click(lookup, 2);
+    rt::Window* inner = program.inner;
+    ASSERT_NE(inner, nullptr);
+    ASSERT_NE(session.shownWindow(inner), nullptr);
+    session.click(inner, 4);
+    ASSERT_EQ(program.inner.load(), nullptr);
+    ASSERT_EQ(program.lookup.load(), nullptr);
+    EXPECT_TRUE(formHasKeyboardOn(4));
+    // The keyboard works there: Escape closes the form.
+    keyAt(5000, Qt::Key_Escape);
+    session.settle();
+    EXPECT_EQ(program.form.load(), nullptr);
+    ASSERT_TRUE(session.finish());
+}
+
+}  // namespace
