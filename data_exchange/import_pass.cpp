@@ -4,6 +4,7 @@
 
 #include "data_exchange/csv_file.h"
 #include "data_exchange/grouped_adds.h"
+#include "data_exchange/import_key_check.h"
 #include "data_exchange/record_values.h"
 #include "frame/procedure.h"
 #include "frame/progress_window.h"
@@ -21,10 +22,9 @@ class ImportPass : public Procedure {
     explicit ImportPass(const ImportJob& job)
         : Procedure(windows::progressWindow(job.module), {job.file}),
           job_(job),
-          columns_(job.columns),
-          adds_(*job.file) {
-        resolveImportColumns(job.file->decl(), columns_);
-    }
+          columns_(resolvedColumns(job)),
+          keys_(*job.file, columns_, job.numberField),
+          adds_(*job.file) {}
 
     long added() const { return added_; }
     bool completed() const { return completed_; }
@@ -64,6 +64,12 @@ class ImportPass : public Procedure {
     }
 
   private:
+    static std::vector<ImportColumn> resolvedColumns(const ImportJob& job) {
+        std::vector<ImportColumn> columns = job.columns;
+        resolveImportColumns(job.file->decl(), columns);
+        return columns;
+    }
+
     // The next record that holds a value; blank lines add nothing.
     bool readRecord() {
         for (;;) {
@@ -86,7 +92,13 @@ class ImportPass : public Procedure {
                 return;
             }
             job_.file->clear();
-            for (std::string& refusal : BuildImportRecord(*job_.file, columns_)) {
+            std::vector<std::string> refusals = BuildImportRecord(*job_.file, columns_);
+            // A record whose key values are taken would fail at its ADD, part-way through.
+            if (refusals.empty()) {
+                if (std::optional<std::string> taken = keys_.refusal(ImportLineNumber()))
+                    refusals.push_back(std::move(*taken));
+            }
+            for (std::string& refusal : refusals) {
                 ++check_.refused;
                 if (check_.first.size() < ImportCheck::kNamed)
                     check_.first.push_back(std::move(refusal));
@@ -136,23 +148,17 @@ class ImportPass : public Procedure {
             file.clear();
             std::vector<std::string> refused = BuildImportRecord(file, columns_);
             if (!refused.empty()) {
-                adds_.commit();
-                rt::message(refused.front(), "Value Refused", ICON::Hand);
-                finish(false);
+                abandon(refused.front(), "Value Refused");
                 return false;
             }
             if (!job_.numberField.empty() && !numberRecord()) return false;
-            if (adds_.add() == 0) break;
+            if (adds_.add(ImportLineNumber()) == 0) break;
             // Another station may have taken the number: try the next one, up to three times.
             if (!job_.numberField.empty() && rt::errorCode() == rt::FileError::DuplicateKey &&
                 attempt < 2) {
                 continue;
             }
-            const std::string error = "Error #" + std::to_string(rt::errorCode()) + " - " +
-                                      std::string(rt::clip(rt::errorText()));
-            adds_.commit();
-            rt::message(error, job_.addErrorCaption, ICON::Hand);
-            finish(false);
+            abandonOnError();
             return false;
         }
         ++added_;
@@ -168,15 +174,47 @@ class ImportPass : public Procedure {
         long long next = code == 0 ? file.buf().integer(file.buf().field(job_.numberField)) + 1 : 1;
         file.buf() = built;
         if (code != 0 && code != rt::FileError::RecordNotAvailable) {
-            adds_.commit();
-            rt::message("Error #" + std::to_string(rt::errorCode()) + " - " +
-                            std::string(rt::clip(rt::errorText())),
-                        job_.addErrorCaption, ICON::Hand);
-            finish(false);
+            abandonOnError();
             return false;
         }
         file.buf().setInteger(file.buf().field(job_.numberField), next);
         return true;
+    }
+
+    void abandonOnError() {
+        abandon("Line " + std::to_string(ImportLineNumber()) + " could not be added: Error #" +
+                    std::to_string(rt::errorCode()) + " - " +
+                    std::string(rt::clip(rt::errorText())),
+                job_.addErrorCaption);
+    }
+
+    // A record that cannot be added (another station took its number after the check, the
+    // file failed) ends the import: the records it added are taken back, so that the file is
+    // never left half imported, and the message says what became of them.
+    void abandon(const std::string& why, const std::string& caption) {
+        const long before = added_;
+        const std::vector<long> left = adds_.undo();
+        added_ = static_cast<long>(left.size());
+        std::string text = why + "\n\n";
+        if (before == 0) {
+            text += "Nothing was imported.";
+        } else if (left.empty()) {
+            text += before == 1 ? "The record added before it was removed again"
+                                : "The " + std::to_string(before) +
+                                      " records added before it were removed again";
+            text += ": nothing was imported.";
+        } else {
+            text += std::to_string(left.size()) + " of the " + std::to_string(before) +
+                    " records added before it could not be removed again, those of line";
+            text += left.size() == 1 ? " " : "s ";
+            for (std::size_t n = 0; n < left.size() && n < ImportCheck::kNamed; ++n)
+                text += (n == 0 ? "" : ", ") + std::to_string(left[n]);
+            if (left.size() > ImportCheck::kNamed)
+                text += " and " + std::to_string(left.size() - ImportCheck::kNamed) + " more";
+            text += ". The other records were removed.";
+        }
+        rt::message(text, caption, ICON::Hand);
+        finish(false);
     }
 
     void showPercent() {
@@ -203,6 +241,7 @@ class ImportPass : public Procedure {
 
     const ImportJob& job_;
     std::vector<ImportColumn> columns_;
+    ImportKeyCheck keys_;
     GroupedAdds adds_;
     ImportCheck check_;
     bool checking_ = true;

@@ -39,9 +39,11 @@ struct ImportCheck {
 };
 
 // Runs the pass; answers the records added. It first reads the whole file through the columns
-// ("Checking Records"): a record or value it refuses ends the pass with nothing added and
-// `check` naming the refusals. `completed` tells whether every record was added (not
-// cancelled, nothing refused, no failed ADD).
+// ("Checking Records"): a record or value it refuses, and a record whose values in a key
+// without duplicates are already in the file or repeat an earlier line, end the pass with
+// nothing added and `check` naming the refusals. An ADD that fails all the same (another
+// station took the values meanwhile) takes back the records added and says so. `completed`
+// tells whether every record was added (not cancelled, nothing refused, no failed ADD).
 long RunImportPass(const ImportJob& job, bool& completed, ImportCheck& check);
 
 // Fills the cleared buffer from the record just read (its columns resolved). A record or value

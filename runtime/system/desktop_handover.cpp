@@ -2,8 +2,6 @@
 
 #include <QDesktopServices>
 #include <QGuiApplication>
-#include <QMetaObject>
-#include <QThread>
 #include <QUrl>
 #include <mutex>
 #include <optional>
@@ -19,18 +17,15 @@ std::function<void(const DesktopHandOver&)>& recorder() {
     return r;
 }
 
-// Opens the URI on the GUI thread and answers whether the desktop took it.
+// Opens the URI on the calling thread and answers whether the desktop took it. An
+// application thread waits for the desktop's answer itself: the GUI thread is never held,
+// neither by the desktop (which may take seconds to answer) nor by a thread waiting on it.
 bool openOnDesktop(const std::string& uri) {
     QCoreApplication* app = QGuiApplication::instance();
     if (app == nullptr || qobject_cast<QGuiApplication*>(app) == nullptr) return false;
     const QUrl url = QUrl::fromEncoded(QByteArray::fromStdString(uri), QUrl::StrictMode);
     if (!url.isValid()) return false;
-    if (QThread::currentThread() == app->thread()) return QDesktopServices::openUrl(url);
-    bool opened = false;
-    QMetaObject::invokeMethod(
-        app, [url] { return QDesktopServices::openUrl(url); }, Qt::BlockingQueuedConnection,
-        &opened);
-    return opened;
+    return QDesktopServices::openUrl(url);
 }
 
 HandOverResult handOver(DesktopHandOver request) {

@@ -64,6 +64,14 @@ class ExportImportTest : public ::testing::Test {
         testsupport::runTimersToEnd(driver);
     }
 
+    // Checks from in.csv: first names in its first column, check numbers in its second.
+    void importNamesAndNumbers() {
+        openAssigner(&ImportCHECKS, "in.csv");
+        assign(1, 1);  // CHE:FirstName
+        assign(2, 2);  // CHE:CheckID
+        driver.press("&OK");
+    }
+
     // The import assigner of `procedure` on `file`, and a column assigned to a target there.
     void openAssigner(std::function<void()> procedure, const char* file) {
         driver.start(std::move(procedure));
@@ -303,6 +311,74 @@ TEST_F(ExportImportTest, ImportedChecksWithoutANumberColumnAreNumberedOneAboveTh
         EXPECT_EQ(std::string(rt::clip(CHE::CHECKMEMO.text())), e[2]);
     }
     CHECKS.close();
+}
+
+// The check numbers of a file, read as the file orders them.
+std::vector<long long> checkNumbersOnDisk() {
+    std::vector<long long> numbers;
+    CHECKS.open();
+    CHECKS.set(CHE::KEYCHECKID);
+    while (CHECKS.next() == 0)
+        numbers.push_back(CHE::CHECKID.integer());
+    CHECKS.close();
+    return numbers;
+}
+
+void addCheck(long long number, const char* first) {
+    CHECKS.clear();
+    CHE::CHECKID.setInteger(number);
+    CHE::FIRSTNAME.setText(first);
+    ASSERT_EQ(CHECKS.add(), 0);
+}
+
+// A check number already in the file, or given twice in the import, is refused in the
+// read-through like any value: the file adds nothing instead of stopping at that line.
+TEST_F(ExportImportTest, ImportRefusesCheckNumbersTakenInTheFileOrRepeatedAndAddsNothing) {
+    CHECKS.create();
+    CHECKS.open();
+    addCheck(41, "Old");
+    CHECKS.close();
+    testsupport::writeBytes("in.csv", "Ann,42\r\nBob,41\r\nCy,43\r\nDi,42\r\nEd,43\r\n");
+    importNamesAndNumbers();
+    testsupport::runTimersToEnd(driver);
+    driver.expectMessage(
+        "Nothing was imported: 3 values cannot be stored as the file gives them.\n\n"
+        "Line 2, column Field_2 (CHE:CheckID): \"41\" is already in the file.\n"
+        "Line 4, column Field_2 (CHE:CheckID): \"42\" repeats line 1.\n"
+        "Line 5, column Field_2 (CHE:CheckID): \"43\" repeats line 3.\n\n"
+        "Correct the file, or give the columns the pictures their values need, and import "
+        "again.");
+    driver.answer("OK");
+    driver.press("&Cancel");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(checkNumbersOnDisk(), std::vector<long long>{41});
+}
+
+// Another station adds a number after the read-through found it free: the import stops at
+// that line and takes back the records it had added, so no half of the file stays.
+TEST_F(ExportImportTest, ImportTakesBackItsAddsWhenAnotherStationTookANumberMeanwhile) {
+    CHECKS.create();
+    testsupport::writeBytes("in.csv", "Ann,50\r\nBob,51\r\nCy,52\r\n");
+    importNamesAndNumbers();
+    driver.waitWindow("Importing Records");  // checked, nothing added yet
+    CHECKS.open();
+    addCheck(51, "Other");
+    CHECKS.close();
+    testsupport::runTimersToEnd(driver);
+    const std::vector<rt::DialogPtr> dialogs = driver.backend().pendingDialogs();
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0]->caption, "Cannot ADD to Checks!");
+    const std::string& text = dialogs[0]->text;
+    EXPECT_EQ(text.rfind("Line 2 could not be added: Error #40 - ", 0), 0u) << text;
+    EXPECT_NE(text.find("\n\nThe record added before it was removed again: nothing was "
+                        "imported."),
+              std::string::npos)
+        << text;
+    driver.answer("OK");
+    driver.expectMessage("The import was not completed. 0 records were added.");
+    driver.answer("OK");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(checkNumbersOnDisk(), std::vector<long long>{51});
 }
 
 }  // namespace
