@@ -14,9 +14,9 @@
 
 namespace testsupport {
 
-inline std::string pdfText(const std::filesystem::path& pdf) {
+// What `command` writes to its standard output.
+inline std::string commandOutput(const std::string& command) {
     std::string output;
-    const std::string command = "pdftotext -layout '" + pdf.string() + "' - 2>/dev/null";
     if (std::FILE* pipe = popen(command.c_str(), "r")) {
         std::array<char, 256> chunk;
         while (std::fgets(chunk.data(), chunk.size(), pipe))
