@@ -155,8 +155,7 @@ void CalculatorState::ownAction(CalculatorKey key) {
             show(exactText(shown * rt::Decimal(10)));
             break;
         case CalculatorKey::Reciprocal:
-            if (!shown.isZero())
-                show(exactText(rt::Decimal::divide(1, shown, kReciprocalPlaces)));
+            if (!shown.isZero()) show(exactText(rt::Decimal::divide(1, shown, kReciprocalPlaces)));
             break;
         case CalculatorKey::SquareRoot: {
             const double x = realOf(display_);

@@ -36,7 +36,7 @@ class CompanyChooser : public BrowseProcedure {
         s.displayName = "COMPANY";
         s.list = c.list;
         s.columns = {COM::COMPANYNAME.index(), COM::ADDRESS.index(), COM::CITYSTATEZIP.index(),
-                     COM::PHONE.index(),       COM::FAX.index()};
+                     COM::PHONE.index(),       COM::FAX.index(),     COM::SALESTAX.index()};
         s.buttons.change = c.open;
         s.buttons.remove = c.remove;
         s.buttons.close = c.close;
@@ -50,9 +50,6 @@ class CompanyChooser : public BrowseProcedure {
     }
 
   protected:
-    // The rate with all five places, after the record's columns.
-    void extraColumns(std::vector<rt::Value>& row) override { row.emplace_back(CompanyTaxRate()); }
-
     void setUpWindow() override {
         BrowseProcedure::setUpWindow();
         if (!selectMode()) window().setProp(c_.choice, PROP::Disable, 1);

@@ -129,8 +129,8 @@ class InvoiceForm : public FormProcedure {
                 return true;
             if (event == EVENT::Accepted && control == lookupButton(line)) return true;
         }
-        return control == Taxable || control == SubTotal || control == Tax ||
-               control == Shipping || control == Total || control == Paid;
+        return control == Taxable || control == SubTotal || control == Tax || control == Shipping ||
+               control == Total || control == Paid;
     }
 
     // The calculator opens blank at 0. Its result is taken from the display as an exact

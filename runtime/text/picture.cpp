@@ -42,7 +42,8 @@ Decimal widestNines(const detail::NumberPicture& picture, int sign) {
     for (int digits = std::min(picture.width, Decimal::kMaxDigits - picture.places); digits > 0;
          --digits) {
         std::string nines(static_cast<std::size_t>(digits), '9');
-        if (picture.places > 0) nines += "." + std::string(static_cast<std::size_t>(picture.places), '9');
+        if (picture.places > 0)
+            nines += "." + std::string(static_cast<std::size_t>(picture.places), '9');
         const Decimal value = sign < 0 ? -Decimal(nines) : Decimal(nines);
         if (detail::formatNumber(value, picture)) return value;
     }

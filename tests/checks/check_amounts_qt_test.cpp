@@ -78,7 +78,7 @@ TEST(CheckAmountsQt, PayExactlyKeepsWhatTheUserTyped) {
             checktest::makeChecks({{"Ann", "Smith", "Acme Supply", "125.50"}});
             rt::qt::QtDriver driver;
             driver.start(changeFirstCheck(form.procedure));
-            driver.waitWindow("");
+            driver.waitWindow("Enter Check Information");
             if (c.monthly) driver.type(ControlName::parse("CHE:MONTHLYAMOUNT"), *c.monthly);
             if (c.exactly) driver.type(ControlName::parse("CHE:AMOUNT"), *c.exactly);
             driver.press(ControlName::parse("\"OK\""));

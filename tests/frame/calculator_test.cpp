@@ -73,9 +73,8 @@ TEST(CalculatorKeysTest, TheDisplayIsTakenAsTheDecimalItShows) {
     const struct {
         const char* display;
         const char* cents;
-    } cases[] = {{"0.125", "0.13"},    {"2.675", "2.68"},  {"1.005", "1.01"},
-                 {"-1.005", "-1.01"},  {"", "0.00"},       {"7.5", "7.50"},
-                 {"1.5E+2", "150.00"}, {"1.005E+0", "1.01"}};
+    } cases[] = {{"0.125", "0.13"}, {"2.675", "2.68"}, {"1.005", "1.01"},    {"-1.005", "-1.01"},
+                 {"", "0.00"},      {"7.5", "7.50"},   {"1.5E+2", "150.00"}, {"1.005E+0", "1.01"}};
     for (const auto& c : cases)
         EXPECT_EQ(CalculatorDecimal(c.display).rounded(2).toString(), c.cents) << c.display;
 }

@@ -18,6 +18,7 @@
 #include "runtime/text/picture.h"
 #include "runtime/ui/driver.h"
 #include "tests/invoices/invoice_fixture.h"
+#include "tests/support/run_timers.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -130,7 +131,12 @@ void expectRecordAgrees(const Generated& g, const std::string& label) {
 
 // The amount printed on the same line as `caption`, right of it.
 std::string printedBeside(const rt::Page& page, const std::string& caption) {
-    const rt::PageText* label = findText(page, caption);
+    // The lowest text of that caption: the totals stand under the lines and their headings.
+    const rt::PageText* label = nullptr;
+    for (const rt::PageItem& item : page.items)
+        if (const auto* t = std::get_if<rt::PageText>(&item);
+            t && withoutBlanks(t->text) == caption && (!label || t->y > label->y))
+            label = t;
     if (!label) return "(no " + caption + ")";
     for (const rt::PageItem& item : page.items) {
         const auto* t = std::get_if<rt::PageText>(&item);
@@ -169,7 +175,8 @@ TEST(InvoiceArithmeticTest, GeneratedInvoicesAgreeOnTheRecordAndThePrintedInvoic
     ORDERS.set(ORD::KEYINVOICENUMBER);
     for (int n = 0; n < kInvoices; ++n) {
         ASSERT_EQ(ORDERS.next(), 0);
-        expectRecordAgrees(invoices[static_cast<std::size_t>(n)], "record " + std::to_string(n + 1));
+        expectRecordAgrees(invoices[static_cast<std::size_t>(n)],
+                           "record " + std::to_string(n + 1));
     }
     ORDERS.close();
 
@@ -182,6 +189,7 @@ TEST(InvoiceArithmeticTest, GeneratedInvoicesAgreeOnTheRecordAndThePrintedInvoic
     driver.waitWindow("Report Destination");
     driver.press("Print Report");
     driver.press("OK");
+    testsupport::runTimersToEnd(driver);
     driver.waitWindow("Browse Invoice Records");
     driver.press("Close");
     ASSERT_TRUE(driver.finish());

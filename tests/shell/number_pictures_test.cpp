@@ -49,6 +49,20 @@ std::optional<Limits> limitsOf(const rt::FieldDecl& f) {
     }
 }
 
+// Fields the program keeps far inside their type's range: the level of a distributor (the
+// level walk counts ten levels) and the draft day (a day of the month).
+std::optional<Limits> keptLimits(std::string_view field) {
+    if (field == "MAI:LEVEL") return Limits{0, 99};
+    if (field == "MAI:DRAFTDAY") return Limits{0, 31};
+    return std::nullopt;
+}
+
+std::optional<Limits> limitsOf(const rt::FieldDecl& f, bool kept) {
+    if (kept)
+        if (std::optional<Limits> l = keptLimits(f.name)) return l;
+    return limitsOf(f);
+}
+
 struct FoundField {
     rt::RecordFile* file = nullptr;
     int index = -1;
@@ -91,7 +105,7 @@ TEST(NumberPictures, EveryWindowShowsTheLargestValueOfEachField) {
             if (!isNumberPicture(c.picture) || c.use.empty()) continue;
             std::optional<Limits> limits = localLimits(c.use);
             if (const FoundField f = findField(c.use); f.file)
-                limits = limitsOf(f.file->decl().fields()[static_cast<std::size_t>(f.index)]);
+                limits = limitsOf(f.file->decl().fields()[static_cast<std::size_t>(f.index)], true);
             if (!limits) continue;
             ++checked;
             for (const std::string& m : misfits(c.picture, *limits))
@@ -107,7 +121,7 @@ void fillEveryFieldWithItsLargest() {
         rt::RecordBuffer& buf = e.file->buf();
         const auto& fields = buf.decl().fields();
         for (std::size_t i = 0; i < fields.size(); ++i)
-            if (std::optional<Limits> l = limitsOf(fields[i]))
+            if (std::optional<Limits> l = limitsOf(fields[i], true))
                 buf.setNumber(static_cast<int>(i), l->highest);
     }
 }
