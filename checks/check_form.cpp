@@ -108,7 +108,9 @@ class CheckForm : public FormProcedure {
 
     bool takeOwnEvent() override {
         if (accountNumber_.take(window())) return true;
-        if (window().accepted() == CheckFormControl::MonthlyAmount) {
+        // Only the user's own acceptance of the monthly amount copies it: the accept-all pass
+        // of OK accepts every entry again and would overwrite a typed "Pay Exactly".
+        if (window().accepted() == CheckFormControl::MonthlyAmount && !window().acceptAllActive()) {
             CHE::AMOUNT.setNumber(CHE::MONTHLYAMOUNT.number());
             window().display(CheckFormControl::Amount);
         }

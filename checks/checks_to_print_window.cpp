@@ -75,7 +75,7 @@ rt::WindowStructure makeWindow() {
     b.button(TagAll, {96, 214, 44, 14}, "Tag A&ll").tip = "Tag all items";
     b.button(UntagAll, {142, 214, 44, 14}, "Unta&g All").tip = "Untag all items";
     b.prompt(TotalPrompt, {196, 217, 80, 10}, "Checks To Print Total:");
-    rt::ControlStructure& total = b.entry(Total, {278, 215, 62, 11}, "LOC:Total", "@n$10.2");
+    rt::ControlStructure& total = b.entry(Total, {278, 215, 62, 11}, "LOC:Total", "@n$15.2");
     total.align = rt::Align::Right;
     total.readOnly = true;
     b.add(ProductName, rt::ControlKind::String, {4, 232, 200, 10}).use = "PLF:PRODUCTNAME";

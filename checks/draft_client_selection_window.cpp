@@ -19,7 +19,7 @@ struct Order {
 
 constexpr Order kOrders[] = {
     {"Draft Day", "&Enter Draft Day:", "MAI:DRAFTDAY", "@n2", 20, ""},
-    {"Draft Amount", "&Enter Draft Amount:", "MAI:MONTHLYAMOUNT", "@n$-10.2", 50, ""},
+    {"Draft Amount", "&Enter Draft Amount:", "MAI:MONTHLYAMOUNT", "@n$-11.2", 50, ""},
     {"First Name", "&Enter First Name:", "MAI:FIRSTNAME", "@s15", 64, ""},
     {"Last Name", "Enter Last Name:", "MAI:LASTNAME", "@s15", 64, "Enter last name Of Search"},
     {"Company Name", "&Enter Company Name:", "MAI:COMPANYNAME", "@s30", 124,
@@ -51,7 +51,7 @@ rt::WindowStructure makeWindow() {
     rt::ControlStructure& list = b.add(List, rt::ControlKind::List, {8, 36, 384, 124});
     list.format =
         "30R(2)|M~Draft Day~L(2)@n2@"
-        "50R(2)|M~Monthly Amount~L(2)@n$-10.2@"
+        "50R(2)|M~Monthly Amount~L(2)@n$-11.2@"
         "60L|M~First Name~@s15@"
         "60L|M~Last Name~@s15@"
         "77L|M~Company Name~@s30@"

@@ -49,7 +49,8 @@ class DraftForm : public FormProcedure {
     }
 
     bool takeOwnEvent() override {
-        if (window().accepted() == MonthlyAmount) {
+        // Only the user's own acceptance copies the monthly amount, not the pass of OK.
+        if (window().accepted() == MonthlyAmount && !window().acceptAllActive()) {
             CHE::AMOUNT.setNumber(CHE::MONTHLYAMOUNT.number());
             window().display(Amount);
         }

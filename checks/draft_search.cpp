@@ -18,11 +18,10 @@ namespace {
 using namespace windows::draft_search;
 using namespace DraftSearchControl;
 
-// A day the entry's picture refuses (letters, signs) is answered with a message; the entry
-// shows its value from before and keeps the focus.
+// A day the entry's picture refuses (letters, signs) has been answered with the message
+// of every number entry; the entry shows its value from before and keeps the focus.
 bool refusedDay(rt::Window& w) {
     if (w.event() != EVENT::Rejected || w.field() != DraftDay) return false;
-    rt::message("The draft day must be a number, such as 15.", "Draft Day", ICON::Exclamation);
     w.display(DraftDay);
     w.select(DraftDay);
     return true;

@@ -84,7 +84,7 @@ rt::WindowStructure makeWindow() {
         "Show \"All\" or \"Only Tagged\" items?";
     b.button(Search, {308, 214, 40, 14}, "&Search").tip = "Ad Hoc Search";
     b.prompt(TotalPrompt, {4, 234, 120, 10}, "Total Of Tagged Checks To Print:");
-    rt::ControlStructure& total = b.entry(Total, {126, 233, 62, 11}, "LOC:Total", "@n$10.2");
+    rt::ControlStructure& total = b.entry(Total, {126, 233, 62, 11}, "LOC:Total", "@n$15.2");
     total.align = rt::Align::Right;
     total.readOnly = true;
     b.add(Hint, rt::ControlKind::String, {210, 246, 200, 10},

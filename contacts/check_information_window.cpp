@@ -47,7 +47,7 @@ constexpr Row kRows[] = {
      16},
     {"# Of Drafts", "MAI:TAB5", "@s20",
      "Enter the number of months to draft. If every month, enter 999.", 86},
-    {"Monthly Amount:", "MAI:MONTHLYAMOUNT", "@n$-10.2", "Enter Monthly Draft Amount", 50},
+    {"Monthly Amount:", "MAI:MONTHLYAMOUNT", "@n$-11.2", "Enter Monthly Draft Amount", 50},
 };
 
 }  // namespace

@@ -40,7 +40,7 @@ rt::WindowStructure makeContactFormWindow() {
         rt::ControlStructure& c =
             b.add(FirstLevelCount + i, rt::ControlKind::String, {column.x, 11, column.width, 9});
         c.use = "MAI:L" + std::to_string(i + 1);
-        c.picture = "@n4";
+        c.picture = "@n5";
         c.align = rt::Align::Right;
     }
 

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "records/bank_account.h"
+#include "records/check_amount_rule.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/text/integer_fit.h"
 #include "runtime/text/number_text.h"
@@ -98,6 +99,7 @@ std::optional<std::string> storeImportedText(rt::RecordFile& file, const FieldRe
             buf.setInteger(field, rt::fitByte(number.truncated()).value());
             return std::nullopt;
         default:
+            if (auto refused = records::checkAmountRefusal(decl.name, number)) return refused;
             if (!buf.setNumber(field, number))
                 return rt::numberToText(number) + " has more than " +
                        std::to_string(decl.digits - decl.places) + " digits before the point";

@@ -125,7 +125,7 @@ void nameAndAddressPage(StructureBuilder& b) {
         "Enter Check Memo Here - Also For Monthly Draft Information";
     b.entry(DraftDay, {72, 192, 16, 11}, "MAI:DRAFTDAY", "@n2.0", t);
     b.prompt(63, {94, 193, 60, 10}, "Monthly Amount:", t);
-    b.entry(MonthlyAmount, {156, 192, 56, 11}, "MAI:MONTHLYAMOUNT", "@n$-10.2", t).tip =
+    b.entry(MonthlyAmount, {156, 192, 56, 11}, "MAI:MONTHLYAMOUNT", "@n$-11.2", t).tip =
         "Enter Monthly Draft Amount";
     b.prompt(65, {10, 206, 60, 10}, "&Note 1:", t);
     b.entry(Note1, {72, 205, 250, 11}, "MAI:NOTE1", "@s80", t);

@@ -21,6 +21,12 @@ const KeyButton* keyButton(int control) {
 }  // namespace
 
 double ShowCalculator(std::string_view caption, int keepTitle, double start, int blankDisplay) {
+    return CalculatorDecimal(ShowCalculatorDisplay(caption, keepTitle, start, blankDisplay))
+        .toDouble();
+}
+
+std::string ShowCalculatorDisplay(std::string_view caption, int keepTitle, double start,
+                                  int blankDisplay) {
     CalculatorState calculator(start, blankDisplay != 0);
     rt::Window w(calculatorWindow(), [&](std::string_view name) -> rt::BindingPtr {
         if (name == "LOC:Display")
@@ -54,5 +60,5 @@ double ShowCalculator(std::string_view caption, int keepTitle, double start, int
         if (k->key != CalculatorKey::Digit && k->key != CalculatorKey::Point)
             w.select(CalculatorControl::Digit0);
     }
-    return calculator.value();
+    return calculator.display();
 }

@@ -23,15 +23,14 @@ double realOf(const std::string& text) {
     return t.empty() ? 0.0 : std::strtod(t.c_str(), nullptr);
 }
 
-// The display read as an exact decimal; an exponent is read through the REAL.
-rt::Decimal decimalOf(const std::string& text) {
-    const std::string t = trimmed(text);
+}  // namespace
+
+rt::Decimal CalculatorDecimal(const std::string& display) {
+    const std::string t = trimmed(display);
     if (t.find_first_of("eE") != std::string::npos)
         return rt::Decimal::fromDouble(std::strtod(t.c_str(), nullptr), 15).value_or(rt::Decimal());
     return rt::textToNumber(t);
 }
-
-}  // namespace
 
 namespace {
 
@@ -48,6 +47,18 @@ std::string fixedText(double value, int digits) {
         if (s.back() == '.') s.pop_back();
     }
     return s == "-0" ? "0" : s;
+}
+
+}  // namespace
+
+namespace {
+
+// An exact result in full when the display holds it, else in the exponent form of a REAL,
+// so that a long result keeps its size instead of losing its last digits.
+std::string exactText(const rt::Decimal& value) {
+    std::string text = rt::numberToText(value);
+    if (text.size() <= CalculatorState::kDisplayLength) return text;
+    return CalculatorRealText(value.toDouble());
 }
 
 }  // namespace
@@ -132,20 +143,19 @@ void CalculatorState::completePending(bool percent) {
 }
 
 void CalculatorState::ownAction(CalculatorKey key) {
-    const rt::Decimal shown = decimalOf(display_);
+    const rt::Decimal shown = CalculatorDecimal(display_);
     switch (key) {
         case CalculatorKey::ChangeSign:
-            show(rt::numberToText(-shown));
+            show(exactText(-shown));
             break;
         case CalculatorKey::Square:
-            show(rt::numberToText(shown * shown));
+            show(exactText(shown * shown));
             break;
         case CalculatorKey::TimesTen:
-            show(rt::numberToText(shown * rt::Decimal(10)));
+            show(exactText(shown * rt::Decimal(10)));
             break;
         case CalculatorKey::Reciprocal:
-            if (!shown.isZero())
-                show(rt::numberToText(rt::Decimal::divide(1, shown, kReciprocalPlaces)));
+            if (!shown.isZero()) show(exactText(rt::Decimal::divide(1, shown, kReciprocalPlaces)));
             break;
         case CalculatorKey::SquareRoot: {
             const double x = realOf(display_);

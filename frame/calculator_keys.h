@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "runtime/text/decimal.h"
+
 enum class CalculatorKey {
     Digit,  // with its digit
     Point,
@@ -71,6 +73,9 @@ class CalculatorState {
     bool point_ = false;
     bool pointPending_ = true;
 };
+
+// The display's text as an exact decimal (an exponent form through the REAL); 0 for blank.
+rt::Decimal CalculatorDecimal(const std::string& display);
 
 // A REAL result as the display shows it: at most 14 significant digits, no trailing
 // decimal point.

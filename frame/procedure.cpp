@@ -1,5 +1,9 @@
 #include "frame/procedure.h"
 
+#include <algorithm>
+#include <optional>
+#include <string>
+
 #include "frame/globals.h"
 #include "frame/program_end.h"
 #include "frame/tag_writes.h"
@@ -11,11 +15,41 @@
 
 namespace {
 
+// The numbers a number field holds, so that a refused entry can say what it takes.
+std::optional<rt::NumberRange> rangeOf(const rt::FieldDecl& f) {
+    auto whole = [](long long low, long long high) {
+        return rt::NumberRange{rt::Decimal(low), rt::Decimal(high), 0};
+    };
+    switch (f.type) {
+        case rt::FieldType::Byte:
+            return whole(0, 255);
+        case rt::FieldType::Short:
+            return whole(-32768, 32767);
+        case rt::FieldType::UShort:
+            return whole(0, 65535);
+        case rt::FieldType::Long:
+            return whole(-2147483648LL, 2147483647LL);
+        case rt::FieldType::ULong:
+            return whole(0, 4294967295LL);
+        case rt::FieldType::Decimal:
+        case rt::FieldType::PDecimal: {
+            std::string nines(static_cast<std::size_t>(std::max(0, f.digits - f.places)), '9');
+            if (nines.empty()) nines = "0";
+            if (f.places > 0) nines += "." + std::string(static_cast<std::size_t>(f.places), '9');
+            const rt::Decimal largest(nines);
+            return rt::NumberRange{-largest, largest, f.places};
+        }
+        default:
+            return std::nullopt;
+    }
+}
+
 rt::BindingPtr fieldBinding(rt::RecordFile& file, int field) {
-    const std::string& name = file.decl().fields()[field].name;
+    const rt::FieldDecl& decl = file.decl().fields()[field];
     return rt::bindRefusingFunctions(
-        name, [&file, field] { return file.buf().value(field); },
-        [&file, field](const rt::Value& v) { return file.buf().setValue(field, v); });
+        decl.name, [&file, field] { return file.buf().value(field); },
+        [&file, field](const rt::Value& v) { return file.buf().setValue(field, v); },
+        rangeOf(decl));
 }
 
 rt::BindingPtr memoBinding(rt::RecordFile& file, int memo) {
@@ -138,12 +172,17 @@ void Procedure::standardEvent() {
                 refreshWindow();
             }
             break;
-        case EVENT::Rejected:
+        case EVENT::Rejected: {
             if (window_->field() == 0) break;
-            rt::beep();
+            const std::string why = window_->takeRefusal(window_->field());
+            if (!why.empty())
+                rt::message(why, "Entry Refused", ICON::Exclamation);
+            else
+                rt::beep();
             window_->display(window_->field());
             window_->select(window_->field());
             break;
+        }
         default:
             break;
     }

@@ -47,7 +47,7 @@ const rt::WindowStructure& levelsWindow() {
             rt::ControlStructure& count = b.add(FirstCount + level - 1, rt::ControlKind::String,
                                                 {x, 153, 22, 10}, {}, LevelsTab);
             count.use = "MAI:L" + std::to_string(level);
-            count.picture = "@n4";
+            count.picture = "@n5";
             count.align = rt::Align::Right;
         }
         rt::ControlStructure& decoration = b.add(GenealogyCaption, rt::ControlKind::String,

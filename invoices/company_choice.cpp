@@ -1,7 +1,10 @@
 #include "invoices/company_choice.h"
 
+#include <optional>
+
 #include "frame/globals.h"
 #include "records/company.h"
+#include "runtime/text/fixed_text.h"
 
 namespace {
 
@@ -16,7 +19,27 @@ void TakeCompanyChoice() {
     GLO::CompanyName = COM::COMPANYNAME.text();
     GLO::CompanyAddress = COM::ADDRESS.text();
     GLO::CompanyCityStateZip = COM::CITYSTATEZIP.text();
-    GLO::SalesTaxRate = COM::SALESTAX.number();
+    GLO::SalesTaxRate = CompanyTaxRate();
     GLO::CompanyPhone = numberDigits(COM::PHONE);
     GLO::CompanyFax = numberDigits(COM::FAX);
+}
+
+namespace {
+constexpr int kRatePlaces = 5;
+}
+
+rt::Decimal CompanyTaxRate() {
+    const rt::Decimal stored = COM::SALESTAX.number();
+    const std::optional<rt::Decimal> exact = rt::Decimal::parse(rt::clip(COM::X5.text()));
+    if (exact && exact->rounded(kRatePlaces) == *exact && exact->rounded(4) == stored)
+        return *exact;
+    return stored;
+}
+
+bool SetCompanyTaxRate(const rt::Decimal& rate) {
+    if (rate.isNegative() || rate.rounded(kRatePlaces) != rate || rate >= rt::Decimal(1))
+        return false;
+    if (!COM::SALESTAX.setNumber(rate.rounded(4))) return false;
+    COM::X5.setText(rate.rounded(kRatePlaces).toString());
+    return true;
 }

@@ -2,7 +2,17 @@
 // The choice of an own company: the highlighted company in the COMPANY buffer becomes the
 // seller and return address of the invoices, envelopes and shipping labels.
 
+#include "runtime/text/decimal.h"
+
 // Copies name, address, city-state-zip, phone and fax (as plain digits) and the sales-tax
-// rate into the company globals. The rate keeps all four places of COM:SALESTAX, so that
-// 0.0825 taxes at 8.25 %.
+// rate (CompanyTaxRate) into the company globals.
 void TakeCompanyChoice();
+
+// The sales-tax rate of the company in the COMPANY buffer, with its five places (8.875 % is
+// 0.08875). COM:SALESTAX keeps four places; the exact rate is kept beside it as text in
+// COM:X5, so that files written before keep their layout. A rate in COM:X5 that does not
+// round to COM:SALESTAX (a record from before, or changed elsewhere) gives way to it.
+rt::Decimal CompanyTaxRate();
+// Stores a rate of at most five places from 0 to .99999 into the buffer; false, with
+// nothing stored, for any other.
+bool SetCompanyTaxRate(const rt::Decimal& rate);

@@ -1,8 +1,10 @@
 // UpdateCompany: "Enter Your Company Name", one own company with its sales-tax rate.
 #include "frame/form_engine.h"
+#include "invoices/company_choice.h"
 #include "invoices/company_form_window.h"
 #include "invoices/invoice_procedures.h"
 #include "records/company.h"
+#include "runtime/ui/binding.h"
 
 namespace {
 
@@ -22,6 +24,15 @@ class CompanyForm : public FormProcedure {
         s.cancelButton = CompanyFormControl::Cancel;
         s.firstField = CompanyFormControl::CompanyName;
         return s;
+    }
+
+  protected:
+    // The rate entry shows and takes all five places of the rate.
+    rt::BindingPtr bindLocal(std::string_view name) override {
+        if (name != "COM:SALESTAX") return nullptr;
+        return rt::bindRefusingFunctions(
+            "COM:SALESTAX", [] { return rt::Value(CompanyTaxRate()); },
+            [](const rt::Value& v) { return SetCompanyTaxRate(v.asNumber()); });
     }
 };
 

@@ -44,21 +44,33 @@ bool InvoiceAmounts::store(const std::string& name, const rt::Decimal& value) {
 }
 
 void InvoiceAmounts::recomputeLine(int line, const rt::Decimal& rate) {
-    const std::string total = lineField("T", line);
-    const rt::Decimal lineTotal = number(lineField("Q", line)) * number(lineField("P", line));
-    store(total, lineTotal);
-    // The sum takes the line's exact total even when it could not be stored, so that the
+    store(lineField("T", line), number(lineField("Q", line)) * number(lineField("P", line)));
+    recomputeSums(rate);
+}
+
+void InvoiceAmounts::recomputeAll(const rt::Decimal& rate) {
+    for (int line = 1; line <= 8; ++line)
+        store(lineField("T", line), number(lineField("Q", line)) * number(lineField("P", line)));
+    recomputeSums(rate);
+    recomputeBalance();
+}
+
+void InvoiceAmounts::recomputeSums(const rt::Decimal& rate) {
+    // The sum takes a line's exact total even when it could not be stored, so that the
     // refusal names every amount that is out of bounds.
     rt::Decimal subtotal;
-    for (int n = 1; n <= 8; ++n) {
-        const std::string t = lineField("T", n);
-        subtotal += current(t);
-    }
+    for (int n = 1; n <= 8; ++n)
+        subtotal += current(lineField("T", n));
     store("ORD:SUBTOTAL", subtotal);
-    rt::Decimal tax = current("ORD:TAX");
+    rt::Decimal tax;
     if (rt::clip(ORD::TAXABLE.text()) == "Y") {
         tax = (rate * subtotal).rounded(2);
         store("ORD:TAX", tax);
+    } else {
+        // A tax refused while the invoice was taxable no longer counts: the field's own
+        // value does.
+        misfits_.erase(ORDERS.decl().fieldIndex("ORD:TAX"));
+        tax = number("ORD:TAX");
     }
     store("ORD:TOTAL", subtotal + tax + number("ORD:SHIPPING"));
 }
@@ -75,7 +87,7 @@ void InvoiceAmounts::recomputeTotal() {
 
 void InvoiceAmounts::recomputeBalance() {
     const rt::Decimal paid = PaidAmount(ORD::PAID.text());
-    ORD::PAID.setText(rt::numberToText(paid));
+    if (!rt::clip(ORD::PAID.text()).empty()) ORD::PAID.setText(rt::numberToText(paid));
     const rt::Decimal due = current("ORD:TAX") + number("ORD:SHIPPING") + current("ORD:SUBTOTAL");
     ORD::BALANCE.setText(rt::numberToText(due - paid));
 }

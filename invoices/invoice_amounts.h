@@ -14,10 +14,12 @@ class InvoiceAmounts {
     // Line n (1 to 8): Tn = Qn x Pn, the subtotal, the tax when the invoice is taxable (at
     // `rate`, kept with all its places) and the total.
     void recomputeLine(int line, const rt::Decimal& rate);
+    // Every line, the subtotal, tax, total and balance: after any change that moves them.
+    void recomputeAll(const rt::Decimal& rate);
     // Total = subtotal + tax + shipping.
     void recomputeTotal();
-    // Balance = subtotal + tax + shipping - paid, as plain number text; the paid amount is
-    // rewritten as plain number text too.
+    // Balance = subtotal + tax + shipping - paid, as plain number text; a paid amount that
+    // is not blank is rewritten as plain number text too.
     void recomputeBalance();
 
     // Amounts that did not fit their fields at their last computation, by field index (in
@@ -27,6 +29,9 @@ class InvoiceAmounts {
     std::string misfitMessage() const;
 
   private:
+    // The subtotal of the lines, the tax (from the rate when taxable, else as the field
+    // holds it) and the total.
+    void recomputeSums(const rt::Decimal& rate);
     // An amount's value: the one that did not fit, or what the field holds.
     rt::Decimal current(const std::string& name) const;
     // Stores `value` into the DECIMAL field `name` or notes that it does not fit.

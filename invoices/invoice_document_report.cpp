@@ -108,7 +108,7 @@ void clientBlock(rt::ReportBand& d) {
     client(23, {2635, 1188, 0, 0}, 4969, ORD::ZIP, "@s5");
     d.controls.push_back(text(15, {5740, 542, 1031, 208}, "Invoice Number"));
     d.controls.push_back(styled(
-        value(20, {5594, 719, 1177, 260}, field(ORD::INVOICENUMBER), "@n-13", TextAlign::Right),
+        value(20, {5594, 719, 1177, 260}, field(ORD::INVOICENUMBER), "@n-14", TextAlign::Right),
         font(14, rt::kFontBold), kRed));
     d.controls.push_back(text(18, {5146, 1000, 948, 208}, "Payment Type"));
     client(19, {6188, 1010, 0, 0}, kBandEnd, ORD::PAYMENTTYPE, "@s12");

@@ -1,8 +1,10 @@
 // UpdateInvoice: the invoice form. A new invoice is numbered as the form opens and added on
 // OK; the amounts are worked out as the user reaches them and once more, line by line, on OK.
+#include <optional>
 #include <string>
 
 #include "frame/calculator.h"
+#include "frame/calculator_keys.h"
 #include "frame/form_engine.h"
 #include "frame/globals.h"
 #include "frame/procedure_registry.h"
@@ -107,35 +109,43 @@ class InvoiceForm : public FormProcedure {
         const int event = window().event();
         const int control = window().field();
         if (event != EVENT::Selected && event != EVENT::Accepted) return false;
-        if (const int line = lineOfPriceEntry(control)) {
-            amounts_.recomputeLine(line, GLO::SalesTaxRate);
-            window().display();
-        } else if (control == Shipping || control == Total) {
-            amounts_.recomputeTotal();
-            window().display();
-        } else if (control == Paid) {
-            amounts_.recomputeBalance();
-            window().display();
-        } else if (event == EVENT::Accepted && control == ShippingCalculator) {
+        if (event == EVENT::Accepted && control == ShippingCalculator) {
             shippingCalculator();
         } else if (event == EVENT::Accepted && control == Memo) {
             Call(&UpdateInvoiceMemo);
+        } else if (movesAmounts(control, event)) {
+            // Every figure follows a change of any amount, of the tax choice or of a line.
+            amounts_.recomputeAll(GLO::SalesTaxRate);
+            window().display();
         }
         return false;
     }
 
   private:
-    // The calculator opens on the current shipping amount, so that leaving it at once keeps
-    // that amount.
+    static bool movesAmounts(int control, int event) {
+        for (int line = 1; line <= 8; ++line) {
+            if (control == quantityEntry(line) || control == priceEntry(line) ||
+                control == lineTotalEntry(line))
+                return true;
+            if (event == EVENT::Accepted && control == lookupButton(line)) return true;
+        }
+        return control == Taxable || control == SubTotal || control == Tax || control == Shipping ||
+               control == Total || control == Paid;
+    }
+
+    // The calculator opens blank at 0. Its result is taken from the display as an exact
+    // decimal and rounded half away from zero to cents; closed blank, it leaves the shipping
+    // as it was.
     void shippingCalculator() {
-        const double shown =
-            ShowCalculator("Shipping Calculator", 0, ORD::SHIPPING.number().toDouble(), 0);
-        std::optional<rt::Decimal> amount = rt::Decimal::fromDouble(shown, 2);
-        if (!amount || !amount->fitTo(5, 2) || !ORD::SHIPPING.setNumber(*amount)) {
+        const std::string shown = ShowCalculatorDisplay("Shipping Calculator", 0, 0, 1);
+        if (rt::clip(shown).empty()) return;
+        std::optional<rt::Decimal> amount = CalculatorDecimal(shown).fitTo(5, 2);
+        if (!amount || !ORD::SHIPPING.setNumber(*amount)) {
             rt::message("The shipping amount can be at most 999.99.", "Amount Too Large",
                         ICON::Exclamation);
         }
-        window().display(Shipping);
+        amounts_.recomputeAll(GLO::SalesTaxRate);
+        window().display();
     }
 
     int focusOfMisfit() const {

@@ -40,7 +40,7 @@ void header(StructureBuilder& b) {
     b.entry(City, {80, 51, 64, 10}, "ORD:CITY", "@s15");
     b.entry(State, {148, 51, 16, 10}, "ORD:STATE", "@s2");
     b.entry(Zip, {168, 51, 30, 10}, "ORD:ZIP", "@s5");
-    b.entry(InvoiceNumber, {80, 65, 56, 10}, "ORD:INVOICENUMBER", "@n-13").align = rt::Align::Right;
+    b.entry(InvoiceNumber, {80, 65, 56, 10}, "ORD:INVOICENUMBER", "@n-14").align = rt::Align::Right;
     b.prompt(16, {10, 66, 66, 10}, "InvoiceNumber:");
     b.entry(OrderDate, {140, 65, 50, 10}, "ORD:ORDERDATE", "@D1").align = rt::Align::Right;
     b.add(18, rt::ControlKind::String, {222, 10, 62, 10}, "Taxable:").transparent = true;

@@ -24,7 +24,7 @@ constexpr TabLook kTabs[] = {
     {FirstNameTab, "First Name", 2, 4, FirstName, "First Name:", "ORD:FIRSTNAME", "@s15", 64},
     {LastNameTab, "Last Name", 6, 8, LastName, "Last Name:", "ORD:LASTNAME", "@s15", 64},
     {CompanyTab, "Company", 9, 11, Company, "Company:", "ORD:COMPANY", "@s30", 124},
-    {OrderDateTab, "Order Date", 12, 14, OrderDate, "Order Date:", "ORD:ORDERDATE", "@n-13", 56},
+    {OrderDateTab, "Order Date", 12, 14, OrderDate, "Order Date:", "ORD:ORDERDATE", "@n-14", 56},
     {UnprintedTab, "Unprinted Invoices Only", 16, 0, 0, nullptr, nullptr, nullptr, 0},
     {WithBalanceTab, "With Balance", 0, 0, 0, nullptr, nullptr, nullptr, 0},
 };

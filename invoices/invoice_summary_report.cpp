@@ -53,14 +53,14 @@ rt::ReportBand detail() {
     d.id = kDetail;
     d.at = {0, 0, 7500, 375};
     d.controls.push_back(
-        value(13, {52, 52, 677, 208}, field(ORD::INVOICENUMBER), "@n_8", TextAlign::Right));
+        value(13, {52, 52, 760, 208}, field(ORD::INVOICENUMBER), "@n_10", TextAlign::Right));
     d.controls.push_back(
         value(15, {875, 52, 521, 208}, field(ORD::ORDERDATE), "@d1", TextAlign::Right));
     d.controls.push_back(value(14, {1510, 52, 2200, 208}, field(ORD::COMPANY), "@s30"));
     d.controls.push_back(value(18, {3750, 52, 1100, 208}, field(ORD::FIRSTNAME), "@s15"));
-    d.controls.push_back(value(19, {4885, 52, 1100, 208}, field(ORD::LASTNAME), "@s15"));
-    d.controls.push_back(value(12, {6083, 42, 594, 208}, field(ORD::TAX), "@n$7.2"));
-    d.controls.push_back(value(16, {6729, 42, 604, 208}, field(ORD::TOTAL), "@n$8.2"));
+    d.controls.push_back(value(19, {4885, 52, 1040, 208}, field(ORD::LASTNAME), "@s15"));
+    d.controls.push_back(value(12, {5950, 42, 640, 208}, field(ORD::TAX), "@n$7.2"));
+    d.controls.push_back(value(16, {6620, 42, 840, 208}, field(ORD::TOTAL), "@n$10.2"));
     d.controls.push_back(line(17, {10, 302, 7458, 0}));
     return d;
 }
@@ -71,9 +71,9 @@ rt::ReportBand totals() {
     f.at = {0, 0, 7500, 469};
     f.controls.push_back(box(20, {83, 21, 7375, 417}, rt::kBlack, rt::kWhite));
     f.controls.push_back(text(24, {3323, 146, 1010, 208}, "Total Sales Tax"));
-    f.controls.push_back(sum(21, {4344, 135, 1000, 208}, ORD::TAX, "@n$8.2"));
-    f.controls.push_back(text(23, {5542, 146, 781, 208}, "Total Orders"));
-    f.controls.push_back(sum(22, {6375, 135, 1050, 208}, ORD::TOTAL, "@n$10.2"));
+    f.controls.push_back(sum(21, {4344, 135, 1150, 208}, ORD::TAX, "@n$13.2"));
+    f.controls.push_back(text(23, {5520, 146, 760, 208}, "Total Orders"));
+    f.controls.push_back(sum(22, {6300, 135, 1150, 208}, ORD::TOTAL, "@n$15.2"));
     return f;
 }
 

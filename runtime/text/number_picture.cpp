@@ -94,12 +94,13 @@ DeformatResult deformatNumber(std::string_view input, const NumberPicture& pictu
     const std::optional<Decimal> parsed = Decimal::parse(plain);
     if (!parsed) return refused;
     Decimal value = parsed->rounded(picture.places);
-    if (negative && !value.isZero()) {
+    const bool placesDropped = value != *parsed;
+    if (negative && !parsed->isZero()) {
         if (!picture.negativeAllowed) return refused;
         value = -value;
     }
     if (!formatNumber(value, picture)) return refused;
-    return {true, Value(value)};
+    return {true, Value(value), placesDropped};
 }
 
 }  // namespace rt::detail

@@ -1,5 +1,7 @@
 #include "runtime/text/picture.h"
 
+#include <algorithm>
+
 #include "runtime/text/parsed_picture.h"
 
 namespace rt {
@@ -31,6 +33,33 @@ PictureInfo describePicture(std::string_view picture) {
             break;
     }
     return info;
+}
+
+namespace {
+
+// The widest run of nines (with every place a nine) that the picture shows, with `sign`.
+Decimal widestNines(const detail::NumberPicture& picture, int sign) {
+    for (int digits = std::min(picture.width, Decimal::kMaxDigits - picture.places); digits > 0;
+         --digits) {
+        std::string nines(static_cast<std::size_t>(digits), '9');
+        if (picture.places > 0)
+            nines += "." + std::string(static_cast<std::size_t>(picture.places), '9');
+        const Decimal value = sign < 0 ? -Decimal(nines) : Decimal(nines);
+        if (detail::formatNumber(value, picture)) return value;
+    }
+    return Decimal(0);
+}
+
+}  // namespace
+
+std::optional<NumberRange> numberPictureRange(std::string_view picture) {
+    const detail::ParsedPicture parsed = parsePicture(picture);
+    if (parsed.kind != PictureKind::Number) return std::nullopt;
+    NumberRange range;
+    range.places = parsed.number.places;
+    range.highest = widestNines(parsed.number, 1);
+    if (parsed.number.negativeAllowed) range.lowest = widestNines(parsed.number, -1);
+    return range;
 }
 
 std::string format(const Value& value, std::string_view picture) {

@@ -33,6 +33,7 @@
 // Anything else (an empty picture, an unknown letter, a garbled picture) writes the value as
 // plain text and reads the input back as text unchanged.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -52,15 +53,29 @@ struct PictureInfo {
 struct DeformatResult {
     bool ok = true;  // false: the picture cannot hold the input; value is then empty text
     Value value;
+    // A number typed with more places than the picture keeps: the value was rounded.
+    bool placesDropped = false;
+};
+
+// The numbers a number picture can show, at its places: the lowest (0 unless negatives may
+// be entered) and the highest.
+struct NumberRange {
+    Decimal lowest;
+    Decimal highest;
+    int places = 0;
 };
 
 PictureInfo describePicture(std::string_view picture);
+
+// The range of a number picture; nullopt for any other picture.
+std::optional<NumberRange> numberPictureRange(std::string_view picture);
 
 std::string format(const Value& value, std::string_view picture);
 
 // Reads typed text through a picture.
 // Text pictures give the text (cut to the width; never refused).
-// Number pictures give the number, rounded half away from zero to the picture's places;
+// Number pictures give the number, rounded half away from zero to the picture's places
+// (placesDropped tells when that changed it; an entry refuses such a value);
 // refused: anything but blanks, one sign ("-" in front or behind, only with the "-" flag),
 // "$", commas, leading "*", digits and one point; a value too wide for the picture.
 // Blank input gives 0.

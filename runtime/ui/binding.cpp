@@ -8,16 +8,18 @@ namespace {
 class FunctionBinding : public Binding {
   public:
     FunctionBinding(std::string name, std::function<Value()> get,
-                    std::function<bool(const Value&)> set)
-        : name_(std::move(name)), get_(std::move(get)), set_(std::move(set)) {}
+                    std::function<bool(const Value&)> set, std::optional<NumberRange> range)
+        : name_(std::move(name)), get_(std::move(get)), set_(std::move(set)), range_(range) {}
     const std::string& name() const override { return name_; }
     Value get() const override { return get_(); }
     bool set(const Value& value) override { return set_(value); }
+    std::optional<NumberRange> numberRange() const override { return range_; }
 
   private:
     std::string name_;
     std::function<Value()> get_;
     std::function<bool(const Value&)> set_;
+    std::optional<NumberRange> range_;
 };
 
 long long toWhole(const Value& value) {
@@ -55,8 +57,10 @@ BindingPtr bindFunctions(std::string name, std::function<Value()> get,
 }
 
 BindingPtr bindRefusingFunctions(std::string name, std::function<Value()> get,
-                                 std::function<bool(const Value&)> set) {
-    return std::make_shared<FunctionBinding>(std::move(name), std::move(get), std::move(set));
+                                 std::function<bool(const Value&)> set,
+                                 std::optional<NumberRange> range) {
+    return std::make_shared<FunctionBinding>(std::move(name), std::move(get), std::move(set),
+                                             range);
 }
 
 }  // namespace rt

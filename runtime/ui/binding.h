@@ -4,10 +4,12 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "runtime/text/picture.h"
 #include "runtime/text/value.h"
 
 namespace rt {
@@ -21,6 +23,9 @@ class Binding {
     // Stores a value as the variable's own assignment does (cut, padded, rounded). False when
     // the variable cannot hold it at all (a number too large for its field): nothing stored.
     virtual bool set(const Value& value) = 0;
+    // The numbers the variable can hold, for a number of fixed range (a record's DECIMAL,
+    // BYTE, SHORT or LONG field); nothing for any other variable.
+    virtual std::optional<NumberRange> numberRange() const { return std::nullopt; }
 };
 
 using BindingPtr = std::shared_ptr<Binding>;
@@ -36,6 +41,7 @@ BindingPtr bindFunctions(std::string name, std::function<Value()> get,
                          std::function<void(const Value&)> set);
 // The same, for a variable that may refuse a value: `set` answers whether it took it.
 BindingPtr bindRefusingFunctions(std::string name, std::function<Value()> get,
-                                 std::function<bool(const Value&)> set);
+                                 std::function<bool(const Value&)> set,
+                                 std::optional<NumberRange> range = std::nullopt);
 
 }  // namespace rt

@@ -124,6 +124,9 @@ class Window {
     int accepted() const { return current_.event == EVENT::Accepted ? current_.control : 0; }
     // Extra detail of the event: for a spin's Rejected, +1 above and -1 below the range.
     int eventDetail() const { return current_.detail; }
+    // Why the user's typing into `control` was refused, for a number entry ("Type a number
+    // from 0.00 to 99,999.99 ..."); empty when no such refusal waits. Taking it clears it.
+    std::string takeRefusal(int control);
     // The procedure has handled the event: the runtime skips its own handling.
     void consume(bool consumed = true) { consumed_ = consumed; }
 
@@ -254,6 +257,8 @@ class Window {
     std::chrono::steady_clock::time_point selectedAt_{};  // the program's last select()
     int mouseX_ = 0, mouseY_ = 0;
     bool passActive_ = false;
+    int refusalControl_ = 0;
+    std::string refusal_;
     std::chrono::steady_clock::time_point lastTimer_ = std::chrono::steady_clock::now();
     std::size_t passNext_ = 0;
     int deferRepaint_ = 0;

@@ -2,6 +2,8 @@
 // bound variables are shown and stored through their pictures.
 #include <algorithm>
 #include <mutex>
+#include <optional>
+#include <utility>
 
 #include "runtime/text/fixed_text.h"
 #include "runtime/text/number_text.h"
@@ -17,6 +19,31 @@ namespace {
 
 std::string shownText(const Value& value, const std::string& picture) {
     return picture.empty() ? value.asText() : format(value, picture);
+}
+
+// A number grouped in thousands, with the range's places: "99,999.99".
+std::string rangeNumber(const Decimal& value, int places) {
+    const std::string text = format(Value(value), "@n-40." + std::to_string(places));
+    return text.substr(std::min(text.find_first_not_of(' '), text.size()));
+}
+
+// What a number entry takes, for the message that refuses a typed value: the numbers both
+// its picture shows and its variable holds.
+std::string numberRefusal(const std::string& picture, const Binding* binding) {
+    std::optional<NumberRange> range = numberPictureRange(picture);
+    if (!range) return {};
+    if (binding)
+        if (const std::optional<NumberRange> held = binding->numberRange()) {
+            range->lowest = std::max(range->lowest, held->lowest);
+            range->highest = std::min(range->highest, held->highest);
+            range->places = std::min(range->places, held->places);
+        }
+    const std::string from = rangeNumber(range->lowest, range->places);
+    const std::string to = rangeNumber(range->highest, range->places);
+    if (range->places == 0) return "Type a whole number from " + from + " to " + to + ".";
+    return "Type a number from " + from + " to " + to + ", with at most " +
+           std::to_string(range->places) +
+           (range->places == 1 ? " decimal place." : " decimal places.");
 }
 
 bool sameText(std::string_view a, std::string_view b) {
@@ -275,6 +302,12 @@ void Window::press(ControlState& c, int key) {
     }
 }
 
+std::string Window::takeRefusal(int control) {
+    if (control != refusalControl_) return {};
+    refusalControl_ = 0;
+    return std::exchange(refusal_, {});
+}
+
 bool Window::checkControl(ControlState& c, int& detail) {
     detail = 0;
     if (c.structure.kind == ControlKind::Check || c.structure.kind == ControlKind::Option) {
@@ -324,10 +357,18 @@ void Window::typeInto(ControlState& c, const std::string& typed, bool stay) {
     int detail = 0;
     Value value(text);
     bool ok = true;
+    // A number entry refuses what its picture cannot show and places it does not keep, and
+    // says what it takes.
+    const bool numberEntry = c.structure.kind != ControlKind::Spin &&
+                             describePicture(c.structure.picture).kind == PictureKind::Number;
     if (!c.structure.picture.empty()) {
         DeformatResult r = deformat(text, c.structure.picture);
-        ok = r.ok;
+        ok = r.ok && !(numberEntry && r.placesDropped);
         value = r.value;
+        if (!ok && numberEntry) {
+            refusalControl_ = number;
+            refusal_ = numberRefusal(c.structure.picture, c.binding.get());
+        }
     } else if (c.structure.kind == ControlKind::Spin) {
         value = Value(textToNumber(text));
     }
@@ -342,7 +383,13 @@ void Window::typeInto(ControlState& c, const std::string& typed, bool stay) {
         }
     }
     // A value its variable cannot hold (a number too large for its field) is refused too.
-    if (ok && c.binding) ok = c.binding->set(value);
+    if (ok && c.binding) {
+        ok = c.binding->set(value);
+        if (!ok && numberEntry) {
+            refusalControl_ = number;
+            refusal_ = numberRefusal(c.structure.picture, c.binding.get());
+        }
+    }
     if (!ok) {
         // The focus leaves as the user tabs away; the Rejected event brings it back.
         moveFocus(1, 0, false);

@@ -209,7 +209,7 @@ TEST_F(DraftSearchTest, ADayThatIsNotANumberIsRefusedWithAMessage) {
     openSearch();
     driver.type("CHE:X1", "16");
     driver.type("CHE:X1", "ab");
-    driver.expectMessage("The draft day must be a number, such as 15.");
+    driver.expectMessage("Type a whole number from 0 to 99.");
     driver.answer("OK");
     driver.expectText(rt::ControlName::parse("CHE:X1"), "16");
     selectMatchesAndClose();
@@ -301,7 +301,7 @@ TEST_F(DraftSearchTest, LeavingTheChangedDayAsksWhetherToSaveIt) {
 TEST_F(DraftSearchTest, AChangedDayThatIsNotANumberIsRefusedAndNothingIsWritten) {
     editFirstDraftOfDay("15");
     driver.type("CHE:X1", "x9");
-    driver.expectMessage("The draft day must be a number, such as 15.");
+    driver.expectMessage("Type a whole number from 0 to 99.");
     driver.answer("OK");
     driver.expectText(rt::ControlName::parse("CHE:X1"), "15");
     driver.press("OK");

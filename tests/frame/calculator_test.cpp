@@ -58,7 +58,26 @@ const KeyCase kCases[] = {
     {"99999999x99999999=", "9999999800000000"},
     {"2^60=", "1.1529215046E+18"},  // too long to show whole: exponent form, not cut
     {"12345678901234567890", "1234567890123456"},
+    // The one-operand keys show a long result in exponent form as the operators do.
+    {"123456789s", "1.524157875E+16"},
+    {"1234567890123456t", "1.2345678901E+16"},
+    {"1234567890123456n", "-1.23456789E+15"},
+    {"1234567890123s", "1.5241578753E+24"},
+    {"0.0000000000003i", "3333333333333.3"},
+    {"12345678s", "152415765279684"},  // fits: shown whole
 };
+
+// The display taken as a number is the exact decimal it shows, so a caller rounds it half
+// away from zero to its places as everywhere else.
+TEST(CalculatorKeysTest, TheDisplayIsTakenAsTheDecimalItShows) {
+    const struct {
+        const char* display;
+        const char* cents;
+    } cases[] = {{"0.125", "0.13"}, {"2.675", "2.68"}, {"1.005", "1.01"},    {"-1.005", "-1.01"},
+                 {"", "0.00"},      {"7.5", "7.50"},   {"1.5E+2", "150.00"}, {"1.005E+0", "1.01"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(CalculatorDecimal(c.display).rounded(2).toString(), c.cents) << c.display;
+}
 
 TEST(CalculatorKeysTest, KeySequencesShowTheExpectedDisplay) {
     for (const KeyCase& c : kCases) {

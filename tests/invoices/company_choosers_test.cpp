@@ -85,7 +85,7 @@ TEST_F(CompanyChooserTest, TheInvoiceChoiceOpensTheInvoiceListAndAnswersComplete
     makeInvoices({});
     startChooser(&SelectInvoiceCompany);
     driver.expectRow(rt::ControlName::parse("1"), 1,
-                     "First Co | 1 Main St | Springfield IL | 2,175,550,100 | 0 | 0.050");
+                     "First Co | 1 Main St | Springfield IL | 2,175,550,100 | 0 | 0.0500");
     driver.choose(rt::ControlName::parse("1"), 2);
     driver.press("&Press Here After Selection");
     driver.waitWindow("Browse Invoice Records");

@@ -138,29 +138,82 @@ TEST_F(InvoiceFormTest, ChosenItemsAndClientFillTheInvoiceAndAClosedListChangesN
     EXPECT_EQ(text(ORD::LASTNAME), "Smith");
 }
 
-TEST_F(InvoiceFormTest, TheShippingCalculatorOpensOnTheShippingAmount) {
-    makeInvoices({{"Ann", "Smith", 4, "", 1, "10.00", "0", "10.00"}});
+// The calculator opens blank; its result is rounded half away from zero on the decimal it
+// shows, and closing it untouched leaves the shipping as it was. The total follows at once.
+TEST_F(InvoiceFormTest, TheShippingCalculatorTakesItsResultToTheCent) {
+    struct Case {
+        std::vector<const char*> keys;  // buttons pressed in the calculator
+        const char* shipping;
+        const char* total;
+    };
+    const std::vector<Case> cases = {
+        {{}, "5.00", "15.00"},
+        {{"&3", "x", "&2", ".", "&5", "="}, "7.50", "17.50"},
+        {{".", "&1", "&2", "&5"}, "0.13", "10.13"},
+        {{"&2", ".", "&6", "&7", "&5"}, "2.68", "12.68"},
+        {{"&1", ".", "&0", "&0", "&5"}, "1.01", "11.01"},
+        {{"&1", "&0", "&0", "&0", "="}, "5.00", "15.00"},  // too large: refused, kept
+    };
+    int number = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shipping + std::string(" ") + std::to_string(c.keys.size()));
+        ++number;
+        makeInvoices({{"Ann", "Smith", number, "", 1, "10.00", "0", "10.00"}});
+        openFirstInvoice();
+        driver.type("ORD:SHIPPING", "5.00");
+        driver.press(InvoiceFormControl::ShippingCalculator);
+        driver.waitWindow("Shipping Calculator");
+        driver.expectText(ControlName::parse("LOC:Display"), "");
+        for (const char* key : c.keys)
+            driver.press(key);
+        driver.close();
+        if (std::string(c.shipping) == "5.00" && !c.keys.empty()) {
+            driver.expectMessage("The shipping amount can be at most 999.99.");
+            driver.answer("OK");
+        }
+        driver.waitWindow("");
+        driver.expectText(ControlName::parse("ORD:SHIPPING"), c.shipping);
+        driver.expectText(ControlName::parse("ORD:TOTAL"), c.total);
+        driver.press("OK");
+        closeList();
+        ASSERT_TRUE(readInvoice(number));
+        EXPECT_EQ(amount(ORD::SHIPPING), c.shipping);
+        EXPECT_EQ(amount(ORD::TOTAL), c.total);
+    }
+}
+
+// Every figure follows the change that moves it, and a tax refused while the invoice was
+// taxable is gone from the sums once it is not.
+TEST_F(InvoiceFormTest, TheFiguresFollowEveryChangeAndARefusedTaxLeavesTheSums) {
+    makeInvoices({{"Ann", "Smith", 9, "", 0, "0", "0", "0"}});
     openFirstInvoice();
-    driver.type("ORD:SHIPPING", "7.50");
-    driver.press(InvoiceFormControl::ShippingCalculator);
-    driver.waitWindow("Shipping Calculator");
-    driver.expectText(ControlName::parse("LOC:Display"), "7.5");
-    driver.close();
+    driver.type("ORD:Q1", "2");
+    driver.type("ORD:P1", "10.00");
+    driver.expectText(ControlName::parse("ORD:TOTAL"), "20.00");
+    driver.choose(ControlName::parse("ORD:TAXABLE"), 2);  // "Y": 6.5 %
+    driver.expectText(ControlName::parse("ORD:TAX"), "1.30");
+    driver.expectText(ControlName::parse("ORD:TOTAL"), "21.30");
+    driver.expectText(ControlName::parse("ORD:BALANCE"), "21.30");
+    driver.type("ORD:Q1", "200");
+    driver.type("ORD:P1", "99.99");
+    driver.press("OK");
+    driver.expectMessage("Tax 1299.87 is more than 999.99, the most it can hold.");
+    driver.answer("OK");
     driver.waitWindow("");
-    driver.expectText(ControlName::parse("ORD:SHIPPING"), "7.50");
-    driver.press(InvoiceFormControl::ShippingCalculator);
-    driver.waitWindow("Shipping Calculator");
-    driver.press("+");
-    driver.press("&2");
-    driver.press("=");
-    driver.close();
-    driver.waitWindow("");
-    driver.expectText(ControlName::parse("ORD:SHIPPING"), "9.50");
+    driver.choose(ControlName::parse("ORD:TAXABLE"), 1);  // "N"
+    driver.type("ORD:Q1", "1");
+    // The tax the field holds (from 200 x 10.00) counts, not the refused one.
+    driver.expectText(ControlName::parse("ORD:TAX"), "130.00");
+    driver.expectText(ControlName::parse("ORD:TOTAL"), "229.99");
+    driver.expectText(ControlName::parse("ORD:BALANCE"), "229.99");
+    driver.type("ORD:TAX", "0");
+    driver.expectText(ControlName::parse("ORD:TOTAL"), "99.99");
     driver.press("OK");
     closeList();
-    ASSERT_TRUE(readInvoice(4));
-    EXPECT_EQ(amount(ORD::SHIPPING), "9.50");
-    EXPECT_EQ(amount(ORD::TOTAL), "19.50");
+    ASSERT_TRUE(readInvoice(9));
+    EXPECT_EQ(amount(ORD::TAX), "0.00");
+    EXPECT_EQ(amount(ORD::TOTAL), "99.99");
+    EXPECT_EQ(text(ORD::BALANCE), "99.99");
 }
 
 TEST_F(InvoiceFormTest, AmountsTooLargeAreRefusedOnOkAndNothingIsWritten) {
@@ -187,6 +240,8 @@ TEST_F(InvoiceFormTest, AQuantityTheLineCannotHoldIsRefusedAndTheOldOneKept) {
     makeInvoices({{"Ann", "Smith", 8, "", 1, "10.00", "0", "10.00"}});
     openFirstInvoice();
     driver.type("ORD:Q1", "300");  // a quantity holds 0 to 255
+    driver.expectMessage("Type a whole number from 0 to 255.");
+    driver.answer("OK");
     driver.expectText(ControlName::parse("ORD:Q1"), "1");
     EXPECT_EQ(driver.active()->focus(), quantityEntry(1));
     driver.type("ORD:Q1", "3");
