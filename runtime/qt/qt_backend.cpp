@@ -178,6 +178,9 @@ struct QtBackend::Impl {
                     },
                     parent ? parent->topLevel() : nullptr);
                 created->show();
+                // A window that opened in the middle of the user's typing starts on its list.
+                if (typing.holds(created->topLevel()))
+                    created->steerToList(created->windowData().focus);
                 views[u.window] = std::move(created);
                 stack.push_back(u.window);
                 if (parent) {
@@ -220,7 +223,9 @@ struct QtBackend::Impl {
                 }
                 break;
             case Update::Kind::Focus:
-                if (v) v->focusControl(u.number);
+                if (!v) break;
+                if (!typing.holds(v->topLevel()) || !v->steerToList(u.number))
+                    v->focusControl(u.number);
                 break;
             case Update::Kind::Timer:
                 if (v) v->setTimer(u.number);

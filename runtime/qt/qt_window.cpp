@@ -463,6 +463,28 @@ void WindowView::focusControl(int control) {
     if (!w->hasFocus()) w->setFocus(Qt::OtherFocusReason);
 }
 
+bool WindowView::steerToList(int modelFocus) {
+    if (!shown_) return false;
+    for (int number : order_) {
+        const Item& item = items_.at(number);
+        if (item.data.structure.kind != ControlKind::List || !item.widget ||
+            !item.widget->isVisibleTo(frame_) || !item.widget->isEnabled())
+            continue;
+        if (!item.widget->hasFocus()) item.widget->setFocus(Qt::OtherFocusReason);
+        window_.focus = modelFocus;
+        // The model is told once for each control it chose, so that a program answering the
+        // list's focus by choosing again cannot go round for ever.
+        if (modelFocus != number && steeredFrom_.insert(modelFocus).second) {
+            Input in;
+            in.kind = Input::Kind::Focus;
+            in.control = number;
+            send(in);
+        }
+        return true;
+    }
+    return false;
+}
+
 void WindowView::applyFlags(const std::vector<ControlFlags>& flags) {
     for (const ControlFlags& f : flags) {
         auto it = items_.find(f.number);

@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "runtime/qt/qt_fonts.h"
@@ -60,6 +61,10 @@ class WindowView {
     void destroyControl(int control);
     void applyFlags(const std::vector<ControlFlags>& flags);
     void focusControl(int control);
+    // For a window that opened by itself, in place of focusControl(modelFocus): the keyboard
+    // goes to its first usable list, where a stray key does no harm, and the model hears of
+    // it. False (and nothing done) when the window has no such list.
+    bool steerToList(int modelFocus);
     void setTimer(int hundredths);
     // Where a centred window stands: the middle of the screen for the frame's size.
     std::optional<QPoint> centredPlace() const;
@@ -117,7 +122,8 @@ class WindowView {
     std::string wallpaperFile_;
     int groundColour_ = 0;  // the window background the control colours were set for
     std::map<int, Item> items_;
-    std::vector<int> order_;  // control numbers in creation order
+    std::vector<int> order_;     // control numbers in creation order
+    std::set<int> steeredFrom_;  // controls the model chose that steerToList overrode
     bool shown_ = false;
     bool loaded_ = false;  // updateWindow has run once
     bool linked_ = false;  // the structure's controls are made and prompts linked

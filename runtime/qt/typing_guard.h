@@ -19,6 +19,10 @@ class TypingGuard : public QObject {
     // The longest pause between two keys of one burst, in milliseconds.
     static constexpr unsigned long kBurstPause = 500;
 
+    // True while `window` opened in the middle of a burst and the user has not yet answered
+    // it (a key after a pause, or a click).
+    bool holds(const QWidget* window) const { return guarded_ && guarded_ == window; }
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "checks/check_procedures.h"
+#include "checks/payee_list_window.h"
 #include "contacts/check_information_window.h"
 #include "contacts/contact_procedures.h"
 #include "records/mail.h"
@@ -21,6 +22,7 @@
 namespace {
 
 namespace CheckInfoControl = windows::check_information::CheckInfoControl;
+namespace PayeeListControl = windows::payee_list::PayeeListControl;
 
 using qttest::keyAt;
 using qttest::typeAt;
@@ -84,6 +86,9 @@ TEST(CheckInformationQt, TypedThroughAtFullSpeedTheLookUpTakesNoneOfItAndEveryFi
     ASSERT_NE(lookup, nullptr);
     ASSERT_EQ(lookup->title(), "Select The Pay To");
     ASSERT_EQ(QApplication::activeWindow(), session.backend().windowWidget(lookup));
+    // It starts on its list, where a stray key does no harm.
+    EXPECT_EQ(QApplication::focusWidget(),
+              session.backend().controlWidget(lookup, PayeeListControl::List));
     // The burst goes on, meant for the form: none of it acts in the look-up.
     at = typeAt(at, "Electric bill");
     keyAt(at, Qt::Key_Tab);

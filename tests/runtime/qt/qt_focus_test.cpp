@@ -33,7 +33,7 @@ rt::WindowStructure formWindow() {
     return w;
 }
 
-// A list with a default "Add" button, an entry and "Close".
+// A list with a default "Add" button, an entry and "Close"; its program starts on the entry.
 rt::WindowStructure lookupWindow() {
     rt::WindowStructure w;
     w.title = "Look-up";
@@ -64,6 +64,7 @@ struct Program {
             rows.push_back({rt::Value(name)});
         w.setRows(1, rt::rowsFrom(rows));
         w.open();
+        w.select(3);
         (innermost ? inner : lookup) = &w;
         while (w.accept()) {
             if (w.event() == EVENT::Accepted) lookupLog.add(EVENT::Accepted, w.field());
@@ -136,6 +137,9 @@ TEST_F(QtFocusTest, TheBurstThatOpenedALookupPressesNoneOfItsButtons) {
     ASSERT_NE(lookupFrame, nullptr);
     session.settle();
     ASSERT_EQ(QApplication::activeWindow(), lookupFrame);
+    // It starts on its list, not on the entry its program chose, and the model knows it.
+    EXPECT_EQ(QApplication::focusWidget(), session.backend().controlWidget(lookup, 1));
+    EXPECT_EQ(lookup->focus(), 1);
     // The rest of the burst, meant for the form: a blank, letters, Tab and Enter.
     at = typeAt(at + 40, "x y");
     keyAt(at, Qt::Key_Tab);
@@ -174,6 +178,10 @@ TEST_F(QtFocusTest, TypingIntoAWindowTheUserOpenedGoesIn) {
     session.click(form, 4);
     rt::Window* lookup = program.lookup;
     ASSERT_NE(lookup, nullptr);
+    // A window the user asked for starts where its program chose.
+    ASSERT_NE(session.shownWindow(lookup), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return QApplication::focusWidget() == session.backend().controlWidget(lookup, 3); }));
     session.click(lookup, 3);
     unsigned long at = typeAt(1000, "note");
     keyAt(at, Qt::Key_Tab);
