@@ -1,7 +1,8 @@
 // A report printed as the program prints it, driven by a scenario through the destination
 // window: into a PDF file under the name typed (headless and through real widgets), and on
 // paper through the print service, a virtual PDF printer queue of a print server this test
-// starts itself.
+// starts itself. Printed from the preview, the report gives the keyboard back to the window
+// that ran it.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -29,6 +30,7 @@
 #include "runtime/ui/dialogs.h"
 #include "runtime/ui/driver.h"
 #include "tests/frame/report_test_pages.h"
+#include "tests/runtime/qt/qt_test_support.h"
 #include "tests/support/temp_dir.h"
 
 extern char** environ;
@@ -76,9 +78,7 @@ class PrintNames : public ReportPass {
     std::string line_;
 };
 
-// The program of these tests: 31 names (two pages of labels), the report, and a message
-// once it is done, so that a scenario can wait for the end of the printing.
-void printThirtyOneLabels() {
+void makeThirtyOneNames() {
     rt::RecordFile& f = names();
     if (f.create() == 0 && f.open() == 0) {
         rt::Field name(f, "PRN:NAME");
@@ -91,6 +91,12 @@ void printThirtyOneLabels() {
         }
         f.close();
     }
+}
+
+// The program of these tests: 31 names (two pages of labels), the report, and a message
+// once it is done, so that a scenario can wait for the end of the printing.
+void printThirtyOneLabels() {
+    makeThirtyOneNames();
     PrintNames().run();
     rt::message("The labels are printed.");
 }
@@ -106,8 +112,9 @@ std::string commandOutput(const std::string& command) {
     return output;
 }
 
-// Both pages of labels, every label once, in the PDF file.
-void expectTheLabels(const fs::path& pdf) {
+// Both pages of labels, every label once, in the PDF file, with the footer a page shows:
+// unnumbered when printed without the preview, which numbers the pages.
+void expectTheLabels(const fs::path& pdf, const char* footer = "Page xxxxx of xxxxx") {
     ASSERT_TRUE(fs::exists(pdf)) << pdf;
     EXPECT_THAT(commandOutput("pdfinfo '" + pdf.string() + "' 2>/dev/null"),
                 testing::ContainsRegex("Pages: +2\n"));
@@ -115,7 +122,7 @@ void expectTheLabels(const fs::path& pdf) {
         commandOutput("pdftotext -layout '" + pdf.string() + "' - 2>/dev/null");
     for (const char* label : {"LABEL NAME 01", "LABEL NAME 30", "LABEL NAME 31"})
         EXPECT_THAT(text, HasSubstr(label));
-    EXPECT_THAT(text, HasSubstr("Page xxxxx of xxxxx"));  // printed without the preview
+    EXPECT_THAT(text, HasSubstr(footer));
 }
 
 rt::ScenarioResult runWith(bool widgets, const std::string& script) {
@@ -148,6 +155,56 @@ answer "OK"
     rt::ScenarioResult result = runWith(GetParam(), script);
     ASSERT_TRUE(result.passed) << result.report;
     expectTheLabels(dir / "names.pdf");
+    rt::printer().reset();
+}
+
+TEST(PrintFromThePreview, ThePreviewClosesAndTheCallerHasTheKeyboardAgain) {
+    testsupport::TempDir dir{/*enter=*/true};
+    rt::qt::ensureApplication();
+    rt::printer().reset();
+    rt::qt::installPrintBackend();
+    makeThirtyOneNames();
+    qttest::CallerWindow caller{[] { PrintNames().run(); }};
+    rt::qt::QtDriver driver;
+    auto step = [&driver](const char* what, const std::function<void()>& act) {
+        try {
+            act();
+        } catch (const std::exception& e) {
+            ADD_FAILURE() << what << ": " << e.what() << "\n" << driver.dump();
+            return false;
+        }
+        return true;
+    };
+    using rt::ControlName;
+    driver.start([&] { caller(); });
+    ASSERT_TRUE(step("into the destination window", [&] {
+        driver.waitWindow("Caller");
+        driver.press(ControlName::parse("\"Call\""));
+        driver.waitWindow("Report Destination");
+        driver.press(ControlName::parse("\"Options\""));
+        driver.waitWindow("Print Options");
+        driver.press(ControlName::parse("\"Print To FIle\""));
+        driver.type(ControlName::parse("7"), "names.pdf");
+        driver.press(ControlName::parse("\"OK\""));
+        driver.waitWindow("Report Destination");
+        driver.press(ControlName::parse("\"OK\""));
+    }));
+    ASSERT_TRUE(step("printing from the preview", [&] {
+        driver.waitWindow("Report Preview");
+        driver.press(ControlName::parse("1"));  // the tool bar's print button
+        driver.waitWindow("Print Options");
+        driver.press(ControlName::parse("\"OK\""));
+    }));
+    // Not through the driver's wait for a window, which would activate it.
+    rt::Window* from = caller.window;
+    ASSERT_NE(from, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        driver.settle();
+        return qttest::topWindow() == from;
+    }));
+    EXPECT_TRUE(qttest::keyboardBackOn(driver.backend(), from, 2));
+    EXPECT_TRUE(driver.finish());
+    expectTheLabels(dir / "names.pdf", "Page 2 of 2");
     rt::printer().reset();
 }
 

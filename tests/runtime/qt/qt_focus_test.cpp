@@ -108,23 +108,16 @@ class QtFocusTest : public testing::Test {
         session.start([this] { program(); });
         ASSERT_NE(session.shownWindow(program.form), nullptr);
         form = program.form;
-        frame = session.backend().windowWidget(form);
     }
 
     // True when the form's window has the keyboard on control `control`.
     bool formHasKeyboardOn(int control) {
-        QWidget* want = session.backend().controlWidget(form, control);
-        return QTest::qWaitFor(
-            [&] {
-                return QApplication::activeWindow() == frame && QApplication::focusWidget() == want;
-            },
-            2000);
+        return qttest::keyboardBackOn(session.backend(), form, control);
     }
 
     Program program;
     qttest::QtSession session;
     rt::Window* form = nullptr;
-    QWidget* frame = nullptr;
 };
 
 TEST_F(QtFocusTest, TheBurstThatOpenedALookupPressesNoneOfItsButtons) {

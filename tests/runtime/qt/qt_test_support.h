@@ -18,6 +18,7 @@
 
 #include "runtime/qt/page_painter.h"
 #include "runtime/qt/qt_backend.h"
+#include "runtime/ui/binding.h"
 #include "runtime/ui/scheduler.h"
 #include "runtime/ui/window.h"
 
@@ -173,6 +174,71 @@ inline unsigned long typeAt(unsigned long at, const QString& text) {
         at += 40;
     }
     return at;
+}
+
+// A window with an entry (1) and a button (2) that calls `procedure`: the caller a test's
+// window returns to. Run as the program; `window` is set while it is open.
+struct CallerWindow {
+    std::function<void()> procedure;
+    std::atomic<rt::Window*> window{nullptr};
+
+    void operator()() {
+        rt::WindowStructure s;
+        s.title = "Caller";
+        s.at = {0, 0, 160, 50};
+        std::string note;
+        rt::ControlStructure& entry =
+            addControl(s, 1, rt::ControlKind::Entry, "", {10, 8, 100, 12});
+        entry.use = "NOTE";
+        addControl(s, 2, rt::ControlKind::Button, "Call", {10, 28, 40, 14});
+        rt::Window w(s, [&](std::string_view) { return rt::bindText("NOTE", note); });
+        w.open();
+        window = &w;
+        while (w.accept())
+            if (w.accepted() == 2) procedure();
+        window = nullptr;
+    }
+};
+
+// True once the window has the keyboard on its control `control`.
+inline bool keyboardBackOn(rt::qt::QtBackend& backend, rt::Window* window, int control) {
+    QWidget* frame = backend.windowWidget(window);
+    QWidget* want = backend.controlWidget(window, control);
+    return QTest::qWaitFor(
+        [&] {
+            return QApplication::activeWindow() == frame && QApplication::focusWidget() == want;
+        },
+        2000);
+}
+
+// Runs `caller` as the session's program and clicks its button: the window the call opened,
+// shown, when its title is `title` (nullptr and a test failure otherwise).
+inline rt::Window* openFromCaller(QtSession& session, CallerWindow& caller, const char* title) {
+    session.start([&caller] { caller(); });
+    rt::Window* from = caller.window;
+    if (!from || !session.shownWindow(from)) {
+        ADD_FAILURE() << "the caller did not open";
+        return nullptr;
+    }
+    session.click(from, 2);
+    rt::Window* called = session.shownTop();
+    if (called == from || !called || called->title() != title) {
+        ADD_FAILURE() << "\"" << title << "\" did not open";
+        return nullptr;
+    }
+    return called;
+}
+
+// Once the called windows have closed: the caller has the keyboard on its button, and it
+// works there (Escape ends the caller and the program).
+inline void expectCallerHasTheKeyboard(QtSession& session, CallerWindow& caller) {
+    rt::Window* from = caller.window;
+    ASSERT_EQ(topWindow(), from);
+    EXPECT_TRUE(keyboardBackOn(session.backend(), from, 2));
+    keyAt(5000, Qt::Key_Escape);
+    session.settle();
+    EXPECT_EQ(caller.window.load(), nullptr);
+    ASSERT_TRUE(session.finish());
 }
 
 // Events a program saw, written by the application thread and read by the test between
