@@ -1,7 +1,13 @@
 #include "runtime/qt/legible_colours.h"
 
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace rt::qt {
 namespace {
@@ -14,6 +20,27 @@ double luminance(const QColor& c) {
     return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
 }
 
+// The colours of a push button's face in `face` as the style paints it (a gradient, lighter
+// at the top), down the band in its middle where the text stands.
+std::vector<QColor> paintedFace(const QColor& face) {
+    QStyleOptionButton option;
+    option.rect = QRect(0, 0, 80, 24);
+    option.state = QStyle::State_Enabled | QStyle::State_Raised;
+    option.palette = QApplication::palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive})
+        option.palette.setColor(group, QPalette::Button, face);
+    QImage image(option.rect.size(), QImage::Format_ARGB32);
+    image.fill(face);
+    {
+        QPainter painter(&image);
+        QApplication::style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter);
+    }
+    std::vector<QColor> band;
+    for (int y = 6; y <= 18; ++y)
+        band.push_back(image.pixelColor(40, y));
+    return band;
+}
+
 }  // namespace
 
 double contrastRatio(const QColor& a, const QColor& b) {
@@ -24,7 +51,11 @@ double contrastRatio(const QColor& a, const QColor& b) {
 QColor buttonFaceFor(const QColor& text) {
     for (int grey : {0xC0, 0xA0, 0x80, 0x60, 0x40}) {
         const QColor face(grey, grey, grey);
-        if (contrastRatio(text, face) >= kLeastTextContrast) return face;
+        const std::vector<QColor> painted = paintedFace(face);
+        if (std::all_of(painted.begin(), painted.end(), [&](const QColor& c) {
+                return contrastRatio(text, c) >= kLeastTextContrast;
+            }))
+            return face;
     }
     return QColor(0xC0, 0xC0, 0xC0);  // black-like text: the light face suits it best
 }
@@ -36,7 +67,7 @@ QColor legibleOn(const QColor& text, const QColor& ground) {
     for (int step = 0; step < 64; ++step) {
         const int l = std::clamp(c.lightness() + (darker ? -4 : 4), 0, 255);
         c.setHsl(c.hslHue(), c.hslSaturation(), l);
-        if (contrastRatio(c, ground) >= kLeastTextContrast) return c.toRgb();
+        if (contrastRatio(c, ground) >= kChangedTextContrast) return c.toRgb();
     }
     return darker ? QColor(Qt::black) : QColor(Qt::white);
 }
