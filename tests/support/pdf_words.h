@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,27 @@ inline void expectEveryWordInItsSlotAndApart(const std::vector<PdfWord>& all,
                                a.bottom <= b.top + kTolerance || b.bottom <= a.top + kTolerance;
             EXPECT_TRUE(apart) << a.text << " over " << b.text;
         }
+}
+
+// Every font the PDF embeds is one of the families the font table gives the faces windows and
+// reports name: a face the table lacks would print in a fallback family of other widths.
+inline void expectTheFontsOfTheWindows(const std::filesystem::path& pdf) {
+    const std::string listing = commandOutput("pdffonts '" + pdf.string() + "' 2>/dev/null");
+    std::istringstream lines(listing);
+    std::string line;
+    int fonts = 0;
+    for (int n = 0; std::getline(lines, line); ++n) {
+        if (n < 2 || line.empty()) continue;  // the heading and its rule
+        std::string name = line.substr(0, line.find(' '));
+        name = name.substr(name.find('+') + 1);  // without the subset's tag
+        ++fonts;
+        bool known = false;
+        for (const char* family : {"LiberationSans", "LiberationSerif", "LiberationMono",
+                                   "NimbusSansNarrow", "StandardSymbolsPS"})
+            known = known || name.rfind(family, 0) == 0;
+        EXPECT_TRUE(known) << name << " in\n" << listing;
+    }
+    EXPECT_GT(fonts, 0) << listing;
 }
 
 }  // namespace testsupport
