@@ -168,6 +168,7 @@ void expectWordsOnTheSheetAndApart(rt::Report& report, int count,
         << error;
     report.close(error);
     testsupport::expectEveryWordInItsSlotAndApart(testsupport::pdfWords(pdf), {0, 0, 8500, 11000});
+    testsupport::expectTheFontsOfTheWindows(pdf);
 }
 
 // Every field of a check filled with the longest value it holds, in capitals and the widest

@@ -144,6 +144,7 @@ TEST_F(ContactReportsTest, LongestValuesStayInTheirBoxesAndApart) {
         ASSERT_TRUE(printToPdf(report));
         testsupport::expectEveryWordInItsSlotAndApart(testsupport::pdfWords(pdf),
                                                       {0, 0, 8500, 11000});
+        testsupport::expectTheFontsOfTheWindows(pdf);
     }
 }
 

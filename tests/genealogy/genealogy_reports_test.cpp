@@ -118,6 +118,7 @@ TEST_F(GenealogyReportsTest, LongestValuesStayInTheirColumnsAndApart) {
         ASSERT_TRUE(testsupport::printReportToPdf(report, pdf));
         testsupport::expectEveryWordInItsSlotAndApart(testsupport::pdfWords(pdf),
                                                       {0, 0, 8500, 11000});
+        testsupport::expectTheFontsOfTheWindows(pdf);
     }
 }
 
