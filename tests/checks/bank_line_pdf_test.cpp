@@ -187,7 +187,7 @@ void expectWordsOnTheSheetAndApart(rt::Report& report, int count,
     ASSERT_TRUE(rendered::printToPdf({rt::readPage(report.pageNames().front()).page}, pdf, error))
         << error;
     report.close(error);
-    testsupport::expectEveryWordInItsSlotAndApart(testsupport::pdfWords(pdf), {0, 0, 8500, 11000});
+    testsupport::expectEveryWordInItsSlotApartAndOffTheRules(pdf, {0, 0, 8500, 11000});
     testsupport::expectTheFontsOfTheWindows(pdf);
 }
 

@@ -119,8 +119,7 @@ TEST(CheckRunsPdf, LongestValuesStayInTheirBoxesAndApartInTheFontsOfTheWindows) 
         const std::filesystem::path pdf = dir / "run.pdf";
         std::string error;
         ASSERT_TRUE(rendered::printToPdf({printedPages().front()}, pdf, error)) << error;
-        testsupport::expectEveryWordInItsSlotAndApart(testsupport::pdfWords(pdf),
-                                                      {0, 0, 8500, 11000});
+        testsupport::expectEveryWordInItsSlotApartAndOffTheRules(pdf, {0, 0, 8500, 11000});
         testsupport::expectTheFontsOfTheWindows(pdf);
     }
 }
