@@ -175,7 +175,7 @@ void memoAndTotals(rt::ReportBand& d) {
         [] { return rt::Value(PaidAmount(ORD::PAID.text())); }, "@n-10.2");
     amount(
         74, {5042, 7802, 0, 0}, "Balance", 75, {5677, 7802, 1020, 208},
-        [] { return rt::Value(rt::textToNumber(ORD::BALANCE.text())); }, "@n-10.2");
+        [] { return rt::Value(rt::textToNumber(ORD::BALANCE.text())); }, "@n-13.2");
 }
 
 rt::ReportBand form() {
