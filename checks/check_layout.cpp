@@ -146,7 +146,8 @@ std::vector<CheckItem> copiesPart() {
         field("BANKNAME", 2500, 9063, 2427, 156, arial(10), "@S25"),
         field("BANKADDRESS", 2500, 9219, 2427, 156, arial(10), "@S25"),
         field("BANKCITYSTATEZIP", 2500, 9354, 2427, 156, arial(10), "@S25"),
-        field("CHECKMEMO", 646, 9552, 5021, 208, arial(10), "@S40"),
+        // The memo beside the bank's lines, above the band kept clear for the bank line.
+        field("CHECKMEMO", 4969, 9063, kRightEnd - 4969, 208, arial(10), "@S40"),
         bankLine(1083, 10240),
         rule(10, 10240, 7958),
     };

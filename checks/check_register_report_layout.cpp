@@ -82,7 +82,11 @@ rt::ReportStructure draftRegisterReport(const FieldBinder& bind) {
     heading.push_back(textAt(16, "Drafts Left", {5115, 281, 0, 0}, arial10));
     auto& detail = r.details.front().controls;
     std::erase_if(detail, [](const rt::ReportControl& c) { return c.id == kMemoField; });
-    detail.push_back(fieldAt(17, bind("CHE:X1"), "@s2", {4417, 31, 0, 0}, arial10));
+    // Without the memo the payee has the room up to the draft day.
+    constexpr int kPayToField = 12, kDraftDayX = 4417;
+    for (rt::ReportControl& c : detail)
+        if (c.id == kPayToField) c.at.width = kDraftDayX - 42 - c.at.x;
+    detail.push_back(fieldAt(17, bind("CHE:X1"), "@s2", {kDraftDayX, 31, 0, 0}, arial10));
     detail.push_back(fieldAt(18, bind("CHE:X2"), "@s3", {5313, 31, 0, 0}, arial10));
     return r;
 }

@@ -1,6 +1,7 @@
 // UpdateMonthlyDraft: one monthly draft, changed or deleted. Drafts are made in the check
 // form; this form never adds one.
 
+#include "checks/account_number_entry.h"
 #include "checks/check_procedures.h"
 #include "checks/draft_form_window.h"
 #include "frame/form_engine.h"
@@ -49,6 +50,7 @@ class DraftForm : public FormProcedure {
     }
 
     bool takeOwnEvent() override {
+        if (accountNumber_.take(window())) return true;
         // Only the user's own acceptance copies the monthly amount, not the pass of OK.
         if (window().accepted() == MonthlyAmount && !window().acceptAllActive()) {
             CHE::AMOUNT.setNumber(CHE::MONTHLYAMOUNT.number());
@@ -56,6 +58,9 @@ class DraftForm : public FormProcedure {
         }
         return false;
     }
+
+  private:
+    AccountNumberEntry accountNumber_{AccountNumber, CHE::ACCOUNTNUMBER};
 };
 
 }  // namespace

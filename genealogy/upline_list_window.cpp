@@ -16,7 +16,7 @@ const rt::WindowStructure& uplineWindow() {
         // "Level 1" shows the distributor's own count of level 1, blank when zero.
         list.format =
             "28R(2)|M~Level~L(2)@n4@"
-            "32R(2)|M~Level 1~L(2)@n3.0b@"
+            "32R(2)|M~Level 1~L(2)@n5b@"
             "64L(2)|M~First Name~@s15@"
             "64L(2)|M~Last Name~@s15@"
             "64L(2)|M~ID Number~@s15@";

@@ -1,6 +1,8 @@
 // The company choosers "Select Company Name For Return Address": SelectInvoiceCompany,
 // SelectEnvelopeCompany and SelectShippingLabelCompany. The choice fills the company globals
 // and runs the road's next step; the chooser returns when that step has returned.
+#include <vector>
+
 #include "frame/browse_engine.h"
 #include "frame/globals.h"
 #include "frame/procedure_registry.h"
@@ -35,8 +37,9 @@ class CompanyChooser : public BrowseProcedure {
         s.file = &COMPANY;
         s.displayName = "COMPANY";
         s.list = c.list;
+        // The rate column comes from extraColumns: the rate with its five places.
         s.columns = {COM::COMPANYNAME.index(), COM::ADDRESS.index(), COM::CITYSTATEZIP.index(),
-                     COM::PHONE.index(),       COM::FAX.index(),     COM::SALESTAX.index()};
+                     COM::PHONE.index(), COM::FAX.index()};
         s.buttons.change = c.open;
         s.buttons.remove = c.remove;
         s.buttons.close = c.close;
@@ -50,6 +53,9 @@ class CompanyChooser : public BrowseProcedure {
     }
 
   protected:
+    // The rate the invoices use, not the four places of COM:SALESTAX.
+    void extraColumns(std::vector<rt::Value>& row) override { row.emplace_back(CompanyTaxRate()); }
+
     void setUpWindow() override {
         BrowseProcedure::setUpWindow();
         if (!selectMode()) window().setProp(c_.choice, PROP::Disable, 1);
@@ -66,6 +72,7 @@ class CompanyChooser : public BrowseProcedure {
         // The highlighted company goes into the globals as soon as the choice button takes the
         // focus, so that it stays chosen when the user then leaves through Close.
         if (w.event() == EVENT::Selected && w.field() == c_.choice) {
+            ReadHighlightedRecord();  // the row holds no exact rate; the record does
             TakeCompanyChoice();
             w.display();
         }
@@ -74,8 +81,8 @@ class CompanyChooser : public BrowseProcedure {
 
   private:
     void choose() {
-        TakeCompanyChoice();
         ReadHighlightedRecord();
+        TakeCompanyChoice();
         // The envelope and shipping-label reports may not be part of the program yet: the
         // choice then ends with the globals set.
         if (ProcedureEntry next = FindProcedure(nextStep(road_))) Call(next);

@@ -59,7 +59,7 @@ rt::WindowStructure makeWindow(const Variant& v) {
     rt::ControlStructure& list = b.add(c.list, rt::ControlKind::List, {5, 7, 184, 63});
     list.format = std::string("120L(2)|M~") + v.headers[0] + "~@s30@120L(2)|M~" + v.headers[1] +
                   "~@s30@120L(2)|~" + v.headers[2] +
-                  "~@s30@48R(1)|~PHONE~L@n-15.0@48R(1)|~FAX~L@n-15.0@28D(16)|~SALESTAX~L@n-7.4@";
+                  "~@s30@48R(1)|~PHONE~L@n-15.0@48R(1)|~FAX~L@n-15.0@28D(16)|~SALESTAX~L@P.#####P@";
     list.tip = "Browsing Records";
     list.font.color = 0x0000FF;
     list.background = 0xCCCCFF;

@@ -17,6 +17,9 @@ using namespace report_parts;
 using rt::TextAlign;
 
 constexpr int kGap = 42, kBandEnd = 7500;
+// The item table: its frame's left edge, the left edges of its first two column bars and
+// their width.
+constexpr int kFrameLeft = 31, kFirstBar = 844, kSecondBar = 2542, kBarWidth = 63;
 constexpr rt::Rgb kDarkBlue = 0x0000A0, kPurple = 0x800040, kBlue = 0x0000FF, kLightBlue = 0xC6C6FF,
                   kRed = 0xFF0000;
 
@@ -126,14 +129,20 @@ void itemTable(rt::ReportBand& d) {
     d.controls.push_back(styled(text(29, {4229, 1906, 729, 208}, "Price Each"), bold));
     d.controls.push_back(styled(text(30, {6208, 1917, 0, 0}, "Total"), bold));
     const int ys[] = {2323, 2771, 3219, 3667, 4115, 4563, 5010, 5458};
+    // The item number and the description take the whole room between the table's frame
+    // and its column bars, so that the longest of them, drawn smaller, keeps every letter.
+    constexpr int kItemStart = kFrameLeft + 52, kDescriptionStart = kFirstBar + kBarWidth + 31,
+                  kBeforeBar = 21;
     int id = 100;
     for (int line = 1; line <= 8; ++line) {
         const std::string n = std::to_string(line);
         const int y = ys[line - 1];
-        d.controls.push_back(value(id++, {260, line == 1 ? 2313 : y, 760, 208},
-                                   fieldNamed("ORD:ITEMNO" + n), "@s8"));
-        d.controls.push_back(value(id++, {line == 8 ? 1063 : 1073, y, 1700, 208},
-                                   fieldNamed("ORD:DISC" + n), "@s20"));
+        d.controls.push_back(value(
+            id++, {kItemStart, line == 1 ? 2313 : y, kFirstBar - kBeforeBar - kItemStart, 208},
+            fieldNamed("ORD:ITEMNO" + n), "@s8"));
+        d.controls.push_back(
+            value(id++, {kDescriptionStart, y, kSecondBar - kBeforeBar - kDescriptionStart, 208},
+                  fieldNamed("ORD:DISC" + n), "@s20"));
         d.controls.push_back(
             value(id++, {2979, y, 400, 208}, lineNumber("ORD:Q", n), "@n3", TextAlign::Right));
         d.controls.push_back(value(id++, {3854, y, 1000, 208}, lineNumber("ORD:P", n), "@n-10.2",
@@ -171,7 +180,7 @@ void memoAndTotals(rt::ReportBand& d) {
         [] { return rt::Value(PaidAmount(ORD::PAID.text())); }, "@n-10.2");
     amount(
         74, {5042, 7802, 0, 0}, "Balance", 75, {5677, 7802, 1020, 208},
-        [] { return rt::Value(rt::textToNumber(ORD::BALANCE.text())); }, "@n-10.2");
+        [] { return rt::Value(rt::textToNumber(ORD::BALANCE.text())); }, "@n-13.2");
 }
 
 rt::ReportBand form() {
@@ -180,9 +189,9 @@ rt::ReportBand form() {
     f.at = {500, 500, 7500, 10000};
     f.controls.push_back(box(1, {52, 42, 7417, 1354}, kBlue, kLightBlue, true));
     f.controls.push_back(box(2, {52, 1510, 7417, 1354}, kBlue, rt::kWhite, true));
-    f.controls.push_back(box(3, {31, 3260, 7396, 4573}, rt::kBlack, rt::kWhite));
-    f.controls.push_back(box(4, {844, 2854, 63, 4990}, rt::kBlack, 0xC6C6FF));
-    f.controls.push_back(box(5, {2542, 2854, 63, 4990}, rt::kBlack, 0xC8C8FF));
+    f.controls.push_back(box(3, {kFrameLeft, 3260, 7396, 4573}, rt::kBlack, rt::kWhite));
+    f.controls.push_back(box(4, {kFirstBar, 2854, kBarWidth, 4990}, rt::kBlack, 0xC6C6FF));
+    f.controls.push_back(box(5, {kSecondBar, 2854, kBarWidth, 4990}, rt::kBlack, 0xC8C8FF));
     f.controls.push_back(box(6, {3688, 2854, 63, 4990}, rt::kBlack, 0xCECEFF));
     f.controls.push_back(box(7, {5323, 2854, 63, 4990}, rt::kBlack, 0xC6C6FF));
     f.controls.push_back(box(8, {4646, 7865, 2792, 1458}, rt::kBlack, rt::kWhite));

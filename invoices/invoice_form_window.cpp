@@ -98,7 +98,7 @@ void totals(StructureBuilder& b) {
     } rows[] = {
         {84, "SubTotal:", "ORD:SUBTOTAL", "@n-10.2"}, {86, "Tax:", "ORD:TAX", "@n-7.2"},
         {88, "Shipping:", "ORD:SHIPPING", "@n-7.2"},  {91, "Total:", "ORD:TOTAL", "@n-10.2"},
-        {93, "Paid:", "ORD:PAID", "@n-10.2"},         {95, "Balance:", "ORD:BALANCE", "@n-10.2"}};
+        {93, "Paid:", "ORD:PAID", "@n-10.2"},         {95, "Balance:", "ORD:BALANCE", "@n-13.2"}};
     int y = 96;
     for (const auto& row : rows) {
         b.prompt(row.prompt, {304, y + 1, 40, 10}, row.text);

@@ -57,7 +57,7 @@ rt::WindowStructure makeWindow() {
     rt::ControlStructure& list = b.add(List, rt::ControlKind::List, {8, 34, 381, 112});
     list.format =
         "10L|I@s10@60L|~FirstName~@s15@?60L|~LastName~@s15@74L|~Company~@s30@"
-        "37R(1)|~OrderDate~@D1@80R(1)|~Balance~@n-10.2@";
+        "37R(1)|~OrderDate~@D1@80R(1)|~Balance~@n-13.2@";
     list.tip = "Browsing Records";
     list.verticalScroll = true;
     list.listFlags = 0x800;

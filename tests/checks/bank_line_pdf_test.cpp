@@ -33,15 +33,33 @@ double thousandths(double pixelEdge) {
     return pixelEdge * 1000 / kDotsPerInch;
 }
 
-// One check a page, each with its own bank line.
+// What a field of a check holds at its longest, in capitals and the widest letters; the bank
+// line is `micr`.
+rt::Value widestValue(const std::string& name, const std::string& micr) {
+    static const std::map<std::string, std::size_t> lengths = {
+        {"CHECKNUMBER", 10}, {"FEDNUMBER1", 15},  {"FEDNUMBER2", 15},      {"CITY", 15},
+        {"STATE", 2},        {"ZIP", 12},         {"PHONE", 10},           {"CHECKMEMO", 40},
+        {"BANKNAME", 30},    {"BANKADDRESS", 30}, {"BANKCITYSTATEZIP", 30}};
+    if (name == "LOC:MicrLine") return rt::Value(micr);
+    if (name == "AMOUNT") return rt::Value(rt::Decimal("99999.99"));
+    if (name == "CHECKDATE") return rt::Value(80000L);
+    if (name == "PHONE") return rt::Value(std::string("8005551212"));
+    const auto known = lengths.find(name);
+    return rt::Value(std::string(known == lengths.end() ? 30 : known->second, 'W'));
+}
+
+checks_layout::FieldBinder widestFields(const std::string& micr) {
+    return [micr](const std::string& name) {
+        const rt::Value v = widestValue(name, micr);
+        return [v] { return v; };
+    };
+}
+
+// One check a page, each with its own bank line and every other field at its longest.
 std::vector<rt::Page> checksWith(CheckPage page, const std::vector<std::string>& lines) {
     std::vector<rt::Page> pages;
     for (const std::string& line : lines) {
-        rt::Report report(checks_layout::checkPageReport(page, [&line](const std::string& name) {
-            return [&line, name] {
-                return name == "LOC:MicrLine" ? rt::Value(line) : rt::Value(std::string());
-            };
-        }));
+        rt::Report report(checks_layout::checkPageReport(page, widestFields(line)));
         std::string error;
         EXPECT_TRUE(report.open(error)) << error;
         EXPECT_TRUE(report.print(checks_layout::kCheckBand));
@@ -87,23 +105,26 @@ struct BankLine {
     CheckPage page;
     const char* name;
     int bottomEdge;  // the cut rule under the line, on the sheet
-    bool clearBand;  // a negotiable check: nothing else in the band above its bottom edge
 };
 
 TEST(BankLinePdf, StandsAtItsPositionsAndHeightWithTheClearBandFreeOnEveryCheckPage) {
     // The band's top on the sheet is 125 down (the report area) plus its stored offset.
     const BankLine lines[] = {
-        {CheckPage::Style1, "style 1", 135 + 3385, true},
-        {CheckPage::Style1, "style 1 payee copy", 135 + 10240, false},
-        {CheckPage::Style1All, "style 1, all", 135 + 3385, true},
-        {CheckPage::Style1Reprint, "style 1 reprint", 135 + 3375, true},
-        {CheckPage::Style2, "style 2", 135 + 3385, true},
-        {CheckPage::Style2Reprint, "style 2 reprint", 135 + 3375, true},
-        {CheckPage::ThreeUp, "three-up", 135 + 3385, true},
-        {CheckPage::Draft, "draft", 135 + 3375, true},
-        {CheckPage::Draft, "draft payee copy", 135 + 10240, false},
-        {CheckPage::BlankThreeUp, "blank three-up", 125 + 3375, true},
-        {CheckPage::BlankOneUp, "blank one-up", 125 + 3375, true},
+        {CheckPage::Style1, "style 1", 135 + 3385},
+        {CheckPage::Style1, "style 1 payee copy", 135 + 10240},
+        {CheckPage::Style1All, "style 1, all", 135 + 3385},
+        {CheckPage::Style1All, "style 1, all, payee copy", 135 + 10240},
+        {CheckPage::Style1Reprint, "style 1 reprint", 135 + 3375},
+        {CheckPage::Style1Reprint, "style 1 reprint payee copy", 135 + 10240},
+        {CheckPage::Style2, "style 2", 135 + 3385},
+        {CheckPage::Style2, "style 2 payee copy", 135 + 10240},
+        {CheckPage::Style2Reprint, "style 2 reprint", 135 + 3375},
+        {CheckPage::Style2Reprint, "style 2 reprint payee copy", 135 + 10240},
+        {CheckPage::ThreeUp, "three-up", 135 + 3385},
+        {CheckPage::Draft, "draft", 135 + 3375},
+        {CheckPage::Draft, "draft payee copy", 135 + 10240},
+        {CheckPage::BlankThreeUp, "blank three-up", 125 + 3375},
+        {CheckPage::BlankOneUp, "blank one-up", 125 + 3375},
     };
     // Check numbers of 1 to 10 digits and accounts of every length the line holds.
     std::vector<std::string> micr;
@@ -135,9 +156,8 @@ TEST(BankLinePdf, StandsAtItsPositionsAndHeightWithTheClearBandFreeOnEveryCheckP
             ASSERT_GE(rule, 0);
             const int edge = clearTop + rule;
             EXPECT_NEAR(top + thousandths(edge), line.bottomEdge, 10);
-            // The copies print their memo inside the band: only the line's own rows count.
-            const int from = line.clearBand ? clearTop : edge - pixels(330);
-            const QRect band(0, from, image.width(), edge - 2 - from);
+            // Nothing but the line prints in the clear band above the bottom edge.
+            const QRect band(0, clearTop, image.width(), edge - 2 - clearTop);
             const QRect ink = rendered::inkBounds(image, band);
             ASSERT_FALSE(ink.isEmpty());
             // The baseline 3/16 inch above the edge, give or take 1/16; the characters'
@@ -167,16 +187,13 @@ void expectWordsOnTheSheetAndApart(rt::Report& report, int count,
     ASSERT_TRUE(rendered::printToPdf({rt::readPage(report.pageNames().front()).page}, pdf, error))
         << error;
     report.close(error);
-    testsupport::expectEveryWordInItsSlotAndApart(testsupport::pdfWords(pdf), {0, 0, 8500, 11000});
+    testsupport::expectEveryWordInItsSlotApartAndOffTheRules(pdf, {0, 0, 8500, 11000});
+    testsupport::expectTheFontsOfTheWindows(pdf);
 }
 
 // Every field of a check filled with the longest value it holds, in capitals and the widest
 // letters: from the printed PDF, no word leaves the sheet and none stands over another.
 TEST(CheckPagesPdf, LongestValuesStayInTheirBoxesAndApart) {
-    const std::map<std::string, std::size_t> lengths = {
-        {"CHECKNUMBER", 10}, {"FEDNUMBER1", 15},  {"FEDNUMBER2", 15},      {"CITY", 15},
-        {"STATE", 2},        {"ZIP", 12},         {"PHONE", 10},           {"CHECKMEMO", 40},
-        {"BANKNAME", 30},    {"BANKADDRESS", 30}, {"BANKCITYSTATEZIP", 30}};
     const std::string micr =
         checks_layout::MicrLine("1234567890", "123456789", "123456789012345678");
     testsupport::TempDir dir;
@@ -184,22 +201,7 @@ TEST(CheckPagesPdf, LongestValuesStayInTheirBoxesAndApart) {
                            CheckPage::Style2, CheckPage::Style2Reprint, CheckPage::ThreeUp,
                            CheckPage::Draft, CheckPage::BlankThreeUp, CheckPage::BlankOneUp}) {
         SCOPED_TRACE(static_cast<int>(page));
-        rt::Report report(checks_layout::checkPageReport(page, [&](const std::string& name) {
-            rt::Value v;
-            if (name == "LOC:MicrLine") {
-                v = rt::Value(micr);
-            } else if (name == "AMOUNT") {
-                v = rt::Value(rt::Decimal("99999.99"));
-            } else if (name == "CHECKDATE") {
-                v = rt::Value(80000L);
-            } else if (name == "PHONE") {
-                v = rt::Value(std::string("8005551212"));
-            } else {
-                const auto known = lengths.find(name);
-                v = rt::Value(std::string(known == lengths.end() ? 30 : known->second, 'W'));
-            }
-            return [v] { return v; };
-        }));
+        rt::Report report(checks_layout::checkPageReport(page, widestFields(micr)));
         expectWordsOnTheSheetAndApart(report, 1, dir / "longest.pdf");
         // A blank check's amount line ends at its top rule's right end, as the sheet shows it.
         if (page != CheckPage::BlankThreeUp && page != CheckPage::BlankOneUp) continue;

@@ -16,12 +16,14 @@
 #include "records/blank.h"
 #include "records/checks.h"
 #include "records/mail.h"
+#include "records/payee.h"
 #include "runtime/qt/qt_control_widgets.h"
 #include "runtime/qt/qt_driver.h"
 #include "runtime/qt/qt_list.h"
 #include "runtime/text/fixed_text.h"
 #include "tests/checks/check_test_support.h"
 #include "tests/runtime/qt/qt_test_support.h"
+#include "tests/support/account_number_typing.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -250,6 +252,69 @@ TEST(CheckWindowsQt, TheBankLineEntriesShowEveryCharacterTheyHold) {
         EXPECT_EQ(bankEntries, 4);  // the two symbols, the transit and the account number
         expectRendered(session.shownWindow(w), std::string("Bank line of the ") + shown.name);
         EXPECT_TRUE(session.finish());
+    }
+}
+
+// Typed on the real widgets of each form that holds a bank account, an account number longer
+// than the bank line's on-us field is refused where it is typed; the longest it holds is
+// stored through OK.
+TEST(CheckWindowsQt, EachFormRefusesAnAccountNumberTooLongForTheBankLine) {
+    testsupport::TempDir dir{/*enter=*/true};
+    RegisterCheckProcedures();
+    checktest::makeChecks({{"Ann", "Smith", "Acme Supply", "125.50", "", "3"}});
+    BLANK.create();
+    BLANK.open();
+    BLANK.clear();
+    CHE1::CHECKID.setInteger(1);
+    // The entries the form requires.
+    CHE1::CHECKNAME.setText("Ann Smith");
+    CHE1::BANKNAME.setText("First Bank");
+    CHE1::TRANSIT.setText("123456789");
+    BLANK.add();
+    BLANK.close();
+    MAIL.create();
+    PAYEE.create();
+    struct Form {
+        const char* name;
+        rt::RecordFile& file;
+        int key;
+        void (*procedure)();
+        const char* field;
+    };
+    const Form forms[] = {
+        {"check form", CHECKS, CHE::KEYCHECKID, &UpdateCheck, "CHE:ACCOUNTNUMBER"},
+        {"draft form", CHECKS, CHE::KEYCHECKID, &UpdateMonthlyDraft, "CHE:ACCOUNTNUMBER"},
+        {"blank check form", BLANK, CHE1::KEYCHECKID, &UpdateBlankCheck, "CHE1:ACCOUNTNUMBER"},
+    };
+    rt::qt::ensureApplication();
+    for (const Form& form : forms) {
+        SCOPED_TRACE(form.name);
+        // The first record of the file holds 987654 before each form.
+        form.file.open();
+        form.file.set(form.key);
+        ASSERT_EQ(form.file.next(), 0);
+        form.file.buf().setText(form.file.buf().field(form.field), "987654");
+        ASSERT_EQ(form.file.put(), 0);
+        form.file.close();
+        rt::qt::QtDriver driver;
+        driver.start([&form] {
+            form.file.open();
+            form.file.set(form.key);
+            form.file.next();
+            GLO::Request = REQ::Change;
+            form.procedure();
+            form.file.close();
+        });
+        driver.waitWindow("Enter Check Information");
+        testsupport::expectTooLongAccountRefusedAndLongestTaken(driver, form.field, "987654");
+        driver.press(rt::ControlName::parse("\"OK\""));
+        ASSERT_TRUE(driver.finish());
+        form.file.open();
+        form.file.set(form.key);
+        ASSERT_EQ(form.file.next(), 0);
+        EXPECT_EQ(rt::clip(form.file.buf().text(form.file.buf().field(form.field))),
+                  testsupport::kLongestAccount);
+        form.file.close();
     }
 }
 

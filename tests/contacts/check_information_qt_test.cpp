@@ -14,9 +14,12 @@
 #include "contacts/contact_procedures.h"
 #include "records/mail.h"
 #include "records/payee.h"
+#include "runtime/qt/page_painter.h"
+#include "runtime/qt/qt_driver.h"
 #include "runtime/text/decimal.h"
 #include "runtime/text/fixed_text.h"
 #include "tests/runtime/qt/qt_test_support.h"
+#include "tests/support/account_number_typing.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -126,6 +129,30 @@ TEST(CheckInformationQt, TypedThroughAtFullSpeedTheLookUpTakesNoneOfItAndEveryFi
     EXPECT_EQ(result, expected);
     EXPECT_EQ(monthly, rt::Decimal(250));
     EXPECT_EQ(amount, rt::Decimal(250));
+}
+
+// Typed on the real widgets, an account number longer than the bank line holds is refused
+// where it is typed; the longest it holds is what the form gives back through OK.
+TEST(CheckInformationQt, AnAccountNumberTooLongForTheBankLineIsRefusedWhereTyped) {
+    testsupport::TempDir dir{/*enter=*/true};
+    RegisterContactProcedures();
+    RegisterCheckProcedures();
+    PAYEE.create();
+    rt::qt::ensureApplication();
+    std::string kept;
+    rt::qt::QtDriver driver;
+    driver.start([&kept] {
+        MAIL.clear();
+        MAI::ACCOUNTNUMBER.setText("987654");
+        MAI::PAYTO.setText("Acme");  // a pay-to already chosen: no look-up opens
+        UpdateClientCheckInfo();
+        kept = rt::clip(MAI::ACCOUNTNUMBER.text());
+    });
+    driver.waitWindow("");
+    testsupport::expectTooLongAccountRefusedAndLongestTaken(driver, "MAI:ACCOUNTNUMBER", "987654");
+    driver.press(rt::ControlName::parse(std::to_string(CheckInfoControl::Ok)));
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(kept, testsupport::kLongestAccount);
 }
 
 }  // namespace

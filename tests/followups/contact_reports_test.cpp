@@ -142,8 +142,8 @@ TEST_F(ContactReportsTest, LongestValuesStayInTheirBoxesAndApart) {
     for (auto report : {&PrintContactsReport, &PrintAppointmentsReport, &PrintMAILReport}) {
         std::filesystem::remove(pdf);
         ASSERT_TRUE(printToPdf(report));
-        testsupport::expectEveryWordInItsSlotAndApart(testsupport::pdfWords(pdf),
-                                                      {0, 0, 8500, 11000});
+        testsupport::expectEveryWordInItsSlotApartAndOffTheRules(pdf, {0, 0, 8500, 11000});
+        testsupport::expectTheFontsOfTheWindows(pdf);
     }
 }
 

@@ -116,8 +116,8 @@ TEST_F(GenealogyReportsTest, LongestValuesStayInTheirColumnsAndApart) {
     for (auto* report : {&PrintGenealogy, &PrintUplineReport}) {
         std::filesystem::remove(pdf);
         ASSERT_TRUE(testsupport::printReportToPdf(report, pdf));
-        testsupport::expectEveryWordInItsSlotAndApart(testsupport::pdfWords(pdf),
-                                                      {0, 0, 8500, 11000});
+        testsupport::expectEveryWordInItsSlotApartAndOffTheRules(pdf, {0, 0, 8500, 11000});
+        testsupport::expectTheFontsOfTheWindows(pdf);
     }
 }
 

@@ -85,7 +85,7 @@ TEST_F(CompanyChooserTest, TheInvoiceChoiceOpensTheInvoiceListAndAnswersComplete
     makeInvoices({});
     startChooser(&SelectInvoiceCompany);
     driver.expectRow(rt::ControlName::parse("1"), 1,
-                     "First Co | 1 Main St | Springfield IL | 2,175,550,100 | 0 | 0.0500");
+                     "First Co | 1 Main St | Springfield IL | 2,175,550,100 | 0 | .05000");
     driver.choose(rt::ControlName::parse("1"), 2);
     driver.press("&Press Here After Selection");
     driver.waitWindow("Browse Invoice Records");
@@ -111,9 +111,11 @@ TEST_F(CompanyChooserTest, TheEnvelopeAndLabelChoicesEndWithTheGlobalsSetUntilTh
 
 TEST_F(CompanyChooserTest, TheEnvelopeChoiceRunsThePrintingOnceItIsPartOfTheProgram) {
     makeCompanies({{"Only Co", "9 Elm St", "Troy NY", 0, 0, "0"}});
-    std::string sender;
+    // The registration outlives the test: what it writes must too.
+    static std::string sender;
+    sender.clear();
     RegisterProcedure("PrintEnvelopes",
-                      [&sender] { sender = std::string(rt::clip(GLO::CompanyName.view())); });
+                      [] { sender = std::string(rt::clip(GLO::CompanyName.view())); });
     startChooser(&SelectEnvelopeCompany);
     driver.press("&Press Here After Selection");
     ASSERT_TRUE(driver.finish());
@@ -172,6 +174,34 @@ TEST_F(CompanyChooserTest, TheCompanyFocusedOnTheChoiceStaysChosenWhenClosed) {
     EXPECT_EQ(response, RESP::Cancelled);
     EXPECT_EQ(rt::clip(GLO::CompanyName.view()), "Second Co");
     EXPECT_EQ(GLO::SalesTaxRate, rt::Decimal("0.06"));
+}
+
+// The list and the choice carry the rate with its five places, whichever company was read
+// last while the list filled.
+TEST_F(CompanyChooserTest, TheListAndTheChoiceCarryTheRateTheInvoicesUse) {
+    makeCompanies({{"First Co", "1 Main St", "Springfield IL", 0, 0, "0.08875"},
+                   {"Second Co", "2 Oak St", "Dayton OH", 0, 0, "0.0825"},
+                   {"Third Co", "3 Elm St", "Troy NY", 0, 0, "0.99999"}});
+    startChooser(&SelectEnvelopeCompany);
+    driver.expectRow(rt::ControlName::parse("1"), 1,
+                     "First Co | 1 Main St | Springfield IL | 0 | 0 | .08875");
+    driver.expectRow(rt::ControlName::parse("1"), 2,
+                     "Second Co | 2 Oak St | Dayton OH | 0 | 0 | .08250");
+    driver.expectRow(rt::ControlName::parse("1"), 3,
+                     "Third Co | 3 Elm St | Troy NY | 0 | 0 | .99999");
+    driver.choose(rt::ControlName::parse("1"), 1);
+    driver.press("&Press Here After Selection");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(GLO::SalesTaxRate, rt::Decimal("0.08875"));
+
+    // Focusing the choice button takes the highlighted company, then Close keeps it.
+    startChooser(&SelectEnvelopeCompany);
+    driver.choose(rt::ControlName::parse("1"), 1);
+    driver.key("Tab");
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(rt::clip(GLO::CompanyName.view()), "First Co");
+    EXPECT_EQ(GLO::SalesTaxRate, rt::Decimal("0.08875"));
 }
 
 TEST_F(CompanyChooserTest, TheContactsListCreatesAnInvoiceThroughTheChooser) {

@@ -2,11 +2,14 @@
 // Record files for the invoice tests (invoices, items, companies, contacts) written before a
 // session and read after it, and a printer that keeps the pages it is given.
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "invoices/company_choice.h"
 #include "records/company.h"
 #include "records/inventor.h"
 #include "records/mail.h"
@@ -117,7 +120,7 @@ inline void makeCompanies(const std::vector<Company>& companies) {
         COM::CITYSTATEZIP.setText(c.cityStateZip);
         COM::PHONE.setInteger(c.phone);
         COM::FAX.setInteger(c.fax);
-        COM::SALESTAX.setNumber(rt::Decimal(c.rate));
+        EXPECT_TRUE(SetCompanyTaxRate(rt::Decimal(c.rate))) << c.rate;
         COMPANY.add();
     }
     COMPANY.close();

@@ -11,6 +11,7 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "frame/calculator.h"
 #include "frame/calculator_window.h"
@@ -27,8 +28,10 @@
 #include "invoices/invoice_procedures.h"
 #include "invoices/item_selector_window.h"
 #include "runtime/qt/qt_fonts.h"
+#include "runtime/qt/qt_list.h"
 #include "tests/invoices/invoice_fixture.h"
 #include "tests/runtime/qt/qt_test_support.h"
+#include "tests/support/qt_text_fits.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -153,5 +156,40 @@ TEST_P(InvoiceWindowsQt, StandsWhereItsDialogUnitsSayAndRenders) {
 
 INSTANTIATE_TEST_SUITE_P(Screens, InvoiceWindowsQt, ::testing::ValuesIn(kScreens),
                          [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+// The chooser's rate column shows the five places the invoices use, whole in its column.
+TEST(CompanyChooserQt, TheRateColumnShowsTheRateTheInvoicesUse) {
+    testsupport::TempDir dir{/*enter=*/true};
+    RegisterInvoiceProcedures();
+    makeCompanies({{"First Co", "1 Main St", "Springfield IL", 0, 0, "0.08875"},
+                   {"Second Co", "2 Oak St", "Dayton OH", 0, 0, "0.0825"},
+                   {"Third Co", "3 Elm St", "Troy NY", 0, 0, "0.99999"}});
+    qttest::QtSession session;
+    session.start([] { withRequest(REQ::Select, &SelectEnvelopeCompany); });
+    rt::Window* w = topWindow();
+    ASSERT_NE(w, nullptr);
+    ASSERT_NE(session.shownWindow(w), nullptr);
+    session.settle();
+    const auto& controls =
+        windows::company_chooser::chooserControls(windows::company_chooser::ChooserRoad::Envelopes);
+    auto* list = dynamic_cast<rt::qt::ListView*>(session.backend().controlWidget(w, controls.list));
+    ASSERT_NE(list, nullptr);
+    const auto spans = list->columnSpans();
+    ASSERT_EQ(spans.size(), 6u);
+    const char* shown[] = {".08875", ".08250", ".99999"};
+    for (int row = 1; row <= 3; ++row) {
+        const std::vector<std::string> texts = list->rowTexts(row);
+        ASSERT_EQ(texts.size(), 6u);
+        EXPECT_EQ(texts[5], shown[row - 1]);
+        const int needed = list->fontMetrics().horizontalAdvance(QString::fromStdString(texts[5]));
+        EXPECT_LE(needed, spans[5].second - 2) << texts[5] << " is cut off in its column";
+    }
+    testsupport::expectHeadersFit(*list, w->control(controls.list)->structure, "chooser");
+    EXPECT_TRUE(session.finish());
+}
 
 }  // namespace
