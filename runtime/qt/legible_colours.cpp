@@ -7,6 +7,7 @@
 #include <QStyleOptionButton>
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <vector>
 
 namespace rt::qt {
@@ -49,15 +50,22 @@ double contrastRatio(const QColor& a, const QColor& b) {
 }
 
 QColor buttonFaceFor(const QColor& text) {
+    // Faces are painted to be measured: each text colour's is found once (GUI thread only).
+    static std::map<QRgb, QColor> found;
+    if (auto it = found.find(text.rgb()); it != found.end()) return it->second;
+    QColor chosen(0xC0, 0xC0, 0xC0);  // black-like text: the light face suits it best
     for (int grey : {0xC0, 0xA0, 0x80, 0x60, 0x40}) {
         const QColor face(grey, grey, grey);
         const std::vector<QColor> painted = paintedFace(face);
         if (std::all_of(painted.begin(), painted.end(), [&](const QColor& c) {
                 return contrastRatio(text, c) >= kLeastTextContrast;
-            }))
-            return face;
+            })) {
+            chosen = face;
+            break;
+        }
     }
-    return QColor(0xC0, 0xC0, 0xC0);  // black-like text: the light face suits it best
+    found.emplace(text.rgb(), chosen);
+    return chosen;
 }
 
 QColor legibleOn(const QColor& text, const QColor& ground) {
