@@ -45,14 +45,17 @@ bool TypingGuard::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::ShortcutOverride:
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
+            // A key from the window system passes its window first, then the widget with the
+            // keyboard (and that widget's parents when it leaves the key): it is judged once,
+            // at the widget, or it would count as its own burst.
+            if (!watched->isWidgetType()) return false;
             break;
         default:
             return false;
     }
     auto* key = static_cast<QKeyEvent*>(event);
     const unsigned long at = key->timestamp();
-    const bool inGuarded =
-        guarded_ && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == guarded_;
+    const bool inGuarded = guarded_ && static_cast<QWidget*>(watched)->window() == guarded_;
     if (inGuarded && at != 0 && at - lastKeyAt_ < kBurstPause) {
         // Still the burst that was typed for the caller.
         if (event->type() == QEvent::KeyPress) lastKeyAt_ = at;

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 #include <atomic>
 #include <functional>
 #include <mutex>
@@ -153,18 +154,21 @@ class QtSession {
     std::unique_ptr<rt::qt::QtBackend> backend_;
 };
 
-// One key pressed and let go at `at` milliseconds, as the window system stamps keys, into the
-// widget that has the keyboard: typing at a known pace without waiting for it.
+// One key pressed and let go at `at` milliseconds, as the window system stamps keys: typing at
+// a known pace without waiting for it. Each key goes to the window of the widget that has the
+// keyboard, which hands it on to that widget, the way keys from the window system travel.
 inline void keyAt(unsigned long at, Qt::Key key, const QString& text = {}) {
-    QWidget* to = QApplication::focusWidget();
-    ASSERT_NE(to, nullptr) << "no widget has the keyboard";
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    press.setTimestamp(at);
-    QApplication::sendEvent(to, &press);
-    if (!QApplication::focusWidget()) return;
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    release.setTimestamp(at + 10);
-    QApplication::sendEvent(QApplication::focusWidget(), &release);
+    auto send = [&](QEvent::Type type, unsigned long stamp) {
+        QWidget* to = QApplication::focusWidget();
+        if (!to) return false;
+        QKeyEvent event(type, key, Qt::NoModifier, text);
+        event.setTimestamp(stamp);
+        QWindow* window = to->window()->windowHandle();
+        QApplication::sendEvent(window ? static_cast<QObject*>(window) : to, &event);
+        return true;
+    };
+    ASSERT_TRUE(send(QEvent::KeyPress, at)) << "no widget has the keyboard";
+    send(QEvent::KeyRelease, at + 10);
 }
 
 // Letters and blanks typed from `at`, 40 ms apart; answers the time after the last.
