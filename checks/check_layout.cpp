@@ -58,7 +58,7 @@ std::vector<CheckItem> checkPart() {
         field("FEDNUMBER1", 4760, 396, 1740, 146, arial(8), "@S15"),
         field("ADDRESS", 1219, 479, 2625, 146, arial(10), "@s30"),
         field("FEDNUMBER2", 4760, 552, 1740, 146, arial(8), "@S15"),
-        field("LOC:CityLine", 1219, 625, kFedNumbers - 1219, 0, arial(10), "@s30"),
+        field("LOC:CityLine", 1219, 625, kFedNumbers - 1219, 0, arial(10), kCityLinePicture),
         field("CHECKDATE", 7000, 813, 0, 0, arial(10), "@D1", true),
         text("Pay To The", 292, 1031, 750, 156, arial(10)),
         text("Order Of", 292, 1188, 573, 167, arial(10)),
@@ -304,7 +304,7 @@ std::vector<CheckItem> blankCheck(bool oneUp) {
         field("CHECKNUMBER", 7000, 323, kRightEnd - 7000, 0, arial(12), "@S10"),
         oneUp ? picture(594, 333) : picture(573, 344),
         field("ADDRESS", 1219, 479, 2625, 146, arial(10), "@s30"),
-        field("LOC:CityLine", 1219, 635, 4792 - 42 - 1219, 0, arial(10), "@s30"),
+        field("LOC:CityLine", 1219, 635, 4792 - 42 - 1219, 0, arial(10), kCityLinePicture),
         // The bank's first two lines end before the check number beside them.
         field("BANKNAME", 4792, 302, 7000 - 42 - 4792, 146, arial(8, B), "@S30"),
         field("BANKADDRESS", 4792, 417, 7000 - 42 - 4792, 146, arial(8), "@S30"),
@@ -374,9 +374,14 @@ std::string MicrLine(std::string_view checkNumber, std::string_view routing,
 }
 
 std::string CityLine(std::string_view city, std::string_view state, std::string_view zip) {
-    std::string line =
-        std::string(rt::clip(city)) + ", " + std::string(state) + " " + std::string(zip);
-    line.resize(30, ' ');
+    std::string line(rt::clip(city));
+    const std::string_view stateText = rt::clip(state), zipText = rt::clip(zip);
+    if (!line.empty() && !(stateText.empty() && zipText.empty())) line += ",";
+    for (std::string_view part : {stateText, zipText}) {
+        if (part.empty()) continue;
+        if (!line.empty()) line += " ";
+        line += part;
+    }
     return line;
 }
 

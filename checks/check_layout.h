@@ -25,8 +25,10 @@ std::string MicrLine(std::string_view checkNumber, std::string_view routing,
 inline constexpr std::size_t kMicrAmountPositions = 13;  // the amount field and its blank
 inline constexpr std::size_t kMicrLineLength = 70;
 
-// The payer's city line: "City, ST zip", cut at 30 characters.
+// The payer's city line: "City, ST zip", whole (its box fits it to the room), blank when
+// the check has no city, state or zip; the comma stands only after a city.
 std::string CityLine(std::string_view city, std::string_view state, std::string_view zip);
+inline constexpr const char* kCityLinePicture = "@s32";  // a city of 15, state 2, zip 12
 
 enum class CheckPage {
     Style1,         // a check, the client copy with its notice and the payee copy

@@ -18,6 +18,7 @@
 #include "runtime/qt/micr_e13b.h"
 #include "runtime/qt/page_painter.h"
 #include "runtime/qt/print_backend.h"
+#include "runtime/text/picture.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -68,12 +69,26 @@ TEST(BankLine, StandsAtItsPositionsFromTheRightForEveryNumberAndAccountLength) {
     EXPECT_EQ(at(shortRouting, 16), '5');
 }
 
-TEST(CityLine, JoinsCityStateAndZipAndIsCutAtThirty) {
-    EXPECT_EQ(checks_layout::CityLine("Springfield    ", "IL", "62701       "),
-              "Springfield, IL 62701         ");
-    // A city of 15 characters with a 12-character zip loses the zip's last 2 characters.
-    EXPECT_EQ(checks_layout::CityLine("Kalamazoo Falls", "MI", "49001-123456"),
-              "Kalamazoo Falls, MI 49001-1234");
+TEST(CityLine, JoinsWhatTheCheckHoldsWithoutCuttingTheZipOrLeavingAStrayComma) {
+    const struct {
+        const char *city, *state, *zip, *line;
+    } cases[] = {
+        {"Springfield    ", "IL", "62701       ", "Springfield, IL 62701"},
+        // The longest city with the longest zip keeps every character of the zip.
+        {"Kalamazoo Falls", "MI", "49001-123456", "Kalamazoo Falls, MI 49001-123456"},
+        {"", "", "", ""},  // no address: nothing prints, not a lone comma
+        {"Springfield", "", "", "Springfield"},
+        {"", "IL", "62701", "IL 62701"},
+        {"Springfield", "", "62701", "Springfield, 62701"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(checks_layout::CityLine(c.city, c.state, c.zip), c.line)
+            << c.city << "|" << c.zip;
+    // The picture that prints it shows the longest line whole.
+    EXPECT_EQ(
+        rt::format(rt::Value(checks_layout::CityLine("Kalamazoo Falls", "MI", "49001-123456")),
+                   checks_layout::kCityLinePicture),
+        "Kalamazoo Falls, MI 49001-123456");
 }
 
 // The pages a report makes for `count` checks, each band showing the same sample check.
@@ -163,7 +178,7 @@ const std::map<CheckPage, std::vector<Placed>> kFixture = {
       {"Customer authorization obtained", 281, 2594, 8, 0},
       {"Cut on  line above to mail copy below to your client in windowed envelope", 1656, 3458, 8,
        rt::kFontBold},
-      {"Springfield, IL 62701         ", 1219, 635, 10, 0},
+      {"Springfield, IL 62701" + std::string(11, ' '), 1219, 635, 10, 0},
       {kMicr, 1427, kCheckBankLine, 18, 0},
       {"rule", 10, 3385, 0, 0},
       {"rule", 42, 6854, 0, 0}}},
@@ -177,7 +192,7 @@ const std::map<CheckPage, std::vector<Placed>> kFixture = {
     {CheckPage::Style2,
      {{std::string(96, '_'), 4594, 2417, 10, 0},
       {"Memo", 260, 2417, 10, 0},
-      {"Springfield, IL 62701         ", 1219, 635, 10, 0},
+      {"Springfield, IL 62701" + std::string(11, ' '), 1219, 635, 10, 0},
       {"Client Copy", 4583, 3833, 12, rt::kFontBold | rt::kFontUnderline},
       {kMicr, 1427, kCheckBankLine, 18, 0},
       {"rule", 21, 3385, 0, 0},
