@@ -51,8 +51,9 @@ namespace rt::qt {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr auto kSettleLimit = std::chrono::seconds(20);  // a program that does not wait hangs
-constexpr auto kWaitLimit = std::chrono::seconds(20);    // for a window or a dialog to come
+// A program that does not wait within this hangs (a step may run a whole print run).
+constexpr auto kSettleLimit = std::chrono::seconds(60);
+constexpr auto kWaitLimit = std::chrono::seconds(20);  // for a window or a dialog to come
 constexpr auto kFinishLimit = std::chrono::seconds(5);
 
 QString qs(std::string_view s) {

@@ -17,7 +17,9 @@
 namespace rt {
 namespace {
 
-constexpr int kSettleMs = 20000;     // a program that does not wait within this hangs
+// A program that does not wait within this hangs. A step may run a whole print run of
+// thousands of pages, under the sanitizers, on a loaded machine.
+constexpr int kSettleMs = 60000;
 constexpr int kTimerRounds = 100;    // quiet rounds before a wait gives up
 constexpr int kTimerLimit = 100000;  // rounds at most, even while things change
 
