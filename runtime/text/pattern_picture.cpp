@@ -11,16 +11,21 @@ bool isPosition(char c) {
     return c == '#';
 }
 
+// The digits of a text, in order, without what stands between them.
+std::string digitsOf(std::string_view text) {
+    std::string digits;
+    for (char c : text)
+        if (c >= '0' && c <= '9') digits += c;
+    return digits;
+}
+
 // The number a value stands for in a pattern: numbers as they are, text as a plain number
 // when it is one, otherwise the number its digits spell ("10:30" -> 1030).
 Decimal patternNumber(const Value& value) {
     if (value.isNumber()) return value.number();
     const std::string_view text = trimBlanks(value.text());
     if (auto plain = Decimal::parse(text)) return *plain;
-    std::string digits;
-    for (char c : text) {
-        if (c >= '0' && c <= '9') digits += c;
-    }
+    const std::string digits = digitsOf(text);
     if (digits.empty()) return Decimal();
     if (auto spelled = Decimal::parse(digits)) return *spelled;
     return Decimal::outOfRangeValue();
@@ -68,6 +73,17 @@ std::string formatPattern(const Value& value, const PatternPicture& picture) {
     }
     if (rounded.outOfRange() ||
         integerDigits.size() > static_cast<std::size_t>(picture.integerPositions)) {
+        // A text with more digits than the pattern holds (a phone number typed with its
+        // country code) is not a number that overflowed, and "#" would hide it: it shows as
+        // typed, or as its digits alone, where that fits the pattern's width.
+        if (!value.isNumber()) {
+            std::string shown(trimBlanks(value.text()));
+            if (shown.size() > out.size()) shown = digitsOf(shown);
+            if (shown.size() <= out.size()) {
+                shown.resize(out.size(), ' ');
+                return shown;
+            }
+        }
         for (char& c : out) {
             if (isPosition(c)) c = '#';
         }

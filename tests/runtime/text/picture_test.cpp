@@ -111,6 +111,13 @@ TEST(PictureFormat, Patterns) {
         {"P(###)-###-####P", Value("8005551212"), "(800)-555-1212"},
         {"P(###)-###-####P", Value("(800) 555-1212"), "(800)-555-1212"},
         {"P(###)-###-####P", Value("5551234"), "(000)-555-1234"},
+        // More digits than the pattern holds: a text shows as typed, or as its digits where
+        // only those fit the width; a number (or a text of too many digits) as "#".
+        {"P(###)-###-####P", Value("1 503 555 1212"), "1 503 555 1212"},
+        {"P(###)-###-####P", Value("15035551212"), "15035551212   "},
+        {"P(###)-###-####P", Value("+44 20 7946 0958"), "442079460958  "},
+        {"P(###)-###-####P", Value("123456789012345"), "(###)-###-####"},
+        {"P(###)-###-####P", num("15035551212"), "(###)-###-####"},
         // A blank phone number shows blank, with or without "b".
         {"P(###)-###-####P", Value("   "), "              "},
         {"P###-###-####Pb", Value(""), "            "},
