@@ -150,6 +150,11 @@ bool QtPrintBackend::print(PageSource& pages, const PrintSettings& settings, std
         return writePdf(pages, QString::fromStdString(cp1252ToUtf8(settings.fileName)), error,
                         settings.beforeFileInPlace);
     ensureApplication();
+    // Without any printer the device could only answer that printing would not start.
+    if (settings.device.empty() && QPrinterInfo::availablePrinters().isEmpty()) {
+        error = "no printer is set up on this computer";
+        return false;
+    }
     QPrinter device(QPrinter::HighResolution);
     if (!settings.device.empty())
         device.setPrinterName(QString::fromStdString(cp1252ToUtf8(settings.device)));

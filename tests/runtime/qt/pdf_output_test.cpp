@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <array>
 #include <cstdio>
 
@@ -114,6 +116,18 @@ TEST(PrinterDevice, AMissingPrinterIsAnErrorNotACrash) {
     rt::PagesInMemory pages({rt::Page{}});
     EXPECT_FALSE(backend.print(pages, settings, error));
     EXPECT_FALSE(error.empty());
+}
+
+// Printing to "the default printer" on a computer with no printer at all says so, rather than
+// that printing could not start.
+TEST(PrinterDevice, NoPrinterAtAllIsSaidInPlainWords) {
+    rt::qt::ensureApplication();
+    if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "this computer has a printer";
+    rt::qt::QtPrintBackend backend;
+    std::string error;
+    rt::PagesInMemory pages({rt::Page{}});
+    EXPECT_FALSE(backend.print(pages, rt::PrintSettings{}, error));
+    EXPECT_EQ(error, "no printer is set up on this computer");
 }
 
 }  // namespace
