@@ -41,15 +41,7 @@ constexpr const char* kOtherStationsMemo = "Changed elsewhere";
 
 // Another station writes a memo of its own into the check.
 void changeMemoElsewhere(std::int64_t pointer) {
-    std::thread station([pointer] {
-        CHECKS.open();
-        if (CHECKS.getPointer(pointer) == 0) {
-            CHE::CHECKMEMO.setText(kOtherStationsMemo);
-            EXPECT_EQ(CHECKS.put(), 0);
-        }
-        CHECKS.close();
-    });
-    station.join();
+    testsupport::writeAsAnotherStation(CHECKS, CHE::CHECKMEMO, pointer, kOtherStationsMemo);
 }
 
 class PrintOutcomesTest : public testing::Test {

@@ -6,7 +6,6 @@
 
 #include <filesystem>
 #include <string>
-#include <thread>
 
 #include "frame/codes.h"
 #include "frame/globals.h"
@@ -27,15 +26,7 @@ using testsupport::Ending;
 constexpr const char* kOtherStationsAddress = "9 Changed Road";
 
 void changeAddressElsewhere(long pointer) {
-    std::thread station([pointer] {
-        ORDERS.open();
-        if (ORDERS.getPointer(pointer) == 0) {
-            ORD::ADDRESS.setText(kOtherStationsAddress);
-            EXPECT_EQ(ORDERS.put(), 0);
-        }
-        ORDERS.close();
-    });
-    station.join();
+    testsupport::writeAsAnotherStation(ORDERS, ORD::ADDRESS, pointer, kOtherStationsAddress);
 }
 
 TEST(InvoicePrintOutcomes, OnlyInvoicesOnPaperAreMarkedPrinted) {

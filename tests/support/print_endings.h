@@ -6,12 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "runtime/data/record_file.h"
 #include "runtime/print/printer.h"
 #include "runtime/qt/print_backend.h"
 #include "runtime/ui/driver.h"
@@ -134,6 +137,21 @@ inline std::vector<std::string> runEndedBy(const std::function<void()>& report, 
     std::vector<std::string> messages = answerToTheEnd(d);
     EXPECT_TRUE(d.finish());
     return messages;
+}
+
+// Another station, with connections of its own, writes `text` into `field` of the record of
+// `file` at `pointer` while the run is under way.
+inline void writeAsAnotherStation(rt::RecordFile& file, const rt::Field& field,
+                                  std::int64_t pointer, const std::string& text) {
+    std::thread station([&] {
+        file.open();
+        if (file.getPointer(pointer) == 0) {
+            field.setText(text);
+            EXPECT_EQ(file.put(), 0);
+        }
+        file.close();
+    });
+    station.join();
 }
 
 }  // namespace testsupport
