@@ -12,10 +12,10 @@
 #include <string>
 
 #include "app/register_procedures.h"
+#include "drivers/driver.h"
+#include "drivers/qt/qt_driver.h"
 #include "frame/program_end.h"
 #include "runtime/qt/print_backend.h"
-#include "runtime/qt/qt_driver.h"
-#include "runtime/ui/driver.h"
 #include "shell/program_main.h"
 
 int main(int argc, char** argv) {

@@ -15,13 +15,13 @@
 
 #include "bench/support/bench_sizes.h"
 #include "bench/support/raw_key_pages.h"
+#include "drivers/driver.h"
 #include "frame/browse_engine.h"
 #include "frame/program_end.h"
 #include "frame/scroll_stops.h"
 #include "records/zip.h"
 #include "runtime/data/key_codec.h"
 #include "runtime/data/transaction.h"
-#include "runtime/ui/driver.h"
 
 namespace {
 

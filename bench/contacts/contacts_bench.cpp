@@ -22,6 +22,7 @@
 #include "contacts/contact_procedures.h"
 #include "contacts/contacts_list.h"
 #include "contacts/contacts_list_window.h"
+#include "drivers/driver.h"
 #include "frame/codes.h"
 #include "frame/program_end.h"
 #include "records/mail.h"
@@ -29,7 +30,6 @@
 #include "reference/reference_procedures.h"
 #include "runtime/data/transaction.h"
 #include "runtime/ui/codes.h"
-#include "runtime/ui/driver.h"
 
 namespace {
 

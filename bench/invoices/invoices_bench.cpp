@@ -15,6 +15,7 @@
 #include <string>
 
 #include "bench/support/raw_key_pages.h"
+#include "drivers/driver.h"
 #include "frame/codes.h"
 #include "frame/program_end.h"
 #include "invoices/invoice_list.h"
@@ -24,7 +25,6 @@
 #include "records/tag_file.h"
 #include "runtime/data/transaction.h"
 #include "runtime/ui/codes.h"
-#include "runtime/ui/driver.h"
 
 namespace {
 

@@ -20,6 +20,7 @@
 #include "bench/walks/contact_files.h"
 #include "contacts/contact_procedures.h"
 #include "contacts/contact_search_window.h"
+#include "drivers/driver.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/program_end.h"
@@ -27,7 +28,6 @@
 #include "reference/reference_procedures.h"
 #include "runtime/qt/page_painter.h"
 #include "runtime/qt/qt_backend.h"
-#include "runtime/ui/driver.h"
 #include "runtime/ui/scheduler.h"
 
 namespace {

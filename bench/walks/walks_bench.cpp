@@ -38,6 +38,7 @@
 #include "bench/walks/contact_files.h"
 #include "contacts/contact_procedures.h"
 #include "contacts/contacts_list_window.h"
+#include "drivers/driver.h"
 #include "frame/program_end.h"
 #include "frame/quick_scan_walk.h"
 #include "frame/record_process.h"
@@ -48,7 +49,6 @@
 #include "reference/reference_procedures.h"
 #include "runtime/data/transaction.h"
 #include "runtime/data/view.h"
-#include "runtime/ui/driver.h"
 #include "runtime/ui/scheduler.h"
 
 namespace {

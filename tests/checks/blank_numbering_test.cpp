@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 
 #include "checks/check_procedures.h"
+#include "drivers/driver.h"
 #include "frame/globals.h"
 #include "records/blank.h"
 #include "runtime/data/transaction.h"
 #include "runtime/text/fixed_text.h"
-#include "runtime/ui/driver.h"
 #include "tests/checks/check_test_support.h"
 #include "tests/support/temp_dir.h"
 

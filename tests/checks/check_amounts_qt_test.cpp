@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "checks/check_procedures.h"
+#include "drivers/qt/qt_driver.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "records/checks.h"
-#include "runtime/qt/qt_driver.h"
 #include "runtime/text/fixed_text.h"
 #include "tests/checks/check_test_support.h"
 #include "tests/runtime/qt/qt_test_support.h"

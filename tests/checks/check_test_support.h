@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "drivers/driver.h"
 #include "runtime/print/page.h"
-#include "runtime/ui/driver.h"
 
 namespace checktest {
 

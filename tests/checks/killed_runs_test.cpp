@@ -21,8 +21,8 @@
 #include <thread>
 
 #include "checks/check_procedures.h"
-#include "runtime/ui/driver.h"
-#include "runtime/ui/headless_backend.h"
+#include "drivers/driver.h"
+#include "drivers/headless_backend.h"
 #include "runtime/ui/window.h"
 #include "tests/checks/check_test_support.h"
 #include "tests/checks/station_runs.h"

@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "checks/check_procedures.h"
+#include "drivers/driver.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "records/blank.h"
 #include "records/checks.h"
 #include "runtime/text/fixed_text.h"
-#include "runtime/ui/driver.h"
 #include "tests/checks/check_test_support.h"
 #include "tests/support/pass_beside_station.h"
 #include "tests/support/temp_dir.h"

@@ -8,12 +8,12 @@
 #include "checks/check_procedures.h"
 #include "checks/payee_list_window.h"
 #include "contacts/contact_procedures.h"
+#include "drivers/driver.h"
 #include "frame/codes.h"
 #include "records/checks.h"
 #include "records/mail.h"
 #include "records/payee.h"
 #include "runtime/text/fixed_text.h"
-#include "runtime/ui/driver.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

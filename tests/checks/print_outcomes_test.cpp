@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "checks/check_procedures.h"
+#include "drivers/headless_backend.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/tagging.h"
@@ -23,7 +24,6 @@
 #include "runtime/print/printer.h"
 #include "runtime/qt/print_backend.h"
 #include "runtime/text/day_number.h"
-#include "runtime/ui/headless_backend.h"
 #include "tests/checks/check_test_support.h"
 #include "tests/support/pdf_report.h"
 #include "tests/support/print_endings.h"

@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "contacts/contact_procedures.h"
+#include "drivers/driver.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/tagging.h"
 #include "records/mail.h"
 #include "runtime/text/fixed_text.h"
-#include "runtime/ui/driver.h"
 #include "tests/frame/program_run.h"
 #include "tests/support/damaged_key.h"
 #include "tests/support/file_bytes.h"

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "contacts/hand_overs.h"
+#include "drivers/driver.h"
 #include "records/mail.h"
 #include "runtime/system/desktop_handover.h"
-#include "runtime/ui/driver.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "drivers/driver.h"
 #include "frame/globals.h"
 #include "runtime/text/decimal.h"
-#include "runtime/ui/driver.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/run_timers.h"
 #include "tests/support/temp_dir.h"

@@ -10,8 +10,8 @@
 
 #include "data_exchange/data_exchange_procedures.h"
 #include "data_exchange/import_assigner_window.h"
+#include "drivers/qt/qt_driver.h"
 #include "runtime/qt/page_painter.h"
-#include "runtime/qt/qt_driver.h"
 #include "runtime/qt/qt_list.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/qt_text_fits.h"

@@ -15,8 +15,8 @@
 #include "data_exchange/data_exchange_procedures.h"
 #include "data_exchange/field_tables.h"
 #include "data_exchange/record_values.h"
+#include "drivers/driver.h"
 #include "records/mail.h"
-#include "runtime/ui/driver.h"
 #include "tests/support/run_timers.h"
 #include "tests/support/temp_dir.h"
 

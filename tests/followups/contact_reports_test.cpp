@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "drivers/driver.h"
 #include "followups/followup_procedures.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/tagging.h"
 #include "records/mail.h"
 #include "runtime/text/day_number.h"
-#include "runtime/ui/driver.h"
 #include "tests/followups/follow_up_fixture.h"
 #include "tests/frame/report_test_pages.h"
 #include "tests/support/pdf_report.h"

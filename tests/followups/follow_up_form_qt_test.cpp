@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "contacts/contact_procedures.h"
+#include "drivers/qt/qt_driver.h"
 #include "followups/follow_up_form_window.h"
 #include "followups/followup_procedures.h"
 #include "frame/codes.h"
@@ -11,7 +12,6 @@
 #include "records/mail.h"
 #include "records/payee.h"
 #include "runtime/qt/page_painter.h"
-#include "runtime/qt/qt_driver.h"
 #include "runtime/text/fixed_text.h"
 #include "tests/followups/follow_up_fixture.h"
 #include "tests/support/account_number_typing.h"

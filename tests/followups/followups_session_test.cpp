@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "contacts/contact_procedures.h"
+#include "drivers/driver.h"
 #include "followups/follow_up_form_window.h"
 #include "followups/follow_ups_list_window.h"
 #include "followups/followup_procedures.h"
@@ -15,7 +16,6 @@
 #include "records/mail.h"
 #include "runtime/text/day_number.h"
 #include "runtime/text/fixed_text.h"
-#include "runtime/ui/driver.h"
 #include "tests/followups/follow_up_fixture.h"
 #include "tests/support/temp_dir.h"
 

@@ -6,12 +6,12 @@
 
 #include <string>
 
+#include "drivers/driver.h"
 #include "followups/followup_procedures.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "records/mail.h"
 #include "runtime/text/day_number.h"
-#include "runtime/ui/driver.h"
 #include "tests/followups/follow_up_fixture.h"
 #include "tests/support/pass_beside_station.h"
 #include "tests/support/run_timers.h"

@@ -4,10 +4,10 @@
 
 #include <string>
 
+#include "drivers/driver.h"
 #include "frame/calculator.h"
 #include "frame/calculator_keys.h"
 #include "frame/calculator_window.h"
-#include "runtime/ui/driver.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "drivers/driver.h"
 #include "frame/calendar_month.h"
 #include "frame/calendar_window.h"
 #include "frame/select_date.h"
 #include "runtime/text/day_number.h"
 #include "runtime/ui/codes.h"
-#include "runtime/ui/driver.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "drivers/driver.h"
 #include "frame/browse_engine.h"
 #include "frame/form_engine.h"
 #include "runtime/data/record_file.h"
 #include "runtime/text/fixed_text.h"
-#include "runtime/ui/driver.h"
 #include "runtime/ui/window_structure.h"
 
 namespace enginetest {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "drivers/driver.h"
 #include "frame/match_windows.h"
 #include "frame/search_by_example_windows.h"
-#include "runtime/ui/driver.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "drivers/driver.h"
 #include "frame/program_end.h"
-#include "runtime/ui/driver.h"
 
 namespace testsupport {
 

@@ -4,12 +4,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "drivers/driver.h"
 #include "frame/browse_engine.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/procedure.h"
 #include "frame/program_end.h"
-#include "runtime/ui/driver.h"
 #include "tests/frame/engine_fixture.h"
 #include "tests/support/temp_dir.h"
 

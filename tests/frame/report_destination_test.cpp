@@ -1,9 +1,9 @@
 // The destination question: its answers and what it sets on TARGET:Printer.
 #include <gtest/gtest.h>
 
+#include "drivers/driver.h"
 #include "frame/report_destination.h"
 #include "runtime/text/fixed_text.h"
-#include "runtime/ui/driver.h"
 #include "tests/frame/report_test_pages.h"
 
 namespace {

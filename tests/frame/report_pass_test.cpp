@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "drivers/driver.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/record_process.h"
@@ -19,7 +20,6 @@
 #include "records/tag_file.h"
 #include "runtime/data/transaction.h"
 #include "runtime/text/fixed_text.h"
-#include "runtime/ui/driver.h"
 #include "tests/frame/report_test_pages.h"
 #include "tests/support/damaged_key.h"
 #include "tests/support/short_wait_seconds.h"

@@ -3,12 +3,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "drivers/driver.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/report_preview.h"
 #include "frame/report_preview_window.h"
 #include "runtime/print/printer.h"
-#include "runtime/ui/driver.h"
 #include "tests/frame/report_test_pages.h"
 
 namespace {

@@ -21,14 +21,14 @@
 #include <sstream>
 #include <thread>
 
+#include "drivers/driver.h"
+#include "drivers/qt/qt_driver.h"
 #include "frame/record_report.h"
 #include "runtime/print/printer.h"
 #include "runtime/qt/page_painter.h"
 #include "runtime/qt/print_backend.h"
-#include "runtime/qt/qt_driver.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/dialogs.h"
-#include "runtime/ui/driver.h"
 #include "tests/frame/report_test_pages.h"
 #include "tests/runtime/qt/qt_test_support.h"
 #include "tests/support/temp_dir.h"

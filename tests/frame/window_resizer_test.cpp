@@ -5,8 +5,8 @@
 #include <functional>
 #include <map>
 
+#include "drivers/driver.h"
 #include "frame/window_resizer.h"
-#include "runtime/ui/driver.h"
 
 namespace {
 

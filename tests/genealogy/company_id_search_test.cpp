@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "drivers/driver.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/tagging.h"
 #include "genealogy/genealogy_procedures.h"
 #include "records/mail.h"
-#include "runtime/ui/driver.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

@@ -11,11 +11,11 @@
 
 #include "contacts/contact_procedures.h"
 #include "contacts/contacts_list_window.h"
+#include "drivers/driver.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "genealogy/genealogy_procedures.h"
 #include "records/mail.h"
-#include "runtime/ui/driver.h"
 #include "runtime/ui/scheduler.h"
 #include "tests/genealogy/driver_steps.h"
 #include "tests/genealogy/genealogy_fixture.h"

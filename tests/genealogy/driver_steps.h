@@ -1,7 +1,7 @@
 #pragma once
 // Driver steps the genealogy tests share: a control by number, the rows a list holds.
 
-#include "runtime/ui/driver.h"
+#include "drivers/driver.h"
 
 namespace genealogytest {
 

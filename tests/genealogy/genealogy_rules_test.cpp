@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "drivers/driver.h"
 #include "frame/use_counts.h"
 #include "genealogy/genealogy_procedures.h"
 #include "records/mail.h"
-#include "runtime/ui/driver.h"
 #include "tests/genealogy/genealogy_fixture.h"
 #include "tests/support/temp_dir.h"
 

@@ -9,11 +9,11 @@
 #include <string>
 
 #include "contacts/contact_procedures.h"
+#include "drivers/driver.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/procedure_registry.h"
 #include "genealogy/genealogy_procedures.h"
-#include "runtime/ui/driver.h"
 #include "tests/genealogy/driver_steps.h"
 #include "tests/genealogy/genealogy_fixture.h"
 #include "tests/support/temp_dir.h"

@@ -15,13 +15,13 @@
 #include <thread>
 #include <vector>
 
+#include "drivers/driver.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/use_counts.h"
 #include "genealogy/genealogy_procedures.h"
 #include "records/mail.h"
 #include "runtime/text/fixed_text.h"
-#include "runtime/ui/driver.h"
 #include "tests/genealogy/genealogy_fixture.h"
 #include "tests/support/pass_beside_station.h"
 #include "tests/support/run_timers.h"

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "drivers/driver.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "genealogy/genealogy_procedures.h"
 #include "records/mail.h"
-#include "runtime/ui/driver.h"
 #include "tests/genealogy/genealogy_fixture.h"
 #include "tests/support/temp_dir.h"
 

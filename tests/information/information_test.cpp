@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "drivers/driver.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "information/information_procedures.h"
@@ -13,7 +14,6 @@
 #include "runtime/system/desktop_handover.h"
 #include "runtime/text/codepage.h"
 #include "runtime/text/fixed_text.h"
-#include "runtime/ui/driver.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

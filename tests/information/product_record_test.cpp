@@ -4,10 +4,10 @@
 
 #include <string>
 
+#include "drivers/driver.h"
 #include "information/information_procedures.h"
 #include "records/plf.h"
 #include "runtime/text/fixed_text.h"
-#include "runtime/ui/driver.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

@@ -5,12 +5,12 @@
 #include <string>
 
 #include "contacts/contact_procedures.h"
+#include "drivers/driver.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/procedure_registry.h"
 #include "invoices/company_choice.h"
 #include "invoices/invoice_procedures.h"
-#include "runtime/ui/driver.h"
 #include "tests/invoices/invoice_fixture.h"
 #include "tests/support/temp_dir.h"
 

@@ -1,10 +1,10 @@
 // The inventory and the item selectors driven as a user does.
 #include <gtest/gtest.h>
 
+#include "drivers/driver.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "invoices/invoice_procedures.h"
-#include "runtime/ui/driver.h"
 #include "tests/invoices/invoice_fixture.h"
 #include "tests/support/temp_dir.h"
 

@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "drivers/driver.h"
 #include "frame/globals.h"
 #include "invoices/invoice_amounts.h"
 #include "invoices/invoice_procedures.h"
 #include "records/orders.h"
 #include "runtime/text/number_text.h"
 #include "runtime/text/picture.h"
-#include "runtime/ui/driver.h"
 #include "tests/invoices/invoice_fixture.h"
 #include "tests/support/run_timers.h"
 #include "tests/support/temp_dir.h"

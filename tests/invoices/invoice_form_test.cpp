@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "contacts/contact_procedures.h"
+#include "drivers/driver.h"
 #include "frame/globals.h"
 #include "invoices/invoice_form_window.h"
 #include "invoices/invoice_procedures.h"
 #include "runtime/text/day_number.h"
-#include "runtime/ui/driver.h"
 #include "tests/invoices/invoice_fixture.h"
 #include "tests/support/temp_dir.h"
 

@@ -3,11 +3,11 @@
 // another.
 #include <gtest/gtest.h>
 
+#include "drivers/driver.h"
 #include "frame/globals.h"
 #include "invoices/invoice_procedures.h"
 #include "records/orders.h"
 #include "runtime/print/printer.h"
-#include "runtime/ui/driver.h"
 #include "tests/invoices/invoice_fixture.h"
 #include "tests/runtime/qt/rendered_page.h"
 #include "tests/support/pdf_words.h"

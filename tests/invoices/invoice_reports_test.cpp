@@ -5,13 +5,13 @@
 
 #include <thread>
 
+#include "drivers/driver.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/tagging.h"
 #include "invoices/invoice_list_window.h"
 #include "invoices/invoice_procedures.h"
 #include "invoices/printed_mark.h"
-#include "runtime/ui/driver.h"
 #include "tests/invoices/invoice_fixture.h"
 #include "tests/support/short_wait_seconds.h"
 #include "tests/support/station_thread.h"

@@ -5,11 +5,11 @@
 
 #include <QApplication>
 
+#include "drivers/qt/qt_driver.h"
 #include "records/web.h"
 #include "reference/reference_procedures.h"
 #include "reference/web_list_window.h"
 #include "runtime/qt/page_painter.h"
-#include "runtime/qt/qt_driver.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "drivers/driver.h"
 #include "records/web.h"
 #include "reference/reference_procedures.h"
 #include "runtime/system/desktop_handover.h"
-#include "runtime/ui/driver.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "drivers/driver.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "records/areacode.h"
@@ -11,7 +12,6 @@
 #include "records/zip.h"
 #include "reference/reference_procedures.h"
 #include "runtime/text/fixed_text.h"
-#include "runtime/ui/driver.h"
 #include "runtime/ui/window.h"
 #include "tests/support/temp_dir.h"
 

@@ -12,10 +12,10 @@
 #include <iostream>
 
 #include "app/register_procedures.h"
+#include "drivers/qt/qt_driver.h"
 #include "frame/record_report.h"
 #include "runtime/print/printer.h"
 #include "runtime/qt/print_backend.h"
-#include "runtime/qt/qt_driver.h"
 #include "runtime/qt/window_pictures.h"
 #include "runtime/text/fixed_text.h"
 #include "shell/program_main.h"

@@ -10,6 +10,7 @@
 #include <map>
 #include <thread>
 
+#include "drivers/driver.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/procedure_registry.h"
@@ -18,7 +19,6 @@
 #include "records/plf.h"
 #include "runtime/system/desktop_programs.h"
 #include "runtime/text/fixed_text.h"
-#include "runtime/ui/driver.h"
 #include "shell/main_menu.h"
 #include "shell/main_menu_window.h"
 #include "shell/program_main.h"

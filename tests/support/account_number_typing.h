@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "runtime/ui/scenario_driver.h"
+#include "drivers/scenario_driver.h"
 
 namespace testsupport {
 

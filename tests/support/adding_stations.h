@@ -15,11 +15,11 @@
 #include <utility>
 #include <vector>
 
+#include "drivers/driver.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "runtime/data/record_file.h"
 #include "runtime/text/fixed_text.h"
-#include "runtime/ui/driver.h"
 
 namespace testsupport {
 

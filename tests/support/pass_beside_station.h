@@ -5,8 +5,8 @@
 
 #include <functional>
 
+#include "drivers/driver.h"
 #include "frame/globals.h"
-#include "runtime/ui/driver.h"
 #include "tests/support/busy_station.h"
 
 namespace testsupport {

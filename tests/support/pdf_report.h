@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/ui/driver.h"
+#include "drivers/driver.h"
 
 namespace testsupport {
 

@@ -14,11 +14,11 @@
 #include <thread>
 #include <vector>
 
+#include "drivers/driver.h"
+#include "drivers/headless_backend.h"
 #include "runtime/data/record_file.h"
 #include "runtime/print/printer.h"
 #include "runtime/qt/print_backend.h"
-#include "runtime/ui/driver.h"
-#include "runtime/ui/headless_backend.h"
 #include "tests/support/pdf_report.h"
 
 namespace testsupport {

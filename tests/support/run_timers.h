@@ -2,7 +2,7 @@
 // Lets the program's timers fire, one after the other, until the program ends, a dialog
 // asks something or no window has a timer left (a pass under its progress window).
 
-#include "runtime/ui/driver.h"
+#include "drivers/driver.h"
 
 namespace testsupport {
 

@@ -11,12 +11,12 @@
 #include <QWheelEvent>
 #include <fstream>
 
+#include "drivers/driver.h"
 #include "runtime/qt/qt_list.h"
 #include "runtime/qt/qt_resources.h"
 #include "runtime/text/day_number.h"
 #include "runtime/ui/codes.h"
 #include "runtime/ui/dialogs.h"
-#include "runtime/ui/driver.h"
 #include "runtime/ui/program.h"
 #include "tests/runtime/qt/qt_test_support.h"
 #include "tests/support/temp_dir.h"

@@ -7,9 +7,9 @@
 #include <QImage>
 #include <string>
 
+#include "drivers/headless_backend.h"
 #include "runtime/qt/qt_fonts.h"
 #include "runtime/ui/codes.h"
-#include "runtime/ui/headless_backend.h"
 #include "tests/runtime/qt/qt_test_support.h"
 #include "tests/support/temp_dir.h"
 

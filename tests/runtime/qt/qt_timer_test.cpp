@@ -6,8 +6,8 @@
 #include <atomic>
 #include <chrono>
 
+#include "drivers/driver.h"
 #include "runtime/ui/codes.h"
-#include "runtime/ui/driver.h"
 #include "tests/runtime/qt/qt_test_support.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
+#include "drivers/driver.h"
 #include "runtime/ui/codes.h"
 #include "runtime/ui/dialogs.h"
-#include "runtime/ui/driver.h"
 #include "runtime/ui/program.h"
 #include "runtime/ui/window.h"
 #include "tests/runtime/ui/ui_test_support.h"

@@ -5,10 +5,10 @@
 #include <sstream>
 #include <string>
 
+#include "drivers/driver.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/codes.h"
 #include "runtime/ui/dialogs.h"
-#include "runtime/ui/driver.h"
 #include "runtime/ui/window.h"
 #include "tests/runtime/ui/demo_program.h"
 #include "tests/runtime/ui/ui_test_support.h"

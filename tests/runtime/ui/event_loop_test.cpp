@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "drivers/driver.h"
 #include "runtime/ui/codes.h"
 #include "runtime/ui/dialogs.h"
-#include "runtime/ui/driver.h"
 #include "runtime/ui/keys.h"
 #include "runtime/ui/program.h"
 #include "runtime/ui/scheduler.h"

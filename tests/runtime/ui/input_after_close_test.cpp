@@ -8,8 +8,8 @@
 #include <thread>
 #include <vector>
 
+#include "drivers/driver.h"
 #include "runtime/ui/codes.h"
-#include "runtime/ui/driver.h"
 #include "runtime/ui/program.h"
 #include "runtime/ui/window.h"
 #include "tests/runtime/ui/ui_test_support.h"

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <string>
 
+#include "drivers/driver.h"
 #include "runtime/ui/codes.h"
-#include "runtime/ui/driver.h"
 #include "runtime/ui/window.h"
 #include "tests/runtime/ui/ui_test_support.h"
 #include "tests/support/temp_dir.h"

@@ -13,9 +13,9 @@
 #include <memory>
 #include <string>
 
+#include "drivers/scenario_driver.h"
 #include "runtime/qt/qt_backend.h"
 #include "runtime/qt/window_pictures.h"
-#include "runtime/ui/scenario_driver.h"
 
 class QWidget;
 

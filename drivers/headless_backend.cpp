@@ -1,4 +1,4 @@
-#include "runtime/ui/headless_backend.h"
+#include "drivers/headless_backend.h"
 
 #include <algorithm>
 #include <fstream>

@@ -2,7 +2,7 @@
 #include <sstream>
 #include <vector>
 
-#include "runtime/ui/driver.h"
+#include "drivers/driver.h"
 
 namespace rt {
 namespace {

@@ -10,10 +10,10 @@
 #include <mutex>
 #include <sstream>
 
+#include "drivers/driver.h"
+#include "drivers/qt/qt_driver.h"
 #include "runtime/qt/page_painter.h"
-#include "runtime/qt/qt_driver.h"
 #include "runtime/ui/dialogs.h"
-#include "runtime/ui/driver.h"
 #include "tests/runtime/qt/qt_test_support.h"
 #include "tests/support/temp_dir.h"
 

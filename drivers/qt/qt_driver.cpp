@@ -1,4 +1,4 @@
-#include "runtime/qt/qt_driver.h"
+#include "drivers/qt/qt_driver.h"
 
 #include <QAbstractItemView>
 #include <QAbstractPrintDialog>
@@ -37,12 +37,12 @@
 #include <sstream>
 #include <thread>
 
+#include "drivers/driver.h"
 #include "runtime/qt/qt_keys.h"
 #include "runtime/qt/qt_list.h"
 #include "runtime/text/ascii_case.h"
 #include "runtime/text/codepage.h"
 #include "runtime/text/fixed_text.h"
-#include "runtime/ui/driver.h"
 #include "runtime/ui/keys.h"
 #include "runtime/ui/popup_menu.h"
 #include "runtime/ui/scheduler.h"

@@ -1,4 +1,4 @@
-#include "runtime/ui/driver.h"
+#include "drivers/driver.h"
 
 #include <algorithm>
 #include <cctype>

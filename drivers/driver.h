@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/ui/headless_backend.h"
-#include "runtime/ui/scenario_driver.h"
+#include "drivers/headless_backend.h"
+#include "drivers/scenario_driver.h"
 #include "runtime/ui/window.h"
 
 namespace rt {

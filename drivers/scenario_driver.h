@@ -1,6 +1,6 @@
 #pragma once
 // The steps a scenario file is made of, and what plays them: the headless driver
-// (driver.h) works on the window models, the Qt driver (runtime/qt/qt_driver.h) on real
+// (driver.h) works on the window models, the Qt driver (drivers/qt/qt_driver.h) on real
 // widgets with real mouse and key events. Each step throws DriverError when it cannot be
 // done.
 //
