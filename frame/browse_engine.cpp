@@ -565,7 +565,7 @@ bool BrowseProcedure::tagButton(int control) {
         if (rows_.empty()) return true;
         ReadHighlightedRecord();
         if (!FindFromHighlighted(control == t.nextTagged, [this] { return tagged(); }))
-            rt::message("There are no more tagged records!", "", ICON::Exclamation);
+            rt::message("There are no more tagged records!", "", t.noMoreTaggedIcon);
     } else if (control == t.showTagged) {
         showTaggedOnly_ = !showTaggedOnly_;
         window().setProp(control, PROP::Text, showTaggedOnly_ ? t.showAllText : t.showTaggedText);

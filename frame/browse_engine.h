@@ -36,6 +36,7 @@
 #include "frame/window_resizer.h"
 #include "runtime/data/view.h"
 #include "runtime/text/value.h"
+#include "runtime/ui/codes.h"
 
 enum class LocatorKind {
     None,
@@ -86,6 +87,7 @@ struct BrowseTagging {
     int nextTagged = 0, previousTagged = 0;
     int showTagged = 0;  // a toggle; its text becomes showAllText while only tagged show
     std::string showAllText, showTaggedText;
+    int noMoreTaggedIcon = ICON::Exclamation;  // of "There are no more tagged records!"
 };
 
 struct BrowseSheet {

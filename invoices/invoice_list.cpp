@@ -6,6 +6,7 @@
 #include "invoices/invoice_procedures.h"
 #include "records/orders.h"
 #include "runtime/text/number_text.h"
+#include "runtime/ui/codes.h"
 
 namespace {
 
@@ -64,6 +65,7 @@ BrowseSheet InvoiceList::sheet() {
     s.tagging.showTagged = ShowTagged;
     s.tagging.showAllText = "Sho&w All";
     s.tagging.showTaggedText = "Sho&w Tagged";
+    s.tagging.noMoreTaggedIcon = ICON::Asterisk;  // the information icon
     return s;
 }
 

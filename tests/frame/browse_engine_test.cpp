@@ -262,6 +262,7 @@ TEST_F(BrowseEngineTest, TaggingMarksRowsAndShowTaggedOnlyPassesOverTheOthers) {
     driver.press("Next Tagged");
     ASSERT_EQ(dialogText(), "");  // a message box: its caption is empty
     EXPECT_EQ(driver.backend().pendingDialogs()[0]->text, "There are no more tagged records!");
+    EXPECT_EQ(driver.backend().pendingDialogs()[0]->icon, ICON::Exclamation);
     driver.answer("OK");
 
     driver.press("Show Tagged");

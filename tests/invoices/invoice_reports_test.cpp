@@ -241,6 +241,21 @@ TEST_F(InvoiceReportsTest, TheListStartsUntaggedAndItsTabsFilter) {
     CloseTagFile_();
 }
 
+TEST_F(InvoiceReportsTest, NoFurtherTaggedInvoiceIsToldWithTheInformationIconAndNoTitle) {
+    makeInvoices({{"Al", "Adams", 1, "", 1, "10.00", "0", "10.00"},
+                  {"Bo", "Brown", 2, "", 1, "10.00", "0", "10.00"}});
+    openList();
+    driver.press("&Tag");  // the first invoice; the highlight moves to the second
+    driver.press("&Next Tag");
+    auto dialogs = driver.backend().pendingDialogs();
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0]->text, "There are no more tagged records!");
+    EXPECT_EQ(dialogs[0]->caption, "");
+    EXPECT_EQ(dialogs[0]->icon, ICON::Asterisk);
+    driver.answer("OK");
+    closeList();
+}
+
 // Another station changes the invoice between its printing and its mark.
 TEST(PrintedMarkTest, TheMarkKeepsAnotherStationsChangeAndAFailedMarkIsTold) {
     testsupport::TempDir dir{/*enter=*/true};
