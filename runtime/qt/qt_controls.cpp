@@ -428,7 +428,9 @@ void WindowView::linkPrompts() {
         if (prompt.data.structure.kind != ControlKind::Prompt || !prompt.widget) continue;
         auto* label = static_cast<QLabel*>(prompt.widget.data());
         QWidget* buddy = nullptr;
-        for (std::size_t j = i + 1; j < order_.size() && !buddy; ++j) {
+        // A bound prompt shows a value, which has no key letter: a buddy would draw its "&"
+        // as one.
+        for (std::size_t j = i + 1; j < order_.size() && !buddy && !prompt.data.bound; ++j) {
             const Item& next = items_.at(order_[j]);
             if (next.widget && takesFocus(next.data)) buddy = next.widget;
         }
@@ -609,10 +611,13 @@ void WindowView::applyControl(Item& item) {
         case ControlKind::String:
         case ControlKind::Prompt: {
             auto* l = static_cast<QLabel*>(w);
-            // A prompt's "&" letter moves the focus to the control that follows it.
+            // A prompt's "&" letter moves the focus to the control that follows it. A bound
+            // value is shown as stored: its "&" is a character.
             bool mnemonic = s.kind == ControlKind::Prompt && !d.bound &&
                             withoutMnemonic(s.text) != s.text && l->buddy();
-            QString text = mnemonic ? mnemonicText(s.text) : labelText(d.bound ? d.shown : s.text);
+            QString text = mnemonic  ? mnemonicText(s.text)
+                           : d.bound ? qs(d.shown)
+                                     : labelText(s.text);
             // A text picture pads with blanks; a centred or right-aligned text stands by
             // what it shows, not by its padding.
             if (s.align == Align::Center || s.align == Align::Right) {
