@@ -41,6 +41,10 @@ rt::WindowStructure makeCalendarWindow() {
         rt::ControlStructure h =
             makeControl(FirstHeading + i, rt::ControlKind::String, {5 + 12 * i, 17, 12, 8});
         h.text = headings[i];
+        // The system font fills a column with "Wed" and runs it into "Thr": the names stand
+        // in the face of the date above, each centred in its column.
+        h.font = {"Arial", 8};
+        h.align = rt::Align::Center;
         if (i == 0 || i == 6) h.font.color = kDarkBlue;
         w.controls.push_back(h);
     }

@@ -88,4 +88,71 @@ TEST(CalendarQt, SevenColumnsAndTheChosenDaysNumber) {
     EXPECT_EQ(chosen, rt::date(12, 10, 2026));
 }
 
+// The blank pixel columns of one run of the image's rows: true where no pixel of the band
+// differs from the ground at its left end.
+std::vector<bool> blankColumns(const QImage& shot, int top, int bottom, int left, int right) {
+    const QRgb ground = shot.pixel(left, top);
+    std::vector<bool> blank;
+    for (int x = left; x <= right; ++x) {
+        bool clear = true;
+        for (int y = top; y <= bottom && clear; ++y) {
+            const QRgb p = shot.pixel(x, y);
+            clear = std::abs(qRed(p) - qRed(ground)) + std::abs(qGreen(p) - qGreen(ground)) +
+                        std::abs(qBlue(p) - qBlue(ground)) <
+                    90;
+        }
+        blank.push_back(clear);
+    }
+    return blank;
+}
+
+TEST(CalendarQt, EachDayNameStandsApartFromTheNextByMoreThanTheGapsInsideAName) {
+    qttest::QtSession session;
+    session.start([&] { SelectDate("Contact Date", 0, rt::date(12, 10, 2026), 0); });
+    rt::Window* w = topWindow();
+    ASSERT_NE(w, nullptr);
+    ASSERT_NE(session.shownWindow(w), nullptr);
+    session.settle();
+    QWidget* client = session.backend().clientArea(w);
+    const QImage shot = client->grab().toImage();
+    QWidget* first = session.backend().controlWidget(w, Calendar::FirstHeading);
+    QWidget* last = session.backend().controlWidget(w, Calendar::FirstHeading + 6);
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(last, nullptr);
+    // The pixels of the headings' row, from a little before the first name to past the last.
+    const QRect row = first->geometry().united(last->geometry());
+    const int left = std::max(0, row.left() - 4);
+    const std::vector<bool> blank = blankColumns(shot, row.top(), row.bottom(), left,
+                                                 std::min(shot.width() - 1, row.right() + 4));
+    // The names are the runs of inked columns that blank runs wider than `gap` part.
+    auto names = [&](int gap) {
+        std::vector<std::pair<int, int>> runs;  // first and last inked column
+        int blanks = gap + 1;
+        for (int i = 0; i < static_cast<int>(blank.size()); ++i) {
+            if (blank[static_cast<std::size_t>(i)]) {
+                ++blanks;
+                continue;
+            }
+            if (blanks > gap || runs.empty())
+                runs.push_back({i, i});
+            else
+                runs.back().second = i;
+            blanks = 0;
+        }
+        return runs;
+    };
+    // Inside a name letters stand at most a couple of pixels apart; between names the gap
+    // is wider: the row reads as seven names, each starting in its own column.
+    const auto runs = names(2);
+    ASSERT_EQ(runs.size(), 7u) << "the day names run together";
+    for (int day = 0; day < 7; ++day) {
+        QWidget* heading = session.backend().controlWidget(w, Calendar::FirstHeading + day);
+        SCOPED_TRACE(day);
+        EXPECT_GE(left + runs[static_cast<std::size_t>(day)].first, heading->x());
+        EXPECT_LT(left + runs[static_cast<std::size_t>(day)].second,
+                  heading->x() + heading->width());
+    }
+    ASSERT_TRUE(session.finish());
+}
+
 }  // namespace
