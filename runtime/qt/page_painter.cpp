@@ -13,6 +13,7 @@
 
 #include "runtime/print/page_spool.h"
 #include "runtime/qt/micr_e13b.h"
+#include "runtime/qt/qt_fonts.h"
 #include "runtime/system/picture.h"
 #include "runtime/text/ascii_case.h"
 #include "runtime/text/codepage.h"
@@ -23,8 +24,6 @@ namespace {
 
 constexpr double kThinnestLine = 1000.0 / 144;  // half a point: what a hairline prints as
 constexpr double kMaxCornerRadius = 125;
-// The smallest a text too wide for its box is drawn, as a part of its own size.
-constexpr double kSmallestFit = 0.6;
 
 QColor colour(Rgb rgb) {
     return QColor::fromRgb((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);

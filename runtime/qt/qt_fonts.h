@@ -22,6 +22,10 @@ QFont uiFont(const Font& font, const Font& window = {});
 // no more room than it did there.
 QFont textFont(const Font& font, const Font& window = {});
 
+// The smallest a text too wide for its box is drawn, on paper and in a list's cells, as a
+// part of its own size.
+inline constexpr double kSmallestFit = 0.6;
+
 // a * b / c (c > 0) rounded to the nearest, halves away from zero.
 int mulDiv(int a, int b, int c);
 

@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "runtime/qt/qt_fonts.h"
 #include "runtime/qt/qt_keys.h"
 #include "runtime/qt/qt_resources.h"
 #include "runtime/text/codepage.h"
@@ -25,6 +26,28 @@ Qt::Alignment alignmentOf(Align a) {
         default:
             return Qt::AlignLeft | Qt::AlignVCenter;
     }
+}
+
+// Draws a cell's text, which may use `room` pixels of its column (its padding included). A
+// left-aligned text too wide for that is cut at the column's end, keeping its start. A
+// right-aligned or centred one would lose its start: it is drawn smaller, down to
+// kSmallestFit of its size, so that it stands whole with a pixel to spare, and one too wide
+// even so keeps its start as a left-aligned one does.
+void drawCellText(QPainter& p, const QRect& cell, int room, Qt::Alignment align,
+                  const QString& text) {
+    if (!(align & Qt::AlignLeft) && p.fontMetrics().horizontalAdvance(text) > room) {
+        const int fit = room - 1;
+        QFont font = p.font();
+        int size = QFontInfo(font).pixelSize();
+        const int smallest = std::max(1, static_cast<int>(size * kSmallestFit));
+        font.setPixelSize(size);
+        while (size > smallest && QFontMetrics(font).horizontalAdvance(text) > fit)
+            font.setPixelSize(--size);
+        p.setFont(font);
+        if (p.fontMetrics().horizontalAdvance(text) > fit)
+            align = (align & ~Qt::AlignHorizontal_Mask) | Qt::AlignLeft;
+    }
+    p.drawText(cell, align | Qt::TextDontClip, text);
 }
 
 QString qs(const std::string& s) {
@@ -314,11 +337,16 @@ void ListView::paintEvent(QPaintEvent*) {
             }
             QRect cell(spans[i].first + pad + indent, r.top(), spans[i].second - 2 * pad - indent,
                        r.height());
-            Align a = i < columns.size() ? columns[i].align : Align::Left;
+            const Qt::Alignment align =
+                alignmentOf(i < columns.size() ? columns[i].align : Align::Left);
             // A text may use its column's padding, never the next column.
+            const int room = align & Qt::AlignRight ? cell.right() + 1 - spans[i].first
+                             : align & Qt::AlignHCenter
+                                 ? spans[i].second
+                                 : spans[i].first + spans[i].second - cell.left();
             p.save();
             p.setClipRect(QRect(spans[i].first, r.top(), spans[i].second, r.height()));
-            p.drawText(cell, alignmentOf(a) | Qt::TextDontClip, cellText(texts[i]));
+            drawCellText(p, cell, room, align, cellText(texts[i]));
             p.restore();
         }
         for (std::size_t i = 0; i < columns.size(); ++i)

@@ -18,6 +18,7 @@
 #include "frame/match_types.h"
 #include "reference/reference_procedures.h"
 #include "runtime/qt/qt_fonts.h"
+#include "runtime/qt/qt_list.h"
 #include "runtime/text/codepage.h"
 #include "runtime/ui/keys.h"
 #include "tests/runtime/qt/qt_test_support.h"
@@ -161,6 +162,75 @@ double overlap(const std::vector<bool>& a, const std::vector<bool>& b) {
 // The search form's match-type glyphs: the symbol codes of types 1 to 12, in the label's
 // font, draw the symbols they stand for (compared with the Unicode characters drawn in a
 // text font), not the Latin characters of the same codes.
+// The inked pixel columns of a cell, as the first and last one; {-1, -1} when blank.
+std::pair<int, int> inkedColumns(const QImage& shot, QRect cell) {
+    const QRgb ground = shot.pixel(cell.left() + 1, cell.top());
+    int first = -1, last = -1;
+    for (int x = cell.left(); x <= cell.right(); ++x)
+        for (int y = cell.top(); y <= cell.bottom(); ++y) {
+            const QRgb p = shot.pixel(x, y);
+            if (std::abs(qRed(p) - qRed(ground)) + std::abs(qGreen(p) - qGreen(ground)) +
+                    std::abs(qBlue(p) - qBlue(ground)) >
+                120) {
+                if (first < 0) first = x;
+                last = x;
+                break;
+            }
+        }
+    return {first, last};
+}
+
+TEST(ContactWindowsQt, AZipCodeWiderThanItsRightAlignedColumnShowsWhole) {
+    constexpr int kZipColumn = 6;  // after the mark, names, company, city and state
+    struct Case {
+        std::string zip;
+        bool whole;  // false: too long even at the smallest size; its start shows
+    };
+    const std::vector<Case> cases = {
+        {"97201", true}, {"H2X 1Y4", true}, {"SW1A 1AA", false}, {"12345-6789", false}};
+    std::atomic<rt::Window*> window{nullptr};
+    qttest::QtSession session;
+    session.start([&] {
+        std::vector<std::vector<rt::Value>> rows;
+        for (const Case& c : cases)
+            rows.push_back({rt::Value(""), rt::Value(0), rt::Value("Ann"), rt::Value(0),
+                            rt::Value("Smith"), rt::Value(""), rt::Value("Montreal"),
+                            rt::Value("QC"), rt::Value(c.zip), rt::Value(""), rt::Value("")});
+        rt::Window w(windows::contacts_list::contactsWindow());
+        w.setRows(windows::contacts_list::ContactsControl::List, rt::rowsFrom(rows));
+        w.open();
+        window = &w;
+        while (w.accept()) {
+        }
+        window = nullptr;
+    });
+    QWidget* frame = session.shownWindow(window);
+    ASSERT_NE(frame, nullptr);
+    session.settle();
+    auto* list = dynamic_cast<rt::qt::ListView*>(
+        session.backend().controlWidget(window, windows::contacts_list::ContactsControl::List));
+    ASSERT_NE(list, nullptr);
+    const QImage shot = list->viewport()->grab().toImage();
+    const auto [left, width] = list->columnSpans()[kZipColumn];
+    ASSERT_LE(left + width, shot.width()) << "the zip column is out of sight";
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE(cases[i].zip);
+        const QRect row = list->rowRect(static_cast<int>(i) + 1);
+        // The cell up to the column's border line at its right.
+        const auto [first, last] =
+            inkedColumns(shot, QRect(left, row.top(), width - 1, row.height()));
+        ASSERT_GE(first, 0) << "nothing shows";
+        // A text cut at the column's start leaves ink on its first pixel columns, one cut at
+        // its end on its last ones.
+        EXPECT_GE(first, left + 1);
+        if (cases[i].whole) {
+            EXPECT_LE(last, left + width - 2);
+        }
+    }
+    frame->close();
+    ASSERT_TRUE(session.finish());
+}
+
 TEST(ContactWindowsQt, MatchTypeGlyphsDrawTheirSymbols) {
     testsupport::TempDir dir{/*enter=*/true};
     RegisterContactProcedures();
