@@ -198,11 +198,7 @@ TEST(ContactWindowsQt, AZipCodeWiderThanItsRightAlignedColumnShowsWhole) {
                             rt::Value("QC"), rt::Value(c.zip), rt::Value(""), rt::Value("")});
         rt::Window w(windows::contacts_list::contactsWindow());
         w.setRows(windows::contacts_list::ContactsControl::List, rt::rowsFrom(rows));
-        w.open();
-        window = &w;
-        while (w.accept()) {
-        }
-        window = nullptr;
+        qttest::runShown(w, window);
     });
     QWidget* frame = session.shownWindow(window);
     ASSERT_NE(frame, nullptr);

@@ -52,11 +52,7 @@ TEST(BoundValuesQtTest, BoundStringsAndPromptsShowTheirValueExactlyAndFixedPromp
             return use[0] == 'S' ? rt::bindText(std::string(use), strings[i])
                                  : rt::bindText(std::string(use), prompts[i]);
         });
-        w.open();
-        window = &w;
-        while (w.accept()) {
-        }
-        window = nullptr;
+        qttest::runShown(w, window);
     });
     QWidget* frame = session.shownWindow(window);
     ASSERT_NE(frame, nullptr);

@@ -50,6 +50,16 @@ inline rt::Window* topWindow() {
     return z.empty() ? nullptr : z.back();
 }
 
+// Opens `w` on the application thread, names it in `shown` while it is open and runs its
+// loop until it closes.
+inline void runShown(rt::Window& w, std::atomic<rt::Window*>& shown) {
+    w.open();
+    shown = &w;
+    while (w.accept()) {
+    }
+    shown = nullptr;
+}
+
 class QtSession {
   public:
     QtSession() {
