@@ -272,6 +272,35 @@ TEST(AllWindowsQt, EveryTextHasAContrastOfAtLeastThreeToOneWithItsGround) {
     }
 }
 
+// A window that cannot grow tells the window manager so: its frame has one size and asks for
+// no maximise button. One that can grow has room to, and a maximise button where its
+// structure asks for one.
+TEST(AllWindowsQt, AWindowThatCannotGrowOffersNoMaximiseButton) {
+    int fixed = 0;
+    for (const testsupport::NamedStructure& named : testsupport::allWindowStructures()) {
+        SCOPED_TRACE(named.name);
+        const rt::WindowStructure& s = *named.structure;
+        Opened opened;
+        qttest::QtSession session;
+        rt::Window* w = startWindow(session, s, opened);
+        QWidget* frame = session.shownWindow(w);
+        ASSERT_NE(frame, nullptr);
+        session.settle();
+        ASSERT_NE(frame->windowHandle(), nullptr);
+        const Qt::WindowFlags flags = frame->windowHandle()->flags();
+        if (s.resizable || s.frame == rt::FrameKind::Resizable) {
+            EXPECT_NE(frame->minimumSize(), frame->maximumSize());
+            EXPECT_EQ(bool(flags & Qt::WindowMaximizeButtonHint), s.maximizeBox);
+        } else {
+            ++fixed;
+            EXPECT_EQ(frame->minimumSize(), frame->maximumSize());
+            EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+        }
+        ASSERT_TRUE(session.finish());
+    }
+    EXPECT_GT(fixed, 50);
+}
+
 // Every picture a window names (its icon, wallpaper, cursor, a button's or an image's
 // picture) is a file the program ships.
 TEST(AllWindowsQt, EveryPictureAWindowNamesIsShipped) {
