@@ -9,12 +9,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iostream>
-#include <iterator>
 #include <random>
 #include <set>
 #include <string>
@@ -36,14 +36,16 @@ using namespace stationruns;
 constexpr int kChecks = 500;
 constexpr int kKills = 20;
 
-// The claims a running print run has noted so far (lines of its notes).
+// The claims a running print run has noted so far (the lines of its notes that start with a
+// record's pointer).
 long claimsNoted(const fs::path& folder) {
     long lines = 0;
     std::error_code ec;
     for (const fs::directory_entry& e : fs::directory_iterator(folder / "print-claims", ec)) {
         std::ifstream in(e.path());
-        lines +=
-            std::count(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>(), '\n');
+        std::string line;
+        while (std::getline(in, line))
+            lines += !line.empty() && std::isdigit(static_cast<unsigned char>(line[0]));
     }
     return lines;
 }
