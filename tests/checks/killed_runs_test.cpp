@@ -1,7 +1,8 @@
 // A station killed at random moments of "Print All Checks" of 500 checks, three to a page,
 // into a PDF file: afterwards every check is either in a readable PDF and marked printed, or
 // back among the checks to print once the next opening of the list has said so. None is
-// marked without being on paper.
+// marked without being on paper. A station killed while its draft run's job waits: the next
+// opening of the monthly drafts puts the drafts back and names them as drafts.
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -21,6 +22,7 @@
 #include <thread>
 
 #include "checks/check_procedures.h"
+#include "runtime/text/fixed_text.h"
 #include "runtime/ui/driver.h"
 #include "runtime/ui/headless_backend.h"
 #include "runtime/ui/window.h"
@@ -71,18 +73,22 @@ bool killWhen(pid_t station, const std::function<bool()>& reached) {
     return true;
 }
 
-// Opens the checks to print as the next user does, answering its messages; their texts.
-std::vector<std::string> openTheListAgain() {
-    std::vector<std::string> messages;
+struct Shown {
+    std::string caption, text;
+};
+
+// Opens the list titled `title` as the next user does, answering its messages; what they said.
+std::vector<Shown> openTheListAgain(void (*list)(), const std::string& title) {
+    std::vector<Shown> messages;
     rt::Driver d;
-    d.start(&PostChecksToPrint);
+    d.start(list);
     for (int round = 0; round < 200 && !d.ended(); ++round) {
         d.settle();
         const auto dialogs = d.backend().pendingDialogs();
         if (!dialogs.empty()) {
-            messages.push_back(dialogs.front()->text);
+            messages.push_back({dialogs.front()->caption, dialogs.front()->text});
             d.answer("OK");
-        } else if (rt::Window* w = d.active(); w && w->title() == "Post Checks To Print") {
+        } else if (rt::Window* w = d.active(); w && w->title() == title) {
             d.press("Close");
         }
     }
@@ -110,7 +116,8 @@ TEST(KilledRuns, EveryCheckIsOnPaperAndMarkedOrBackAmongTheChecksToPrint) {
             if (claims <= kChecks) return claimsNoted(dir.path()) >= claims;
             return claims == kChecks + 1 ? pdfBeingWritten(pdf) : fs::exists(pdf);
         });
-        const std::vector<std::string> messages = openTheListAgain();
+        const std::vector<Shown> messages =
+            openTheListAgain(&PostChecksToPrint, "Post Checks To Print");
         SCOPED_TRACE("kill " + std::to_string(kill) + " at " + std::to_string(claims));
 
         std::multiset<std::string> inPdf;
@@ -120,8 +127,8 @@ TEST(KilledRuns, EveryCheckIsOnPaperAndMarkedOrBackAmongTheChecksToPrint) {
             EXPECT_FALSE(inPdf.empty()) << "a PDF under the chosen name that cannot be read";
         }
         std::string told;
-        for (const std::string& m : messages)
-            told += m;
+        for (const Shown& m : messages)
+            told += m.text;
         const auto stored = checktest::storedChecks();
         ASSERT_EQ(stored.size(), static_cast<std::size_t>(kChecks));
         long markedHere = 0, backHere = 0;
@@ -153,6 +160,41 @@ TEST(KilledRuns, EveryCheckIsOnPaperAndMarkedOrBackAmongTheChecksToPrint) {
               << " checks marked and in the PDF, " << putBack << " put back and named, "
               << printedAndPutBack << " in a PDF and put back, " << unreadable
               << " unreadable PDF files\n";
+}
+
+TEST(KilledRuns, DraftsPutBackAfterAKilledRunAreNamedAsDraftsByClientAndTheNumberTheyCarry) {
+    testsupport::TempDir dir{/*enter=*/true};
+    makeFolderWithTaggedDrafts(3);
+    int go[2], ready[2], release[2];
+    ASSERT_EQ(pipe(go), 0);
+    ASSERT_EQ(pipe(ready), 0);
+    ASSERT_EQ(pipe(release), 0);
+    const pid_t station = fork();
+    if (station == 0) _exit(printDraftsAsStation(go[0], ready[1], release[0], dir / "out.txt"));
+    // Killed while its job waits at the printer: every draft is claimed, none on paper.
+    ASSERT_EQ(write(go[1], "g", 1), 1);
+    char c = 0;
+    ASSERT_EQ(read(ready[0], &c, 1), 1);
+    kill(station, SIGKILL);
+    int status = 0;
+    waitpid(station, &status, 0);
+    for (int* ends : {go, ready, release}) {
+        close(ends[0]);
+        close(ends[1]);
+    }
+
+    const std::vector<Shown> messages =
+        openTheListAgain(&BrowseMonthlyDrafts, "Print Monthly Drafts");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].caption, "Draft Printing");
+    EXPECT_EQ(messages[0].text,
+              "A print run ended before its pages were printed. These drafts it had claimed "
+              "were put back as they were before it: Ann Client N0001 (number 700), Ann Client "
+              "N0002 (number 700), Ann Client N0003 (number 700).");
+    for (const checktest::StoredCheck& draft : checktest::storedChecks()) {
+        EXPECT_EQ(draft.number, "700");
+        EXPECT_EQ(draft.draftsLeft, "3");
+    }
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
-// Stations as programs of their own (tovik-drive) on one data folder: the session that
+// Stations as programs of their own on one data folder: the session of tovik-drive that
 // prints every check three to a page into a PDF file, its start, and the check numbers a PDF
-// file holds.
+// file holds; a forked station that prints the tagged drafts on a printer that holds its job.
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,14 +10,21 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <regex>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "checks/check_procedures.h"
+#include "frame/tagging.h"
 #include "records/all_files.h"
 #include "records/checks.h"
+#include "runtime/print/printer.h"
+#include "runtime/text/fixed_text.h"
 #include "tests/checks/check_test_support.h"
+#include "tests/support/page_keeper.h"
+#include "tests/support/print_endings.h"
 
 namespace stationruns {
 
@@ -94,6 +101,79 @@ inline void makeFolderWithChecks(int count) {
     checktest::makeChecks(checks);
     for (const records::RecordFileEntry& entry : records::allRecordFiles())
         if (entry.file != &CHECKS) entry.file->create();
+}
+
+// In the current folder: `count` drafts with 3 drafts left, numbered 700, of the clients
+// "Client " numberOf(1), ... (each with a payee of its own, "Payee 1", ...), all tagged to
+// print, and every other record file.
+inline void makeFolderWithTaggedDrafts(int count) {
+    std::vector<checktest::Check> drafts;
+    for (int i = 1; i <= count; ++i) {
+        checktest::Check c("Ann", "Client " + numberOf(i), "Payee " + std::to_string(i), "10.00",
+                           "", "3");
+        c.checkNumber = "700";
+        drafts.push_back(c);
+    }
+    const auto pointers = checktest::makeChecks(drafts);
+    for (const records::RecordFileEntry& entry : records::allRecordFiles())
+        if (entry.file != &CHECKS) entry.file->create();
+    checktest::tagChecks(TAG::MonthlyDrafts, pointers);
+}
+
+// A printer that keeps the pages of its job, then holds the job until the test lets it go:
+// the run's claims stay alive meanwhile. It says so on `ready`, and waits on `release`.
+class HeldPrinter : public rt::PrintBackend {
+  public:
+    HeldPrinter(int ready, int release) : ready_(ready), release_(release) {}
+    std::string defaultPrinterName() override { return "Held Printer"; }
+    bool print(rt::PageSource& pages, const rt::PrintSettings&, std::string& error) override {
+        if (!testsupport::takePages(pages, printed, error)) return false;
+        sayReady();
+        char c = 0;
+        return read(release_, &c, 1) == 1;
+    }
+    void sayReady() {
+        if (said_) return;
+        said_ = true;
+        (void)!write(ready_, "r", 1);
+    }
+    std::vector<rt::Page> printed;
+
+  private:
+    int ready_, release_;
+    bool said_ = false;
+};
+
+// A station: waits for `go`, prints the tagged drafts from 1001 on a held printer and writes
+// the payees of each page printed into `out`, one a line. Its exit code: 0 when all went well.
+inline int printDraftsAsStation(int go, int ready, int release, const std::filesystem::path& out) {
+    char c = 0;
+    if (read(go, &c, 1) != 1) return 1;
+    auto printer = std::make_shared<HeldPrinter>(ready, release);
+    rt::printer().reset();
+    rt::printer().setBackend(printer);
+    {
+        rt::Driver d;
+        d.start(&EnterStartingCheckNumber);
+        d.waitWindow("");
+        d.type("LOC:StartingNumber", "1001");
+        d.press("Continue");
+        checktest::printWithoutPreview(d);
+        testsupport::answerToTheEnd(d);
+        // A station that found every draft taken printed nothing and held nothing.
+        printer->sayReady();
+        if (!d.finish()) return 2;
+    }
+    std::ofstream payees(out);
+    for (const rt::Page& page : printer->printed) {
+        std::set<std::string> onPage;
+        for (const std::string& text : checktest::textsOf(page))
+            if (std::regex_match(std::string(rt::clip(text)), std::regex("Payee [0-9]+")))
+                onPage.emplace(rt::clip(text));
+        for (const std::string& payee : onPage)
+            payees << payee << "\n";
+    }
+    return payees ? 0 : 3;
 }
 
 }  // namespace stationruns

@@ -1,5 +1,7 @@
 // Two stations print every check at once, each a program of its own on one data folder:
-// every check is printed exactly once across both PDF files, and every check is marked.
+// every check is printed exactly once across both PDF files, and every check is marked. Two
+// stations print the same tagged monthly drafts at once: each draft is printed once and
+// counted down once.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -57,6 +59,60 @@ TEST(TwoStations, PrintingAllChecksAtOncePrintsEachCheckExactlyOnce) {
         EXPECT_EQ(c.done, "Y");
     std::cout << "station a printed " << checkNumbersIn(dir / "a.pdf").size()
               << " checks, station b " << second.size() << "\n";
+}
+
+constexpr int kDrafts = 200;
+
+std::multiset<std::string> linesOf(const std::filesystem::path& file) {
+    std::multiset<std::string> lines;
+    std::ifstream in(file);
+    for (std::string line; std::getline(in, line);)
+        lines.insert(line);
+    return lines;
+}
+
+TEST(TwoStations, PrintingTheSameTaggedDraftsAtOncePrintsAndCountsDownEachDraftOnce) {
+    testsupport::TempDir dir{/*enter=*/true};
+    makeFolderWithTaggedDrafts(kDrafts);
+
+    // Both stations start at once; each holds its job once its pages are made, so that
+    // neither run ends before the other has claimed what it could.
+    int go[2], ready[2], release[2];
+    ASSERT_EQ(pipe(go), 0);
+    ASSERT_EQ(pipe(ready), 0);
+    ASSERT_EQ(pipe(release), 0);
+    pid_t stations[2];
+    const char* outputs[2] = {"a.txt", "b.txt"};
+    for (int n = 0; n < 2; ++n) {
+        stations[n] = fork();
+        if (stations[n] == 0)
+            _exit(printDraftsAsStation(go[0], ready[1], release[0], dir / outputs[n]));
+    }
+    ASSERT_EQ(write(go[1], "gg", 2), 2);
+    char c = 0;
+    for (int n = 0; n < 2; ++n)
+        ASSERT_EQ(read(ready[0], &c, 1), 1);
+    ASSERT_EQ(write(release[1], "rr", 2), 2);
+    for (pid_t station : stations) {
+        int status = 0;
+        ASSERT_EQ(waitpid(station, &status, 0), station);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+    for (int* ends : {go, ready, release}) {
+        close(ends[0]);
+        close(ends[1]);
+    }
+
+    std::multiset<std::string> printed = linesOf(dir / "a.txt");
+    const std::multiset<std::string> second = linesOf(dir / "b.txt");
+    std::cout << "station a printed " << printed.size() << " drafts, station b " << second.size()
+              << "\n";
+    printed.insert(second.begin(), second.end());
+    EXPECT_EQ(printed.size(), static_cast<std::size_t>(kDrafts));
+    for (int i = 1; i <= kDrafts; ++i)
+        EXPECT_EQ(printed.count("Payee " + std::to_string(i)), 1u) << i;
+    for (const checktest::StoredCheck& d : checktest::storedChecks())
+        EXPECT_EQ(d.draftsLeft, "2") << d.last;
 }
 
 }  // namespace
