@@ -3,6 +3,7 @@
 // stations print the same tagged monthly drafts at once: each draft is printed once and
 // counted down once.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -113,6 +114,47 @@ TEST(TwoStations, PrintingTheSameTaggedDraftsAtOncePrintsAndCountsDownEachDraftO
         EXPECT_EQ(printed.count("Payee " + std::to_string(i)), 1u) << i;
     for (const checktest::StoredCheck& d : checktest::storedChecks())
         EXPECT_EQ(d.draftsLeft, "2") << d.last;
+}
+
+TEST(TwoStations, ADraftRunBegunWhileAnotherStationsRunHoldsTheDraftsPrintsNoneOfThem) {
+    testsupport::TempDir dir{/*enter=*/true};
+    makeFolderWithTaggedDrafts(5);
+    int go[2], ready[2], release[2];
+    ASSERT_EQ(pipe(go), 0);
+    ASSERT_EQ(pipe(ready), 0);
+    ASSERT_EQ(pipe(release), 0);
+    const pid_t other = fork();
+    if (other == 0) _exit(printDraftsAsStation(go[0], ready[1], release[0], dir / "other.txt"));
+    // The other station has numbered every draft and waits at its printer.
+    ASSERT_EQ(write(go[1], "g", 1), 1);
+    char c = 0;
+    ASSERT_EQ(read(ready[0], &c, 1), 1);
+    // This station's drafts look like any drafts, numbered as they are: all are passed over.
+    checktest::recordPrintedPages();
+    {
+        rt::Driver d;
+        d.start(&EnterStartingCheckNumber);
+        d.waitWindow("");
+        d.type("LOC:StartingNumber", "2001");
+        d.press("Continue");
+        checktest::printWithoutPreview(d);
+        testsupport::answerToTheEnd(d);
+        EXPECT_TRUE(d.finish());
+    }
+    EXPECT_TRUE(checktest::printedPages().empty());
+    ASSERT_EQ(write(release[1], "r", 1), 1);
+    int status = 0;
+    ASSERT_EQ(waitpid(other, &status, 0), other);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    for (int* ends : {go, ready, release}) {
+        close(ends[0]);
+        close(ends[1]);
+    }
+    EXPECT_EQ(linesOf(dir / "other.txt").size(), 5u);
+    for (const checktest::StoredCheck& d : checktest::storedChecks()) {
+        EXPECT_EQ(d.draftsLeft, "2") << d.last;
+        EXPECT_THAT(d.number, testing::StartsWith("100")) << d.last;
+    }
 }
 
 }  // namespace
