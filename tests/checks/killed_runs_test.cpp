@@ -165,23 +165,13 @@ TEST(KilledRuns, EveryCheckIsOnPaperAndMarkedOrBackAmongTheChecksToPrint) {
 TEST(KilledRuns, DraftsPutBackAfterAKilledRunAreNamedAsDraftsByClientAndTheNumberTheyCarry) {
     testsupport::TempDir dir{/*enter=*/true};
     makeFolderWithTaggedDrafts(3);
-    int go[2], ready[2], release[2];
-    ASSERT_EQ(pipe(go), 0);
-    ASSERT_EQ(pipe(ready), 0);
-    ASSERT_EQ(pipe(release), 0);
-    const pid_t station = fork();
-    if (station == 0) _exit(printDraftsAsStation(go[0], ready[1], release[0], dir / "out.txt"));
     // Killed while its job waits at the printer: every draft is claimed, none on paper.
-    ASSERT_EQ(write(go[1], "g", 1), 1);
-    char c = 0;
-    ASSERT_EQ(read(ready[0], &c, 1), 1);
-    kill(station, SIGKILL);
-    int status = 0;
-    waitpid(station, &status, 0);
-    for (int* ends : {go, ready, release}) {
-        close(ends[0]);
-        close(ends[1]);
-    }
+    DraftStation station(dir / "out.txt");
+    ASSERT_TRUE(station.started());
+    station.go();
+    ASSERT_TRUE(station.waitReady());
+    station.killNow();
+    EXPECT_EQ(station.exitCode(), -1);
 
     const std::vector<Shown> messages =
         openTheListAgain(&BrowseMonthlyDrafts, "Print Monthly Drafts");

@@ -64,48 +64,24 @@ TEST(TwoStations, PrintingAllChecksAtOncePrintsEachCheckExactlyOnce) {
 
 constexpr int kDrafts = 200;
 
-std::multiset<std::string> linesOf(const std::filesystem::path& file) {
-    std::multiset<std::string> lines;
-    std::ifstream in(file);
-    for (std::string line; std::getline(in, line);)
-        lines.insert(line);
-    return lines;
-}
-
 TEST(TwoStations, PrintingTheSameTaggedDraftsAtOncePrintsAndCountsDownEachDraftOnce) {
     testsupport::TempDir dir{/*enter=*/true};
     makeFolderWithTaggedDrafts(kDrafts);
-
     // Both stations start at once; each holds its job once its pages are made, so that
     // neither run ends before the other has claimed what it could.
-    int go[2], ready[2], release[2];
-    ASSERT_EQ(pipe(go), 0);
-    ASSERT_EQ(pipe(ready), 0);
-    ASSERT_EQ(pipe(release), 0);
-    pid_t stations[2];
-    const char* outputs[2] = {"a.txt", "b.txt"};
-    for (int n = 0; n < 2; ++n) {
-        stations[n] = fork();
-        if (stations[n] == 0)
-            _exit(printDraftsAsStation(go[0], ready[1], release[0], dir / outputs[n]));
-    }
-    ASSERT_EQ(write(go[1], "gg", 2), 2);
-    char c = 0;
-    for (int n = 0; n < 2; ++n)
-        ASSERT_EQ(read(ready[0], &c, 1), 1);
-    ASSERT_EQ(write(release[1], "rr", 2), 2);
-    for (pid_t station : stations) {
-        int status = 0;
-        ASSERT_EQ(waitpid(station, &status, 0), station);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    }
-    for (int* ends : {go, ready, release}) {
-        close(ends[0]);
-        close(ends[1]);
-    }
+    DraftStation a(dir / "a.txt"), b(dir / "b.txt");
+    ASSERT_TRUE(a.started() && b.started());
+    a.go();
+    b.go();
+    ASSERT_TRUE(a.waitReady());
+    ASSERT_TRUE(b.waitReady());
+    a.release();
+    b.release();
+    EXPECT_EQ(a.exitCode(), 0);
+    EXPECT_EQ(b.exitCode(), 0);
 
-    std::multiset<std::string> printed = linesOf(dir / "a.txt");
-    const std::multiset<std::string> second = linesOf(dir / "b.txt");
+    std::multiset<std::string> printed = payeesPrinted(dir / "a.txt");
+    const std::multiset<std::string> second = payeesPrinted(dir / "b.txt");
     std::cout << "station a printed " << printed.size() << " drafts, station b " << second.size()
               << "\n";
     printed.insert(second.begin(), second.end());
@@ -119,38 +95,18 @@ TEST(TwoStations, PrintingTheSameTaggedDraftsAtOncePrintsAndCountsDownEachDraftO
 TEST(TwoStations, ADraftRunBegunWhileAnotherStationsRunHoldsTheDraftsPrintsNoneOfThem) {
     testsupport::TempDir dir{/*enter=*/true};
     makeFolderWithTaggedDrafts(5);
-    int go[2], ready[2], release[2];
-    ASSERT_EQ(pipe(go), 0);
-    ASSERT_EQ(pipe(ready), 0);
-    ASSERT_EQ(pipe(release), 0);
-    const pid_t other = fork();
-    if (other == 0) _exit(printDraftsAsStation(go[0], ready[1], release[0], dir / "other.txt"));
     // The other station has numbered every draft and waits at its printer.
-    ASSERT_EQ(write(go[1], "g", 1), 1);
-    char c = 0;
-    ASSERT_EQ(read(ready[0], &c, 1), 1);
+    DraftStation other(dir / "other.txt");
+    ASSERT_TRUE(other.started());
+    other.go();
+    ASSERT_TRUE(other.waitReady());
     // This station's drafts look like any drafts, numbered as they are: all are passed over.
     checktest::recordPrintedPages();
-    {
-        rt::Driver d;
-        d.start(&EnterStartingCheckNumber);
-        d.waitWindow("");
-        d.type("LOC:StartingNumber", "2001");
-        d.press("Continue");
-        checktest::printWithoutPreview(d);
-        testsupport::answerToTheEnd(d);
-        EXPECT_TRUE(d.finish());
-    }
+    EXPECT_TRUE(printTaggedDraftsFrom("2001"));
     EXPECT_TRUE(checktest::printedPages().empty());
-    ASSERT_EQ(write(release[1], "r", 1), 1);
-    int status = 0;
-    ASSERT_EQ(waitpid(other, &status, 0), other);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    for (int* ends : {go, ready, release}) {
-        close(ends[0]);
-        close(ends[1]);
-    }
-    EXPECT_EQ(linesOf(dir / "other.txt").size(), 5u);
+    other.release();
+    EXPECT_EQ(other.exitCode(), 0);
+    EXPECT_EQ(payeesPrinted(dir / "other.txt").size(), 5u);
     for (const checktest::StoredCheck& d : checktest::storedChecks()) {
         EXPECT_EQ(d.draftsLeft, "2") << d.last;
         EXPECT_THAT(d.number, testing::StartsWith("100")) << d.last;
