@@ -38,7 +38,6 @@ struct Member {
 };
 
 constexpr std::string_view kModule = "Tovik031";
-constexpr long kMaximumMarkAttempts = 3;
 
 PassSheet sheetOf(const Member& m) {
     PassSheet s;

@@ -1,8 +1,9 @@
 // The draft run and the draft register. The run numbers the tagged drafts in last-name order
 // from the starting number, dates them today and counts their drafts left down by one; each
-// draft is written, guarded against another station's change, before its page prints, so a
-// draft that cannot be written is neither printed nor given a number. When the run has
-// ended, the drafts whose pages did not reach paper get back their number, date and count.
+// draft is claimed (checks/check_claims.h) before its page prints, so a draft that cannot be
+// written is neither printed nor given a number, and one another station's run claimed is
+// passed over. When the run has ended, the drafts whose pages did not reach paper get back
+// their number, date and count.
 
 #include <string>
 #include <vector>
