@@ -62,6 +62,7 @@ class PrintClaims {
 
     // The records that the other runs over the file, still going, have claimed.
     std::set<std::int64_t> claimedByOtherRuns() const;
+
     // The detail band of the record noted last printed on `page`.
     void placeLast(int page);
 
@@ -71,7 +72,9 @@ class PrintClaims {
     bool notePaper(const PrintRun& planned, const std::string& temporaryFile);
 
     // After the run: keeps the changes of the records on paper, puts the others back and
-    // removes the note. Shows one message when anything was put back or could not be.
+    // removes the note. A record that could not be read or written stays in the note for the
+    // next opening, and only such records. Shows one message when anything was put back or
+    // could not be.
     PutBack settle(const PrintRun& run);
 
     const std::string& lastError() const { return error_; }
