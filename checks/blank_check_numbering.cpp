@@ -1,8 +1,9 @@
 // The blank checks' numbers: ClearBlankCheckNumbers sets every number to "0" when the list
 // is opened from the menu; NumberBlankChecks gives them consecutive numbers after
 // GLO::LastCheckNumber, the last check number used, and leaves the global at the last number
-// it gave. Both walk the file in record order, which the numbers they write do not move, so
-// every blank check is visited exactly once.
+// it gave. The numbering walks the check numbers from the highest down (after a clearing,
+// all "0": in the order the checks were stored), so a second numbering gives the next number
+// to the highest. A check renumbered moves behind the walk and is not met again.
 
 #include "checks/blank_check_numbering.h"
 #include "checks/check_procedures.h"
@@ -16,9 +17,10 @@ namespace {
 
 constexpr std::size_t kNumberWidth = 10;
 
-PassSheet blankSheet() {
+PassSheet blankSheet(const char* key = "") {
     PassSheet s;
     s.file = &BLANK;
+    s.key = key;
     s.displayName = "Blank";
     return s;
 }
@@ -33,7 +35,9 @@ class ClearNumbers : public ProcessPass {
 
 class NumberChecks : public ProcessPass {
   public:
-    NumberChecks() : ProcessPass("Tovik097", {&BLANK}, blankSheet(), {ProcessWrite::Put, ""}) {}
+    NumberChecks()
+        : ProcessPass("Tovik097", {&BLANK}, blankSheet("CHE1:KEYCHECKNUMBER"),
+                      {ProcessWrite::Put, ""}) {}
 
   protected:
     void assignFields() override {

@@ -16,7 +16,6 @@
 #include "records/checks.h"
 #include "records/payee.h"
 #include "records/tag_file.h"
-#include "runtime/data/errors.h"
 #include "runtime/eval/bind_scope.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/text/number_text.h"
@@ -39,7 +38,6 @@ struct Member {
 };
 
 constexpr std::string_view kModule = "Tovik031";
-constexpr long kMaximumMarkAttempts = 3;
 
 PassSheet sheetOf(const Member& m) {
     PassSheet s;
@@ -77,7 +75,7 @@ class CheckReport : public ReportPass {
         : ReportPass(kModule, {&TagFile, &CHECKS, &PAYEE}, sheetOf(m)),
           member_(m),
           savedLastName_(CHE::LASTNAME.text()),
-          claims_(CHECKS, checkClaimWords()) {}
+          claims_(checkClaimWords()) {}
 
   protected:
     void bindNames() override {
@@ -113,9 +111,7 @@ class CheckReport : public ReportPass {
         if (PAYEE.get(PAY::KEYPAYTO) != 0) PAYEE.clear();
     }
 
-    void afterDetail() override {
-        if (claimed_) claims_.placeLast(detailPage());
-    }
+    void afterDetail() override { claims_.placeLast(detailPage()); }
 
     bool beforeFileInPlace(const PrintRun& planned, const std::string& temporaryFile) override {
         return claims_.notePaper(planned, temporaryFile);
@@ -149,42 +145,37 @@ class CheckReport : public ReportPass {
         return text;
     }
 
-    // Reads the check again and claims it: marked printed (and its drafts counted down),
-    // guarded against another station's change in between, noted first so that it can be
-    // put back. Answers whether its band is to print.
+    // Claims the check: marked printed (and its drafts counted down). A check marked
+    // meanwhile is passed over (a reprint prints it as it is), one without a pay-to name is
+    // passed over and named. Answers whether its band is to print.
     bool markPrinted() {
-        claimed_ = false;
-        const std::int64_t pointer = CHECKS.pointer();
-        for (long attempt = 0; attempt < kMaximumMarkAttempts; ++attempt) {
-            if (CHECKS.getPointer(pointer) != 0) return false;  // deleted meanwhile
-            const bool marked = rt::upper(rt::clip(CHE::DONE.text())) == "Y";
-            if (rt::clip(CHE::PAYTO.text()).empty()) {
-                const std::string client = std::string(rt::clip(CHE::FIRSTNAME.text())) + " " +
-                                           std::string(rt::clip(CHE::LASTNAME.text()));
-                blankPayTo_.push_back("Check " + checkLabel() +
-                                      (client == " " ? "" : " of " + client));
-                return false;
-            }
-            if (marked) return member_.selection == Selection::Reprint;
-            const rt::RecordBuffer before = CHECKS.buf();
-            if (member_.countDown) countDownDrafts();
-            CHE::DONE.setText("Y");
-            if (!claims_.note(before, checkLabel())) {
-                unmarked_.push_back("Check " + checkLabel() + ": " + claims_.lastError());
-                return false;
-            }
-            const int error = CHECKS.put();
-            if (error == 0) {
-                claimed_ = true;
-                return true;
-            }
-            claims_.withdraw();
-            // Another station's change or its write in progress: read the check again.
-            if (error != rt::FileError::RecordChanged && error != rt::FileError::FileLocked) break;
+        using Verdict = CheckRunClaims::Verdict;
+        using Outcome = CheckRunClaims::Outcome;
+        const Outcome outcome = claims_.claim(
+            [this] {
+                if (rt::clip(CHE::PAYTO.text()).empty()) {
+                    const std::string client = std::string(rt::clip(CHE::FIRSTNAME.text())) + " " +
+                                               std::string(rt::clip(CHE::LASTNAME.text()));
+                    blankPayTo_.push_back("Check " + checkLabel() +
+                                          (client == " " ? "" : " of " + client));
+                    return Verdict::PassOver;
+                }
+                if (rt::upper(rt::clip(CHE::DONE.text())) != "Y") return Verdict::Claim;
+                return member_.selection == Selection::Reprint ? Verdict::PrintUnclaimed
+                                                               : Verdict::PassOver;
+            },
+            [this] {
+                if (member_.countDown) countDownDrafts();
+                CHE::DONE.setText("Y");
+            });
+        if (outcome == Outcome::Failed) {
+            const std::string& why = claims_.failure();
+            unmarked_.push_back(why.empty()
+                                    ? "Check " + std::string(rt::clip(CHE::CHECKNUMBER.text())) +
+                                          " to " + std::string(rt::clip(CHE::PAYTO.text()))
+                                    : "Check " + checkLabel() + ": " + why);
         }
-        unmarked_.push_back("Check " + std::string(rt::clip(CHE::CHECKNUMBER.text())) + " to " +
-                            std::string(rt::clip(CHE::PAYTO.text())));
-        return false;
+        return outcome == Outcome::Claimed || outcome == Outcome::PrintUnclaimed;
     }
 
     const Member member_;
@@ -192,8 +183,7 @@ class CheckReport : public ReportPass {
     std::string micrLine_, cityLine_;
     std::vector<std::string> unmarked_;
     std::vector<std::string> blankPayTo_;
-    PrintClaims claims_;
-    bool claimed_ = false;  // the check in the buffer was claimed by this run
+    CheckRunClaims claims_;
 };
 
 void runMember(const Member& m) {

@@ -1,8 +1,9 @@
 // The draft run and the draft register. The run numbers the tagged drafts in last-name order
 // from the starting number, dates them today and counts their drafts left down by one; each
-// draft is written, guarded against another station's change, before its page prints, so a
-// draft that cannot be written is neither printed nor given a number. When the run has
-// ended, the drafts whose pages did not reach paper get back their number, date and count.
+// draft is claimed (checks/check_claims.h) before its page prints, so a draft that cannot be
+// written is neither printed nor given a number, and one another station's run claimed is
+// passed over. When the run has ended, the drafts whose pages did not reach paper get back
+// their number, date and count.
 
 #include <string>
 #include <vector>
@@ -19,7 +20,6 @@
 #include "records/checks.h"
 #include "records/payee.h"
 #include "records/tag_file.h"
-#include "runtime/data/errors.h"
 #include "runtime/text/day_number.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/text/number_text.h"
@@ -28,7 +28,6 @@
 namespace {
 
 constexpr const char* kDraftsToRun = "Che:x2 <> 0";
-constexpr long kMaximumWriteAttempts = 3;
 constexpr std::size_t kNumberWidth = 10;  // GLO::LastCheckNumber and CHE:CHECKNUMBER
 
 bool taggedDraft() {
@@ -57,10 +56,15 @@ class MonthlyDraftsReport : public ReportPass {
         : ReportPass("Tovik094", {&TagFile, &CHECKS, &PAYEE}, draftSheet("CHE:KEYLASTNAME")),
           next_(std::move(first)),
           lastBefore_(GLO::LastCheckNumber.view()),
-          claims_(CHECKS, {"drafts", "Draft Printing"}) {}
+          claims_(draftClaimWords()) {}
 
   protected:
-    void beforePass() override { PutBackAbandonedCheckClaims(); }
+    void beforePass() override {
+        PutBackAbandonedCheckClaims();
+        // A draft another station's run numbers while this one goes on looks like any draft:
+        // the run knows it by what it was when the run began.
+        claims_.rememberAsFound({&CHE::CHECKNUMBER, &CHE::CHECKDATE, &CHE::X2}, taggedDraft);
+    }
 
     ReportStructurePtr makeReport() override {
         return checks_layout::makeCheckPageReport(
@@ -117,34 +121,33 @@ class MonthlyDraftsReport : public ReportPass {
         return CHECKS.buf().value(CHECKS.buf().field("CHE:" + name));
     }
 
-    // Reads the draft again, gives it the next number, today's date and one draft fewer,
-    // and writes it. Only a written draft uses up its number.
+    // Claims the draft: the next number, today's date and one draft fewer. Only a claimed
+    // draft uses up its number; one run out or claimed by another station meanwhile is
+    // passed over.
     bool writeNumbered() {
-        const std::int64_t pointer = CHECKS.pointer();
+        using Verdict = CheckRunClaims::Verdict;
+        using Outcome = CheckRunClaims::Outcome;
         const std::string number = next_;
-        const std::string name = draftName();
-        for (long attempt = 0; attempt < kMaximumWriteAttempts; ++attempt) {
-            if (CHECKS.getPointer(pointer) != 0) break;  // deleted meanwhile
-            const rt::Decimal left = rt::textToNumber(CHE::X2.text());
-            if (left == rt::Decimal(0)) return false;  // run out meanwhile
-            const rt::RecordBuffer before = CHECKS.buf();
-            CHE::CHECKNUMBER.setText(number);
-            CHE::CHECKDATE.setInteger(rt::today());
-            CHE::X2.setText(rt::numberToText(left - rt::Decimal(1)));
-            if (!claims_.note(before, checkLabel())) {
-                unwritten_.push_back(name + ": " + claims_.lastError());
-                return false;
-            }
-            const int error = CHECKS.put();
-            if (error == 0) {
-                GLO::LastCheckNumber = number;
-                next_ = draft_run::advancedNumber(next_, 1);
-                return true;
-            }
-            claims_.withdraw();
-            if (error != rt::FileError::RecordChanged && error != rt::FileError::FileLocked) break;
+        const Outcome outcome = claims_.claim(
+            [] {
+                return rt::textToNumber(CHE::X2.text()) == rt::Decimal(0) ? Verdict::PassOver
+                                                                          : Verdict::Claim;
+            },
+            [&number] {
+                const rt::Decimal left = rt::textToNumber(CHE::X2.text());
+                CHE::CHECKNUMBER.setText(number);
+                CHE::CHECKDATE.setInteger(rt::today());
+                CHE::X2.setText(rt::numberToText(left - rt::Decimal(1)));
+            });
+        if (outcome == Outcome::Claimed) {
+            GLO::LastCheckNumber = number;
+            next_ = draft_run::advancedNumber(next_, 1);
+            return true;
         }
-        unwritten_.push_back(name);
+        if (outcome == Outcome::Failed) {
+            const std::string& why = claims_.failure();
+            unwritten_.push_back(draftName() + (why.empty() ? "" : ": " + why));
+        }
         return false;
     }
 
@@ -152,7 +155,7 @@ class MonthlyDraftsReport : public ReportPass {
     std::string lastBefore_;  // GLO::LastCheckNumber when the run began
     std::string micrLine_, cityLine_;
     std::vector<std::string> unwritten_;
-    PrintClaims claims_;
+    CheckRunClaims claims_;
     std::vector<std::pair<int, std::string>> numbered_;  // page and number of each draft
 };
 

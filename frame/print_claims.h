@@ -8,6 +8,8 @@
 // next opening of the list or the next run.
 
 #include <cstdint>
+#include <functional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,10 +19,14 @@
 
 struct PrintRun;
 
-// How the records of a kind are named in messages.
+// How the records of a kind are named in messages. The kind is noted with the claims, so
+// that a later opening names the records of a run it puts back as that run did.
 struct ClaimWords {
     std::string things;  // "checks"
     std::string title;   // the message box's title
+    // The record in the file's buffer as a message names it (as it is after a put-back);
+    // empty: by the label it was noted with.
+    std::function<std::string()> label = {};
 };
 
 // One field a run changed: its full name and its texts before and after.
@@ -33,8 +39,11 @@ struct PutBack {
     std::vector<std::string> putBack;           // back as they were before the run
     std::vector<std::string> changedElsewhere;  // another station's change kept
     std::vector<std::string> failed;            // could not be written
+    std::vector<std::string> unreadable;        // could not be read: left for the next opening
 
-    bool empty() const { return putBack.empty() && changedElsewhere.empty() && failed.empty(); }
+    bool empty() const {
+        return putBack.empty() && changedElsewhere.empty() && failed.empty() && unreadable.empty();
+    }
 };
 
 class PrintClaims {
@@ -50,6 +59,10 @@ class PrintClaims {
     bool note(const rt::RecordBuffer& before, std::string label);
     // The write noted last failed: there is nothing to put back for it.
     void withdraw();
+
+    // The records that the other runs over the file, still going, have claimed.
+    std::set<std::int64_t> claimedByOtherRuns() const;
+
     // The detail band of the record noted last printed on `page`.
     void placeLast(int page);
 
@@ -59,7 +72,9 @@ class PrintClaims {
     bool notePaper(const PrintRun& planned, const std::string& temporaryFile);
 
     // After the run: keeps the changes of the records on paper, puts the others back and
-    // removes the note. Shows one message when anything was put back or could not be.
+    // removes the note. A record that could not be read or written stays in the note for the
+    // next opening, and only such records. Shows one message when anything was put back or
+    // could not be.
     PutBack settle(const PrintRun& run);
 
     const std::string& lastError() const { return error_; }
@@ -78,5 +93,6 @@ class PrintClaims {
 };
 
 // Finds the claims of runs over `file` that no longer exist, puts them back and says so in
-// one message naming the records. The file must be open.
-PutBack PutBackAbandonedClaims(rt::RecordFile& file, const ClaimWords& words);
+// one message a kind of record, naming the records. `kinds` are the kinds runs over the file
+// claim; a note without a known kind is of the first. The file must be open.
+PutBack PutBackAbandonedClaims(rt::RecordFile& file, const std::vector<ClaimWords>& kinds);

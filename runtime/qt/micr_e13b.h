@@ -10,6 +10,7 @@ namespace rt::qt {
 inline constexpr int kMicrPitch = 125;   // one character every 0.125 inch
 inline constexpr int kMicrHeight = 117;  // character height 0.117 inch
 
+// A character stands flush right in its cell: its right edge on the cell's right boundary.
 struct MicrPoint {
     int x = 0, y = 0;  // from the character cell's top left
 };

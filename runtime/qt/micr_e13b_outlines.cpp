@@ -1,6 +1,9 @@
 // The outlines of the E-13B characters: a 7 x 9 grid of 0.013 inch squares per character,
-// each polygon one filled rectangle of the grid.
+// each polygon one filled rectangle of the grid. The grid is drawn from the character's left
+// edge; each character is then moved flush right in its cell, since readers measure the
+// spacing from right edge to right edge.
 
+#include <algorithm>
 #include <cctype>
 
 #include "runtime/qt/micr_e13b.h"
@@ -8,8 +11,21 @@
 namespace rt::qt {
 namespace {
 
+std::vector<MicrGlyph> flushRight(std::vector<MicrGlyph> table) {
+    for (MicrGlyph& glyph : table) {
+        int right = 0;
+        for (const auto& polygon : glyph.polygons)
+            for (const MicrPoint& p : polygon)
+                right = std::max(right, p.x);
+        for (auto& polygon : glyph.polygons)
+            for (MicrPoint& p : polygon)
+                p.x += kMicrPitch - right;
+    }
+    return table;
+}
+
 const std::vector<MicrGlyph>& glyphs() {
-    static const std::vector<MicrGlyph> table = {
+    static const std::vector<MicrGlyph> table = flushRight({
         // digit 0
         {'0',
          {{{13, 0}, {78, 0}, {78, 13}, {13, 13}},
@@ -101,7 +117,7 @@ const std::vector<MicrGlyph>& glyphs() {
          {{{0, 39}, {26, 39}, {26, 65}, {0, 65}},
           {{39, 39}, {65, 39}, {65, 65}, {39, 65}},
           {{78, 39}, {91, 39}, {91, 65}, {78, 65}}}},
-    };
+    });
     return table;
 }
 

@@ -107,25 +107,27 @@ struct BankLine {
     int bottomEdge;  // the cut rule under the line, on the sheet
 };
 
+// Every bank line of the check pages. The band's top on the sheet is 125 down (the report area)
+// plus its stored offset.
+const BankLine kBankLines[] = {
+    {CheckPage::Style1, "style 1", 135 + 3385},
+    {CheckPage::Style1, "style 1 payee copy", 135 + 10240},
+    {CheckPage::Style1All, "style 1, all", 135 + 3385},
+    {CheckPage::Style1All, "style 1, all, payee copy", 135 + 10240},
+    {CheckPage::Style1Reprint, "style 1 reprint", 135 + 3375},
+    {CheckPage::Style1Reprint, "style 1 reprint payee copy", 135 + 10240},
+    {CheckPage::Style2, "style 2", 135 + 3385},
+    {CheckPage::Style2, "style 2 payee copy", 135 + 10240},
+    {CheckPage::Style2Reprint, "style 2 reprint", 135 + 3375},
+    {CheckPage::Style2Reprint, "style 2 reprint payee copy", 135 + 10240},
+    {CheckPage::ThreeUp, "three-up", 135 + 3385},
+    {CheckPage::Draft, "draft", 135 + 3375},
+    {CheckPage::Draft, "draft payee copy", 135 + 10240},
+    {CheckPage::BlankThreeUp, "blank three-up", 125 + 3375},
+    {CheckPage::BlankOneUp, "blank one-up", 125 + 3375},
+};
+
 TEST(BankLinePdf, StandsAtItsPositionsAndHeightWithTheClearBandFreeOnEveryCheckPage) {
-    // The band's top on the sheet is 125 down (the report area) plus its stored offset.
-    const BankLine lines[] = {
-        {CheckPage::Style1, "style 1", 135 + 3385},
-        {CheckPage::Style1, "style 1 payee copy", 135 + 10240},
-        {CheckPage::Style1All, "style 1, all", 135 + 3385},
-        {CheckPage::Style1All, "style 1, all, payee copy", 135 + 10240},
-        {CheckPage::Style1Reprint, "style 1 reprint", 135 + 3375},
-        {CheckPage::Style1Reprint, "style 1 reprint payee copy", 135 + 10240},
-        {CheckPage::Style2, "style 2", 135 + 3385},
-        {CheckPage::Style2, "style 2 payee copy", 135 + 10240},
-        {CheckPage::Style2Reprint, "style 2 reprint", 135 + 3375},
-        {CheckPage::Style2Reprint, "style 2 reprint payee copy", 135 + 10240},
-        {CheckPage::ThreeUp, "three-up", 135 + 3385},
-        {CheckPage::Draft, "draft", 135 + 3375},
-        {CheckPage::Draft, "draft payee copy", 135 + 10240},
-        {CheckPage::BlankThreeUp, "blank three-up", 125 + 3375},
-        {CheckPage::BlankOneUp, "blank one-up", 125 + 3375},
-    };
     // Check numbers of 1 to 10 digits and accounts of every length the line holds.
     std::vector<std::string> micr;
     for (std::size_t i = 0; i < 18; ++i)
@@ -134,7 +136,7 @@ TEST(BankLinePdf, StandsAtItsPositionsAndHeightWithTheClearBandFreeOnEveryCheckP
                                                std::string("123456789012345678").substr(0, i + 1)));
     testsupport::TempDir dir;
     std::map<CheckPage, std::filesystem::path> printed;
-    for (const BankLine& line : lines) {
+    for (const BankLine& line : kBankLines) {
         SCOPED_TRACE(line.name);
         if (!printed.count(line.page)) {
             const std::filesystem::path pdf =
@@ -171,6 +173,51 @@ TEST(BankLinePdf, StandsAtItsPositionsAndHeightWithTheClearBandFreeOnEveryCheckP
                 positions.insert(static_cast<int>((kRightEnd - centre) / 125) + 1);
             }
             EXPECT_EQ(positions, positionsOf(micr[n]));
+        }
+    }
+}
+
+// Every character of the bank line ends on the right boundary of its 1/8 inch position, so
+// that right edges stand 0.125 inch apart as readers measure them: the narrow "1" and every
+// symbol beside digits, on every check page: checks, their copies, drafts and blank checks.
+TEST(BankLinePdf, EveryCharacterEndsOnItsPositionsRightBoundary) {
+    constexpr int kFineDotsPerInch = 600;
+    constexpr double kUnitsPerPixel = 1000.0 / kFineDotsPerInch;
+    std::string micr = "C11C A1B1D1A1 1234567890 D1C1 1B0000001111B";
+    micr.insert(0, checks_layout::kMicrLineLength - micr.size(), ' ');
+    testsupport::TempDir dir;
+    for (const BankLine& line : kBankLines) {
+        SCOPED_TRACE(line.name);
+        const std::filesystem::path pdf = dir / "line.pdf";
+        std::string error;
+        ASSERT_TRUE(rendered::printToPdf(checksWith(line.page, {micr}), pdf, error)) << error;
+        // The characters stand between 3/16 and 1/4 inch above the bottom edge and are 0.117
+        // inch high: the strip from 1/2 inch above that edge holds them and nothing else.
+        const int top = line.bottomEdge - 500;
+        const std::filesystem::path out = dir / "fine";
+        const std::string command =
+            "pdftoppm -r " + std::to_string(kFineDotsPerInch) + " -f 1 -l 1 -y " +
+            std::to_string(top * kFineDotsPerInch / 1000) + " -H " +
+            std::to_string(400 * kFineDotsPerInch / 1000) + " -W " +
+            std::to_string(8500 * kFineDotsPerInch / 1000) + " -png -singlefile '" + pdf.string() +
+            "' '" + out.string() + "'";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+        const QImage image(QString::fromStdString(out.string() + ".png"));
+        ASSERT_FALSE(image.isNull());
+        // Parts of one character are at most 0.013 inch apart, characters at least 0.034.
+        const auto runs = rendered::inkColumns(image, image.rect(), 14);
+        std::vector<int> positions;  // counted from the right edge, as the line's characters
+        for (std::size_t i = 0; i < micr.size(); ++i)
+            if (micr[i] != ' ') positions.push_back(static_cast<int>(micr.size() - i));
+        ASSERT_EQ(runs.size(), positions.size());
+        for (std::size_t n = 0; n < runs.size(); ++n) {
+            SCOPED_TRACE(std::string("'") + micr[micr.size() - positions[n]] + "' at position " +
+                         std::to_string(positions[n]));
+            const double right = (runs[n].right + 1) * kUnitsPerPixel;
+            EXPECT_NEAR(right, kRightEnd - (positions[n] - 1) * 125.0, 5);
+            if (n > 0 && positions[n - 1] == positions[n] + 1) {
+                EXPECT_NEAR(right - (runs[n - 1].right + 1) * kUnitsPerPixel, 125, 10);
+            }
         }
     }
 }

@@ -1,6 +1,7 @@
 // The blank checks' numbering over a real BLANK file, through "Enter Last Check Number Used":
-// each blank check numbered exactly once, whatever the digit lengths of its old and new
-// numbers, and GLO::LastCheckNumber left at the last number given.
+// each blank check numbered exactly once, from the highest number down (as text), whatever
+// the digit lengths of its old and new numbers, and GLO::LastCheckNumber left at the last
+// number given.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -64,11 +65,16 @@ TEST(BlankCheckNumbering, EachBlankCheckIsNumberedOnceAfterTheLastNumberUsed) {
     };
     const Case cases[] = {
         {"three cleared", {"0", "0", "0"}, "1000", {"1001", "1002", "1003"}, "1003"},
-        {"a copy and mixed lengths",
+        {"a copy and mixed lengths, highest text first",
          {"5000", "8", "9", "10"},
          "99",
-         {"100", "101", "102", "103"},
+         {"102", "101", "100", "103"},
          "103"},
+        {"new numbers that sort below the old ones",
+         {"9998", "9999", "0"},
+         "9999",
+         {"10001", "10000", "10002"},
+         "10002"},
         {"numbers growing a digit", {"0", "0", "0"}, "8", {"9", "10", "11"}, "11"},
         {"blank reads as 0", {"7", "7"}, "", {"1", "2"}, "2"},
         {"an empty file", {}, "1000", {}, "1000"},
@@ -84,13 +90,14 @@ TEST(BlankCheckNumbering, EachBlankCheckIsNumberedOnceAfterTheLastNumberUsed) {
     }
 }
 
-TEST(BlankCheckNumbering, ASecondNumberingGoesOnFromTheFirst) {
+TEST(BlankCheckNumbering, ASecondNumberingGoesOnFromTheHighestNumberDown) {
     testsupport::TempDir dir{/*enter=*/true};
     makeBlankChecks({"0", "0", "0"});
     GLO::LastCheckNumber = "";
     numberAfter("1000");
-    numberAfter(nullptr);  // the window shows 1003
-    EXPECT_THAT(storedNumbers(), ElementsAreArray({"1004", "1005", "1006"}));
+    EXPECT_THAT(storedNumbers(), ElementsAreArray({"1001", "1002", "1003"}));
+    numberAfter(nullptr);  // the window shows 1003: 1003 gets 1004, 1002 1005, 1001 1006
+    EXPECT_THAT(storedNumbers(), ElementsAreArray({"1006", "1005", "1004"}));
     EXPECT_EQ(GLO::LastCheckNumber.clipped(), "1006");
     rt::Driver d;
     d.start(&ClearBlankCheckNumbers);
@@ -100,8 +107,6 @@ TEST(BlankCheckNumbering, ASecondNumberingGoesOnFromTheFirst) {
 }
 
 TEST(BlankCheckNumbering, ANumberThatIsNotWholeOrWouldNotFitIsRefused) {
-    testsupport::TempDir dir{/*enter=*/true};
-    makeBlankChecks({"0", "0"});
     struct Case {
         const char* typed;
         const char* message;
@@ -111,6 +116,8 @@ TEST(BlankCheckNumbering, ANumberThatIsNotWholeOrWouldNotFitIsRefused) {
                                "The numbers of the 2 blank checks would not fit "
                                "the check number's 10 characters."}}) {
         SCOPED_TRACE(c.typed);
+        testsupport::TempDir dir{/*enter=*/true};
+        makeBlankChecks({"0", "0"});
         rt::Driver d;
         d.start(&EnterLastCheckNumber);
         d.waitWindow("Enter Last Check Number Used");

@@ -1,7 +1,8 @@
 // A station killed at random moments of "Print All Checks" of 500 checks, three to a page,
 // into a PDF file: afterwards every check is either in a readable PDF and marked printed, or
 // back among the checks to print once the next opening of the list has said so. None is
-// marked without being on paper.
+// marked without being on paper. A station killed while its draft run's job waits: the next
+// opening of the monthly drafts puts the drafts back and names them as drafts.
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -9,12 +10,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iostream>
-#include <iterator>
 #include <random>
 #include <set>
 #include <string>
@@ -23,6 +24,7 @@
 #include "checks/check_procedures.h"
 #include "drivers/driver.h"
 #include "drivers/headless_backend.h"
+#include "runtime/text/fixed_text.h"
 #include "runtime/ui/window.h"
 #include "tests/checks/check_test_support.h"
 #include "tests/checks/station_runs.h"
@@ -36,14 +38,16 @@ using namespace stationruns;
 constexpr int kChecks = 500;
 constexpr int kKills = 20;
 
-// The claims a running print run has noted so far (lines of its notes).
+// The claims a running print run has noted so far (the lines of its notes that start with a
+// record's pointer).
 long claimsNoted(const fs::path& folder) {
     long lines = 0;
     std::error_code ec;
     for (const fs::directory_entry& e : fs::directory_iterator(folder / "print-claims", ec)) {
         std::ifstream in(e.path());
-        lines +=
-            std::count(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>(), '\n');
+        std::string line;
+        while (std::getline(in, line))
+            lines += !line.empty() && std::isdigit(static_cast<unsigned char>(line[0]));
     }
     return lines;
 }
@@ -69,18 +73,22 @@ bool killWhen(pid_t station, const std::function<bool()>& reached) {
     return true;
 }
 
-// Opens the checks to print as the next user does, answering its messages; their texts.
-std::vector<std::string> openTheListAgain() {
-    std::vector<std::string> messages;
+struct Shown {
+    std::string caption, text;
+};
+
+// Opens the list titled `title` as the next user does, answering its messages; what they said.
+std::vector<Shown> openTheListAgain(void (*list)(), const std::string& title) {
+    std::vector<Shown> messages;
     rt::Driver d;
-    d.start(&PostChecksToPrint);
+    d.start(list);
     for (int round = 0; round < 200 && !d.ended(); ++round) {
         d.settle();
         const auto dialogs = d.backend().pendingDialogs();
         if (!dialogs.empty()) {
-            messages.push_back(dialogs.front()->text);
+            messages.push_back({dialogs.front()->caption, dialogs.front()->text});
             d.answer("OK");
-        } else if (rt::Window* w = d.active(); w && w->title() == "Post Checks To Print") {
+        } else if (rt::Window* w = d.active(); w && w->title() == title) {
             d.press("Close");
         }
     }
@@ -108,7 +116,8 @@ TEST(KilledRuns, EveryCheckIsOnPaperAndMarkedOrBackAmongTheChecksToPrint) {
             if (claims <= kChecks) return claimsNoted(dir.path()) >= claims;
             return claims == kChecks + 1 ? pdfBeingWritten(pdf) : fs::exists(pdf);
         });
-        const std::vector<std::string> messages = openTheListAgain();
+        const std::vector<Shown> messages =
+            openTheListAgain(&PostChecksToPrint, "Post Checks To Print");
         SCOPED_TRACE("kill " + std::to_string(kill) + " at " + std::to_string(claims));
 
         std::multiset<std::string> inPdf;
@@ -118,8 +127,8 @@ TEST(KilledRuns, EveryCheckIsOnPaperAndMarkedOrBackAmongTheChecksToPrint) {
             EXPECT_FALSE(inPdf.empty()) << "a PDF under the chosen name that cannot be read";
         }
         std::string told;
-        for (const std::string& m : messages)
-            told += m;
+        for (const Shown& m : messages)
+            told += m.text;
         const auto stored = checktest::storedChecks();
         ASSERT_EQ(stored.size(), static_cast<std::size_t>(kChecks));
         long markedHere = 0, backHere = 0;
@@ -151,6 +160,31 @@ TEST(KilledRuns, EveryCheckIsOnPaperAndMarkedOrBackAmongTheChecksToPrint) {
               << " checks marked and in the PDF, " << putBack << " put back and named, "
               << printedAndPutBack << " in a PDF and put back, " << unreadable
               << " unreadable PDF files\n";
+}
+
+TEST(KilledRuns, DraftsPutBackAfterAKilledRunAreNamedAsDraftsByClientAndTheNumberTheyCarry) {
+    testsupport::TempDir dir{/*enter=*/true};
+    makeFolderWithTaggedDrafts(3);
+    // Killed while its job waits at the printer: every draft is claimed, none on paper.
+    DraftStation station(dir / "out.txt");
+    ASSERT_TRUE(station.started());
+    station.go();
+    ASSERT_TRUE(station.waitReady());
+    station.killNow();
+    EXPECT_EQ(station.exitCode(), -1);
+
+    const std::vector<Shown> messages =
+        openTheListAgain(&BrowseMonthlyDrafts, "Print Monthly Drafts");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].caption, "Draft Printing");
+    EXPECT_EQ(messages[0].text,
+              "A print run ended before its pages were printed. These drafts it had claimed "
+              "were put back as they were before it: Ann Client N0001 (number 700), Ann Client "
+              "N0002 (number 700), Ann Client N0003 (number 700).");
+    for (const checktest::StoredCheck& draft : checktest::storedChecks()) {
+        EXPECT_EQ(draft.number, "700");
+        EXPECT_EQ(draft.draftsLeft, "3");
+    }
 }
 
 }  // namespace
