@@ -616,20 +616,24 @@ TEST_F(ContactsSessionTest, SelectAsksWhetherToClearOldSelectionsWhenTagsExist) 
 
 TEST_F(ContactsSessionTest, StatusIconsShowFollowUpsAndAppointmentsAgainstToday) {
     const long today = rt::today();
+    auto day = [](long d) { return std::to_string(d); };
     struct Case {
         const char* first;
         long followUp;
-        long appointment;
+        std::string appointment;  // a day number kept as text
         int icon;
     } cases[] = {
-        {"A1", today + 3, today - 2, 5},  // a follow-up ahead wins over a past appointment
-        {"A2", today + 3, today, 5},
-        {"A3", 0, today + 9, 4},
-        {"A4", today, 0, 2},
-        {"A5", 0, today, 2},
-        {"A6", 0, today - 5, 6},
-        {"A7", today - 1, 0, 6},
-        {"A8", 0, 0, 1},
+        {"A1", today + 3, day(today - 2), 5},  // a follow-up ahead wins over a past appointment
+        {"A2", today + 3, day(today), 5},
+        {"A3", 0, day(today + 9), 4},
+        {"A4", today, "", 2},
+        {"A5", 0, day(today), 2},
+        {"A6", 0, day(today - 5), 6},
+        {"A7", today - 1, "", 6},
+        {"A8", 0, "", 1},
+        // What no date is, as an import may leave it, is no appointment.
+        {"A9", 0, day(rt::date(12, 31, 9999) + 1), 1},
+        {"B1", 0, "12345678901234567890", 1},
     };
     MAIL.create();
     MAIL.open();
@@ -637,7 +641,7 @@ TEST_F(ContactsSessionTest, StatusIconsShowFollowUpsAndAppointmentsAgainstToday)
         MAIL.clear();
         MAI::FIRSTNAME.setText(c.first);
         MAI::CONTDAY.setInteger(c.followUp);
-        MAI::APPOINTMENTDATE.setText(c.appointment ? std::to_string(c.appointment) : "");
+        MAI::APPOINTMENTDATE.setText(c.appointment);
         MAIL.add();
     }
     MAIL.close();
@@ -649,8 +653,8 @@ TEST_F(ContactsSessionTest, StatusIconsShowFollowUpsAndAppointmentsAgainstToday)
     const rt::ControlState* list =
         driver.active()->control(windows::contacts_list::ContactsControl::List);
     ASSERT_TRUE(list && list->rows);
-    ASSERT_EQ(list->rows->rowCount(), 8);
-    for (int row = 1; row <= 8; ++row) {
+    ASSERT_EQ(list->rows->rowCount(), static_cast<int>(std::size(cases)));
+    for (int row = 1; row <= list->rows->rowCount(); ++row) {
         SCOPED_TRACE(cases[row - 1].first);
         EXPECT_EQ(list->rows->field(row, 3).asNumber(), rt::Decimal(cases[row - 1].icon));
     }
