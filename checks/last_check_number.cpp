@@ -1,6 +1,7 @@
 // EnterLastCheckNumber: the last check number used, edited in GLO::LastCheckNumber itself;
 // OK numbers the blank checks after it. A number that is not whole, or after which the blank
-// checks' numbers would not fit, is refused and the window stays. Closed any other way
+// checks' numbers would not fit, is refused and the window stays; when the blank checks
+// cannot be counted, the error is shown and the window closes. Closed any other way
 // (Escape), it numbers nothing and the last number used stays what it was. It answers
 // RESP::Cancelled.
 
@@ -9,6 +10,7 @@
 #include "checks/last_check_number_window.h"
 #include "frame/globals.h"
 #include "frame/procedure.h"
+#include "frame/warnings.h"
 #include "records/blank.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/binding.h"
@@ -35,8 +37,15 @@ class LastCheckNumber : public Procedure {
 
     bool takeEvent() override {
         if (window().accepted() != Ok) return false;
+        const std::int64_t checks = BLANK.records();
+        if (checks < 0) {
+            // Without the number of blank checks nothing can be numbered.
+            ShowWarningText(WARN::RecordRetrievalError, "Blank");
+            PostCloseWindow();
+            return false;
+        }
         const std::string refused =
-            blank_numbers::refusal(GLO::LastCheckNumber.view(), static_cast<long>(BLANK.records()));
+            blank_numbers::refusal(GLO::LastCheckNumber.view(), static_cast<long>(checks));
         if (!refused.empty()) {
             rt::message(refused, "Enter Last Check Number Used", ICON::Exclamation);
             window().select(Number);

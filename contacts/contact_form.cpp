@@ -137,7 +137,7 @@ class ContactForm : public FormProcedure {
                 break;
             }
             case AppointmentCalendar: {
-                const long previous = rt::textToNumber(MAI::APPOINTMENTDATE.text()).toDouble();
+                const long previous = rt::dayNumberFromText(MAI::APPOINTMENTDATE.text());
                 const long chosen =
                     DateAfterCalendar(SelectDate("Appointment Date", 0, 0, 1), previous);
                 if (chosen != previous) MAI::APPOINTMENTDATE.setText(std::to_string(chosen));

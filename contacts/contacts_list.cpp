@@ -190,8 +190,7 @@ void ContactsList::extraColumns(std::vector<rt::Value>& row) {
     const bool tagged = !row.empty() && row.front().asText() == "X";
     row.emplace_back(rt::Decimal(tagged ? kIconTagged : kIconNone));
     row.emplace_back(MAI::FIRSTNAME.text());
-    const long appointment =
-        static_cast<long>(rt::textToNumber(MAI::APPOINTMENTDATE.text()).toDouble());
+    const long appointment = rt::dayNumberFromText(MAI::APPOINTMENTDATE.text());
     row.emplace_back(rt::Decimal(
         StatusIcon(static_cast<long>(MAI::CONTDAY.integer()), appointment, rt::today())));
     for (const rt::Field* f : kShownAfterFirstName)

@@ -7,7 +7,6 @@
 #include "records/mail.h"
 #include "runtime/text/day_number.h"
 #include "runtime/text/fixed_text.h"
-#include "runtime/text/number_text.h"
 
 namespace {
 
@@ -49,8 +48,7 @@ class AppointmentsList : public DatedContactsList {
     // Slot 0: the date against today; slot 1: AM before PM; slot 2 (the PM column): none.
     int rowIcon(int slot) override {
         if (slot == 0) {
-            const double day = rt::textToNumber(MAI::APPOINTMENTDATE.text()).toDouble();
-            return DateStatusIcon(static_cast<long>(day), rt::today());
+            return DateStatusIcon(rt::dayNumberFromText(MAI::APPOINTMENTDATE.text()), rt::today());
         }
         if (slot == 1) {
             if (!rt::clip(MAI::AM.text()).empty()) return kIconAm;

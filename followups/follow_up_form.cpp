@@ -14,7 +14,6 @@
 #include "records/payee.h"
 #include "runtime/text/day_number.h"
 #include "runtime/text/fixed_text.h"
-#include "runtime/text/number_text.h"
 
 namespace {
 
@@ -92,8 +91,7 @@ class FollowUpForm : public FormProcedure {
                 break;
             }
             case AppointmentCalendar: {
-                const long previous =
-                    static_cast<long>(rt::textToNumber(MAI::APPOINTMENTDATE.text()).toDouble());
+                const long previous = rt::dayNumberFromText(MAI::APPOINTMENTDATE.text());
                 const long chosen =
                     DateAfterCalendar(SelectDate("Appointment Date", 0, 0, 1), previous);
                 if (chosen != previous) MAI::APPOINTMENTDATE.setText(std::to_string(chosen));

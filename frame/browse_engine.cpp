@@ -360,8 +360,10 @@ void BrowseProcedure::entryLocator() {
     const BrowseOrder& o = order();
     const int field = keyField(o);
     if (field < 0) return;
-    const std::string text(rt::clip(file().buf().value(field).asText()));
-    if (text.empty() || text == "0") return;
+    const rt::Value value = file().buf().value(field);
+    const std::string text(rt::clip(value.asText()));
+    // A number or date entry left empty reads as 0; a text key takes "0" as typed.
+    if (text.empty() || (value.isNumber() && value.number().isZero())) return;
     locatorAssigned();
     LocateRecord(Locate::ByKeyValue);
     orders_[order_ - 1].locator = text.substr(0, kLocatorLength);

@@ -177,10 +177,10 @@ bool StringMatch::test(std::string_view field) const {
     switch (type_) {
         case MATCH::Equals:
             return rt::compareText(dropLeadingBlanks(f), c) == 0;
-        // The exact negation of Equals: a field that equals the criterion once its leading
-        // blanks are dropped is not "different" from it.
+        // Unlike Equals it keeps the field's leading blanks: "  RED" equals "RED" and
+        // differs from it too.
         case MATCH::NotEqual:
-            return rt::compareText(dropLeadingBlanks(f), c) != 0;
+            return rt::compareText(f, c) != 0;
         case MATCH::MoreThan:
             return rt::compareText(f, c) > 0;
         case MATCH::LessThan:

@@ -104,6 +104,9 @@ class LevelsList : public BrowseProcedure {
         if (response == RESP::Completed) {
             LocateRecord(Locate::ExactRecord);
             window().select(List);
+        } else if (response < 0 && !showTagged_) {
+            // The search tagged or untagged: the list goes on with the tagged ones only.
+            window().post(EVENT::Accepted, ShowTagged);
         } else {
             RefreshPage(Refill::KeepPage);
         }

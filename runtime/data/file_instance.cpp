@@ -112,11 +112,11 @@ int FileInstance::failSqlite(int rc) const {
     return setError(code, name, rc, text);
 }
 
-bool FileInstance::recordExists(std::int64_t id) {
+int FileInstance::lookUpRecord(std::int64_t id) {
     byId.bind(1, id);
-    const bool found = byId.step() == SQLITE_ROW;
+    const int rc = byId.step();
     byId.reset();
-    return found;
+    return rc;
 }
 
 bool FileInstance::recordsIntact() const {
@@ -415,9 +415,12 @@ int FileInstance::putRecord() {
         return failSqlite(rc);
     }
     if (sqlite3_changes(db) == 0) {
-        // Another station wrote the record since it was read, or deleted it.
-        if (!recordExists(currentId))
+        // Another station wrote the record since it was read, or deleted it; a look-up
+        // that failed tells neither and is reported as the failure it is.
+        const int found = lookUpRecord(currentId);
+        if (found == SQLITE_DONE)
             return setErrorSaying(FileError::RecordNotAvailable, kDeletedElsewhere, name);
+        if (found != SQLITE_ROW) return failSqlite(found);
         return fail(FileError::RecordChanged);
     }
     if (txReasons) versionsBeforeTx.emplace(currentId, currentVersion);

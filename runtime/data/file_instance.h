@@ -84,7 +84,9 @@ class FileInstance {
     void loadRow(const Statement& row);
     void forgetCurrent() { currentId = currentVersion = 0; }
     int readById(std::int64_t id);
-    bool recordExists(std::int64_t id);
+    // Whether the record is in the file: SQLITE_ROW when it is, SQLITE_DONE when it is not,
+    // or the code of the failed look-up (another station's lock held too long, a read error).
+    int lookUpRecord(std::int64_t id);
 
     std::string keyOf(int key, std::int64_t id) const;  // stored key from the buffer
     std::string positionOf(int order, std::int64_t id, const std::string& key) const;

@@ -272,10 +272,10 @@ bool RecordFile::quickScan() {
 std::int64_t RecordFile::records() {
     detail::clearError();
     detail::FileInstance& f = instance();
-    if (!f.isOpen()) return f.fail(FileError::FileNotOpen), 0;
+    if (!f.isOpen()) return f.fail(FileError::FileNotOpen), -1;
     detail::Statement count(f.db, "SELECT count(*) FROM rec");
     int rc = count.step();
-    if (rc != SQLITE_ROW) return f.failSqlite(rc), 0;
+    if (rc != SQLITE_ROW) return f.failSqlite(rc), -1;
     return count.integer(0);
 }
 
@@ -284,7 +284,10 @@ std::int64_t RecordFile::bytes() {
     if (f.readSinceOpen) return decl_.recordSize();
     // An open file's size is that of its records: progress counted in record sizes then
     // reaches the whole file at its last record, whatever room the keys take on disk.
-    if (f.isOpen()) return records() * decl_.recordSize();
+    if (f.isOpen()) {
+        const std::int64_t count = records();
+        return count < 0 ? 0 : count * decl_.recordSize();
+    }
     std::error_code ec;
     auto size = std::filesystem::file_size(f.name, ec);
     return ec ? 0 : static_cast<std::int64_t>(size);

@@ -94,9 +94,12 @@ class RecordFile {
     // other stations go on reading meanwhile).
     int send(std::string_view command);
     bool quickScan();  // is QUICKSCAN on for this thread's instance?
+    // The number of records, or -1 when they could not be counted (the file not open, a read
+    // failed): errorCode() then tells why.
     std::int64_t records();
     // Before the first read after OPEN the size of all records (records() times the record
-    // size; the size on disk while closed), after a read the size of one record.
+    // size; the size on disk while closed), after a read the size of one record; 0 when it
+    // cannot be told. For progress only.
     std::int64_t bytes();
     bool duplicate(int key);  // would the buffer's values duplicate another record's in key?
     bool duplicate();         // ... in any key without duplicates

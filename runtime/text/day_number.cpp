@@ -4,6 +4,8 @@
 
 #include <ctime>
 
+#include "runtime/text/number_text.h"
+
 namespace rt {
 namespace {
 
@@ -65,6 +67,13 @@ long date(long month, long day, long year) {
     const long long days = civilToDays(y, m + 1, 1) - kBase + (static_cast<long long>(day) - 1);
     if (days < 1 || days > kLastDay) return 0;
     return static_cast<long>(days);
+}
+
+long dayNumberFromText(std::string_view text) {
+    const Decimal number = textToNumber(text);
+    // Compared as a decimal, before any conversion: a number far out of range stays exact.
+    if (number.outOfRange() || number.isNegative() || number > Decimal(kLastDay)) return 0;
+    return static_cast<long>(number.toInteger());
 }
 
 long dayOf(long dayNumber) {

@@ -2,6 +2,8 @@
 // Dates as day numbers in LONG fields. Day 4 is Thursday 1 January 1801, so a day number
 // divisible by 7 is a Sunday. Day 0 means "no date": its day, month and year are 0.
 
+#include <string_view>
+
 namespace rt {
 
 // Today's day number from the local clock.
@@ -19,6 +21,11 @@ long monthOf(long dayNumber);  // 1..12, 0 for no date
 long yearOf(long dayNumber);   // e.g. 2026, 0 for no date
 // 0 = Sunday .. 6 = Saturday (dayNumber mod 7); 0 for day 0.
 int weekday(long dayNumber);
+// A day number kept as text (a date field that is a text field): the whole part of the number
+// the text reads as (see textToNumber), or 0, no date, when that is no day number up to
+// 31 December 9999 (a negative number, or any number of 20 digits).
+long dayNumberFromText(std::string_view text);
+
 // Whether month/day/year is a real calendar date (no roll-over), 1801..9999.
 bool isValidDate(long month, long day, long year);
 

@@ -5,6 +5,9 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <cerrno>
 
 #include "checks/check_procedures.h"
 #include "drivers/driver.h"
@@ -13,6 +16,7 @@
 #include "runtime/data/transaction.h"
 #include "runtime/text/fixed_text.h"
 #include "tests/checks/check_test_support.h"
+#include "tests/support/faulty_vfs.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -132,6 +136,33 @@ TEST(BlankCheckNumbering, ANumberThatIsNotWholeOrWouldNotFitIsRefused) {
         ASSERT_TRUE(d.finish());
         EXPECT_THAT(storedNumbers(), ElementsAreArray({"6", "7"}));
     }
+}
+
+// The count of the blank checks failing is no count of 0: with it the check that their
+// numbers fit would pass for numbers that cannot be written.
+TEST(BlankCheckNumbering, ABlankFileThatCannotBeCountedNumbersNothingAndSaysWhy) {
+    testsupport::TempDir dir{/*enter=*/true};
+    makeBlankChecks({"0", "0"});
+    GLO::LastCheckNumber = "41";
+    {
+        testsupport::FaultyFileSystem fs;
+        rt::Driver d;
+        d.start(&EnterLastCheckNumber);
+        d.waitWindow("Enter Last Check Number Used");
+        d.type("GLO:LastCheckNumber", "9999999999");
+        // One read fails: the count's; the file reads again afterwards.
+        fs.inject({testsupport::FaultOp::Read, "BLANK.KVF", SQLITE_IOERR_READ, EIO, 0, 1});
+        d.press("OK");
+        d.expectMessage(
+            "Error: (disk I/O error (266)) attempting to access a record from the Blank file.  "
+            "Returning to previous window.");
+        d.answer("OK");
+        checktest::runPassToEnd(d);
+        ASSERT_TRUE(d.finish());
+        EXPECT_EQ(fs.failures(), 1);
+    }
+    EXPECT_THAT(storedNumbers(), ElementsAreArray({"0", "0"}));
+    EXPECT_EQ(GLO::LastCheckNumber.clipped(), "41");
 }
 
 TEST(BlankCheckNumbering, EscapeNumbersNothingAndKeepsTheLastNumberUsed) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -82,6 +83,27 @@ class ContactsSessionTest : public ::testing::Test {
         MAIL.close();
         return pointers;
     }
+
+    // One contact a row: first name, last name, company, city, state and zip, the fields
+    // of the list's six orders.
+    using LocatorFields = std::array<const char*, 6>;
+    static void makeLocatorContacts(const std::vector<LocatorFields>& rows) {
+        MAIL.create();
+        MAIL.open();
+        for (const LocatorFields& r : rows) {
+            MAIL.clear();
+            MAI::FIRSTNAME.setText(r[0]);
+            MAI::LASTNAME.setText(r[1]);
+            MAI::COMPANYNAME.setText(r[2]);
+            MAI::CITY.setText(r[3]);
+            MAI::STATE.setText(r[4]);
+            MAI::ZIP.setText(r[5]);
+            MAIL.add();
+        }
+        MAIL.close();
+    }
+    static constexpr const char* kTabs[] = {"First Name", "Last Name", "Company Name",
+                                            "City Name",  "State",     "Zip Code"};
 
     // Every contact in record order, read after the session.
     struct Stored {
@@ -594,20 +616,24 @@ TEST_F(ContactsSessionTest, SelectAsksWhetherToClearOldSelectionsWhenTagsExist) 
 
 TEST_F(ContactsSessionTest, StatusIconsShowFollowUpsAndAppointmentsAgainstToday) {
     const long today = rt::today();
+    auto day = [](long d) { return std::to_string(d); };
     struct Case {
         const char* first;
         long followUp;
-        long appointment;
+        std::string appointment;  // a day number kept as text
         int icon;
     } cases[] = {
-        {"A1", today + 3, today - 2, 5},  // a follow-up ahead wins over a past appointment
-        {"A2", today + 3, today, 5},
-        {"A3", 0, today + 9, 4},
-        {"A4", today, 0, 2},
-        {"A5", 0, today, 2},
-        {"A6", 0, today - 5, 6},
-        {"A7", today - 1, 0, 6},
-        {"A8", 0, 0, 1},
+        {"A1", today + 3, day(today - 2), 5},  // a follow-up ahead wins over a past appointment
+        {"A2", today + 3, day(today), 5},
+        {"A3", 0, day(today + 9), 4},
+        {"A4", today, "", 2},
+        {"A5", 0, day(today), 2},
+        {"A6", 0, day(today - 5), 6},
+        {"A7", today - 1, "", 6},
+        {"A8", 0, "", 1},
+        // What no date is, as an import may leave it, is no appointment.
+        {"A9", 0, day(rt::date(12, 31, 9999) + 1), 1},
+        {"B1", 0, "12345678901234567890", 1},
     };
     MAIL.create();
     MAIL.open();
@@ -615,7 +641,7 @@ TEST_F(ContactsSessionTest, StatusIconsShowFollowUpsAndAppointmentsAgainstToday)
         MAIL.clear();
         MAI::FIRSTNAME.setText(c.first);
         MAI::CONTDAY.setInteger(c.followUp);
-        MAI::APPOINTMENTDATE.setText(c.appointment ? std::to_string(c.appointment) : "");
+        MAI::APPOINTMENTDATE.setText(c.appointment);
         MAIL.add();
     }
     MAIL.close();
@@ -627,8 +653,8 @@ TEST_F(ContactsSessionTest, StatusIconsShowFollowUpsAndAppointmentsAgainstToday)
     const rt::ControlState* list =
         driver.active()->control(windows::contacts_list::ContactsControl::List);
     ASSERT_TRUE(list && list->rows);
-    ASSERT_EQ(list->rows->rowCount(), 8);
-    for (int row = 1; row <= 8; ++row) {
+    ASSERT_EQ(list->rows->rowCount(), static_cast<int>(std::size(cases)));
+    for (int row = 1; row <= list->rows->rowCount(); ++row) {
         SCOPED_TRACE(cases[row - 1].first);
         EXPECT_EQ(list->rows->field(row, 3).asNumber(), rt::Decimal(cases[row - 1].icon));
     }
@@ -667,33 +693,18 @@ TEST_F(ContactsSessionTest, FirstNameThumbFollowsTheHighlightedContact) {
 
 TEST_F(ContactsSessionTest, EachTabListsTheContactsInItsOwnOrder) {
     // Each contact sorts first in exactly one order.
-    struct Row {
-        const char *first, *last, *company, *city, *state, *zip;
-    } rows[] = {{"Aa", "Zz", "Zz", "Zz", "ZZ", "99999"}, {"Zb", "Aa", "Zz", "Zz", "ZZ", "99999"},
-                {"Zc", "Zz", "Aa", "Zz", "ZZ", "99999"}, {"Zd", "Zz", "Zz", "Aa", "ZZ", "99999"},
-                {"Ze", "Zz", "Zz", "Zz", "AA", "99999"}, {"Zf", "Zz", "Zz", "Zz", "ZZ", "00001"}};
-    MAIL.create();
-    MAIL.open();
-    for (const Row& r : rows) {
-        MAIL.clear();
-        MAI::FIRSTNAME.setText(r.first);
-        MAI::LASTNAME.setText(r.last);
-        MAI::COMPANYNAME.setText(r.company);
-        MAI::CITY.setText(r.city);
-        MAI::STATE.setText(r.state);
-        MAI::ZIP.setText(r.zip);
-        MAIL.add();
-    }
-    MAIL.close();
+    const std::vector<LocatorFields> rows = {
+        {"Aa", "Zz", "Zz", "Zz", "ZZ", "99999"}, {"Zb", "Aa", "Zz", "Zz", "ZZ", "99999"},
+        {"Zc", "Zz", "Aa", "Zz", "ZZ", "99999"}, {"Zd", "Zz", "Zz", "Aa", "ZZ", "99999"},
+        {"Ze", "Zz", "Zz", "Zz", "AA", "99999"}, {"Zf", "Zz", "Zz", "Zz", "ZZ", "00001"}};
+    makeLocatorContacts(rows);
     driver.start(&BrowseMAIL);
     driver.waitWindow("Names And Information");
-    const char* tabs[] = {"First Name", "Last Name", "Company Name",
-                          "City Name",  "State",     "Zip Code"};
     const int list = windows::contacts_list::ContactsControl::List;
     for (int i : {1, 2, 3, 4, 5, 0}) {
-        SCOPED_TRACE(tabs[i]);
-        driver.press(tabs[i]);
-        EXPECT_EQ(std::string(rt::clip(driver.active()->rowTexts(list, 1).at(1))), rows[i].first);
+        SCOPED_TRACE(kTabs[i]);
+        driver.press(kTabs[i]);
+        EXPECT_EQ(std::string(rt::clip(driver.active()->rowTexts(list, 1).at(1))), rows[i][0]);
     }
     driver.press("Close");
     ASSERT_TRUE(driver.finish());
@@ -706,10 +717,45 @@ TEST_F(ContactsSessionTest, EachTabListsTheContactsInItsOwnOrder) {
     driver.waitWindow("");
     const int clients = windows::client_selection::ClientControl::List;
     for (int i : {1, 2, 3, 4, 5, 0}) {
-        SCOPED_TRACE(std::string("SelectClient ") + tabs[i]);
-        driver.press(tabs[i]);
-        EXPECT_EQ(std::string(rt::clip(driver.active()->rowTexts(clients, 1).at(0))),
-                  rows[i].first);
+        SCOPED_TRACE(std::string("SelectClient ") + kTabs[i]);
+        driver.press(kTabs[i]);
+        EXPECT_EQ(std::string(rt::clip(driver.active()->rowTexts(clients, 1).at(0))), rows[i][0]);
+    }
+    driver.press("Close");
+    ASSERT_TRUE(driver.finish());
+}
+
+// Each locator entry takes what was typed as text, "0" too (zip codes may begin with it),
+// and typing in the list goes on from it; a text past every contact shows the last one.
+TEST_F(ContactsSessionTest, EveryLocatorEntryLocatesTextsBeginningWithZero) {
+    // Every field of a contact holds the same text, so each order lists them alike.
+    std::vector<LocatorFields> rows;
+    for (const char* v : {"00", "01", "05", "10", "90", "95"})
+        rows.push_back({v, v, v, v, v, v});
+    makeLocatorContacts(rows);
+    driver.start(&BrowseMAIL);
+    driver.waitWindow("Names And Information");
+    struct Step {
+        const char* entry;  // typed into the locator entry (nullptr: none)
+        const char* keys;   // then typed into the list
+        const char* highlighted;
+    };
+    // "9" first, so that a "0" left unlocated would show on "90".
+    const Step steps[] = {{"9", "", "90"},  {"0", "", "00"},  {"0", "1", "01"}, {"9", "", "90"},
+                          {"00", "", "00"}, {"9", "5", "95"}, {"05", "", "05"}, {"99", "", "95"},
+                          {"0", "0", "00"}, {"1", "0", "10"}, {"zz", "", "95"}};
+    using windows::contacts_list::ContactsControl::FirstLocator;
+    for (int i = 0; i < 6; ++i) {
+        driver.press(kTabs[i]);
+        for (const Step& s : steps) {
+            SCOPED_TRACE(std::string(kTabs[i]) + ": \"" + s.entry + "\" then \"" + s.keys + "\"");
+            driver.type(FirstLocator + i, s.entry);
+            for (const char* k = s.keys; *k; ++k)
+                driver.key(std::string(1, *k));
+            const auto row = driver.active()->rowTexts(
+                windows::contacts_list::ContactsControl::List, selectedRow());
+            EXPECT_EQ(std::string(rt::clip(row.at(1))), s.highlighted);
+        }
     }
     driver.press("Close");
     ASSERT_TRUE(driver.finish());

@@ -94,15 +94,18 @@ TEST_F(FollowUpsSessionTest, AppointmentsListInDayThenTimeOrderWithAmAndPmIcons)
                   {"Night", "B", 0, today, "02:00", "", "1"},
                   {"Gone", "C", 0, today - 2, "10:00", "", ""},
                   {"Nothing", "D", today + 1, 0, "11:00", "1", ""},
-                  {"Next", "E", 0, today + 1, "10:00", "1", "1"}});
+                  {"Next", "E", 0, today + 1, "10:00", "1", "1"},
+                  // Past 31 December 9999 (as an import may leave it): no date, no icon.
+                  {"Far", "F", 0, rt::date(12, 31, 9999) + 1, "10:00", "", ""}});
     driver.start(&BrowseAppointments);
     driver.waitWindow("Appointments");
     struct Expected {
         const char* first;
         int dayIcon, amPmIcon;
-    } expected[] = {{"Gone", 3, 0}, {"Night", 1, 4}, {"Morning", 1, 5}, {"Next", 2, 5}};
-    ASSERT_EQ(rows().rowCount(), 4);
-    for (int row = 1; row <= 4; ++row) {
+    } expected[] = {
+        {"Far", 0, 0}, {"Gone", 3, 0}, {"Night", 1, 4}, {"Morning", 1, 5}, {"Next", 2, 5}};
+    ASSERT_EQ(rows().rowCount(), static_cast<int>(std::size(expected)));
+    for (int row = 1; row <= rows().rowCount(); ++row) {
         SCOPED_TRACE(expected[row - 1].first);
         EXPECT_EQ(rows().field(row, 1).asNumber(), rt::Decimal(expected[row - 1].dayIcon));
         EXPECT_EQ(rows().field(row, 4).asNumber(), rt::Decimal(expected[row - 1].amPmIcon));

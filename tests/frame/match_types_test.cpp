@@ -22,8 +22,9 @@ TEST(TestStringMatch, EveryTypeOnText) {
         // Equals ignores the field's leading blanks and its case.
         {MATCH::Equals, "  smith", "SMITH", "", true},
         {MATCH::Equals, "Smithers", "SMITH", "", false},
-        // Does not equal is its exact negation: the same field never matches both.
-        {MATCH::NotEqual, "  smith", "SMITH", "", false},
+        // Does not equal keeps the leading blanks: a field with them matches both.
+        {MATCH::NotEqual, "  smith", "SMITH", "", true},
+        {MATCH::NotEqual, "smith  ", "SMITH", "", false},
         {MATCH::NotEqual, "Smithers", "SMITH", "", true},
         {MATCH::NotEqual, "smith", "SMITH", "", false},
         // Order types keep leading blanks and compare blank-padded.

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -131,6 +134,118 @@ TEST_F(SearchScanTest, SeveralFieldsMustAllPassAndMemosIgnoreCase) {
     EXPECT_EQ(scan(criteria), (std::vector<std::string>{"Dora "}));
     // Lastname "Equals" starts by key and stops after the Smiths.
     EXPECT_EQ(last.stop, kLast);
+}
+
+// The text match types written out plainly, for the model below: every text is compared
+// upper-cased and blank-padded to the longer one's length.
+namespace model {
+
+std::string upper(std::string s) {
+    for (char& c : s)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+std::string stripLeft(const std::string& s) {
+    const std::size_t i = s.find_first_not_of(' ');
+    return i == std::string::npos ? "" : s.substr(i);
+}
+std::string stripRight(const std::string& s) {
+    const std::size_t i = s.find_last_not_of(' ');
+    return i == std::string::npos ? "" : s.substr(0, i + 1);
+}
+int compare(std::string a, std::string b) {
+    const std::size_t n = std::max(a.size(), b.size());
+    a.resize(n, ' ');
+    b.resize(n, ' ');
+    return a.compare(b);
+}
+
+bool matches(int type, const std::string& stored, const std::string& criterion,
+             const std::string& upperLimit) {
+    const std::string field = upper(stored), c = stripRight(upper(criterion)),
+                      u = stripRight(upper(upperLimit));
+    const std::string first = stripLeft(field);
+    switch (type) {
+        case MATCH::Equals:
+            return compare(first, c) == 0;
+        case MATCH::NotEqual:
+            return compare(field, c) != 0;
+        case MATCH::MoreThan:
+            return compare(field, c) > 0;
+        case MATCH::LessThan:
+            return compare(field, c) < 0;
+        case MATCH::MoreOrEqual:
+            return compare(field, c) >= 0;
+        case MATCH::LessOrEqual:
+            return compare(field, c) <= 0;
+        case MATCH::InsideRange:
+        case MATCH::OutsideRange: {
+            const bool inside = compare(first.substr(0, c.size()), c) >= 0 &&
+                                compare(first.substr(0, u.size()), u) <= 0;
+            return inside == (type == MATCH::InsideRange);
+        }
+        case MATCH::BeginsWith:
+            return compare(first.substr(0, c.size()), c) == 0;
+        case MATCH::EndsWith: {
+            const std::string f = stripRight(field);
+            return f.size() >= c.size() && f.substr(f.size() - c.size()) == c;
+        }
+        case MATCH::Contains:
+            return field.find(c) != std::string::npos;
+        case MATCH::NotContains:
+            return field.find(c) == std::string::npos;
+        default:
+            return true;
+    }
+}
+
+}  // namespace model
+
+// Generated contacts whose Tag 1 holds a colour in any case, after 0 to 2 blanks or none at
+// all: every text match type, with criteria with and without leading blanks, finds exactly
+// the contacts the model finds.
+TEST_F(SearchScanTest, TextMatchTypesAgreeWithAModelOverGeneratedContacts) {
+    const char* words[] = {"red", "Red", "RED", "re", "reds", "blue", "Blue green", ""};
+    std::mt19937 random(37);
+    ASSERT_EQ(rt::logout(2, {&MAIL}), 0);
+    for (int i = 0; i < 600; ++i) {
+        MAIL.clear();
+        MAI::FIRSTNAME.setText("Gen" + std::to_string(i));
+        MAI::TAB1.setText(std::string(random() % 3, ' ') + words[random() % std::size(words)]);
+        ASSERT_EQ(MAIL.add(), 0);
+    }
+    ASSERT_EQ(rt::commit(), 0);
+    struct Record {
+        std::string first, tab1;
+    };
+    std::vector<Record> all;
+    ASSERT_EQ(MAIL.set(), 0);
+    while (MAIL.next() == 0)
+        all.push_back({std::string(MAI::FIRSTNAME.text().substr(0, 5)), MAI::TAB1.text()});
+
+    struct Criterion {
+        const char *text, *upper;
+    };
+    const Criterion criteria[] = {{"red", "reds"}, {"RE", "rf"}, {"  red", "s"}, {"blue", "c"}};
+    for (int type = MATCH::Equals; type <= MATCH::NotContains; ++type) {
+        for (const Criterion& c : criteria) {
+            SCOPED_TRACE("type " + std::to_string(type) + " criterion '" + c.text + "'");
+            MAIL.clear();
+            SearchCriteria search(MAIL, mailFields());
+            search.setType(kTab1, type);
+            search.setLimitText(kTab1, model::upper(c.upper));
+            MAI::TAB1.setText(c.text);
+            std::vector<std::string> expected;
+            for (const Record& r : all)
+                if (model::matches(type, r.tab1, c.text, c.upper)) expected.push_back(r.first);
+            EXPECT_EQ(scan(search), expected);
+        }
+    }
+    // The contacts hold the case that tells "Does not equal" from the negation of "Equals".
+    EXPECT_TRUE(std::any_of(all.begin(), all.end(), [](const Record& r) {
+        return model::matches(MATCH::Equals, r.tab1, "red", "") &&
+               model::matches(MATCH::NotEqual, r.tab1, "red", "");
+    }));
 }
 
 TEST_F(SearchScanTest, UnselectWithoutAKeyedStartWalksOnlyTheTaggedRecords) {

@@ -1,8 +1,9 @@
 // The levels list and the sponsor list driven as a user does: the list shows only contacts
-// with a level; a search by company code tags its matches, "Sho&w Tagged" shows only them
-// and tags are gone at the next opening; a level of 0 typed into "Enter Level:" does not move
-// the list; the telephone button dials the highlighted distributor. The sponsor list keeps
-// the first 20 characters of a long name and answers RESP::Cancelled after "Select".
+// with a level; a search by company code tags its matches and the list then shows only the
+// tagged ("Sho&w All" and "Sho&w Tagged" switch), and tags are gone at the next opening; a
+// level of 0 typed into "Enter Level:" does not move the list; the telephone button dials
+// the highlighted distributor. The sponsor list keeps the first 20 characters of a long name
+// and answers RESP::Cancelled after "Select".
 
 #include <gtest/gtest.h>
 
@@ -46,35 +47,49 @@ class LevelsListTest : public ::testing::Test {
     rt::Driver driver;
 };
 
-TEST_F(LevelsListTest, TheSearchTagsByCompanyCodeAndShowTaggedShowsOnlyThoseForThisVisit) {
+TEST_F(LevelsListTest, TheSearchTagsByCompanyCodeAndTheListThenShowsOnlyThoseForThisVisit) {
     driver.start(&BrowseLevels);
     driver.waitWindow("Browse the Levels File");
     EXPECT_EQ(rowsOf(driver, kLevelsList), 3);  // the contact without a level is left out
     driver.expectText(rt::ControlName::parse("MAI:TAB4"), "ACME");
+    auto search = [this](const char* code, const char* action) {
+        driver.press("&Search");
+        driver.waitWindow("Enter Search Criteria");
+        driver.type("MAI:TAB4", code);
+        driver.press("&Begin Search");
+        driver.waitWindow("Begin Search");
+        driver.press(action);
+        driver.waitWindow("Browse the Levels File");
+    };
 
-    driver.press("&Search");
-    driver.waitWindow("Enter Search Criteria");
-    driver.type("MAI:TAB4", "acme");
-    driver.press("&Begin Search");
-    driver.waitWindow("Begin Search");
-    driver.press("&Select");
-    driver.waitWindow("Browse the Levels File");
-    EXPECT_EQ(rowsOf(driver, kLevelsList), 3);
-
-    driver.press("Sho&w Tagged");
-    driver.expectText(number(22), "Sho&w All");
+    // After the search the list shows only the tagged, and its button offers all.
+    search("acme", "&Select");
     EXPECT_EQ(rowsOf(driver, kLevelsList), 2);
+    driver.expectText(number(22), "Sho&w All");
     driver.expectRow(number(kLevelsList), 2, "2 | Cleo | Member |  |  |  |  |  |  | ");
 
     // A level of 0 does not move the list.
     driver.type("MAI:LEVEL", "0");
     EXPECT_EQ(rowsOf(driver, kLevelsList), 2);
+
+    driver.press("Sho&w All");
+    driver.expectText(number(22), "Sho&w Tagged");
+    EXPECT_EQ(rowsOf(driver, kLevelsList), 3);
+    driver.press("Sho&w Tagged");
+    EXPECT_EQ(rowsOf(driver, kLevelsList), 2);
+
+    // While only the tagged show, a search that untags refreshes the list as it stands.
+    search("acme-", "&Unselect");
+    driver.expectText(number(22), "Sho&w All");
+    EXPECT_EQ(rowsOf(driver, kLevelsList), 1);
+    driver.expectRow(number(kLevelsList), 1, "1 | Ann | Member |  |  |  |  |  |  | ");
     driver.press("Close");
     ASSERT_TRUE(driver.finish());
 
     // Opened again, nothing is tagged: showing only tagged contacts shows none.
     driver.start(&BrowseLevels);
     driver.waitWindow("Browse the Levels File");
+    driver.expectText(number(22), "Sho&w Tagged");
     driver.press("Sho&w Tagged");
     EXPECT_EQ(rowsOf(driver, kLevelsList), 0);
     driver.press("Close");

@@ -266,4 +266,10 @@ int FaultyFileSystem::failures() const {
     return s.failures;
 }
 
+int FaultyFileSystem::calls(FaultOp op) const {
+    State& s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    return s.seen[static_cast<int>(op)];
+}
+
 }  // namespace testsupport

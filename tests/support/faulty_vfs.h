@@ -35,6 +35,9 @@ class FaultyFileSystem {
     void inject(const Fault& fault);  // replaces the fault of that operation
     void clear();                     // no faults any more
     int failures() const;             // calls made to fail so far
+    // Calls of `op` that the fault injected for it matched since, let through or failed: a
+    // fault that never fails (after a very large number) counts the calls a step makes.
+    int calls(FaultOp op) const;
 };
 
 }  // namespace testsupport

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -240,6 +241,76 @@ TEST_F(FileFaults, AFullDiskOrAnIOErrorLosesNothingThatWasReportedWritten) {
         ASSERT_EQ(add("Dan", 4), 0);
         ASSERT_EQ(people.deleteRecord(), 0);
     }
+}
+
+// RECORDS answers -1, never a count, when the records cannot be counted.
+TEST_F(FileFaults, RecordsThatCannotBeCountedAreNoCount) {
+    people.close();
+    EXPECT_EQ(people.records(), -1);
+    EXPECT_EQ(rt::errorCode(), rt::FileError::FileNotOpen);
+    testsupport::FaultyFileSystem fs;
+    ASSERT_EQ(people.open(), 0);
+    fs.inject({FaultOp::Read, "PEOPLE.KVF", SQLITE_IOERR_READ, EIO});
+    EXPECT_EQ(people.records(), -1);
+    EXPECT_EQ(rt::errorCode(), rt::FileError::FileSystemError);
+    fs.clear();
+    EXPECT_EQ(people.records(), 2);
+    people.close();
+}
+
+// A write of a record that another station changed or deleted since it was read looks the
+// record up to tell which. When that look-up fails (the file busy, a read error), the write
+// answers that failure, not that the record was deleted.
+TEST_F(FileFaults, AStaleWriteReportsAFailedLookUpAsItselfNotAsADeletion) {
+    const std::int64_t ann = people.pointer() - 1;
+    people.close();
+    testsupport::FaultyFileSystem fs;
+    ASSERT_EQ(people.open(), 0);
+    rt::RecordFile other{datatest::peopleDecl()};
+    ASSERT_EQ(other.open(), 0);
+    // Ann read here, changed by the other station, then written from the stale copy with
+    // `fault` injected just before.
+    auto staleWrite = [&](const Fault& fault) {
+        EXPECT_EQ(people.getPointer(ann), 0);
+        EXPECT_EQ(other.getPointer(ann), 0);
+        other.buf().setText("PEO:CITY", "Other");
+        EXPECT_EQ(other.put(), 0);
+        people.buf().setText("PEO:CITY", "Mine");
+        fs.inject(fault);
+        return people.put();
+    };
+    struct Case {
+        const char* name;
+        int sqliteCode, systemError;
+        int failures;  // calls failed from the look-up's read on (-1: every one)
+        int code;
+        const char* engineText;
+    };
+    const Case cases[] = {
+        // Busy for a moment: the look-up waits, then tells a change from a deletion.
+        {"busy for a moment", SQLITE_BUSY, 0, 3, rt::FileError::RecordChanged, ""},
+        // Busy past the write's wait of 5 seconds (the program's own, not shortened here).
+        {"busy for good", SQLITE_BUSY, 0, -1, rt::FileError::FileLocked, "database is locked"},
+        {"a read error", SQLITE_IOERR_READ, EIO, -1, rt::FileError::FileSystemError,
+         "disk I/O error"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // The look-up makes the write's last read: count the reads once, then fail from it.
+        EXPECT_EQ(staleWrite({FaultOp::Read, "PEOPLE.KVF", c.sqliteCode, 0, INT_MAX}),
+                  rt::FileError::RecordChanged);
+        const int reads = fs.calls(FaultOp::Read);
+        ASSERT_GT(reads, 0);
+        EXPECT_EQ(staleWrite({FaultOp::Read, "PEOPLE.KVF", c.sqliteCode, c.systemError, reads - 1,
+                              c.failures}),
+                  c.code);
+        EXPECT_EQ(rt::errorCode(), c.code);
+        EXPECT_EQ(rt::fileErrorText(), c.engineText);
+        EXPECT_GT(fs.failures(), 0);
+        fs.clear();
+    }
+    other.close();
+    people.close();
 }
 
 TEST_F(FileFaults, ARebuildWritesTheMissingKeysRowOrSaysItCouldNot) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -82,6 +83,31 @@ TEST(DayNumber, ValidDates) {
     EXPECT_FALSE(rt::isValidDate(0, 1, 2000));
     EXPECT_FALSE(rt::isValidDate(1, 0, 2000));
     EXPECT_FALSE(rt::isValidDate(1, 1, 1800));
+}
+
+// A date kept as text, as an imported file may hold anything there: only a day number up to
+// 31 December 9999 is a date, whatever the size of what stands there instead.
+TEST(DayNumber, TextReadsAsADayNumberOnlyWithinTheCalendar) {
+    const long last = rt::date(12, 31, 9999);
+    const struct {
+        std::string text;
+        long day;
+    } cases[] = {
+        {"", 0},
+        {"80000", 80000},
+        {" 80000.99", 80000},  // the whole part
+        {"80000abc", 80000},   // read as far as it is a number
+        {std::to_string(last), last},
+        {std::to_string(last + 1), 0},
+        {"-5", 0},
+        {"4294967296", 0},            // past 32 bits
+        {"9223372036854775807", 0},   // the largest long long
+        {"12345678901234567890", 0},  // 20 digits
+        {"-12345678901234567890", 0},
+        {std::string(60, '9'), 0},  // past what a decimal holds
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(rt::dayNumberFromText(c.text), c.day) << '"' << c.text << '"';
 }
 
 TEST(DayNumber, TodayAndClockAreInRange) {
