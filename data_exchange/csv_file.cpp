@@ -10,6 +10,7 @@
 #include "runtime/data/errors.h"
 #include "runtime/text/ascii_case.h"
 #include "runtime/text/codepage.h"
+#include "runtime/text/file_names.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/text/picture.h"
 #include "runtime/ui/dialogs.h"
@@ -56,18 +57,24 @@ void setFileName(std::string_view name) {
     GLO::ImportExportFileName = name;
 }
 
+// The name as messages show it.
+std::string shownName() {
+    return rt::shownFileName(fileName());
+}
+
 void showFileError(std::string_view what) {
     rt::message("Error #" + std::to_string(rt::errorCode()) + " - " +
                     std::string(rt::clip(rt::errorText())),
-                std::string(what) + fileName(), ICON::Hand);
+                std::string(what) + shownName(), ICON::Hand);
 }
 
 // A record file of this or any other program's data: its name ends in ".KVF" or it is an
 // SQLite database. An export never writes over one.
 bool isRecordFile(const std::string& name) {
-    const std::string extension = rt::lowerAscii(std::filesystem::path(name).extension().string());
+    const std::filesystem::path path = rt::userFilePath(name);
+    const std::string extension = rt::lowerAscii(path.extension().string());
     if (extension == ".kvf") return true;
-    std::ifstream in(name, std::ios::binary);
+    std::ifstream in(path, std::ios::binary);
     char head[16] = {};
     return in.read(head, sizeof head) &&
            std::string_view(head, sizeof head) == std::string_view("SQLite format 3\0", 16);
@@ -87,20 +94,6 @@ bool hasStrayQuote(std::string_view record) {
         if (reader.strayAfterQuote()) return true;
     }
     return false;
-}
-
-// "U+0141" for the UTF-8 bytes of one character.
-std::string codePointName(std::string_view utf8) {
-    const auto lead = static_cast<unsigned char>(utf8.empty() ? 0 : utf8[0]);
-    unsigned long code = lead;
-    if (utf8.size() > 1) {
-        code = lead & (utf8.size() == 2 ? 0x1F : utf8.size() == 3 ? 0x0F : 0x07);
-        for (std::size_t i = 1; i < utf8.size(); ++i)
-            code = (code << 6) | (static_cast<unsigned char>(utf8[i]) & 0x3F);
-    }
-    char name[16];
-    std::snprintf(name, sizeof name, "U+%04lX", code);
-    return name;
 }
 
 std::string lineAndColumn(long line, std::size_t column) {
@@ -168,7 +161,7 @@ bool OpenExportFile(std::string_view name) {
         setFileName(*chosen);
     }
     if (isRecordFile(fileName())) {
-        rt::message("The file " + fileName() +
+        rt::message("The file " + shownName() +
                         " holds records of the program and is not overwritten. Choose another "
                         "name for the export.",
                     "Export File", ICON::Exclamation);
@@ -239,7 +232,7 @@ bool WriteExportLine() {
     while (file.appendLine(exportLine.line()) != 0) {
         int answer = rt::message("Error #" + std::to_string(rt::errorCode()) + " - " +
                                      std::string(rt::clip(rt::errorText())),
-                                 "Cannot ADD to " + fileName(), ICON::Hand,
+                                 "Cannot ADD to " + shownName(), ICON::Hand,
                                  BUTTON::Retry | BUTTON::Abort, BUTTON::Abort);
         if (answer != BUTTON::Retry) return false;
     }
@@ -262,8 +255,8 @@ std::int64_t OpenImportFile(std::string_view name) {
             setFileName(*chosen);
         }
         std::error_code error;
-        if (std::filesystem::is_directory(fileName(), error)) {
-            rt::message(fileName() + " is a folder.  Please pick a comma-separated file.",
+        if (std::filesystem::is_directory(rt::userFilePath(fileName()), error)) {
+            rt::message(shownName() + " is a folder.  Please pick a comma-separated file.",
                         "Attention!", ICON::Asterisk);
             if (!fromDialog) return 0;
             continue;
@@ -361,7 +354,8 @@ int ParseImportField() {
         rt::Cp1252Conversion converted = rt::utf8ToCp1252Exactly(raw);
         if (!converted.refused.empty() && s.valueRefusal.empty())
             s.valueRefusal = rt::isUtf8(converted.refused)
-                                 ? "it holds the character " + codePointName(converted.refused) +
+                                 ? "it holds the character " +
+                                       rt::codePointName(converted.refused) +
                                        ", which the records cannot keep"
                                  : std::string(
                                        "it holds bytes that are not UTF-8, as the "

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "runtime/data/errors.h"
+#include "runtime/text/file_names.h"
 
 namespace rt {
 namespace {
@@ -48,7 +49,7 @@ int LineFile::failErrno(int error) {
 int LineFile::create() {
     detail::clearError();
     if (isOpen()) return detail::setError(FileError::FileAlreadyOpen, name_);
-    int fd = ::open(name_.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    int fd = ::open(userFilePath(name_).c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) return failErrno(errno);
     // Another program holding the file with others denied keeps its contents.
     if (flock(fd, LOCK_EX | LOCK_NB) != 0 || ftruncate(fd, 0) != 0) {
@@ -65,7 +66,7 @@ int LineFile::open(int access) {
     if (isOpen()) return detail::setError(FileError::FileAlreadyOpen, name_);
     int mode = access & 0x0F;
     int flags = mode == 0 ? O_RDONLY : mode == 1 ? O_WRONLY | O_APPEND : O_RDWR | O_APPEND;
-    int fd = ::open(name_.c_str(), flags | O_CLOEXEC);
+    int fd = ::open(userFilePath(name_).c_str(), flags | O_CLOEXEC);
     if (fd < 0) return failErrno(errno);
     int lock = (access & 0xF0) == 0x10 ? LOCK_EX : LOCK_SH;
     if (flock(fd, lock | LOCK_NB) != 0) {
@@ -208,14 +209,14 @@ int LineFile::appendLine(std::string_view text) {
 std::int64_t LineFile::bytes() {
     if (readSinceOpen_) return lastBytes_;
     struct stat st;
-    if (isOpen() ? fstat(fd_, &st) != 0 : stat(name_.c_str(), &st) != 0) return 0;
+    if (isOpen() ? fstat(fd_, &st) != 0 : stat(userFilePath(name_).c_str(), &st) != 0) return 0;
     return st.st_size;
 }
 
 int LineFile::remove() {
     detail::clearError();
     if (isOpen()) return detail::setError(FileError::FileAlreadyOpen, name_);
-    if (::unlink(name_.c_str()) != 0) return failErrno(errno);
+    if (::unlink(userFilePath(name_).c_str()) != 0) return failErrno(errno);
     return 0;
 }
 

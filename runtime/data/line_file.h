@@ -22,6 +22,7 @@ class LineFile {
     LineFile(const LineFile&) = delete;
     LineFile& operator=(const LineFile&) = delete;
 
+    // The file system's name of the file (runtime/text/file_names.h), not code-page text.
     void setName(std::string name) { name_ = std::move(name); }
     const std::string& name() const { return name_; }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
 
 namespace rt {
 namespace {
@@ -165,6 +166,19 @@ std::string oemToCp1252(std::string_view text) {
         out += byte < 0x80 ? c : unicodeToCp1252(kCp437High[byte - 0x80]);
     }
     return out;
+}
+
+std::string codePointName(std::string_view utf8) {
+    const auto lead = static_cast<unsigned char>(utf8.empty() ? 0 : utf8[0]);
+    unsigned long code = lead;
+    if (utf8.size() > 1) {
+        code = lead & (utf8.size() == 2 ? 0x1F : utf8.size() == 3 ? 0x0F : 0x07);
+        for (std::size_t i = 1; i < utf8.size(); ++i)
+            code = (code << 6) | (static_cast<unsigned char>(utf8[i]) & 0x3F);
+    }
+    char name[16];
+    std::snprintf(name, sizeof name, "U+%04lX", code);
+    return name;
 }
 
 }  // namespace rt

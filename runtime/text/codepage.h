@@ -25,6 +25,9 @@ struct Cp1252Conversion {
 };
 Cp1252Conversion utf8ToCp1252Exactly(std::string_view text);
 
+// "U+0141" for the UTF-8 bytes of one character.
+std::string codePointName(std::string_view utf8);
+
 // True when the text is well-formed UTF-8 (plain ASCII included).
 bool isUtf8(std::string_view text);
 
