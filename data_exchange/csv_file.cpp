@@ -28,6 +28,7 @@ struct ImportState {
     std::string value;
     std::string valueRefusal;
     std::string recordRefusal;
+    std::string readError;  // why the last read found no record, when it was no end
     bool converted = false;
     long lineNumber = 0;  // of the record just read
     long linesRead = 0;   // lines of the file read so far
@@ -63,8 +64,7 @@ std::string shownName() {
 }
 
 void showFileError(std::string_view what) {
-    rt::message("Error #" + std::to_string(rt::errorCode()) + " - " +
-                    std::string(rt::clip(rt::errorText())),
+    rt::message("Error #" + std::to_string(rt::errorCode()) + " - " + rt::errorTextWithCause(),
                 std::string(what) + shownName(), ICON::Hand);
 }
 
@@ -101,12 +101,16 @@ std::string lineAndColumn(long line, std::size_t column) {
 }
 
 // Reads the open import file through once: it is UTF-8 when every line is (an ASCII file reads
-// the same either way); a control byte, a Ctrl+Z with data after it or a file of nothing but a
-// byte-order mark make it unreadable, and the answer says why (empty when it can be read).
+// the same either way), Windows-1252 when no line holds a UTF-8 sequence; a file with a mark or
+// UTF-8 sequences and a line that is not UTF-8 mixes the two and is refused, naming that line.
+// A control byte, a Ctrl+Z with data after it or a file of nothing but a byte-order mark make
+// it unreadable too. The answer says why (empty when it can be read).
 std::string scanImportFile(std::int64_t size) {
     rt::LineFile& file = ImportExportFile();
     file.set();
     bool utf8 = true;
+    bool utf8Sequences = false;
+    long firstNotUtf8 = 0;
     long lineNumber = 0;
     std::string line;
     while (file.readLine(line) == 0) {
@@ -125,9 +129,19 @@ std::string scanImportFile(std::int64_t size) {
                        ".  Please pick a comma-separated file.";
             }
         }
-        if (utf8 && !rt::isUtf8(line)) utf8 = false;
+        if (!rt::isUtf8(line)) {
+            utf8 = false;
+            if (firstNotUtf8 == 0) firstNotUtf8 = lineNumber;
+        }
+        if (!utf8Sequences) utf8Sequences = rt::holdsUtf8Sequence(line);
     }
+    const std::string readError =
+        rt::errorCode() == rt::FileError::RecordNotAvailable
+            ? std::string()
+            : "That file could not be read after line " + std::to_string(lineNumber) + ": Error #" +
+                  std::to_string(rt::errorCode()) + " - " + rt::errorTextWithCause() + ".";
     // A file of a mark alone reads no line and leaves the position before the mark.
+    if (!readError.empty()) return readError;
     const std::int64_t stop = lineNumber == 0 && file.utf8() ? 3 : file.position();
     if (lineNumber == 0 && file.utf8() && stop >= size)
         return "That file holds nothing but a byte-order mark.  Please pick another file.";
@@ -139,6 +153,12 @@ std::string scanImportFile(std::int64_t size) {
                         : lineAndColumn(lineNumber + 1, 1)) +
                ", which would end its data there.  Remove it, or pick another file.";
     }
+    if (firstNotUtf8 > 0 && (file.utf8() || utf8Sequences))
+        return std::string(file.utf8() ? "That file is marked as UTF-8 text"
+                                       : "That file holds UTF-8 text") +
+               ", but the bytes of line " + std::to_string(firstNotUtf8) +
+               " are not UTF-8 (a line from a file in another encoding?).  Nothing was "
+               "imported: save the file as UTF-8 throughout and pick it again.";
     importIsUtf8 = file.utf8() || utf8;
     file.set();
     return std::string();
@@ -230,10 +250,10 @@ const std::string& ExportLine() {
 bool WriteExportLine() {
     rt::LineFile& file = ImportExportFile();
     while (file.appendLine(exportLine.line()) != 0) {
-        int answer = rt::message("Error #" + std::to_string(rt::errorCode()) + " - " +
-                                     std::string(rt::clip(rt::errorText())),
-                                 "Cannot ADD to " + shownName(), ICON::Hand,
-                                 BUTTON::Retry | BUTTON::Abort, BUTTON::Abort);
+        int answer = rt::message(
+            "Error #" + std::to_string(rt::errorCode()) + " - " + rt::errorTextWithCause(),
+            "Cannot ADD to " + shownName(), ICON::Hand, BUTTON::Retry | BUTTON::Abort,
+            BUTTON::Abort);
         if (answer != BUTTON::Retry) return false;
     }
     return true;
@@ -288,14 +308,28 @@ void RewindImportFile(bool quickScan) {
     importState = ImportState{};
 }
 
+namespace {
+
+// No record: the end of the file, or a read that failed (said by ImportReadError).
+void readFailed(ImportState& s) {
+    s.record.clear();
+    s.reader = csv::ValueReader();
+    if (rt::errorCode() != rt::FileError::RecordNotAvailable)
+        s.readError = "The file " + shownName() + " could not be read after its line " +
+                      std::to_string(s.linesRead) + ": Error #" + std::to_string(rt::errorCode()) +
+                      " - " + rt::errorTextWithCause() + ".";
+}
+
+}  // namespace
+
 std::int64_t ReadImportLine() {
     rt::LineFile& file = ImportExportFile();
     ImportState& s = importState;
     std::string line;
     s.recordRefusal.clear();
+    s.readError.clear();
     if (file.readLine(line) != 0) {
-        s.record.clear();
-        s.reader = csv::ValueReader();
+        readFailed(s);
         return 0;
     }
     std::int64_t bytes = file.bytes();
@@ -312,7 +346,12 @@ std::int64_t ReadImportLine() {
         const int openValue = assembler.openValue();
         while (assembler.open() && assembler.record().size() < kLongestRecord) {
             std::string end(file.lineEnd());
-            if (end.empty() || file.readLine(line) != 0) break;
+            if (end.empty()) break;
+            if (file.readLine(line) != 0) {
+                if (rt::errorCode() == rt::FileError::RecordNotAvailable) break;
+                readFailed(s);
+                return 0;
+            }
             ++s.linesRead;
             bytes += file.bytes();
             assembler.add(end, line);
@@ -332,6 +371,10 @@ std::int64_t ReadImportLine() {
     s.record = assembler.record();
     s.reader = csv::ValueReader(s.record);
     return bytes;
+}
+
+const std::string& ImportReadError() {
+    return importState.readError;
 }
 
 long ImportLineNumber() {

@@ -150,6 +150,16 @@ bool isUtf8(std::string_view text) {
     return true;
 }
 
+bool holdsUtf8Sequence(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t start = pos;
+        const char32_t code = nextUtf8(text, pos);
+        if (pos - start > 1 && !malformed(code, text.substr(start, pos - start))) return true;
+    }
+    return false;
+}
+
 std::string cp1252ToOem(std::string_view text) {
     std::string out;
     out.reserve(text.size());
