@@ -1,6 +1,7 @@
 // The export chooser and the import assigner driven as a user would.
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <cerrno>
 #include <filesystem>
@@ -19,6 +20,7 @@
 #include "records/mail.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/driver.h"
+#include "tests/support/faulty_vfs.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/run_timers.h"
 #include "tests/support/temp_dir.h"
@@ -444,6 +446,25 @@ TEST_F(ExportImportTest, AReadThatFailsOrAFileCutShortDuringTheImportTakesItBack
         EXPECT_EQ(MAIL.records(), 0);
         MAIL.close();
     }
+}
+
+// A full disk while adding: the message keeps the cause of error 90.
+TEST_F(ExportImportTest, AFullDiskWhileImportingIsSaidAsSuch) {
+    MAIL.create();
+    testsupport::writeBytes("in.csv", "Ann\r\nBob\r\n");
+    testsupport::FaultyFileSystem fs;
+    fs.inject({testsupport::FaultOp::Write, "MAIL.KVF-journal", SQLITE_FULL, ENOSPC});
+    openAssigner(&ImportMAIL, "in.csv");
+    assign(1, 1);  // MAI:FirstName
+    driver.press("&OK");
+    testsupport::runTimersToEnd(driver);
+    expectTakenBack("Cannot ADD to MAIL!",
+                    {"Line 1 could not be added: Error #90 - File System Error (database or disk "
+                     "is full)\n\nNothing was imported."});
+    fs.clear();
+    MAIL.open();
+    EXPECT_EQ(MAIL.records(), 0);
+    MAIL.close();
 }
 
 }  // namespace
