@@ -3,6 +3,7 @@
 #include "runtime/text/ascii_case.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -100,7 +101,8 @@ bool StartDetached(const std::vector<std::string>& command,
     argv.push_back(nullptr);
     const std::string directory = workingDirectory.string();
     int status[2];
-    if (pipe(status) != 0) return false;
+    // Close-on-exec from the start: a program another thread starts meanwhile never holds it.
+    if (pipe2(status, O_CLOEXEC) != 0) return false;
     pid_t child = fork();
     if (child < 0) {
         close(status[0]);
@@ -115,7 +117,6 @@ bool StartDetached(const std::vector<std::string>& command,
         pid_t grandchild = fork();
         if (grandchild == 0) {
             if (!directory.empty() && chdir(directory.c_str()) != 0) _exit(127);
-            fcntl(status[1], F_SETFD, FD_CLOEXEC);
             execv(program.c_str(), argv.data());
             char failed = 1;
             (void)!write(status[1], &failed, 1);
@@ -131,6 +132,66 @@ bool StartDetached(const std::vector<std::string>& command,
     ssize_t got = read(status[0], &failed, 1);
     close(status[0]);
     return WIFEXITED(middle) && WEXITSTATUS(middle) == 0 && got == 0;
+}
+
+std::vector<std::string> DesktopOpenCommand(const std::string& address) {
+    return firstInstalled({{"xdg-open", address}, {"gio", "open", address}, {"kde-open", address}});
+}
+
+ToolAnswer RunDesktopTool(const std::vector<std::string>& command, std::chrono::milliseconds wait) {
+    ToolAnswer answer;
+    if (command.empty()) return answer;
+    const std::string program = inPath(command.front());
+    if (program.empty()) return answer;
+    std::vector<char*> argv;
+    for (const std::string& word : command)
+        argv.push_back(const_cast<char*>(word.c_str()));
+    argv.push_back(nullptr);
+    int status[2];
+    if (pipe2(status, O_CLOEXEC) != 0) return answer;
+    const pid_t child = fork();
+    if (child < 0) {
+        close(status[0]);
+        close(status[1]);
+        return answer;
+    }
+    if (child == 0) {
+        // The middle process leaves at once; the watcher it leaves behind, nobody's child
+        // here, waits for the tool and writes its exit status into the pipe.
+        close(status[0]);
+        setsid();
+        const pid_t watcher = fork();
+        if (watcher != 0) _exit(watcher < 0 ? 1 : 0);
+        const pid_t tool = fork();
+        if (tool == 0) {
+            execv(program.c_str(), argv.data());
+            _exit(127);
+        }
+        int ended = 0;
+        int code = tool < 0 || waitpid(tool, &ended, 0) != tool ? 127
+                   : WIFEXITED(ended)                           ? WEXITSTATUS(ended)
+                                                                : 128;
+        (void)!write(status[1], &code, sizeof code);
+        _exit(0);
+    }
+    close(status[1]);
+    int middle = 0;
+    waitpid(child, &middle, 0);
+    struct pollfd answerReady {
+        status[0], POLLIN, 0
+    };
+    const int ready = poll(&answerReady, 1, static_cast<int>(wait.count()));
+    if (ready == 0) {
+        answer.kind = ToolAnswer::Kind::StillRunning;
+    } else if (ready > 0) {
+        int code = -1;
+        if (read(status[0], &code, sizeof code) == static_cast<ssize_t>(sizeof code)) {
+            answer.kind = ToolAnswer::Kind::Ended;
+            answer.exitCode = code;
+        }
+    }
+    close(status[0]);
+    return answer;
 }
 
 bool RunExternal(std::string_view program) {
