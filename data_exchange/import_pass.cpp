@@ -77,7 +77,7 @@ class ImportPass : public Procedure {
             std::int64_t bytes = ReadImportLine();
             if (bytes == 0) {
                 if (!ImportReadError().empty())
-                    abandon(ImportReadError(), "Cannot READ the Import File");
+                    abandon(ImportReadError(), std::string(kImportReadErrorCaption));
                 return false;
             }
             bytesDone_ += bytes;
