@@ -135,13 +135,14 @@ std::string scanImportFile(std::int64_t size) {
         }
         if (!utf8Sequences) utf8Sequences = rt::holdsUtf8Sequence(line);
     }
+    // The reading stops at the end of the data, or at a read that failed.
     const std::string readError =
         rt::errorCode() == rt::FileError::RecordNotAvailable
             ? std::string()
             : "That file could not be read after line " + std::to_string(lineNumber) + ": Error #" +
                   std::to_string(rt::errorCode()) + " - " + rt::errorTextWithCause() + ".";
-    // A file of a mark alone reads no line and leaves the position before the mark.
     if (!readError.empty()) return readError;
+    // A file of a mark alone reads no line and leaves the position before the mark.
     const std::int64_t stop = lineNumber == 0 && file.utf8() ? 3 : file.position();
     if (lineNumber == 0 && file.utf8() && stop >= size)
         return "That file holds nothing but a byte-order mark.  Please pick another file.";
