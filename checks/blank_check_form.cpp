@@ -11,6 +11,7 @@
 #include "checks/blank_check_form_window.h"
 #include "checks/check_procedures.h"
 #include "checks/picture_fit.h"
+#include "frame/file_name_entry.h"
 #include "frame/form_engine.h"
 #include "frame/globals.h"
 #include "frame/procedure_registry.h"
@@ -18,6 +19,7 @@
 #include "records/mail.h"
 #include "runtime/system/picture.h"
 #include "runtime/text/day_number.h"
+#include "runtime/text/file_names.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/binding.h"
 #include "runtime/ui/dialogs.h"
@@ -131,43 +133,45 @@ class BlankCheckForm : public FormProcedure {
     AccountNumberEntry accountNumber_{AccountNumber, CHE1::ACCOUNTNUMBER};
 
     void chooseFile() {
-        const std::optional<std::string> chosen =
-            rt::fileDialog("Choose a File", "Image Files|*.GIF;*.BMP;*.JPG;*.PCX", chosenPath_);
-        if (chosen) load(*chosen);
+        const std::optional<std::string> chosen = rt::fileDialog(
+            "Choose a File", "Image Files|*.GIF;*.BMP;*.JPG;*.PCX", entryName_.chosen());
+        if (chosen) load(*chosen, true);
     }
 
     // A name typed into the entry is loaded; the entry's text of the file already chosen,
     // or a blank entry, changes nothing.
     void loadTypedName() {
-        const std::string typed(GLO::ImageFileName.clipped());
-        const std::string shown(rt::clip(rt::FixedString<40>(chosenPath_).view()));
-        if (typed.empty() || typed == shown) return;
-        load(typed);
+        const std::string named = entryName_.named(GLO::ImageFileName.view());
+        if (named.empty() || named == entryName_.chosen()) return;
+        load(named, false);
     }
 
-    // Reads and decodes the file by its whole path; only a decoded picture replaces the one
-    // shown and stored.
-    void load(const std::string& path) {
+    // Reads and decodes the file by its whole file system name; only a decoded picture
+    // replaces the one shown and stored.
+    void load(const std::string& path, bool fromDialog) {
         std::vector<std::uint8_t> bytes;
-        if (!rt::readFileBytes(std::filesystem::path(path), bytes)) {
-            rt::message("The picture file could not be read:\n" + path, "Picture",
-                        ICON::Exclamation);
+        if (!rt::readFileBytes(rt::userFilePath(path), bytes)) {
+            rt::message("The picture file could not be read:\n" + rt::shownFileName(path),
+                        "Picture", ICON::Exclamation);
             return;
         }
         const rt::PictureResult decoded = rt::decodePicture(bytes);
         if (!decoded.ok()) {
-            rt::message(
-                "The file is not a picture that can be shown:\n" + path + "\n" + decoded.error,
-                "Picture", ICON::Exclamation);
+            rt::message("The file is not a picture that can be shown:\n" + rt::shownFileName(path) +
+                            "\n" + decoded.error,
+                        "Picture", ICON::Exclamation);
             return;
         }
-        chosenPath_ = path;
-        GLO::ImageFileName = path;
+        const std::string unstorable =
+            entryName_.choose(path, std::span<char>(GLO::ImageFileName.data(), 40));
         const std::string data(bytes.begin(), bytes.end());
         CHE1::PHOTOGRAPH.setData(data);
         pictureChanged_ = true;
         showPicture(data);
         window().display(ImageFileName);
+        if (fromDialog && !unstorable.empty())
+            rt::message(unstorableNameMessage(path, unstorable, "Image File Name"), "Picture",
+                        ICON::Exclamation);
     }
 
     void showPicture(const std::string& data) {
@@ -181,7 +185,7 @@ class BlankCheckForm : public FormProcedure {
         window().setProp(Picture, PROP::Height, height);
     }
 
-    std::string chosenPath_;
+    FileNameEntry entryName_;
     bool pictureChanged_ = false;
 };
 

@@ -10,6 +10,7 @@
 #include "runtime/data/errors.h"
 #include "runtime/text/ascii_case.h"
 #include "runtime/text/codepage.h"
+#include "runtime/text/file_names.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/text/picture.h"
 #include "runtime/ui/dialogs.h"
@@ -27,6 +28,7 @@ struct ImportState {
     std::string value;
     std::string valueRefusal;
     std::string recordRefusal;
+    std::string readError;  // why the last read found no record, when it was no end
     bool converted = false;
     long lineNumber = 0;  // of the record just read
     long linesRead = 0;   // lines of the file read so far
@@ -56,18 +58,23 @@ void setFileName(std::string_view name) {
     GLO::ImportExportFileName = name;
 }
 
+// The name as messages show it.
+std::string shownName() {
+    return rt::shownFileName(fileName());
+}
+
 void showFileError(std::string_view what) {
-    rt::message("Error #" + std::to_string(rt::errorCode()) + " - " +
-                    std::string(rt::clip(rt::errorText())),
-                std::string(what) + fileName(), ICON::Hand);
+    rt::message("Error #" + std::to_string(rt::errorCode()) + " - " + rt::errorTextWithCause(),
+                std::string(what) + shownName(), ICON::Hand);
 }
 
 // A record file of this or any other program's data: its name ends in ".KVF" or it is an
 // SQLite database. An export never writes over one.
 bool isRecordFile(const std::string& name) {
-    const std::string extension = rt::lowerAscii(std::filesystem::path(name).extension().string());
+    const std::filesystem::path path = rt::userFilePath(name);
+    const std::string extension = rt::lowerAscii(path.extension().string());
     if (extension == ".kvf") return true;
-    std::ifstream in(name, std::ios::binary);
+    std::ifstream in(path, std::ios::binary);
     char head[16] = {};
     return in.read(head, sizeof head) &&
            std::string_view(head, sizeof head) == std::string_view("SQLite format 3\0", 16);
@@ -89,31 +96,21 @@ bool hasStrayQuote(std::string_view record) {
     return false;
 }
 
-// "U+0141" for the UTF-8 bytes of one character.
-std::string codePointName(std::string_view utf8) {
-    const auto lead = static_cast<unsigned char>(utf8.empty() ? 0 : utf8[0]);
-    unsigned long code = lead;
-    if (utf8.size() > 1) {
-        code = lead & (utf8.size() == 2 ? 0x1F : utf8.size() == 3 ? 0x0F : 0x07);
-        for (std::size_t i = 1; i < utf8.size(); ++i)
-            code = (code << 6) | (static_cast<unsigned char>(utf8[i]) & 0x3F);
-    }
-    char name[16];
-    std::snprintf(name, sizeof name, "U+%04lX", code);
-    return name;
-}
-
 std::string lineAndColumn(long line, std::size_t column) {
     return "line " + std::to_string(line) + ", column " + std::to_string(column);
 }
 
 // Reads the open import file through once: it is UTF-8 when every line is (an ASCII file reads
-// the same either way); a control byte, a Ctrl+Z with data after it or a file of nothing but a
-// byte-order mark make it unreadable, and the answer says why (empty when it can be read).
+// the same either way), Windows-1252 when no line holds a UTF-8 sequence; a file with a mark or
+// UTF-8 sequences and a line that is not UTF-8 mixes the two and is refused, naming that line.
+// A control byte, a Ctrl+Z with data after it or a file of nothing but a byte-order mark make
+// it unreadable too. The answer says why (empty when it can be read).
 std::string scanImportFile(std::int64_t size) {
     rt::LineFile& file = ImportExportFile();
     file.set();
     bool utf8 = true;
+    bool utf8Sequences = false;
+    long firstNotUtf8 = 0;
     long lineNumber = 0;
     std::string line;
     while (file.readLine(line) == 0) {
@@ -132,8 +129,19 @@ std::string scanImportFile(std::int64_t size) {
                        ".  Please pick a comma-separated file.";
             }
         }
-        if (utf8 && !rt::isUtf8(line)) utf8 = false;
+        if (!rt::isUtf8(line)) {
+            utf8 = false;
+            if (firstNotUtf8 == 0) firstNotUtf8 = lineNumber;
+        }
+        if (!utf8Sequences) utf8Sequences = rt::holdsUtf8Sequence(line);
     }
+    // The reading stops at the end of the data, or at a read that failed.
+    const std::string readError =
+        rt::errorCode() == rt::FileError::RecordNotAvailable
+            ? std::string()
+            : "That file could not be read after line " + std::to_string(lineNumber) + ": Error #" +
+                  std::to_string(rt::errorCode()) + " - " + rt::errorTextWithCause() + ".";
+    if (!readError.empty()) return readError;
     // A file of a mark alone reads no line and leaves the position before the mark.
     const std::int64_t stop = lineNumber == 0 && file.utf8() ? 3 : file.position();
     if (lineNumber == 0 && file.utf8() && stop >= size)
@@ -146,6 +154,12 @@ std::string scanImportFile(std::int64_t size) {
                         : lineAndColumn(lineNumber + 1, 1)) +
                ", which would end its data there.  Remove it, or pick another file.";
     }
+    if (firstNotUtf8 > 0 && (file.utf8() || utf8Sequences))
+        return std::string(file.utf8() ? "That file is marked as UTF-8 text"
+                                       : "That file holds UTF-8 text") +
+               ", but the bytes of line " + std::to_string(firstNotUtf8) +
+               " are not UTF-8 (a line from a file in another encoding?).  Nothing was "
+               "imported: save the file as UTF-8 throughout and pick it again.";
     importIsUtf8 = file.utf8() || utf8;
     file.set();
     return std::string();
@@ -168,7 +182,7 @@ bool OpenExportFile(std::string_view name) {
         setFileName(*chosen);
     }
     if (isRecordFile(fileName())) {
-        rt::message("The file " + fileName() +
+        rt::message("The file " + shownName() +
                         " holds records of the program and is not overwritten. Choose another "
                         "name for the export.",
                     "Export File", ICON::Exclamation);
@@ -237,10 +251,10 @@ const std::string& ExportLine() {
 bool WriteExportLine() {
     rt::LineFile& file = ImportExportFile();
     while (file.appendLine(exportLine.line()) != 0) {
-        int answer = rt::message("Error #" + std::to_string(rt::errorCode()) + " - " +
-                                     std::string(rt::clip(rt::errorText())),
-                                 "Cannot ADD to " + fileName(), ICON::Hand,
-                                 BUTTON::Retry | BUTTON::Abort, BUTTON::Abort);
+        int answer = rt::message(
+            "Error #" + std::to_string(rt::errorCode()) + " - " + rt::errorTextWithCause(),
+            "Cannot ADD to " + shownName(), ICON::Hand, BUTTON::Retry | BUTTON::Abort,
+            BUTTON::Abort);
         if (answer != BUTTON::Retry) return false;
     }
     return true;
@@ -262,8 +276,8 @@ std::int64_t OpenImportFile(std::string_view name) {
             setFileName(*chosen);
         }
         std::error_code error;
-        if (std::filesystem::is_directory(fileName(), error)) {
-            rt::message(fileName() + " is a folder.  Please pick a comma-separated file.",
+        if (std::filesystem::is_directory(rt::userFilePath(fileName()), error)) {
+            rt::message(shownName() + " is a folder.  Please pick a comma-separated file.",
                         "Attention!", ICON::Asterisk);
             if (!fromDialog) return 0;
             continue;
@@ -295,14 +309,28 @@ void RewindImportFile(bool quickScan) {
     importState = ImportState{};
 }
 
+namespace {
+
+// No record: the end of the file, or a read that failed (said by ImportReadError).
+void readFailed(ImportState& s) {
+    s.record.clear();
+    s.reader = csv::ValueReader();
+    if (rt::errorCode() != rt::FileError::RecordNotAvailable)
+        s.readError = "The file " + shownName() + " could not be read after its line " +
+                      std::to_string(s.linesRead) + ": Error #" + std::to_string(rt::errorCode()) +
+                      " - " + rt::errorTextWithCause() + ".";
+}
+
+}  // namespace
+
 std::int64_t ReadImportLine() {
     rt::LineFile& file = ImportExportFile();
     ImportState& s = importState;
     std::string line;
     s.recordRefusal.clear();
+    s.readError.clear();
     if (file.readLine(line) != 0) {
-        s.record.clear();
-        s.reader = csv::ValueReader();
+        readFailed(s);
         return 0;
     }
     std::int64_t bytes = file.bytes();
@@ -319,7 +347,12 @@ std::int64_t ReadImportLine() {
         const int openValue = assembler.openValue();
         while (assembler.open() && assembler.record().size() < kLongestRecord) {
             std::string end(file.lineEnd());
-            if (end.empty() || file.readLine(line) != 0) break;
+            if (end.empty()) break;
+            if (file.readLine(line) != 0) {
+                if (rt::errorCode() == rt::FileError::RecordNotAvailable) break;
+                readFailed(s);
+                return 0;
+            }
             ++s.linesRead;
             bytes += file.bytes();
             assembler.add(end, line);
@@ -339,6 +372,10 @@ std::int64_t ReadImportLine() {
     s.record = assembler.record();
     s.reader = csv::ValueReader(s.record);
     return bytes;
+}
+
+const std::string& ImportReadError() {
+    return importState.readError;
 }
 
 long ImportLineNumber() {
@@ -361,7 +398,8 @@ int ParseImportField() {
         rt::Cp1252Conversion converted = rt::utf8ToCp1252Exactly(raw);
         if (!converted.refused.empty() && s.valueRefusal.empty())
             s.valueRefusal = rt::isUtf8(converted.refused)
-                                 ? "it holds the character " + codePointName(converted.refused) +
+                                 ? "it holds the character " +
+                                       rt::codePointName(converted.refused) +
                                        ", which the records cannot keep"
                                  : std::string(
                                        "it holds bytes that are not UTF-8, as the "

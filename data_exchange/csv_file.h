@@ -42,6 +42,11 @@ void RewindImportFile(bool quickScan);
 // without its byte-order mark) has its values converted to the program's code page, others
 // are read as Windows-1252.
 std::int64_t ReadImportLine();
+// Why ReadImportLine found no record when the file did not end there (a read that failed, a
+// file changed by another program since it was opened); empty at the true end.
+const std::string& ImportReadError();
+// The caption of the message that tells it.
+inline constexpr std::string_view kImportReadErrorCaption = "Cannot READ the Import File";
 // The number of the file line where the record just read starts (from 1).
 long ImportLineNumber();
 // The next value of the record into ImportValue(): 1 quoted, 2 bare, 0 none left. A value

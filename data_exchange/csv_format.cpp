@@ -75,10 +75,6 @@ void RecordAssembler::scan(std::string_view text) {
             fieldStart_ = c == ',';
             if (fieldStart_) ++value_;
         }
-        if (c == '\t' && !inQuotes_) {
-            record_.append(8 - record_.size() % 8, ' ');
-            continue;
-        }
         record_ += c;
     }
     if (quoteSeen_ && inQuotes_) {

@@ -42,8 +42,8 @@ class LineBuilder {
 std::string headerName(std::string_view name);
 
 // Joins lines of the file into one record while a quoted value is open at a line's end (the
-// line break then belongs to the value). Tabs outside quoted values expand to blanks up to the
-// next multiple of 8; inside they stay.
+// line break then belongs to the value). A tab stays a tab, in quotes or not, so that a value
+// keeps its text whatever its quoting and the file's encoding.
 class RecordAssembler {
   public:
     // Starts a record with its first line.

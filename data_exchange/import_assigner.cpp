@@ -181,6 +181,8 @@ class ImportAssigner : public Procedure {
 
     void nextLine() {
         if (ReadImportLine() == 0) {
+            if (!ImportReadError().empty())
+                rt::message(ImportReadError(), kImportReadErrorCaption, ICON::Hand);
             window().setProp(c_.next, PROP::Disable, 1);
             return;
         }

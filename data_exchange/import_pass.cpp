@@ -70,11 +70,16 @@ class ImportPass : public Procedure {
         return columns;
     }
 
-    // The next record that holds a value; blank lines add nothing.
+    // The next record that holds a value; blank lines add nothing. A read that fails ends the
+    // import, taking back what it added.
     bool readRecord() {
         for (;;) {
             std::int64_t bytes = ReadImportLine();
-            if (bytes == 0) return false;
+            if (bytes == 0) {
+                if (!ImportReadError().empty())
+                    abandon(ImportReadError(), std::string(kImportReadErrorCaption));
+                return false;
+            }
             bytesDone_ += bytes;
             ++batchDone_;
             showPercent();
@@ -88,7 +93,7 @@ class ImportPass : public Procedure {
         batchDone_ = 0;
         while (batchDone_ < kCheckBatch) {
             if (!readRecord()) {
-                endChecking();
+                if (!ended_) endChecking();
                 return;
             }
             job_.file->clear();
@@ -121,7 +126,7 @@ class ImportPass : public Procedure {
         window().display();
         RewindImportFile(true);
         if (job_.stripHeader) readRecord();
-        if (!readRecord()) {
+        if (!readRecord() && !ended_) {
             finish(true);
             window().setProp(P::Percent, PROP::Text, "Process Completed");
             window().display(P::Percent);
@@ -133,6 +138,7 @@ class ImportPass : public Procedure {
         while (batchDone_ < 25 && !ended_) {
             if (!addRecord()) return;
             if (!readRecord()) {
+                if (ended_) return;
                 finish(true);
                 window().setProp(P::Percent, PROP::Text, "Process Completed");
                 window().display(P::Percent);
@@ -183,8 +189,7 @@ class ImportPass : public Procedure {
 
     void abandonOnError() {
         abandon("Line " + std::to_string(ImportLineNumber()) + " could not be added: Error #" +
-                    std::to_string(rt::errorCode()) + " - " +
-                    std::string(rt::clip(rt::errorText())),
+                    std::to_string(rt::errorCode()) + " - " + rt::errorTextWithCause(),
                 job_.addErrorCaption);
     }
 

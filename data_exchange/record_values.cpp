@@ -38,6 +38,11 @@ int placesOf(std::string_view text) {
     return last == std::string_view::npos ? 0 : static_cast<int>(last + 1);
 }
 
+constexpr std::string_view kControlCharacters(
+    "\x01\x02\x03\x04\x05\x06\x07\x08\x0A\x0B\x0C\x0D\x0E\x0F"
+    "\x10\x11\x12\x13\x14\x15\x16\x17\x18\x19\x1A\x1B\x1C\x1D\x1E\x1F\x7F\x00",
+    32);
+
 std::string quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
@@ -63,6 +68,13 @@ std::optional<std::string> storeImportedText(rt::RecordFile& file, const FieldRe
             return quoted(kept) + " is " + std::to_string(kept.size()) +
                    " characters, more than the " + std::to_string(decl.size) + " the field holds";
         if (auto refused = records::refusedAccountNumber(decl.name, text)) return refused;
+        // A field of one line holds no line break or other control character (a tab is text).
+        const std::size_t control = kept.find_first_of(kControlCharacters);
+        if (control != std::string_view::npos)
+            return quoted(kept.substr(0, control)) +
+                   "... holds a line break or another control "
+                   "character, which a field of one line "
+                   "cannot hold";
         buf.setText(field, text);
         return std::nullopt;
     }

@@ -1,8 +1,10 @@
-// Scenario files: one driver step a line, "#" starts a comment, texts in double quotes.
+// Scenario files: one driver step a line, "#" starts a comment, texts in double quotes, the
+// file in UTF-8.
 #include <sstream>
 #include <vector>
 
 #include "drivers/driver.h"
+#include "runtime/text/codepage.h"
 
 namespace rt {
 namespace {
@@ -53,7 +55,23 @@ void need(const std::vector<std::string>& t, std::size_t count, const char* form
     if (t.size() != count) throw DriverError(std::string("expected: ") + form);
 }
 
-void step(ScenarioDriver& d, const std::vector<std::string>& t, std::string& log) {
+// Scenario files are UTF-8, as typed text reaches the program from the window system; the
+// program's texts are its code page. The file name an answer gives stays the file system's.
+std::vector<std::string> inCodePage(std::vector<std::string> t) {
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (t[0] == "answer" && i == 1) continue;
+        Cp1252Conversion converted = utf8ToCp1252Exactly(t[i]);
+        if (!converted.refused.empty())
+            throw DriverError("the text " + t[i] + " holds the character " +
+                              codePointName(converted.refused) +
+                              ", which the program's code page lacks");
+        t[i] = std::move(converted.text);
+    }
+    return t;
+}
+
+void step(ScenarioDriver& d, const std::vector<std::string>& words, std::string& log) {
+    const std::vector<std::string> t = inCodePage(words);
     const std::string& verb = t[0];
     if (verb == "window") {
         need(t, 2, "window \"TITLE\"");
@@ -138,6 +156,7 @@ ScenarioResult runScenarioWith(ScenarioDriver& driver, std::istream& script,
         driver.start(std::move(programMain));
         while (std::getline(script, line)) {
             ++lineNumber;
+            if (!isUtf8(line)) throw DriverError("the line is not UTF-8 text");
             std::vector<std::string> t = tokens(line);
             if (t.empty()) continue;
             step(driver, t, log);

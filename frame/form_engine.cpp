@@ -104,7 +104,8 @@ void FormProcedure::primeAutoNumbered() {
     TakeCopy();
     for (;;) {
         long long number = 0;
-        const int code = claimNextNumber(number);
+        bool writeFailed = false;
+        const int code = claimNextNumber(number, writeFailed);
         if (code == 0) {
             buf = *copy_;
             emptyBlobs(buf);
@@ -114,7 +115,12 @@ void FormProcedure::primeAutoNumbered() {
             return;
         }
         if (code != rt::FileError::FileLocked) {
-            ShowWarningText(WARN::RecordRetrievalError, name());
+            // Claiming the number writes to the file (a full disk fails it): that is an
+            // insert that failed, not a record that could not be read.
+            if (writeFailed)
+                ShowWarningPlain(WARN::RecordInsertError);
+            else
+                ShowWarningText(WARN::RecordRetrievalError, name());
             if (code == rt::FileError::KeysMustBeRebuilt) OfferKeyRebuild(file());
             LOC.Response = RESP::Cancelled;
             return;
@@ -128,7 +134,7 @@ void FormProcedure::primeAutoNumbered() {
 // The number one above the highest in the file and above every number other stations have
 // claimed for records they are still adding: the record stays this station's alone until
 // OK adds it. The error is kept for the warning (32: the file could not be locked).
-int FormProcedure::claimNextNumber(long long& number) {
+int FormProcedure::claimNextNumber(long long& number, bool& writeFailed) {
     rt::RecordFile& f = file();
     if (const int locked = f.lock(kGuardedWaitSeconds); locked != 0) {
         SaveFileError();
@@ -141,11 +147,15 @@ int FormProcedure::claimNextNumber(long long& number) {
     if (code == 0) {
         const long long highest = f.pointer() != 0 ? f.buf().integer(sheet_.numberField) : 0;
         code = f.claimNumber(numberCounter(), highest + 1, claimed);
+        writeFailed = code != 0;
     }
     if (code != 0) SaveFileError();
-    if (f.unlock() != 0 && code == 0) {
-        SaveFileError();  // the claim's commit failed: tried again on Retry
-        code = rt::FileError::FileLocked;
+    if (const int unlocked = f.unlock(); unlocked != 0 && code == 0) {
+        // The claim's commit failed: another station's lock is tried again on Retry, any
+        // other failure (a full disk) is the claim's own.
+        SaveFileError();
+        writeFailed = unlocked != rt::FileError::FileLocked;
+        code = writeFailed ? unlocked : rt::FileError::FileLocked;
     }
     number = claimed;
     return code;

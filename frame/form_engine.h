@@ -144,7 +144,8 @@ class FormProcedure : public Procedure {
     std::string name() const;
     void primeAddOnCompletion();
     void primeAutoNumbered();
-    int claimNextNumber(long long& number);
+    // `writeFailed` tells that the claim itself (not the lock or the read before it) failed.
+    int claimNextNumber(long long& number, bool& writeFailed);
     std::string numberCounter() const;  // the name the numbers are claimed under
     void deleteRequest();
     void complete();

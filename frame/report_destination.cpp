@@ -4,10 +4,11 @@
 #include <optional>
 #include <string>
 
+#include "frame/file_name_entry.h"
 #include "frame/report_destination_window.h"
 #include "frame/report_job.h"
 #include "runtime/print/printer.h"
-#include "runtime/text/codepage.h"
+#include "runtime/text/file_names.h"
 #include "runtime/text/fixed_text.h"
 #include "runtime/ui/binding.h"
 #include "runtime/ui/dialogs.h"
@@ -18,27 +19,33 @@ namespace {
 namespace D = windows::report_destination::DestinationControl;
 namespace O = windows::report_destination::PrintOptionsControl;
 
+constexpr std::size_t kFileNameWidth = 60;  // what the file name entry shows (@s60)
+
 // The values of one call, bound to both windows.
 struct DestinationValues {
     long copies = 1;
     std::string collate;      // the check box stores "1" when ticked
     std::string printToFile;  // likewise
-    std::string fileName;
+    std::string fileName;     // the entry's text
     std::string printerName;
-    std::string agreedFile;  // chosen in the save dialog, which asked before replacing it
+    FileNameEntry printFile;  // the file chosen in the save dialog, which asked before replacing it
+
+    // The file system name of the file the entry names.
+    std::string namedFile() const { return printFile.named(fileName); }
 
     void readPrinter() { printerName = PrinterDeviceName(); }
 };
 
 // Printing into a file that exists replaces it only when the user agrees.
 bool mayWriteInto(const DestinationValues& v) {
-    const std::string name(rt::clip(v.fileName));
+    const std::string name = v.namedFile();
     std::error_code ec;
-    if (name.empty() || name == v.agreedFile ||
-        !std::filesystem::exists(std::filesystem::u8path(rt::cp1252ToUtf8(name)), ec))
+    if (name.empty() || name == v.printFile.chosen() ||
+        !std::filesystem::exists(rt::userFilePath(name), ec))
         return true;
-    return rt::message("The file " + name + " already exists. Replace it?", "Report Destination",
-                       ICON::Question, BUTTON::Yes + BUTTON::No, BUTTON::No) == BUTTON::Yes;
+    return rt::message("The file " + rt::shownFileName(name) + " already exists. Replace it?",
+                       "Report Destination", ICON::Question, BUTTON::Yes + BUTTON::No,
+                       BUTTON::No) == BUTTON::Yes;
 }
 
 bool ticked(const std::string& box) {
@@ -60,9 +67,10 @@ void runPrintOptions(DestinationValues& v) {
                 // Choosing a file does not switch printing into a file on. Printing into a
                 // file writes PDF, so that is what the dialog offers.
                 if (auto chosen = rt::fileDialog("Select A File...", "PDF File|*.pdf",
-                                                 rt::clip(v.fileName), /*save=*/true)) {
-                    v.fileName = chosen->substr(0, 100);
-                    v.agreedFile = rt::clip(v.fileName);
+                                                 v.namedFile(), /*save=*/true)) {
+                    std::string shown(kFileNameWidth, ' ');
+                    v.printFile.choose(*chosen, shown);
+                    v.fileName = shown;
                 }
                 break;
             case O::Select: {
@@ -110,8 +118,7 @@ int SelectReportDestination() {
                 // The check box decides every time, so a report after one printed into a
                 // file goes to the device again when the box is clear.
                 SetPrintToFile(ticked(v.printToFile));
-                if (ticked(v.printToFile))
-                    rt::printer().setPrintFileName(std::string(rt::clip(v.fileName)));
+                if (ticked(v.printToFile)) rt::printer().setPrintFileName(v.namedFile());
                 answer = w.choice(D::Destination) == 2 ? DEST::Print : DEST::View;
                 w.post(EVENT::CloseWindow);
                 break;

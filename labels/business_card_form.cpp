@@ -2,6 +2,7 @@
 // picture file and stored with the card as the file's bytes.
 #include <string>
 
+#include "frame/file_name_entry.h"
 #include "frame/form_engine.h"
 #include "frame/globals.h"
 #include "frame/procedure_registry.h"
@@ -9,6 +10,7 @@
 #include "labels/card_picture.h"
 #include "labels/label_procedures.h"
 #include "records/cards.h"
+#include "runtime/text/file_names.h"
 #include "runtime/ui/binding.h"
 #include "runtime/ui/dialogs.h"
 
@@ -90,28 +92,22 @@ class BusinessCardForm : public FormProcedure {
 
   private:
     void chooseFile() {
-        const std::string start(rt::clip(GLO::ImageFileName.view()));
         std::optional<std::string> chosen =
-            rt::fileDialog("Choose a File", "Image Files|*.GIF;*.BMP;*.JPG;*.PCX", start);
+            rt::fileDialog("Choose a File", "Image Files|*.GIF;*.BMP;*.JPG;*.PCX", namedFile());
         if (!chosen || chosen->empty()) return;  // no choice: the picture shown stays
         // The entry shows the first 40 characters; the picture is read from the whole name.
-        chosenPath_ = *chosen;
-        GLO::ImageFileName = chosenPath_;
+        const std::string unstorable =
+            entryName_.choose(*chosen, std::span<char>(GLO::ImageFileName.data(), 40));
         window().display();
         loadNamedPicture(false, true);
+        if (!unstorable.empty())
+            rt::message(unstorableNameMessage(*chosen, unstorable, "Image File Name"), "Picture",
+                        ICON::Exclamation);
     }
 
     // The file the entry names: the whole name chosen in the dialog while the entry still
     // shows its beginning, otherwise what the entry holds.
-    std::string namedFile() const {
-        // The entry's 40 characters as they are, blanks included: a chosen name whose 40th
-        // character is a blank still matches what the entry shows of it.
-        const std::string_view held = GLO::ImageFileName.view();
-        std::string start = chosenPath_.substr(0, held.size());
-        start.resize(held.size(), ' ');
-        if (!chosenPath_.empty() && start == held) return chosenPath_;
-        return std::string(rt::clip(held));
-    }
+    std::string namedFile() const { return entryName_.named(GLO::ImageFileName.view()); }
 
     // Loads the named picture into the image control. A blank name or a file that does not
     // decode keeps the picture shown, and only a loaded picture marks the card changed. The
@@ -122,8 +118,8 @@ class BusinessCardForm : public FormProcedure {
         lastTried_ = file;
         std::string bytes, error;
         if (!labels::readCardPicture(file, bytes, error)) {
-            rt::message("The picture " + file + " could not be loaded (" + error +
-                            "). The picture shown is kept.",
+            rt::message("The picture " + rt::shownFileName(file) + " could not be loaded (" +
+                            error + "). The picture shown is kept.",
                         "Picture Not Loaded", ICON::Exclamation);
             return;
         }
@@ -148,7 +144,7 @@ class BusinessCardForm : public FormProcedure {
         window().setProp(Picture, PROP::Height, static_cast<long long>(height));
     }
 
-    std::string chosenPath_;
+    FileNameEntry entryName_;
     std::string lastTried_;
     bool pictureChanged_ = false;
 };

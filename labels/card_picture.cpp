@@ -5,14 +5,17 @@
 
 #include "runtime/system/picture.h"
 #include "runtime/system/resource_lookup.h"
+#include "runtime/text/file_names.h"
 
 namespace labels {
 
 bool readCardPicture(std::string_view path, std::string& bytes, std::string& error) {
     // A name is found as image controls find theirs: as given, else among the program's own
     // pictures.
-    const std::filesystem::path file =
-        rt::findResource(path).value_or(std::filesystem::path(std::string(path)));
+    std::filesystem::path file = rt::userFilePath(path);
+    std::error_code missing;
+    if (!std::filesystem::is_regular_file(file, missing))
+        file = rt::findResource(rt::storedFileName(path).text).value_or(file);
     std::vector<std::uint8_t> data;
     if (!rt::readFileBytes(file, data)) {
         error = "the file cannot be read";

@@ -655,10 +655,14 @@ void QtDriver::answer(std::string_view choice) {
         if (!edit) throw DriverError("the file dialog has no file name field");
         // A relative name means what it means on the window models, a file from the working
         // folder, whichever folder the dialog shows. A folder first (typed and entered, the
-        // dialog goes there), then the file's name.
+        // dialog goes there), then the file's name. The name is the file system's own
+        // (UTF-8), as the dialog answers it.
+        const auto fs = [](std::string_view name) {
+            return QString::fromStdString(std::string(name));
+        };
         std::string path(choice);
-        if (!path.empty() && QDir::isRelativePath(qs(path)))
-            path = cp(QDir::cleanPath(QDir::current().absoluteFilePath(qs(path))));
+        if (!path.empty() && QDir::isRelativePath(fs(path)))
+            path = QDir::cleanPath(QDir::current().absoluteFilePath(fs(path))).toStdString();
         const std::size_t slash = path.rfind('/');
         std::vector<std::string> parts;
         if (slash != std::string::npos && slash > 0) parts.push_back(path.substr(0, slash + 1));
@@ -666,7 +670,7 @@ void QtDriver::answer(std::string_view choice) {
         for (const std::string& part : parts) {
             clickWidget(edit, edit->rect().center(), KEY::LeftClick, "the file name field");
             QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-            typeText(edit, qs(part));
+            typeText(edit, fs(part));
             const std::string refusal = keyRefusedBy(files, edit, Qt::Key_Return);
             if (!refusal.empty())
                 throw DriverError("the file dialog refused \"" + path + "\": " + refusal);

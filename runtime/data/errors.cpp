@@ -78,6 +78,14 @@ int fileErrorCode() {
 const std::string& fileErrorText() {
     return last() ? last()->engineText : emptyText();
 }
+std::string errorTextWithCause() {
+    std::string text(errorText());
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    if (errorCode() == FileError::FileSystemError && !fileErrorText().empty())
+        text += " (" + fileErrorText() + ")";
+    return text;
+}
 const std::string& errorKey() {
     return last() ? last()->key : emptyText();
 }

@@ -37,6 +37,9 @@ const std::string& errorFile();
 // failure was not the engine's, for example a duplicate key found by the record layer).
 int fileErrorCode();
 const std::string& fileErrorText();
+// The error's text, and for a file system error (90) its cause in brackets: "File System
+// Error (database or disk is full)".
+std::string errorTextWithCause();
 // For error 40: the name of the key that the record duplicates.
 const std::string& errorKey();
 

@@ -97,6 +97,20 @@ int FileInstance::failAccess(int systemError, std::string_view reason) const {
                     SQLITE_CANTOPEN, "unable to open database file: " + std::string(reason));
 }
 
+int FileInstance::failCreate(int systemError) const {
+    if (systemError != EACCES && systemError != EPERM && systemError != EROFS)
+        return failAccess(systemError, std::strerror(systemError));
+    std::error_code ignored;
+    const std::string folder =
+        std::filesystem::absolute(std::filesystem::path(name), ignored).parent_path().string();
+    const std::string why = systemError == EROFS
+                                ? "The folder " + folder + " is read-only"
+                                : "Permission to write the folder " + folder + " is denied";
+    return setErrorSaying(
+        FileError::AccessDenied, why, name, SQLITE_CANTOPEN,
+        "unable to create database file: " + std::string(std::strerror(systemError)));
+}
+
 int FileInstance::failSqlite(int rc) const {
     const char* message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     std::string text = message ? message : "";

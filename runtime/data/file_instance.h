@@ -70,6 +70,9 @@ class FileInstance {
     // An existing file that cannot be opened: 5 when the system denies access, else 90,
     // with the reason in the engine's text.
     int failAccess(int systemError, std::string_view reason) const;
+    // A file that could not be created in its folder: a folder the user may not write is
+    // said as such (error 5), any other reason as failAccess says it.
+    int failCreate(int systemError) const;
     int mapSqlite(int sqliteCode) const;  // the error code for an SQLite result
     // 47 for a file that is no record file of this program at all (empty, garbage, another
     // program's database), saying so.

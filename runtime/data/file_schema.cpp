@@ -1,6 +1,8 @@
 // Opening, creating and closing a record file, checking its declaration, rebuilding keys.
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
@@ -196,6 +198,11 @@ int FileInstance::create() {
     removeAbandonedTemporaries(name);
     const std::string temporary = temporaryNameFor(name);
     removeTemporary(temporary);
+    // SQLite would tell the reason of its last try (opening the missing file read-only): the
+    // file is made here first, so that a folder the user may not write is said as such.
+    const int made = ::open(temporary.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (made < 0) return failCreate(errno);
+    ::close(made);
     int code = buildNewFile(temporary);
     if (code) {
         removeTemporary(temporary);
@@ -205,7 +212,7 @@ int FileInstance::create() {
     int systemError = 0;
     const Placement placed = placeWithoutReplacing(temporary, name, systemError);
     if (placed != Placement::Placed) removeTemporary(temporary);
-    if (placed == Placement::Failed) return failAccess(systemError, std::strerror(systemError));
+    if (placed == Placement::Failed) return failCreate(systemError);
     return 0;
 }
 

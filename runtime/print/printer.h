@@ -17,7 +17,8 @@ struct PrintSettings {
     int copies = 1;
     bool collate = false;
     bool printToFile = false;
-    std::string fileName;  // the file that receives the output when printToFile is set
+    std::string fileName;  // the file (its file system name) that receives the output when
+                           // printToFile is set
     std::string device;    // the printer's name; empty for the system's default printer
     // Printing into a file: called once the document is complete under its temporary name
     // (given), before it replaces the file; false stops there and leaves no new file.

@@ -18,6 +18,7 @@
 
 #include "runtime/qt/page_painter.h"
 #include "runtime/text/codepage.h"
+#include "runtime/text/file_names.h"
 
 namespace rt::qt {
 namespace {
@@ -147,8 +148,8 @@ std::string QtPrintBackend::defaultPrinterName() {
 bool QtPrintBackend::print(PageSource& pages, const PrintSettings& settings, std::string& error) {
     if (pages.count() == 0) return true;
     if (settings.printToFile)
-        return writePdf(pages, QString::fromStdString(cp1252ToUtf8(settings.fileName)), error,
-                        settings.beforeFileInPlace);
+        return writePdf(pages, QString::fromStdString(userFilePath(settings.fileName).string()),
+                        error, settings.beforeFileInPlace);
     ensureApplication();
     // Without any printer the device could only answer that printing would not start.
     if (settings.device.empty() && QPrinterInfo::availablePrinters().isEmpty()) {

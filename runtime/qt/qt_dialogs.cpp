@@ -134,12 +134,13 @@ void showFileDialog(const DialogPtr& d, QWidget* parent) {
     dialog->setOption(QFileDialog::DontConfirmOverwrite);
     dialog->setAcceptMode(d->save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog->setFileMode(d->save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (!d->fileName.empty()) dialog->selectFile(qs(d->fileName));
+    // File names are the file system's own (UTF-8), not code-page text.
+    if (!d->fileName.empty()) dialog->selectFile(QString::fromStdString(d->fileName));
     DialogAnswer answer(d, dialog, 0);
     QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, d, answer](int result) {
         QStringList files = dialog->selectedFiles();
         if (result == QDialog::Accepted && !files.isEmpty() && !answer.done()) {
-            d->fileName = utf8ToCp1252(files.front().toStdString());
+            d->fileName = files.front().toStdString();
             answer(1);
         } else {
             answer(0);

@@ -1,12 +1,13 @@
 #include "runtime/system/desktop_handover.h"
 
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QUrl>
+#include <chrono>
 #include <mutex>
 #include <optional>
 
 #include "runtime/system/desktop_address.h"
+#include "runtime/system/desktop_programs.h"
 
 namespace rt {
 namespace {
@@ -17,15 +18,23 @@ std::function<void(const DesktopHandOver&)>& recorder() {
     return r;
 }
 
-// Opens the URI on the calling thread and answers whether the desktop took it. An
-// application thread waits for the desktop's answer itself: the GUI thread is never held,
-// neither by the desktop (which may take seconds to answer) nor by a thread waiting on it.
+// How long the desktop's tool may take to say whether a program took the address; one that
+// still runs then has started a program and waits for it.
+constexpr std::chrono::seconds kToolAnswer{10};
+
+// Hands the URI to the desktop's tool on the calling thread and answers whether a program
+// took it: the tool's answer is waited for, since a tool that starts says nothing yet. An
+// application thread waits itself: the GUI thread is never held, neither by the desktop
+// (which may take seconds to answer) nor by a thread waiting on it.
 bool openOnDesktop(const std::string& uri) {
     QCoreApplication* app = QGuiApplication::instance();
     if (app == nullptr || qobject_cast<QGuiApplication*>(app) == nullptr) return false;
     const QUrl url = QUrl::fromEncoded(QByteArray::fromStdString(uri), QUrl::StrictMode);
     if (!url.isValid()) return false;
-    return QDesktopServices::openUrl(url);
+    const desktop::ToolAnswer answer =
+        desktop::RunDesktopTool(desktop::DesktopOpenCommand(uri), kToolAnswer);
+    return answer.kind == desktop::ToolAnswer::Kind::StillRunning ||
+           (answer.kind == desktop::ToolAnswer::Kind::Ended && answer.exitCode == 0);
 }
 
 HandOverResult handOver(DesktopHandOver request) {

@@ -3,6 +3,7 @@
 #include "runtime/text/ascii_case.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,6 +11,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <mutex>
+#include <optional>
 
 namespace desktop {
 
@@ -74,6 +76,35 @@ std::vector<std::string> commandFor(const std::string& program, const std::strin
     return {};
 }
 
+// A command ready to start: everything the child needs is prepared before fork, so that
+// after it only exec and _exit run. The words point into the command, which outlives it.
+struct ReadyCommand {
+    std::string program;  // found in PATH
+    std::vector<char*> argv;
+};
+
+std::optional<ReadyCommand> readyToStart(const std::vector<std::string>& command) {
+    if (command.empty()) return std::nullopt;
+    ReadyCommand ready{inPath(command.front()), {}};
+    if (ready.program.empty()) return std::nullopt;
+    for (const std::string& word : command)
+        ready.argv.push_back(const_cast<char*>(word.c_str()));
+    ready.argv.push_back(nullptr);
+    return ready;
+}
+
+// Forks with a pipe for the child's word on how the start went; -1 when either fails.
+pid_t forkWithStatusPipe(int status[2]) {
+    // Close-on-exec from the start: a program another thread starts meanwhile never holds it.
+    if (pipe2(status, O_CLOEXEC) != 0) return -1;
+    const pid_t child = fork();
+    if (child < 0) {
+        close(status[0]);
+        close(status[1]);
+    }
+    return child;
+}
+
 bool launch(Launch request) {
     {
         std::lock_guard lock(recorderLock);
@@ -90,23 +121,12 @@ bool launch(Launch request) {
 
 bool StartDetached(const std::vector<std::string>& command,
                    const std::filesystem::path& workingDirectory) {
-    if (command.empty()) return false;
-    const std::string program = inPath(command.front());
-    if (program.empty()) return false;
-    // Everything the child needs is prepared before fork: after it, only exec and _exit.
-    std::vector<char*> argv;
-    for (const std::string& word : command)
-        argv.push_back(const_cast<char*>(word.c_str()));
-    argv.push_back(nullptr);
+    std::optional<ReadyCommand> ready = readyToStart(command);
+    if (!ready) return false;
     const std::string directory = workingDirectory.string();
     int status[2];
-    if (pipe(status) != 0) return false;
-    pid_t child = fork();
-    if (child < 0) {
-        close(status[0]);
-        close(status[1]);
-        return false;
-    }
+    const pid_t child = forkWithStatusPipe(status);
+    if (child < 0) return false;
     if (child == 0) {
         // The middle process starts the program in a session of its own and leaves at
         // once, so the program is nobody's child here and is never waited for.
@@ -115,8 +135,7 @@ bool StartDetached(const std::vector<std::string>& command,
         pid_t grandchild = fork();
         if (grandchild == 0) {
             if (!directory.empty() && chdir(directory.c_str()) != 0) _exit(127);
-            fcntl(status[1], F_SETFD, FD_CLOEXEC);
-            execv(program.c_str(), argv.data());
+            execv(ready->program.c_str(), ready->argv.data());
             char failed = 1;
             (void)!write(status[1], &failed, 1);
             _exit(127);
@@ -131,6 +150,56 @@ bool StartDetached(const std::vector<std::string>& command,
     ssize_t got = read(status[0], &failed, 1);
     close(status[0]);
     return WIFEXITED(middle) && WEXITSTATUS(middle) == 0 && got == 0;
+}
+
+std::vector<std::string> DesktopOpenCommand(const std::string& address) {
+    return firstInstalled({{"xdg-open", address}, {"gio", "open", address}, {"kde-open", address}});
+}
+
+ToolAnswer RunDesktopTool(const std::vector<std::string>& command, std::chrono::milliseconds wait) {
+    ToolAnswer answer;
+    std::optional<ReadyCommand> ready = readyToStart(command);
+    if (!ready) return answer;
+    int status[2];
+    const pid_t child = forkWithStatusPipe(status);
+    if (child < 0) return answer;
+    if (child == 0) {
+        // The middle process leaves at once; the watcher it leaves behind, nobody's child
+        // here, waits for the tool and writes its exit status into the pipe.
+        close(status[0]);
+        setsid();
+        const pid_t watcher = fork();
+        if (watcher != 0) _exit(watcher < 0 ? 1 : 0);
+        const pid_t tool = fork();
+        if (tool == 0) {
+            execv(ready->program.c_str(), ready->argv.data());
+            _exit(127);
+        }
+        int ended = 0;
+        int code = tool < 0 || waitpid(tool, &ended, 0) != tool ? 127
+                   : WIFEXITED(ended)                           ? WEXITSTATUS(ended)
+                                                                : 128;
+        (void)!write(status[1], &code, sizeof code);
+        _exit(0);
+    }
+    close(status[1]);
+    int middle = 0;
+    waitpid(child, &middle, 0);
+    struct pollfd answerReady {
+        status[0], POLLIN, 0
+    };
+    const int answered = poll(&answerReady, 1, static_cast<int>(wait.count()));
+    if (answered == 0) {
+        answer.kind = ToolAnswer::Kind::StillRunning;
+    } else if (answered > 0) {
+        int code = -1;
+        if (read(status[0], &code, sizeof code) == static_cast<ssize_t>(sizeof code)) {
+            answer.kind = ToolAnswer::Kind::Ended;
+            answer.exitCode = code;
+        }
+    }
+    close(status[0]);
+    return answer;
 }
 
 bool RunExternal(std::string_view program) {

@@ -1,7 +1,9 @@
 #pragma once
 // Programs and sounds of the desktop, started detached: the program never waits for them
-// and goes on when one cannot be started.
+// and goes on when one cannot be started. A tool that opens an address is waited for, a
+// while, to learn whether anything took the address.
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -31,6 +33,25 @@ bool PlaySoundAsync(std::string_view file);
 // this process; false when it cannot be started.
 bool StartDetached(const std::vector<std::string>& command,
                    const std::filesystem::path& workingDirectory);
+
+// How a desktop tool that opens addresses answered.
+struct ToolAnswer {
+    enum class Kind {
+        Ended,         // it ended, with exitCode (0: it opened what it was given)
+        StillRunning,  // it still ran when the wait was over: it started a program and waits
+        NotStarted,    // no such tool, or it could not be started
+    };
+    Kind kind = Kind::NotStarted;
+    int exitCode = -1;
+};
+
+// The desktop's tool that opens `address` with the program the user chose for its kind,
+// with the address as its last word; empty when none is installed.
+std::vector<std::string> DesktopOpenCommand(const std::string& address);
+
+// Starts `command` (its first word looked up in PATH), detached like StartDetached, and waits
+// up to `wait` for it to end.
+ToolAnswer RunDesktopTool(const std::vector<std::string>& command, std::chrono::milliseconds wait);
 
 // In tests: every launch goes to `recorder` instead of starting anything (nullptr: start
 // for real again).

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "runtime/text/ascii_case.h"
-#include "runtime/text/codepage.h"
+#include "runtime/text/file_names.h"
 
 namespace fs = std::filesystem;
 
@@ -88,9 +88,7 @@ std::vector<fs::path> resourceFolders() {
 }
 
 std::optional<fs::path> findResource(std::string_view name) {
-    std::string utf8 = cp1252ToUtf8(name);
-    while (!utf8.empty() && utf8.back() == ' ')
-        utf8.pop_back();
+    std::string utf8 = fileSystemNameOf(name);
     if (utf8.empty()) return std::nullopt;
     std::error_code ec;
     if (utf8.front() != '~' && fs::is_regular_file(utf8, ec)) return fs::path(utf8);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
 
 namespace rt {
 namespace {
@@ -149,6 +150,16 @@ bool isUtf8(std::string_view text) {
     return true;
 }
 
+bool holdsUtf8Sequence(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t start = pos;
+        const char32_t code = nextUtf8(text, pos);
+        if (pos - start > 1 && !malformed(code, text.substr(start, pos - start))) return true;
+    }
+    return false;
+}
+
 std::string cp1252ToOem(std::string_view text) {
     std::string out;
     out.reserve(text.size());
@@ -165,6 +176,19 @@ std::string oemToCp1252(std::string_view text) {
         out += byte < 0x80 ? c : unicodeToCp1252(kCp437High[byte - 0x80]);
     }
     return out;
+}
+
+std::string codePointName(std::string_view utf8) {
+    const auto lead = static_cast<unsigned char>(utf8.empty() ? 0 : utf8[0]);
+    unsigned long code = lead;
+    if (utf8.size() > 1) {
+        code = lead & (utf8.size() == 2 ? 0x1F : utf8.size() == 3 ? 0x0F : 0x07);
+        for (std::size_t i = 1; i < utf8.size(); ++i)
+            code = (code << 6) | (static_cast<unsigned char>(utf8[i]) & 0x3F);
+    }
+    char name[16];
+    std::snprintf(name, sizeof name, "U+%04lX", code);
+    return name;
 }
 
 }  // namespace rt

@@ -25,8 +25,14 @@ struct Cp1252Conversion {
 };
 Cp1252Conversion utf8ToCp1252Exactly(std::string_view text);
 
+// "U+0141" for the UTF-8 bytes of one character.
+std::string codePointName(std::string_view utf8);
+
 // True when the text is well-formed UTF-8 (plain ASCII included).
 bool isUtf8(std::string_view text);
+
+// True when the text holds at least one well-formed UTF-8 sequence of two or more bytes.
+bool holdsUtf8Sequence(std::string_view text);
 
 // Windows-1252 to code page 437; a character 437 cannot hold becomes '?'.
 std::string cp1252ToOem(std::string_view text);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <mutex>
 
+#include "runtime/text/file_names.h"
 #include "runtime/ui/popup_menu.h"
 #include "runtime/ui/program.h"
 #include "runtime/ui/scheduler.h"
@@ -85,9 +86,10 @@ std::optional<std::string> fileDialog(std::string_view title, std::string_view f
         d->save = save;
         if (show(d, 0) != 1 || d->fileName.empty()) return std::nullopt;
         std::error_code ec;
-        if (save && std::filesystem::exists(d->fileName, ec)) {
-            int answer = message(d->fileName + " already exists.\nDo you want to replace it?",
-                                 title, ICON::Exclamation, BUTTON::Yes | BUTTON::No, BUTTON::No);
+        if (save && std::filesystem::exists(userFilePath(d->fileName), ec)) {
+            int answer =
+                message(shownFileName(d->fileName) + " already exists.\nDo you want to replace it?",
+                        title, ICON::Exclamation, BUTTON::Yes | BUTTON::No, BUTTON::No);
             if (answer != BUTTON::Yes) {
                 suggested = "";
                 continue;

@@ -23,7 +23,8 @@ int popup(std::string_view menu);
 std::vector<FileFilter> parseFileFilters(std::string_view text);
 
 // A file dialog: the file chosen, nullopt when cancelled. A save dialog asks before it
-// overwrites an existing file.
+// overwrites an existing file. Names, the suggested one included, are the file system's own
+// (runtime/text/file_names.h), not code-page text.
 std::optional<std::string> fileDialog(std::string_view title, std::string_view filters,
                                       std::string_view suggested = "", bool save = false);
 

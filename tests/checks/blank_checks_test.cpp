@@ -231,6 +231,52 @@ TEST_F(BlankChecksTest, TheStoredPictureIsKeptUnlessAFileWasChosenAndDecoded) {
     }
 }
 
+// A picture in folders named with an accent or with a character Windows-1252 lacks is stored;
+// the entry shows the name in the program's characters and says which one it cannot hold.
+TEST_F(BlankChecksTest, APictureInAFolderNamedWithAnyCharacterIsStored) {
+    struct Case {
+        const char* folder;
+        const char* entryShows;
+        const char* unstorable;
+    } cases[] = {
+        {"jos\xC3\xA9", "jos\xE9", ""},
+        {"\xC5\x82ukasz", "?ukasz", "U+0142"},
+    };
+    const std::string bytes = asText(samples::bmp());
+    driver.start(&BrowseBlankChecks);
+    driver.waitWindow("Print Blank Checks ");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entryShows);
+        std::filesystem::create_directory(c.folder);
+        writeFile(std::string(c.folder) + "/p.bmp", bytes);
+        driver.press("&Add");
+        driver.waitWindow("Enter Check Information");
+        driver.type("CHE1:FIRSTNAME", c.entryShows);
+        driver.type("CHE1:CHECKNAME", "Payer");
+        driver.type("CHE1:BANKNAME", "First Bank");
+        driver.type("CHE1:TRANSIT", "123456789");
+        driver.type("CHE1:ACCOUNTNUMBER", "987654");
+        driver.press("...");
+        driver.answer((dir.path() / c.folder / "p.bmp").string());
+        const std::string shown = (dir.path() / c.entryShows / "p.bmp").string();
+        if (*c.unstorable) {
+            driver.expectMessage("The name of the file " + shown + " holds the character " +
+                                 c.unstorable +
+                                 ", which the Image File Name entry cannot hold: it shows a ? in "
+                                 "its place. The file chosen is used all the same; a name typed "
+                                 "into the entry must not hold that character.");
+            driver.answer("OK");
+        }
+        EXPECT_EQ(std::string(GLO::ImageFileName.clipped()), shown.substr(0, 40));
+        driver.press("OK");
+        driver.waitWindow("Print Blank Checks ");
+    }
+    const auto stored = storedBlanks();
+    ASSERT_EQ(stored.size(), 2u);
+    for (const auto& blank : stored)
+        EXPECT_EQ(blank.picture, bytes);
+}
+
 TEST_F(BlankChecksTest, ACancelledNewBlankCheckIsRemovedAndACopyGetsTheNextNumber) {
     MAIL.open();
     MAIL.clear();

@@ -100,10 +100,29 @@ TEST_F(CsvFileTest, ImportCountsTheBytesAndLinesOfEachRecord) {
     CloseImportFile();
 }
 
-TEST_F(CsvFileTest, ImportStopsAtAFinalByte26AndKeepsTabsInsideQuotes) {
-    testsupport::writeBytes("in.csv", "a\tb,\"c\td\"\r\nx\x1A");
-    EXPECT_EQ(importAll("in.csv"),
-              (std::vector<std::vector<std::string>>{{"a       b", "c\td"}, {"x"}}));
+// A tab is a character of its value, quoted or not, in a file of either encoding; a final
+// byte 26 ends the data.
+TEST_F(CsvFileTest, ATabStaysInItsValueWhateverTheQuotingAndTheEncoding) {
+    const std::string value = "Jos\xE9\tA";  // as the records hold it
+    for (const char* written : {"Jos\xE9\tA", "Jos\xC3\xA9\tA"}) {
+        testsupport::writeBytes("in.csv", std::string(written) + ",\"" + written + "\"\r\nx\x1A");
+        EXPECT_EQ(importAll("in.csv"),
+                  (std::vector<std::vector<std::string>>{{value, value}, {"x"}}))
+            << written;
+    }
+}
+
+// Lines ended by CR LF, by LF or by a lone CR (files of older Mac programs) read alike.
+TEST_F(CsvFileTest, LinesEndedByCrLfLfOrALoneCrReadAlike) {
+    for (const std::string end : {"\r\n", "\n", "\r"}) {
+        testsupport::writeBytes("in.csv",
+                                "\"Ann\",\"Lee\"" + end + "\"Bob\",\"Ray\"" + end + end + "Cy,Oz");
+        EXPECT_EQ(importAll("in.csv"), (std::vector<std::vector<std::string>>{
+                                           {"Ann", "Lee"}, {"Bob", "Ray"}, {}, {"Cy", "Oz"}}))
+            << (end == "\r"   ? "CR"
+                : end == "\n" ? "LF"
+                              : "CR LF");
+    }
 }
 
 TEST_F(CsvFileTest, AUtf8FileWithOrWithoutItsMarkIsReadInTheProgramsCodePage) {
@@ -114,11 +133,10 @@ TEST_F(CsvFileTest, AUtf8FileWithOrWithoutItsMarkIsReadInTheProgramsCodePage) {
                   (std::vector<std::vector<std::string>>{{"Jos\xE9", "M\xFCller \x80"}}))
             << (mark.empty() ? "without" : "with") << " the mark";
     }
-    // A file that is no UTF-8 is Windows-1252: its bytes pass unchanged, even when a line
-    // further on would read as UTF-8.
-    testsupport::writeBytes("plain.csv", "\"Jos\xE9\"\r\n\"M\xC3\xBCller\"\r\n");
+    // A file without a single UTF-8 sequence is Windows-1252: its bytes pass unchanged.
+    testsupport::writeBytes("plain.csv", "\"Jos\xE9\"\r\n\"M\xFCller \x80\"\r\n");
     EXPECT_EQ(importAll("plain.csv"),
-              (std::vector<std::vector<std::string>>{{"Jos\xE9"}, {"M\xC3\xBCller"}}));
+              (std::vector<std::vector<std::string>>{{"Jos\xE9"}, {"M\xFCller \x80"}}));
 }
 
 // A quoted value that never closes is its line's alone: the next lines are records of their

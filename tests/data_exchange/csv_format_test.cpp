@@ -100,7 +100,7 @@ TEST(CsvReader, JoinsLinesWhileAQuotedValueIsOpen) {
         {{"\"a \"\"quoted\"\"", "rest\"", "x"}, 2, "\"a \"\"quoted\"\"\r\nrest\""},
         {{"\"closed\"", "next"}, 1, "\"closed\""},
         {{"plain \"inside\" bare", "next"}, 1, "plain \"inside\" bare"},
-        {{"a\tb,\"c\td\"", "x"}, 1, "a       b,\"c\td\""},
+        {{"a\tb,\"c\td\"", "x"}, 1, "a\tb,\"c\td\""},
         {{"\"ends with quote\"\"\"", "x"}, 1, "\"ends with quote\"\"\""},
     };
     for (const Case& c : cases) {

@@ -1,7 +1,10 @@
 // The export chooser and the import assigner driven as a user would.
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
+#include <cerrno>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 
@@ -17,6 +20,7 @@
 #include "records/checks.h"
 #include "records/mail.h"
 #include "runtime/text/fixed_text.h"
+#include "tests/support/faulty_vfs.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/run_timers.h"
 #include "tests/support/temp_dir.h"
@@ -78,6 +82,28 @@ class ExportImportTest : public ::testing::Test {
         driver.answer(file);
         driver.waitWindow("Assign fields for Import...");
     }
+    // The message that the import stopped and took back its adds, holding `parts` in this
+    // order (the first at its start), then the closing count of none added.
+    void expectTakenBack(const std::string& caption, const std::vector<std::string>& parts) {
+        const std::vector<rt::DialogPtr> dialogs = driver.backend().pendingDialogs();
+        ASSERT_EQ(dialogs.size(), 1u);
+        EXPECT_EQ(dialogs[0]->caption, caption);
+        const std::string& text = dialogs[0]->text;
+        std::size_t at = 0;
+        for (const std::string& part : parts) {
+            const std::size_t found = text.find(part, at);
+            ASSERT_NE(found, std::string::npos) << part << "\nnot in\n" << text;
+            if (at == 0) {
+                EXPECT_EQ(found, 0u) << text;
+            }
+            at = found + part.size();
+        }
+        driver.answer("OK");
+        driver.expectMessage("The import was not completed. 0 records were added.");
+        driver.answer("OK");
+        ASSERT_TRUE(driver.finish());
+    }
+
     void assign(int column, int target) {
         driver.choose(rt::ControlName::parse("1"), column);
         driver.choose(rt::ControlName::parse("2"), target);
@@ -365,20 +391,80 @@ TEST_F(ExportImportTest, ImportTakesBackItsAddsWhenAnotherStationTookANumberMean
     addCheck(51, "Other");
     CHECKS.close();
     testsupport::runTimersToEnd(driver);
-    const std::vector<rt::DialogPtr> dialogs = driver.backend().pendingDialogs();
-    ASSERT_EQ(dialogs.size(), 1u);
-    EXPECT_EQ(dialogs[0]->caption, "Cannot ADD to Checks!");
-    const std::string& text = dialogs[0]->text;
-    EXPECT_EQ(text.rfind("Line 2 could not be added: Error #40 - ", 0), 0u) << text;
-    EXPECT_NE(text.find("\n\nThe record added before it was removed again: nothing was "
-                        "imported."),
-              std::string::npos)
-        << text;
-    driver.answer("OK");
-    driver.expectMessage("The import was not completed. 0 records were added.");
-    driver.answer("OK");
-    ASSERT_TRUE(driver.finish());
+    expectTakenBack("Cannot ADD to Checks!", {"Line 2 could not be added: Error #40 - ",
+                                              "\n\nThe record added before it was removed again: "
+                                              "nothing was imported."});
     EXPECT_EQ(checkNumbersOnDisk(), std::vector<long long>{51});
+}
+
+ssize_t failingRead(int, void*, std::size_t, off_t) {
+    errno = EIO;
+    return -1;
+}
+
+// While the adding pass runs, a read of the file fails (a network share that drops), or
+// another program cuts the file short at a line's end: the import stops, takes back every
+// record it added and says why, instead of ending as if the file had ended there.
+TEST_F(ExportImportTest, AReadThatFailsOrAFileCutShortDuringTheImportTakesItBack) {
+    std::string lines;
+    std::uintmax_t halfWay = 0;  // where line 10,001 starts
+    for (int n = 0; n < 20000; ++n) {
+        lines += "Ann" + std::to_string(n) + ",\"Lee\"\r\n";  // 16 to 18 bytes a line
+        if (n == 9999) halfWay = lines.size();
+    }
+    struct Case {
+        const char* what;
+        std::function<void()> fault;
+        const char* cause;
+    } cases[] = {
+        {"a read that fails", [] { rt::LineFile::setReadFunction(&failingRead); },
+         "reading the file failed: Input/output error"},
+        {"the file cut short", [&] { std::filesystem::resize_file("in.csv", halfWay); },
+         "the file was changed by another program while it was read"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove("MAIL.KVF");
+        MAIL.create();
+        testsupport::writeBytes("in.csv", lines);
+        openAssigner(&ImportMAIL, "in.csv");
+        assign(1, 1);  // MAI:FirstName
+        driver.press("&OK");
+        driver.waitWindow("Importing Records");
+        for (int batch = 0; batch < 40; ++batch) {  // 1,000 records added
+            driver.settle();
+            ASSERT_TRUE(driver.backend().fireNextTimer());
+        }
+        c.fault();
+        testsupport::runTimersToEnd(driver);
+        rt::LineFile::setReadFunction(nullptr);
+        expectTakenBack("Cannot READ the Import File",
+                        {"The file in.csv could not be read after its line ",
+                         ": Error #90 - File System Error (" + std::string(c.cause) + ").\n\nThe ",
+                         " records added before it were removed again: nothing was imported."});
+        MAIL.open();
+        EXPECT_EQ(MAIL.records(), 0);
+        MAIL.close();
+    }
+}
+
+// A full disk while adding: the message keeps the cause of error 90.
+TEST_F(ExportImportTest, AFullDiskWhileImportingIsSaidAsSuch) {
+    MAIL.create();
+    testsupport::writeBytes("in.csv", "Ann\r\nBob\r\n");
+    testsupport::FaultyFileSystem fs;
+    fs.inject({testsupport::FaultOp::Write, "MAIL.KVF-journal", SQLITE_FULL, ENOSPC});
+    openAssigner(&ImportMAIL, "in.csv");
+    assign(1, 1);  // MAI:FirstName
+    driver.press("&OK");
+    testsupport::runTimersToEnd(driver);
+    expectTakenBack("Cannot ADD to MAIL!",
+                    {"Line 1 could not be added: Error #90 - File System Error (database or disk "
+                     "is full)\n\nNothing was imported."});
+    fs.clear();
+    MAIL.open();
+    EXPECT_EQ(MAIL.records(), 0);
+    MAIL.close();
 }
 
 }  // namespace

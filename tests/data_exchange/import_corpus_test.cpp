@@ -16,6 +16,7 @@
 #include "records/mail.h"
 #include "runtime/text/codepage.h"
 #include "runtime/text/fixed_text.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/run_timers.h"
 #include "tests/support/temp_dir.h"
 
@@ -204,7 +205,19 @@ TEST_F(ImportCorpusTest, FilesThatAreNoTextAreToldAtOpeningAndTheDialogAsksAgain
          "3.  Please pick a comma-separated file."},
         {dir.path() / "folder.csv", (dir.path() / "folder.csv").string() +
                                         " is a folder.  Please pick a comma-separated file."},
+        {dir.path() / "mixed.csv",
+         "That file holds UTF-8 text, but the bytes of line 3 are not UTF-8 (a line from a file "
+         "in another encoding?).  Nothing was imported: save the file as UTF-8 throughout and "
+         "pick it again."},
+        {dir.path() / "marked.csv",
+         "That file is marked as UTF-8 text, but the bytes of line 2 are not UTF-8 (a line from "
+         "a file in another encoding?).  Nothing was imported: save the file as UTF-8 "
+         "throughout and pick it again."},
     };
+    // Lines pasted from an old file into UTF-8 text: a stray Windows-1252 byte.
+    testsupport::writeBytes("mixed.csv",
+                            "\"Jos\xC3\xA9\"\r\n\"Ann\"\r\n\"Fran\xE7ois\"\r\n\"Zo\xEB\"\r\n");
+    testsupport::writeBytes("marked.csv", "\xEF\xBB\xBF\"Ann\"\r\n\"Jos\xE9\"\r\n");
     MAIL.create();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file.string());

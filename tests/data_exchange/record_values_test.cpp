@@ -75,6 +75,38 @@ TEST(StoringImportedText, TextsLongerThanTheirFieldOrMemoAreRefusedNotCut) {
     EXPECT_EQ(MAI::LETTER.text(), longMemo);
 }
 
+// A value that would put a line break or another control character into a field of one line
+// is refused (a memo keeps its line breaks, a tab is text).
+TEST(StoringImportedText, LineBreaksAndControlCharactersAreRefusedInFieldsOfOneLine) {
+    struct Case {
+        std::string text;
+        const char* refusal;  // empty: stored
+    } cases[] = {
+        {"Lee\rRay",
+         "\"Lee\"... holds a line break or another control character, which a field "
+         "of one line cannot hold"},
+        {"Lee\r\nRay",
+         "\"Lee\"... holds a line break or another control character, which a "
+         "field of one line cannot hold"},
+        {"Lee\nRay",
+         "\"Lee\"... holds a line break or another control character, which a field "
+         "of one line cannot hold"},
+        {std::string("Lee\0Ray", 7),
+         "\"Lee\"... holds a line break or another control "
+         "character, which a field of one line cannot hold"},
+        {"Lee\tRay", ""},
+    };
+    for (const Case& c : cases) {
+        MAIL.clear();
+        MAI::LASTNAME.setText("Kept");
+        const std::optional<std::string> refused = storeImportedText(MAIL, "MAI:LastName", c.text);
+        EXPECT_EQ(refused.value_or(""), c.refusal);
+        EXPECT_EQ(std::string(rt::clip(MAI::LASTNAME.text())), *c.refusal ? "Kept" : c.text);
+    }
+    EXPECT_FALSE(storeImportedText(MAIL, "MAI:Notes3", "line one\r\nline two"));
+    EXPECT_EQ(MAI::NOTES3.text(), "line one\r\nline two");
+}
+
 // The bank line holds 18 characters of an account number: a longer one is refused, whichever
 // file it goes into, and the field keeps the number it held.
 TEST(StoringImportedText, AccountNumbersLongerThanTheBankLineHoldsAreRefused) {

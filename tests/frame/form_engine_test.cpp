@@ -256,6 +256,26 @@ TEST_F(FormEngineTest, AReadErrorWhileNumberingClosesTheFormAndAddsNothing) {
     EXPECT_THAT(records(), testing::ElementsAre("A/1"));
 }
 
+// Claiming the number writes to the file: a full disk then fails an insert, and the message
+// says so and names the full disk, not a record that could not be read.
+TEST_F(FormEngineTest, AFullDiskWhileClaimingTheNumberIsAnInsertErrorNamingTheFullDisk) {
+    et::makeItems({"A"});
+    et::formOptions().path = InsertPath::AutoNumbered;
+    testsupport::FaultyFileSystem fs;
+    fs.inject({testsupport::FaultOp::Write, "-journal", SQLITE_FULL, ENOSPC});
+    startForm(REQ::Insert);
+    ASSERT_THAT(captions(), testing::ElementsAre("Record Insert Error"));
+    EXPECT_EQ(driver.backend().pendingDialogs()[0]->text,
+              "An error was experienced during the update of record.  Error: database or disk "
+              "is full (13).");
+    driver.answer("OK");
+    driver.settle();
+    EXPECT_TRUE(done);
+    EXPECT_EQ(response, RESP::Cancelled);
+    fs.clear();
+    EXPECT_THAT(records(), testing::ElementsAre("A/1"));
+}
+
 TEST_F(FormEngineTest, OkOnAnUnchangedRecordWritesNothingAndCompletes) {
     et::makeItems({"A", "B"});
     int updates = 0;

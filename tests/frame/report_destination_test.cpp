@@ -113,6 +113,45 @@ TEST_F(DestinationTest, PrintToFileFollowsItsCheckBoxEveryTime) {
     EXPECT_FALSE(testsupport::printerState().printToFile);
 }
 
+// The file printed into is named as the file system names it: a file chosen in the dialog
+// keeps its whole name while the entry shows it in the program's characters, and a name
+// typed into the entry is taken from them.
+TEST_F(DestinationTest, TheFilePrintedIntoKeepsTheFileSystemsName) {
+    struct Case {
+        const char* chosen;  // in the dialog; none: typed
+        const char* entry;   // what the entry shows, or what is typed into it
+        const char* file;    // the file printed into
+    } cases[] = {
+        {"/tmp/jos\xC3\xA9/Montr\xC3\xA9"
+         "al.pdf",
+         "/tmp/jos\xE9/Montr\xE9"
+         "al.pdf",
+         "/tmp/jos\xC3\xA9/Montr\xC3\xA9"
+         "al.pdf"},
+        {"/tmp/\xC5\x82ukasz/caf\xC3\xA9.pdf", "/tmp/?ukasz/caf\xE9.pdf",
+         "/tmp/\xC5\x82ukasz/caf\xC3\xA9.pdf"},
+        {nullptr, "caf\xE9.pdf", "caf\xC3\xA9.pdf"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entry);
+        askDestination([&](rt::Driver& d) {
+            openOptions(d);
+            d.press("Print To FIle");
+            if (c.chosen) {
+                d.press(8);
+                d.answer(c.chosen);
+                EXPECT_EQ(rt::clip(d.text(rt::ControlName::parse("7"))), c.entry);
+            } else {
+                d.type(7, c.entry);
+            }
+            d.press("OK");
+            d.waitWindow("Report Destination");
+            d.press("OK");
+        });
+        EXPECT_EQ(testsupport::printerState().fileName, c.file);
+    }
+}
+
 TEST_F(DestinationTest, APrinterChosenWithSelectIsNamedInBothWindowsAtOnce) {
     std::string title, inOptions, inDestination;
     askDestination([&](rt::Driver& d) {

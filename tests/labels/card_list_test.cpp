@@ -329,4 +329,44 @@ TEST_F(CardListTest, TheContactsListOpensTheLabelsEnvelopesAndCards) {
     driver.waitWindow("Names And Information");
 }
 
+// Folder names as the file system spells them: a name the entry can show reads as the user
+// knows it, one with a character the entry lacks is said and the picture loads all the same,
+// both when chosen and when the entry is left as it shows the name.
+TEST_F(CardListTest, APictureInAFolderNamedWithAnyCharacterLoadsAndTheEntrySaysWhatItCannotHold) {
+    struct Case {
+        const char* folder;
+        const char* entryShows;  // the folder's name in the entry (Windows-1252)
+        const char* unstorable;
+    } cases[] = {
+        {"jos\xC3\xA9", "jos\xE9", ""},
+        {"\xC5\x82ukasz", "?ukasz", "U+0142"},
+    };
+    const std::string bytes = asText(samples::bmp());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entryShows);
+        makeCards({});
+        const auto file = writeFile(std::string(c.folder) + "/p.bmp", bytes);
+        openList();
+        driver.press("&Add");
+        driver.waitWindow("Adding a Cards Record");
+        driver.type(BusinessName, "Name Co");
+        choosePicture(file);
+        if (*c.unstorable) {
+            driver.expectMessage("The name of the file " + (dir / c.entryShows).string() +
+                                 "/p.bmp holds the character " + c.unstorable +
+                                 ", which the Image File Name entry cannot hold: it shows a ? in "
+                                 "its place. The file chosen is used all the same; a name typed "
+                                 "into the entry must not hold that character.");
+            driver.answer("OK");
+        }
+        EXPECT_EQ(std::string(GLO::ImageFileName.clipped()),
+                  ((dir / c.entryShows).string() + "/p.bmp").substr(0, 40));
+        EXPECT_EQ(shownPicture(), bytes);
+        saveAndClose();
+        const auto stored = storedCards();
+        ASSERT_FALSE(stored.empty());
+        EXPECT_EQ(stored.back().second, bytes);
+    }
+}
+
 }  // namespace

@@ -148,6 +148,52 @@ TEST_F(FileFaults, ACreationThatFailsLeavesNoFileBehind) {
     EXPECT_EQ(file.open(), 0);
 }
 
+// A folder the user may not write: creating a record file in it says that permission to
+// write the folder is denied. The creation runs in a child process that is no superuser (the
+// superuser may write anywhere), reached through a folder it may search.
+TEST(FileCreation, AFolderThatMayNotBeWrittenIsSaidAsSuch) {
+    testsupport::TempDir dir;
+    const std::filesystem::path data = dir.path() / "data";
+    std::filesystem::create_directory(data);
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all |
+                                                 std::filesystem::perms::group_exec |
+                                                 std::filesystem::perms::others_exec);
+    std::filesystem::permissions(
+        data, std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
+                  std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
+                  std::filesystem::perms::others_exec);
+    if (geteuid() != 0)
+        std::filesystem::permissions(data, std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::remove);
+    int answer[2];
+    ASSERT_EQ(pipe(answer), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        close(answer[0]);
+        if (chdir(data.c_str()) != 0) _exit(2);
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
+        rt::RecordFile file{datatest::peopleDecl()};
+        file.setName("CHECKS.KVF");
+        const int code = file.create();
+        const std::string said = std::to_string(code) + "|" + rt::errorText();
+        const bool written =
+            write(answer[1], said.data(), said.size()) == static_cast<ssize_t>(said.size());
+        _exit(written ? 0 : 4);
+    }
+    close(answer[1]);
+    std::string said;
+    char buffer[256];
+    for (ssize_t n; (n = read(answer[0], buffer, sizeof buffer)) > 0;)
+        said.append(buffer, static_cast<std::size_t>(n));
+    close(answer[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(said, "5|Permission to write the folder " + data.string() + " is denied");
+    EXPECT_TRUE(std::filesystem::is_empty(data));
+}
+
 TEST_F(FileFaults, ANewFileIsNotMixedUpWithTheJournalOfAFileThatIsGone) {
     // A station dies in the middle of a transaction: its journal stays, hot.
     for (int i = 0; i < 300; ++i)

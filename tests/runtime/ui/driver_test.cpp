@@ -76,6 +76,9 @@ TEST(Scenario, AFailingStepReportsItsLineTheReasonAndADump) {
              Case{"press \"&Greet\"\npress \"&Save\"\n", 2, "message box"},
              Case{"key \"Hyper+Q\"\n", 1, "unknown key"},
              Case{"fly away\n", 1, "unknown step"},
+             Case{"type DEM:FIRSTNAME \"\xC5\x81ukasz\"\n", 1,
+                  "holds the character U+0141, which the program's code page lacks"},
+             Case{"type DEM:FIRSTNAME \"Zo\xEB\"\n", 1, "the line is not UTF-8 text"},
          }) {
         std::istringstream script(c.script);
         rt::ScenarioResult result = runDemo(script);
@@ -85,6 +88,19 @@ TEST(Scenario, AFailingStepReportsItsLineTheReasonAndADump) {
         EXPECT_NE(result.report.find("window \"Demo Controls\""), std::string::npos)
             << result.report;  // the dump
     }
+}
+
+// Scenario text is UTF-8, as typed text reaches the program: "Zoë" typed is stored as the
+// program's "Zoë", and found again by a step that names it.
+TEST(Scenario, TextIsTakenAsUtf8AsTypedTextReachesTheProgram) {
+    std::istringstream script(
+        "window \"Demo Controls\"\n"
+        "type DEM:FIRSTNAME \"Zo\xC3\xAB\"\n"
+        "expect DEM:FIRSTNAME \"Zo\xC3\xAB\"\n");
+    demo::Record record;
+    const rt::ScenarioResult result = runDemo(script, &record);
+    ASSERT_TRUE(result.passed) << result.report;
+    EXPECT_EQ(field(record.firstName), "Zo\xEB");
 }
 
 TEST(Driver, NamesThatFitSeveralControlsFail) {
