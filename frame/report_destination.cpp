@@ -24,10 +24,14 @@ struct DestinationValues {
     std::string collate;      // the check box stores "1" when ticked
     std::string printToFile;  // likewise
     std::string fileName;
-    std::string printerName;
-    std::string agreedFile;  // chosen in the save dialog, which asked before replacing it
+    std::string printerName;  // as shown: the printer, or why there is none
+    std::string device;       // the printer the windows name; empty when there is none
+    std::string agreedFile;   // chosen in the save dialog, which asked before replacing it
 
-    void readPrinter() { printerName = PrinterDeviceName(); }
+    void readPrinter() {
+        device = PrinterDeviceName();
+        printerName = device.empty() ? NoPrinterShown() : device;
+    }
 };
 
 // Printing into a file that exists replaces it only when the user agrees.
@@ -67,7 +71,7 @@ void runPrintOptions(DestinationValues& v) {
                 break;
             case O::Select: {
                 rt::PrinterSettings settings;
-                settings.device = v.printerName;
+                settings.device = v.device;
                 if (rt::printerDialog("Select A Printer", settings))
                     SetPrinterDevice(settings.device);
                 break;
@@ -113,6 +117,9 @@ int SelectReportDestination() {
                 if (ticked(v.printToFile))
                     rt::printer().setPrintFileName(std::string(rt::clip(v.fileName)));
                 answer = w.choice(D::Destination) == 2 ? DEST::Print : DEST::View;
+                // The pages go to the printer the window names, or nowhere: not to another
+                // that became the default meanwhile.
+                rt::printer().pinDevice(v.device);
                 w.post(EVENT::CloseWindow);
                 break;
             }
@@ -130,7 +137,9 @@ int SelectReportDestination() {
         w.display();
     }
     if (answer) return *answer;
-    // Closed some other way: the radios decide and nothing was set on the printer.
+    // Closed some other way: the radios decide and nothing was set on the printer but the
+    // printer the window named.
     destination = w.choice(D::Destination) == 2 ? DEST::Print : DEST::View;
+    rt::printer().pinDevice(v.device);
     return destination;
 }
