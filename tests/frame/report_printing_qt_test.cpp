@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "frame/record_report.h"
+#include "frame/report_destination.h"
 #include "runtime/print/printer.h"
 #include "runtime/qt/page_painter.h"
 #include "runtime/qt/print_backend.h"
@@ -230,6 +231,47 @@ answer "OK"
     ASSERT_EQ(printed.size(), 1u) << service.log();
     expectTheLabels(printed.front());
     if (!HasFailure()) fs::remove(printed.front());
+    rt::printer().reset();
+}
+
+}  // namespace
+
+namespace {
+
+// "Current Printer:" of both windows names the default printer, or says why there is none.
+TEST(CurrentPrinter, BothWindowsSayWhyNoPrinterCanBeNamed) {
+    if (!testsupport::TestPrintService::mayStart())
+        GTEST_SKIP() << "starting a print service for this test needs root";
+    rt::qt::ensureApplication();
+    testsupport::TestPrintService service;
+    struct Case {
+        const char* name;
+        std::function<void()> setUp;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {"no print service", [] {}, "No print service answers"},
+        {"a service without a printer", [&] { ASSERT_TRUE(service.start().empty()); },
+         "No printer is set up on this computer"},
+        {"a service with a printer", [&] { ASSERT_TRUE(service.addQueue(kQueue)); }, kQueue},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.setUp();
+        rt::printer().reset();
+        rt::qt::installPrintBackend();
+        rt::Driver d;
+        d.start([] { SelectReportDestination(); });
+        d.waitWindow("Report Destination");
+        EXPECT_EQ(rt::clip(d.text(rt::ControlName::parse("2"))), c.shown);
+        d.press("Options");
+        d.waitWindow("Print Options");
+        EXPECT_EQ(rt::clip(d.text(rt::ControlName::parse("10"))), c.shown);
+        d.press("OK");
+        d.waitWindow("Report Destination");
+        d.press("Cancel");
+        EXPECT_TRUE(d.finish());
+    }
     rt::printer().reset();
 }
 
