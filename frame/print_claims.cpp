@@ -1,6 +1,7 @@
 #include "frame/print_claims.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -14,6 +15,7 @@
 #include "frame/codes.h"
 #include "frame/record_report.h"
 #include "runtime/data/errors.h"
+#include "runtime/print/part_files.h"
 #include "runtime/ui/dialogs.h"
 
 namespace fs = std::filesystem;
@@ -71,6 +73,14 @@ bool knownField(rt::RecordFile& file, const std::string& name) {
     for (const rt::FieldDecl& f : file.decl().fields())
         if (f.name == name) return true;
     return false;
+}
+
+// The file's device and inode, which a rename keeps; empty when there is no such file.
+constexpr const char* kFileWord = "file:";
+std::string fileIdentity(const std::string& path) {
+    struct stat about {};
+    if (::stat(path.c_str(), &about) != 0) return "";
+    return kFileWord + std::to_string(about.st_dev) + ":" + std::to_string(about.st_ino);
 }
 
 // A lock on the whole note while its run lives; the process's end lets it go.
@@ -216,6 +226,9 @@ bool PrintClaims::writeLine(const std::string& line) {
 bool PrintClaims::notePaper(const PrintRun& planned, const std::string& temporaryFile) {
     if (fd_ < 0) return true;  // nothing claimed
     std::string line = std::string(kPaperLine) + " " + hex(temporaryFile);
+    // The document keeps its file through the rename: a later opening finds its claims on
+    // paper only where the target is that file (a part file removed is not one renamed).
+    line += " " + fileIdentity(temporaryFile);
     for (const Claim& claim : claims_)
         if (planned.onPaper(claim.page)) line += " " + std::to_string(claim.pointer);
     return writeLine(line + "\n");
@@ -260,6 +273,7 @@ PutBack PutBackAbandonedClaims(rt::RecordFile& file, const ClaimWords& words) {
     const fs::path folder = notesFolder(file);
     const std::string prefix = notePrefix(file);
     std::vector<fs::path> notes;
+    std::set<fs::path> folders{folder.parent_path()};  // where part files of killed runs may be
     for (const fs::directory_entry& e : fs::directory_iterator(folder, ec)) {
         const std::string name = e.path().filename().string();
         if (name.rfind(prefix, 0) == 0 && e.path().extension() == kNoteSuffix)
@@ -280,7 +294,7 @@ PutBack PutBackAbandonedClaims(rt::RecordFile& file, const ClaimWords& words) {
             std::vector<ClaimedChange> changes;
         };
         std::vector<Noted> noted;
-        std::string paperFile;
+        std::string paperFile, paperIdentity;
         std::set<std::int64_t> onPaper;
         while (std::getline(in, line)) {
             std::istringstream words_in(line);
@@ -289,9 +303,12 @@ PutBack PutBackAbandonedClaims(rt::RecordFile& file, const ClaimWords& words) {
             if (first == kPaperLine) {
                 paperFile = label;
                 onPaper.clear();
-                std::int64_t pointer = 0;
-                while (words_in >> pointer)
-                    onPaper.insert(pointer);
+                paperIdentity.clear();
+                for (std::string word; words_in >> word;)
+                    if (word.rfind(kFileWord, 0) == 0)
+                        paperIdentity = word;
+                    else
+                        onPaper.insert(std::strtoll(word.c_str(), nullptr, 10));
                 continue;
             }
             Noted n{std::strtoll(first.c_str(), nullptr, 10), label, {}};
@@ -316,7 +333,11 @@ PutBack PutBackAbandonedClaims(rt::RecordFile& file, const ClaimWords& words) {
         if (!paperFile.empty() && fs::exists(fs::u8path(paperFile), ec)) {
             fs::remove(fs::u8path(paperFile), ec);
             onPaper.clear();
+        } else if (!paperIdentity.empty() &&
+                   fileIdentity(paperFile.substr(0, paperFile.rfind(".part-"))) != paperIdentity) {
+            onPaper.clear();
         }
+        if (!paperFile.empty()) folders.insert(fs::u8path(paperFile).parent_path());
         bool allPutBack = true;
         for (const Noted& n : noted) {
             if (onPaper.count(n.pointer)) continue;
@@ -327,6 +348,8 @@ PutBack PutBackAbandonedClaims(rt::RecordFile& file, const ClaimWords& words) {
         if (allPutBack) ::unlink(note.c_str());
         ::close(fd);
     }
+    for (const fs::path& f : folders)
+        rt::removeAbandonedPartFiles(f);
     if (!result.empty())
         tell(result, words,
              "A print run ended before its pages were printed. These " + words.things +

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include <QFile>
 #include <QPageLayout>
@@ -16,6 +17,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 
+#include "runtime/print/part_files.h"
 #include "runtime/print/print_service.h"
 #include "runtime/qt/page_painter.h"
 #include "runtime/text/codepage.h"
@@ -127,8 +129,13 @@ bool writePdf(PageSource& pages, const QString& file, std::string& error,
     // place only when complete: a failure or a kill half way leaves an existing file of the
     // name as it was, and never a half-written one under it.
     const std::string target = file.toStdString();
-    std::string temporary = target + ".part-XXXXXX";
-    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+    // Part files that killed runs left in the folder go first; this run's is locked while it
+    // lives, so that no other run takes it for one of them.
+    removeAbandonedPartFiles(std::filesystem::path(target).parent_path().empty()
+                                 ? std::filesystem::path(".")
+                                 : std::filesystem::path(target).parent_path());
+    std::string temporary;
+    const int fd = createPartFile(target, temporary);
     if (fd < 0) {
         error = "cannot write " + target + ": " + std::strerror(errno);
         return false;
@@ -141,7 +148,6 @@ bool writePdf(PageSource& pages, const QString& file, std::string& error,
         written = false;
         error = std::strerror(errno);
     }
-    ::close(fd);
     if (written && beforeInPlace && !beforeInPlace(temporary)) {
         written = false;
         error = "the run could not note the document";
@@ -154,6 +160,7 @@ bool writePdf(PageSource& pages, const QString& file, std::string& error,
         ::unlink(temporary.c_str());  // the named file stays as it was
         error = "cannot write " + target + ": " + error;
     }
+    ::close(fd);  // the lock held until the part file is gone
     return written;
 }
 
