@@ -202,7 +202,7 @@ TEST(PrintOnPaper, AReportReachesTheVirtualPdfPrinterThroughTheDestinationWindow
     testsupport::TestPrintService service;
     const std::string why = service.start();
     ASSERT_TRUE(why.empty()) << why;
-    ASSERT_TRUE(service.addQueue(kQueue)) << service.log();
+    ASSERT_TRUE(service.addQueue(kQueue, /*intoPdfFiles=*/true)) << service.log();
     rt::qt::ensureApplication();
     rt::printer().reset();
     rt::qt::installPrintBackend();

@@ -93,7 +93,7 @@ std::string TestPrintService::start() {
         << "ErrorLog " << (root_ / "log/error_log").string() << "\n"
         << "AccessLog " << (root_ / "log/access_log").string() << "\n"
         << "PageLog " << (root_ / "log/page_log").string() << "\n"
-        << "SystemGroup root\n";
+        << "SystemGroup root\nFileDevice Yes\n";
     // The socket is named before the service runs: nothing of this process reaches the
     // machine's service even if this one does not start.
     setenv("CUPS_SERVER", socket_.c_str(), 1);
@@ -121,12 +121,14 @@ bool TestPrintService::tool(const std::string& command) const {
     return std::system(("timeout 20 " + command + " > /dev/null 2>&1").c_str()) == 0;
 }
 
-bool TestPrintService::addQueue(const std::string& name) {
+bool TestPrintService::addQueue(const std::string& name, bool intoPdfFiles) {
     // The queue turns the PDF it gets into PostScript with cairo, which keeps the texts
-    // readable (ghostscript's way loses which glyph is which character).
-    const bool added = tool("/usr/sbin/lpadmin -p " + name +
-                            " -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_noopt.ppd" +
-                            " -o pdftops-renderer-default=pdftocairo");
+    // readable (ghostscript's way loses which glyph is which character), and hands it to the
+    // virtual PDF printer or to nothing.
+    const std::string device = intoPdfFiles ? "cups-pdf:/" : "file:///dev/null";
+    const bool added =
+        tool("/usr/sbin/lpadmin -p " + name + " -E -v " + device +
+             " -m lsb/usr/cups-pdf/CUPS-PDF_noopt.ppd" + " -o pdftops-renderer-default=pdftocairo");
     if (added && !anyQueue_) {
         anyQueue_ = true;
         return makeDefault(name);

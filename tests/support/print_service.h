@@ -1,7 +1,7 @@
 #pragma once
 // A print service (cupsd) of the test's own, in a scratch folder and on its own socket, never
-// the machine's: queues that print into PDF files (the virtual PDF printer), which the test
-// can make refuse jobs, pause, remove, and the service itself stopped while a run goes on.
+// the machine's: queues that print into nothing or into PDF files (the virtual PDF printer), which
+// the test can make refuse jobs, pause, remove, and the service itself stopped while a run goes on.
 // While it lives, CUPS_SERVER names its socket for this process and the tools it starts;
 // once stopped, the socket answers nobody. Only root may start it (the PDF printer runs as
 // root). The service is stopped with the object, and with the test process if that dies.
@@ -26,8 +26,9 @@ class TestPrintService {
     std::string start();
     static bool mayStart();  // whether this process may start one (root)
 
-    // Queues printing into PDF files (in ~/PDF of the user); the first added is the default.
-    bool addQueue(const std::string& name);
+    // A queue whose pages go nowhere, or into PDF files in ~/PDF of the user (one test at a
+    // time may look there); the first added is the default.
+    bool addQueue(const std::string& name, bool intoPdfFiles = false);
     bool makeDefault(const std::string& name);
     bool refuseJobs(const std::string& name);  // cupsreject: the queue takes no job
     bool pause(const std::string& name);       // cupsdisable: jobs wait in the queue
