@@ -23,6 +23,7 @@
 #include "runtime/ui/driver.h"
 #include "tests/frame/report_test_pages.h"
 #include "tests/runtime/qt/qt_test_support.h"
+#include "tests/support/pdf_report.h"
 #include "tests/support/print_service.h"
 #include "tests/support/temp_dir.h"
 

@@ -14,20 +14,11 @@
 #include <sstream>
 #include <thread>
 
+#include "tests/support/pdf_report.h"
+
 namespace testsupport {
 
 namespace fs = std::filesystem;
-
-std::string commandOutput(const std::string& command) {
-    std::string output;
-    if (std::FILE* pipe = popen(command.c_str(), "r")) {
-        std::array<char, 256> chunk;
-        while (std::fgets(chunk.data(), chunk.size(), pipe))
-            output += chunk.data();
-        pclose(pipe);
-    }
-    return output;
-}
 
 std::vector<fs::path> printedSince(fs::file_time_type since) {
     const passwd* user = getpwuid(getuid());

@@ -51,9 +51,6 @@ class TestPrintService {
     bool anyQueue_ = false;
 };
 
-// Runs a shell command; its standard output.
-std::string commandOutput(const std::string& command);
-
 // The PDF files the virtual printer wrote since `since` (in ~/PDF of the user printing).
 std::vector<std::filesystem::path> printedSince(std::filesystem::file_time_type since);
 
