@@ -1,6 +1,7 @@
 #include "frame/print_claims.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -14,6 +15,7 @@
 #include "frame/codes.h"
 #include "frame/record_report.h"
 #include "runtime/data/errors.h"
+#include "runtime/print/part_files.h"
 #include "runtime/ui/dialogs.h"
 
 namespace fs = std::filesystem;
@@ -76,6 +78,14 @@ bool knownField(rt::RecordFile& file, const std::string& name) {
     for (const rt::FieldDecl& f : file.decl().fields())
         if (f.name == name) return true;
     return false;
+}
+
+// The file's device and inode, which a rename keeps; empty when there is no such file.
+constexpr const char* kFileWord = "file:";
+std::string fileIdentity(const std::string& path) {
+    struct stat about {};
+    if (::stat(path.c_str(), &about) != 0) return "";
+    return kFileWord + std::to_string(about.st_dev) + ":" + std::to_string(about.st_ino);
 }
 
 // A lock on the whole note while its run lives; the process's end lets it go.
@@ -198,6 +208,7 @@ struct NoteContents {
     };
     std::vector<Noted> noted;
     std::string paperFile;
+    std::string paperIdentity;  // the document the run wrote, where the note names it
     std::set<std::int64_t> onPaper;
 };
 
@@ -223,9 +234,12 @@ NoteContents readNote(rt::RecordFile& file, const fs::path& note) {
         if (first == kPaperLine) {
             contents.paperFile = text;
             contents.onPaper.clear();
-            std::int64_t pointer = 0;
-            while (words_in >> pointer)
-                contents.onPaper.insert(pointer);
+            contents.paperIdentity.clear();
+            for (std::string word; words_in >> word;)
+                if (word.rfind(kFileWord, 0) == 0)
+                    contents.paperIdentity = word;
+                else
+                    contents.onPaper.insert(std::strtoll(word.c_str(), nullptr, 10));
             continue;
         }
         NoteContents::Noted n{std::strtoll(first.c_str(), nullptr, 10), text, {}};
@@ -332,6 +346,9 @@ bool PrintClaims::writeLine(const std::string& line) {
 bool PrintClaims::notePaper(const PrintRun& planned, const std::string& temporaryFile) {
     if (fd_ < 0) return true;  // nothing claimed
     std::string line = std::string(kPaperLine) + " " + hex(temporaryFile);
+    // The document keeps its file through the rename: a later opening finds its claims on
+    // paper only where the target is that file (a part file removed is not one renamed).
+    line += " " + fileIdentity(temporaryFile);
     for (const Claim& claim : claims_)
         if (planned.onPaper(claim.page)) line += " " + std::to_string(claim.pointer);
     return writeLine(line + "\n");
@@ -401,6 +418,7 @@ PutBack PrintClaims::settle(const PrintRun& run) {
 PutBack PutBackAbandonedClaims(rt::RecordFile& file, const std::vector<ClaimWords>& kinds) {
     PutBack all;
     std::vector<PutBack> byKind(kinds.size());
+    std::set<fs::path> folders{notesFolder(file).parent_path()};  // where part files may be
     for (const fs::path& note : notesOf(file)) {
         const int fd = ::open(note.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
         if (fd < 0) continue;
@@ -413,12 +431,19 @@ PutBack PutBackAbandonedClaims(rt::RecordFile& file, const std::vector<ClaimWord
         for (std::size_t k = 0; k < kinds.size(); ++k)
             if (kinds[k].things == contents.kind) kind = k;
         // A document still under its temporary name never took its name: nothing of it is on
-        // paper. Once renamed, the claims on it stay.
+        // paper. Once renamed, the claims on it stay, unless the file under the target's name
+        // is not the one the run wrote (its part file was removed after the run died).
         std::error_code ec;
         if (!contents.paperFile.empty() && fs::exists(fs::u8path(contents.paperFile), ec)) {
             fs::remove(fs::u8path(contents.paperFile), ec);
             contents.onPaper.clear();
+        } else if (!contents.paperIdentity.empty() &&
+                   fileIdentity(contents.paperFile.substr(0, contents.paperFile.rfind(".part-"))) !=
+                       contents.paperIdentity) {
+            contents.onPaper.clear();
         }
+        if (!contents.paperFile.empty())
+            folders.insert(fs::u8path(contents.paperFile).parent_path());
         std::vector<std::int64_t> settled;
         for (const NoteContents::Noted& n : contents.noted) {
             if (contents.onPaper.count(n.pointer) ||
@@ -435,6 +460,8 @@ PutBack PutBackAbandonedClaims(rt::RecordFile& file, const std::vector<ClaimWord
         }
         ::close(fd);
     }
+    for (const fs::path& f : folders)
+        rt::removeAbandonedPartFiles(f);
     for (std::size_t k = 0; k < kinds.size(); ++k) {
         const PutBack& result = byKind[k];
         if (result.empty()) continue;

@@ -41,6 +41,7 @@ int ReportPass::detailPage() const {
 void ReportPass::beforeSetUp() {
     LOC.Response = RESP::Cancelled;
     run_ = PrintRun{};
+    rt::printer().unpinDevice();
     if (options_.destination == ReportOptions::Destination::Ask) {
         Destination = SelectReportDestination();
         if (Destination == DEST::Cancel) {
@@ -128,6 +129,7 @@ void ReportPass::passEnded() {
     std::string error;
     const bool closed = report_->close(error);
     rt::printer().setBeforeFileInPlace({});
+    rt::printer().unpinDevice();
     if (!closed) {
         // Pages that did not print are no completed report.
         showReportError(error);
@@ -137,6 +139,9 @@ void ReportPass::passEnded() {
         run_.ending = PrintRun::Ending::OnPaper;
         run_.pagesOnPaper = report_->report().pagesPrinted();
         std::sort(run_.pagesOnPaper.begin(), run_.pagesOnPaper.end());
+        // Taken but held (a paused printer): the user knows where the pages are.
+        const std::string notice = rt::printer().lastNotice();
+        if (!notice.empty()) rt::message(notice, "Report Destination", ICON::Exclamation);
     }
     PreviewPages.names.clear();
 }

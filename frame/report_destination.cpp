@@ -27,13 +27,17 @@ struct DestinationValues {
     std::string collate;      // the check box stores "1" when ticked
     std::string printToFile;  // likewise
     std::string fileName;     // the entry's text
-    std::string printerName;
+    std::string printerName;  // as shown: the printer, or why there is none
+    std::string device;       // the printer the windows name; empty when there is none
     FileNameEntry printFile;  // the file chosen in the save dialog, which asked before replacing it
 
     // The file system name of the file the entry names.
     std::string namedFile() const { return printFile.named(fileName); }
 
-    void readPrinter() { printerName = PrinterDeviceName(); }
+    void readPrinter() {
+        device = PrinterDeviceName();
+        printerName = device.empty() ? NoPrinterShown() : device;
+    }
 };
 
 // Printing into a file that exists replaces it only when the user agrees.
@@ -75,7 +79,7 @@ void runPrintOptions(DestinationValues& v) {
                 break;
             case O::Select: {
                 rt::PrinterSettings settings;
-                settings.device = v.printerName;
+                settings.device = v.device;
                 if (rt::printerDialog("Select A Printer", settings))
                     SetPrinterDevice(settings.device);
                 break;
@@ -120,6 +124,9 @@ int SelectReportDestination() {
                 SetPrintToFile(ticked(v.printToFile));
                 if (ticked(v.printToFile)) rt::printer().setPrintFileName(v.namedFile());
                 answer = w.choice(D::Destination) == 2 ? DEST::Print : DEST::View;
+                // The pages go to the printer the window names, or nowhere: not to another
+                // that became the default meanwhile.
+                rt::printer().pinDevice(v.device);
                 w.post(EVENT::CloseWindow);
                 break;
             }
@@ -137,7 +144,9 @@ int SelectReportDestination() {
         w.display();
     }
     if (answer) return *answer;
-    // Closed some other way: the radios decide and nothing was set on the printer.
+    // Closed some other way: the radios decide and nothing was set on the printer but the
+    // printer the window named.
     destination = w.choice(D::Destination) == 2 ? DEST::Print : DEST::View;
+    rt::printer().pinDevice(v.device);
     return destination;
 }

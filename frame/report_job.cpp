@@ -1,5 +1,7 @@
 #include "frame/report_job.h"
 
+#include <cctype>
+
 #include "runtime/print/printer.h"
 #include "runtime/print/report.h"
 
@@ -72,6 +74,13 @@ void ReportJob::clearImage(int controlId) {
 
 std::string PrinterDeviceName() {
     return rt::printer().device();
+}
+
+std::string NoPrinterShown() {
+    rt::PrintBackend* backend = rt::printer().backend();
+    std::string why = backend ? backend->whyNoPrinter() : std::string();
+    if (!why.empty()) why[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(why[0])));
+    return why;
 }
 
 void SetPrinterDevice(const std::string& name) {

@@ -59,6 +59,8 @@ class ReportJob {
 
 // TARGET:Printer's settings as the destination question reads and writes them.
 std::string PrinterDeviceName();
+// What the windows show where no printer can be named: why there is none.
+std::string NoPrinterShown();
 void SetPrinterDevice(const std::string& name);
 void SetPrinterCopies(int copies, bool collate);
 void SetPrintToFile(bool on);

@@ -364,6 +364,9 @@ void PreviewSession::printOptions() {
     for (int spin : {R::From, R::To})
         o.setProp(spin, PROP::RangeHigh, std::max(1L, pageCount()));
     bool chosen = false;
+    // A page number typed past the last page is pulled back to it; the user is told what
+    // prints then.
+    bool pastTheEnd[2] = {false, false};
     auto rangeControls = [&] {
         range = o.choice(R::Range);
         for (int c : {R::From, R::To})
@@ -376,8 +379,11 @@ void PreviewSession::printOptions() {
             long& value = o.field() == R::From ? from_ : to_;
             value = o.eventDetail() > 0 ? static_cast<long>(o.prop(o.field(), PROP::RangeHigh))
                                         : static_cast<long>(o.prop(o.field(), PROP::RangeLow));
+            pastTheEnd[o.field() == R::From ? 0 : 1] = o.eventDetail() > 0;
             o.display(o.field());
             o.consume();
+        } else if (o.accepted() == R::From || o.accepted() == R::To) {
+            pastTheEnd[o.accepted() == R::From ? 0 : 1] = false;
         } else if (o.accepted() == R::Ok) {
             chosen = true;
             o.post(EVENT::CloseWindow);
@@ -387,6 +393,16 @@ void PreviewSession::printOptions() {
         }
     }
     print_ = chosen;
+    if (print_ && range == 4 && (pastTheEnd[0] || pastTheEnd[1])) {
+        const std::string pages = from_ > to_    ? "no page is"
+                                  : from_ == to_ ? "page " + std::to_string(from_) + " is"
+                                                 : "pages " + std::to_string(from_) + " to " +
+                                                       std::to_string(to_) + " are";
+        const std::string count =
+            std::to_string(pageCount()) + (pageCount() == 1 ? " page" : " pages");
+        rt::message("The report has " + count + ": " + pages + " printed.", "Print Options",
+                    ICON::Exclamation);
+    }
     if (!print_ || range == 1) return;
     for (long n = pageCount(); n >= 1; --n) {
         std::size_t index = static_cast<std::size_t>(n - 1);

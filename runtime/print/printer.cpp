@@ -74,6 +74,7 @@ std::string Printer::device() const {
 }
 
 bool Printer::printPages(const std::vector<std::string>& names, std::string& error) {
+    notice_.clear();
     if (names.empty()) return true;
     if (!backend_) {
         error = "no printer is available";
@@ -89,12 +90,22 @@ bool Printer::printPages(const std::vector<std::string>& names, std::string& err
     // once before; a file that fails half way is removed by the backend.
     if (!pages.check(!settings_.printToFile, error)) return false;
     PrintSettings settings = settings_;
-    settings.device = device();
-    return backend_->print(pages, settings, error);
+    settings.device = settings_.device.empty() && pinned_ ? *pinned_ : device();
+    // The window named no printer: the pages go nowhere rather than to one found since.
+    if (!settings.printToFile && pinned_ && settings.device.empty()) {
+        error = backend_->whyNoPrinter();
+        if (error.empty()) error = "no printer was named";
+        return false;
+    }
+    if (!backend_->print(pages, settings, error)) return false;
+    notice_ = backend_->notice();
+    return true;
 }
 
 void Printer::reset() {
     settings_ = PrintSettings{};
+    pinned_.reset();
+    notice_.clear();
     paper_ = kLetterPaper;
     backend_.reset();
 }

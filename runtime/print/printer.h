@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,7 +55,12 @@ class PrintBackend {
   public:
     virtual ~PrintBackend() = default;
     virtual std::string defaultPrinterName() = 0;
+    // Why there is no default printer (no print service answers, none is set up); empty when
+    // there is one or the backend cannot tell.
+    virtual std::string whyNoPrinter() { return {}; }
     virtual bool print(PageSource& pages, const PrintSettings& settings, std::string& error) = 0;
+    // What the user should know of the last job that printed (a paused printer holds it).
+    virtual std::string notice() { return {}; }
 };
 
 class Printer {
@@ -72,6 +78,12 @@ class Printer {
     std::string device() const;
     void setDevice(std::string name) { settings_.device = std::move(name); }
 
+    // The printer a window named when the user chose to print: the report's job goes there
+    // or nowhere, even when the default printer changes before its pages are sent. Set by the
+    // destination question, cleared when the report ends.
+    void pinDevice(std::string name) { pinned_ = std::move(name); }
+    void unpinDevice() { pinned_.reset(); }
+
     // The call made before a document printed into a file takes its name (one report's).
     void setBeforeFileInPlace(std::function<bool(const std::string&)> call) {
         settings_.beforeFileInPlace = std::move(call);
@@ -88,12 +100,16 @@ class Printer {
     // page at a time. Every name is looked up first (for a device, every page is read): a
     // missing spool or a page beyond its end prints nothing and gives an error.
     bool printPages(const std::vector<std::string>& names, std::string& error);
+    // What the backend said of the last pages that printed, for the user; empty otherwise.
+    const std::string& lastNotice() const { return notice_; }
 
     // Back to the settings the program starts with (tests).
     void reset();
 
   private:
     PrintSettings settings_;
+    std::optional<std::string> pinned_;
+    std::string notice_;
     PaperSize paper_ = kLetterPaper;
     std::shared_ptr<PrintBackend> backend_;
 };

@@ -1,5 +1,6 @@
 #include "runtime/qt/print_backend.h"
 
+#include <fcntl.h>
 #include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include <QFile>
 #include <QPageLayout>
@@ -14,8 +16,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QPrinterInfo>
 
+#include "runtime/print/part_files.h"
+#include "runtime/print/print_service.h"
 #include "runtime/qt/page_painter.h"
 #include "runtime/text/codepage.h"
 #include "runtime/text/file_names.h"
@@ -86,6 +89,37 @@ bool paintPages(Device& device, PageSource& pages, std::string& error) {
     return true;
 }
 
+// Writes the pages as one PDF document into the open file `fd`.
+bool writePdfInto(int fd, PageSource& pages, std::string& error) {
+    QFile out;
+    if (!out.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
+        error = out.errorString().toStdString();
+        return false;
+    }
+    bool written = false;
+    {
+        QPdfWriter writer(&out);
+        writer.setResolution(kUnitsPerInch);
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setCreator(QStringLiteral("tovik"));
+        written = paintPages(writer, pages, error);
+    }
+    if (written && (!out.flush() || out.error() != QFileDevice::NoError)) {
+        written = false;
+        error = out.errorString().toStdString();
+    }
+    return written;
+}
+
+// An unnamed file in the temporary folder, gone once closed.
+int unnamedTemporaryFile() {
+    const char* dir = std::getenv("TMPDIR");
+    std::string name = std::string(dir && *dir ? dir : "/tmp") + "/tovik-job-XXXXXX";
+    const int fd = mkostemp(name.data(), O_CLOEXEC);
+    if (fd >= 0) ::unlink(name.c_str());
+    return fd;
+}
+
 }  // namespace
 
 bool writePdf(PageSource& pages, const QString& file, std::string& error,
@@ -96,8 +130,13 @@ bool writePdf(PageSource& pages, const QString& file, std::string& error,
     // place only when complete: a failure or a kill half way leaves an existing file of the
     // name as it was, and never a half-written one under it.
     const std::string target = file.toStdString();
-    std::string temporary = target + ".part-XXXXXX";
-    const int fd = mkstemp(temporary.data());
+    // Part files that killed runs left in the folder go first; this run's is locked while it
+    // lives, so that no other run takes it for one of them.
+    removeAbandonedPartFiles(std::filesystem::path(target).parent_path().empty()
+                                 ? std::filesystem::path(".")
+                                 : std::filesystem::path(target).parent_path());
+    std::string temporary;
+    const int fd = createPartFile(target, temporary);
     if (fd < 0) {
         error = "cannot write " + target + ": " + std::strerror(errno);
         return false;
@@ -105,27 +144,11 @@ bool writePdf(PageSource& pages, const QString& file, std::string& error,
     // The document gets the permissions of the file it replaces, or the usual ones.
     struct stat existing {};
     ::fchmod(fd, ::stat(target.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0644);
-    bool written = false;
-    {
-        QFile out;
-        written = out.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle);
-        if (written) {
-            QPdfWriter writer(&out);
-            writer.setResolution(kUnitsPerInch);
-            writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-            writer.setCreator(QStringLiteral("tovik"));
-            written = paintPages(writer, pages, error);
-        }
-        if (written && (!out.flush() || out.error() != QFileDevice::NoError)) {
-            written = false;
-            error = out.errorString().toStdString();
-        }
-    }
+    bool written = writePdfInto(fd, pages, error);
     if (written && ::fsync(fd) != 0) {
         written = false;
         error = std::strerror(errno);
     }
-    ::close(fd);
     if (written && beforeInPlace && !beforeInPlace(temporary)) {
         written = false;
         error = "the run could not note the document";
@@ -138,32 +161,52 @@ bool writePdf(PageSource& pages, const QString& file, std::string& error,
         ::unlink(temporary.c_str());  // the named file stays as it was
         error = "cannot write " + target + ": " + error;
     }
+    ::close(fd);  // the lock held until the part file is gone
     return written;
 }
 
 std::string QtPrintBackend::defaultPrinterName() {
-    return utf8ToCp1252(QPrinterInfo::defaultPrinterName().toStdString());
+    std::string why;
+    return utf8ToCp1252(defaultPrintQueue(why));
+}
+
+std::string QtPrintBackend::whyNoPrinter() {
+    std::string why;
+    defaultPrintQueue(why);
+    return why;
 }
 
 bool QtPrintBackend::print(PageSource& pages, const PrintSettings& settings, std::string& error) {
+    notice_.clear();
     if (pages.count() == 0) return true;
     if (settings.printToFile)
         return writePdf(pages, QString::fromStdString(userFilePath(settings.fileName).string()),
                         error, settings.beforeFileInPlace);
     ensureApplication();
-    // Without any printer the device could only answer that printing would not start.
-    if (settings.device.empty() && QPrinterInfo::availablePrinters().isEmpty()) {
-        error = "no printer is set up on this computer";
+    // The job goes to the queue named, or to the default queue when none is: never to another.
+    std::string queue = cp1252ToUtf8(settings.device);
+    if (queue.empty()) {
+        queue = defaultPrintQueue(error);
+        if (queue.empty()) return false;
+    }
+    // The pages become one PDF document, which the service takes or refuses as a whole.
+    const int fd = unnamedTemporaryFile();
+    if (fd < 0) {
+        error = std::string("cannot make the print job: ") + std::strerror(errno);
         return false;
     }
-    QPrinter device(QPrinter::HighResolution);
-    if (!settings.device.empty())
-        device.setPrinterName(QString::fromStdString(cp1252ToUtf8(settings.device)));
-    if (!device.isValid()) {
-        error = "printer " + settings.device + " is not available";
+    if (!writePdfInto(fd, pages, error)) {
+        ::close(fd);
         return false;
     }
-    return printOnDevice(device, pages, error);
+    const PrintServiceAnswer answer = submitPdfJob(queue, fd, "Report");
+    ::close(fd);
+    if (!answer.accepted) {
+        error = utf8ToCp1252(answer.error);
+        return false;
+    }
+    notice_ = utf8ToCp1252(answer.notice);
+    return true;
 }
 
 bool printOnDevice(QPrinter& device, PageSource& pages, std::string& error) {

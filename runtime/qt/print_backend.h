@@ -1,6 +1,8 @@
 #pragma once
-// Prints pages through Qt Print Support: to the selected printer, or into a PDF file when
-// the printer object prints to a file. Units are 1/1000 inch on both (resolution 1000).
+// Prints pages as PDF drawn by Qt: into a file when the printer object prints to a file,
+// otherwise as one job on the named print service queue (the default queue when none is
+// named), handed over through the service's own library so that its answer counts. Units
+// are 1/1000 inch (resolution 1000).
 
 #include <QPrinter>
 #include <QString>
@@ -28,7 +30,14 @@ bool printOnDevice(QPrinter& device, PageSource& pages, std::string& error);
 class QtPrintBackend : public PrintBackend {
   public:
     std::string defaultPrinterName() override;
+    std::string whyNoPrinter() override;
+    // Done only when the service accepted the job; its refusal, a missing queue or a service
+    // that does not answer fail it with the printer's name and the service's reason.
     bool print(PageSource& pages, const PrintSettings& settings, std::string& error) override;
+    std::string notice() override { return notice_; }
+
+  private:
+    std::string notice_;
 };
 
 // Makes TARGET:Printer print through Qt, on the default printer's paper when there is one.

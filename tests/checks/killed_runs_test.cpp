@@ -187,4 +187,30 @@ TEST(KilledRuns, DraftsPutBackAfterAKilledRunAreNamedAsDraftsByClientAndTheNumbe
     }
 }
 
+// A station killed while its PDF is written leaves the PDF's part file beside it; the next
+// opening of the checks to print removes it.
+TEST(KilledRuns, TheNextOpeningRemovesThePartFileOfARunKilledWhileWritingItsPdf) {
+    testsupport::TempDir dir{/*enter=*/true};
+    const fs::path pdf = dir / "checks.pdf";
+    writeStationScript(dir / "print.scenario", pdf.string());
+    auto partFiles = [&] {
+        long found = 0;
+        for (const fs::directory_entry& e : fs::directory_iterator(dir.path()))
+            if (e.path().filename().string().rfind("checks.pdf.part-", 0) == 0) ++found;
+        return found;
+    };
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        makeFolderWithChecks(kChecks);
+        fs::remove(pdf);
+        const pid_t station = startStation(dir.path(), dir / "print.scenario");
+        if (!killWhen(station, [&] { return pdfBeingWritten(pdf); }) || fs::exists(pdf))
+            continue;  // it finished first
+        ASSERT_EQ(partFiles(), 1);
+        openTheListAgain(&PostChecksToPrint, "Post Checks To Print");
+        EXPECT_EQ(partFiles(), 0);
+        return;
+    }
+    FAIL() << "no station was killed while it wrote its PDF";
+}
+
 }  // namespace

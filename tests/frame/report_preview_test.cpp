@@ -123,6 +123,41 @@ TEST_F(PreviewTest, PrintRangesKeepOnlyThePagesToPrintAndTheyPrintInOrder) {
     }
 }
 
+// A page number typed past the last page is pulled back to it, and the user is told what
+// prints then.
+TEST_F(PreviewTest, ARangePastTheLastPageSaysWhatPrints) {
+    struct Case {
+        const char* from;
+        const char* to;
+        std::string told;  // empty: no message
+        std::vector<int> printed;
+    };
+    const Case cases[] = {
+        {"2", "9", "The report has 3 pages: pages 2 to 3 are printed.", {2, 3}},
+        {"5", "9", "The report has 3 pages: page 3 is printed.", {3}},
+        {"1", "2", "", {1, 2}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.from) + " to " + c.to);
+        std::vector<std::string> told;
+        runPreview(3, false, [&](rt::Driver& d) {
+            d.press(F::Print);
+            d.waitWindow("Print Options");
+            d.press("Range of Pages");
+            d.type(R::From, c.from);
+            d.type(R::To, c.to);
+            d.press("OK");
+            for (const auto& dialog : d.backend().pendingDialogs()) {
+                told.push_back(dialog->text);
+                d.answer("OK");
+            }
+        });
+        EXPECT_EQ(told,
+                  c.told.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.told});
+        EXPECT_EQ(printedPages(), c.printed);
+    }
+}
+
 TEST_F(PreviewTest, OptionsCancelledAndExitLeaveEveryPageListed) {
     runPreview(3, false, [](rt::Driver& d) {
         d.press(F::Print);

@@ -4,7 +4,6 @@
 
 #include <QFontInfo>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <array>
 #include <cstdio>
 
@@ -101,33 +100,6 @@ TEST(PdfOutput, AFileThatCannotBeWrittenIsAnError) {
     std::string error;
     EXPECT_FALSE(rendered::printToPdf({rt::Page{}}, dir / "no-such-folder" / "x.pdf", error));
     EXPECT_FALSE(error.empty());
-}
-
-}  // namespace
-
-namespace {
-
-TEST(PrinterDevice, AMissingPrinterIsAnErrorNotACrash) {
-    rt::qt::ensureApplication();
-    rt::qt::QtPrintBackend backend;
-    rt::PrintSettings settings;
-    settings.device = "No Such Printer";
-    std::string error;
-    rt::PagesInMemory pages({rt::Page{}});
-    EXPECT_FALSE(backend.print(pages, settings, error));
-    EXPECT_FALSE(error.empty());
-}
-
-// Printing to "the default printer" on a computer with no printer at all says so, rather than
-// that printing could not start.
-TEST(PrinterDevice, NoPrinterAtAllIsSaidInPlainWords) {
-    rt::qt::ensureApplication();
-    if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "this computer has a printer";
-    rt::qt::QtPrintBackend backend;
-    std::string error;
-    rt::PagesInMemory pages({rt::Page{}});
-    EXPECT_FALSE(backend.print(pages, rt::PrintSettings{}, error));
-    EXPECT_EQ(error, "no printer is set up on this computer");
 }
 
 }  // namespace
