@@ -73,7 +73,7 @@ TEST(ClaimsOfAKilledRun, StayOnlyWhereTheDocumentTookItsName) {
         rt::Driver d;
         d.start([&] {
             file.open();
-            PutBackAbandonedClaims(file, words);
+            PutBackAbandonedClaims(file, {words});
             file.close();
         });
         testsupport::answerToTheEnd(d);
