@@ -174,7 +174,9 @@ void Procedure::standardEvent() {
             break;
         case EVENT::Rejected: {
             if (window_->field() == 0) break;
-            const std::string why = window_->takeRefusal(window_->field());
+            std::string why = window_->takeRefusal(window_->field());
+            if (why.empty())
+                why = refusalOf(window_->field(), window_->propText(window_->field(), PROP::Text));
             if (!why.empty())
                 rt::message(why, "Entry Refused", ICON::Exclamation);
             else

@@ -26,6 +26,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -75,6 +76,9 @@ class Procedure {
     // Each event, after the frame's standard handling; answers whether it is consumed
     // (a consumed close request keeps the window open).
     virtual bool takeEvent() { return false; }
+    // The message that refuses `typed` in `control` where the window gives none (an entry
+    // whose picture is not a number's); empty: a beep.
+    virtual std::string refusalOf(int /*control*/, const std::string& /*typed*/) { return {}; }
     // FinishProcedure, after the files are released and before the response is set.
     virtual void finishing() {}
     // Reports and processes take the request later, through TakeRequest().
