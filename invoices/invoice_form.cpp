@@ -135,11 +135,12 @@ class InvoiceForm : public FormProcedure {
 
     // The calculator opens blank at 0. Its result is taken from the display as an exact
     // decimal and rounded half away from zero to cents; closed blank, it leaves the shipping
-    // as it was.
+    // as it was, and so does a result the shipping cannot hold (or no number at all).
     void shippingCalculator() {
         const std::string shown = ShowCalculatorDisplay("Shipping Calculator", 0, 0, 1);
         if (rt::clip(shown).empty()) return;
-        std::optional<rt::Decimal> amount = CalculatorDecimal(shown).fitTo(5, 2);
+        std::optional<rt::Decimal> amount = CalculatorDecimal(shown);
+        if (amount) amount = amount->fitTo(5, 2);
         if (!amount || !ORD::SHIPPING.setNumber(*amount)) {
             rt::message("The shipping amount can be at most 999.99.", "Amount Too Large",
                         ICON::Exclamation);

@@ -139,7 +139,8 @@ TEST_F(InvoiceFormTest, ChosenItemsAndClientFillTheInvoiceAndAClosedListChangesN
 }
 
 // The calculator opens blank; its result is rounded half away from zero on the decimal it
-// shows, and closing it untouched leaves the shipping as it was. The total follows at once.
+// shows, and closing it untouched leaves the shipping as it was. A result the shipping
+// cannot hold, however large, is refused and the shipping kept. The total follows at once.
 TEST_F(InvoiceFormTest, TheShippingCalculatorTakesItsResultToTheCent) {
     struct Case {
         std::vector<const char*> keys;  // buttons pressed in the calculator
@@ -152,7 +153,11 @@ TEST_F(InvoiceFormTest, TheShippingCalculatorTakesItsResultToTheCent) {
         {{".", "&1", "&2", "&5"}, "0.13", "10.13"},
         {{"&2", ".", "&6", "&7", "&5"}, "2.68", "12.68"},
         {{"&1", ".", "&0", "&0", "&5"}, "1.01", "11.01"},
-        {{"&1", "&0", "&0", "&0", "="}, "5.00", "15.00"},  // too large: refused, kept
+        {{"&1", "&0", "&0", "&0", "="}, "5.00", "15.00"},                // too large: refused, kept
+        {{"&1", "&0", " exp", "&3", "&0", "="}, "5.00", "15.00"},        // 1E+30
+        {{"&1", "&0", " exp", "&4", "&0", "&0", "="}, "5.00", "15.00"},  // Overflow
+        {{"&4", "1/x"}, "0.25", "10.25"},
+        {{"&5", "+/-"}, "-5.00", "5.00"},
     };
     int number = 0;
     for (const Case& c : cases) {
