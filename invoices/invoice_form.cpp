@@ -1,7 +1,10 @@
 // UpdateInvoice: the invoice form. A new invoice is numbered as the form opens and added on
 // OK; the amounts are worked out as the user reaches them and once more, line by line, on OK.
+#include <algorithm>
 #include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "frame/calculator.h"
 #include "frame/calculator_keys.h"
@@ -93,6 +96,7 @@ class InvoiceForm : public FormProcedure {
     void setUpWindow() override {
         FormProcedure::setUpWindow();
         if (!FindProcedure("SelectClient")) window().setProp(SelectClient, PROP::Disable, 1);
+        settle();
     }
 
     bool takeEvent() override {
@@ -116,12 +120,77 @@ class InvoiceForm : public FormProcedure {
         } else if (movesAmounts(control, event)) {
             // Every figure follows a change of any amount, of the tax choice or of a line.
             amounts_.recomputeAll(GLO::SalesTaxRate);
+            if (event == EVENT::Accepted && refuseTooLarge(control)) return true;
+            if (amounts_.misfits().empty()) settle();
             window().display();
         }
         return false;
     }
 
   private:
+    // The record as it stood when every amount last fitted its field.
+    void settle() {
+        const std::span<const char> image = ORDERS.buf().image();
+        settled_.assign(image.begin(), image.end());
+    }
+
+    // The fields a control changes: its own, or the item a line's lookup button took.
+    std::vector<int> fieldsOf(int control) {
+        for (int line = 1; line <= 8; ++line)
+            if (control == lookupButton(line)) {
+                const std::string n = std::to_string(line);
+                return {ORDERS.buf().field("ORD:ITEMNO" + n), ORDERS.buf().field("ORD:DISC" + n),
+                        ORDERS.buf().field("ORD:P" + n)};
+            }
+        const rt::ControlState* c = window().control(control);
+        if (!c || c->structure.use.empty()) return {};
+        const int field = ORDERS.decl().fieldIndex(c->structure.use);
+        return field < 0 ? std::vector<int>{} : std::vector<int>{field};
+    }
+
+    // The bytes of `fields`, one after the other, in `image` (the record or settled_).
+    static std::string bytesOf(const std::vector<int>& fields, std::span<const char> image) {
+        std::string bytes;
+        for (int field : fields) {
+            const rt::FieldDecl& f = ORDERS.decl().fields().at(field);
+            bytes.append(image.data() + f.offset, static_cast<std::size_t>(f.size));
+        }
+        return bytes;
+    }
+
+    static void putBytes(const std::vector<int>& fields, const std::string& bytes) {
+        std::size_t from = 0;
+        for (int field : fields) {
+            const rt::FieldDecl& f = ORDERS.decl().fields().at(field);
+            std::copy_n(bytes.data() + from, f.size, ORDERS.buf().image().data() + f.offset);
+            from += static_cast<std::size_t>(f.size);
+        }
+    }
+
+    // An entry that makes an amount too large for its field is refused as it is made, so
+    // that the figures shown always agree: the control's fields go back to what they held
+    // when every amount fitted, and the message names what would not fit. An amount that
+    // was too large before (a record stored that way) does not refuse the entries that
+    // cannot mend it; OK refuses it.
+    bool refuseTooLarge(int control) {
+        if (amounts_.misfits().empty() || settled_.empty()) return false;
+        const std::vector<int> fields = fieldsOf(control);
+        if (fields.empty()) return false;
+        const std::string why = amounts_.misfitMessage();
+        const std::string typed = bytesOf(fields, ORDERS.buf().image());
+        putBytes(fields, bytesOf(fields, settled_));
+        amounts_.recomputeAll(GLO::SalesTaxRate);
+        if (!amounts_.misfits().empty()) {
+            putBytes(fields, typed);
+            amounts_.recomputeAll(GLO::SalesTaxRate);
+            return false;
+        }
+        window().display();
+        rt::message(why, "Amount Too Large", ICON::Exclamation);
+        window().select(control);
+        return true;
+    }
+
     static bool movesAmounts(int control, int event) {
         for (int line = 1; line <= 8; ++line) {
             if (control == quantityEntry(line) || control == priceEntry(line) ||
@@ -160,6 +229,7 @@ class InvoiceForm : public FormProcedure {
     }
 
     InvoiceAmounts amounts_;
+    std::string settled_;
 };
 
 }  // namespace
