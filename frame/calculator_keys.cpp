@@ -34,9 +34,11 @@ namespace {
 
 // The number at the start of a display text, written out as a plain decimal (the exponent
 // form's point moved by its exponent): " -1.5E+3" gives "-1500". Empty when the text does
-// not begin with digits. An exponent beyond any that a REAL reaches is held at 400.
-std::string plainNumberText(const std::string& display) {
-    const std::string t = trimmed(display);
+// not begin with digits. An exponent beyond any that a REAL reaches is held at 400. `end`
+// receives where the reading stopped in the trimmed text.
+std::string plainNumberText(const std::string& display, std::size_t* end = nullptr) {
+    std::string t = trimmed(display);
+    t.erase(0, std::min(t.find_first_not_of(' '), t.size()));
     std::size_t pos = 0;
     std::string sign;
     if (pos < t.size() && (t[pos] == '-' || t[pos] == '+')) sign = t[pos++] == '-' ? "-" : "";
@@ -51,15 +53,18 @@ std::string plainNumberText(const std::string& display) {
             break;
         }
     }
+    if (end) *end = pos;
     if (digits.empty()) return {};
     long exponent = 0;
     if (pos + 1 < t.size() && (t[pos] == 'e' || t[pos] == 'E')) {
         std::size_t at = pos + 1;
         const bool negative = t[at] == '-';
         if (t[at] == '-' || t[at] == '+') ++at;
+        const std::size_t first = at;
         for (; at < t.size() && t[at] >= '0' && t[at] <= '9'; ++at)
             exponent = std::min(exponent * 10 + (t[at] - '0'), 400L);
         if (negative) exponent = -exponent;
+        if (end && at > first) *end = at;
     }
     long at = static_cast<long>(point == std::string::npos ? digits.size() : point) + exponent;
     if (at <= 0) return sign + "0." + std::string(static_cast<std::size_t>(-at), '0') + digits;
@@ -82,6 +87,14 @@ std::optional<rt::Decimal> exactValue(const std::string& display) {
 }
 
 }  // namespace
+
+bool CalculatorShowsNumber(const std::string& display) {
+    std::string t = trimmed(display);
+    t.erase(0, std::min(t.find_first_not_of(' '), t.size()));
+    if (t.empty() || t == kOverflowText) return true;
+    std::size_t end = 0;
+    return !plainNumberText(t, &end).empty() && end == t.size();
+}
 
 std::optional<rt::Decimal> CalculatorDecimal(const std::string& display) {
     if (trimmed(display).empty()) return rt::Decimal();

@@ -81,6 +81,9 @@ class CalculatorState {
 // blank and for a number too small to have any of a decimal's places; nullopt for a display
 // that holds no number a decimal can hold ("Overflow", "1E+40").
 std::optional<rt::Decimal> CalculatorDecimal(const std::string& display);
+// Whether the display shows a number and nothing else (blank, and "Overflow", count as
+// numbers): text typed into it ("12,50", "abc") does not.
+bool CalculatorShowsNumber(const std::string& display);
 
 // A REAL result as the display shows it: at most 14 significant digits, no trailing
 // decimal point; the exponent form when it is too long; "Overflow" beyond the largest REAL

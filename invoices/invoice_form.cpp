@@ -208,6 +208,11 @@ class InvoiceForm : public FormProcedure {
     void shippingCalculator() {
         const std::string shown = ShowCalculatorDisplay("Shipping Calculator", 0, 0, 1);
         if (rt::clip(shown).empty()) return;
+        if (!CalculatorShowsNumber(shown)) {
+            rt::message("The calculator shows no number to take as the shipping amount.",
+                        "Entry Refused", ICON::Exclamation);
+            return;
+        }
         std::optional<rt::Decimal> amount = CalculatorDecimal(shown);
         if (amount) amount = amount->fitTo(5, 2);
         if (!amount || !ORD::SHIPPING.setNumber(*amount)) {
