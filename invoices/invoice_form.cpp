@@ -1,8 +1,6 @@
 // UpdateInvoice: the invoice form. A new invoice is numbered as the form opens and added on
 // OK; the amounts are worked out as the user reaches them and once more, line by line, on OK.
-#include <algorithm>
 #include <optional>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -14,6 +12,7 @@
 #include "invoices/invoice_amounts.h"
 #include "invoices/invoice_form_window.h"
 #include "invoices/invoice_procedures.h"
+#include "invoices/settled_record.h"
 #include "records/inventor.h"
 #include "records/mail.h"
 #include "records/orders.h"
@@ -96,7 +95,7 @@ class InvoiceForm : public FormProcedure {
     void setUpWindow() override {
         FormProcedure::setUpWindow();
         if (!FindProcedure("SelectClient")) window().setProp(SelectClient, PROP::Disable, 1);
-        settle();
+        settled_.take();
     }
 
     bool takeEvent() override {
@@ -121,19 +120,13 @@ class InvoiceForm : public FormProcedure {
             // Every figure follows a change of any amount, of the tax choice or of a line.
             amounts_.recomputeAll(GLO::SalesTaxRate);
             if (event == EVENT::Accepted && refuseTooLarge(control)) return true;
-            if (amounts_.misfits().empty()) settle();
+            if (amounts_.misfits().empty()) settled_.take();
             window().display();
         }
         return false;
     }
 
   private:
-    // The record as it stood when every amount last fitted its field.
-    void settle() {
-        const std::span<const char> image = ORDERS.buf().image();
-        settled_.assign(image.begin(), image.end());
-    }
-
     // The fields a control changes: its own, or the item a line's lookup button took.
     std::vector<int> fieldsOf(int control) {
         for (int line = 1; line <= 8; ++line)
@@ -148,25 +141,6 @@ class InvoiceForm : public FormProcedure {
         return field < 0 ? std::vector<int>{} : std::vector<int>{field};
     }
 
-    // The bytes of `fields`, one after the other, in `image` (the record or settled_).
-    static std::string bytesOf(const std::vector<int>& fields, std::span<const char> image) {
-        std::string bytes;
-        for (int field : fields) {
-            const rt::FieldDecl& f = ORDERS.decl().fields().at(field);
-            bytes.append(image.data() + f.offset, static_cast<std::size_t>(f.size));
-        }
-        return bytes;
-    }
-
-    static void putBytes(const std::vector<int>& fields, const std::string& bytes) {
-        std::size_t from = 0;
-        for (int field : fields) {
-            const rt::FieldDecl& f = ORDERS.decl().fields().at(field);
-            std::copy_n(bytes.data() + from, f.size, ORDERS.buf().image().data() + f.offset);
-            from += static_cast<std::size_t>(f.size);
-        }
-    }
-
     // An entry that makes an amount too large for its field is refused as it is made, so
     // that the figures shown always agree: the control's fields go back to what they held
     // when every amount fitted, and the message names what would not fit. An amount that
@@ -177,11 +151,10 @@ class InvoiceForm : public FormProcedure {
         const std::vector<int> fields = fieldsOf(control);
         if (fields.empty()) return false;
         const std::string why = amounts_.misfitMessage();
-        const std::string typed = bytesOf(fields, ORDERS.buf().image());
-        putBytes(fields, bytesOf(fields, settled_));
+        const std::string typed = settled_.putBack(fields);
         amounts_.recomputeAll(GLO::SalesTaxRate);
         if (!amounts_.misfits().empty()) {
-            putBytes(fields, typed);
+            SettledRecord::restore(fields, typed);
             amounts_.recomputeAll(GLO::SalesTaxRate);
             return false;
         }
@@ -234,7 +207,7 @@ class InvoiceForm : public FormProcedure {
     }
 
     InvoiceAmounts amounts_;
-    std::string settled_;
+    SettledRecord settled_;
 };
 
 }  // namespace
