@@ -41,13 +41,27 @@ QStringList memoLines(const QString& text, const QFont& font, double width) {
 
 MemoFit fitMemo(const QString& text, const QFont& font, const QRectF& box, double smallest) {
     MemoFit fit{font, {}, true};
-    const int size = font.pixelSize();
-    const int least = std::max(1, static_cast<int>(size * smallest));
-    for (int pixels = size; pixels >= least; --pixels) {
+    auto fitsAt = [&](int pixels) {
         fit.font.setPixelSize(pixels);
         fit.lines = memoLines(text, fit.font, box.width());
-        if (fit.lines.size() <= linesInHeight(QFontMetricsF(fit.font), box.height())) return fit;
+        return fit.lines.size() <= linesInHeight(QFontMetricsF(fit.font), box.height());
+    };
+    const int size = font.pixelSize();
+    if (fitsAt(size)) return fit;
+    // The largest size that fits, between the smallest and the own size (a smaller type
+    // never takes more lines), found by halving.
+    int fits = 0, tooLarge = size;
+    for (int low = std::max(1, static_cast<int>(size * smallest)); low < tooLarge;) {
+        const int middle = low + (tooLarge - low) / 2;
+        if (fitsAt(middle)) {
+            fits = middle;
+            low = middle + 1;
+        } else {
+            tooLarge = middle;
+        }
     }
+    if (fits > 0 && fitsAt(fits)) return fit;
+    fitsAt(std::max(1, static_cast<int>(size * smallest)));
     // Even the smallest type leaves some over: the lines that fit, the last one ending in an
     // ellipsis that stands inside the box.
     fit.whole = false;
