@@ -76,8 +76,8 @@ class Procedure {
     // Each event, after the frame's standard handling; answers whether it is consumed
     // (a consumed close request keeps the window open).
     virtual bool takeEvent() { return false; }
-    // The message that refuses `typed` in `control` where the window gives none (an entry
-    // whose picture is not a number's); empty: a beep.
+    // The procedure's own message that refuses `typed` in `control`, in place of the
+    // window's (the range of a number entry); empty: the window's, or a beep.
     virtual std::string refusalOf(int /*control*/, const std::string& /*typed*/) { return {}; }
     // FinishProcedure, after the files are released and before the response is set.
     virtual void finishing() {}

@@ -183,6 +183,11 @@ TEST_F(CompanyChooserTest, ARateTypedInAnotherFormIsRefusedWithTheFormItTakes) {
         {"1.5",
          "1.5 is a percentage. Type the sales tax as a fraction with at most five "
          "places: .01500 for 1.5 %."},
+        {"7",
+         "7 is a percentage. Type the sales tax as a fraction with at most five places: "
+         ".07000 for 7 %."},
+        {"150", rule},
+        {"08250", rule},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
