@@ -21,8 +21,9 @@ const KeyButton* keyButton(int control) {
 }  // namespace
 
 double ShowCalculator(std::string_view caption, int keepTitle, double start, int blankDisplay) {
-    return CalculatorDecimal(ShowCalculatorDisplay(caption, keepTitle, start, blankDisplay))
-        .toDouble();
+    CalculatorState shown;
+    shown.setDisplay(ShowCalculatorDisplay(caption, keepTitle, start, blankDisplay));
+    return shown.value();
 }
 
 std::string ShowCalculatorDisplay(std::string_view caption, int keepTitle, double start,

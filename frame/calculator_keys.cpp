@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include "runtime/text/decimal.h"
 #include "runtime/text/fixed_text.h"
@@ -13,6 +14,10 @@ namespace {
 
 constexpr const char* kPiText = "3.141592654";
 constexpr int kReciprocalPlaces = 15;
+// What the display shows for a result beyond the largest REAL, and for one that is no
+// number (a negative raised to a fraction).
+constexpr const char* kOverflowText = "Overflow";
+constexpr const char* kErrorText = "Error";
 
 std::string trimmed(const std::string& text) {
     return std::string(rt::clip(text));
@@ -25,11 +30,80 @@ double realOf(const std::string& text) {
 
 }  // namespace
 
-rt::Decimal CalculatorDecimal(const std::string& display) {
-    const std::string t = trimmed(display);
-    if (t.find_first_of("eE") != std::string::npos)
-        return rt::Decimal::fromDouble(std::strtod(t.c_str(), nullptr), 15).value_or(rt::Decimal());
-    return rt::textToNumber(t);
+namespace {
+
+// The number at the start of a display text, written out as a plain decimal (the exponent
+// form's point moved by its exponent): " -1.5E+3" gives "-1500". Empty when the text does
+// not begin with digits. An exponent beyond any that a REAL reaches is held at 400. `end`
+// receives where the reading stopped in the trimmed text.
+std::string plainNumberText(const std::string& display, std::size_t* end = nullptr) {
+    std::string t = trimmed(display);
+    t.erase(0, std::min(t.find_first_not_of(' '), t.size()));
+    std::size_t pos = 0;
+    std::string sign;
+    if (pos < t.size() && (t[pos] == '-' || t[pos] == '+')) sign = t[pos++] == '-' ? "-" : "";
+    std::string digits;
+    std::size_t point = std::string::npos;
+    for (; pos < t.size(); ++pos) {
+        if (t[pos] >= '0' && t[pos] <= '9') {
+            digits += t[pos];
+        } else if (t[pos] == '.' && point == std::string::npos) {
+            point = digits.size();
+        } else {
+            break;
+        }
+    }
+    if (end) *end = pos;
+    if (digits.empty()) return {};
+    long exponent = 0;
+    if (pos + 1 < t.size() && (t[pos] == 'e' || t[pos] == 'E')) {
+        std::size_t at = pos + 1;
+        const bool negative = t[at] == '-';
+        if (t[at] == '-' || t[at] == '+') ++at;
+        const std::size_t first = at;
+        for (; at < t.size() && t[at] >= '0' && t[at] <= '9'; ++at)
+            exponent = std::min(exponent * 10 + (t[at] - '0'), 400L);
+        if (negative) exponent = -exponent;
+        if (end && at > first) *end = at;
+    }
+    long at = static_cast<long>(point == std::string::npos ? digits.size() : point) + exponent;
+    if (at <= 0) return sign + "0." + std::string(static_cast<std::size_t>(-at), '0') + digits;
+    if (at >= static_cast<long>(digits.size()))
+        return sign + digits + std::string(static_cast<std::size_t>(at) - digits.size(), '0');
+    return sign + digits.substr(0, static_cast<std::size_t>(at)) + "." +
+           digits.substr(static_cast<std::size_t>(at));
+}
+
+// The display's number exactly, where a decimal holds it; nullopt where it does not (no
+// number, or more digits than a decimal keeps).
+std::optional<rt::Decimal> exactValue(const std::string& display) {
+    const std::string plain = plainNumberText(display);
+    if (plain.empty()) return std::nullopt;
+    std::optional<rt::Decimal> value = rt::Decimal::parse(plain);
+    // Beyond a decimal's places a number reads as 0: it is not held.
+    if (value && value->isZero() && plain.find_first_of("123456789") != std::string::npos)
+        return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+bool CalculatorShowsNumber(const std::string& display) {
+    std::string t = trimmed(display);
+    t.erase(0, std::min(t.find_first_not_of(' '), t.size()));
+    if (t.empty() || t == kOverflowText) return true;
+    std::size_t end = 0;
+    return !plainNumberText(t, &end).empty() && end == t.size();
+}
+
+std::optional<rt::Decimal> CalculatorDecimal(const std::string& display) {
+    if (trimmed(display).empty()) return rt::Decimal();
+    if (std::optional<rt::Decimal> exact = exactValue(display)) return exact;
+    // Too small for a decimal's places: no cents at all. Anything else is no amount.
+    const double real = realOf(display);
+    if (!plainNumberText(display).empty() && std::isfinite(real) && std::fabs(real) < 1)
+        return rt::Decimal();
+    return std::nullopt;
 }
 
 namespace {
@@ -64,7 +138,9 @@ std::string exactText(const rt::Decimal& value) {
 }  // namespace
 
 std::string CalculatorRealText(double value) {
-    if (!std::isfinite(value) || value == 0) return "0";
+    if (std::isnan(value)) return kErrorText;
+    if (std::isinf(value)) return kOverflowText;
+    if (value == 0) return "0";
     std::string fixed = fixedText(value, 14);
     if (fixed.size() <= CalculatorState::kDisplayLength && fixed != "0") return fixed;
     // Too long (or too small) to show in full: the exponent form, with as many digits as the
@@ -142,20 +218,37 @@ void CalculatorState::completePending(bool percent) {
     pending_ = Pending::None;
 }
 
+std::string CalculatorState::oneOperandResult(CalculatorKey key) const {
+    // Exact where a decimal holds the operand and the result; otherwise as a REAL, so that a
+    // result of any size keeps its exponent form.
+    if (const std::optional<rt::Decimal> x = exactValue(display_)) {
+        rt::Decimal y;
+        if (key == CalculatorKey::ChangeSign) y = -*x;
+        if (key == CalculatorKey::Square) y = *x * *x;
+        if (key == CalculatorKey::TimesTen) y = *x * rt::Decimal(10);
+        if (key == CalculatorKey::Reciprocal) {
+            if (x->isZero()) return display_;
+            y = rt::Decimal::divide(1, *x, kReciprocalPlaces);
+        }
+        // A reciprocal rounded to nothing has lost its size: the REAL keeps it.
+        if (!y.outOfRange() && !(key == CalculatorKey::Reciprocal && y.isZero()))
+            return exactText(y);
+    }
+    const double x = realOf(display_);
+    if (key == CalculatorKey::Reciprocal && x == 0) return display_;
+    if (key == CalculatorKey::ChangeSign) return CalculatorRealText(-x);
+    if (key == CalculatorKey::Square) return CalculatorRealText(x * x);
+    if (key == CalculatorKey::TimesTen) return CalculatorRealText(x * 10);
+    return CalculatorRealText(1 / x);
+}
+
 void CalculatorState::ownAction(CalculatorKey key) {
-    const rt::Decimal shown = CalculatorDecimal(display_);
     switch (key) {
         case CalculatorKey::ChangeSign:
-            show(exactText(-shown));
-            break;
         case CalculatorKey::Square:
-            show(exactText(shown * shown));
-            break;
         case CalculatorKey::TimesTen:
-            show(exactText(shown * rt::Decimal(10)));
-            break;
         case CalculatorKey::Reciprocal:
-            if (!shown.isZero()) show(exactText(rt::Decimal::divide(1, shown, kReciprocalPlaces)));
+            show(oneOperandResult(key));
             break;
         case CalculatorKey::SquareRoot: {
             const double x = realOf(display_);

@@ -2,6 +2,7 @@
 // The pocket calculator's keys and what they do to its display, without a window: the
 // display is text, and every operation reads its operand back from that text.
 
+#include <optional>
 #include <string>
 
 #include "runtime/text/decimal.h"
@@ -63,6 +64,8 @@ class CalculatorState {
     void digit(int d);
     void completePending(bool percent);
     void ownAction(CalculatorKey key);
+    // What +/-, squared, x10 and 1/x make of the display.
+    std::string oneOperandResult(CalculatorKey key) const;
     void show(std::string text);
 
     std::string display_;
@@ -74,9 +77,15 @@ class CalculatorState {
     bool pointPending_ = true;
 };
 
-// The display's text as an exact decimal (an exponent form through the REAL); 0 for blank.
-rt::Decimal CalculatorDecimal(const std::string& display);
+// The display's text as an exact decimal (an exponent form with its point moved); 0 for
+// blank and for a number too small to have any of a decimal's places; nullopt for a display
+// that holds no number a decimal can hold ("Overflow", "1E+40").
+std::optional<rt::Decimal> CalculatorDecimal(const std::string& display);
+// Whether the display shows a number and nothing else (blank, and "Overflow", count as
+// numbers): text typed into it ("12,50", "abc") does not.
+bool CalculatorShowsNumber(const std::string& display);
 
 // A REAL result as the display shows it: at most 14 significant digits, no trailing
-// decimal point.
+// decimal point; the exponent form when it is too long; "Overflow" beyond the largest REAL
+// and "Error" for no number.
 std::string CalculatorRealText(double value);

@@ -174,7 +174,10 @@ void Procedure::standardEvent() {
             break;
         case EVENT::Rejected: {
             if (window_->field() == 0) break;
-            const std::string why = window_->takeRefusal(window_->field());
+            std::string why =
+                refusalOf(window_->field(), window_->propText(window_->field(), PROP::Text));
+            const std::string windowWhy = window_->takeRefusal(window_->field());
+            if (why.empty()) why = windowWhy;
             if (!why.empty())
                 rt::message(why, "Entry Refused", ICON::Exclamation);
             else

@@ -26,6 +26,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -75,6 +76,9 @@ class Procedure {
     // Each event, after the frame's standard handling; answers whether it is consumed
     // (a consumed close request keeps the window open).
     virtual bool takeEvent() { return false; }
+    // The procedure's own message that refuses `typed` in `control`, in place of the
+    // window's (the range of a number entry); empty: the window's, or a beep.
+    virtual std::string refusalOf(int /*control*/, const std::string& /*typed*/) { return {}; }
     // FinishProcedure, after the files are released and before the response is set.
     virtual void finishing() {}
     // Reports and processes take the request later, through TakeRequest().

@@ -1,5 +1,6 @@
 #include "invoices/company_choice.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "frame/globals.h"
@@ -42,4 +43,19 @@ bool SetCompanyTaxRate(const rt::Decimal& rate) {
     if (!COM::SALESTAX.setNumber(rate.rounded(4))) return false;
     COM::X5.setText(rate.rounded(kRatePlaces).toString());
     return true;
+}
+
+std::string SalesTaxRefusal(std::string_view typed) {
+    const std::string rule =
+        "Type the sales tax as a fraction with at most five places: .08875 for 8.875 %.";
+    std::string_view text = rt::clip(typed);
+    text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
+    if (!text.empty() && text.back() == '%') text = rt::clip(text.substr(0, text.size() - 1));
+    const std::optional<rt::Decimal> percent = rt::Decimal::parse(text);
+    if (!percent || *percent < rt::Decimal(1) || *percent >= rt::Decimal(100)) return rule;
+    const rt::Decimal rate = rt::Decimal::divide(*percent, 100, kRatePlaces + 2);
+    if (rate.rounded(kRatePlaces) != rate) return rule;
+    const std::string fraction = rate.rounded(kRatePlaces).toString();  // "0.08875"
+    return std::string(text) + " is a percentage. " + rule.substr(0, rule.find(':')) + ": " +
+           fraction.substr(1) + " for " + std::string(text) + " %.";
 }

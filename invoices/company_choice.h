@@ -2,6 +2,9 @@
 // The choice of an own company: the highlighted company in the COMPANY buffer becomes the
 // seller and return address of the invoices, envelopes and shipping labels.
 
+#include <string>
+#include <string_view>
+
 #include "runtime/text/decimal.h"
 
 // Copies name, address, city-state-zip, phone and fax (as plain digits) and the sales-tax
@@ -16,3 +19,6 @@ rt::Decimal CompanyTaxRate();
 // Stores a rate of at most five places from 0 to .99999 into the buffer; false, with
 // nothing stored, for any other.
 bool SetCompanyTaxRate(const rt::Decimal& rate);
+// The message that refuses a typed rate: the form the rate takes, and for a percentage
+// ("8.875", "6.5%") the fraction it stands for.
+std::string SalesTaxRefusal(std::string_view typed);

@@ -27,6 +27,12 @@ class CompanyForm : public FormProcedure {
     }
 
   protected:
+    // A rate the entry cannot take is refused with a word on the form it takes, so that a
+    // rate typed as a percentage is never left at the rate shown before without a word.
+    std::string refusalOf(int control, const std::string& typed) override {
+        return control == CompanyFormControl::SalesTax ? SalesTaxRefusal(typed) : std::string();
+    }
+
     // The rate entry shows and takes all five places of the rate.
     rt::BindingPtr bindLocal(std::string_view name) override {
         if (name != "COM:SALESTAX") return nullptr;

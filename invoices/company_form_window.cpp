@@ -27,7 +27,9 @@ const rt::WindowStructure& companyFormWindow() {
         b.prompt(8, {45, 58, 32, 10}, "PHONE:");
         b.entry(Fax, {81, 70, 53, 12}, "COM:FAX", "@P###-###-####Pb").align = rt::Align::Right;
         b.prompt(10, {10, 85, 48, 10}, "SALES TAX:");
-        b.entry(SalesTax, {14, 97, 30, 10}, "COM:SALESTAX", "@P.#####P").align = rt::Align::Decimal;
+        // The rate as a number of five places, shown ".08875": typed digits are never spread
+        // over the places, so a percentage ("7", "8.875") is refused rather than taken.
+        b.entry(SalesTax, {14, 97, 30, 10}, "COM:SALESTAX", "@n6.5").align = rt::Align::Decimal;
         b.prompt(12, {54, 72, 24, 10}, "FAX:");
         rt::ControlStructure& hint = b.add(RateHint, rt::ControlKind::String, {47, 99, 120, 10},
                                            "6.5% Should Be Entered .06500");

@@ -2,7 +2,7 @@
 // The invoice's amounts, worked out in the ORDERS buffer: line totals, subtotal, tax, total
 // and balance. Arithmetic is exact; a result is rounded half away from zero only when it is
 // stored. A result that does not fit its field is not stored (nothing is cut or wrapped):
-// it is noted in the misfits, which the form reports on OK.
+// it is noted in the misfits: the form refuses the entry that made it, or OK reports it.
 
 #include <map>
 #include <string>

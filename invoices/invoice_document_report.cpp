@@ -17,6 +17,8 @@ using namespace report_parts;
 using rt::TextAlign;
 
 constexpr int kGap = 42, kBandEnd = 7500;
+// The order date ends a tenth of an inch inside the blue heading box (52 + 7417).
+constexpr int kDateRight = 7369;
 // The item table: its frame's left edge, the left edges of its first two column bars and
 // their width.
 constexpr int kFrameLeft = 31, kFirstBar = 844, kSecondBar = 2542, kBarWidth = 63;
@@ -64,8 +66,8 @@ rt::ReportBand pageHeader(bool unprintedRun) {
     h.id = 1;
     h.at = {500, 500, 7500, 1802};
     if (unprintedRun) {
-        h.controls.push_back(
-            value(9, {6604, 208, 900, 208}, field(ORD::ORDERDATE), "@D1", TextAlign::Right));
+        h.controls.push_back(value(9, {kDateRight - 900, 208, 900, 208}, field(ORD::ORDERDATE),
+                                   "@D1", TextAlign::Right));
         h.controls.push_back(styled(text(10, {6677, 208, 0, 0}, ""), font(10, rt::kFontBold)));
     }
     h.controls.push_back(
@@ -88,8 +90,8 @@ rt::ReportBand pageHeader(bool unprintedRun) {
     h.controls.push_back(
         styled(text(8, {3083, 177, 0, 0}, "INVOICE"), font(18, rt::kFontBold), kPurple));
     if (!unprintedRun)
-        h.controls.push_back(
-            value(9, {6667, 229, 800, 208}, field(ORD::ORDERDATE), "@D1", TextAlign::Right));
+        h.controls.push_back(value(9, {kDateRight - 800, 229, 800, 208}, field(ORD::ORDERDATE),
+                                   "@D1", TextAlign::Right));
     return h;
 }
 
@@ -222,10 +224,11 @@ ReportStructurePtr invoiceDocumentReport(bool unprintedRun) {
     memoAndTotals(detail);
     s.details.push_back(detail);
     rt::BreakGroup once = onceAround(20, {10});
+    // The break's header keeps its height but prints nothing: a dot there stood on the
+    // heading beside the telephone number.
     rt::ReportBand header;
     header.id = 21;
     header.at = {0, 0, 7500, 52};
-    header.controls.push_back(box(1, {31, 21, 10, 10}, rt::kBlack, rt::kBlack));
     once.header = header;
     s.breaks.push_back(once);
     return ReportStructurePtr(new rt::ReportStructure(std::move(s)));

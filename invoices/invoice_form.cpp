@@ -2,6 +2,7 @@
 // OK; the amounts are worked out as the user reaches them and once more, line by line, on OK.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "frame/calculator.h"
 #include "frame/calculator_keys.h"
@@ -11,6 +12,7 @@
 #include "invoices/invoice_amounts.h"
 #include "invoices/invoice_form_window.h"
 #include "invoices/invoice_procedures.h"
+#include "invoices/settled_record.h"
 #include "records/inventor.h"
 #include "records/mail.h"
 #include "records/orders.h"
@@ -93,6 +95,7 @@ class InvoiceForm : public FormProcedure {
     void setUpWindow() override {
         FormProcedure::setUpWindow();
         if (!FindProcedure("SelectClient")) window().setProp(SelectClient, PROP::Disable, 1);
+        settled_.take();
     }
 
     bool takeEvent() override {
@@ -116,12 +119,51 @@ class InvoiceForm : public FormProcedure {
         } else if (movesAmounts(control, event)) {
             // Every figure follows a change of any amount, of the tax choice or of a line.
             amounts_.recomputeAll(GLO::SalesTaxRate);
+            if (event == EVENT::Accepted && refuseTooLarge(control)) return true;
+            if (amounts_.misfits().empty()) settled_.take();
             window().display();
         }
         return false;
     }
 
   private:
+    // The fields a control changes: its own, or the item a line's lookup button took.
+    std::vector<int> fieldsOf(int control) {
+        for (int line = 1; line <= 8; ++line)
+            if (control == lookupButton(line)) {
+                const std::string n = std::to_string(line);
+                return {ORDERS.buf().field("ORD:ITEMNO" + n), ORDERS.buf().field("ORD:DISC" + n),
+                        ORDERS.buf().field("ORD:P" + n)};
+            }
+        const rt::ControlState* c = window().control(control);
+        if (!c || c->structure.use.empty()) return {};
+        const int field = ORDERS.decl().fieldIndex(c->structure.use);
+        return field < 0 ? std::vector<int>{} : std::vector<int>{field};
+    }
+
+    // An entry that makes an amount too large for its field is refused as it is made, so
+    // that the figures shown always agree: the control's fields go back to what they held
+    // when every amount fitted, and the message names what would not fit. An amount that
+    // was too large before (a record stored that way) does not refuse the entries that
+    // cannot mend it; OK refuses it.
+    bool refuseTooLarge(int control) {
+        if (amounts_.misfits().empty() || settled_.empty()) return false;
+        const std::vector<int> fields = fieldsOf(control);
+        if (fields.empty()) return false;
+        const std::string why = amounts_.misfitMessage();
+        const std::string typed = settled_.putBack(fields);
+        amounts_.recomputeAll(GLO::SalesTaxRate);
+        if (!amounts_.misfits().empty()) {
+            SettledRecord::restore(fields, typed);
+            amounts_.recomputeAll(GLO::SalesTaxRate);
+            return false;
+        }
+        window().display();
+        rt::message(why, "Amount Too Large", ICON::Exclamation);
+        window().select(control);
+        return true;
+    }
+
     static bool movesAmounts(int control, int event) {
         for (int line = 1; line <= 8; ++line) {
             if (control == quantityEntry(line) || control == priceEntry(line) ||
@@ -135,11 +177,17 @@ class InvoiceForm : public FormProcedure {
 
     // The calculator opens blank at 0. Its result is taken from the display as an exact
     // decimal and rounded half away from zero to cents; closed blank, it leaves the shipping
-    // as it was.
+    // as it was, and so does a result the shipping cannot hold (or no number at all).
     void shippingCalculator() {
         const std::string shown = ShowCalculatorDisplay("Shipping Calculator", 0, 0, 1);
         if (rt::clip(shown).empty()) return;
-        std::optional<rt::Decimal> amount = CalculatorDecimal(shown).fitTo(5, 2);
+        if (!CalculatorShowsNumber(shown)) {
+            rt::message("The calculator shows no number to take as the shipping amount.",
+                        "Entry Refused", ICON::Exclamation);
+            return;
+        }
+        std::optional<rt::Decimal> amount = CalculatorDecimal(shown);
+        if (amount) amount = amount->fitTo(5, 2);
         if (!amount || !ORD::SHIPPING.setNumber(*amount)) {
             rt::message("The shipping amount can be at most 999.99.", "Amount Too Large",
                         ICON::Exclamation);
@@ -159,6 +207,7 @@ class InvoiceForm : public FormProcedure {
     }
 
     InvoiceAmounts amounts_;
+    SettledRecord settled_;
 };
 
 }  // namespace

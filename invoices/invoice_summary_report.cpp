@@ -59,8 +59,9 @@ rt::ReportBand detail() {
     d.controls.push_back(value(14, {1510, 52, 2200, 208}, field(ORD::COMPANY), "@s30"));
     d.controls.push_back(value(18, {3750, 52, 1100, 208}, field(ORD::FIRSTNAME), "@s15"));
     d.controls.push_back(value(19, {4885, 52, 1040, 208}, field(ORD::LASTNAME), "@s15"));
-    d.controls.push_back(value(12, {5950, 42, 640, 208}, field(ORD::TAX), "@n$7.2"));
-    d.controls.push_back(value(16, {6620, 42, 840, 208}, field(ORD::TOTAL), "@n$10.2"));
+    // Wide enough for the sign of a credit invoice: "-$999.99", "-$99,999.99".
+    d.controls.push_back(value(12, {5950, 42, 640, 208}, field(ORD::TAX), "@n$8.2"));
+    d.controls.push_back(value(16, {6620, 42, 840, 208}, field(ORD::TOTAL), "@n$11.2"));
     d.controls.push_back(line(17, {10, 302, 7458, 0}));
     return d;
 }
@@ -70,10 +71,12 @@ rt::ReportBand totals() {
     f.id = 31;
     f.at = {0, 0, 7500, 469};
     f.controls.push_back(box(20, {83, 21, 7375, 417}, rt::kBlack, rt::kWhite));
-    f.controls.push_back(text(24, {3323, 146, 1010, 208}, "Total Sales Tax"));
-    f.controls.push_back(sum(21, {4344, 135, 1150, 208}, ORD::TAX, "@n$13.2"));
-    f.controls.push_back(text(23, {5520, 146, 760, 208}, "Total Orders"));
-    f.controls.push_back(sum(22, {6300, 135, 1150, 208}, ORD::TOTAL, "@n$15.2"));
+    // Each sum ends well before the next caption and inside the frame, at its widest
+    // ("-$9,999,999.99", "-$999,999,999.99") as at its shortest.
+    f.controls.push_back(text(24, {2700, 146, 1010, 208}, "Total Sales Tax"));
+    f.controls.push_back(sum(21, {3750, 135, 1300, 208}, ORD::TAX, "@n$14.2"));
+    f.controls.push_back(text(23, {5350, 146, 760, 208}, "Total Orders"));
+    f.controls.push_back(sum(22, {6150, 135, 1200, 208}, ORD::TOTAL, "@n$16.2"));
     return f;
 }
 

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "runtime/print/page_spool.h"
+#include "runtime/qt/memo_text.h"
 #include "runtime/qt/micr_e13b.h"
 #include "runtime/qt/qt_fonts.h"
 #include "runtime/system/picture.h"
@@ -142,22 +143,27 @@ void paintText(QPainter& painter, const PageText& text, FontCache& fonts) {
     const double height = text.height > 0 ? text.height : metrics.height();
 
     if (text.wrap) {
-        // A memo box breaks its text into lines inside the box; CR LF pairs are line ends.
+        // A memo box breaks its text into lines inside the box (CR LF pairs are line ends),
+        // drawn smaller where that makes all of it fit (memo_text.h).
         QString lines = content;
         lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace('\r', '\n');
         constexpr double kUnbounded = 1e6;
         const QRectF box(text.x, text.y, text.width > 0 ? text.width : kUnbounded,
                          text.height > 0 ? text.height : kUnbounded);
-        const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+        const MemoFit fit = fitMemo(lines, resolved.font, box, kSmallestFit);
+        const QFontMetricsF fitted(fit.font);
         fillBackground(painter,
                        text.width > 0 && text.height > 0
                            ? box
-                           : painter.boundingRect(box, flags, lines).intersected(box),
+                           : QRectF(box.left(), box.top(), box.width(),
+                                    static_cast<double>(fit.lines.size()) * fitted.lineSpacing())
+                                 .intersected(box),
                        text.background);
         painter.save();
         painter.setClipRect(box);
-        painter.drawText(box, flags, lines);
+        paintMemo(painter, fit, box);
         painter.restore();
+        fonts.forgetFont();
         return;
     }
 

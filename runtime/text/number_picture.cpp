@@ -17,6 +17,26 @@ std::string groupThousands(const std::string& digits) {
     return out;
 }
 
+// Commas only separate thousands: none, or groups of three digits after a first group of
+// one to three, all before the point ("1,234.50"). "12,50", ",5" and "1,2,3" are refused
+// rather than read as another number.
+bool groupedInThousands(std::string_view text) {
+    const std::string_view whole = text.substr(0, text.find('.'));
+    if (whole.find(',') == std::string_view::npos) return true;
+    std::size_t group = 0;
+    bool first = true;
+    for (char c : whole) {
+        if (c != ',') {
+            ++group;
+            continue;
+        }
+        if (group == 0 || group > 3 || (!first && group != 3)) return false;
+        first = false;
+        group = 0;
+    }
+    return group == 3;
+}
+
 }  // namespace
 
 std::optional<std::string> formatNumber(const Decimal& value, const NumberPicture& picture) {
@@ -90,7 +110,7 @@ DeformatResult deformatNumber(std::string_view input, const NumberPicture& pictu
             return refused;
         }
     }
-    if (!anyDigit) return refused;
+    if (!anyDigit || !groupedInThousands(text)) return refused;
     const std::optional<Decimal> parsed = Decimal::parse(plain);
     if (!parsed) return refused;
     Decimal value = parsed->rounded(picture.places);

@@ -77,7 +77,8 @@ std::string format(const Value& value, std::string_view picture);
 // Number pictures give the number, rounded half away from zero to the picture's places
 // (placesDropped tells when that changed it; an entry refuses such a value);
 // refused: anything but blanks, one sign ("-" in front or behind, only with the "-" flag),
-// "$", commas, leading "*", digits and one point; a value too wide for the picture.
+// "$", leading "*", digits, one point and commas between thousands (groups of three digits
+// before the point: "1,234.50", not "12,50"); a value too wide for the picture.
 // Blank input gives 0.
 // Date pictures give the day number; blank input gives 0; refused: an impossible date
 // (2/30/2026), an unreadable one, a year outside 1801..9999, a negative part ("1/2/-2026").

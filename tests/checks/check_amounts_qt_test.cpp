@@ -67,6 +67,8 @@ TEST(CheckAmountsQt, PayExactlyKeepsWhatTheUserTyped) {
         {"50.00", std::nullopt, {"50.00", "50.00"}},
         {"50.00", "9.99", {"9.99", "50.00"}},
         {std::nullopt, "125.50", {"125.50", "125.50"}},
+        {"1,234.50", std::nullopt, {"1234.50", "1234.50"}},
+        {std::nullopt, "$12,345.6", {"12345.60", "125.50"}},
     };
     rt::qt::ensureApplication();
     for (const Form& form : kForms) {
@@ -91,9 +93,11 @@ TEST(CheckAmountsQt, PayExactlyKeepsWhatTheUserTyped) {
 }
 
 // What neither amount entry can hold is refused with a message naming the range, the entry
-// shows its amount again, and OK then stores the amount the check had.
+// shows its amount again, and OK then stores the amount the check had. A comma is taken
+// only between thousands.
 TEST(CheckAmountsQt, AnAmountTheCheckCannotCarryIsRefusedWithAMessage) {
-    const char* const refused[] = {"-5.00", "100000", "NaN", "12abc", "19.999", "$-1"};
+    const char* const refused[] = {"-5.00", "100000", "NaN", "12abc", "19.999",
+                                   "$-1",   "12,50",  "1,5", ",5",    "1,2,3.00"};
     rt::qt::ensureApplication();
     for (const char* field : {"CHE:AMOUNT", "CHE:MONTHLYAMOUNT"}) {
         for (const char* typed : refused) {

@@ -283,6 +283,44 @@ TEST_F(ExportImportTest, ImportRefusesAFileWithAValueItsFieldCannotHoldAndAddsNo
     MAIL.close();
 }
 
+// An amount whose comma is no thousands separator is refused in both imports, naming its
+// line; "1,234.50" on the line before is read as 1234.50 and nothing is added either.
+TEST_F(ExportImportTest, ImportRefusesAnAmountWhoseCommaSeparatesNoThousands) {
+    struct Case {
+        std::function<void()> procedure;
+        rt::RecordFile* file;
+        int amountTarget;
+        const char* field;
+    };
+    const std::vector<Case> cases = {{&ImportMAIL, &MAIL, 5, "MAI:Amount"},
+                                     {&ImportCHECKS, &CHECKS, 3, "CHE:Amount"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
+        c.file->create();
+        testsupport::writeBytes("in.csv", "\"Ann\",\"1,234.50\"\r\n\"Bob\",\"12,50\"\r\n");
+        openAssigner(c.procedure, "in.csv");
+        assign(1, 1);  // first name
+        assign(2, c.amountTarget);
+        driver.press("&OK");
+        testsupport::runTimersToEnd(driver);
+        driver.expectMessage(
+            "Nothing was imported: 1 value cannot be stored as the file gives "
+            "it.\n\nLine 2, column Field_2 (" +
+            std::string(c.field) +
+            "): \"12,50\" is not a number.\n\n"
+            "Correct the file, or give the columns the pictures their values "
+            "need, and import again.");
+        driver.answer("OK");
+        driver.waitWindow("Assign fields for Import...");
+        driver.press("&Cancel");
+        ASSERT_TRUE(driver.finish());
+        c.file->open();
+        EXPECT_EQ(c.file->records(), 0);
+        c.file->close();
+        c.file->remove();
+    }
+}
+
 // More than twenty refusals: the first twenty are named and the rest counted.
 TEST_F(ExportImportTest, ImportNamesTheFirstTwentyRefusedValuesAndCountsTheRest) {
     std::string file;

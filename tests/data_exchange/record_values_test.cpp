@@ -45,6 +45,12 @@ TEST(StoringImportedText, NumbersAreStoredExactlyOrRefused) {
         {"MAI:Amount", "abc", true, "7"},
         {"MAI:Amount", "12 apples", true, "7"},
         {"MAI:Amount", "1e3", true, "7"},
+        // A comma only separates thousands: anything else is no number.
+        {"MAI:Amount", "12,50", true, "7"},
+        {"CHE:Amount", "1,5", true, "7"},
+        {"CHE:MonthlyAmount", ",5", true, "7"},
+        {"MAI:MonthlyAmount", "1,2,3.00", true, "7"},
+        {"CHE:Amount", "12,345.67", false, "12345.67"},
         {"MAI:Date", "12/31/99", true, "7"},  // a date needs its column's picture
     };
     for (const Case& c : cases) {

@@ -2,6 +2,7 @@
 // user does (buttons, keypad keys, the clipboard, the value answered on closing).
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "drivers/driver.h"
@@ -72,11 +73,74 @@ const KeyCase kCases[] = {
 TEST(CalculatorKeysTest, TheDisplayIsTakenAsTheDecimalItShows) {
     const struct {
         const char* display;
-        const char* cents;
-    } cases[] = {{"0.125", "0.13"}, {"2.675", "2.68"}, {"1.005", "1.01"},    {"-1.005", "-1.01"},
-                 {"", "0.00"},      {"7.5", "7.50"},   {"1.5E+2", "150.00"}, {"1.005E+0", "1.01"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(CalculatorDecimal(c.display).rounded(2).toString(), c.cents) << c.display;
+        const char* cents;  // nullptr: no amount
+    } cases[] = {
+        {"0.125", "0.13"},
+        {"2.675", "2.68"},
+        {"1.005", "1.01"},
+        {"-1.005", "-1.01"},
+        {"", "0.00"},
+        {"7.5", "7.50"},
+        {"1.5E+2", "150.00"},
+        {"1.005E+0", "1.01"},
+        {"1.2345678901E+24", "1234567890100000000000000.00"},  // the exponent form exactly
+        {"-9.87E+29", "-987000000000000000000000000000.00"},
+        {"5E-3", "0.01"},
+        {"-4.9E-3", "0.00"},
+        {"1E-40", "0.00"},
+        {"1E+40", nullptr},  // more digits than a decimal holds
+        {"Overflow", nullptr},
+        {"Error", nullptr},
+    };
+    for (const auto& c : cases) {
+        const std::optional<rt::Decimal> taken = CalculatorDecimal(c.display);
+        ASSERT_EQ(taken.has_value(), c.cents != nullptr) << c.display;
+        if (taken) {
+            EXPECT_EQ(taken->rounded(2).toString(), c.cents) << c.display;
+        }
+    }
+}
+
+// Past the old limits of 1E+24 (and 2E+15 for 1/x) the one-operand keys keep the size of
+// their result in exponent form as the operators do; beyond the largest REAL the display
+// says so. Only a root of a negative and a logarithm of 0 or less give 0. Each expected
+// display is the exact result written as the display writes it.
+TEST(CalculatorKeysTest, ResultsAtTheEdgesOfTheRangeKeepTheirSize) {
+    const struct {
+        const char* display;  // typed into the display first ("" for none)
+        const char* keys;
+        const char* shown;
+    } cases[] = {
+        {"", "1000000000000s", "1E+24"},
+        {"", "1000000000000ss", "1E+48"},
+        {"", "9999999999999s", "1E+26"},  // 99999999999980000000000001 in 16 characters
+        {"1E+300", "n", "-1E+300"},
+        {"-2.5E+100", "n", "2.5E+100"},
+        {"1E+300", "t", "1E+301"},
+        {"1E+154", "s", "1E+308"},
+        {"1.3E+154", "s", "1.69E+308"},
+        {"1.5E+154", "s", "Overflow"},
+        {"1.7E+308", "t", "Overflow"},
+        {"4E-16", "i", "2500000000000000"},
+        {"2E-17", "i", "5E+16"},
+        {"-8E-300", "i", "-1.25E+299"},
+        {"5E+299", "i", "2E-300"},
+        {"1E+154", "x=", "1E+308"},  // x then = multiplies the display by itself
+        {"1E+200", "x=", "Overflow"},
+        {"", "10^400=", "Overflow"},
+        {"", "2n^.5=", "Error"},
+        {"", "4nr", "0"},
+        {"", "0l", "0"},
+        {"", "5nl", "0"},
+        {"", "0e", "0"},
+        {"1E-300", "l", "-300"},
+    };
+    for (const auto& c : cases) {
+        CalculatorState calc;
+        if (*c.display) calc.setDisplay(c.display);
+        calc.pressKeys(c.keys);
+        EXPECT_EQ(calc.display(), c.shown) << c.display << " then " << c.keys;
+    }
 }
 
 TEST(CalculatorKeysTest, KeySequencesShowTheExpectedDisplay) {

@@ -163,6 +163,55 @@ TEST_F(CompanyChooserTest, CloseAnswersCancelledAndAddLeadsToTheCompanyList) {
     COMPANY.close();
 }
 
+// A rate the entry cannot take (a percentage, a negative, no number, six places) is refused
+// with the form it takes; the entry shows the rate before and OK never stores a rate typed
+// wrongly as 0.
+TEST_F(CompanyChooserTest, ARateTypedInAnotherFormIsRefusedWithTheFormItTakes) {
+    const char* const rule =
+        "Type the sales tax as a fraction with at most five places: .08875 for 8.875 %.";
+    const struct {
+        const char* typed;
+        std::string message;
+    } cases[] = {
+        {"8.875", std::string("8.875 is a percentage. ") + rule},
+        {"6.5%",
+         "6.5 is a percentage. Type the sales tax as a fraction with at most five "
+         "places: .06500 for 6.5 %."},
+        {"-.05", rule},
+        {"abc", rule},
+        {".123456", rule},
+        {"1.5",
+         "1.5 is a percentage. Type the sales tax as a fraction with at most five "
+         "places: .01500 for 1.5 %."},
+        {"7",
+         "7 is a percentage. Type the sales tax as a fraction with at most five places: "
+         ".07000 for 7 %."},
+        {"150", rule},
+        {"08250", rule},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        makeCompanies({{"Only Co", "9 Elm St", "Troy NY", 0, 0, "0.04"}});
+        driver.start(&BrowseCompanies);
+        driver.waitWindow("Add Your Company Name");
+        driver.press("&Open");
+        driver.waitWindow("Enter Your Company Name");
+        driver.type("COM:SALESTAX", c.typed);
+        driver.expectMessage(c.message);
+        driver.answer("OK");
+        driver.expectText(rt::ControlName::parse("COM:SALESTAX"), ".04000");
+        driver.press("OK");
+        driver.waitWindow("Add Your Company Name");
+        driver.press("Close");
+        ASSERT_TRUE(driver.finish());
+        COMPANY.open();
+        COMPANY.set();
+        COMPANY.next();
+        EXPECT_EQ(amount(COM::SALESTAX), "0.0400");
+        COMPANY.close();
+    }
+}
+
 TEST_F(CompanyChooserTest, TheCompanyFocusedOnTheChoiceStaysChosenWhenClosed) {
     makeCompanies({{"First Co", "1 Main St", "Springfield IL", 0, 0, "0.05"},
                    {"Second Co", "2 Oak St", "Dayton OH", 0, 0, "0.06"}});

@@ -3,6 +3,10 @@
 // the shipping calculator, the memo, and amounts that do not fit.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "contacts/contact_procedures.h"
 #include "drivers/driver.h"
 #include "frame/globals.h"
@@ -139,12 +143,16 @@ TEST_F(InvoiceFormTest, ChosenItemsAndClientFillTheInvoiceAndAClosedListChangesN
 }
 
 // The calculator opens blank; its result is rounded half away from zero on the decimal it
-// shows, and closing it untouched leaves the shipping as it was. The total follows at once.
+// shows, and closing it untouched leaves the shipping as it was. A result the shipping
+// cannot hold, however large, is refused and the shipping kept. The total follows at once.
 TEST_F(InvoiceFormTest, TheShippingCalculatorTakesItsResultToTheCent) {
+    const char* const tooLarge = "The shipping amount can be at most 999.99.";
     struct Case {
         std::vector<const char*> keys;  // buttons pressed in the calculator
         const char* shipping;
         const char* total;
+        const char* refusal = nullptr;
+        const char* typed = nullptr;  // typed into the display after the keys
     };
     const std::vector<Case> cases = {
         {{}, "5.00", "15.00"},
@@ -152,7 +160,16 @@ TEST_F(InvoiceFormTest, TheShippingCalculatorTakesItsResultToTheCent) {
         {{".", "&1", "&2", "&5"}, "0.13", "10.13"},
         {{"&2", ".", "&6", "&7", "&5"}, "2.68", "12.68"},
         {{"&1", ".", "&0", "&0", "&5"}, "1.01", "11.01"},
-        {{"&1", "&0", "&0", "&0", "="}, "5.00", "15.00"},  // too large: refused, kept
+        {{"&1", "&0", "&0", "&0", "="}, "5.00", "15.00", tooLarge},
+        {{"&1", "&0", " exp", "&3", "&0", "="}, "5.00", "15.00", tooLarge},        // 1E+30
+        {{"&1", "&0", " exp", "&4", "&0", "&0", "="}, "5.00", "15.00", tooLarge},  // Overflow
+        {{"&4", "1/x"}, "0.25", "10.25"},
+        {{"&5", "+/-"}, "-5.00", "5.00"},
+        {{},
+         "5.00",
+         "15.00",
+         "The calculator shows no number to take as the shipping amount.",
+         "12,50"},
     };
     int number = 0;
     for (const Case& c : cases) {
@@ -166,9 +183,10 @@ TEST_F(InvoiceFormTest, TheShippingCalculatorTakesItsResultToTheCent) {
         driver.expectText(ControlName::parse("LOC:Display"), "");
         for (const char* key : c.keys)
             driver.press(key);
+        if (c.typed) driver.type("LOC:Display", c.typed);
         driver.close();
-        if (std::string(c.shipping) == "5.00" && !c.keys.empty()) {
-            driver.expectMessage("The shipping amount can be at most 999.99.");
+        if (c.refusal) {
+            driver.expectMessage(c.refusal);
             driver.answer("OK");
         }
         driver.waitWindow("");
@@ -182,9 +200,9 @@ TEST_F(InvoiceFormTest, TheShippingCalculatorTakesItsResultToTheCent) {
     }
 }
 
-// Every figure follows the change that moves it, and a tax refused while the invoice was
-// taxable is gone from the sums once it is not.
-TEST_F(InvoiceFormTest, TheFiguresFollowEveryChangeAndARefusedTaxLeavesTheSums) {
+// Every figure follows the change that moves it; an entry that would make the tax too large
+// is refused as it is made, and with Taxable "N" the tax the field holds counts.
+TEST_F(InvoiceFormTest, TheFiguresFollowEveryChangeAndATaxTooLargeIsRefusedAtItsEntry) {
     makeInvoices({{"Ann", "Smith", 9, "", 0, "0", "0", "0"}});
     openFirstInvoice();
     driver.type("ORD:Q1", "2");
@@ -196,31 +214,102 @@ TEST_F(InvoiceFormTest, TheFiguresFollowEveryChangeAndARefusedTaxLeavesTheSums) 
     driver.expectText(ControlName::parse("ORD:BALANCE"), "21.30");
     driver.type("ORD:Q1", "200");
     driver.type("ORD:P1", "99.99");
-    driver.press("OK");
     driver.expectMessage("Tax 1299.87 is more than 999.99, the most it can hold.");
     driver.answer("OK");
-    driver.waitWindow("");
+    driver.expectText(ControlName::parse("ORD:P1"), "10.00");
+    driver.expectText(ControlName::parse("ORD:TAX"), "130.00");
+    driver.expectText(ControlName::parse("ORD:TOTAL"), "2,130.00");
     driver.choose(ControlName::parse("ORD:TAXABLE"), 1);  // "N"
     driver.type("ORD:Q1", "1");
-    // The tax the field holds (from 200 x 10.00) counts, not the refused one.
-    driver.expectText(ControlName::parse("ORD:TAX"), "130.00");
-    driver.expectText(ControlName::parse("ORD:TOTAL"), "229.99");
-    driver.expectText(ControlName::parse("ORD:BALANCE"), "229.99");
+    driver.expectText(ControlName::parse("ORD:TAX"), "130.00");  // what the field holds
+    driver.expectText(ControlName::parse("ORD:TOTAL"), "140.00");
+    driver.expectText(ControlName::parse("ORD:BALANCE"), "140.00");
     driver.type("ORD:TAX", "0");
-    driver.expectText(ControlName::parse("ORD:TOTAL"), "99.99");
+    driver.expectText(ControlName::parse("ORD:TOTAL"), "10.00");
     driver.press("OK");
     closeList();
     ASSERT_TRUE(readInvoice(9));
     EXPECT_EQ(amount(ORD::TAX), "0.00");
-    EXPECT_EQ(amount(ORD::TOTAL), "99.99");
-    EXPECT_EQ(text(ORD::BALANCE), "99.99");
+    EXPECT_EQ(amount(ORD::TOTAL), "10.00");
+    EXPECT_EQ(text(ORD::BALANCE), "10");
 }
 
-TEST_F(InvoiceFormTest, AmountsTooLargeAreRefusedOnOkAndNothingIsWritten) {
-    makeInvoices({{"Ann", "Smith", 5, "", 1, "10.00", "0", "10.00"}});
+// The entry that makes a line, the subtotal, the tax or the total too large for its field
+// is refused as it is made: it shows what it held before, and every figure shown agrees
+// with the others and with what OK then writes.
+TEST_F(InvoiceFormTest, AnEntryThatMakesAnAmountTooLargeIsRefusedAsItIsMade) {
+    struct Step {
+        const char* field;
+        const char* text;  // for ORD:TAXABLE the item number chosen
+    };
+    struct Case {
+        std::vector<Step> before;  // accepted
+        Step refused;
+        const char* message;
+        const char* shownAfter;  // the refused entry afterwards
+        const char* total;
+    };
+    const char* const lineTooLarge =
+        "Line 1 total 25499997.45 is more than 99999.99, the most it can hold.\n"
+        "SubTotal 25499997.45 is more than 99999.99, the most it can hold.\n"
+        "Total 25499997.45 is more than 99999.99, the most it can hold.";
+    const std::vector<Case> cases = {
+        {{{"ORD:Q1", "255"}}, {"ORD:P1", "99999.99"}, lineTooLarge, "10.00", "2,550.00"},
+        {{{"ORD:P1", "99999.99"}}, {"ORD:Q1", "255"}, lineTooLarge, "1", "99,999.99"},
+        {{{"ORD:P1", "99999.99"}, {"ORD:Q2", "1"}},
+         {"ORD:P2", "1.00"},
+         "SubTotal 100000.99 is more than 99999.99, the most it can hold.\n"
+         "Total 100000.99 is more than 99999.99, the most it can hold.",
+         "0.00",
+         "99,999.99"},
+        {{{"ORD:P1", "99999.99"}},
+         {"ORD:SHIPPING", "5.00"},
+         "Total 100004.99 is more than 99999.99, the most it can hold.",
+         "0.00",
+         "99,999.99"},
+        {{{"ORD:P1", "99999.99"}},
+         {"ORD:TAXABLE", "2"},
+         "Total 106499.99 is more than 99999.99, the most it can hold.\n"
+         "Tax 6500.00 is more than 999.99, the most it can hold.",
+         "N",
+         "99,999.99"},
+    };
+    int number = 20;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.refused.field) + " " + c.refused.text);
+        ++number;
+        makeInvoices({{"Ann", "Smith", number, "", 1, "10.00", "0", "10.00"}});
+        openFirstInvoice();
+        auto enter = [&](const Step& step) {
+            if (std::string(step.field) == "ORD:TAXABLE")
+                driver.choose(ControlName::parse(step.field), std::stoi(step.text));
+            else
+                driver.type(step.field, step.text);
+        };
+        for (const Step& step : c.before)
+            enter(step);
+        enter(c.refused);
+        driver.expectMessage(c.message);
+        driver.answer("OK");
+        driver.expectText(ControlName::parse(c.refused.field), c.shownAfter);
+        driver.expectText(ControlName::parse("ORD:SUBTOTAL"), c.total);
+        driver.expectText(ControlName::parse("ORD:TOTAL"), c.total);
+        driver.expectText(ControlName::parse("ORD:BALANCE"), c.total);
+        driver.press("OK");
+        closeList();
+        ASSERT_TRUE(readInvoice(number));
+        std::string total = c.total;
+        total.erase(std::remove(total.begin(), total.end(), ','), total.end());
+        EXPECT_EQ(amount(ORD::SUBTOTAL), total);
+        EXPECT_EQ(amount(ORD::TOTAL), total);
+    }
+}
+
+// An invoice stored with a line its total cannot hold is refused on OK, naming every amount
+// out of bounds, and nothing is written until the line is mended.
+TEST_F(InvoiceFormTest, AStoredLineTooLargeIsRefusedOnOkAndNothingIsWritten) {
+    makeInvoices({{"Ann", "Smith", 5, "", 255, "999.99", "0", "10.00"}});
     openFirstInvoice();
-    driver.type("ORD:Q1", "255");
-    driver.type("ORD:P1", "999.99");
     driver.press("OK");
     driver.expectMessage(
         "Line 1 total 254997.45 is more than 99999.99, the most it can hold.\n"

@@ -9,6 +9,7 @@
 #include "records/orders.h"
 #include "runtime/print/printer.h"
 #include "tests/invoices/invoice_fixture.h"
+#include "tests/invoices/invoice_pdf_printing.h"
 #include "tests/runtime/qt/rendered_page.h"
 #include "tests/support/pdf_words.h"
 #include "tests/support/temp_dir.h"
@@ -73,23 +74,8 @@ TEST(InvoicePdf, LongestValuesStayInTheirBoxesAndApart) {
                                  Report{"Print Tagged Rpt.", {0, 0, 8500, 11000}},
                                  Report{"Print Taged Shipping Label", {254, 500, 2573, 2958}}}) {
         SCOPED_TRACE(report.button);
-        auto keeper = installPageKeeper();
-        rt::Driver driver;
-        driver.start(&BrowseInvoices);
-        driver.waitWindow("Browse Invoice Records");
-        driver.press("Tag &All");
-        driver.press(report.button);
-        driver.waitWindow("Report Destination");
-        driver.press("Print Report");
-        driver.press("OK");
-        driver.waitWindow("Browse Invoice Records");
-        driver.press("Close");
-        ASSERT_TRUE(driver.finish());
-        rt::printer().reset();
-        ASSERT_FALSE(keeper->printed.empty());
         const std::filesystem::path pdf = dir / "invoice.pdf";
-        std::string error;
-        ASSERT_TRUE(rendered::printToPdf({keeper->printed.front()}, pdf, error)) << error;
+        ASSERT_TRUE(printFirstPageToPdf(report.button, pdf));
         testsupport::expectEveryWordInItsSlotApartAndOffTheRules(pdf, report.grid);
         testsupport::expectTheFontsOfTheWindows(pdf);
     }
