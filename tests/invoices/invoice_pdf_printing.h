@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <string>
 
+#include "drivers/driver.h"
 #include "invoices/invoice_procedures.h"
 #include "runtime/print/printer.h"
-#include "runtime/ui/driver.h"
 #include "tests/invoices/invoice_fixture.h"
 #include "tests/runtime/qt/rendered_page.h"
 
