@@ -80,9 +80,9 @@ class LineFile {
     std::int64_t lastBytes_ = 0;
     bool readSinceOpen_ = false;
     bool utf8_ = false;
-    int readErrno_ = 0;     // of a read that failed
-    bool changed_ = false;  // the file is not as it was opened
-    struct timespec openedTime_ {};
+    int readErrno_ = 0;                     // of a read that failed
+    bool changed_ = false;                  // the file is not as it was opened
+    decltype(stat::st_mtim) openedTime_{};  // modification time when opened
     std::int64_t openedSize_ = 0;
     std::string_view lineEnd_;
     std::vector<char> chunk_;
