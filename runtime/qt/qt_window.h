@@ -18,7 +18,9 @@
 #include "runtime/qt/qt_snapshot.h"
 #include "runtime/ui/window.h"
 
+class QAbstractButton;
 class QAction;
+class QKeySequence;
 class QMenu;
 class QMenuBar;
 class QStatusBar;
@@ -79,6 +81,9 @@ class WindowView {
     bool commitEdit(int control);
     void commitEdits();
     bool isButtonKey(int code) const;
+    // The first usable button, in the window's order, whose letter is `letter`; nullptr when
+    // none is, or when a prompt or a tab shares the letter.
+    QAbstractButton* firstButtonWith(const QKeySequence& letter) const;
     const QImage& wallpaper() const { return wallpaper_; }
 
   private:
