@@ -74,11 +74,13 @@ bool TypingGuard::eventFilter(QObject* watched, QEvent* event) {
     const bool inGuarded = guarded_ && static_cast<QWidget*>(watched)->window() == guarded_;
     if (inGuarded && at != 0 && (at - lastKeyAt_ < kBurstPause || at < guardedFrom_)) {
         // Still the burst that opened it, or typed before it showed.
-        if (event->type() == QEvent::KeyPress && at > lastKeyAt_) lastKeyAt_ = at;
+        if (event->type() != QEvent::KeyRelease && at > lastKeyAt_) lastKeyAt_ = at;
         event->accept();  // an accepted override keeps the key from being a shortcut
         return true;
     }
-    if (event->type() != QEvent::KeyPress) return false;
+    // A key that is a shortcut (a button's letter) never comes as a key press: its override
+    // is where it is seen.
+    if (event->type() == QEvent::KeyRelease) return false;
     if (inGuarded) guarded_ = nullptr;  // the user has seen the window and answers it
     lastKeyAt_ = at;
     lastKeyArrived_ = Clock::now();
