@@ -792,8 +792,10 @@ bool WindowView::commitEdit(int control) {
         case ControlKind::Combo: {
             auto* c = static_cast<QComboBox*>(w);
             if (!c->lineEdit()) return false;
-            changed = c->lineEdit()->isModified();
             text = c->currentText();
+            // The completion of a typed beginning ("Moun" to "Mountain") leaves the edit
+            // unmarked: a text other than the one shown is news too.
+            changed = c->lineEdit()->isModified() || text != editText(it->second.data.shown);
             c->lineEdit()->setModified(false);
             break;
         }
