@@ -565,7 +565,7 @@ void WindowView::applyControl(Item& item) {
             QRect r = controlRect(d, w);
             int side = std::max(8, std::min(r.width(), r.height()) - 6);
             if (!icon.isNull()) b->setIconSize(QSize(side, side));
-            if (auto* push = qobject_cast<QPushButton*>(w)) push->setDefault(s.isDefault);
+            if (auto* push = qobject_cast<QPushButton*>(w)) push->setDefault(drawnAsDefault(*push));
             break;
         }
         case ControlKind::Entry: {

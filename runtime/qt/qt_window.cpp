@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcutEvent>
 #include <QTabWidget>
@@ -164,6 +165,11 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::FocusIn) {
         auto* focus = static_cast<QFocusEvent*>(event);
+        view_.showDefaultButton();
+        // A button with the keyboard shows its focus mark, however the keyboard came to it
+        // (a called window closing gives it back).
+        if (qobject_cast<QPushButton*>(watched) && focus->reason() != Qt::MouseFocusReason)
+            view_.topLevel()->setAttribute(Qt::WA_KeyboardFocusChange);
         int control = view_.controlOf(watched);
         const ControlData* d = view_.data(control);
         // Focus the user moved (Tab, a click) is news to the model; focus the model set is not.
@@ -321,6 +327,20 @@ bool WindowView::isButtonKey(int code) const {
                                                 item.data.structure.kind == ControlKind::Item))
             return true;
     return false;
+}
+
+bool WindowView::drawnAsDefault(const QPushButton& button) const {
+    const auto* focused = qobject_cast<const QPushButton*>(frame_->focusWidget());
+    if (focused && focused->isVisible()) return &button == focused;
+    const int control = controlOf(&button);
+    const ControlData* d = data(control);
+    return d && d->structure.isDefault;
+}
+
+void WindowView::showDefaultButton() {
+    for (const auto& [number, item] : items_)
+        if (auto* push = qobject_cast<QPushButton*>(item.widget.data()))
+            push->setDefault(drawnAsDefault(*push));
 }
 
 QAbstractButton* WindowView::firstButtonWith(const QKeySequence& letter) const {

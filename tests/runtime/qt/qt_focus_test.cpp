@@ -1,10 +1,11 @@
 // The keyboard through the real widgets when windows open and close by themselves: a window
 // that opens in the middle of a burst of typing takes none of that burst (no blank or Enter
 // presses its buttons), and when a called window or a message closes, its caller has the
-// keyboard again on the control that had it.
+// keyboard again on the control that had it, drawn as the default when it is a button.
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <algorithm>
 #include <atomic>
 #include <string>
@@ -203,6 +204,87 @@ TEST_F(QtFocusTest, TwoWindowsClosingTogetherGiveTheKeyboardToTheCallerOfBoth) {
     keyAt(5000, Qt::Key_Escape);
     session.settle();
     EXPECT_EQ(program.form.load(), nullptr);
+    ASSERT_TRUE(session.finish());
+}
+
+// A form with an entry (1), a button that calls a window (2) and the default OK (3); the
+// called window closes with its own OK.
+struct FormWithCall {
+    std::atomic<rt::Window*> form{nullptr}, called{nullptr};
+    qttest::EventLog pressed;  // the form's accepted buttons
+
+    void operator()() {
+        rt::WindowStructure s;
+        s.title = "Invoice";
+        s.at = {0, 0, 160, 60};
+        std::string memo;
+        qttest::addControl(s, 1, ControlKind::Entry, "", {10, 8, 100, 12}).use = "MEMO";
+        qttest::addControl(s, 2, ControlKind::Button, "Memo", {10, 30, 40, 14});
+        qttest::addControl(s, 3, ControlKind::Button, "OK", {60, 30, 40, 14}).isDefault = true;
+        rt::Window w(s, [&](std::string_view) { return rt::bindText("MEMO", memo); });
+        w.open();
+        form = &w;
+        while (w.accept()) {
+            if (w.event() != EVENT::Accepted) continue;
+            pressed.add(EVENT::Accepted, w.field());
+            if (w.field() == 2) call();
+        }
+        form = nullptr;
+    }
+
+    void call() {
+        rt::WindowStructure s;
+        s.title = "Memo";
+        s.at = {20, 20, 100, 40};
+        qttest::addControl(s, 1, ControlKind::Button, "Ok", {10, 10, 40, 14}).isDefault = true;
+        rt::Window w(s);
+        w.open();
+        called = &w;
+        while (w.accept())
+            if (w.accepted() == 1) w.close();
+        called = nullptr;
+    }
+};
+
+// After a called window closes, the button that called it has the keyboard again: it is the
+// one drawn as the default, with its focus mark, and Enter presses it; once the keyboard is
+// back in the entry, OK is drawn as the default again and Enter presses OK.
+TEST(QtDefaultButtonTest, EnterPressesTheButtonDrawnAsTheDefault) {
+    qttest::QtSession session;
+    FormWithCall program;
+    session.start([&program] { program(); });
+    rt::Window* form = program.form;
+    QWidget* frame = session.shownWindow(form);
+    ASSERT_NE(frame, nullptr);
+    auto* memo = qobject_cast<QPushButton*>(session.widget(form, 2));
+    auto* ok = qobject_cast<QPushButton*>(session.widget(form, 3));
+    ASSERT_TRUE(memo && ok);
+    EXPECT_TRUE(ok->isDefault());
+    session.click(form, 2);
+    ASSERT_NE(program.called.load(), nullptr);
+    session.shownTop();
+    session.click(program.called, 1);
+    ASSERT_EQ(program.called.load(), nullptr);
+    ASSERT_TRUE(qttest::keyboardBackOn(session.backend(), form, 2));
+    EXPECT_TRUE(memo->isDefault());
+    EXPECT_FALSE(ok->isDefault());
+    EXPECT_TRUE(frame->testAttribute(Qt::WA_KeyboardFocusChange)) << "no focus mark";
+    program.pressed.take();
+    keyAt(1000, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return program.called.load() != nullptr; }));
+    session.shownTop();
+    session.click(program.called, 1);
+    ASSERT_TRUE(qttest::keyboardBackOn(session.backend(), form, 2));
+    EXPECT_EQ(program.pressed.take(), (std::vector<std::pair<int, int>>{{EVENT::Accepted, 2}}));
+    // Back in the entry: OK is the default again, and Enter presses it.
+    keyAt(3000, Qt::Key_Backtab, {}, Qt::ShiftModifier);
+    session.settle();
+    ASSERT_TRUE(qttest::keyboardBackOn(session.backend(), form, 1));
+    EXPECT_TRUE(ok->isDefault());
+    EXPECT_FALSE(memo->isDefault());
+    keyAt(4000, Qt::Key_Return);
+    session.settle();
+    EXPECT_EQ(program.pressed.take(), (std::vector<std::pair<int, int>>{{EVENT::Accepted, 3}}));
     ASSERT_TRUE(session.finish());
 }
 
