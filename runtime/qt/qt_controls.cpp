@@ -756,8 +756,13 @@ void WindowView::refreshSheet(int sheet) {
         numbers << pages[i]->structure.number;
     }
     tabs->setProperty("rtTabs", numbers);
-    if (sheetData && sheetData->choice >= 1 && sheetData->choice <= tabs->count())
-        tabs->setCurrentIndex(sheetData->choice - 1);
+    // The page moves only when the program chose another: a choice it shows from before the
+    // user's own change of tab (on its way to the program) would take the page away from
+    // under the user's typing.
+    if (!sheetData || sheetData->choice < 1 || sheetData->choice > tabs->count()) return;
+    if (tabs->property("rtChoice").toInt() == sheetData->choice) return;
+    tabs->setProperty("rtChoice", sheetData->choice);
+    tabs->setCurrentIndex(sheetData->choice - 1);
 }
 
 bool WindowView::commitEdit(int control) {

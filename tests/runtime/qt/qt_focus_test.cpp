@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QPushButton>
 #include <algorithm>
 #include <atomic>
@@ -14,6 +16,7 @@
 #include "runtime/ui/binding.h"
 #include "runtime/ui/codes.h"
 #include "runtime/ui/dialogs.h"
+#include "runtime/ui/scheduler.h"
 #include "tests/runtime/qt/qt_test_support.h"
 
 namespace {
@@ -286,6 +289,82 @@ TEST(QtDefaultButtonTest, EnterPressesTheButtonDrawnAsTheDefault) {
     session.settle();
     EXPECT_EQ(program.pressed.take(), (std::vector<std::pair<int, int>>{{EVENT::Accepted, 3}}));
     ASSERT_TRUE(session.finish());
+}
+
+// A sheet of two pages, "One" with entry 4 and "Two" with entries 5 and 6; the program shows
+// all its fields again whenever the tab bar gets the keyboard, as forms do.
+struct TwoPages {
+    std::atomic<rt::Window*> form{nullptr};
+    std::string name, mail, date;
+
+    void operator()() {
+        rt::WindowStructure s;
+        s.title = "Pages";
+        s.at = {0, 0, 200, 80};
+        qttest::addControl(s, 1, ControlKind::Sheet, "", {4, 4, 190, 70});
+        qttest::addControl(s, 2, ControlKind::Tab, "One", {}).parent = 1;
+        qttest::addControl(s, 3, ControlKind::Tab, "Two", {}).parent = 1;
+        rt::ControlStructure& first = qttest::addControl(s, 4, ControlKind::Entry, "", {10, 24, 80, 12});
+        first.use = "NAME";
+        first.parent = 2;
+        rt::ControlStructure& second = qttest::addControl(s, 5, ControlKind::Entry, "", {10, 24, 80, 12});
+        second.use = "MAIL";
+        second.parent = 3;
+        rt::ControlStructure& third = qttest::addControl(s, 6, ControlKind::Entry, "", {10, 40, 80, 12});
+        third.use = "DATE";
+        third.parent = 3;
+        rt::Window w(s, [this](std::string_view use) -> rt::BindingPtr {
+            if (use == "NAME") return rt::bindText("NAME", name);
+            if (use == "MAIL") return rt::bindText("MAIL", mail);
+            if (use == "DATE") return rt::bindText("DATE", date);
+            return nullptr;
+        });
+        w.open();
+        form = &w;
+        while (w.accept())
+            if (w.event() == EVENT::Selected && w.field() == 1) w.display();
+        form = nullptr;
+    }
+};
+
+// Shift+Tab to the tab bar and Right, typed while the program is still showing its fields
+// for the tab bar: that showing, from before the change of page, leaves the page the user
+// chose, and the Tab and the typing behind the Right reach the fields of that page.
+TEST(QtTabChangeTest, TypingBehindAChangeOfPageReachesThatPage) {
+    qttest::QtSession session;
+    TwoPages program;
+    session.start([&program] { program(); });
+    rt::Window* form = program.form;
+    ASSERT_NE(session.shownWindow(form), nullptr);
+    auto* tabs = qobject_cast<QTabWidget*>(session.widget(form, 1));
+    ASSERT_NE(tabs, nullptr);
+    session.click(form, 4);
+    typeAt(1000, "Ann");
+    keyAt(1200, Qt::Key_Backtab, {}, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), tabs->tabBar());
+    // The program answers the tab bar's focus; what it shows has not reached the screen yet
+    // when the user changes the page, and it reads that change only later.
+    ASSERT_TRUE(rt::Scheduler::instance().waitIdle(5000));
+    rt::Scheduler::instance().acquire();
+    keyAt(1240, Qt::Key_Right);
+    ASSERT_EQ(tabs->currentIndex(), 1);
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(tabs->currentIndex(), 1) << "the page went back to the one the program showed";
+    keyAt(1280, Qt::Key_Tab);
+    unsigned long at = typeAt(1320, "ann@x");
+    keyAt(at, Qt::Key_Tab);
+    typeAt(at + 40, "12/24");
+    rt::Scheduler::instance().release();
+    session.settle();
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), session.widget(form, 6));
+    keyAt(5000, Qt::Key_Tab);  // the last field's text goes to the program too
+    session.settle();
+    ASSERT_TRUE(session.finish());
+    EXPECT_EQ(program.name, "Ann");
+    EXPECT_EQ(program.mail, "ann@x");
+    EXPECT_EQ(program.date, "12/24");
 }
 
 }  // namespace
