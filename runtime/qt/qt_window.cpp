@@ -13,8 +13,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcutEvent>
-#include <QTabWidget>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -209,7 +209,8 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     }
     // Delete and Backspace in a field edit its text; the button they are the key of is
     // pressed from a list or the buttons only.
-    const bool buttonKey = view_.isButtonKey(k.code) && !(d && editsText(d->structure.kind, k.code));
+    const bool buttonKey =
+        view_.isButtonKey(k.code) && !(d && editsText(d->structure.kind, k.code));
     const auto& windowKeys = view_.windowData().structure.alertKeys;
     bool alert = std::find(windowKeys.begin(), windowKeys.end(), k.code) != windowKeys.end() ||
                  (d && std::find(d->structure.alertKeys.begin(), d->structure.alertKeys.end(),

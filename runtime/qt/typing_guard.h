@@ -38,11 +38,11 @@ class TypingGuard : public QObject {
   private:
     using Clock = std::chrono::steady_clock;
 
-    unsigned long lastKeyAt_ = 0;  // the timestamp of the last key the user pressed
+    unsigned long lastKeyAt_ = 0;         // the timestamp of the last key the user pressed
     Clock::time_point lastKeyArrived_{};  // when that key reached the program
-    bool typing_ = false;  // the user's last input was typing, not a command or click
-    bool keyed_ = false;   // the user's last input was a key, not a click
-    QPointer<QWidget> guarded_;    // the window opened in the middle of the burst
+    bool typing_ = false;            // the user's last input was typing, not a command or click
+    bool keyed_ = false;             // the user's last input was a key, not a click
+    QPointer<QWidget> guarded_;      // the window opened in the middle of the burst
     unsigned long guardedFrom_ = 0;  // keys stamped before this were typed before it showed
 };
 

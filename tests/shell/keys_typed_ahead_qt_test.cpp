@@ -132,7 +132,10 @@ void PrintTo(const ConfirmingBox& row, std::ostream* out) {
 }
 
 const ConfirmingBox kConfirmingBoxes[] = {
-    {"contacts_delete_by_its_letter", [] { makeContacts({{"Ann", "Smith"}}); },
+    {"contacts_delete_by_its_letter",
+     [] {
+         makeContacts({{"Ann", "Smith"}});
+     },
      [] { BrowseMAIL(); }, &MAIL, windows::contacts_list::ContactsControl::List, Qt::Key_D,
      Qt::AltModifier, "You've selected to delete"},
     {"zip_delete_key_in_the_list", &makeZips, [] { ZipCode2(); }, &ZIP,
@@ -141,7 +144,10 @@ const ConfirmingBox kConfirmingBoxes[] = {
     {"invoice_delete_key_in_the_list", &makeOneInvoice, [] { BrowseInvoices(); }, &ORDERS,
      windows::invoice_list::InvoiceListControl::List, Qt::Key_Delete, Qt::NoModifier,
      "You've selected to delete"},
-    {"contact_form_escape_after_a_change", [] { makeContacts({{"Ann", "Smith"}}); },
+    {"contact_form_escape_after_a_change",
+     [] {
+         makeContacts({{"Ann", "Smith"}});
+     },
      [] {
          MAIL.open();
          MAIL.set();

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QPushButton>
 #include <algorithm>
 #include <atomic>
 #include <string>
@@ -304,13 +304,16 @@ struct TwoPages {
         qttest::addControl(s, 1, ControlKind::Sheet, "", {4, 4, 190, 70});
         qttest::addControl(s, 2, ControlKind::Tab, "One", {}).parent = 1;
         qttest::addControl(s, 3, ControlKind::Tab, "Two", {}).parent = 1;
-        rt::ControlStructure& first = qttest::addControl(s, 4, ControlKind::Entry, "", {10, 24, 80, 12});
+        rt::ControlStructure& first =
+            qttest::addControl(s, 4, ControlKind::Entry, "", {10, 24, 80, 12});
         first.use = "NAME";
         first.parent = 2;
-        rt::ControlStructure& second = qttest::addControl(s, 5, ControlKind::Entry, "", {10, 24, 80, 12});
+        rt::ControlStructure& second =
+            qttest::addControl(s, 5, ControlKind::Entry, "", {10, 24, 80, 12});
         second.use = "MAIL";
         second.parent = 3;
-        rt::ControlStructure& third = qttest::addControl(s, 6, ControlKind::Entry, "", {10, 40, 80, 12});
+        rt::ControlStructure& third =
+            qttest::addControl(s, 6, ControlKind::Entry, "", {10, 40, 80, 12});
         third.use = "DATE";
         third.parent = 3;
         rt::Window w(s, [this](std::string_view use) -> rt::BindingPtr {
