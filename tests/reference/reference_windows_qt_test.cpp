@@ -25,6 +25,7 @@
 #include "reference/zip_lookup_window.h"
 #include "runtime/qt/qt_list.h"
 #include "runtime/text/fixed_text.h"
+#include "tests/reference/zip_records.h"
 #include "tests/runtime/qt/qt_test_support.h"
 #include "tests/support/temp_dir.h"
 
@@ -138,14 +139,7 @@ TEST_F(ReferenceWindowsQt, AreaCodesTypedIntoTheFormShowInTheListOnEveryTab) {
 
 // The look-ups the contact form pops up show their rows too.
 TEST_F(ReferenceWindowsQt, TheLookUpsShowTheirRowsOnEveryTab) {
-    ZIP.create();
-    ZIP.open();
-    ZIP.clear();
-    ZIP::CITY.setText("Portland");
-    ZIP::STATE.setText("OR");
-    ZIP::ZIP_.setText("97201");
-    ZIP.add();
-    ZIP.close();
+    reftest::makeZipFile("Portland", "OR", "97201");
     AREACODE.create();
     AREACODE.open();
     AREACODE.clear();

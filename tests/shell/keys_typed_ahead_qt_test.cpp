@@ -26,11 +26,14 @@
 #include "reference/zip_list_window.h"
 #include "runtime/text/fixed_text.h"
 #include "tests/invoices/invoice_fixture.h"
+#include "tests/reference/zip_records.h"
 #include "tests/runtime/qt/qt_test_support.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
+namespace List = windows::contacts_list::ContactsControl;
+namespace Form = windows::contact_form::ContactFormControl;
 using qttest::keyAt;
 using qttest::typeAt;
 
@@ -47,14 +50,7 @@ void makeContacts(std::initializer_list<std::pair<const char*, const char*>> nam
 }
 
 void makeZips() {
-    ZIP.create();
-    ZIP.open();
-    ZIP.clear();
-    ZIP::CITY.setText("Portland");
-    ZIP::STATE.setText("OR");
-    ZIP::ZIP_.setText("97201");
-    ZIP.add();
-    ZIP.close();
+    reftest::makeZipFile("Portland", "OR", "97201");
 }
 
 void makeOneInvoice() {
@@ -106,6 +102,26 @@ class KeysTypedAheadQt : public testing::Test {
         session.settle();
     }
 
+    // The contacts list, highlighting its first contact, and the letter `letter` with Alt
+    // there, `typing` right behind it: the form that opened.
+    rt::Window* contactFormByLetter(Qt::Key letter, const std::function<void()>& typing) {
+        list = open([] { BrowseMAIL(); }, List::List);
+        if (!list) return nullptr;
+        EXPECT_EQ(list->prop(List::List, PROP::SelectedRow), 1);
+        keyAt(1000, letter, {}, Qt::AltModifier);
+        typing();
+        session.settle();
+        rt::Window* form = qttest::topWindow();
+        return form != list ? form : nullptr;
+    }
+
+    // OK in the contact form, back in the list, and the program ended.
+    void saveContact(rt::Window* form) {
+        session.click(form, Form::Ok);
+        ASSERT_EQ(qttest::topWindow(), list);
+        ASSERT_TRUE(session.finish());
+    }
+
     QString fieldText(rt::Window* w, int control) {
         auto* field = qobject_cast<QLineEdit*>(session.widget(w, control));
         return field ? field->text() : QStringLiteral("(no field)");
@@ -113,6 +129,7 @@ class KeysTypedAheadQt : public testing::Test {
 
     testsupport::TempDir dir{/*enter=*/true};
     qttest::QtSession session;
+    rt::Window* list = nullptr;
 };
 
 // A confirming box, the way to it, and the key that opens it.
@@ -222,46 +239,29 @@ TEST_F(KeysTypedAheadQt, DeleteInALocatorDeletesText) {
 // "&Add" and "Tag &All" share their letter: Alt+A adds, and the new contact typed right behind
 // it goes into the form's first field.
 TEST_F(KeysTypedAheadQt, TheSharedLetterOfAddOpensTheFormForTheTypingBehindIt) {
-    namespace List = windows::contacts_list::ContactsControl;
-    namespace Form = windows::contact_form::ContactFormControl;
     makeContacts({{"Ann", "Smith"}});
-    rt::Window* list = open([] { BrowseMAIL(); }, List::List);
-    ASSERT_NE(list, nullptr);
-    keyAt(1000, Qt::Key_A, {}, Qt::AltModifier);
-    unsigned long at = typeAt(1040, "Zed");
-    keyAt(at, Qt::Key_Tab);
-    typeAt(at + 40, "Young");
-    session.settle();
-    rt::Window* form = qttest::topWindow();
-    ASSERT_NE(form, list);
+    rt::Window* form = contactFormByLetter(Qt::Key_A, [] {
+        const unsigned long at = typeAt(1040, "Zed");
+        keyAt(at, Qt::Key_Tab);
+        typeAt(at + 40, "Young");
+    });
+    ASSERT_NE(form, nullptr);
     EXPECT_EQ(shownBox(), nullptr);
     EXPECT_EQ(fieldText(form, Form::FirstName), "Zed");
     EXPECT_EQ(fieldText(form, Form::LastName), "Young");
-    session.click(form, Form::Ok);
-    ASSERT_EQ(qttest::topWindow(), list);
-    ASSERT_TRUE(session.finish());
+    saveContact(form);
     EXPECT_EQ(recordsOf(MAIL), 2);
 }
 
 // Alt+O with the typing right behind it: the form opens on the highlighted contact, and the
 // typing replaces its first name instead of moving the list's highlight.
 TEST_F(KeysTypedAheadQt, TheFormOpenedByItsLetterTakesTheTypingBehindIt) {
-    namespace List = windows::contacts_list::ContactsControl;
-    namespace Form = windows::contact_form::ContactFormControl;
     makeContacts({{"Ann", "Smith"}, {"Tia", "Today"}});
-    rt::Window* list = open([] { BrowseMAIL(); }, List::List);
-    ASSERT_NE(list, nullptr);
-    ASSERT_EQ(list->prop(List::List, PROP::SelectedRow), 1);
-    keyAt(1000, Qt::Key_O, {}, Qt::AltModifier);
-    typeAt(1040, "Tia");
-    session.settle();
-    rt::Window* form = qttest::topWindow();
-    ASSERT_NE(form, list);
+    rt::Window* form = contactFormByLetter(Qt::Key_O, [] { typeAt(1040, "Tia"); });
+    ASSERT_NE(form, nullptr);
     EXPECT_EQ(fieldText(form, Form::LastName), "Smith");
     EXPECT_EQ(fieldText(form, Form::FirstName), "Tia");
-    session.click(form, Form::Ok);
-    ASSERT_EQ(qttest::topWindow(), list);
-    ASSERT_TRUE(session.finish());
+    saveContact(form);
     MAIL.open();
     MAIL.set();
     ASSERT_EQ(MAIL.next(), 0);
