@@ -66,12 +66,14 @@ class QtSession {
         settle();
     }
 
-    // Waits until every application thread waits and the GUI has caught up with the model.
+    // Waits until every application thread waits and the GUI has caught up with the model,
+    // keys held for the program's answer handed on (the hold looks every few milliseconds).
     void settle() {
-        for (int round = 0; round < 3; ++round) {
+        for (int round = 0; round < 4; ++round) {
             rt::Scheduler::instance().waitIdle(5000);
             QCoreApplication::sendPostedEvents();
             QCoreApplication::processEvents();
+            if (round == 2) QTest::qWait(15);
         }
     }
 
