@@ -17,6 +17,8 @@
 #include "contacts/contacts_list_window.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
+#include "frame/report_destination.h"
+#include "frame/report_destination_window.h"
 #include "invoices/invoice_list_window.h"
 #include "invoices/invoice_procedures.h"
 #include "records/mail.h"
@@ -28,6 +30,7 @@
 #include "tests/invoices/invoice_fixture.h"
 #include "tests/reference/zip_records.h"
 #include "tests/runtime/qt/qt_test_support.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -81,15 +84,19 @@ class KeysTypedAheadQt : public testing::Test {
         RegisterInvoiceProcedures();
     }
 
-    // Starts `procedure` and gives its window the keyboard on control `control`.
-    rt::Window* open(std::function<void()> procedure, int control) {
+    // Starts `procedure`, makes ready what `prepare` does, and gives its window the keyboard
+    // on control `control`.
+    rt::Window* open(std::function<void()> procedure, int control,
+                     const std::function<void(qttest::QtSession&, rt::Window*)>& prepare = {}) {
         session.start(std::move(procedure));
         rt::Window* w = session.shownTop();
         if (!w) return nullptr;
+        if (prepare) prepare(session, w);
         QWidget* frame = session.backend().windowWidget(w);
         frame->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(frame));
-        if (QWidget* target = session.widget(w, control)) target->setFocus(Qt::OtherFocusReason);
+        // As the user's Tab moves it: the program hears of it.
+        if (QWidget* target = session.widget(w, control)) target->setFocus(Qt::TabFocusReason);
         session.settle();
         return w;
     }
@@ -137,12 +144,30 @@ struct ConfirmingBox {
     const char* name;
     std::function<void()> makeRecords;
     std::function<void()> procedure;
-    rt::RecordFile* file;
-    int focus;  // the control with the keyboard when the key is pressed
+    std::function<void(qttest::QtSession&, rt::Window*)> prepare;  // may be empty
+    std::function<std::string()> kept;  // what the box guards, read before and after
+    int focus;                          // the control with the keyboard when the key is pressed
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
     const char* text;  // how the box's text begins
 };
+
+std::string contacts() {
+    return std::to_string(recordsOf(MAIL)) + " contacts";
+}
+
+// A report to print into "old.pdf", which exists: printing into a file chosen in the options.
+void printIntoAnExistingFile(qttest::QtSession& session, rt::Window* destination) {
+    namespace O = windows::report_destination::PrintOptionsControl;
+    session.click(destination, windows::report_destination::DestinationControl::Options);
+    rt::Window* options = session.shownTop();
+    ASSERT_NE(options, destination);
+    session.click(options, O::PrintToFile);
+    session.click(options, O::FileName);
+    QTest::keyClicks(QApplication::focusWidget(), "old.pdf");
+    session.click(options, O::Ok);
+    ASSERT_EQ(qttest::topWindow(), destination);
+}
 
 void PrintTo(const ConfirmingBox& row, std::ostream* out) {
     *out << row.name;
@@ -153,12 +178,14 @@ const ConfirmingBox kConfirmingBoxes[] = {
      [] {
          makeContacts({{"Ann", "Smith"}});
      },
-     [] { BrowseMAIL(); }, &MAIL, windows::contacts_list::ContactsControl::List, Qt::Key_D,
-     Qt::AltModifier, "You've selected to delete"},
-    {"zip_delete_key_in_the_list", &makeZips, [] { ZipCode2(); }, &ZIP,
+     [] { BrowseMAIL(); }, nullptr, &contacts, windows::contacts_list::ContactsControl::List,
+     Qt::Key_D, Qt::AltModifier, "You've selected to delete"},
+    {"zip_delete_key_in_the_list", &makeZips, [] { ZipCode2(); }, nullptr,
+     [] { return std::to_string(recordsOf(ZIP)) + " zip codes"; },
      windows::zip_list::ZipListControl::List, Qt::Key_Delete, Qt::NoModifier,
      "You've selected to delete"},
-    {"invoice_delete_key_in_the_list", &makeOneInvoice, [] { BrowseInvoices(); }, &ORDERS,
+    {"invoice_delete_key_in_the_list", &makeOneInvoice, [] { BrowseInvoices(); }, nullptr,
+     [] { return std::to_string(recordsOf(ORDERS)) + " invoices"; },
      windows::invoice_list::InvoiceListControl::List, Qt::Key_Delete, Qt::NoModifier,
      "You've selected to delete"},
     {"contact_form_escape_after_a_change",
@@ -173,8 +200,13 @@ const ConfirmingBox kConfirmingBoxes[] = {
          UpdateMAIL();
          MAIL.close();
      },
-     &MAIL, windows::contact_form::ContactFormControl::FirstName, Qt::Key_Escape, Qt::NoModifier,
-     "Are you sure you want to cancel?"},
+     nullptr, &contacts, windows::contact_form::ContactFormControl::FirstName, Qt::Key_Escape,
+     Qt::NoModifier, "Are you sure you want to cancel?"},
+    {"report_into_a_file_that_exists", [] { testsupport::writeBytes("old.pdf", "old pages"); },
+     [] { SelectReportDestination(); }, &printIntoAnExistingFile,
+     [] { return testsupport::readBytes("old.pdf"); },
+     windows::report_destination::DestinationControl::ViewReport, Qt::Key_Return, Qt::NoModifier,
+     "The file old.pdf already exists"},
 };
 
 class ConfirmingBoxesQt : public KeysTypedAheadQt,
@@ -186,8 +218,8 @@ class ConfirmingBoxesQt : public KeysTypedAheadQt,
 TEST_P(ConfirmingBoxesQt, TakesNoneOfTheBurstThatOpenedIt) {
     const ConfirmingBox& row = GetParam();
     row.makeRecords();
-    const std::int64_t before = recordsOf(*row.file);
-    rt::Window* w = open(row.procedure, row.focus);
+    const std::string before = row.kept();
+    rt::Window* w = open(row.procedure, row.focus, row.prepare);
     ASSERT_NE(w, nullptr);
     if (row.key == Qt::Key_Escape) typeAt(500, "x");  // the change the form asks about
     keyAt(1000, row.key, {}, row.modifiers);
@@ -212,7 +244,7 @@ TEST_P(ConfirmingBoxesQt, TakesNoneOfTheBurstThatOpenedIt) {
         answerBox(QMessageBox::Yes);
     }
     ASSERT_TRUE(session.finish());
-    EXPECT_EQ(recordsOf(*row.file), before);
+    EXPECT_EQ(row.kept(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryBox, ConfirmingBoxesQt, testing::ValuesIn(kConfirmingBoxes),
