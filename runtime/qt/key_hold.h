@@ -3,8 +3,8 @@
 // or a click, Enter, Escape, a key a list takes) wait for that answer. Then they go to the
 // window the command opened, on its control with the keyboard, or where they were typed when
 // it opened none: a form opened by its button's letter takes the typing behind that letter,
-// never the list behind it. They travel as keys from the window system do, so the typing
-// guard judges them by their own timestamps.
+// never the list behind it. They keep their timestamps, so the typing guard judges them as
+// they were typed.
 
 #include <QEvent>
 #include <QObject>
