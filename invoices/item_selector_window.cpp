@@ -43,7 +43,8 @@ rt::WindowStructure makeWindow(const Look& look) {
     w.cursor = "3dsarro.cur";
     w.wallpaper = {"Tile_35.bmp", true, false};
     StructureBuilder b(w);
-    b.button(Select, {8, 168, 45, 14}, "&Select");
+    // Enter on the highlighted item selects it, as in the other look-ups.
+    b.button(Select, {8, 168, 45, 14}, "&Select").isDefault = true;
     b.add(3, rt::ControlKind::Panel, {4, 164, 164, 22});
     b.add(Sheet, rt::ControlKind::Sheet, {1, 4, 170, 158});
     b.add(ItemTab, rt::ControlKind::Tab, {}, "Item", Sheet);

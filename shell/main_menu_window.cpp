@@ -54,7 +54,8 @@ rt::WindowStructure makeMenuWindow() {
     w.background = kLightGrey;
     w.icon = "C:\\icon4\\Computer.ico";
     w.cursor = "3dsarro.cur";
-    w.alertKeys = {KEY::AltShiftInsert};
+    // Escape does nothing here: the program ends through its Exit button, item or close box.
+    w.alertKeys = {KEY::AltShiftInsert, KEY::Esc};
     w.toolbar = {0, 0, 319, 21};
     w.toolbarBackground = kNavy;
 

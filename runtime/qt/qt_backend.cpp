@@ -13,6 +13,7 @@
 #include <set>
 #include <variant>
 
+#include "runtime/qt/key_hold.h"
 #include "runtime/qt/qt_dialogs.h"
 #include "runtime/qt/qt_fonts.h"
 #include "runtime/qt/qt_list.h"
@@ -95,6 +96,7 @@ struct QtBackend::Impl {
     std::map<const Window*, const Window*> callerOf;  // a called window and its caller
     CallerGuard guard;
     TypingGuard typing;
+    KeyHold hold{[this] { return settled(); }};
     int cursor = CURSOR::Normal;
     // Any thread
     std::mutex pendingMutex;
@@ -119,6 +121,36 @@ struct QtBackend::Impl {
         }
         for (Update& u : work)
             apply(u);
+    }
+
+    // True once no application thread runs and every change it made is on the screen.
+    bool settled() {
+        if (!Scheduler::instance().waitIdle(0)) return false;
+        std::lock_guard lock(pendingMutex);
+        return pending.empty() && !flushPosted;
+    }
+
+    // Input from the keyboard that asks the program to do something (a button pressed by its
+    // letter, Enter, Escape, Insert or Delete in a list), as against typing into a field or
+    // moving in a list: the keys typed behind it wait for the answer.
+    bool isKeyCommand(const Window* model, const Input& in) {
+        if (!hold.lastInputWasKey()) return false;
+        switch (in.kind) {
+            case Input::Kind::Click:
+            case Input::Kind::Press:
+                return true;
+            case Input::Kind::Key:
+                break;
+            default:
+                return false;
+        }
+        WindowView* v = view(model);
+        const ControlData* d = v ? v->data(in.control) : nullptr;
+        if (!d || d->structure.kind != ControlKind::List) return true;
+        // A list takes its own keys for moving and for its locator.
+        const int base = in.key & 0xFF;
+        return (in.key & (KEY::CtrlMask | KEY::AltMask)) || base == KEY::Enter ||
+               base == KEY::Esc || base == KEY::Insert || base == KEY::Delete;
     }
 
     WindowView* view(const Window* w) {
@@ -173,7 +205,8 @@ struct QtBackend::Impl {
                 // way here): its input reaches only that very opening of the window.
                 auto created = std::make_unique<WindowView>(
                     *u.windowData,
-                    [model, opening](Input in) {
+                    [this, model, opening](Input in) {
+                        if (isKeyCommand(model, in)) hold.begin();
                         Window::postInputIfOpen(model, std::move(in), opening);
                     },
                     parent ? parent->topLevel() : nullptr);
@@ -181,6 +214,7 @@ struct QtBackend::Impl {
                 // A window that opened in the middle of the user's typing starts on its list.
                 if (typing.holds(created->topLevel()))
                     created->steerToList(created->windowData().focus);
+                hold.opened(created->topLevel());
                 views[u.window] = std::move(created);
                 stack.push_back(u.window);
                 if (parent) {
@@ -233,6 +267,7 @@ struct QtBackend::Impl {
             case Update::Kind::Dialog: {
                 QPointer<QWidget> owner = activeWidget();
                 presentDialog(u.dialog, owner);
+                hold.opened(QApplication::activeModalWidget());
                 // A dialog answered gives the keyboard back to the window it came from.
                 if (QWidget* shown = QApplication::activeModalWidget())
                     QObject::connect(shown, &QObject::destroyed, &context,
@@ -266,11 +301,15 @@ QtBackend::QtBackend() : impl_(std::make_unique<Impl>()) {
     if (QCoreApplication* app = QCoreApplication::instance()) {
         app->installEventFilter(&impl_->guard);
         app->installEventFilter(&impl_->typing);
+        // Installed last, so it sees keys first: a key it holds reaches the guard once, when
+        // it is handed on.
+        app->installEventFilter(&impl_->hold);
     }
 }
 
 QtBackend::~QtBackend() {
     if (QCoreApplication* app = QCoreApplication::instance()) {
+        app->removeEventFilter(&impl_->hold);
         app->removeEventFilter(&impl_->typing);
         app->removeEventFilter(&impl_->guard);
     }

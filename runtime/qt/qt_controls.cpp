@@ -567,7 +567,7 @@ void WindowView::applyControl(Item& item) {
             QRect r = controlRect(d, w);
             int side = std::max(8, std::min(r.width(), r.height()) - 6);
             if (!icon.isNull()) b->setIconSize(QSize(side, side));
-            if (auto* push = qobject_cast<QPushButton*>(w)) push->setDefault(s.isDefault);
+            if (auto* push = qobject_cast<QPushButton*>(w)) push->setDefault(drawnAsDefault(*push));
             break;
         }
         case ControlKind::Entry: {
@@ -761,8 +761,13 @@ void WindowView::refreshSheet(int sheet) {
         numbers << pages[i]->structure.number;
     }
     tabs->setProperty("rtTabs", numbers);
-    if (sheetData && sheetData->choice >= 1 && sheetData->choice <= tabs->count())
-        tabs->setCurrentIndex(sheetData->choice - 1);
+    // The page moves only when the program chose another: a choice it shows from before the
+    // user's own change of tab (on its way to the program) would take the page away from
+    // under the user's typing.
+    if (!sheetData || sheetData->choice < 1 || sheetData->choice > tabs->count()) return;
+    if (tabs->property("rtChoice").toInt() == sheetData->choice) return;
+    tabs->setProperty("rtChoice", sheetData->choice);
+    tabs->setCurrentIndex(sheetData->choice - 1);
 }
 
 bool WindowView::commitEdit(int control) {
@@ -797,8 +802,10 @@ bool WindowView::commitEdit(int control) {
         case ControlKind::Combo: {
             auto* c = static_cast<QComboBox*>(w);
             if (!c->lineEdit()) return false;
-            changed = c->lineEdit()->isModified();
             text = c->currentText();
+            // The completion of a typed beginning ("Moun" to "Mountain") leaves the edit
+            // unmarked: a text other than the one shown is news too.
+            changed = c->lineEdit()->isModified() || text != editText(it->second.data.shown);
             c->lineEdit()->setModified(false);
             break;
         }

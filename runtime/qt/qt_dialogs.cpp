@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "runtime/qt/qt_window.h"
+#include "runtime/qt/typing_guard.h"
 #include "runtime/text/codepage.h"
 #include "runtime/ui/codes.h"
 #include "runtime/ui/popup_menu.h"
@@ -86,6 +87,9 @@ void showMessage(const DialogPtr& d, QWidget* parent) {
     }
     if (codes->size() == 1) escape = codes->begin()->first;
     if (escape) box->setEscapeButton(escape);
+    // A message that offers a choice confirms what the program is about to do (delete,
+    // cancel the changes, replace a file): keys typed ahead never answer it.
+    if (codes->size() > 1) TypingGuard::markConfirming(*box);
     DialogAnswer answer(d, box, d->defaultButton);
     QObject::connect(box, &QMessageBox::finished, box, [box, d, codes, answer](int) {
         auto it = codes->find(box->clickedButton());

@@ -10,8 +10,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
+#include <QShortcutEvent>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -21,6 +24,7 @@
 #include "runtime/qt/qt_window_parts.h"
 #include "runtime/text/codepage.h"
 #include "runtime/ui/codes.h"
+#include "runtime/ui/keys.h"
 
 namespace rt::qt {
 namespace {
@@ -142,6 +146,18 @@ void WindowCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
 KeyFilter::KeyFilter(WindowView& view, QObject* parent) : QObject(parent), view_(view) {}
 
 bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Shortcut) {
+        // A button's letter presses it at once, so the keys typed behind it wait for what it
+        // opens. A letter that several buttons share presses the first of them.
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (!button) return false;
+        auto* shortcut = static_cast<QShortcutEvent*>(event);
+        QAbstractButton* pressed =
+            shortcut->isAmbiguous() ? view_.firstButtonWith(shortcut->key()) : button;
+        if (!pressed || !pressed->isEnabled()) return false;
+        pressed->click();
+        return true;
+    }
     if (event->type() == QEvent::FocusOut) {
         int control = view_.controlOf(watched);
         if (control) view_.commitEdit(control);
@@ -149,6 +165,11 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::FocusIn) {
         auto* focus = static_cast<QFocusEvent*>(event);
+        view_.showDefaultButton();
+        // A button with the keyboard shows its focus mark, however the keyboard came to it
+        // (a called window closing gives it back).
+        if (qobject_cast<QPushButton*>(watched) && focus->reason() != Qt::MouseFocusReason)
+            view_.topLevel()->setAttribute(Qt::WA_KeyboardFocusChange);
         int control = view_.controlOf(watched);
         const ControlData* d = view_.data(control);
         // Focus the user moved (Tab, a click) is news to the model; focus the model set is not.
@@ -186,15 +207,18 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
         if (control) view_.commitEdit(control);
         return false;  // Qt moves the focus; the model hears of it through FocusIn
     }
+    // Delete and Backspace in a field edit its text; the button they are the key of is
+    // pressed from a list or the buttons only.
+    const bool buttonKey =
+        view_.isButtonKey(k.code) && !(d && editsText(d->structure.kind, k.code));
     const auto& windowKeys = view_.windowData().structure.alertKeys;
     bool alert = std::find(windowKeys.begin(), windowKeys.end(), k.code) != windowKeys.end() ||
                  (d && std::find(d->structure.alertKeys.begin(), d->structure.alertKeys.end(),
                                  k.code) != d->structure.alertKeys.end());
     // A plain Enter in a text box is a new line, which the text box makes itself.
-    if (d && d->structure.kind == ControlKind::Text && k.code == KEY::Enter && !alert &&
-        !view_.isButtonKey(k.code))
+    if (d && d->structure.kind == ControlKind::Text && k.code == KEY::Enter && !alert && !buttonKey)
         return false;
-    bool forward = alert || view_.isButtonKey(k.code) || base == KEY::Enter || base == KEY::Esc ||
+    bool forward = alert || buttonKey || base == KEY::Enter || base == KEY::Esc ||
                    (base >= KEY::F1 && base <= KEY::F12) || (k.code & KEY::AltMask);
     if (!forward) return false;
     if (control) view_.commitEdit(control);
@@ -304,6 +328,41 @@ bool WindowView::isButtonKey(int code) const {
                                                 item.data.structure.kind == ControlKind::Item))
             return true;
     return false;
+}
+
+bool WindowView::drawnAsDefault(const QPushButton& button) const {
+    const auto* focused = qobject_cast<const QPushButton*>(frame_->focusWidget());
+    if (focused && focused->isVisible()) return &button == focused;
+    const int control = controlOf(&button);
+    const ControlData* d = data(control);
+    return d && d->structure.isDefault;
+}
+
+void WindowView::showDefaultButton() {
+    for (const auto& [number, item] : items_)
+        if (auto* push = qobject_cast<QPushButton*>(item.widget.data()))
+            push->setDefault(drawnAsDefault(*push));
+}
+
+QAbstractButton* WindowView::firstButtonWith(const QKeySequence& letter) const {
+    QAbstractButton* first = nullptr;
+    for (int number : order_) {
+        const Item& item = items_.at(number);
+        QWidget* w = item.widget;
+        if (!w || !w->isVisibleTo(frame_) || !w->isEnabled()) continue;
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            if (!first && button->shortcut() == letter) first = button;
+            continue;
+        }
+        // A prompt or a tab with that letter too: the letter moves the focus among them all.
+        if (auto* label = qobject_cast<QLabel*>(w);
+            label && label->buddy() && QKeySequence::mnemonic(label->text()) == letter)
+            return nullptr;
+        if (auto* tabs = qobject_cast<QTabWidget*>(w))
+            for (int i = 0; i < tabs->count(); ++i)
+                if (QKeySequence::mnemonic(tabs->tabText(i)) == letter) return nullptr;
+    }
+    return first;
 }
 
 void WindowView::show() {

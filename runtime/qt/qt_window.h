@@ -18,9 +18,12 @@
 #include "runtime/qt/qt_snapshot.h"
 #include "runtime/ui/window.h"
 
+class QAbstractButton;
 class QAction;
+class QKeySequence;
 class QMenu;
 class QMenuBar;
+class QPushButton;
 class QStatusBar;
 class QLabel;
 class QTimer;
@@ -79,6 +82,12 @@ class WindowView {
     bool commitEdit(int control);
     void commitEdits();
     bool isButtonKey(int code) const;
+    // Draws as the default the button Enter presses: the push button with the keyboard, or
+    // else the window's default button. For the key filter, as the keyboard moves.
+    void showDefaultButton();
+    // The first usable button, in the window's order, whose letter is `letter`; nullptr when
+    // none is, or when a prompt or a tab shares the letter.
+    QAbstractButton* firstButtonWith(const QKeySequence& letter) const;
     const QImage& wallpaper() const { return wallpaper_; }
 
   private:
@@ -101,6 +110,7 @@ class WindowView {
     QMenuBar* menuBar();
     void makeStatusBar(const std::vector<int>& zones);
     bool takesFocus(const ControlData& data) const;
+    bool drawnAsDefault(const QPushButton& button) const;
     // Gives each prompt the control after it as the one its "&" letter focuses.
     void linkPrompts();
     QWidget* containerFor(const ControlData& data) const;

@@ -6,6 +6,8 @@
 namespace rt::qt {
 namespace {
 
+constexpr const char* kConfirmingProperty = "rtConfirming";
+
 // Keys that write into a field or move between fields: they ask for no window.
 bool isTyping(const QKeyEvent& key, const QObject* target) {
     if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
@@ -29,16 +31,30 @@ bool opensOnItsOwn(const QWidget& w) {
 
 }  // namespace
 
+void TypingGuard::markConfirming(QWidget& box) {
+    box.setProperty(kConfirmingProperty, true);
+}
+
 bool TypingGuard::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
-        case QEvent::Show:
-            if (typing_ && lastKeyAt_ != 0 && watched->isWidgetType() &&
-                opensOnItsOwn(*static_cast<QWidget*>(watched)))
-                guarded_ = static_cast<QWidget*>(watched);
+        case QEvent::Show: {
+            if (lastKeyAt_ == 0 || !watched->isWidgetType()) return false;
+            auto* shown = static_cast<QWidget*>(watched);
+            if (!opensOnItsOwn(*shown)) return false;
+            const bool confirming = shown->property(kConfirmingProperty).toBool();
+            if (!typing_ && !(confirming && keyed_)) return false;
+            guarded_ = shown;
+            // The moment it shows, on the keys' clock: the last key's stamp and the time since
+            // it arrived (a key that arrived late makes this later, which keeps more out).
+            const auto since = std::chrono::duration_cast<std::chrono::milliseconds>(
+                Clock::now() - lastKeyArrived_);
+            guardedFrom_ = lastKeyAt_ + static_cast<unsigned long>(since.count());
             return false;
+        }
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
             typing_ = false;
+            keyed_ = false;
             if (watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == guarded_)
                 guarded_ = nullptr;
             return false;
@@ -56,16 +72,20 @@ bool TypingGuard::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     const unsigned long at = key->timestamp();
     const bool inGuarded = guarded_ && static_cast<QWidget*>(watched)->window() == guarded_;
-    if (inGuarded && at != 0 && at - lastKeyAt_ < kBurstPause) {
-        // Still the burst that was typed for the caller.
-        if (event->type() == QEvent::KeyPress) lastKeyAt_ = at;
+    if (inGuarded && at != 0 && (at - lastKeyAt_ < kBurstPause || at < guardedFrom_)) {
+        // Still the burst that opened it, or typed before it showed.
+        if (event->type() != QEvent::KeyRelease && at > lastKeyAt_) lastKeyAt_ = at;
         event->accept();  // an accepted override keeps the key from being a shortcut
         return true;
     }
-    if (event->type() != QEvent::KeyPress) return false;
+    // A key that is a shortcut (a button's letter) never comes as a key press: its override
+    // is where it is seen.
+    if (event->type() == QEvent::KeyRelease) return false;
     if (inGuarded) guarded_ = nullptr;  // the user has seen the window and answers it
     lastKeyAt_ = at;
+    lastKeyArrived_ = Clock::now();
     typing_ = isTyping(*key, watched);
+    keyed_ = true;
     return false;
 }
 

@@ -137,4 +137,17 @@ int substitutedKey(int code) {
     return it == gSubstitutions.end() ? code : it->second;
 }
 
+bool editsText(ControlKind focused, int key) {
+    if (key != KEY::Delete && key != KEY::Backspace) return false;
+    switch (focused) {
+        case ControlKind::Entry:
+        case ControlKind::Text:
+        case ControlKind::Spin:
+        case ControlKind::Combo:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace rt

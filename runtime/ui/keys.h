@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/ui/window_structure.h"
+
 namespace rt {
 
 // 0 when the name is not a key.
@@ -17,6 +19,10 @@ int keyCode();
 char keyChar();
 void setKeyCode(int code, char character = 0);
 void clearKeyCode();
+
+// True when `key` edits the text of a control of kind `focused` (Delete, Backspace in an
+// entry): there it deletes text, whatever button it is the key of.
+bool editsText(ControlKind focused, int key);
 
 // Program-wide: key `from` acts as key `to` (Enter as Tab). `to` 0 removes the entry.
 void substituteKey(int from, int to);

@@ -495,8 +495,9 @@ void Window::applyKey(int key, char character) {
         queue({EVENT::AlertKey, 0, key, character, 0});
         return;
     }
+    const bool textKey = f && editsText(f->structure.kind, key);
     for (auto& c : controls_)
-        if (c.structure.key == key && isVisible(c.structure.number) &&
+        if (!textKey && c.structure.key == key && isVisible(c.structure.number) &&
             isEnabled(c.structure.number) &&
             (c.structure.kind == ControlKind::Button || c.structure.kind == ControlKind::Item)) {
             press(c, key);

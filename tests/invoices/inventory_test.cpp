@@ -81,6 +81,23 @@ TEST_F(InventoryTest, TheSelectorStepsThroughTheItemsThatBeginWithTheTypedLetter
     EXPECT_EQ(item, "B1");  // the highlighted item, read again
 }
 
+TEST_F(InventoryTest, EnterInTheSelectorSelectsTheHighlightedItem) {
+    makeItems({{"A1", "One", "1.00"}, {"B1", "Two", "2.00"}});
+    driver.start([this] {
+        INVENTOR.clear();
+        GLO::Request = REQ::Select;
+        LookUp2();
+        keepItem();
+    });
+    driver.waitWindow("Browse the INVENTOR File");
+    driver.key("Down");
+    driver.key("Enter");
+    ASSERT_TRUE(driver.finish());
+    EXPECT_EQ(response, RESP::Completed);
+    EXPECT_EQ(item, "B1");
+    EXPECT_EQ(price, "2.00");
+}
+
 TEST_F(InventoryTest, ASelectorOnAnEmptyInventoryAnswersAClearedItem) {
     makeItems({});
     driver.start([this] {

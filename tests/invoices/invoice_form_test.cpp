@@ -11,6 +11,7 @@
 #include "drivers/driver.h"
 #include "frame/globals.h"
 #include "invoices/invoice_form_window.h"
+#include "invoices/invoice_list_window.h"
 #include "invoices/invoice_procedures.h"
 #include "runtime/text/day_number.h"
 #include "tests/invoices/invoice_fixture.h"
@@ -67,6 +68,22 @@ TEST_F(InvoiceFormTest, ANewInvoiceIsNumberedDatedAndACancelLeavesNothing) {
     ASSERT_TRUE(readInvoice(1));
     EXPECT_EQ(text(ORD::FIRSTNAME), "Ann");
     EXPECT_EQ(ORD::ORDERDATE.integer(), rt::today());
+    ORDERS.open();
+    EXPECT_EQ(ORDERS.records(), 1);
+    ORDERS.close();
+}
+
+// Delete in the list's locator deletes text there; the list's "&Delete" is not its key there.
+TEST_F(InvoiceFormTest, DeleteInTheLocatorDeletesNoInvoice) {
+    makeInvoices({{"Ann", "Smith", 7, "", 3, "19.99", "0", "59.97"}});
+    driver.start(&BrowseInvoices);
+    driver.waitWindow("Browse Invoice Records");
+    driver.click(
+        ControlName::parse(std::to_string(windows::invoice_list::InvoiceListControl::FirstName)), 0,
+        "LeftClick");
+    driver.key("Delete");
+    driver.key("Backspace");
+    closeList();
     ORDERS.open();
     EXPECT_EQ(ORDERS.records(), 1);
     ORDERS.close();

@@ -8,18 +8,24 @@
 #include <QComboBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <string>
 
+#include "frame/codes.h"
+#include "frame/globals.h"
 #include "records/areacode.h"
+#include "records/web.h"
 #include "records/zip.h"
 #include "reference/area_code_form_window.h"
 #include "reference/area_code_list_window.h"
 #include "reference/area_code_lookup_window.h"
 #include "reference/reference_procedures.h"
+#include "reference/web_form_window.h"
 #include "reference/zip_form_window.h"
 #include "reference/zip_list_window.h"
 #include "reference/zip_lookup_window.h"
 #include "runtime/qt/qt_list.h"
 #include "runtime/text/fixed_text.h"
+#include "tests/reference/zip_records.h"
 #include "tests/runtime/qt/qt_test_support.h"
 #include "tests/support/temp_dir.h"
 
@@ -133,14 +139,7 @@ TEST_F(ReferenceWindowsQt, AreaCodesTypedIntoTheFormShowInTheListOnEveryTab) {
 
 // The look-ups the contact form pops up show their rows too.
 TEST_F(ReferenceWindowsQt, TheLookUpsShowTheirRowsOnEveryTab) {
-    ZIP.create();
-    ZIP.open();
-    ZIP.clear();
-    ZIP::CITY.setText("Portland");
-    ZIP::STATE.setText("OR");
-    ZIP::ZIP_.setText("97201");
-    ZIP.add();
-    ZIP.close();
+    reftest::makeZipFile("Portland", "OR", "97201");
     AREACODE.create();
     AREACODE.open();
     AREACODE.clear();
@@ -166,6 +165,70 @@ TEST_F(ReferenceWindowsQt, TheLookUpsShowTheirRowsOnEveryTab) {
                          windows::area_code_lookup::AreaLookupControl::Sheet, "Portland");
     click(areas, windows::area_code_lookup::AreaLookupControl::Close);
     ASSERT_TRUE(session.finish());
+}
+
+// A drop-down that also takes typing keeps what was typed into it when Enter ends the form,
+// as it does when Tab leaves it: a text of its own, or an item's beginning, which the
+// drop-down completes.
+struct TypedDropDown {
+    const char* name;
+    void (*form)();
+    int fieldBefore;
+    const char* typed;
+    const char* stored;
+};
+
+std::string storedTimeZone() {
+    AREACODE.open();
+    AREACODE.set();
+    const bool read = AREACODE.next() == 0;
+    std::string zone(rt::clip(ARE::TIMEZONE.text()));
+    AREACODE.close();
+    return read ? zone : "(no record)";
+}
+
+std::string storedBookmarkType() {
+    WEB.open();
+    WEB.set();
+    const bool read = WEB.next() == 0;
+    std::string type(rt::clip(WEB::GENERAL.text()));
+    WEB.close();
+    return read ? type : "(no record)";
+}
+
+TEST_F(ReferenceWindowsQt, TextTypedIntoADropDownAndEndedWithEnterIsStored) {
+    namespace Area = windows::area_code_form::AreaFormControl;
+    namespace Web = windows::web_form::WebFormControl;
+    const TypedDropDown dropDowns[] = {
+        {"time zone of its own", &UpdateAreaCode, Area::City, "Hawaii", "Hawaii"},
+        {"time zone completed", &UpdateAreaCode, Area::City, "Moun", "Mountain"},
+        {"bookmark type of its own", &UpdateWeb, Web::SiteName, "Recipes", "Recipes"},
+        {"bookmark type completed", &UpdateWeb, Web::SiteName, "Fin", "Finance"},
+    };
+    for (const TypedDropDown& d : dropDowns) {
+        SCOPED_TRACE(d.name);
+        const bool areaCode = d.form == &UpdateAreaCode;
+        (areaCode ? static_cast<rt::RecordFile&>(AREACODE) : WEB).remove();
+        session.start([form = d.form] {
+            GLO::Request = REQ::Insert;
+            form();
+        });
+        rt::Window* form = shownTop();
+        ASSERT_NE(form, nullptr);
+        // Tabbed into from the field before it, the drop-down's text is selected and the
+        // typing replaces it.
+        QWidget* before = widget(form, d.fieldBefore);
+        ASSERT_NE(before, nullptr);
+        QTest::mouseClick(before, Qt::LeftButton, {}, QPoint(8, before->height() / 2));
+        session.settle();
+        qttest::keyAt(1000, Qt::Key_Tab);
+        const unsigned long at = qttest::typeAt(1040, QString::fromLatin1(d.typed));
+        qttest::keyAt(at, Qt::Key_Return);
+        session.settle();
+        EXPECT_EQ(topWindow(), nullptr) << "Enter pressed OK";
+        ASSERT_TRUE(session.finish());
+        EXPECT_EQ(areaCode ? storedTimeZone() : storedBookmarkType(), d.stored);
+    }
 }
 
 }  // namespace

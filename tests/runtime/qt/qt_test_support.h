@@ -76,12 +76,14 @@ class QtSession {
         settle();
     }
 
-    // Waits until every application thread waits and the GUI has caught up with the model.
+    // Waits until every application thread waits and the GUI has caught up with the model,
+    // keys held for the program's answer handed on (the hold looks every few milliseconds).
     void settle() {
-        for (int round = 0; round < 3; ++round) {
+        for (int round = 0; round < 4; ++round) {
             rt::Scheduler::instance().waitIdle(5000);
             QCoreApplication::sendPostedEvents();
             QCoreApplication::processEvents();
+            if (round == 2) QTest::qWait(15);
         }
     }
 
@@ -167,11 +169,14 @@ class QtSession {
 // One key pressed and let go at `at` milliseconds, as the window system stamps keys: typing at
 // a known pace without waiting for it. Each key goes to the window of the widget that has the
 // keyboard, which hands it on to that widget, the way keys from the window system travel.
-inline void keyAt(unsigned long at, Qt::Key key, const QString& text = {}) {
+inline void keyAt(unsigned long at, Qt::Key key, const QString& text = {},
+                  Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     auto send = [&](QEvent::Type type, unsigned long stamp) {
+        // A window just shown takes the keyboard once the window system has activated it.
+        (void)QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }, 1000);
         QWidget* to = QApplication::focusWidget();
         if (!to) return false;
-        QKeyEvent event(type, key, Qt::NoModifier, text);
+        QKeyEvent event(type, key, modifiers, text);
         event.setTimestamp(stamp);
         QWindow* window = to->window()->windowHandle();
         QApplication::sendEvent(window ? static_cast<QObject*>(window) : to, &event);

@@ -1,0 +1,308 @@
+// Keys typed at a fast typist's pace into the program's real windows (offscreen), stamped and
+// sent through the window as the window system sends them: a box that asks to confirm a
+// removal or a cancel takes none of the burst that opened it, Delete in a field deletes text,
+// and the keys typed behind the key that opens a form go into that form.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <cstdint>
+#include <functional>
+#include <ostream>
+
+#include "contacts/contact_form_window.h"
+#include "contacts/contact_procedures.h"
+#include "contacts/contacts_list_window.h"
+#include "frame/codes.h"
+#include "frame/globals.h"
+#include "frame/report_destination.h"
+#include "frame/report_destination_window.h"
+#include "invoices/invoice_list_window.h"
+#include "invoices/invoice_procedures.h"
+#include "records/mail.h"
+#include "records/orders.h"
+#include "records/zip.h"
+#include "reference/reference_procedures.h"
+#include "reference/zip_list_window.h"
+#include "runtime/text/fixed_text.h"
+#include "tests/invoices/invoice_fixture.h"
+#include "tests/reference/zip_records.h"
+#include "tests/runtime/qt/qt_test_support.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+namespace List = windows::contacts_list::ContactsControl;
+namespace Form = windows::contact_form::ContactFormControl;
+using qttest::keyAt;
+using qttest::typeAt;
+
+void makeContacts(std::initializer_list<std::pair<const char*, const char*>> names) {
+    MAIL.create();
+    MAIL.open();
+    for (const auto& [first, last] : names) {
+        MAIL.clear();
+        MAI::FIRSTNAME.setText(first);
+        MAI::LASTNAME.setText(last);
+        MAIL.add();
+    }
+    MAIL.close();
+}
+
+void makeZips() {
+    reftest::makeZipFile("Portland", "OR", "97201");
+}
+
+void makeOneInvoice() {
+    invoicetest::makeCompanies(
+        {{"Acme Supply", "1 Main Street", "Springfield IL 62704", 2175550100, 0, "0.0825"}});
+    invoicetest::makeInvoices({{"Ann", "Smith", 1, "", 3, "19.99", "0", "59.97", "Acme"}});
+}
+
+std::int64_t recordsOf(rt::RecordFile& file) {
+    file.open();
+    const std::int64_t n = file.records();
+    file.close();
+    return n;
+}
+
+// The one message box showing; nullptr when none is.
+QMessageBox* shownBox() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
+    return nullptr;
+}
+
+class KeysTypedAheadQt : public testing::Test {
+  protected:
+    void SetUp() override {
+        RegisterContactProcedures();
+        RegisterReferenceProcedures();
+        RegisterInvoiceProcedures();
+    }
+
+    // Starts `procedure`, makes ready what `prepare` does, and gives its window the keyboard
+    // on control `control`.
+    rt::Window* open(std::function<void()> procedure, int control,
+                     const std::function<void(qttest::QtSession&, rt::Window*)>& prepare = {}) {
+        session.start(std::move(procedure));
+        rt::Window* w = session.shownTop();
+        if (!w) return nullptr;
+        if (prepare) prepare(session, w);
+        QWidget* frame = session.backend().windowWidget(w);
+        frame->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(frame));
+        // As the user's Tab moves it: the program hears of it.
+        if (QWidget* target = session.widget(w, control)) target->setFocus(Qt::TabFocusReason);
+        session.settle();
+        return w;
+    }
+
+    // The box showing, answered with `button`, and the program's answer to it.
+    void answerBox(QMessageBox::StandardButton button) {
+        QPointer<QMessageBox> box = shownBox();
+        ASSERT_NE(box, nullptr);
+        box->button(button)->click();
+        session.settle();
+    }
+
+    // The contacts list, highlighting its first contact, and the letter `letter` with Alt
+    // there, `typing` right behind it: the form that opened.
+    rt::Window* contactFormByLetter(Qt::Key letter, const std::function<void()>& typing) {
+        list = open([] { BrowseMAIL(); }, List::List);
+        if (!list) return nullptr;
+        EXPECT_EQ(list->prop(List::List, PROP::SelectedRow), 1);
+        keyAt(1000, letter, {}, Qt::AltModifier);
+        typing();
+        session.settle();
+        rt::Window* form = qttest::topWindow();
+        return form != list ? form : nullptr;
+    }
+
+    // OK in the contact form, back in the list, and the program ended.
+    void saveContact(rt::Window* form) {
+        session.click(form, Form::Ok);
+        ASSERT_EQ(qttest::topWindow(), list);
+        ASSERT_TRUE(session.finish());
+    }
+
+    QString fieldText(rt::Window* w, int control) {
+        auto* field = qobject_cast<QLineEdit*>(session.widget(w, control));
+        return field ? field->text() : QStringLiteral("(no field)");
+    }
+
+    testsupport::TempDir dir{/*enter=*/true};
+    qttest::QtSession session;
+    rt::Window* list = nullptr;
+};
+
+// A confirming box, the way to it, and the key that opens it.
+struct ConfirmingBox {
+    const char* name;
+    std::function<void()> makeRecords;
+    std::function<void()> procedure;
+    std::function<void(qttest::QtSession&, rt::Window*)> prepare;  // may be empty
+    std::function<std::string()> kept;  // what the box guards, read before and after
+    int focus;                          // the control with the keyboard when the key is pressed
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* text;  // how the box's text begins
+};
+
+std::string contacts() {
+    return std::to_string(recordsOf(MAIL)) + " contacts";
+}
+
+// A report to print into "old.pdf", which exists: printing into a file chosen in the options.
+void printIntoAnExistingFile(qttest::QtSession& session, rt::Window* destination) {
+    namespace O = windows::report_destination::PrintOptionsControl;
+    session.click(destination, windows::report_destination::DestinationControl::Options);
+    rt::Window* options = session.shownTop();
+    ASSERT_NE(options, destination);
+    session.click(options, O::PrintToFile);
+    session.click(options, O::FileName);
+    QTest::keyClicks(QApplication::focusWidget(), "old.pdf");
+    session.click(options, O::Ok);
+    ASSERT_EQ(qttest::topWindow(), destination);
+}
+
+void PrintTo(const ConfirmingBox& row, std::ostream* out) {
+    *out << row.name;
+}
+
+const ConfirmingBox kConfirmingBoxes[] = {
+    {"contacts_delete_by_its_letter",
+     [] {
+         makeContacts({{"Ann", "Smith"}});
+     },
+     [] { BrowseMAIL(); }, nullptr, &contacts, windows::contacts_list::ContactsControl::List,
+     Qt::Key_D, Qt::AltModifier, "You've selected to delete"},
+    {"zip_delete_key_in_the_list", &makeZips, [] { ZipCode2(); }, nullptr,
+     [] { return std::to_string(recordsOf(ZIP)) + " zip codes"; },
+     windows::zip_list::ZipListControl::List, Qt::Key_Delete, Qt::NoModifier,
+     "You've selected to delete"},
+    {"invoice_delete_key_in_the_list", &makeOneInvoice, [] { BrowseInvoices(); }, nullptr,
+     [] { return std::to_string(recordsOf(ORDERS)) + " invoices"; },
+     windows::invoice_list::InvoiceListControl::List, Qt::Key_Delete, Qt::NoModifier,
+     "You've selected to delete"},
+    {"contact_form_escape_after_a_change",
+     [] {
+         makeContacts({{"Ann", "Smith"}});
+     },
+     [] {
+         MAIL.open();
+         MAIL.set();
+         MAIL.next();
+         GLO::Request = REQ::Change;
+         UpdateMAIL();
+         MAIL.close();
+     },
+     nullptr, &contacts, windows::contact_form::ContactFormControl::FirstName, Qt::Key_Escape,
+     Qt::NoModifier, "Are you sure you want to cancel?"},
+    {"report_into_a_file_that_exists", [] { testsupport::writeBytes("old.pdf", "old pages"); },
+     [] { SelectReportDestination(); }, &printIntoAnExistingFile,
+     [] { return testsupport::readBytes("old.pdf"); },
+     windows::report_destination::DestinationControl::ViewReport, Qt::Key_Return, Qt::NoModifier,
+     "The file old.pdf already exists"},
+};
+
+class ConfirmingBoxesQt : public KeysTypedAheadQt,
+                          public testing::WithParamInterface<ConfirmingBox> {};
+
+// The key opens the box, and the typing goes on as meant for the window behind it: Tab to
+// the box's other button, a blank, "y" and Enter. None of it answers; after a pause the user
+// answers, and no record was removed.
+TEST_P(ConfirmingBoxesQt, TakesNoneOfTheBurstThatOpenedIt) {
+    const ConfirmingBox& row = GetParam();
+    row.makeRecords();
+    const std::string before = row.kept();
+    rt::Window* w = open(row.procedure, row.focus, row.prepare);
+    ASSERT_NE(w, nullptr);
+    if (row.key == Qt::Key_Escape) typeAt(500, "x");  // the change the form asks about
+    keyAt(1000, row.key, {}, row.modifiers);
+    ASSERT_TRUE(QTest::qWaitFor([] { return shownBox() != nullptr; }, 3000));
+    keyAt(1040, Qt::Key_Tab);
+    unsigned long at = typeAt(1080, " y");
+    keyAt(at, Qt::Key_Tab);
+    keyAt(at + 40, Qt::Key_Space, " ");
+    keyAt(at + 80, Qt::Key_Return);
+    session.settle();
+    QMessageBox* box = shownBox();
+    ASSERT_NE(box, nullptr) << "the box was answered by keys typed before it showed";
+    EXPECT_TRUE(box->text().startsWith(row.text)) << box->text().toStdString();
+    // Seen, it is answered with its own key: Escape is Cancel (or No).
+    keyAt(at + 2000, Qt::Key_Escape);
+    session.settle();
+    EXPECT_EQ(shownBox(), nullptr);
+    if (row.key == Qt::Key_Escape) {
+        EXPECT_EQ(fieldText(w, windows::contact_form::ContactFormControl::FirstName), "Annx");
+        session.backend().windowWidget(w)->close();
+        session.settle();
+        answerBox(QMessageBox::Yes);
+    }
+    ASSERT_TRUE(session.finish());
+    EXPECT_EQ(row.kept(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryBox, ConfirmingBoxesQt, testing::ValuesIn(kConfirmingBoxes),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Delete pressed to correct the text of the invoice list's locator deletes a character there;
+// the list's "&Delete" stays unpressed.
+TEST_F(KeysTypedAheadQt, DeleteInALocatorDeletesText) {
+    namespace C = windows::invoice_list::InvoiceListControl;
+    makeOneInvoice();
+    rt::Window* list = open([] { BrowseInvoices(); }, C::FirstName);
+    ASSERT_NE(list, nullptr);
+    unsigned long at = typeAt(1000, "Anx");
+    keyAt(at, Qt::Key_Left);
+    keyAt(at + 40, Qt::Key_Delete);
+    session.settle();
+    EXPECT_EQ(shownBox(), nullptr);
+    EXPECT_EQ(fieldText(list, C::FirstName), "An");
+    EXPECT_EQ(qttest::topWindow(), list);
+    ASSERT_TRUE(session.finish());
+    EXPECT_EQ(recordsOf(ORDERS), 1);
+}
+
+// "&Add" and "Tag &All" share their letter: Alt+A adds, and the new contact typed right behind
+// it goes into the form's first field.
+TEST_F(KeysTypedAheadQt, TheSharedLetterOfAddOpensTheFormForTheTypingBehindIt) {
+    makeContacts({{"Ann", "Smith"}});
+    rt::Window* form = contactFormByLetter(Qt::Key_A, [] {
+        const unsigned long at = typeAt(1040, "Zed");
+        keyAt(at, Qt::Key_Tab);
+        typeAt(at + 40, "Young");
+    });
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(shownBox(), nullptr);
+    EXPECT_EQ(fieldText(form, Form::FirstName), "Zed");
+    EXPECT_EQ(fieldText(form, Form::LastName), "Young");
+    saveContact(form);
+    EXPECT_EQ(recordsOf(MAIL), 2);
+}
+
+// Alt+O with the typing right behind it: the form opens on the highlighted contact, and the
+// typing replaces its first name instead of moving the list's highlight.
+TEST_F(KeysTypedAheadQt, TheFormOpenedByItsLetterTakesTheTypingBehindIt) {
+    makeContacts({{"Ann", "Smith"}, {"Tia", "Today"}});
+    rt::Window* form = contactFormByLetter(Qt::Key_O, [] { typeAt(1040, "Tia"); });
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(fieldText(form, Form::LastName), "Smith");
+    EXPECT_EQ(fieldText(form, Form::FirstName), "Tia");
+    saveContact(form);
+    MAIL.open();
+    MAIL.set();
+    ASSERT_EQ(MAIL.next(), 0);
+    EXPECT_EQ(rt::clip(MAI::LASTNAME.text()), "Smith");
+    EXPECT_EQ(rt::clip(MAI::FIRSTNAME.text()), "Tia");
+    ASSERT_EQ(MAIL.next(), 0);
+    EXPECT_EQ(rt::clip(MAI::LASTNAME.text()), "Today");
+    EXPECT_EQ(rt::clip(MAI::FIRSTNAME.text()), "Tia");
+    MAIL.close();
+}
+
+}  // namespace
