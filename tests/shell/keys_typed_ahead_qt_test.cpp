@@ -19,12 +19,20 @@
 #include "frame/globals.h"
 #include "frame/report_destination.h"
 #include "frame/report_destination_window.h"
+#include "invoices/company_list_window.h"
+#include "invoices/inventory_list_window.h"
 #include "invoices/invoice_list_window.h"
 #include "invoices/invoice_procedures.h"
+#include "records/areacode.h"
+#include "records/company.h"
+#include "records/inventor.h"
 #include "records/mail.h"
 #include "records/orders.h"
+#include "records/web.h"
 #include "records/zip.h"
+#include "reference/area_code_list_window.h"
 #include "reference/reference_procedures.h"
+#include "reference/web_list_window.h"
 #include "reference/zip_list_window.h"
 #include "runtime/text/fixed_text.h"
 #include "tests/invoices/invoice_fixture.h"
@@ -60,6 +68,16 @@ void makeOneInvoice() {
     invoicetest::makeCompanies(
         {{"Acme Supply", "1 Main Street", "Springfield IL 62704", 2175550100, 0, "0.0825"}});
     invoicetest::makeInvoices({{"Ann", "Smith", 1, "", 3, "19.99", "0", "59.97", "Acme"}});
+}
+
+// A new `file` holding one record, its fields given by `fill`.
+void makeOne(rt::RecordFile& file, const std::function<void()>& fill) {
+    file.create();
+    file.open();
+    file.clear();
+    fill();
+    file.add();
+    file.close();
 }
 
 std::int64_t recordsOf(rt::RecordFile& file) {
@@ -156,6 +174,11 @@ std::string contacts() {
     return std::to_string(recordsOf(MAIL)) + " contacts";
 }
 
+// What a row's box guards: the number of records in `file`.
+std::function<std::string()> countOf(rt::RecordFile& file) {
+    return [&file] { return std::to_string(recordsOf(file)) + " records"; };
+}
+
 // A report to print into "old.pdf", which exists: printing into a file chosen in the options.
 void printIntoAnExistingFile(qttest::QtSession& session, rt::Window* destination) {
     namespace O = windows::report_destination::PrintOptionsControl;
@@ -188,6 +211,40 @@ const ConfirmingBox kConfirmingBoxes[] = {
      [] { return std::to_string(recordsOf(ORDERS)) + " invoices"; },
      windows::invoice_list::InvoiceListControl::List, Qt::Key_Delete, Qt::NoModifier,
      "You've selected to delete"},
+    {"company_delete_key_in_the_list",
+     [] {
+         invoicetest::makeCompanies({{"Acme Supply", "1 Main Street", "Springfield IL 62704"}});
+     },
+     [] { BrowseCompanies(); }, nullptr, countOf(COMPANY),
+     windows::company_list::CompanyListControl::List, Qt::Key_Delete, Qt::NoModifier,
+     "You've selected to delete"},
+    {"inventory_delete_key_in_the_list",
+     [] {
+         invoicetest::makeItems({{"WIDGET", "A widget", "1.50"}});
+     },
+     [] { InventoryFileBrowse(); }, nullptr, countOf(INVENTOR),
+     windows::inventory_list::InventoryListControl::List, Qt::Key_Delete, Qt::NoModifier,
+     "You've selected to delete"},
+    {"area_code_delete_key_in_the_list",
+     [] {
+         makeOne(AREACODE, [] {
+             ARE::AREACODE.setText("503");
+             ARE::STATE.setText("OR");
+             ARE::CITY.setText("Portland");
+         });
+     },
+     [] { UpdateAreaCodes(); }, nullptr, countOf(AREACODE),
+     windows::area_code_list::AreaListControl::List, Qt::Key_Delete, Qt::NoModifier,
+     "You've selected to delete"},
+    {"bookmark_delete_key_in_the_list",
+     [] {
+         makeOne(WEB, [] {
+             WEB::SITENAME.setText("Weather");
+             WEB::URL.setText("http://weather.example");
+         });
+     },
+     [] { WebBookMarks(); }, nullptr, countOf(WEB), windows::web_list::WebListControl::List,
+     Qt::Key_Delete, Qt::NoModifier, "You've selected to delete"},
     {"contact_form_escape_after_a_change",
      [] {
          makeContacts({{"Ann", "Smith"}});
