@@ -12,6 +12,11 @@
 #include <functional>
 #include <ostream>
 
+#include "checks/blank_checks_window.h"
+#include "checks/check_procedures.h"
+#include "checks/checks_to_print_window.h"
+#include "checks/monthly_drafts_window.h"
+#include "checks/payee_list_window.h"
 #include "contacts/contact_form_window.h"
 #include "contacts/contact_procedures.h"
 #include "contacts/contacts_list_window.h"
@@ -24,10 +29,13 @@
 #include "invoices/invoice_list_window.h"
 #include "invoices/invoice_procedures.h"
 #include "records/areacode.h"
+#include "records/blank.h"
+#include "records/checks.h"
 #include "records/company.h"
 #include "records/inventor.h"
 #include "records/mail.h"
 #include "records/orders.h"
+#include "records/payee.h"
 #include "records/web.h"
 #include "records/zip.h"
 #include "reference/area_code_list_window.h"
@@ -100,6 +108,7 @@ class KeysTypedAheadQt : public testing::Test {
         RegisterContactProcedures();
         RegisterReferenceProcedures();
         RegisterInvoiceProcedures();
+        RegisterCheckProcedures();
     }
 
     // Starts `procedure`, makes ready what `prepare` does, and gives its window the keyboard
@@ -245,6 +254,44 @@ const ConfirmingBox kConfirmingBoxes[] = {
      },
      [] { WebBookMarks(); }, nullptr, countOf(WEB), windows::web_list::WebListControl::List,
      Qt::Key_Delete, Qt::NoModifier, "You've selected to delete"},
+    {"payee_delete_key_in_the_list",
+     [] { makeOne(PAYEE, [] { PAY::PAYTO.setText("Acme Supply"); }); }, [] { SelectPayTo(); },
+     nullptr, countOf(PAYEE), windows::payee_list::PayeeListControl::List, Qt::Key_Delete,
+     Qt::NoModifier, "You've selected to delete"},
+    {"check_to_print_delete_key_in_the_list",
+     [] {
+         makeOne(CHECKS, [] {
+             CHE::FIRSTNAME.setText("Ann");
+             CHE::LASTNAME.setText("Smith");
+             CHE::CHECKID.setInteger(1);
+         });
+     },
+     [] { PostChecksToPrint(); }, nullptr, countOf(CHECKS),
+     windows::checks_to_print::ChecksToPrintControl::List, Qt::Key_Delete, Qt::NoModifier,
+     "You've selected to delete"},
+    {"monthly_draft_delete_key_in_the_list",
+     [] {
+         makeOne(CHECKS, [] {
+             CHE::FIRSTNAME.setText("Ann");
+             CHE::LASTNAME.setText("Smith");
+             CHE::CHECKID.setInteger(1);
+             CHE::X2.setText("3");  // drafts still to run
+         });
+     },
+     [] { BrowseMonthlyDrafts(); }, nullptr, countOf(CHECKS),
+     windows::monthly_drafts::DraftsControl::List, Qt::Key_Delete, Qt::NoModifier,
+     "You've selected to delete"},
+    {"blank_check_delete_key_in_the_list",
+     [] {
+         makeOne(BLANK, [] {
+             CHE1::FIRSTNAME.setText("Ann");
+             CHE1::LASTNAME.setText("Smith");
+             CHE1::CHECKID.setInteger(1);
+         });
+     },
+     [] { BrowseBlankChecks(); }, nullptr, countOf(BLANK),
+     windows::blank_checks::BlankChecksControl::List, Qt::Key_Delete, Qt::NoModifier,
+     "You've selected to delete"},
     {"contact_form_escape_after_a_change",
      [] {
          makeContacts({{"Ann", "Smith"}});
