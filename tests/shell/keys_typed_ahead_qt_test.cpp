@@ -20,6 +20,9 @@
 #include "contacts/contact_form_window.h"
 #include "contacts/contact_procedures.h"
 #include "contacts/contacts_list_window.h"
+#include "followups/add_contacts_list_window.h"
+#include "followups/follow_ups_list_window.h"
+#include "followups/followup_procedures.h"
 #include "frame/codes.h"
 #include "frame/globals.h"
 #include "frame/report_destination.h"
@@ -42,7 +45,9 @@
 #include "reference/reference_procedures.h"
 #include "reference/web_list_window.h"
 #include "reference/zip_list_window.h"
+#include "runtime/text/day_number.h"
 #include "runtime/text/fixed_text.h"
+#include "tests/followups/follow_up_fixture.h"
 #include "tests/invoices/invoice_fixture.h"
 #include "tests/reference/zip_records.h"
 #include "tests/runtime/qt/qt_test_support.h"
@@ -109,6 +114,7 @@ class KeysTypedAheadQt : public testing::Test {
         RegisterReferenceProcedures();
         RegisterInvoiceProcedures();
         RegisterCheckProcedures();
+        RegisterFollowUpProcedures();
     }
 
     // Starts `procedure`, makes ready what `prepare` does, and gives its window the keyboard
@@ -186,6 +192,20 @@ std::string contacts() {
 // What a row's box guards: the number of records in `file`.
 std::function<std::string()> countOf(rt::RecordFile& file) {
     return [&file] { return std::to_string(recordsOf(file)) + " records"; };
+}
+
+// One contact with a follow-up and an appointment.
+void makeDatedContact() {
+    followuptest::makeContacts({{"Ann", "Smith", rt::today() + 2, rt::today() + 3, "09:00", "1"}});
+}
+
+// What a follow-up or appointment list's box guards: the contacts, with their follow-up day
+// and appointment, as stored.
+std::string datedContacts() {
+    std::string kept;
+    for (const followuptest::Stored& c : followuptest::storedContacts())
+        kept += c.first + " " + std::to_string(c.followUp) + " " + c.appointmentDate + ";";
+    return kept;
 }
 
 // A report to print into "old.pdf", which exists: printing into a file chosen in the options.
@@ -292,6 +312,18 @@ const ConfirmingBox kConfirmingBoxes[] = {
      [] { BrowseBlankChecks(); }, nullptr, countOf(BLANK),
      windows::blank_checks::BlankChecksControl::List, Qt::Key_Delete, Qt::NoModifier,
      "You've selected to delete"},
+    {"follow_up_delete_key_in_the_list", &makeDatedContact, [] { BrowseContacts(); }, nullptr,
+     &datedContacts, windows::follow_ups_list::DatedListControl::List, Qt::Key_Delete,
+     Qt::NoModifier, "You've selected to delete"},
+    {"appointment_delete_key_in_the_list", &makeDatedContact, [] { BrowseAppointments(); }, nullptr,
+     &datedContacts, windows::follow_ups_list::DatedListControl::List, Qt::Key_Delete,
+     Qt::NoModifier, "You've selected to delete"},
+    {"follow_up_chooser_delete_key_in_the_list", &makeDatedContact, [] { AddContacts(); }, nullptr,
+     &datedContacts, windows::add_contacts_list::AddListControl::List, Qt::Key_Delete,
+     Qt::NoModifier, "You've selected to delete"},
+    {"appointment_chooser_delete_key_in_the_list", &makeDatedContact, [] { AddAppointments(); },
+     nullptr, &datedContacts, windows::add_contacts_list::AddListControl::List, Qt::Key_Delete,
+     Qt::NoModifier, "You've selected to delete"},
     {"contact_form_escape_after_a_change",
      [] {
          makeContacts({{"Ann", "Smith"}});
