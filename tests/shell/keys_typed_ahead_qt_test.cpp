@@ -27,18 +27,28 @@
 #include "frame/globals.h"
 #include "frame/report_destination.h"
 #include "frame/report_destination_window.h"
+#include "information/help_list_window.h"
+#include "information/information_list_window.h"
+#include "information/information_procedures.h"
+#include "information/product_list_window.h"
 #include "invoices/company_list_window.h"
 #include "invoices/inventory_list_window.h"
 #include "invoices/invoice_list_window.h"
 #include "invoices/invoice_procedures.h"
+#include "labels/business_card_list_window.h"
+#include "labels/label_procedures.h"
 #include "records/areacode.h"
 #include "records/blank.h"
+#include "records/cards.h"
 #include "records/checks.h"
 #include "records/company.h"
+#include "records/help.h"
+#include "records/informat.h"
 #include "records/inventor.h"
 #include "records/mail.h"
 #include "records/orders.h"
 #include "records/payee.h"
+#include "records/plf.h"
 #include "records/web.h"
 #include "records/zip.h"
 #include "reference/area_code_list_window.h"
@@ -115,6 +125,8 @@ class KeysTypedAheadQt : public testing::Test {
         RegisterInvoiceProcedures();
         RegisterCheckProcedures();
         RegisterFollowUpProcedures();
+        RegisterLabelProcedures();
+        RegisterInformationProcedures();
     }
 
     // Starts `procedure`, makes ready what `prepare` does, and gives its window the keyboard
@@ -323,6 +335,29 @@ const ConfirmingBox kConfirmingBoxes[] = {
      Qt::NoModifier, "You've selected to delete"},
     {"appointment_chooser_delete_key_in_the_list", &makeDatedContact, [] { AddAppointments(); },
      nullptr, &datedContacts, windows::add_contacts_list::AddListControl::List, Qt::Key_Delete,
+     Qt::NoModifier, "You've selected to delete"},
+    {"business_card_delete_key_in_the_list",
+     [] {
+         makeOne(CARDS, [] {
+             CAR::BUSINESSNAME.setText("Acme Supply");
+             CAR::NAME.setText("Ann Smith");
+         });
+     },
+     [] { BrowsePrintBusinessCards(); }, nullptr, countOf(CARDS),
+     windows::business_card_list::CardListControl::List, Qt::Key_Delete, Qt::NoModifier,
+     "You've selected to delete"},
+    {"help_topic_delete_key_in_the_list",
+     [] { makeOne(HELP, [] { HEL::HELP.setText("Printing checks"); }); }, [] { HelpBrowse(); },
+     nullptr, countOf(HELP), windows::help_list::HelpListControl::List, Qt::Key_Delete,
+     Qt::NoModifier, "You've selected to delete"},
+    {"information_delete_key_in_the_list",
+     [] { makeOne(INFORMAT, [] { INF::INFORMATIONFILE.setText("Getting started"); }); },
+     [] { Information(); }, nullptr, countOf(INFORMAT),
+     windows::information_list::InformationListControl::List, Qt::Key_Delete, Qt::NoModifier,
+     "You've selected to delete"},
+    {"product_delete_key_in_the_list",
+     [] { makeOne(PLF, [] { PLF::PRODUCTNAME.setText("Vitamins"); }); }, [] { AddProductName(); },
+     nullptr, countOf(PLF), windows::product_list::ProductListControl::List, Qt::Key_Delete,
      Qt::NoModifier, "You've selected to delete"},
     {"contact_form_escape_after_a_change",
      [] {
