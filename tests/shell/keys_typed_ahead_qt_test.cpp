@@ -12,15 +12,20 @@
 #include <functional>
 #include <ostream>
 
+#include "checks/blank_check_form_window.h"
 #include "checks/blank_checks_window.h"
+#include "checks/check_form_window.h"
 #include "checks/check_procedures.h"
 #include "checks/checks_to_print_window.h"
+#include "checks/draft_form_window.h"
 #include "checks/monthly_drafts_window.h"
+#include "checks/payee_form_window.h"
 #include "checks/payee_list_window.h"
 #include "contacts/contact_form_window.h"
 #include "contacts/contact_procedures.h"
 #include "contacts/contacts_list_window.h"
 #include "followups/add_contacts_list_window.h"
+#include "followups/follow_up_form_window.h"
 #include "followups/follow_ups_list_window.h"
 #include "followups/followup_procedures.h"
 #include "frame/codes.h"
@@ -31,8 +36,10 @@
 #include "information/information_list_window.h"
 #include "information/information_procedures.h"
 #include "information/product_list_window.h"
+#include "invoices/company_form_window.h"
 #include "invoices/company_list_window.h"
 #include "invoices/inventory_list_window.h"
+#include "invoices/invoice_form_window.h"
 #include "invoices/invoice_list_window.h"
 #include "invoices/invoice_procedures.h"
 #include "labels/business_card_list_window.h"
@@ -195,6 +202,10 @@ struct ConfirmingBox {
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
     const char* text;  // how the box's text begins
+    // A form's box: the text of the field with the keyboard once "x" is typed there (the
+    // change the form asks about), and the answer that then leaves the form unsaved.
+    const char* changed = nullptr;
+    QMessageBox::StandardButton leave = QMessageBox::Yes;
 };
 
 std::string contacts() {
@@ -218,6 +229,41 @@ std::string datedContacts() {
     for (const followuptest::Stored& c : followuptest::storedContacts())
         kept += c.first + " " + std::to_string(c.followUp) + " " + c.appointmentDate + ";";
     return kept;
+}
+
+// One check, to print and as a monthly draft.
+void makeOneCheck() {
+    makeOne(CHECKS, [] {
+        CHE::FIRSTNAME.setText("Ann");
+        CHE::LASTNAME.setText("Smith");
+        CHE::CHECKID.setInteger(1);
+        CHE::ADDRESS.setText("1 Main Street");
+        CHE::X2.setText("3");
+    });
+}
+
+// The form `form` changing the first record of `file`.
+std::function<void()> changing(rt::RecordFile& file, void (*form)()) {
+    return [&file, form] {
+        file.open();
+        file.set();
+        file.next();
+        GLO::Request = REQ::Change;
+        form();
+        file.close();
+    };
+}
+
+// What a form's box guards: `field` of the first record of `file`, as stored.
+std::function<std::string()> storedOf(rt::RecordFile& file, const rt::Field& field) {
+    return [&file, &field] {
+        file.open();
+        file.set();
+        const std::string stored =
+            file.next() == 0 ? std::string(rt::clip(field.text())) : "(none)";
+        file.close();
+        return stored;
+    };
 }
 
 // A report to print into "old.pdf", which exists: printing into a file chosen in the options.
@@ -372,7 +418,48 @@ const ConfirmingBox kConfirmingBoxes[] = {
          MAIL.close();
      },
      nullptr, &contacts, windows::contact_form::ContactFormControl::FirstName, Qt::Key_Escape,
-     Qt::NoModifier, "Are you sure you want to cancel?"},
+     Qt::NoModifier, "Are you sure you want to cancel?", "Annx"},
+    {"follow_up_form_escape_after_a_change", &makeDatedContact, changing(MAIL, &UpdateContactInfo),
+     nullptr, storedOf(MAIL, MAI::EMAIL1), windows::follow_up_form::FollowUpFormControl::EMail1,
+     Qt::Key_Escape, Qt::NoModifier, "Are you sure you want to cancel?", "x"},
+    {"payee_form_escape_after_a_change",
+     [] {
+         makeOne(PAYEE, [] {
+             PAY::PAYTO.setText("Acme Supply");
+             PAY::ADDRESS.setText("1 Main Street");
+         });
+     },
+     changing(PAYEE, &UpdatePayee), nullptr, storedOf(PAYEE, PAY::ADDRESS),
+     windows::payee_form::PayeeFormControl::Address, Qt::Key_Escape, Qt::NoModifier,
+     "Do you want to save the changes", "x", QMessageBox::No},
+    {"company_form_escape_after_a_change",
+     [] {
+         invoicetest::makeCompanies({{"Acme Supply", "1 Main Street", "Springfield IL 62704"}});
+     },
+     changing(COMPANY, &UpdateCompany), nullptr, storedOf(COMPANY, COM::ADDRESS),
+     windows::company_form::CompanyFormControl::Address, Qt::Key_Escape, Qt::NoModifier,
+     "Do you want to save the changes", "x", QMessageBox::No},
+    {"check_form_escape_after_a_change", &makeOneCheck, changing(CHECKS, &UpdateCheck), nullptr,
+     storedOf(CHECKS, CHE::ADDRESS), windows::check_form::CheckFormControl::Address, Qt::Key_Escape,
+     Qt::NoModifier, "Do you want to save the changes", "x", QMessageBox::No},
+    {"draft_form_escape_after_a_change", &makeOneCheck, changing(CHECKS, &UpdateMonthlyDraft),
+     nullptr, storedOf(CHECKS, CHE::ADDRESS), windows::draft_form::DraftFormControl::Address,
+     Qt::Key_Escape, Qt::NoModifier, "Do you want to save the changes", "x", QMessageBox::No},
+    {"blank_check_form_escape_after_a_change",
+     [] {
+         makeOne(BLANK, [] {
+             CHE1::FIRSTNAME.setText("Ann");
+             CHE1::LASTNAME.setText("Smith");
+             CHE1::CHECKID.setInteger(1);
+             CHE1::ADDRESS.setText("1 Main Street");
+         });
+     },
+     changing(BLANK, &UpdateBlankCheck), nullptr, storedOf(BLANK, CHE1::ADDRESS),
+     windows::blank_check_form::BlankFormControl::Address, Qt::Key_Escape, Qt::NoModifier,
+     "Do you want to save the changes", "x", QMessageBox::No},
+    {"invoice_form_escape_after_a_change", &makeOneInvoice, changing(ORDERS, &UpdateInvoice),
+     nullptr, storedOf(ORDERS, ORD::ADDRESS), windows::invoice_form::InvoiceFormControl::Address,
+     Qt::Key_Escape, Qt::NoModifier, "Do you want to save the changes", "x", QMessageBox::No},
     {"report_into_a_file_that_exists", [] { testsupport::writeBytes("old.pdf", "old pages"); },
      [] { SelectReportDestination(); }, &printIntoAnExistingFile,
      [] { return testsupport::readBytes("old.pdf"); },
@@ -392,7 +479,7 @@ TEST_P(ConfirmingBoxesQt, TakesNoneOfTheBurstThatOpenedIt) {
     const std::string before = row.kept();
     rt::Window* w = open(row.procedure, row.focus, row.prepare);
     ASSERT_NE(w, nullptr);
-    if (row.key == Qt::Key_Escape) typeAt(500, "x");  // the change the form asks about
+    if (row.changed) typeAt(500, "x");
     keyAt(1000, row.key, {}, row.modifiers);
     ASSERT_TRUE(QTest::qWaitFor([] { return shownBox() != nullptr; }, 3000));
     keyAt(1040, Qt::Key_Tab);
@@ -408,11 +495,11 @@ TEST_P(ConfirmingBoxesQt, TakesNoneOfTheBurstThatOpenedIt) {
     keyAt(at + 2000, Qt::Key_Escape);
     session.settle();
     EXPECT_EQ(shownBox(), nullptr);
-    if (row.key == Qt::Key_Escape) {
-        EXPECT_EQ(fieldText(w, windows::contact_form::ContactFormControl::FirstName), "Annx");
+    if (row.changed) {
+        EXPECT_EQ(fieldText(w, row.focus).toStdString(), row.changed);
         session.backend().windowWidget(w)->close();
         session.settle();
-        answerBox(QMessageBox::Yes);
+        answerBox(row.leave);
     }
     ASSERT_TRUE(session.finish());
     EXPECT_EQ(row.kept(), before);
