@@ -18,6 +18,7 @@
 #include "checks/check_procedures.h"
 #include "checks/checks_to_print_window.h"
 #include "checks/draft_form_window.h"
+#include "checks/draft_search_window.h"
 #include "checks/monthly_drafts_window.h"
 #include "checks/payee_form_window.h"
 #include "checks/payee_list_window.h"
@@ -202,10 +203,11 @@ struct ConfirmingBox {
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
     const char* text;  // how the box's text begins
-    // A form's box: the text of the field with the keyboard once "x" is typed there (the
+    // A form's box: the text of the field with the keyboard once `typed` is typed there (the
     // change the form asks about), and the answer that then leaves the form unsaved.
     const char* changed = nullptr;
     QMessageBox::StandardButton leave = QMessageBox::Yes;
+    const char* typed = "x";
 };
 
 std::string contacts() {
@@ -231,7 +233,7 @@ std::string datedContacts() {
     return kept;
 }
 
-// One check, to print and as a monthly draft.
+// One check, to print and as a monthly draft with no draft day yet.
 void makeOneCheck() {
     makeOne(CHECKS, [] {
         CHE::FIRSTNAME.setText("Ann");
@@ -445,6 +447,9 @@ const ConfirmingBox kConfirmingBoxes[] = {
     {"draft_form_escape_after_a_change", &makeOneCheck, changing(CHECKS, &UpdateMonthlyDraft),
      nullptr, storedOf(CHECKS, CHE::ADDRESS), windows::draft_form::DraftFormControl::Address,
      Qt::Key_Escape, Qt::NoModifier, "Do you want to save the changes", "x", QMessageBox::No},
+    {"draft_day_form_escape_after_a_change", &makeOneCheck, changing(CHECKS, &SearchMonthlyDrafts),
+     nullptr, storedOf(CHECKS, CHE::X1), windows::draft_search::DraftSearchControl::DraftDay,
+     Qt::Key_Escape, Qt::NoModifier, "Do you want to save the changes", "2", QMessageBox::No, "2"},
     {"blank_check_form_escape_after_a_change",
      [] {
          makeOne(BLANK, [] {
@@ -479,7 +484,7 @@ TEST_P(ConfirmingBoxesQt, TakesNoneOfTheBurstThatOpenedIt) {
     const std::string before = row.kept();
     rt::Window* w = open(row.procedure, row.focus, row.prepare);
     ASSERT_NE(w, nullptr);
-    if (row.changed) typeAt(500, "x");
+    if (row.changed) typeAt(500, row.typed);
     keyAt(1000, row.key, {}, row.modifiers);
     ASSERT_TRUE(QTest::qWaitFor([] { return shownBox() != nullptr; }, 3000));
     keyAt(1040, Qt::Key_Tab);
