@@ -16,6 +16,7 @@
 #include "checks/blank_checks_window.h"
 #include "checks/check_form_window.h"
 #include "checks/check_procedures.h"
+#include "checks/check_register_window.h"
 #include "checks/checks_to_print_window.h"
 #include "checks/draft_form_window.h"
 #include "checks/draft_search_window.h"
@@ -37,6 +38,7 @@
 #include "information/information_list_window.h"
 #include "information/information_procedures.h"
 #include "information/product_list_window.h"
+#include "invoices/company_chooser_window.h"
 #include "invoices/company_form_window.h"
 #include "invoices/company_list_window.h"
 #include "invoices/inventory_list_window.h"
@@ -233,6 +235,16 @@ std::string datedContacts() {
     return kept;
 }
 
+// One of the user's own companies.
+void makeOneCompany() {
+    invoicetest::makeCompanies({{"Acme Supply", "1 Main Street", "Springfield IL 62704"}});
+}
+
+// The list of the company chooser on `road`.
+int chooser(windows::company_chooser::ChooserRoad road) {
+    return windows::company_chooser::chooserControls(road).list;
+}
+
 // One check, to print and as a monthly draft with no draft day yet.
 void makeOneCheck() {
     makeOne(CHECKS, [] {
@@ -300,12 +312,20 @@ const ConfirmingBox kConfirmingBoxes[] = {
      [] { return std::to_string(recordsOf(ORDERS)) + " invoices"; },
      windows::invoice_list::InvoiceListControl::List, Qt::Key_Delete, Qt::NoModifier,
      "You've selected to delete"},
-    {"company_delete_key_in_the_list",
-     [] {
-         invoicetest::makeCompanies({{"Acme Supply", "1 Main Street", "Springfield IL 62704"}});
-     },
-     [] { BrowseCompanies(); }, nullptr, countOf(COMPANY),
-     windows::company_list::CompanyListControl::List, Qt::Key_Delete, Qt::NoModifier,
+    {"company_delete_key_in_the_list", &makeOneCompany, [] { BrowseCompanies(); }, nullptr,
+     countOf(COMPANY), windows::company_list::CompanyListControl::List, Qt::Key_Delete,
+     Qt::NoModifier, "You've selected to delete"},
+    {"invoice_company_chooser_delete_key_in_the_list", &makeOneCompany,
+     [] { SelectInvoiceCompany(); }, nullptr, countOf(COMPANY),
+     chooser(windows::company_chooser::ChooserRoad::Invoices), Qt::Key_Delete, Qt::NoModifier,
+     "You've selected to delete"},
+    {"envelope_company_chooser_delete_key_in_the_list", &makeOneCompany,
+     [] { SelectEnvelopeCompany(); }, nullptr, countOf(COMPANY),
+     chooser(windows::company_chooser::ChooserRoad::Envelopes), Qt::Key_Delete, Qt::NoModifier,
+     "You've selected to delete"},
+    {"shipping_label_company_chooser_delete_key_in_the_list", &makeOneCompany,
+     [] { SelectShippingLabelCompany(); }, nullptr, countOf(COMPANY),
+     chooser(windows::company_chooser::ChooserRoad::ShippingLabel), Qt::Key_Delete, Qt::NoModifier,
      "You've selected to delete"},
     {"inventory_delete_key_in_the_list",
      [] {
@@ -348,6 +368,18 @@ const ConfirmingBox kConfirmingBoxes[] = {
      },
      [] { PostChecksToPrint(); }, nullptr, countOf(CHECKS),
      windows::checks_to_print::ChecksToPrintControl::List, Qt::Key_Delete, Qt::NoModifier,
+     "You've selected to delete"},
+    {"check_register_delete_key_in_the_list",
+     [] {
+         makeOne(CHECKS, [] {
+             CHE::FIRSTNAME.setText("Ann");
+             CHE::LASTNAME.setText("Smith");
+             CHE::CHECKID.setInteger(1);
+             CHE::DONE.setText("Y");  // printed
+         });
+     },
+     [] { BrowseCheckRegister(); }, nullptr, countOf(CHECKS),
+     windows::check_register::RegisterControl::List, Qt::Key_Delete, Qt::NoModifier,
      "You've selected to delete"},
     {"monthly_draft_delete_key_in_the_list",
      [] {
@@ -434,13 +466,9 @@ const ConfirmingBox kConfirmingBoxes[] = {
      changing(PAYEE, &UpdatePayee), nullptr, storedOf(PAYEE, PAY::ADDRESS),
      windows::payee_form::PayeeFormControl::Address, Qt::Key_Escape, Qt::NoModifier,
      "Do you want to save the changes", "x", QMessageBox::No},
-    {"company_form_escape_after_a_change",
-     [] {
-         invoicetest::makeCompanies({{"Acme Supply", "1 Main Street", "Springfield IL 62704"}});
-     },
-     changing(COMPANY, &UpdateCompany), nullptr, storedOf(COMPANY, COM::ADDRESS),
-     windows::company_form::CompanyFormControl::Address, Qt::Key_Escape, Qt::NoModifier,
-     "Do you want to save the changes", "x", QMessageBox::No},
+    {"company_form_escape_after_a_change", &makeOneCompany, changing(COMPANY, &UpdateCompany),
+     nullptr, storedOf(COMPANY, COM::ADDRESS), windows::company_form::CompanyFormControl::Address,
+     Qt::Key_Escape, Qt::NoModifier, "Do you want to save the changes", "x", QMessageBox::No},
     {"check_form_escape_after_a_change", &makeOneCheck, changing(CHECKS, &UpdateCheck), nullptr,
      storedOf(CHECKS, CHE::ADDRESS), windows::check_form::CheckFormControl::Address, Qt::Key_Escape,
      Qt::NoModifier, "Do you want to save the changes", "x", QMessageBox::No},
