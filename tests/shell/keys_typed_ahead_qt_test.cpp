@@ -1,7 +1,8 @@
 // Keys typed at a fast typist's pace into the program's real windows (offscreen), stamped and
 // sent through the window as the window system sends them: a box that asks to confirm a
-// removal or a cancel takes none of the burst that opened it, Delete in a field deletes text,
-// and the keys typed behind the key that opens a form go into that form.
+// removal, a cancel, the saving of a change, the clearing of a selection or the replacing of a
+// file takes none of the burst that opened it, Delete in a field deletes text, and the keys
+// typed behind the key that opens a form go into that form.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -25,6 +26,7 @@
 #include "checks/payee_list_window.h"
 #include "contacts/contact_form_window.h"
 #include "contacts/contact_procedures.h"
+#include "contacts/contact_search_window.h"
 #include "contacts/contacts_list_window.h"
 #include "followups/add_contacts_list_window.h"
 #include "followups/follow_up_form_window.h"
@@ -34,6 +36,8 @@
 #include "frame/globals.h"
 #include "frame/report_destination.h"
 #include "frame/report_destination_window.h"
+#include "frame/search_by_example_windows.h"
+#include "frame/tagging.h"
 #include "information/help_list_window.h"
 #include "information/information_list_window.h"
 #include "information/information_procedures.h"
@@ -139,14 +143,17 @@ class KeysTypedAheadQt : public testing::Test {
         RegisterInformationProcedures();
     }
 
-    // Starts `procedure`, makes ready what `prepare` does, and gives its window the keyboard
-    // on control `control`.
+    // Starts `procedure`, makes ready what `prepare` does, and gives the window on top the
+    // keyboard on control `control`.
     rt::Window* open(std::function<void()> procedure, int control,
                      const std::function<void(qttest::QtSession&, rt::Window*)>& prepare = {}) {
         session.start(std::move(procedure));
         rt::Window* w = session.shownTop();
         if (!w) return nullptr;
-        if (prepare) prepare(session, w);
+        if (prepare) {
+            prepare(session, w);
+            w = session.shownTop();  // the window `prepare` leaves on top
+        }
         QWidget* frame = session.backend().windowWidget(w);
         frame->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(frame));
@@ -278,6 +285,40 @@ std::function<std::string()> storedOf(rt::RecordFile& file, const rt::Field& fie
         file.close();
         return stored;
     };
+}
+
+// The first contact in record order.
+long firstContact() {
+    MAIL.open();
+    MAIL.set();
+    const long pointer = MAIL.next() == 0 ? static_cast<long>(MAIL.pointer()) : 0;
+    MAIL.close();
+    return pointer;
+}
+
+// Ann Smith selected (tagged) by an earlier search, and Bob Jones not.
+void makeAnOldSelection() {
+    makeContacts({{"Ann", "Smith"}, {"Bob", "Jones"}});
+    OpenTagFile_();
+    SetTag_(TAG::Contacts, firstContact(), "x");
+    CloseTagFile_();
+}
+
+// What "Clear old selections first?" guards: the old selection.
+std::string oldSelection() {
+    OpenTagFile_();
+    const bool tagged = GetTag_(TAG::Contacts, firstContact()) != 0;
+    CloseTagFile_();
+    return tagged ? "Ann Smith selected" : "Ann Smith not selected";
+}
+
+// A search for the contacts named Jones, begun: the window that asks what to do with them.
+void beginSearchForJones(qttest::QtSession& session, rt::Window* search) {
+    namespace S = windows::contact_search::SearchControl;
+    session.click(search, S::LastName);
+    QTest::keyClicks(QApplication::focusWidget(), "Jones");
+    session.click(search, S::BeginSearch);
+    ASSERT_NE(qttest::topWindow(), search);
 }
 
 // A report to print into "old.pdf", which exists: printing into a file chosen in the options.
@@ -493,6 +534,13 @@ const ConfirmingBox kConfirmingBoxes[] = {
     {"invoice_form_escape_after_a_change", &makeOneInvoice, changing(ORDERS, &UpdateInvoice),
      nullptr, storedOf(ORDERS, ORD::ADDRESS), windows::invoice_form::InvoiceFormControl::Address,
      Qt::Key_Escape, Qt::NoModifier, "Do you want to save the changes", "x", QMessageBox::No},
+    {"search_select_over_an_old_selection", &makeAnOldSelection,
+     [] {
+         GLO::Request = REQ::Search;
+         SearchMAIL();
+     },
+     &beginSearchForJones, &oldSelection, windows::search_by_example::BeginSearchControl::Select,
+     Qt::Key_S, Qt::AltModifier, "Clear old selections first?"},
     {"report_into_a_file_that_exists", [] { testsupport::writeBytes("old.pdf", "old pages"); },
      [] { SelectReportDestination(); }, &printIntoAnExistingFile,
      [] { return testsupport::readBytes("old.pdf"); },
